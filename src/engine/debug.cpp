@@ -1,0 +1,189 @@
+// Debug channels, trace lines, aborts and fatal errors.
+#include "engine/debug.h"
+
+#include <strings.h>
+
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/onexit.h"
+#include "engine/winlib.h"
+#include "platform/platform.h"
+
+#define ABORT_FILE "debug"
+
+namespace {
+
+struct DebugChannelEntry {
+  const char* name;
+  int32_t level;
+};
+
+struct DebugState {
+  DebugChannelEntry channels[DEBUG_NUM_CHANNELS] = {
+      {"general", 0}, {"win", 0},   {"directdraw", 0}, {"direct3d", 0}, {"network", 0}, {"file", 0},
+      {"graphics", 0}, {"sound", 0}, {"input", 0},      {"memory", 0},   {"poll", 0},
+  };
+  int32_t inErrorHandler = 0;
+} gDebug;
+
+}  // namespace
+
+int32_t DebugLevel(int channel) {
+  if (channel < 0 || channel >= DEBUG_NUM_CHANNELS) return 0;
+  return gDebug.channels[channel].level;
+}
+
+void SetDebugLevel(int channel, int32_t level) {
+  if (channel == DEBUG_ALL) {
+    for (auto& c : gDebug.channels) c.level = level;
+  } else if (channel >= 0 && channel < DEBUG_NUM_CHANNELS) {
+    gDebug.channels[channel].level = level;
+  }
+}
+
+const char* DebugChannelName(int channel) {
+  if (channel < 0 || channel >= DEBUG_NUM_CHANNELS) return "all";
+  return gDebug.channels[channel].name;
+}
+
+void DebugReset() {
+  for (auto& c : gDebug.channels) c.level = 0;
+  gDebug.inErrorHandler = 0;
+}
+
+int DebugLevelStr2Value(const char* name) {
+  if (strcasecmp(name, "all") == 0) return DEBUG_ALL;
+  for (int i = 0; i < DEBUG_NUM_CHANNELS; ++i)
+    if (strcasecmp(name, gDebug.channels[i].name) == 0) return i;
+  ABORT("DebugLevelStr2Value(): failed to find debug level");
+}
+
+void DebugProcessDebugString(const char* text) {
+  if (std::strlen(text) > 255) ABORT("DebugProcessDebugString(): string too long");
+  char copy[256];
+  std::strcpy(copy, text);
+
+  int whole = std::atoi(copy);
+  if (whole != 0) {
+    SetDebugLevel(DEBUG_ALL, whole);
+    return;
+  }
+
+  char* p = copy;
+  while (*p) {
+    // The name is looked up before its level is read: "0" names no channel,
+    // "sound" names one but gives no level.
+    char* name = p;
+    char* sep = name + std::strcspn(name, "=#");
+    bool hasLevel = *sep != 0;
+    *sep = 0;
+    int channel = DebugLevelStr2Value(name);
+    if (!hasLevel) ABORT("DebugProcessDebugString(): invalid string");
+    char* value = sep + 1;
+    char* comma = std::strchr(value, ',');
+    if (comma) *comma = 0;
+    int level = std::atoi(value);
+    std::printf("DEBUG: Setting '%s' to %d\n", DebugChannelName(channel), level);
+    SetDebugLevel(channel, level);
+    if (!comma) break;
+    p = comma + 1;
+  }
+
+  if (DebugLevel(DEBUG_GENERAL) >= 50)
+    for (int i = 0; i < DEBUG_NUM_CHANNELS; ++i)
+      std::printf("DEBUG: '%s' set to %d\n", gDebug.channels[i].name, gDebug.channels[i].level);
+}
+
+void AbortError(const char* file, int line, const char* message) {
+  FatalError("Abort error: %s\n(File: %s  Line: %d)\n", message, file, line);
+}
+
+void FatalError(const char* format, ...) {
+  char message[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(message, sizeof message, format, args);
+  va_end(args);
+
+  static const char kDashes[] = "---------------------------------------------------------------------------";
+  std::printf("\n%s\n\n%s\n%s\n\n", kDashes, message, kDashes);
+  std::fflush(stdout);
+
+  if (gDebug.inErrorHandler) {
+    std::printf("Error: Error during error handler\n");
+    PlatExit(1);
+  }
+  gDebug.inErrorHandler = 1;
+  OnExitRun();
+  WinMessageBox(message, PLAT_MB_OK | PLAT_MB_ICONERROR);
+  gDebug.inErrorHandler = 0;
+  PlatExit(1);
+}
+
+void DebugHexDump(const void* data, int length) {
+  const unsigned char* bytes = static_cast<const unsigned char*>(data);
+  for (int i = 0; i < length; ++i) {
+    if (i % 16 == 0) std::printf("%08X:", i);
+    unsigned char c = bytes[i];
+    if (c >= 32 && c <= 126)
+      std::printf(" %c ", c);
+    else
+      std::printf(" %02X", c);
+    if (i % 16 == 15) std::printf("\n");
+  }
+  std::printf("\n");
+}
+
+namespace {
+
+// Whether [address, address + size) lies in mappings that allow every
+// permission letter asked for ("r", "rw", "rx"), as the kernel lists them.
+bool RangeMapped(const void* address, size_t size, const char* perms) {
+  uintptr_t lo = reinterpret_cast<uintptr_t>(address);
+  uintptr_t hi = lo + (size ? size : 1);
+  if (hi < lo) return false;
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  uintptr_t covered = lo;
+  // Mappings are listed in address order.
+  while (covered < hi && std::getline(maps, line)) {
+    std::istringstream in(line);
+    std::string range, p;
+    in >> range >> p;
+    size_t dash = range.find('-');
+    uintptr_t start = std::stoull(range.substr(0, dash), nullptr, 16);
+    uintptr_t end = std::stoull(range.substr(dash + 1), nullptr, 16);
+    if (end <= covered) continue;
+    if (start > covered) return false;
+    for (const char* q = perms; *q; ++q)
+      if (p.find(*q) == std::string::npos) return false;
+    covered = end;
+  }
+  return covered >= hi;
+}
+
+}  // namespace
+
+int DebugIsBadString(const char* text, int maxLength) {
+  if (!text) return 1;
+  for (int i = 0; i < maxLength; ++i) {
+    if (!RangeMapped(text + i, 1, "r")) return 1;
+    if (text[i] == 0) break;
+  }
+  return 0;
+}
+
+int DebugIsBadMemory(const void* address, int size) {
+  if (!address || size < 0) return 1;
+  return RangeMapped(address, static_cast<size_t>(size), "rw") ? 0 : 1;
+}
+
+int DebugIsBadCode(const void* address) {
+  if (!address) return 1;
+  return RangeMapped(address, 1, "rx") ? 0 : 1;
+}

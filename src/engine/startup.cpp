@@ -1,0 +1,239 @@
+// Start-up and shutdown.
+#include "engine/startup.h"
+
+#include <strings.h>
+
+#include <bit>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "engine/debug.h"
+#include "engine/input.h"
+#include "engine/mem_win.h"
+#include "engine/onexit.h"
+#include "engine/poll.h"
+#include "engine/rand.h"
+#include "engine/timerint.h"
+#include "engine/winlib.h"
+#include "generic/gamesound.h"
+#include "menus/c_mnfix.h"
+#include "menus/menucont.h"
+#include "platform/platform.h"
+#include "render256/vidopt.h"
+#include "world/datablocks.h"
+
+static_assert(std::endian::native == std::endian::little,
+              "the options and save files are images of little-endian memory");
+
+uint32_t WindowFlags = 0;
+int16_t LowMemoryPC = 0;
+int16_t SlowCPU = 0;
+
+OptionsItem OptionsList[] = {
+    {VideoConfig, VIDEO_CONFIG_SIZE},
+    {&MenuVolume, sizeof MenuVolume},
+    {&EffectsVolume, sizeof EffectsVolume},
+    {&CrowdVolume, sizeof CrowdVolume},
+    {&ScannerOn, sizeof ScannerOn},
+    {&CameraView, sizeof CameraView},
+    {&ModelDetail, sizeof ModelDetail},
+    {&PlayerNamesOn, sizeof PlayerNamesOn},
+    {nullptr, 0},
+};
+
+namespace {
+
+constexpr uint64_t kLowMemoryLimit = 25165824;  // 24 MB
+constexpr uint32_t kLowBudgetKb = 3400;
+constexpr uint32_t kHighBudgetKb = 9500;
+const char kAppName[] = "Gafferon 2000";
+const char kOptionsFile[] = "OPTIONS.DAT";
+
+char gCDRootPath[8];
+char* gWords[MAX_COMMAND_WORDS + 2];
+std::string gWordText[MAX_COMMAND_WORDS + 1];
+
+static_assert(sizeof(OptionsItem) == sizeof(BlockTableEntry));
+
+BlockTable* OptionsTable() {
+  static BlockTableEntry table[sizeof OptionsList / sizeof OptionsList[0]];
+  for (size_t i = 0; i < sizeof OptionsList / sizeof OptionsList[0]; ++i)
+    table[i] = {OptionsList[i].address, OptionsList[i].size};
+  return table;
+}
+
+// The pak tables are opened here once the pak layer exists.
+void OpenPakFiles() {}
+void ClosePakFiles() {}
+
+}  // namespace
+
+int BuildCommandWords(const char* programPath, const char* commandLine, char** words) {
+  int count = 0;
+  gWordText[count] = programPath ? programPath : "";
+  if (gWordText[count].size() > 256) gWordText[count].resize(256);
+  words[count] = gWordText[count].data();
+  ++count;
+  std::string line = commandLine ? commandLine : "";
+  size_t pos = 0;
+  while (count <= MAX_COMMAND_WORDS) {
+    pos = line.find_first_not_of(" \t\n", pos);
+    if (pos == std::string::npos) break;
+    size_t end = line.find_first_of(" \t\n", pos);
+    if (end == std::string::npos) end = line.size();
+    gWordText[count] = line.substr(pos, end - pos);
+    words[count] = gWordText[count].data();
+    ++count;
+    pos = end;
+  }
+  words[count] = nullptr;
+  return count;
+}
+
+int WinMain(WinHandle instance, WinHandle, const char* commandLine, int) {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  std::setvbuf(stderr, nullptr, _IONBF, 0);
+  SetDebugLevel(DEBUG_ALL, 0);
+
+  int wordCount = BuildCommandWords(PlatModulePath().c_str(), commandLine, gWords);
+
+  bool logging = false;
+  for (int i = 1; i < wordCount; ++i) {
+    const char* w = gWords[i];
+    if (strcasecmp(w, "-window") == 0) {
+      WindowFlags |= 1;
+    } else if (strcasecmp(w, "-fullscreen") == 0) {
+      WindowFlags &= ~1u;
+    } else if (strcasecmp(w, "-debug") == 0) {
+      if (i + 1 < wordCount) DebugProcessDebugString(gWords[i + 1]);
+    } else if (strcasecmp(w, "-log") == 0) {
+      std::freopen("stdout.log", "w", stdout);
+      std::freopen("stderr.log", "w", stderr);
+      std::setvbuf(stdout, nullptr, _IONBF, 0);
+      std::setvbuf(stderr, nullptr, _IONBF, 0);
+      logging = true;
+    }
+  }
+
+  if (DebugLevel(DEBUG_GENERAL) != 0 && (WindowFlags & 1) && !logging) {
+    if (PlatOpenConsole())
+      std::printf("WinMain(): logging to a console window\n");
+    else
+      std::printf("Warning: WinMain(): failed to open a console window\n");
+  }
+
+  WinInit(instance, kAppName, WindowFlags);
+  int result = GameMain(wordCount, gWords);
+  WinUninit();
+  return result;
+}
+
+int GameMain(int wordCount, char** words) {
+  LoadOptionsFile();
+  for (int i = 1; i < wordCount; ++i) {
+    if (std::strcmp(words[i], "-menu256") == 0) Menu256Mode = 1;
+    if (std::strcmp(words[i], "-nosound") == 0) NoSoundMode = 1;
+  }
+  InitialisePC(wordCount, words);
+  SoakRunActive = 0;
+  ClubFixturesViewState = 0;
+
+  RunFrontEnd();
+
+  GameSound_Uninit();
+  ClearKeyboardInterrupt();
+  UninitPoll();
+  ClearTimerInterrupt();
+  ClosePakFiles();
+  VideoUninit();
+  UninitMouseDriver();
+  UninitMemory();
+  SaveOptionsFile();
+  return 0;
+}
+
+void InitialisePC(int wordCount, char** words) {
+  GameSeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+
+  LowMemoryPC = PlatPhysicalMemory() < kLowMemoryLimit ? 1 : 0;
+  DPRINT(DEBUG_MEMORY, 1, "InitialisePC(): using %s memory settings\n", LowMemoryPC ? "low" : "high");
+  InitMemory(LowMemoryPC ? kLowBudgetKb : kHighBudgetKb);
+
+  InitMouseDriver();
+
+  int no3d = 0;
+  for (int i = 1; i < wordCount; ++i)
+    if (strcasecmp(words[i], "-no3d") == 0) no3d = 1;
+  VideoInit(no3d);
+
+  std::snprintf(gCDRootPath, sizeof gCDRootPath, "%c:\\", GetCDDrive());
+
+  OpenPakFiles();
+
+  InitTimerInterrupt();
+  InitPoll();
+  InitKeyboardInterrupt();
+  SetKeyboardLanguage(0);
+
+  SlowCPU = static_cast<int16_t>(CPUSpeedTest()) < 120 ? 1 : 0;
+  DPRINT(DEBUG_GENERAL, 1, "InitialisePC(): CPU is %s\n", SlowCPU ? "slow" : "fast");
+
+  InitJoysticks();
+  GameSound_Init();
+  MenuSoundActive = 1;
+}
+
+void UninitialisePC() {
+  GameSound_Uninit();
+  ClearKeyboardInterrupt();
+  UninitPoll();
+  ClearTimerInterrupt();
+  ClosePakFiles();
+  VideoUninit();
+  UninitMouseDriver();
+  UninitMemory();
+}
+
+void OptionsDefaults() {
+  VideoOptionsDefaults();
+  SoundOptionsDefaults();
+}
+
+void LoadOptionsFile() {
+  if (FILE* f = PlatOpenFile(kOptionsFile, "rb")) {
+    int result = ReadDataBlocks(OptionsTable(), f, "OPT0");
+    std::fclose(f);
+    if (result < 0) DPRINT(DEBUG_GENERAL, 1, "LoadOptionsFile(): options file not read (%d)\n", result);
+    // A file that held a setting out of its range gets that setting's default.
+    VideoOptionsValidate();
+    SoundOptionsValidate();
+  }
+  PlatRemoveFile(kOptionsFile);
+}
+
+void SaveOptionsFile() {
+  FILE* f = PlatOpenFile(kOptionsFile, "wb");
+  int result = -1;
+  if (f) {
+    result = WriteDataBlocks(OptionsTable(), f, "OPT0");
+    if (std::fclose(f) != 0) result = -1;
+  }
+  if (!f || result < 0) PlatRemoveFile(kOptionsFile);
+}
+
+char GetCDDrive() {
+  uint32_t drives = PlatLogicalDrives();
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (!(drives & (1u << (letter - 'A')))) continue;
+    char root[4] = {letter, ':', '\\', 0};
+    if (PlatDriveType(root) == PLAT_DRIVE_CDROM) return letter;
+  }
+  FatalError("Error: GetCDDrive(): no CD-ROM found\n");
+}
+
+const char* GetCDRootPath() { return gCDRootPath; }
+int16_t IsSlowCPU() { return SlowCPU; }
+int16_t IsLowMemoryPC() { return LowMemoryPC; }

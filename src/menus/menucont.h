@@ -1,0 +1,11 @@
+// The front-end controller.
+#pragma once
+
+#include <cstdint>
+
+extern int16_t MenuOption;       // the main menu's current option; -1 leaves
+extern int16_t MenuSoundActive;  // 1: the menus play their sound channel
+extern int16_t Menu256Mode;      // set by -menu256
+extern int32_t SoakRunActive;    // the debug soak run
+
+void RunFrontEnd();

@@ -1,0 +1,167 @@
+// The SDL2 window back end: the main window, its native events turned into
+// window messages, and message boxes. With SDL's dummy video driver it runs
+// without a display.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/platform.h"
+#include "platform/sdl/sdl_backend.h"
+
+namespace {
+
+struct SdlState {
+  SDL_Window* window = nullptr;
+  bool headless = false;  // dummy video driver: nothing to show
+  bool windowed = true;
+} gSdl;
+
+intptr_t MouseLParam(int x, int y) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
+}
+
+// Window pixels to the 640 x 480 layout.
+void ToLayout(int wx, int wy, int* x, int* y) {
+  int w = 640, h = 480;
+  if (gSdl.window) SDL_GetWindowSize(gSdl.window, &w, &h);
+  if (w <= 0) w = 640;
+  if (h <= 0) h = 480;
+  *x = wx * 640 / w;
+  *y = wy * 480 / h;
+}
+
+void PostKey(const SDL_KeyboardEvent& key, bool up) {
+  PlatKeyCode code;
+  if (!PlatKeyFromUsage(static_cast<int>(key.keysym.scancode), &code)) return;
+  PlatPostMessage(up ? WM_KEYUP : WM_KEYDOWN, 0, PlatKeyLParam(code, up));
+}
+
+void Translate(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      PlatPostMessage(WM_CLOSE, 0, 0);
+      break;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          PlatSendMessage(WM_ACTIVATEAPP, 1, 0);
+          PlatSendMessage(WM_ACTIVATE, 1, 0);
+          PlatSendMessage(WM_SETFOCUS, 0, 0);
+          break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          PlatSendMessage(WM_KILLFOCUS, 0, 0);
+          PlatSendMessage(WM_ACTIVATE, 0, 0);
+          PlatSendMessage(WM_ACTIVATEAPP, 0, 0);
+          break;
+        case SDL_WINDOWEVENT_CLOSE:
+          PlatPostMessage(WM_CLOSE, 0, 0);
+          break;
+        case SDL_WINDOWEVENT_EXPOSED:
+          PlatPostMessage(WM_PAINT, 0, 0);
+          break;
+        default:
+          break;
+      }
+      break;
+    case SDL_KEYDOWN:
+      PostKey(e.key, false);
+      break;
+    case SDL_KEYUP:
+      PostKey(e.key, true);
+      break;
+    case SDL_MOUSEMOTION: {
+      int x, y;
+      ToLayout(e.motion.x, e.motion.y, &x, &y);
+      PlatPostMessage(WM_MOUSEMOVE, 0, MouseLParam(x, y));
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      int x, y;
+      ToLayout(e.button.x, e.button.y, &x, &y);
+      bool down = e.type == SDL_MOUSEBUTTONDOWN;
+      uint32_t msg = 0;
+      if (e.button.button == SDL_BUTTON_LEFT) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+      if (e.button.button == SDL_BUTTON_RIGHT) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+      if (e.button.button == SDL_BUTTON_MIDDLE) msg = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+      if (msg) PlatPostMessage(msg, 0, MouseLParam(x, y));
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+bool CreateWindow(const PlatWindowDesc& desc) {
+  Uint32 flags = SDL_WINDOW_HIDDEN;
+  if (!desc.windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  gSdl.windowed = desc.windowed;
+  gSdl.window = SDL_CreateWindow(desc.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desc.width, desc.height,
+                                 flags);
+  return gSdl.window != nullptr;
+}
+
+void DestroyWindow() {
+  if (gSdl.window) SDL_DestroyWindow(gSdl.window);
+  gSdl.window = nullptr;
+}
+
+void ShowWindow() {
+  if (gSdl.window) SDL_ShowWindow(gSdl.window);
+}
+
+void PumpEvents(uint32_t timeoutMs) {
+  SDL_Event e;
+  bool got = timeoutMs ? SDL_WaitEventTimeout(&e, static_cast<int>(timeoutMs)) != 0 : SDL_PollEvent(&e) != 0;
+  while (got) {
+    Translate(e);
+    got = SDL_PollEvent(&e) != 0;
+  }
+}
+
+int MessageBox(const char* caption, const char* text, unsigned type) {
+  std::printf("MessageBox [%s]: %s\n", caption ? caption : "", text ? text : "");
+  std::fflush(stdout);
+  if (gSdl.headless) return 1;
+  Uint32 flags = (type & PLAT_MB_ICONERROR) ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+  SDL_ShowSimpleMessageBox(flags, caption, text, gSdl.window);
+  return 1;
+}
+
+void SetClientSize(int width, int height) {
+  if (gSdl.window && gSdl.windowed) SDL_SetWindowSize(gSdl.window, width, height);
+}
+
+void ClientOrigin(int* x, int* y) {
+  int wx = 0, wy = 0;
+  if (gSdl.window) SDL_GetWindowPosition(gSdl.window, &wx, &wy);
+  if (x) *x = wx;
+  if (y) *y = wy;
+}
+
+void ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+
+void Shutdown() {
+  DestroyWindow();
+  SDL_Quit();
+}
+
+const PlatBackend kSdlBackend = {
+    "sdl2", CreateWindow, DestroyWindow, ShowWindow, PumpEvents, MessageBox, SetClientSize, ClientOrigin,
+    ShowCursor, Shutdown,
+};
+
+}  // namespace
+
+SDL_Window* SdlMainWindow() { return gSdl.window; }
+
+const PlatBackend* SdlBackendStart() {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
+    return nullptr;
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  gSdl.headless = driver && std::strcmp(driver, "dummy") == 0;
+  return &kSdlBackend;
+}

@@ -1,0 +1,9 @@
+// The SDL2 back end of the platform layer.
+#pragma once
+
+struct SDL_Window;
+struct PlatBackend;
+
+// Starts SDL's video and events; null when SDL cannot start.
+const PlatBackend* SdlBackendStart();
+SDL_Window* SdlMainWindow();

@@ -1,0 +1,52 @@
+// A clean engine for each test: every module's state reset, the virtual clock,
+// the headless window back end.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "engine/debug.h"
+#include "engine/mem_win.h"
+#include "engine/onexit.h"
+#include "engine/poll.h"
+#include "engine/timerint.h"
+#include "engine/winlib.h"
+#include "platform/platform.h"
+
+inline void ResetEngine() {
+  PlatReset();
+  PlatUseVirtualClock(true);
+  DebugReset();
+  OnExitReset();
+  PollReset();
+  TimerReset();
+  WinReset();
+  MemoryReset();
+}
+
+// Death tests match what the dying process wrote on standard error; the
+// engine reports on standard output, so send that there too.
+inline void StdoutToStderr() {
+  std::fflush(stdout);
+  dup2(2, 1);
+}
+
+#define EXPECT_FATAL(statement, regex) \
+  EXPECT_EXIT({ StdoutToStderr(); statement; }, ::testing::ExitedWithCode(1), regex)
+
+class EngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    ResetEngine();
+  }
+  void TearDown() override { ResetEngine(); }
+
+  // A shown main window (so the application is ready) and a running timer.
+  void StartWindowAndTimer() {
+    WinInit(nullptr, "Gafferon test", 1);
+    InitTimerInterrupt();
+  }
+};
