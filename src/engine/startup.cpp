@@ -143,14 +143,7 @@ int GameMain(int wordCount, char** words) {
 
   RunFrontEnd();
 
-  GameSound_Uninit();
-  ClearKeyboardInterrupt();
-  UninitPoll();
-  ClearTimerInterrupt();
-  ClosePakFiles();
-  VideoUninit();
-  UninitMouseDriver();
-  UninitMemory();
+  UninitialisePC();
   SaveOptionsFile();
   return 0;
 }
@@ -186,6 +179,8 @@ void InitialisePC(int wordCount, char** words) {
   MenuSoundActive = 1;
 }
 
+// The shutdown order: sound, keyboard, poll list, timer, pak files, display,
+// mouse, and last the memory manager, which insists every block is free.
 void UninitialisePC() {
   GameSound_Uninit();
   ClearKeyboardInterrupt();

@@ -11,6 +11,8 @@ struct Levels {
   int32_t expected[DEBUG_NUM_CHANNELS];
 };
 
+void PrintTo(const Levels& l, std::ostream* os) { *os << '"' << l.setting << '"'; }
+
 class DebugStringTest : public EngineTest, public testing::WithParamInterface<Levels> {};
 
 TEST_P(DebugStringTest, SetsTheChannels) {

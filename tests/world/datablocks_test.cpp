@@ -85,6 +85,8 @@ struct Corruption {
   void (*apply)(std::vector<uint8_t>&);
 };
 
+void PrintTo(const Corruption& c, std::ostream* os) { *os << c.name; }
+
 class BlockContainerErrors : public BlockContainerTest, public testing::WithParamInterface<Corruption> {};
 
 TEST_P(BlockContainerErrors, BadFileReturnsItsCodeAndChangesNothing) {
