@@ -47,8 +47,11 @@ bool ValidCurve(int curve) { return curve >= 0 && curve < NUM_CURVES; }
 
 int16_t AbilityFromGrowth(int16_t player, int stat, int32_t x) {
   int curve = CurveNumber(Player_GetAbilityCurve(player), stat, Player_GetStoredPosition(player));
+  // A code raised after the new world keeps its low part, so it can read up
+  // to 255: such a player counts as the last template.
   int code = Player_GetAbilityStats(player);
-  int32_t base = code >= 0 && code < NUM_STAT_CODES ? PlayerStatTables.abilityTemplate[code][kTemplateColumn[stat]] : 0;
+  if (code >= NUM_STAT_CODES) code = NUM_STAT_CODES - 1;
+  int32_t base = PlayerStatTables.abilityTemplate[code][kTemplateColumn[stat]];
   int32_t result = base + StatCurve_Growth(curve, x);
   return static_cast<int16_t>(result > 100 ? 100 : result);
 }
