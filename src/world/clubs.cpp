@@ -137,6 +137,8 @@ constexpr ClubField Finance(int index, const char* neg) {
   return Masked({static_cast<uint16_t>(FINANCE_BLOCK + 4 * index), 0, 32}, neg);
 }
 
+constexpr BitField kBalance{0, 0, 28};
+
 // Record fields (getters only through ClubField; the record setters write the rest).
 constexpr BitField kRecordSaleFee{12, 0, 26}, kRecordSalePlayer{16, 0, 14}, kRecordSaleClub{16, 14, 8},
     kRecordSaleDay{16, 22, 5}, kRecordSaleYear{20, 0, 7}, kRecordSaleMonth{20, 7, 4};
@@ -296,17 +298,20 @@ void Club_SetDbId(int country, int16_t club, int16_t dbId) {
 // ---- the balance and the money pool ----
 
 int32_t Club_GetBalance(int16_t club) {
-  static constexpr ClubField kBalance = Masked({0, 0, 28}, NEG_CLUB("Balance"));
-  if (GetField(club, kBalance) == 0) return 0;  // the rules for bad and minor clubs
-  return GetSignedBits(Club_GetFullRecord(club)->bytes, kBalance.bits);
+  if (club < 0) {
+    std::printf(NEG_CLUB("Balance"), club);
+    FatalExit();
+  }
+  const uint8_t* r = FullBytes(club);  // none for 250 and up or a minor club
+  return r ? GetSignedBits(r, kBalance) : 0;
 }
 
 void Club_SetBalance(int16_t club, int32_t value) {
-  uint8_t* r = club < NUM_CLUBS ? FullBytes(club) : nullptr;
+  uint8_t* r = FullBytes(club);
   if (!r) return;
   if (value < 0) value = 0;
   if (value > CLUB_BALANCE_MAX) value = CLUB_BALANCE_MAX;
-  SetBits(r, {0, 0, 28}, static_cast<uint32_t>(value));
+  SetBits(r, kBalance, static_cast<uint32_t>(value));
 }
 
 void Club_AddToBalance(int16_t club, int32_t amount) {
@@ -464,8 +469,18 @@ void Club_SetBalanceCarriedForward(int16_t club, int32_t value) {
 
 // ---- club records ----
 
-int32_t Club_GetRecordBuy(int16_t club) { return GetRecord(club, kRecordBuyFee, NEG_CLUB("Record Buy")) * 100; }
-int32_t Club_GetRecordSale(int16_t club) { return GetRecord(club, kRecordSaleFee, NEG_CLUB("Record Sale")) * 100; }
+// Fees are kept in hundreds; the largest would not fit in 32 bits as money.
+static int32_t FeeFromHundreds(int32_t hundreds) {
+  int64_t fee = static_cast<int64_t>(hundreds) * 100;
+  return fee > INT32_MAX ? INT32_MAX : static_cast<int32_t>(fee);
+}
+
+int32_t Club_GetRecordBuy(int16_t club) {
+  return FeeFromHundreds(GetRecord(club, kRecordBuyFee, NEG_CLUB("Record Buy")));
+}
+int32_t Club_GetRecordSale(int16_t club) {
+  return FeeFromHundreds(GetRecord(club, kRecordSaleFee, NEG_CLUB("Record Sale")));
+}
 int32_t Club_GetRecordCrowd(int16_t club) { return GetRecord(club, kRecordCrowd, NEG_CLUB("Record Crowd")); }
 int32_t Club_GetRecordLowCrowd(int16_t club) {
   return GetRecord(club, kRecordLowCrowd, NEG_CLUB("Record Low Crowd"));

@@ -28,9 +28,18 @@ namespace {
 
 uint8_t Byte(int32_t value) { return static_cast<uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value); }
 
-// A getter's slot: negative and past-the-end slots both end the program.
+// A slot for a getter, or for both getters and setters of the lists that end
+// the program on any bad slot: outside the list it ends the program.
 int CheckGet(int16_t slot, int count, const char* message) {
   if (slot < 0 || slot >= count) Fatal1(message, slot);
+  return slot;
+}
+
+// The injury and loan lists name only a negative slot; a slot past the end
+// ends the program without a word.
+int CheckListGet(int16_t slot, int count, const char* negative) {
+  if (slot < 0) Fatal1(negative, slot);
+  if (slot >= count) FatalExit();
   return slot;
 }
 
@@ -60,13 +69,13 @@ void Lists_Reset() {
 // ---- injury list ----
 
 int16_t Patient_GetPlayerNo(int16_t slot) {
-  return LoadI16(PatientList[CheckGet(slot, NUM_PATIENTS, "Trying to get negative patient player no: '%d'\n")].bytes);
+  return LoadI16(PatientList[CheckListGet(slot, NUM_PATIENTS, "Trying to get negative patient player no: '%d'\n")].bytes);
 }
 int16_t Patient_GetInjuryType(int16_t slot) {
-  return PatientList[CheckGet(slot, NUM_PATIENTS, "Trying to get negative patient injurytype : '%d'\n")].bytes[2];
+  return PatientList[CheckListGet(slot, NUM_PATIENTS, "Trying to get negative patient injurytype : '%d'\n")].bytes[2];
 }
 int16_t Patient_GetInjuryTime(int16_t slot) {
-  return PatientList[CheckGet(slot, NUM_PATIENTS, "Trying to get negative patient injurytime : '%d'\n")].bytes[3];
+  return PatientList[CheckListGet(slot, NUM_PATIENTS, "Trying to get negative patient injurytime : '%d'\n")].bytes[3];
 }
 
 void Patient_SetPlayerNo(int16_t slot, int32_t player) {
@@ -91,13 +100,13 @@ int16_t InjuryList_FindPlayer(int16_t player) {
 // ---- loan list ----
 
 int16_t Loan_GetPlayerNo(int16_t slot) {
-  return LoadI16(LoanList[CheckGet(slot, NUM_LOANS, "Trying to get negative Loan player no: '%d'\n")].bytes);
+  return LoadI16(LoanList[CheckListGet(slot, NUM_LOANS, "Trying to get negative Loan player no: '%d'\n")].bytes);
 }
 int16_t Loan_GetLoanClub(int16_t slot) {
-  return LoanList[CheckGet(slot, NUM_LOANS, "Trying to get negative Loan club : '%d'\n")].bytes[2];
+  return LoanList[CheckListGet(slot, NUM_LOANS, "Trying to get negative Loan club : '%d'\n")].bytes[2];
 }
 int16_t Loan_GetLoanWeeks(int16_t slot) {
-  return LoanList[CheckGet(slot, NUM_LOANS, "Trying to get negative Loan weeks : '%d'\n")].bytes[3];
+  return LoanList[CheckListGet(slot, NUM_LOANS, "Trying to get negative Loan weeks : '%d'\n")].bytes[3];
 }
 
 void Loan_SetPlayerNo(int16_t slot, int32_t player) {

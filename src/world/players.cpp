@@ -436,16 +436,19 @@ int16_t Player_IsUnderSuspension(int16_t player) {
 void Player_ChangeMorale(int16_t player, int32_t percent) {
   if (player < 0) Fatal2("Trying to change negative player morale: '%d,%d'\n", percent, player);
   if (!Record(player)) return;
-  int32_t m = Player_GetMorale(player);
-  if (percent < 0) {
+  int64_t m = Player_GetMorale(player);
+  int64_t share = percent;
+  if (share < 0) {
     int16_t club = Player_GetClub(player);
     int country = club >= 0 && club < NUM_CLUBS ? Club_GetCountry(club) : 0;
-    if (NationalityGroup(country) != NationalityGroup(Player_GetNationality(player))) percent *= 2;
-    m -= (-percent * m) / 100 + 1;
-  } else if (percent > 0) {
-    m += percent * m / 100 + 1;
+    if (NationalityGroup(country) != NationalityGroup(Player_GetNationality(player))) share *= 2;
+    m -= (-share * m) / 100 + 1;
+  } else if (share > 0) {
+    m += share * m / 100 + 1;
   }
-  Player_SetMorale(player, m);
+  if (m < 0) m = 0;
+  if (m > 60) m = 60;
+  Player_SetMorale(player, static_cast<int32_t>(m));
 }
 
 int16_t Player_RandomAbilityStats(int16_t player) {

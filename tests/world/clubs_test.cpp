@@ -388,6 +388,8 @@ TEST_F(ClubHistoryTest, RecordFeesAreKeptInHundreds) {
   EXPECT_EQ(GetBits(r, {12, 0, 26}), 45000u);
   EXPECT_EQ(GetBits(r, {16, 0, 14}), static_cast<uint32_t>(Player_GetSurname(tw::kForward)));
   EXPECT_EQ(GetBits(r, {16, 14, 8}), static_cast<uint32_t>(tw::kForeignClub));
+  Club_SetRecordSale(tw::kHumanClub, tw::kForward, (1 << 26) - 1, tw::kForeignClub);
+  EXPECT_EQ(Club_GetRecordSale(tw::kHumanClub), INT32_MAX);  // more than 32-bit money can say
 }
 
 TEST_F(ClubHistoryTest, ARecordBuyStoresTheSellersDatabaseNumberAndRaisesThePlayer) {

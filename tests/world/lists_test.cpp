@@ -142,9 +142,9 @@ TEST_F(ListsTest, BadSlotsEndTheProgram) {
   } cases[] = {
       {[] { Patient_SetInjuryType(-1, 4); }, "Trying to give negative patient an injury type: '4,-1'\n"},
       {[] { Patient_GetInjuryTime(-2); }, "Trying to get negative patient injurytime : '-2'\n"},
-      {[] { Patient_GetPlayerNo(400); }, "Trying to get negative patient player no: '400'\n"},
+      {[] { Patient_GetPlayerNo(-3); }, "Trying to get negative patient player no: '-3'\n"},
       {[] { Loan_SetLoanWeeks(-1, 4); }, "Trying to give negative Loan a Loan week: '4,-1'\n"},
-      {[] { Loan_GetLoanClub(200); }, "Trying to get negative Loan club : '200'\n"},
+      {[] { Loan_GetLoanClub(-1); }, "Trying to get negative Loan club : '-1'\n"},
       {[] { Club_GetBidPrice(-1, 0); }, "Trying to get Bid price of neg club : '-1'\n"},
       {[] { BidInfo_SetDays(400, 1); }, "Trying to set Invalid BidInfo Days: '400'\n"},
       {[] { BidInfo_GetPlayer(-1); }, "Trying to get Invalid BidInfo Player : '-1'\n"},
@@ -153,6 +153,12 @@ TEST_F(ListsTest, BadSlotsEndTheProgram) {
       {[] { Player_GetLoanClub(tw::kKeeper); }, "Player has loan flag set but no loan club: '2'\n"},
   };
   for (const auto& c : cases) EXPECT_FATAL_EXIT(c.call(), c.message);
+}
+
+TEST_F(ListsTest, InjuryAndLoanGettersPastTheListEndTheProgramWithoutAWord) {
+  EXPECT_FATAL_EXIT(Patient_GetPlayerNo(400), "^$");
+  EXPECT_FATAL_EXIT(Patient_GetInjuryType(400), "^$");
+  EXPECT_FATAL_EXIT(Loan_GetLoanWeeks(200), "^$");
 }
 
 }  // namespace

@@ -342,6 +342,7 @@ TEST_F(PlayerRecordTest, MoraleChangesByItsShare) {
       {tw::kKeeper, 0, -50, 0},      // and to 0
       {tw::kKeeper, 0, 10, 1},       // the extra point lifts even 0
       {tw::kKeeper, 37, 0, 37},
+      {tw::kDefender, 60, -2000000000, 0},  // no overflow on the way
   };
   for (const auto& c : cases) {
     Player_SetMorale(c.player, c.morale);
