@@ -453,6 +453,25 @@ TEST_F(ClubHistoryTest, TopScorersFillOnlyFreeEntries) {
   }
 }
 
+TEST_F(ClubRecordTest, TheSlotMapSendsEachClubToItsRecord) {
+  ClubSlotMap_Set(5, 252);  // the minor record 2
+  ClubSlotMap_Set(6, 113);
+  ClubSlotMap_Set(7, 114);  // neither a full record nor a minor one
+  EXPECT_EQ(ClubSlots.bytes[10], 0xFC);
+  EXPECT_EQ(ClubSlots.bytes[11], 0x00);
+  EXPECT_EQ(Club_GetFullRecord(5), nullptr);
+  EXPECT_EQ(Club_GetMinorRecord(5), &MinorClubsBlock.minorClubs[2]);
+  EXPECT_EQ(GetClubRecordSlot(5), -1);
+  EXPECT_EQ(Club_GetFullRecord(6), &ClubRecords[113]);
+  EXPECT_EQ(GetClubRecordSlot(6), 113);
+  EXPECT_EQ(Club_GetFullRecord(7), nullptr);
+  EXPECT_EQ(Club_GetMinorRecord(7), nullptr);
+  EXPECT_EQ(Club_GetRep(7), 0);
+  Club_SetRep(7, 20);  // nowhere to keep it
+  EXPECT_EQ(Club_GetFullRecord(-1), nullptr);
+  EXPECT_EQ(Club_GetFullRecord(250), nullptr);
+}
+
 TEST_F(ClubRecordTest, TheMinorClubsAreDirectlyFollowedByThePlayerIdentities) {
   auto* base = static_cast<uint8_t*>(MinorClubsBlock_Address());
   EXPECT_EQ(MinorClubsBlock_Size(), 140 * 12 + 25000 * 10);
