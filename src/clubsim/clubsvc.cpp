@@ -1,0 +1,77 @@
+#include "clubsim/clubsvc.h"
+
+#include "platform/platform.h"
+#include "world/clubs.h"
+#include "world/recordbits.h"
+
+namespace {
+
+struct ClubServicesState {
+  const uint8_t* sourceClubs = nullptr;
+  int sourceClubCount = 0;
+};
+ClubServicesState gSvc;
+
+// Stand styles 0-7: the seat limits of a side stand and of an end stand.
+struct StandLimits {
+  int32_t side;
+  int32_t end;
+};
+constexpr StandLimits kStandLimits[8] = {{2000, 1000},   {4000, 2000},   {8000, 4000},   {10000, 6000},
+                                         {12000, 8000},  {16000, 10000}, {20000, 14000}, {29000, 20000}};
+
+constexpr int SOURCE_DB_CLUB = 35;
+constexpr int SOURCE_CAPACITY = 53;
+
+int32_t AtLeast1000Thousands(int32_t seats) {
+  if (seats < 1000) seats = 1000;
+  return seats / 1000 * 1000;
+}
+
+}  // namespace
+
+void FatalExit() { PlatExit(FATAL_EXIT_CODE); }
+
+void SetSourceClubRecords(const uint8_t* records, int count) {
+  gSvc.sourceClubs = records;
+  gSvc.sourceClubCount = count;
+}
+
+void InitClubStands(int16_t club, int16_t source) {
+  int32_t total = 0;
+  bool noDbClub = false;
+  if (source >= 0 && source < gSvc.sourceClubCount && gSvc.sourceClubs != nullptr) {
+    const uint8_t* record = gSvc.sourceClubs + source * SOURCE_CLUB_RECORD_SIZE;
+    total = LoadI32(record + SOURCE_CAPACITY);
+    noDbClub = LoadI16(record + SOURCE_DB_CLUB) == 0;
+  }
+
+  // The first and second stands are the ends, the third and fourth the sides.
+  int32_t start = total / 10000;
+  if (start > 7) start = 7;
+  int32_t end = AtLeast1000Thousands(total * 17 / 100);
+  int32_t third = AtLeast1000Thousands((total - 2 * end) / 2);
+  int32_t fourth = AtLeast1000Thousands(total - (third + 2 * end));
+
+  int32_t endStyle = start, thirdStyle = start, fourthStyle = start;
+  if (kStandLimits[endStyle].end < end && endStyle < 7) ++endStyle;
+  if (kStandLimits[thirdStyle].side < third && thirdStyle < 7) ++thirdStyle;
+  if (kStandLimits[fourthStyle].side < fourth && fourthStyle < 7) ++fourthStyle;
+  if (noDbClub) {
+    if (endStyle < 2) endStyle = 2;
+    if (thirdStyle < 2) thirdStyle = 2;
+    if (fourthStyle < 2) fourthStyle = 2;
+  }
+
+  auto seats = [](int32_t limit, int32_t share) { return (limit < share ? limit : share) / 1000; };
+  Club_SetStand1Style(club, endStyle);
+  Club_SetStand2Style(club, endStyle);
+  Club_SetStand3Style(club, thirdStyle);
+  Club_SetStand4Style(club, fourthStyle);
+  Club_SetStand1Capacity(club, seats(kStandLimits[endStyle].end, end));
+  Club_SetStand2Capacity(club, seats(kStandLimits[endStyle].end, end));
+  Club_SetStand3Capacity(club, seats(kStandLimits[thirdStyle].side, third));
+  Club_SetStand4Capacity(club, seats(kStandLimits[fourthStyle].side, fourth));
+}
+
+void ClubServices_Reset() { gSvc = ClubServicesState{}; }

@@ -1,0 +1,27 @@
+// Services of the club simulation that the world database relies on: the
+// world's fatal stop and the stand set-up of a new game.
+#pragma once
+
+#include <cstdint>
+
+// The exit code of FatalExit: the program stopped on a broken world invariant.
+constexpr int FATAL_EXIT_CODE = 3;
+
+// Ends the program at once, through the runtime's normal exit (so the exit
+// list still closes the services), after a world accessor has printed its
+// message on standard output. Nothing of the game is saved. The exit code is
+// FATAL_EXIT_CODE, never 0: a script or test running the game sees the failure.
+[[noreturn]] void FatalExit();
+
+// The source club records of the static database (57 bytes each), which the
+// new-game set-up loads; InitClubStands reads the ground capacity from them.
+constexpr int NUM_SOURCE_CLUBS = 1200;
+constexpr int SOURCE_CLUB_RECORD_SIZE = 57;
+void SetSourceClubRecords(const uint8_t* records, int count);
+
+// Lays out the four stands of a club from the ground capacity of its source
+// club record; source NUM_SOURCE_CLUBS (or any record not loaded) stands for
+// none, a ground of no seats.
+void InitClubStands(int16_t club, int16_t source);
+
+void ClubServices_Reset();

@@ -1,0 +1,151 @@
+// Player statistics from templates and curves.
+#include "world/playerstats.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "clubsim/clubsvc.h"
+#include "world/players.h"
+#include "world/recordbits.h"
+
+StatTables PlayerStatTables;
+
+namespace {
+
+// The template column and curve-selection column of each stat 0-14.
+constexpr int kTemplateColumn[15] = {0, 1, 2, 3, 4, 5, 7, 6, 0, 1, 2, 3, 4, 5, 6};
+constexpr int kCurveColumn[15] = {0, 1, 2, 3, 4, 5, 7, 6, 0, 1, 3, 2, 4, 5, 6};
+
+[[noreturn]] void Fatal(const char* message, int32_t a, int32_t b = 0) {
+  std::printf(message, a, b);
+  FatalExit();
+}
+
+void CheckPlayer(int16_t player, int stat, const char* negative, const char* missing) {
+  if (player < 0) Fatal(negative, player, stat);
+  if (player >= PlayerTotalCount) Fatal(missing, player, stat);
+}
+
+int16_t CurveNumber(int row, int stat, int position) {
+  if (row < 0 || row >= NUM_CURVE_ROWS || position < 0 || position >= NUM_CURVE_POSITIONS) return 0;
+  int index = (row * NUM_CURVE_COLUMNS + kCurveColumn[stat]) * NUM_CURVE_POSITIONS + position;
+  return LoadI16(PlayerStatTables.curveSelection + 2 * index);
+}
+
+// The integer square root of v, or 0 for a negative v.
+int16_t CurveTerm(int32_t value) {
+  int16_t v = static_cast<int16_t>(value);
+  if (v < 0) return 0;
+  int32_t r = 0;
+  while ((r + 1) * (r + 1) <= v) ++r;
+  return static_cast<int16_t>(r);
+}
+
+int32_t Slope(int curve) { return LoadI16(PlayerStatTables.curves + 6 * curve + 2); }
+int32_t Offset(int curve) { return LoadI16(PlayerStatTables.curves + 6 * curve + 4); }
+bool ValidCurve(int curve) { return curve >= 0 && curve < NUM_CURVES; }
+
+int16_t AbilityFromGrowth(int16_t player, int stat, int32_t x) {
+  int curve = CurveNumber(Player_GetAbilityCurve(player), stat, Player_GetStoredPosition(player));
+  // A code raised after the new world keeps its low part, so it can read up
+  // to 255: such a player counts as the last template.
+  int code = Player_GetAbilityStats(player);
+  if (code >= NUM_STAT_CODES) code = NUM_STAT_CODES - 1;
+  int32_t base = PlayerStatTables.abilityTemplate[code][kTemplateColumn[stat]];
+  int32_t result = base + StatCurve_Growth(curve, x);
+  return static_cast<int16_t>(result > 100 ? 100 : result);
+}
+
+// The row of the curve-selection table for a player's physical stats: not
+// stored, but different from player to player.
+int PhysicalRow(int16_t player) {
+  int row = (Player_GetInitial(player) + Player_GetSurname(player) + Player_GetPersonalityStats(player)) & 0xFF;
+  return row & ~0x6;
+}
+
+int16_t Physical(int16_t player, int stat, int32_t age, bool potential) {
+  int position = Player_GetStoredPosition(player);
+  int curve = CurveNumber(PhysicalRow(player), stat, position);
+  int code = Player_GetPhysicalStats(player);
+  int32_t base =
+      code >= 0 && code < NUM_STAT_CODES ? PlayerStatTables.physicalTemplate[code][kTemplateColumn[stat]] : 0;
+  int32_t d = StatCurve_Decline(curve, age);
+  int32_t result;
+  if (stat == 12 || (stat == 9 && position == 0))
+    result = base - d / 4;
+  else if (potential && stat == 11)
+    result = base - (d * 2 * (250 - Player_GetAbilityCurve(player))) / 250;
+  else
+    result = base - d;
+  return static_cast<int16_t>(result < 0 ? 0 : result);
+}
+
+}  // namespace
+
+void PlayerStats_Reset() { std::memset(&PlayerStatTables, 0, sizeof PlayerStatTables); }
+
+void StatCurve_Set(int curve, int16_t slope, int16_t offset) {
+  if (!ValidCurve(curve)) return;
+  StoreI16(PlayerStatTables.curves + 6 * curve + 2, slope);
+  StoreI16(PlayerStatTables.curves + 6 * curve + 4, offset);
+}
+
+void CurveSelection_Set(int row, int column, int position, int16_t curve) {
+  if (row < 0 || row >= NUM_CURVE_ROWS || column < 0 || column >= NUM_CURVE_COLUMNS || position < 0 ||
+      position >= NUM_CURVE_POSITIONS)
+    return;
+  StoreI16(PlayerStatTables.curveSelection + 2 * ((row * NUM_CURVE_COLUMNS + column) * NUM_CURVE_POSITIONS + position),
+           curve);
+}
+
+int16_t StatCurve_Growth(int curve, int32_t x) {
+  if (!ValidCurve(curve)) return 0;
+  return CurveTerm((Slope(curve) * x * 2) / 5 - Offset(curve));
+}
+
+int16_t StatCurve_Decline(int curve, int32_t age) {
+  if (!ValidCurve(curve)) return 0;
+  return CurveTerm((Slope(curve) * (age * 52)) / 3 - Offset(curve));
+}
+
+int16_t Player_GetAbilityStat(int16_t player, int stat) {
+  CheckPlayer(player, stat, "Trying to get Ability stat of negative player : '%d,%d'\n",
+              "Trying to get Ability stat of non existent player : '%d,%d'\n");
+  return Player_GetAbilityStatEx(player, stat, Player_GetCareerApps(player), Player_GetTraining(player));
+}
+
+int16_t Player_GetAbilityStatEx(int16_t player, int stat, int32_t careerApps, int32_t training) {
+  CheckPlayer(player, stat, "Trying to get Ability stat of negative player : '%d,%d'\n",
+              "Trying to get Ability stat of non existent player : '%d,%d'\n");
+  if (stat < 0 || stat > 7) Fatal("Accessing as ability: '%d'\n", stat);
+  return AbilityFromGrowth(player, stat, (training / 2 + careerApps) / 2);
+}
+
+int16_t Player_GetAbilityPotential(int16_t player, int stat, int32_t age) {
+  CheckPlayer(player, stat, "Trying to get Ability potential stat of negative player : '%d,%d'\n",
+              "Trying to get Ability potential stat of non existent player : '%d,%d'\n");
+  if (stat < 0 || stat > 7) Fatal("Accessing as ability: '%d'\n", stat);
+  return AbilityFromGrowth(player, stat, (age * 312) / 2);
+}
+
+int16_t Player_GetPhysicalStat(int16_t player, int stat) {
+  CheckPlayer(player, stat, "Trying to get Physical stat of negative player : '%d,%d'\n",
+              "Trying to get Physical stat of non existent player : '%d,%d'\n");
+  if (stat < 8 || stat > 14) Fatal("Accessing as physical: '%d'\n", stat);
+  return Physical(player, stat, Player_GetAge(player), false);
+}
+
+int16_t Player_GetPhysicalPotential(int16_t player, int stat, int32_t age) {
+  CheckPlayer(player, stat, "Trying to get Physical potential of negative player : '%d,%d'\n",
+              "Trying to get Physical potential stat of non existent player : '%d,%d'\n");
+  if (stat < 8 || stat > 14) Fatal("Accessing as physical: '%d'\n", stat);
+  return Physical(player, stat, age, true);
+}
+
+int16_t Player_GetPersonalityStat(int16_t player, int stat) {
+  CheckPlayer(player, stat, "Trying to get Personality stat of negative player : '%d,%d'\n",
+              "Trying to get Personality stat of non existent player : '%d,%d'\n");
+  if (stat < 15 || stat > 21) Fatal("Accessing as personality: '%d'\n", stat);
+  int code = Player_GetPersonalityStats(player);
+  return code < NUM_STAT_CODES ? PlayerStatTables.personalityTemplate[code][stat - 15] : 0;
+}

@@ -1,0 +1,86 @@
+#include "clubsim/squadlist.h"
+
+#include "season/seasonstate.h"
+#include "support/test_world.h"
+#include "world/lists.h"
+#include "world/players.h"
+
+namespace {
+
+class SquadListTest : public WorldTest {
+ protected:
+  // Adds n more players to the club, all outfielders with a wage.
+  void AddPlayers(int16_t club, int n) {
+    for (int i = 0; i < n; ++i) {
+      int16_t p = PlayerCount;
+      PlayerCount = PlayerTotalCount = static_cast<int16_t>(p + 1);
+      Player_SetClub(p, club);
+      Player_SetPosition(p, 5);
+      Player_SetWage(p, 100);
+    }
+  }
+};
+
+TEST_F(SquadListTest, ListsTheClubsPlayersWithoutItsManager) {
+  EXPECT_EQ(BuildClubSquadList(tw::kHumanClub), 3);
+  EXPECT_EQ(SquadListLength, 3);
+  EXPECT_EQ(SquadList[0], tw::kKeeper);
+  EXPECT_EQ(SquadList[1], tw::kDefender);
+  EXPECT_EQ(SquadList[2], tw::kForward);
+  EXPECT_EQ(SquadList[3], -1);
+  EXPECT_EQ(SquadPositionCounts[0], 1);
+  EXPECT_EQ(SquadPositionCounts[1], 1);
+  EXPECT_EQ(SquadPositionCounts[3], 1);
+  EXPECT_EQ(getsquadsize(tw::kHumanClub), 3);
+}
+
+TEST_F(SquadListTest, InjuredSuspendedAndUnpaidPlayersAreListedButNotAvailable) {
+  Player_SetInFlag(tw::kKeeper, 1);
+  Player_SetSuspension(tw::kDefender, 2);
+  EXPECT_EQ(BuildClubSquadList(tw::kHumanClub), 1);
+  EXPECT_EQ(SquadListLength, 3);
+  Player_SetClub(tw::kFreeAgent, tw::kHumanClub);
+  EXPECT_EQ(BuildClubSquadList(tw::kHumanClub), 1);
+  EXPECT_EQ(SquadListLength, 4);
+}
+
+TEST_F(SquadListTest, ALentPlayerIsInBothClubsLists) {
+  Loan_SetPlayerNo(0, tw::kMidfielder);
+  Loan_SetLoanClub(0, tw::kLeagueClub);
+  Player_SetOnLoan(tw::kMidfielder, 1);
+  Player_SetClub(tw::kMidfielder, tw::kHumanClub);
+  BuildClubSquadList(tw::kLeagueClub);
+  EXPECT_EQ(SquadList[0], tw::kMidfielder);
+  BuildClubSquadList(tw::kHumanClub);
+  EXPECT_EQ(SquadListLength, 4);
+}
+
+TEST_F(SquadListTest, APlayingManagerCountsInHisGroupButIsNotListed) {
+  Player_SetBossvane(tw::kHumanManager, 1);
+  Player_SetPosition(tw::kHumanManager, 9);  // keeps the manager flag
+  BuildClubSquadList(tw::kHumanClub);
+  EXPECT_EQ(SquadListLength, 4);
+  EXPECT_EQ(SquadPositionCounts[2], 1);
+  Player_SetBossvane(tw::kHumanManager, 0);
+  BuildClubSquadList(tw::kHumanClub);
+  EXPECT_EQ(SquadListLength, 3);
+  EXPECT_EQ(SquadPositionCounts[2], 0);
+}
+
+TEST_F(SquadListTest, PastThirtyTwoANewcomerTakesAnInjuredPlayersPlace) {
+  AddPlayers(tw::kLeagueClub, 34);  // with the midfielder: 35 players
+  Player_SetInFlag(tw::kMidfielder, 1);
+  BuildClubSquadList(tw::kLeagueClub);
+  EXPECT_EQ(SquadListLength, 32);
+  EXPECT_EQ(SquadList[0], tw::kPlayerCount + 31);  // the 33rd player
+  EXPECT_EQ(SquadList[1], tw::kPlayerCount);
+  EXPECT_EQ(getsquadsize(tw::kLeagueClub), 31);
+}
+
+TEST_F(SquadListTest, AClubOutsideTheWorldHasNoSquadSize) {
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(getsquadsize(250), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid team access in getsquadsize '250'");
+}
+
+}  // namespace

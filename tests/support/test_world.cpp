@@ -1,0 +1,71 @@
+#include "support/test_world.h"
+
+#include "clubsim/squadlist.h"
+#include "season/seasonstate.h"
+#include "world/clubs.h"
+#include "world/lists.h"
+#include "world/players.h"
+#include "world/playerstats.h"
+
+void ResetWorld() {
+  SeasonState_Reset();
+  Clubs_Reset();
+  Players_Reset();
+  Lists_Reset();
+  PlayerStats_Reset();
+  SquadList_Reset();
+  ClubServices_Reset();
+}
+
+namespace {
+
+void MakeClub(int16_t club, int country, int division, int rep, int32_t balance, int control) {
+  Club_SetCountry(club, country);
+  Club_SetDivision(club, division);
+  Club_SetRep(club, rep);
+  Club_SetBalance(club, balance);
+  Club_SetControl(club, control);
+}
+
+void MakePlayer(int16_t p, int club, int position, int nationality, int wage, int morale) {
+  Player_SetClub(p, club);
+  Player_SetPosition(p, position);
+  Player_SetNationality(p, nationality);
+  Player_SetWage(p, wage);
+  Player_SetMorale(p, morale);
+  Player_SetFitness(p, 60);
+  Player_SetContract(p, 24);
+  Player_SetSellOnClause(p, -1);
+  Player_SetReserveSlot(p, -1);
+  Player_SetSurname(p, 100 + p);
+  Player_SetAge(p, 8);
+  for (int cup = 0; cup < NUM_PLAYER_CUPS; ++cup) Player_SetCupTied(p, PLAYER_CLUB_NONE, cup);
+}
+
+}  // namespace
+
+void BuildTestWorld() {
+  using namespace tw;
+  GameCountry = 0;
+  MakeClub(kHumanClub, 0, 0, 40, 1000000, 1);
+  MakeClub(kLeagueClub, 0, 1, 30, 500000, 0);
+  MakeClub(kOutsideClub, 0, 6, 10, 0, 0);
+  MakeClub(kForeignClub, 2, 0, 50, 2000000, 0);
+  MakeClub(kMinorClub, 3, 7, 33, 0, 0);
+  Club_SetStand1Style(kMinorClub, 3);
+  Club_SetStand1Capacity(kMinorClub, 20);
+  Club_SetStand3Style(kMinorClub, 5);
+  Club_SetStand3Capacity(kMinorClub, 12);
+
+  PlayerCount = kPlayerCount;
+  PlayerTotalCount = kPlayerCount;
+  MakePlayer(kHumanManager, kHumanClub, 13, 0, 1000, 50);
+  MakePlayer(kNoManager, PLAYER_CLUB_NONE, 13, 0, 0, 30);
+  MakePlayer(kKeeper, kHumanClub, 0, 0, 400, 40);
+  MakePlayer(kDefender, kHumanClub, 2, 2, 300, 40);
+  MakePlayer(kForward, kHumanClub, 11, 0, 800, 45);
+  Player_SetGoals(kForward, 10);
+  MakePlayer(kMidfielder, kLeagueClub, 7, 5, 200, 35);
+  MakePlayer(kItalian, kForeignClub, 10, 2, 500, 30);
+  MakePlayer(kFreeAgent, PLAYER_CLUB_FREE_AGENT, 6, 1, 0, 20);
+}

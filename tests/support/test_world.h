@@ -1,0 +1,52 @@
+// A small world in known states, for the tests of the world and of the code
+// built on it. ResetWorld() empties every world table; BuildTestWorld() then
+// makes the clubs and players below (game country England, 1999, day 0).
+#pragma once
+
+#include <cstdint>
+
+#include "clubsim/clubsvc.h"
+#include "support/engine_fixture.h"
+
+namespace tw {
+
+// Clubs. Clubs 0-113 have full records, 114-249 minor ones.
+constexpr int16_t kHumanClub = 0;     // England division 0, run by the human manager, balance 1,000,000
+constexpr int16_t kLeagueClub = 1;    // England division 1, computer-run, balance 500,000
+constexpr int16_t kOutsideClub = 2;   // England, full record but division 6 (outside the league), balance 0
+constexpr int16_t kForeignClub = 3;   // Italy division 0, full record, balance 2,000,000
+constexpr int16_t kMinorClub = 200;   // Germany, minor record: division 7, reputation 33, stands 3/20 and 5/12
+
+// Players (PlayerCount = PlayerTotalCount = kPlayerCount).
+constexpr int16_t kHumanManager = 0;  // the human manager of club 0 (position 13)
+constexpr int16_t kNoManager = 1;     // the built-in player that stands for no manager
+constexpr int16_t kKeeper = 2;        // English goalkeeper of club 0, morale 40, wage 400
+constexpr int16_t kDefender = 3;      // Italian defender of club 0, morale 40, wage 300
+constexpr int16_t kForward = 4;       // English forward of club 0, 10 goals, wage 800
+constexpr int16_t kMidfielder = 5;    // Dutch midfielder of club 1, wage 200
+constexpr int16_t kItalian = 6;       // Italian forward of club 3, wage 500
+constexpr int16_t kFreeAgent = 7;     // free agent (club 254), no wage
+constexpr int16_t kPlayerCount = 8;
+
+}  // namespace tw
+
+void ResetWorld();
+void BuildTestWorld();
+
+class WorldTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    ResetWorld();
+    BuildTestWorld();
+  }
+  void TearDown() override {
+    ResetWorld();
+    EngineTest::TearDown();
+  }
+};
+
+// A world accessor's fatal stop: its message on standard output, then the
+// program ends with FATAL_EXIT_CODE.
+#define EXPECT_FATAL_EXIT(statement, regex) \
+  EXPECT_EXIT({ StdoutToStderr(); statement; }, ::testing::ExitedWithCode(FATAL_EXIT_CODE), regex)
