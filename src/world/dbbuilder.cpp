@@ -21,6 +21,7 @@
 // - player records past the count: zero but for database club 1200 (not created).
 #include "world/dbbuilder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -350,11 +351,12 @@ void Builder::Write(WorldDatabase* db) {
       c.founded = static_cast<int16_t>(rnd.Range(1865, 1945));
       c.homeKit = static_cast<int16_t>(rnd.Below(16));
       c.awayKit = static_cast<int16_t>((c.homeKit + 1 + rnd.Below(15)) % 16);
-      // Capacity grows with the square of the club's strength: about 60,000
-      // for the best, 1,500-3,000 outside the league; reputation follows it.
+      // Capacity grows with the square of the club's strength: 55,000-62,000
+      // for the best, 1,500-3,000 outside the league. Reputation follows it
+      // (capacity / 1,000 + 1), so 62,000 keeps it within 63.
       const int s = k.strength - 20;
-      const int thousands = s > 0 ? s * s * 10 / 8 + 1500 : 1500;
-      c.capacity = (thousands * rnd.Range(85, 115) / 100) / 50 * 50;
+      const int seats = s > 0 ? s * s * 25 / 2 + 1500 : 1500;
+      c.capacity = std::min(62000, (seats * rnd.Range(85, 115) / 100) / 50 * 50);
     }
     EncodeSourceClub(c, out + TOTSTAT_CLUBS_OFFSET + n * SOURCE_CLUB_RECORD_SIZE);
   }

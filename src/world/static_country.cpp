@@ -82,19 +82,19 @@ const int16_t CountryRecordTable[NUM_GAME_COUNTRIES][COUNTRY_RECORD_ENTRIES] = {
       20,   26,   31,   32,   33,    0,  // 75-80 top scorer: goals
   },
   {  // game country 1
-     254,  282,  251,  252,  307,  302,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     258,  282,  251,  256,  288,  275,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     293,  268,  273,  274,  263,  266,  253,  291,  // 14-21 divisions 0-3 champion, runner-up
+     293,  268,  273,  270,  271,  267,  289,  262,  // 14-21 divisions 0-3 champion, runner-up
      255,  255,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-     285,  299,  269,  277,  255,  255,  // 27-32 manager of the year: club by division
+     285,  297,  281,  305,  255,  255,  // 27-32 manager of the year: club by division
     3117, 3272, 3165, 3666,   -1,   -1,  // 33-38 manager of the year: surname
     3682, 3191, 3955, 3300,   -1,   -1,  // 39-44 player of the year: surname
-     273,  252,  302,  279,  255,  255,  // 45-50 player of the year: club
+     273,  256,  275,  279,  255,  255,  // 45-50 player of the year: club
     3110, 3721, 3131, 3159,   -1,   -1,  // 51-56 young player of the year: surname
-     285,  265,  253,  276,  255,  255,  // 57-62 young player of the year: club
+     285,  261,  289,  266,  255,  255,  // 57-62 young player of the year: club
     3860, 3815, 3716, 3341,   -1,   -1,  // 63-68 top scorer: surname
-     301,  278,  308,  297,  255,  255,  // 69-74 top scorer: club
+     274,  307,  303,  299,  255,  255,  // 69-74 top scorer: club
       31,   32,   20,   24,    0,    0,  // 75-80 top scorer: goals
   },
   {  // game country 2
