@@ -275,12 +275,12 @@ void Builder::MakeSquads() {
 // every game country: a game keeps those of its own nationality.
 void Builder::MakeUnattached() {
   for (int c = 0; c < NUM_GAME_COUNTRIES; ++c) {
-    const int lines[3][2] = {{0, 0}, {1, 5}, {5, 12}};
     for (int n = 0; n < kFreeAgents; ++n) {
-      const int line = n < 5 ? 0 : (n < 20 ? 1 : 2);
-      const int position = line == 0 ? 0 : rnd.Range(lines[line][0], lines[line][1]);
-      NewPlayer(c, rnd.Range(22, 34), rnd.Range(25, 58), position == 5 && line == 1 ? 4 : position,
-                SRC_CLUB_FREE_AGENT);
+      // Five goalkeepers, fifteen defenders, the rest midfielders and forwards.
+      const int position = n < 5 ? SRC_POS_GOALKEEPER
+                                 : (n < 20 ? rnd.Range(1, SRC_POS_LAST_DEFENDER)
+                                           : rnd.Range(SRC_POS_LAST_DEFENDER + 1, SRC_POS_LAST_FORWARD));
+      NewPlayer(c, rnd.Range(22, 34), rnd.Range(25, 58), position, SRC_CLUB_FREE_AGENT);
     }
     for (int n = 0; n < kFreeManagers; ++n)
       NewPlayer(c, rnd.Range(38, 62), rnd.Range(30, 70), SRC_POS_MANAGER, SRC_CLUB_FREE_AGENT);

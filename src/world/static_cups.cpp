@@ -2,6 +2,16 @@
 // multiples of 7) or Tuesdays (7n + 3), finals on Sundays (7n + 1); the
 // Champions League plays on Wednesdays (7n + 4), the UEFA Cup on Thursdays
 // (7n + 5). A two-legged round's second leg is 14 days after its first.
+//
+// Seeding places are places in the country's cup seeding list (its league
+// clubs by overall rank, then the clubs outside the league). The European
+// competitions take no seeding places: their first rounds are filled from the
+// entrant lists (competition 4 from the 64 of EuroListC, 5 from the 32 of
+// EuroListB, 6 from the 32 of EuroListA), so those rounds draw no slots. The
+// Champions League opens with eight groups of four (coming on -4); the round
+// after it takes the two best of each group (first and end seed -4, 16 coming
+// on). Its qualifying competition (5) has two rounds, whose eight winners join
+// the groups; rounds 2-4 of it do not exist.
 #include "world/static_cups.h"
 
 #include "world/source_records.h"
