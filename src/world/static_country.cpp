@@ -66,148 +66,148 @@ const int16_t ForeignBlockSize[NUM_LIST_COUNTRIES] = {
 
 const int16_t CountryRecordTable[NUM_GAME_COUNTRIES][COUNTRY_RECORD_ENTRIES] = {
   {  // game country 0
-       3,   94,   55,    9,   14,   93,   58,   69,  // 0-7 cups 0-3 winner, runner-up
+     104,   46,  112,   85,   20,   96,   14,  113,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-      59,    1,   54,  102,  111,   97,   91,   41,  // 14-21 divisions 0-3 champion, runner-up
-      62,  112,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
-       3,  // 26-26 super cup winner
-      54,   60,  116,    5,   87,  255,  // 27-32 manager of the year: club by division
-    1655, 1791,   38, 2355, 2744,   -1,  // 33-38 manager of the year: surname
-    2881, 2654, 2749,   15, 1169,   -1,  // 39-44 player of the year: surname
-      94,  119,   41,   93,   25,  255,  // 45-50 player of the year: club
-     139, 2754, 2041, 2561, 2573,   -1,  // 51-56 young player of the year: surname
-       2,   17,   71,   93,   87,  255,  // 57-62 young player of the year: club
-     920,  734, 1852, 2063, 1959,   -1,  // 63-68 top scorer: surname
-       2,   97,   55,   56,   70,  255,  // 69-74 top scorer: club
-      20,   26,   31,   32,   33,    0,  // 75-80 top scorer: goals
+      59,    1,  111,   30,   97,   37,   75,  120,  // 14-21 divisions 0-3 champion, runner-up
+      39,   17,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
+     104,  // 26-26 super cup winner
+       9,    6,   76,   52,   24,  255,  // 27-32 manager of the year: club by division
+    1482, 1413, 2727, 2613, 1465,   -1,  // 33-38 manager of the year: surname
+    2280,  776, 2633,  514, 2573,   -1,  // 39-44 player of the year: surname
+     112,   69,   80,   65,   13,  255,  // 45-50 player of the year: club
+     418, 2638, 1523, 1881, 1595,   -1,  // 51-56 young player of the year: surname
+      30,   95,   83,   35,    4,  255,  // 57-62 young player of the year: club
+     558,  427, 2223, 2270, 2645,   -1,  // 63-68 top scorer: surname
+      56,  115,    0,   52,   11,  255,  // 69-74 top scorer: club
+      26,   24,   29,   32,   21,    0,  // 75-80 top scorer: goals
   },
   {  // game country 1
-     258,  282,  251,  256,  288,  275,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     263,  282,  291,  251,  271,  279,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     293,  268,  273,  270,  271,  267,  289,  262,  // 14-21 divisions 0-3 champion, runner-up
+     293,  268,  287,  280,  281,  296,  256,  277,  // 14-21 divisions 0-3 champion, runner-up
      255,  255,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-     285,  297,  281,  305,  255,  255,  // 27-32 manager of the year: club by division
-    3117, 3272, 3165, 3666,   -1,   -1,  // 33-38 manager of the year: surname
-    3682, 3191, 3955, 3300,   -1,   -1,  // 39-44 player of the year: surname
-     273,  256,  275,  279,  255,  255,  // 45-50 player of the year: club
-    3110, 3721, 3131, 3159,   -1,   -1,  // 51-56 young player of the year: surname
-     285,  261,  289,  266,  255,  255,  // 57-62 young player of the year: club
-    3860, 3815, 3716, 3341,   -1,   -1,  // 63-68 top scorer: surname
-     274,  307,  303,  299,  255,  255,  // 69-74 top scorer: club
-      31,   32,   20,   24,    0,    0,  // 75-80 top scorer: goals
+     278,  281,  308,  298,  255,  255,  // 27-32 manager of the year: club by division
+    3456, 3135, 3335, 3885,   -1,   -1,  // 33-38 manager of the year: surname
+    3409, 3896, 3570, 3942,   -1,   -1,  // 39-44 player of the year: surname
+     293,  271,  301,  298,  255,  255,  // 45-50 player of the year: club
+    3062, 3623, 3771, 3619,   -1,   -1,  // 51-56 young player of the year: surname
+     278,  281,  277,  251,  255,  255,  // 57-62 young player of the year: club
+    3772, 3163, 3600, 3124,   -1,   -1,  // 63-68 top scorer: surname
+     285,  296,  277,  279,  255,  255,  // 69-74 top scorer: club
+      31,   29,   32,   35,    0,    0,  // 75-80 top scorer: goals
   },
   {  // game country 2
-     709,  687,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     724,  708,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     682,  675,  720,  722,  735,  726,  660,  696,  // 14-21 divisions 0-3 champion, runner-up
+     682,  675,  725,  667,  711,  704,  684,  686,  // 14-21 divisions 0-3 champion, runner-up
      255,  255,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
-     709,  // 26-26 super cup winner
-     698,  660,  681,  661,  255,  255,  // 27-32 manager of the year: club by division
-    4395, 4095, 4277, 4373,   -1,   -1,  // 33-38 manager of the year: surname
-    4388, 4850, 4415, 5170,   -1,   -1,  // 39-44 player of the year: surname
-     682,  660,  727,  694,  255,  255,  // 45-50 player of the year: club
-    4721, 5245, 4147, 4568,   -1,   -1,  // 51-56 young player of the year: surname
-     711,  670,  673,  683,  255,  255,  // 57-62 young player of the year: club
-    5250, 5000, 5388, 5006,   -1,   -1,  // 63-68 top scorer: surname
-     698,  660,  710,  669,  255,  255,  // 69-74 top scorer: club
-      27,   23,   24,   35,    0,    0,  // 75-80 top scorer: goals
+     724,  // 26-26 super cup winner
+     698,  720,  731,  722,  255,  255,  // 27-32 manager of the year: club by division
+    4443, 5299, 5279, 4938,   -1,   -1,  // 33-38 manager of the year: surname
+    4853, 4925, 4794, 5150,   -1,   -1,  // 39-44 player of the year: surname
+     725,  677,  680,  726,  255,  255,  // 45-50 player of the year: club
+    5376, 5062, 4583, 4928,   -1,   -1,  // 51-56 young player of the year: surname
+     690,  709,  731,  687,  255,  255,  // 57-62 young player of the year: club
+    4396, 4649, 4978, 5013,   -1,   -1,  // 63-68 top scorer: surname
+     674,  711,  680,  706,  255,  255,  // 69-74 top scorer: club
+      29,   20,   33,   23,    0,    0,  // 75-80 top scorer: goals
   },
   {  // game country 3
-     353,  368,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     364,  387,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     363,  356,  345,  327,  395,  344,  337,  336,  // 14-21 divisions 0-3 champion, runner-up
-     325,  397,  366,  338,  // 22-25 divisions 4-5 champion, runner-up
+     363,  356,  386,  343,  366,  390,  376,  379,  // 14-21 divisions 0-3 champion, runner-up
+     399,  335,  365,  351,  // 22-25 divisions 4-5 champion, runner-up
      363,  // 26-26 super cup winner
-     412,  330,  341,  403,  326,  338,  // 27-32 manager of the year: club by division
-    6553, 6123, 6233, 6303, 6993, 6076,  // 33-38 manager of the year: surname
-    6058, 6561, 6825, 6891, 5715, 6003,  // 39-44 player of the year: surname
-     409,  357,  341,  340,  417,  338,  // 45-50 player of the year: club
-    6670, 5763, 6764, 5709, 5859, 6378,  // 51-56 young player of the year: surname
-     353,  366,  361,  380,  390,  393,  // 57-62 young player of the year: club
-    6955, 5735, 6503, 5924, 5936, 5582,  // 63-68 top scorer: surname
-     327,  337,  354,  380,  419,  338,  // 69-74 top scorer: club
-      22,   28,   33,   30,   28,   29,  // 75-80 top scorer: goals
+     387,  325,  368,  332,  367,  410,  // 27-32 manager of the year: club by division
+    6961, 5830, 5819, 5632, 6221, 6836,  // 33-38 manager of the year: surname
+    5882, 6259, 6182, 6694, 6750, 6745,  // 39-44 player of the year: surname
+     343,  342,  391,  334,  414,  380,  // 45-50 player of the year: club
+    6943, 6080, 5767, 5772, 6961, 6500,  // 51-56 young player of the year: surname
+     352,  378,  390,  327,  394,  396,  // 57-62 young player of the year: club
+    6753, 6095, 5944, 5509, 5595, 5657,  // 63-68 top scorer: surname
+     324,  401,  412,  350,  367,  385,  // 69-74 top scorer: club
+      24,   29,   32,   26,   34,   24,  // 75-80 top scorer: goals
   },
   {  // game country 4
-     534,  547,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     536,  538,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     533,  606,  532,  595,  603,  530,  582,  609,  // 14-21 divisions 0-3 champion, runner-up
-     598,  548,  549,  623,  // 22-25 divisions 4-5 champion, runner-up
+     533,  606,  593,  590,  535,  627,  552,  623,  // 14-21 divisions 0-3 champion, runner-up
+     592,  625,  637,  638,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-     540,  565,  633,  553,  610,  537,  // 27-32 manager of the year: club by division
-    7778, 7768, 8170, 7166, 7792, 7888,  // 33-38 manager of the year: surname
-    7388, 7864, 8119, 7123, 8090, 7348,  // 39-44 player of the year: surname
-     631,  636,  571,  600,  538,  597,  // 45-50 player of the year: club
-    7240, 8473, 7146, 7555, 8302, 7502,  // 51-56 young player of the year: surname
-     547,  594,  587,  536,  615,  535,  // 57-62 young player of the year: club
-    7160, 7866, 7756, 7451, 8178, 8139,  // 63-68 top scorer: surname
-     578,  532,  589,  616,  591,  596,  // 69-74 top scorer: club
-      21,   30,   35,   21,   27,   33,  // 75-80 top scorer: goals
+     538,  590,  564,  623,  636,  572,  // 27-32 manager of the year: club by division
+    7568, 7604, 8394, 8455, 7235, 7894,  // 33-38 manager of the year: surname
+    8006, 7775, 8053, 7013, 7279, 7803,  // 39-44 player of the year: surname
+     606,  595,  574,  573,  599,  638,  // 45-50 player of the year: club
+    8456, 7664, 7558, 7288, 7733, 8391,  // 51-56 young player of the year: surname
+     577,  579,  607,  573,  592,  637,  // 57-62 young player of the year: club
+    7969, 7068, 8425, 8061, 8325, 7209,  // 63-68 top scorer: surname
+     536,  590,  624,  630,  531,  600,  // 69-74 top scorer: club
+      32,   32,   35,   24,   26,   23,  // 75-80 top scorer: goals
   },
   {  // game country 5
-    1023, 1043,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+    1004, 1013,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-    1025, 1045, 1001, 1018,  255,  255,  255,  255,  // 14-21 divisions 0-3 champion, runner-up
+    1025, 1045, 1023, 1038,  255,  255,  255,  255,  // 14-21 divisions 0-3 champion, runner-up
      255,  255,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-    1035, 1018,  255,  255,  255,  255,  // 27-32 manager of the year: club by division
-    9045, 8706,   -1,   -1,   -1,   -1,  // 33-38 manager of the year: surname
-    8656, 8576,   -1,   -1,   -1,   -1,  // 39-44 player of the year: surname
-    1032, 1010,  255,  255,  255,  255,  // 45-50 player of the year: club
-    8988, 9358,   -1,   -1,   -1,   -1,  // 51-56 young player of the year: surname
-    1037, 1008,  255,  255,  255,  255,  // 57-62 young player of the year: club
-    9268, 8934,   -1,   -1,   -1,   -1,  // 63-68 top scorer: surname
-    1023, 1006,  255,  255,  255,  255,  // 69-74 top scorer: club
-      30,   35,    0,    0,    0,    0,  // 75-80 top scorer: goals
+    1043, 1035,  255,  255,  255,  255,  // 27-32 manager of the year: club by division
+    9014, 8751,   -1,   -1,   -1,   -1,  // 33-38 manager of the year: surname
+    9277, 9308,   -1,   -1,   -1,   -1,  // 39-44 player of the year: surname
+    1011, 1030,  255,  255,  255,  255,  // 45-50 player of the year: club
+    8772, 9017,   -1,   -1,   -1,   -1,  // 51-56 young player of the year: surname
+    1010, 1017,  255,  255,  255,  255,  // 57-62 young player of the year: club
+    9486, 8795,   -1,   -1,   -1,   -1,  // 63-68 top scorer: surname
+    1024, 1030,  255,  255,  255,  255,  // 69-74 top scorer: club
+      22,   24,    0,    0,    0,    0,  // 75-80 top scorer: goals
   },
   {  // game country 6
-     422,  522,  488,  480,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     454,  488,  455,  463,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     424,  461,  455,  441,  519,  518,  471,  523,  // 14-21 divisions 0-3 champion, runner-up
-     509,  462,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
+     424,  461,  444,  427,  504,  519,  447,  507,  // 14-21 divisions 0-3 champion, runner-up
+     493,  459,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-     424,  491,  439,  436,  524,  255,  // 27-32 manager of the year: club by division
-    10373, 10343, 10766, 9683, 10949,   -1,  // 33-38 manager of the year: surname
-    9883, 10483, 10777, 9800, 10054,   -1,  // 39-44 player of the year: surname
-     441,  519,  450,  485,  482,  255,  // 45-50 player of the year: club
-    10255, 10229, 10883, 10538, 10639,   -1,  // 51-56 young player of the year: surname
-     497,  491,  462,  449,  482,  255,  // 57-62 young player of the year: club
-    10918, 9729, 10205, 9651, 10042,   -1,  // 63-68 top scorer: surname
-     478,  458,  430,  511,  457,  255,  // 69-74 top scorer: club
-      19,   26,   30,   35,   32,    0,  // 75-80 top scorer: goals
+     475,  476,  493,  458,  429,  255,  // 27-32 manager of the year: club by division
+    10000, 10268, 9862, 10857, 10590,   -1,  // 33-38 manager of the year: surname
+    9836, 10364, 10783, 9821, 10678,   -1,  // 39-44 player of the year: surname
+     481,  479,  447,  436,  509,  255,  // 45-50 player of the year: club
+    10596, 10973, 10256, 10257, 9775,   -1,  // 51-56 young player of the year: surname
+     465,  471,  473,  457,  429,  255,  // 57-62 young player of the year: club
+    9980, 10174, 10489, 9585, 9848,   -1,  // 63-68 top scorer: surname
+     460,  523,  525,  492,  425,  255,  // 69-74 top scorer: club
+      31,   28,   21,   32,   27,    0,  // 75-80 top scorer: goals
   },
   {  // game country 7
-     975,  967,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     997,  962,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     943,  948,  982,  964,  255,  255,  255,  255,  // 14-21 divisions 0-3 champion, runner-up
+     943,  948,  977,  972,  255,  255,  255,  255,  // 14-21 divisions 0-3 champion, runner-up
      255,  255,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-     943,  977,  255,  255,  255,  255,  // 27-32 manager of the year: club by division
-    11041, 11594,   -1,   -1,   -1,   -1,  // 33-38 manager of the year: surname
-    11273, 11548,   -1,   -1,   -1,   -1,  // 39-44 player of the year: surname
-     964,  953,  255,  255,  255,  255,  // 45-50 player of the year: club
-    11031, 11545,   -1,   -1,   -1,   -1,  // 51-56 young player of the year: surname
-     967,  977,  255,  255,  255,  255,  // 57-62 young player of the year: club
-    11197, 11232,   -1,   -1,   -1,   -1,  // 63-68 top scorer: surname
-     994,  993,  255,  255,  255,  255,  // 69-74 top scorer: club
-      21,   33,    0,    0,    0,    0,  // 75-80 top scorer: goals
+     996,  987,  255,  255,  255,  255,  // 27-32 manager of the year: club by division
+    11525, 11156,   -1,   -1,   -1,   -1,  // 33-38 manager of the year: surname
+    11076, 11488,   -1,   -1,   -1,   -1,  // 39-44 player of the year: surname
+     964,  978,  255,  255,  255,  255,  // 45-50 player of the year: club
+    11144, 11768,   -1,   -1,   -1,   -1,  // 51-56 young player of the year: surname
+     948,  986,  255,  255,  255,  255,  // 57-62 young player of the year: club
+    11545, 11206,   -1,   -1,   -1,   -1,  // 63-68 top scorer: surname
+     962,  992,  255,  255,  255,  255,  // 69-74 top scorer: club
+      29,   29,    0,    0,    0,    0,  // 75-80 top scorer: goals
   },
   {  // game country 8
-     167,  187,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
+     135,  165,  255,  255,  255,  255,  255,  255,  // 0-7 cups 0-3 winner, runner-up
      675,  461,  255,  255,  606,  356,  // 8-13 cups 4-6 winner, runner-up
-     179,  181,  164,  173,  255,  255,  255,  255,  // 14-21 divisions 0-3 champion, runner-up
+     179,  181,  155,  173,  255,  255,  255,  255,  // 14-21 divisions 0-3 champion, runner-up
      255,  255,  255,  255,  // 22-25 divisions 4-5 champion, runner-up
      255,  // 26-26 super cup winner
-     145,  168,  255,  255,  255,  255,  // 27-32 manager of the year: club by division
-    12143, 12615,   -1,   -1,   -1,   -1,  // 33-38 manager of the year: surname
-    12080, 12187,   -1,   -1,   -1,   -1,  // 39-44 player of the year: surname
-     162,  185,  255,  255,  255,  255,  // 45-50 player of the year: club
-    12707, 12314,   -1,   -1,   -1,   -1,  // 51-56 young player of the year: surname
-     146,  157,  255,  255,  255,  255,  // 57-62 young player of the year: club
-    12395, 12551,   -1,   -1,   -1,   -1,  // 63-68 top scorer: surname
-     164,  185,  255,  255,  255,  255,  // 69-74 top scorer: club
-      20,   30,    0,    0,    0,    0,  // 75-80 top scorer: goals
+     173,  184,  255,  255,  255,  255,  // 27-32 manager of the year: club by division
+    12498, 12025,   -1,   -1,   -1,   -1,  // 33-38 manager of the year: surname
+    12236, 12034,   -1,   -1,   -1,   -1,  // 39-44 player of the year: surname
+     155,  180,  255,  255,  255,  255,  // 45-50 player of the year: club
+    12160, 12436,   -1,   -1,   -1,   -1,  // 51-56 young player of the year: surname
+     140,  174,  255,  255,  255,  255,  // 57-62 young player of the year: club
+    12579, 12788,   -1,   -1,   -1,   -1,  // 63-68 top scorer: surname
+     147,  162,  255,  255,  255,  255,  // 69-74 top scorer: club
+      24,   25,    0,    0,    0,    0,  // 75-80 top scorer: goals
   },
 };
 // clang-format on
