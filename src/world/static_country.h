@@ -1,0 +1,71 @@
+// Per-country tables of the nine game countries: the divisions, the cup
+// rounds, the text bases of the competition and division names, the sizes of
+// the per-country blocks of the world's club lists and the record of last
+// season's honours that a new game starts from.
+#pragma once
+
+#include <cstdint>
+
+#include "world/nationality.h"
+
+constexpr int NUM_DIVISIONS = 6;
+constexpr int NUM_CUP_COMPETITIONS = 7;
+constexpr int NUM_LIST_COUNTRIES = 32;  // countries 0-31 have a block in the club lists
+constexpr int COUNTRY_RECORD_ENTRIES = 81;
+
+struct DivisionEntry {
+  int16_t value;   // clubs in the division / clubs in the division / play-off places
+  int16_t second;  // see CountryDivisionInfo
+};
+
+// The three tables of CountryDivisionInfo, 9 game countries x 6 divisions:
+// sizes (second value 1 for every division of country 1: the extra meetings);
+// the division list (same values); the play-off places (4 and 4 for a
+// division with play-offs).
+struct CountryDivisionTables {
+  DivisionEntry sizes[NUM_GAME_COUNTRIES][NUM_DIVISIONS];
+  DivisionEntry list[NUM_GAME_COUNTRIES][NUM_DIVISIONS];
+  DivisionEntry playoffs[NUM_GAME_COUNTRIES][NUM_DIVISIONS];
+};
+extern const CountryDivisionTables CountryDivisionInfo;
+
+// Rounds of cup competitions 0-6 per game country (0 = no such cup).
+extern const int16_t CupRoundsTable[NUM_GAME_COUNTRIES][NUM_CUP_COMPETITIONS];
+
+// First text number of each game country's runs of competition names, full,
+// short and one-letter division names in the language text table.
+extern const int16_t CompNameBase[NUM_GAME_COUNTRIES];
+extern const int16_t DivisionNameBase[NUM_GAME_COUNTRIES];
+extern const int16_t DivisionShortBase[NUM_GAME_COUNTRIES];
+extern const int16_t DivisionLetterBase[NUM_GAME_COUNTRIES];
+
+// Club-list blocks: a game country's own block, and every country's block
+// when it is not the game country.
+extern const int16_t OwnBlockSize[NUM_GAME_COUNTRIES];
+extern const int16_t ForeignBlockSize[NUM_LIST_COUNTRIES];
+int CountryBlockSize(int gameCountry, int country);
+int CountryBlockStart(int gameCountry, int country);
+// Clubs of a game country's league (the sum of its division sizes).
+int LeagueClubCount(int gameCountry);
+// Start of a division's block within the game country's own block; division
+// 6 is the start of the clubs outside the league.
+int DivisionBlockStart(int gameCountry, int division);
+
+// The record of last season's honours, 81 int16 per game country. Clubs are
+// database numbers (255 none), surnames indices into the surname table (-1 none).
+enum CountryRecordEntry {
+  REC_CUP_WINNER = 0,           // + 2 x cup (0-6); + 1 the runner-up
+  REC_DIV_CHAMPION = 14,        // + 2 x division (0-3); + 1 the runner-up
+  REC_DIV4_CHAMPION = 22,       // 23 runner-up; 24, 25 division 5
+  REC_SUPER_CUP_WINNER = 26,
+  REC_MANAGER_CLUB = 27,        // + division 0-5 (manager of the year)
+  REC_MANAGER_SURNAME = 33,
+  REC_PLAYER_SURNAME = 39,      // player of the year
+  REC_PLAYER_CLUB = 45,
+  REC_YOUNG_SURNAME = 51,       // young player of the year
+  REC_YOUNG_CLUB = 57,
+  REC_SCORER_SURNAME = 63,      // top scorer
+  REC_SCORER_CLUB = 69,
+  REC_SCORER_GOALS = 75,
+};
+extern const int16_t CountryRecordTable[NUM_GAME_COUNTRIES][COUNTRY_RECORD_ENTRIES];
