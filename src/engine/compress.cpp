@@ -5,7 +5,8 @@
 // blocks of up to 256 bytes, and over an output that refuses to grow past its
 // capacity. A decompressor therefore never reads past the compressed bytes or
 // writes past the buffer, however the data is damaged; it reports the damage
-// and the container turns that into its abort or fatal error.
+// and the container turns that into its abort or fatal error. Data that would
+// overflow the output fills it to the last byte before the decoder fails.
 #include "engine/compress.h"
 
 #include <cstring>
@@ -319,7 +320,9 @@ bool HuffmanDecompress(Source& in, Output& out) {
   }
   if (n == 0) return true;
   if (nodeCount == 0) return false;
-  if (!out.Room(n)) return false;
+  // More symbols than room: as many as fit are decoded, then it fails.
+  const bool fits = out.Room(n);
+  if (!fits) n = out.capacity - out.length;
 
   // Every step along the tree takes one bit, so even a tree with loops
   // cannot run for longer than the stream lasts.
@@ -349,7 +352,7 @@ bool HuffmanDecompress(Source& in, Output& out) {
     }
   }
   out.length += n;
-  return true;
+  return fits;
 }
 
 // ---------------------------------------------------------------------------
@@ -491,11 +494,14 @@ bool LzDecompress(Source& in, Output& out) {
     if (!in.Next(&low)) return false;
     uint32_t len = token >> 2;
     uint32_t distance = ((token & 3u) << 8) | low;
-    if (len < 4 || distance == 0 || distance > out.length || !out.Room(len)) return false;
+    if (len < 4 || distance == 0 || distance > out.length) return false;
+    const bool fits = out.Room(len);  // a copy that does not fit fills the output and fails
+    if (!fits) len = out.capacity - out.length;
     for (uint32_t k = 0; k < len; ++k) {  // byte by byte: the copy may overlap itself
       out.p[out.length] = out.p[out.length - distance];
       ++out.length;
     }
+    if (!fits) return false;
   }
   return true;
 }
@@ -526,11 +532,13 @@ void ZeroRunCompress(const uint8_t* src, uint32_t n, uint8_t* dst, uint32_t* len
   *length = out;
 }
 
+// A run that does not fit fills the output and fails.
 bool PutRun(Output& out, uint8_t value, uint32_t run) {
-  if (!out.Room(run)) return false;
+  bool fits = out.Room(run);
+  if (!fits) run = out.capacity - out.length;
   std::memset(out.p + out.length, value, run);
   out.length += run;
-  return true;
+  return fits;
 }
 
 template <typename Source>
@@ -750,7 +758,10 @@ uint32_t DecompressDataFile(FILE* stream, uint32_t blockSize, void* destination,
   uint32_t length = 0;
   bool ok = DecompressDataFile2Mem(h.compressor, stream, h.compressedSize, static_cast<uint8_t*>(destination),
                                    h.unpackedSize, &length);
-  if (!ok || length != h.unpackedSize)
+  // Damage found after all the promised bytes were written means the data
+  // went on for longer: it is reported as one byte more than wanted.
+  if (!ok && length == h.unpackedSize) ++length;
+  if (length != h.unpackedSize)
     FatalError("Error: DecompressDataFile(): real decompress data size did not match header! (wanted %d, but got %d)\n",
                static_cast<int>(h.unpackedSize), static_cast<int>(length));
   return h.unpackedSize;

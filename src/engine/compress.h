@@ -43,7 +43,8 @@ void CompressDataMem2Mem(int compressor, uint8_t* source, uint32_t size, uint8_t
 // The decompressors never write past capacity bytes nor read past the
 // compressed size. They return false when the data is corrupt (an impossible
 // token, a truncated stream, more output than capacity); *length is then the
-// number of bytes written before the fault was found.
+// number of bytes written before the fault was found (all of capacity when
+// the data holds more than that).
 bool UncompressDataMem2Mem(int compressor, const uint8_t* source, uint32_t compressedSize, uint8_t* destination,
                            uint32_t capacity, uint32_t* length);
 bool DecompressDataFile2Mem(int compressor, FILE* stream, uint32_t compressedSize, uint8_t* destination,
