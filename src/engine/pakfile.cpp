@@ -506,6 +506,7 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
   const bool compressed = (handle->flags & PAK_FLAG_COMPRESSED) && !loose;
   if (compressed && (offset != 0 || length != handle->unpackedSize))
     FatalError("Error: PakReadFile(): partial read from '%s', but it's compressed\n", name);
+  // The message prints each number followed by a "d" ("5d bytes").
   if (static_cast<uint64_t>(offset) + length > handle->unpackedSize || offset >= handle->unpackedSize)
     FatalError("Error: PakReadFile(): read in '%s' of %ud bytes from %ud, but file is only %ud bytes\n", name, length,
                offset, handle->unpackedSize);
