@@ -410,7 +410,7 @@ class PakIndexTest : public PakTest {
   void SetUp() override {
     PakTest::SetUp();
     data = ToBytes("first entry.second entry, compressed or not.");
-    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 33, 33}});
+    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 32, 32}});
   }
   void Set32(size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) index[at + i] = static_cast<uint8_t>(v >> (8 * i));
@@ -447,8 +447,8 @@ TEST_F(PakIndexTest, EveryFieldIsCheckedAgainstTheFileSizes) {
        "name of entry 1 is past the end of the file"},
       {"last name cut short", [](PakIndexTest& t) { t.index.pop_back(); },
        "name of entry 1 runs past the end of the file"},
-      {"data past the data file", [entry1](PakIndexTest& t) { t.Set32(entry1 + 8, 34); },
-       "data of entry 1 \\(34 bytes at 12\\) is past the end of the data file \\(45 bytes\\)"},
+      {"data past the data file", [entry1](PakIndexTest& t) { t.Set32(entry1 + 8, 33); },
+       "data of entry 1 \\(33 bytes at 12\\) is past the end of the data file \\(44 bytes\\)"},
       {"data offset near 4 GB", [entry1](PakIndexTest& t) { t.Set32(entry1 + 4, 0xFFFFFFF0u); },
        "data of entry 1"},
       {"short data file", [](PakIndexTest& t) { t.data.resize(40); }, "data of entry 1"},
@@ -458,7 +458,7 @@ TEST_F(PakIndexTest, EveryFieldIsCheckedAgainstTheFileSizes) {
        "plain entry 0 has 12 bytes stored for a size of 13"},
   };
   for (const auto& c : cases) {
-    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 33, 33}});
+    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 32, 32}});
     data = ToBytes("first entry.second entry, compressed or not.");
     c.damage(*this);
     WriteFile("pakfiles/hdcommon.pki", index);
