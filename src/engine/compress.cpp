@@ -43,6 +43,14 @@ struct CompressState {
   // Huffman decoder: the tree as read from the stream.
   int16_t decodeLeft[256];
   int16_t decodeRight[256];
+  // What one whole byte of bits does from each node: the symbols it ends
+  // (at most 8) and the node it stops at. Filled in as pairs are met.
+  struct HuffStep {
+    uint8_t ready;
+    uint8_t count;
+    uint8_t end;
+    uint8_t symbols[8];
+  } steps[256][256];
 } gComp;
 
 void PutLE32(uint8_t* p, uint32_t v) {
@@ -301,6 +309,30 @@ void Comp2_Mem_2_Mem(const uint8_t* src, uint32_t n, uint8_t* dst, uint32_t* len
   *length = w.out;
 }
 
+// Follows the bits of one byte from a node, least significant bit first.
+const CompressState::HuffStep& HuffmanStep(int node, uint8_t byte) {
+  CompressState::HuffStep& step = gComp.steps[node][byte];
+  if (step.ready) return step;
+  step.count = 0;
+  for (int bit = 0; bit < 8; ++bit) {
+    int c = (byte >> bit) & 1 ? gComp.decodeRight[node] : gComp.decodeLeft[node];
+    if (c >= 256) {
+      step.symbols[step.count++] = static_cast<uint8_t>(c - 256);
+      node = 0;
+    } else {
+      node = c;
+    }
+  }
+  step.end = static_cast<uint8_t>(node);
+  step.ready = 1;
+  return step;
+}
+
+// While more than 8 symbols remain, a whole byte of bits is decoded per
+// step (a byte ends at most 8 symbols); the last symbols go bit by bit, so
+// the padding after the last code is never read. Every step along the tree
+// takes a bit, so even a tree with loops cannot run for longer than the
+// stream lasts.
 template <typename Source>
 bool HuffmanDecompress(Source& in, Output& out) {
   uint32_t n, nodeCount;
@@ -320,35 +352,39 @@ bool HuffmanDecompress(Source& in, Output& out) {
   }
   if (n == 0) return true;
   if (nodeCount == 0) return false;
+  for (uint32_t i = 0; i < nodeCount; ++i)
+    for (auto& step : gComp.steps[i]) step.ready = 0;
   // More symbols than room: as many as fit are decoded, then it fails.
   const bool fits = out.Room(n);
   if (!fits) n = out.capacity - out.length;
 
-  // Every step along the tree takes one bit, so even a tree with loops
-  // cannot run for longer than the stream lasts.
-  uint64_t acc = 0;
-  uint32_t bits = 0;
   uint8_t* dst = out.p + out.length;
-  for (uint32_t produced = 0; produced < n; ++produced) {
-    int node = 0;
-    for (;;) {
-      if (bits == 0) {
-        uint8_t b;
-        if (!in.Next(&b)) {
-          out.length += produced;
-          return false;
-        }
-        acc = b;
-        bits = 8;
-      }
-      int c = (acc & 1) ? gComp.decodeRight[node] : gComp.decodeLeft[node];
-      acc >>= 1;
-      --bits;
+  uint32_t produced = 0;
+  int node = 0;
+  uint8_t b;
+  while (n - produced > 8) {
+    if (!in.Next(&b)) {
+      out.length += produced;
+      return false;
+    }
+    const CompressState::HuffStep& step = HuffmanStep(node, b);
+    std::memcpy(dst + produced, step.symbols, 8);  // only count of them are kept
+    produced += step.count;
+    node = step.end;
+  }
+  while (produced < n) {
+    if (!in.Next(&b)) {
+      out.length += produced;
+      return false;
+    }
+    for (int bit = 0; bit < 8 && produced < n; ++bit) {
+      int c = (b >> bit) & 1 ? gComp.decodeRight[node] : gComp.decodeLeft[node];
       if (c >= 256) {
-        dst[produced] = static_cast<uint8_t>(c - 256);
-        break;
+        dst[produced++] = static_cast<uint8_t>(c - 256);
+        node = 0;
+      } else {
+        node = c;
       }
-      node = c;
     }
   }
   out.length += n;
