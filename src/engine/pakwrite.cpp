@@ -100,7 +100,7 @@ bool PakCollectFolder(const std::string& folder, std::vector<PakWriteItem>* item
     }
     std::ifstream in(it->path(), std::ios::binary);
     std::vector<uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || data.size() > 0xFFFFFFF0u) {
+    if (!in.is_open() || in.bad() || data.size() > 0xFFFFFFF0u) {
       *error = "cannot read '" + it->path().string() + "'";
       return false;
     }

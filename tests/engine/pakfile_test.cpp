@@ -210,6 +210,13 @@ TEST_F(PakTest, OpenAndCloseCountReferences) {
   EXPECT_FATAL(PakCloseFile(a), "PakCloseFile\\(\\): already fully closed");
   EXPECT_FATAL(PakReadFile(&c, 0, 1, a), "PakReadFile\\(\\): already fully closed");
 
+  // The count is 16 bits: one open past 65,535 is refused rather than wrapped.
+  EXPECT_FATAL(
+      {
+        for (int i = 0; i < 65536; ++i) PakOpenFile("a.txt");
+      },
+      "PakOpenFile\\(\\): file opened too many times");
+
   PakOpenFile("b.txt");
   testing::internal::CaptureStdout();
   PakFileUninit();
