@@ -192,14 +192,16 @@ struct BitWriter {
   }
 };
 
+// Leaves are the byte values 0-255, internal nodes 256-511; a node number
+// past the table would be a broken tree.
 void HuffmanCodeWalk(uint32_t node, uint64_t* path, uint32_t depth) {
+  if (node >= kHuffNodes || depth > 255)
+    FatalError("Comp2_Mem_2_Mem: Error: - Overflowing the tree - Recursive Stage\n");
   if (node < 256) {
     std::memcpy(gComp.code[node], path, sizeof gComp.code[node]);
     gComp.codeLength[node] = depth;
     return;
   }
-  if (node > kHuffNodes) FatalError("Comp2_Mem_2_Mem: Error: - Overflowing the tree - Recursive Stage\n");
-  if (node < 255) FatalError("Comp2_Mem_2_Mem: Error: - Underflowing the tree - Recursive Stage\n");
   // At most 255 internal nodes lie on a path, so depth stays below 256.
   path[depth >> 6] &= ~(1ull << (depth & 63));
   HuffmanCodeWalk(gComp.left[node], path, depth + 1);
