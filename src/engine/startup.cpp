@@ -14,6 +14,7 @@
 #include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/onexit.h"
+#include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/rand.h"
 #include "engine/timerint.h"
@@ -64,10 +65,6 @@ BlockTable* OptionsTable() {
     table[i] = {OptionsList[i].address, OptionsList[i].size};
   return table;
 }
-
-// The pak tables are opened here once the pak layer exists.
-void OpenPakFiles() {}
-void ClosePakFiles() {}
 
 }  // namespace
 
@@ -164,7 +161,13 @@ void InitialisePC(int wordCount, char** words) {
 
   std::snprintf(gCDRootPath, sizeof gCDRootPath, "%c:\\", GetCDDrive());
 
-  OpenPakFiles();
+  // The hard-disk pak goes in first, so a file on both is read from the disk.
+  char cdPak[64];
+  std::snprintf(cdPak, sizeof cdPak, "%spakfiles\\cdcommon", gCDRootPath);
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAdd(cdPak);
+  PakFileAddDone();
 
   InitTimerInterrupt();
   InitPoll();
@@ -186,7 +189,7 @@ void UninitialisePC() {
   ClearKeyboardInterrupt();
   UninitPoll();
   ClearTimerInterrupt();
-  ClosePakFiles();
+  PakFileUninit();
   VideoUninit();
   UninitMouseDriver();
   UninitMemory();

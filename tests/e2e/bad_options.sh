@@ -3,7 +3,8 @@
 set -eu
 game=$1
 dir=$2
-rm -rf "$dir" && mkdir -p "$dir/cd" && cd "$dir"
+. "$(dirname "$0")/lib/workdir.sh"
+make_workdir "$dir"
 printf '10 key Escape\n' > script
 head -c 100 /dev/urandom > OPTIONS.DAT
 printf 'DAT0OPT0\xff\xff' >> OPTIONS.DAT

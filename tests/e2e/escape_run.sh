@@ -4,7 +4,8 @@
 set -eu
 game=$1
 dir=$2
-rm -rf "$dir" && mkdir -p "$dir/cd" && cd "$dir"
+. "$(dirname "$0")/lib/workdir.sh"
+make_workdir "$dir"
 printf '# press Escape after a second\n100 key Escape\n' > script
 
 GAFFERON_EVENTS=script "$game" -window -debug general=1,memory=1 -log

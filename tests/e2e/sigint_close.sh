@@ -4,7 +4,8 @@
 set -u
 game=$1
 dir=$2
-rm -rf "$dir" && mkdir -p "$dir/cd" && cd "$dir"
+. "$(dirname "$0")/lib/workdir.sh"
+make_workdir "$dir"
 "$game" -window -debug general=20 -log &
 pid=$!
 sleep 1.5

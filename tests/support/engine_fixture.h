@@ -7,9 +7,11 @@
 
 #include <cstdio>
 
+#include "engine/compress.h"
 #include "engine/debug.h"
 #include "engine/mem_win.h"
 #include "engine/onexit.h"
+#include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
@@ -23,6 +25,8 @@ inline void ResetEngine() {
   PollReset();
   TimerReset();
   WinReset();
+  PakFileReset();
+  CompressReset();
   MemoryReset();
 }
 

@@ -1,0 +1,669 @@
+// Pak files and the checked file layer.
+//
+// The table is 64 buckets of entries, chosen by a 6-bit XOR hash of the name,
+// and one string table of names; all of it lives in managed memory. While
+// paks are being added a bucket is searched linearly; once adding is done the
+// tables are trimmed, pinned (ManualNoMove, so entry pointers can serve as
+// file handles) and each bucket sorted, and lookups bisect.
+//
+// Index files are untrusted input: the whole index is checked against its own
+// size and its data file's size before a single entry is taken, and a bad
+// index is an abort naming the file.
+#include "engine/pakfile.h"
+
+#include <sys/types.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/compress.h"
+#include "engine/debug.h"
+#include "engine/mem_win.h"
+#include "platform/platform.h"
+
+#define ABORT_FILE "pakfile"
+
+namespace {
+
+constexpr uint32_t kBucketStart = 256;  // entries
+constexpr uint32_t kBucketGrow = 256;
+constexpr uint32_t kStringStart = 4096;  // bytes
+constexpr uint32_t kStringGrow = 4096;
+constexpr int kListLineMax = 255;  // characters of a list line, with its line end
+constexpr int kMaxListDepth = 32;  // folders below a pattern's folder walked with option S
+constexpr size_t kPathMax = 260;
+
+enum PakStatus : int16_t { PAK_NOT_INITIALISED = 0, PAK_ADDING = 1, PAK_READY = 2 };
+
+struct PakBucket {
+  PakFileEntry* entries;
+  uint32_t count;
+  uint32_t capacity;
+};
+
+struct PakState {
+  int16_t status;
+  PakBucket buckets[PAK_HASH_BUCKETS];
+  char* strings;
+  uint32_t stringCapacity;
+  uint32_t stringUsed;
+  FILE* dataFiles[MAX_PAK_FILES];
+  int pakCount;
+} gPak;
+
+uint32_t GetLE32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+         (static_cast<uint32_t>(p[3]) << 24);
+}
+
+const char* EntryName(const PakFileEntry* e) { return gPak.strings + e->nameOffset; }
+
+// An abort whose message is formatted (it names a file).
+[[noreturn]] void AbortFormatted(int line, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void AbortFormatted(int line, const char* format, ...) {
+  static char message[400];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(message, sizeof message, format, args);
+  va_end(args);
+  AbortError(ABORT_FILE, line, message);
+}
+
+// Size of an open stream, which is left at its start. -1 when it cannot be told.
+int64_t StreamSize(FILE* f) {
+  if (fseeko(f, 0, SEEK_END) != 0) return -1;
+  off_t size = ftello(f);
+  if (fseeko(f, 0, SEEK_SET) != 0) return -1;
+  return size;
+}
+
+void AddEntry(const char* name, uint32_t unpackedSize, uint16_t pakNumber, uint16_t flags, uint32_t dataOffset,
+              uint32_t storedSize) {
+  uint32_t nameOffset = AddStringEntry(name);
+  PakFileEntry* e = AddFileEntry(PakNameHash(name));
+  *e = {unpackedSize, nameOffset, pakNumber, flags, dataOffset, storedSize, 0};
+}
+
+// Plain files and folders whose names start with "." are hidden on Linux
+// (".git", editor and folder-view files) and are never game data.
+bool Hidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
+
+int AddListPatternAt(const char* pattern, uint16_t flags, const char* options, int depth) {
+  DPRINT(DEBUG_FILE, 60, "AddListPattern(): adding files matching '%s'\n", pattern);
+  const char* cut = std::strrchr(pattern, '\\');
+  if (!cut) cut = std::strrchr(pattern, '/');
+  std::string folder = cut ? std::string(pattern, cut + 1) : std::string();
+  const char* last = cut ? cut + 1 : pattern;
+
+  std::vector<PlatDirEntry> entries;
+  PlatForEachInDir(folder.empty() ? "." : folder.c_str(), [&](const PlatDirEntry& e) { entries.push_back(e); });
+
+  int added = 0;
+  for (const PlatDirEntry& e : entries) {
+    if (e.isDir || Hidden(e.name) || !PakWildcardMatch(last, e.name.c_str())) continue;
+    std::string name = folder + e.name;
+    PakNormaliseName(name.data());
+    if (e.size > 0xFFFFFFFFu) FatalError("Error: AddListPattern(): file '%s' is too large\n", name.c_str());
+    if (SearchFile(name.c_str())) {
+      DPRINT(DEBUG_FILE, 80, "ListFile2Index(): '%s' already exists\n", name.c_str());
+      continue;
+    }
+    DPRINT(DEBUG_FILE, 80, "ListFile2Index(): adding '%s' - %d bytes\n", name.c_str(), static_cast<int>(e.size));
+    AddEntry(name.c_str(), static_cast<uint32_t>(e.size), PAK_LOOSE_FILE, static_cast<uint16_t>(flags | PAK_FLAG_LOOSE),
+             0, 0);
+    ++added;
+  }
+
+  bool subfolders = options && (std::strchr(options, 'S') || std::strchr(options, 's'));
+  if (subfolders) {
+    for (const PlatDirEntry& e : entries) {
+      if (!e.isDir || Hidden(e.name)) continue;
+      std::string sub = folder + e.name;
+      if (depth >= kMaxListDepth) {
+        std::printf("Warning: AddListPattern(): folder '%s' nested too deeply, skipped\n", sub.c_str());
+        continue;
+      }
+      DPRINT(DEBUG_FILE, 80, "AddListPattern(): adding subdir '%s'\n", sub.c_str());
+      std::string subPattern = sub + "\\" + last;
+      added += AddListPatternAt(subPattern.c_str(), flags, options, depth + 1);
+    }
+  }
+  return added;
+}
+
+// Reads one list line of at most kListLineMax characters with its end.
+// Returns its length (0 at the end of the file); *ended is set when the line
+// stopped at a line feed, *atEnd when the file ran out first.
+int ReadListLine(FILE* f, char* line, bool* ended, bool* atEnd) {
+  int len = 0;
+  *ended = *atEnd = false;
+  while (len < kListLineMax) {
+    int c = std::getc(f);
+    if (c == EOF) {
+      *atEnd = true;
+      break;
+    }
+    line[len++] = static_cast<char>(c);
+    if (c == '\n') {
+      *ended = true;
+      break;
+    }
+  }
+  line[len] = 0;
+  return len;
+}
+
+bool IsComment(const char* line) {
+  return line[0] == 0 || line[0] == '#' || line[0] == ';' || (line[0] == '/' && line[1] == '/');
+}
+
+// The option letters after a list pattern, as flag bits.
+uint16_t ListOptionFlags(const char* options) {
+  uint16_t flags = 0;
+  for (const char* p = options; *p; ++p) {
+    switch (*p) {
+      case ' ': case '\t': case '/': case 'S': case 's': break;
+      case 'C': case 'c': flags |= 0x0001; break;
+      case 'H': case 'h': flags |= 0x0010; break;
+      case 'Q': case 'q': flags |= 0x0020; break;
+      case 'B': case 'b': flags |= 0x0030; break;
+      case '1': flags |= 0x0100; break;
+      case '2': flags |= 0x0200; break;
+      case '4': flags |= 0x0300; break;
+      case 'R': case 'r': flags |= 0x1000; break;
+      default: ABORT("ListFile2Index(): unknown option");
+    }
+  }
+  return flags;
+}
+
+bool GlobMatch(const char* p, const char* s) {
+  const char* starP = nullptr;
+  const char* starS = nullptr;
+  while (*s) {
+    if (*p == '*') {
+      starP = p++;
+      starS = s;
+    } else if (*p == '?' || (*p && std::toupper(static_cast<unsigned char>(*p)) ==
+                                       std::toupper(static_cast<unsigned char>(*s)))) {
+      ++p;
+      ++s;
+    } else if (starP) {
+      p = starP + 1;
+      s = ++starS;
+    } else {
+      return false;
+    }
+  }
+  while (*p == '*') ++p;
+  return *p == 0;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Names
+// ---------------------------------------------------------------------------
+
+void PakNormaliseName(char* name) {
+  for (char* p = name; *p; ++p) {
+    if (*p >= 'a' && *p <= 'z')
+      *p = static_cast<char>(*p - 'a' + 'A');
+    else if (*p == '/')
+      *p = '\\';
+  }
+}
+
+int PakNameHash(const char* name) {
+  unsigned h = 0;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p; ++p) h ^= *p;
+  return static_cast<int>(h & (PAK_HASH_BUCKETS - 1));
+}
+
+// Matches a file name against the last part of a list pattern the way the
+// folder search of the game's first platform did:
+// - letters match without regard to case;
+// - "*" matches any run of characters, dots included, "?" exactly one;
+// - a pattern ending in ".*" also matches the name without any extension,
+//   so "*.*" matches every file and "README.*" matches "README".
+bool PakWildcardMatch(const char* pattern, const char* name) {
+  if (GlobMatch(pattern, name)) return true;
+  size_t len = std::strlen(pattern);
+  if (len >= 2 && pattern[len - 2] == '.' && pattern[len - 1] == '*') {
+    std::string stem(pattern, len - 2);
+    if (std::strchr(name, '.') == nullptr) return GlobMatch(stem.c_str(), name);
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+// The table
+// ---------------------------------------------------------------------------
+
+void PakFileInit() {
+  if (gPak.status != PAK_NOT_INITIALISED) ABORT("PakFileInit(): already initialised");
+  for (PakBucket& b : gPak.buckets) {
+    AllocateMemory(&b.entries, kBucketStart * sizeof(PakFileEntry), ManualFree);
+    b.count = 0;
+    b.capacity = kBucketStart;
+  }
+  AllocateMemory(&gPak.strings, kStringStart, ManualFree);
+  gPak.stringCapacity = kStringStart;
+  gPak.stringUsed = 0;
+  gPak.pakCount = 0;
+  gPak.status = PAK_ADDING;
+}
+
+void PakFileAdd(const char* basePath) {
+  if (gPak.status != PAK_ADDING) ABORT("PakAddFile(): can only add before PakAddFileDone() is called");
+  DPRINT(DEBUG_FILE, 1, "PakFileAdd(): adding pak file '%s'\n", basePath);
+  std::string list = DOSMakePath(nullptr, basePath, "pkl");
+  std::string index = DOSMakePath(nullptr, basePath, "pki");
+  int hasList = DOSFileExists(list.c_str());
+  int hasIndex = DOSFileExists(index.c_str());
+  if (hasList && hasIndex)
+    std::printf("PakAddFile(): Warning: both packed and unpacked files exist - using packed version\n");
+  if (!hasList && !hasIndex) FatalError("Error: PakFileAdd(): no index or list file found\n");
+  if (hasIndex)
+    AddIndex(basePath);
+  else
+    ListFile2Index(list.c_str());
+}
+
+int PakCheckIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize, char* error, int errorSize) {
+  auto fail = [&](const char* format, auto... args) {
+    std::snprintf(error, static_cast<size_t>(errorSize), format, args...);
+    return -1;
+  };
+  if (indexSize < PAK_INDEX_HEADER_SIZE || std::memcmp(index, "PAK0", 4) != 0)
+    return fail("invalid index file header");
+  const uint32_t entryOffset = GetLE32(index + 4);
+  const int32_t count = static_cast<int32_t>(GetLE32(index + 8));
+  const uint32_t stride = GetLE32(index + 12);
+  const uint32_t nameTable = GetLE32(index + 16);
+  if (stride < PAK_INDEX_ENTRY_SIZE) return fail("entry size %u is below %u", stride, PAK_INDEX_ENTRY_SIZE);
+  if (count < 0) return fail("negative entry count %d", count);
+  if (entryOffset + static_cast<uint64_t>(count) * stride > indexSize)
+    return fail("entry table (%d entries of %u bytes at %u) runs past the end of the file (%u bytes)", count, stride,
+                entryOffset, indexSize);
+  if (nameTable > indexSize) return fail("name table offset %u is past the end of the file (%u bytes)", nameTable,
+                                         indexSize);
+  for (int32_t i = 0; i < count; ++i) {
+    const uint8_t* e = index + entryOffset + static_cast<uint64_t>(i) * stride;
+    const uint32_t flags = GetLE32(e), dataOffset = GetLE32(e + 4), stored = GetLE32(e + 8);
+    const uint32_t nameOffset = GetLE32(e + 12), unpacked = GetLE32(e + 16);
+    const uint64_t nameStart = static_cast<uint64_t>(nameTable) + nameOffset;
+    if (nameStart >= indexSize) return fail("name of entry %d is past the end of the file", i);
+    if (!std::memchr(index + nameStart, 0, indexSize - nameStart))
+      return fail("name of entry %d runs past the end of the file", i);
+    if (static_cast<uint64_t>(dataOffset) + stored > dataFileSize)
+      return fail("data of entry %d (%u bytes at %u) is past the end of the data file (%llu bytes)", i, stored,
+                  dataOffset, static_cast<unsigned long long>(dataFileSize));
+    if ((flags & PAK_FLAG_COMPRESSED) && stored < CMP0_HEADER_SIZE)
+      return fail("compressed entry %d is shorter than its header", i);
+    if (!(flags & PAK_FLAG_COMPRESSED) && stored < unpacked)
+      return fail("plain entry %d has %u bytes stored for a size of %u", i, stored, unpacked);
+  }
+  return 0;
+}
+
+void AddIndex(const char* basePath) {
+  if (gPak.pakCount >= MAX_PAK_FILES) ABORT("AddIndex(): too many open pak files");
+  std::string indexName = DOSMakePath(nullptr, basePath, "pki");
+  std::string dataName = DOSMakePath(nullptr, basePath, "pkd");
+
+  uint8_t* index = nullptr;
+  uint32_t indexSize = DOSLoadFile(indexName.c_str(), &index, ManualNoMove);
+  FILE* data = DOSOpenFile(dataName.c_str());
+  int64_t dataSize = StreamSize(data);
+  if (dataSize < 0) FatalError("Error: AddIndex(): cannot tell the size of '%s': %s\n", dataName.c_str(),
+                               std::strerror(errno));
+
+  char error[200];
+  if (PakCheckIndex(index, indexSize, static_cast<uint64_t>(dataSize), error, sizeof error) != 0)
+    AbortFormatted(__LINE__, "AddIndex(): %s in '%s'", error, indexName.c_str());
+
+  const uint32_t entryOffset = GetLE32(index + 4);
+  const int32_t count = static_cast<int32_t>(GetLE32(index + 8));
+  const uint32_t stride = GetLE32(index + 12);
+  const uint32_t nameTable = GetLE32(index + 16);
+  const uint16_t pakNumber = static_cast<uint16_t>(gPak.pakCount);
+  for (int32_t i = 0; i < count; ++i) {
+    const uint8_t* e = index + entryOffset + static_cast<uint64_t>(i) * stride;
+    const char* name = reinterpret_cast<const char*>(index + nameTable + GetLE32(e + 12));
+    const uint32_t unpacked = GetLE32(e + 16);
+    if (SearchFile(name)) {
+      DPRINT(DEBUG_FILE, 80, "AddIndex(): '%s' already exists\n", name);
+      continue;
+    }
+    DPRINT(DEBUG_FILE, 80, "AddIndex(): adding '%s' - %d bytes\n", name, static_cast<int>(unpacked));
+    AddEntry(name, unpacked, pakNumber, static_cast<uint16_t>(GetLE32(e) & ~uint32_t{PAK_FLAG_LOOSE}), GetLE32(e + 4),
+             GetLE32(e + 8));
+  }
+
+  gPak.dataFiles[gPak.pakCount++] = data;
+  FreeMemory(&index);
+}
+
+void ListFile2Index(const char* listFileName) {
+  DPRINT(DEBUG_FILE, 10, "ListFile2Index(): virtual filelist from '%s'\n", listFileName);
+  FILE* f = DOSOpenFile(listFileName);
+  char line[kListLineMax + 1];
+  bool ended, atEnd;
+  while (int len = ReadListLine(f, line, &ended, &atEnd)) {
+    if (!ended) {
+      // A last line without its end is damaged, not long.
+      if (atEnd) ABORT("ListFile2Index(): bad line in list file");
+      ABORT("ListFile2Index(): line too long in list file");
+    }
+    if (len < 2 || line[len - 2] != '\r') ABORT("ListFile2Index(): bad line in list file");
+    line[len - 2] = 0;
+    if (IsComment(line)) continue;
+
+    char* options = line + std::strcspn(line, " \t");
+    if (*options) *options++ = 0;
+    uint16_t flags = ListOptionFlags(options);
+    DPRINT(DEBUG_FILE, 20, "ListFile2Index(): adding files matching '%s'\n", line);
+    if (AddListPattern(line, flags, options) == 0)
+      std::printf("Warning: ListFile2Index(): Pattern '%s' matched 0 files\a\n", line);
+  }
+  DOSCloseFile(f);
+}
+
+int AddListPattern(const char* pattern, uint16_t flags, const char* options) {
+  return AddListPatternAt(pattern, flags, options, 0);
+}
+
+PakFileEntry* SearchFile(const char* name) {
+  PakBucket& b = gPak.buckets[PakNameHash(name)];
+  if (gPak.status == PAK_ADDING) {
+    for (uint32_t i = 0; i < b.count; ++i)
+      if (std::strcmp(EntryName(&b.entries[i]), name) == 0) return &b.entries[i];
+    return nullptr;
+  }
+  if (gPak.status == PAK_READY) {
+    uint32_t lo = 0, hi = b.count;
+    while (lo < hi) {
+      uint32_t mid = lo + (hi - lo) / 2;
+      int c = std::strcmp(EntryName(&b.entries[mid]), name);
+      if (c == 0) return &b.entries[mid];
+      if (c < 0)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    return nullptr;
+  }
+  ABORT("SearchFile(): unknown status");
+}
+
+PakFileEntry* AddFileEntry(int bucket) {
+  PakBucket& b = gPak.buckets[bucket];
+  if (b.count + 1 >= b.capacity) {
+    DPRINT(DEBUG_FILE, 40, "AddFileEntry(): increasing filelist size\n");
+    b.capacity += kBucketGrow;
+    ResizeMemory(&b.entries, b.capacity * static_cast<uint32_t>(sizeof(PakFileEntry)));
+  }
+  return &b.entries[b.count++];
+}
+
+uint32_t AddStringEntry(const char* name) {
+  uint32_t length = static_cast<uint32_t>(std::strlen(name));
+  if (static_cast<uint64_t>(gPak.stringUsed) + length + 1 >= gPak.stringCapacity) {
+    DPRINT(DEBUG_FILE, 40, "AddStringEntry(): increasing string table size\n");
+    while (static_cast<uint64_t>(gPak.stringUsed) + length + 1 >= gPak.stringCapacity) {
+      if (gPak.stringCapacity > 0xFFFFFFFFu - kStringGrow) ABORT("AddStringEntry(): string table full");
+      gPak.stringCapacity += kStringGrow;
+    }
+    ResizeMemory(&gPak.strings, gPak.stringCapacity);
+  }
+  uint32_t offset = gPak.stringUsed;
+  std::memcpy(gPak.strings + offset, name, length + 1);
+  gPak.stringUsed += length + 1;
+  return offset;
+}
+
+void PakFileAddDone() {
+  if (gPak.status != PAK_ADDING) ABORT("PakFileAddDone(): not initialised, or already done");
+  ResizeMemory(&gPak.strings, gPak.stringUsed);
+  gPak.stringCapacity = gPak.stringUsed;
+  uint32_t files = 0;
+  uint64_t bytes = 0;
+  for (int i = 0; i < PAK_HASH_BUCKETS; ++i) {
+    PakBucket& b = gPak.buckets[i];
+    uint32_t size = b.count * static_cast<uint32_t>(sizeof(PakFileEntry));
+    ResizeMemory(&b.entries, size);
+    b.capacity = b.count;
+    DPRINT(DEBUG_FILE, 60, "PakFileAddDone(): file table hash %d size %d bytes\n", i, static_cast<int>(size));
+    files += b.count;
+    for (uint32_t k = 0; k < b.count; ++k) bytes += b.entries[k].unpackedSize;
+  }
+  DPRINT(DEBUG_FILE, 60, "PakFileAddDone(): string table size %d bytes\n", static_cast<int>(gPak.stringUsed));
+  FreeAutoFreeMemory();
+  SetMemoryType(&gPak.strings, ManualNoMove);
+  for (PakBucket& b : gPak.buckets) {
+    SetMemoryType(&b.entries, ManualNoMove);
+    std::sort(b.entries, b.entries + b.count, [](const PakFileEntry& x, const PakFileEntry& y) {
+      return std::strcmp(EntryName(&x), EntryName(&y)) < 0;
+    });
+  }
+  gPak.status = PAK_READY;
+  DPRINT(DEBUG_FILE, 10, "PakFileAddDone(): %d files, %dMb (%d bytes)\n", static_cast<int>(files),
+         static_cast<int>(bytes / 1048576), static_cast<int>(bytes));
+}
+
+void PakFileUninit() {
+  if (gPak.status == PAK_NOT_INITIALISED) ABORT("PakFileUninit(): not initialised");
+  for (PakBucket& b : gPak.buckets)
+    for (uint32_t i = 0; i < b.count; ++i)
+      if (b.entries[i].openCount) std::printf("Warning: file '%s' not closed\n", EntryName(&b.entries[i]));
+  for (PakBucket& b : gPak.buckets) {
+    FreeMemory(&b.entries);
+    b.count = b.capacity = 0;
+  }
+  FreeMemory(&gPak.strings);
+  gPak.stringCapacity = gPak.stringUsed = 0;
+  for (int i = 0; i < gPak.pakCount; ++i) {
+    FILE* f = gPak.dataFiles[i];
+    gPak.dataFiles[i] = nullptr;
+    DOSCloseFile(f);
+  }
+  gPak.pakCount = 0;
+  gPak.status = PAK_NOT_INITIALISED;
+}
+
+// ---------------------------------------------------------------------------
+// Open, read, close
+// ---------------------------------------------------------------------------
+
+PakFileEntry* PakOpenFile(const char* name) {
+  if (gPak.status != PAK_READY) ABORT("PakOpenFile(): not ready - call PakFileAddDone()");
+  // A longer name cannot be held; cutting it short could open another file.
+  if (std::strlen(name) > PAK_MAX_NAME) FatalError("Error: PakOpenFile(): file '%s' not found\n", name);
+  char copy[PAK_MAX_NAME + 1];
+  std::strcpy(copy, name);
+  PakNormaliseName(copy);
+  DPRINT(DEBUG_FILE, 80, "PakOpenFile(): opening '%s'\n", copy);
+  PakFileEntry* e = SearchFile(copy);
+  if (!e) FatalError("Error: PakOpenFile(): file '%s' not found\n", copy);
+  if (e->openCount == 0xFFFF) ABORT("PakOpenFile(): file opened too many times");
+  ++e->openCount;
+  return e;
+}
+
+void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* handle) {
+  if (!handle) ABORT("PakReadFile(): NULL file handle passed");
+  const char* name = EntryName(handle);
+  DPRINT(DEBUG_FILE, 80, "PakReadFile(): reading from '%s' (%d,+%d)\n", name, static_cast<int>(offset),
+         static_cast<int>(length));
+  if (handle->openCount == 0) ABORT("PakReadFile(): already fully closed");
+  const bool loose = handle->pakNumber == PAK_LOOSE_FILE;
+  const bool compressed = (handle->flags & PAK_FLAG_COMPRESSED) && !loose;
+  if (compressed && (offset != 0 || length != handle->unpackedSize))
+    FatalError("Error: PakReadFile(): partial read from '%s', but it's compressed\n", name);
+  // The message prints each number followed by a "d" ("5d bytes").
+  if (static_cast<uint64_t>(offset) + length > handle->unpackedSize || offset >= handle->unpackedSize)
+    FatalError("Error: PakReadFile(): read in '%s' of %ud bytes from %ud, but file is only %ud bytes\n", name, length,
+               offset, handle->unpackedSize);
+
+  if (loose) {
+    FILE* f = PlatOpenFile(name, "rb");
+    if (!f) ABORT("PakReadFile(): immediate file not found");
+    if (fseeko(f, static_cast<off_t>(offset), SEEK_SET) != 0) {
+      std::fclose(f);
+      ABORT("PakReadFile(): immediate file seek failed");
+    }
+    size_t got = std::fread(buffer, 1, length, f);
+    std::fclose(f);
+    if (got != length) ABORT("PakReadFile(): immediate file read failed");
+    return;
+  }
+
+  FILE* data = gPak.dataFiles[handle->pakNumber];
+  if (fseeko(data, static_cast<off_t>(handle->dataOffset) + offset, SEEK_SET) != 0)
+    ABORT("PakReadFile(): seek in data file failed");
+  if (compressed) {
+    if (DecompressDataFile(data, handle->storedSize, buffer, length) != handle->unpackedSize)
+      ABORT("PakReadFile(): decompressed data wasn't the correct size");
+    return;
+  }
+  if (std::fread(buffer, 1, length, data) != length) ABORT("PakReadFile(): read in data file failed");
+}
+
+void PakCloseFile(PakFileEntry* handle) {
+  if (!handle) ABORT("PakCloseFile(): NULL file handle passed");
+  DPRINT(DEBUG_FILE, 80, "PakCloseFile(): closing '%s'\n", EntryName(handle));
+  if (handle->openCount == 0) ABORT("PakCloseFile(): already fully closed");
+  --handle->openCount;
+}
+
+uint32_t PakFileSize(PakFileEntry* handle) {
+  if (!handle) ABORT("PakFileSize(): NULL file handle passed");
+  return handle->unpackedSize;
+}
+
+// An empty file has nothing to read (and a read of 0 bytes is refused), so
+// reading one whole reads nothing and answers 0.
+uint32_t PakReadWhole(void* buffer, PakFileEntry* handle) {
+  uint32_t size = PakFileSize(handle);
+  if (size) PakReadFile(buffer, 0, size, handle);
+  return size;
+}
+
+uint32_t PakLoadFile(const char* name, void** owner, uint32_t memoryType) {
+  PakFileEntry* handle = PakOpenFile(name);
+  uint32_t size = handle->unpackedSize;
+  AllocateMemory(owner, size, memoryType);
+  PakReadWhole(*owner, handle);
+  PakCloseFile(handle);
+  return size;
+}
+
+// ---------------------------------------------------------------------------
+// A look at the table
+// ---------------------------------------------------------------------------
+
+int16_t PakFileStatus() { return gPak.status; }
+
+uint32_t PakFileCount() {
+  uint32_t n = 0;
+  if (gPak.status != PAK_NOT_INITIALISED)
+    for (const PakBucket& b : gPak.buckets) n += b.count;
+  return n;
+}
+
+void PakForEachFile(void (*fn)(const PakFileEntry* entry, const char* name, void* user), void* user) {
+  if (gPak.status == PAK_NOT_INITIALISED) return;
+  for (const PakBucket& b : gPak.buckets)
+    for (uint32_t i = 0; i < b.count; ++i) fn(&b.entries[i], EntryName(&b.entries[i]), user);
+}
+
+const char* PakFileName(const PakFileEntry* handle) { return EntryName(handle); }
+
+int PakFileCompressor(const PakFileEntry* handle) {
+  if (handle->pakNumber == PAK_LOOSE_FILE || !(handle->flags & PAK_FLAG_COMPRESSED)) return -1;
+  FILE* data = gPak.dataFiles[handle->pakNumber];
+  if (fseeko(data, static_cast<off_t>(handle->dataOffset), SEEK_SET) != 0)
+    ABORT("PakReadFile(): seek in data file failed");
+  uint8_t header[CMP0_HEADER_SIZE];
+  DOSReadFile(data, header, CMP0_HEADER_SIZE);
+  if (std::memcmp(header, "CMP0", 4) != 0) return -2;
+  return header[4] | (header[5] << 8);
+}
+
+void PakFileReset() {
+  for (int i = 0; i < MAX_PAK_FILES; ++i)
+    if (gPak.dataFiles[i]) std::fclose(gPak.dataFiles[i]);
+  if (MemoryIsInitialised()) {
+    for (PakBucket& b : gPak.buckets)
+      if (b.entries) FreeMemory(&b.entries);
+    if (gPak.strings) FreeMemory(&gPak.strings);
+  }
+  gPak = PakState{};
+}
+
+// ---------------------------------------------------------------------------
+// The file layer
+// ---------------------------------------------------------------------------
+
+// The result is longer than the 80 characters the game's own names need, so
+// that tools can hand in full paths; a path that does not fit is an error
+// rather than a shortened name.
+const char* DOSMakePath(const char* folder, const char* name, const char* extension) {
+  static char path[kPathMax];
+  const bool hasFolder = folder && *folder, hasExtension = extension && *extension;
+  int n;
+  if (!hasFolder && !hasExtension)
+    n = std::snprintf(path, sizeof path, "%s", name);
+  else if (!hasFolder)
+    n = std::snprintf(path, sizeof path, "%s.%s", name, extension);
+  else if (!hasExtension)
+    n = std::snprintf(path, sizeof path, "%s\\%s", folder, name);
+  else
+    n = std::snprintf(path, sizeof path, "%s\\%s.%s", folder, name, extension);
+  if (n < 0 || static_cast<size_t>(n) >= sizeof path) FatalError("Error: DOSMakePath(): path of '%s' too long\n", name);
+  return path;
+}
+
+FILE* DOSOpenFile(const char* name) {
+  DPRINT(DEBUG_FILE, 20, "DOSOpenFile(): opening '%s'\n", name);
+  FILE* f = PlatFileExists(name) ? PlatOpenFile(name, "rb") : nullptr;
+  if (!f) FatalError("Error: DOSOpenFile(): Cannot open file '%s': %s\n", name, std::strerror(errno ? errno : ENOENT));
+  return f;
+}
+
+// Only a plain file counts: a folder of that name is not one.
+int DOSFileExists(const char* name) {
+  DPRINT(DEBUG_FILE, 20, "DOSFileExists(): opening '%s'\n", name);
+  if (!PlatFileExists(name)) return 0;
+  FILE* f = PlatOpenFile(name, "rb");
+  if (!f) return 0;
+  std::fclose(f);
+  return 1;
+}
+
+void DOSReadFile(FILE* stream, void* buffer, uint32_t count) {
+  errno = 0;
+  if (std::fread(buffer, 1, count, stream) != count)
+    FatalError("Error: DOSReadFile(): Cannot read %d bytes: %s\n", static_cast<int>(count),
+               std::ferror(stream) && errno ? std::strerror(errno) : "unexpected end of file");
+}
+
+void DOSCloseFile(FILE* stream) {
+  if (std::fclose(stream) != 0) FatalError("Error: DOSCloseFile(): Failed to close file: %s\n", std::strerror(errno));
+}
+
+uint32_t DOSLoadFile(const char* name, void** owner, uint32_t memoryType) {
+  FILE* f = DOSOpenFile(name);
+  int64_t size = StreamSize(f);
+  if (size < 0 || size > 0xFFFFFFF0ll) FatalError("Error: DOSLoadFile(): cannot load '%s': bad size\n", name);
+  AllocateMemory(owner, static_cast<uint32_t>(size), memoryType);
+  DOSReadFile(f, *owner, static_cast<uint32_t>(size));
+  DOSCloseFile(f);
+  return static_cast<uint32_t>(size);
+}

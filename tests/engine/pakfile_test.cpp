@@ -1,0 +1,551 @@
+#include "engine/pakfile.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/compress.h"
+#include "engine/pakwrite.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+// Each test runs in a scratch working folder with its own CD folder.
+class PakTest : public EngineTest {
+ protected:
+  fs::path dir, previous;
+
+  void SetUp() override {
+    EngineTest::SetUp();
+    previous = fs::current_path();
+    dir = fs::temp_directory_path() / ("gafferon_pak_" + std::to_string(getpid()) + "_" +
+                                       testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir / "cd");
+    fs::current_path(dir);
+    setenv("GAFFERON_CD", (dir / "cd").c_str(), 1);
+    InitMemory(9500);
+  }
+  void TearDown() override {
+    fs::current_path(previous);
+    fs::remove_all(dir);
+    unsetenv("GAFFERON_CD");
+    EngineTest::TearDown();
+  }
+
+  static void WriteFile(const fs::path& path, const std::string& bytes) {
+    if (path.has_parent_path()) fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static void WriteFile(const fs::path& path, const Bytes& bytes) {
+    WriteFile(path, std::string(bytes.begin(), bytes.end()));
+  }
+  static std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  // A pak at base (a path below the working folder, "/" separated).
+  static void WritePak(const std::string& base, const std::vector<std::pair<std::string, std::string>>& files,
+                       int store = PAK_STORE_PLAIN) {
+    std::vector<PakWriteItem> items;
+    for (const auto& [name, content] : files) items.push_back({name, ToBytes(content)});
+    fs::path p(base);
+    if (p.has_parent_path()) fs::create_directories(p.parent_path());
+    std::string error;
+    ASSERT_TRUE(PakWriteFiles(base, items, store, nullptr, &error)) << error;
+  }
+
+  static void Open(const std::vector<const char*>& bases) {
+    PakFileInit();
+    for (const char* base : bases) PakFileAdd(base);
+    PakFileAddDone();
+  }
+
+  static std::string Load(const char* name) {
+    char* data = nullptr;
+    uint32_t size = PakLoadFile(name, &data, ManualFree);
+    std::string s(data, size);
+    FreeMemory(&data);
+    return s;
+  }
+
+  // Everything given back: the table and the memory manager are clean.
+  static void Close() {
+    PakFileUninit();
+    UninitMemory();
+  }
+};
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// ---------------------------------------------------------------------------
+// Names and the two paks
+// ---------------------------------------------------------------------------
+
+TEST_F(PakTest, TheHardDiskPakWinsOverTheCdPak) {
+  WritePak("pakfiles/hdcommon", {{"README.TXT", "hd"}, {"STATS\\NAMES.DAT", "names"}});
+  WritePak("cd/pakfiles/cdcommon", {{"README.TXT", "cd copy"}, {"ONLY.TXT", "cd only"}}, COMPRESSOR_LZ);
+  SetDebugLevel(DEBUG_FILE, 10);
+  testing::internal::CaptureStdout();
+  Open({"pakfiles\\hdcommon", "D:\\pakfiles\\cdcommon"});
+  std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(Contains(log, "PakFileAdd(): adding pak file 'pakfiles\\hdcommon'\n")) << log;
+  EXPECT_TRUE(Contains(log, "PakFileAdd(): adding pak file 'D:\\pakfiles\\cdcommon'\n")) << log;
+  EXPECT_TRUE(Contains(log, "PakFileAddDone(): 3 files, 0Mb (14 bytes)\n")) << log;
+
+  EXPECT_EQ(PakFileCount(), 3u);
+  EXPECT_EQ(Load("readme.txt"), "hd");
+  EXPECT_EQ(Load("only.txt"), "cd only");
+  Close();
+}
+
+TEST_F(PakTest, RequestedNamesAreNormalisedButIndexNamesAreTakenAsStored) {
+  WritePak("pakfiles/hdcommon", {{"STATS\\NAMES.DAT", "names"}, {"lower.txt", "stored in lower case"}});
+  Open({"pakfiles\\hdcommon"});
+  PakFileEntry* first = PakOpenFile("STATS\\NAMES.DAT");
+  for (const char* spelling : {"stats/names.dat", "Stats/Names.DAT", "stats\\NAMES.dat"}) {
+    PakFileEntry* again = PakOpenFile(spelling);
+    EXPECT_EQ(again, first) << spelling;
+    PakCloseFile(again);
+  }
+  PakCloseFile(first);
+  EXPECT_FATAL(PakOpenFile("lower.txt"), "Error: PakOpenFile\\(\\): file 'LOWER.TXT' not found");
+  Close();
+
+  char name[] = "menugfx/Back-ground_1.gfx";
+  PakNormaliseName(name);
+  EXPECT_STREQ(name, "MENUGFX\\BACK-GROUND_1.GFX");
+  EXPECT_EQ(PakNameHash("A"), 'A' & 0x3F);
+  EXPECT_EQ(PakNameHash("AB"), ('A' ^ 'B') & 0x3F);
+  EXPECT_EQ(PakNameHash(""), 0);
+}
+
+TEST_F(PakTest, TheFirstOfTwoEqualNamesInOnePakIsKept) {
+  WritePak("pakfiles/hdcommon", {{"A.TXT", "first"}, {"A.TXT", "second"}});
+  SetDebugLevel(DEBUG_FILE, 80);
+  testing::internal::CaptureStdout();
+  Open({"pakfiles\\hdcommon"});
+  std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(Contains(log, "AddIndex(): adding 'A.TXT' - 5 bytes\n")) << log;
+  EXPECT_TRUE(Contains(log, "AddIndex(): 'A.TXT' already exists\n")) << log;
+  SetDebugLevel(DEBUG_FILE, 0);
+  EXPECT_EQ(PakFileCount(), 1u);
+  EXPECT_EQ(Load("a.txt"), "first");
+  Close();
+}
+
+TEST_F(PakTest, AnIndexIsPreferredToAListWithAWarning) {
+  WritePak("pakfiles/hdcommon", {{"PACKED.TXT", "packed"}});
+  WriteFile("pakfiles/hdcommon.pkl", "loose.txt\r\n");
+  WriteFile("loose.txt", "loose");
+  testing::internal::CaptureStdout();
+  Open({"pakfiles\\hdcommon"});
+  std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(Contains(log, "PakAddFile(): Warning: both packed and unpacked files exist - using packed version\n"));
+  EXPECT_EQ(PakFileCount(), 1u);
+  EXPECT_EQ(Load("packed.txt"), "packed");
+  Close();
+}
+
+TEST_F(PakTest, APakWithNeitherIndexNorListIsFatal) {
+  fs::create_directories("pakfiles/hdcommon.pki");  // a folder is not an index
+  PakFileInit();
+  EXPECT_FATAL(PakFileAdd("pakfiles\\hdcommon"), "Error: PakFileAdd\\(\\): no index or list file found");
+}
+
+// ---------------------------------------------------------------------------
+// The table's states
+// ---------------------------------------------------------------------------
+
+TEST_F(PakTest, CallsOutOfTurnAbort) {
+  WritePak("pakfiles/hdcommon", {{"A.TXT", "a"}});
+  const struct {
+    const char* what;
+    std::function<void()> call;
+    const char* message;
+  } cases[] = {
+      {"init twice", [] { PakFileInit(); PakFileInit(); }, "PakFileInit\\(\\): already initialised"},
+      {"add before init", [] { PakFileAdd("pakfiles\\hdcommon"); },
+       "PakAddFile\\(\\): can only add before PakAddFileDone\\(\\) is called"},
+      {"add after done", [] { Open({}); PakFileAdd("pakfiles\\hdcommon"); },
+       "PakAddFile\\(\\): can only add before PakAddFileDone\\(\\) is called"},
+      {"done before init", [] { PakFileAddDone(); }, "PakFileAddDone\\(\\): not initialised, or already done"},
+      {"done twice", [] { Open({}); PakFileAddDone(); }, "PakFileAddDone\\(\\): not initialised, or already done"},
+      {"open while adding", [] { PakFileInit(); PakOpenFile("A.TXT"); },
+       "PakOpenFile\\(\\): not ready - call PakFileAddDone\\(\\)"},
+      {"uninit before init", [] { PakFileUninit(); }, "PakFileUninit\\(\\): not initialised"},
+      {"search before init", [] { SearchFile("A.TXT"); }, "SearchFile\\(\\): unknown status"},
+      {"close a null handle", [] { PakCloseFile(nullptr); }, "PakCloseFile\\(\\): NULL file handle passed"},
+      {"open a missing file", [] { Open({"pakfiles\\hdcommon"}); PakOpenFile("stats/none.dat"); },
+       "Error: PakOpenFile\\(\\): file 'STATS\\\\NONE.DAT' not found"},
+      {"open a name of 80 characters", [] { Open({"pakfiles\\hdcommon"}); PakOpenFile(std::string(80, 'A').c_str()); },
+       "Error: PakOpenFile\\(\\): file 'A{80}' not found"},
+  };
+  for (const auto& c : cases) EXPECT_FATAL(c.call(), std::string(c.message) + "(.|\n)*(File: pakfile|-----)") << c.what;
+}
+
+TEST_F(PakTest, OpenAndCloseCountReferences) {
+  WritePak("pakfiles/hdcommon", {{"A.TXT", "abc"}, {"B.TXT", "b"}});
+  Open({"pakfiles\\hdcommon"});
+  PakFileEntry* a = PakOpenFile("a.txt");
+  EXPECT_EQ(PakOpenFile("A.TXT"), a);
+  PakCloseFile(a);
+  EXPECT_EQ(a->openCount, 1);
+  char c;
+  PakReadFile(&c, 1, 1, a);
+  EXPECT_EQ(c, 'b');
+  PakCloseFile(a);
+  EXPECT_FATAL(PakCloseFile(a), "PakCloseFile\\(\\): already fully closed");
+  EXPECT_FATAL(PakReadFile(&c, 0, 1, a), "PakReadFile\\(\\): already fully closed");
+
+  // The count is 16 bits: one open past 65,535 is refused rather than wrapped.
+  EXPECT_FATAL(
+      {
+        for (int i = 0; i < 65536; ++i) PakOpenFile("a.txt");
+      },
+      "PakOpenFile\\(\\): file opened too many times");
+
+  PakOpenFile("b.txt");
+  testing::internal::CaptureStdout();
+  PakFileUninit();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Warning: file 'B.TXT' not closed\n");
+  UninitMemory();
+}
+
+// ---------------------------------------------------------------------------
+// Reading
+// ---------------------------------------------------------------------------
+
+TEST_F(PakTest, PlainEntriesReadInPartsCompressedOnlyWhole) {
+  WritePak("pakfiles/hdcommon", {{"P.TXT", "0123456789"}, {"E.TXT", ""}});
+  WritePak("cd/pakfiles/cdcommon", {{"C.TXT", "compressed compressed compressed"}}, COMPRESSOR_RUN_LENGTH);
+  Open({"pakfiles\\hdcommon", "D:\\pakfiles\\cdcommon"});
+  PakFileEntry* p = PakOpenFile("p.txt");
+  char part[5] = {};
+  PakReadFile(part, 5, 5, p);
+  EXPECT_EQ(std::string(part, 5), "56789");
+  EXPECT_EQ(PakFileSize(p), 10u);
+  EXPECT_FATAL(PakReadFile(part, 8, 5, p),
+               "Error: PakReadFile\\(\\): read in 'P.TXT' of 5d bytes from 8d, but file is only 10d bytes");
+  EXPECT_FATAL(PakReadFile(part, 10, 0, p), "read in 'P.TXT' of 0d bytes from 10d");
+  EXPECT_FATAL(PakReadFile(part, 0xFFFFFFFFu, 2, p), "read in 'P.TXT' of 2d bytes from 4294967295d");
+  PakCloseFile(p);
+
+  PakFileEntry* c = PakOpenFile("c.txt");
+  EXPECT_EQ(c->flags & PAK_FLAG_COMPRESSED, PAK_FLAG_COMPRESSED);
+  EXPECT_EQ(PakFileCompressor(c), COMPRESSOR_RUN_LENGTH);
+  EXPECT_FATAL(PakReadFile(part, 0, 5, c), "Error: PakReadFile\\(\\): partial read from 'C.TXT', but it's compressed");
+  EXPECT_FATAL(PakReadFile(part, 1, 31, c), "partial read from 'C.TXT'");
+  std::string whole(PakFileSize(c), 0);
+  EXPECT_EQ(PakReadWhole(whole.data(), c), 32u);
+  EXPECT_EQ(whole, "compressed compressed compressed");
+  PakCloseFile(c);
+
+  // Reading 0 bytes at offset 0 of an empty file is refused; loading it whole
+  // gives an empty block without a read.
+  PakFileEntry* e = PakOpenFile("e.txt");
+  EXPECT_FATAL(PakReadFile(part, 0, 0, e), "read in 'E.TXT' of 0d bytes from 0d, but file is only 0d bytes");
+  PakCloseFile(e);
+  char* data = nullptr;
+  EXPECT_EQ(PakLoadFile("e.txt", &data, ManualFree), 0u);
+  EXPECT_NE(data, nullptr);
+  FreeMemory(&data);
+  Close();
+}
+
+TEST_F(PakTest, EveryCompressorReadsBackThroughThePak) {
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i * 7919 % 1000) + " of the squad list\n";
+  text += std::string(3000, '\0') + std::string(500, '#');
+  for (int c = 0; c < COMPRESSOR_COUNT; ++c)
+    WritePak("pakfiles/p" + std::to_string(c), {{"DATA\\FILE" + std::to_string(c) + ".BIN", text}}, c);
+  PakFileInit();
+  for (int c = 0; c < COMPRESSOR_COUNT; ++c) PakFileAdd(("pakfiles\\p" + std::to_string(c)).c_str());
+  PakFileAddDone();
+  for (int c = 0; c < COMPRESSOR_COUNT; ++c) {
+    std::string name = "data/file" + std::to_string(c) + ".bin";
+    EXPECT_EQ(Load(name.c_str()), text) << GetCompressorName(c);
+    PakFileEntry* h = PakOpenFile(name.c_str());
+    EXPECT_EQ(PakFileCompressor(h), c);
+    PakCloseFile(h);
+  }
+  Close();
+}
+
+// A CMP0 block whose sizes disagree with its index entry or with itself.
+TEST_F(PakTest, CompressedEntriesWithWrongSizesStop) {
+  const std::string text = "fifty bytes of text, fifty bytes of text, fifty b.";
+  Bytes block = PakMakeCmp0Block(COMPRESSOR_LZ, reinterpret_cast<const uint8_t*>(text.data()), 50);
+  const uint32_t stored = static_cast<uint32_t>(block.size());
+  const struct {
+    const char* what;
+    uint32_t indexUnpacked;
+    uint32_t headerCompressedDelta;
+    const char* message;
+  } cases[] = {
+      {"index says more than the block", 60, 0, "PakReadFile\\(\\): decompressed data wasn't the correct size"},
+      {"index says less than the block", 40, 0, "DecompressDataFile\\(\\): buffer too small for decompression"},
+      {"block's compressed size wrong", 50, 1, "DecompressDataFile\\(\\): header does not match compressed data size"},
+  };
+  for (const auto& c : cases) {
+    Bytes b = block;
+    uint32_t compressed = stored - 16 + c.headerCompressedDelta;
+    for (int i = 0; i < 4; ++i) b[8 + i] = static_cast<uint8_t>(compressed >> (8 * i));
+    WriteFile("pakfiles/hdcommon.pkd", b);
+    WriteFile("pakfiles/hdcommon.pki", PakBuildIndex({{"T.TXT", PAK_FLAG_COMPRESSED, 0, stored, c.indexUnpacked}}));
+    EXPECT_FATAL(
+        {
+          Open({"pakfiles\\hdcommon"});
+          Load("t.txt");
+        },
+        c.message)
+        << c.what;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// List files
+// ---------------------------------------------------------------------------
+
+TEST_F(PakTest, ListPatternsAddLooseFiles) {
+  for (const char* f : {"menugfx/Back.gfx", "menugfx/logo.GFX", "menugfx/notes.txt", "menugfx/.hidden.gfx",
+                        "menugfx/sub/deep.gfx", "zvdata/a/b/model.xyz", "zvdata/top.xyz", "README"})
+    WriteFile(f, std::string("content of ") + f);
+  WriteFile("pakfiles/hdcommon.pkl",
+            "# comment\r\n"
+            "; comment\r\n"
+            "// comment\r\n"
+            "\r\n"
+            "menugfx\\*.gfx C\r\n"
+            "menugfx/sub/*.GFX hq\r\n"
+            "zvdata\\*.XYZ s/1\r\n"
+            "README.* R\r\n"
+            "menugfx\\back.gfx\r\n"
+            "nothing\\*.zzz\r\n");
+  SetDebugLevel(DEBUG_FILE, 80);
+  testing::internal::CaptureStdout();
+  Open({"pakfiles\\hdcommon"});
+  std::string log = testing::internal::GetCapturedStdout();
+  SetDebugLevel(DEBUG_FILE, 0);
+  EXPECT_TRUE(Contains(log, "ListFile2Index(): virtual filelist from 'pakfiles\\hdcommon.pkl'\n")) << log;
+  EXPECT_TRUE(Contains(log, "AddListPattern(): adding subdir 'zvdata\\a'\n")) << log;
+  EXPECT_TRUE(Contains(log, "ListFile2Index(): 'MENUGFX\\BACK.GFX' already exists\n")) << log;
+  EXPECT_TRUE(Contains(log, "Warning: ListFile2Index(): Pattern 'nothing\\*.zzz' matched 0 files\a\n")) << log;
+
+  const struct {
+    const char* name;
+    uint16_t flags;
+  } expected[] = {
+      {"MENUGFX\\BACK.GFX", 0x0003},      {"MENUGFX\\LOGO.GFX", 0x0003},   {"MENUGFX\\SUB\\DEEP.GFX", 0x0032},
+      {"ZVDATA\\A\\B\\MODEL.XYZ", 0x0102}, {"ZVDATA\\TOP.XYZ", 0x0102},     {"README", 0x1002},
+  };
+  EXPECT_EQ(PakFileCount(), std::size(expected));
+  for (const auto& e : expected) {
+    PakFileEntry* h = PakOpenFile(e.name);
+    EXPECT_EQ(h->flags, e.flags) << e.name;
+    EXPECT_EQ(h->pakNumber, PAK_LOOSE_FILE);
+    PakCloseFile(h);
+  }
+  // A loose file is read as it lies on disk, compressed flag or not, and in parts.
+  EXPECT_EQ(Load("menugfx/back.gfx"), "content of menugfx/Back.gfx");
+  PakFileEntry* h = PakOpenFile("zvdata/a/b/model.xyz");
+  char part[5];
+  PakReadFile(part, 11, 5, h);
+  EXPECT_EQ(std::string(part, 5), "zvdat");
+  PakCloseFile(h);
+  fs::remove("zvdata/top.xyz");
+  EXPECT_FATAL(Load("zvdata/top.xyz"), "PakReadFile\\(\\): immediate file not found");
+  Close();
+}
+
+TEST_F(PakTest, DamagedListFilesAbort) {
+  WriteFile("a.txt", "a");
+  const struct {
+    const char* what;
+    std::string list;
+    const char* message;
+  } cases[] = {
+      {"bare line feed", "a.txt\r\na.txt\n", "ListFile2Index\\(\\): bad line in list file"},
+      {"300 characters", std::string(300, 'x') + "\r\n", "ListFile2Index\\(\\): line too long in list file"},
+      {"253 characters and the line end fit", std::string(253, 'x') + "\r\n" + std::string(254, 'x') + "\r\n",
+       "ListFile2Index\\(\\): line too long in list file"},
+      {"no line end at the end", "a.txt\r\na.txt", "ListFile2Index\\(\\): bad line in list file"},
+      {"unknown option", "a.txt C X\r\n", "ListFile2Index\\(\\): unknown option"},
+  };
+  for (const auto& c : cases) {
+    WriteFile("pakfiles/hdcommon.pkl", c.list);
+    EXPECT_FATAL(Open({"pakfiles\\hdcommon"}), std::string(c.message) + "\n\\(File: pakfile") << c.what;
+  }
+}
+
+TEST(PakWildcard, MatchesLikeTheFolderSearch) {
+  const struct {
+    const char* pattern;
+    const char* name;
+    bool match;
+  } cases[] = {
+      {"*.gfx", "back.gfx", true},    {"*.gfx", "BACK.GFX", true},   {"*.GFX", "back.gfx", true},
+      {"*.gfx", "back.gfx.bak", false}, {"*.gfx", "gfx", false},      {"b?ck.*", "back.pal", true},
+      {"b?ck.*", "bck.pal", false},   {"*.*", "README", true},       {"*.*", "a.b.c", true},
+      {"README.*", "README", true},   {"README.*", "readme.txt", true}, {"*", "anything.at.all", true},
+      {"a*b*c", "aXXbYYc", true},     {"a*b*c", "aXXbYY", false},    {"*x", "xxxx", true},
+      {"names.dat", "NAMES.DAT", true}, {"names.dat", "names.da", false}, {"", "", true},
+      {"?", "", false},               {"*?*", "q", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PakWildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
+}
+
+// ---------------------------------------------------------------------------
+// Damaged index files
+// ---------------------------------------------------------------------------
+
+class PakIndexTest : public PakTest {
+ public:
+  Bytes index, data;
+  void SetUp() override {
+    PakTest::SetUp();
+    data = ToBytes("first entry.second entry, compressed or not.");
+    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 32, 32}});
+  }
+  void Set32(size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) index[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  }
+};
+
+TEST_F(PakIndexTest, TheGoodIndexLoads) {
+  WriteFile("pakfiles/hdcommon.pki", index);
+  WriteFile("pakfiles/hdcommon.pkd", data);
+  Open({"pakfiles\\hdcommon"});
+  EXPECT_EQ(Load("second.txt"), "second entry, compressed or not.");
+  Close();
+}
+
+TEST_F(PakIndexTest, EveryFieldIsCheckedAgainstTheFileSizes) {
+  const uint32_t entry1 = 20 + 20;  // the second entry
+  const struct {
+    const char* what;
+    std::function<void(PakIndexTest&)> damage;
+    const char* message;
+  } cases[] = {
+      {"10 bytes", [](PakIndexTest& t) { t.index.resize(10); }, "invalid index file header"},
+      {"empty", [](PakIndexTest& t) { t.index.clear(); }, "invalid index file header"},
+      {"wrong magic", [](PakIndexTest& t) { t.index[3] = '1'; }, "invalid index file header"},
+      {"stride 19", [](PakIndexTest& t) { t.Set32(12, 19); }, "entry size 19 is below 20"},
+      {"negative count", [](PakIndexTest& t) { t.Set32(8, 0xFFFFFFFFu); }, "negative entry count -1"},
+      {"count past the end", [](PakIndexTest& t) { t.Set32(8, 1000); },
+       "entry table \\(1000 entries of 20 bytes at 20\\) runs past the end of the file"},
+      {"entry table past the end", [](PakIndexTest& t) { t.Set32(4, 0xFFFFFFF0u); }, "entry table"},
+      {"huge stride", [](PakIndexTest& t) { t.Set32(12, 0x80000000u); }, "entry table"},
+      {"name table past the end", [](PakIndexTest& t) { t.Set32(16, 5000); },
+       "name table offset 5000 is past the end of the file"},
+      {"name offset past the end", [entry1](PakIndexTest& t) { t.Set32(entry1 + 12, 0xFFFFFFFFu); },
+       "name of entry 1 is past the end of the file"},
+      {"last name cut short", [](PakIndexTest& t) { t.index.pop_back(); },
+       "name of entry 1 runs past the end of the file"},
+      {"data past the data file", [entry1](PakIndexTest& t) { t.Set32(entry1 + 8, 33); },
+       "data of entry 1 \\(33 bytes at 12\\) is past the end of the data file \\(44 bytes\\)"},
+      {"data offset near 4 GB", [entry1](PakIndexTest& t) { t.Set32(entry1 + 4, 0xFFFFFFF0u); },
+       "data of entry 1"},
+      {"short data file", [](PakIndexTest& t) { t.data.resize(40); }, "data of entry 1"},
+      {"compressed entry shorter than a header", [](PakIndexTest& t) { t.Set32(20, 1); },
+       "compressed entry 0 is shorter than its header"},
+      {"plain entry stored in fewer bytes than its size", [](PakIndexTest& t) { t.Set32(20 + 16, 13); },
+       "plain entry 0 has 12 bytes stored for a size of 13"},
+  };
+  for (const auto& c : cases) {
+    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 32, 32}});
+    data = ToBytes("first entry.second entry, compressed or not.");
+    c.damage(*this);
+    WriteFile("pakfiles/hdcommon.pki", index);
+    WriteFile("pakfiles/hdcommon.pkd", data);
+    EXPECT_FATAL(Open({"pakfiles\\hdcommon"}),
+                 std::string("Abort error: AddIndex\\(\\): ") + c.message +
+                     ".* in 'pakfiles\\\\hdcommon.pki'\n\\(File: pakfile")
+        << c.what;
+  }
+}
+
+TEST_F(PakIndexTest, AMissingDataFileIsFatal) {
+  WriteFile("pakfiles/hdcommon.pki", index);
+  EXPECT_FATAL(Open({"pakfiles\\hdcommon"}), "Error: DOSOpenFile\\(\\): Cannot open file 'pakfiles\\\\hdcommon.pkd'");
+}
+
+// ---------------------------------------------------------------------------
+// Size: growing tables, many paks
+// ---------------------------------------------------------------------------
+
+TEST_F(PakTest, TablesGrowAndEveryNameIsFoundAfterwards) {
+  // 20,000 names: about 310 per bucket (past the 256 a bucket starts with)
+  // and far more text than the string table's first 4096 bytes.
+  std::vector<std::pair<std::string, std::string>> files;
+  for (int i = 0; i < 20000; ++i) files.push_back({"FOLDER\\FILE" + std::to_string(i) + ".DAT", std::to_string(i)});
+  WritePak("pakfiles/hdcommon", files);
+  SetDebugLevel(DEBUG_FILE, 40);
+  testing::internal::CaptureStdout();
+  Open({"pakfiles\\hdcommon"});
+  std::string log = testing::internal::GetCapturedStdout();
+  SetDebugLevel(DEBUG_FILE, 0);
+  EXPECT_TRUE(Contains(log, "AddFileEntry(): increasing filelist size\n"));
+  EXPECT_TRUE(Contains(log, "AddStringEntry(): increasing string table size\n"));
+  EXPECT_EQ(PakFileCount(), 20000u);
+  for (int i = 0; i < 20000; i += 7) {
+    std::string name = "folder/file" + std::to_string(i) + ".dat";
+    EXPECT_EQ(Load(name.c_str()), std::to_string(i));
+  }
+  Close();
+}
+
+TEST_F(PakTest, ThirtyTwoPaksAtMost) {
+  for (int i = 0; i < 33; ++i) WritePak("paks/p" + std::to_string(i), {{"F" + std::to_string(i), "x"}});
+  PakFileInit();
+  for (int i = 0; i < 32; ++i) PakFileAdd(("paks\\p" + std::to_string(i)).c_str());
+  EXPECT_FATAL(PakFileAdd("paks\\p32"), "AddIndex\\(\\): too many open pak files");
+  PakFileAddDone();
+  EXPECT_EQ(Load("f31"), "x");
+  Close();
+}
+
+// ---------------------------------------------------------------------------
+// The file layer
+// ---------------------------------------------------------------------------
+
+TEST_F(PakTest, TheFileLayer) {
+  EXPECT_STREQ(DOSMakePath(nullptr, "pakfiles\\hdcommon", "pki"), "pakfiles\\hdcommon.pki");
+  EXPECT_STREQ(DOSMakePath("menugfx", "back", nullptr), "menugfx\\back");
+  EXPECT_STREQ(DOSMakePath("menugfx", "back", "gfx"), "menugfx\\back.gfx");
+  EXPECT_STREQ(DOSMakePath("", "back", ""), "back");
+  EXPECT_FATAL(DOSMakePath(std::string(300, 'f').c_str(), "x", "y"), "Error: DOSMakePath\\(\\): path of 'x' too long");
+
+  WriteFile("Stats/Names.dat", "abc");
+  EXPECT_EQ(DOSFileExists("STATS\\NAMES.DAT"), 1);
+  EXPECT_EQ(DOSFileExists("stats"), 0);
+  EXPECT_EQ(DOSFileExists("stats\\none.dat"), 0);
+  char* data = nullptr;
+  EXPECT_EQ(DOSLoadFile("stats/names.DAT", &data, ManualFree), 3u);
+  EXPECT_EQ(std::string(data, 3), "abc");
+  FreeMemory(&data);
+  EXPECT_FATAL(DOSOpenFile("stats\\none.dat"),
+               "Error: DOSOpenFile\\(\\): Cannot open file 'stats\\\\none.dat': No such file or directory");
+  EXPECT_FATAL(
+      {
+        FILE* f = DOSOpenFile("stats\\names.dat");
+        char buffer[8];
+        DOSReadFile(f, buffer, 8);
+      },
+      "Error: DOSReadFile\\(\\): Cannot read 8 bytes: unexpected end of file");
+  UninitMemory();
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+# The game's data set: the hard-disk pak pakfiles\hdcommon in the game's
+# working folder and the CD pak pakfiles\cdcommon in the folder that stands in
+# for the CD, built by pakbuild as part of every build.
+#
+# Each pak is packed from a staging folder that is made afresh from two parts:
+#   data/hd (data/cd)                      source files kept in the repository
+#   ${GAFFERON_DATASET_DIR}/hd (cd)        files written by generator tools
+# A generated file of the same name replaces the source file.
+#
+# Adding a generator is one custom command that writes into the generated
+# folder, and its output appended to the list of that pak:
+#
+#   add_custom_command(
+#     OUTPUT ${GAFFERON_DATASET_HD_DIR}/stats/names.dat
+#     COMMAND namesgen ${CMAKE_SOURCE_DIR}/data/src/names.txt ${GAFFERON_DATASET_HD_DIR}/stats/names.dat
+#     DEPENDS namesgen ${CMAKE_SOURCE_DIR}/data/src/names.txt)
+#   list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/stats/names.dat)
+#
+# (generator tools are tools/*.cpp, so each is already a target of its own
+# name). Put generators between the two markers below.
+
+set(GAFFERON_DATASET_DIR ${CMAKE_BINARY_DIR}/dataset)
+set(GAFFERON_DATASET_HD_DIR ${GAFFERON_DATASET_DIR}/hd)
+set(GAFFERON_DATASET_CD_DIR ${GAFFERON_DATASET_DIR}/cd)
+set(GAFFERON_DATASET_HD_GENERATED)
+set(GAFFERON_DATASET_CD_GENERATED)
+file(MAKE_DIRECTORY ${GAFFERON_DATASET_HD_DIR} ${GAFFERON_DATASET_CD_DIR})
+
+# ---- generators --------------------------------------------------------------
+# The world's source database: clubs, players and surnames, from a fixed seed.
+add_custom_command(
+  OUTPUT ${GAFFERON_DATASET_HD_DIR}/stats/totstat.dat ${GAFFERON_DATASET_HD_DIR}/stats/names.dat
+  COMMAND gendata --seed 2000 --out ${GAFFERON_DATASET_HD_DIR}
+  DEPENDS gendata
+  COMMENT "Generating the world database"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/stats/totstat.dat
+     ${GAFFERON_DATASET_HD_DIR}/stats/names.dat)
+# ---- end of generators -------------------------------------------------------
+
+# gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)
+# Stages SOURCE_DIR and GENERATED_DIR into one folder and packs it to OUT_BASE.
+function(gafferon_pack name source_dir generated_dir out_base)
+  set(generated ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${source_dir}/*)
+  # The list of source files is a file of its own, rewritten only when it
+  # changes, so that removing a source file repacks too.
+  list(SORT sources)
+  string(REPLACE ";" "\n" manifest "${sources};${generated}")
+  set(manifest_file ${GAFFERON_DATASET_DIR}/${name}.files)
+  file(CONFIGURE OUTPUT ${manifest_file} CONTENT "${manifest}\n" @ONLY)
+  set(stage ${GAFFERON_DATASET_DIR}/${name}-stage)
+  get_filename_component(out_dir ${out_base} DIRECTORY)
+  add_custom_command(
+    OUTPUT ${out_base}.pki ${out_base}.pkd
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage} ${out_dir}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${source_dir} ${stage}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${generated_dir} ${stage}
+    COMMAND $<TARGET_FILE:pakbuild> ${stage} ${out_base}
+    DEPENDS pakbuild ${sources} ${generated} ${manifest_file}
+    COMMENT "Packing the ${name} pak"
+    VERBATIM)
+  set(GAFFERON_DATASET_OUTPUTS ${GAFFERON_DATASET_OUTPUTS} ${out_base}.pki ${out_base}.pkd PARENT_SCOPE)
+endfunction()
+
+set(GAFFERON_DATASET_OUTPUTS)
+gafferon_pack(hdcommon ${CMAKE_SOURCE_DIR}/data/hd ${GAFFERON_DATASET_HD_DIR}
+              ${GAFFERON_GAME_DIR}/pakfiles/hdcommon ${GAFFERON_DATASET_HD_GENERATED})
+gafferon_pack(cdcommon ${CMAKE_SOURCE_DIR}/data/cd ${GAFFERON_DATASET_CD_DIR}
+              ${GAFFERON_CD_DIR}/pakfiles/cdcommon ${GAFFERON_DATASET_CD_GENERATED})
+add_custom_target(dataset ALL DEPENDS ${GAFFERON_DATASET_OUTPUTS})
