@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The built data set holds the generated world database: the files in the
+# hard-disk pak are byte for byte what gendata writes for the build's seed.
+set -eu
+gendata=$1
+paktool=$2
+pak=$3
+dir=$4
+rm -rf "$dir" && mkdir -p "$dir" && cd "$dir"
+"$gendata" --seed 2000 --out fresh
+"$paktool" cat "$pak" 'STATS\TOTSTAT.DAT' > totstat.dat
+"$paktool" cat "$pak" stats/names.dat > names.dat
+test "$(stat -c %s totstat.dat)" = 1568404
+test "$(stat -c %s names.dat)" = 340000
+cmp totstat.dat fresh/stats/totstat.dat
+cmp names.dat fresh/stats/names.dat
+echo "dataset: ok"
