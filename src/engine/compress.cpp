@@ -7,6 +7,7 @@
 // writes past the buffer, however the data is damaged; it reports the damage
 // and the container turns that into its abort or fatal error. Data that would
 // overflow the output fills it to the last byte before the decoder fails.
+#include "engine/bytes.h"
 #include "engine/compress.h"
 
 #include <cstring>
@@ -53,17 +54,7 @@ struct CompressState {
   } steps[256][256];
 } gComp;
 
-void PutLE32(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
-}
 
-uint32_t GetLE32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // ---------------------------------------------------------------------------
 // Byte sources and the bounded output
@@ -119,7 +110,7 @@ bool ReadLE32(Source& in, uint32_t* v) {
   uint8_t b[4];
   for (auto& x : b)
     if (!in.Next(&x)) return false;
-  *v = GetLE32(b);
+  *v = LoadU32(b);
   return true;
 }
 
@@ -234,14 +225,14 @@ void Comp2_Mem_2_Mem(const uint8_t* src, uint32_t n, uint8_t* dst, uint32_t* len
     }
   }
 
-  PutLE32(dst, n);
+  StoreU32(dst, n);
   if (distinct < 2) {
     if (distinct == 0) {
-      PutLE32(dst + 4, 0);
+      StoreU32(dst + 4, 0);
       *length = 8;
       return;
     }
-    PutLE32(dst + 4, 1);
+    StoreU32(dst + 4, 1);
     uint16_t leaf = static_cast<uint16_t>(only + 256);
     dst[8] = dst[10] = static_cast<uint8_t>(leaf);
     dst[9] = dst[11] = static_cast<uint8_t>(leaf >> 8);
@@ -278,7 +269,7 @@ void Comp2_Mem_2_Mem(const uint8_t* src, uint32_t n, uint8_t* dst, uint32_t* len
   HuffmanCodeWalk(root, path, 0);
 
   uint32_t nodeCount = kHuffNodes - root;
-  PutLE32(dst + 4, nodeCount);
+  StoreU32(dst + 4, nodeCount);
   uint8_t* p = dst + 8;
   auto child = [root](uint32_t c) { return static_cast<uint16_t>(c < 256 ? c + 256 : c - root); };
   for (uint32_t i = root; i < kHuffNodes; ++i) {
@@ -693,7 +684,7 @@ struct Cmp0Header {
 };
 
 Cmp0Header ParseHeader(const uint8_t* h) {
-  return {std::memcmp(h, "CMP0", 4) == 0, static_cast<uint16_t>(h[4] | (h[5] << 8)), GetLE32(h + 8), GetLE32(h + 12)};
+  return {std::memcmp(h, "CMP0", 4) == 0, static_cast<uint16_t>(h[4] | (h[5] << 8)), LoadU32(h + 8), LoadU32(h + 12)};
 }
 
 }  // namespace
@@ -760,8 +751,8 @@ void CompressData(int compressor, void** sourceOwner, uint32_t size, void** dest
   block[4] = static_cast<uint8_t>(compressor);
   block[5] = 0;
   block[6] = block[7] = 0;
-  PutLE32(block + 8, length);
-  PutLE32(block + 12, size);
+  StoreU32(block + 8, length);
+  StoreU32(block + 12, size);
   ResizeMemory(destinationOwner, length + CMP0_HEADER_SIZE);
   *blockSize = length + CMP0_HEADER_SIZE;
 }

@@ -9,6 +9,7 @@
 // Index files are untrusted input: the whole index is checked against its own
 // size and its data file's size before a single entry is taken, and a bad
 // index is an abort naming the file.
+#include "engine/bytes.h"
 #include "engine/pakfile.h"
 
 #include <sys/types.h>
@@ -56,10 +57,6 @@ struct PakState {
   int pakCount;
 } gPak;
 
-uint32_t GetLE32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
-}
 
 const char* EntryName(const PakFileEntry* e) { return gPak.strings + e->nameOffset; }
 
@@ -282,10 +279,10 @@ int PakCheckIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSiz
   };
   if (indexSize < PAK_INDEX_HEADER_SIZE || std::memcmp(index, "PAK0", 4) != 0)
     return fail("invalid index file header");
-  const uint32_t entryOffset = GetLE32(index + 4);
-  const int32_t count = static_cast<int32_t>(GetLE32(index + 8));
-  const uint32_t stride = GetLE32(index + 12);
-  const uint32_t nameTable = GetLE32(index + 16);
+  const uint32_t entryOffset = LoadU32(index + 4);
+  const int32_t count = static_cast<int32_t>(LoadU32(index + 8));
+  const uint32_t stride = LoadU32(index + 12);
+  const uint32_t nameTable = LoadU32(index + 16);
   if (stride < PAK_INDEX_ENTRY_SIZE) return fail("entry size %u is below %u", stride, PAK_INDEX_ENTRY_SIZE);
   if (count < 0) return fail("negative entry count %d", count);
   if (entryOffset + static_cast<uint64_t>(count) * stride > indexSize)
@@ -295,8 +292,8 @@ int PakCheckIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSiz
                                          indexSize);
   for (int32_t i = 0; i < count; ++i) {
     const uint8_t* e = index + entryOffset + static_cast<uint64_t>(i) * stride;
-    const uint32_t flags = GetLE32(e), dataOffset = GetLE32(e + 4), stored = GetLE32(e + 8);
-    const uint32_t nameOffset = GetLE32(e + 12), unpacked = GetLE32(e + 16);
+    const uint32_t flags = LoadU32(e), dataOffset = LoadU32(e + 4), stored = LoadU32(e + 8);
+    const uint32_t nameOffset = LoadU32(e + 12), unpacked = LoadU32(e + 16);
     const uint64_t nameStart = static_cast<uint64_t>(nameTable) + nameOffset;
     if (nameStart >= indexSize) return fail("name of entry %d is past the end of the file", i);
     if (!std::memchr(index + nameStart, 0, indexSize - nameStart))
@@ -328,22 +325,22 @@ void AddIndex(const char* basePath) {
   if (PakCheckIndex(index, indexSize, static_cast<uint64_t>(dataSize), error, sizeof error) != 0)
     AbortFormatted(__LINE__, "AddIndex(): %s in '%s'", error, indexName.c_str());
 
-  const uint32_t entryOffset = GetLE32(index + 4);
-  const int32_t count = static_cast<int32_t>(GetLE32(index + 8));
-  const uint32_t stride = GetLE32(index + 12);
-  const uint32_t nameTable = GetLE32(index + 16);
+  const uint32_t entryOffset = LoadU32(index + 4);
+  const int32_t count = static_cast<int32_t>(LoadU32(index + 8));
+  const uint32_t stride = LoadU32(index + 12);
+  const uint32_t nameTable = LoadU32(index + 16);
   const uint16_t pakNumber = static_cast<uint16_t>(gPak.pakCount);
   for (int32_t i = 0; i < count; ++i) {
     const uint8_t* e = index + entryOffset + static_cast<uint64_t>(i) * stride;
-    const char* name = reinterpret_cast<const char*>(index + nameTable + GetLE32(e + 12));
-    const uint32_t unpacked = GetLE32(e + 16);
+    const char* name = reinterpret_cast<const char*>(index + nameTable + LoadU32(e + 12));
+    const uint32_t unpacked = LoadU32(e + 16);
     if (SearchFile(name)) {
       DPRINT(DEBUG_FILE, 80, "AddIndex(): '%s' already exists\n", name);
       continue;
     }
     DPRINT(DEBUG_FILE, 80, "AddIndex(): adding '%s' - %d bytes\n", name, static_cast<int>(unpacked));
-    AddEntry(name, unpacked, pakNumber, static_cast<uint16_t>(GetLE32(e) & ~uint32_t{PAK_FLAG_LOOSE}), GetLE32(e + 4),
-             GetLE32(e + 8));
+    AddEntry(name, unpacked, pakNumber, static_cast<uint16_t>(LoadU32(e) & ~uint32_t{PAK_FLAG_LOOSE}), LoadU32(e + 4),
+             LoadU32(e + 8));
   }
 
   gPak.dataFiles[gPak.pakCount++] = data;

@@ -7,18 +7,15 @@
 #include <fstream>
 #include <set>
 
+#include "engine/bytes.h"
 #include "engine/pakfile.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-void PutLE32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  out[at] = static_cast<uint8_t>(v);
-  out[at + 1] = static_cast<uint8_t>(v >> 8);
-  out[at + 2] = static_cast<uint8_t>(v >> 16);
-  out[at + 3] = static_cast<uint8_t>(v >> 24);
-}
+void StoreAt(std::vector<uint8_t>& out, size_t at, uint32_t v) { StoreU32(out.data() + at, v); }
+
 
 bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -42,8 +39,8 @@ std::vector<uint8_t> PakMakeCmp0Block(int compressor, const uint8_t* data, uint3
   std::memcpy(block.data(), "CMP0", 4);
   block[4] = static_cast<uint8_t>(compressor);
   block[5] = block[6] = block[7] = 0;
-  PutLE32(block, 8, length);
-  PutLE32(block, 12, size);
+  StoreAt(block, 8, length);
+  StoreAt(block, 12, size);
   return block;
 }
 
@@ -116,18 +113,18 @@ std::vector<uint8_t> PakBuildIndex(const std::vector<PakIndexItem>& items) {
   const uint32_t nameTable = entryOffset + static_cast<uint32_t>(items.size()) * PAK_INDEX_ENTRY_SIZE;
   std::vector<uint8_t> index(nameTable);
   std::memcpy(index.data(), "PAK0", 4);
-  PutLE32(index, 4, entryOffset);
-  PutLE32(index, 8, static_cast<uint32_t>(items.size()));
-  PutLE32(index, 12, PAK_INDEX_ENTRY_SIZE);
-  PutLE32(index, 16, nameTable);
+  StoreAt(index, 4, entryOffset);
+  StoreAt(index, 8, static_cast<uint32_t>(items.size()));
+  StoreAt(index, 12, PAK_INDEX_ENTRY_SIZE);
+  StoreAt(index, 16, nameTable);
   for (size_t i = 0; i < items.size(); ++i) {
     const PakIndexItem& item = items[i];
     const size_t at = entryOffset + i * PAK_INDEX_ENTRY_SIZE;
-    PutLE32(index, at, item.flags);
-    PutLE32(index, at + 4, item.dataOffset);
-    PutLE32(index, at + 8, item.storedSize);
-    PutLE32(index, at + 12, static_cast<uint32_t>(index.size() - nameTable));
-    PutLE32(index, at + 16, item.unpackedSize);
+    StoreAt(index, at, item.flags);
+    StoreAt(index, at + 4, item.dataOffset);
+    StoreAt(index, at + 8, item.storedSize);
+    StoreAt(index, at + 12, static_cast<uint32_t>(index.size() - nameTable));
+    StoreAt(index, at + 16, item.unpackedSize);
     index.insert(index.end(), item.name.begin(), item.name.end());
     index.push_back(0);
   }

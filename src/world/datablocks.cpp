@@ -1,4 +1,5 @@
 // DAT0 block containers.
+#include "engine/bytes.h"
 #include "world/datablocks.h"
 
 #include <cstring>
@@ -8,17 +9,7 @@
 
 namespace {
 
-void PutLE32(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
-}
 
-uint32_t GetLE32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
-}
 
 }  // namespace
 
@@ -40,14 +31,14 @@ int WriteDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
 
   uint8_t header[16] = {'D', 'A', 'T', '0'};
   std::memcpy(header + 4, tag, 4);
-  PutLE32(header + 8, static_cast<uint32_t>(total));
+  StoreU32(header + 8, static_cast<uint32_t>(total));
   header[12] = static_cast<uint8_t>(count);
   header[13] = static_cast<uint8_t>(count >> 8);
   if (std::fwrite(header, 1, 16, file) != 16) return -1;
 
   for (int i = 0; i < count; ++i) {
     uint8_t size[4];
-    PutLE32(size, static_cast<uint32_t>(table[i].size));
+    StoreU32(size, static_cast<uint32_t>(table[i].size));
     if (std::fwrite(size, 1, 4, file) != 4) return -2;
     if (table[i].size > 0 &&
         std::fwrite(table[i].address, 1, static_cast<size_t>(table[i].size), file) != static_cast<size_t>(table[i].size))
@@ -70,7 +61,7 @@ int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
   int count = static_cast<int16_t>(header[12] | (header[13] << 8));
   if (count < 0 || count > tableCount) return -11;
   int64_t expected = static_cast<int64_t>(BlockTable_TotalSize(table, count)) + 4 * count;
-  if (static_cast<int32_t>(GetLE32(header + 8)) != expected) return -12;
+  if (static_cast<int32_t>(LoadU32(header + 8)) != expected) return -12;
 
   // Everything is read into a staging buffer first; memory is touched only
   // once the trailer has been checked.
@@ -79,7 +70,7 @@ int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
   for (int i = 0; i < count; ++i) {
     uint8_t sizeWord[4];
     if (std::fread(sizeWord, 1, 4, file) != 4) return -2;
-    int32_t size = static_cast<int32_t>(GetLE32(sizeWord));
+    int32_t size = static_cast<int32_t>(LoadU32(sizeWord));
     if (size != table[i].size) return -13;
     if (size > 0 && std::fread(staged.data() + at, 1, static_cast<size_t>(size), file) != static_cast<size_t>(size))
       return -3;

@@ -373,7 +373,7 @@ void Builder::Write(WorldDatabase* db) {
       EncodeSourcePlayer(none, rec);
     }
   }
-  PutLE32(out + TOTSTAT_COUNT_OFFSET, count);
+  StoreI32(out + TOTSTAT_COUNT_OFFSET, count);
   db->playerCount = count;
 
   db->names.assign(NAMES_FILE_SIZE, 0);

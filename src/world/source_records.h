@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "engine/bytes.h"
+
 // stats\totstat.dat
 constexpr int NUM_DB_CLUBS = 1200;                // source club records, one per database number
 constexpr int MAX_SOURCE_PLAYERS = 25000;         // source player records
@@ -109,20 +111,6 @@ struct SourcePlayer {
   int16_t surname;
   int16_t weight;
 };
-
-inline int16_t GetLE16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
-inline int32_t GetLE32(const uint8_t* p) {
-  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-                              (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24));
-}
-inline void PutLE16(uint8_t* p, int16_t v) {
-  p[0] = static_cast<uint8_t>(v & 0xFF);
-  p[1] = static_cast<uint8_t>((static_cast<uint16_t>(v) >> 8) & 0xFF);
-}
-inline void PutLE32(uint8_t* p, int32_t v) {
-  const uint32_t u = static_cast<uint32_t>(v);
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>((u >> (8 * i)) & 0xFF);
-}
 
 void EncodeSourceClub(const SourceClub& club, uint8_t* record);
 SourceClub DecodeSourceClub(const uint8_t* record);

@@ -671,8 +671,8 @@ const CupRoundRecord CupRoundData[NUM_GAME_COUNTRIES][NUM_CUP_COMPETITIONS][CUP_
 // clang-format on
 
 void CupRoundBytes(const CupRoundRecord& r, uint8_t out[CUP_ROUND_RECORD_SIZE]) {
-  PutLE16(out + 0, r.drawDay);
-  PutLE16(out + 2, r.matchDay);
+  StoreI16(out + 0, r.drawDay);
+  StoreI16(out + 2, r.matchDay);
   const int8_t bytes[9] = {r.firstSeed, r.endSeed,    r.comingOn, r.extraTime,  r.legs,
                            r.extraTime2, r.penalties2, r.neutral,  r.substitutes};
   for (int i = 0; i < 9; ++i) out[4 + i] = static_cast<uint8_t>(bytes[i]);

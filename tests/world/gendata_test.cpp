@@ -43,7 +43,7 @@ class GendataTest : public testing::Test {
     const uint8_t* t = db_->totstat.data();
     for (int n = 0; n < NUM_DB_CLUBS; ++n)
       rb_->clubs.push_back(DecodeSourceClub(t + TOTSTAT_CLUBS_OFFSET + n * SOURCE_CLUB_RECORD_SIZE));
-    rb_->count = GetLE32(t + TOTSTAT_COUNT_OFFSET);
+    rb_->count = LoadI32(t + TOTSTAT_COUNT_OFFSET);
     for (int n = 0; n < MAX_SOURCE_PLAYERS; ++n) {
       rb_->players.push_back(DecodeSourcePlayer(t + TOTSTAT_PLAYERS_OFFSET + n * SOURCE_PLAYER_RECORD_SIZE));
       rb_->firstNames.emplace_back(

@@ -61,7 +61,7 @@ TEST(SourceRecords, PlayerFieldsSitAtTheirOffsets) {
     int16_t value;
   } fields[] = {{17, 81}, {19, 13}, {21, 1}, {25, 2}, {27, 3}, {29, 66}, {31, 72}, {33, 1}, {35, 4}, {37, -2}, {39, 0x3FFF}};
   EXPECT_EQ(r[0], 'K');
-  for (const auto& f : fields) EXPECT_EQ(GetLE16(r + f.offset), f.value) << f.offset;
+  for (const auto& f : fields) EXPECT_EQ(LoadI16(r + f.offset), f.value) << f.offset;
   for (int i = src_player::RESERVED; i < src_player::RESERVED + src_player::RESERVED_SIZE; ++i) EXPECT_EQ(r[i], 0);
   const SourcePlayer back = DecodeSourcePlayer(r);
   EXPECT_EQ(back.dbClub, -2);
