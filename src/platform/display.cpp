@@ -127,6 +127,55 @@ uint32_t FromXRGB(uint32_t c, const PlatPixelFormat& f) {
   return put((c >> 16) & 0xFF, f.rMask) | put((c >> 8) & 0xFF, f.gMask) | put(c & 0xFF, f.bMask);
 }
 
+bool IsXRGB8888(const PlatPixelFormat& f) {
+  return !(f.flags & PLAT_PF_PALETTEINDEXED8) && f.bitCount == 32 && f.rMask == 0xFF0000 && f.gMask == 0xFF00 &&
+         f.bMask == 0xFF;
+}
+
+// Turns rows of pixels of one format into 0x00RRGGBB quickly: through a
+// table for 8 and 16-bit pixels, by shifts for 8-bit channels.
+class XrgbReader {
+ public:
+  XrgbReader(const PlatPixelFormat& f, const PlatPaletteEntry* palette) : f_(f), bpp_(BytesPerPixel(f)) {
+    if (bpp_ <= 2) {
+      size_t n = size_t{1} << (8 * bpp_);
+      static std::vector<uint32_t> cache;
+      static PlatPixelFormat cached{};
+      static bool valid = false;
+      if (palette || !valid || !PlatPixelFormatEqual(cached, f) || cache.size() != n) {
+        cache.resize(n);
+        for (size_t v = 0; v < n; ++v) cache[v] = ToXRGB(static_cast<uint32_t>(v), f, palette);
+        cached = f;
+        valid = !palette;  // palettes change; their tables are made afresh
+      }
+      lut_ = cache.data();
+    } else {
+      direct_ = IsXRGB8888(f) || (f.rMask == 0xFF0000 && f.gMask == 0xFF00 && f.bMask == 0xFF);
+    }
+  }
+  void Row(const uint8_t* src, uint32_t count, uint32_t* out) const {
+    switch (bpp_) {
+      case 1:
+        for (uint32_t i = 0; i < count; ++i) out[i] = lut_[src[i]];
+        break;
+      case 2:
+        for (uint32_t i = 0; i < count; ++i) out[i] = lut_[src[2 * i] | (src[2 * i + 1] << 8)];
+        break;
+      default:
+        for (uint32_t i = 0; i < count; ++i) {
+          uint32_t v = ReadPixel(src + i * bpp_, bpp_);
+          out[i] = direct_ ? (v & 0xFFFFFF) : ToXRGB(v, f_, nullptr);
+        }
+    }
+  }
+
+ private:
+  PlatPixelFormat f_;
+  uint32_t bpp_;
+  const uint32_t* lut_ = nullptr;
+  bool direct_ = false;
+};
+
 void ClientSize(int* w, int* h);
 
 // The primary covers the window's client area, placed at its origin.
@@ -469,16 +518,22 @@ PlatResult PlatDesktopBlt(PlatSurface* dest, int32_t x, int32_t y, PlatSurface* 
   x -= ox;
   y -= oy;
   uint32_t sb = BytesPerPixel(source->format), db = BytesPerPixel(dest->format);
-  const PlatPaletteEntry* pal = source->palette ? source->palette->entries : nullptr;
+  XrgbReader reader(source->format, source->palette ? source->palette->entries : nullptr);
+  bool directOut = IsXRGB8888(dest->format);
+  std::vector<uint32_t> row;
   for (int32_t j = 0; j < s.bottom - s.top; ++j) {
     int32_t ty = y + j;
     if (ty < 0 || ty >= static_cast<int32_t>(dest->height)) continue;
-    for (int32_t i = 0; i < s.right - s.left; ++i) {
-      int32_t tx = x + i;
-      if (tx < 0 || tx >= static_cast<int32_t>(dest->width)) continue;
-      uint32_t v = ReadPixel(source->pixels.data() + static_cast<size_t>(s.top + j) * source->pitch + (s.left + i) * sb, sb);
-      WritePixel(dest->pixels.data() + static_cast<size_t>(ty) * dest->pitch + tx * db, db,
-                 FromXRGB(ToXRGB(v, source->format, pal), dest->format));
+    int32_t first = std::max(0, -x), last = std::min(s.right - s.left, static_cast<int32_t>(dest->width) - x);
+    if (first >= last) continue;
+    row.resize(static_cast<size_t>(last - first));
+    reader.Row(source->pixels.data() + static_cast<size_t>(s.top + j) * source->pitch + (s.left + first) * sb,
+               static_cast<uint32_t>(last - first), row.data());
+    uint8_t* out = dest->pixels.data() + static_cast<size_t>(ty) * dest->pitch + (x + first) * db;
+    if (directOut) {
+      std::memcpy(out, row.data(), row.size() * 4);
+    } else {
+      for (size_t i = 0; i < row.size(); ++i) WritePixel(out + i * db, db, FromXRGB(row[i], dest->format));
     }
   }
   if (dest->primary) Present(dest);
@@ -579,12 +634,9 @@ uint32_t PlatClipperRelease(PlatClipper* clipper) {
 // --- frames ----------------------------------------------------------------------------
 
 void PlatFrameToXRGB(const PlatFrame& frame, uint32_t* out) {
-  uint32_t bpp = BytesPerPixel(frame.format);
-  for (uint32_t y = 0; y < frame.height; ++y) {
-    const uint8_t* row = frame.pixels + static_cast<size_t>(y) * frame.pitch;
-    for (uint32_t x = 0; x < frame.width; ++x)
-      *out++ = ToXRGB(ReadPixel(row + x * bpp, bpp), frame.format, frame.palette);
-  }
+  XrgbReader reader(frame.format, frame.palette);
+  for (uint32_t y = 0; y < frame.height; ++y, out += frame.width)
+    reader.Row(frame.pixels + static_cast<size_t>(y) * frame.pitch, frame.width, out);
 }
 
 uint32_t PlatPresentCount() { return D().presents; }

@@ -8,6 +8,9 @@
 #include <cstdio>
 
 #include "engine/debug.h"
+#include "engine/dxdraw.h"
+#include "engine/gfx.h"
+#include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/onexit.h"
 #include "engine/poll.h"
@@ -24,6 +27,10 @@ inline void ResetEngine() {
   TimerReset();
   WinReset();
   MemoryReset();
+  GfxReset();
+  DDrawReset();
+  KeyboardReset();
+  MouseReset();
 }
 
 // Death tests match what the dying process wrote on standard error; the
