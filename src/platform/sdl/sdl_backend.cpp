@@ -244,6 +244,7 @@ const PlatBackend kSdlBackend = {
 }  // namespace
 
 SDL_Window* SdlMainWindow() { return gSdl.window; }
+bool SdlIsHeadless() { return gSdl.headless; }
 
 const PlatBackend* SdlBackendStart() {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
