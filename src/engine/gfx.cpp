@@ -123,8 +123,9 @@ void SetGraphicMode(int16_t mode, uint16_t flags) {
 }
 
 void RestoreGraphicMode() {
-  OnExitRemove(RestoreGraphicMode);
+  // Without a mode there is no exit-list entry to remove either.
   if (GfxState == GFX_STATE_NONE) FatalError("Error: RestoreGraphicMode(): Cannot restore graphics mode - no mode set\n");
+  OnExitRemove(RestoreGraphicMode);
   GfxClearScreen();
   DDrawRestoreMode();
   GfxState = GFX_STATE_NONE;
