@@ -45,7 +45,7 @@ void BufferDrawLine(GfxBuffer* buffer, int16_t x1, int16_t y1, int16_t x2, int16
 
 // --- display modes and the screen -----------------------------------------------
 
-#pragma pack(push, 1)
+// One entry of the mode list (kept in memory only, so naturally aligned).
 struct GfxMode {
   uint16_t width;
   uint16_t height;
@@ -54,8 +54,6 @@ struct GfxMode {
   uint16_t flags;  // bit 0: the selected 3D device renders at this depth
   uint16_t standardVga;
 };
-#pragma pack(pop)
-static_assert(sizeof(GfxMode) == 11);
 
 constexpr int MAX_GFX_MODES = 1024;
 extern GfxMode GfxModeList[MAX_GFX_MODES];

@@ -68,6 +68,9 @@ struct DisplayState {
   uint32_t modeWidth = 0, modeHeight = 0;
   PlatPixelFormat modeFormat{};
   std::vector<PlatSurface*> surfaces;  // alive, for losing them
+  std::vector<PlatPalette*> palettes;  // alive, for the reset
+  std::vector<PlatClipper*> clippers;
+  std::vector<PlatDisplay*> displays;
   uint32_t presents = 0;
   uint32_t lastWidth = 0, lastHeight = 0;
   std::vector<uint32_t> last;
@@ -80,6 +83,11 @@ struct DisplayState {
 DisplayState& D() {
   static DisplayState* d = new DisplayState;
   return *d;
+}
+
+template <typename T>
+void Forget(std::vector<T*>& list, T* item) {
+  list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
 uint32_t BytesPerPixel(const PlatPixelFormat& f) { return (f.bitCount + 7) / 8; }
@@ -253,6 +261,7 @@ PlatResult PlatEnumDisplayCards(PlatCardCallback callback, void* user, uint32_t 
 PlatResult PlatCreateDisplay(PlatDisplay** out) {
   if (!out) return PLATERR_INVALIDPARAMS;
   *out = new PlatDisplay;
+  D().displays.push_back(*out);
   return PLAT_OK;
 }
 
@@ -267,6 +276,7 @@ PlatResult PlatDisplayInitialize(PlatDisplay* display, const uint8_t* guid) {
 uint32_t PlatDisplayRelease(PlatDisplay* display) {
   if (!display) return 0;
   if (--display->refs) return display->refs;
+  Forget(D().displays, display);
   delete display;
   return 0;
 }
@@ -593,6 +603,7 @@ void PlatDisplayLoseSurfaces() {
 PlatResult PlatCreatePalette(PlatDisplay* display, const PlatPaletteEntry entries[256], PlatPalette** out) {
   if (!display || !entries || !out) return PLATERR_INVALIDPARAMS;
   auto* p = new PlatPalette;
+  D().palettes.push_back(p);
   std::memcpy(p->entries, entries, sizeof p->entries);
   *out = p;
   return PLAT_OK;
@@ -608,6 +619,7 @@ PlatResult PlatPaletteSetEntries(PlatPalette* palette, uint32_t first, uint32_t 
 uint32_t PlatPaletteRelease(PlatPalette* palette) {
   if (!palette) return 0;
   if (--palette->refs) return palette->refs;
+  Forget(D().palettes, palette);
   delete palette;
   return 0;
 }
@@ -615,6 +627,7 @@ uint32_t PlatPaletteRelease(PlatPalette* palette) {
 PlatResult PlatCreateClipper(PlatDisplay* display, PlatClipper** out) {
   if (!display || !out) return PLATERR_INVALIDPARAMS;
   *out = new PlatClipper;
+  D().clippers.push_back(*out);
   return PLAT_OK;
 }
 
@@ -627,6 +640,7 @@ PlatResult PlatClipperSetWindow(PlatClipper* clipper) {
 uint32_t PlatClipperRelease(PlatClipper* clipper) {
   if (!clipper) return 0;
   if (--clipper->refs) return clipper->refs;
+  Forget(D().clippers, clipper);
   delete clipper;
   return 0;
 }
@@ -722,7 +736,10 @@ bool PlatJoystickRead(int index, PlatJoyPos* pos) {
 
 void PlatDisplayReset() {
   DisplayState& d = D();
-  for (PlatSurface* s : std::vector<PlatSurface*>(d.surfaces))
-    if (!s->front && std::find(d.surfaces.begin(), d.surfaces.end(), s) != d.surfaces.end()) DeleteSurface(s);
+  // Everything handed out goes, whatever still refers to it.
+  for (PlatSurface* s : d.surfaces) delete s;
+  for (PlatPalette* p : d.palettes) delete p;
+  for (PlatClipper* c : d.clippers) delete c;
+  for (PlatDisplay* x : d.displays) delete x;
   d = DisplayState{};
 }
