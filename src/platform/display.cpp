@@ -74,6 +74,7 @@ struct DisplayState {
   uint32_t presents = 0;
   uint32_t lastWidth = 0, lastHeight = 0;
   std::vector<uint32_t> last;
+  PlatSurface* dirtyPrimary = nullptr;  // drawn into directly; shown at the next pump
   bool paintPending = false;
   PlatRect paint{};
   int cursorX = 0, cursorY = 0;
@@ -225,6 +226,7 @@ void DeleteSurface(PlatSurface* s) {
   if (!s) return;
   auto& all = D().surfaces;
   all.erase(std::remove(all.begin(), all.end(), s), all.end());
+  if (D().dirtyPrimary == s) D().dirtyPrimary = nullptr;
   if (s->back) DeleteSurface(s->back);
   if (s->attached) PlatSurfaceRelease(s->attached);
   if (s->palette) PlatPaletteRelease(s->palette);
@@ -466,6 +468,7 @@ PlatResult PlatSurfaceUnlock(PlatSurface* surface) {
   if (!surface) return PLATERR_INVALIDPARAMS;
   if (!surface->locked) return PLATERR_NOTLOCKED;
   surface->locked = false;
+  if (surface->primary) D().dirtyPrimary = surface;
   return PLAT_OK;
 }
 
@@ -592,6 +595,13 @@ PlatResult PlatSurfaceSetPalette(PlatSurface* surface, PlatPalette* palette) {
   surface->palette = palette;
   if (surface->primary) Present(surface);
   return PLAT_OK;
+}
+
+void PlatPresentPending() {
+  DisplayState& d = D();
+  PlatSurface* s = d.dirtyPrimary;
+  d.dirtyPrimary = nullptr;
+  if (s && !s->locked && !s->lost) Present(s);
 }
 
 void PlatDisplayLoseSurfaces() {

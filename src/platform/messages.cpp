@@ -208,6 +208,7 @@ void PlatPostQuitMessage(int code) {
 }
 
 bool PlatPeekMessage(PlatMsg* msg, bool remove) {
+  PlatPresentPending();
   FeedExternalEvents();
   if (PopMessage(msg, remove)) return true;
   Backend()->pumpEvents(0);

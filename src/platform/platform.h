@@ -368,6 +368,9 @@ PlatResult PlatSurfaceIsLost(PlatSurface* surface);
 PlatResult PlatSurfaceRestore(PlatSurface* surface);
 PlatResult PlatSurfaceSetClipper(PlatSurface* surface, PlatClipper* clipper);
 PlatResult PlatSurfaceSetPalette(PlatSurface* surface, PlatPalette* palette);
+// Shows the primary surface if it was drawn into directly since it was last
+// shown; the message pump calls it.
+void PlatPresentPending();
 // Loses every surface, as a switch to another full-screen program does (tests).
 void PlatDisplayLoseSurfaces();
 

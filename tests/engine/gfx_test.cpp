@@ -185,6 +185,21 @@ TEST_F(GfxTest, FullScreenFlipPresentsTheBackBuffer) {
   RestoreGraphicMode();
 }
 
+TEST_F(GfxTest, FullScreenDrawingStraightOnTheScreenIsShownAtTheNextPump) {
+  Start(false);
+  SetGraphicMode(Mode(640, 480, 0), 0);
+  EXPECT_EQ(DDrawInfo.drawingSurface, DDrawInfo.primarySurface);
+  uint8_t palette[768] = {};
+  palette[3 * 4 + 2] = 63;
+  SetPalette(palette);
+  GfxFillRect(0, 0, 8, 8, 4);
+  EXPECT_EQ(Shown(7, 7), 0x0000FCu);
+  uint32_t count = PlatPresentCount();
+  Poll();
+  EXPECT_EQ(PlatPresentCount(), count);  // nothing new drawn: nothing shown again
+  RestoreGraphicMode();
+}
+
 TEST_F(GfxTest, StandardVgaFlagOnlyOn320x200) {
   Start(false);
   GfxMode wrong{640, 480, 1, 0, 0, 1};
