@@ -168,6 +168,21 @@ TEST_F(GfxTest, WindowedPresentationBlitsOrConvertsByFormat) {
   }
 }
 
+TEST_F(GfxTest, APaintMissedWhileInactiveDoesNotStopLaterPaints) {
+  Start(true);
+  SetGraphicMode(Mode(640, 480, 0), 0);
+  PlatSendMessage(WM_KILLFOCUS, 0, 0);
+  GfxFillRect(0, 0, 4, 4, 200);
+  PlatMsg m;
+  while (PlatPeekMessage(&m, true)) PlatDispatchMessage(m);  // the paint goes unanswered
+  PlatSendMessage(WM_SETFOCUS, 0, 0);
+  PlatSendMessage(WM_ACTIVATE, 1, 0);  // coming back invalidates the window
+  EXPECT_EQ(Shown(1, 1), 0xC8C8C8u);
+  GfxFillRect(0, 0, 4, 4, 100);
+  EXPECT_EQ(Shown(1, 1), 0x646464u);
+  RestoreGraphicMode();
+}
+
 TEST_F(GfxTest, FullScreenFlipPresentsTheBackBuffer) {
   Start(false);
   SetGraphicMode(Mode(640, 480, 1), GFX_MODE_FLIP);
