@@ -96,6 +96,7 @@ void GfxFillRect(int x, int y, int width, int height, uint8_t colour);
 void GfxClearScreen();
 void GfxGetRect(int x, int y, int width, int height, void* dest);
 void GfxPutRect(int x, int y, int width, int height, const void* source);
+// The source rows lie sourceSkip pixels apart beyond the row length.
 void GfxPutRectStride(int x, int y, int width, int height, const void* source, int sourceSkip);
 void ShowDBuffer(int x, int y, const GfxBuffer* buffer, int sourceX, int sourceY, int width, int height);
 void DrawGraphicTrans(int x, int y, int width, int height, const uint8_t* source);

@@ -309,6 +309,10 @@ TEST_F(GfxTest, ScreenDrawingIsClippedToTheScreen) {
   GfxGetRect(-1, 198, 2, 2, back);
   EXPECT_EQ(back[0], 1);  // off the screen: left as it was
   EXPECT_EQ(back[3], 7);
+  const uint8_t strided[6] = {1, 2, 9, 3, 4, 9};  // rows of 2, one pixel apart
+  GfxPutRectStride(10, 10, 2, 2, strided, 1);
+  EXPECT_EQ(GfxGetPixel(10, 11), 3u);
+  EXPECT_EQ(GfxGetPixel(11, 11), 4u);
   GfxPutRect(318, -1, 2, 2, sprite);
   EXPECT_EQ(GfxGetPixel(318, 0), 0u);
   EXPECT_EQ(GfxGetPixel(319, 0), 7u);
