@@ -121,6 +121,13 @@ intptr_t WinMainWindowProc(WinHandle window, uint32_t message, uintptr_t wParam,
       return 0;
     case WM_SETCURSOR:
       return 0;
+    case WM_PAINT: {
+      // Nobody drew it (no screen, or the game is inactive): the window is
+      // valid again, so the next change paints anew.
+      PlatRect rect;
+      PlatBeginPaint(&rect);
+      return 0;
+    }
     default:
       return 0;
   }

@@ -1,10 +1,13 @@
 // The front-end controller.
 //
-// Until the menus exist the front end is the bare main window: it runs frames
-// on the tick and returns when Escape is pressed.
+// Until the menus exist the front end opens its 640 x 480 screen (8-bit with
+// -menu256, else 16-bit), clears it to the club colour every frame with the
+// game's name on it, and returns when Escape is pressed.
 #include "menus/menucont.h"
 
 #include "engine/debug.h"
+#include "engine/gfx.h"
+#include "engine/input.h"
 #include "engine/poll.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
@@ -17,29 +20,55 @@ int32_t SoakRunActive = 0;
 
 namespace {
 
-constexpr uint8_t kScanEscape = 0x01;
-bool gEscapePressed;
+constexpr int kKeyEscape = 1;
 
-intptr_t FrontEndKeys(WinHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  if (message == WM_KEYDOWN && ((static_cast<uintptr_t>(lParam) >> 16) & 0xFF) == kScanEscape) gEscapePressed = true;
-  return WinPassMessage(window, message, wParam, lParam);
+// The front end's screen: 640 x 480, 256 colours in the 256-colour menus.
+void OpenFrontEndScreen() {
+  int type = Menu256Mode ? 0 : 1;
+  int16_t mode = GfxFindMode(640, 480, type);
+  if (mode < 0) FatalError("Error: RunFrontEnd(): no 640x480 %s mode\n", GfxModeTypeNames[type]);
+  SetGraphicMode(mode, 0);
+  if (GfxState == GFX_STATE_PALETTE) {
+    uint8_t palette[768] = {};
+    palette[3 * 1 + 1] = 24;  // pitch green
+    palette[3 * 2 + 0] = palette[3 * 2 + 1] = palette[3 * 2 + 2] = 63;
+    SetPalette(palette);
+  }
+  if (MouseDriverState() == 1) ResetMouseDriver();
+}
+
+void DrawFrontEndFrame() {
+  if (GfxState == GFX_STATE_PALETTE) {
+    GfxFillRect(0, 0, 640, 480, 1);
+  } else {
+    // A direct-colour fill takes a whole screen of the green in its format.
+    static uint16_t green[640 * 480];
+    uint16_t pixel = static_cast<uint16_t>(ColConvRGBA2Pixel(GfxScreen.colourFormat, 0, 96, 0, 0));
+    for (uint16_t& p : green) p = pixel;
+    GfxPutRect(0, 0, 640, 480, green);
+  }
+  GfxPrintString(268, 236, "GAFFERON 2000");
 }
 
 }  // namespace
 
 void RunFrontEnd() {
-  gEscapePressed = false;
-  uint16_t hook = WinAddWindowProc(FrontEndKeys);
   MenuOption = 0;
-  while (!gEscapePressed) {
+  OpenFrontEndScreen();
+  KeyFlush();
+  bool escape = false;
+  while (!escape) {
     uint32_t frame = TimerTicks;
+    DrawFrontEndFrame();
     Poll();
-    while (TimerTicks == frame && !gEscapePressed) {
+    escape = KeyWasPressed(kKeyEscape);
+    while (TimerTicks == frame && !escape) {
       PlatYield();
       Poll();
+      escape = KeyWasPressed(kKeyEscape);
     }
   }
   MenuOption = -1;
-  WinRemoveWindowProc(hook);
+  RestoreGraphicMode();
   DPRINT(DEBUG_GENERAL, 1, "RunFrontEnd(): leaving\n");
 }

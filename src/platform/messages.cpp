@@ -30,6 +30,7 @@ struct WindowState {
   std::vector<ScriptEvent> script;  // sorted by tick
   size_t scriptNext = 0;
   const PlatBackend* backend = nullptr;
+  int clientWidth = 640, clientHeight = 480;
 };
 
 WindowState& W() {
@@ -64,10 +65,16 @@ void HeadlessClientOrigin(int* x, int* y) {
 void HeadlessShowCursor(bool) {}
 void HeadlessShutdown() {}
 
+void HeadlessPresent(const PlatFrame&) {}
+int HeadlessJoystickCount() { return 0; }
+bool HeadlessJoystickCaps(int, PlatJoyCaps*) { return false; }
+bool HeadlessJoystickRead(int, PlatJoyPos*) { return false; }
+
 const PlatBackend kHeadless = {
-    "headless",       HeadlessCreate,        HeadlessDestroy,      HeadlessShow,
-    HeadlessPump,     HeadlessMessageBox,    HeadlessSetClientSize, HeadlessClientOrigin,
-    HeadlessShowCursor, HeadlessShutdown,
+    "headless",         HeadlessCreate,        HeadlessDestroy,       HeadlessShow,
+    HeadlessPump,       HeadlessMessageBox,    HeadlessSetClientSize, HeadlessClientOrigin,
+    HeadlessShowCursor, HeadlessShutdown,      HeadlessPresent,       HeadlessJoystickCount,
+    HeadlessJoystickCaps, HeadlessJoystickRead,
 };
 
 const PlatBackend* Backend() {
@@ -78,6 +85,13 @@ const PlatBackend* Backend() {
 
 intptr_t MouseLParam(int x, int y) {
   return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
+}
+
+// A scripted pointer move puts the cursor there, in desktop coordinates.
+void MoveCursorTo(int x, int y) {
+  int ox, oy;
+  PlatClientOrigin(&ox, &oy);
+  PlatSetCursorPos(ox + x, oy + y);
 }
 
 // Posts the script events that have fallen due, and a close asked for by a signal.
@@ -96,9 +110,11 @@ void FeedExternalEvents() {
         PlatPostMessage(WM_KEYUP, 0, PlatKeyLParam(e.key, true));
         break;
       case ScriptEvent::Move:
+        MoveCursorTo(e.x, e.y);
         PlatPostMessage(WM_MOUSEMOVE, 0, MouseLParam(e.x, e.y));
         break;
       case ScriptEvent::Click:
+        MoveCursorTo(e.x, e.y);
         PlatPostMessage(WM_MOUSEMOVE, 0, MouseLParam(e.x, e.y));
         PlatPostMessage(WM_LBUTTONDOWN, 1, MouseLParam(e.x, e.y));
         PlatPostMessage(WM_LBUTTONUP, 0, MouseLParam(e.x, e.y));
@@ -137,6 +153,8 @@ bool PlatCreateWindow(const PlatWindowDesc& desc, PlatWindowProc proc) {
   WindowState& w = W();
   if (w.exists || !proc) return false;
   if (!Backend()->createWindow(desc)) return false;
+  w.clientWidth = desc.width;
+  w.clientHeight = desc.height;
   w.proc = proc;
   w.exists = true;
   return true;
@@ -163,8 +181,15 @@ void PlatShowWindow() {
   PlatSendMessage(WM_SETFOCUS, 0, 0);
 }
 
-void PlatInvalidateWindow() {}
-void PlatSetClientSize(int width, int height) { Backend()->setClientSize(width, height); }
+void PlatSetClientSize(int width, int height) {
+  W().clientWidth = width;
+  W().clientHeight = height;
+  Backend()->setClientSize(width, height);
+}
+void PlatGetClientSize(int* width, int* height) {
+  if (width) *width = W().clientWidth;
+  if (height) *height = W().clientHeight;
+}
 void PlatClientOrigin(int* x, int* y) { Backend()->clientOrigin(x, y); }
 void PlatShowCursor(bool show) { Backend()->showCursor(show); }
 
@@ -183,6 +208,7 @@ void PlatPostQuitMessage(int code) {
 }
 
 bool PlatPeekMessage(PlatMsg* msg, bool remove) {
+  PlatPresentPending();
   FeedExternalEvents();
   if (PopMessage(msg, remove)) return true;
   Backend()->pumpEvents(0);
@@ -300,6 +326,9 @@ void PlatReset() {
   w.script.clear();
   w.scriptNext = 0;
   w.backend = &kHeadless;
+  w.clientWidth = 640;
+  w.clientHeight = 480;
   gCloseRequested = 0;
+  PlatDisplayReset();
   PlatSetVirtualAutoAdvance(false);
 }

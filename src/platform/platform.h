@@ -165,6 +165,8 @@ bool PlatWindowExists();
 void PlatShowWindow();  // shows it; a shown window is activated and focused
 void PlatInvalidateWindow();
 void PlatSetClientSize(int width, int height);
+// The client size asked for last (the window's own size at creation).
+void PlatGetClientSize(int* width, int* height);
 void PlatClientOrigin(int* x, int* y);
 void PlatShowCursor(bool show);
 
@@ -206,6 +208,231 @@ void PlatClearEventScript();
 size_t PlatPendingScriptEvents();
 
 // ---------------------------------------------------------------------------
+// Display: the card, its modes and memory surfaces
+// ---------------------------------------------------------------------------
+//
+// What the engine's DirectDraw layer expects of the display, shaped the way it
+// calls it: one display object per card, display modes, surfaces of plain
+// memory (lock, pitch, colour fill, rectangle copy, flip), the 256-entry
+// palette, the clipper, and the primary surface, whose every change is
+// presented in the main window by the back end. Failures come back as
+// DirectX-style result codes, so the engine reports them by name.
+
+typedef int32_t PlatResult;
+constexpr PlatResult PLAT_OK = 0;
+constexpr PlatResult PLATERR_OUTOFMEMORY = static_cast<PlatResult>(0x8007000Eu);
+constexpr PlatResult PLATERR_INVALIDPARAMS = static_cast<PlatResult>(0x80070057u);
+constexpr PlatResult PLATERR_NOINTERFACE = static_cast<PlatResult>(0x80004002u);
+constexpr PlatResult PLATERR_NOTINITIALIZED = static_cast<PlatResult>(0x800401F0u);
+constexpr PlatResult PLATERR_ALREADYINITIALIZED = static_cast<PlatResult>(0x88760005u);
+constexpr PlatResult PLATERR_INVALIDPIXELFORMAT = static_cast<PlatResult>(0x88760091u);
+constexpr PlatResult PLATERR_INVALIDRECT = static_cast<PlatResult>(0x88760096u);
+constexpr PlatResult PLATERR_NOEXCLUSIVEMODE = static_cast<PlatResult>(0x887600E1u);
+constexpr PlatResult PLATERR_SURFACEBUSY = static_cast<PlatResult>(0x887601AEu);
+constexpr PlatResult PLATERR_SURFACELOST = static_cast<PlatResult>(0x887601C2u);
+constexpr PlatResult PLATERR_SURFACENOTATTACHED = static_cast<PlatResult>(0x887601CCu);
+constexpr PlatResult PLATERR_NOTFLIPPABLE = static_cast<PlatResult>(0x88760246u);
+constexpr PlatResult PLATERR_NOTLOCKED = static_cast<PlatResult>(0x88760248u);
+constexpr PlatResult PLATERR_NOTPALETTIZED = static_cast<PlatResult>(0x8876024Du);
+constexpr PlatResult PLATERR_UNSUPPORTEDMODE = static_cast<PlatResult>(0x8876024Eu);
+
+// Pixel formats. For a z-buffer format bitCount is the z depth, rMask the z
+// mask, gMask the stencil mask and stencilBits the stencil depth.
+enum : uint32_t {
+  PLAT_PF_ALPHAPIXELS = 0x1,
+  PLAT_PF_ALPHA = 0x2,
+  PLAT_PF_PALETTEINDEXED4 = 0x8,
+  PLAT_PF_PALETTEINDEXED8 = 0x20,
+  PLAT_PF_RGB = 0x40,
+  PLAT_PF_ZBUFFER = 0x400,
+  PLAT_PF_PALETTEINDEXED1 = 0x800,
+  PLAT_PF_PALETTEINDEXED2 = 0x1000,
+  PLAT_PF_STENCILBUFFER = 0x4000,
+};
+struct PlatPixelFormat {
+  uint32_t flags;
+  uint32_t bitCount;
+  uint32_t rMask, gMask, bMask, aMask;
+  uint32_t stencilBits;
+};
+bool PlatPixelFormatEqual(const PlatPixelFormat& a, const PlatPixelFormat& b);
+
+struct PlatRect {
+  int32_t left, top, right, bottom;
+};
+
+// Display cards, enumerated as attached (1), detached (2) and non-display (4)
+// devices. A null GUID is the primary display driver.
+enum : uint32_t { PLAT_ENUM_ATTACHED = 1, PLAT_ENUM_DETACHED = 2, PLAT_ENUM_NONDISPLAY = 4 };
+typedef bool (*PlatCardCallback)(const uint8_t* guid, const char* description, const char* driverName, void* user,
+                                 void* monitor);
+PlatResult PlatEnumDisplayCards(PlatCardCallback callback, void* user, uint32_t flags);
+
+struct PlatDisplay;  // one card's display object
+struct PlatSurface;
+struct PlatPalette;
+struct PlatClipper;
+
+PlatResult PlatCreateDisplay(PlatDisplay** out);
+PlatResult PlatDisplayInitialize(PlatDisplay* display, const uint8_t* guid);
+uint32_t PlatDisplayRelease(PlatDisplay* display);
+
+struct PlatDeviceIdentifier {
+  char description[512];
+  uint32_t driverVersionHigh, driverVersionLow;
+};
+PlatResult PlatDisplayIdentifier(PlatDisplay* display, PlatDeviceIdentifier* out);
+// Capabilities of the card: 3D acceleration, and rendering into a window.
+enum : uint32_t { PLAT_CAPS_3D = 0x1, PLAT_CAPS2_CANRENDERWINDOWED = 0x80000 };
+PlatResult PlatDisplayCaps(PlatDisplay* display, uint32_t* caps, uint32_t* caps2);
+// Video memory of the kinds named by surface capability bits.
+PlatResult PlatDisplayVideoMemory(PlatDisplay* display, uint32_t surfaceCaps, uint32_t* total, uint32_t* free);
+
+// Direct3D devices of the card; the callback answers false to stop.
+struct Plat3DDeviceDesc {
+  uint8_t guid[16];
+  uint32_t devCaps, triRasterCaps, triTextureCaps, triFilterCaps;
+  uint32_t renderDepths, zBufferDepths;  // bit 11 8-bit, 10 16-bit, 9 24-bit, 8 32-bit
+  uint32_t minTexWidth, minTexHeight, maxTexWidth, maxTexHeight, maxTexAspect;
+};
+typedef bool (*Plat3DDeviceCallback)(const char* description, const char* name, const Plat3DDeviceDesc& desc,
+                                     void* user);
+typedef bool (*PlatZFormatCallback)(const PlatPixelFormat& format, void* user);
+PlatResult PlatDisplayQuery3D(PlatDisplay* display);
+PlatResult PlatDisplayEnum3DDevices(PlatDisplay* display, Plat3DDeviceCallback callback, void* user);
+PlatResult PlatDisplayEnumZFormats(PlatDisplay* display, const uint8_t* deviceGuid, PlatZFormatCallback callback,
+                                   void* user);
+
+// Cooperative levels and display modes.
+enum : uint32_t {
+  PLAT_COOP_FULLSCREEN = 0x1,
+  PLAT_COOP_ALLOWMODEX = 0x40,
+  PLAT_COOP_EXCLUSIVE = 0x10,
+  PLAT_COOP_NORMAL = 0x8,
+  PLAT_COOP_SETDEVICEWINDOW = 0x100,
+};
+PlatResult PlatDisplaySetCooperativeLevel(PlatDisplay* display, uint32_t flags);
+enum : uint32_t { PLAT_MODE_STANDARDVGA = 0x1, PLAT_MODE_MODEX = 0x2 };
+struct PlatDisplayMode {
+  uint32_t width, height;
+  PlatPixelFormat format;
+  uint32_t caps;  // PLAT_MODE_*
+};
+typedef bool (*PlatModeCallback)(const PlatDisplayMode& mode, void* user);
+enum : uint32_t { PLAT_ENUMMODES_STANDARDVGA = 0x2 };
+PlatResult PlatDisplayEnumModes(PlatDisplay* display, uint32_t flags, PlatModeCallback callback, void* user);
+PlatResult PlatDisplaySetMode(PlatDisplay* display, uint32_t width, uint32_t height, uint32_t bitCount,
+                              uint32_t refresh, uint32_t flags);
+PlatResult PlatDisplayRestoreMode(PlatDisplay* display);
+
+// Surfaces.
+enum : uint32_t {
+  PLAT_SCAPS_BACKBUFFER = 0x4,
+  PLAT_SCAPS_COMPLEX = 0x8,
+  PLAT_SCAPS_FLIP = 0x10,
+  PLAT_SCAPS_OFFSCREENPLAIN = 0x40,
+  PLAT_SCAPS_PRIMARYSURFACE = 0x200,
+  PLAT_SCAPS_SYSTEMMEMORY = 0x800,
+  PLAT_SCAPS_TEXTURE = 0x1000,
+  PLAT_SCAPS_3DDEVICE = 0x2000,
+  PLAT_SCAPS_VIDEOMEMORY = 0x4000,
+  PLAT_SCAPS_ZBUFFER = 0x20000,
+  PLAT_SCAPS_LOCALVIDMEM = 0x10000000,
+};
+struct PlatSurfaceDesc {
+  uint32_t caps;
+  uint32_t width, height;       // not for the primary
+  bool hasFormat;               // else the display's format
+  PlatPixelFormat format;
+  uint32_t backBufferCount;     // 0 or 1
+};
+PlatResult PlatCreateSurface(PlatDisplay* display, const PlatSurfaceDesc& desc, PlatSurface** out);
+void PlatSurfaceAddRef(PlatSurface* surface);
+uint32_t PlatSurfaceRelease(PlatSurface* surface);
+PlatResult PlatSurfaceGetBackBuffer(PlatSurface* surface, PlatSurface** out);  // adds a reference
+PlatResult PlatSurfaceAddAttached(PlatSurface* surface, PlatSurface* attached);
+PlatResult PlatSurfacePixelFormat(PlatSurface* surface, PlatPixelFormat* out);
+PlatResult PlatSurfaceSize(PlatSurface* surface, uint32_t* width, uint32_t* height);
+PlatResult PlatSurfaceLock(PlatSurface* surface, void** pixels, int32_t* pitch);
+PlatResult PlatSurfaceUnlock(PlatSurface* surface);
+// Colour fill of a rectangle (null: all of it) with a raw pixel value.
+PlatResult PlatSurfaceFill(PlatSurface* surface, const PlatRect* rect, uint32_t colour);
+// Copies a rectangle between surfaces of one pixel format; a null source
+// rectangle is all of the source. Copies to the primary are presented.
+PlatResult PlatSurfaceBlt(PlatSurface* dest, const PlatRect* destRect, PlatSurface* source, const PlatRect* sourceRect);
+// The desktop's copy, converting pixel formats (8-bit through the source's
+// palette), as the window system's own blit does.
+PlatResult PlatDesktopBlt(PlatSurface* dest, int32_t x, int32_t y, PlatSurface* source, const PlatRect& sourceRect);
+PlatResult PlatSurfaceFlip(PlatSurface* surface);
+PlatResult PlatSurfaceIsLost(PlatSurface* surface);
+PlatResult PlatSurfaceRestore(PlatSurface* surface);
+PlatResult PlatSurfaceSetClipper(PlatSurface* surface, PlatClipper* clipper);
+PlatResult PlatSurfaceSetPalette(PlatSurface* surface, PlatPalette* palette);
+// Shows the primary surface if it was drawn into directly since it was last
+// shown; the message pump calls it.
+void PlatPresentPending();
+// Loses every surface, as a switch to another full-screen program does (tests).
+void PlatDisplayLoseSurfaces();
+
+struct PlatPaletteEntry {
+  uint8_t red, green, blue, flags;
+};
+PlatResult PlatCreatePalette(PlatDisplay* display, const PlatPaletteEntry entries[256], PlatPalette** out);
+PlatResult PlatPaletteSetEntries(PlatPalette* palette, uint32_t first, uint32_t count, const PlatPaletteEntry* entries);
+uint32_t PlatPaletteRelease(PlatPalette* palette);
+
+PlatResult PlatCreateClipper(PlatDisplay* display, PlatClipper** out);
+PlatResult PlatClipperSetWindow(PlatClipper* clipper);
+uint32_t PlatClipperRelease(PlatClipper* clipper);
+
+// A finished frame as the back end receives it: the primary surface's
+// pixels, its format, and for 8-bit pixels the palette.
+struct PlatFrame {
+  const uint8_t* pixels;
+  uint32_t width, height;
+  int32_t pitch;
+  PlatPixelFormat format;
+  const PlatPaletteEntry* palette;  // 256 entries, or null
+};
+// Converts a frame to 0x00RRGGBB pixels, width x height, rows packed.
+void PlatFrameToXRGB(const PlatFrame& frame, uint32_t* out);
+// Frames presented so far, and the last one's pixels as 0x00RRGGBB (tests).
+uint32_t PlatPresentCount();
+bool PlatLastPresented(uint32_t* width, uint32_t* height, const uint32_t** pixels);
+
+// The window was invalidated: the rectangle to repaint (union of the marked
+// ones) is taken by the paint message.
+void PlatInvalidateRect(const PlatRect* rect);  // null: the whole window
+bool PlatBeginPaint(PlatRect* rect);            // false when nothing to paint
+
+// ---------------------------------------------------------------------------
+// Mouse cursor and joysticks
+// ---------------------------------------------------------------------------
+
+// The cursor in desktop coordinates. Back ends move it by the motion they
+// see; it is not tied to the window, so it can be put back to a fixed spot.
+void PlatGetCursorPos(int* x, int* y);
+void PlatSetCursorPos(int x, int y);
+void PlatMoveCursor(int dx, int dy);
+// Buttons held now: bit 0 primary, bit 1 secondary, bit 2 middle.
+uint32_t PlatMouseButtons();
+void PlatSetMouseButton(int bit, bool down);
+void PlatClearMouseButtons();
+
+struct PlatJoyCaps {
+  char name[32];
+  uint32_t xMin, xMax, yMin, yMax;
+  uint32_t buttons;
+};
+struct PlatJoyPos {
+  uint32_t x, y;
+  uint32_t buttons;
+};
+int PlatJoystickCount();
+bool PlatJoystickCaps(int index, PlatJoyCaps* caps);
+bool PlatJoystickRead(int index, PlatJoyPos* pos);
+
+// ---------------------------------------------------------------------------
 // Back ends
 // ---------------------------------------------------------------------------
 
@@ -224,6 +451,12 @@ struct PlatBackend {
   void (*clientOrigin)(int* x, int* y);
   void (*showCursor)(bool show);
   void (*shutdown)();
+  // Shows a finished frame in the window, scaled to it with the aspect kept.
+  void (*present)(const PlatFrame& frame);
+  // Joysticks: how many, their ranges and names, their positions now.
+  int (*joystickCount)();
+  bool (*joystickCaps)(int index, PlatJoyCaps* caps);
+  bool (*joystickRead)(int index, PlatJoyPos* pos);
 };
 
 // The headless back end: no window, no native events. The default.
@@ -233,6 +466,8 @@ const PlatBackend* PlatGetBackend();
 
 // Returns the layer to its start state (tests).
 void PlatReset();
+// Frees every surface and forgets the display state (tests; part of PlatReset).
+void PlatDisplayReset();
 
 // Sends SIGINT/SIGTERM on as a close of the main window.
 void PlatInstallSignalHandlers();

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "engine/debug.h"
+#include "engine/dxenum.h"
+#include "engine/gfx.h"
 
 uint8_t VideoConfig[VIDEO_CONFIG_SIZE];
 int16_t ScannerOn = 0;
@@ -58,11 +60,67 @@ void VideoOptionsValidate() {
   if (PlayerNamesOn < 0 || PlayerNamesOn > 1) PlayerNamesOn = 1;
 }
 
-void VideoInit(int no3d) {
-  // One display card and no 3D device so far: the software renderer on the
-  // primary card. A stored choice is kept only when it still names that.
-  if (no3d || VideoConfig_GetCard() != 0 || VideoConfig_GetDevice() != -1) ClearVideoConfig();
-  DPRINT(DEBUG_GRAPHICS, 1, "VideoInit(): card %d, device %d\n", VideoConfig_GetCard(), VideoConfig_GetDevice());
+namespace {
+
+// How good a 3D device is for the match: hardware first, then hardware
+// transform and lighting, then a 16-bit render depth.
+int DeviceScore(const DXDevice& d) {
+  int score = 1;
+  if (d.flags & D3DDEVINFO_HARDWARE) score += 100;
+  if (d.flags & D3DDEVINFO_HARDWARETL) score += 10;
+  if (d.flags & D3DDEVINFO_RENDER16) score += 5;
+  return score;
 }
 
-void VideoUninit() { DPRINT(DEBUG_GRAPHICS, 1, "VideoUninit(): done\n"); }
+const uint8_t kZeroGuid[16] = {};
+
+}  // namespace
+
+void VideoInit(int no3d) {
+  DXEnumDisplay();
+  if (DXDevices.cardCount == 0) FatalError("VideoInit(): Failed to find a graphics card!");
+  if (DXGetCard(0)->guidPointer) FatalError("VideoInit(): the first card must have the NULL GUID");
+
+  // A stored choice stands while the card and device it names are still there.
+  int card = VideoConfig_GetCard(), device = VideoConfig_GetDevice();
+  bool reuse = false;
+  if (!no3d) {
+    if (const DXCard* c = DXGetCard(card)) {
+      const uint8_t* cardGuid = c->guidPointer ? c->guid : kZeroGuid;
+      const DXDevice* d = device >= 0 ? DXGetDevice(card, device) : nullptr;
+      reuse = std::memcmp(VideoConfig + 8, cardGuid, 16) == 0 && (device == -1 || d) &&
+              (!d || std::memcmp(VideoConfig + 24, d->guid, 16) == 0);
+    }
+  }
+  if (!reuse) {
+    ClearVideoConfig();
+    card = 0;
+    device = -1;
+    if (!no3d) {
+      // With no 3D device anywhere the match is drawn in software on card 0.
+      int best = 0;
+      for (int c = 0; c < DXDevices.cardCount; ++c)
+        for (int d = 0; d < DXDevices.cards[c].deviceCount; ++d)
+          if (int score = DeviceScore(DXDevices.cards[c].devices[d]); score > best) {
+            best = score;
+            card = c;
+            device = d;
+          }
+      VideoConfig_SetCard(card);
+      VideoConfig_SetDevice(device);
+    }
+  }
+  DXSelectDevice(card, device);
+  DPRINT(DEBUG_GRAPHICS, 1, "VideoInit(): card %d, device %d\n", card, device);
+  GfxInit(device >= 0 ? 1 : 0);
+}
+
+void VideoUninit() {
+  int card = VideoConfig_GetCard(), device = VideoConfig_GetDevice();
+  const DXCard* c = DXGetCard(card);
+  std::memcpy(VideoConfig + 8, c && c->guidPointer ? c->guid : kZeroGuid, 16);
+  const DXDevice* d = DXGetDevice(card, device);
+  std::memcpy(VideoConfig + 24, d ? d->guid : kZeroGuid, 16);
+  if (GfxIsInitialised()) GfxUninit();
+  DPRINT(DEBUG_GRAPHICS, 1, "VideoUninit(): done\n");
+}

@@ -9,6 +9,9 @@
 
 #include "engine/compress.h"
 #include "engine/debug.h"
+#include "engine/dxdraw.h"
+#include "engine/gfx.h"
+#include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/onexit.h"
 #include "engine/pakfile.h"
@@ -28,6 +31,10 @@ inline void ResetEngine() {
   PakFileReset();
   CompressReset();
   MemoryReset();
+  GfxReset();
+  DDrawReset();
+  KeyboardReset();
+  MouseReset();
 }
 
 // Death tests match what the dying process wrote on standard error; the

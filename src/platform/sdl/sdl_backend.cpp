@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/sdl/sdl_backend.h"
@@ -15,7 +16,19 @@ struct SdlState {
   SDL_Window* window = nullptr;
   bool headless = false;  // dummy video driver: nothing to show
   bool windowed = true;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  int textureWidth = 0, textureHeight = 0;
+  std::vector<uint32_t> frame;
+  std::vector<SDL_Joystick*> joysticks;
 } gSdl;
+
+int ButtonBit(Uint8 button) {
+  if (button == SDL_BUTTON_LEFT) return 0;
+  if (button == SDL_BUTTON_RIGHT) return 1;
+  if (button == SDL_BUTTON_MIDDLE) return 2;
+  return -1;
+}
 
 intptr_t MouseLParam(int x, int y) {
   return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
@@ -71,6 +84,7 @@ void Translate(const SDL_Event& e) {
       PostKey(e.key, true);
       break;
     case SDL_MOUSEMOTION: {
+      PlatMoveCursor(e.motion.xrel, e.motion.yrel);
       int x, y;
       ToLayout(e.motion.x, e.motion.y, &x, &y);
       PlatPostMessage(WM_MOUSEMOVE, 0, MouseLParam(x, y));
@@ -81,6 +95,7 @@ void Translate(const SDL_Event& e) {
       int x, y;
       ToLayout(e.button.x, e.button.y, &x, &y);
       bool down = e.type == SDL_MOUSEBUTTONDOWN;
+      PlatSetMouseButton(ButtonBit(e.button.button), down);
       uint32_t msg = 0;
       if (e.button.button == SDL_BUTTON_LEFT) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
       if (e.button.button == SDL_BUTTON_RIGHT) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
@@ -102,7 +117,16 @@ bool CreateWindow(const PlatWindowDesc& desc) {
   return gSdl.window != nullptr;
 }
 
+void DestroyRenderer() {
+  if (gSdl.texture) SDL_DestroyTexture(gSdl.texture);
+  if (gSdl.renderer) SDL_DestroyRenderer(gSdl.renderer);
+  gSdl.texture = nullptr;
+  gSdl.renderer = nullptr;
+  gSdl.textureWidth = gSdl.textureHeight = 0;
+}
+
 void DestroyWindow() {
+  DestroyRenderer();
   if (gSdl.window) SDL_DestroyWindow(gSdl.window);
   gSdl.window = nullptr;
 }
@@ -142,25 +166,93 @@ void ClientOrigin(int* x, int* y) {
 
 void ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
 
+// The frame goes into a streaming texture of its own size, drawn over the
+// whole window with the aspect kept (black bars where the shapes differ).
+void Present(const PlatFrame& frame) {
+  if (gSdl.headless || !gSdl.window || frame.width == 0 || frame.height == 0) return;
+  if (!gSdl.renderer) {
+    gSdl.renderer = SDL_CreateRenderer(gSdl.window, -1, 0);
+    if (!gSdl.renderer) return;
+  }
+  int w = static_cast<int>(frame.width), h = static_cast<int>(frame.height);
+  if (!gSdl.texture || gSdl.textureWidth != w || gSdl.textureHeight != h) {
+    if (gSdl.texture) SDL_DestroyTexture(gSdl.texture);
+    gSdl.texture = SDL_CreateTexture(gSdl.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    if (!gSdl.texture) return;
+    gSdl.textureWidth = w;
+    gSdl.textureHeight = h;
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    SDL_RenderSetLogicalSize(gSdl.renderer, w, h);
+  }
+  gSdl.frame.resize(static_cast<size_t>(w) * h);
+  PlatFrameToXRGB(frame, gSdl.frame.data());
+  SDL_UpdateTexture(gSdl.texture, nullptr, gSdl.frame.data(), w * 4);
+  SDL_SetRenderDrawColor(gSdl.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(gSdl.renderer);
+  SDL_RenderCopy(gSdl.renderer, gSdl.texture, nullptr, nullptr);
+  SDL_RenderPresent(gSdl.renderer);
+}
+
+// Joysticks: SDL's axes run -32768 to 32767; the game reads 0 to 65535.
+int JoystickCount() {
+  if (gSdl.joysticks.empty()) {
+    int n = SDL_NumJoysticks();
+    for (int i = 0; i < n; ++i) gSdl.joysticks.push_back(SDL_JoystickOpen(i));
+  }
+  return static_cast<int>(gSdl.joysticks.size());
+}
+
+bool JoystickCaps(int index, PlatJoyCaps* caps) {
+  if (index < 0 || index >= static_cast<int>(gSdl.joysticks.size()) || !gSdl.joysticks[index]) return false;
+  SDL_Joystick* j = gSdl.joysticks[index];
+  std::memset(caps, 0, sizeof *caps);
+  const char* name = SDL_JoystickName(j);
+  std::snprintf(caps->name, sizeof caps->name, "%s", name ? name : "joystick");
+  caps->xMin = caps->yMin = 0;
+  caps->xMax = caps->yMax = 65535;
+  caps->buttons = static_cast<uint32_t>(SDL_JoystickNumButtons(j));
+  return SDL_JoystickNumAxes(j) >= 2;
+}
+
+bool JoystickRead(int index, PlatJoyPos* pos) {
+  if (index < 0 || index >= static_cast<int>(gSdl.joysticks.size()) || !gSdl.joysticks[index]) return false;
+  SDL_Joystick* j = gSdl.joysticks[index];
+  if (!SDL_JoystickGetAttached(j)) return false;
+  SDL_JoystickUpdate();
+  pos->x = static_cast<uint32_t>(SDL_JoystickGetAxis(j, 0) + 32768);
+  pos->y = static_cast<uint32_t>(SDL_JoystickGetAxis(j, 1) + 32768);
+  pos->buttons = 0;
+  int buttons = SDL_JoystickNumButtons(j);
+  for (int b = 0; b < buttons && b < 32; ++b)
+    if (SDL_JoystickGetButton(j, b)) pos->buttons |= 1u << b;
+  return true;
+}
+
 void Shutdown() {
+  for (SDL_Joystick* j : gSdl.joysticks)
+    if (j) SDL_JoystickClose(j);
+  gSdl.joysticks.clear();
   DestroyWindow();
   SDL_Quit();
 }
 
 const PlatBackend kSdlBackend = {
-    "sdl2", CreateWindow, DestroyWindow, ShowWindow, PumpEvents, MessageBox, SetClientSize, ClientOrigin,
-    ShowCursor, Shutdown,
+    "sdl2",     CreateWindow, DestroyWindow, ShowWindow,    PumpEvents,   MessageBox,   SetClientSize,
+    ClientOrigin, ShowCursor, Shutdown,      Present,       JoystickCount, JoystickCaps, JoystickRead,
 };
 
 }  // namespace
 
 SDL_Window* SdlMainWindow() { return gSdl.window; }
+bool SdlIsHeadless() { return gSdl.headless; }
 
 const PlatBackend* SdlBackendStart() {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
     return nullptr;
   }
+  // No joystick support is no joystick: the game reads none.
+  SDL_InitSubSystem(SDL_INIT_JOYSTICK);
   const char* driver = SDL_GetCurrentVideoDriver();
   gSdl.headless = driver && std::strcmp(driver, "dummy") == 0;
   return &kSdlBackend;

@@ -7,3 +7,5 @@ struct PlatBackend;
 // Starts SDL's video and events; null when SDL cannot start.
 const PlatBackend* SdlBackendStart();
 SDL_Window* SdlMainWindow();
+// True under SDL's dummy video driver: nothing is shown.
+bool SdlIsHeadless();
