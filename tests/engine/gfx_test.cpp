@@ -1,5 +1,6 @@
 #include "engine/gfx.h"
 
+#include <optional>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "engine/dxdraw.h"
 #include "engine/dxenum.h"
 #include "support/engine_fixture.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -339,18 +341,13 @@ TEST_F(GfxTest, DirectColourRefusesPaletteOnlyDrawing) {
 
 class GrabTest : public GfxTest {
  protected:
-  fs::path dir, previous;
+  std::optional<ScratchDir> scratch;
   void SetUp() override {
     GfxTest::SetUp();
-    previous = fs::current_path();
-    dir = fs::temp_directory_path() / ("gafferon_grab_" + std::to_string(getpid()) + "_" +
-                                       testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-    fs::current_path(dir);
+    scratch.emplace("gafferon_grab");
   }
   void TearDown() override {
-    fs::current_path(previous);
-    fs::remove_all(dir);
+    scratch.reset();
     GfxTest::TearDown();
   }
   static std::vector<uint8_t> Read(const char* name) {

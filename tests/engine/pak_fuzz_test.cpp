@@ -1,6 +1,7 @@
 // Random and damaged input for every decompressor and for the index reader,
 // for a fixed number of rounds from a fixed seed. Run under the sanitizer
 // build, a read or write outside a buffer stops the test.
+#include <optional>
 #include <unistd.h>
 
 #include <cstring>
@@ -15,6 +16,7 @@
 #include "engine/pakfile.h"
 #include "engine/pakwrite.h"
 #include "support/engine_fixture.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -135,18 +137,14 @@ TEST(DecompressorFuzz, RandomAndDamagedStreamsStayInsideTheirBuffers) {
 
 class PakIndexFuzz : public EngineTest {
  protected:
-  fs::path dir, previous;
+  std::optional<ScratchDir> scratch;
   void SetUp() override {
     EngineTest::SetUp();
-    previous = fs::current_path();
-    dir = fs::temp_directory_path() / ("gafferon_pakfuzz_" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir / "pakfiles");
-    fs::current_path(dir);
+    scratch.emplace("gafferon_pakfuzz");
+    fs::create_directories("pakfiles");
   }
   void TearDown() override {
-    fs::current_path(previous);
-    fs::remove_all(dir);
+    scratch.reset();
     EngineTest::TearDown();
   }
 };

@@ -1,5 +1,6 @@
 #include "engine/pakfile.h"
 
+#include <optional>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "engine/compress.h"
 #include "engine/pakwrite.h"
 #include "support/engine_fixture.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -24,22 +26,17 @@ Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 // Each test runs in a scratch working folder with its own CD folder.
 class PakTest : public EngineTest {
  protected:
-  fs::path dir, previous;
+  std::optional<ScratchDir> scratch;
 
   void SetUp() override {
     EngineTest::SetUp();
-    previous = fs::current_path();
-    dir = fs::temp_directory_path() / ("gafferon_pak_" + std::to_string(getpid()) + "_" +
-                                       testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir / "cd");
-    fs::current_path(dir);
-    setenv("GAFFERON_CD", (dir / "cd").c_str(), 1);
+    scratch.emplace("gafferon_pak");
+    fs::create_directories("cd");
+    setenv("GAFFERON_CD", (scratch->path() / "cd").c_str(), 1);
     InitMemory(9500);
   }
   void TearDown() override {
-    fs::current_path(previous);
-    fs::remove_all(dir);
+    scratch.reset();
     unsetenv("GAFFERON_CD");
     EngineTest::TearDown();
   }

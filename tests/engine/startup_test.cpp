@@ -1,5 +1,6 @@
 #include "engine/startup.h"
 
+#include <optional>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "generic/gamesound.h"
 #include "render256/vidopt.h"
 #include "support/engine_fixture.h"
+#include "support/scratch_dir.h"
 #include "world/datablocks.h"
 
 namespace {
@@ -37,20 +39,15 @@ TEST(CommandLine, SplitsAtBlanksAndKeeps255Words) {
 // Runs in a scratch working folder so OPTIONS.DAT is ours alone.
 class OptionsFileTest : public EngineTest {
  protected:
-  fs::path dir, previous;
+  std::optional<ScratchDir> scratch;
   void SetUp() override {
     EngineTest::SetUp();
-    previous = fs::current_path();
-    dir = fs::temp_directory_path() / ("gafferon_options_" + std::to_string(getpid()) + "_" +
-                                       testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-    fs::current_path(dir);
+    scratch.emplace("gafferon_options");
     OptionsDefaults();
     WinInit(nullptr, "Gafferon test", 1);  // the container's Poll needs a ready window
   }
   void TearDown() override {
-    fs::current_path(previous);
-    fs::remove_all(dir);
+    scratch.reset();
     OptionsDefaults();
     EngineTest::TearDown();
   }
