@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "engine/bytes.h"
 #include "engine/debug.h"
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
@@ -15,20 +16,8 @@ int16_t PlayerNamesOn = 1;
 
 namespace {
 
-int32_t Get32(int offset) {
-  const uint8_t* p = VideoConfig + offset;
-  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-                              (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24));
-}
-
-void Set32(int offset, int32_t value) {
-  uint32_t v = static_cast<uint32_t>(value);
-  uint8_t* p = VideoConfig + offset;
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
-}
+int32_t Get32(int offset) { return LoadI32(VideoConfig + offset); }
+void Set32(int offset, int32_t value) { StoreI32(VideoConfig + offset, value); }
 
 void ClearVideoConfig() {
   std::memset(VideoConfig, 0, sizeof VideoConfig);
