@@ -42,9 +42,16 @@ void DrawFrontEndFrame() {
     GfxFillRect(0, 0, 640, 480, 1);
   } else {
     // A direct-colour fill takes a whole screen of the green in its format.
+    // Made once per screen format, not every frame.
     static uint16_t green[640 * 480];
+    static uint16_t filledWith = 0;
+    static bool filled = false;
     uint16_t pixel = static_cast<uint16_t>(ColConvRGBA2Pixel(GfxScreen.colourFormat, 0, 96, 0, 0));
-    for (uint16_t& p : green) p = pixel;
+    if (!filled || pixel != filledWith) {
+      for (uint16_t& p : green) p = pixel;
+      filledWith = pixel;
+      filled = true;
+    }
     GfxPutRect(0, 0, 640, 480, green);
   }
   GfxPrintString(268, 236, "GAFFERON 2000");
