@@ -319,8 +319,13 @@ void Club_AddToBalance(int16_t club, int32_t amount) {
                 Club_GetFullRecord(club) != nullptr;
   if (league) {
     int64_t balance = static_cast<int64_t>(Club_GetBalance(club)) + amount;
-    Club_SetBalance(club, balance > CLUB_BALANCE_MAX ? CLUB_BALANCE_MAX : static_cast<int32_t>(balance));
-    return;
+    if (balance <= CLUB_BALANCE_MAX) {
+      Club_SetBalance(club, balance < 0 ? 0 : static_cast<int32_t>(balance));
+      return;
+    }
+    // The balance field is full: what it cannot hold goes to the pool rather than vanish.
+    Club_SetBalance(club, CLUB_BALANCE_MAX);
+    amount = static_cast<int32_t>(balance - CLUB_BALANCE_MAX);
   }
   int64_t pool = static_cast<int64_t>(MoneyPool) + amount;
   if (pool > INT32_MAX) pool = INT32_MAX;

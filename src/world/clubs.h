@@ -42,8 +42,9 @@ int16_t Club_GetDbId(int16_t club);
 void Club_SetDbId(int country, int16_t club, int16_t dbId);
 
 // Adds an amount to a league club's balance (game country, division 0-5,
-// full record; the result not below 0); every other club's side of a
-// payment, and club 255's, goes to the money pool.
+// full record; the result not below 0, and whatever the full balance field
+// cannot hold goes to the pool); every other club's side of a payment, and
+// club 255's, goes to the money pool.
 void Club_AddToBalance(int16_t club, int32_t amount);
 
 // Bank balance, league place, reputation, stands, map position, control, team ratings.

@@ -323,6 +323,16 @@ TEST_F(MoneyPoolTest, ABalanceNeverGoesBelowZeroOrPastItsField) {
   EXPECT_EQ(Club_GetBalance(tw::kLeagueClub), CLUB_BALANCE_MAX);
 }
 
+TEST_F(MoneyPoolTest, WhatAFullBalanceCannotHoldGoesToThePool) {
+  Club_SetBalance(tw::kLeagueClub, CLUB_BALANCE_MAX - 1000);
+  Club_AddToBalance(tw::kLeagueClub, 5000);
+  EXPECT_EQ(Club_GetBalance(tw::kLeagueClub), CLUB_BALANCE_MAX);
+  EXPECT_EQ(MoneyPool, MONEY_POOL_START + 4000);
+  Club_AddToBalance(tw::kLeagueClub, INT32_MAX);
+  EXPECT_EQ(Club_GetBalance(tw::kLeagueClub), CLUB_BALANCE_MAX);
+  EXPECT_EQ(MoneyPool, INT32_MAX);  // the pool itself is a 32-bit number
+}
+
 TEST_F(MoneyPoolTest, PaymentsBetweenClubsAndThePoolKeepTheTotal) {
   auto total = [] {
     int64_t sum = MoneyPool;
