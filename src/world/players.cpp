@@ -454,6 +454,9 @@ void Player_ChangeMorale(int16_t player, int32_t percent) {
 int16_t Player_RandomAbilityStats(int16_t player) {
   int16_t position = Player_GetPosition(player);
   int32_t code;
+  // A stored position past 12 comes only from a damaged record; like the
+  // position setter, take it as 0 rather than read past the table.
+  if (position < 0 || position > POSITION_MANAGER) position = 0;
   if (position == POSITION_MANAGER)
     code = 150 + GameRandom() % 100;
   else

@@ -360,6 +360,10 @@ TEST_F(PlayerRecordTest, RandomAbilityStatsComeFromThePositionsRow) {
     EXPECT_LT(code, 140);
     EXPECT_EQ(Player_GetAbilityStats(p), code);
   }
+  // A damaged record whose stored position is past the table draws from the goalkeepers' row.
+  for (int i = 0; i < ABILITY_CHOICE_COLUMNS; ++i) AbilityStatsChoice[0][i] = 222;
+  SetBits(Rec(), {24, 18, 4}, 15);
+  EXPECT_EQ(Player_RandomAbilityStats(p), 222);
   for (int n = 0; n < 50; ++n) {
     int16_t code = Player_RandomAbilityStats(tw::kHumanManager);
     EXPECT_GE(code, 150);
