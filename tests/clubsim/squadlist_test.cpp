@@ -55,7 +55,9 @@ TEST_F(SquadListTest, ALentPlayerIsInBothClubsLists) {
   EXPECT_EQ(SquadListLength, 4);
 }
 
-TEST_F(SquadListTest, APlayingManagerCountsInHisGroupButIsNotListed) {
+// A playing manager is listed under his stored position, as the list-building
+// steps take him; without the flag a manager is left out.
+TEST_F(SquadListTest, APlayingManagerIsListedInHisPlayingGroup) {
   Player_SetBossvane(tw::kHumanManager, 1);
   Player_SetPosition(tw::kHumanManager, 9);  // keeps the manager flag
   BuildClubSquadList(tw::kHumanClub);
