@@ -21,6 +21,9 @@ namespace {
 constexpr uint32_t kHeader = 4;     // counted against the budget
 constexpr uint32_t kDataOffset = 16;  // where the caller's data starts
 constexpr uint32_t kGrowBy = 64;
+// The largest size whose raw allocation (data offset included) still fits in
+// 32 bits; anything larger is more than the allocator could ever give.
+constexpr uint32_t kMaxSize = UINT32_MAX - kDataOffset;
 
 struct MemItem {
   uint8_t* block;  // raw allocation; null when free
@@ -114,6 +117,7 @@ void UninitMemory() {
 void AllocateMemory(void** owner, uint32_t size, uint32_t type) {
   CheckMemoryInit();
   uint32_t rawSize = size + kHeader;
+  if (size > kMaxSize) FatalError("Error: SafeAllocate(): failed to allocate %d bytes\n", static_cast<int>(rawSize));
 
   while (static_cast<uint64_t>(gMem.total) + rawSize > gMem.budget) {
     uint32_t oldest = 0xFFFFFFFFu;
@@ -148,6 +152,8 @@ void AllocateMemory(void** owner, uint32_t size, uint32_t type) {
 
 void ResizeMemory(void** owner, uint32_t size) {
   uint32_t index = FindItem(owner);
+  if (size > kMaxSize)
+    FatalError("Error: SafeResize(): failed to resize memory to %d bytes\n", static_cast<int>(size + kHeader));
   MemItem& item = gMem.table[index];
   gMem.total = gMem.total - item.rawSize + (size + kHeader);
   uint8_t* block = static_cast<uint8_t*>(SafeResize(item.block, size + kDataOffset));

@@ -108,6 +108,33 @@ TEST_F(MemTest, ReportListsEachType) {
   FreeMemory(&b);
 }
 
+// Sizes within a few bytes of 4 GB: the block with its header cannot be had,
+// which ends the program as any failed allocation does; it must never turn
+// into a tiny block that the header and the caller's data overrun.
+class MemHugeSizeTest : public MemTest, public testing::WithParamInterface<uint32_t> {};
+
+TEST_P(MemHugeSizeTest, AllocateIsFatal) {
+  EXPECT_FATAL(
+      {
+        static uint8_t* p;
+        AllocateMemory(&p, GetParam(), ManualFree);
+      },
+      "Error: SafeAllocate\\(\\): failed to allocate -?[0-9]+ bytes");
+}
+
+TEST_P(MemHugeSizeTest, ResizeIsFatal) {
+  EXPECT_FATAL(
+      {
+        static uint8_t* p;
+        AllocateMemory(&p, 16, ManualFree);
+        ResizeMemory(&p, GetParam());
+      },
+      "Error: SafeResize\\(\\): failed to resize memory to -?[0-9]+ bytes");
+}
+
+INSTANTIATE_TEST_SUITE_P(NearFourGigabytes, MemHugeSizeTest,
+                         testing::Values(0xFFFFFFF0u, 0xFFFFFFF8u, 0xFFFFFFFBu, 0xFFFFFFFCu, 0xFFFFFFFFu));
+
 TEST_F(MemTest, LeakAtShutdownIsFatal) {
   EXPECT_FATAL(
       {
