@@ -114,14 +114,19 @@ void FatalError(const char* format, ...) {
   std::printf("\n%s\n\n%s\n%s\n\n", kDashes, message, kDashes);
   std::fflush(stdout);
 
+  // A failure while the error is being handled ends the program at once: the
+  // exit list is what failed, so it must not run again.
   if (gDebug.inErrorHandler) {
     std::printf("Error: Error during error handler\n");
-    PlatExit(1);
+    PlatExitNow(1);
   }
   gDebug.inErrorHandler = 1;
   OnExitRun();
   WinMessageBox(message, PLAT_MB_OK | PLAT_MB_ICONERROR);
   gDebug.inErrorHandler = 0;
+  // Reached from the runtime's own exit (a clean-up failing at process end),
+  // the process is already ending: a second exit would be undefined.
+  if (OnExitProcessExiting()) PlatExitNow(1);
   PlatExit(1);
 }
 

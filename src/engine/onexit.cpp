@@ -18,9 +18,13 @@ struct OnExitSlot {
 struct OnExitState {
   OnExitSlot slots[MAX_ONEXIT];
   bool handlerInstalled;
+  int processExiting;
 } gExit;
 
-void RunAtProcessExit() { OnExitRun(); }
+void RunAtProcessExit() {
+  gExit.processExiting = 1;
+  OnExitRun();
+}
 
 }  // namespace
 
@@ -63,6 +67,8 @@ void OnExitRun() {
     s.function();
   }
 }
+
+int OnExitProcessExiting() { return gExit.processExiting; }
 
 int OnExitCount() {
   int n = 0;

@@ -12,6 +12,10 @@ void OnExitAddEx(OnExitFunc function, const char* name);
 void OnExitRemove(OnExitFunc function);
 void OnExitRun();
 
+// 1 while the runtime's process exit runs the list: the program is ending and
+// must not start another exit.
+int OnExitProcessExiting();
+
 // Number of registered functions and the name in a slot (tests, reports).
 int OnExitCount();
 const char* OnExitName(int slot);

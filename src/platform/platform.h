@@ -39,8 +39,10 @@ void PlatYield();
 // virtual clock with auto-advance it moves the clock on now and then.
 void PlatSpinHint();
 
-// Ends the process at once (no exit handlers of the runtime beyond its own).
+// Ends the process through the runtime's normal exit (its exit handlers run).
 [[noreturn]] void PlatExit(int code);
+// Ends the process at once: output is flushed, no exit handler runs.
+[[noreturn]] void PlatExitNow(int code);
 
 // Message box: modal, owned by the main window. Returns the button pressed
 // (1 = OK). Headless, the text is logged on standard output instead.

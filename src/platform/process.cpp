@@ -48,6 +48,12 @@ void PlatYield() {
   std::this_thread::sleep_for(std::chrono::microseconds(500));
 }
 
+void PlatExitNow(int code) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::_Exit(code);
+}
+
 void PlatExit(int code) {
   std::fflush(stdout);
   std::fflush(stderr);
