@@ -378,7 +378,9 @@ TEST_F(PakTest, DamagedListFilesAbort) {
       {"300 characters", std::string(300, 'x') + "\r\n", "ListFile2Index\\(\\): line too long in list file"},
       {"253 characters and the line end fit", std::string(253, 'x') + "\r\n" + std::string(254, 'x') + "\r\n",
        "ListFile2Index\\(\\): line too long in list file"},
-      {"no line end at the end", "a.txt\r\na.txt", "ListFile2Index\\(\\): bad line in list file"},
+      {"no line end at the end", "a.txt\r\na.txt", "ListFile2Index\\(\\): line too long in list file"},
+      {"a carriage return and no line feed at the end", "a.txt\r\na.txt\r",
+       "ListFile2Index\\(\\): line too long in list file"},
       {"unknown option", "a.txt C X\r\n", "ListFile2Index\\(\\): unknown option"},
   };
   for (const auto& c : cases) {
