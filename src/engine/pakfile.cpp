@@ -495,8 +495,9 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
          static_cast<int>(length));
   if (handle->openCount == 0) ABORT("PakReadFile(): already fully closed");
   const bool loose = handle->pakNumber == PAK_LOOSE_FILE;
-  const bool compressed = (handle->flags & PAK_FLAG_COMPRESSED) && !loose;
-  if (compressed && (offset != 0 || length != handle->unpackedSize))
+  // A file marked compressed is read whole, loose or packed, so that code
+  // that works on loose files keeps working once they are packed.
+  if ((handle->flags & PAK_FLAG_COMPRESSED) && (offset != 0 || length != handle->unpackedSize))
     FatalError("Error: PakReadFile(): partial read from '%s', but it's compressed\n", name);
   // The message prints each number followed by a "d" ("5d bytes").
   if (static_cast<uint64_t>(offset) + length > handle->unpackedSize || offset >= handle->unpackedSize)
@@ -519,7 +520,7 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
   FILE* data = gPak.dataFiles[handle->pakNumber];
   if (fseeko(data, static_cast<off_t>(handle->dataOffset) + offset, SEEK_SET) != 0)
     ABORT("PakReadFile(): seek in data file failed");
-  if (compressed) {
+  if (handle->flags & PAK_FLAG_COMPRESSED) {
     if (DecompressDataFile(data, handle->storedSize, buffer, length) != handle->unpackedSize)
       ABORT("PakReadFile(): decompressed data wasn't the correct size");
     return;

@@ -355,10 +355,15 @@ TEST_F(PakTest, ListPatternsAddLooseFiles) {
     EXPECT_EQ(h->pakNumber, PAK_LOOSE_FILE);
     PakCloseFile(h);
   }
-  // A loose file is read as it lies on disk, compressed flag or not, and in parts.
+  // A loose file is read as it lies on disk, compressed flag or not, and in
+  // parts unless it is marked compressed.
   EXPECT_EQ(Load("menugfx/back.gfx"), "content of menugfx/Back.gfx");
-  PakFileEntry* h = PakOpenFile("zvdata/a/b/model.xyz");
   char part[5];
+  PakFileEntry* marked = PakOpenFile("menugfx/back.gfx");
+  EXPECT_FATAL(PakReadFile(part, 0, 5, marked),
+               "Error: PakReadFile\\(\\): partial read from 'MENUGFX\\\\BACK.GFX', but it's compressed");
+  PakCloseFile(marked);
+  PakFileEntry* h = PakOpenFile("zvdata/a/b/model.xyz");
   PakReadFile(part, 11, 5, h);
   EXPECT_EQ(std::string(part, 5), "zvdat");
   PakCloseFile(h);
