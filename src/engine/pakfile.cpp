@@ -135,16 +135,13 @@ int AddListPatternAt(const char* pattern, uint16_t flags, const char* options, i
 
 // Reads one list line of at most kListLineMax characters with its end.
 // Returns its length (0 at the end of the file); *ended is set when the line
-// stopped at a line feed, *atEnd when the file ran out first.
-int ReadListLine(FILE* f, char* line, bool* ended, bool* atEnd) {
+// stopped at a line feed.
+int ReadListLine(FILE* f, char* line, bool* ended) {
   int len = 0;
-  *ended = *atEnd = false;
+  *ended = false;
   while (len < kListLineMax) {
     int c = std::getc(f);
-    if (c == EOF) {
-      *atEnd = true;
-      break;
-    }
+    if (c == EOF) break;
     line[len++] = static_cast<char>(c);
     if (c == '\n') {
       *ended = true;
@@ -351,13 +348,11 @@ void ListFile2Index(const char* listFileName) {
   DPRINT(DEBUG_FILE, 10, "ListFile2Index(): virtual filelist from '%s'\n", listFileName);
   FILE* f = DOSOpenFile(listFileName);
   char line[kListLineMax + 1];
-  bool ended, atEnd;
-  while (int len = ReadListLine(f, line, &ended, &atEnd)) {
-    if (!ended) {
-      // A last line without its end is damaged, not long.
-      if (atEnd) ABORT("ListFile2Index(): bad line in list file");
-      ABORT("ListFile2Index(): line too long in list file");
-    }
+  bool ended;
+  while (int len = ReadListLine(f, line, &ended)) {
+    // Every line, the last one too, ends in a line feed: a line without one
+    // did not fit.
+    if (!ended) ABORT("ListFile2Index(): line too long in list file");
     if (len < 2 || line[len - 2] != '\r') ABORT("ListFile2Index(): bad line in list file");
     line[len - 2] = 0;
     if (IsComment(line)) continue;
@@ -500,8 +495,9 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
          static_cast<int>(length));
   if (handle->openCount == 0) ABORT("PakReadFile(): already fully closed");
   const bool loose = handle->pakNumber == PAK_LOOSE_FILE;
-  const bool compressed = (handle->flags & PAK_FLAG_COMPRESSED) && !loose;
-  if (compressed && (offset != 0 || length != handle->unpackedSize))
+  // A file marked compressed is read whole, loose or packed, so that code
+  // that works on loose files keeps working once they are packed.
+  if ((handle->flags & PAK_FLAG_COMPRESSED) && (offset != 0 || length != handle->unpackedSize))
     FatalError("Error: PakReadFile(): partial read from '%s', but it's compressed\n", name);
   // The message prints each number followed by a "d" ("5d bytes").
   if (static_cast<uint64_t>(offset) + length > handle->unpackedSize || offset >= handle->unpackedSize)
@@ -524,7 +520,7 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
   FILE* data = gPak.dataFiles[handle->pakNumber];
   if (fseeko(data, static_cast<off_t>(handle->dataOffset) + offset, SEEK_SET) != 0)
     ABORT("PakReadFile(): seek in data file failed");
-  if (compressed) {
+  if (handle->flags & PAK_FLAG_COMPRESSED) {
     if (DecompressDataFile(data, handle->storedSize, buffer, length) != handle->unpackedSize)
       ABORT("PakReadFile(): decompressed data wasn't the correct size");
     return;

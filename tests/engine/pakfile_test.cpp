@@ -355,10 +355,15 @@ TEST_F(PakTest, ListPatternsAddLooseFiles) {
     EXPECT_EQ(h->pakNumber, PAK_LOOSE_FILE);
     PakCloseFile(h);
   }
-  // A loose file is read as it lies on disk, compressed flag or not, and in parts.
+  // A loose file is read as it lies on disk, compressed flag or not, and in
+  // parts unless it is marked compressed.
   EXPECT_EQ(Load("menugfx/back.gfx"), "content of menugfx/Back.gfx");
-  PakFileEntry* h = PakOpenFile("zvdata/a/b/model.xyz");
   char part[5];
+  PakFileEntry* marked = PakOpenFile("menugfx/back.gfx");
+  EXPECT_FATAL(PakReadFile(part, 0, 5, marked),
+               "Error: PakReadFile\\(\\): partial read from 'MENUGFX\\\\BACK.GFX', but it's compressed");
+  PakCloseFile(marked);
+  PakFileEntry* h = PakOpenFile("zvdata/a/b/model.xyz");
   PakReadFile(part, 11, 5, h);
   EXPECT_EQ(std::string(part, 5), "zvdat");
   PakCloseFile(h);
@@ -378,7 +383,9 @@ TEST_F(PakTest, DamagedListFilesAbort) {
       {"300 characters", std::string(300, 'x') + "\r\n", "ListFile2Index\\(\\): line too long in list file"},
       {"253 characters and the line end fit", std::string(253, 'x') + "\r\n" + std::string(254, 'x') + "\r\n",
        "ListFile2Index\\(\\): line too long in list file"},
-      {"no line end at the end", "a.txt\r\na.txt", "ListFile2Index\\(\\): bad line in list file"},
+      {"no line end at the end", "a.txt\r\na.txt", "ListFile2Index\\(\\): line too long in list file"},
+      {"a carriage return and no line feed at the end", "a.txt\r\na.txt\r",
+       "ListFile2Index\\(\\): line too long in list file"},
       {"unknown option", "a.txt C X\r\n", "ListFile2Index\\(\\): unknown option"},
   };
   for (const auto& c : cases) {
