@@ -1,5 +1,7 @@
 #include "engine/onexit.h"
 
+#include <gmock/gmock.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,6 +99,18 @@ TEST_F(OnExitTest, FailureInsideTheErrorHandlerStopsAtOnce) {
         FatalError("first failure\n");
       },
       "first failure(.|\n)*second failure(.|\n)*Error: Error during error handler");
+}
+
+TEST_F(OnExitTest, NothingElseRunsAfterAFailureInTheErrorHandler) {
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        OnExitAddEx(+[] { std::printf("older cleanup ran\n"); }, "older");
+        OnExitAddEx(+[] { FatalError("cleanup failed\n"); }, "failing");
+        FatalError("first failure\n");
+      },
+      testing::ExitedWithCode(1),
+      testing::AllOf(testing::HasSubstr("Error during error handler"), testing::Not(testing::HasSubstr("older cleanup ran"))));
 }
 
 }  // namespace
