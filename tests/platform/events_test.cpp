@@ -1,0 +1,73 @@
+// Scripted input: the script's events reach the message queue when due, in
+// order; a bad line is refused with its line number.
+#include <string>
+#include <vector>
+
+#include "support/engine_fixture.h"
+
+namespace {
+
+std::vector<PlatMsg> Drain() {
+  std::vector<PlatMsg> out;
+  PlatMsg m;
+  while (PlatPeekMessage(&m, true)) out.push_back(m);
+  return out;
+}
+
+TEST_F(EngineTest, ScriptEventsArriveWhenDue) {
+  std::string error;
+  ASSERT_TRUE(PlatLoadEventScript("# a comment\n"
+                                  "20 click 100 200\n"
+                                  "\n"
+                                  "10 key Left Shift   # a name with a blank\n"
+                                  "30 close\n",
+                                  &error))
+      << error;
+  EXPECT_EQ(PlatPendingScriptEvents(), 3u);
+  PlatVirtualAdvance(9);
+  EXPECT_TRUE(Drain().empty());
+
+  PlatVirtualAdvance(1);
+  std::vector<PlatMsg> keys = Drain();
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0].message, WM_KEYDOWN);
+  EXPECT_EQ((static_cast<uintptr_t>(keys[0].lParam) >> 16) & 0xFF, 0x2Au);  // left shift's scan code
+  EXPECT_EQ(keys[1].message, WM_KEYUP);
+
+  PlatVirtualAdvance(10);
+  std::vector<PlatMsg> click = Drain();
+  ASSERT_EQ(click.size(), 3u);
+  EXPECT_EQ(click[1].message, WM_LBUTTONDOWN);
+  EXPECT_EQ(click[1].lParam, (200 << 16) | 100);
+
+  PlatVirtualAdvance(10);
+  std::vector<PlatMsg> close = Drain();
+  ASSERT_EQ(close.size(), 1u);
+  EXPECT_EQ(close[0].message, WM_CLOSE);
+  EXPECT_EQ(PlatPendingScriptEvents(), 0u);
+}
+
+TEST_F(EngineTest, BadScriptLinesAreRefused) {
+  struct Case {
+    const char* text;
+    const char* error;
+  } cases[] = {
+      {"key Escape\n", "line 1: expected a tick count"},
+      {"10\n", "line 1: expected an event"},
+      {"\n10 key Nokey\n", "line 2: unknown key"},
+      {"10 move 640 10\n", "line 1: position outside 640 x 480"},
+      {"10 click 5\n", "line 1: expected X Y"},
+      {"10 jump\n", "line 1: unknown event"},
+      {"-1 close\n", "line 1: tick out of range"},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    EXPECT_FALSE(PlatLoadEventScript(c.text, &error)) << c.text;
+    EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+  }
+  std::string error;
+  EXPECT_FALSE(PlatLoadEventScriptFile("/nonexistent/script", &error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos);
+}
+
+}  // namespace
