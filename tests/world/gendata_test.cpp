@@ -284,6 +284,17 @@ TEST_F(GendataTest, StrongerClubsPlayHigherAndSpreadsArePlausible) {
   }
 }
 
+// A new game keeps a player's club 252, 254 or 255 as the special code (a
+// player abroad, a free agent, no club) without looking it up, so no player
+// may belong to a database club with one of those numbers (253 for symmetry).
+TEST_F(GendataTest, NoPlayerBelongsToADatabaseClubNumberedLikeASpecialCode) {
+  for (int n = 0; n < rb_->count; ++n) EXPECT_FALSE(IsSpecialClubNumber(rb_->players[n].dbClub)) << n;
+  for (int db = 252; db <= 255; ++db) {
+    EXPECT_NE(ClubNameTable[db], nullptr) << db;  // still named clubs, only without players
+    EXPECT_TRUE(Squad(db).empty()) << db;
+  }
+}
+
 TEST_F(GendataTest, EveryGameCountryHasFreeAgentsAndYoungPlayers) {
   for (int g = 0; g < NUM_GAME_COUNTRIES; ++g) {
     int free = 0, freeManagers = 0, young = 0;
