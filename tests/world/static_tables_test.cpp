@@ -240,10 +240,14 @@ TEST(CupRoundData, SavesAs13LittleEndianBytes) {
 TEST(OfficialTable, HoldsAHundredFreeRefereesOfSensibleStrictness) {
   int leaning = 0;
   for (const DailySlotRecord& o : OfficialTable) {
+    // The match set-up header holds the foul and card values as signed
+    // bytes: above 127 they would read as negative (no fouls, no cards).
     EXPECT_GE(o.foulValue, 40);
-    EXPECT_LE(o.foulValue, 160);
+    EXPECT_LE(o.foulValue, 127);
+    EXPECT_GE(static_cast<int8_t>(o.foulValue), 40);
     EXPECT_GE(o.cardValue, 30);
-    EXPECT_LE(o.cardValue, 160);
+    EXPECT_LE(o.cardValue, 127);
+    EXPECT_GE(static_cast<int8_t>(o.cardValue), 30);
     EXPECT_LE(o.favouredSide, 2);
     EXPECT_EQ(o.taken, 0);
     if (o.favouredSide != 0) ++leaning;
