@@ -295,6 +295,16 @@ TEST_F(GendataTest, NoPlayerBelongsToADatabaseClubNumberedLikeASpecialCode) {
   }
 }
 
+// The empty places at the end of a club list hold 255, and the club-slot map
+// looks that number up among the source records like any other: the record
+// of database number 255 must never claim a full record (a league club of
+// the game country), or the 114 full records would overflow.
+TEST_F(GendataTest, TheRecordOfNumber255IsNoLeagueClubOfAnyGameCountry) {
+  const SourceClub& c = Club(NO_DB_CLUB);
+  EXPECT_TRUE(c.country < 0 || c.country >= NUM_GAME_COUNTRIES || c.division < 0 || c.division >= NUM_DIVISIONS)
+      << "country " << c.country << " division " << c.division;
+}
+
 TEST_F(GendataTest, EveryGameCountryHasFreeAgentsAndYoungPlayers) {
   for (int g = 0; g < NUM_GAME_COUNTRIES; ++g) {
     int free = 0, freeManagers = 0, young = 0;
