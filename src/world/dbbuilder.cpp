@@ -231,14 +231,17 @@ constexpr int kFreeAgents = 45, kFreeManagers = 10, kYoungPlayers = 30;
 
 // Every named club gets a manager and a squad: 19-24 players for a club a
 // list names (it can play in a game's world), 16-18 for the others, whose
-// players a game holds as players abroad. Squads: two goalkeepers (three in
+// players a game holds as players abroad. The clubs numbered 252-255 get
+// none: a new game takes a player's club 252, 254 or 255 as the special code
+// it is, so their squads would arrive as free agents and players without a
+// club (IsSpecialClubNumber). Squads: two goalkeepers (three in
 // a squad of 22 or more), then about 36 % defenders, 38 % midfielders and the
 // rest forwards; two or three players aged 17-19.
 void Builder::MakeSquads() {
   const int budget = MAX_SOURCE_PLAYERS - NUM_GAME_COUNTRIES * (kFreeAgents + kFreeManagers + kYoungPlayers);
   for (int db = 0; db < NUM_DB_CLUBS; ++db) {
     const ClubInfo& k = clubs[db];
-    if (!k.named) continue;
+    if (!k.named || IsSpecialClubNumber(db)) continue;
     const int size = k.listed ? rnd.Range(19, 24) : rnd.Range(16, 18);
     if (!k.listed && static_cast<int>(players.size()) + size + 1 > budget) continue;
     const int country = k.country;

@@ -12,20 +12,20 @@ const NationalityEntry NationalityTable[NUM_NATIONALITIES] = {
   {6, 1},  //   6 French
   {7, 2},  //   7 Portuguese
   {8, 1},  //   8 Belgian
-  {-1, 0},  //   9 Welsh
-  {-1, 0},  //  10 Northern Irish
-  {-1, 0},  //  11 Irish
-  {-1, 1},  //  12 Austrian
-  {-1, 1},  //  13 Swiss
-  {-1, 1},  //  14 Luxembourger
-  {-1, 2},  //  15 Greek
+  {-1, 3},  //   9 Swedish
+  {-1, 1},  //  10 Swiss
+  {-1, 2},  //  11 Turkish
+  {-1, 2},  //  12 Greek
+  {-1, 0},  //  13 Northern Irish
+  {-1, 3},  //  14 Danish
+  {-1, 3},  //  15 Norwegian
   {-1, 2},  //  16 Maltese
   {-1, 2},  //  17 Cypriot
-  {-1, 2},  //  18 Turkish
+  {-1, 4},  //  18 Russian
   {-1, 2},  //  19 Albanian
-  {-1, 3},  //  20 Danish
-  {-1, 3},  //  21 Swedish
-  {-1, 3},  //  22 Norwegian
+  {-1, 1},  //  20 Luxembourger
+  {-1, 0},  //  21 Welsh
+  {-1, 1},  //  22 Austrian
   {-1, 3},  //  23 Finnish
   {-1, 3},  //  24 Icelandic
   {-1, 3},  //  25 Faroese
@@ -40,7 +40,7 @@ const NationalityEntry NationalityTable[NUM_NATIONALITIES] = {
   {-1, 4},  //  34 Slovenian
   {-1, 4},  //  35 Bosnian
   {-1, 4},  //  36 Macedonian
-  {-1, 4},  //  37 Russian
+  {-1, 0},  //  37 Irish
   {-1, 4},  //  38 Ukrainian
   {-1, 4},  //  39 Belarusian
   {-1, 4},  //  40 Lithuanian
@@ -120,20 +120,20 @@ const char* const NationalityNames[NUM_NATIONALITIES] = {
   "French",  // 6
   "Portuguese",  // 7
   "Belgian",  // 8
-  "Welsh",  // 9
-  "Northern Irish",  // 10
-  "Irish",  // 11
-  "Austrian",  // 12
-  "Swiss",  // 13
-  "Luxembourger",  // 14
-  "Greek",  // 15
+  "Swedish",  // 9
+  "Swiss",  // 10
+  "Turkish",  // 11
+  "Greek",  // 12
+  "Northern Irish",  // 13
+  "Danish",  // 14
+  "Norwegian",  // 15
   "Maltese",  // 16
   "Cypriot",  // 17
-  "Turkish",  // 18
+  "Russian",  // 18
   "Albanian",  // 19
-  "Danish",  // 20
-  "Swedish",  // 21
-  "Norwegian",  // 22
+  "Luxembourger",  // 20
+  "Welsh",  // 21
+  "Austrian",  // 22
   "Finnish",  // 23
   "Icelandic",  // 24
   "Faroese",  // 25
@@ -148,7 +148,7 @@ const char* const NationalityNames[NUM_NATIONALITIES] = {
   "Slovenian",  // 34
   "Bosnian",  // 35
   "Macedonian",  // 36
-  "Russian",  // 37
+  "Irish",  // 37
   "Ukrainian",  // 38
   "Belarusian",  // 39
   "Lithuanian",  // 40

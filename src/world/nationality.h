@@ -1,5 +1,8 @@
 // The nationalities of the game's players. Codes 0-8 are the nine game
-// countries in game-country order; each code's entry is two int16 values:
+// countries in game-country order; a club's country is a code of the same
+// table, and the friendly tours name theirs by code (9 Swedish, 10 Swiss,
+// 11 Turkish, 12 Greek, 14 Danish, 15 Norwegian, 18 Russian, 8 Belgian).
+// Each code's entry is two int16 values:
 // the game country whose league it is (-1 for none) and its nation group.
 // Players moving between nation groups feel it more (morale).
 #pragma once

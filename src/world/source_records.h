@@ -85,6 +85,11 @@ int SourcePositionLine(int code);
 
 constexpr int16_t SRC_CLUB_FREE_AGENT = -2;
 constexpr int16_t SRC_CLUB_NONE = -1;
+// Club numbers 252-254 are special codes in a player's club field and 255 is
+// no club; a new game passes 252, 254 and 255 through unchanged instead of
+// looking them up (254 arrives as a free agent, 255 without a club), so no
+// source player may name a database club among 252-255.
+constexpr bool IsSpecialClubNumber(int number) { return number >= 252 && number <= 255; }
 
 struct SourceClub {
   char name[src_club::NAME_SIZE];

@@ -96,8 +96,8 @@ NameStyle NameStyleOf(int nationality) {
     case 6: return STYLE_FRENCH;
     case 7: return STYLE_PORTUGUESE;
     case 8: return STYLE_FLEMISH;
-    case 12: case 13: return STYLE_GERMAN;      // Austrian, Swiss
-    case 14: return STYLE_FRENCH;               // Luxembourger
+    case 10: case 22: return STYLE_GERMAN;      // Swiss, Austrian
+    case 20: return STYLE_FRENCH;               // Luxembourger
     case 16: return STYLE_ITALIAN;              // Maltese
     case 66: return STYLE_PORTUGUESE;           // Brazilian
     case 64: return STYLE_PORTUGUESE;           // Angolan

@@ -6,6 +6,8 @@
 
 constexpr int NUM_OFFICIALS = 100;
 
+// The first three bytes go into the match set-up header (+9, +10, +11),
+// which the match reads as signed bytes: every value stays within 0-127.
 struct DailySlotRecord {
   uint8_t foulValue;     // a challenge is judged a foul when rand() % 200 is below it
   uint8_t cardValue;     // a foul earns a card when rand() % 300 is below it

@@ -284,6 +284,27 @@ TEST_F(GendataTest, StrongerClubsPlayHigherAndSpreadsArePlausible) {
   }
 }
 
+// A new game keeps a player's club 252, 254 or 255 as the special code (a
+// player abroad, a free agent, no club) without looking it up, so no player
+// may belong to a database club with one of those numbers (253 for symmetry).
+TEST_F(GendataTest, NoPlayerBelongsToADatabaseClubNumberedLikeASpecialCode) {
+  for (int n = 0; n < rb_->count; ++n) EXPECT_FALSE(IsSpecialClubNumber(rb_->players[n].dbClub)) << n;
+  for (int db = 252; db <= 255; ++db) {
+    EXPECT_NE(ClubNameTable[db], nullptr) << db;  // still named clubs, only without players
+    EXPECT_TRUE(Squad(db).empty()) << db;
+  }
+}
+
+// The empty places at the end of a club list hold 255, and the club-slot map
+// looks that number up among the source records like any other: the record
+// of database number 255 must never claim a full record (a league club of
+// the game country), or the 114 full records would overflow.
+TEST_F(GendataTest, TheRecordOfNumber255IsNoLeagueClubOfAnyGameCountry) {
+  const SourceClub& c = Club(NO_DB_CLUB);
+  EXPECT_TRUE(c.country < 0 || c.country >= NUM_GAME_COUNTRIES || c.division < 0 || c.division >= NUM_DIVISIONS)
+      << "country " << c.country << " division " << c.division;
+}
+
 TEST_F(GendataTest, EveryGameCountryHasFreeAgentsAndYoungPlayers) {
   for (int g = 0; g < NUM_GAME_COUNTRIES; ++g) {
     int free = 0, freeManagers = 0, young = 0;

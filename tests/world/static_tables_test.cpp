@@ -240,10 +240,14 @@ TEST(CupRoundData, SavesAs13LittleEndianBytes) {
 TEST(OfficialTable, HoldsAHundredFreeRefereesOfSensibleStrictness) {
   int leaning = 0;
   for (const DailySlotRecord& o : OfficialTable) {
+    // The match set-up header holds the foul and card values as signed
+    // bytes: above 127 they would read as negative (no fouls, no cards).
     EXPECT_GE(o.foulValue, 40);
-    EXPECT_LE(o.foulValue, 160);
+    EXPECT_LE(o.foulValue, 127);
+    EXPECT_GE(static_cast<int8_t>(o.foulValue), 40);
     EXPECT_GE(o.cardValue, 30);
-    EXPECT_LE(o.cardValue, 160);
+    EXPECT_LE(o.cardValue, 127);
+    EXPECT_GE(static_cast<int8_t>(o.cardValue), 30);
     EXPECT_LE(o.favouredSide, 2);
     EXPECT_EQ(o.taken, 0);
     if (o.favouredSide != 0) ++leaning;
@@ -262,6 +266,30 @@ TEST(TextBases, GiveEveryCountryItsOwnRunBeforeTheNationalityNames) {
   EXPECT_LT(DivisionLetterBase[8] + NUM_DIVISIONS, 2310);  // the nationality names start there
 }
 
+// The friendly tours pass these country codes to the friendly arranger, which
+// takes opponents of that country from the game country's club list: each
+// code must be the tour's nation, and every game's world must hold its clubs.
+TEST(NationalityNames, NameTheCountriesOfTheFriendlyTours) {
+  const struct {
+    int code;
+    const char* nationality;
+  } tours[] = {{0, "English"},  {6, "French"},  {3, "German"},  {4, "Spanish"}, {2, "Italian"},  {5, "Dutch"},
+               {7, "Portuguese"}, {1, "Scottish"}, {9, "Swedish"}, {11, "Turkish"}, {18, "Russian"}, {10, "Swiss"},
+               {14, "Danish"},  {8, "Belgian"}, {15, "Norwegian"}, {12, "Greek"}};
+  for (const auto& t : tours) {
+    SCOPED_TRACE(t.nationality);
+    EXPECT_STREQ(NationalityNames[t.code], t.nationality);
+    for (int g = 0; g < NUM_GAME_COUNTRIES; ++g) {
+      int clubs = 0;
+      for (int i = 0; i < WORLD_CLUBS; ++i)
+        if (CountryClubList[g][i] != NO_DB_CLUB && ClubHomeTable[CountryClubList[g][i]].country == t.code) ++clubs;
+      EXPECT_EQ(clubs, CountryBlockSize(g, t.code)) << "game country " << g;
+    }
+  }
+  // The Nordic tours are of the Nordic group.
+  for (int code : {9, 14, 15}) EXPECT_EQ(NationalityGroup(code), NATION_GROUP_NORDIC) << code;
+}
+
 TEST(NameStyles, RunsCoverThePlayerSurnamesOnceInOrder) {
   int next = 0;
   for (int s = 0; s < NUM_NAME_STYLES; ++s) {
@@ -275,7 +303,8 @@ TEST(NameStyles, RunsCoverThePlayerSurnamesOnceInOrder) {
     int nationality;
     NameStyle style;
   } cases[] = {{0, STYLE_ENGLISH}, {1, STYLE_SCOTTISH}, {5, STYLE_DUTCH}, {8, STYLE_FLEMISH},
-               {12, STYLE_GERMAN}, {21, STYLE_NORDIC}, {66, STYLE_PORTUGUESE}, {67, STYLE_SPANISH},
+               {22, STYLE_GERMAN}, {9, STYLE_NORDIC}, {66, STYLE_PORTUGUESE}, {67, STYLE_SPANISH},
+               {10, STYLE_GERMAN}, {15, STYLE_NORDIC}, {18, STYLE_SLAVIC}, {21, STYLE_ENGLISH},
                {47, STYLE_AFRICAN}, {87, STYLE_ASIAN}, {99, STYLE_ENGLISH}};
   for (const auto& k : cases) EXPECT_EQ(NameStyleOf(k.nationality), k.style) << k.nationality;
 }
