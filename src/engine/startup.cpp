@@ -57,15 +57,6 @@ char gCDRootPath[8];
 char* gWords[MAX_COMMAND_WORDS + 2];
 std::string gWordText[MAX_COMMAND_WORDS + 1];
 
-static_assert(sizeof(OptionsItem) == sizeof(BlockTableEntry));
-
-BlockTable* OptionsTable() {
-  static BlockTableEntry table[sizeof OptionsList / sizeof OptionsList[0]];
-  for (size_t i = 0; i < sizeof OptionsList / sizeof OptionsList[0]; ++i)
-    table[i] = {OptionsList[i].address, OptionsList[i].size};
-  return table;
-}
-
 }  // namespace
 
 int BuildCommandWords(const char* programPath, const char* commandLine, char** words) {
@@ -202,7 +193,7 @@ void OptionsDefaults() {
 
 void LoadOptionsFile() {
   if (FILE* f = PlatOpenFile(kOptionsFile, "rb")) {
-    int result = ReadDataBlocks(OptionsTable(), f, "OPT0");
+    int result = ReadDataBlocks(OptionsList, f, "OPT0");
     std::fclose(f);
     if (result < 0) DPRINT(DEBUG_GENERAL, 1, "LoadOptionsFile(): options file not read (%d)\n", result);
     // A file that held a setting out of its range gets that setting's default.
@@ -216,7 +207,7 @@ void SaveOptionsFile() {
   FILE* f = PlatOpenFile(kOptionsFile, "wb");
   int result = -1;
   if (f) {
-    result = WriteDataBlocks(OptionsTable(), f, "OPT0");
+    result = WriteDataBlocks(OptionsList, f, "OPT0");
     if (std::fclose(f) != 0) result = -1;
   }
   if (!f || result < 0) PlatRemoveFile(kOptionsFile);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/winlib.h"
+#include "world/datablocks.h"
 
 constexpr int MAX_COMMAND_WORDS = 255;  // words after the program path
 
@@ -12,10 +13,8 @@ extern uint32_t WindowFlags;  // bit 0: run in a window
 extern int16_t LowMemoryPC;
 extern int16_t SlowCPU;
 
-struct OptionsItem {
-  void* address;  // null ends the list
-  int32_t size;
-};
+// The settings OPTIONS.DAT keeps: each item is one block of the container.
+typedef BlockTableEntry OptionsItem;
 extern OptionsItem OptionsList[];
 
 int WinMain(WinHandle instance, WinHandle previous, const char* commandLine, int showCommand);

@@ -74,12 +74,23 @@ uint64_t PlatMilliseconds() {
 
 uint32_t PlatRawTicks() { return static_cast<uint32_t>(PlatMilliseconds() / 10); }
 
-void PlatVirtualAdvance(uint32_t ticks) {
+namespace {
+
+// Moves the virtual clock to target, firing the timer once for every 10 ms
+// boundary crossed on the way.
+void VirtualMoveTo(uint64_t target) {
   ClockState& s = S();
-  for (uint32_t i = 0; i < ticks; ++i) {
-    s.virtualMs += 10;
-    if (s.timerRunning && s.callback && s.virtualMode) s.callback();
+  for (uint64_t next = (s.virtualMs / 10 + 1) * 10; next <= target; next += 10) {
+    s.virtualMs = next;
+    if (s.timerRunning && s.callback) s.callback();
   }
+  s.virtualMs = target;
+}
+
+}  // namespace
+
+void PlatVirtualAdvance(uint32_t ticks) {
+  if (S().virtualMode) VirtualMoveTo(S().virtualMs + 10ull * ticks);
 }
 
 void PlatSetVirtualAutoAdvance(bool on) { S().autoAdvance = on; }
@@ -88,13 +99,7 @@ bool PlatVirtualAutoAdvance() { return S().virtualMode && S().autoAdvance; }
 void PlatSleep(uint32_t milliseconds) {
   ClockState& s = S();
   if (s.virtualMode) {
-    // Fire one callback for every 10 ms boundary crossed.
-    uint64_t target = s.virtualMs + milliseconds;
-    for (uint64_t next = (s.virtualMs / 10 + 1) * 10; next <= target; next += 10) {
-      s.virtualMs = next;
-      if (s.timerRunning && s.callback) s.callback();
-    }
-    s.virtualMs = target;
+    VirtualMoveTo(s.virtualMs + milliseconds);
     return;
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
