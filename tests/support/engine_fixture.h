@@ -15,6 +15,7 @@
 #include "engine/mem_win.h"
 #include "engine/onexit.h"
 #include "engine/pakfile.h"
+#include "engine/reset.h"
 #include "engine/poll.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
@@ -35,6 +36,7 @@ inline void ResetEngine() {
   DDrawReset();
   KeyboardReset();
   MouseReset();
+  ResetAllModules();
 }
 
 // Death tests match what the dying process wrote on standard error; the
