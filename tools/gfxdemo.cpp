@@ -38,8 +38,9 @@ void MakeBall(uint8_t* sprite) {
 }
 
 void DrawDemo() {
-  GfxFillRect(0, 0, 640, 480, Cube(0, 3, 0));  // the pitch
-  for (int i = 0; i < 6; ++i) GfxFillRect(0, 40 + 80 * i, 640, 40, Cube(0, 4, 0));  // mown stripes
+  constexpr int W = PLAT_LAYOUT_WIDTH, H = PLAT_LAYOUT_HEIGHT;
+  GfxFillRect(0, 0, W, H, Cube(0, 3, 0));  // the pitch
+  for (int i = 0; i < 6; ++i) GfxFillRect(0, 40 + 80 * i, W, 40, Cube(0, 4, 0));  // mown stripes
 
   // Pitch markings with lines; the centre circle as a polygon.
   const uint8_t white = Cube(5, 6, 5);
@@ -106,8 +107,8 @@ int main(int argc, char** argv) {
   InitPoll();
   InitKeyboardInterrupt();
 
-  int16_t mode = GfxFindMode(640, 480, 0);
-  if (mode < 0) FatalError("Error: gfxdemo: no 640x480 256 colour mode\n");
+  int16_t mode = GfxFindMode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 0);
+  if (mode < 0) FatalError("Error: gfxdemo: no %dx%d 256 colour mode\n", PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT);
   SetGraphicMode(mode, 0);
   uint8_t palette[768];
   ColConvMakeCubePalette(palette);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/reset.h"
 #include "season/seasonstate.h"
 #include "world/lists.h"
 #include "world/players.h"
@@ -31,6 +32,7 @@ void SquadList_Reset() {
   for (auto& c : SquadPositionCounts) c = 0;
   gCounts = SquadCounts{};
 }
+REGISTER_RESET(RESET_CLUBSIM, SquadList_Reset);
 
 int16_t BuildClubSquadList(int16_t club) {
   for (auto& c : SquadPositionCounts) c = 0;

@@ -16,6 +16,7 @@
 #include "engine/debug.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
+#include "engine/reset.h"
 
 #define ABORT_FILE "compress"
 
@@ -828,3 +829,4 @@ void MTFDecode(const uint8_t* source, uint8_t* destination, uint32_t length) {
 }
 
 void CompressReset() { std::memset(&gComp, 0, sizeof gComp); }
+REGISTER_RESET(RESET_ENGINE, CompressReset);

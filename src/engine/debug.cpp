@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/onexit.h"
+#include "engine/reset.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 
@@ -55,6 +56,7 @@ void DebugReset() {
   for (auto& c : gDebug.channels) c.level = 0;
   gDebug.inErrorHandler = 0;
 }
+REGISTER_RESET(RESET_ENGINE, DebugReset);
 
 int DebugLevelStr2Value(const char* name) {
   if (strcasecmp(name, "all") == 0) return DEBUG_ALL;

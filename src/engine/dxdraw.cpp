@@ -7,6 +7,7 @@
 #include "engine/dxenum.h"
 #include "engine/dxerror.h"
 #include "engine/onexit.h"
+#include "engine/reset.h"
 
 #define ABORT_FILE "dxdraw"
 
@@ -466,3 +467,4 @@ void DDrawTaskswitchFunc(uint8_t state) {
 }
 
 void DDrawReset() { std::memset(&DDrawInfo, 0, sizeof DDrawInfo); }
+REGISTER_RESET(RESET_ENGINE, DDrawReset);

@@ -7,6 +7,7 @@
 
 #include "engine/debug.h"
 #include "engine/dxerror.h"
+#include "engine/reset.h"
 #include "platform/platform.h"
 
 #define ABORT_FILE "dxenum"
@@ -275,3 +276,6 @@ void DXGetSelectedIndices(int* card, int* device) {
   if (card) *card = DXDevices.selectedCard;
   if (device) *device = DXDevices.selectedDevice;
 }
+
+void DXEnumReset() { std::memset(&DXDevices, 0, sizeof DXDevices); }
+REGISTER_RESET(RESET_ENGINE, DXEnumReset);

@@ -84,3 +84,6 @@ DXDevice* DXGetCurrentDevice();
 const uint8_t* DXGetSelectedCardGUID();
 DXCard* DXGetSelectedCard();
 void DXGetSelectedIndices(int* card, int* device);
+
+// Forgets the enumerated cards, as at program start (a registered reset).
+void DXEnumReset();

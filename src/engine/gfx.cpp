@@ -11,6 +11,7 @@
 #include "engine/dxdraw.h"
 #include "engine/input.h"
 #include "engine/onexit.h"
+#include "engine/reset.h"
 
 #define ABORT_FILE "gfx"
 
@@ -439,3 +440,4 @@ void GfxReset() {
   GfxModeCount = 0;
   std::memset(&GfxScreen, 0, sizeof GfxScreen);
 }
+REGISTER_RESET(RESET_ENGINE, GfxReset);

@@ -7,6 +7,7 @@
 #include "engine/input.h"
 #include "engine/onexit.h"
 #include "engine/poll.h"
+#include "engine/reset.h"
 #include "engine/winlib.h"
 
 namespace {
@@ -194,3 +195,4 @@ void KeyFlush() {
 }
 
 void KeyboardReset() { gKeyboard = {}; }
+REGISTER_RESET(RESET_ENGINE, KeyboardReset);

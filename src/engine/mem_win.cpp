@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "engine/debug.h"
+#include "engine/reset.h"
 #include "engine/timerint.h"
 
 #define ABORT_FILE "mem_win"
@@ -282,3 +283,4 @@ void MemoryReset() {
   }
   gMem = MemState{};
 }
+REGISTER_RESET(RESET_ENGINE, MemoryReset);

@@ -3,6 +3,7 @@
 // their calibrated centre.
 #include "engine/debug.h"
 #include "engine/input.h"
+#include "engine/reset.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 
@@ -92,6 +93,7 @@ void MouseReset() {
   gMouse = {};
   gJoy = {};
 }
+REGISTER_RESET(RESET_ENGINE, MouseReset);
 
 void InitJoysticks() {
   DPRINT(DEBUG_INPUT, 1, "InitJoysticks(): initialising joysticks...\n");

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/debug.h"
+#include "engine/reset.h"
 
 #define ABORT_FILE "onexit"
 
@@ -84,3 +85,4 @@ const char* OnExitName(int slot) {
 void OnExitReset() {
   for (auto& s : gExit.slots) s = {nullptr, nullptr, 0};
 }
+REGISTER_RESET(RESET_ENGINE, OnExitReset);

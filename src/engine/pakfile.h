@@ -16,6 +16,17 @@ constexpr int MAX_PAK_FILES = 32;
 constexpr uint16_t PAK_LOOSE_FILE = 0xFFFF;  // pak number of a loose file
 constexpr uint16_t PAK_FLAG_COMPRESSED = 0x0001;
 constexpr uint16_t PAK_FLAG_LOOSE = 0x0002;
+// The flag bits of a list file's option letters (after a pattern; S, which
+// also searches the subfolders, sets none). Only C is read: the files are
+// compressed. The others are kept as given.
+constexpr uint16_t PAK_LIST_FLAG_C = PAK_FLAG_COMPRESSED;
+constexpr uint16_t PAK_LIST_FLAG_H = 0x0010;
+constexpr uint16_t PAK_LIST_FLAG_Q = 0x0020;
+constexpr uint16_t PAK_LIST_FLAG_B = PAK_LIST_FLAG_H | PAK_LIST_FLAG_Q;
+constexpr uint16_t PAK_LIST_FLAG_1 = 0x0100;
+constexpr uint16_t PAK_LIST_FLAG_2 = 0x0200;
+constexpr uint16_t PAK_LIST_FLAG_4 = 0x0300;
+constexpr uint16_t PAK_LIST_FLAG_R = 0x1000;
 constexpr int PAK_MAX_NAME = 79;  // longest name PakOpenFile takes
 
 // The index file's header and entries as they lie on disk (little-endian).

@@ -2,6 +2,7 @@
 #include "engine/poll.h"
 
 #include "engine/debug.h"
+#include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 
@@ -102,3 +103,4 @@ int PollIsInitialised() { return gPoll.initialised; }
 uint32_t PollLateCount() { return gPoll.lateCount; }
 
 void PollReset() { gPoll = PollState{}; }
+REGISTER_RESET(RESET_ENGINE, PollReset);

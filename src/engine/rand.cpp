@@ -1,7 +1,9 @@
 #include "engine/rand.h"
 
+#include "engine/reset.h"
+
 namespace {
-uint32_t gRandState = 1;
+uint32_t gRandState = GAME_RAND_START_SEED;
 }
 
 void GameSeedRandom(uint32_t seed) { gRandState = seed; }
@@ -13,3 +15,6 @@ int GameRandom() {
 
 uint32_t GameRandomState() { return gRandState; }
 void GameSetRandomState(uint32_t state) { gRandState = state; }
+
+void RandReset() { gRandState = GAME_RAND_START_SEED; }
+REGISTER_RESET(RESET_ENGINE, RandReset);

@@ -11,3 +11,8 @@ constexpr int GAME_RAND_MAX = 32767;
 
 uint32_t GameRandomState();
 void GameSetRandomState(uint32_t state);
+
+// The state before anything seeds the generator.
+constexpr uint32_t GAME_RAND_START_SEED = 1;
+// Back to the start state (a registered reset).
+void RandReset();

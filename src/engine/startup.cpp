@@ -17,6 +17,7 @@
 #include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/rand.h"
+#include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "generic/gamesound.h"
@@ -226,3 +227,15 @@ char GetCDDrive() {
 const char* GetCDRootPath() { return gCDRootPath; }
 int16_t IsSlowCPU() { return SlowCPU; }
 int16_t IsLowMemoryPC() { return LowMemoryPC; }
+
+// Start-up's own state as at program start; the settings of the options list
+// belong to their modules, which reset them.
+void StartupReset() {
+  WindowFlags = 0;
+  LowMemoryPC = 0;
+  SlowCPU = 0;
+  std::memset(gCDRootPath, 0, sizeof gCDRootPath);
+  for (char*& word : gWords) word = nullptr;
+  for (std::string& text : gWordText) std::string().swap(text);
+}
+REGISTER_RESET(RESET_ENGINE, StartupReset);

@@ -34,3 +34,6 @@ int BuildCommandWords(const char* programPath, const char* commandLine, char** w
 
 // Defaults for every option of OPTIONS.DAT.
 void OptionsDefaults();
+
+// Start-up's state as at program start (a registered reset).
+void StartupReset();

@@ -4,6 +4,7 @@
 #include "engine/debug.h"
 #include "engine/onexit.h"
 #include "engine/poll.h"
+#include "engine/reset.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 
@@ -77,3 +78,4 @@ void TimerReset() {
   gTimer.rawCallbacks = 0;
   TimerTicks = 0;
 }
+REGISTER_RESET(RESET_ENGINE, TimerReset);

@@ -6,6 +6,7 @@
 
 #include "engine/debug.h"
 #include "engine/onexit.h"
+#include "engine/reset.h"
 
 #define ABORT_FILE "winlib"
 
@@ -67,7 +68,7 @@ void WinUninit() {
 }
 
 void CreateMainWindow() {
-  PlatWindowDesc desc{gWin.appName, (gWin.flags & 1) != 0, 640, 480};
+  PlatWindowDesc desc{gWin.appName, (gWin.flags & 1) != 0, PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT};
   if (!PlatCreateWindow(desc, PlatformProc)) ABORT("CreateMainWindow(): CreateWindowEx() failed");
   gWin.mainWindow = &gMainWindowToken;
   gWin.activated = 0;
@@ -244,3 +245,4 @@ int WinMessageBox(const char* text, unsigned type) {
 int WinIsInitialised() { return gWin.initialised; }
 
 void WinReset() { ClearState(); }
+REGISTER_RESET(RESET_ENGINE, WinReset);

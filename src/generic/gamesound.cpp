@@ -2,22 +2,23 @@
 #include "generic/gamesound.h"
 
 #include "engine/debug.h"
+#include "engine/reset.h"
 
-int16_t MenuVolume = 6;
-int16_t EffectsVolume = 6;
-int16_t CrowdVolume = 8;
+int16_t MenuVolume = MENU_VOLUME_DEFAULT;
+int16_t EffectsVolume = EFFECTS_VOLUME_DEFAULT;
+int16_t CrowdVolume = CROWD_VOLUME_DEFAULT;
 int32_t NoSoundMode = 0;
 
 void SoundOptionsDefaults() {
-  MenuVolume = 6;
-  EffectsVolume = 6;
-  CrowdVolume = 8;
+  MenuVolume = MENU_VOLUME_DEFAULT;
+  EffectsVolume = EFFECTS_VOLUME_DEFAULT;
+  CrowdVolume = CROWD_VOLUME_DEFAULT;
 }
 
 void SoundOptionsValidate() {
-  if (MenuVolume < 0 || MenuVolume > 10) MenuVolume = 6;
-  if (EffectsVolume < 0 || EffectsVolume > 10) EffectsVolume = 6;
-  if (CrowdVolume < 0 || CrowdVolume > 10) CrowdVolume = 8;
+  if (MenuVolume < 0 || MenuVolume > VOLUME_MAX) MenuVolume = MENU_VOLUME_DEFAULT;
+  if (EffectsVolume < 0 || EffectsVolume > VOLUME_MAX) EffectsVolume = EFFECTS_VOLUME_DEFAULT;
+  if (CrowdVolume < 0 || CrowdVolume > VOLUME_MAX) CrowdVolume = CROWD_VOLUME_DEFAULT;
 }
 
 void GameSound_Init() {
@@ -26,3 +27,9 @@ void GameSound_Init() {
 }
 
 void GameSound_Uninit() { DPRINT(DEBUG_SOUND, 1, "GameSound_Uninit(): done\n"); }
+
+void GameSound_Reset() {
+  SoundOptionsDefaults();
+  NoSoundMode = 0;
+}
+REGISTER_RESET(RESET_PRESENTATION, GameSound_Reset);

@@ -5,3 +5,6 @@
 
 // A one-byte state of the fixtures screen, cleared at start.
 extern uint8_t ClubFixturesViewState;
+
+// Clears the screen's state (a registered reset).
+void ClubFixturesView_Reset();

@@ -1,6 +1,6 @@
 // The front-end controller.
 //
-// Until the menus exist the front end opens its 640 x 480 screen (8-bit with
+// Until the menus exist the front end opens its layout-sized screen (8-bit with
 // -menu256, else 16-bit), clears it to the club colour every frame with the
 // game's name on it, and returns when Escape is pressed.
 #include "menus/menucont.h"
@@ -9,6 +9,7 @@
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "engine/poll.h"
+#include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
@@ -21,12 +22,23 @@ int32_t SoakRunActive = 0;
 namespace {
 
 constexpr int kKeyEscape = 1;
+constexpr int kScreenWidth = PLAT_LAYOUT_WIDTH, kScreenHeight = PLAT_LAYOUT_HEIGHT;
 
-// The front end's screen: 640 x 480, 256 colours in the 256-colour menus.
+// A direct-colour fill takes a whole screen of the green in its format, made
+// once per screen format, not every frame.
+struct FrontEndState {
+  uint16_t green[kScreenWidth * kScreenHeight];
+  uint16_t filledWith;
+  bool filled;
+};
+FrontEndState gFrontEnd;
+
+// The front end's screen: the whole layout, 256 colours in the 256-colour menus.
 void OpenFrontEndScreen() {
   int type = Menu256Mode ? 0 : 1;
-  int16_t mode = GfxFindMode(640, 480, type);
-  if (mode < 0) FatalError("Error: RunFrontEnd(): no 640x480 %s mode\n", GfxModeTypeNames[type]);
+  int16_t mode = GfxFindMode(kScreenWidth, kScreenHeight, type);
+  if (mode < 0)
+    FatalError("Error: RunFrontEnd(): no %dx%d %s mode\n", kScreenWidth, kScreenHeight, GfxModeTypeNames[type]);
   SetGraphicMode(mode, 0);
   if (GfxState == GFX_STATE_PALETTE) {
     uint8_t palette[768] = {};
@@ -39,22 +51,21 @@ void OpenFrontEndScreen() {
 
 void DrawFrontEndFrame() {
   if (GfxState == GFX_STATE_PALETTE) {
-    GfxFillRect(0, 0, 640, 480, 1);
+    GfxFillRect(0, 0, kScreenWidth, kScreenHeight, 1);
   } else {
-    // A direct-colour fill takes a whole screen of the green in its format.
-    // Made once per screen format, not every frame.
-    static uint16_t green[640 * 480];
-    static uint16_t filledWith = 0;
-    static bool filled = false;
+    FrontEndState& f = gFrontEnd;
     uint16_t pixel = static_cast<uint16_t>(ColConvRGBA2Pixel(GfxScreen.colourFormat, 0, 96, 0, 0));
-    if (!filled || pixel != filledWith) {
-      for (uint16_t& p : green) p = pixel;
-      filledWith = pixel;
-      filled = true;
+    if (!f.filled || pixel != f.filledWith) {
+      for (uint16_t& p : f.green) p = pixel;
+      f.filledWith = pixel;
+      f.filled = true;
     }
-    GfxPutRect(0, 0, 640, 480, green);
+    GfxPutRect(0, 0, kScreenWidth, kScreenHeight, f.green);
   }
-  GfxPrintString(268, 236, "GAFFERON 2000");
+  // The name in the middle of the screen, in the 8 x 8 font.
+  static constexpr char kName[] = "GAFFERON 2000";
+  constexpr int kNameWidth = 8 * static_cast<int>(sizeof kName - 1);
+  GfxPrintString((kScreenWidth - kNameWidth) / 2, (kScreenHeight - 8) / 2, kName);
 }
 
 }  // namespace
@@ -79,3 +90,14 @@ void RunFrontEnd() {
   RestoreGraphicMode();
   DPRINT(DEBUG_GENERAL, 1, "RunFrontEnd(): leaving\n");
 }
+
+// The front end as at program start.
+void FrontEnd_Reset() {
+  MenuOption = 0;
+  MenuSoundActive = 0;
+  Menu256Mode = 0;
+  SoakRunActive = 0;
+  gFrontEnd.filled = false;
+  gFrontEnd.filledWith = 0;
+}
+REGISTER_RESET(RESET_MENUS, FrontEnd_Reset);

@@ -9,3 +9,6 @@ extern int16_t Menu256Mode;      // set by -menu256
 extern int32_t SoakRunActive;    // the debug soak run
 
 void RunFrontEnd();
+
+// Puts the front end's state back as at program start (a registered reset).
+void FrontEnd_Reset();

@@ -8,6 +8,8 @@
 
 #include "platform/platform.h"
 
+#include "engine/reset.h"
+
 struct PlatPalette {
   uint32_t refs = 1;
   PlatPaletteEntry entries[256];
@@ -240,8 +242,8 @@ bool RectInside(const PlatRect& r, uint32_t w, uint32_t h) {
 }
 
 void ClientSize(int* w, int* h) {
-  *w = 640;
-  *h = 480;
+  *w = PLAT_LAYOUT_WIDTH;
+  *h = PLAT_LAYOUT_HEIGHT;
   PlatGetClientSize(w, h);
 }
 
@@ -753,3 +755,4 @@ void PlatDisplayReset() {
   for (PlatDisplay* x : d.displays) delete x;
   d = DisplayState{};
 }
+REGISTER_RESET(RESET_PLATFORM, PlatDisplayReset);

@@ -11,6 +11,8 @@
 
 #include "platform/platform.h"
 
+#include "engine/reset.h"
+
 namespace {
 
 struct ScriptEvent {
@@ -30,7 +32,7 @@ struct WindowState {
   std::vector<ScriptEvent> script;  // sorted by tick
   size_t scriptNext = 0;
   const PlatBackend* backend = nullptr;
-  int clientWidth = 640, clientHeight = 480;
+  int clientWidth = PLAT_LAYOUT_WIDTH, clientHeight = PLAT_LAYOUT_HEIGHT;
 };
 
 WindowState& W() {
@@ -245,7 +247,7 @@ bool PlatLoadEventScript(const std::string& text, std::string* error) {
   std::istringstream in(text);
   std::string line;
   int lineNo = 0;
-  auto fail = [&](const char* why) {
+  auto fail = [&](const std::string& why) {
     if (error) *error = "line " + std::to_string(lineNo) + ": " + why + ": '" + line + "'";
     return false;
   };
@@ -271,7 +273,9 @@ bool PlatLoadEventScript(const std::string& text, std::string* error) {
       e.kind = ScriptEvent::Key;
     } else if (verb == "move" || verb == "click") {
       if (!(words >> e.x >> e.y)) return fail("expected X Y");
-      if (e.x < 0 || e.x >= 640 || e.y < 0 || e.y >= 480) return fail("position outside 640 x 480");
+      if (e.x < 0 || e.x >= PLAT_LAYOUT_WIDTH || e.y < 0 || e.y >= PLAT_LAYOUT_HEIGHT)
+        return fail("position outside " + std::to_string(PLAT_LAYOUT_WIDTH) + " x " +
+                    std::to_string(PLAT_LAYOUT_HEIGHT));
       e.kind = verb == "move" ? ScriptEvent::Move : ScriptEvent::Click;
     } else if (verb == "close") {
       e.kind = ScriptEvent::Close;
@@ -326,9 +330,9 @@ void PlatReset() {
   w.script.clear();
   w.scriptNext = 0;
   w.backend = &kHeadless;
-  w.clientWidth = 640;
-  w.clientHeight = 480;
+  w.clientWidth = PLAT_LAYOUT_WIDTH;
+  w.clientHeight = PLAT_LAYOUT_HEIGHT;
   gCloseRequested = 0;
-  PlatDisplayReset();
   PlatSetVirtualAutoAdvance(false);
 }
+REGISTER_RESET(RESET_PLATFORM, PlatReset);

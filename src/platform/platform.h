@@ -118,7 +118,13 @@ bool PlatTimerRunning();
 // Message numbers of the main window. Keyboard messages carry the key's
 // scan code in bits 16-23 of the long parameter and the extended-key flag in
 // bit 24; mouse messages carry x in the low and y in the high 16 bits of the
-// long parameter, in the 640 x 480 layout.
+// long parameter, in the screen layout below.
+//
+// The game's screen layout: the window's client area, the mouse coordinates
+// and the front end's screen all measure 640 x 480.
+constexpr int PLAT_LAYOUT_WIDTH = 640;
+constexpr int PLAT_LAYOUT_HEIGHT = 480;
+
 enum PlatMessage : uint32_t {
   WM_NULL = 0x0000,
   WM_DESTROY = 0x0002,
@@ -466,9 +472,10 @@ const PlatBackend* PlatHeadlessBackend();
 void PlatSetBackend(const PlatBackend* backend);
 const PlatBackend* PlatGetBackend();
 
-// Returns the layer to its start state (tests).
+// Return the window, message and display state to their start (both are
+// registered resets of the platform layer).
 void PlatReset();
-// Frees every surface and forgets the display state (tests; part of PlatReset).
+// Frees every surface and forgets the display state.
 void PlatDisplayReset();
 
 // Sends SIGINT/SIGTERM on as a close of the main window.

@@ -7,12 +7,17 @@
 #include "engine/debug.h"
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
+#include "engine/reset.h"
 
 uint8_t VideoConfig[VIDEO_CONFIG_SIZE];
-int16_t ScannerOn = 0;
-int16_t CameraView = 0;
-int32_t ModelDetail = 2;
-int16_t PlayerNamesOn = 1;
+int16_t ScannerOn = SCANNER_ON_DEFAULT;
+int16_t CameraView = CAMERA_VIEW_DEFAULT;
+int32_t ModelDetail = MODEL_DETAIL_DEFAULT;
+int16_t PlayerNamesOn = PLAYER_NAMES_ON_DEFAULT;
+
+static_assert(VIDEO_CONFIG_DEVICE_GUID + VIDEO_CONFIG_GUID_SIZE == VIDEO_CONFIG_MODE &&
+              VIDEO_CONFIG_TEXTURE_DETAIL + 4 == VIDEO_CONFIG_SIZE);
+static_assert(sizeof DXCard::guid == VIDEO_CONFIG_GUID_SIZE && sizeof DXDevice::guid == VIDEO_CONFIG_GUID_SIZE);
 
 namespace {
 
@@ -27,27 +32,30 @@ void ClearVideoConfig() {
 
 }  // namespace
 
-int32_t VideoConfig_GetCard() { return Get32(0); }
-void VideoConfig_SetCard(int32_t card) { Set32(0, card); }
-int32_t VideoConfig_GetDevice() { return Get32(4); }
-void VideoConfig_SetDevice(int32_t device) { Set32(4, device); }
-int32_t VideoConfig_GetMode() { return Get32(40); }
-void VideoConfig_SetMode(int32_t mode) { Set32(40, mode); }
+int32_t VideoConfig_GetCard() { return Get32(VIDEO_CONFIG_CARD); }
+void VideoConfig_SetCard(int32_t card) { Set32(VIDEO_CONFIG_CARD, card); }
+int32_t VideoConfig_GetDevice() { return Get32(VIDEO_CONFIG_DEVICE); }
+void VideoConfig_SetDevice(int32_t device) { Set32(VIDEO_CONFIG_DEVICE, device); }
+int32_t VideoConfig_GetMode() { return Get32(VIDEO_CONFIG_MODE); }
+void VideoConfig_SetMode(int32_t mode) { Set32(VIDEO_CONFIG_MODE, mode); }
 
 void VideoOptionsDefaults() {
   std::memset(VideoConfig, 0, sizeof VideoConfig);
-  ScannerOn = 0;
-  CameraView = 0;
-  ModelDetail = 2;
-  PlayerNamesOn = 1;
+  ScannerOn = SCANNER_ON_DEFAULT;
+  CameraView = CAMERA_VIEW_DEFAULT;
+  ModelDetail = MODEL_DETAIL_DEFAULT;
+  PlayerNamesOn = PLAYER_NAMES_ON_DEFAULT;
 }
 
 void VideoOptionsValidate() {
-  if (ScannerOn < 0 || ScannerOn > 1) ScannerOn = 0;
-  if (CameraView < 0 || CameraView > 3) CameraView = 0;
-  if (ModelDetail < 0 || ModelDetail > 2) ModelDetail = 2;
-  if (PlayerNamesOn < 0 || PlayerNamesOn > 1) PlayerNamesOn = 1;
+  if (ScannerOn < 0 || ScannerOn > SCANNER_ON_MAX) ScannerOn = SCANNER_ON_DEFAULT;
+  if (CameraView < 0 || CameraView > CAMERA_VIEW_MAX) CameraView = CAMERA_VIEW_DEFAULT;
+  if (ModelDetail < 0 || ModelDetail > MODEL_DETAIL_MAX) ModelDetail = MODEL_DETAIL_DEFAULT;
+  if (PlayerNamesOn < 0 || PlayerNamesOn > PLAYER_NAMES_ON_MAX) PlayerNamesOn = PLAYER_NAMES_ON_DEFAULT;
 }
+
+void VideoOptions_Reset() { VideoOptionsDefaults(); }
+REGISTER_RESET(RESET_RENDER, VideoOptions_Reset);
 
 namespace {
 
@@ -61,7 +69,7 @@ int DeviceScore(const DXDevice& d) {
   return score;
 }
 
-const uint8_t kZeroGuid[16] = {};
+const uint8_t kZeroGuid[VIDEO_CONFIG_GUID_SIZE] = {};
 
 }  // namespace
 
@@ -77,8 +85,9 @@ void VideoInit(int no3d) {
     if (const DXCard* c = DXGetCard(card)) {
       const uint8_t* cardGuid = c->guidPointer ? c->guid : kZeroGuid;
       const DXDevice* d = device >= 0 ? DXGetDevice(card, device) : nullptr;
-      reuse = std::memcmp(VideoConfig + 8, cardGuid, 16) == 0 && (device == -1 || d) &&
-              (!d || std::memcmp(VideoConfig + 24, d->guid, 16) == 0);
+      reuse = std::memcmp(VideoConfig + VIDEO_CONFIG_CARD_GUID, cardGuid, VIDEO_CONFIG_GUID_SIZE) == 0 &&
+              (device == -1 || d) &&
+              (!d || std::memcmp(VideoConfig + VIDEO_CONFIG_DEVICE_GUID, d->guid, VIDEO_CONFIG_GUID_SIZE) == 0);
     }
   }
   if (!reuse) {
@@ -107,9 +116,9 @@ void VideoInit(int no3d) {
 void VideoUninit() {
   int card = VideoConfig_GetCard(), device = VideoConfig_GetDevice();
   const DXCard* c = DXGetCard(card);
-  std::memcpy(VideoConfig + 8, c && c->guidPointer ? c->guid : kZeroGuid, 16);
+  std::memcpy(VideoConfig + VIDEO_CONFIG_CARD_GUID, c && c->guidPointer ? c->guid : kZeroGuid, VIDEO_CONFIG_GUID_SIZE);
   const DXDevice* d = DXGetDevice(card, device);
-  std::memcpy(VideoConfig + 24, d ? d->guid : kZeroGuid, 16);
+  std::memcpy(VideoConfig + VIDEO_CONFIG_DEVICE_GUID, d ? d->guid : kZeroGuid, VIDEO_CONFIG_GUID_SIZE);
   if (GfxIsInitialised()) GfxUninit();
   DPRINT(DEBUG_GRAPHICS, 1, "VideoUninit(): done\n");
 }

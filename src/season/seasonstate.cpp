@@ -1,5 +1,7 @@
 #include "season/seasonstate.h"
 
+#include "engine/reset.h"
+
 int16_t DayOfSeason;
 int16_t Weekday;
 int16_t DayOfMonth;
@@ -25,3 +27,4 @@ void SeasonState_Reset() {
   InterestRate = 1;
   MoneyRate2 = 17;
 }
+REGISTER_RESET(RESET_SEASON, SeasonState_Reset);

@@ -6,6 +6,7 @@
 
 #include "clubsim/clubsvc.h"
 #include "clubsim/squadlist.h"
+#include "engine/reset.h"
 #include "season/seasonstate.h"
 #include "world/nationality.h"
 #include "world/players.h"
@@ -260,6 +261,7 @@ void Clubs_Reset() {
   for (auto& country : gClubs.dbIds)
     for (int club = 0; club < NUM_CLUBS; ++club) country[club] = static_cast<int16_t>(club);
 }
+REGISTER_RESET(RESET_WORLD, Clubs_Reset);
 
 int16_t ClubSlotMap_Get(int16_t club) {
   if (club < 0 || club >= NUM_CLUBS) return -1;

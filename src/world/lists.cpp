@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "clubsim/clubsvc.h"
+#include "engine/reset.h"
 #include "world/records.h"
 #include "world/recordbits.h"
 
@@ -65,6 +66,7 @@ void Lists_Reset() {
   std::memset(ReservePool, 0, sizeof ReservePool);
   for (auto& r : ReservePool) StoreI16(r.bytes + RESERVE_PLAYER, -1);
 }
+REGISTER_RESET(RESET_WORLD, Lists_Reset);
 
 // ---- injury list ----
 

@@ -6,6 +6,7 @@
 
 #include "clubsim/clubsvc.h"
 #include "engine/rand.h"
+#include "engine/reset.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/nationality.h"
@@ -201,6 +202,7 @@ void Players_Reset() {
   PlayerCount = 0;
   PlayerTotalCount = 0;
 }
+REGISTER_RESET(RESET_WORLD, Players_Reset);
 
 #define PLAYER_FIELD(Name, field)                                                      \
   int16_t Player_Get##Name(int16_t player) { return GetField(player, field); }         \

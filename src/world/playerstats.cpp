@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "clubsim/clubsvc.h"
+#include "engine/reset.h"
 #include "world/players.h"
 #include "world/recordbits.h"
 
@@ -83,6 +84,7 @@ int16_t Physical(int16_t player, int stat, int32_t age, bool potential) {
 }  // namespace
 
 void PlayerStats_Reset() { std::memset(&PlayerStatTables, 0, sizeof PlayerStatTables); }
+REGISTER_RESET(RESET_WORLD, PlayerStats_Reset);
 
 void StatCurve_Set(int curve, int16_t slope, int16_t offset) {
   if (!ValidCurve(curve)) return;

@@ -127,7 +127,7 @@ TEST_F(DXEnumTest, VideoInitTakesTheSoftwarePathOnCardZero) {
     EXPECT_EQ(VideoConfig_GetCard(), 0);
     EXPECT_EQ(VideoConfig_GetDevice(), -1);
     EXPECT_TRUE(GfxIsInitialised());
-    EXPECT_GE(GfxFindMode(640, 480, 1), 0);
+    EXPECT_GE(GfxFindMode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 1), 0);
     VideoUninit();
     EXPECT_FALSE(GfxIsInitialised());
   }

@@ -31,6 +31,8 @@ class GfxTest : public EngineTest {
     EXPECT_GE(m, 0) << width << "x" << height << " type " << type;
     return m;
   }
+  // The mode of the screen layout's size in a colour type (the front end's screen).
+  int16_t ScreenMode(int type) { return Mode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, type); }
   // The colour the window shows at x, y (0x00RRGGBB), after the paint.
   uint32_t Shown(int x, int y) {
     Poll();
@@ -115,11 +117,11 @@ TEST_F(GfxTest, ModeNumbersAndOrderAreChecked) {
   EXPECT_FATAL(SetGraphicMode(-1, 0), "Error: SetGraphicMode\\(\\): Bad mode number");
   EXPECT_FATAL(SetGraphicMode(static_cast<int16_t>(GfxModeCount), 0), "Error: SetGraphicMode\\(\\): Bad mode number");
   EXPECT_FATAL(RestoreGraphicMode(), "Cannot restore graphics mode - no mode set");
-  SetGraphicMode(Mode(640, 480, 0), 0);
+  SetGraphicMode(ScreenMode(0), 0);
   EXPECT_EQ(GfxState, GFX_STATE_PALETTE);
-  EXPECT_EQ(GfxScreen.width, 640u);
+  EXPECT_EQ(GfxScreen.width, static_cast<uint32_t>(PLAT_LAYOUT_WIDTH));
   EXPECT_EQ(GfxScreen.palette[3 * 255], 63);
-  EXPECT_FATAL(SetGraphicMode(Mode(640, 480, 0), 0), "Cannot set graphics mode when already in graphics mode");
+  EXPECT_FATAL(SetGraphicMode(ScreenMode(0), 0), "Cannot set graphics mode when already in graphics mode");
   EXPECT_FATAL(GfxFlip(), "GfxFlip\\(\\): mode is not a flippable mode");
   EXPECT_FATAL(DDrawGetDirectDrawSurface(5), "unknown surface type\n\\(File: dxdraw");
   RestoreGraphicMode();
@@ -136,7 +138,7 @@ TEST_F(GfxTest, SetPaletteFixesBlackAndWhite) {
   SetPalette(palette);  // no mode: only the caller's array changes
   EXPECT_EQ(palette[0], 0);
   EXPECT_EQ(palette[767], 63);
-  SetGraphicMode(Mode(640, 480, 0), 0);
+  SetGraphicMode(ScreenMode(0), 0);
   palette[3 * 7] = 63;
   palette[3 * 7 + 1] = palette[3 * 7 + 2] = 0;
   SetPalette(palette);
@@ -144,7 +146,7 @@ TEST_F(GfxTest, SetPaletteFixesBlackAndWhite) {
   GfxFillRect(10, 20, 4, 4, 7);
   EXPECT_EQ(Shown(11, 21), 0xFC0000u);  // 63 << 2
   RestoreGraphicMode();
-  SetGraphicMode(Mode(640, 480, 1), 0);
+  SetGraphicMode(ScreenMode(1), 0);
   EXPECT_FATAL(SetPalette(palette), "Cannot set palette in hi-colour modes!");
 }
 
@@ -161,7 +163,7 @@ TEST_F(GfxTest, WindowedPresentationBlitsOrConvertsByFormat) {
       {2, 0x0000FF, 0, 0x0000FF},
   };
   for (const auto& c : cases) {
-    SetGraphicMode(Mode(640, 480, c.type), 0);
+    SetGraphicMode(ScreenMode(c.type), 0);
     EXPECT_EQ(DDrawInfo.surfaceFlags & 1, c.sameFormat) << c.type;
     GfxPutPixel(5, 6, c.colour);
     EXPECT_EQ(GfxGetPixel(5, 6), c.colour);
@@ -172,7 +174,7 @@ TEST_F(GfxTest, WindowedPresentationBlitsOrConvertsByFormat) {
 
 TEST_F(GfxTest, APaintMissedWhileInactiveDoesNotStopLaterPaints) {
   Start(true);
-  SetGraphicMode(Mode(640, 480, 0), 0);
+  SetGraphicMode(ScreenMode(0), 0);
   PlatSendMessage(WM_KILLFOCUS, 0, 0);
   GfxFillRect(0, 0, 4, 4, 200);
   PlatMsg m;
@@ -187,7 +189,7 @@ TEST_F(GfxTest, APaintMissedWhileInactiveDoesNotStopLaterPaints) {
 
 TEST_F(GfxTest, FullScreenFlipPresentsTheBackBuffer) {
   Start(false);
-  SetGraphicMode(Mode(640, 480, 1), GFX_MODE_FLIP);
+  SetGraphicMode(ScreenMode(1), GFX_MODE_FLIP);
   EXPECT_EQ(GfxScreen.colourFormat.green.bits, 6u);  // the card's 5:6:5
   EXPECT_NE(DDrawInfo.drawingSurface, DDrawInfo.visibleSurface);
   uint32_t before = PlatPresentCount();
@@ -204,7 +206,7 @@ TEST_F(GfxTest, FullScreenFlipPresentsTheBackBuffer) {
 
 TEST_F(GfxTest, FullScreenDrawingStraightOnTheScreenIsShownAtTheNextPump) {
   Start(false);
-  SetGraphicMode(Mode(640, 480, 0), 0);
+  SetGraphicMode(ScreenMode(0), 0);
   EXPECT_EQ(DDrawInfo.drawingSurface, DDrawInfo.primarySurface);
   uint8_t palette[768] = {};
   palette[3 * 4 + 2] = 63;
@@ -243,13 +245,13 @@ TEST_F(GfxTest, ZBufferNeedsA3DDevice) {
   for (const auto& c : cases)
     EXPECT_EQ(DDrawScoreZBufferFormat(c.format, c.depth, c.stencil), c.score) << c.format.bitCount;
   Start(true);
-  EXPECT_FATAL(SetGraphicMode(Mode(640, 480, 1), GFX_MODE_ZBUFFER), "no zbuffer available in the correct format");
-  EXPECT_FATAL(SetGraphicMode(Mode(640, 480, 1), GFX_MODE_D3D), "no 3d device selected");
+  EXPECT_FATAL(SetGraphicMode(ScreenMode(1), GFX_MODE_ZBUFFER), "no zbuffer available in the correct format");
+  EXPECT_FATAL(SetGraphicMode(ScreenMode(1), GFX_MODE_D3D), "no 3d device selected");
 }
 
 TEST_F(GfxTest, NestedDrawingLocksOnceAndMarksOnlyRealRectangles) {
   Start(true);
-  SetGraphicMode(Mode(640, 480, 0), 0);
+  SetGraphicMode(ScreenMode(0), 0);
   PlatRect r;
   while (PlatBeginPaint(&r)) {
   }
@@ -257,7 +259,7 @@ TEST_F(GfxTest, NestedDrawingLocksOnceAndMarksOnlyRealRectangles) {
   DDrawBeginDraw(&outer);
   DDrawBeginDraw(&inner);
   EXPECT_EQ(outer, inner);
-  EXPECT_EQ(inner->stride, 640);
+  EXPECT_EQ(inner->stride, PLAT_LAYOUT_WIDTH);
   DDrawEndDraw(&inner, 0, 0, 10, 10);
   EXPECT_EQ(inner, nullptr);
   EXPECT_EQ(DDrawInfo.lockCount, 1);
@@ -273,7 +275,7 @@ TEST_F(GfxTest, NestedDrawingLocksOnceAndMarksOnlyRealRectangles) {
 
 TEST_F(GfxTest, LostSurfacesComeBackWhenTheGameIsActiveAgain) {
   Start(true);
-  SetGraphicMode(Mode(640, 480, 0), 0);
+  SetGraphicMode(ScreenMode(0), 0);
   PlatDisplayLoseSurfaces();
   EXPECT_EQ(PlatSurfaceIsLost(DDrawInfo.drawingSurface), PLATERR_SURFACELOST);
   WinCallTaskswitchFuncs(0);
@@ -331,7 +333,7 @@ TEST_F(GfxTest, ScreenDrawingIsClippedToTheScreen) {
 
 TEST_F(GfxTest, DirectColourRefusesPaletteOnlyDrawing) {
   Start(true);
-  SetGraphicMode(Mode(640, 480, 1), 0);
+  SetGraphicMode(ScreenMode(1), 0);
   const uint8_t sprite[1] = {1};
   EXPECT_FATAL(DrawGraphicTrans(0, 0, 1, 1, sprite), "I havn't written a direct colour direct to screen transparent");
   testing::internal::CaptureStdout();
@@ -385,7 +387,7 @@ TEST_F(GrabTest, DirectColourGrabsAsBlueGreenRed) {
   } cases[] = {{false, 0xFFFF}, {true, 0x7FFF}};  // the card's 5:6:5, the window's 5:5:5
   for (const auto& c : cases) {
     Start(c.windowed);
-    SetGraphicMode(Mode(640, 480, 1), 0);
+    SetGraphicMode(ScreenMode(1), 0);
     GfxPutPixel(0, 0, c.white);
     GfxPutPixel(1, 0, c.windowed ? 0x7C00 : 0xF800);
     ASSERT_TRUE(GfxWriteGrab("grab.tga", 0, 0, 2, 1));

@@ -345,8 +345,12 @@ TEST_F(PakTest, ListPatternsAddLooseFiles) {
     const char* name;
     uint16_t flags;
   } expected[] = {
-      {"MENUGFX\\BACK.GFX", 0x0003},      {"MENUGFX\\LOGO.GFX", 0x0003},   {"MENUGFX\\SUB\\DEEP.GFX", 0x0032},
-      {"ZVDATA\\A\\B\\MODEL.XYZ", 0x0102}, {"ZVDATA\\TOP.XYZ", 0x0102},     {"README", 0x1002},
+      {"MENUGFX\\BACK.GFX", PAK_LIST_FLAG_C | PAK_FLAG_LOOSE},
+      {"MENUGFX\\LOGO.GFX", PAK_LIST_FLAG_C | PAK_FLAG_LOOSE},
+      {"MENUGFX\\SUB\\DEEP.GFX", PAK_LIST_FLAG_H | PAK_LIST_FLAG_Q | PAK_FLAG_LOOSE},
+      {"ZVDATA\\A\\B\\MODEL.XYZ", PAK_LIST_FLAG_1 | PAK_FLAG_LOOSE},
+      {"ZVDATA\\TOP.XYZ", PAK_LIST_FLAG_1 | PAK_FLAG_LOOSE},
+      {"README", PAK_LIST_FLAG_R | PAK_FLAG_LOOSE},
   };
   EXPECT_EQ(PakFileCount(), std::size(expected));
   for (const auto& e : expected) {

@@ -67,8 +67,8 @@ TEST_F(OptionsFileTest, SavedOptionsComeBackAndTheFileIsDeletedOnRead) {
   VideoConfig_SetMode(4);
   SaveOptionsFile();
   std::string bytes = ReadFile();
-  // 16 header + 8 size words + 64 + 5 x 2 + 4 + 2 (the settings) + 8 trailer
-  ASSERT_EQ(bytes.size(), 16u + 32u + 64u + 2u * 6u + 4u + 8u);
+  // 16 header + 8 size words + the video record + 5 x 2 + 4 + 2 (the settings) + 8 trailer
+  ASSERT_EQ(bytes.size(), 16u + 32u + VIDEO_CONFIG_SIZE + 2u * 6u + 4u + 8u);
   EXPECT_EQ(bytes.substr(0, 8), std::string("DAT0OPT0"));
   EXPECT_EQ(static_cast<uint8_t>(bytes[12]), 8);
 
@@ -97,7 +97,7 @@ TEST_F(OptionsFileTest, BadFilesLeaveTheDefaults) {
     OptionsDefaults();
     WriteFile(b);
     LoadOptionsFile();
-    EXPECT_EQ(MenuVolume, 6) << "file of " << b.size() << " bytes";
+    EXPECT_EQ(MenuVolume, MENU_VOLUME_DEFAULT) << "file of " << b.size() << " bytes";
     EXPECT_FALSE(fs::exists("OPTIONS.DAT"));
   }
 }
@@ -108,15 +108,15 @@ TEST_F(OptionsFileTest, OutOfRangeSettingGetsItsDefault) {
   SaveOptionsFile();
   OptionsDefaults();
   LoadOptionsFile();
-  EXPECT_EQ(MenuVolume, 6);
+  EXPECT_EQ(MenuVolume, MENU_VOLUME_DEFAULT);
   EXPECT_EQ(CrowdVolume, 4);
 }
 
 TEST_F(OptionsFileTest, MissingFileLeavesDefaults) {
   LoadOptionsFile();
-  EXPECT_EQ(CrowdVolume, 8);
-  EXPECT_EQ(PlayerNamesOn, 1);
-  EXPECT_EQ(ModelDetail, 2);
+  EXPECT_EQ(CrowdVolume, CROWD_VOLUME_DEFAULT);
+  EXPECT_EQ(PlayerNamesOn, PLAYER_NAMES_ON_DEFAULT);
+  EXPECT_EQ(ModelDetail, MODEL_DETAIL_DEFAULT);
 }
 
 TEST(StartUp, CdDriveIsFound) {

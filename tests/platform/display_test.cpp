@@ -120,18 +120,19 @@ TEST_F(PlatformDisplayTest, FlipChainsSwapAndTheClipperKeepsCopiesInTheWindow) {
   PlatSurfaceRelease(back);
   EXPECT_EQ(PlatSurfaceRelease(front), 0u);
 
-  // The windowed primary is the 640 x 480 client area; a copy running past it is clipped.
+  // The windowed primary is the client area of the screen layout; a copy running past it is clipped.
+  constexpr int W = PLAT_LAYOUT_WIDTH, H = PLAT_LAYOUT_HEIGHT;
   PlatSurfaceDesc pd{};
   pd.caps = PLAT_SCAPS_PRIMARYSURFACE;
   PlatSurface* primary = nullptr;
   ASSERT_EQ(PlatCreateSurface(dd, pd, &primary), PLAT_OK);
   uint32_t w, h;
   PlatSurfaceSize(primary, &w, &h);
-  EXPECT_EQ(w, 640u);
-  EXPECT_EQ(h, 480u);
+  EXPECT_EQ(w, static_cast<uint32_t>(W));
+  EXPECT_EQ(h, static_cast<uint32_t>(H));
   PlatSurface* tile = Plain(4, 4, 32);
   PlatSurfaceFill(tile, nullptr, 0x00FF00);
-  PlatRect to{638, 478, 642, 482};
+  PlatRect to{W - 2, H - 2, W + 2, H + 2};
   EXPECT_EQ(PlatSurfaceBlt(primary, &to, tile, nullptr), PLATERR_INVALIDRECT);
   PlatClipper* clipper = nullptr;
   ASSERT_EQ(PlatCreateClipper(dd, &clipper), PLAT_OK);
@@ -142,27 +143,27 @@ TEST_F(PlatformDisplayTest, FlipChainsSwapAndTheClipperKeepsCopiesInTheWindow) {
   EXPECT_EQ(PlatPresentCount(), shown + 1);
   const uint32_t* frame;
   ASSERT_TRUE(PlatLastPresented(&w, &h, &frame));
-  EXPECT_EQ(frame[479 * 640 + 639], 0x00FF00u);
-  EXPECT_EQ(frame[477 * 640 + 637], 0u);
+  EXPECT_EQ(frame[(H - 1) * W + W - 1], 0x00FF00u);
+  EXPECT_EQ(frame[(H - 3) * W + W - 3], 0u);
 }
 
 TEST_F(PlatformDisplayTest, ModesAndTheCard) {
-  int counts[2] = {0, 0};  // all modes, 640 x 480 at 8 bits
+  int counts[2] = {0, 0};  // all modes, the screen layout's size at 8 bits
   PlatDisplayEnumModes(
       dd, PLAT_ENUMMODES_STANDARDVGA,
       [](const PlatDisplayMode& m, void* user) {
         int* n = static_cast<int*>(user);
         ++n[0];
-        if (m.format.bitCount == 8 && m.width == 640 && m.height == 480) ++n[1];
+        if (m.format.bitCount == 8 && m.width == PLAT_LAYOUT_WIDTH && m.height == PLAT_LAYOUT_HEIGHT) ++n[1];
         return true;
       },
       counts);
   EXPECT_GE(counts[0], 10);
   EXPECT_EQ(counts[1], 1);
-  EXPECT_EQ(PlatDisplaySetMode(dd, 640, 480, 16, 0, 0), PLATERR_NOEXCLUSIVEMODE);
+  EXPECT_EQ(PlatDisplaySetMode(dd, PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 16, 0, 0), PLATERR_NOEXCLUSIVEMODE);
   PlatDisplaySetCooperativeLevel(dd, PLAT_COOP_FULLSCREEN | PLAT_COOP_EXCLUSIVE);
-  EXPECT_EQ(PlatDisplaySetMode(dd, 640, 480, 16, 0, 0), PLAT_OK);
-  EXPECT_EQ(PlatDisplaySetMode(dd, 641, 480, 16, 0, 0), PLATERR_UNSUPPORTEDMODE);
+  EXPECT_EQ(PlatDisplaySetMode(dd, PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 16, 0, 0), PLAT_OK);
+  EXPECT_EQ(PlatDisplaySetMode(dd, PLAT_LAYOUT_WIDTH + 1, PLAT_LAYOUT_HEIGHT, 16, 0, 0), PLATERR_UNSUPPORTEDMODE);
   EXPECT_EQ(PlatDisplayInitialize(nullptr, nullptr), PLATERR_INVALIDPARAMS);
 }
 

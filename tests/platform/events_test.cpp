@@ -48,14 +48,18 @@ TEST_F(EngineTest, ScriptEventsArriveWhenDue) {
 }
 
 TEST_F(EngineTest, BadScriptLinesAreRefused) {
-  struct Case {
-    const char* text;
-    const char* error;
+  const std::string outside = "position outside " + std::to_string(PLAT_LAYOUT_WIDTH) + " x " +
+                              std::to_string(PLAT_LAYOUT_HEIGHT);
+  const struct Case {
+    std::string text;
+    std::string error;
   } cases[] = {
       {"key Escape\n", "line 1: expected a tick count"},
       {"10\n", "line 1: expected an event"},
       {"\n10 key Nokey\n", "line 2: unknown key"},
-      {"10 move 640 10\n", "line 1: position outside 640 x 480"},
+      {"10 move " + std::to_string(PLAT_LAYOUT_WIDTH) + " 10\n", "line 1: " + outside},
+      {"10 click 10 " + std::to_string(PLAT_LAYOUT_HEIGHT) + "\n", "line 1: " + outside},
+      {"10 click -1 10\n", "line 1: " + outside},
       {"10 click 5\n", "line 1: expected X Y"},
       {"10 jump\n", "line 1: unknown event"},
       {"-1 close\n", "line 1: tick out of range"},

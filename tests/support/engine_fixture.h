@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "clubsim/clubsvc.h"
 #include "engine/compress.h"
 #include "engine/debug.h"
 #include "engine/dxdraw.h"
@@ -15,28 +16,20 @@
 #include "engine/mem_win.h"
 #include "engine/onexit.h"
 #include "engine/pakfile.h"
-#include "engine/reset.h"
 #include "engine/poll.h"
+#include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 
+// Every module back to its start state, layer by layer, then the virtual
+// clock (test set-up, not a reset).
 inline void ResetEngine() {
-  PlatReset();
-  PlatUseVirtualClock(true);
-  DebugReset();
-  OnExitReset();
-  PollReset();
-  TimerReset();
-  WinReset();
-  PakFileReset();
-  CompressReset();
-  MemoryReset();
-  GfxReset();
-  DDrawReset();
-  KeyboardReset();
-  MouseReset();
   ResetAllModules();
+  // Until pakfile.cpp and clubsvc.cpp register their own resets.
+  PakFileReset();
+  ClubServices_Reset();
+  PlatUseVirtualClock(true);
 }
 
 // Death tests match what the dying process wrote on standard error; the

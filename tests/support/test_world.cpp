@@ -1,21 +1,13 @@
 #include "support/test_world.h"
 
-#include "clubsim/squadlist.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
 
-void ResetWorld() {
-  SeasonState_Reset();
-  Clubs_Reset();
-  Players_Reset();
-  Lists_Reset();
-  PlayerStats_Reset();
-  SquadList_Reset();
-  ClubServices_Reset();
-}
+// The world modules register their resets like every other module.
+void ResetWorld() { ResetEngine(); }
 
 namespace {
 

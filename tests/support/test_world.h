@@ -1,6 +1,7 @@
 // A small world in known states, for the tests of the world and of the code
-// built on it. ResetWorld() empties every world table; BuildTestWorld() then
-// makes the clubs and players below (game country England, 1999, day 0).
+// built on it. ResetWorld() puts every module back to its start state, the
+// world tables empty; BuildTestWorld() then makes the clubs and players below
+// (game country England, 1999, day 0).
 #pragma once
 
 #include <cstdint>

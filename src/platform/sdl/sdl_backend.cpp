@@ -34,14 +34,14 @@ intptr_t MouseLParam(int x, int y) {
   return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
 }
 
-// Window pixels to the 640 x 480 layout.
+// Window pixels to the screen layout.
 void ToLayout(int wx, int wy, int* x, int* y) {
-  int w = 640, h = 480;
+  int w = PLAT_LAYOUT_WIDTH, h = PLAT_LAYOUT_HEIGHT;
   if (gSdl.window) SDL_GetWindowSize(gSdl.window, &w, &h);
-  if (w <= 0) w = 640;
-  if (h <= 0) h = 480;
-  *x = wx * 640 / w;
-  *y = wy * 480 / h;
+  if (w <= 0) w = PLAT_LAYOUT_WIDTH;
+  if (h <= 0) h = PLAT_LAYOUT_HEIGHT;
+  *x = wx * PLAT_LAYOUT_WIDTH / w;
+  *y = wy * PLAT_LAYOUT_HEIGHT / h;
 }
 
 void PostKey(const SDL_KeyboardEvent& key, bool up) {
