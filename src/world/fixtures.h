@@ -134,10 +134,13 @@ int16_t Fixture_CountClubGamesPlayed(int32_t club);
 // of the last two cups, 117 for a friendly, -1 for a league-stage code or none.
 int16_t Fixture_GetClubNextCupIndex(int32_t club);
 int16_t Player_IsCupTiedForNextMatch(int16_t player);
-// Substitutes allowed in the club's next competitive fixture; 5 when none.
+// Substitutes allowed in the club's next competitive fixture (the super cup
+// passed over): its division's for a league-stage code, the cup round's for
+// a cup code (255 for a cup the country does not have); 5 when none.
 int16_t Fixture_GetNextMatchBenchSize(int32_t club);
 
 // ---- today's order ----
+// Mixes today's fixtures (code 118 left in place) with 100 random swaps.
 void Fixture_ShuffleToday();
 // Brings the human club's group of today's fixtures to the front of the day,
 // its own match last in the group; 1 when it reordered, else 0.
@@ -149,6 +152,9 @@ int Fixture_OrderTodayForHumanClub();
 void Fixture_ArrangeFriendlies(int32_t club, int32_t country);
 // 0 when the club has any fixture from today to today + 13, else 1.
 int Fixture_CanArrangeFriendly(int32_t club);
+// The game country's pre-season friendlies on days 10-23: a computer-run
+// club of divisions 0-2 at home to a computer-run club at most two divisions
+// away with a squad of 18, neither with another friendly within two days.
 void Fixture_AddPreSeasonFriendlies();
 
 // ---- debugging ----
@@ -160,7 +166,10 @@ void Debug_CheckFixtures();
 // Recounts fields 0-11 of every row from the played league fixtures up to
 // and including the given day.
 void LeagueTable_Rebuild(int32_t day);
+// LeagueMovement of every club from its overall rank before and after the
+// division's last league day before today (the tables are left as today's).
 void LeagueTable_UpdateMovement(int32_t division);
+// DivisionClubLists afresh from the clubs' divisions.
 void DivisionClubs_Build();
 int16_t DivisionClubs_Get(int division, int place);
 
