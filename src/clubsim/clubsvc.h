@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "world/source_records.h"
+
 // The exit code of FatalExit: the program stopped on a broken world invariant.
 constexpr int FATAL_EXIT_CODE = 3;
 
@@ -15,8 +17,7 @@ constexpr int FATAL_EXIT_CODE = 3;
 
 // The source club records of the static database (57 bytes each), which the
 // new-game set-up loads; InitClubStands reads the ground capacity from them.
-constexpr int NUM_SOURCE_CLUBS = 1200;
-constexpr int SOURCE_CLUB_RECORD_SIZE = 57;
+constexpr int NUM_SOURCE_CLUBS = NUM_DB_CLUBS;
 void SetSourceClubRecords(const uint8_t* records, int count);
 
 // Lays out the four stands of a club from the ground capacity of its source

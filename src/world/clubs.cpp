@@ -8,6 +8,7 @@
 #include "clubsim/squadlist.h"
 #include "engine/reset.h"
 #include "season/seasonstate.h"
+#include "world/fixtures.h"
 #include "world/nationality.h"
 #include "world/players.h"
 #include "world/recordbits.h"
@@ -20,7 +21,6 @@ namespace {
 
 struct ClubsState {
   uint8_t seasonMarks[NUM_FULL_CLUBS * CLUB_MARK_SIZE];
-  int16_t dbIds[NUM_GAME_COUNTRIES][NUM_CLUBS];
 };
 ClubsState gClubs;
 
@@ -242,8 +242,47 @@ uint8_t* HistoryBlock(int16_t club, int block) {
   return r + CLUB_HISTORY_OFFSET + CLUB_HISTORY_SIZE * block;
 }
 
+constexpr int HISTORY_FIGURES = 12;  // six int16 after the twelve monthly positions
 constexpr int HISTORY_AVG_ATT = 24;
 constexpr int HISTORY_SCORERS = 28;
+constexpr int HISTORY_CUPS = 48;
+static_assert(HISTORY_CUPS + CLUB_CUP_ENTRIES * CLUB_CUP_ENTRY_SIZE == CLUB_HISTORY_SIZE);
+
+enum SeasonFigure { FIGURE_POINTS, FIGURE_PLAYED, FIGURE_WON, FIGURE_DRAWN, FIGURE_FOR, FIGURE_AGAINST };
+
+void StoreSeasonFigure(int16_t club, int block, SeasonFigure figure) {
+  uint8_t* h = HistoryBlock(club, block);
+  if (!h) return;  // no full record, so club is one of 0-249
+  const LeagueTableRow& r = LeagueTable[club];
+  int32_t value = 0;
+  switch (figure) {
+    case FIGURE_POINTS: value = r.points; break;
+    case FIGURE_PLAYED: value = r.played; break;
+    case FIGURE_WON: value = r.homeWon + r.awayWon; break;
+    case FIGURE_DRAWN: value = r.homeDrawn + r.awayDrawn; break;
+    case FIGURE_FOR: value = r.homeFor + r.awayFor; break;
+    case FIGURE_AGAINST: value = r.homeAgainst + r.awayAgainst; break;
+  }
+  StoreI16(h + HISTORY_FIGURES + 2 * figure, value);
+}
+
+// The club's first fixture of cup k in list order, written into the entry.
+void StoreCupResult(int16_t club, uint8_t* entry, int cup) {
+  if (!entry) return;
+  const int first = COMP_CUP_FIRST + COMP_CUP_CODES * cup, last = first + COMP_CUP_CODES - 1;
+  for (int16_t n = 0; n < NUM_FIXTURES; ++n) {
+    int16_t code = Fixture_GetCompetition(n);
+    if (Fixture_GetDay(n) == FIXTURE_EMPTY_DAY || code < first || code > last) continue;
+    int16_t home = Fixture_GetHomeClub(n), away = Fixture_GetAwayClub(n);
+    if (home != club && away != club) continue;
+    StoreI32(entry, code);
+    StoreI32(entry + 4, Fixture_GetHomeGoals(n));
+    StoreI32(entry + 8, Fixture_GetAwayGoals(n));
+    StoreI32(entry + 12, Fixture_GetShootoutFlag(n));
+    StoreI32(entry + 16, home == club ? away : home);
+    return;
+  }
+}
 
 }  // namespace
 
@@ -258,8 +297,6 @@ void Clubs_Reset() {
                     static_cast<int16_t>(club < NUM_FULL_CLUBS ? club : NUM_CLUBS + club - NUM_FULL_CLUBS));
   MoneyPool = MONEY_POOL_START;
   std::memset(gClubs.seasonMarks, 0, sizeof gClubs.seasonMarks);
-  for (auto& country : gClubs.dbIds)
-    for (int club = 0; club < NUM_CLUBS; ++club) country[club] = static_cast<int16_t>(club);
 }
 REGISTER_RESET(RESET_WORLD, Clubs_Reset);
 
@@ -286,15 +323,6 @@ MinorClubRecord* Club_GetMinorRecord(int16_t club) {
   int16_t entry = ClubSlotMap_Get(club);
   if (entry < NUM_CLUBS || entry >= NUM_CLUBS + NUM_MINOR_CLUBS) return nullptr;
   return &MinorClubsBlock.minorClubs[entry - NUM_CLUBS];
-}
-
-int16_t Club_GetDbId(int16_t club) {
-  if (club < 0 || club >= NUM_CLUBS || GameCountry < 0 || GameCountry >= NUM_GAME_COUNTRIES) return club;
-  return gClubs.dbIds[static_cast<int>(GameCountry)][club];
-}
-
-void Club_SetDbId(int country, int16_t club, int16_t dbId) {
-  if (country >= 0 && country < NUM_GAME_COUNTRIES && club >= 0 && club < NUM_CLUBS) gClubs.dbIds[country][club] = dbId;
 }
 
 // ---- the balance and the money pool ----
@@ -618,6 +646,36 @@ int16_t Club_GetMonthLeaguePos(int16_t club, int block, int month) {
   }
   const uint8_t* h = HistoryBlock(club, block);
   return h && month >= 0 && month < 12 ? h[month] : 0;
+}
+
+void Club_StoreSeasonPoints(int16_t club, int block) { StoreSeasonFigure(club, block, FIGURE_POINTS); }
+void Club_StoreSeasonPlayed(int16_t club, int block) { StoreSeasonFigure(club, block, FIGURE_PLAYED); }
+void Club_StoreSeasonWon(int16_t club, int block) { StoreSeasonFigure(club, block, FIGURE_WON); }
+void Club_StoreSeasonDrawn(int16_t club, int block) { StoreSeasonFigure(club, block, FIGURE_DRAWN); }
+void Club_StoreSeasonGoalsFor(int16_t club, int block) { StoreSeasonFigure(club, block, FIGURE_FOR); }
+void Club_StoreSeasonGoalsAgainst(int16_t club, int block) { StoreSeasonFigure(club, block, FIGURE_AGAINST); }
+
+void Club_StoreCup0Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 0); }
+void Club_StoreCup1Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 1); }
+void Club_StoreCup2Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 2); }
+void Club_StoreCup3Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 3); }
+void Club_StoreCup4Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 4); }
+void Club_StoreCup5Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 5); }
+void Club_StoreCup6Result(int16_t club, uint8_t* entry) { StoreCupResult(club, entry, 6); }
+
+void Club_StoreAllCupResults(int16_t club, uint8_t* entries) {
+  if (!entries) return;
+  Club_StoreCup0Result(club, entries);
+  Club_StoreCup1Result(club, entries + CLUB_CUP_ENTRY_SIZE);
+  Club_StoreCup2Result(club, entries + 2 * CLUB_CUP_ENTRY_SIZE);
+  Club_StoreCup3Result(club, entries + 3 * CLUB_CUP_ENTRY_SIZE);
+  Club_StoreCup4Result(club, entries + 4 * CLUB_CUP_ENTRY_SIZE);
+  Club_StoreCup5Result(club, entries + 5 * CLUB_CUP_ENTRY_SIZE);
+  Club_StoreCup6Result(club, entries + 6 * CLUB_CUP_ENTRY_SIZE);
+}
+
+void Club_StoreSeasonCupResults(int16_t club, int block) {
+  if (uint8_t* h = HistoryBlock(club, block)) Club_StoreAllCupResults(club, h + HISTORY_CUPS);
 }
 
 void Club_SetSeasonAvgAtt(int16_t club, int block, int32_t attendance) {

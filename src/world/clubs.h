@@ -36,11 +36,6 @@ int16_t GetClubRecordSlot(int16_t club);
 // The club's minor record, or null.
 MinorClubRecord* Club_GetMinorRecord(int16_t club);
 
-// The database club number of a world club in the game country's club table;
-// 250 and above pass unchanged.
-int16_t Club_GetDbId(int16_t club);
-void Club_SetDbId(int country, int16_t club, int16_t dbId);
-
 // Adds an amount to a league club's balance (game country, division 0-5,
 // full record; the result not below 0, and whatever the full balance field
 // cannot hold goes to the pool); every other club's side of a payment, and
@@ -250,6 +245,14 @@ constexpr int CLUB_HISTORY_SIZE = 188;
 constexpr int CLUB_TOP_SCORERS = 5;
 void Club_SetMonthLeaguePos(int16_t club, int block, int32_t position, int month);
 int16_t Club_GetMonthLeaguePos(int16_t club, int block, int month);
+// The season's league figures from the club's league-table row: points,
+// played, won, drawn, goals for and against (home and away together).
+void Club_StoreSeasonPoints(int16_t club, int block);
+void Club_StoreSeasonPlayed(int16_t club, int block);
+void Club_StoreSeasonWon(int16_t club, int block);
+void Club_StoreSeasonDrawn(int16_t club, int block);
+void Club_StoreSeasonGoalsFor(int16_t club, int block);
+void Club_StoreSeasonGoalsAgainst(int16_t club, int block);
 void Club_SetSeasonAvgAtt(int16_t club, int block, int32_t attendance);
 int32_t Club_GetSeasonAvgAtt(int block, int16_t club);
 void Club_StoreSeasonTopScorers(int16_t club, int block);
@@ -258,6 +261,24 @@ int16_t Club_GetSeasonTopScorerGoals(int16_t club, int block, int entry);
 // Fills each of the five (player, goals) entries whose player is -1 with the
 // club's best remaining scorer (most goals, no goalkeepers, each player once).
 void Club_CollectTopScorers(int16_t club, uint8_t* entries);
+
+// The club's tie in each cup competition 0-6: one entry of five int32
+// (competition code, home goals, away goals, shoot-out flag, opponent) from
+// the club's first fixture in the cup in list order; an entry stays as it was
+// when the club has no fixture in that cup.
+constexpr int CLUB_CUP_ENTRY_SIZE = 20;
+constexpr int CLUB_CUP_ENTRIES = 7;
+void Club_StoreCup0Result(int16_t club, uint8_t* entry);
+void Club_StoreCup1Result(int16_t club, uint8_t* entry);
+void Club_StoreCup2Result(int16_t club, uint8_t* entry);
+void Club_StoreCup3Result(int16_t club, uint8_t* entry);
+void Club_StoreCup4Result(int16_t club, uint8_t* entry);
+void Club_StoreCup5Result(int16_t club, uint8_t* entry);
+void Club_StoreCup6Result(int16_t club, uint8_t* entry);
+// All seven into a caller's 140 bytes of entries.
+void Club_StoreAllCupResults(int16_t club, uint8_t* entries);
+// All seven into the history block.
+void Club_StoreSeasonCupResults(int16_t club, int block);
 
 // The club marks of the club screens, one 6-byte entry per full record: a
 // mark and its previous value (bytes), then the previous average attendance.

@@ -29,6 +29,20 @@ struct CountryDivisionTables {
 };
 extern const CountryDivisionTables CountryDivisionInfo;
 
+// The league rules of each division: the tie-break of the table order (0 goal
+// difference then goals scored, 1 goals scored then goal difference, any
+// other value none), the points for a win and the substitutes allowed.
+struct DivisionRule {
+  int8_t tieBreak;
+  int8_t winPoints;  // 0 for a division the country does not have
+  int8_t substitutes;
+};
+static_assert(sizeof(DivisionRule) == 3);
+extern const DivisionRule DivisionRules[NUM_GAME_COUNTRIES][NUM_DIVISIONS];
+
+// Friendlies arranged between the league's computer-run clubs before a season.
+extern const int16_t PreSeasonFriendlyCount[NUM_GAME_COUNTRIES];
+
 // Rounds of cup competitions 0-6 per game country (0 = no such cup).
 extern const int16_t CupRoundsTable[NUM_GAME_COUNTRIES][NUM_CUP_COMPETITIONS];
 

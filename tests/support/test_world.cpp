@@ -5,6 +5,7 @@
 #include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
+#include "world/static_country.h"
 
 // The world modules register their resets like every other module.
 void ResetWorld() { ResetEngine(); }
@@ -60,4 +61,23 @@ void BuildTestWorld() {
   MakePlayer(kMidfielder, kLeagueClub, 7, 5, 200, 35);
   MakePlayer(kItalian, kForeignClub, 10, 2, 500, 30);
   MakePlayer(kFreeAgent, PLAYER_CLUB_FREE_AGENT, 6, 1, 0, 20);
+}
+
+void BuildLeagueWorld() {
+  GameCountry = 0;
+  for (int country = 0, start = 0; country < NUM_LIST_COUNTRIES; ++country) {
+    const int size = CountryBlockSize(0, country);
+    for (int16_t club = static_cast<int16_t>(start); club < start + size && club < NUM_CLUBS; ++club)
+      MakeClub(club, country, 0, 30, 100000, 0);
+    start += size;
+  }
+  for (int division = 0; division <= NUM_DIVISIONS; ++division) {
+    const int end = division < NUM_DIVISIONS ? DivisionBlockStart(0, division + 1) : CountryBlockSize(0, 0);
+    for (int16_t club = static_cast<int16_t>(DivisionBlockStart(0, division)); club < end; ++club)
+      Club_SetDivision(club, division);
+  }
+
+  PlayerCount = tw::kLeagueClubs * tw::kLeagueSquad;
+  PlayerTotalCount = PlayerCount;
+  for (int16_t p = 0; p < PlayerCount; ++p) MakePlayer(p, p / tw::kLeagueSquad, p % 13, 0, 100, 40);
 }

@@ -29,10 +29,22 @@ constexpr int16_t kItalian = 6;       // Italian forward of club 3, wage 500
 constexpr int16_t kFreeAgent = 7;     // free agent (club 254), no wage
 constexpr int16_t kPlayerCount = 8;
 
+// The league world (BuildLeagueWorld): England as a new game lays out its
+// clubs. Clubs 0-123 are English: 0-113 the league with full records, in the
+// divisions of their club-list blocks (0-19 division 0, 20-43 division 1,
+// 44-67 division 2, 68-91 division 3, 92-113 division 4), 114-123 outside
+// the league (division 6); clubs 124-249 belong to the countries of their
+// club-list blocks (division 0). Every club is computer-run with reputation
+// 30. Each league club c has kLeagueSquad players, c * kLeagueSquad to
+// c * kLeagueSquad + 17, all available (wage 100).
+constexpr int kLeagueSquad = 18;
+constexpr int16_t kLeagueClubs = 114;
+
 }  // namespace tw
 
 void ResetWorld();
 void BuildTestWorld();
+void BuildLeagueWorld();
 
 class WorldTest : public EngineTest {
  protected:
@@ -40,6 +52,19 @@ class WorldTest : public EngineTest {
     EngineTest::SetUp();
     ResetWorld();
     BuildTestWorld();
+  }
+  void TearDown() override {
+    ResetWorld();
+    EngineTest::TearDown();
+  }
+};
+
+class LeagueWorldTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    ResetWorld();
+    BuildLeagueWorld();
   }
   void TearDown() override {
     ResetWorld();

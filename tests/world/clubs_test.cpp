@@ -11,6 +11,7 @@
 #include "support/test_world.h"
 #include "world/players.h"
 #include "world/recordbits.h"
+#include "world/static_clubs.h"
 
 namespace {
 
@@ -403,12 +404,13 @@ TEST_F(ClubHistoryTest, RecordFeesAreKeptInHundreds) {
 }
 
 TEST_F(ClubHistoryTest, ARecordBuyStoresTheSellersDatabaseNumberAndRaisesThePlayer) {
-  Club_SetDbId(0, tw::kForeignClub, 901);
+  const uint32_t sellerDbId = static_cast<uint32_t>(CountryClubList[0][tw::kForeignClub]);
+  ASSERT_NE(sellerDbId, static_cast<uint32_t>(tw::kForeignClub));
   const uint8_t* r = Club_GetFullRecord(tw::kHumanClub)->bytes;
   Player_SetReputation(tw::kItalian, 61);
   Club_SetRecordBuy(tw::kHumanClub, tw::kItalian, 30000, tw::kForeignClub);
   EXPECT_EQ(Club_GetRecordBuy(tw::kHumanClub), 3000000);
-  EXPECT_EQ(GetBits(r, {32, 4, 16}), 901u);
+  EXPECT_EQ(GetBits(r, {32, 4, 16}), sellerDbId);
   EXPECT_EQ(GetBits(r, {28, 11, 14}), static_cast<uint32_t>(Player_GetSurname(tw::kItalian)));
   EXPECT_EQ(Player_GetReputation(tw::kItalian), 63);
 
