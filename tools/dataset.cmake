@@ -19,6 +19,14 @@
 # (generator tools are tools/*.cpp, so each is already a target of its own
 # name). Put generators between the two markers below.
 
+# The one seed of the generated data set. Tests that need it read it from the
+# environment (GAFFERON_DATASET_SEED, set by tests/CMakeLists.txt); the golden
+# digests in tests/golden/ hold for the default.
+set(GAFFERON_DATASET_SEED 2000 CACHE STRING "Seed of the generated world database in the game's data set")
+if(NOT GAFFERON_DATASET_SEED MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "GAFFERON_DATASET_SEED must be a number, not '${GAFFERON_DATASET_SEED}'")
+endif()
+
 set(GAFFERON_DATASET_DIR ${CMAKE_BINARY_DIR}/dataset)
 set(GAFFERON_DATASET_HD_DIR ${GAFFERON_DATASET_DIR}/hd)
 set(GAFFERON_DATASET_CD_DIR ${GAFFERON_DATASET_DIR}/cd)
@@ -27,11 +35,15 @@ set(GAFFERON_DATASET_CD_GENERATED)
 file(MAKE_DIRECTORY ${GAFFERON_DATASET_HD_DIR} ${GAFFERON_DATASET_CD_DIR})
 
 # ---- generators --------------------------------------------------------------
-# The world's source database: clubs, players and surnames, from a fixed seed.
+# The world's source database: clubs, players and surnames, from the seed.
+# The seed is written to a file of its own (rewritten only when it changes),
+# so a new seed regenerates the world.
+set(GAFFERON_DATASET_SEED_FILE ${GAFFERON_DATASET_DIR}/seed.txt)
+file(CONFIGURE OUTPUT ${GAFFERON_DATASET_SEED_FILE} CONTENT "${GAFFERON_DATASET_SEED}\n" @ONLY)
 add_custom_command(
   OUTPUT ${GAFFERON_DATASET_HD_DIR}/stats/totstat.dat ${GAFFERON_DATASET_HD_DIR}/stats/names.dat
-  COMMAND gendata --seed 2000 --out ${GAFFERON_DATASET_HD_DIR}
-  DEPENDS gendata
+  COMMAND gendata --seed ${GAFFERON_DATASET_SEED} --out ${GAFFERON_DATASET_HD_DIR}
+  DEPENDS gendata ${GAFFERON_DATASET_SEED_FILE}
   COMMENT "Generating the world database"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/stats/totstat.dat

@@ -1,17 +1,13 @@
 // Debug channels, trace lines, aborts and fatal errors.
 #include "engine/debug.h"
 
-#include <strings.h>
-
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 #include "engine/onexit.h"
 #include "engine/reset.h"
+#include "engine/strcase.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 
@@ -59,9 +55,9 @@ void DebugReset() {
 REGISTER_RESET(RESET_ENGINE, DebugReset);
 
 int DebugLevelStr2Value(const char* name) {
-  if (strcasecmp(name, "all") == 0) return DEBUG_ALL;
+  if (StrICmp(name, "all") == 0) return DEBUG_ALL;
   for (int i = 0; i < DEBUG_NUM_CHANNELS; ++i)
-    if (strcasecmp(name, gDebug.channels[i].name) == 0) return i;
+    if (StrICmp(name, gDebug.channels[i].name) == 0) return i;
   ABORT("DebugLevelStr2Value(): failed to find debug level");
 }
 
@@ -146,40 +142,11 @@ void DebugHexDump(const void* data, int length) {
   std::printf("\n");
 }
 
-namespace {
-
-// Whether [address, address + size) lies in mappings that allow every
-// permission letter asked for ("r", "rw", "rx"), as the kernel lists them.
-bool RangeMapped(const void* address, size_t size, const char* perms) {
-  uintptr_t lo = reinterpret_cast<uintptr_t>(address);
-  uintptr_t hi = lo + (size ? size : 1);
-  if (hi < lo) return false;
-  std::ifstream maps("/proc/self/maps");
-  std::string line;
-  uintptr_t covered = lo;
-  // Mappings are listed in address order.
-  while (covered < hi && std::getline(maps, line)) {
-    std::istringstream in(line);
-    std::string range, p;
-    in >> range >> p;
-    size_t dash = range.find('-');
-    uintptr_t start = std::stoull(range.substr(0, dash), nullptr, 16);
-    uintptr_t end = std::stoull(range.substr(dash + 1), nullptr, 16);
-    if (end <= covered) continue;
-    if (start > covered) return false;
-    for (const char* q = perms; *q; ++q)
-      if (p.find(*q) == std::string::npos) return false;
-    covered = end;
-  }
-  return covered >= hi;
-}
-
-}  // namespace
 
 int DebugIsBadString(const char* text, int maxLength) {
   if (!text) return 1;
   for (int i = 0; i < maxLength; ++i) {
-    if (!RangeMapped(text + i, 1, "r")) return 1;
+    if (!PlatMemoryAccessible(text + i, 1, PLAT_MEM_READ)) return 1;
     if (text[i] == 0) break;
   }
   return 0;
@@ -187,10 +154,10 @@ int DebugIsBadString(const char* text, int maxLength) {
 
 int DebugIsBadMemory(const void* address, int size) {
   if (!address || size < 0) return 1;
-  return RangeMapped(address, static_cast<size_t>(size), "rw") ? 0 : 1;
+  return PlatMemoryAccessible(address, static_cast<size_t>(size), PLAT_MEM_READ | PLAT_MEM_WRITE) ? 0 : 1;
 }
 
 int DebugIsBadCode(const void* address) {
   if (!address) return 1;
-  return RangeMapped(address, 1, "rx") ? 0 : 1;
+  return PlatMemoryAccessible(address, 1, PLAT_MEM_READ | PLAT_MEM_EXECUTE) ? 0 : 1;
 }

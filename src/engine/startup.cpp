@@ -1,10 +1,7 @@
 // Start-up and shutdown.
 #include "engine/startup.h"
 
-#include <strings.h>
-
 #include <bit>
-
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -18,6 +15,7 @@
 #include "engine/poll.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
+#include "engine/strcase.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "generic/gamesound.h"
@@ -92,13 +90,13 @@ int WinMain(WinHandle instance, WinHandle, const char* commandLine, int) {
   bool logging = false;
   for (int i = 1; i < wordCount; ++i) {
     const char* w = gWords[i];
-    if (strcasecmp(w, "-window") == 0) {
+    if (StrICmp(w, "-window") == 0) {
       WindowFlags |= 1;
-    } else if (strcasecmp(w, "-fullscreen") == 0) {
+    } else if (StrICmp(w, "-fullscreen") == 0) {
       WindowFlags &= ~1u;
-    } else if (strcasecmp(w, "-debug") == 0) {
+    } else if (StrICmp(w, "-debug") == 0) {
       if (i + 1 < wordCount) DebugProcessDebugString(gWords[i + 1]);
-    } else if (strcasecmp(w, "-log") == 0) {
+    } else if (StrICmp(w, "-log") == 0) {
       std::freopen("stdout.log", "w", stdout);
       std::freopen("stderr.log", "w", stderr);
       std::setvbuf(stdout, nullptr, _IONBF, 0);
@@ -148,7 +146,7 @@ void InitialisePC(int wordCount, char** words) {
 
   int no3d = 0;
   for (int i = 1; i < wordCount; ++i)
-    if (strcasecmp(words[i], "-no3d") == 0) no3d = 1;
+    if (StrICmp(words[i], "-no3d") == 0) no3d = 1;
   VideoInit(no3d);
 
   std::snprintf(gCDRootPath, sizeof gCDRootPath, "%c:\\", GetCDDrive());

@@ -49,6 +49,12 @@ void PlatSpinHint();
 enum { PLAT_MB_OK = 0, PLAT_MB_ICONERROR = 0x10 };
 int PlatMessageBox(const char* caption, const char* text, unsigned type);
 
+// Whether every byte of [address, address + size) is mapped into the process
+// with all the access asked for (a size of 0 asks about the one byte at
+// address). Linux answers from /proc/self/maps; no memory is touched.
+enum { PLAT_MEM_READ = 1, PLAT_MEM_WRITE = 2, PLAT_MEM_EXECUTE = 4 };
+bool PlatMemoryAccessible(const void* address, size_t size, unsigned access);
+
 // ---------------------------------------------------------------------------
 // Files: DOS-style paths on the Linux file system
 // ---------------------------------------------------------------------------

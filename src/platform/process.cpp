@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <string>
 #include <thread>
 
 std::string PlatModulePath() {
@@ -63,4 +65,32 @@ void PlatExit(int code) {
 void PlatSpinHint() {
   static uint32_t spins = 0;
   if (PlatVirtualAutoAdvance() && (++spins & 16383) == 0) PlatVirtualAdvance(1);
+}
+
+bool PlatMemoryAccessible(const void* address, size_t size, unsigned access) {
+  const uintptr_t lo = reinterpret_cast<uintptr_t>(address);
+  const uintptr_t hi = lo + (size ? size : 1);
+  if (hi < lo) return false;
+  // The kernel lists the mappings in address order, one a line:
+  // "start-end perms offset device inode path", addresses in hex.
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  uintptr_t covered = lo;
+  while (covered < hi && std::getline(maps, line)) {
+    const char* text = line.c_str();
+    char* end = nullptr;
+    const unsigned long long start = std::strtoull(text, &end, 16);
+    if (end == text || *end != '-') continue;
+    const char* rest = end + 1;
+    const unsigned long long stop = std::strtoull(rest, &end, 16);
+    if (end == rest || *end != ' ' || std::strlen(end + 1) < 3) continue;
+    const char* perms = end + 1;
+    if (stop <= covered) continue;
+    if (start > covered) return false;  // a hole before the range is covered
+    if (((access & PLAT_MEM_READ) && perms[0] != 'r') || ((access & PLAT_MEM_WRITE) && perms[1] != 'w') ||
+        ((access & PLAT_MEM_EXECUTE) && perms[2] != 'x'))
+      return false;
+    covered = static_cast<uintptr_t>(stop);
+  }
+  return covered >= hi;
 }

@@ -1,5 +1,7 @@
 #include "engine/timerint.h"
 
+#include <chrono>
+#include <cstdint>
 #include <thread>
 
 #include "support/engine_fixture.h"
@@ -48,22 +50,33 @@ TEST_F(EngineTest, TimerMisuseIsFatal) {
       "InitTimerInterrupt\\(\\): Cannot set timer interrupt if already running");
 }
 
+// The real clock on a machine that may be busy: ticks can come late, never
+// early. They only move forward, they never count more 10 ms boundaries than
+// have passed since the timer started (plus the one in progress), and they
+// keep coming; only the wait for them has a (generous) limit.
 TEST(RealClock, TicksFollowWallTime) {
+  using std::chrono::milliseconds;
+  using std::chrono::steady_clock;
   ResetEngine();
   PlatUseVirtualClock(false);
   WinInit(nullptr, "Gafferon test", 1);
+  const auto started = steady_clock::now();
   InitTimerInterrupt();
-  auto start = std::chrono::steady_clock::now();
-  uint32_t t0 = TimerTicks;
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  uint32_t passed = TimerTicks - t0;
-  auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  const uint32_t first = TimerTicks;
+  uint32_t last = first;
+  const auto deadline = steady_clock::now() + std::chrono::seconds(60);
+  while (last - first < 20 && steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(milliseconds(5));
+    const uint32_t now = TimerTicks;
+    const int64_t boundaries =
+        std::chrono::duration_cast<milliseconds>(steady_clock::now() - started).count() / 10 + 1;
+    EXPECT_GE(now, last) << "the tick count went back";
+    EXPECT_LE(static_cast<int64_t>(now), boundaries) << "ticks ran ahead of the wall clock";
+    if (now < last || static_cast<int64_t>(now) > boundaries) break;
+    last = now;
+  }
   ClearTimerInterrupt();
-  // One tick per 10 ms of wall time, give or take the tick in progress at
-  // each end and a callback still on its way.
-  int64_t expected = elapsed.count() / 10;
-  EXPECT_GE(static_cast<int64_t>(passed), expected - 3);
-  EXPECT_LE(static_cast<int64_t>(passed), expected + 1);
+  EXPECT_GE(last - first, 20u) << "the timer stopped ticking";
   ResetEngine();
 }
 

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The built data set holds the generated world database: the files in the
-# hard-disk pak are byte for byte what gendata writes for the build's seed.
+# hard-disk pak are byte for byte what gendata writes for the build's seed
+# (GAFFERON_DATASET_SEED in the environment, from tools/dataset.cmake).
 set -eu
+seed=${GAFFERON_DATASET_SEED:?GAFFERON_DATASET_SEED is not set}
 gendata=$1
 paktool=$2
 pak=$3
 dir=$4
 rm -rf "$dir" && mkdir -p "$dir" && cd "$dir"
-"$gendata" --seed 2000 --out fresh
+"$gendata" --seed "$seed" --out fresh
 "$paktool" cat "$pak" 'STATS\TOTSTAT.DAT' > totstat.dat
 "$paktool" cat "$pak" stats/names.dat > names.dat
 test "$(stat -c %s totstat.dat)" = 1568404

@@ -1,13 +1,16 @@
 #include "world/players.h"
 
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/rand.h"
 #include "season/seasonstate.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
+#include "world/lists.h"
 #include "world/recordbits.h"
 
 namespace {
@@ -244,12 +247,42 @@ TEST_F(PlayerRecordTest, OutOfRangeShirtsAndCupsEndTheProgram) {
   EXPECT_FATAL_EXIT(Player_GetCupTied(p, -1), "Trying to get cup of neg player");
 }
 
+// Every byte of the world tables a player setter could reach, and the
+// counts and money beside them.
+std::vector<uint8_t> WorldBytes() {
+  std::vector<uint8_t> all;
+  auto add = [&all](const void* p, size_t n) {
+    const uint8_t* b = static_cast<const uint8_t*>(p);
+    all.insert(all.end(), b, b + n);
+  };
+  add(PlayerRecords, sizeof PlayerRecords);
+  add(&MinorClubsBlock, sizeof MinorClubsBlock);
+  add(ClubRecords, sizeof ClubRecords);
+  add(&ClubSlots, sizeof ClubSlots);
+  add(ReservePool, sizeof ReservePool);
+  add(&MoneyPool, sizeof MoneyPool);
+  add(&PlayerCount, sizeof PlayerCount);
+  add(&PlayerTotalCount, sizeof PlayerTotalCount);
+  return all;
+}
+
 TEST_F(PlayerRecordTest, SettersThatIgnoreANegativePlayer) {
-  Player_SetPerf(-1, 50);
-  Player_SetManPrice(-1, 50);
-  Player_SetClub(-1, 50);
-  Player_SetReserveSlot(-1, 50);
-  SUCCEED();
+  struct {
+    const char* name;
+    std::function<void(int16_t)> set;
+  } setters[] = {
+      {"Perf", [](int16_t player) { Player_SetPerf(player, 50); }},
+      {"ManPrice", [](int16_t player) { Player_SetManPrice(player, 50); }},
+      {"Club", [](int16_t player) { Player_SetClub(player, 50); }},
+      {"ReserveSlot", [](int16_t player) { Player_SetReserveSlot(player, 50); }},
+  };
+  const std::vector<uint8_t> before = WorldBytes();
+  for (const auto& s : setters) {
+    for (int player : {-1, -2, -MAX_PLAYERS, int{INT16_MIN}}) {
+      s.set(static_cast<int16_t>(player));
+      EXPECT_TRUE(WorldBytes() == before) << s.name << " of player " << player << " changed the world";
+    }
+  }
 }
 
 TEST_F(PlayerRecordTest, ClearingGoalsClearsAssists) {
