@@ -15,14 +15,16 @@ constexpr int FATAL_EXIT_CODE = 3;
 // FATAL_EXIT_CODE, never 0: a script or test running the game sees the failure.
 [[noreturn]] void FatalExit();
 
-// The source club records of the static database (57 bytes each), which the
-// new-game set-up loads; InitClubStands reads the ground capacity from them.
-constexpr int NUM_SOURCE_CLUBS = NUM_DB_CLUBS;
+// The source club records of the static database (count records laid out as
+// in stats\totstat.dat, world/source_records.h), which the new-game set-up
+// loads; InitClubStands reads the ground capacity from them. The records stay
+// the caller's and must outlive their use.
 void SetSourceClubRecords(const uint8_t* records, int count);
 
 // Lays out the four stands of a club from the ground capacity of its source
-// club record; source NUM_SOURCE_CLUBS (or any record not loaded) stands for
-// none, a ground of no seats.
+// club record; source NUM_DB_CLUBS (or any record not loaded) stands for
+// none, a ground of no seats. A capacity outside 0 to MAX_SOURCE_CAPACITY is
+// taken as the nearer of the two.
 void InitClubStands(int16_t club, int16_t source);
 
 void ClubServices_Reset();

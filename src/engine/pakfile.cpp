@@ -9,10 +9,7 @@
 // Index files are untrusted input: the whole index is checked against its own
 // size and its data file's size before a single entry is taken, and a bad
 // index is an abort naming the file.
-#include "engine/bytes.h"
 #include "engine/pakfile.h"
-
-#include <sys/types.h>
 
 #include <algorithm>
 #include <cctype>
@@ -22,9 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/bytes.h"
 #include "engine/compress.h"
 #include "engine/debug.h"
 #include "engine/mem_win.h"
+#include "engine/reset.h"
 #include "platform/platform.h"
 
 #define ABORT_FILE "pakfile"
@@ -71,12 +70,52 @@ void AbortFormatted(int line, const char* format, ...) {
   AbortError(ABORT_FILE, line, message);
 }
 
-// Size of an open stream, which is left at its start. -1 when it cannot be told.
-int64_t StreamSize(FILE* f) {
-  if (fseeko(f, 0, SEEK_END) != 0) return -1;
-  off_t size = ftello(f);
-  if (fseeko(f, 0, SEEK_SET) != 0) return -1;
-  return size;
+// Byte offsets of the fields of the index header and of an index entry.
+namespace index_header {
+constexpr int ID = 0;  // char[4]
+constexpr int ENTRY_OFFSET = 4;
+constexpr int ENTRY_COUNT = 8;  // signed
+constexpr int ENTRY_SIZE = 12;
+constexpr int NAME_OFFSET = 16;
+}  // namespace index_header
+namespace index_entry {
+constexpr int FLAGS = 0;
+constexpr int DATA_OFFSET = 4;
+constexpr int STORED_SIZE = 8;
+constexpr int NAME_OFFSET = 12;
+constexpr int UNPACKED_SIZE = 16;
+}  // namespace index_entry
+constexpr char kIndexId[4] = {'P', 'A', 'K', '0'};
+
+// Describes a fault of an index in *error; answers false.
+bool IndexFault(std::string* error, const char* format, ...) __attribute__((format(printf, 2, 3)));
+bool IndexFault(std::string* error, const char* format, ...) {
+  char text[200];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  *error = text;
+  return false;
+}
+
+// One entry of an index image, decoded and checked.
+struct DecodedEntry {
+  PakIndexEntry entry;
+  const char* name;  // in the image
+};
+
+// Decodes and checks a whole index image: the header, then every entry.
+bool DecodeIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize, std::vector<DecodedEntry>* entries,
+                 std::string* error) {
+  PakIndexHeader header;
+  if (!PakDecodeIndexHeader(index, indexSize, &header, error)) return false;
+  entries->resize(static_cast<size_t>(header.entryCount));
+  for (int32_t i = 0; i < header.entryCount; ++i) {
+    DecodedEntry& d = (*entries)[static_cast<size_t>(i)];
+    if (!PakDecodeIndexEntry(index, indexSize, dataFileSize, header, i, &d.entry, &d.name, error)) return false;
+  }
+  return true;
 }
 
 void AddEntry(const char* name, uint32_t unpackedSize, uint16_t pakNumber, uint16_t flags, uint32_t dataOffset,
@@ -269,43 +308,85 @@ void PakFileAdd(const char* basePath) {
     ListFile2Index(list.c_str());
 }
 
-int PakCheckIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize, char* error, int errorSize) {
-  auto fail = [&](const char* format, auto... args) {
-    std::snprintf(error, static_cast<size_t>(errorSize), format, args...);
-    return -1;
-  };
-  if (indexSize < PAK_INDEX_HEADER_SIZE || std::memcmp(index, "PAK0", 4) != 0)
-    return fail("invalid index file header");
-  const uint32_t entryOffset = LoadU32(index + 4);
-  const int32_t count = static_cast<int32_t>(LoadU32(index + 8));
-  const uint32_t stride = LoadU32(index + 12);
-  const uint32_t nameTable = LoadU32(index + 16);
-  if (stride < PAK_INDEX_ENTRY_SIZE) return fail("entry size %u is below %u", stride, PAK_INDEX_ENTRY_SIZE);
-  if (count < 0) return fail("negative entry count %d", count);
-  if (entryOffset + static_cast<uint64_t>(count) * stride > indexSize)
-    return fail("entry table (%d entries of %u bytes at %u) runs past the end of the file (%u bytes)", count, stride,
-                entryOffset, indexSize);
-  if (nameTable > indexSize) return fail("name table offset %u is past the end of the file (%u bytes)", nameTable,
-                                         indexSize);
-  for (int32_t i = 0; i < count; ++i) {
-    const uint8_t* e = index + entryOffset + static_cast<uint64_t>(i) * stride;
-    const uint32_t flags = LoadU32(e), dataOffset = LoadU32(e + 4), stored = LoadU32(e + 8);
-    const uint32_t nameOffset = LoadU32(e + 12), unpacked = LoadU32(e + 16);
-    const uint64_t nameStart = static_cast<uint64_t>(nameTable) + nameOffset;
-    if (nameStart >= indexSize) return fail("name of entry %d is past the end of the file", i);
-    if (!std::memchr(index + nameStart, 0, indexSize - nameStart))
-      return fail("name of entry %d runs past the end of the file", i);
-    if (static_cast<uint64_t>(dataOffset) + stored > dataFileSize)
-      return fail("data of entry %d (%u bytes at %u) is past the end of the data file (%llu bytes)", i, stored,
-                  dataOffset, static_cast<unsigned long long>(dataFileSize));
-    if ((flags & PAK_FLAG_COMPRESSED) && stored < CMP0_HEADER_SIZE)
-      return fail("compressed entry %d is shorter than its header", i);
-    if (!(flags & PAK_FLAG_COMPRESSED) && stored < unpacked)
-      return fail("plain entry %d has %u bytes stored for a size of %u", i, stored, unpacked);
-  }
-  return 0;
+void PakEncodeIndexHeader(const PakIndexHeader& header, uint8_t* bytes) {
+  std::memcpy(bytes + index_header::ID, header.id, sizeof header.id);
+  StoreU32(bytes + index_header::ENTRY_OFFSET, header.entryOffset);
+  StoreI32(bytes + index_header::ENTRY_COUNT, header.entryCount);
+  StoreU32(bytes + index_header::ENTRY_SIZE, header.entrySize);
+  StoreU32(bytes + index_header::NAME_OFFSET, header.nameOffset);
 }
 
+void PakEncodeIndexEntry(const PakIndexEntry& entry, uint8_t* bytes) {
+  StoreU32(bytes + index_entry::FLAGS, entry.flags);
+  StoreU32(bytes + index_entry::DATA_OFFSET, entry.dataOffset);
+  StoreU32(bytes + index_entry::STORED_SIZE, entry.storedSize);
+  StoreU32(bytes + index_entry::NAME_OFFSET, entry.nameOffset);
+  StoreU32(bytes + index_entry::UNPACKED_SIZE, entry.unpackedSize);
+}
+
+bool PakDecodeIndexHeader(const uint8_t* index, uint32_t indexSize, PakIndexHeader* header, std::string* error) {
+  if (indexSize < PAK_INDEX_HEADER_SIZE) return IndexFault(error, "invalid index file header");
+  std::memcpy(header->id, index + index_header::ID, sizeof header->id);
+  if (std::memcmp(header->id, kIndexId, sizeof kIndexId) != 0) return IndexFault(error, "invalid index file header");
+  header->entryOffset = LoadU32(index + index_header::ENTRY_OFFSET);
+  header->entryCount = LoadI32(index + index_header::ENTRY_COUNT);
+  header->entrySize = LoadU32(index + index_header::ENTRY_SIZE);
+  header->nameOffset = LoadU32(index + index_header::NAME_OFFSET);
+  if (header->entrySize < PAK_INDEX_ENTRY_SIZE)
+    return IndexFault(error, "entry size %u is below %u", header->entrySize, PAK_INDEX_ENTRY_SIZE);
+  if (header->entryCount < 0) return IndexFault(error, "negative entry count %d", header->entryCount);
+  if (header->entryCount > 0 && header->entryOffset < PAK_INDEX_HEADER_SIZE)
+    return IndexFault(error, "entry table at %u overlaps the header", header->entryOffset);
+  if (header->entryOffset + static_cast<uint64_t>(header->entryCount) * header->entrySize > indexSize)
+    return IndexFault(error, "entry table (%d entries of %u bytes at %u) runs past the end of the file (%u bytes)",
+                      header->entryCount, header->entrySize, header->entryOffset, indexSize);
+  if (header->nameOffset > indexSize)
+    return IndexFault(error, "name table offset %u is past the end of the file (%u bytes)", header->nameOffset,
+                      indexSize);
+  return true;
+}
+
+bool PakDecodeIndexEntry(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize,
+                         const PakIndexHeader& header, int32_t n, PakIndexEntry* entry, const char** name,
+                         std::string* error) {
+  if (n < 0 || n >= header.entryCount) return IndexFault(error, "no entry %d in a table of %d", n, header.entryCount);
+  const uint64_t at = header.entryOffset + static_cast<uint64_t>(n) * header.entrySize;
+  if (header.entrySize < PAK_INDEX_ENTRY_SIZE || at + PAK_INDEX_ENTRY_SIZE > indexSize)
+    return IndexFault(error, "entry %d runs past the end of the file", n);
+  const uint8_t* e = index + at;
+  entry->flags = LoadU32(e + index_entry::FLAGS);
+  entry->dataOffset = LoadU32(e + index_entry::DATA_OFFSET);
+  entry->storedSize = LoadU32(e + index_entry::STORED_SIZE);
+  entry->nameOffset = LoadU32(e + index_entry::NAME_OFFSET);
+  entry->unpackedSize = LoadU32(e + index_entry::UNPACKED_SIZE);
+
+  const uint64_t nameStart = static_cast<uint64_t>(header.nameOffset) + entry->nameOffset;
+  if (nameStart >= indexSize) return IndexFault(error, "name of entry %d is past the end of the file", n);
+  if (!std::memchr(index + nameStart, 0, indexSize - nameStart))
+    return IndexFault(error, "name of entry %d runs past the end of the file", n);
+  if (static_cast<uint64_t>(entry->dataOffset) + entry->storedSize > dataFileSize)
+    return IndexFault(error, "data of entry %d (%u bytes at %u) is past the end of the data file (%llu bytes)", n,
+                      entry->storedSize, entry->dataOffset, static_cast<unsigned long long>(dataFileSize));
+  const bool compressed = entry->flags & PAK_FLAG_COMPRESSED;
+  if (compressed && entry->storedSize < CMP0_HEADER_SIZE)
+    return IndexFault(error, "compressed entry %d is shorter than its header", n);
+  if (!compressed && entry->storedSize < entry->unpackedSize)
+    return IndexFault(error, "plain entry %d has %u bytes stored for a size of %u", n, entry->storedSize,
+                      entry->unpackedSize);
+  *name = reinterpret_cast<const char*>(index + nameStart);
+  return true;
+}
+
+int PakCheckIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize, char* error, int errorSize) {
+  std::vector<DecodedEntry> entries;
+  std::string fault;
+  if (DecodeIndex(index, indexSize, dataFileSize, &entries, &fault)) return 0;
+  if (errorSize > 0) std::snprintf(error, static_cast<size_t>(errorSize), "%s", fault.c_str());
+  return -1;
+}
+
+// The whole index is checked before its first entry is taken, so a bad one
+// adds nothing.
 void AddIndex(const char* basePath) {
   if (gPak.pakCount >= MAX_PAK_FILES) ABORT("AddIndex(): too many open pak files");
   std::string indexName = DOSMakePath(nullptr, basePath, "pki");
@@ -314,30 +395,25 @@ void AddIndex(const char* basePath) {
   uint8_t* index = nullptr;
   uint32_t indexSize = DOSLoadFile(indexName.c_str(), &index, ManualNoMove);
   FILE* data = DOSOpenFile(dataName.c_str());
-  int64_t dataSize = StreamSize(data);
+  int64_t dataSize = PlatFileSize(data);
   if (dataSize < 0) FatalError("Error: AddIndex(): cannot tell the size of '%s': %s\n", dataName.c_str(),
                                std::strerror(errno));
 
-  char error[200];
-  if (PakCheckIndex(index, indexSize, static_cast<uint64_t>(dataSize), error, sizeof error) != 0)
-    AbortFormatted(__LINE__, "AddIndex(): %s in '%s'", error, indexName.c_str());
+  std::vector<DecodedEntry> entries;
+  std::string fault;
+  if (!DecodeIndex(index, indexSize, static_cast<uint64_t>(dataSize), &entries, &fault))
+    AbortFormatted(__LINE__, "AddIndex(): %s in '%s'", fault.c_str(), indexName.c_str());
 
-  const uint32_t entryOffset = LoadU32(index + 4);
-  const int32_t count = static_cast<int32_t>(LoadU32(index + 8));
-  const uint32_t stride = LoadU32(index + 12);
-  const uint32_t nameTable = LoadU32(index + 16);
   const uint16_t pakNumber = static_cast<uint16_t>(gPak.pakCount);
-  for (int32_t i = 0; i < count; ++i) {
-    const uint8_t* e = index + entryOffset + static_cast<uint64_t>(i) * stride;
-    const char* name = reinterpret_cast<const char*>(index + nameTable + LoadU32(e + 12));
-    const uint32_t unpacked = LoadU32(e + 16);
-    if (SearchFile(name)) {
-      DPRINT(DEBUG_FILE, 80, "AddIndex(): '%s' already exists\n", name);
+  for (const DecodedEntry& d : entries) {
+    const PakIndexEntry& e = d.entry;
+    if (SearchFile(d.name)) {
+      DPRINT(DEBUG_FILE, 80, "AddIndex(): '%s' already exists\n", d.name);
       continue;
     }
-    DPRINT(DEBUG_FILE, 80, "AddIndex(): adding '%s' - %d bytes\n", name, static_cast<int>(unpacked));
-    AddEntry(name, unpacked, pakNumber, static_cast<uint16_t>(LoadU32(e) & ~uint32_t{PAK_FLAG_LOOSE}), LoadU32(e + 4),
-             LoadU32(e + 8));
+    DPRINT(DEBUG_FILE, 80, "AddIndex(): adding '%s' - %d bytes\n", d.name, static_cast<int>(e.unpackedSize));
+    AddEntry(d.name, e.unpackedSize, pakNumber, static_cast<uint16_t>(e.flags & ~uint32_t{PAK_FLAG_LOOSE}),
+             e.dataOffset, e.storedSize);
   }
 
   gPak.dataFiles[gPak.pakCount++] = data;
@@ -507,7 +583,7 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
   if (loose) {
     FILE* f = PlatOpenFile(name, "rb");
     if (!f) ABORT("PakReadFile(): immediate file not found");
-    if (fseeko(f, static_cast<off_t>(offset), SEEK_SET) != 0) {
+    if (!PlatFileSeek(f, offset)) {
       std::fclose(f);
       ABORT("PakReadFile(): immediate file seek failed");
     }
@@ -518,7 +594,7 @@ void PakReadFile(void* buffer, uint32_t offset, uint32_t length, PakFileEntry* h
   }
 
   FILE* data = gPak.dataFiles[handle->pakNumber];
-  if (fseeko(data, static_cast<off_t>(handle->dataOffset) + offset, SEEK_SET) != 0)
+  if (!PlatFileSeek(data, static_cast<int64_t>(handle->dataOffset) + offset))
     ABORT("PakReadFile(): seek in data file failed");
   if (handle->flags & PAK_FLAG_COMPRESSED) {
     if (DecompressDataFile(data, handle->storedSize, buffer, length) != handle->unpackedSize)
@@ -581,12 +657,11 @@ const char* PakFileName(const PakFileEntry* handle) { return EntryName(handle); 
 int PakFileCompressor(const PakFileEntry* handle) {
   if (handle->pakNumber == PAK_LOOSE_FILE || !(handle->flags & PAK_FLAG_COMPRESSED)) return -1;
   FILE* data = gPak.dataFiles[handle->pakNumber];
-  if (fseeko(data, static_cast<off_t>(handle->dataOffset), SEEK_SET) != 0)
-    ABORT("PakReadFile(): seek in data file failed");
+  if (!PlatFileSeek(data, handle->dataOffset)) ABORT("PakReadFile(): seek in data file failed");
   uint8_t header[CMP0_HEADER_SIZE];
   DOSReadFile(data, header, CMP0_HEADER_SIZE);
   if (std::memcmp(header, "CMP0", 4) != 0) return -2;
-  return header[4] | (header[5] << 8);
+  return LoadU16(header + 4);
 }
 
 void PakFileReset() {
@@ -599,6 +674,7 @@ void PakFileReset() {
   }
   gPak = PakState{};
 }
+REGISTER_RESET(RESET_ENGINE, PakFileReset);
 
 // ---------------------------------------------------------------------------
 // The file layer
@@ -653,7 +729,7 @@ void DOSCloseFile(FILE* stream) {
 
 uint32_t DOSLoadFile(const char* name, void** owner, uint32_t memoryType) {
   FILE* f = DOSOpenFile(name);
-  int64_t size = StreamSize(f);
+  int64_t size = PlatFileSize(f);
   if (size < 0 || size > 0xFFFFFFF0ll) FatalError("Error: DOSLoadFile(): cannot load '%s': bad size\n", name);
   AllocateMemory(owner, static_cast<uint32_t>(size), memoryType);
   DOSReadFile(f, *owner, static_cast<uint32_t>(size));

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 constexpr int PAK_HASH_BUCKETS = 64;
 constexpr int MAX_PAK_FILES = 32;
@@ -29,24 +30,46 @@ constexpr uint16_t PAK_LIST_FLAG_4 = 0x0300;
 constexpr uint16_t PAK_LIST_FLAG_R = 0x1000;
 constexpr int PAK_MAX_NAME = 79;  // longest name PakOpenFile takes
 
-// The index file's header and entries as they lie on disk (little-endian).
+// The index file ("<base>.pki", little-endian): a header, a table of entries
+// (entryCount entries, entrySize bytes apart, from entryOffset) and a table of
+// NUL-terminated names (from nameOffset). The two records below are its
+// decoded header and entry; they are read and written only by the four
+// functions after them, field by field.
 struct PakIndexHeader {
   char id[4];  // "PAK0"
   uint32_t entryOffset;
   int32_t entryCount;
-  uint32_t entrySize;  // the stride of the entry table, at least 20
+  uint32_t entrySize;  // the stride of the entry table, at least PAK_INDEX_ENTRY_SIZE
   uint32_t nameOffset;
 };
 constexpr uint32_t PAK_INDEX_HEADER_SIZE = 20;
 
 struct PakIndexEntry {
-  uint32_t flags;  // low 16 bits kept; bit 0 compressed
+  uint32_t flags;  // low 16 bits kept; bit 0 compressed; bit 1 cleared when read
   uint32_t dataOffset;
-  uint32_t storedSize;
+  uint32_t storedSize;  // a compressed entry's includes the CMP0 header
   uint32_t nameOffset;  // from the start of the name table
   uint32_t unpackedSize;
 };
 constexpr uint32_t PAK_INDEX_ENTRY_SIZE = 20;
+
+// Writes a header into PAK_INDEX_HEADER_SIZE bytes, an entry into
+// PAK_INDEX_ENTRY_SIZE bytes, whatever their values (tests write bad ones).
+void PakEncodeIndexHeader(const PakIndexHeader& header, uint8_t* bytes);
+void PakEncodeIndexEntry(const PakIndexEntry& entry, uint8_t* bytes);
+
+// Read the header, or entry number n, of an index image of indexSize bytes
+// whose data file holds dataFileSize bytes, checking every field as it is
+// read: the header's tables lie inside the image; the entry lies inside the
+// entry table, its name inside the image and NUL-terminated, its data inside
+// the data file, a compressed entry holds at least a CMP0 header and a plain
+// one all its bytes. False, with the first fault described in error, for a
+// bad one; nothing outside the image is read. *name points at the entry's
+// name in the image.
+bool PakDecodeIndexHeader(const uint8_t* index, uint32_t indexSize, PakIndexHeader* header, std::string* error);
+bool PakDecodeIndexEntry(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize,
+                         const PakIndexHeader& header, int32_t n, PakIndexEntry* entry, const char** name,
+                         std::string* error);
 
 // One virtual file; a pointer to it is the open-file handle.
 struct PakFileEntry {
@@ -91,9 +114,10 @@ int PakNameHash(const char* name);
 // source for the rules).
 bool PakWildcardMatch(const char* pattern, const char* name);
 
-// Checks an index file image against its own size and its data file's size.
-// Returns 0 when every field, entry and name lies inside the files; else -1
-// and a description of the first fault in error.
+// Checks a whole index image (its header and every entry, as decoded above)
+// against its own size and its data file's size. Returns 0 when every field,
+// entry and name lies inside the files; else -1 and a description of the
+// first fault in error.
 int PakCheckIndex(const uint8_t* index, uint32_t indexSize, uint64_t dataFileSize, char* error, int errorSize);
 
 // A look at the table (tools and tests).

@@ -109,22 +109,16 @@ bool PakCollectFolder(const std::string& folder, std::vector<PakWriteItem>* item
 }
 
 std::vector<uint8_t> PakBuildIndex(const std::vector<PakIndexItem>& items) {
-  const uint32_t entryOffset = PAK_INDEX_HEADER_SIZE;
-  const uint32_t nameTable = entryOffset + static_cast<uint32_t>(items.size()) * PAK_INDEX_ENTRY_SIZE;
-  std::vector<uint8_t> index(nameTable);
-  std::memcpy(index.data(), "PAK0", 4);
-  StoreAt(index, 4, entryOffset);
-  StoreAt(index, 8, static_cast<uint32_t>(items.size()));
-  StoreAt(index, 12, PAK_INDEX_ENTRY_SIZE);
-  StoreAt(index, 16, nameTable);
+  PakIndexHeader header = {{'P', 'A', 'K', '0'}, PAK_INDEX_HEADER_SIZE, static_cast<int32_t>(items.size()),
+                           PAK_INDEX_ENTRY_SIZE, 0};
+  header.nameOffset = header.entryOffset + static_cast<uint32_t>(items.size()) * PAK_INDEX_ENTRY_SIZE;
+  std::vector<uint8_t> index(header.nameOffset);
+  PakEncodeIndexHeader(header, index.data());
   for (size_t i = 0; i < items.size(); ++i) {
     const PakIndexItem& item = items[i];
-    const size_t at = entryOffset + i * PAK_INDEX_ENTRY_SIZE;
-    StoreAt(index, at, item.flags);
-    StoreAt(index, at + 4, item.dataOffset);
-    StoreAt(index, at + 8, item.storedSize);
-    StoreAt(index, at + 12, static_cast<uint32_t>(index.size() - nameTable));
-    StoreAt(index, at + 16, item.unpackedSize);
+    const PakIndexEntry entry = {item.flags, item.dataOffset, item.storedSize,
+                                 static_cast<uint32_t>(index.size() - header.nameOffset), item.unpackedSize};
+    PakEncodeIndexEntry(entry, index.data() + header.entryOffset + i * PAK_INDEX_ENTRY_SIZE);
     index.insert(index.end(), item.name.begin(), item.name.end());
     index.push_back(0);
   }

@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -135,4 +136,17 @@ bool PlatListDir(const char* dosFolder, void (*fn)(const PlatDirEntry&, void*), 
             [](const PlatDirEntry& a, const PlatDirEntry& b) { return a.name < b.name; });
   for (const auto& e : entries) fn(e, user);
   return true;
+}
+
+int64_t PlatFileSize(FILE* stream) {
+  const off_t at = ftello(stream);
+  if (at < 0 || fseeko(stream, 0, SEEK_END) != 0) return -1;
+  const off_t size = ftello(stream);
+  if (fseeko(stream, at, SEEK_SET) != 0) return -1;
+  return size;
+}
+
+bool PlatFileSeek(FILE* stream, int64_t offset) {
+  if (offset < 0 || static_cast<off_t>(offset) != offset) return false;
+  return fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
 }

@@ -89,6 +89,12 @@ template <typename F>
 int PlatForEachInDir(const char* dosFolder, F&& fn);
 bool PlatListDir(const char* dosFolder, void (*fn)(const PlatDirEntry&, void*), void* user);
 
+// Open streams past 2 GB: the size of a stream in bytes (its position is
+// kept), -1 when it cannot be told; a seek to a byte offset from the start,
+// false when it fails or the offset is negative.
+int64_t PlatFileSize(FILE* stream);
+bool PlatFileSeek(FILE* stream, int64_t offset);
+
 // ---------------------------------------------------------------------------
 // Clock and the 100 Hz timer
 // ---------------------------------------------------------------------------

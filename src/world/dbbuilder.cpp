@@ -96,6 +96,10 @@ constexpr int kStrength[7][2] = {{62, 82}, {50, 66}, {42, 56}, {36, 50}, {32, 44
 constexpr int kCountryAdjust[NUM_GAME_COUNTRIES] = {0, -5, 0, 0, 0, -2, -1, -3, -5};
 // The identity code of a player (and of a club's manager): 20 equally likely entries.
 constexpr int16_t kIdentityCode[20] = {2, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1, 1, 0, 0};
+// The biggest ground the builder makes. A club's reputation follows its
+// ground (capacity / 1,000 + 1), so 62,000 keeps it within 63; the source
+// format allows no more than MAX_SOURCE_CAPACITY either way.
+constexpr int32_t kBiggestGround = std::min(62000, MAX_SOURCE_CAPACITY);
 
 void Builder::PlanClubs() {
   for (int db = 0; db < NUM_DB_CLUBS; ++db) {
@@ -354,12 +358,11 @@ void Builder::Write(WorldDatabase* db) {
       c.founded = static_cast<int16_t>(rnd.Range(1865, 1945));
       c.homeKit = static_cast<int16_t>(rnd.Below(16));
       c.awayKit = static_cast<int16_t>((c.homeKit + 1 + rnd.Below(15)) % 16);
-      // Capacity grows with the square of the club's strength: 55,000-62,000
-      // for the best, 1,500-3,000 outside the league. Reputation follows it
-      // (capacity / 1,000 + 1), so 62,000 keeps it within 63.
+      // Capacity grows with the square of the club's strength: 55,000 up to
+      // the biggest ground for the best, 1,500-3,000 outside the league.
       const int s = k.strength - 20;
       const int seats = s > 0 ? s * s * 25 / 2 + 1500 : 1500;
-      c.capacity = std::min(62000, (seats * rnd.Range(85, 115) / 100) / 50 * 50);
+      c.capacity = std::min(kBiggestGround, (seats * rnd.Range(85, 115) / 100) / 50 * 50);
     }
     EncodeSourceClub(c, out + TOTSTAT_CLUBS_OFFSET + n * SOURCE_CLUB_RECORD_SIZE);
   }

@@ -44,8 +44,14 @@ constexpr int MANAGER_CODE = 45;  // int16: the 3-bit identity code of the club'
 constexpr int FOUNDED = 47;       // int16: year the club was founded
 constexpr int HOME_KIT = 49;      // int16: home kit colour 0-15
 constexpr int AWAY_KIT = 51;      // int16: away kit colour 0-15
-constexpr int CAPACITY = 53;      // int32: stadium capacity in seats
+constexpr int CAPACITY = 53;      // int32: stadium capacity in seats, 0 to MAX_SOURCE_CAPACITY
 }  // namespace src_club
+
+// The largest ground a source club record may give: four stands of the best
+// style, two ends of 20,000 and two sides of 29,000 seats. The builder writes
+// no more; a new game takes a larger figure as this one and a negative one
+// as 0.
+constexpr int32_t MAX_SOURCE_CAPACITY = 2 * 20000 + 2 * 29000;  // 98,000
 
 // Byte offsets of the fields of a 43-byte source player record.
 namespace src_player {

@@ -1,13 +1,11 @@
 // Random and damaged input for every decompressor and for the index reader,
 // for a fixed number of rounds from a fixed seed. Run under the sanitizer
 // build, a read or write outside a buffer stops the test.
-#include <optional>
-#include <unistd.h>
-
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -73,6 +71,33 @@ Bytes Mutate(std::mt19937& rng, Bytes b) {
     }
   }
   return b;
+}
+
+// One field of a sound index, header or entry, set to an extreme through the
+// encoders: the damage a writer with a wrong number makes.
+Bytes DamageOneField(std::mt19937& rng, Bytes index, uint64_t dataFileSize) {
+  static const uint32_t kExtremes[] = {0, 1, 15, 16, 19, 20, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFF0u, 0xFFFFFFFFu};
+  const uint32_t v = rng() % 3 ? kExtremes[rng() % std::size(kExtremes)] : static_cast<uint32_t>(rng() % 500);
+  PakIndexHeader h{};
+  std::string fault;
+  if (!PakDecodeIndexHeader(index.data(), static_cast<uint32_t>(index.size()), &h, &fault) || h.entryCount == 0)
+    return index;
+  const int field = static_cast<int>(rng() % 9);
+  if (field < 4) {
+    uint32_t* fields[] = {&h.entryOffset, reinterpret_cast<uint32_t*>(&h.entryCount), &h.entrySize, &h.nameOffset};
+    *fields[field] = v;
+    PakEncodeIndexHeader(h, index.data());
+    return index;
+  }
+  const int32_t n = static_cast<int32_t>(rng() % static_cast<uint32_t>(h.entryCount));
+  PakIndexEntry e{};
+  const char* name = nullptr;
+  if (!PakDecodeIndexEntry(index.data(), static_cast<uint32_t>(index.size()), dataFileSize, h, n, &e, &name, &fault))
+    return index;
+  uint32_t* fields[] = {&e.flags, &e.dataOffset, &e.storedSize, &e.nameOffset, &e.unpackedSize};
+  *fields[field - 4] = v;
+  PakEncodeIndexEntry(e, index.data() + h.entryOffset + static_cast<uint64_t>(n) * h.entrySize);
+  return index;
 }
 
 Bytes Compressed(int compressor, Bytes data) {
@@ -161,11 +186,31 @@ TEST_F(PakIndexFuzz, DamagedIndexesAreRefusedOrReadSafely) {
 
   int accepted = 0, loaded = 0;
   for (int round = 0; round < kIndexRounds; ++round) {
-    Bytes index = round % 8 == 0 ? RandomBytes(rng, rng() % 200) : Mutate(rng, good);
+    Bytes index = round % 8 == 0   ? RandomBytes(rng, rng() % 200)
+                  : round % 8 == 2 ? DamageOneField(rng, good, data.size())
+                                   : Mutate(rng, good);
     if (round % 8 == 1 && index.size() >= 4) std::memcpy(index.data(), "PAK0", 4);
     const uint32_t size = static_cast<uint32_t>(index.size());
     std::unique_ptr<uint8_t[]> exact(new uint8_t[size]);
     if (size) std::memcpy(exact.get(), index.data(), size);
+
+    // The decoders on their own, asked for any entry, read only inside the
+    // image and point only into it.
+    PakIndexHeader header{};
+    std::string fault;
+    if (PakDecodeIndexHeader(exact.get(), size, &header, &fault)) {
+      for (int32_t n : {-1, 0, header.entryCount - 1, header.entryCount, static_cast<int32_t>(rng())}) {
+        PakIndexEntry entry{};
+        const char* name = nullptr;
+        if (PakDecodeIndexEntry(exact.get(), size, data.size(), header, n, &entry, &name, &fault)) {
+          const char* image = reinterpret_cast<const char*>(exact.get());
+          ASSERT_TRUE(name >= image && name + std::strlen(name) < image + size);
+        } else {
+          ASSERT_FALSE(fault.empty());
+        }
+      }
+    }
+
     char error[200] = "";
     if (PakCheckIndex(exact.get(), size, data.size(), error, sizeof error) != 0) {
       ASSERT_NE(error[0], 0);

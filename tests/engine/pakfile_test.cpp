@@ -1,18 +1,19 @@
 #include "engine/pakfile.h"
 
-#include <optional>
-#include <unistd.h>
+#include <gmock/gmock.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/compress.h"
 #include "engine/pakwrite.h"
+#include "engine/reset.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
 
@@ -424,12 +425,37 @@ class PakIndexTest : public PakTest {
   Bytes index, data;
   void SetUp() override {
     PakTest::SetUp();
+    MakeGood();
+  }
+  // Two plain entries, 12 and 32 bytes, one after the other in the data file.
+  void MakeGood() {
     data = ToBytes("first entry.second entry, compressed or not.");
     index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 32, 32}});
   }
-  void Set32(size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) index[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  uint32_t Size() const { return static_cast<uint32_t>(index.size()); }
+  PakIndexHeader Header() const {
+    PakIndexHeader h{};
+    std::string error;
+    EXPECT_TRUE(PakDecodeIndexHeader(index.data(), Size(), &h, &error)) << error;
+    return h;
   }
+  // Damage goes through the encoders, so a case names the field it breaks.
+  void ChangeHeader(const std::function<void(PakIndexHeader&)>& change) {
+    PakIndexHeader h = Header();
+    change(h);
+    PakEncodeIndexHeader(h, index.data());
+  }
+  void ChangeEntry(int32_t n, const std::function<void(PakIndexEntry&)>& change) {
+    const PakIndexHeader h = Header();
+    PakIndexEntry e{};
+    const char* name = nullptr;
+    std::string error;
+    ASSERT_TRUE(PakDecodeIndexEntry(index.data(), Size(), data.size(), h, n, &e, &name, &error)) << error;
+    change(e);
+    PakEncodeIndexEntry(e, index.data() + h.entryOffset + static_cast<size_t>(n) * h.entrySize);
+  }
+  // The NUL that ends the last name.
+  void UnterminateLastName() { index.back() = 'X'; }
 };
 
 TEST_F(PakIndexTest, TheGoodIndexLoads) {
@@ -440,42 +466,170 @@ TEST_F(PakIndexTest, TheGoodIndexLoads) {
   Close();
 }
 
+// The index lies on disk byte by byte, little-endian, whatever the machine.
+TEST_F(PakIndexTest, HeaderAndEntryAreLaidOutFieldByField) {
+  uint8_t bytes[PAK_INDEX_HEADER_SIZE];
+  PakEncodeIndexHeader({{'P', 'A', 'K', '0'}, 0x04030201u, -2, 0x14131211u, 0x24232221u}, bytes);
+  const uint8_t header[] = {'P', 'A', 'K', '0', 1, 2, 3, 4, 0xFE, 0xFF, 0xFF, 0xFF, 0x11, 0x12, 0x13, 0x14,
+                            0x21, 0x22, 0x23, 0x24};
+  EXPECT_EQ(Bytes(bytes, bytes + sizeof bytes), Bytes(header, header + sizeof header));
+
+  uint8_t entry[PAK_INDEX_ENTRY_SIZE];
+  PakEncodeIndexEntry({0x00010003u, 0x0A0B0C0Du, 7, 0x100, 0xFFFFFFFFu}, entry);
+  const uint8_t expected[] = {3, 0, 1, 0, 0x0D, 0x0C, 0x0B, 0x0A, 7, 0, 0, 0, 0, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(Bytes(entry, entry + sizeof entry), Bytes(expected, expected + sizeof expected));
+
+  // The good index decodes to what was written.
+  const PakIndexHeader h = Header();
+  EXPECT_EQ(std::string(h.id, 4), "PAK0");
+  EXPECT_EQ(h.entryOffset, PAK_INDEX_HEADER_SIZE);
+  EXPECT_EQ(h.entryCount, 2);
+  EXPECT_EQ(h.entrySize, PAK_INDEX_ENTRY_SIZE);
+  EXPECT_EQ(h.nameOffset, PAK_INDEX_HEADER_SIZE + 2 * PAK_INDEX_ENTRY_SIZE);
+  PakIndexEntry e{};
+  const char* name = nullptr;
+  std::string error;
+  ASSERT_TRUE(PakDecodeIndexEntry(index.data(), Size(), data.size(), h, 1, &e, &name, &error)) << error;
+  EXPECT_STREQ(name, "SECOND.TXT");
+  EXPECT_EQ(e.dataOffset, 12u);
+  EXPECT_EQ(e.storedSize, 32u);
+  EXPECT_EQ(e.unpackedSize, 32u);
+  EXPECT_EQ(e.nameOffset, 10u);
+
+  // An entry that is not in the table, or a header that was never checked,
+  // is refused before a byte of it is read.
+  for (int32_t n : {-1, 2, INT32_MAX, INT32_MIN})
+    EXPECT_FALSE(PakDecodeIndexEntry(index.data(), Size(), data.size(), h, n, &e, &name, &error)) << n;
+  EXPECT_EQ(error, "no entry -2147483648 in a table of 2");
+  for (uint32_t stride : {0u, 19u, 0x80000000u}) {
+    PakIndexHeader unchecked = h;
+    unchecked.entrySize = stride;
+    EXPECT_FALSE(PakDecodeIndexEntry(index.data(), Size(), data.size(), unchecked, 1, &e, &name, &error)) << stride;
+    EXPECT_EQ(error, "entry 1 runs past the end of the file");
+  }
+}
+
+// Entries of any stride, names before the entry table, flags with bits this
+// program does not read: all of it is a sound index.
+TEST_F(PakIndexTest, AnyStrideAndTableOrderLoad) {
+  const std::string names = std::string("FIRST.TXT") + '\0' + "SECOND.TXT" + '\0';
+  const uint32_t stride = 28, entryTable = PAK_INDEX_HEADER_SIZE + static_cast<uint32_t>(names.size());
+  index.assign(entryTable + 2 * stride, 0xEE);  // the padding of each entry is junk
+  PakEncodeIndexHeader({{'P', 'A', 'K', '0'}, entryTable, 2, stride, PAK_INDEX_HEADER_SIZE}, index.data());
+  std::memcpy(index.data() + PAK_INDEX_HEADER_SIZE, names.data(), names.size());
+  PakEncodeIndexEntry({0xABCD0012u, 0, 12, 0, 12}, index.data() + entryTable);
+  PakEncodeIndexEntry({0x00000002u, 12, 32, 10, 32}, index.data() + entryTable + stride);
+  WriteFile("pakfiles/hdcommon.pki", index);
+  WriteFile("pakfiles/hdcommon.pkd", data);
+  Open({"pakfiles\\hdcommon"});
+  EXPECT_EQ(Load("first.txt"), "first entry.");
+  EXPECT_EQ(Load("second.txt"), "second entry, compressed or not.");
+  PakFileEntry* first = PakOpenFile("first.txt");
+  PakFileEntry* second = PakOpenFile("second.txt");
+  EXPECT_EQ(first->flags, 0x0010);  // the low 16 bits, the loose-file bit cleared
+  EXPECT_EQ(second->flags, 0);
+  PakCloseFile(first);
+  PakCloseFile(second);
+  Close();
+}
+
 TEST_F(PakIndexTest, EveryFieldIsCheckedAgainstTheFileSizes) {
-  const uint32_t entry1 = 20 + 20;  // the second entry
+  using T = PakIndexTest;
   const struct {
     const char* what;
-    std::function<void(PakIndexTest&)> damage;
+    std::function<void(T&)> damage;
     const char* message;
   } cases[] = {
-      {"10 bytes", [](PakIndexTest& t) { t.index.resize(10); }, "invalid index file header"},
-      {"empty", [](PakIndexTest& t) { t.index.clear(); }, "invalid index file header"},
-      {"wrong magic", [](PakIndexTest& t) { t.index[3] = '1'; }, "invalid index file header"},
-      {"stride 19", [](PakIndexTest& t) { t.Set32(12, 19); }, "entry size 19 is below 20"},
-      {"negative count", [](PakIndexTest& t) { t.Set32(8, 0xFFFFFFFFu); }, "negative entry count -1"},
-      {"count past the end", [](PakIndexTest& t) { t.Set32(8, 1000); },
+      // The header.
+      {"10 bytes", [](T& t) { t.index.resize(10); }, "invalid index file header"},
+      {"19 bytes", [](T& t) { t.index.resize(19); }, "invalid index file header"},
+      {"empty", [](T& t) { t.index.clear(); }, "invalid index file header"},
+      {"wrong magic", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.id[3] = '1'; }); },
+       "invalid index file header"},
+      {"stride 19", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entrySize = 19; }); },
+       "entry size 19 is below 20"},
+      {"stride 0", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entrySize = 0; }); },
+       "entry size 0 is below 20"},
+      {"huge stride", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entrySize = 0x80000000u; }); },
+       "entry table \\(2 entries of 2147483648 bytes at 20\\) runs past the end of the file \\(81 bytes\\)"},
+      {"negative count", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entryCount = -1; }); },
+       "negative entry count -1"},
+      {"count INT32_MIN", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entryCount = INT32_MIN; }); },
+       "negative entry count -2147483648"},
+      {"count past the end", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entryCount = 1000; }); },
        "entry table \\(1000 entries of 20 bytes at 20\\) runs past the end of the file"},
-      {"entry table past the end", [](PakIndexTest& t) { t.Set32(4, 0xFFFFFFF0u); }, "entry table"},
-      {"huge stride", [](PakIndexTest& t) { t.Set32(12, 0x80000000u); }, "entry table"},
-      {"name table past the end", [](PakIndexTest& t) { t.Set32(16, 5000); },
-       "name table offset 5000 is past the end of the file"},
-      {"name offset past the end", [entry1](PakIndexTest& t) { t.Set32(entry1 + 12, 0xFFFFFFFFu); },
+      {"largest count and stride", [](T& t) {
+         t.ChangeHeader([](PakIndexHeader& h) {
+           h.entryCount = INT32_MAX;
+           h.entrySize = 0xFFFFFFFFu;
+         });
+       },
+       "entry table \\(2147483647 entries of 4294967295 bytes at 20\\)"},
+      {"entry table inside the header", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entryOffset = 4; }); },
+       "entry table at 4 overlaps the header"},
+      {"entry table past the end", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entryOffset = 0xFFFFFFF0u; }); },
+       "entry table \\(2 entries of 20 bytes at 4294967280\\)"},
+      {"entry table one byte too late", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.entryOffset = 42; }); },
+       "entry table \\(2 entries of 20 bytes at 42\\) runs past the end of the file \\(81 bytes\\)"},
+      {"name table past the end", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.nameOffset = 5000; }); },
+       "name table offset 5000 is past the end of the file \\(81 bytes\\)"},
+      {"name table at 4 GB", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.nameOffset = 0xFFFFFFFFu; }); },
+       "name table offset 4294967295 is past the end of the file"},
+      // The entries: names.
+      {"name offset past the end", [](T& t) { t.ChangeEntry(1, [](PakIndexEntry& e) { e.nameOffset = 0xFFFFFFFFu; }); },
        "name of entry 1 is past the end of the file"},
-      {"last name cut short", [](PakIndexTest& t) { t.index.pop_back(); },
+      {"name offset at the end", [](T& t) { t.ChangeEntry(0, [](PakIndexEntry& e) { e.nameOffset = 81 - 60; }); },
+       "name of entry 0 is past the end of the file"},
+      {"last name cut short", [](T& t) { t.index.pop_back(); }, "name of entry 1 runs past the end of the file"},
+      {"last name not terminated", [](T& t) { t.UnterminateLastName(); },
        "name of entry 1 runs past the end of the file"},
-      {"data past the data file", [entry1](PakIndexTest& t) { t.Set32(entry1 + 8, 33); },
+      {"name table at the end of the file", [](T& t) { t.ChangeHeader([](PakIndexHeader& h) { h.nameOffset = 81; }); },
+       "name of entry 0 is past the end of the file"},
+      // The entries: data.
+      {"data past the data file", [](T& t) { t.ChangeEntry(1, [](PakIndexEntry& e) { e.storedSize = 33; }); },
        "data of entry 1 \\(33 bytes at 12\\) is past the end of the data file \\(44 bytes\\)"},
-      {"data offset near 4 GB", [entry1](PakIndexTest& t) { t.Set32(entry1 + 4, 0xFFFFFFF0u); },
-       "data of entry 1"},
-      {"short data file", [](PakIndexTest& t) { t.data.resize(40); }, "data of entry 1"},
-      {"compressed entry shorter than a header", [](PakIndexTest& t) { t.Set32(20, 1); },
+      {"data offset past the data file", [](T& t) { t.ChangeEntry(1, [](PakIndexEntry& e) { e.dataOffset = 45; }); },
+       "data of entry 1 \\(32 bytes at 45\\) is past the end of the data file \\(44 bytes\\)"},
+      {"data offset near 4 GB", [](T& t) { t.ChangeEntry(1, [](PakIndexEntry& e) { e.dataOffset = 0xFFFFFFF0u; }); },
+       "data of entry 1 \\(32 bytes at 4294967280\\)"},
+      {"offset and size overflow 32 bits", [](T& t) {
+         t.ChangeEntry(1, [](PakIndexEntry& e) {
+           e.dataOffset = 0x80000000u;
+           e.storedSize = e.unpackedSize = 0x80000000u;
+         });
+       },
+       "data of entry 1 \\(2147483648 bytes at 2147483648\\)"},
+      {"stored size 4 GB", [](T& t) { t.ChangeEntry(0, [](PakIndexEntry& e) { e.storedSize = 0xFFFFFFFFu; }); },
+       "data of entry 0 \\(4294967295 bytes at 0\\)"},
+      {"short data file", [](T& t) { t.data.resize(40); }, "data of entry 1 \\(32 bytes at 12\\) is past the end of "
+                                                          "the data file \\(40 bytes\\)"},
+      {"empty data file", [](T& t) { t.data.clear(); }, "data of entry 0 \\(12 bytes at 0\\)"},
+      // The entries: sizes.
+      {"compressed entry shorter than a header",
+       [](T& t) { t.ChangeEntry(0, [](PakIndexEntry& e) { e.flags = PAK_FLAG_COMPRESSED; }); },
        "compressed entry 0 is shorter than its header"},
-      {"plain entry stored in fewer bytes than its size", [](PakIndexTest& t) { t.Set32(20 + 16, 13); },
+      {"compressed entry one byte short of a header", [](T& t) {
+         t.ChangeEntry(1, [](PakIndexEntry& e) {
+           e.flags = 0xFFFFFFFFu;
+           e.storedSize = CMP0_HEADER_SIZE - 1;
+         });
+       },
+       "compressed entry 1 is shorter than its header"},
+      {"plain entry stored in fewer bytes than its size",
+       [](T& t) { t.ChangeEntry(0, [](PakIndexEntry& e) { e.unpackedSize = 13; }); },
        "plain entry 0 has 12 bytes stored for a size of 13"},
+      {"plain entry of 4 GB", [](T& t) { t.ChangeEntry(1, [](PakIndexEntry& e) { e.unpackedSize = 0xFFFFFFFFu; }); },
+       "plain entry 1 has 32 bytes stored for a size of 4294967295"},
+      {"plain entry with nothing stored", [](T& t) { t.ChangeEntry(1, [](PakIndexEntry& e) { e.storedSize = 0; }); },
+       "plain entry 1 has 0 bytes stored for a size of 32"},
   };
   for (const auto& c : cases) {
-    index = PakBuildIndex({{"FIRST.TXT", 0, 0, 12, 12}, {"SECOND.TXT", 0, 12, 32, 32}});
-    data = ToBytes("first entry.second entry, compressed or not.");
+    MakeGood();
     c.damage(*this);
+    // The checker answers the same fault the loader stops on.
+    char error[200] = "";
+    EXPECT_EQ(PakCheckIndex(index.data(), Size(), data.size(), error, sizeof error), -1) << c.what;
+    EXPECT_THAT(std::string(error), testing::ContainsRegex(c.message)) << c.what;
     WriteFile("pakfiles/hdcommon.pki", index);
     WriteFile("pakfiles/hdcommon.pkd", data);
     EXPECT_FATAL(Open({"pakfiles\\hdcommon"}),
@@ -488,6 +642,16 @@ TEST_F(PakIndexTest, EveryFieldIsCheckedAgainstTheFileSizes) {
 TEST_F(PakIndexTest, AMissingDataFileIsFatal) {
   WriteFile("pakfiles/hdcommon.pki", index);
   EXPECT_FATAL(Open({"pakfiles\\hdcommon"}), "Error: DOSOpenFile\\(\\): Cannot open file 'pakfiles\\\\hdcommon.pkd'");
+}
+
+TEST_F(PakTest, TheModuleResetsDropTheTableAndCloseTheDataFiles) {
+  WritePak("pakfiles/hdcommon", {{"A.TXT", "a"}});
+  Open({"pakfiles\\hdcommon"});
+  PakOpenFile("a.txt");
+  ResetAllModules();
+  EXPECT_EQ(PakFileStatus(), 0);
+  EXPECT_EQ(PakFileCount(), 0u);
+  EXPECT_FATAL(PakOpenFile("a.txt"), "PakOpenFile\\(\\): not ready");
 }
 
 // ---------------------------------------------------------------------------

@@ -491,40 +491,4 @@ TEST_F(ClubRecordTest, TheMinorClubsAreDirectlyFollowedByThePlayerIdentities) {
   EXPECT_EQ(base, MinorClubsBlock.minorClubs[0].bytes);
 }
 
-// ---- stands ----
-
-TEST_F(ClubRecordTest, StandsAreLaidOutFromTheSourceGround) {
-  std::vector<uint8_t> source(3 * SOURCE_CLUB_RECORD_SIZE, 0);
-  auto ground = [&](int record, int16_t dbClub, int32_t seats) {
-    StoreI16(&source[record * SOURCE_CLUB_RECORD_SIZE + 35], dbClub);
-    StoreI32(&source[record * SOURCE_CLUB_RECORD_SIZE + 53], seats);
-  };
-  ground(0, 12, 40000);
-  ground(1, 0, 3000);
-  ground(2, 7, 150000);
-  SetSourceClubRecords(source.data(), 3);
-  struct {
-    int16_t source;
-    int styles[4];
-    int capacities[4];
-  } cases[] = {
-      {0, {4, 4, 5, 5}, {6, 6, 14, 14}},      // ends 6,800 rounded down; sides above the style-4 limit
-      {1, {2, 2, 2, 2}, {1, 1, 1, 1}},        // database club 0: style 2 at least
-      {2, {7, 7, 7, 7}, {20, 20, 29, 29}},    // no style above 7; limits cap the seats
-      {NUM_SOURCE_CLUBS, {0, 0, 0, 0}, {1, 1, 1, 1}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.source);
-    InitClubStands(tw::kLeagueClub, c.source);
-    const int styles[] = {Club_GetStand1Style(tw::kLeagueClub), Club_GetStand2Style(tw::kLeagueClub),
-                          Club_GetStand3Style(tw::kLeagueClub), Club_GetStand4Style(tw::kLeagueClub)};
-    const int capacities[] = {Club_GetStand1Capacity(tw::kLeagueClub), Club_GetStand2Capacity(tw::kLeagueClub),
-                              Club_GetStand3Capacity(tw::kLeagueClub), Club_GetStand4Capacity(tw::kLeagueClub)};
-    for (int s = 0; s < 4; ++s) {
-      EXPECT_EQ(styles[s], c.styles[s]) << "stand " << s + 1;
-      EXPECT_EQ(capacities[s], c.capacities[s]) << "stand " << s + 1;
-    }
-  }
-}
-
 }  // namespace
