@@ -155,6 +155,18 @@ void BM_FullLogNewEntries(benchmark::State& state) {
 }
 BENCHMARK(BM_FullLogNewEntries)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The club events of a season alone, on a full club log.
+void BM_SeasonClubEvents(benchmark::State& state) {
+  static const std::vector<Op> ops = [] {
+    std::vector<Op> events;
+    for (const Op& op : MakeSeason())
+      if (op.kind == Op::EVENT) events.push_back(op);
+    return events;
+  }();
+  RunBench(state, ops, static_cast<Fill>(state.range(0)));
+}
+BENCHMARK(BM_SeasonClubEvents)->ArgName("fill")->Arg(EMPTY)->Arg(FULL)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace
 
 BENCHMARK_MAIN();

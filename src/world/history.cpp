@@ -1,5 +1,6 @@
 #include "world/history.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 #include <vector>
@@ -72,23 +73,7 @@ int32_t Normalise(Entry* entries, int32_t capacity, const Entry& blank, Key key,
 }
 
 int32_t EvKey(const ClubEventLogEntry& e) { return EvClub(e) * 256 + EvSeason(e); }
-bool EvEmpty(const ClubEventLogEntry& e) { return EvClub(e) == kEmpty; }
 int32_t CaKey(const PlayerCareerLogEntry& e) { return CaPlayer(e); }
-bool CaEmpty(const PlayerCareerLogEntry& e) { return CaPlayer(e) == kEmpty; }
-
-template <typename Entry, typename IsEmpty>
-int32_t CountUsed(const Entry* entries, int32_t capacity, IsEmpty isEmpty) {
-  int32_t used = 0;
-  for (int32_t i = 0; i < capacity; ++i)
-    if (!isEmpty(entries[i])) used = i + 1;
-  return used;
-}
-
-struct HistoryState {
-  ClubEventLogTable clubLog{ClubEventLog, CLUB_EVENT_LOG_SIZE};
-  PlayerCareerLogTable careerLog{PlayerCareerLog, PLAYER_CAREER_LOG_SIZE};
-};
-HistoryState gHistory;
 
 }  // namespace
 
@@ -132,135 +117,325 @@ PlayerCareerLogEntry PlayerCareerLogEntry_Encode(const CareerEntry& career) {
   return entry;
 }
 
+// ---- the run index ----
+
+namespace history_detail {
+
+RunIndex::RunIndex(int32_t capacity)
+    : maxRuns_(2 * (capacity > 0 ? capacity : 0) + 1),
+      tree_(static_cast<size_t>(maxRuns_) + 1),
+      length_(static_cast<size_t>(maxRuns_)),
+      runOf_(65536, -1) {
+  while (topBit_ * 2 <= maxRuns_) topBit_ *= 2;
+}
+
+void RunIndex::Clear() {
+  std::fill(tree_.begin(), tree_.end(), 0);
+  std::fill(length_.begin(), length_.begin() + runs_, 0);
+  std::fill(runOf_.begin(), runOf_.end(), -1);
+  runs_ = 0;
+}
+
+bool RunIndex::AppendRun(int16_t owner, int32_t length) {
+  if (runs_ == maxRuns_) return false;
+  int32_t run = runs_++;
+  // An owner keeps his first run (the logs never split one).
+  if (RunOf(owner) < 0) runOf_[static_cast<uint16_t>(owner)] = run;
+  Grow(run, length);
+  return true;
+}
+
+int32_t RunIndex::RunOf(int16_t owner) const {
+  int32_t run = runOf_[static_cast<uint16_t>(owner)];
+  return run >= 0 && length_[run] > 0 ? run : -1;
+}
+
+int32_t RunIndex::Start(int32_t run) const {
+  int32_t sum = 0;
+  for (int32_t i = run; i > 0; i -= i & -i) sum += tree_[i];
+  return sum;
+}
+
+int32_t RunIndex::RunAt(int32_t position) const {
+  int32_t at = 0;
+  for (int32_t step = topBit_; step > 0; step /= 2) {
+    if (at + step <= maxRuns_ && tree_[at + step] <= position) {
+      at += step;
+      position -= tree_[at];
+    }
+  }
+  return at;  // the runs before it end at or before the position
+}
+
+void RunIndex::Grow(int32_t run, int32_t delta) {
+  length_[run] += delta;
+  for (int32_t i = run + 1; i <= maxRuns_; i += i & -i) tree_[i] += delta;
+}
+
+}  // namespace history_detail
+
+// ---- what both logs share ----
+
+namespace {
+
+using history_detail::LogCore;
+using history_detail::RunIndex;
+
+template <typename Entry>
+struct Layout;
+template <>
+struct Layout<ClubEventLogEntry> {
+  static constexpr int kOwner = kEvClub;
+};
+template <>
+struct Layout<PlayerCareerLogEntry> {
+  static constexpr int kOwner = kCaPlayer;
+};
+
+template <typename Entry>
+int16_t Owner(const Entry& e) {
+  return LoadI16(e.bytes + Layout<Entry>::kOwner);
+}
+template <typename Entry>
+uint8_t SeasonOf(const Entry& e) {
+  return e.bytes[kEvSeason];  // at the same offset in both layouts
+}
+template <typename Entry>
+Entry BlankEntry() {
+  return Blank<Entry>(Layout<Entry>::kOwner);
+}
+
+// What a log without a run index tells it: nothing.
+struct NoRuns {
+  void Removed(int32_t) {}
+  void Doubled(int32_t) {}
+};
+// A run index told which entry leaves its run, and which entry now stands
+// twice (its run one longer); positions as they are before the change.
+struct IndexedRuns {
+  RunIndex& index;
+  void Removed(int32_t position) { index.Grow(index.RunAt(position), -1); }
+  void Doubled(int32_t position) { index.Grow(index.RunAt(position), 1); }
+};
+
+template <typename Entry>
+void Init(LogCore<Entry>& c, Entry* entries, int32_t capacity) {
+  c.entries = entries;
+  c.capacity = capacity < 0 ? 0 : capacity;
+  c.used = 0;
+}
+
+template <typename Entry>
+void ClearCore(LogCore<Entry>& c) {
+  const Entry blank = BlankEntry<Entry>();
+  for (int32_t i = 0; i < c.capacity; ++i) c.entries[i] = blank;
+  c.used = 0;
+  std::memset(c.seasonCount, 0, sizeof c.seasonCount);
+}
+
+template <typename Entry, typename Key>
+void ReindexCore(LogCore<Entry>& c, Key key) {
+  c.used = Normalise(c.entries, c.capacity, BlankEntry<Entry>(), key,
+                     [](const Entry& e) { return Owner(e) == kEmpty; });
+  std::memset(c.seasonCount, 0, sizeof c.seasonCount);
+  for (int32_t i = 0; i < c.used; ++i) ++c.seasonCount[SeasonOf(c.entries[i])];
+}
+
+// Moves entries [from, from + count) to start at `to`.
+template <typename Entry>
+void Move(LogCore<Entry>& c, int32_t to, int32_t from, int32_t count) {
+  if (count > 0) std::memmove(c.entries + to, c.entries + from, sizeof(Entry) * static_cast<size_t>(count));
+}
+
+// Entries n+1 onward move up one place. Past the used entries only blank
+// entries would move; in a full log the last entry stays as it was.
+template <typename Entry, typename Runs>
+void DeleteCore(LogCore<Entry>& c, Runs runs, int32_t n) {
+  if (n < 0 || n >= c.used) return;
+  if (c.used == c.capacity) {
+    runs.Doubled(c.capacity - 1);
+    runs.Removed(n);
+    --c.seasonCount[SeasonOf(c.entries[n])];
+    ++c.seasonCount[SeasonOf(c.entries[c.capacity - 1])];
+    Move(c, n, n + 1, c.capacity - 1 - n);
+    return;
+  }
+  runs.Removed(n);
+  --c.seasonCount[SeasonOf(c.entries[n])];
+  Move(c, n, n + 1, c.used - 1 - n);
+  c.entries[--c.used] = BlankEntry<Entry>();
+}
+
+// Entries n onward move down one place; entry n stays (there twice) until
+// overwritten. In a full log the last entry is lost.
+template <typename Entry, typename Runs>
+void OpenGapCore(LogCore<Entry>& c, Runs runs, int32_t n) {
+  if (n < 0 || n >= c.used) return;
+  runs.Doubled(n);
+  ++c.seasonCount[SeasonOf(c.entries[n])];
+  if (c.used == c.capacity) {
+    runs.Removed(c.capacity);  // the last entry, one place on after the doubling
+    --c.seasonCount[SeasonOf(c.entries[c.capacity - 1])];
+    Move(c, n + 1, n, c.capacity - 1 - n);
+  } else {
+    Move(c, n + 1, n, c.used - n);
+    ++c.used;
+  }
+}
+
+// The first used entry of the smallest season byte, or -1. The season
+// counts give the smallest byte, so the search stops at its first entry.
+template <typename Entry>
+int32_t FirstOldest(const LogCore<Entry>& c) {
+  if (c.used == 0) return -1;
+  int season = 0;
+  while (c.seasonCount[season] == 0) ++season;
+  for (int32_t i = 0; i < c.used; ++i)
+    if (SeasonOf(c.entries[i]) == season) return i;
+  return -1;  // not reached: the count says there is one
+}
+
+// Deletes the first entry of the oldest season and empties the last entry.
+template <typename Entry, typename Runs>
+void DropOldestCore(LogCore<Entry>& c, Runs runs) {
+  int32_t oldest = FirstOldest(c);
+  if (oldest < 0) return;
+  runs.Removed(oldest);
+  --c.seasonCount[SeasonOf(c.entries[oldest])];
+  Move(c, oldest, oldest + 1, c.used - 1 - oldest);
+  c.entries[--c.used] = BlankEntry<Entry>();
+}
+
+// Writes a new entry at `at` (at most the used count, below the capacity),
+// the entries from `at` on moving down one place. A full log first evicts
+// the first entry of the oldest season; when that entry stood before `at`,
+// the entries between move up instead and the new entry goes one place
+// earlier, right after the entries that stood before it. Only the entries
+// between the evicted one and the new one move. The caller counts the new
+// entry into its run.
+template <typename Entry, typename Runs>
+void InsertCore(LogCore<Entry>& c, Runs runs, int32_t at, const Entry& entry) {
+  if (c.used == c.capacity) {
+    int32_t oldest = FirstOldest(c);
+    runs.Removed(oldest);
+    --c.seasonCount[SeasonOf(c.entries[oldest])];
+    if (oldest < at) {
+      Move(c, oldest, oldest + 1, at - 1 - oldest);
+      --at;
+    } else {
+      Move(c, at + 1, at, oldest - at);
+    }
+  } else {
+    Move(c, at + 1, at, c.used - at);
+    ++c.used;
+  }
+  c.entries[at] = entry;
+  ++c.seasonCount[SeasonOf(entry)];
+}
+
+}  // namespace
+
 // ---- the club event log ----
 
-int32_t ClubEventLogTable::Used() const { return CountUsed(entries_, capacity_, EvEmpty); }
-
-ClubEventLogTable::ClubEventLogTable(ClubEventLogEntry* entries, int32_t capacity)
-    : entries_(entries), capacity_(capacity) {
+ClubEventLogTable::ClubEventLogTable(ClubEventLogEntry* entries, int32_t capacity) {
+  Init(core_, entries, capacity);
   Clear();
 }
 
-void ClubEventLogTable::Clear() {
-  const ClubEventLogEntry blank = Blank<ClubEventLogEntry>(kEvClub);
-  for (int32_t i = 0; i < capacity_; ++i) entries_[i] = blank;
-  used_ = 0;
-}
+void ClubEventLogTable::Clear() { ClearCore(core_); }
+void ClubEventLogTable::Reindex() { ReindexCore(core_, EvKey); }
+void ClubEventLogTable::Delete(int32_t n) { DeleteCore(core_, NoRuns{}, n); }
+void ClubEventLogTable::OpenGap(int32_t n) { OpenGapCore(core_, NoRuns{}, n); }
+void ClubEventLogTable::DropOldest() { DropOldestCore(core_, NoRuns{}); }
 
-void ClubEventLogTable::Reindex() {
-  used_ = Normalise(entries_, capacity_, Blank<ClubEventLogEntry>(kEvClub), EvKey, EvEmpty);
-}
-
-void ClubEventLogTable::Delete(int32_t n) {
-  if (n < 0 || n >= capacity_) return;
-  std::memmove(entries_ + n, entries_ + n + 1, sizeof(ClubEventLogEntry) * (capacity_ - 1 - n));
-}
-
-void ClubEventLogTable::OpenGap(int32_t n) {
-  if (n < 0 || n >= capacity_) return;
-  std::memmove(entries_ + n + 1, entries_ + n, sizeof(ClubEventLogEntry) * (capacity_ - 1 - n));
-}
-
-void ClubEventLogTable::DropOldest() { DropOldestAt(); }
-
-int32_t ClubEventLogTable::DropOldestAt() {
-  int32_t oldest = -1;
-  for (int32_t i = 0; i < capacity_; ++i)
-    if (EvClub(entries_[i]) != kEmpty && (oldest < 0 || EvSeason(entries_[i]) < EvSeason(entries_[oldest])))
-      oldest = i;
-  if (oldest < 0) return -1;
-  Delete(oldest);
-  entries_[capacity_ - 1] = Blank<ClubEventLogEntry>(kEvClub);
-  return oldest;
-}
-
+// The club's events of a season form one run (never more than one); a new
+// event goes right after it, or after every used entry when the club has
+// none this season. The log is written a few hundred times a season, nearly
+// always for the season whose runs stand last: the search for the run's end
+// starts from the last used entry.
 void ClubEventLogTable::Add(int16_t player, int16_t club, uint8_t season, int16_t value2, int16_t value,
                             int16_t type) {
+  if (core_.capacity == 0 || club == kEmpty) return;
   const Carried carried = CarriedBy(type);
-  ClubEvent event{carried.player ? player : int16_t{0}, club, season, carried.value2 ? value2 : int16_t{0},
-                  carried.value ? value : int16_t{0}, static_cast<uint8_t>(type)};
+  const ClubEventLogEntry entry = ClubEventLogEntry_Encode(
+      {carried.player ? player : int16_t{0}, club, season, carried.value2 ? value2 : int16_t{0},
+       carried.value ? value : int16_t{0}, static_cast<uint8_t>(type)});
   for (;;) {
-    int32_t runEnd = -1;
-    for (int32_t i = 0; i < capacity_; ++i) {
-      const ClubEventLogEntry& e = entries_[i];
-      if (EvClub(e) == club && EvSeason(e) == season) {
-        runEnd = i;
-        continue;
-      }
-      if (runEnd >= 0) {
-        int32_t at = i;
-        // A full log first evicts; when the evicted entry stood before this
-        // place, the run has moved up one, and so does the place after it.
-        if (EvClub(entries_[capacity_ - 1]) != kEmpty && DropOldestAt() < at) --at;
-        OpenGap(at);
-        entries_[at] = ClubEventLogEntry_Encode(event);
-        return;
-      }
-      if (EvClub(e) == kEmpty) {
-        entries_[i] = ClubEventLogEntry_Encode(event);
-        return;
+    const ClubEventLogEntry* e = core_.entries;
+    const int32_t used = core_.used;
+    int32_t at = used;  // no run: the first empty entry
+    for (int32_t i = used - 1; i >= 0; --i) {
+      if (EvClub(e[i]) == club && EvSeason(e[i]) == season) {
+        at = i + 1;  // right after the run
+        break;
       }
     }
-    DropOldestAt();
+    if (at < core_.capacity) {
+      InsertCore(core_, NoRuns{}, at, entry);
+      return;
+    }
+    // A full log with no entry after the run (or no run): evict, look again.
+    DropOldestCore(core_, NoRuns{});
   }
 }
 
 void ClubEventLogTable::RemoveClub(int16_t club) {
   if (club == kEmpty) return;
-  for (int32_t i = 0; i < capacity_;) {
-    if (EvClub(entries_[i]) == club) {
-      Delete(i);
-      entries_[capacity_ - 1] = Blank<ClubEventLogEntry>(kEvClub);
+  ClubEventLogEntry* e = core_.entries;
+  int32_t kept = 0;
+  for (int32_t i = 0; i < core_.used; ++i) {
+    if (EvClub(e[i]) == club) {
+      --core_.seasonCount[EvSeason(e[i])];
     } else {
-      ++i;
+      if (kept != i) e[kept] = e[i];
+      ++kept;
     }
   }
+  const ClubEventLogEntry blank = BlankEntry<ClubEventLogEntry>();
+  for (int32_t i = kept; i < core_.used; ++i) e[i] = blank;
+  core_.used = kept;
 }
 
 // ---- the player career log ----
 
-int32_t PlayerCareerLogTable::Used() const { return CountUsed(entries_, capacity_, CaEmpty); }
-
-PlayerCareerLogTable::PlayerCareerLogTable(PlayerCareerLogEntry* entries, int32_t capacity)
-    : entries_(entries), capacity_(capacity) {
+PlayerCareerLogTable::PlayerCareerLogTable(PlayerCareerLogEntry* entries, int32_t capacity) : index_(capacity) {
+  Init(core_, entries, capacity);
   Clear();
 }
 
 void PlayerCareerLogTable::Clear() {
-  const PlayerCareerLogEntry blank = Blank<PlayerCareerLogEntry>(kCaPlayer);
-  for (int32_t i = 0; i < capacity_; ++i) entries_[i] = blank;
-  used_ = 0;
+  ClearCore(core_);
+  index_.Clear();
 }
 
 void PlayerCareerLogTable::Reindex() {
-  used_ = Normalise(entries_, capacity_, Blank<PlayerCareerLogEntry>(kCaPlayer), CaKey, CaEmpty);
+  ReindexCore(core_, CaKey);
+  RebuildIndex();
 }
 
-void PlayerCareerLogTable::Delete(int32_t n) {
-  if (n < 0 || n >= capacity_) return;
-  std::memmove(entries_ + n, entries_ + n + 1, sizeof(PlayerCareerLogEntry) * (capacity_ - 1 - n));
+// One run per block of entries of one player, in log order.
+void PlayerCareerLogTable::RebuildIndex() {
+  index_.Clear();
+  const PlayerCareerLogEntry* e = core_.entries;
+  for (int32_t i = 0; i < core_.used;) {
+    int32_t end = i + 1;
+    while (end < core_.used && CaPlayer(e[end]) == CaPlayer(e[i])) ++end;
+    index_.AppendRun(CaPlayer(e[i]), end - i);  // never more runs than entries
+    i = end;
+  }
 }
 
-void PlayerCareerLogTable::OpenGap(int32_t n) {
-  if (n < 0 || n >= capacity_) return;
-  std::memmove(entries_ + n + 1, entries_ + n, sizeof(PlayerCareerLogEntry) * (capacity_ - 1 - n));
-}
+void PlayerCareerLogTable::Delete(int32_t n) { DeleteCore(core_, IndexedRuns{index_}, n); }
+void PlayerCareerLogTable::OpenGap(int32_t n) { OpenGapCore(core_, IndexedRuns{index_}, n); }
+void PlayerCareerLogTable::DropOldest() { DropOldestCore(core_, IndexedRuns{index_}); }
 
-void PlayerCareerLogTable::DropOldest() { DropOldestAt(); }
-
-int32_t PlayerCareerLogTable::DropOldestAt() {
-  int32_t oldest = -1;
-  for (int32_t i = 0; i < capacity_; ++i)
-    if (CaPlayer(entries_[i]) != kEmpty && (oldest < 0 || CaSeason(entries_[i]) < CaSeason(entries_[oldest])))
-      oldest = i;
-  if (oldest < 0) return -1;
-  Delete(oldest);
-  entries_[capacity_ - 1] = Blank<PlayerCareerLogEntry>(kCaPlayer);
-  return oldest;
-}
-
+// A player's entries form one run; a season's appearances at a club add up
+// in the run's type-0 entry, everything else goes right after the run, or
+// after every used entry when the player has none. The run index finds the
+// run without a scan.
 void PlayerCareerLogTable::Add(int16_t player, int16_t club, uint8_t season, int16_t apps, int16_t goalsOrValue,
                                int16_t type, int16_t onLoan, int16_t perf) {
+  if (core_.capacity == 0 || player == kEmpty) return;
   CareerEntry career{player, club, season, 0, 0, 0, static_cast<uint8_t>(type), 0};
   if (type == 0) {
     career.apps = static_cast<uint8_t>(apps);
@@ -271,68 +446,89 @@ void PlayerCareerLogTable::Add(int16_t player, int16_t club, uint8_t season, int
     career.value = goalsOrValue;
   }
   for (;;) {
-    int32_t runEnd = -1;
-    for (int32_t i = 0; i < capacity_; ++i) {
-      PlayerCareerLogEntry& e = entries_[i];
-      if (CaPlayer(e) == player) {
-        runEnd = i;
-        if (type == 0 && CaClub(e) == club && CaSeason(e) == season && e.bytes[kCaType] == 0) {
-          e.bytes[kCaApps] = static_cast<uint8_t>(e.bytes[kCaApps] + apps);
-          e.bytes[kCaGoals] = static_cast<uint8_t>(e.bytes[kCaGoals] + goalsOrValue);
-          e.bytes[kCaPerf] = static_cast<uint8_t>(perf);
-        return;
+    const int32_t run = index_.RunOf(player);
+    int32_t at = core_.used;
+    if (run >= 0) {
+      const int32_t start = index_.Start(run);
+      at = start + index_.Length(run);
+      if (type == 0) {
+        for (int32_t i = start; i < at; ++i) {
+          uint8_t* b = core_.entries[i].bytes;
+          if (b[kCaType] == 0 && b[kCaSeason] == season && LoadI16(b + kCaClub) == club) {
+            b[kCaApps] = static_cast<uint8_t>(b[kCaApps] + apps);
+            b[kCaGoals] = static_cast<uint8_t>(b[kCaGoals] + goalsOrValue);
+            b[kCaPerf] = static_cast<uint8_t>(perf);
+            return;
+          }
         }
-        continue;
-      }
-      if (runEnd >= 0) {
-        int32_t at = i;
-        if (CaPlayer(entries_[capacity_ - 1]) != kEmpty && DropOldestAt() < at) --at;
-        OpenGap(at);
-        entries_[at] = PlayerCareerLogEntry_Encode(career);
-        return;
-      }
-      if (CaPlayer(e) == kEmpty) {
-        entries_[i] = PlayerCareerLogEntry_Encode(career);
-        return;
       }
     }
-    DropOldestAt();
+    if (at < core_.capacity) {
+      InsertCore(core_, IndexedRuns{index_}, at, PlayerCareerLogEntry_Encode(career));
+      // The run grows (again, if the eviction took its only entry), or a new one starts at the end.
+      if (run >= 0) {
+        index_.Grow(run, 1);
+      } else if (!index_.AppendRun(player, 1)) {
+        RebuildIndex();  // run numbers used up: number the runs afresh
+      }
+      return;
+    }
+    // A full log with no entry after the run (or no run): evict, look again.
+    DropOldestCore(core_, IndexedRuns{index_});
   }
 }
 
 void PlayerCareerLogTable::RemovePlayer(int16_t player) {
   if (player == kEmpty) return;
-  for (int32_t i = 0; i < capacity_;) {
-    if (CaPlayer(entries_[i]) == player) {
-      Delete(i);
-      entries_[capacity_ - 1] = Blank<PlayerCareerLogEntry>(kCaPlayer);
-    } else {
-      ++i;
-    }
-  }
+  const int32_t run = index_.RunOf(player);
+  if (run < 0) return;
+  const int32_t start = index_.Start(run), length = index_.Length(run);
+  PlayerCareerLogEntry* e = core_.entries;
+  for (int32_t i = start; i < start + length; ++i) --core_.seasonCount[CaSeason(e[i])];
+  Move(core_, start, start + length, core_.used - start - length);
+  const PlayerCareerLogEntry blank = BlankEntry<PlayerCareerLogEntry>();
+  for (int32_t i = core_.used - length; i < core_.used; ++i) e[i] = blank;
+  core_.used -= length;
+  index_.Grow(run, -length);
 }
 
 int PlayerCareerLogTable::GetEntries(int16_t player, PlayerCareerLogEntry* out) const {
   if (player == kEmpty) return 0;
-  int count = 0;
-  for (int32_t i = 0; i < capacity_ && count < CAREER_ENTRIES_MAX; ++i)
-    if (CaPlayer(entries_[i]) == player) out[count++] = entries_[i];
+  const int32_t run = index_.RunOf(player);
+  if (run < 0) return 0;
+  const int32_t start = index_.Start(run);
+  const int count = index_.Length(run) < CAREER_ENTRIES_MAX ? index_.Length(run) : CAREER_ENTRIES_MAX;
+  for (int i = 0; i < count; ++i) out[i] = core_.entries[start + i];
   return count;
 }
 
 int PlayerCareerLogTable::HasClub(int16_t player, int16_t club) const {
   if (player == kEmpty) return 0;
-  for (int32_t i = 0; i < capacity_; ++i)
-    if (CaPlayer(entries_[i]) == player && CaClub(entries_[i]) == club) return 1;
+  const int32_t run = index_.RunOf(player);
+  if (run < 0) return 0;
+  const int32_t start = index_.Start(run);
+  for (int32_t i = start; i < start + index_.Length(run); ++i)
+    if (CaClub(core_.entries[i]) == club) return 1;
   return 0;
 }
 
 int PlayerCareerLogTable::CountClub(int16_t club) const {
+  const int32_t span = core_.used < CAREER_COUNT_CLUB_SPAN ? core_.used : CAREER_COUNT_CLUB_SPAN;
   int count = 0;
-  for (int32_t i = 0; i < capacity_ && i < CAREER_COUNT_CLUB_SPAN && count < CAREER_COUNT_CLUB_LIMIT; ++i)
-    if (CaPlayer(entries_[i]) != kEmpty && CaClub(entries_[i]) == club) ++count;
+  for (int32_t i = 0; i < span && count < CAREER_COUNT_CLUB_LIMIT; ++i)
+    if (CaClub(core_.entries[i]) == club) ++count;
   return count;
 }
+
+namespace {
+
+struct HistoryState {
+  ClubEventLogTable clubLog{ClubEventLog, CLUB_EVENT_LOG_SIZE};
+  PlayerCareerLogTable careerLog{PlayerCareerLog, PLAYER_CAREER_LOG_SIZE};
+};
+HistoryState gHistory;
+
+}  // namespace
 
 // ---- the game's logs ----
 

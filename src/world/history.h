@@ -118,11 +118,50 @@ void HistoryLogs_Reset();
 // The game's logs are these tables over the arrays above; tests run the
 // same code on small tables.
 
+namespace history_detail {
+// What a log keeps beside its table: the number of used entries (they come
+// first) and how many of them carry each season byte.
+template <typename Entry>
+struct LogCore {
+  Entry* entries;
+  int32_t capacity;
+  int32_t used;
+  int32_t seasonCount[256];
+};
+
+// Where each owner's run of entries stands. Runs are numbered in log order
+// (a new run always starts after every used entry); their lengths are kept
+// in a Fenwick tree, so a run's first entry is the sum of the lengths before
+// it and the run at a position is found in log(runs) steps.
+class RunIndex {
+ public:
+  explicit RunIndex(int32_t capacity);
+  void Clear();
+  // Appends a run after every other; false when the numbers are used up.
+  bool AppendRun(int16_t owner, int32_t length);
+  // The owner's run, or -1 when he has no entry.
+  int32_t RunOf(int16_t owner) const;
+  int32_t Start(int32_t run) const;
+  int32_t Length(int32_t run) const { return length_[run]; }
+  // The run that holds the entry at a position (below the used count).
+  int32_t RunAt(int32_t position) const;
+  void Grow(int32_t run, int32_t delta);
+
+ private:
+  int32_t maxRuns_;
+  int32_t runs_ = 0;
+  int32_t topBit_ = 1;
+  std::vector<int32_t> tree_;     // Fenwick tree of the lengths, 1-based
+  std::vector<int32_t> length_;
+  std::vector<int32_t> runOf_;    // by owner (as an unsigned 16-bit number)
+};
+}  // namespace history_detail
+
 class ClubEventLogTable {
  public:
   ClubEventLogTable(ClubEventLogEntry* entries, int32_t capacity);
-  int32_t Capacity() const { return capacity_; }
-  int32_t Used() const;
+  int32_t Capacity() const { return core_.capacity; }
+  int32_t Used() const { return core_.used; }
   void Clear();
   void Reindex();
   // Adds the event for the season byte (the caller has checked the club).
@@ -133,20 +172,14 @@ class ClubEventLogTable {
   void RemoveClub(int16_t club);
 
  private:
-  // Deletes the first entry of the oldest season, empties the last entry;
-  // answers the deleted entry's index, or -1 when the log is empty.
-  int32_t DropOldestAt();
-
-  ClubEventLogEntry* entries_;
-  int32_t capacity_;
-  int32_t used_ = 0;
+  history_detail::LogCore<ClubEventLogEntry> core_;
 };
 
 class PlayerCareerLogTable {
  public:
   PlayerCareerLogTable(PlayerCareerLogEntry* entries, int32_t capacity);
-  int32_t Capacity() const { return capacity_; }
-  int32_t Used() const;
+  int32_t Capacity() const { return core_.capacity; }
+  int32_t Used() const { return core_.used; }
   void Clear();
   void Reindex();
   // Adds or updates for the season byte (the caller has checked the player
@@ -162,9 +195,8 @@ class PlayerCareerLogTable {
   int CountClub(int16_t club) const;
 
  private:
-  int32_t DropOldestAt();
+  void RebuildIndex();
 
-  PlayerCareerLogEntry* entries_;
-  int32_t capacity_;
-  int32_t used_ = 0;
+  history_detail::LogCore<PlayerCareerLogEntry> core_;
+  history_detail::RunIndex index_;
 };

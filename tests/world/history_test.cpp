@@ -391,6 +391,38 @@ TEST_F(HistoryTest, ReindexPutsALoadedLogInShape) {
   EXPECT_EQ(clubTable.Used(), 4);
 }
 
+TEST_F(HistoryTest, TheGamesFullLogsEvictAtTheirFullSizes) {
+  // Every entry used: player i / 20's run, seasons 5 and up, one entry of season 3 deep in the log.
+  for (int32_t i = 0; i < PLAYER_CAREER_LOG_SIZE; ++i)
+    PlayerCareerLog[i] = PlayerCareerLogEntry_Encode(
+        Career(static_cast<int16_t>(i / 20), 1, static_cast<uint8_t>(i == 150001 ? 3 : 5 + i % 20)));
+  PlayerCareerLog_Reindex();
+  ASSERT_EQ(PlayerCareerLog_Used(), PLAYER_CAREER_LOG_SIZE);
+  SeasonCounter = 30;
+  PlayerCareerLog_Add(tw::kKeeper, 9, 1, 0, 0);  // player 2's run: entries 40-59
+  EXPECT_EQ(PlayerCareerLog_Used(), PLAYER_CAREER_LOG_SIZE);
+  CareerEntry added = PlayerCareerLogEntry_Decode(PlayerCareerLog[60]);
+  EXPECT_EQ(added.player, tw::kKeeper);
+  EXPECT_EQ(added.club, 9);
+  EXPECT_EQ(added.season, 30);
+  EXPECT_EQ(PlayerCareerLogEntry_Decode(PlayerCareerLog[61]).player, 3);
+  EXPECT_EQ(PlayerCareerLogEntry_Decode(PlayerCareerLog[150001]).season, 5 + 150000 % 20);  // season 3 went
+  EXPECT_EQ(PlayerCareerLogEntry_Decode(PlayerCareerLog[PLAYER_CAREER_LOG_SIZE - 1]).player, 9999);
+
+  for (int32_t i = 0; i < CLUB_EVENT_LOG_SIZE; ++i)
+    ClubEventLog[i] =
+        ClubEventLogEntry_Encode(Event(static_cast<int16_t>(i / 500), static_cast<uint8_t>(i < 3 ? 1 : 2)));
+  ClubEventLog_Reindex();
+  ASSERT_EQ(ClubEventLog_Used(), CLUB_EVENT_LOG_SIZE);
+  ClubEventLog_Add(1, tw::kHumanClub, 0, 0, 7);  // club 0 in season 30: no run, so evict and append
+  ClubEventLog_Add(1, tw::kHumanClub, 0, 0, 7);  // its run now ends at the last entry: evict, look again
+  EXPECT_EQ(ClubEventLog_Used(), CLUB_EVENT_LOG_SIZE);
+  EXPECT_EQ(ClubEventLogEntry_Decode(ClubEventLog[0]).season, 1);  // the third of season 1
+  EXPECT_EQ(ClubEventLogEntry_Decode(ClubEventLog[1]).season, 2);
+  EXPECT_EQ(ClubEventLogEntry_Decode(ClubEventLog[CLUB_EVENT_LOG_SIZE - 2]).season, 30);
+  EXPECT_EQ(ClubEventLogEntry_Decode(ClubEventLog[CLUB_EVENT_LOG_SIZE - 1]).season, 30);
+}
+
 // ---- the logs against a plain model of their rules ----
 
 // The logs' rules written as plainly as they read: every scan covers the
