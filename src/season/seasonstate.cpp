@@ -8,6 +8,7 @@ int16_t DayOfMonth;
 int16_t Month;
 int16_t Year;
 int16_t SeasonCounter;
+int16_t DeadlineDay3;
 int8_t GameCountry;
 int16_t PlayerCount;
 uint8_t MoneyRate1;
@@ -21,6 +22,7 @@ void SeasonState_Reset() {
   Month = 6;
   Year = 1999;
   SeasonCounter = 0;
+  DeadlineDay3 = 0;
   GameCountry = 0;
   PlayerCount = 0;
   MoneyRate1 = 17;
