@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "world/source_records.h"
+
 // The exit code of FatalExit: the program stopped on a broken world invariant.
 constexpr int FATAL_EXIT_CODE = 3;
 
@@ -15,13 +17,16 @@ constexpr int FATAL_EXIT_CODE = 3;
 
 // The source club records of the static database (57 bytes each), which the
 // new-game set-up loads; InitClubStands reads the ground capacity from them.
-constexpr int NUM_SOURCE_CLUBS = 1200;
-constexpr int SOURCE_CLUB_RECORD_SIZE = 57;
+constexpr int NUM_SOURCE_CLUBS = NUM_DB_CLUBS;
 void SetSourceClubRecords(const uint8_t* records, int count);
 
 // Lays out the four stands of a club from the ground capacity of its source
 // club record; source NUM_SOURCE_CLUBS (or any record not loaded) stands for
 // none, a ground of no seats.
 void InitClubStands(int16_t club, int16_t source);
+
+// The first club 0-249 of the game country in divisions 0-5 whose control is
+// that human manager's number, else -1.
+int16_t FindHumanClub(int16_t manager);
 
 void ClubServices_Reset();

@@ -9,6 +9,7 @@
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "engine/poll.h"
+#include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
@@ -17,6 +18,16 @@ int16_t MenuOption = 0;
 int16_t MenuSoundActive = 0;
 int16_t Menu256Mode = 0;
 int32_t SoakRunActive = 0;
+int16_t MenuAllNews = 0;
+
+void MenuCont_Reset() {
+  MenuOption = 0;
+  MenuSoundActive = 0;
+  Menu256Mode = 0;
+  SoakRunActive = 0;
+  MenuAllNews = 0;
+}
+REGISTER_RESET(RESET_MENUS, MenuCont_Reset);
 
 namespace {
 

@@ -1,8 +1,11 @@
 #include "support/test_world.h"
 
+#include <cstring>
+
 #include "clubsim/squadlist.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
+#include "world/funcs.h"
 #include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
@@ -15,6 +18,7 @@ void ResetWorld() {
   PlayerStats_Reset();
   SquadList_Reset();
   ClubServices_Reset();
+  Funcs_Reset();
 }
 
 namespace {
@@ -37,7 +41,8 @@ void MakePlayer(int16_t p, int club, int position, int nationality, int wage, in
   Player_SetContract(p, 24);
   Player_SetSellOnClause(p, -1);
   Player_SetReserveSlot(p, -1);
-  Player_SetSurname(p, 100 + p);
+  Player_SetSurname(p, tw::kSurnameBase + p);
+  std::strncpy(NameBuffer + (tw::kSurnameBase + p) * SURNAME_SIZE, tw::kSurnames[p], SURNAME_SIZE);
   Player_SetAge(p, 8);
   for (int cup = 0; cup < NUM_PLAYER_CUPS; ++cup) Player_SetCupTied(p, PLAYER_CLUB_NONE, cup);
 }
@@ -62,6 +67,7 @@ void BuildTestWorld() {
   MakePlayer(kHumanManager, kHumanClub, 13, 0, 1000, 50);
   MakePlayer(kNoManager, PLAYER_CLUB_NONE, 13, 0, 0, 30);
   MakePlayer(kKeeper, kHumanClub, 0, 0, 400, 40);
+  Player_SetInitial(kKeeper, kKeeperInitial);
   MakePlayer(kDefender, kHumanClub, 2, 2, 300, 40);
   MakePlayer(kForward, kHumanClub, 11, 0, 800, 45);
   Player_SetGoals(kForward, 10);
