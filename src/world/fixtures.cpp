@@ -5,7 +5,7 @@
 
 #include "engine/reset.h"
 
-uint8_t DivisionTable[NUM_LEAGUE_DIVISIONS][DIVISION_PLACES];
+uint8_t DivisionTable[NUM_DIVISIONS][DIVISION_PLACES];
 
 void Fixtures_Reset() { std::memset(DivisionTable, NO_TABLE_CLUB, sizeof DivisionTable); }
 REGISTER_RESET(RESET_WORLD, Fixtures_Reset);

@@ -6,13 +6,13 @@
 #include <cstdint>
 
 #include "world/records.h"
+#include "world/static_country.h"
 
 constexpr int DIVISION_PLACES = 24;
-constexpr int NUM_LEAGUE_DIVISIONS = 6;
 
 // The game country's six divisions in table order, 255 = empty place (saved).
 constexpr uint8_t NO_TABLE_CLUB = 255;
-extern uint8_t DivisionTable[NUM_LEAGUE_DIVISIONS][DIVISION_PLACES];
+extern uint8_t DivisionTable[NUM_DIVISIONS][DIVISION_PLACES];
 
-// Empty tables.
+// An empty fixture list, empty tables, no movement.
 void Fixtures_Reset();

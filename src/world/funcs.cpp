@@ -82,7 +82,7 @@ const char* GNW_GetNationalityString(int16_t nationality) {
 int16_t GNW_GetClubDivisionIndex(int16_t club) {
   // Only a world club can stand in the table (255 marks its empty places).
   if (club < 0 || club >= NUM_CLUBS) return 0;
-  for (int division = 0; division < NUM_LEAGUE_DIVISIONS; ++division)
+  for (int division = 0; division < NUM_DIVISIONS; ++division)
     for (int place = 0; place < DIVISION_PLACES; ++place)
       if (DivisionTable[division][place] == club) return static_cast<int16_t>(division);
   return 0;
