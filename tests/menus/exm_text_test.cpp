@@ -5,7 +5,6 @@
 
 #include "menus/langtext.h"
 #include "support/test_world.h"
-#include "world/clubs.h"
 #include "world/static_clubs.h"
 
 namespace {
@@ -15,7 +14,6 @@ using TextNumberTest = WorldTest;
 std::string ClubName(int db) { return ClubNameTable[db] ? ClubNameTable[db] : ""; }
 
 TEST_F(TextNumberTest, EveryRangeOfTheNumberSpace) {
-  Club_SetDbId(0, tw::kLeagueClub, 700);
   struct {
     int number;
     std::string expected;

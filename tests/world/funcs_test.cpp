@@ -79,9 +79,8 @@ TEST_F(FacadeNamesTest, TextNumbersOfClubsAndPlayers) {
 }
 
 TEST_F(FacadeNamesTest, DatabaseNumbersOfWorldClubs) {
-  Club_SetDbId(GameCountry, tw::kLeagueClub, 612);
-  EXPECT_EQ(GNW_GetClubDbId(tw::kLeagueClub), 612);
-  EXPECT_EQ(GNW_GetClubDbId(tw::kHumanClub), 0);
+  for (int16_t club : {tw::kHumanClub, tw::kLeagueClub, tw::kMinorClub, int16_t{249}})
+    EXPECT_EQ(GNW_GetClubDbId(club), Club_GetDbId(club)) << club;
   for (int16_t special : {252, 254, 255}) EXPECT_EQ(GNW_GetClubDbId(special), special);
 }
 

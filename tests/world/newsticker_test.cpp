@@ -248,7 +248,6 @@ TEST_F(TickerTest, TransferAndAbsenceLinesOnlyForTheUsersDivisionUnlessAllNews) 
 }
 
 TEST_F(TickerTest, EachAddPostsItsTextAndDrawsTheBox) {
-  Club_SetDbId(0, tw::kLeagueClub, 700);
   NewsTicker_AddTransfer(tw::kForward, tw::kHumanClub, tw::kLeagueClub, 2500000, 0);
   NewsTicker_AddTransfer(tw::kDefender, tw::kHumanClub, tw::kLeagueClub, 0, 0);
   NewsTicker_AddTransfer(tw::kKeeper, tw::kHumanClub, tw::kLeagueClub, 0, 1);
@@ -258,7 +257,7 @@ TEST_F(TickerTest, EachAddPostsItsTextAndDrawsTheBox) {
   NewsTicker_AddManagerExit(tw::kLeagueClub, tw::kHumanManager, 0);
   NewsTicker_AddManagerExit(tw::kLeagueClub, tw::kHumanManager, 1);
   const std::string human = Club(tw::kHumanClub), league = Club(tw::kLeagueClub);
-  ASSERT_EQ(league, GNW_GetClubName(700));
+  ASSERT_EQ(league, GNW_GetClubName(GNW_GetClubDbId(tw::kLeagueClub)));
   std::vector<std::string> expected = {
       Fill(TICKER_TEXT_FEE, {{"$0t", human}, {"$1t", league}, {"$0p", "Striker"}, {"$0m", Price2str(2500000)}}),
       Fill(TICKER_TEXT_MOVED, {{"$0t", human}, {"$1t", league}, {"$0p", "Rossini"}}),

@@ -14,6 +14,7 @@
 #include "support/test_world.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
+#include "world/funcs.h"
 #include "world/players.h"
 #include "world/static_clubs.h"
 
@@ -55,7 +56,8 @@ TEST_F(NewsTest, ATeamOf255IsNoTeam) {
 }
 
 TEST_F(NewsTest, EveryToken) {
-  Club_SetDbId(GameCountry, tw::kLeagueClub, 700);
+  const std::string human = ClubNameTable[GNW_GetClubDbId(tw::kHumanClub)];
+  const std::string league = ClubNameTable[GNW_GetClubDbId(tw::kLeagueClub)];
   const std::string money1500 = Price2str(1500);
   const std::string moneyMinus1 = Price2str(-1);
   struct {
@@ -80,7 +82,7 @@ TEST_F(NewsTest, EveryToken) {
       {-1, -1, tw::kForward, tw::kKeeper, -1, -1, -1, -1, -1, "$0p, $1p", "Striker, J.Safehands"},
       {-1, -1, -1, -1, -1, -1, -1, -1, -1, "[$0p]", "[]"},  // no player, no name
       {tw::kHumanClub, tw::kLeagueClub, -1, -1, -1, -1, -1, -1, -1, "$0t v $1t",
-       std::string(ClubNameTable[0]) + " v " + ClubNameTable[700]},  // through the database number
+       human + " v " + league},  // through the database number
       {252, 300, -1, -1, -1, -1, -1, -1, -1, "$0t/$1t",
        std::string(ClubNameTable[252]) + "/" + ClubNameTable[300]},  // 252 and above: database numbers
       {-1, -1, -1, -1, -1, -1, -1, -1, -1, "[$0t]", "[]"},
