@@ -41,8 +41,7 @@ void MakePlayer(int16_t p, int club, int position, int nationality, int wage, in
   Player_SetContract(p, 24);
   Player_SetSellOnClause(p, -1);
   Player_SetReserveSlot(p, -1);
-  Player_SetSurname(p, tw::kSurnameBase + p);
-  std::strncpy(NameBuffer + (tw::kSurnameBase + p) * SURNAME_SIZE, tw::kSurnames[p], SURNAME_SIZE);
+  Player_SetSurname(p, 100 + p);
   Player_SetAge(p, 8);
   for (int cup = 0; cup < NUM_PLAYER_CUPS; ++cup) Player_SetCupTied(p, PLAYER_CLUB_NONE, cup);
 }
@@ -74,4 +73,6 @@ void BuildTestWorld() {
   MakePlayer(kMidfielder, kLeagueClub, 7, 5, 200, 35);
   MakePlayer(kItalian, kForeignClub, 10, 2, 500, 30);
   MakePlayer(kFreeAgent, PLAYER_CLUB_FREE_AGENT, 6, 1, 0, 20);
+  for (int16_t p = 0; p < kPlayerCount; ++p)
+    std::strncpy(NameBuffer + (kSurnameBase + p) * SURNAME_SIZE, kSurnames[p], SURNAME_SIZE);
 }
