@@ -5,6 +5,7 @@
 
 #include "engine/reset.h"
 #include "platform/platform.h"
+#include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/source_records.h"
 
@@ -38,6 +39,16 @@ int32_t AtLeast1000Thousands(int32_t seats) {
 }  // namespace
 
 void FatalExit() { PlatExit(FATAL_EXIT_CODE); }
+
+int16_t FindHumanClub(int16_t manager) {
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) {
+    if (Club_GetCountry(club) != GameCountry) continue;
+    int16_t division = Club_GetDivision(club);
+    if (division < 0 || division > 5) continue;
+    if (Club_GetControl(club) == manager) return club;
+  }
+  return -1;
+}
 
 void SetSourceClubRecords(const uint8_t* records, int count) {
   gSvc.sourceClubs = records;

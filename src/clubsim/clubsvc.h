@@ -27,4 +27,8 @@ void SetSourceClubRecords(const uint8_t* records, int count);
 // taken as the nearer of the two.
 void InitClubStands(int16_t club, int16_t source);
 
+// The first club 0-249 of the game country in divisions 0-5 whose control is
+// that human manager's number, else -1.
+int16_t FindHumanClub(int16_t manager);
+
 void ClubServices_Reset();

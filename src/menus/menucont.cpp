@@ -18,6 +18,8 @@ int16_t MenuOption = 0;
 int16_t MenuSoundActive = 0;
 int16_t Menu256Mode = 0;
 int32_t SoakRunActive = 0;
+int16_t MenuAllNews = 0;
+
 
 namespace {
 
@@ -97,6 +99,7 @@ void FrontEnd_Reset() {
   MenuSoundActive = 0;
   Menu256Mode = 0;
   SoakRunActive = 0;
+  MenuAllNews = 0;
   gFrontEnd.filled = false;
   gFrontEnd.filledWith = 0;
 }

@@ -11,6 +11,7 @@
 #include "world/clubs.h"
 #include "world/nationality.h"
 #include "world/recordbits.h"
+#include "world/textmess.h"
 
 PlayerRecord PlayerRecords[MAX_PLAYERS];
 MinorClubsAndIdentities MinorClubsBlock;
@@ -244,9 +245,13 @@ PLAYER_FIELD(SaleStatus, kSaleStatus)
 int16_t Player_GetEuroDispoints(int16_t player) { return GetField(player, kEuroDispoints); }
 void Player_SetEuroDispoints(int16_t player, int32_t value) {
   SetField(player, kEuroDispoints, value);
-  // Two European bookings make a ban. (The news of it, kind 153 about his
-  // club, is the news services' to post.)
-  if (Record(player) && Player_GetEuroDispoints(player) == 2) Player_SetEuroBan(player, 1);
+  // Two European bookings make a ban, and news of it about his club.
+  if (Record(player) && Player_GetEuroDispoints(player) == 2) {
+    Player_SetEuroBan(player, 1);
+    int16_t club = Player_GetClub(player);
+    SetNewsArgs(club, -1, player, -1, -1, -1, -1, -1, -1);
+    ShowNewsMessage(GetRandomNewsText(NEWS_EURO_BAN), 0, NEWS_SHOW_HUMAN_CLUB, club, -1);
+  }
 }
 
 int16_t Player_GetGoals(int16_t player) { return GetField(player, kGoals); }

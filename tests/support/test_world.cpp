@@ -1,7 +1,10 @@
 #include "support/test_world.h"
 
+#include <cstring>
+
 #include "season/seasonstate.h"
 #include "world/clubs.h"
+#include "world/funcs.h"
 #include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
@@ -55,12 +58,15 @@ void BuildTestWorld() {
   MakePlayer(kHumanManager, kHumanClub, 13, 0, 1000, 50);
   MakePlayer(kNoManager, PLAYER_CLUB_NONE, 13, 0, 0, 30);
   MakePlayer(kKeeper, kHumanClub, 0, 0, 400, 40);
+  Player_SetInitial(kKeeper, kKeeperInitial);
   MakePlayer(kDefender, kHumanClub, 2, 2, 300, 40);
   MakePlayer(kForward, kHumanClub, 11, 0, 800, 45);
   Player_SetGoals(kForward, 10);
   MakePlayer(kMidfielder, kLeagueClub, 7, 5, 200, 35);
   MakePlayer(kItalian, kForeignClub, 10, 2, 500, 30);
   MakePlayer(kFreeAgent, PLAYER_CLUB_FREE_AGENT, 6, 1, 0, 20);
+  for (int16_t p = 0; p < kPlayerCount; ++p)
+    std::strncpy(NameBuffer + (kSurnameBase + p) * SURNAME_SIZE, kSurnames[p], SURNAME_SIZE);
 }
 
 void BuildLeagueWorld() {

@@ -40,6 +40,13 @@ constexpr int16_t kPlayerCount = 8;
 constexpr int kLeagueSquad = 18;
 constexpr int16_t kLeagueClubs = 114;
 
+// Names: player p has surname index 100 + p, whose entry in the name buffer is
+// kSurnames[p]; only the keeper has an initial (10, "J").
+constexpr int16_t kSurnameBase = 100;
+constexpr const char* kSurnames[kPlayerCount] = {"Gaffney", "Nobody",  "Safehands", "Rossini",
+                                                 "Striker", "Van Dam", "Bianchi",   "Drifter"};
+constexpr int16_t kKeeperInitial = 10;
+
 }  // namespace tw
 
 void ResetWorld();

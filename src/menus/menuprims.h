@@ -1,0 +1,75 @@
+// The menu drawing primitives that the world's news box, ticker and score
+// panel call: icons, texts, numbers, text boxes, the background restore, the
+// pointer and the message box.
+//
+// The menu drawing layer is not here yet. Until it is, these functions keep a
+// log of what was asked of them (which a test can read) and draw nothing; the
+// menu machine fills them in. Two of them already do their real work: the
+// pointer frame waits one tick of TimerTicks, and the message box writes its
+// text on the general debug channel.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Alignment of a drawing call (MenuAlignFlags): bits 0-1 horizontal, bits 2-3
+// vertical.
+constexpr uint16_t ALIGN_LEFT = 1;
+constexpr uint16_t ALIGN_HCENTRE = 2;
+constexpr uint16_t ALIGN_RIGHT = 3;
+constexpr uint16_t ALIGN_TOP = 1 << 2;
+constexpr uint16_t ALIGN_VMIDDLE = 2 << 2;
+constexpr uint16_t ALIGN_BOTTOM = 3 << 2;
+constexpr uint16_t ALIGN_CENTRED = ALIGN_HCENTRE | ALIGN_VMIDDLE;  // 10
+
+// Drawing attribute kinds of SetDrawAttribute.
+constexpr int DRAW_ATTR_TEXT_COLOUR = 1;
+constexpr int DRAW_ATTR_FILL_COLOUR = 2;
+constexpr int DRAW_ATTR_NUMBER_TYPE = 3;
+constexpr int DRAW_ATTR_BUTTON_TYPE = 4;
+
+// Sizes in menu units; each answers the width.
+int GetIconSizeScaled(int icon, int* width, int* height);
+int GetCharSize(int character, int* width, int* height);
+
+void BufferRestoreRect(int x, int y, int width, int height);
+void DoIcon(int x, int y, int icon, uint16_t alignment);
+void DoTextAddr(int x, int y, const char* text, uint16_t alignment);
+void DoNumber(int x, int y, int32_t number, uint16_t alignment);
+void DoTextBoxAddr(int x, int y, int width, int height, uint16_t alignment, const char* text);
+
+// Nested hide (1) and unhide (0) of the pointer.
+void HideBusyPointer(int on);
+// One pointer frame: waits for the next tick of TimerTicks (polling while it
+// waits) and reads the pointer.
+void WaitPointerFrame(int* x, int* y, int* buttons);
+
+// The message box with the text; arg is the caller's, passed through.
+void DoMessageBox(const char* text, int32_t arg);
+
+// Kind 1 text colour, 2 fill colour, 3 number type, 4 button type; other
+// kinds are ignored.
+void SetDrawAttribute(int kind, int32_t value);
+int32_t GetDrawAttribute(int kind);
+
+// ---- the call log ----
+
+struct MenuPrimCall {
+  std::string name;  // the primitive's name, e.g. "DoTextAddr"
+  int x = 0, y = 0, width = 0, height = 0;
+  int32_t value = 0;  // icon, number, character, hide flag or message-box argument
+  uint16_t alignment = 0;
+  std::string text;
+};
+
+const std::vector<MenuPrimCall>& MenuPrims_Calls();
+void MenuPrims_ClearCalls();
+// The sizes the size queries answer until the icon and font files are read.
+void MenuPrims_SetIconSize(int width, int height);
+void MenuPrims_SetCharSize(int width, int height);
+// The pointer's hide nesting (0 = shown).
+int MenuPrims_PointerHideCount();
+
+// No calls logged, sizes 0, pointer shown, drawing attributes as at start.
+void MenuPrims_Reset();
