@@ -676,19 +676,26 @@ const char* const kCompressorNames[COMPRESSOR_COUNT] = {"predictor", "huffman", 
 
 bool ValidCompressor(int compressor) { return compressor >= 0 && compressor < COMPRESSOR_COUNT; }
 
-// The parsed 16-byte header.
-struct Cmp0Header {
-  bool hasId;
-  uint16_t compressor;
-  uint32_t compressedSize;
-  uint32_t unpackedSize;
-};
+}  // namespace
 
-Cmp0Header ParseHeader(const uint8_t* h) {
-  return {std::memcmp(h, "CMP0", 4) == 0, static_cast<uint16_t>(h[4] | (h[5] << 8)), LoadU32(h + 8), LoadU32(h + 12)};
+// Header fields: "CMP0", the compressor number (16 bits), two zero bytes, the
+// compressed size and the unpacked size.
+namespace cmp0 {
+constexpr int ID = 0, COMPRESSOR = 4, RESERVED = 6, COMPRESSED_SIZE = 8, UNPACKED_SIZE = 12;
 }
 
-}  // namespace
+Cmp0Header Cmp0DecodeHeader(const uint8_t* h) {
+  return {std::memcmp(h + cmp0::ID, "CMP0", 4) == 0, LoadU16(h + cmp0::COMPRESSOR), LoadU32(h + cmp0::COMPRESSED_SIZE),
+          LoadU32(h + cmp0::UNPACKED_SIZE)};
+}
+
+void Cmp0EncodeHeader(const Cmp0Header& header, uint8_t* out) {
+  std::memcpy(out + cmp0::ID, "CMP0", 4);
+  StoreU16(out + cmp0::COMPRESSOR, header.compressor);
+  StoreU16(out + cmp0::RESERVED, 0);
+  StoreU32(out + cmp0::COMPRESSED_SIZE, header.compressedSize);
+  StoreU32(out + cmp0::UNPACKED_SIZE, header.unpackedSize);
+}
 
 uint32_t CompressWorstCase(int compressor, uint32_t size) {
   if (!ValidCompressor(compressor)) ABORT("CompressWorstCase(): compression number out of range");
@@ -748,21 +755,16 @@ void CompressData(int compressor, void** sourceOwner, uint32_t size, void** dest
   uint32_t length = 0;
   CompressDataMem2Mem(compressor, static_cast<uint8_t*>(*sourceOwner), size, block + CMP0_HEADER_SIZE, &length);
   if (length > worst) ABORT("CompressData(): data was larger than worst case value!");
-  std::memcpy(block, "CMP0", 4);
-  block[4] = static_cast<uint8_t>(compressor);
-  block[5] = 0;
-  block[6] = block[7] = 0;
-  StoreU32(block + 8, length);
-  StoreU32(block + 12, size);
+  Cmp0EncodeHeader({true, static_cast<uint16_t>(compressor), length, size}, block);
   ResizeMemory(destinationOwner, length + CMP0_HEADER_SIZE);
   *blockSize = length + CMP0_HEADER_SIZE;
 }
 
 uint32_t DecompressDataMem(const void* block, uint32_t blockSize, void* destination, uint32_t destinationSize) {
   const uint8_t* p = static_cast<const uint8_t*>(block);
-  if (blockSize < CMP0_HEADER_SIZE || std::memcmp(p, "CMP0", 4) != 0)
-    ABORT("DecompressDataMem(): no ID field on compressed data");
-  Cmp0Header h = ParseHeader(p);
+  if (blockSize < CMP0_HEADER_SIZE) ABORT("DecompressDataMem(): no ID field on compressed data");
+  Cmp0Header h = Cmp0DecodeHeader(p);
+  if (!h.hasId) ABORT("DecompressDataMem(): no ID field on compressed data");
   if (h.compressor >= COMPRESSOR_COUNT) ABORT("DecompressDataMem(): unknown compression type");
   if (static_cast<uint64_t>(h.compressedSize) + CMP0_HEADER_SIZE != blockSize)
     ABORT("DecompressDataMem(): header does not match compressed data size");
@@ -779,7 +781,7 @@ uint32_t DecompressDataFile(FILE* stream, uint32_t blockSize, void* destination,
   uint8_t header[CMP0_HEADER_SIZE];
   if (blockSize < CMP0_HEADER_SIZE) ABORT("DecompressDataFile(): no ID field on compressed data");
   DOSReadFile(stream, header, CMP0_HEADER_SIZE);
-  Cmp0Header h = ParseHeader(header);
+  Cmp0Header h = Cmp0DecodeHeader(header);
   if (!h.hasId) ABORT("DecompressDataFile(): no ID field on compressed data");
   if (h.compressor >= COMPRESSOR_COUNT) ABORT("DecompressDataFile(): unknown compression type");
   if (static_cast<uint64_t>(h.compressedSize) + CMP0_HEADER_SIZE != blockSize)

@@ -23,6 +23,17 @@ enum CompressorNumber {
   COMPRESSOR_RUN_LENGTH = 5,
 };
 
+// The 16-byte header of a block, decoded; the one reader and writer of its
+// layout. hasId is false when the block does not start with "CMP0".
+struct Cmp0Header {
+  bool hasId;
+  uint16_t compressor;
+  uint32_t compressedSize;
+  uint32_t unpackedSize;
+};
+Cmp0Header Cmp0DecodeHeader(const uint8_t* header);
+void Cmp0EncodeHeader(const Cmp0Header& header, uint8_t* out);
+
 // Builds a CMP0 block from a managed block: the destination owner gets a new
 // ManualFree block of exactly the block's size, given back in *blockSize.
 void CompressData(int compressor, void** sourceOwner, uint32_t size, void** destinationOwner, uint32_t* blockSize);

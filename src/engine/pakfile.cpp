@@ -660,8 +660,9 @@ int PakFileCompressor(const PakFileEntry* handle) {
   if (!PlatFileSeek(data, handle->dataOffset)) ABORT("PakReadFile(): seek in data file failed");
   uint8_t header[CMP0_HEADER_SIZE];
   DOSReadFile(data, header, CMP0_HEADER_SIZE);
-  if (std::memcmp(header, "CMP0", 4) != 0) return -2;
-  return LoadU16(header + 4);
+  const Cmp0Header h = Cmp0DecodeHeader(header);
+  if (!h.hasId) return -2;
+  return h.compressor;
 }
 
 void PakFileReset() {

@@ -14,9 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void StoreAt(std::vector<uint8_t>& out, size_t at, uint32_t v) { StoreU32(out.data() + at, v); }
-
-
 bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -36,11 +33,7 @@ std::vector<uint8_t> PakMakeCmp0Block(int compressor, const uint8_t* data, uint3
   uint32_t length = 0;
   CompressDataMem2Mem(compressor, source.data(), size, block.data() + CMP0_HEADER_SIZE, &length);
   block.resize(CMP0_HEADER_SIZE + length);
-  std::memcpy(block.data(), "CMP0", 4);
-  block[4] = static_cast<uint8_t>(compressor);
-  block[5] = block[6] = block[7] = 0;
-  StoreAt(block, 8, length);
-  StoreAt(block, 12, size);
+  Cmp0EncodeHeader({true, static_cast<uint16_t>(compressor), length, size}, block.data());
   return block;
 }
 

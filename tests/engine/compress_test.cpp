@@ -394,3 +394,20 @@ TEST(CompressDamage, DecodersReportDamageWithoutLeavingTheirBuffers) {
 }
 
 }  // namespace
+
+// The block header is laid out byte for byte: "CMP0", the compressor as a
+// 16-bit word, two zero bytes, the compressed and the unpacked size.
+TEST(Cmp0Header, EncodesAndDecodesItsBytes) {
+  uint8_t bytes[CMP0_HEADER_SIZE];
+  std::memset(bytes, 0xAA, sizeof bytes);
+  Cmp0EncodeHeader({true, 3, 0x01020304u, 0xA0B0C0D0u}, bytes);
+  const uint8_t expected[CMP0_HEADER_SIZE] = {'C', 'M', 'P', '0', 3, 0, 0, 0, 4, 3, 2, 1, 0xD0, 0xC0, 0xB0, 0xA0};
+  EXPECT_EQ(std::memcmp(bytes, expected, sizeof bytes), 0);
+  const Cmp0Header h = Cmp0DecodeHeader(bytes);
+  EXPECT_TRUE(h.hasId);
+  EXPECT_EQ(h.compressor, 3);
+  EXPECT_EQ(h.compressedSize, 0x01020304u);
+  EXPECT_EQ(h.unpackedSize, 0xA0B0C0D0u);
+  bytes[3] = '1';
+  EXPECT_FALSE(Cmp0DecodeHeader(bytes).hasId);
+}
