@@ -140,8 +140,10 @@ const char* SourceFirstName(int index) {
 }
 
 int16_t SourceClubIndexOf(int dbClub) {
-  for (int n = 0; n < NUM_DB_CLUBS; ++n)
-    if (LoadI16(gNew.clubs + n * SOURCE_CLUB_RECORD_SIZE + src_club::DB_NUMBER) == dbClub) return static_cast<int16_t>(n);
+  for (int n = 0; n < NUM_DB_CLUBS; ++n) {
+    const int16_t number = LoadI16(gNew.clubs + n * SOURCE_CLUB_RECORD_SIZE + src_club::DB_NUMBER);
+    if (number == dbClub) return static_cast<int16_t>(n);
+  }
   return NUM_DB_CLUBS;
 }
 
@@ -224,7 +226,7 @@ void Club_InitCountryClubs() {
         Club_SetYDO,           Club_SetYDOContract};
     for (auto set : staff) set(club, 0);
 
-    const SourceClub record = DecodeSourceClub(gNew.clubs + (source < NUM_DB_CLUBS ? source : 0) * SOURCE_CLUB_RECORD_SIZE);
+    const SourceClub record = DecodeSourceClub(SourceClubRecord(source < NUM_DB_CLUBS ? source : 0));
     if (source < NUM_DB_CLUBS) {
       Club_SetXcoord(club, record.mapX);
       Club_SetYcoord(club, record.mapY);

@@ -395,7 +395,9 @@ void CreatePlayer(int16_t player, int sourceIndex, const SourcePlayer& p, int16_
   ClearMarketPrice(player);
 }
 
-void SetNameBit(uint8_t* set, int player) { set[player / 8] = static_cast<uint8_t>(set[player / 8] | (1u << (player % 8))); }
+void SetNameBit(uint8_t* set, int player) {
+  set[player / 8] = static_cast<uint8_t>(set[player / 8] | (1u << (player % 8)));
+}
 
 void BuildNameBitSets() {
   std::printf("Creating a 'Wrong' version of the Name file for GERMAN & DUTCH'\n");
@@ -505,8 +507,8 @@ void AssignPlayerPhysicalStats(int16_t player, int32_t base) {
 }
 
 void AssignPlayerPersonality(int16_t player, int32_t limit) {
-  for (int skipped = 0; skipped < NUM_STAT_CODES && PlayerStatTables.personalityTemplate[gGen.personalityCursor][3] < limit;
-       ++skipped)
+  const auto& templates = PlayerStatTables.personalityTemplate;
+  for (int skipped = 0; skipped < NUM_STAT_CODES && templates[gGen.personalityCursor][3] < limit; ++skipped)
     gGen.personalityCursor = (gGen.personalityCursor + 1) % NUM_STAT_CODES;
   Player_SetPersonalityStats(player, gGen.personalityCursor);
   gGen.personalityCursor = (gGen.personalityCursor + 1) % NUM_STAT_CODES;

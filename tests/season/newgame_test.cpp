@@ -82,7 +82,9 @@ struct BadDatabase {
 // A player record inside the count, so the check reads it.
 constexpr int kRecord = 1234;
 
-void SetPlayerField(Bytes& image, int offset, int16_t value) { StoreI16(srcdb::PlayerRecordOf(image, kRecord) + offset, value); }
+void SetPlayerField(Bytes& image, int offset, int16_t value) {
+  StoreI16(srcdb::PlayerRecordOf(image, kRecord) + offset, value);
+}
 
 const BadDatabase kBadDatabases[] = {
     {"truncated by a byte", [](Bytes& b) { b.pop_back(); }, "is 1568403 bytes, not 1568404"},

@@ -1,5 +1,5 @@
 // Making a new world from the generated source database, for every game
-// country, and the pieces it is made of.
+// country, and the steps it is made of.
 #include "world/worldgen.h"
 
 #include <algorithm>
@@ -285,7 +285,8 @@ TEST_F(WorldGenTest, OneSeedAndCountryMakeOneWorld) {
 // A database of the generated clubs whose first records are the given players.
 Bytes DatabaseOf(const std::vector<SourcePlayer>& players) {
   Bytes image = srcdb::BuiltTotStat();
-  for (size_t n = 0; n < players.size(); ++n) EncodeSourcePlayer(players[n], srcdb::PlayerRecordOf(image, static_cast<int>(n)));
+  for (size_t n = 0; n < players.size(); ++n)
+    EncodeSourcePlayer(players[n], srcdb::PlayerRecordOf(image, static_cast<int>(n)));
   srcdb::SetCount(image, static_cast<int32_t>(players.size()));
   return image;
 }
@@ -385,9 +386,9 @@ TEST_F(WorldGenTest, AResetEmptiesTheSeedingListAndTheNameSets) {
   for (int i = 0; i < NAME_BIT_SET_SIZE; ++i) ASSERT_EQ(NameBitSetG[i] | NameBitSetD[i], 0) << i;
 }
 
-// ---- the pieces ----
+// ---- the steps ----
 
-class WorldPiecesTest : public EngineTest {
+class WorldStepsTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
@@ -395,7 +396,7 @@ class WorldPiecesTest : public EngineTest {
   }
 };
 
-TEST_F(WorldPiecesTest, StatTemplatesKeepTheirRangesAndOrders) {
+TEST_F(WorldStepsTest, StatTemplatesKeepTheirRangesAndOrders) {
   GameSeedRandom(kSeed);
   BuildStatTemplates();
   const StatTables& t = PlayerStatTables;
@@ -450,7 +451,7 @@ TEST_F(WorldPiecesTest, StatTemplatesKeepTheirRangesAndOrders) {
   }
 }
 
-TEST_F(WorldPiecesTest, SourcePositionsBecomePlayerPositions) {
+TEST_F(WorldStepsTest, SourcePositionsBecomePlayerPositions) {
   PlayerCount = PlayerTotalCount = 40;
   struct Case {
     int16_t code;
@@ -466,13 +467,14 @@ TEST_F(WorldPiecesTest, SourcePositionsBecomePlayerPositions) {
   for (const Case& c : cases)
     for (int draw = 0; draw < 4; ++draw, ++player) {
       AssignPlayerPosition(player, c.code);
-      EXPECT_TRUE(c.positions.count(Player_GetStoredPosition(player))) << c.code << ": " << Player_GetStoredPosition(player);
+      const int16_t position = Player_GetStoredPosition(player);
+      EXPECT_TRUE(c.positions.count(position)) << c.code << ": " << position;
       EXPECT_EQ(Player_GetManager(player), c.manager) << c.code;
       EXPECT_EQ(Player_GetBossvane(player), c.bossvane) << c.code;
     }
 }
 
-TEST_F(WorldPiecesTest, TheAbilityCurveFollowsQualityOrTheTrainingFlag) {
+TEST_F(WorldStepsTest, TheAbilityCurveFollowsQualityOrTheTrainingFlag) {
   GameSeedRandom(kSeed);
   BuildStatTemplates();
   PlayerCount = PlayerTotalCount = 1;
@@ -497,12 +499,13 @@ TEST_F(WorldPiecesTest, TheAbilityCurveFollowsQualityOrTheTrainingFlag) {
   EXPECT_EQ(SourceQuality(-300), 1125);
 }
 
-TEST_F(WorldPiecesTest, SeedingListsEndAtTheFirstRepeat) {
+TEST_F(WorldStepsTest, SeedingListsEndAtTheFirstRepeat) {
   for (int g = 0; g < NUM_GAME_COUNTRIES; ++g) {
     GameCountry = static_cast<int8_t>(g);
     BuildCupSeedingList();
     int distinct = 1;
-    while (distinct < CUP_SEEDING_ENTRIES && CupSeedingTable[g][distinct] != CupSeedingTable[g][distinct - 1]) ++distinct;
+    const int16_t* table = CupSeedingTable[g];
+    while (distinct < CUP_SEEDING_ENTRIES && table[distinct] != table[distinct - 1]) ++distinct;
     for (int i = 0; i < CUP_SEEDING_ENTRIES; ++i)
       EXPECT_EQ(CupSeedingList[i], i < distinct ? Club_FindByDbId(CupSeedingTable[g][i]) : -1) << g << "/" << i;
     if (g == 5) {
@@ -511,7 +514,7 @@ TEST_F(WorldPiecesTest, SeedingListsEndAtTheFirstRepeat) {
   }
 }
 
-TEST_F(WorldPiecesTest, SeedingSortsByDivisionAndByLeaguePlace) {
+TEST_F(WorldStepsTest, SeedingSortsByDivisionAndByLeaguePlace) {
   GameCountry = 0;
   std::fill(std::begin(CupSeedingList), std::end(CupSeedingList), int16_t{-1});
   // Clubs 0-5 in divisions 2, 0, 1, 0, 2, 1; an empty entry between them stays put.
@@ -541,7 +544,7 @@ TEST_F(WorldPiecesTest, SeedingSortsByDivisionAndByLeaguePlace) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(CupSeedingList[i], byPlace[i]) << i;
 }
 
-TEST_F(WorldPiecesTest, CareerTotalsGrowWithAgeAndSpareKeepers) {
+TEST_F(WorldStepsTest, CareerTotalsGrowWithAgeAndSpareKeepers) {
   PlayerCount = PlayerTotalCount = 3;
   GameSeedRandom(kSeed);
   Player_SetAge(0, 0);
