@@ -6,9 +6,14 @@
 #include <cstring>
 #include <vector>
 
+#include "clubsim/squadlist.h"
+#include "engine/rand.h"
 #include "engine/reset.h"
+#include "season/seasonstate.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
+#include "world/players.h"
+#include "world/playerstats.h"
 #include "world/source_records.h"
 
 namespace {
@@ -127,6 +132,123 @@ TEST_F(ClubStandsTest, NoRecordsLoadedIsNoGround) {
     InitClubStands(tw::kLeagueClub, 0);
     ExpectStands(tw::kLeagueClub, kNoGround);
   }
+}
+
+// ---- what the making of a new world asks of the club simulation ----
+
+using ServicesTest = WorldTest;
+
+TEST_F(ServicesTest, DatabaseClubsKeepAReputationAndACountry) {
+  DbClub_Set(0, 40, 3);
+  DbClub_Set(NUM_DB_CLUBS - 1, 99, 31);
+  DbClub_Set(NUM_DB_CLUBS, 50, 1);  // ignored
+  DbClub_Set(-1, 50, 1);
+  EXPECT_EQ(DbClub_GetReputation(0), 40);
+  EXPECT_EQ(DbClub_GetCountry(0), 3);
+  EXPECT_EQ(DbClub_GetReputation(NUM_DB_CLUBS - 1), 99);
+  EXPECT_EQ(DbClub_GetReputation(NUM_DB_CLUBS), 0);
+  EXPECT_EQ(DbClub_GetCountry(-1), 0);
+  EXPECT_EQ(DbClubReputation[2 * (NUM_DB_CLUBS - 1) + 1], 31);
+  ResetAllModules();
+  EXPECT_EQ(DbClub_GetReputation(0), 0);
+}
+
+TEST_F(ServicesTest, WageDemandsFollowCurveReputationAndAge) {
+  const int16_t p = tw::kForward;
+  DbClub_Set(7, 63, 0);
+  DbClub_Set(8, 21, 0);
+  const struct {
+    const char* what;
+    int16_t club;
+    int curve, rep, age, reserveSlot;
+    int32_t demand;
+  } cases[] = {
+      // base = ((200^2 / 250)^2 / 250) x 9 + 30 x 40 = 2,118; x 800 / 100.
+      {"a young player of a world club", tw::kHumanClub, 200, 30, 10, -1, 16944},
+      {"older: 100 / ((20 - 13)^2 + 110)", tw::kHumanClub, 200, 30, 20, -1, 16944 * 100 / 159},
+      {"nothing to ask: at least 50", tw::kForeignClub, 0, 0, 30, -1, 50},
+      {"the reserve pool: age counts, by his club's reputation", PLAYER_CLUB_RESERVE_POOL, 200, 30, 10, 7,
+       (2118 + 3120) * 8},
+      {"a smaller club of the pool", PLAYER_CLUB_RESERVE_POOL, 200, 30, 10, 8, (2118 + 3120) * 8 * 21 / 63},
+      {"the pool without a database club", PLAYER_CLUB_RESERVE_POOL, 200, 30, 10, -1, 0},
+      {"free agents ask nothing", PLAYER_CLUB_FREE_AGENT, 200, 30, 10, -1, 0},
+      {"nor players without a club", PLAYER_CLUB_NONE, 200, 30, 10, -1, 0},
+      {"nor a club past the world", 250, 200, 30, 10, -1, 0},
+      {"nor a negative club", -1, 200, 30, 10, -1, 0},
+  };
+  for (const auto& c : cases) {
+    Player_SetAbilityCurve(p, c.curve);
+    Player_SetReputation(p, c.rep);
+    Player_SetAge(p, c.age);
+    Player_SetReserveSlot(p, c.reserveSlot);
+    EXPECT_EQ(GetPlayerWageDemand(p, c.club), c.demand) << c.what;
+  }
+}
+
+TEST_F(ServicesTest, ContractClausesAreDrawnUntilTheMarketFindsASmallSquad) {
+  const int16_t p = tw::kKeeper;  // club 0, three players
+  auto share = [&](int16_t club, int contract) {
+    Player_SetContract(p, contract);
+    int yes = 0;
+    for (int i = 0; i < 1300; ++i) yes += DecideRRClause(p, club) + DecideBRClause(p, club);
+    return yes;
+  };
+  GameSeedRandom(7);
+  const int fresh = share(tw::kHumanClub, 12);  // one chance in 13 each
+  EXPECT_GT(fresh, 130);
+  EXPECT_LT(fresh, 280);
+  EXPECT_EQ(share(tw::kHumanClub, 0), 2600);  // a year run: one chance in one
+  const int elsewhere = share(tw::kLeagueClub, 0);  // not his club: as a fresh contract
+  EXPECT_LT(elsewhere, 280);
+  EXPECT_EQ(share(PLAYER_CLUB_FREE_AGENT, 0), 0);
+
+  // Once the market is open a club short of 16 players always asks.
+  BuildClubSquadList(tw::kHumanClub);
+  EXPECT_LT(share(tw::kHumanClub, 12), 280);  // not yet: day 0 of the first season
+  DayOfSeason = MarketStartDay();
+  EXPECT_EQ(share(tw::kHumanClub, 12), 2600);
+  DayOfSeason = 0;
+  SeasonCounter = 1;
+  EXPECT_EQ(share(tw::kHumanClub, 12), 2600);
+  GameCountry = 2;
+  EXPECT_EQ(MarketStartDay(), 35);
+  GameCountry = 0;
+  EXPECT_EQ(MarketStartDay(), 21);
+}
+
+TEST_F(ServicesTest, EstimatedFiguresFollowAgeCurveAndPosition) {
+  const int16_t p = tw::kForward;  // position 11: 40 % of appearances are goals
+  Player_SetAge(p, 10);
+  Player_SetAbilityCurve(p, 200);
+  Player_SetPersonalityStats(p, 3);
+  PlayerStatTables.personalityTemplate[3][0] = 150;
+  DayOfSeason = 100;
+  EstimatePlayerStats(p);
+  EXPECT_EQ(Player_GetApps(p), 8);            // (100 / 10) x 200 / 250
+  EXPECT_EQ(Player_GetCareerApps(p), 246);    // (8 + 300) x 200 / 250
+  EXPECT_EQ(Player_GetPerf(p), 66);           // 200 / 3
+  EXPECT_EQ(Player_GetGoals(p), 2);           // (8 x 40 / 100) x 200 / 250
+  EXPECT_EQ(Player_GetCareerGoals(p), 78);    // (246 x 40 / 100) x 200 / 250
+  EXPECT_EQ(Player_GetTraining(p), 4095);     // 4,680, as much as the field holds
+  EXPECT_EQ(Player_GetDispoints(p), 2);       // (150 / 10) x 8 / 50
+  EXPECT_EQ(Player_GetExperience(p), 50);     // 246 / 8 + 20
+
+  // On the first day nobody has played this season.
+  DayOfSeason = 0;
+  Player_SetAge(p, 2);
+  EstimatePlayerStats(p);
+  EXPECT_EQ(Player_GetApps(p), 0);
+  EXPECT_EQ(Player_GetGoals(p), 0);
+  EXPECT_EQ(Player_GetPerf(p), 0);
+  EXPECT_EQ(Player_GetDispoints(p), 0);
+  EXPECT_EQ(Player_GetCareerApps(p), 48);
+  EXPECT_EQ(Player_GetTraining(p), 936);
+  // A keeper scores nothing.
+  Player_SetAge(tw::kKeeper, 10);
+  Player_SetAbilityCurve(tw::kKeeper, 249);
+  EstimatePlayerStats(tw::kKeeper);
+  EXPECT_GT(Player_GetCareerApps(tw::kKeeper), 0);
+  EXPECT_EQ(Player_GetCareerGoals(tw::kKeeper), 0);
 }
 
 }  // namespace
