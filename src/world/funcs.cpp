@@ -96,7 +96,9 @@ FuncsState gFuncs;
 
 bool ValidClub(int club) { return club >= 0 && club < NUM_CLUBS; }
 bool IsLeapYear(int32_t year) { return year % 4 == 0; }
-int32_t MonthLength(int month, int32_t year) { return kMonthDayTable[month] + (month == 1 && IsLeapYear(year) ? 1 : 0); }
+int32_t MonthLength(int month, int32_t year) {
+  return kMonthDayTable[month] + (month == 1 && IsLeapYear(year) ? 1 : 0);
+}
 
 // The position type of a stored position code, -1 for none.
 int PositionTypeOfCode(int code) {
@@ -491,11 +493,15 @@ int16_t GNW_GetClubManagerPersonalityBand(int16_t club) {
 // ---- players ----
 
 int16_t GNW_GetPlayerAge(int16_t player) { return static_cast<int16_t>(Player_GetAge(player) + 16); }
-int16_t GNW_GetPlayerWage(int16_t player) { return static_cast<int16_t>(Player_GetWage(player) * 25); }
+int32_t GNW_GetPlayerWage(int16_t player) { return Player_GetWage(player) * 25; }
 int16_t GNW_GetPlayerDispoints(int16_t player) { return static_cast<int16_t>(Player_GetDispoints(player) * 3); }
 // x 1.67, truncated: 60 shows as 100, 59 as 98.
-int16_t GNW_GetPlayerFatiguePercent(int16_t player) { return static_cast<int16_t>(Player_GetFatigue(player) * 167 / 100); }
-int16_t GNW_GetPlayerFitnessPercent(int16_t player) { return static_cast<int16_t>(Player_GetFitness(player) * 167 / 100); }
+int16_t GNW_GetPlayerFatiguePercent(int16_t player) {
+  return static_cast<int16_t>(Player_GetFatigue(player) * 167 / 100);
+}
+int16_t GNW_GetPlayerFitnessPercent(int16_t player) {
+  return static_cast<int16_t>(Player_GetFitness(player) * 167 / 100);
+}
 int16_t GNW_GetPlayerMoralePercent(int16_t player) { return static_cast<int16_t>(Player_GetMorale(player) * 100 / 60); }
 int16_t GNW_GetPlayerExperiencePercent(int16_t player) {
   return static_cast<int16_t>(Player_GetExperience(player) * 100 / 63);

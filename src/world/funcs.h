@@ -142,7 +142,7 @@ int16_t GNW_GetClubManagerPersonalityBand(int16_t club);
 // ======================================================================
 
 int16_t GNW_GetPlayerAge(int16_t player);                // years
-int16_t GNW_GetPlayerWage(int16_t player);               // money a week
+int32_t GNW_GetPlayerWage(int16_t player);               // money a week (up to 2,047 x 25)
 int16_t GNW_GetPlayerDispoints(int16_t player);
 int16_t GNW_GetPlayerFatiguePercent(int16_t player);
 int16_t GNW_GetPlayerFitnessPercent(int16_t player);
