@@ -41,9 +41,10 @@ int16_t BuildClubSquadList(int16_t club) {
   int16_t unavailable = 0;
 
   for (int16_t p = 0; p < PlayerCount; ++p) {
-    int16_t loanClub = Player_GetOnLoan(p) ? Player_GetLoanClub(p) : -1;
+    // A player not on loan has no loan club (not even -1).
+    bool lentHere = Player_GetOnLoan(p) && Player_GetLoanClub(p) == club;
     int16_t position = Player_GetBossvane(p) ? Player_GetStoredPosition(p) : Player_GetPosition(p);
-    if (Player_GetClub(p) != club && loanClub != club) continue;
+    if (Player_GetClub(p) != club && !lentHere) continue;
     if (position == POSITION_MANAGER) continue;
     ++SquadPositionCounts[PositionGroup(position)];
     bool out = Player_GetPosition(p) == POSITION_MANAGER || Injured(p) || Suspended(p) ||

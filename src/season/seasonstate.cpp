@@ -8,6 +8,8 @@ int16_t DayOfMonth;
 int16_t Month;
 int16_t Year;
 int16_t SeasonCounter;
+int16_t FirstMatchDay;
+int16_t Postdate;
 int16_t DeadlineDay3;
 int8_t GameCountry;
 int16_t PlayerCount;
@@ -22,6 +24,8 @@ void SeasonState_Reset() {
   Month = 6;
   Year = 1999;
   SeasonCounter = 0;
+  FirstMatchDay = 0;
+  Postdate = 0;
   DeadlineDay3 = 0;
   GameCountry = 0;
   PlayerCount = 0;

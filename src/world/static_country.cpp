@@ -64,13 +64,20 @@ const int16_t CupRoundsTable[NUM_GAME_COUNTRIES][NUM_CUP_COMPETITIONS] = {
   {6, 0, 0, 0, 6, 5, 5},  // 8
 };
 
-// Each country's texts form a run of 26 from 1730 on; the Belgian run is the
-// last, 1997-2022, before the nationality names at 2310.
+// Each country's texts stand in runs of the language table: its cups 0-6 and
+// its super cup at base + 7 (England and Scotland: the league, the three
+// play-off stages and the super cup at base + 7 to + 11), its full, short and
+// one-letter division names. Spain's competition names stand behind its
+// division names (1794 on), which leaves 1781 to Germany's sixth division
+// letter; Belgium's run is 1510-1535.
 //                                                 0     1     2     3     4     5     6     7     8
-const int16_t CompNameBase[NUM_GAME_COUNTRIES]       = { 104, 1000, 1730, 1756, 1781, 1919, 1945, 1971, 1997};
-const int16_t DivisionNameBase[NUM_GAME_COUNTRIES]   = { 145,  145, 1738, 1764, 1788, 1927, 1953, 1979, 2005};
-const int16_t DivisionShortBase[NUM_GAME_COUNTRIES]  = { 175,  175, 1744, 1770, 1907, 1933, 1959, 1985, 2011};
-const int16_t DivisionLetterBase[NUM_GAME_COUNTRIES] = { 189,  189, 1750, 1776, 1913, 1939, 1965, 1991, 2017};
+const int16_t CompNameBase[NUM_GAME_COUNTRIES]       = { 104, 1000, 1730, 1756, 1794, 1919, 1945, 1971, 1510};
+const int16_t DivisionNameBase[NUM_GAME_COUNTRIES]   = { 145,  145, 1738, 1764, 1788, 1927, 1953, 1979, 1518};
+const int16_t DivisionShortBase[NUM_GAME_COUNTRIES]  = { 175,  175, 1744, 1770, 1907, 1933, 1959, 1985, 1524};
+const int16_t DivisionLetterBase[NUM_GAME_COUNTRIES] = { 189,  189, 1750, 1776, 1913, 1939, 1965, 1991, 1530};
+
+const int16_t SuperCupNameOffset[NUM_GAME_COUNTRIES] = {11, 11, 7, 7, 7, 7, 7, 7, 7};
+const int16_t DomesticCupCount[NUM_GAME_COUNTRIES] = {4, 3, 1, 1, 1, 1, 2, 1, 1};
 
 const int16_t OwnBlockSize[NUM_GAME_COUNTRIES] = {124, 48, 74, 92, 102, 36, 105, 36, 36};
 const int16_t ForeignBlockSize[NUM_LIST_COUNTRIES] = {

@@ -13,6 +13,9 @@ constexpr int NUM_CUP_COMPETITIONS = 7;
 constexpr int NUM_LIST_COUNTRIES = 32;  // countries 0-31 have a block in the club lists
 constexpr int COUNTRY_RECORD_ENTRIES = 81;
 
+// A game country's index into the per-country tables, 0-8.
+constexpr bool IsGameCountry(int country) { return country >= 0 && country < NUM_GAME_COUNTRIES; }
+
 struct DivisionEntry {
   int16_t value;   // clubs in the division / clubs in the division / play-off places
   int16_t second;  // see CountryDivisionInfo
@@ -52,6 +55,11 @@ extern const int16_t CompNameBase[NUM_GAME_COUNTRIES];
 extern const int16_t DivisionNameBase[NUM_GAME_COUNTRIES];
 extern const int16_t DivisionShortBase[NUM_GAME_COUNTRIES];
 extern const int16_t DivisionLetterBase[NUM_GAME_COUNTRIES];
+// Where the super cup's name stands in a country's run of competition names
+// (CompNameBase + offset).
+extern const int16_t SuperCupNameOffset[NUM_GAME_COUNTRIES];
+// Domestic cups of each game country: its cups 0 to count - 1.
+extern const int16_t DomesticCupCount[NUM_GAME_COUNTRIES];
 
 // Club-list blocks: a game country's own block, and every country's block
 // when it is not the game country.

@@ -79,6 +79,13 @@ TEST_F(SquadListTest, PastThirtyTwoANewcomerTakesAnInjuredPlayersPlace) {
   EXPECT_EQ(getsquadsize(tw::kLeagueClub), 31);
 }
 
+TEST_F(SquadListTest, ANegativeClubListsNobody) {
+  // Players who are not on loan have no loan club to match it.
+  EXPECT_EQ(BuildClubSquadList(-1), 0);
+  EXPECT_EQ(SquadListLength, 0);
+  EXPECT_EQ(SquadList[0], -1);
+}
+
 TEST_F(SquadListTest, AClubOutsideTheWorldHasNoSquadSize) {
   testing::internal::CaptureStdout();
   EXPECT_EQ(getsquadsize(250), 1);

@@ -171,7 +171,7 @@ constexpr NumberedText kQuotedTexts[] = {
     {309, "Holland"},
     {310, "France"},
     {311, "Portugal"},
-    {312, "Norway"},
+    {312, "Belgium"},  // game country 8 (nationality 8, "Belgian")
     {336, "1st"},
     {337, "2nd"},
     {361, "the flu"},

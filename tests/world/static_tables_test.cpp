@@ -3,7 +3,9 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "menus/langtext.h"
 #include "world/nationality.h"
 #include "world/static_clubs.h"
 #include "world/static_country.h"
@@ -256,14 +258,37 @@ TEST(OfficialTable, HoldsAHundredFreeRefereesOfSensibleStrictness) {
   EXPECT_LE(leaning, 10);
 }
 
-TEST(TextBases, GiveEveryCountryItsOwnRunBeforeTheNationalityNames) {
-  // The first eight rows are the given ones; Belgium's run follows the others.
-  EXPECT_EQ(CompNameBase[8], 1997);
-  EXPECT_EQ(DivisionNameBase[8] - CompNameBase[8], DivisionNameBase[7] - CompNameBase[7]);
-  EXPECT_EQ(DivisionShortBase[8] - CompNameBase[8], DivisionShortBase[7] - CompNameBase[7]);
-  EXPECT_EQ(DivisionLetterBase[8] - CompNameBase[8], DivisionLetterBase[7] - CompNameBase[7]);
-  EXPECT_GE(CompNameBase[8], DivisionLetterBase[7] + NUM_DIVISIONS);
-  EXPECT_LT(DivisionLetterBase[8] + NUM_DIVISIONS, 2310);  // the nationality names start there
+// Every name a country uses (its cups, its super cup, its divisions' full,
+// short and one-letter names) is a text of its own in the language table:
+// no two names of any countries share a number, none is empty.
+TEST(TextBases, EveryUsedNameIsATextOfItsOwn) {
+  std::set<int> used;
+  for (int g = 0; g < NUM_GAME_COUNTRIES; ++g) {
+    SCOPED_TRACE(g);
+    std::vector<int> names;
+    for (int cup = 0; cup < NUM_CUP_COMPETITIONS; ++cup)
+      if (CupRoundsTable[g][cup] != 0) names.push_back(CompNameBase[g] + cup);
+    names.push_back(CompNameBase[g] + SuperCupNameOffset[g]);
+    for (int d = 0; d < NUM_DIVISIONS && CountryDivisionInfo.list[g][d].value != 0; ++d) {
+      names.push_back(DivisionNameBase[g] + d);
+      names.push_back(DivisionShortBase[g] + d);
+      names.push_back(DivisionLetterBase[g] + d);
+    }
+    for (int number : names) {
+      ASSERT_GE(number, 0);
+      ASSERT_LT(number, 2310);  // the nationality names start there
+      EXPECT_STRNE(LanguageTextTable[number], "") << number;
+      // England and Scotland share their division names and the European cups' names.
+      if (g == 1 && number < 1000) continue;
+      EXPECT_TRUE(used.insert(number).second) << number << " is named twice";
+    }
+  }
+}
+
+TEST(TextBases, DomesticCupsAreTheCountrysFirstCups) {
+  for (int g = 0; g < NUM_GAME_COUNTRIES; ++g)
+    for (int cup = 0; cup < 4; ++cup)
+      EXPECT_EQ(CupRoundsTable[g][cup] != 0, cup < DomesticCupCount[g]) << g << " cup " << cup;
 }
 
 // The friendly tours pass these country codes to the friendly arranger, which
