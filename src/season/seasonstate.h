@@ -10,9 +10,14 @@ extern int16_t DayOfMonth;     // 1-31
 extern int16_t Month;          // 0-11, 0 = January
 extern int16_t Year;           // calendar year, 1999 in a new game
 extern int16_t SeasonCounter;  // seasons completed since the new game
-extern int16_t FirstMatchDay;  // day of the season's first league matchday (fixture generation sets it)
-extern int16_t Postdate;       // day of the season's last league matchday, when the season ends
-extern int16_t DeadlineDay3;   // day of the season's last transfer deadline (fixture generation sets it)
+extern int16_t FirstMatchDay;        // day of the first league matchday (fixture generation sets it)
+extern int16_t Postdate;             // day of the last league matchday; the season ends on it
+extern int16_t DaysSinceFirstMatch;  // days after FirstMatchDay, 0 at the season start
+// The transfer deadlines and the days the market opens again after each
+// (fixture generation sets them); DeadlineDay3 is the season's last deadline.
+extern int16_t DeadlineDay1, DeadlineDay2, DeadlineDay3;
+extern int16_t WindowOpenDay1, WindowOpenDay2, WindowOpenDay3;
+extern int16_t DivisionSize;         // clubs of the division whose fixtures are being made
 extern int8_t GameCountry;     // the country whose league the user plays in, 0-8
 extern int16_t PlayerCount;    // full player records
 extern uint8_t MoneyRate1;

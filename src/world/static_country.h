@@ -91,3 +91,33 @@ enum CountryRecordEntry {
   REC_SCORER_GOALS = 75,
 };
 extern const int16_t CountryRecordTable[NUM_GAME_COUNTRIES][COUNTRY_RECORD_ENTRIES];
+
+// ---- the league calendar ----
+
+// Per country and division one entry per half-week of the season: 2k the
+// weekday-0 date and 2k + 1 the weekday-3 date of week k, week 0 beginning
+// at the season's first weekday 0.
+constexpr int MATCHDAY_SLOTS = 104;
+constexpr int MATCHDAY_WRITTEN_WEEKS = 45;  // entries from 90 on are 0 in every row
+constexpr int16_t MATCHDAY_NONE = 0;   // no league matchday
+constexpr int16_t MATCHDAY_PLAY = 1;   // a league matchday
+constexpr int16_t MATCHDAY_FIRST = 4;  // the division's first matchday
+constexpr int16_t MATCHDAY_LAST = 5;   // the last matchday: the season ends on it
+constexpr int16_t MATCHDAY_SKIP = 6;   // no league matchday
+// A row without a first mark starts on its first matchday; a row without a
+// last mark ends on its last matchday, before the season's end, which the
+// rows that have the mark fix. Every division with clubs has a row.
+struct MatchdaySlotTable {
+  int16_t rows[NUM_GAME_COUNTRIES][NUM_DIVISIONS][MATCHDAY_SLOTS];
+};
+extern const MatchdaySlotTable MatchdaySlots;
+
+// The transfer deadlines of a season: per country six day offsets from the
+// first league matchday (deadline 1, reopening 1, deadline 2, reopening 2,
+// deadline 3, reopening 3). A deadline whose offset is negative takes it and
+// its reopening from the (day of month, month 0-11) dates instead.
+struct WindowTableEntry {
+  int16_t offsets[6];
+  int8_t dates[6][2];
+};
+extern const WindowTableEntry WindowTable[NUM_GAME_COUNTRIES];

@@ -87,3 +87,24 @@ void BuildLeagueWorld() {
   PlayerTotalCount = PlayerCount;
   for (int16_t p = 0; p < PlayerCount; ++p) MakePlayer(p, p / tw::kLeagueSquad, p % 13, 0, 100, 40);
 }
+
+void BuildCountryLeagueWorld(int country) {
+  GameCountry = static_cast<int8_t>(country);
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) ClubSlotMap_Set(club, -1);
+  int16_t fullSlot = 0, minorSlot = NUM_CLUBS;
+  for (int listCountry = 0, start = 0; listCountry < NUM_LIST_COUNTRIES; ++listCountry) {
+    const int size = CountryBlockSize(country, listCountry);
+    for (int16_t club = static_cast<int16_t>(start); club < start + size && club < NUM_CLUBS; ++club) {
+      int division = 0;
+      if (listCountry == country) {
+        division = NUM_DIVISIONS;  // outside the league
+        for (int d = 0; d < NUM_DIVISIONS; ++d)
+          if (club >= DivisionBlockStart(country, d) && club < DivisionBlockStart(country, d + 1)) division = d;
+      }
+      const bool league = listCountry == country && division < NUM_DIVISIONS;
+      ClubSlotMap_Set(club, league ? fullSlot++ : minorSlot++);
+      MakeClub(club, listCountry, division, 30, 100000, 0);
+    }
+    start += size;
+  }
+}

@@ -53,6 +53,16 @@ void ResetWorld();
 void BuildTestWorld();
 void BuildLeagueWorld();
 
+// The league world of any game country 0-8, laid out as a new game lays it
+// out: world club c belongs to the country of its club-list block (the game
+// country's own block division by division as CountryDivisionInfo gives the
+// sizes, then its clubs outside the league in division 6; other countries'
+// clubs division 0). The game country's league clubs take the full records
+// 0, 1, 2 ... in club order, the other listed clubs minor records; clubs past
+// the last block have no record. Every club is computer-run, reputation 30,
+// stand styles 0. No players.
+void BuildCountryLeagueWorld(int country);
+
 class WorldTest : public EngineTest {
  protected:
   void SetUp() override {
