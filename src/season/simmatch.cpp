@@ -546,10 +546,7 @@ void RunPeriod(int period) {
       if (Roll(e) < g) ++gSim.scoring[side];
     }
   }
-  while (gSim.scoring[0] > SCORING_CUT && gSim.scoring[1] > SCORING_CUT) {
-    --gSim.scoring[0];
-    --gSim.scoring[1];
-  }
+  CutSimScoringCounts(&gSim.scoring[0], &gSim.scoring[1]);
 
   int step = MAX_STEP;
   for (int side = 0; side < SIM_SIDES; ++side) {
@@ -906,6 +903,13 @@ void CheckSimAggregate(bool extraTime) {
   if (Flag(SIMF_AWAY_GOALS) && Side(0).firstLegGoals != Side(1).goals) {
     if (extraTime) ClearFlag(SIMF_PENALTIES);
     else ClearFlag(SIMF_EXTRA_TIME | SIMF_PENALTIES);
+  }
+}
+
+void CutSimScoringCounts(int* home, int* away) {
+  while (*home > SCORING_CUT && *away > SCORING_CUT) {
+    --*home;
+    --*away;
   }
 }
 

@@ -125,6 +125,9 @@ const SimTeamRatings& GetSimTeamRatings(int side);
 int DrawSimInjuryKind(int attackTally);
 // The tie on aggregate after normal time (extraTime false) or extra time.
 void CheckSimAggregate(bool extraTime);
+// Two sides that both make many chances: both scoring counts come down one
+// at a time until one of them is 10 or less.
+void CutSimScoringCounts(int* home, int* away);
 // Marks: the best mark is scaled into 98 when it lies in 41-84 or is 96 or
 // more; answers the scaled value of mark.
 int ScaleSimMark(int mark, int best);

@@ -484,6 +484,19 @@ TEST_F(SimMatchTest, SubstitutesAndEmptyEntriesNeverCount) {
   EXPECT_EQ(LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOAL_LIST), -1);
 }
 
+TEST(SimChances, TwoHighScoringCountsComeDownTogether) {
+  struct Case {
+    int home, away, cutHome, cutAway;
+  };
+  const Case cases[] = {{12, 11, 11, 10}, {12, 3, 12, 3}, {25, 23, 12, 10}, {11, 11, 10, 10}, {10, 30, 10, 30}};
+  for (const Case& c : cases) {
+    int home = c.home, away = c.away;
+    CutSimScoringCounts(&home, &away);
+    EXPECT_EQ(home, c.cutHome) << c.home << "/" << c.away;
+    EXPECT_EQ(away, c.cutAway) << c.home << "/" << c.away;
+  }
+}
+
 TEST(SimInjuries, TheAttackTallyPicksTheRow) {
   ResetAllModules();
   GameSeedRandom(9);
