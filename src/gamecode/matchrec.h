@@ -11,9 +11,74 @@ constexpr int MATCH_SETUP_SIZE = 11897;
 constexpr int MATCH_SETUP_HEADER_SIZE = 49;
 constexpr int MATCH_SETUP_TEAM_SIZE = 5924;
 constexpr int MATCH_SETUP_TEAM_OFFSET[2] = {MATCH_SETUP_HEADER_SIZE, MATCH_SETUP_HEADER_SIZE + MATCH_SETUP_TEAM_SIZE};
+// In the header: the rules of the tie, one byte each.
+constexpr int SETUP_EXTRA_TIME = 0;   // extra-time rule, 0 none
+constexpr int SETUP_PENALTIES = 1;    // shoot-out rule, 0 none
+constexpr int SETUP_SECOND_LEG = 5;   // 1 in the second leg of a two-legged tie
+
 // In a team block: the team name, zero-ended within its 40 bytes.
 constexpr int SETUP_TEAM_NAME = 0;
 constexpr int SETUP_TEAM_NAME_SIZE = 40;
+constexpr int SETUP_TEAM_HUMAN = 88;            // byte: the club's control value, 0 computer-run
+constexpr int SETUP_TEAM_FORMATION = 93;        // TacticsRecord: the side's formation in the match
+constexpr int SETUP_TEAM_FIRST_LEG_GOALS = 4053;  // int16: this side's goals in the first leg
+constexpr int SETUP_TEAM_CAPTAIN = 4055;        // int16 shirt numbers of the captain and the takers
+constexpr int SETUP_TEAM_TAKER_A = 4057;
+constexpr int SETUP_TEAM_FREE_KICK_TAKER = 4059;
+constexpr int SETUP_TEAM_TAKER_B = 4061;
+constexpr int SETUP_TEAM_PLAYERS = 4071;        // MatchSetupPlayer x 17: 0-15 by squad order, 16 the manager
+constexpr int SETUP_TEAM_PLAYER_COUNT = 17;
+
+// MatchSetupPlayer, 109 bytes: the surname, the position byte, appearance
+// words, then int16 match values on a 1-99 scale and the player's numbers.
+constexpr int MATCH_SETUP_PLAYER_SIZE = 109;
+constexpr int SETUP_PLAYER_SURNAME = 0;  // char[20], zero-ended
+constexpr int SETUP_PLAYER_SURNAME_SIZE = 20;
+constexpr int SETUP_PLAYER_PACE = 31;    // physical 8 after fatigue
+constexpr int SETUP_PLAYER_PHYSICAL11 = 33;
+constexpr int SETUP_PLAYER_PHYSICAL10 = 35;
+constexpr int SETUP_PLAYER_PHYSICAL9 = 37;
+constexpr int SETUP_PLAYER_PHYSICAL12 = 39;
+constexpr int SETUP_PLAYER_PHYSICAL13 = 41;
+constexpr int SETUP_PLAYER_PHYSICAL14 = 43;
+constexpr int SETUP_PLAYER_ABILITY0 = 45;  // abilities 0, 1, 2, 3, 4, 5, 7, 6 in this order
+constexpr int SETUP_PLAYER_ABILITY1 = 47;
+constexpr int SETUP_PLAYER_ABILITY2 = 49;
+constexpr int SETUP_PLAYER_ABILITY3 = 51;
+constexpr int SETUP_PLAYER_ABILITY4 = 53;
+constexpr int SETUP_PLAYER_ABILITY5 = 55;
+constexpr int SETUP_PLAYER_ABILITY7 = 57;
+constexpr int SETUP_PLAYER_ABILITY6 = 59;
+constexpr int SETUP_PLAYER_PERSONALITY15 = 61;  // personalities 15-21 in order
+constexpr int SETUP_PLAYER_PERSONALITY16 = 63;
+constexpr int SETUP_PLAYER_PERSONALITY17 = 65;
+constexpr int SETUP_PLAYER_PERSONALITY18 = 67;
+constexpr int SETUP_PLAYER_PERSONALITY19 = 69;
+constexpr int SETUP_PLAYER_PERSONALITY20 = 71;
+constexpr int SETUP_PLAYER_PERSONALITY21 = 73;
+constexpr int SETUP_PLAYER_EXPERIENCE = 75;     // 0-63
+constexpr int SETUP_PLAYER_POSITION = 77;       // stored position code 0-12
+constexpr int SETUP_PLAYER_SHIRT = 79;
+constexpr int SETUP_PLAYER_RIGHT_FOOT = 81;
+constexpr int SETUP_PLAYER_LEFT_FOOT = 83;
+constexpr int SETUP_PLAYER_RECURRING_INJURY = 85;
+constexpr int SETUP_PLAYER_NUMBER = 87;         // the world's player number, -1 none
+
+// The address of one MatchSetupPlayer (side 0-1, entry 0-16).
+inline int SetupPlayerOffset(int side, int entry) {
+  return MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_PLAYERS + entry * MATCH_SETUP_PLAYER_SIZE;
+}
+
+// TacticsRecord, 330 bytes: 11 slots of 30 bytes from the record's start
+// (slot 0 the keeper); x is a column 0-14 of the formation grid, y a row 0-17.
+constexpr int TACTICS_RECORD_SIZE = 330;
+constexpr int TACTICS_SLOT_SIZE = 30;
+constexpr int TACTICS_SLOTS = 11;
+constexpr int TACTICS_SLOT_ROLE = 0;
+constexpr int TACTICS_SLOT_X = 5;
+constexpr int TACTICS_SLOT_Y = 7;
+constexpr int TACTICS_SLOT_ATTACK_X = 9;
+constexpr int TACTICS_SLOT_ATTACK_Y = 11;
 
 // MatchResult: the two 2,569-byte team records, then the match log, the
 // balance of play, the heat maps and the flank totals.
@@ -22,8 +87,49 @@ constexpr int TEAM_MATCH_RECORD_SIZE = 2569;
 constexpr int TEAM_MATCH_RECORD_OFFSET[2] = {0, TEAM_MATCH_RECORD_SIZE};
 // In a team record: int16 goals in the match (extra time in, shoot-out out).
 constexpr int TEAM_GOALS = 0;
+constexpr int TEAM_SHOOTOUT_GOALS = 2;      // int16
+constexpr int TEAM_PLAYER_STATS = 16;       // MatchPlayerStats x 17, one per squad place
+constexpr int TEAM_PLAYER_SLOTS = 17;
+constexpr int TEAM_MAN_OF_MATCH = 2345;     // int16 player number, -1 none
+constexpr int TEAM_GOAL_LIST = 2347;        // 20 x 8 bytes; an int16 scorer of -1 ends the list
+constexpr int TEAM_GOAL_LIST_ENTRIES = 20;
+constexpr int TEAM_GOAL_LIST_ENTRY_SIZE = 8;
+constexpr int TEAM_CARD_LIST = 2507;        // 20 x 2 bytes; 0xFF 0xFF is an empty slot
+constexpr int TEAM_CARD_LIST_ENTRIES = 20;
+
+// After both team records: the match log of 11-byte entries, ended by a kind
+// byte of 0xFF.
+constexpr int MATCH_LOG = 5155;
+constexpr uint8_t MATCH_LOG_END = 0xFF;
+
+// MatchPlayerStats, 137 bytes: six int16 figures, then from byte 12 the
+// player's PlayerMatchRecord (125 bytes).
+constexpr int MATCH_PLAYER_STATS_SIZE = 137;
+constexpr int PLAYER_STATS_MARK = 0;        // int16: match mark, 0 did not play
+constexpr int PLAYER_STATS_GOALS = 2;       // int16
+constexpr int PLAYER_STATS_ASSISTS = 4;     // int16
+constexpr int PLAYER_STATS_CARD_STATE = 6;  // int16: 1 booked, 2 booked twice, 3 sent off
+constexpr int PLAYER_STATS_WORKLOAD = 8;    // int16: non-zero when he played
+constexpr int PLAYER_STATS_INJURY = 10;     // int16: 0 none
+constexpr int PLAYER_STATS_RECORD = 12;     // the PlayerMatchRecord
+// In the PlayerMatchRecord (offsets from its start).
+constexpr int MATCH_RECORD_PLAYER = 0;        // int16 player number, -1 none
+constexpr int MATCH_RECORD_PERFORMANCE = 10;  // int16 match mark
+constexpr int MATCH_RECORD_ASSISTS = 14;      // byte
+constexpr int MATCH_RECORD_GOALS = 34;        // byte
+constexpr int MATCH_RECORD_CONCEDED = 58;     // byte: goals conceded (keepers)
+
+// The address of one MatchPlayerStats (side 0-1, squad place 0-16).
+inline int PlayerStatsOffset(int side, int place) {
+  return TEAM_MATCH_RECORD_OFFSET[side] + TEAM_PLAYER_STATS + place * MATCH_PLAYER_STATS_SIZE;
+}
 
 static_assert(MATCH_SETUP_TEAM_OFFSET[1] + MATCH_SETUP_TEAM_SIZE == MATCH_SETUP_SIZE);
+static_assert(SETUP_TEAM_PLAYERS + SETUP_TEAM_PLAYER_COUNT * MATCH_SETUP_PLAYER_SIZE == MATCH_SETUP_TEAM_SIZE);
+static_assert(SETUP_TEAM_FORMATION + 12 * TACTICS_RECORD_SIZE == SETUP_TEAM_FIRST_LEG_GOALS);
+static_assert(TEAM_PLAYER_STATS + TEAM_PLAYER_SLOTS * MATCH_PLAYER_STATS_SIZE == TEAM_MAN_OF_MATCH);
+static_assert(TEAM_CARD_LIST + TEAM_CARD_LIST_ENTRIES * 2 + 22 == TEAM_MATCH_RECORD_SIZE);
+static_assert(MATCH_LOG > 2 * TEAM_MATCH_RECORD_SIZE);
 
 uint8_t* GetMatchSetupRecord();
 uint8_t* GetMatchResultRecord();
