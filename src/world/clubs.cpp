@@ -1,6 +1,7 @@
 // The club records and their accessors.
 #include "world/clubs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +17,9 @@
 ClubRecord ClubRecords[NUM_FULL_CLUBS];
 ClubSlotMap ClubSlots;
 int32_t MoneyPool;
+namespace {
+int64_t gMoneyFlow = 0;
+}
 
 namespace {
 
@@ -296,6 +300,7 @@ void Clubs_Reset() {
     ClubSlotMap_Set(static_cast<int16_t>(club),
                     static_cast<int16_t>(club < NUM_FULL_CLUBS ? club : NUM_CLUBS + club - NUM_FULL_CLUBS));
   MoneyPool = MONEY_POOL_START;
+  gMoneyFlow = 0;
   std::memset(gClubs.seasonMarks, 0, sizeof gClubs.seasonMarks);
 }
 REGISTER_RESET(RESET_WORLD, Clubs_Reset);
@@ -350,6 +355,9 @@ void Club_AddToBalance(int16_t club, int32_t amount) {
   if (league) {
     int64_t balance = static_cast<int64_t>(Club_GetBalance(club)) + amount;
     if (balance <= CLUB_BALANCE_MAX) {
+      // A payment larger than the balance leaves 0: what was not there to pay
+      // comes into the world.
+      if (balance < 0) gMoneyFlow -= balance;
       Club_SetBalance(club, balance < 0 ? 0 : static_cast<int32_t>(balance));
       return;
     }
@@ -357,10 +365,17 @@ void Club_AddToBalance(int16_t club, int32_t amount) {
     Club_SetBalance(club, CLUB_BALANCE_MAX);
     amount = static_cast<int32_t>(balance - CLUB_BALANCE_MAX);
   }
-  int64_t pool = static_cast<int64_t>(MoneyPool) + amount;
-  if (pool > INT32_MAX) pool = INT32_MAX;
-  if (pool < INT32_MIN) pool = INT32_MIN;
-  MoneyPool = static_cast<int32_t>(pool);
+  // A pool at the limit of its word keeps the limit; the rest leaves the world.
+  const int64_t pool = static_cast<int64_t>(MoneyPool) + amount;
+  MoneyPool = static_cast<int32_t>(std::clamp<int64_t>(pool, INT32_MIN, INT32_MAX));
+  gMoneyFlow += MoneyPool - pool;
+}
+
+int64_t MoneyFlow_Total() { return gMoneyFlow; }
+
+void MoneyPool_Set(int32_t value) {
+  gMoneyFlow += static_cast<int64_t>(value) - MoneyPool;
+  MoneyPool = value;
 }
 
 // ---- fields with their own rules ----

@@ -42,6 +42,16 @@ MinorClubRecord* Club_GetMinorRecord(int16_t club);
 // club 255's, goes to the money pool.
 void Club_AddToBalance(int16_t club, int32_t amount);
 
+// The money that has entered the world (negative: left it) since the last
+// reset, outside the payments between clubs and the pool: a payment larger
+// than a balance (the club is left at 0, the pool still gets the whole
+// amount), a pool at the limit of its 32-bit word, and each time the pool is
+// set anew. The world's money (every balance plus the pool) less this figure
+// stays the same whatever the clubs pay each other.
+int64_t MoneyFlow_Total();
+// Sets the money pool (the new season's pool), booking the difference.
+void MoneyPool_Set(int32_t value);
+
 // Bank balance, league place, reputation, stands, map position, control, team ratings.
 int32_t Club_GetBalance(int16_t club);
 void Club_SetBalance(int16_t club, int32_t value);

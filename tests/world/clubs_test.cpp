@@ -492,3 +492,35 @@ TEST_F(ClubRecordTest, TheMinorClubsAreDirectlyFollowedByThePlayerIdentities) {
 }
 
 }  // namespace
+
+// Whatever is paid, overdrawn or set, the world's money less the money booked
+// as entering or leaving it stays the same.
+TEST_F(MoneyPoolTest, MoneyEnteringOrLeavingTheWorldIsBooked) {
+  auto total = [] {
+    int64_t sum = MoneyPool;
+    for (int16_t c = 0; c < NUM_CLUBS; ++c) sum += Club_GetBalance(c);
+    return sum - MoneyFlow_Total();
+  };
+  const int64_t start = total();
+  Club_AddToBalance(tw::kLeagueClub, -600000);  // 100,000 more than it has
+  Club_AddToBalance(CLUB_MONEY_POOL, 600000);
+  EXPECT_EQ(MoneyFlow_Total(), 100000);
+  EXPECT_EQ(total(), start);
+  MoneyPool_Set(INT32_MAX - 10);
+  EXPECT_EQ(total(), start);
+  Club_AddToBalance(tw::kHumanClub, -1000);  // the pool stops at its limit
+  Club_AddToBalance(CLUB_MONEY_POOL, 1000);
+  EXPECT_EQ(MoneyPool, INT32_MAX);
+  EXPECT_EQ(total(), start);
+  MoneyPool_Set(MONEY_POOL_START);
+  EXPECT_EQ(total(), start);
+  GameSeedRandom(99);
+  const int16_t clubs[] = {tw::kHumanClub, tw::kLeagueClub, tw::kOutsideClub, tw::kForeignClub, tw::kMinorClub,
+                           CLUB_MONEY_POOL};
+  for (int i = 0; i < 2000; ++i) {
+    const int32_t amount = GameRandom() * 1000;
+    Club_AddToBalance(clubs[GameRandom() % 6], -amount);
+    Club_AddToBalance(clubs[GameRandom() % 6], amount);
+    ASSERT_EQ(total(), start) << "payment " << i;
+  }
+}
