@@ -1,0 +1,26 @@
+// The world's invariants, checked after a day by the career tool and by the
+// long-running tests: a breach names its rule and what it found.
+//
+//   money      every balance plus the pool moves only by money booked as
+//              entering or leaving the world (MoneyFlow_Total)
+//   divisions  the game country's divisions hold the clubs its rules give
+//   squads     no club holds more players than its squad list can show
+//   shirts     no shirt number twice in a club's squad
+//   fixtures   the fixture list in day order, no club twice on one day
+//   tables     the league tables agree with the played league fixtures
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Notes the world's money as it stands now (after a new game or a load).
+void WorldCheck_Begin();
+
+// Checks every rule; answers true when all hold, else false with the first
+// breach in *rule (its name) and *detail (what was found).
+bool WorldCheck_Run(std::string* rule, std::string* detail);
+
+// The world's money: every club's balance plus the pool.
+int64_t WorldCheck_TotalMoney();
+
+void WorldCheck_Reset();
