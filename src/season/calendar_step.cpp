@@ -2,9 +2,10 @@
 
 #include "season/seasonstate.h"
 
+const int16_t DaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 namespace {
 
-constexpr int16_t kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int16_t kLongestMonth = 31;
 // A season has at most 366 days; a request further ahead stops there.
 constexpr int32_t kMaxDaysAhead = 366;
@@ -13,7 +14,7 @@ constexpr int32_t kMaxDaysAhead = 366;
 
 int16_t Calendar_MonthLength(int16_t month, int16_t year) {
   if (month < 0 || month > 11) return kLongestMonth;
-  return static_cast<int16_t>(kDaysInMonth[month] + (month == 1 && (year & 3) == 0 ? 1 : 0));
+  return static_cast<int16_t>(DaysInMonth[month] + (month == 1 && (year & 3) == 0 ? 1 : 0));
 }
 
 int Calendar_StepDate(CalendarDate& date) {

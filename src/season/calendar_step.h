@@ -14,6 +14,9 @@ struct CalendarDate {
   int16_t year;
 };
 
+// Days of months 0-11, January first, February with 28.
+extern const int16_t DaysInMonth[12];
+
 // Days of the month; February has 29 in years divisible by 4. A month outside
 // 0-11 (a damaged calendar) counts 31 days.
 int16_t Calendar_MonthLength(int16_t month, int16_t year);

@@ -8,6 +8,7 @@
 #include "engine/poll.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
+#include "season/calendar.h"
 #include "season/calendar_step.h"
 #include "season/seasonstate.h"
 #include "world/calendar.h"
@@ -342,7 +343,7 @@ void CircleRoundRobin(int clubs) {
 // ---------------------------------------------------------------------------
 
 void StepDay() {
-  AdvanceDayCounters();
+  ProcessDay(0);
   ++DayOfSeason;
   Poll();
 }

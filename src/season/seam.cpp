@@ -15,7 +15,6 @@ constexpr int16_t NO_MANAGER_PLAYER = 1;
 
 constexpr SeasonEngineSeam kSeasonStubs = {
     [] () -> int16_t { Note("PlayNextFixture"); return 0; },
-    [] { Note("AdvanceDay"); },
     [] { Note("StartNewGame"); },
     [](int16_t manager, int16_t club) { Note("InstallHumanManager", {manager, club}); },
     [](int16_t manager, int16_t* division) -> int16_t {
@@ -27,6 +26,15 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t club) -> int16_t { Note("FindBestFreeKickTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestPenaltyTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestCornerTaker", {club}); return -1; },
+    [] { Note("EndOfSeason"); },
+    [] { Note("Season_AddPlayOffFinals"); },
+    [] { Note("StartNewSeason"); },
+    [] { Note("DrawCupRound"); },
+    [](int16_t division) { Note("Honours_SelectManagerOfYear", {division}); },
+    [](int16_t division) { Note("Honours_SelectPlayerOfYear", {division}); },
+    [](int16_t division) { Note("Honours_SelectYoungPlayer", {division}); },
+    [](int16_t division) { Note("Honours_SelectTopScorer", {division}); },
+    [](int16_t division) { Note("Honours_SelectManagerOfMonth", {division}); },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -41,6 +49,26 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t first, int16_t second) { Note("UpdateTransferWindows", {first, second}); },
     [](int16_t player) -> int16_t { Note("GetPlayerTacticType", {player}); return 0; },
     [](int16_t player) { Note("EstimatePlayerStats", {player}); },
+    [] { Note("SquadUnrestEvent"); },
+    [] { Note("ClubsDailyTeamDecay"); },
+    [] { Note("DailyClubAI"); },
+    [] { Note("ComputerClubsBuyPlayers"); },
+    [] { Note("DailyInjuryStep"); },
+    [] { Note("Reserve_ClearAllPicked"); },
+    [] { Note("MonthlyContractStep"); },
+    [] { Note("RerollStaffCandidates"); },
+    [] { Note("PostBoardConfidenceNews"); },
+    [] { Note("BoardResignationEvent"); },
+    [] { Note("NewChairmanWindfallEvent"); },
+    [] { Note("BuildReputationTable"); },
+    [] { Note("WeeklyWagePayments"); },
+    [] { Note("WeeklyLoanStep"); },
+    [] { Note("WeeklyYouthStep"); },
+    [] { Note("ApplyClubInterestAndDebt"); },
+    [] { Note("WeeklySuspensionCountdown"); },
+    [] { Note("PayClubSponsorship"); },
+    [] { Note("ClubsYearEndGroundUpdate"); },
+    [] { Note("YearEndPlayerTurnover"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {

@@ -1,7 +1,7 @@
-// Entry points of the parts of the game that the world facade forwards to but
-// that are not built yet: the season engine (the day advance, the match day,
-// the new game), the club simulation, the club screens, the menu system and
-// the league screens.
+// Entry points of the parts of the game that the world facade and the day's
+// tick call but that are not built yet: the season engine (the match day, the
+// new game, the end of the season, the cup draws, the season's awards), the
+// club simulation, the club screens, the menu system and the league screens.
 //
 // Each entry point is a function pointer in one table per part. Until the
 // part sets its pointers, each points at a stub that notes the call (its name
@@ -16,7 +16,6 @@
 
 struct SeasonEngineSeam {
   int16_t (*playNextFixture)();  // plays the next unplayed fixture of today; 0 when none is left
-  void (*advanceDay)();          // the end-of-day step
   void (*startNewGame)();
   void (*installHumanManager)(int16_t manager, int16_t club);
   // The competition code of the human manager's club's fixture today (-1
@@ -27,6 +26,21 @@ struct SeasonEngineSeam {
   int16_t (*findBestFreeKickTaker)(int16_t club);
   int16_t (*findBestPenaltyTaker)(int16_t club);
   int16_t (*findBestCornerTaker)(int16_t club);
+  // The season's turning points that the day advance reaches: the end of the
+  // league season (on Postdate), the play-off finals (17 days later), the next
+  // season's set-up (when the year is over; it sets DayOfSeason to 0) and the
+  // daily cup-draw step.
+  void (*endOfSeason)();
+  void (*addPlayOffFinals)();
+  void (*startNewSeason)();
+  void (*drawCupRound)();
+  // The roll of honour's awards for one division (0-5) of the game country:
+  // the four season awards on 15 June, the manager of the month at a month end.
+  void (*selectManagerOfYear)(int16_t division);
+  void (*selectPlayerOfYear)(int16_t division);
+  void (*selectYoungPlayer)(int16_t division);
+  void (*selectTopScorer)(int16_t division);
+  void (*selectManagerOfMonth)(int16_t division);
 };
 
 struct ClubSimSeam {
@@ -41,6 +55,35 @@ struct ClubSimSeam {
   void (*updateTransferWindows)(int16_t first, int16_t second);
   int16_t (*getPlayerTacticType)(int16_t player);
   void (*estimatePlayerStats)(int16_t player);
+  // The steps of the day's tick (season/calendar.h), in the order it runs
+  // them. Every day: the unrest event (on about one day in seven), then the
+  // daily steps; then updateTransferWindows(1, 1).
+  void (*squadUnrestEvent)();
+  void (*clubsDailyTeamDecay)();
+  void (*dailyClubAI)();
+  void (*computerClubsBuyPlayers)();
+  void (*dailyInjuryStep)();
+  void (*reserveClearAllPicked)();
+  // On the day a month ends: these two, computerClubsHireStaff, and the
+  // board's verdict during the league season.
+  void (*monthlyContractStep)();
+  void (*rerollStaffCandidates)();
+  void (*postBoardConfidenceNews)();
+  // Weekday 2 (the weekly money totals are cleared between the third and the
+  // fourth).
+  void (*boardResignationEvent)();
+  void (*newChairmanWindfallEvent)();
+  void (*buildReputationTable)();
+  void (*weeklyWagePayments)();
+  void (*weeklyLoanStep)();
+  void (*weeklyYouthStep)();
+  // The week's first day (weekday 0; weekday 1 in game country 2).
+  void (*applyClubInterestAndDebt)();
+  void (*weeklySuspensionCountdown)();
+  // The new year (the end of a day's advance).
+  void (*payClubSponsorship)();
+  void (*clubsYearEndGroundUpdate)();
+  void (*yearEndPlayerTurnover)();
 };
 
 struct ClubScreensSeam {

@@ -13,6 +13,7 @@
 #include "menus/exm_text.h"
 #include "menus/menuprims.h"
 #include "menus/money.h"
+#include "season/calendar.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/calendar.h"
@@ -573,7 +574,7 @@ int16_t GNW_PlayNextFixture() { return SeasonEngine.playNextFixture(); }
 void GNW_AdvanceDay() {
   MenuSystem.setBusyPointer(1);
   const int16_t season = SeasonCounter;
-  SeasonEngine.advanceDay();
+  AdvanceDay();
   if (SeasonCounter != season) ClubScreens.snapshotSquadProgress(GNW_GetHumanClub(1));
   MenuSystem.setBusyPointer(0);
 }

@@ -26,7 +26,7 @@ TEST_F(SeamTest, StubsNoteTheirCallsAndAnswerNeutralValues) {
   EXPECT_EQ(Seam_Calls()[3].name, "SelectMatchTeam");
   EXPECT_EQ(Seam_Calls()[3].args, (std::vector<int32_t>{3, 5, 0, 21}));
   EXPECT_EQ(Seam_CountCalls("SetBusyPointer"), 1);
-  EXPECT_EQ(Seam_CountCalls("AdvanceDay"), 0);
+  EXPECT_EQ(Seam_CountCalls("StartNewGame"), 0);
   Seam_ClearCalls();
   EXPECT_TRUE(Seam_Calls().empty());
 }

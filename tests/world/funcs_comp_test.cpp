@@ -732,22 +732,32 @@ TEST_F(FixtureLookupTest, RandomValuesForADivision) {
 
 class BridgesTest : public WorldTest {};
 
-TEST_F(BridgesTest, AdvanceDayRunsTheSeasonEngineInsideTheBusyState) {
+TEST_F(BridgesTest, AdvanceDayRunsTheDayAdvanceInsideTheBusyState) {
   GNW_AdvanceDay();
-  ASSERT_EQ(Seam_Calls().size(), 3u);
-  EXPECT_EQ(Seam_Calls()[0].name, "SetBusyPointer");
-  EXPECT_EQ(Seam_Calls()[0].args, std::vector<int32_t>{1});
-  EXPECT_EQ(Seam_Calls()[1].name, "AdvanceDay");
-  EXPECT_EQ(Seam_Calls()[2].name, "SetBusyPointer");
-  EXPECT_EQ(Seam_Calls()[2].args, std::vector<int32_t>{0});
+  EXPECT_EQ(DayOfSeason, 1);
+  EXPECT_EQ(DayOfMonth, 11);
+  ASSERT_GE(Seam_Calls().size(), 3u);
+  EXPECT_EQ(Seam_Calls().front().name, "SetBusyPointer");
+  EXPECT_EQ(Seam_Calls().front().args, std::vector<int32_t>{1});
+  EXPECT_EQ(Seam_Calls().back().name, "SetBusyPointer");
+  EXPECT_EQ(Seam_Calls().back().args, std::vector<int32_t>{0});
+  EXPECT_EQ(Seam_CountCalls("DailyClubAI"), 1);
+  EXPECT_EQ(Seam_CountCalls("SnapshotSquadProgress"), 0);
 
-  // A new season: the human club's squad progress is kept.
+  // The last day of a season (2000/01 has no 29 February): the new year, and
+  // the human club's squad progress is kept.
   Seam_ClearCalls();
-  SeasonEngine.advanceDay = [] { ++SeasonCounter; };
+  DayOfSeason = 364;
+  DayOfMonth = 9;
+  Month = 6;
+  Year = 2001;
   GNW_AdvanceDay();
+  EXPECT_EQ(SeasonCounter, 1);
   ASSERT_EQ(Seam_CountCalls("SnapshotSquadProgress"), 1);
-  EXPECT_EQ(Seam_Calls()[1].name, "SnapshotSquadProgress");
-  EXPECT_EQ(Seam_Calls()[1].args, std::vector<int32_t>{tw::kHumanClub});
+  const size_t n = Seam_Calls().size();
+  EXPECT_EQ(Seam_Calls()[n - 3].name, "StartNewSeason");
+  EXPECT_EQ(Seam_Calls()[n - 2].name, "SnapshotSquadProgress");
+  EXPECT_EQ(Seam_Calls()[n - 2].args, std::vector<int32_t>{tw::kHumanClub});
 }
 
 TEST_F(BridgesTest, EveryBridgeForwardsItsArguments) {
