@@ -119,7 +119,7 @@ void NewYear() {
   MoneyRate2 = NEW_YEAR_MONEY_RATE;
   MoneyRate1 = NEW_YEAR_MONEY_RATE;
   InterestRate = NEW_YEAR_INTEREST_RATE;
-  MoneyPool = MONEY_POOL_START;
+  MoneyPool_Set(MONEY_POOL_START);
   SeasonEngine.startNewSeason();
   EmptyYearStep();
   Clubs_CarryBalancesForward();
