@@ -41,6 +41,9 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t first, int16_t second) { Note("UpdateTransferWindows", {first, second}); },
     [](int16_t player) -> int16_t { Note("GetPlayerTacticType", {player}); return 0; },
     [](int16_t player) { Note("EstimatePlayerStats", {player}); },
+    [](int16_t player, int16_t injury, int16_t club) { Note("InjurePlayer", {player, injury, club}); },
+    [](int16_t club) { Note("PickTeamCaptain", {club}); },
+    [](int16_t club) -> int16_t { Note("FindClubCaptain", {club}); return -1; },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
