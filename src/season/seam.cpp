@@ -69,6 +69,9 @@ constexpr ClubSimSeam kClubSimStubs = {
     [] { Note("PayClubSponsorship"); },
     [] { Note("ClubsYearEndGroundUpdate"); },
     [] { Note("YearEndPlayerTurnover"); },
+    [](int16_t player, int16_t injury, int16_t club) { Note("InjurePlayer", {player, injury, club}); },
+    [](int16_t club) { Note("PickTeamCaptain", {club}); },
+    [](int16_t club) -> int16_t { Note("FindClubCaptain", {club}); return -1; },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {

@@ -84,6 +84,12 @@ struct ClubSimSeam {
   void (*payClubSponsorship)();
   void (*clubsYearEndGroundUpdate)();
   void (*yearEndPlayerTurnover)();
+  // A player hurt in a match goes on the injury list (injury value from the match).
+  void (*injurePlayer)(int16_t player, int16_t injury, int16_t club);
+  // Flags the starter with the best claim to the armband as the club's captain.
+  void (*pickTeamCaptain)(int16_t club);
+  // The club's first player with the captain flag, -1 none.
+  int16_t (*findClubCaptain)(int16_t club);
 };
 
 struct ClubScreensSeam {
