@@ -22,10 +22,6 @@ constexpr SeasonEngineSeam kSeasonStubs = {
       if (division != nullptr) *division = -1;
       return -1;
     },
-    [](int16_t club) { Note("PickClubCaptain", {club}); },
-    [](int16_t club) -> int16_t { Note("FindBestFreeKickTaker", {club}); return -1; },
-    [](int16_t club) -> int16_t { Note("FindBestPenaltyTaker", {club}); return -1; },
-    [](int16_t club) -> int16_t { Note("FindBestCornerTaker", {club}); return -1; },
     [] { Note("EndOfSeason"); },
     [] { Note("Season_AddPlayOffFinals"); },
     [] { Note("StartNewSeason"); },

@@ -21,11 +21,6 @@ struct SeasonEngineSeam {
   // The competition code of the human manager's club's fixture today (-1
   // none); for a league fixture its division goes to *division.
   int16_t (*findHumanFixtureComp)(int16_t manager, int16_t* division);
-  // The match day's choices for a club: captain and set-piece takers.
-  void (*pickClubCaptain)(int16_t club);
-  int16_t (*findBestFreeKickTaker)(int16_t club);
-  int16_t (*findBestPenaltyTaker)(int16_t club);
-  int16_t (*findBestCornerTaker)(int16_t club);
   // The season's turning points that the day advance reaches: the end of the
   // league season (on Postdate), the play-off finals (17 days later), the next
   // season's set-up (when the year is over; it sets DayOfSeason to 0) and the

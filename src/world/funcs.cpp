@@ -11,6 +11,7 @@
 #include "engine/debug.h"
 #include "engine/reset.h"
 #include "menus/exm_text.h"
+#include "season/postmatch.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -429,10 +430,10 @@ int16_t GNW_HasTeamCaptain(int16_t club) {
 }
 
 void GNW_ClearClubCaptains(int16_t club) { ClubSim.clearClubCaptainFlags(club); }
-void GNW_PickClubCaptain(int16_t club) { SeasonEngine.pickClubCaptain(club); }
-int16_t GNW_FindBestFreeKickTaker(int16_t club) { return SeasonEngine.findBestFreeKickTaker(club); }
-int16_t GNW_FindBestPenaltyTaker(int16_t club) { return SeasonEngine.findBestPenaltyTaker(club); }
-int16_t GNW_FindBestCornerTaker(int16_t club) { return SeasonEngine.findBestCornerTaker(club); }
+void GNW_PickClubCaptain(int16_t club) { PickAndFindCaptain(club); }
+int16_t GNW_FindBestFreeKickTaker(int16_t club) { return FindBestFreeKickTaker(club); }
+int16_t GNW_FindBestPenaltyTaker(int16_t club) { return FindBestPenaltyTaker(club); }
+int16_t GNW_FindBestCornerTaker(int16_t club) { return FindBestCornerTaker(club); }
 
 int16_t GNW_CheckTeamEligibility(int16_t club) {
   const int16_t cup = Fixture_GetClubNextCupIndex(club);
