@@ -27,6 +27,12 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t club) -> int16_t { Note("FindBestFreeKickTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestPenaltyTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestCornerTaker", {club}); return -1; },
+    [] { Note("CupDraw_ClearTable"); },
+    [] { Note("SetEuroCupHolders"); },
+    [] { Note("SelectEuropeanEntrants"); },
+    [] { Note("ShuffleEuroEntrantsB"); },
+    [] { Note("GNW_ClearHumanDealLists"); },
+    [](int32_t amount) { Note("AddWeeklyMiscIncome", {amount}); },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -41,6 +47,11 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t first, int16_t second) { Note("UpdateTransferWindows", {first, second}); },
     [](int16_t player) -> int16_t { Note("GetPlayerTacticType", {player}); return 0; },
     [](int16_t player) { Note("EstimatePlayerStats", {player}); },
+    [](int16_t club) -> int16_t { Note("CalcClubFormScore", {club}); return 0; },
+    [](int16_t club) -> int16_t { Note("CalcRepRankScore", {club}); return 0; },
+    [] { Note("FillReservePool"); },
+    [] { Note("BuildReputationTable"); },
+    [] { Note("SetAllClubsExpectedPlace"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {

@@ -27,6 +27,12 @@ struct SeasonEngineSeam {
   int16_t (*findBestFreeKickTaker)(int16_t club);
   int16_t (*findBestPenaltyTaker)(int16_t club);
   int16_t (*findBestCornerTaker)(int16_t club);
+  void (*cupDrawClearTable)();  // every entry of the cup-draw table -1 (the season's fixture generation)
+  void (*setEuroCupHolders)();  // last season's winners of European cups 6 and 4 from the roll of honour
+  void (*selectEuropeanEntrants)();  // the three European entrant lists of the new season
+  void (*shuffleEuroEntrantsB)();    // European competition 5's entrants into its first round
+  void (*clearHumanDealLists)();     // the human manager's agreed sales, pending contracts and approaches
+  void (*addWeeklyMiscIncome)(int32_t amount);  // the human club's weekly account: miscellaneous income
 };
 
 struct ClubSimSeam {
@@ -41,6 +47,11 @@ struct ClubSimSeam {
   void (*updateTransferWindows)(int16_t first, int16_t second);
   int16_t (*getPlayerTacticType)(int16_t player);
   void (*estimatePlayerStats)(int16_t player);
+  int16_t (*calcClubFormScore)(int16_t club);  // 0-60 from the last 30 days' results
+  int16_t (*calcRepRankScore)(int16_t club);   // 0-24: league rank against reputation rank
+  void (*fillReservePool)();                   // the reserve pool from free agents and unattached players
+  void (*buildReputationTable)();              // the league clubs by reputation
+  void (*setAllClubsExpectedPlace)();          // every league club's expected place
 };
 
 struct ClubScreensSeam {
