@@ -126,7 +126,9 @@ void SettleChampionsAndPromotion(int country, const FinalTables& t) {
     PostClubNews(d == 0 ? NEWS_CHAMPIONS : NEWS_TOP_OF_DIVISION, champion);
     const int16_t runnerUp = t.At(d, 1);
     if (runnerUp >= 0) Honours_RecordWinner(runnerUp, RunnersUpKind(d));
-    if (d == 0) continue;
+    // The promotion places count the champion: a division without any (all
+    // of Spain's) keeps its champion, as nobody comes down in exchange.
+    if (d == 0 || PromotionPlaces[country][d] == 0) continue;
     Promote(champion, PromotionTarget(country, d, 0));
     for (int row = 1; row < PromotionPlaces[country][d]; ++row) {
       const int16_t club = t.At(d, row);

@@ -260,6 +260,18 @@ TEST_F(EndSeasonTest, GermanysRelegatedClubsGoOneToEachLowerDivision) {
   EXPECT_TRUE(FixturesWithCodes(1, 3).empty());  // no play-offs in Germany
 }
 
+TEST_F(EndSeasonTest, SpainsChampionsStayWhereTheyAre) {
+  World(4);
+  EndOfSeason();
+  for (int d = 0; d < NUM_DIVISIONS; ++d) {
+    EXPECT_EQ(DivisionCount(4, d), CountryDivisionInfo.sizes[4][d].value) << d;
+    EXPECT_EQ(Honours_GetHolder(0, Honours_HolderByte(d < 4 ? static_cast<int16_t>(1 + d) : d == 4 ? 28 : 30)),
+              DivisionBlockStart(4, d))
+        << d;
+  }
+  EXPECT_TRUE(FixturesWithCodes(1, 4).empty());
+}
+
 TEST_F(EndSeasonTest, GermanysSuperCupFollowsTheSeason) {
   struct Case {
     int cupWinner;  // clubs counted from the first of division 0: 0 the champions, 1 the runners-up
