@@ -19,6 +19,7 @@
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "generic/gamesound.h"
+#include "season/seam.h"
 #include "menus/c_mnfix.h"
 #include "menus/menucont.h"
 #include "platform/platform.h"
@@ -128,6 +129,7 @@ int GameMain(int wordCount, char** words) {
   SoakRunActive = 0;
   ClubFixturesViewState = 0;
 
+  Seam_ConnectGame();  // the season engine's parts find each other
   RunFrontEnd();
 
   UninitialisePC();

@@ -10,9 +10,11 @@
 #include "engine/reset.h"
 #include "season/calendar.h"
 #include "season/calendar_step.h"
+#include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/calendar.h"
 #include "world/clubs.h"
+#include "world/honours.h"
 #include "world/static_country.h"
 #include "world/textmess.h"
 
@@ -453,17 +455,6 @@ void PostNews(int kind, int mode, int16_t home, int16_t away) {
   ShowNewsMessage(GetRandomNewsText(kind), 0, mode, home, away);
 }
 
-// The league fixture of the club on the day moves to a free day; false when
-// no day was free.
-bool MoveSuperCupClubsFixture(int16_t club, int32_t day, bool tellUser) {
-  const int16_t n = Fixture_FindClubMatchOnDay(club, day);
-  if (n < 0) return true;
-  const int16_t home = Fixture_GetHomeClub(n), away = Fixture_GetAwayClub(n);
-  if (!Fixture_MoveToFreeDay(day, n)) return false;
-  if (tellUser) PostNews(kNewsReschedule, NEWS_SHOW_ALWAYS, home, away);
-  return true;
-}
-
 // Last season's holders of the first season: the country's record of honours.
 int16_t RecordHolder(int country, int entry) {
   const int16_t club = Club_FindByDbId(CountryRecordTable[country][entry]);
@@ -472,19 +463,27 @@ int16_t RecordHolder(int country, int entry) {
 
 void AddSuperCup(int country, int& leftOut) {
   if (country != 0 && country != kSundayCountry) return;
-  // The holders of later seasons come from the roll of honour, which keeps
-  // the seasons played; until it does, a later season has no super cup.
-  if (SeasonCounter != 0) return;
+  // A new game's first season takes last season's holders from the
+  // country's record; a later season from the roll of honour, whose season 1
+  // is the season just ended.
+  int16_t champion, cupWinner, runnerUp;
+  if (SeasonCounter == 0) {
+    champion = RecordHolder(country, REC_DIV_CHAMPION);
+    cupWinner = RecordHolder(country, REC_CUP_WINNER);
+    runnerUp = RecordHolder(country, REC_DIV_CHAMPION + 1);
+  } else {
+    champion = Honours_GetHolder(1, HOLDER_DIV0_CHAMPION);
+    cupWinner = Honours_GetHolder(1, HOLDER_CUP0_WINNER);
+    runnerUp = Honours_GetHolder(1, HOLDER_DIV0_RUNNER_UP);
+  }
   int16_t first, second;
-  if (!SuperCupPair(RecordHolder(country, REC_DIV_CHAMPION), RecordHolder(country, REC_CUP_WINNER),
-                    RecordHolder(country, REC_DIV_CHAMPION + 1), &first, &second))
-    return;
+  if (!SuperCupPair(champion, cupWinner, runnerUp, &first, &second)) return;
   const bool human = Club_GetControl(first) != 0 || Club_GetControl(second) != 0;
   const int32_t day = FirstMatchDay + 1;
   if (country == 0) {
-    if (!MoveSuperCupClubsFixture(second, FirstMatchDay, human)) return;
+    if (!SuperCup_MoveClubsFixture(second, FirstMatchDay, human)) return;
   } else {
-    if (!MoveSuperCupClubsFixture(first, day, human) || !MoveSuperCupClubsFixture(second, day, human)) return;
+    if (!SuperCup_MoveClubsFixture(first, day, human) || !SuperCup_MoveClubsFixture(second, day, human)) return;
   }
   if (Fixture_Add(day, COMP_SUPER_CUP, first, second, country == 0 ? 1 : 0) < 0) ++leftOut;
 }
@@ -547,6 +546,7 @@ int GenerateFixtures() {
   // reschedules count their days from today.
   RestoreCalendar(saved);
   AddSuperCup(country, leftOut);
+  SeasonEngine.cupDrawClearTable();  // the season's cup draws start afresh
   RestoreCalendar(saved);
   DaysSinceFirstMatch = 0;
   if (leftOut) std::printf("GenerateFixtures(): Error: %d fixtures left out, the fixture list is full\n", leftOut);
@@ -559,6 +559,15 @@ bool SuperCupPair(int16_t champion, int16_t cupWinner, int16_t runnerUp, int16_t
   if (missing(champion) || missing(cupWinner) || champion == cupWinner) return false;
   *first = champion;
   *second = cupWinner;
+  return true;
+}
+
+bool SuperCup_MoveClubsFixture(int16_t club, int32_t day, bool tellUser) {
+  const int16_t n = Fixture_FindClubMatchOnDay(club, day);
+  if (n < 0) return true;
+  const int16_t home = Fixture_GetHomeClub(n), away = Fixture_GetAwayClub(n);
+  if (!Fixture_MoveToFreeDay(day, n)) return false;
+  if (tellUser) PostNews(kNewsReschedule, NEWS_SHOW_ALWAYS, home, away);
   return true;
 }
 

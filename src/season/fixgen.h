@@ -62,8 +62,11 @@ const RoundRobinCounters& RoundRobin_Counters();
 // ---- the season's fixtures ----
 
 // Every league fixture of the season and the opening super-cup match, with
-// FirstMatchDay, Postdate and the transfer deadlines; the calendar is left
-// as it was, at day 0. The fixture list must have room: a fixture that
+// FirstMatchDay, Postdate and the transfer deadlines; the cup-draw table is
+// emptied and the calendar left as it was, at day 0. The super cup (countries
+// 0 and 2) is played by last season's league champions and first cup's
+// winners: from the country's record in the first season, from the roll of
+// honour's last season later on. The fixture list must have room: a fixture that
 // Fixture_Add refuses (list full) is left out and counted. Answers the
 // number left out (0 when all were added).
 int GenerateFixtures();
@@ -73,6 +76,11 @@ int GenerateFixtures();
 // runners-up instead when the champions also won the cup. False when a club
 // is missing.
 bool SuperCupPair(int16_t champion, int16_t cupWinner, int16_t runnerUp, int16_t* first, int16_t* second);
+
+// A super-cup club's match (not a friendly) on the day moves to a free day,
+// with the news when the user is told; true when the club has no match that
+// day or it moved, false when no day was free (the match stays).
+bool SuperCup_MoveClubsFixture(int16_t club, int32_t day, bool tellUser);
 
 // Adds a copy of the fixture (same competition, clubs and leg flag) on a
 // free day after `day` and up to Postdate (after today when day is at or

@@ -1,9 +1,11 @@
-// The stubs behind the entry points of the parts not built yet.
+// The entry points: stubs until Seam_ConnectGame points them at the parts that exist.
 #include "season/seam.h"
 
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "season/endseason.h"
+#include "world/honours.h"
 
 namespace {
 
@@ -31,6 +33,12 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t division) { Note("Honours_SelectYoungPlayer", {division}); },
     [](int16_t division) { Note("Honours_SelectTopScorer", {division}); },
     [](int16_t division) { Note("Honours_SelectManagerOfMonth", {division}); },
+    [] { Note("CupDraw_ClearTable"); },
+    [] { Note("SetEuroCupHolders"); },
+    [] { Note("SelectEuropeanEntrants"); },
+    [] { Note("ShuffleEuroEntrantsB"); },
+    [] { Note("GNW_ClearHumanDealLists"); },
+    [](int32_t amount) { Note("AddWeeklyMiscIncome", {amount}); },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -68,6 +76,10 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t player, int16_t injury, int16_t club) { Note("InjurePlayer", {player, injury, club}); },
     [](int16_t club) { Note("PickTeamCaptain", {club}); },
     [](int16_t club) -> int16_t { Note("FindClubCaptain", {club}); return -1; },
+    [](int16_t club) -> int16_t { Note("CalcClubFormScore", {club}); return 0; },
+    [](int16_t club) -> int16_t { Note("CalcRepRankScore", {club}); return 0; },
+    [] { Note("FillReservePool"); },
+    [] { Note("SetAllClubsExpectedPlace"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -117,3 +129,14 @@ void Seam_Reset() {
   gCalls.clear();
 }
 REGISTER_RESET(RESET_SEASON, Seam_Reset);
+
+void Seam_ConnectGame() {
+  SeasonEngine.endOfSeason = EndOfSeason;
+  SeasonEngine.addPlayOffFinals = Season_AddPlayOffFinals;
+  SeasonEngine.startNewSeason = StartNewSeason;
+  SeasonEngine.selectManagerOfYear = Honours_SelectManagerOfYear;
+  SeasonEngine.selectPlayerOfYear = Honours_SelectPlayerOfYear;
+  SeasonEngine.selectYoungPlayer = Honours_SelectYoungPlayer;
+  SeasonEngine.selectTopScorer = Honours_SelectTopScorer;
+  SeasonEngine.selectManagerOfMonth = Honours_SelectManagerOfMonth;
+}

@@ -3,10 +3,12 @@
 // new game, the end of the season, the cup draws, the season's awards), the
 // club simulation, the club screens, the menu system and the league screens.
 //
-// Each entry point is a function pointer in one table per part. Until the
-// part sets its pointers, each points at a stub that notes the call (its name
-// and arguments) in the seam log and answers a neutral value, so a test can
-// see what the facade asked for. Seam_Reset puts every stub back and empties
+// Each entry point is a function pointer in one table per part. At start every
+// entry points at a stub that notes the call (its name and arguments) in the
+// seam log and answers a neutral value, so a test of one part sees what it
+// asked of the others. Seam_ConnectGame points the entries whose parts exist
+// at the real functions: the game does so as it starts, and so do the tools
+// and tests that run whole days. Seam_Reset puts every stub back and empties
 // the log.
 #pragma once
 
@@ -36,6 +38,12 @@ struct SeasonEngineSeam {
   void (*selectYoungPlayer)(int16_t division);
   void (*selectTopScorer)(int16_t division);
   void (*selectManagerOfMonth)(int16_t division);
+  void (*cupDrawClearTable)();  // every entry of the cup-draw table -1 (the season's fixture generation)
+  void (*setEuroCupHolders)();  // last season's winners of European cups 6 and 4 from the roll of honour
+  void (*selectEuropeanEntrants)();  // the three European entrant lists of the new season
+  void (*shuffleEuroEntrantsB)();    // European competition 5's entrants into its first round
+  void (*clearHumanDealLists)();     // the human manager's agreed sales, pending contracts and approaches
+  void (*addWeeklyMiscIncome)(int32_t amount);  // the human club's weekly account: miscellaneous income
 };
 
 struct ClubSimSeam {
@@ -85,6 +93,10 @@ struct ClubSimSeam {
   void (*pickTeamCaptain)(int16_t club);
   // The club's first player with the captain flag, -1 none.
   int16_t (*findClubCaptain)(int16_t club);
+  int16_t (*calcClubFormScore)(int16_t club);  // 0-60 from the last 30 days' results
+  int16_t (*calcRepRankScore)(int16_t club);   // 0-24: league rank against reputation rank
+  void (*fillReservePool)();                   // the reserve pool from free agents and unattached players
+  void (*setAllClubsExpectedPlace)();          // every league club's expected place
 };
 
 struct ClubScreensSeam {
@@ -126,3 +138,6 @@ void Seam_ClearCalls();
 
 // Every pointer at its stub, the log empty, no current manager, no club viewed.
 void Seam_Reset();
+
+// Points every entry whose part exists at its real function.
+void Seam_ConnectGame();

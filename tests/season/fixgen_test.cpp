@@ -11,8 +11,10 @@
 #include "engine/winlib.h"
 #include "menus/menuprims.h"
 #include "season/calendar_step.h"
+#include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/calendar.h"
+#include "world/honours.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
 #include "world/static_country.h"
@@ -553,11 +555,39 @@ TEST_F(FixGenTest, TheSuperCupOpensTheSeasonInCountriesZeroAndTwo) {
     const int16_t n = Fixture_Find(cups[0].home, cups[0].away, COMP_SUPER_CUP);
     EXPECT_EQ(Fixture_GetLegFlag(n), country == 0 ? 1 : 0);
   }
-  // A later season has no holders to read yet.
+  // A later season reads the roll of honour, which has no holders here.
   NewWorld(0);
   SeasonCounter = 1;
   GenerateFixtures();
   for (const ListedFixture& f : ListFixtures()) EXPECT_NE(f.code, COMP_SUPER_CUP);
+}
+
+TEST_F(FixGenTest, ALaterSeasonsSuperCupComesFromTheRollOfHonour) {
+  for (int country : {0, 2}) {
+    NewWorld(country);
+    Honours_ClearAll();
+    // Last season: club 3 won the league and the first cup, club 8 came second.
+    HonoursSeasons[0].bytes[HOLDER_DIV0_CHAMPION] = 3;
+    HonoursSeasons[0].bytes[HOLDER_CUP0_WINNER] = 3;
+    HonoursSeasons[0].bytes[HOLDER_DIV0_RUNNER_UP] = 8;
+    HonoursSeasons[0].bytes[HOLDER_CUP0_RUNNER_UP] = 11;
+    Honours_ShiftSeasons();
+    SeasonCounter = 2;
+    GameSeedRandom(5);
+    Seam_ClearCalls();
+    ASSERT_EQ(GenerateFixtures(), 0);
+    std::vector<ListedFixture> cups;
+    for (const ListedFixture& f : ListFixtures())
+      if (f.code == COMP_SUPER_CUP) cups.push_back(f);
+    ASSERT_EQ(cups.size(), 1u) << country;
+    EXPECT_EQ(cups[0].home, 3);
+    EXPECT_EQ(cups[0].away, 8);
+    EXPECT_EQ(cups[0].day, FirstMatchDay + 1);
+    EXPECT_EQ(Fixture_FindClubMatchOnDay(8, country == 0 ? FirstMatchDay : FirstMatchDay + 1),
+              country == 0 ? -1 : Fixture_Find(3, 8, COMP_SUPER_CUP));
+    // The season's cup draws start afresh.
+    EXPECT_EQ(Seam_CountCalls("CupDraw_ClearTable"), 1);
+  }
 }
 
 TEST_F(FixGenTest, TheCupWinnersLeagueFixtureOfTheOpeningDayMakesWayInCountryZero) {

@@ -31,6 +31,28 @@ TEST_F(SeamTest, StubsNoteTheirCallsAndAnswerNeutralValues) {
   EXPECT_TRUE(Seam_Calls().empty());
 }
 
+TEST_F(SeamTest, TheSeasonEndsStubsAnswerNothingDone) {
+  SeasonEngine.cupDrawClearTable();
+  SeasonEngine.setEuroCupHolders();
+  SeasonEngine.selectEuropeanEntrants();
+  SeasonEngine.shuffleEuroEntrantsB();
+  SeasonEngine.clearHumanDealLists();
+  SeasonEngine.addWeeklyMiscIncome(1234);
+  EXPECT_EQ(ClubSim.calcClubFormScore(4), 0);
+  EXPECT_EQ(ClubSim.calcRepRankScore(4), 0);
+  ClubSim.fillReservePool();
+  ClubSim.buildReputationTable();
+  ClubSim.setAllClubsExpectedPlace();
+  const std::vector<std::string> expected = {
+      "CupDraw_ClearTable", "SetEuroCupHolders", "SelectEuropeanEntrants", "ShuffleEuroEntrantsB",
+      "GNW_ClearHumanDealLists", "AddWeeklyMiscIncome", "CalcClubFormScore", "CalcRepRankScore",
+      "FillReservePool", "BuildReputationTable", "SetAllClubsExpectedPlace"};
+  std::vector<std::string> names;
+  for (const SeamCall& call : Seam_Calls()) names.push_back(call.name);
+  EXPECT_EQ(names, expected);
+  EXPECT_EQ(Seam_Calls()[5].args, std::vector<int32_t>{1234});
+}
+
 TEST_F(SeamTest, AResetPutsTheStubsBack) {
   SeasonEngine.playNextFixture = [] () -> int16_t { return 7; };
   CurrentManager = 4;
