@@ -27,6 +27,7 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t club) -> int16_t { Note("FindBestFreeKickTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestPenaltyTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestCornerTaker", {club}); return -1; },
+    [](int32_t day, int16_t fixture) -> int16_t { Note("Fixture_Reschedule", {day, fixture}); return -1; },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -51,6 +52,11 @@ constexpr ClubScreensSeam kClubScreensStubs = {
     [](int16_t club) { Note("SnapshotSquadProgress", {club}); },
 };
 
+constexpr WorldRecordsSeam kWorldRecordsStubs = {
+    [](int16_t club, int16_t kind) { Note("Honours_RecordWinner", {club, kind}); },
+    [](int32_t amount) { Note("WeeklyAccounts_AddMiscIncome", {amount}); },
+};
+
 constexpr MenuSystemSeam kMenuStubs = {
     [](int16_t enter) { Note("SetBusyPointer", {enter}); },
     [](int16_t background) { Note("DoBackground", {background}); },
@@ -65,6 +71,7 @@ constexpr MenuSystemSeam kMenuStubs = {
 SeasonEngineSeam SeasonEngine = kSeasonStubs;
 ClubSimSeam ClubSim = kClubSimStubs;
 ClubScreensSeam ClubScreens = kClubScreensStubs;
+WorldRecordsSeam WorldRecords = kWorldRecordsStubs;
 MenuSystemSeam MenuSystem = kMenuStubs;
 int16_t CurrentManager = -1;
 int16_t ViewedClub = -1;
@@ -84,6 +91,7 @@ void Seam_Reset() {
   SeasonEngine = kSeasonStubs;
   ClubSim = kClubSimStubs;
   ClubScreens = kClubScreensStubs;
+  WorldRecords = kWorldRecordsStubs;
   MenuSystem = kMenuStubs;
   CurrentManager = -1;
   ViewedClub = -1;

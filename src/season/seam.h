@@ -1,7 +1,8 @@
-// Entry points of the parts of the game that the world facade forwards to but
-// that are not built yet: the season engine (the day advance, the match day,
-// the new game), the club simulation, the club screens, the menu system and
-// the league screens.
+// Entry points of the parts of the game that the world facade and the season's
+// own modules call but that are not built yet: the season engine (the day
+// advance, the match day, the new game, the moving of a league fixture), the
+// world's honours and weekly account, the club simulation, the club screens,
+// the menu system and the league screens.
 //
 // Each entry point is a function pointer in one table per part. Until the
 // part sets its pointers, each points at a stub that notes the call (its name
@@ -27,6 +28,10 @@ struct SeasonEngineSeam {
   int16_t (*findBestFreeKickTaker)(int16_t club);
   int16_t (*findBestPenaltyTaker)(int16_t club);
   int16_t (*findBestCornerTaker)(int16_t club);
+  // Adds a copy of a league fixture on a later free day (Fixture_Reschedule):
+  // the new slot, or -1 when no day is free and nothing was added. The caller
+  // removes the old fixture.
+  int16_t (*rescheduleFixture)(int32_t day, int16_t fixture);
 };
 
 struct ClubSimSeam {
@@ -51,6 +56,13 @@ struct ClubScreensSeam {
   void (*snapshotSquadProgress)(int16_t club);
 };
 
+// The world's records that the season writes: the roll of honour and the
+// human club's weekly account.
+struct WorldRecordsSeam {
+  void (*recordHonour)(int16_t club, int16_t kind);  // Honours_RecordWinner
+  void (*addWeeklyMiscIncome)(int32_t amount);       // the weekly account's miscellaneous income
+};
+
 struct MenuSystemSeam {
   void (*setBusyPointer)(int16_t enter);  // 1 enter, 0 leave (nested)
   void (*doBackground)(int16_t background);
@@ -62,6 +74,7 @@ struct MenuSystemSeam {
 extern SeasonEngineSeam SeasonEngine;
 extern ClubSimSeam ClubSim;
 extern ClubScreensSeam ClubScreens;
+extern WorldRecordsSeam WorldRecords;
 extern MenuSystemSeam MenuSystem;
 
 // The club simulation's current-manager word: the manager whose choices a

@@ -10,6 +10,7 @@ int16_t Year;
 int16_t SeasonCounter;
 int16_t FirstMatchDay;
 int16_t Postdate;
+int16_t DaysSinceFirstMatch;
 int16_t DeadlineDay3;
 int8_t GameCountry;
 int16_t PlayerCount;
@@ -26,6 +27,7 @@ void SeasonState_Reset() {
   SeasonCounter = 0;
   FirstMatchDay = 0;
   Postdate = 0;
+  DaysSinceFirstMatch = 0;
   DeadlineDay3 = 0;
   GameCountry = 0;
   PlayerCount = 0;

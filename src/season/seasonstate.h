@@ -12,6 +12,7 @@ extern int16_t Year;           // calendar year, 1999 in a new game
 extern int16_t SeasonCounter;  // seasons completed since the new game
 extern int16_t FirstMatchDay;  // day of the season's first league matchday (fixture generation sets it)
 extern int16_t Postdate;       // day of the season's last league matchday, when the season ends
+extern int16_t DaysSinceFirstMatch;  // days after FirstMatchDay, 0 at the season start
 extern int16_t DeadlineDay3;   // day of the season's last transfer deadline (fixture generation sets it)
 extern int8_t GameCountry;     // the country whose league the user plays in, 0-8
 extern int16_t PlayerCount;    // full player records
