@@ -290,9 +290,8 @@ void UpdateGroupTable(int rowA, int rowB, int code) {
   int16_t fixture = -1;
   for (int n = 0; n < NUM_FIXTURES && fixture < 0; ++n) {
     const int16_t f = static_cast<int16_t>(n);
-    if (Fixture_GetDay(f) != FIXTURE_EMPTY_DAY && Fixture_GetHomeClub(f) == a.club && Fixture_GetAwayClub(f) == b.club &&
-        Fixture_GetCompetition(f) == code)
-      fixture = f;
+    if (Fixture_GetDay(f) == FIXTURE_EMPTY_DAY || Fixture_GetCompetition(f) != code) continue;
+    if (Fixture_GetHomeClub(f) == a.club && Fixture_GetAwayClub(f) == b.club) fixture = f;
   }
   if (fixture < 0 || !Fixture_IsPlayed(fixture)) return;
   const int h = Fixture_GetHomeGoals(fixture);
