@@ -4,7 +4,9 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "season/cupdraw.h"
 #include "season/endseason.h"
+#include "season/fixgen.h"
 #include "world/honours.h"
 
 namespace {
@@ -39,6 +41,7 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [] { Note("ShuffleEuroEntrantsB"); },
     [] { Note("GNW_ClearHumanDealLists"); },
     [](int32_t amount) { Note("AddWeeklyMiscIncome", {amount}); },
+    [](int32_t day, int16_t fixture) -> int16_t { Note("Fixture_Reschedule", {day, fixture}); return -1; },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -90,6 +93,11 @@ constexpr ClubScreensSeam kClubScreensStubs = {
     [](int16_t club) { Note("SnapshotSquadProgress", {club}); },
 };
 
+constexpr WorldRecordsSeam kWorldRecordsStubs = {
+    [](int16_t club, int16_t kind) { Note("Honours_RecordWinner", {club, kind}); },
+    [](int32_t amount) { Note("WeeklyAccounts_AddMiscIncome", {amount}); },
+};
+
 constexpr MenuSystemSeam kMenuStubs = {
     [](int16_t enter) { Note("SetBusyPointer", {enter}); },
     [](int16_t background) { Note("DoBackground", {background}); },
@@ -104,6 +112,7 @@ constexpr MenuSystemSeam kMenuStubs = {
 SeasonEngineSeam SeasonEngine = kSeasonStubs;
 ClubSimSeam ClubSim = kClubSimStubs;
 ClubScreensSeam ClubScreens = kClubScreensStubs;
+WorldRecordsSeam WorldRecords = kWorldRecordsStubs;
 MenuSystemSeam MenuSystem = kMenuStubs;
 int16_t CurrentManager = -1;
 int16_t ViewedClub = -1;
@@ -123,6 +132,7 @@ void Seam_Reset() {
   SeasonEngine = kSeasonStubs;
   ClubSim = kClubSimStubs;
   ClubScreens = kClubScreensStubs;
+  WorldRecords = kWorldRecordsStubs;
   MenuSystem = kMenuStubs;
   CurrentManager = -1;
   ViewedClub = -1;
@@ -139,4 +149,9 @@ void Seam_ConnectGame() {
   SeasonEngine.selectYoungPlayer = Honours_SelectYoungPlayer;
   SeasonEngine.selectTopScorer = Honours_SelectTopScorer;
   SeasonEngine.selectManagerOfMonth = Honours_SelectManagerOfMonth;
+  SeasonEngine.drawCupRound = DrawCupRound;
+  SeasonEngine.cupDrawClearTable = CupDraw_ClearTable;
+  SeasonEngine.shuffleEuroEntrantsB = ShuffleEuroEntrantsB;
+  SeasonEngine.rescheduleFixture = Fixture_Reschedule;
+  WorldRecords.recordHonour = Honours_RecordWinner;
 }

@@ -1,6 +1,7 @@
-// Entry points of the parts of the game that the world facade and the day's
-// tick call but that are not built yet: the season engine (the match day, the
-// new game, the end of the season, the cup draws, the season's awards), the
+// Entry points of the parts of the game that the world facade and the season's
+// own modules call but that are not built yet: the season engine (the match
+// day, the new game, the end of the season, the cup draws, the season's awards,
+// the moving of a league fixture), the world's honours and weekly account, the
 // club simulation, the club screens, the menu system and the league screens.
 //
 // Each entry point is a function pointer in one table per part. At start every
@@ -44,6 +45,10 @@ struct SeasonEngineSeam {
   void (*shuffleEuroEntrantsB)();    // European competition 5's entrants into its first round
   void (*clearHumanDealLists)();     // the human manager's agreed sales, pending contracts and approaches
   void (*addWeeklyMiscIncome)(int32_t amount);  // the human club's weekly account: miscellaneous income
+  // Adds a copy of a league fixture on a later free day (Fixture_Reschedule):
+  // the new slot, or -1 when no day is free and nothing was added. The caller
+  // removes the old fixture.
+  int16_t (*rescheduleFixture)(int32_t day, int16_t fixture);
 };
 
 struct ClubSimSeam {
@@ -107,6 +112,13 @@ struct ClubScreensSeam {
   void (*snapshotSquadProgress)(int16_t club);
 };
 
+// The world's records that the season writes: the roll of honour and the
+// human club's weekly account.
+struct WorldRecordsSeam {
+  void (*recordHonour)(int16_t club, int16_t kind);  // Honours_RecordWinner
+  void (*addWeeklyMiscIncome)(int32_t amount);       // the weekly account's miscellaneous income
+};
+
 struct MenuSystemSeam {
   void (*setBusyPointer)(int16_t enter);  // 1 enter, 0 leave (nested)
   void (*doBackground)(int16_t background);
@@ -118,6 +130,7 @@ struct MenuSystemSeam {
 extern SeasonEngineSeam SeasonEngine;
 extern ClubSimSeam ClubSim;
 extern ClubScreensSeam ClubScreens;
+extern WorldRecordsSeam WorldRecords;
 extern MenuSystemSeam MenuSystem;
 
 // The club simulation's current-manager word: the manager whose choices a

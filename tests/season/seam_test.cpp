@@ -53,6 +53,19 @@ TEST_F(SeamTest, TheSeasonEndsStubsAnswerNothingDone) {
   EXPECT_EQ(Seam_Calls()[5].args, std::vector<int32_t>{1234});
 }
 
+TEST_F(SeamTest, TheRecordsAndTheRescheduleStubsChangeNothing) {
+  EXPECT_EQ(SeasonEngine.rescheduleFixture(120, 33), -1);  // no free day: nothing added
+  WorldRecords.recordHonour(4, 9);
+  WorldRecords.addWeeklyMiscIncome(54000);
+  ASSERT_EQ(Seam_Calls().size(), 3u);
+  EXPECT_EQ(Seam_Calls()[0].name, "Fixture_Reschedule");
+  EXPECT_EQ(Seam_Calls()[0].args, (std::vector<int32_t>{120, 33}));
+  EXPECT_EQ(Seam_Calls()[1].name, "Honours_RecordWinner");
+  EXPECT_EQ(Seam_Calls()[1].args, (std::vector<int32_t>{4, 9}));
+  EXPECT_EQ(Seam_Calls()[2].name, "WeeklyAccounts_AddMiscIncome");
+  EXPECT_EQ(Seam_Calls()[2].args, (std::vector<int32_t>{54000}));
+}
+
 TEST_F(SeamTest, AResetPutsTheStubsBack) {
   SeasonEngine.playNextFixture = [] () -> int16_t { return 7; };
   CurrentManager = 4;
