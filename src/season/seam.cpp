@@ -12,12 +12,11 @@ std::vector<SeamCall> gCalls;
 void Note(const char* name, std::initializer_list<int32_t> args = {}) { gCalls.push_back(SeamCall{name, args}); }
 
 constexpr int16_t NO_MANAGER_PLAYER = 1;
+constexpr int16_t NO_HONOUR_HOLDER = 255;
 
 constexpr SeasonEngineSeam kSeasonStubs = {
     [] () -> int16_t { Note("PlayNextFixture"); return 0; },
     [] { Note("AdvanceDay"); },
-    [] { Note("StartNewGame"); },
-    [](int16_t manager, int16_t club) { Note("InstallHumanManager", {manager, club}); },
     [](int16_t manager, int16_t* division) -> int16_t {
       Note("FindHumanFixtureComp", {manager});
       if (division != nullptr) *division = -1;
@@ -27,6 +26,21 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t club) -> int16_t { Note("FindBestFreeKickTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestPenaltyTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestCornerTaker", {club}); return -1; },
+    [] { Note("Season_ResetFixturesAndTables"); },
+    [] { Note("Honours_ClearAll"); },
+    [] { Note("Club_InitSeasonData"); },
+    [] { Note("Honours_InitFromCountryRecord"); },
+    [] { Note("Honours_ShiftSeasons"); },
+    [](int16_t season, int16_t index) -> int16_t {
+      Note("Honours_GetHolder", {season, index});
+      return NO_HONOUR_HOLDER;
+    },
+    [] { Note("ShuffleEuroEntrantsB"); },
+    [] { Note("DrawCupRound"); },
+    [] { Note("Clubs_CarryBalancesForward"); },
+    [](int16_t division, int16_t slot, int16_t club) { Note("SetPlayoffClubs", {division, slot, club}); },
+    [] { Note("ResetCareerRecords"); },
+    [] { Note("ResetMatchDayValues"); },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -41,6 +55,12 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t first, int16_t second) { Note("UpdateTransferWindows", {first, second}); },
     [](int16_t player) -> int16_t { Note("GetPlayerTacticType", {player}); return 0; },
     [](int16_t player) { Note("EstimatePlayerStats", {player}); },
+    [] { Note("ClearJobOffer"); },
+    [] { Note("ManagerList_Clear"); },
+    [] { Note("ClearGroundRedevelopment"); },
+    [] { Note("FillReservePool"); },
+    [] { Note("BuildReputationTable"); },
+    [] { Note("SetAllClubsExpectedPlace"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {

@@ -1,7 +1,8 @@
-// Entry points of the parts of the game that the world facade forwards to but
-// that are not built yet: the season engine (the day advance, the match day,
-// the new game), the club simulation, the club screens, the menu system and
-// the league screens.
+// Entry points of the parts of the game that the world facade and the new
+// game call but that are not built yet: the season engine (the day advance,
+// the match day, the roll of honour, the cup draws and the other steps of a
+// new game), the club simulation, the club screens, the menu system and the
+// league screens.
 //
 // Each entry point is a function pointer in one table per part. Until the
 // part sets its pointers, each points at a stub that notes the call (its name
@@ -17,8 +18,6 @@
 struct SeasonEngineSeam {
   int16_t (*playNextFixture)();  // plays the next unplayed fixture of today; 0 when none is left
   void (*advanceDay)();          // the end-of-day step
-  void (*startNewGame)();
-  void (*installHumanManager)(int16_t manager, int16_t club);
   // The competition code of the human manager's club's fixture today (-1
   // none); for a league fixture its division goes to *division.
   int16_t (*findHumanFixtureComp)(int16_t manager, int16_t* division);
@@ -27,6 +26,22 @@ struct SeasonEngineSeam {
   int16_t (*findBestFreeKickTaker)(int16_t club);
   int16_t (*findBestPenaltyTaker)(int16_t club);
   int16_t (*findBestCornerTaker)(int16_t club);
+  // What a new game (and a new season) asks of the fixture list, the roll of
+  // honour, the cup draws, the balances, the play-off tables and the match day:
+  void (*seasonResetFixturesAndTables)();  // every fixture slot empty; league rows (but positions) and crowds 0
+  void (*honoursClearAll)();               // all 50 roll-of-honour seasons empty
+  void (*clubInitSeasonData)();            // the clubs' season data as at a new game
+  void (*honoursInitFromCountryRecord)();  // season 0 from the game country's record of last season
+  void (*honoursShiftSeasons)();           // seasons 0-48 to 1-49, season 0 empty
+  // Byte `index` (0-26) of roll-of-honour season `season` (0 the current): a
+  // world club, 255 none.
+  int16_t (*honoursGetHolder)(int16_t season, int16_t index);
+  void (*shuffleEuroEntrantsB)();          // EuroListB shuffled into competition 5's first round
+  void (*drawCupRound)();                  // the cup rounds whose draw day is today
+  void (*clubsCarryBalancesForward)();     // every balance carried forward := the balance
+  void (*setPlayoffClubs)(int16_t division, int16_t slot, int16_t club);  // PlayoffClubs[division][slot]
+  void (*resetCareerRecords)();            // the world's career records: values 0, holders -1
+  void (*resetMatchDayValues)();           // the match day's values and pairs -1
 };
 
 struct ClubSimSeam {
@@ -41,6 +56,13 @@ struct ClubSimSeam {
   void (*updateTransferWindows)(int16_t first, int16_t second);
   int16_t (*getPlayerTacticType)(int16_t player);
   void (*estimatePlayerStats)(int16_t player);
+  // The new game's steps of the club simulation:
+  void (*clearJobOffer)();             // the current human manager's job offer -1
+  void (*managerListClear)();          // the 500 entries of the manager list 0
+  void (*clearGroundRedevelopment)();  // the human club's four stand projects none
+  void (*fillReservePool)();           // the reserve pool from the free agents and the unattached
+  void (*buildReputationTable)();      // the league clubs by reputation
+  void (*setAllClubsExpectedPlace)();  // every league club's expected place from its reputation
 };
 
 struct ClubScreensSeam {

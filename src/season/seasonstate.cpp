@@ -11,6 +11,7 @@ int16_t SeasonCounter;
 int16_t FirstMatchDay;
 int16_t Postdate;
 int16_t DaysSinceFirstMatch;
+int16_t MonthCounter;
 int16_t DeadlineDay1, DeadlineDay2, DeadlineDay3;
 int16_t WindowOpenDay1, WindowOpenDay2, WindowOpenDay3;
 int16_t DivisionSize;
@@ -30,6 +31,7 @@ void SeasonState_Reset() {
   FirstMatchDay = 0;
   Postdate = 0;
   DaysSinceFirstMatch = 0;
+  MonthCounter = 0;
   DeadlineDay1 = DeadlineDay2 = DeadlineDay3 = 0;
   WindowOpenDay1 = WindowOpenDay2 = WindowOpenDay3 = 0;
   DivisionSize = 0;

@@ -13,6 +13,7 @@ extern int16_t SeasonCounter;  // seasons completed since the new game
 extern int16_t FirstMatchDay;        // day of the first league matchday (fixture generation sets it)
 extern int16_t Postdate;             // day of the last league matchday; the season ends on it
 extern int16_t DaysSinceFirstMatch;  // days after FirstMatchDay, 0 at the season start
+extern int16_t MonthCounter;         // month slot 0-11 under which the clubs' monthly league places are kept
 // The transfer deadlines and the days the market opens again after each
 // (fixture generation sets them); DeadlineDay3 is the season's last deadline.
 extern int16_t DeadlineDay1, DeadlineDay2, DeadlineDay3;
