@@ -24,13 +24,14 @@ constexpr int kHolderEntryA = EURO_LIST_A_SIZE - 1;
 constexpr int kHolderEntryC = EURO_LIST_C_SIZE - 1;
 constexpr int kStartClubs = 6;
 
-// Roll-of-honour bytes: the winners of competitions 4 and 6, the winner and
-// runner-up of the first domestic cup; in the country record, last season's
-// champion and runner-up of division 0.
-constexpr int kHolderByteC = 8;
-constexpr int kHolderByteA = 12;
-constexpr int kCupWinnerByte = 0;
-constexpr int kCupRunnerUpByte = 1;
+// Bytes of a roll-of-honour season (and entries of the country record): the
+// winners of competition 4 (the holder who enters EuroListC) and of
+// competition 6 (the one who enters EuroListA), the winner and runner-up of
+// the first domestic cup.
+constexpr int kCompetition4Winner = 8;
+constexpr int kCompetition6Winner = 12;
+constexpr int kCupWinner = 0;
+constexpr int kCupRunnerUp = 1;
 constexpr int16_t kLastSeason = 1;
 
 // More draws of a club of another country after the first, for EuroListB
@@ -63,7 +64,9 @@ int16_t RecordClub(int n) { return AsClub(Club_FindByDbId(CountryRecordTable[Gam
 int16_t StartClub(int n) { return AsClub(Club_FindByDbId(EuroStartClubs[GameCountry][n])); }
 // The club in place p of division 0.
 int16_t Place(int p) { return AsClub(DivisionTable[0][p]); }
-int16_t LastSeasonHolder(int byte) { return AsClub(SeasonEngine.honoursGetHolder(kLastSeason, static_cast<int16_t>(byte))); }
+int16_t LastSeasonHolder(int byte) {
+  return AsClub(SeasonEngine.honoursGetHolder(kLastSeason, static_cast<int16_t>(byte)));
+}
 
 int16_t RandomBlockClub(int country) {
   return static_cast<int16_t>(GameRandom() % CountryBlockSize(GameCountry, country) +
@@ -100,8 +103,8 @@ void FillEmptyEntries(uint8_t* list, int size) {
     if (list[e] == kEmpty) list[e] = AsEntry(RandomOtherClub(false));
 }
 
-// The chain: each candidate in turn replaces the one before while the test
-// fails for it.
+// A chain of candidates: the next one replaces the current candidate
+// whenever the current one fails the test.
 template <typename Test>
 int16_t Chain(const int16_t* candidates, int count, Test passes) {
   int16_t club = candidates[0];
@@ -164,7 +167,7 @@ void SelectListB() {
 
 // The game country's EuroListC candidate at a new game.
 int16_t NewGameCandidateC() {
-  const int16_t winner = RecordClub(REC_CUP_WINNER), runnerUp = RecordClub(REC_CUP_WINNER + 1);
+  const int16_t winner = RecordClub(kCupWinner), runnerUp = RecordClub(kCupRunnerUp);
   int16_t club;
   if (!HolderOrEntered(winner)) {
     EuroHonourWords[EURO_HONOUR_CUP_WINNER] = winner;
@@ -184,7 +187,7 @@ int16_t NewGameCandidateC() {
 
 // The game country's EuroListC candidate at a new season.
 int16_t NewSeasonCandidateC() {
-  const int16_t winner = LastSeasonHolder(kCupWinnerByte), runnerUp = LastSeasonHolder(kCupRunnerUpByte);
+  const int16_t winner = LastSeasonHolder(kCupWinner), runnerUp = LastSeasonHolder(kCupRunnerUp);
   int16_t club = winner;
   if (IsHolder(winner))
     EuroHonourWords[EURO_HONOUR_CUP_WINNER] = winner;
@@ -245,13 +248,13 @@ void Euro_SetCupHoldersFromCountryRecord() {
     EuroCupHolderA = EuroCupHolderB = kEmpty;
     return;
   }
-  EuroCupHolderA = HolderByte(Club_FindByDbId(CountryRecordTable[GameCountry][REC_CUP_WINNER + kHolderByteA]));
-  EuroCupHolderB = HolderByte(Club_FindByDbId(CountryRecordTable[GameCountry][REC_CUP_WINNER + kHolderByteC]));
+  EuroCupHolderA = HolderByte(Club_FindByDbId(CountryRecordTable[GameCountry][kCompetition6Winner]));
+  EuroCupHolderB = HolderByte(Club_FindByDbId(CountryRecordTable[GameCountry][kCompetition4Winner]));
 }
 
 void SetEuroCupHolders() {
-  EuroCupHolderB = HolderByte(SeasonEngine.honoursGetHolder(kLastSeason, kHolderByteC));
-  EuroCupHolderA = HolderByte(SeasonEngine.honoursGetHolder(kLastSeason, kHolderByteA));
+  EuroCupHolderB = HolderByte(SeasonEngine.honoursGetHolder(kLastSeason, kCompetition4Winner));
+  EuroCupHolderA = HolderByte(SeasonEngine.honoursGetHolder(kLastSeason, kCompetition6Winner));
 }
 
 void SelectEuropeanEntrants() {

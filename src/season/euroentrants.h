@@ -39,7 +39,8 @@ inline constexpr uint8_t EuroQuotaB[NUM_LIST_COUNTRIES] = {1, 1, 2, 2, 1, 2, 1, 
 inline constexpr uint8_t EuroQuotaC[NUM_LIST_COUNTRIES] = {2, 1, 3, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1,
                                                            1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
-// Entries of the three lists together that hold the club (-1 never does).
+// Entries of the three lists together that hold the club: -1 is never
+// entered; 255 counts the empty entries.
 int16_t Euro_CountEntries(int16_t club);
 
 // The holders at a new game: the winners of competitions 6 and 4 in the game
