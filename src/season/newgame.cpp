@@ -7,20 +7,42 @@
 #include <vector>
 
 #include "clubsim/clubsvc.h"
+#include "clubsim/staffpool.h"
+#include "engine/bytes.h"
 #include "engine/debug.h"
 #include "engine/pakfile.h"
+#include "engine/poll.h"
 #include "engine/reset.h"
+#include "gamecode/matchrec.h"
+#include "season/calendar_step.h"
+#include "season/euroentrants.h"
+#include "season/fixgen.h"
+#include "season/progress.h"
+#include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
+#include "world/fixtures.h"
+#include "world/funcs.h"
+#include "world/history.h"
 #include "world/lists.h"
 #include "world/nationality.h"
+#include "world/players.h"
 #include "world/static_clubs.h"
 #include "world/static_country.h"
 #include "world/worldgen.h"
 
+uint8_t NewGameSettings[NEW_GAME_SETTINGS];
+MatchStatsSide MatchStatsSummary[2];
+
 namespace {
 
+// A calendar date: day of the month 1-31, month 0-11, year.
+struct StoredDate {
+  int16_t day, month, year;
+};
+
 struct NewGameState {
+  StoredDate start;  // the game's first day, stored by the new game
   bool loaded;
   int32_t playerCount;
   uint8_t clubs[TOTSTAT_PLAYERS_OFFSET - TOTSTAT_CLUBS_OFFSET];
@@ -47,6 +69,39 @@ constexpr int32_t kBalanceTable[NUM_GAME_COUNTRIES][NUM_DIVISIONS] = {
 };
 constexpr int32_t kTopDivisionBalancePerRep = 500000;
 
+constexpr StoredDate kNewGameStart = {NEW_GAME_DAY, NEW_GAME_MONTH, NEW_GAME_YEAR};
+
+// The money rates of a new game (and of every new year).
+constexpr uint8_t kNewGameMoneyRate = 17;
+constexpr uint8_t kNewGameInterestRate = 1;
+
+constexpr int16_t kPreSeasonDays = 21;
+constexpr int kLongPreSeasonCountry = 2;
+constexpr int16_t kLongPreSeasonDays = 35;
+
+// Automatic promotion places (the champion's included) per game country and
+// division: the play-off clubs of a new game stand just below them.
+constexpr int16_t kPromotionPlaces[NUM_GAME_COUNTRIES][NUM_DIVISIONS] = {
+    {0, 2, 2, 3, 1, 0}, {0, 1, 2, 2, 0, 0}, {0, 4, 1, 1, 0, 0}, {0, 3, 1, 1, 1, 1}, {0, 0, 0, 0, 0, 0},
+    {0, 1, 0, 0, 0, 0}, {0, 3, 3, 2, 2, 0}, {0, 3, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0},
+};
+constexpr int kPlayoffSlots = 4;
+
+// The installation of a human manager.
+constexpr int16_t kNoCountryClubs = 32;      // clubs of this country take no human manager
+constexpr int32_t kManagerStoredAge = 14;
+constexpr int32_t kTrainingPerYear = 312;
+constexpr int16_t kPlayingManagerPosition = 5;
+constexpr int16_t kNoClub = 255;
+constexpr int16_t kFirstOrdinaryPlayer = 2;  // 0 and 1 are the built-in manager records
+constexpr int16_t kEventManagerAppointed = 15;
+constexpr int16_t kCareerAppointed = 4;
+
+// The match result record: per side five figures from byte 4, the possession
+// time at byte 14.
+constexpr int kMatchFiguresOffset = 4;
+constexpr int kPossessionOffset = 14;
+
 bool Fault(std::string* fault, const char* format, int a, int b = 0, int c = 0) {
   char text[160];
   std::snprintf(text, sizeof text, format, a, b, c);
@@ -62,11 +117,6 @@ bool GoodPlayerClub(int club) {
   return club >= 0 && !IsSpecialClubNumber(club);
 }
 
-bool IsLeapYear(int year) { return year % 4 == 0; }
-int DaysInMonth(int month, int year) {
-  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 1 && IsLeapYear(year) ? 29 : kDays[month];
-}
 
 }  // namespace
 
@@ -149,13 +199,13 @@ int16_t SourceClubIndexOf(int dbClub) {
 
 int16_t WeekdayOfDate(int16_t dayOfMonth, int16_t month, int16_t year) {
   // Dates the calendar cannot hold have no weekday to find; they count as the start.
-  if (month < 0 || month > 11 || dayOfMonth < 1 || dayOfMonth > DaysInMonth(month, year)) return 0;
+  if (month < 0 || month > 11 || dayOfMonth < 1 || dayOfMonth > Calendar_MonthLength(month, year)) return 0;
   int d = NEW_GAME_DAY, m = NEW_GAME_MONTH, y = NEW_GAME_YEAR, weekday = 0;
   auto before = [](int d1, int m1, int y1, int d2, int m2, int y2) {
     return y1 != y2 ? y1 < y2 : m1 != m2 ? m1 < m2 : d1 < d2;
   };
   while (before(d, m, y, dayOfMonth, month, year)) {  // forward
-    if (++d > DaysInMonth(m, y)) {
+    if (++d > Calendar_MonthLength(m, y)) {
       d = 1;
       if (++m > 11) m = 0, ++y;
     }
@@ -164,7 +214,7 @@ int16_t WeekdayOfDate(int16_t dayOfMonth, int16_t month, int16_t year) {
   while (before(dayOfMonth, month, year, d, m, y)) {  // backward
     if (--d < 1) {
       if (--m < 0) m = 11, --y;
-      d = DaysInMonth(m, y);
+      d = Calendar_MonthLength(m, y);
     }
     weekday = (weekday + 6) % 7;
   }
@@ -183,7 +233,8 @@ void Club_InitCountryClubs() {
     FatalError("Error: Club_InitCountryClubs(): game country %d is outside 0-%d\n", GameCountry,
                NUM_GAME_COUNTRIES - 1);
   if (!gNew.loaded) FatalError("Error: Club_InitCountryClubs(): no source database loaded\n");
-  const int16_t weekday = WeekdayOfDate(NEW_GAME_DAY, NEW_GAME_MONTH, NEW_GAME_YEAR);
+  const StoredDate start = gNew.start;
+  const int16_t weekday = WeekdayOfDate(start.day, start.month, start.year);
   // The records start empty (ClubSlotMap_Build), so every club record - the
   // points, goals, fees, crowds, wins and defeats - starts at 0.
   ClubSlotMap_Build();
@@ -240,11 +291,206 @@ void Club_InitCountryClubs() {
     }
   }
 
-  Year = NEW_GAME_YEAR;
-  DayOfMonth = NEW_GAME_DAY;
+  // The roll of honour and the clubs' season data start afresh; so do the
+  // weekly money totals of every club.
+  SeasonEngine.honoursClearAll();
+  SeasonEngine.clubInitSeasonData();
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) {
+    Club_SetTotalWages(club, 0);
+    Club_SetGateReceipts(club, 0);
+    Club_SetTotalSignings(club, 0);
+    Club_SetTotalSales(club, 0);
+    Club_SetMiscIn(club, 0);
+    Club_SetMiscOut(club, 0);
+  }
+
+  Year = start.year;
+  DayOfMonth = start.day;
   Weekday = weekday;
-  Month = NEW_GAME_MONTH;
+  Month = start.month;
 }
 
-void NewGame_Reset() { std::memset(&gNew, 0, sizeof gNew); }
+// ---------------------------------------------------------------------------
+// The new game
+// ---------------------------------------------------------------------------
+
+int16_t PreSeasonDays(int gameCountry) {
+  if (!IsGameCountry(gameCountry)) return 0;
+  return gameCountry == kLongPreSeasonCountry ? kLongPreSeasonDays : kPreSeasonDays;
+}
+
+int16_t NewGame_PlayoffClub(int gameCountry, int division, int slot) {
+  if (!IsGameCountry(gameCountry) || division < 0 || division >= NUM_DIVISIONS || slot < 0 || slot >= kPlayoffSlots)
+    return -1;
+  if (CountryDivisionInfo.playoffs[gameCountry][division].value == 0) return -1;
+  return static_cast<int16_t>(DivisionBlockStart(gameCountry, division) + kPromotionPlaces[gameCountry][division] +
+                              slot);
+}
+
+void Season_DrawCupsForDay() {
+  if (DayOfSeason > FirstMatchDay) ++DaysSinceFirstMatch;
+  SeasonEngine.drawCupRound();
+}
+
+namespace {
+
+// The step number for the progress display, then the window and the poll list.
+void ProgressStep(int16_t step) {
+  ProgressWords.step = step;
+  Poll();
+}
+
+// The days before the user takes over: the calendar alone moves on, and the
+// cup rounds due are drawn.
+void RunPreSeasonDays() {
+  const int16_t days = PreSeasonDays(GameCountry);
+  for (int16_t day = 0; day < days; ++day) {
+    AdvanceDayCounters();
+    ++DayOfSeason;
+    Season_DrawCupsForDay();
+    Poll();
+  }
+}
+
+}  // namespace
+
+void StartNewGame() {
+  if (!IsGameCountry(GameCountry))
+    FatalError("Error: StartNewGame(): game country %d is outside 0-%d\n", GameCountry, NUM_GAME_COUNTRIES - 1);
+  ClubSim.clearJobOffer();
+
+  // The calendar's first day and the season's scalars.
+  ProgressWords.step = -1;
+  DayOfSeason = 0;
+  DaysSinceFirstMatch = 0;
+  MoneyRate2 = kNewGameMoneyRate;
+  MoneyRate1 = kNewGameMoneyRate;
+  InterestRate = kNewGameInterestRate;
+  SeasonCounter = 0;
+  gNew.start = kNewGameStart;
+  NewGameSettings[0] = 0;
+  NewGameSettings[1] = 1;
+
+  Euro_SetCupHoldersFromCountryRecord();
+  LoadWorldSourceData();
+  SeasonEngine.resetCareerRecords();
+  SeasonEngine.resetMatchDayValues();
+  BuildCupSeedingList();
+  for (int16_t division = 0; division < NUM_DIVISIONS; ++division)
+    for (int16_t slot = 0; slot < kPlayoffSlots; ++slot)
+      SeasonEngine.setPlayoffClubs(division, slot, NewGame_PlayoffClub(GameCountry, division, slot));
+  GNW_ClearChampionsLeagueGroups();
+
+  ProgressWords.total = NEW_GAME_STEPS;
+  ProgressStep(0);
+  ClubSim.managerListClear();
+  ProgressStep(1);
+  Club_InitCountryClubs();
+  ProgressStep(2);
+  SeasonEngine.seasonResetFixturesAndTables();
+  ProgressStep(3);
+  InitStaffCandidates();
+  ProgressStep(4);
+  GenerateFixtures();
+  ProgressStep(5);
+  SortLeagueTables();
+  ProgressStep(6);
+  SeasonEngine.honoursInitFromCountryRecord();
+  ProgressStep(7);
+  SeasonEngine.honoursShiftSeasons();
+  ProgressStep(8);
+  SelectEuropeanEntrants();
+  ProgressStep(9);
+  SeasonEngine.shuffleEuroEntrantsB();
+  ProgressStep(10);
+  DivisionClubs_Build();
+  ProgressStep(11);
+  CreateWorldPlayers();
+  ProgressStep(12);
+  ClubSim.clearGroundRedevelopment();
+  ProgressStep(13);
+  ClubSim.fillReservePool();
+  ProgressStep(14);
+  ClubSim.buildReputationTable();
+  ProgressStep(15);
+  SortCupSeedingByLeaguePlace();
+  RunPreSeasonDays();
+  ProgressStep(16);
+  ClubScreens.trainingBufferInit();
+  ProgressStep(17);
+  ClubScreens.resetTrainingSliders(0);
+  ProgressStep(18);
+  ClubScreens.saveTrainingSliders(0);
+  ProgressStep(19);
+  // (The year's empty end step.)
+  SeasonEngine.clubsCarryBalancesForward();
+
+  ProgressWords_Reset();
+  PlayerCareerLog_Clear();
+  ClubEventLog_Clear();
+  ClubSim.setAllClubsExpectedPlace();
+  MonthCounter = 0;
+  EndWorldCreation();
+}
+
+// ---------------------------------------------------------------------------
+// The human manager
+// ---------------------------------------------------------------------------
+
+void InstallHumanManager(int16_t manager, int16_t previousPlayer) {
+  const int16_t own = static_cast<int16_t>(manager - 1);
+  if (manager < 1 || own >= PlayerCount) return;  // no player record for him
+  const bool previousLeaves = previousPlayer >= kFirstOrdinaryPlayer && previousPlayer < PlayerCount;
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) {
+    if (Club_GetCountry(club) == kNoCountryClubs || Club_GetControl(club) != manager) continue;
+    CurrentManager = own;
+    Player_SetAge(own, kManagerStoredAge);
+    if (Club_GetBossvaneClause(club)) {
+      Player_SetPosition(own, kPlayingManagerPosition);
+      Player_SetBossvane(own, 1);
+    }
+    Player_SetManager(own, 1);
+    Player_SetNationality(own, GameCountry);
+    Player_SetClub(own, club);
+    ClubEventLog_Add(own, club, 0, 0, kEventManagerAppointed);
+    PlayerCareerLog_Add(own, Club_GetDbId(club), 0, 0, kCareerAppointed);
+    Player_SetBRClause(own, 0);
+    Player_SetRRClause(own, 0);
+    if (NewGameSettings[0] != 1) Player_SetTraining(own, Player_GetAge(own) * kTrainingPerYear);
+
+    if (!previousLeaves || previousPlayer == own) continue;
+    Player_SetClub(previousPlayer, kNoClub);
+    Player_SetCaretaker(previousPlayer, 0);
+    Player_SetBossvane(previousPlayer, 0);
+    Player_SetWage(previousPlayer, club);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// A match's figures
+// ---------------------------------------------------------------------------
+
+void BuildMatchStatsSummary() {
+  const uint8_t* result = GetMatchResultRecord();
+  int32_t possession[2];
+  for (int side = 0; side < 2; ++side) {
+    const uint8_t* team = result + TEAM_MATCH_RECORD_OFFSET[side];
+    MatchStatsSide& out = MatchStatsSummary[side];
+    for (int n = 0; n < 5; ++n) out.figures[n] = LoadI16(team + kMatchFiguresOffset + 2 * n);
+    out.extra = LoadI16(team + TEAM_MAN_OF_MATCH);
+    // A time below 0 is no time on the ball.
+    possession[side] = std::max<int32_t>(0, LoadI16(team + kPossessionOffset));
+  }
+  const int32_t total = possession[0] + possession[1];
+  const int16_t share = static_cast<int16_t>(total == 0 ? 50 : possession[0] * 100 / total);
+  MatchStatsSummary[0].possessionShare = share;
+  MatchStatsSummary[1].possessionShare = static_cast<int16_t>(100 - share);
+}
+
+void NewGame_Reset() {
+  std::memset(&gNew, 0, sizeof gNew);
+  gNew.start = kNewGameStart;
+  std::memset(NewGameSettings, 0, sizeof NewGameSettings);
+  std::memset(MatchStatsSummary, 0, sizeof MatchStatsSummary);
+}
 REGISTER_RESET(RESET_SEASON, NewGame_Reset);

@@ -5,8 +5,11 @@
 
 #include "engine/reset.h"
 #include "season/cupdraw.h"
+#include "season/calendar.h"
 #include "season/endseason.h"
+#include "season/euroentrants.h"
 #include "season/fixgen.h"
+#include "season/postmatch.h"
 #include "world/honours.h"
 
 namespace {
@@ -16,11 +19,10 @@ std::vector<SeamCall> gCalls;
 void Note(const char* name, std::initializer_list<int32_t> args = {}) { gCalls.push_back(SeamCall{name, args}); }
 
 constexpr int16_t NO_MANAGER_PLAYER = 1;
+constexpr int16_t NO_HONOUR_HOLDER = 255;
 
 constexpr SeasonEngineSeam kSeasonStubs = {
     [] () -> int16_t { Note("PlayNextFixture"); return 0; },
-    [] { Note("StartNewGame"); },
-    [](int16_t manager, int16_t club) { Note("InstallHumanManager", {manager, club}); },
     [](int16_t manager, int16_t* division) -> int16_t {
       Note("FindHumanFixtureComp", {manager});
       if (division != nullptr) *division = -1;
@@ -42,6 +44,19 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [] { Note("GNW_ClearHumanDealLists"); },
     [](int32_t amount) { Note("AddWeeklyMiscIncome", {amount}); },
     [](int32_t day, int16_t fixture) -> int16_t { Note("Fixture_Reschedule", {day, fixture}); return -1; },
+    [] { Note("Season_ResetFixturesAndTables"); },
+    [] { Note("Honours_ClearAll"); },
+    [] { Note("Club_InitSeasonData"); },
+    [] { Note("Honours_InitFromCountryRecord"); },
+    [] { Note("Honours_ShiftSeasons"); },
+    [](int16_t season, int16_t index) -> int16_t {
+      Note("Honours_GetHolder", {season, index});
+      return NO_HONOUR_HOLDER;
+    },
+    [] { Note("Clubs_CarryBalancesForward"); },
+    [](int16_t division, int16_t slot, int16_t club) { Note("SetPlayoffClubs", {division, slot, club}); },
+    [] { Note("ResetCareerRecords"); },
+    [] { Note("ResetMatchDayValues"); },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -83,6 +98,9 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t club) -> int16_t { Note("CalcRepRankScore", {club}); return 0; },
     [] { Note("FillReservePool"); },
     [] { Note("SetAllClubsExpectedPlace"); },
+    [] { Note("ClearJobOffer"); },
+    [] { Note("ManagerList_Clear"); },
+    [] { Note("ClearGroundRedevelopment"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -154,4 +172,21 @@ void Seam_ConnectGame() {
   SeasonEngine.shuffleEuroEntrantsB = ShuffleEuroEntrantsB;
   SeasonEngine.rescheduleFixture = Fixture_Reschedule;
   WorldRecords.recordHonour = Honours_RecordWinner;
+  SeasonEngine.setEuroCupHolders = SetEuroCupHolders;
+  SeasonEngine.selectEuropeanEntrants = SelectEuropeanEntrants;
+  SeasonEngine.seasonResetFixturesAndTables = Season_ResetFixturesAndTables;
+  SeasonEngine.honoursClearAll = Honours_ClearAll;
+  SeasonEngine.clubInitSeasonData = Club_InitSeasonData;
+  SeasonEngine.honoursInitFromCountryRecord = Honours_InitFromCountryRecord;
+  SeasonEngine.honoursShiftSeasons = Honours_ShiftSeasons;
+  SeasonEngine.honoursGetHolder = [](int16_t season, int16_t index) { return Honours_GetHolder(season, index); };
+  SeasonEngine.clubsCarryBalancesForward = Clubs_CarryBalancesForward;
+  SeasonEngine.setPlayoffClubs = [](int16_t division, int16_t slot, int16_t club) {
+    if (division >= 0 && division < NUM_DIVISIONS && slot >= 0 && slot < PLAYOFF_PLACES)
+      PlayoffClubs[division][slot] = club;
+  };
+  SeasonEngine.resetCareerRecords = [] {
+    RecordCareerApps = RecordCareerGoals = 0;
+    RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;
+  };
 }

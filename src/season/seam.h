@@ -19,8 +19,6 @@
 
 struct SeasonEngineSeam {
   int16_t (*playNextFixture)();  // plays the next unplayed fixture of today; 0 when none is left
-  void (*startNewGame)();
-  void (*installHumanManager)(int16_t manager, int16_t club);
   // The competition code of the human manager's club's fixture today (-1
   // none); for a league fixture its division goes to *division.
   int16_t (*findHumanFixtureComp)(int16_t manager, int16_t* division);
@@ -49,6 +47,20 @@ struct SeasonEngineSeam {
   // the new slot, or -1 when no day is free and nothing was added. The caller
   // removes the old fixture.
   int16_t (*rescheduleFixture)(int32_t day, int16_t fixture);
+  // What a new game (and a new season) asks of the fixture list, the roll of
+  // honour, the cup draws, the balances, the play-off tables and the match day:
+  void (*seasonResetFixturesAndTables)();  // every fixture slot empty; league rows (but positions) and crowds 0
+  void (*honoursClearAll)();               // all 50 roll-of-honour seasons empty
+  void (*clubInitSeasonData)();            // the clubs' season data as at a new game
+  void (*honoursInitFromCountryRecord)();  // season 0 from the game country's record of last season
+  void (*honoursShiftSeasons)();           // seasons 0-48 to 1-49, season 0 empty
+  // Byte `index` (0-26) of roll-of-honour season `season` (0 the current): a
+  // world club, 255 none.
+  int16_t (*honoursGetHolder)(int16_t season, int16_t index);
+  void (*clubsCarryBalancesForward)();     // every balance carried forward := the balance
+  void (*setPlayoffClubs)(int16_t division, int16_t slot, int16_t club);  // PlayoffClubs[division][slot]
+  void (*resetCareerRecords)();            // the world's career records: values 0, holders -1
+  void (*resetMatchDayValues)();           // the match day's values and pairs -1
 };
 
 struct ClubSimSeam {
@@ -102,6 +114,10 @@ struct ClubSimSeam {
   int16_t (*calcRepRankScore)(int16_t club);   // 0-24: league rank against reputation rank
   void (*fillReservePool)();                   // the reserve pool from free agents and unattached players
   void (*setAllClubsExpectedPlace)();          // every league club's expected place
+  // The new game's steps of the club simulation:
+  void (*clearJobOffer)();             // the current human manager's job offer -1
+  void (*managerListClear)();          // the 500 entries of the manager list 0
+  void (*clearGroundRedevelopment)();  // the human club's four stand projects none
 };
 
 struct ClubScreensSeam {

@@ -2,6 +2,7 @@
 
 #include "engine/rand.h"
 #include "engine/reset.h"
+#include "season/calendar_step.h"
 #include "season/progress.h"
 #include "season/seasonstate.h"
 
@@ -9,9 +10,7 @@ DailySlotRecord DailySlots[NUM_OFFICIALS];
 
 namespace {
 
-constexpr int16_t kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-int MonthLength(int month, int year) { return kDaysInMonth[month] + (month == 1 && (year & 3) == 0 ? 1 : 0); }
+int MonthLength(int month, int year) { return Calendar_MonthLength(static_cast<int16_t>(month), static_cast<int16_t>(year)); }
 
 // Four years and a day reach every date that exists, 29 February included.
 constexpr int kMaxCalendarSteps = 4 * 366 + 1;

@@ -12,6 +12,7 @@
 #include "engine/reset.h"
 #include "menus/exm_text.h"
 #include "season/postmatch.h"
+#include "season/calendar_step.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -52,7 +53,6 @@ constexpr int FIRST_SEASON_YEAR = 1999;
 constexpr char kInitialLetters[] = " ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr int NUM_INITIALS = static_cast<int>(sizeof kInitialLetters) - 1;
 
-constexpr int16_t kMonthDayTable[MONTHS] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Graphic numbers of position types 0-3.
 constexpr int16_t kPositionTypeGraphics[4] = {89, 90, 91, 92};
@@ -98,7 +98,7 @@ FuncsState gFuncs;
 bool ValidClub(int club) { return club >= 0 && club < NUM_CLUBS; }
 bool IsLeapYear(int32_t year) { return year % 4 == 0; }
 int32_t MonthLength(int month, int32_t year) {
-  return kMonthDayTable[month] + (month == 1 && IsLeapYear(year) ? 1 : 0);
+  return Calendar_MonthLength(static_cast<int16_t>(month), static_cast<int16_t>(year));
 }
 
 // The position type of a stored position code, -1 for none.
@@ -212,7 +212,7 @@ int16_t GNW_GetSeasonOfYear(int16_t year, int16_t month) {
 
 int16_t GNW_ShiftMonthHalfYear(int16_t month) { return static_cast<int16_t>(month < 6 ? month + 6 : month - 6); }
 
-const int16_t* GNW_GetMonthLengths() { return kMonthDayTable; }
+const int16_t* GNW_GetMonthLengths() { return DaysInMonth; }
 
 // ---- names and text numbers ----
 

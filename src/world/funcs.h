@@ -352,8 +352,11 @@ void GNW_FillRandomDivisionList(int16_t division);
 
 int16_t GNW_PlayNextFixture();
 void GNW_AdvanceDay();
+// A new game for the game country (StartNewGame).
 void GNW_StartNewGame();
-void GNW_InstallHumanManager(int16_t manager, int16_t club);
+// Human manager `manager` takes over the clubs whose control is his number;
+// `previousPlayer`, their manager until now, leaves (InstallHumanManager).
+void GNW_InstallHumanManager(int16_t manager, int16_t previousPlayer);
 int16_t GNW_AddFixture(int16_t day, int16_t competition, int16_t home, int16_t away, int16_t flag);
 int16_t GNW_SortFixtures();
 void GNW_ArrangeFriendlies(int16_t club, int16_t country);

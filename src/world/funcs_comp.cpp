@@ -14,6 +14,7 @@
 #include "menus/menuprims.h"
 #include "menus/money.h"
 #include "season/calendar.h"
+#include "season/newgame.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/calendar.h"
@@ -579,8 +580,8 @@ void GNW_AdvanceDay() {
   MenuSystem.setBusyPointer(0);
 }
 
-void GNW_StartNewGame() { SeasonEngine.startNewGame(); }
-void GNW_InstallHumanManager(int16_t manager, int16_t club) { SeasonEngine.installHumanManager(manager, club); }
+void GNW_StartNewGame() { StartNewGame(); }
+void GNW_InstallHumanManager(int16_t manager, int16_t previousPlayer) { InstallHumanManager(manager, previousPlayer); }
 
 int16_t GNW_AddFixture(int16_t day, int16_t competition, int16_t home, int16_t away, int16_t flag) {
   return Fixture_Add(day, competition, home, away, flag);

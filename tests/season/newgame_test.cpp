@@ -9,6 +9,7 @@
 
 #include "clubsim/clubsvc.h"
 #include "engine/reset.h"
+#include "season/seam.h"
 #include "season/seasonstate.h"
 #include "support/scratch_dir.h"
 #include "support/source_db.h"
@@ -258,6 +259,34 @@ TEST_P(CountryClubsTest, LaysOutTheClubsOfTheGameCountry) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGameCountry, CountryClubsTest, ::testing::Range(0, NUM_GAME_COUNTRIES));
+
+TEST_F(NewGameTest, LayingOutTheClubsStartsTheirHonoursSeasonDataAndWeeklyMoneyAfresh) {
+  Load(srcdb::BuiltTotStat());
+  GameCountry = 0;
+  Club_InitCountryClubs();
+  for (int16_t club = 0; club < NUM_CLUBS; club += 7) {
+    Club_SetTotalWages(club, 1000);
+    Club_SetGateReceipts(club, 2000);
+    Club_SetTotalSignings(club, 3000);
+    Club_SetTotalSales(club, 4000);
+    Club_SetMiscIn(club, 5000);
+    Club_SetMiscOut(club, 6000);
+  }
+  Seam_ClearCalls();
+  Club_InitCountryClubs();
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) {
+    EXPECT_EQ(Club_GetTotalWages(club), 0) << club;
+    EXPECT_EQ(Club_GetGateReceipts(club), 0) << club;
+    EXPECT_EQ(Club_GetTotalSignings(club), 0) << club;
+    EXPECT_EQ(Club_GetTotalSales(club), 0) << club;
+    EXPECT_EQ(Club_GetMiscIn(club), 0) << club;
+    EXPECT_EQ(Club_GetMiscOut(club), 0) << club;
+  }
+  // The roll of honour and the clubs' season data belong to the honours.
+  ASSERT_EQ(Seam_Calls().size(), 2u);
+  EXPECT_EQ(Seam_Calls()[0].name, "Honours_ClearAll");
+  EXPECT_EQ(Seam_Calls()[1].name, "Club_InitSeasonData");
+}
 
 TEST_F(NewGameTest, MoreLeagueClubsThanFullRecordsStopTheGame) {
   // England's ten clubs outside the league moved into division 0: 124 league clubs.

@@ -767,8 +767,6 @@ TEST_F(BridgesTest, EveryBridgeForwardsItsArguments) {
     std::vector<int32_t> args;
   } cases[] = {
       {[] { EXPECT_EQ(GNW_PlayNextFixture(), 0); }, "PlayNextFixture", {}},
-      {[] { GNW_StartNewGame(); }, "StartNewGame", {}},
-      {[] { GNW_InstallHumanManager(1, 17); }, "InstallHumanManager", {1, 17}},
       {[] { GNW_HumanClubsAppointCoach(3); }, "HumanClubsAppointCoach", {3}},
       {[] { GNW_ComputerClubsHireStaff(1, 2); }, "ComputerClubsHireStaff", {1, 2}},
       {[] { GNW_UpdateTransferWindows(9); }, "UpdateTransferWindows", {9, 0}},
