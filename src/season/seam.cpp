@@ -27,6 +27,9 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t club) -> int16_t { Note("FindBestFreeKickTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestPenaltyTaker", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("FindBestCornerTaker", {club}); return -1; },
+    []() -> int16_t { Note("PackCupDrawTable"); return 0; },
+    []() -> int16_t { Note("UnpackCupDrawTable"); return 0; },
+    [](const uint8_t*, const uint8_t*, const uint8_t*) -> int16_t { Note("CupDraw_Unpack"); return 0; },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -41,6 +44,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t first, int16_t second) { Note("UpdateTransferWindows", {first, second}); },
     [](int16_t player) -> int16_t { Note("GetPlayerTacticType", {player}); return 0; },
     [](int16_t player) { Note("EstimatePlayerStats", {player}); },
+    [] { Note("BuildReputationTable"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -57,6 +61,7 @@ constexpr MenuSystemSeam kMenuStubs = {
     [] { Note("SaveScreenBackground"); },
     [] { Note("UpdateMenuScreen"); },
     [](int16_t first, int16_t value) { Note("ChooseMatchViewMode", {first, value}); },
+    [] { Note("LoadNamesFile"); },
 };
 
 }  // namespace

@@ -27,6 +27,15 @@ struct SeasonEngineSeam {
   int16_t (*findBestFreeKickTaker)(int16_t club);
   int16_t (*findBestPenaltyTaker)(int16_t club);
   int16_t (*findBestCornerTaker)(int16_t club);
+  // Packs the cup-draw table into its three saved chunks before a save; 0, or
+  // a negative code when it does not fit (the save must not go on).
+  int16_t (*packCupDrawTable)();
+  // Rebuilds the cup-draw table from the saved chunks after a load; 0 or a negative code.
+  int16_t (*unpackCupDrawTable)();
+  // Checks the chunks of a file being loaded (group words 224 bytes, mask
+  // words 640, values 800) without changing anything: 0 when they unpack
+  // into a sound table, else the negative unpack code.
+  int16_t (*cupDrawUnpack)(const uint8_t* groupWords, const uint8_t* maskWords, const uint8_t* values);
 };
 
 struct ClubSimSeam {
@@ -41,6 +50,7 @@ struct ClubSimSeam {
   void (*updateTransferWindows)(int16_t first, int16_t second);
   int16_t (*getPlayerTacticType)(int16_t player);
   void (*estimatePlayerStats)(int16_t player);
+  void (*buildReputationTable)();  // the league clubs by reputation, highest first (after a load)
 };
 
 struct ClubScreensSeam {
@@ -57,6 +67,7 @@ struct MenuSystemSeam {
   void (*saveScreenBackground)();
   void (*updateMenuScreen)();
   void (*chooseMatchViewMode)(int16_t first, int16_t value);  // the league screens' view choice
+  void (*loadNamesFile)();  // stats\names.dat into the name buffer (after a load)
 };
 
 extern SeasonEngineSeam SeasonEngine;
