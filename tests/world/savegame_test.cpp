@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
@@ -50,8 +49,14 @@ constexpr size_t kGameFileSize = 16 + 4 * SAV0_BLOCKS + SAV0_DATA_SIZE + 8;
 constexpr size_t kPermFileSize = 16 + 4 * PRM0_BLOCKS + PRM0_DATA_SIZE + 8;
 
 Bytes ReadBytes(const fs::path& path) {
+  std::error_code error;
+  const auto size = fs::file_size(path, error);
+  if (error) return {};
+  Bytes bytes(static_cast<size_t>(size));
   std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
 }
 void WriteBytes(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
