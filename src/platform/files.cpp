@@ -97,6 +97,12 @@ FILE* PlatOpenFile(const char* dosPath, const char* mode) {
 
 int PlatRemoveFile(const char* dosPath) { return std::remove(PlatResolvePath(dosPath).c_str()); }
 
+int PlatRenameFile(const char* fromDosPath, const char* toDosPath) {
+  const std::string from = PlatResolvePath(fromDosPath);
+  const std::string to = PlatResolvePath(toDosPath);
+  return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : -1;
+}
+
 bool PlatFileExists(const char* dosPath) {
   struct stat st;
   return stat(PlatResolvePath(dosPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);

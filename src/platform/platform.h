@@ -71,6 +71,9 @@ constexpr char PLAT_CD_DRIVE = 'D';
 std::string PlatResolvePath(const char* dosPath);
 FILE* PlatOpenFile(const char* dosPath, const char* mode);
 int PlatRemoveFile(const char* dosPath);  // 0 on success
+// Renames a file, replacing any file of the new name in one step (a reader
+// sees the old file or the new one, never a mix); 0 on success.
+int PlatRenameFile(const char* fromDosPath, const char* toDosPath);
 bool PlatFileExists(const char* dosPath);
 
 // Drive letters present (bit 0 = A) and their kinds.

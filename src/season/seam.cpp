@@ -1,6 +1,7 @@
 // The entry points: stubs until Seam_ConnectGame points them at the parts that exist.
 #include "season/seam.h"
 
+#include <cstring>
 #include <initializer_list>
 
 #include "engine/reset.h"
@@ -57,6 +58,9 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     [](int16_t division, int16_t slot, int16_t club) { Note("SetPlayoffClubs", {division, slot, club}); },
     [] { Note("ResetCareerRecords"); },
     [] { Note("ResetMatchDayValues"); },
+    []() -> int16_t { Note("PackCupDrawTable"); return 0; },
+    []() -> int16_t { Note("UnpackCupDrawTable"); return 0; },
+    [](const uint8_t*, const uint8_t*, const uint8_t*) -> int16_t { Note("CupDraw_Unpack"); return 0; },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -122,6 +126,7 @@ constexpr MenuSystemSeam kMenuStubs = {
     [] { Note("SaveScreenBackground"); },
     [] { Note("UpdateMenuScreen"); },
     [](int16_t first, int16_t value) { Note("ChooseMatchViewMode", {first, value}); },
+    [] { Note("LoadNamesFile"); },
 };
 
 }  // namespace
@@ -184,6 +189,17 @@ void Seam_ConnectGame() {
   SeasonEngine.setPlayoffClubs = [](int16_t division, int16_t slot, int16_t club) {
     if (division >= 0 && division < NUM_DIVISIONS && slot >= 0 && slot < PLAYOFF_PLACES)
       PlayoffClubs[division][slot] = club;
+  };
+  SeasonEngine.packCupDrawTable = [] { return static_cast<int16_t>(PackCupDrawTable()); };
+  SeasonEngine.unpackCupDrawTable = [] { return static_cast<int16_t>(UnpackCupDrawTable()); };
+  SeasonEngine.cupDrawUnpack = [](const uint8_t* groupWords, const uint8_t* maskWords, const uint8_t* values) {
+    // Unpacked into a scratch table: a file being checked changes nothing.
+    static PackedCupDraw packed;
+    static CupDrawRounds scratch;
+    std::memcpy(packed.groupWords, groupWords, sizeof packed.groupWords);
+    std::memcpy(packed.maskWords, maskWords, sizeof packed.maskWords);
+    std::memcpy(packed.values, values, sizeof packed.values);
+    return static_cast<int16_t>(CupDraw_Unpack(packed, &scratch));
   };
   SeasonEngine.resetCareerRecords = [] {
     RecordCareerApps = RecordCareerGoals = 0;

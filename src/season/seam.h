@@ -61,6 +61,15 @@ struct SeasonEngineSeam {
   void (*setPlayoffClubs)(int16_t division, int16_t slot, int16_t club);  // PlayoffClubs[division][slot]
   void (*resetCareerRecords)();            // the world's career records: values 0, holders -1
   void (*resetMatchDayValues)();           // the match day's values and pairs -1
+  // Packs the cup-draw table into its three saved chunks before a save; 0, or
+  // a negative code when it does not fit (the save must not go on).
+  int16_t (*packCupDrawTable)();
+  // Rebuilds the cup-draw table from the saved chunks after a load; 0 or a negative code.
+  int16_t (*unpackCupDrawTable)();
+  // Checks the chunks of a file being loaded (group words 224 bytes, mask
+  // words 640, values 800) without changing anything: 0 when they unpack
+  // into a sound table, else the negative unpack code.
+  int16_t (*cupDrawUnpack)(const uint8_t* groupWords, const uint8_t* maskWords, const uint8_t* values);
 };
 
 struct ClubSimSeam {
@@ -141,6 +150,7 @@ struct MenuSystemSeam {
   void (*saveScreenBackground)();
   void (*updateMenuScreen)();
   void (*chooseMatchViewMode)(int16_t first, int16_t value);  // the league screens' view choice
+  void (*loadNamesFile)();  // stats\names.dat into the name buffer (after a load)
 };
 
 extern SeasonEngineSeam SeasonEngine;

@@ -24,7 +24,7 @@ int64_t gMoneyFlow = 0;
 namespace {
 
 struct ClubsState {
-  uint8_t seasonMarks[NUM_FULL_CLUBS * CLUB_MARK_SIZE];
+  uint8_t seasonMarks[CLUB_SEASON_MARKS_SIZE];
 };
 ClubsState gClubs;
 
@@ -412,6 +412,8 @@ void ClubSeasonMarks_Clear() {
     StoreI32(mark + 2, 0);
   }
 }
+
+uint8_t* ClubSeasonMarks_Bytes() { return gClubs.seasonMarks; }
 
 int32_t ClubSeasonMarks_GetPreviousAvgAtt(int16_t slot) {
   if (slot < 0 || slot >= NUM_FULL_CLUBS) return 0;

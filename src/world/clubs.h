@@ -295,3 +295,6 @@ void Club_StoreSeasonCupResults(int16_t club, int block);
 constexpr int CLUB_MARK_SIZE = 6;
 void ClubSeasonMarks_Clear();
 int32_t ClubSeasonMarks_GetPreviousAvgAtt(int16_t slot);
+// The 114 entries as one block of bytes, as the saved game holds them.
+constexpr int CLUB_SEASON_MARKS_SIZE = NUM_FULL_CLUBS * CLUB_MARK_SIZE;
+uint8_t* ClubSeasonMarks_Bytes();

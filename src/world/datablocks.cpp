@@ -7,11 +7,6 @@
 
 #include "engine/poll.h"
 
-namespace {
-
-
-
-}  // namespace
 
 int BlockTable_Count(const BlockTable* table) {
   int n = 0;
@@ -51,10 +46,13 @@ int WriteDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
   return 0;
 }
 
-int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
+int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag, int* badBlock) {
+  if (badBlock) *badBlock = -1;
   uint8_t header[16];
   if (std::fread(header, 1, 16, file) != 16) return -1;
-  if (std::memcmp(header, "DAT0", 4) != 0) return -10;
+  // The magic and the two zero bytes after the count: a file whose padding
+  // is not zero was not written by this writer.
+  if (std::memcmp(header, "DAT0", 4) != 0 || header[14] != 0 || header[15] != 0) return -10;
   if (std::memcmp(header + 4, tag, 4) != 0) return -20;
 
   int tableCount = BlockTable_Count(table);
@@ -68,6 +66,7 @@ int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
   std::vector<uint8_t> staged(static_cast<size_t>(BlockTable_TotalSize(table, count)));
   size_t at = 0;
   for (int i = 0; i < count; ++i) {
+    if (badBlock) *badBlock = i;
     uint8_t sizeWord[4];
     if (std::fread(sizeWord, 1, 4, file) != 4) return -2;
     int32_t size = static_cast<int32_t>(LoadU32(sizeWord));
@@ -80,7 +79,8 @@ int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
 
   uint8_t trailer[8];
   if (std::fread(trailer, 1, 8, file) != 8) return -4;
-  if (std::memcmp(trailer, "END0", 4) != 0) return -14;
+  static const uint8_t expectedTrailer[8] = {'E', 'N', 'D', '0', 0, 0, 0, 0};
+  if (std::memcmp(trailer, expectedTrailer, 8) != 0) return -14;
 
   at = 0;
   for (int i = 0; i < count; ++i) {
@@ -88,4 +88,32 @@ int ReadDataBlocks(const BlockTable* table, FILE* file, const char* tag) {
     at += static_cast<size_t>(table[i].size);
   }
   return tableCount - count;
+}
+
+const char* DataBlocks_WriteErrorText(int code) {
+  switch (code) {
+    case 0: return "";
+    case -1: return "the header could not be written";
+    case -2: return "a block's size word could not be written";
+    case -3: return "a block could not be written";
+    case -4: return "the trailer could not be written";
+    default: return "an unknown fault";
+  }
+}
+
+const char* DataBlocks_ReadErrorText(int code) {
+  switch (code) {
+    case 0: return "";
+    case -1: return "the file is shorter than its 16-byte header";
+    case -10: return "the file is no DAT0 container (magic or header padding)";
+    case -20: return "the container's tag differs";
+    case -11: return "the file holds more blocks than the table";
+    case -12: return "the total length in the header does not match the blocks";
+    case -2: return "the file ends before a block's size word";
+    case -13: return "a block's size differs from the table's";
+    case -3: return "the file ends inside a block";
+    case -4: return "the file ends before its trailer";
+    case -14: return "the trailer is not END0 and four zero bytes";
+    default: return "an unknown fault";
+  }
 }

@@ -181,12 +181,9 @@ void BuildCurveParameters() {
   }
 }
 
-void BuildAbilityTemplates() {
-  for (auto& t : PlayerStatTables.abilityTemplate)
-    for (auto& b : t) {
-      int v = 22 - GameRandom() % 22;
-      b = static_cast<uint8_t>(v + GameRandom() % 22);
-    }
+// Per position the 250 ability templates in ascending order of their
+// weighted score for the position.
+void SortAbilityStatsChoice() {
   for (int position = 0; position < NUM_CURVE_POSITIONS; ++position) {
     int32_t score[NUM_STAT_CODES];
     int16_t* list = AbilityStatsChoice[position];
@@ -199,6 +196,15 @@ void BuildAbilityTemplates() {
       for (int i = 0; i + 1 < NUM_STAT_CODES; ++i)
         if (score[list[i + 1]] < score[list[i]]) std::swap(list[i], list[i + 1]);
   }
+}
+
+void BuildAbilityTemplates() {
+  for (auto& t : PlayerStatTables.abilityTemplate)
+    for (auto& b : t) {
+      int v = 22 - GameRandom() % 22;
+      b = static_cast<uint8_t>(v + GameRandom() % 22);
+    }
+  SortAbilityStatsChoice();
 }
 
 void BuildAbilityCurves() {
@@ -413,6 +419,8 @@ void BuildNameBitSets() {
 }
 
 }  // namespace
+
+void BuildAbilityStatsChoice() { SortAbilityStatsChoice(); }
 
 int NameBitSet_Get(const uint8_t* set, int16_t player) {
   if (player < 0 || player >= MAX_PLAYERS) return 0;

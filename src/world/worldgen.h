@@ -54,6 +54,9 @@ void ClearInjurySlots();
 // templates, curve parameters, ability curves) and the 13 per-position lists
 // of ability templates (AbilityStatsChoice), drawn afresh.
 void BuildStatTemplates();
+// The 13 per-position lists of ability templates again from the ability
+// templates the tables hold (they are not saved: a load rebuilds them).
+void BuildAbilityStatsChoice();
 
 // Sets a new player's position from a source position code: 0-12 as they
 // are, 14-16 a defender, midfielder or forward drawn at random, 13 the

@@ -36,7 +36,7 @@ TEST(ResetRegistry, EveryModuleWithStateIsRegisteredInLayerOrder) {
       {"PlatReset", "PlatDisplayReset"},
       {"DebugReset", "OnExitReset", "PollReset", "TimerReset", "WinReset", "CompressReset", "MemoryReset",
        "GfxReset", "DDrawReset", "DXEnumReset", "KeyboardReset", "MouseReset", "RandReset", "StartupReset"},
-      {"Clubs_Reset", "Players_Reset", "Lists_Reset", "PlayerStats_Reset"},
+      {"Clubs_Reset", "Players_Reset", "Lists_Reset", "PlayerStats_Reset", "SaveGame_Reset"},
       {"SeasonState_Reset"},
       {"SquadList_Reset"},
       {"FrontEnd_Reset", "ClubFixturesView_Reset"},

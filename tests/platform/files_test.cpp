@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string>
 
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
@@ -59,6 +60,21 @@ TEST_F(PathTest, ExistenceOpenAndRemove) {
   std::fclose(f);
   EXPECT_EQ(PlatRemoveFile("SaveData\\SLOT1\\save0"), 0);
   EXPECT_FALSE(fs::exists("SaveData/Slot1/Save0"));
+}
+
+TEST_F(PathTest, RenameReplacesTheTargetWhole) {
+  std::ofstream("SaveData/Slot1/save0.tmp") << "new";
+  // Either name in any case; the old file of the target's name is replaced.
+  EXPECT_EQ(PlatRenameFile("savedata\\slot1\\SAVE0.TMP", "SAVEDATA\\SLOT1\\SAVE0"), 0);
+  EXPECT_FALSE(fs::exists("SaveData/Slot1/save0.tmp"));
+  std::ifstream in("SaveData/Slot1/Save0");
+  std::string text;
+  in >> text;
+  EXPECT_EQ(text, "new");
+  // A missing source or a missing target folder fails and changes nothing.
+  EXPECT_NE(PlatRenameFile("SaveData\\Slot1\\none", "SaveData\\Slot1\\Save0"), 0);
+  EXPECT_NE(PlatRenameFile("SaveData\\Slot1\\Save0", "NoFolder\\Save0"), 0);
+  EXPECT_TRUE(fs::exists("SaveData/Slot1/Save0"));
 }
 
 TEST_F(PathTest, DrivesAndTheirKinds) {

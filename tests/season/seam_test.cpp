@@ -66,6 +66,19 @@ TEST_F(SeamTest, TheRecordsAndTheRescheduleStubsChangeNothing) {
   EXPECT_EQ(Seam_Calls()[2].args, (std::vector<int32_t>{54000}));
 }
 
+TEST_F(SeamTest, TheSaveAndLoadEntriesAnswerSuccess) {
+  const uint8_t chunk[1] = {0};
+  EXPECT_EQ(SeasonEngine.packCupDrawTable(), 0);
+  EXPECT_EQ(SeasonEngine.unpackCupDrawTable(), 0);
+  EXPECT_EQ(SeasonEngine.cupDrawUnpack(chunk, chunk, chunk), 0);
+  ClubSim.buildReputationTable();
+  MenuSystem.loadNamesFile();
+  std::vector<std::string> names;
+  for (const SeamCall& call : Seam_Calls()) names.push_back(call.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"PackCupDrawTable", "UnpackCupDrawTable", "CupDraw_Unpack",
+                                             "BuildReputationTable", "LoadNamesFile"}));
+}
+
 TEST_F(SeamTest, AResetPutsTheStubsBack) {
   SeasonEngine.playNextFixture = [] () -> int16_t { return 7; };
   CurrentManager = 4;

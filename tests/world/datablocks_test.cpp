@@ -79,6 +79,27 @@ TEST_F(BlockContainerTest, ShorterFileReportsMissingBlocks) {
   EXPECT_EQ(a, 0x1234);
 }
 
+TEST_F(BlockContainerTest, ReadFaultsNameTheirBlock) {
+  struct Case {
+    size_t cut;        // the file's length, or 0 to change block 1's size word instead
+    int code, block;
+  } cases[] = {{0, -13, 1}, {16 + 6 + 8 + 11 + 2, -2, 3}, {16 + 6 + 8 + 6, -3, 2}, {10, -1, -1}};
+  for (const Case& c : cases) {
+    MemFile m = Write();
+    if (c.cut) m.bytes.resize(c.cut);
+    else m.bytes[22] = 5;
+    int block = 99;
+    FILE* f = m.Reader();
+    EXPECT_EQ(ReadDataBlocks(table, f, "OPT0", &block), c.code);
+    std::fclose(f);
+    EXPECT_EQ(block, c.block) << c.code;
+    EXPECT_STRNE(DataBlocks_ReadErrorText(c.code), "an unknown fault");
+  }
+  EXPECT_STREQ(DataBlocks_ReadErrorText(0), "");
+  EXPECT_STREQ(DataBlocks_WriteErrorText(-3), "a block could not be written");
+  EXPECT_STREQ(DataBlocks_WriteErrorText(-7), "an unknown fault");
+}
+
 struct Corruption {
   const char* name;
   int expected;
@@ -118,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"BlockSizeDiffers", -13, [](std::vector<uint8_t>& v) { v[22] = 5; }},
         Corruption{"BlockShort", -3, [](std::vector<uint8_t>& v) { v.resize(16 + 6 + 8 + 6); }},
         Corruption{"TrailerShort", -4, [](std::vector<uint8_t>& v) { v.resize(v.size() - 1); }},
-        Corruption{"TrailerWrong", -14, [](std::vector<uint8_t>& v) { v[v.size() - 8] = 'X'; }}),
+        Corruption{"TrailerWrong", -14, [](std::vector<uint8_t>& v) { v[v.size() - 8] = 'X'; }},
+        Corruption{"HeaderPaddingNotZero", -10, [](std::vector<uint8_t>& v) { v[15] = 1; }},
+        Corruption{"TrailerPaddingNotZero", -14, [](std::vector<uint8_t>& v) { v[v.size() - 1] = 0x40; }}),
     [](const testing::TestParamInfo<Corruption>& info) { return std::string(info.param.name); });
 
 }  // namespace
