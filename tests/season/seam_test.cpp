@@ -15,7 +15,7 @@ namespace {
 class SeamTest : public EngineTest {};
 
 TEST_F(SeamTest, StubsNoteTheirCallsAndAnswerNeutralValues) {
-  EXPECT_EQ(SeasonEngine.playNextFixture(), 0);
+  EXPECT_EQ(SeasonEngine.findBestFreeKickTaker(4), -1);
   int16_t division = 7;
   EXPECT_EQ(SeasonEngine.findHumanFixtureComp(1, &division), -1);
   EXPECT_EQ(division, -1);
@@ -32,16 +32,16 @@ TEST_F(SeamTest, StubsNoteTheirCallsAndAnswerNeutralValues) {
 }
 
 TEST_F(SeamTest, AResetPutsTheStubsBack) {
-  SeasonEngine.playNextFixture = [] () -> int16_t { return 7; };
+  SeasonEngine.findBestPenaltyTaker = [](int16_t) -> int16_t { return 7; };
   CurrentManager = 4;
   ViewedClub = 9;
   ClubScreens.snapshotSquadProgress(2);
   ResetAllModules();
-  EXPECT_EQ(SeasonEngine.playNextFixture(), 0);
+  EXPECT_EQ(SeasonEngine.findBestPenaltyTaker(3), -1);
   EXPECT_EQ(CurrentManager, -1);
   EXPECT_EQ(ViewedClub, -1);
   ASSERT_EQ(Seam_Calls().size(), 1u);
-  EXPECT_EQ(Seam_Calls()[0].name, "PlayNextFixture");
+  EXPECT_EQ(Seam_Calls()[0].name, "FindBestPenaltyTaker");
   std::vector<std::string> names;
   for (int i = 0; i < ResetCount(); ++i) names.push_back(ResetName(i));
   EXPECT_NE(std::find(names.begin(), names.end(), "Seam_Reset"), names.end());
