@@ -120,9 +120,10 @@ int16_t SubstitutesAllowed(int16_t code, int16_t home) {
     const int16_t division = Club_GetDivision(home);
     if (division >= 0 && division < NUM_DIVISIONS) value = DivisionRules[GameCountry][division].substitutes;
   }
-  // A round the country does not play has no substitutes' rule: never more
-  // than the five places of the bench.
-  return static_cast<int16_t>(std::clamp(value, 0, MAX_SUBSTITUTES));
+  // A round the country does not play has no substitutes' rule (-1): the
+  // bench's five places, and never more.
+  if (value < 0) value = MAX_SUBSTITUTES;
+  return static_cast<int16_t>(std::min(value, MAX_SUBSTITUTES));
 }
 
 // The reverse fixture's goals: what this leg's home side and away side
@@ -444,9 +445,11 @@ int32_t CalcAttendance(int16_t fixture) {
     const int32_t away0 = (20 * rankA - 5 * (levy - 15)) / 100 * repA;
     homeFans = (distance + 100) * home0 / 100;
     awayFans = (distance + 60) * away0 / 60;
-    if (homeFans > awayFans) HomeCrowdShare = static_cast<int16_t>(100 - awayFans * 100 / homeFans);
+    if (homeFans > awayFans)
+      HomeCrowdShare = static_cast<int16_t>(std::clamp(100 - awayFans * 100 / homeFans, 0, 100));
   }
-  const int32_t crowd = std::min(interest * (homeFans + awayFans) / 100, capacity);
+  // A levy far above its usual rate could drive the count below zero: nobody comes.
+  const int32_t crowd = std::clamp(interest * (homeFans + awayFans) / 100, 0, std::max(capacity, 0));
   MatchAttendance = crowd;
   Fixture_SetAttendance(fixture, crowd & 0xFFFFFF);
 

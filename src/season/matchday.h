@@ -87,9 +87,9 @@ void PrepareFixture(int16_t fixture);
 // gate money it brings; answers the ground's capacity, the crowd's cap.
 int32_t CalcAttendance(int16_t fixture);
 
-// Books the match just played from the MatchResult: steps 4-9 of a fixture
-// (scores, the fixture's goals, the match report, the post-match updates,
-// the result news and the booking by competition).
+// Books the match just played from the MatchResult: the scores and the
+// shoot-out list, the fixture's goals, the match report, the post-match
+// updates, the result news and the booking by competition.
 void BookPlayedFixture(int16_t fixture);
 
 // The stand kind of the match set-up: 1 for a small ground (below 16,000)

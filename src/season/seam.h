@@ -123,8 +123,9 @@ int Seam_CountCalls(const char* name);
 void Seam_ClearCalls();
 
 // Every pointer at its stub, the log empty, no current manager, no club viewed.
-// Three stubs do more than note their call, so that a match day can be played
+// A few stubs do more than note their call, so that a match day can be played
 // before their parts exist: team selection picks a stand-in team
-// (season/teamsel_standin.h) and the match engine plays the watched match in
-// the background simulation (PlayMatchInBackgroundStandIn, season/playfix.h).
+// (season/teamsel_standin.h), the match engine plays the watched match in the
+// background simulation (PlayMatchInBackgroundStandIn, season/playfix.h), the
+// match report is left at once and the play-off table stub is an empty one.
 void Seam_Reset();

@@ -229,6 +229,22 @@ TEST_F(MatchDayTest, TheCrowdNeverPassesTheGroundAndANeutralGroundHolds100000) {
   EXPECT_EQ(Club_GetBalance(46), balance + 3000000 - 510000);
 }
 
+TEST_F(MatchDayTest, ALevyBeyondReasonEmptiesTheGroundAndMovesNoMoney) {
+  // A levy of 250 per cent (no season sets one) would make the crowd negative.
+  MoneyRate2 = 250;
+  SetStands(0, 10);
+  const int64_t money = MoneyInTheWorld();
+  const int32_t balance = Club_GetBalance(0);
+  const int16_t f = Add(COMP_LEAGUE, 0, 1);
+  EXPECT_EQ(CalcAttendance(f), 40000);
+  EXPECT_EQ(MatchAttendance, 0);
+  EXPECT_EQ(Fixture_GetAttendance(f), 0);
+  EXPECT_EQ(Club_GetBalance(0), balance);
+  EXPECT_EQ(MoneyInTheWorld(), money);
+  EXPECT_GE(HomeCrowdShare, 0);
+  EXPECT_LE(HomeCrowdShare, 100);
+}
+
 TEST_F(MatchDayTest, StandKindsAndTheCrowdLevelOfTheGround) {
   EXPECT_EQ(StandKindOfGround(15999, false), 1);
   EXPECT_EQ(StandKindOfGround(16000, false), 7);
