@@ -41,10 +41,10 @@ int16_t BuildClubSquadList(int16_t club) {
   int16_t unavailable = 0;
 
   for (int16_t p = 0; p < PlayerCount; ++p) {
-    // A player not on loan has no loan club (not even -1).
-    bool lentHere = Player_GetOnLoan(p) && Player_GetLoanClub(p) == club;
+    // A player not on loan has no loan club (not even -1). The club is
+    // looked at first: most players of the world belong to another one.
+    if (Player_GetClub(p) != club && !(Player_GetOnLoan(p) && Player_GetLoanClub(p) == club)) continue;
     int16_t position = Player_GetBossvane(p) ? Player_GetStoredPosition(p) : Player_GetPosition(p);
-    if (Player_GetClub(p) != club && !lentHere) continue;
     if (position == POSITION_MANAGER) continue;
     ++SquadPositionCounts[PositionGroup(position)];
     bool out = Player_GetPosition(p) == POSITION_MANAGER || Injured(p) || Suspended(p) ||

@@ -15,10 +15,24 @@ constexpr int MATCH_SETUP_TEAM_OFFSET[2] = {MATCH_SETUP_HEADER_SIZE, MATCH_SETUP
 constexpr int SETUP_EXTRA_TIME = 0;   // extra-time rule, 0 none
 constexpr int SETUP_PENALTIES = 1;    // shoot-out rule, 0 none
 constexpr int SETUP_SECOND_LEG = 5;   // 1 in the second leg of a two-legged tie
+// The rest of the header the match day writes.
+constexpr int SETUP_GOLDEN_GOAL = 2;      // byte: 1 when the extra-time rule is 4
+constexpr int SETUP_FIVE = 3;             // int16: 5
+constexpr int SETUP_OFFICIAL = 9;         // three bytes of the match official
+constexpr int SETUP_OFFICIAL_ZERO = 12;   // byte: 0
+constexpr int SETUP_DISPLAY_MODE = 14;    // int16: 0 commentary, 1 scanner, 2 watch
+constexpr int SETUP_SUBSTITUTES = 16;     // int16: substitutes allowed
+constexpr int SETUP_THREE = 18;           // int16: 3
+constexpr int SETUP_STAND_KINDS = 20;     // int16 x 4: 1 a small ground, 7 a big one
+constexpr int SETUP_STAND_ZEROS = 28;     // 4 bytes: 0
+constexpr int SETUP_CROWD_LEVEL = 32;     // byte 0-3: the crowd in quarters of the ground
+constexpr int SETUP_WEEKDAY = 33;         // byte: 0 a weekend match, 1 a midweek one
 
 // In a team block: the team name, zero-ended within its 40 bytes.
 constexpr int SETUP_TEAM_NAME = 0;
 constexpr int SETUP_TEAM_NAME_SIZE = 40;
+constexpr int SETUP_TEAM_KIT = 40;              // the 48-byte kit design
+constexpr int SETUP_TEAM_KIT_SIZE = 48;
 constexpr int SETUP_TEAM_HUMAN = 88;            // byte: the club's control value, 0 computer-run
 constexpr int SETUP_TEAM_FORMATION = 93;        // TacticsRecord: the side's formation in the match
 constexpr int SETUP_TEAM_FIRST_LEG_GOALS = 4053;  // int16: this side's goals in the first leg
@@ -26,6 +40,7 @@ constexpr int SETUP_TEAM_CAPTAIN = 4055;        // int16 shirt numbers of the ca
 constexpr int SETUP_TEAM_TAKER_A = 4057;
 constexpr int SETUP_TEAM_FREE_KICK_TAKER = 4059;
 constexpr int SETUP_TEAM_TAKER_B = 4061;
+constexpr int SETUP_TEAM_RATINGS = 4063;        // int16 x 4: set-pieces 3, 2, 1 and teamwork, 0-100
 constexpr int SETUP_TEAM_PLAYERS = 4071;        // MatchSetupPlayer x 17: 0-15 by squad order, 16 the manager
 constexpr int SETUP_TEAM_PLAYER_COUNT = 17;
 
@@ -34,6 +49,12 @@ constexpr int SETUP_TEAM_PLAYER_COUNT = 17;
 constexpr int MATCH_SETUP_PLAYER_SIZE = 109;
 constexpr int SETUP_PLAYER_SURNAME = 0;  // char[20], zero-ended
 constexpr int SETUP_PLAYER_SURNAME_SIZE = 20;
+constexpr int SETUP_PLAYER_POSITION_BYTE = 20;  // the stored position code again, as a byte
+constexpr int SETUP_PLAYER_LOOK1 = 21;          // int16 appearance codes; the spare words after
+constexpr int SETUP_PLAYER_LOOK2 = 23;          // the second and third hold -1
+constexpr int SETUP_PLAYER_SPARE1 = 25;
+constexpr int SETUP_PLAYER_LOOK3 = 27;
+constexpr int SETUP_PLAYER_SPARE2 = 29;
 constexpr int SETUP_PLAYER_PACE = 31;    // physical 8 after fatigue
 constexpr int SETUP_PLAYER_PHYSICAL11 = 33;
 constexpr int SETUP_PLAYER_PHYSICAL10 = 35;
@@ -63,6 +84,18 @@ constexpr int SETUP_PLAYER_RIGHT_FOOT = 81;
 constexpr int SETUP_PLAYER_LEFT_FOOT = 83;
 constexpr int SETUP_PLAYER_RECURRING_INJURY = 85;
 constexpr int SETUP_PLAYER_NUMBER = 87;         // the world's player number, -1 none
+// Unscaled copies: personality 20 (x 100 / 200), abilities 7, 0, 3, ability 4
+// (x 90 / 100), abilities 2, 1, physical 8, physical 14, ability 5.
+constexpr int SETUP_PLAYER_PERSONALITY20_RAW = 89;
+constexpr int SETUP_PLAYER_ABILITY7_RAW = 91;
+constexpr int SETUP_PLAYER_ABILITY0_RAW = 93;
+constexpr int SETUP_PLAYER_ABILITY3_RAW = 95;
+constexpr int SETUP_PLAYER_ABILITY4_RAW = 97;
+constexpr int SETUP_PLAYER_ABILITY2_RAW = 99;
+constexpr int SETUP_PLAYER_ABILITY1_RAW = 101;
+constexpr int SETUP_PLAYER_PACE_RAW = 103;
+constexpr int SETUP_PLAYER_PHYSICAL14_RAW = 105;
+constexpr int SETUP_PLAYER_ABILITY5_RAW = 107;
 
 // The address of one MatchSetupPlayer (side 0-1, entry 0-16).
 inline int SetupPlayerOffset(int side, int entry) {
@@ -79,6 +112,12 @@ constexpr int TACTICS_SLOT_X = 5;
 constexpr int TACTICS_SLOT_Y = 7;
 constexpr int TACTICS_SLOT_ATTACK_X = 9;
 constexpr int TACTICS_SLOT_ATTACK_Y = 11;
+constexpr int TACTICS_SLOT_PARTNER = 13;      // byte: low 5 bits another slot, 31 none
+constexpr int TACTICS_SLOT_FORWARD_RUN = 14;  // byte
+constexpr int TACTICS_SLOT_HOLD = 15;         // byte
+constexpr int TACTICS_SLOT_WING = 16;         // byte
+constexpr int TACTICS_SLOT_TARGETS = 17;      // int16 x 4, -1 none; the last two a target point x, y
+constexpr int TACTICS_SLOT_TARGET_COUNT = 4;
 
 // MatchResult: the two 2,569-byte team records, then the match log, the
 // balance of play, the heat maps and the flank totals.
@@ -125,6 +164,11 @@ inline int PlayerStatsOffset(int side, int place) {
 }
 
 static_assert(MATCH_SETUP_TEAM_OFFSET[1] + MATCH_SETUP_TEAM_SIZE == MATCH_SETUP_SIZE);
+static_assert(SETUP_WEEKDAY < MATCH_SETUP_HEADER_SIZE);
+static_assert(SETUP_TEAM_KIT + SETUP_TEAM_KIT_SIZE == SETUP_TEAM_HUMAN);
+static_assert(SETUP_TEAM_RATINGS + 4 * 2 == SETUP_TEAM_PLAYERS);
+static_assert(SETUP_PLAYER_ABILITY5_RAW + 2 == MATCH_SETUP_PLAYER_SIZE);
+static_assert(TACTICS_SLOT_TARGETS + TACTICS_SLOT_TARGET_COUNT * 2 <= TACTICS_SLOT_SIZE);
 static_assert(SETUP_TEAM_PLAYERS + SETUP_TEAM_PLAYER_COUNT * MATCH_SETUP_PLAYER_SIZE == MATCH_SETUP_TEAM_SIZE);
 static_assert(SETUP_TEAM_FORMATION + 12 * TACTICS_RECORD_SIZE == SETUP_TEAM_FIRST_LEG_GOALS);
 static_assert(TEAM_PLAYER_STATS + TEAM_PLAYER_SLOTS * MATCH_PLAYER_STATS_SIZE == TEAM_MAN_OF_MATCH);

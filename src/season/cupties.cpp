@@ -12,10 +12,6 @@
 #include "world/funcs.h"
 #include "world/textmess.h"
 
-int16_t CurrentMatchScores[4];
-int16_t FirstLegGoals[2];
-int16_t SecondLegFlag;
-
 // clang-format off
 const int32_t CupPrizeTable[NUM_GAME_COUNTRIES][NUM_CUP_COMPETITIONS] = {
   {2500000, 1000000, 25000, 250000, 3000000, 3000000, 5000000},

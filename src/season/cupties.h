@@ -10,6 +10,8 @@
 // leg or a replay of it.
 #pragma once
 
+#include "season/matchday.h"
+
 #include <cstdint>
 
 #include "world/static_country.h"
@@ -20,9 +22,7 @@
 // the second leg of a two-legged tie is played. The tie decision turns the
 // goals of a second leg into the tie's aggregate (away goals counting double
 // on a level aggregate).
-extern int16_t CurrentMatchScores[4];
-extern int16_t FirstLegGoals[2];
-extern int16_t SecondLegFlag;
+// (CurrentMatchScores, FirstLegGoals and SecondLegFlag are the match day's.)
 
 // The prize of each cup competition per game country, before the money rate.
 extern const int32_t CupPrizeTable[NUM_GAME_COUNTRIES][NUM_CUP_COMPETITIONS];

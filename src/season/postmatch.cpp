@@ -27,8 +27,6 @@ int16_t RecordCareerGoalsPlayer = -1;
 uint8_t PlayerMatchRecords[PLAYER_MATCH_RECORDS][PLAYER_MATCH_RECORD_SIZE];
 uint8_t MatchGoalLog[MATCH_GOAL_LOG_ENTRIES][MATCH_GOAL_LOG_ENTRY_SIZE];
 int16_t PlayerMatchRecordMinutes;
-int16_t FollowedCompetition = -1;
-int16_t FollowedDivision = -1;
 
 namespace {
 

@@ -19,14 +19,14 @@
 
 #include <cstdint>
 
+#include "gamecode/matchrec.h"
+#include "season/matchday.h"
 #include "world/fixtures.h"
 #include "world/records.h"
 
-// ---- the match set-up's display mode ----
-// Int16 in the MatchSetup header: the view of a watched match. The match day
-// writes it only for a watched match, so a background match reads the 0xFF
-// fill (-1); 0 or less is a background match.
-constexpr int SETUP_DISPLAY_MODE = 10;
+// The MatchSetup header's display mode (gamecode/matchrec.h) is written only
+// for a watched match, so a background match reads the 0xFF fill (-1); 0 or
+// less is a background match.
 bool PostMatch_IsBackgroundMatch();
 
 // ---- the fixture's player entries ----
@@ -138,9 +138,8 @@ uint8_t* GetPlayerMatchRecord(int16_t slot);
 
 // ---- operations the world facade forwards here ----
 // The competition whose results the user follows (code, -1 none) and, for the
-// league, its division (-1 otherwise).
-extern int16_t FollowedCompetition;
-extern int16_t FollowedDivision;
+// league, its division (-1 otherwise): FollowedCompetition and
+// FollowedDivision, kept with the match day's values.
 // The first human-managed club's first fixture today that is not code 118.
 void ChooseFollowedCompetition();
 // The player wearing a shirt 2-11 of the club's squad list with the highest

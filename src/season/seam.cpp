@@ -1,16 +1,21 @@
 // The entry points: stubs until Seam_ConnectGame points them at the parts that exist.
 #include "season/seam.h"
 
+#include <array>
 #include <cstring>
 #include <initializer_list>
 
 #include "engine/reset.h"
-#include "season/cupdraw.h"
 #include "season/calendar.h"
+#include "season/cupdraw.h"
+#include "season/cupties.h"
 #include "season/endseason.h"
 #include "season/euroentrants.h"
 #include "season/fixgen.h"
+#include "season/matchday.h"
+#include "season/playfix.h"
 #include "season/postmatch.h"
+#include "season/teamsel_standin.h"
 #include "world/honours.h"
 
 namespace {
@@ -22,8 +27,18 @@ void Note(const char* name, std::initializer_list<int32_t> args = {}) { gCalls.p
 constexpr int16_t NO_MANAGER_PLAYER = 1;
 constexpr int16_t NO_HONOUR_HOLDER = 255;
 
+constexpr int PLAYOFF_TABLE_SIZE = 6 * 4;
+constexpr uint8_t NO_PLAYOFF_CLUB = 255;
+
+// What the play-off table stub hands out: no club in any place.
+std::array<uint8_t, PLAYOFF_TABLE_SIZE> EmptyPlayoffTable() {
+  std::array<uint8_t, PLAYOFF_TABLE_SIZE> table;
+  table.fill(NO_PLAYOFF_CLUB);
+  return table;
+}
+std::array<uint8_t, PLAYOFF_TABLE_SIZE> gPlayoffTable = EmptyPlayoffTable();
+
 constexpr SeasonEngineSeam kSeasonStubs = {
-    [] () -> int16_t { Note("PlayNextFixture"); return 0; },
     [](int16_t manager, int16_t* division) -> int16_t {
       Note("FindHumanFixtureComp", {manager});
       if (division != nullptr) *division = -1;
@@ -61,6 +76,17 @@ constexpr SeasonEngineSeam kSeasonStubs = {
     []() -> int16_t { Note("PackCupDrawTable"); return 0; },
     []() -> int16_t { Note("UnpackCupDrawTable"); return 0; },
     [](const uint8_t*, const uint8_t*, const uint8_t*) -> int16_t { Note("CupDraw_Unpack"); return 0; },
+    [](int16_t fixture, int16_t firstCode, int16_t competition, int16_t honourKind, int16_t legBase) {
+      Note("CupTie_Resolve", {fixture, firstCode, competition, honourKind, legBase});
+    },
+    [](int16_t club, int16_t side, int16_t fixture) { Note("UpdatePlayersAfterMatch", {club, side, fixture}); },
+    [](int16_t club, int32_t attendance) { Note("UpdateCrowdRecords", {club, attendance}); },
+    [](int16_t side) { Note("FillPlayerMatchRecords", {side}); },
+    [](int16_t club, int16_t kind) { Note("Honours_RecordWinner", {club, kind}); },
+    [](int16_t club, int16_t n) { Note("Club_AwardSquadExperience", {club, n}); },
+    [](int16_t club) { Note("Club_ApplyRelegationClauses", {club}); },
+    []() -> uint8_t* { Note("GetPlayoffTable"); return gPlayoffTable.data(); },
+    [](int16_t club, int32_t amount) { Note("AddWeeklyMatchIncome", {club, amount}); },
 };
 
 constexpr ClubSimSeam kClubSimStubs = {
@@ -68,8 +94,12 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t club) { Note("ClearClubCaptainFlags", {club}); },
     [](int16_t club, int16_t substitutes, int16_t mode, int16_t competition) {
       Note("SelectMatchTeam", {club, substitutes, mode, competition});
+      StandInSelectMatchTeam(club, substitutes, competition);
     },
-    [](int16_t club, int16_t second, int16_t third) { Note("CompleteMatchTeam", {club, second, third}); },
+    [](int16_t club, int16_t second, int16_t third) {
+      Note("CompleteMatchTeam", {club, second, third});
+      StandInCompleteMatchTeam(club, second);
+    },
     [](int16_t value) { Note("HumanClubsAppointCoach", {value}); },
     [](int16_t first, int16_t second) { Note("ComputerClubsHireStaff", {first, second}); },
     [](int16_t first, int16_t second) { Note("UpdateTransferWindows", {first, second}); },
@@ -127,6 +157,26 @@ constexpr MenuSystemSeam kMenuStubs = {
     [] { Note("UpdateMenuScreen"); },
     [](int16_t first, int16_t value) { Note("ChooseMatchViewMode", {first, value}); },
     [] { Note("LoadNamesFile"); },
+    [](int16_t club, int16_t otherClub) -> const uint8_t* {
+      Note("GetTeamDesign", {club, otherClub});
+      return nullptr;
+    },
+    [] { Note("UninitMenuSystem"); },
+    [] { Note("InitMenuSystem"); },
+    [] { Note("PollWhileProcessing"); },
+    [](int16_t list, uint8_t* reportFlags) {
+      Note("RunMatchReportMenu", {list});
+      if (reportFlags != nullptr) *reportFlags |= 1;  // the user leaves the report at once
+    },
+};
+
+constexpr MatchEngineSeam kMatchEngineStubs = {
+    []() -> uint8_t* {
+      Note("PlayMatchGetResult");
+      return PlayMatchInBackgroundStandIn();
+    },
+    [](int16_t side) { Note("Football_SetupTeamFormation", {side}); },
+    [] { Note("SetMatchSetupTactics"); },
 };
 
 }  // namespace
@@ -137,6 +187,7 @@ ClubSimSeam ClubSim = kClubSimStubs;
 ClubScreensSeam ClubScreens = kClubScreensStubs;
 WorldRecordsSeam WorldRecords = kWorldRecordsStubs;
 MenuSystemSeam MenuSystem = kMenuStubs;
+MatchEngineSeam MatchEngine = kMatchEngineStubs;
 int16_t CurrentManager = -1;
 int16_t ViewedClub = -1;
 
@@ -157,6 +208,8 @@ void Seam_Reset() {
   ClubScreens = kClubScreensStubs;
   WorldRecords = kWorldRecordsStubs;
   MenuSystem = kMenuStubs;
+  MatchEngine = kMatchEngineStubs;
+  gPlayoffTable = EmptyPlayoffTable();
   CurrentManager = -1;
   ViewedClub = -1;
   gCalls.clear();
@@ -201,6 +254,18 @@ void Seam_ConnectGame() {
     std::memcpy(packed.values, values, sizeof packed.values);
     return static_cast<int16_t>(CupDraw_Unpack(packed, &scratch));
   };
+  SeasonEngine.cupTieResolve = [](int16_t fixture, int16_t firstCode, int16_t competition, int16_t honourKind,
+                                 int16_t legBase) { CupTie_Resolve(fixture, firstCode, competition, honourKind, legBase); };
+  SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
+  SeasonEngine.updateCrowdRecords = [](int16_t club, int32_t attendance) {
+    const int16_t opponent = MatchDayFixture >= 0 ? Fixture_GetAwayClub(MatchDayFixture) : int16_t{-1};
+    UpdateCrowdRecords(club, attendance, opponent);
+  };
+  SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
+  SeasonEngine.honoursRecordWinner = Honours_RecordWinner;
+  SeasonEngine.clubAwardSquadExperience = Club_AwardSquadExperience;
+  SeasonEngine.clubApplyRelegationClauses = Club_ApplyRelegationClauses;
+  SeasonEngine.getPlayoffTable = [] { return &PlayoffTable[0][0]; };
   SeasonEngine.resetCareerRecords = [] {
     RecordCareerApps = RecordCareerGoals = 0;
     RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;

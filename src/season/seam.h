@@ -18,7 +18,6 @@
 #include <vector>
 
 struct SeasonEngineSeam {
-  int16_t (*playNextFixture)();  // plays the next unplayed fixture of today; 0 when none is left
   // The competition code of the human manager's club's fixture today (-1
   // none); for a league fixture its division goes to *division.
   int16_t (*findHumanFixtureComp)(int16_t manager, int16_t* division);
@@ -70,6 +69,26 @@ struct SeasonEngineSeam {
   // words 640, values 800) without changing anything: 0 when they unpack
   // into a sound table, else the negative unpack code.
   int16_t (*cupDrawUnpack)(const uint8_t* groupWords, const uint8_t* maskWords, const uint8_t* values);
+  // The decision of a cup tie after one of its matches (the cup ties).
+  void (*cupTieResolve)(int16_t fixture, int16_t firstCode, int16_t competition, int16_t honourKind,
+                        int16_t legBase);
+  // The post-match updates of one side's players (side 0 home, 1 away).
+  void (*updatePlayersAfterMatch)(int16_t club, int16_t side, int16_t fixture);
+  // The home club's record and record low crowds.
+  void (*updateCrowdRecords)(int16_t club, int32_t attendance);
+  // The watched side's player match records for the report screens.
+  void (*fillPlayerMatchRecords)(int16_t side);
+  // A title or trophy into the roll of honour (the honours).
+  void (*honoursRecordWinner)(int16_t club, int16_t kind);
+  // Experience for every player of the club with a shirt (the honours).
+  void (*clubAwardSquadExperience)(int16_t club, int16_t n);
+  // The releases a relegation brings (the honours).
+  void (*clubApplyRelegationClauses)(int16_t club);
+  // The end of season's play-off table: 6 divisions x 4 club bytes, 255 empty
+  // or beaten.
+  uint8_t* (*getPlayoffTable)();
+  // Gate money (after the levy) into the human club's weekly accounts.
+  void (*addWeeklyMatchIncome)(int16_t club, int32_t amount);
 };
 
 struct ClubSimSeam {
@@ -151,6 +170,24 @@ struct MenuSystemSeam {
   void (*updateMenuScreen)();
   void (*chooseMatchViewMode)(int16_t first, int16_t value);  // the league screens' view choice
   void (*loadNamesFile)();  // stats\names.dat into the name buffer (after a load)
+  // The 48-byte kit design of the club against the other club; null for none.
+  const uint8_t* (*getTeamDesign)(int16_t club, int16_t otherClub);
+  void (*uninitMenuSystem)();  // before a watched match
+  void (*initMenuSystem)();    // after it
+  void (*pollWhileProcessing)();  // the keep-alive of long day processing
+  // One run of the match report's menu (item list 0, 2 or another value);
+  // leaving the report sets bit 0 of *reportFlags.
+  void (*runMatchReportMenu)(int16_t list, uint8_t* reportFlags);
+};
+
+// The match engine: the watched match of a human-managed club.
+struct MatchEngineSeam {
+  // Plays the match the MatchSetup describes and answers the MatchResult.
+  uint8_t* (*playMatchGetResult)();
+  // The side's in-match formation slots from its tactic.
+  void (*footballSetupTeamFormation)(int16_t side);
+  // Each team block's tactic: a human side's choice, a computer side's stock one.
+  void (*setMatchSetupTactics)();
 };
 
 extern SeasonEngineSeam SeasonEngine;
@@ -158,6 +195,7 @@ extern ClubSimSeam ClubSim;
 extern ClubScreensSeam ClubScreens;
 extern WorldRecordsSeam WorldRecords;
 extern MenuSystemSeam MenuSystem;
+extern MatchEngineSeam MatchEngine;
 
 // The club simulation's current-manager word: the manager whose choices a
 // team selection follows.
@@ -176,6 +214,11 @@ int Seam_CountCalls(const char* name);
 void Seam_ClearCalls();
 
 // Every pointer at its stub, the log empty, no current manager, no club viewed.
+// A few stubs do more than note their call, so that a match day can be played
+// before their parts exist: team selection picks a stand-in team
+// (season/teamsel_standin.h), the match engine plays the watched match in the
+// background simulation (PlayMatchInBackgroundStandIn, season/playfix.h), the
+// match report is left at once and the play-off table stub is an empty one.
 void Seam_Reset();
 
 // Points every entry whose part exists at its real function.

@@ -350,6 +350,8 @@ void GNW_FillRandomDivisionList(int16_t division);
 // Bridges to the season engine, the club simulation and the menus
 // ======================================================================
 
+// Plays the next unplayed fixture of today (season/matchday.h); 0 when none
+// is left, 1000 when it belonged to the followed competition, else 1.
 int16_t GNW_PlayNextFixture();
 void GNW_AdvanceDay();
 // A new game for the game country (StartNewGame).

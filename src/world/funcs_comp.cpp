@@ -15,6 +15,7 @@
 #include "menus/money.h"
 #include "season/calendar.h"
 #include "season/newgame.h"
+#include "season/matchday.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/calendar.h"
@@ -570,7 +571,10 @@ void GNW_FillRandomDivisionList(int16_t division) {
 
 // ---- bridges ----
 
-int16_t GNW_PlayNextFixture() { return SeasonEngine.playNextFixture(); }
+int16_t GNW_PlayNextFixture() {
+  int16_t fixture = -1;
+  return static_cast<int16_t>(PlayNextFixture(&fixture));
+}
 
 void GNW_AdvanceDay() {
   MenuSystem.setBusyPointer(1);

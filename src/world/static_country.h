@@ -121,3 +121,27 @@ struct WindowTableEntry {
   int8_t dates[6][2];
 };
 extern const WindowTableEntry WindowTable[NUM_GAME_COUNTRIES];
+
+// ---- the match day ----
+
+// How much a competition draws the crowd (and weighs on the players' nerves),
+// per competition code 0-118: the league 60, the play-offs 120 to 200, the
+// super cup 120; each cup's sixteen codes 70 to 200 for its rounds' single
+// matches and first legs and 5 less for their second legs; friendlies 20 and
+// matches outside the records 100.
+constexpr int NUM_COMPETITION_CODES = 119;
+extern const int16_t CompetitionInterest[NUM_COMPETITION_CODES];
+
+// The price of a league ticket, per game country and division.
+extern const int16_t TicketPrice[NUM_GAME_COUNTRIES][NUM_DIVISIONS];
+
+// The play-off rules of each game country (three values): a 2 makes a
+// play-off semi-final a single match with extra time and penalties that puts
+// its loser out.
+constexpr int PLAYOFF_RULES = 3;
+constexpr int16_t PLAYOFF_SINGLE_MATCH = 2;
+extern const int16_t PlayoffRules[NUM_GAME_COUNTRIES][PLAYOFF_RULES];
+
+// The division that the winner of a play-off final between two clubs of one
+// division goes to, per game country and division.
+extern const int16_t PlayoffTargetDivision[NUM_GAME_COUNTRIES][NUM_DIVISIONS];

@@ -766,7 +766,6 @@ TEST_F(BridgesTest, EveryBridgeForwardsItsArguments) {
     const char* name;
     std::vector<int32_t> args;
   } cases[] = {
-      {[] { EXPECT_EQ(GNW_PlayNextFixture(), 0); }, "PlayNextFixture", {}},
       {[] { GNW_HumanClubsAppointCoach(3); }, "HumanClubsAppointCoach", {3}},
       {[] { GNW_ComputerClubsHireStaff(1, 2); }, "ComputerClubsHireStaff", {1, 2}},
       {[] { GNW_UpdateTransferWindows(9); }, "UpdateTransferWindows", {9, 0}},
@@ -789,6 +788,17 @@ TEST_F(BridgesTest, EveryBridgeForwardsItsArguments) {
     EXPECT_EQ(Seam_Calls()[0].name, c.name);
     EXPECT_EQ(Seam_Calls()[0].args, c.args) << c.name;
   }
+}
+
+TEST_F(BridgesTest, PlayNextFixtureIsTheMatchDays) {
+  // Nothing to play today: the match day answers 0 and asks nobody.
+  EXPECT_EQ(GNW_PlayNextFixture(), 0);
+  EXPECT_TRUE(Seam_Calls().empty());
+  // A league fixture today is played and booked.
+  ASSERT_GE(Fixture_Add(DayOfSeason, COMP_LEAGUE, tw::kHumanClub, tw::kLeagueClub, 0), 0);
+  EXPECT_EQ(GNW_PlayNextFixture(), 1);
+  EXPECT_EQ(Fixture_IsPlayed(0), 1);
+  EXPECT_EQ(GNW_PlayNextFixture(), 0);
 }
 
 TEST_F(BridgesTest, TeamSelectionNamesTheManagerAndBuildsTheSquadFirst) {
