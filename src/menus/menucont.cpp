@@ -9,10 +9,13 @@
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "engine/poll.h"
+#include "engine/pakfile.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
+#include "world/funcs.h"
+#include "world/source_records.h"
 
 int16_t MenuOption = 0;
 int16_t MenuSoundActive = 0;
@@ -104,3 +107,15 @@ void FrontEnd_Reset() {
   gFrontEnd.filledWith = 0;
 }
 REGISTER_RESET(RESET_MENUS, FrontEnd_Reset);
+
+void LoadNamesFile() {
+  PakFileEntry* file = PakOpenFile("stats\\names.dat");
+  if (file == nullptr) FatalError("LoadNamesFile(): cannot open stats\\names.dat\n");
+  const uint32_t size = PakFileSize(file);
+  if (size != static_cast<uint32_t>(NAMES_FILE_SIZE)) {
+    PakCloseFile(file);
+    FatalError("LoadNamesFile(): stats\\names.dat holds %u bytes, not %d\n", size, NAMES_FILE_SIZE);
+  }
+  PakReadFile(NameBuffer, 0, size, file);
+  PakCloseFile(file);
+}

@@ -11,5 +11,10 @@ extern int16_t MenuAllNews;      // the main menu's all-news option: the ticker 
 
 void RunFrontEnd();
 
+// Reads stats\names.dat (the surnames) into the world's name buffer, as the
+// front end does when a league is chosen and after a load. A file of another
+// size stops the game with a fatal error naming it.
+void LoadNamesFile();
+
 // Puts the front end's state back as at program start (a registered reset).
 void FrontEnd_Reset();

@@ -97,22 +97,9 @@ void AddTie(int16_t home, int16_t away, int32_t firstDay, int32_t secondDay, int
   }
 }
 
-// Moves a league fixture out of a cup match's way to a later free day, with
-// news for a human club; a fixture with no free day left stays where it is.
-void MoveLeagueFixture(int16_t fixture) {
-  const int16_t day = Fixture_GetDay(fixture);
-  const int16_t home = Fixture_GetHomeClub(fixture);
-  const int16_t away = Fixture_GetAwayClub(fixture);
-  if (SeasonEngine.rescheduleFixture(day, fixture) < 0) {
-    std::printf("CupTie_AddFixture(): no free day for the league fixture %d v %d on day %d; it stays\n", home, away,
-                day);
-    return;
-  }
-  if (Human(home) || Human(away)) {
-    SetNewsArgs(home, away, -1, -1, -1, -1, -1, -1, -1);
-    Show(NEWS_LEAGUE_FIXTURE_MOVED, home, home);
-  }
-  // The copy stands on a later day; the old fixture is the one left on its day.
+// The copy of a moved league fixture stands on a later day; the old fixture
+// is the one left on its day.
+void RemoveLeagueFixtureOnDay(int16_t day, int16_t home, int16_t away) {
   for (int n = 0; n < NUM_FIXTURES; ++n) {
     const int16_t f = static_cast<int16_t>(n);
     if (Fixture_GetDay(f) == day && Fixture_GetCompetition(f) == COMP_LEAGUE && Fixture_GetHomeClub(f) == home &&
@@ -121,6 +108,25 @@ void MoveLeagueFixture(int16_t fixture) {
       return;
     }
   }
+}
+
+// Moves a league fixture out of a cup match's way to a later free day, with
+// news for a human club; a fixture with no free day left stays where it is.
+bool MoveLeagueFixture(int16_t fixture) {
+  const int16_t day = Fixture_GetDay(fixture);
+  const int16_t home = Fixture_GetHomeClub(fixture);
+  const int16_t away = Fixture_GetAwayClub(fixture);
+  if (SeasonEngine.rescheduleFixture(day, fixture) < 0) {
+    std::printf("CupTie_AddFixture(): no free day for the league fixture %d v %d on day %d; it stays\n", home, away,
+                day);
+    return false;
+  }
+  if (Human(home) || Human(away)) {
+    SetNewsArgs(home, away, -1, -1, -1, -1, -1, -1, -1);
+    Show(NEWS_LEAGUE_FIXTURE_MOVED, home, home);
+  }
+  RemoveLeagueFixtureOnDay(day, home, away);
+  return true;
 }
 
 bool IsLeague(int16_t fixture) { return fixture >= 0 && Fixture_GetCompetition(fixture) == COMP_LEAGUE; }
@@ -142,6 +148,23 @@ int32_t ClearTheWay(int16_t club, int32_t day, int16_t home, int16_t away) {
   while (day < FIXTURE_EMPTY_DAY && (IsOtherCompetition(Fixture_FindClubMatchOnDay(home, day)) ||
                                      IsOtherCompetition(Fixture_FindClubMatchOnDay(away, day))))
     day += 2;
+  return day;
+}
+
+// The two clearings above can still leave a club two matches on the chosen
+// day: the first clearing's league fixture moved while another competition's
+// match stands on the day itself, or the second clearing's move to a later
+// day landing on the first club's match. Here a league fixture on the day
+// gives way and another competition's match moves the cup match on two days,
+// until neither club plays on it.
+int32_t KeepOneMatchADay(int32_t day, int16_t home, int16_t away) {
+  for (int tries = 0; tries < 200 && day < FIXTURE_EMPTY_DAY; ++tries) {
+    const int16_t clash[2] = {Fixture_FindClubMatchOnDay(home, day), Fixture_FindClubMatchOnDay(away, day)};
+    if (clash[0] < 0 && clash[1] < 0) return day;
+    const int16_t fixture = clash[0] >= 0 ? clash[0] : clash[1];
+    if (IsLeague(fixture) && MoveLeagueFixture(fixture)) continue;
+    day += 2;
+  }
   return day;
 }
 
@@ -176,6 +199,7 @@ int16_t CupTie_AddFixture(int16_t home, int16_t away, int32_t dayOffset, int rou
   int32_t day = FirstMatchDay + DaysSinceFirstMatch + dayOffset;
   day = ClearTheWay(home, day, home, away);
   day = ClearTheWay(away, day, home, away);
+  day = KeepOneMatchADay(day, home, away);
   const int32_t code = codeBase + (second ? COMP_CUP_FIRST + SECOND_CODES : COMP_CUP_FIRST) + round;
   const int32_t flag = Round(competition, round).neutral != 0 ? 1 : 0;
   const int16_t slot = Fixture_Add(day, code, home, away, flag);

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "menus/menucont.h"
 #include "season/calendar.h"
 #include "season/cupdraw.h"
 #include "season/cupties.h"
@@ -266,6 +267,7 @@ void Seam_ConnectGame() {
   SeasonEngine.clubAwardSquadExperience = Club_AwardSquadExperience;
   SeasonEngine.clubApplyRelegationClauses = Club_ApplyRelegationClauses;
   SeasonEngine.getPlayoffTable = [] { return &PlayoffTable[0][0]; };
+  MenuSystem.loadNamesFile = LoadNamesFile;
   SeasonEngine.resetCareerRecords = [] {
     RecordCareerApps = RecordCareerGoals = 0;
     RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;

@@ -39,8 +39,11 @@ bool CheckMoney(std::string* detail) {
   return false;
 }
 
+// From the end of the league season (Postdate) to the next season's set-up
+// the play-offs are still to decide the last places: the divisions are whole
+// again when the new season starts.
 bool CheckDivisions(std::string* detail) {
-  if (!IsGameCountry(GameCountry)) return true;
+  if (!IsGameCountry(GameCountry) || DayOfSeason > Postdate) return true;
   std::array<int, NUM_DIVISIONS> counts{};
   for (int16_t club = 0; club < NUM_CLUBS; ++club)
     if (LeagueClub(club)) ++counts[Club_GetDivision(club)];

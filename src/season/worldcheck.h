@@ -4,6 +4,7 @@
 //   money      every balance plus the pool moves only by money booked as
 //              entering or leaving the world (MoneyFlow_Total)
 //   divisions  the game country's divisions hold the clubs its rules give
+//              (in the league season; play-offs follow its last day)
 //   squads     no club holds more players than its squad list can show
 //   shirts     no shirt number twice in a club's squad
 //   fixtures   the fixture list in day order, no club twice on one day

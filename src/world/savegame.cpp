@@ -6,11 +6,16 @@
 #include <cstring>
 
 #include "engine/bytes.h"
+#include "engine/rand.h"
 #include "engine/reset.h"
 #include "engine/startup.h"
 #include "platform/platform.h"
 #include "season/fixgen.h"
 #include "season/cupdraw.h"
+#include "season/endseason.h"
+#include "season/euroentrants.h"
+#include "season/postmatch.h"
+#include "world/honours.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -83,6 +88,17 @@ void UnpackGateLevyAndCountry(const uint8_t* in) {
   GameCountry = static_cast<int8_t>(in[1]);
 }
 
+// Blocks 81 and 84: two calendar words that nothing else reads carry the low
+// and the high half of the game's random generator, so a loaded game draws
+// the same numbers as the game that was saved and runs on exactly as it would
+// have (the old words held no meaning a load must keep).
+void PackRandomLow(uint8_t* out) { StoreU16(out, GameRandomState() & 0xFFFFu); }
+void PackRandomHigh(uint8_t* out) { StoreU16(out, GameRandomState() >> 16); }
+void UnpackRandomLow(const uint8_t* in) { GameSetRandomState((GameRandomState() & 0xFFFF0000u) | LoadU16(in)); }
+void UnpackRandomHigh(const uint8_t* in) {
+  GameSetRandomState((GameRandomState() & 0xFFFFu) | static_cast<uint32_t>(LoadU16(in)) << 16);
+}
+
 using BlockList = std::vector<SaveBlock>;
 
 const BlockList& GameBlocks() {
@@ -91,24 +107,24 @@ const BlockList& GameBlocks() {
     BlockList b = {
         Image(&DivisionClubOrder[0][0], sizeof DivisionClubOrder),                       // 0
         Custom(DIVISION_TABLE_BYTES + 24, PackDivisionTable, UnpackDivisionTable),       // 1
-        Image(p.playoffTable),                                                            // 2
+        Image(&PlayoffTable[0][0], sizeof PlayoffTable),                                  // 2
         Image(&GameCountry, 1),                                                           // 3
         Image(EuroListC),                                                                 // 4
-        Image(p.euroCupHolderB),                                                          // 5
+        Image(&EuroCupHolderB, 1),                                                        // 5
         Image(EuroListB),                                                                 // 6
         Image(EuroListA),                                                                 // 7
-        Image(p.euroCupHolderA),                                                          // 8
+        Image(&EuroCupHolderA, 1),                                                        // 8
         Image(CupDrawPacked.values),                                                           // 9
         Image(CupDrawPacked.maskWords),                                                        // 10
         Image(CupDrawPacked.groupWords),                                                       // 11
-        Image(p.cupExcluded),                                                             // 12
-        Image(p.groupTable),                                                              // 13
+        Image(&CupExcluded[0][0], sizeof CupExcluded),                                    // 12
+        Image(GroupTable, sizeof GroupTable),                                             // 13
         Int32(&MoneyPool),                                                                // 14
         Word(&Weekday),                                                                   // 15
         Word(&DayOfMonth),                                                                // 16
         Word(&Month),                                                                     // 17
         Word(&Year),                                                                      // 18
-        Image(p.monthCounter),                                                            // 19
+        Word(&MonthCounter),                                                              // 19
         Word(&DayOfSeason),                                                               // 20
         Word(&DaysSinceFirstMatch),                                                       // 21
         Word(&FirstMatchDay),                                                             // 22
@@ -126,7 +142,7 @@ const BlockList& GameBlocks() {
         Image(p.staffCandidates),                                                         // 34
         Word(&PlayerCount),                                                               // 35
         Word(&PlayerTotalCount),                                                          // 36
-        Image(p.honours),                                                                 // 37
+        Image(HonoursSeasons, sizeof HonoursSeasons),                                     // 37
         Image(FixtureList, sizeof FixtureList),                                           // 38
         Image(ClubRecords, sizeof ClubRecords),                                           // 39
         Image(PlayerRecords, sizeof PlayerRecords),                                       // 40
@@ -153,7 +169,7 @@ const BlockList& GameBlocks() {
         Image(p.squadScreenWords[2]),                                                     // 61
         Image(p.squadScreenWords[3]),                                                     // 62
         Words(&ChampionsLeagueGroups[0][0], NUM_EURO_GROUPS * EURO_GROUP_CLUBS),          // 63
-        Image(p.monthManagers),                                                           // 64
+        Image(MonthManagerTable.bytes),                                                   // 64
         Image(DivisionClubLists.bytes),                                                   // 65
         Image(p.clubScreenName),                                                          // 66
         Image(p.dealContracts),                                                           // 67
@@ -163,17 +179,17 @@ const BlockList& GameBlocks() {
         Image(PlayerCareerLog, sizeof PlayerCareerLog),                                   // 71
         Image(ClubEventLog, sizeof ClubEventLog),                                         // 72
         Image(p.jobOffer),                                                                // 73
-        Image(p.playerMatchRecords),                                                      // 74
+        Image(&PlayerMatchRecords[0][0], sizeof PlayerMatchRecords),                      // 74
         Image(p.resultScreenTable),                                                       // 75
         Image(p.lastMatchEvents),                                                         // 76
         Image(p.clubScreenSettings),                                                      // 77
         Image(p.euroHonourLabels),                                                        // 78
-        Image(p.recordAppsHolder),                                                        // 79
-        Image(p.recordAppsValue),                                                         // 80
-        Image(p.spareSeasonWord1),                                                        // 81
-        Image(p.recordGoalsHolder),                                                       // 82
-        Image(p.recordGoalsValue),                                                        // 83
-        Image(p.spareSeasonWord2),                                                        // 84
+        Word(&RecordCareerAppsPlayer),                                                    // 79
+        Word(&RecordCareerApps),                                                          // 80
+        Custom(2, PackRandomLow, UnpackRandomLow),                                        // 81
+        Word(&RecordCareerGoalsPlayer),                                                   // 82
+        Word(&RecordCareerGoals),                                                         // 83
+        Custom(2, PackRandomHigh, UnpackRandomHigh),                                      // 84
         Image(p.trainingBuffer),                                                          // 85
         Image(ClubSeasonMarks_Bytes(), CLUB_SEASON_MARKS_SIZE),                           // 86
         Image(p.teamSelection),                                                           // 87
@@ -716,3 +732,7 @@ void SaveGame_Reset() {
   std::memset(SavePlaceholders.divisionTableTail, NO_TABLE_CLUB, sizeof SavePlaceholders.divisionTableTail);
   gLastError.clear();
 }
+
+static_assert(sizeof PlayoffTable == 24 && sizeof CupExcluded == 1750 && sizeof GroupTable == 16);
+static_assert(sizeof HonoursSeasons == 10400 && sizeof MonthManagerTable.bytes == 24);
+static_assert(sizeof PlayerMatchRecords == 2000);

@@ -134,14 +134,7 @@ std::vector<uint8_t> SaveFile_WorldImage(SaveFileKind kind);
 struct SavePlaceholderTables {
   // ---- in the game file ----
   uint8_t divisionTableTail[24];    // 1: the 24 bytes the division table block holds after its six rows
-  uint8_t playoffTable[24];         // 2: end of season, PlayoffTable [6][4]
-  uint8_t euroCupHolderB[1];        // 5: new game, European entrants (holder of cup 4)
-  uint8_t euroCupHolderA[1];        // 8: new game, European entrants (holder of cup 6)
-  uint8_t cupExcluded[1750];        // 12: cup draws, CupExcluded [7][250]
-  uint8_t groupTable[16];           // 13: cup draws, GroupTableRow x 4
-  uint8_t monthCounter[2];          // 19: calendar, MonthCounter
   uint8_t staffCandidates[92];      // 34: club simulation, staff candidates' availability
-  uint8_t honours[10400];           // 37: roll of honour, HonoursSeasonRecord x 50
   uint8_t managerScreenWord[2];     // 48: menu system, a word of the first manager screen
   uint8_t wagePriceTable[2400];     // 50: club simulation, the table of the wage and price functions
   uint8_t transferLog[160000];      // 51: world facade (deals), TransferLogEntry x 10,000
@@ -152,24 +145,16 @@ struct SavePlaceholderTables {
   uint8_t tacticWord2[2];           // 56
   uint8_t groundRedevelopment[24];  // 58: club simulation, GroundRedevelopment
   uint8_t squadScreenWords[4][2];   // 59-62: club screens
-  uint8_t monthManagers[24];        // 64: roll of honour, MonthManagerTable
   uint8_t clubScreenName[21];       // 66: club screens, a zero-ended name
   uint8_t dealContracts[8];         // 67: world facade (deals), contract slots
   uint8_t dealSalePlayers[256];     // 68: world facade (deals), pending sales: players
   uint8_t dealSaleClubs[256];       // 69: world facade (deals), pending sales: buying clubs
   uint8_t transferLogIndex[2];      // 70: world facade (deals), the ring's write index (0-10,000)
   uint8_t jobOffer[6];              // 73: club simulation, JobOfferEntry of human manager 1
-  uint8_t playerMatchRecords[2000]; // 74: post-match, PlayerMatchRecord x 16
   uint8_t resultScreenTable[28];    // 75: league screens
   uint8_t lastMatchEvents[200];     // 76: league screens, the last match's events
   uint8_t clubScreenSettings[1618]; // 77: club screens
   uint8_t euroHonourLabels[58];     // 78: new game, European honour labels
-  uint8_t recordAppsHolder[2];      // 79: post-match, record career appearances: holder
-  uint8_t recordAppsValue[2];       // 80: ... value
-  uint8_t spareSeasonWord1[2];      // 81: a calendar word nothing reads
-  uint8_t recordGoalsHolder[2];     // 82: post-match, record career goals: holder
-  uint8_t recordGoalsValue[2];      // 83: ... value
-  uint8_t spareSeasonWord2[2];      // 84: a calendar word nothing reads
   uint8_t trainingBuffer[958];      // 85: club screens, TrainingBuffer (with the word before it)
   uint8_t teamSelection[22];        // 87: club screens, team selection state
   uint8_t matchViewByte[1];         // 88: league screens

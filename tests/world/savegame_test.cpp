@@ -3,6 +3,7 @@
 // foreign files refused with the world and the old files untouched, failed
 // writes that leave the old save in place, the CD slot and the exported team.
 #include "world/savegame.h"
+#include "world/honours.h"
 
 #include <sys/resource.h>
 
@@ -198,7 +199,7 @@ class SaveGameTest : public EngineTest {
     ++DayOfSeason;
     ClubEventLog_Add(5, humanClub, 0, 1, 7);
     PlayerCareerLog_Add(30, Club_GetDbId(humanClub), 1, 1, 0);
-    SavePlaceholders.honours[0] ^= 0xFF;
+    HonoursSeasons[0].bytes[0] ^= 0xFF;
     SavePlaceholders.menuStateWord = 9;
     LeagueTable_Rebuild(DayOfSeason);
     SortLeagueTables();
@@ -709,7 +710,7 @@ TEST_F(SaveGameTest, AResetEmptiesThePlaceholders) {
   EXPECT_STRNE(SaveGame_LastError(), "");
   ResetAllModules();
   EXPECT_STREQ(SaveGame_LastError(), "");
-  EXPECT_EQ(SavePlaceholders.honours[5], 0);
+  EXPECT_EQ(SavePlaceholders.transferLog[5], 0);
   EXPECT_EQ(SavePlaceholders.divisionTableTail[0], NO_TABLE_CLUB);
   EXPECT_EQ(SavePlaceholders.menuStateWord, 0);
 }

@@ -1,0 +1,343 @@
+// career: a whole career without a screen, for developers and tests.
+//
+//   career --country C --club N --seed S --seasons K [--check] [--save DIR]
+//          [--load FILE] [--data DIR] [--quiet]
+//
+// Starts a new game in game country C (0-8) with the human manager at world
+// club N (a league club of that country; -1 picks the first club of the top
+// division), seeds the game's generator with S, and runs K seasons with the
+// game's own day loop: every fixture of the day through GNW_PlayNextFixture,
+// then GNW_AdvanceDay. At each season's end it prints the final tables, the
+// cup winners, the top scorers and one line for scripts:
+//
+//   summary season=N country=C matches=M goals=G home_wins=H draws=D
+//           away_wins=A max_goals=X money=T players=P
+//
+// over that season's league matches (T: every club's balance plus the money
+// pool; P: players under contract at a club). --check tests the world after
+// every day and stops at the first breach with "check failed day=D season=N
+// rule=R ..." and exit code 1. --save DIR saves the game at each season's end
+// into DIR/SaveData/save<N> and perm<N> (N the season). --load FILE loads the
+// save FILE (a .../SaveData/save<N>) instead of starting a new game. The game's
+// data (pakfiles\hdcommon) is read from --data (default: the folder game/
+// beside this program). The same arguments always give the same output.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
+#include "engine/rand.h"
+#include "engine/timerint.h"
+#include "engine/winlib.h"
+#include "menus/menucont.h"
+#include "platform/platform.h"
+#include "season/fixgen.h"
+#include "season/newgame.h"
+#include "season/seam.h"
+#include "season/seasonstate.h"
+#include "season/worldcheck.h"
+#include "world/clubs.h"
+#include "world/fixtures.h"
+#include "world/funcs.h"
+#include "world/honours.h"
+#include "world/players.h"
+#include "world/savegame.h"
+#include "world/static_country.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+  int country = 0;
+  int club = -1;
+  uint32_t seed = 1;
+  int seasons = 1;
+  bool check = false;
+  bool quiet = false;
+  std::string saveDir;
+  std::string loadFile;
+  std::string dataDir;
+};
+
+struct SeasonTally {
+  int matches = 0, goals = 0, homeWins = 0, draws = 0, awayWins = 0, maxGoals = 0;
+};
+
+int Usage(const char* why) {
+  std::fprintf(stderr,
+               "career: %s\n"
+               "usage: career --country C --club N --seed S --seasons K [--check] [--save DIR] [--load FILE]\n"
+               "              [--data DIR] [--quiet]\n",
+               why);
+  return 2;
+}
+
+bool ParseInt(const char* text, long low, long high, long* out) {
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || value < low || value > high) return false;
+  *out = value;
+  return true;
+}
+
+int ParseOptions(int argc, char** argv, Options* o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    auto value = [&](const char* what) -> const char* {
+      if (i + 1 >= argc) return nullptr;
+      (void)what;
+      return argv[++i];
+    };
+    long n = 0;
+    if (word == "--check") {
+      o->check = true;
+    } else if (word == "--quiet") {
+      o->quiet = true;
+    } else if (word == "--country") {
+      const char* v = value("country");
+      if (!v || !ParseInt(v, 0, NUM_GAME_COUNTRIES - 1, &n)) return Usage("--country takes 0-8");
+      o->country = static_cast<int>(n);
+    } else if (word == "--club") {
+      const char* v = value("club");
+      if (!v || !ParseInt(v, -1, NUM_CLUBS - 1, &n)) return Usage("--club takes a world club 0-249 (or -1)");
+      o->club = static_cast<int>(n);
+    } else if (word == "--seed") {
+      const char* v = value("seed");
+      if (!v || !ParseInt(v, 0, 0x7FFFFFFF, &n)) return Usage("--seed takes a number");
+      o->seed = static_cast<uint32_t>(n);
+    } else if (word == "--seasons") {
+      const char* v = value("seasons");
+      if (!v || !ParseInt(v, 1, 50, &n)) return Usage("--seasons takes 1-50");
+      o->seasons = static_cast<int>(n);
+    } else if (word == "--save") {
+      const char* v = value("save");
+      if (!v) return Usage("--save takes a folder");
+      o->saveDir = v;
+    } else if (word == "--load") {
+      const char* v = value("load");
+      if (!v) return Usage("--load takes a save file");
+      o->loadFile = v;
+    } else if (word == "--data") {
+      const char* v = value("data");
+      if (!v) return Usage("--data takes a folder");
+      o->dataDir = v;
+    } else {
+      return Usage(("unknown word '" + word + "'").c_str());
+    }
+  }
+  return 0;
+}
+
+// The engine as the game starts it, without a screen: memory, the paks of the
+// data folder, a window that is never shown on a display, the tick.
+bool StartEngine(const Options& o, const char* argv0) {
+  fs::path data = o.dataDir.empty() ? fs::absolute(argv0).parent_path() / "game" : fs::path(o.dataDir);
+  std::error_code error;
+  if (!fs::exists(data / "pakfiles" / "hdcommon.pki", error)) {
+    std::fprintf(stderr, "career: no game data in %s (pakfiles/hdcommon.pki)\n", data.string().c_str());
+    return false;
+  }
+  fs::current_path(data, error);
+  if (error) return false;
+  PlatUseVirtualClock(true);
+  InitMemory(9500);
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAddDone();
+  WinInit(nullptr, "Gafferon career", 1);
+  InitTimerInterrupt();
+  Seam_ConnectGame();
+  return true;
+}
+
+// The folder that holds SaveData, made if missing; the working folder moves there.
+bool EnterSaveFolder(const fs::path& dir) {
+  std::error_code error;
+  fs::create_directories(dir / "SaveData", error);
+  if (error) {
+    std::fprintf(stderr, "career: cannot make %s: %s\n", (dir / "SaveData").string().c_str(),
+                 error.message().c_str());
+    return false;
+  }
+  fs::current_path(dir, error);
+  return !error;
+}
+
+int16_t ManagerOf(int16_t club) {
+  for (int16_t p = 2; p < PlayerCount; ++p)
+    if (Player_GetClub(p) == club && Player_GetManager(p)) return p;
+  return 1;  // the record that stands for no manager
+}
+
+bool IsLeagueClub(int16_t club) {
+  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry &&
+         Club_GetDivision(club) < NUM_DIVISIONS && Club_GetFullRecord(club) != nullptr;
+}
+
+std::string ClubName(int16_t club) {
+  if (club < 0 || club >= NUM_CLUBS) return "-";
+  return GNW_GetClubName(GNW_GetClubDbId(club));
+}
+
+void TallyToday(SeasonTally* t) {
+  for (int16_t n = 0; n < NUM_FIXTURES; ++n) {
+    const int16_t day = Fixture_GetDay(n);
+    if (day == FIXTURE_EMPTY_DAY || day > DayOfSeason) break;
+    if (day != DayOfSeason || Fixture_GetCompetition(n) != COMP_LEAGUE || !Fixture_IsPlayed(n)) continue;
+    const int home = Fixture_GetHomeGoals(n), away = Fixture_GetAwayGoals(n);
+    ++t->matches;
+    t->goals += home + away;
+    t->maxGoals = std::max({t->maxGoals, home, away});
+    if (home > away) ++t->homeWins;
+    else if (home < away) ++t->awayWins;
+    else ++t->draws;
+  }
+}
+
+void PrintTables(int season) {
+  LeagueTable_Rebuild(DayOfSeason);
+  SortLeagueTables();
+  for (int d = 0; d < NUM_DIVISIONS; ++d) {
+    const int size = CountryDivisionInfo.sizes[GameCountry][d].value;
+    if (size == 0) continue;
+    std::printf("season %d division %d final table\n", season, d + 1);
+    for (int place = 0; place < size && place < DIVISION_PLACES; ++place) {
+      const int16_t club = DivisionTable[d][place];
+      if (club == NO_TABLE_CLUB) continue;
+      const LeagueTableRow& r = LeagueTable[club];
+      std::printf("  %2d %-30s %2d %2d %2d %2d %3d-%-3d %3d\n", place + 1, ClubName(club).c_str(), r.played,
+                  r.homeWon + r.awayWon, r.homeDrawn + r.awayDrawn, r.homeLost + r.awayLost, r.homeFor + r.awayFor,
+                  r.homeAgainst + r.awayAgainst, r.points);
+    }
+  }
+}
+
+void PrintTopScorers(int season) {
+  struct Scorer {
+    int16_t player;
+    int16_t goals;
+  };
+  std::vector<Scorer> scorers;
+  for (int16_t p = 2; p < PlayerCount; ++p) {
+    if (!IsLeagueClub(Player_GetClub(p))) continue;
+    const int16_t goals = Player_GetGoals(p);
+    if (goals > 0) scorers.push_back({p, goals});
+  }
+  std::stable_sort(scorers.begin(), scorers.end(), [](const Scorer& a, const Scorer& b) { return a.goals > b.goals; });
+  std::printf("season %d top scorers\n", season);
+  for (size_t i = 0; i < scorers.size() && i < 5; ++i) {
+    const std::string name = GNW_GetPlayerName(scorers[i].player);
+    std::printf("  %-20s %-30s %3d\n", name.c_str(), ClubName(Player_GetClub(scorers[i].player)).c_str(),
+                scorers[i].goals);
+  }
+}
+
+void PrintCupWinners(int season) {
+  std::printf("season %d cup winners\n", season);
+  for (int cup = 0; cup < NUM_CUP_COMPETITIONS; ++cup) {
+    const int16_t winner = Honours_GetHolder(1, HOLDER_CUP0_WINNER + 2 * cup);
+    if (winner < 0 || winner >= NUM_CLUBS) continue;
+    std::printf("  cup %d %s\n", cup, ClubName(winner).c_str());
+  }
+}
+
+int PlayersUnderContract() {
+  int n = 0;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const int16_t club = Player_GetClub(p);
+    if (club >= 0 && club < NUM_CLUBS) ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (int rc = ParseOptions(argc, argv, &o)) return rc;
+  const fs::path saveDir = o.saveDir.empty() ? fs::path() : fs::absolute(o.saveDir);
+  const fs::path loadFile = o.loadFile.empty() ? fs::path() : fs::absolute(o.loadFile);
+  if (!StartEngine(o, argv[0])) return 1;
+
+  int16_t human = -1;
+  if (!loadFile.empty()) {
+    // A save is SaveData\save<N> in the folder that holds SaveData.
+    const std::string name = loadFile.filename().string();
+    long slot = 0;
+    if (name.rfind("save", 0) != 0 || !ParseInt(name.c_str() + 4, 0, 32767, &slot) ||
+        loadFile.parent_path().filename() != "SaveData") {
+      std::fprintf(stderr, "career: --load wants a file .../SaveData/save<N>, not %s\n", loadFile.string().c_str());
+      return 1;
+    }
+    std::error_code error;
+    fs::current_path(loadFile.parent_path().parent_path(), error);
+    const int rc = error ? SAVE_OPEN_FAILED : LoadGameSlot(static_cast<int16_t>(slot));
+    if (rc != SAVE_OK) {
+      std::fprintf(stderr, "career: cannot load %s: %s (code %d)\n", loadFile.string().c_str(),
+                   SaveGame_LastError(), rc);
+      return 1;
+    }
+    human = GNW_GetHumanClub(1);
+  } else {
+    GameCountry = static_cast<int8_t>(o.country);
+    GameSeedRandom(o.seed);
+    LoadNamesFile();
+    StartNewGame();
+    human = o.club >= 0 ? static_cast<int16_t>(o.club) : static_cast<int16_t>(DivisionTable[0][0]);
+    if (!IsLeagueClub(human)) {
+      std::fprintf(stderr, "career: club %d is no league club of country %d\n", human, o.country);
+      return 1;
+    }
+    const int16_t previous = ManagerOf(human);
+    Club_SetControl(human, 1);
+    InstallHumanManager(1, previous);
+  }
+  if (!saveDir.empty() && !EnterSaveFolder(saveDir)) return 1;
+
+  std::printf("career country=%d club=%d (%s) seed=%u year=%d day=%d\n", GameCountry, human, ClubName(human).c_str(),
+              o.seed, Year, DayOfSeason);
+  WorldCheck_Begin();
+  for (int season = 1; season <= o.seasons; ++season) {
+    SeasonTally tally;
+    const int16_t startCounter = SeasonCounter;
+    while (SeasonCounter == startCounter) {
+      while (GNW_PlayNextFixture() != 0) {
+      }
+      TallyToday(&tally);
+      if (DayOfSeason == Postdate && !o.quiet) {
+        PrintTables(season);
+        PrintTopScorers(season);
+      }
+      GNW_AdvanceDay();
+      if (o.check) {
+        std::string rule, detail;
+        if (!WorldCheck_Run(&rule, &detail)) {
+          std::printf("check failed day=%d season=%d rule=%s %s\n", DayOfSeason, season, rule.c_str(),
+                      detail.c_str());
+          return 1;
+        }
+      }
+    }
+    if (!o.quiet) PrintCupWinners(season);
+    std::printf(
+        "summary season=%d country=%d matches=%d goals=%d home_wins=%d draws=%d away_wins=%d max_goals=%d "
+        "money=%lld players=%d\n",
+        season, GameCountry, tally.matches, tally.goals, tally.homeWins, tally.draws, tally.awayWins, tally.maxGoals,
+        static_cast<long long>(WorldCheck_TotalMoney()), PlayersUnderContract());
+    std::fflush(stdout);
+    if (!saveDir.empty()) {
+      const int rc = SaveGameSlot(static_cast<int16_t>(season));
+      if (rc != SAVE_OK) {
+        std::fprintf(stderr, "career: cannot save season %d: %s (code %d)\n", season, SaveGame_LastError(), rc);
+        return 1;
+      }
+    }
+  }
+  return 0;
+}
