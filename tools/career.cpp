@@ -225,7 +225,8 @@ void PrintTopScorers(int season) {
   };
   std::vector<Scorer> scorers;
   for (int16_t p = 2; p < PlayerCount; ++p) {
-    if (!IsLeagueClub(Player_GetClub(p))) continue;
+    // A keeper's goal field also counts his clean sheets.
+    if (!IsLeagueClub(Player_GetClub(p)) || Player_GetPosition(p) == 0) continue;
     const int16_t goals = Player_GetGoals(p);
     if (goals > 0) scorers.push_back({p, goals});
   }

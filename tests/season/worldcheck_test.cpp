@@ -16,6 +16,7 @@ class WorldCheckTest : public LeagueWorldTest {
     LeagueWorldTest::SetUp();
     // England's league as the rules give it: 20, 24, 24, 24, 22 clubs.
     DayOfSeason = 10;
+    Postdate = 300;  // the league season runs
     Fixture_SetResult(Fixture_Add(3, COMP_LEAGUE, 0, 1, 0), 2, 1);
     Fixture_SetResult(Fixture_Add(3, COMP_LEAGUE, 2, 3, 0), 0, 0);
     Fixture_Add(12, COMP_LEAGUE, 1, 0, 0);
