@@ -205,34 +205,11 @@ int Winner(const int16_t scores[4]) {
 
 void BookLeague(int16_t home, int16_t away, int16_t homeGoals, int16_t awayGoals) {
   if (home < 0 || home >= NUM_CLUBS || away < 0 || away >= NUM_CLUBS) return;
-  LeagueTableRow& h = LeagueTable[home];
-  LeagueTableRow& a = LeagueTable[away];
-  ++h.played;
-  ++a.played;
-  h.homeFor = static_cast<int16_t>(h.homeFor + homeGoals);
-  h.homeAgainst = static_cast<int16_t>(h.homeAgainst + awayGoals);
-  a.awayFor = static_cast<int16_t>(a.awayFor + awayGoals);
-  a.awayAgainst = static_cast<int16_t>(a.awayAgainst + homeGoals);
-  if (homeGoals == awayGoals) {
-    ++h.homeDrawn;
-    ++a.awayDrawn;
-    ++h.points;
-    ++a.points;
-    return;
-  }
   int16_t winPoints = 0;
   const int16_t division = Club_GetDivision(home);
   if (IsGameCountry(GameCountry) && division >= 0 && division < NUM_DIVISIONS)
     winPoints = DivisionRules[GameCountry][division].winPoints;
-  if (homeGoals > awayGoals) {
-    ++h.homeWon;
-    ++a.awayLost;
-    h.points = static_cast<int16_t>(h.points + winPoints);
-  } else {
-    ++h.homeLost;
-    ++a.awayWon;
-    a.points = static_cast<int16_t>(a.points + winPoints);
-  }
+  LeagueTable_AddResult(home, away, homeGoals, awayGoals, winPoints);
 }
 
 // The beaten club of a play-off tie out of the play-off table.

@@ -431,29 +431,35 @@ void LeagueTable_Rebuild(int32_t day) {
     if (!Used(n) || DayOf(n) > day || CodeOf(n) != COMP_LEAGUE || !Played(n)) continue;
     int32_t h = HomeOf(n), a = AwayOf(n);
     if (!IsLeagueClub(h) || !IsLeagueClub(a)) continue;
-    int16_t hg = static_cast<int16_t>(Field(n, kHomeGoals)), ag = static_cast<int16_t>(Field(n, kAwayGoals));
-    LeagueTableRow& home = LeagueTable[h];
-    LeagueTableRow& away = LeagueTable[a];
-    ++home.played;
-    ++away.played;
-    home.homeFor = static_cast<int16_t>(home.homeFor + hg);
-    home.homeAgainst = static_cast<int16_t>(home.homeAgainst + ag);
-    away.awayFor = static_cast<int16_t>(away.awayFor + ag);
-    away.awayAgainst = static_cast<int16_t>(away.awayAgainst + hg);
-    if (hg == ag) {
-      ++home.homeDrawn;
-      ++away.awayDrawn;
-      ++home.points;
-      ++away.points;
-    } else if (hg > ag) {
-      ++home.homeWon;
-      home.points = static_cast<int16_t>(home.points + 3);
-      ++away.awayLost;
-    } else {
-      ++away.awayWon;
-      away.points = static_cast<int16_t>(away.points + 3);
-      ++home.homeLost;
-    }
+    LeagueTable_AddResult(static_cast<int16_t>(h), static_cast<int16_t>(a),
+                          static_cast<int16_t>(Field(n, kHomeGoals)), static_cast<int16_t>(Field(n, kAwayGoals)),
+                          LEAGUE_WIN_POINTS);
+  }
+}
+
+void LeagueTable_AddResult(int16_t home, int16_t away, int16_t homeGoals, int16_t awayGoals, int16_t winPoints) {
+  if (home < 0 || home >= NUM_CLUBS || away < 0 || away >= NUM_CLUBS) return;
+  LeagueTableRow& h = LeagueTable[home];
+  LeagueTableRow& a = LeagueTable[away];
+  ++h.played;
+  ++a.played;
+  h.homeFor = static_cast<int16_t>(h.homeFor + homeGoals);
+  h.homeAgainst = static_cast<int16_t>(h.homeAgainst + awayGoals);
+  a.awayFor = static_cast<int16_t>(a.awayFor + awayGoals);
+  a.awayAgainst = static_cast<int16_t>(a.awayAgainst + homeGoals);
+  if (homeGoals == awayGoals) {
+    ++h.homeDrawn;
+    ++a.awayDrawn;
+    ++h.points;
+    ++a.points;
+  } else if (homeGoals > awayGoals) {
+    ++h.homeWon;
+    ++a.awayLost;
+    h.points = static_cast<int16_t>(h.points + winPoints);
+  } else {
+    ++a.awayWon;
+    ++h.homeLost;
+    a.points = static_cast<int16_t>(a.points + winPoints);
   }
 }
 

@@ -166,6 +166,10 @@ void Debug_CheckFixtures();
 // Recounts fields 0-11 of every row from the played league fixtures up to
 // and including the given day.
 void LeagueTable_Rebuild(int32_t day);
+// One played league result into the two clubs' rows: played, home or away
+// won, drawn or lost, goals, and points (a draw 1 each, a win winPoints).
+constexpr int16_t LEAGUE_WIN_POINTS = 3;
+void LeagueTable_AddResult(int16_t home, int16_t away, int16_t homeGoals, int16_t awayGoals, int16_t winPoints);
 // LeagueMovement of every club from its overall rank before and after the
 // division's last league day before today (the tables are left as today's).
 void LeagueTable_UpdateMovement(int32_t division);

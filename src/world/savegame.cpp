@@ -524,12 +524,11 @@ bool CupDrawSound(const std::string& name, const Staging& s) {
 // What follows a commit of the permanent file: the tables worked out from it.
 void AfterPermLoad() { BuildAbilityStatsChoice(); }
 
-// Reads and checks the permanent file into staging; 0, -1, -2, -3 or -20.
-int StagePerm(int16_t slot, Staging* staged) {
-  const std::string name = SaveFile_Name(SAVE_FILE_PERM, slot, true);
-  switch (ReadFile(SAVE_FILE_PERM, name, staged)) {
+// The code a load answers for a file's read.
+int ReadResultCode(ReadResult result) {
+  switch (result) {
     case ReadResult::Ok:
-      break;
+      return SAVE_OK;
     case ReadResult::OpenFailed:
       return SAVE_OPEN_FAILED;
     case ReadResult::ReadFailed:
@@ -538,8 +537,15 @@ int StagePerm(int16_t slot, Staging* staged) {
       return SAVE_CLOSE_FAILED;
     case ReadResult::Wrong:
     case ReadResult::Incomplete:
-      return SAVE_WRONG_FILE;
+      break;
   }
+  return SAVE_WRONG_FILE;
+}
+
+// Reads and checks the permanent file into staging; 0, -1, -2, -3 or -20.
+int StagePerm(int16_t slot, Staging* staged) {
+  const std::string name = SaveFile_Name(SAVE_FILE_PERM, slot, true);
+  if (const int rc = ReadResultCode(ReadFile(SAVE_FILE_PERM, name, staged)); rc != SAVE_OK) return rc;
   return PermFileSound(name, *staged) ? SAVE_OK : SAVE_WRONG_FILE;
 }
 
@@ -613,19 +619,7 @@ int LoadGameSlot(int16_t slot) {
   gLastError.clear();
   const std::string game = SaveFile_Name(SAVE_FILE_GAME, slot, true);
   Staging gameStaged(GameBlocks());
-  switch (ReadFile(SAVE_FILE_GAME, game, &gameStaged)) {
-    case ReadResult::Ok:
-      break;
-    case ReadResult::OpenFailed:
-      return SAVE_OPEN_FAILED;
-    case ReadResult::ReadFailed:
-      return SAVE_READ_FAILED;
-    case ReadResult::CloseFailed:
-      return SAVE_CLOSE_FAILED;
-    case ReadResult::Wrong:
-    case ReadResult::Incomplete:
-      return SAVE_WRONG_FILE;
-  }
+  if (const int rc = ReadResultCode(ReadFile(SAVE_FILE_GAME, game, &gameStaged)); rc != SAVE_OK) return rc;
   if (!GameFileSound(game, gameStaged) || !CupDrawSound(game, gameStaged)) return SAVE_WRONG_FILE;
 
   Staging permStaged(PermBlocks());
