@@ -4,7 +4,9 @@
 #include <cstdio>
 
 #include "clubsim/squadlist.h"
+#include "engine/bytes.h"
 #include "engine/reset.h"
+#include "season/postmatch.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
@@ -13,10 +15,23 @@
 
 namespace {
 
+// What the players' season figures held before the fixtures now in the list
+// were played: the figures less what those fixtures hold. Set at the start
+// and again whenever a new season has made a new fixture list.
+struct SeasonBaseline {
+  int16_t season = -1;
+  std::array<int32_t, MAX_PLAYERS> apps{};
+  std::array<int32_t, MAX_PLAYERS> goals{};
+};
+
 struct WorldCheckState {
   int64_t money = 0;  // the world's money less the booked flow at the start
+  SeasonBaseline baseline;
 };
 WorldCheckState gCheck;
+
+// The top of a player's 7-bit season appearances and goals.
+constexpr int16_t SEASON_FIGURE_MAX = 127;
 
 // The most players a club may hold: what its squad list can show.
 constexpr int MAX_SQUAD_PLAYERS = SQUAD_LIST_SIZE;
@@ -169,6 +184,64 @@ bool CheckTables(std::string* detail) {
   return ok;
 }
 
+// Appearances and goals of every player in the played fixtures of the list
+// (friendlies and the fixtures outside the records aside): a squad entry with
+// a mark is an appearance, and its goal bits his goals.
+void CountFixtureFigures(std::array<int32_t, MAX_PLAYERS>* apps, std::array<int32_t, MAX_PLAYERS>* goals) {
+  apps->fill(0);
+  goals->fill(0);
+  for (int16_t n = 0; n < NUM_FIXTURES; ++n) {
+    if (Fixture_GetDay(n) == FIXTURE_EMPTY_DAY) break;
+    if (Fixture_GetCompetition(n) >= COMP_FRIENDLY || !Fixture_IsPlayed(n)) continue;
+    const uint8_t* record = Fixture_GetRecord(n)->bytes;
+    for (int side = 0; side < 2; ++side)
+      for (int e = 0; e < FIXTURE_SIDE_ENTRIES; ++e) {
+        const uint8_t* entry = record + FIXTURE_SIDE_OFFSET[side] + e * FIXTURE_PLAYER_ENTRY_SIZE;
+        const int16_t player = LoadI16(entry);
+        const uint8_t mark = entry[2];
+        if (player < 0 || player >= MAX_PLAYERS || mark == 0 || mark > 127) continue;
+        ++(*apps)[player];
+        (*goals)[player] += entry[3] & FIXTURE_ENTRY_GOALS_MASK;
+      }
+  }
+}
+
+void TakeBaseline() {
+  std::array<int32_t, MAX_PLAYERS> apps, goals;
+  CountFixtureFigures(&apps, &goals);
+  SeasonBaseline& b = gCheck.baseline;
+  b.season = SeasonCounter;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    b.apps[p] = Player_GetApps(p) - apps[p];
+    b.goals[p] = Player_GetGoals(p) - goals[p];
+  }
+}
+
+// A keeper's goal field also counts his clean sheets: only outfield goals
+// are compared.
+bool CheckRecords(std::string* detail) {
+  if (gCheck.baseline.season != SeasonCounter) {
+    TakeBaseline();
+    return true;
+  }
+  std::array<int32_t, MAX_PLAYERS> apps, goals;
+  CountFixtureFigures(&apps, &goals);
+  const SeasonBaseline& b = gCheck.baseline;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    // A figure at the top of its 7-bit field has stopped counting (until the
+    // year end clears the season's figures, a step of the club simulation).
+    const bool appsCount = Player_GetApps(p) < SEASON_FIGURE_MAX;
+    const bool goalsCount = Player_GetGoals(p) < SEASON_FIGURE_MAX && Player_GetPosition(p) != 0;
+    const int32_t ownApps = Player_GetApps(p) - b.apps[p];
+    const int32_t ownGoals = Player_GetGoals(p) - b.goals[p];
+    if ((appsCount && ownApps != apps[p]) || (goalsCount && ownGoals != goals[p])) {
+      *detail = Format("player=%d apps=%d/%d goals=%d/%d", p, ownApps, apps[p], ownGoals, goals[p]);
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int64_t WorldCheck_TotalMoney() {
@@ -177,7 +250,10 @@ int64_t WorldCheck_TotalMoney() {
   return total;
 }
 
-void WorldCheck_Begin() { gCheck.money = WorldCheck_TotalMoney() - MoneyFlow_Total(); }
+void WorldCheck_Begin() {
+  gCheck.money = WorldCheck_TotalMoney() - MoneyFlow_Total();
+  TakeBaseline();
+}
 
 bool WorldCheck_Run(std::string* rule, std::string* detail) {
   if (!CheckMoney(detail)) return *rule = "money", false;
@@ -185,6 +261,7 @@ bool WorldCheck_Run(std::string* rule, std::string* detail) {
   if (!CheckSquads(rule, detail)) return false;
   if (!CheckFixtures(detail)) return *rule = "fixtures", false;
   if (!CheckTables(detail)) return *rule = "tables", false;
+  if (!CheckRecords(detail)) return *rule = "records", false;
   return true;
 }
 

@@ -9,6 +9,8 @@
 //   shirts     no shirt number twice in a club's squad
 //   fixtures   the fixture list in day order, no club twice on one day
 //   tables     the league tables agree with the played league fixtures
+//   records    the players' appearances and goals of the season agree with
+//              the squad entries of the played fixtures
 #pragma once
 
 #include <cstdint>

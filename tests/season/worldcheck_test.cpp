@@ -51,6 +51,7 @@ TEST_F(WorldCheckTest, EachRuleNamesItsBreach) {
       {"divisions", [] { Club_SetDivision(0, 1); }},
       {"shirts", [] { Player_SetShirt(0, 7), Player_SetShirt(1, 7); }},
       {"fixtures", [] { Fixture_Add(3, COMP_LEAGUE, 0, 5, 0); }},  // club 0 twice on day 3
+      {"records", [] { Player_SetApps(3, Player_GetApps(3) + 1); }},  // an appearance no fixture holds
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rule);
