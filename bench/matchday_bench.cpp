@@ -65,7 +65,7 @@ void QuietSeams() {
   MatchEngine.footballSetupTeamFormation = [](int16_t) {};
   MatchEngine.setMatchSetupTactics = [] {};
   SeasonEngine.updatePlayersAfterMatch = [](int16_t, int16_t, int16_t) {};
-  SeasonEngine.updateCrowdRecords = [](int16_t, int32_t) {};
+  SeasonEngine.updateCrowdRecords = [](int16_t, int32_t, int16_t) {};
   SeasonEngine.addWeeklyMatchIncome = [](int16_t, int32_t) {};
 }
 

@@ -89,42 +89,38 @@ bool ParseInt(const char* text, long low, long high, long* out) {
 int ParseOptions(int argc, char** argv, Options* o) {
   for (int i = 1; i < argc; ++i) {
     const std::string word = argv[i];
-    auto value = [&](const char* what) -> const char* {
-      if (i + 1 >= argc) return nullptr;
-      (void)what;
-      return argv[++i];
-    };
+    auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     long n = 0;
     if (word == "--check") {
       o->check = true;
     } else if (word == "--quiet") {
       o->quiet = true;
     } else if (word == "--country") {
-      const char* v = value("country");
+      const char* v = value();
       if (!v || !ParseInt(v, 0, NUM_GAME_COUNTRIES - 1, &n)) return Usage("--country takes 0-8");
       o->country = static_cast<int>(n);
     } else if (word == "--club") {
-      const char* v = value("club");
+      const char* v = value();
       if (!v || !ParseInt(v, -1, NUM_CLUBS - 1, &n)) return Usage("--club takes a world club 0-249 (or -1)");
       o->club = static_cast<int>(n);
     } else if (word == "--seed") {
-      const char* v = value("seed");
+      const char* v = value();
       if (!v || !ParseInt(v, 0, 0x7FFFFFFF, &n)) return Usage("--seed takes a number");
       o->seed = static_cast<uint32_t>(n);
     } else if (word == "--seasons") {
-      const char* v = value("seasons");
+      const char* v = value();
       if (!v || !ParseInt(v, 1, 50, &n)) return Usage("--seasons takes 1-50");
       o->seasons = static_cast<int>(n);
     } else if (word == "--save") {
-      const char* v = value("save");
+      const char* v = value();
       if (!v) return Usage("--save takes a folder");
       o->saveDir = v;
     } else if (word == "--load") {
-      const char* v = value("load");
+      const char* v = value();
       if (!v) return Usage("--load takes a save file");
       o->loadFile = v;
     } else if (word == "--data") {
-      const char* v = value("data");
+      const char* v = value();
       if (!v) return Usage("--data takes a folder");
       o->dataDir = v;
     } else {

@@ -514,7 +514,7 @@ void BookPlayedFixture(int16_t fixture) {
 
   SeasonEngine.updatePlayersAfterMatch(home, 0, fixture);
   SeasonEngine.updatePlayersAfterMatch(away, 1, fixture);
-  if (Fixture_GetLegFlag(fixture) == 0) SeasonEngine.updateCrowdRecords(home, MatchAttendance);
+  if (Fixture_GetLegFlag(fixture) == 0) SeasonEngine.updateCrowdRecords(home, MatchAttendance, away);
   MenuSystem.pollWhileProcessing();
 
   ResultNews(fixture, code, home, away);

@@ -81,7 +81,7 @@ constexpr SeasonEngineSeam kSeasonStubs = {
       Note("CupTie_Resolve", {fixture, firstCode, competition, honourKind, legBase});
     },
     [](int16_t club, int16_t side, int16_t fixture) { Note("UpdatePlayersAfterMatch", {club, side, fixture}); },
-    [](int16_t club, int32_t attendance) { Note("UpdateCrowdRecords", {club, attendance}); },
+    [](int16_t club, int32_t attendance, int16_t) { Note("UpdateCrowdRecords", {club, attendance}); },
     [](int16_t side) { Note("FillPlayerMatchRecords", {side}); },
     [](int16_t club, int16_t kind) { Note("Honours_RecordWinner", {club, kind}); },
     [](int16_t club, int16_t n) { Note("Club_AwardSquadExperience", {club, n}); },
@@ -258,10 +258,7 @@ void Seam_ConnectGame() {
   SeasonEngine.cupTieResolve = [](int16_t fixture, int16_t firstCode, int16_t competition, int16_t honourKind,
                                  int16_t legBase) { CupTie_Resolve(fixture, firstCode, competition, honourKind, legBase); };
   SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
-  SeasonEngine.updateCrowdRecords = [](int16_t club, int32_t attendance) {
-    const int16_t opponent = MatchDayFixture >= 0 ? Fixture_GetAwayClub(MatchDayFixture) : int16_t{-1};
-    UpdateCrowdRecords(club, attendance, opponent);
-  };
+  SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;
   SeasonEngine.clubAwardSquadExperience = Club_AwardSquadExperience;

@@ -75,7 +75,7 @@ struct SeasonEngineSeam {
   // The post-match updates of one side's players (side 0 home, 1 away).
   void (*updatePlayersAfterMatch)(int16_t club, int16_t side, int16_t fixture);
   // The home club's record and record low crowds.
-  void (*updateCrowdRecords)(int16_t club, int32_t attendance);
+  void (*updateCrowdRecords)(int16_t club, int32_t attendance, int16_t opponent);
   // The watched side's player match records for the report screens.
   void (*fillPlayerMatchRecords)(int16_t side);
   // A title or trophy into the roll of honour (the honours).

@@ -1,5 +1,6 @@
 #include "season/worldcheck.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -160,11 +161,7 @@ bool CheckTables(std::string* detail) {
     else if (hg < ag) ++a.won, ++h.lost;
     else ++h.drawn, ++a.drawn;
   }
-  const std::array<LeagueTableRow, NUM_CLUBS> kept = [] {
-    std::array<LeagueTableRow, NUM_CLUBS> rows;
-    for (int c = 0; c < NUM_CLUBS; ++c) rows[c] = LeagueTable[c];
-    return rows;
-  }();
+  const std::array<LeagueTableRow, NUM_CLUBS> kept = std::to_array(LeagueTable);
   LeagueTable_Rebuild(DayOfSeason);
   bool ok = true;
   for (int16_t club = 0; club < NUM_CLUBS && ok; ++club) {
@@ -180,7 +177,7 @@ bool CheckTables(std::string* detail) {
     }
   }
   // The check leaves the tables as it found them.
-  for (int c = 0; c < NUM_CLUBS; ++c) LeagueTable[c] = kept[c];
+  std::copy(kept.begin(), kept.end(), LeagueTable);
   return ok;
 }
 

@@ -485,6 +485,54 @@ bool FixturesSound(const std::string& name, const uint8_t* list) {
   return true;
 }
 
+// The blocks whose entries name world clubs, which the game uses as table
+// indices: every entry must be a club 0-249 or one of its block's codes for
+// no club.
+struct ClubEntryBlock {
+  int block;
+  int count;     // entries checked, from the block's start
+  int stride;    // bytes from one entry to the next
+  bool word;     // int16 entries (else bytes)
+  int16_t noneA, noneB;  // the codes for no club (252-255 pass as themselves in the seeding list)
+  const char* what;
+};
+constexpr int16_t NONE_BYTE = 255;
+constexpr ClubEntryBlock kClubEntryBlocks[] = {
+    {0, 7 * DIVISION_PLACES, 1, false, NONE_BYTE, NONE_BYTE, "the division club order"},
+    {SAV0_DIVISION_TABLE, NUM_DIVISIONS * DIVISION_PLACES, 1, false, NONE_BYTE, NONE_BYTE, "the division table"},
+    {2, NUM_DIVISIONS * PLAYOFF_PLACES, 1, false, NONE_BYTE, NONE_BYTE, "the play-off table"},
+    {4, EURO_LIST_C_SIZE, 1, false, NONE_BYTE, NONE_BYTE, "European list C"},
+    {5, 1, 1, false, NONE_BYTE, NONE_BYTE, "a European cup holder"},
+    {6, EURO_LIST_B_SIZE, 1, false, NONE_BYTE, NONE_BYTE, "European list B"},
+    {7, EURO_LIST_A_SIZE, 1, false, NONE_BYTE, NONE_BYTE, "European list A"},
+    {8, 1, 1, false, NONE_BYTE, NONE_BYTE, "a European cup holder"},
+    {13, GROUP_TABLE_ROWS, static_cast<int>(sizeof(GroupTableRow)), false, NONE_BYTE, NONE_BYTE, "the group table"},
+    {SAV0_VIEWED_CLUB, 1, 2, true, -1, -1, "the viewed club"},
+    {63, NUM_EURO_GROUPS * EURO_GROUP_CLUBS, 2, true, -1, -1, "the Champions League groups"},
+    {65, NUM_DIVISIONS * DIVISION_PLACES, 2, true, -1, -1, "the division club lists"},
+};
+
+bool ClubEntriesSound(const std::string& name, const Staging& s) {
+  for (const ClubEntryBlock& b : kClubEntryBlocks) {
+    const uint8_t* p = s.Block(b.block);
+    for (int i = 0; i < b.count; ++i) {
+      const int16_t club = b.word ? LoadI16(p + i * b.stride) : p[i * b.stride];
+      if ((club >= 0 && club < NUM_CLUBS) || club == b.noneA || club == b.noneB) continue;
+      SetError("%s: %s names club %d", name.c_str(), b.what, club);
+      return false;
+    }
+  }
+  // The cup seeding list holds world clubs, -1 past its end, and the special
+  // numbers 252-255 as they stand.
+  for (int i = 0; i < CUP_SEEDING_ENTRIES; ++i) {
+    const int16_t club = LoadI16(s.Block(49) + 2 * i);
+    if ((club >= -1 && club < NUM_CLUBS) || (club >= 252 && club <= 255)) continue;
+    SetError("%s: the cup seeding list names club %d", name.c_str(), club);
+    return false;
+  }
+  return true;
+}
+
 bool GameFileSound(const std::string& name, const Staging& s) {
   const int8_t country = static_cast<int8_t>(s.Block(SAV0_GAME_COUNTRY)[0]);
   const int8_t countryAgain = static_cast<int8_t>(s.Block(SAV0_GATE_LEVY_AND_COUNTRY)[1]);
@@ -503,7 +551,7 @@ bool GameFileSound(const std::string& name, const Staging& s) {
          InRange(name, "transfer log write index", StagedWord(s, SAV0_TRANSFER_LOG_INDEX), 0, 10000) &&
          SameBytes(name, "the squad progress snapshot", s.Block(SAV0_SQUAD_PROGRESS), s.Block(SAV0_SQUAD_PROGRESS_AGAIN),
                    sizeof SavePlaceholders.squadProgress) &&
-         FixturesSound(name, s.Block(SAV0_FIXTURES));
+         FixturesSound(name, s.Block(SAV0_FIXTURES)) && ClubEntriesSound(name, s);
 }
 
 constexpr size_t IDENTITY_BYTES_IN_MINOR_BLOCK = 1800 - sizeof MinorClubsBlock.minorClubs;
@@ -692,20 +740,13 @@ int LoadTeamFile(int16_t slot) {
   // The staging image starts as the record is, so a file without the block
   // leaves it so.
   std::memcpy(staged.image.data(), SavePlaceholders.teamSlots[TEAM_EXPORT_SLOT], TEAM_RECORD_SIZE);
-  switch (ReadFile(SAVE_FILE_TEAM, name, &staged)) {
-    case ReadResult::Ok:
-      break;
-    case ReadResult::Incomplete:
-      gLastError.clear();  // a file without the block is taken
-      break;
-    case ReadResult::Wrong:
-      return SAVE_READ_FAILED;
-    case ReadResult::OpenFailed:
-      return SAVE_OPEN_FAILED;
-    case ReadResult::ReadFailed:
-      return SAVE_READ_FAILED;
-    case ReadResult::CloseFailed:
-      return SAVE_CLOSE_FAILED;
+  const ReadResult read = ReadFile(SAVE_FILE_TEAM, name, &staged);
+  if (read == ReadResult::Incomplete) {
+    gLastError.clear();  // a file without the block is taken
+  } else if (read == ReadResult::Wrong) {
+    return SAVE_READ_FAILED;  // a team file answers a damaged file as a failed read
+  } else if (const int rc = ReadResultCode(read); rc != SAVE_OK) {
+    return rc;
   }
   Commit(TeamBlocks(), staged);
   return CopyLoadedTeamToSlot(slot);
