@@ -522,6 +522,14 @@ bool ClubEntriesSound(const std::string& name, const Staging& s) {
       return false;
     }
   }
+  // Each season of the roll of honour starts with its title holders.
+  for (int season = 0; season < HONOURS_SEASONS; ++season)
+    for (int i = 0; i < HONOUR_HOLDER_BYTES; ++i) {
+      const uint8_t club = s.Block(37)[season * HONOURS_RECORD_SIZE + i];
+      if (club < NUM_CLUBS || club == HONOUR_NO_CLUB) continue;
+      SetError("%s: the roll of honour names club %d", name.c_str(), club);
+      return false;
+    }
   // The cup seeding list holds world clubs, -1 past its end, and the special
   // numbers 252-255 as they stand.
   for (int i = 0; i < CUP_SEEDING_ENTRIES; ++i) {
