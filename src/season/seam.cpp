@@ -136,6 +136,9 @@ constexpr ClubSimSeam kClubSimStubs = {
     [] { Note("ClearJobOffer"); },
     [] { Note("ManagerList_Clear"); },
     [] { Note("ClearGroundRedevelopment"); },
+    [](int16_t club) -> int32_t { Note("CalcClubMaxWage", {club}); return 0; },
+    [](int16_t club) -> int32_t { Note("GetClubSpendingBudget", {club}); return 0; },
+    [](int16_t club) { Note("HumanGroundRedevelopment", {club}); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {

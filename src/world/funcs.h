@@ -13,12 +13,14 @@
 // funcs.cpp: names, dates, squads and player accessors;
 // funcs_comp.cpp: competitions, positions, fixture lookups and the bridges to
 // the season engine.
+// funcs_finance.h: the club's money, staff and stadium.
 #pragma once
 
 #include <cstdint>
 
 #include "world/records.h"
 #include "world/source_records.h"
+#include "world/funcs_finance.h"
 
 // The surname table read from stats\names.dat: 17-byte zero-padded surnames,
 // indexed by the surname index of a player's identity.
