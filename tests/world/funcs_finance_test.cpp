@@ -10,10 +10,13 @@
 #include "engine/bytes.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
+#include "season/worldcheck.h"
+#include "support/career_world.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
 #include "world/funcs.h"
+#include "world/lists.h"
 #include "world/players.h"
 #include "world/savegame.h"
 #include "world/weeklyaccounts.h"
@@ -534,6 +537,57 @@ TEST_F(FacadeFinanceTest, SetPiecesAndTeamwork) {
     EXPECT_EQ(c.get(tw::kLeagueClub), c.full);
     EXPECT_EQ(c.get(tw::kMinorClub), c.minor);
   }
+}
+
+// ---- a world after a played season ----
+
+class FacadeFinanceCareerTest : public CareerWorldTest {};
+
+TEST_F(FacadeFinanceCareerTest, ASeasonLaterTheHumanClubsFiguresAgreeWithTheWorld) {
+  const int16_t human = LoadCareerWorld({.country = 0, .seed = 1, .club = -1, .seasons = 1});
+  ASSERT_GE(human, 0);
+
+  // The wage bill: the weekly wages of the club's players and of those on
+  // loan to it, counted here from the player records.
+  int64_t wages = 0;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const bool listed = Player_GetClub(p) == human || (Player_GetOnLoan(p) && Player_GetLoanClub(p) == human);
+    if (listed && Player_GetPosition(p) != POSITION_MANAGER) wages += 25 * Player_GetWage(p);
+  }
+  EXPECT_GT(wages, 0);
+  EXPECT_EQ(GNW_GetClubWageBill(human), wages);
+
+  // The balance and what was carried into the new season are the record's.
+  const int32_t balance = GNW_GetClubBalance(human);
+  EXPECT_GT(balance, 0);
+  EXPECT_LE(balance, CLUB_BALANCE_MAX);
+  EXPECT_EQ(GNW_GetClubBalanceCarriedForward(human), Club_GetBalanceCarriedForward(human));
+
+  // Releasing the head coach as the staff screen does: the club pays the
+  // pool, and the world's money stays what it was.
+  GNW_SetClubCoach(human, 10);
+  GNW_SetClubCoachContract(human, 6);
+  const int32_t cost = GNW_GetClubCoachContract(human) * GNW_GetStaffWage(GNW_GetClubCoach(human)) * 4;
+  ASSERT_EQ(cost, 120000);
+  ASSERT_GE(balance, cost);
+  const int64_t money = WorldCheck_TotalMoney();
+  const int64_t flow = MoneyFlow_Total();
+  const int32_t pool = MoneyPool;
+  GNW_AddToClubBalance(human, -cost);
+  GNW_AddToClubBalance(255, cost);
+  EXPECT_EQ(GNW_GetClubBalance(human), balance - cost);
+  EXPECT_EQ(MoneyPool, pool + cost);
+  EXPECT_EQ(WorldCheck_TotalMoney(), money);
+  EXPECT_EQ(MoneyFlow_Total(), flow);
+
+  // The manager's stand plans came back from the saved game: none made, so
+  // with a stadium clause the plans cost nothing; a new plan is costed.
+  GNW_SetClubStadiumClause(human, 1);
+  EXPECT_EQ(GNW_GetGroundRedevelopmentCost(human), 0);
+  StandPlan* plan = GNW_GetStandProjectEntry(Club_GetControl(human), 2);
+  ASSERT_NE(plan, nullptr);
+  *plan = StandPlan{5, 3, 0};
+  EXPECT_EQ(GNW_GetGroundRedevelopmentCost(human), 5000000 + 3 * 200 * 1000);
 }
 
 }  // namespace
