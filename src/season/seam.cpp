@@ -18,6 +18,7 @@
 #include "season/playfix.h"
 #include "season/postmatch.h"
 #include "season/teamsel_standin.h"
+#include "world/funcs_finance.h"
 #include "world/honours.h"
 
 namespace {
@@ -263,6 +264,7 @@ void Seam_ConnectGame() {
                                  int16_t legBase) { CupTie_Resolve(fixture, firstCode, competition, honourKind, legBase); };
   SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
   ClubSim.yearEndPlayerTurnover = YearEndPlayers;
+  ClubSim.clearGroundRedevelopment = GroundRedevelopment_Clear;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;
