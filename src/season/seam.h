@@ -146,6 +146,18 @@ struct ClubSimSeam {
   void (*clearJobOffer)();             // the current human manager's job offer -1
   void (*managerListClear)();          // the 500 entries of the manager list 0
   void (*clearGroundRedevelopment)();  // the human club's four stand projects none
+  // The board's scores and the records pages:
+  int16_t (*calcFinanceScore)(int16_t club);       // 0-16: the balance against the division's money
+  int16_t (*boardWouldSackManager)(int16_t club);  // 1 when form + finance + rank score < 35
+  // The rating 0-9 of skill group 0-5 of squad place `slot` of a side in the match just played.
+  int16_t (*matchPlayerRating)(int16_t slot, int16_t side, int16_t group);
+  // The human managers' event lists: 500 entries (kind 0 free, a, b) per manager.
+  void (*managerListSet)(int16_t manager, int16_t entry, int16_t kind, int16_t a, int16_t b);
+  int16_t (*managerListFindFree)(int16_t manager);  // first entry of kind 0, else -1
+  void (*managerListDropKinds)(int16_t manager);    // entries of kind 9-13 become kind 0
+  int16_t (*managerListGetKind)(int16_t manager, int16_t entry);
+  int16_t (*managerListGetA)(int16_t manager, int16_t entry);
+  int16_t (*managerListGetB)(int16_t manager, int16_t entry);
 };
 
 struct ClubScreensSeam {
@@ -178,6 +190,10 @@ struct MenuSystemSeam {
   // One run of the match report's menu (item list 0, 2 or another value);
   // leaving the report sets bit 0 of *reportFlags.
   void (*runMatchReportMenu)(int16_t list, uint8_t* reportFlags);
+  // The human club's current tactic number (0-39 stock, 40-51 custom) and a
+  // tactic's 330-byte TacticsRecord (null for none).
+  int16_t (*getCurrentTactic)();
+  const uint8_t* (*getTacticRecord)(int16_t tactic);
 };
 
 // The match engine: the watched match of a human-managed club.
