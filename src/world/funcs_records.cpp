@@ -61,8 +61,6 @@ int16_t WorldClubText(int32_t club) {
   return IsWorldClub(club) ? GNW_GetClubTextNo(GNW_GetClubDbId(static_cast<int16_t>(club))) : int16_t{-1};
 }
 
-int16_t ClubText(int16_t club) { return WorldClubText(club); }
-
 // The holder of a record among the clubs of the game country: the first
 // club starts as the holder; a later one takes over when better() says so.
 template <typename Better>
@@ -80,7 +78,7 @@ template <typename Value>
 int16_t FindByValue(Value value, BitField yearField, int16_t* year, int16_t* nameText) {
   const int16_t best = FindHolder([&](int16_t c, int16_t held) { return value(c) > value(held); });
   Put(year, best < 0 ? -1 : RecordField(best, yearField));
-  Put(nameText, best < 0 ? -1 : ClubText(best));
+  Put(nameText, best < 0 ? -1 : WorldClubText(best));
   return best;
 }
 
@@ -200,7 +198,9 @@ bool Wide(const MatchFigures& f) {
 // In list order; a player gets one line for each rule he fails.
 constexpr MatchRule kMatchRules[] = {
     // gave the ball away: completed fewer than half his poor passes
-    {1276, [](const MatchFigures& f) { return f.Byte(PMR_PASSES_POOR) >= 5 && 2 * f.Byte(PMR_PASSES_DONE) < f.Byte(PMR_PASSES_POOR); }},
+    {1276, [](const MatchFigures& f) {
+       return f.Byte(PMR_PASSES_POOR) >= 5 && 2 * f.Byte(PMR_PASSES_DONE) < f.Byte(PMR_PASSES_POOR);
+     }},
     // careless passing: more poor passes than good ones (and not already told the above)
     {1289, [](const MatchFigures& f) {
        const int poor = f.Byte(PMR_PASSES_POOR), done = f.Byte(PMR_PASSES_DONE);
@@ -418,7 +418,8 @@ int16_t GNW_FindRecordGoalsClub(int16_t* year, int16_t* surname) {
 }
 
 int16_t GNW_FindRecordCrowdClub(int16_t* year, int16_t* nameText) {
-  const int16_t best = FindHolder([](int16_t c, int16_t held) { return Club_GetRecordCrowd(c) > Club_GetRecordCrowd(held); });
+  const int16_t best =
+      FindHolder([](int16_t c, int16_t held) { return Club_GetRecordCrowd(c) > Club_GetRecordCrowd(held); });
   Put(year, best < 0 ? -1 : RecordField(best, kCrowdYear));
   Put(nameText, best < 0 ? -1 : WorldClubText(RecordField(best, kCrowdOpponent)));
   return best;
@@ -436,7 +437,8 @@ int16_t GNW_FindRecordWinClub(int16_t* opponentText, int16_t* year) {
 }
 
 int32_t GNW_FindRecordBuyClub(int16_t* surname, int16_t* sellerText, int16_t* year, int16_t* buyer) {
-  const int16_t best = FindHolder([](int16_t c, int16_t held) { return Club_GetRecordBuy(c) > Club_GetRecordBuy(held); });
+  const int16_t best =
+      FindHolder([](int16_t c, int16_t held) { return Club_GetRecordBuy(c) > Club_GetRecordBuy(held); });
   const int32_t fee = best < 0 ? 0 : Club_GetRecordBuy(best);
   if (fee <= 0) {
     Put(surname, -1);
@@ -486,7 +488,9 @@ bool ValidBlock(int16_t block) { return block >= 0 && block < CLUB_HISTORY_BLOCK
 bool ValidScorer(int16_t entry) { return entry >= 0 && entry < CLUB_TOP_SCORERS; }
 }  // namespace
 
-int16_t GNW_GetClubHistoryLeaguePos(int16_t block, int16_t club) { return Club_GetMonthLeaguePos(club, block, LAST_MONTH); }
+int16_t GNW_GetClubHistoryLeaguePos(int16_t block, int16_t club) {
+  return Club_GetMonthLeaguePos(club, block, LAST_MONTH);
+}
 
 int16_t GNW_GetClubHistoryPlayer(int16_t club, int16_t block, int16_t entry) {
   const int16_t player = Club_GetSeasonTopScorer(club, block, entry);  // the accessor checks the club
@@ -623,8 +627,7 @@ int16_t GNW_BuildAssistantAdvice(int16_t side) {
 int16_t GNW_BuildSquadReport(int16_t club) {
   const uint8_t* tactic = CurrentTacticRecord();
   AdviceWriter w(0);
-  GNW_FillSquadList(club);
-  const int length = SquadListLength < 0 ? 0 : SquadListLength > SQUAD_LIST_SIZE ? SQUAD_LIST_SIZE : SquadListLength;
+  const int length = GNW_FillSquadList(club);
   int16_t bestDefence = 0, bestMidfield = 0, bestAttack = 0;
   for (int i = 0; i < length; ++i) {
     const int16_t p = SquadList[i];
@@ -678,7 +681,9 @@ void GNW_SetTopGoalkeeper(int16_t player, int16_t value) {
   TopPlayers.values[0] = value;
 }
 
-void GNW_InsertTopDefender(int16_t player, int16_t value) { InsertTop(TOP_DEFENCE_FIRST, TOP_DEFENCE_END, player, value); }
+void GNW_InsertTopDefender(int16_t player, int16_t value) {
+  InsertTop(TOP_DEFENCE_FIRST, TOP_DEFENCE_END, player, value);
+}
 void GNW_InsertTopMidfielder(int16_t player, int16_t value) {
   InsertTop(TOP_MIDFIELD_FIRST, TOP_MIDFIELD_END, player, value);
 }
@@ -781,7 +786,9 @@ struct RecordKind {
   std::string (*text)(int16_t club);
 };
 
-std::string WinText(int16_t c) { return Format("%d-%d", GNW_GetClubRecordWinGoalsFor(c), GNW_GetClubRecordWinGoalsAgainst(c)); }
+std::string WinText(int16_t c) {
+  return Format("%d-%d", GNW_GetClubRecordWinGoalsFor(c), GNW_GetClubRecordWinGoalsAgainst(c));
+}
 int32_t WinRank(int16_t c) {
   // The widest margin first, then the most goals scored (goals are 5 bits).
   return (GNW_GetClubRecordWinGoalsFor(c) - GNW_GetClubRecordWinGoalsAgainst(c)) * 64 + GNW_GetClubRecordWinGoalsFor(c);

@@ -16,6 +16,7 @@
 #include "season/postmatch.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
+#include "support/career_world.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
@@ -483,7 +484,9 @@ class AdviceTest : public WorldTest {
     gTactic = TestTactic{};
     for (int shirt = 2; shirt <= 11; ++shirt) gTactic.Slot(shirt, 7, 8, -1, -1);  // central, no running
     MenuSystem.getCurrentTactic = []() -> int16_t { return 41; };
-    MenuSystem.getTacticRecord = [](int16_t tactic) -> const uint8_t* { return tactic == 41 ? gTactic.bytes : nullptr; };
+    MenuSystem.getTacticRecord = [](int16_t tactic) -> const uint8_t* {
+      return tactic == 41 ? gTactic.bytes : nullptr;
+    };
     // The club's starters: a fit, happy, experienced keeper, defender,
     // midfielder (from club 1) and forward.
     Player_SetClub(tw::kMidfielder, tw::kHumanClub);
@@ -1015,6 +1018,107 @@ TEST_F(RecordHoldersTest, TheRecordHoldersAsLines) {
   EXPECT_EQ(lines[8], "division 2 records");
   EXPECT_EQ(lines[12], "  most points in a season: " + std::string(GNW_GetClubName(GNW_GetClubDbId(9))) + " 75");
   EXPECT_EQ(GNW_DescribeRecordHolders(6).size(), 8u);  // no such division: the country's lines only
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ after a played season
+
+namespace {
+
+class RecordsCareerTest : public CareerWorldTest {};
+
+bool IsGameCountryClub(int16_t club) { return club >= 0 && club < 250 && GNW_GetClubCountry(club) == GameCountry; }
+
+// The first club of the game country with the greatest value, -1 for none.
+int16_t ExpectedHolder(int64_t (*value)(int16_t club)) {
+  int16_t best = -1;
+  for (int16_t c = 0; c < 250; ++c)
+    if (IsGameCountryClub(c) && (best < 0 || value(c) > value(best))) best = c;
+  return best;
+}
+
+TEST_F(RecordsCareerTest, TheRecordHoldersAreTheGameCountrysBestClubs) {
+  ASSERT_GE(LoadCareerWorld({.country = 0, .seed = 1, .club = -1, .seasons = 1}), 0);
+  int16_t a = 0, b = 0;
+  struct {
+    const char* name;
+    int16_t holder;
+    int64_t (*value)(int16_t club);
+  } cases[] = {
+      {"dispoints", GNW_FindRecordDispointsClub(&a, &b),
+       [](int16_t c) -> int64_t { return GNW_GetClubRecordDispoints(c); }},
+      {"goals total", GNW_FindRecordGoalsTotalClub(&a, &b),
+       [](int16_t c) -> int64_t { return GNW_GetClubRecordGoalsTotal(c); }},
+      {"points total", GNW_FindRecordPointsTotalClub(&a, &b),
+       [](int16_t c) -> int64_t { return GNW_GetClubRecordPointsTotal(c); }},
+      {"player's goals", GNW_FindRecordGoalsClub(&a, &b),
+       [](int16_t c) -> int64_t { return GNW_GetClubRecordGoals(c); }},
+      {"crowd", GNW_FindRecordCrowdClub(&a, &b), [](int16_t c) -> int64_t { return GNW_GetClubRecordCrowd(c); }},
+      {"win", GNW_FindRecordWinClub(&a, &b),
+       [](int16_t c) -> int64_t {
+         const int f = GNW_GetClubRecordWinGoalsFor(c), g = GNW_GetClubRecordWinGoalsAgainst(c);
+         return (f - g) * 64 + f;
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(IsGameCountryClub(c.holder)) << c.holder;
+    EXPECT_EQ(c.holder, ExpectedHolder(c.value));
+    EXPECT_GT(c.value(c.holder), 0);  // a season was played
+  }
+  // The crowd's visitors and the win's opponent are clubs with names.
+  int16_t year = 0, name = 0;
+  GNW_FindRecordCrowdClub(&year, &name);
+  EXPECT_GE(name, 28000);
+  GNW_FindRecordWinClub(&name, &year);
+  EXPECT_GE(name, 28000);
+  EXPECT_TRUE(year == 99 || year == 0) << year;  // played in 1999 or 2000
+  // The fee paid: whatever the market did, the answer agrees with the clubs.
+  int16_t buyer = -1;
+  const int32_t fee = GNW_FindRecordBuyClub(&a, &b, &year, &buyer);
+  const int16_t best = ExpectedHolder([](int16_t c) -> int64_t { return GNW_GetClubRecordBuy(c); });
+  if (GNW_GetClubRecordBuy(best) > 0) {
+    EXPECT_EQ(buyer, best);
+    EXPECT_EQ(fee, GNW_GetClubRecordBuy(best));
+  } else {
+    EXPECT_EQ(fee, INT32_MIN);
+    EXPECT_EQ(buyer, -1);
+  }
+  const std::vector<std::string> lines = GNW_DescribeRecordHolders(0);
+  ASSERT_EQ(lines.size(), 16u);
+  for (int i : {2, 3, 4, 5, 10, 11, 12, 13}) EXPECT_EQ(lines[i].find(": none"), std::string::npos) << lines[i];
+}
+
+TEST_F(RecordsCareerTest, EveryLeagueClubHasABoardTargetAndLastSeasonsChampionsAreItsOwn) {
+  ASSERT_GE(LoadCareerWorld({.country = 0, .seed = 1, .club = -1, .seasons = 1}), 0);
+  const std::set<int16_t> top = {1695, 1696, 1697, 1698, 1699, 1671};
+  const std::set<int16_t> lower = {1672, 1673, 1697, 1698, 1699, 1671};
+  int clubs = 0;
+  for (int16_t d = 0; d < GNW_GetNumDivisions(); ++d)
+    for (int16_t place = 0; place < GNW_GetDivisionSize(d); ++place) {
+      const int16_t club = GNW_GetDivisionClub(d, place);
+      ASSERT_TRUE(IsGameCountryClub(club)) << d << " " << place;
+      const int16_t target = GNW_GetBoardTargetTextNo(club);
+      EXPECT_TRUE((d == 0 ? top : lower).count(target)) << club << " " << target;
+      ++clubs;
+    }
+  EXPECT_EQ(clubs, 114);
+
+  // Last season (season 1 of the roll): each division's champion and
+  // runner-up are clubs of the game country, and the first cup was won.
+  for (int16_t d = 0; d < GNW_GetNumDivisions(); ++d) {
+    int16_t second = -1;
+    const int16_t champion = GNW_GetRollOfHonourEntry(1, static_cast<int16_t>(ROLL_KIND_DIVISIONS + d), &second);
+    EXPECT_TRUE(IsGameCountryClub(champion)) << d;
+    EXPECT_TRUE(IsGameCountryClub(second)) << d;
+    EXPECT_NE(champion, second);
+  }
+  int16_t runnerUp = -1;
+  const int16_t cupWinner = GNW_GetRollOfHonourEntry(1, 0, &runnerUp);
+  ASSERT_TRUE(IsGameCountryClub(cupWinner));
+  EXPECT_EQ(GNW_IsClubInRollOfHonour(cupWinner, 0, 1), 1);
+  EXPECT_EQ(GNW_IsClubInRollOfHonour(runnerUp, 0, 1), 0);
 }
 
 }  // namespace
