@@ -141,6 +141,20 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t club) -> int32_t { Note("CalcClubMaxWage", {club}); return 0; },
     [](int16_t club) -> int32_t { Note("GetClubSpendingBudget", {club}); return 0; },
     [](int16_t club) { Note("HumanGroundRedevelopment", {club}); },
+    [](int16_t club) -> int16_t { Note("CalcFinanceScore", {club}); return 0; },
+    [](int16_t club) -> int16_t { Note("BoardWouldSackManager", {club}); return 0; },
+    [](int16_t slot, int16_t side, int16_t group) -> int16_t {
+      Note("MatchPlayerRating", {slot, side, group});
+      return 0;
+    },
+    [](int16_t manager, int16_t entry, int16_t kind, int16_t a, int16_t b) {
+      Note("ManagerList_Set", {manager, entry, kind, a, b});
+    },
+    [](int16_t manager) -> int16_t { Note("ManagerList_FindFree", {manager}); return -1; },
+    [](int16_t manager) { Note("ManagerList_DropKinds", {manager}); },
+    [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetKind", {manager, entry}); return 0; },
+    [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetA", {manager, entry}); return 0; },
+    [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetB", {manager, entry}); return 0; },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -174,6 +188,8 @@ constexpr MenuSystemSeam kMenuStubs = {
       Note("RunMatchReportMenu", {list});
       if (reportFlags != nullptr) *reportFlags |= 1;  // the user leaves the report at once
     },
+    []() -> int16_t { Note("GetCurrentTactic"); return 0; },
+    [](int16_t tactic) -> const uint8_t* { Note("GetTacticRecord", {tactic}); return nullptr; },
 };
 
 constexpr MatchEngineSeam kMatchEngineStubs = {

@@ -150,6 +150,18 @@ struct ClubSimSeam {
   int32_t (*calcClubMaxWage)(int16_t club);        // the highest weekly wage it pays, at most 50,000
   int32_t (*getClubSpendingBudget)(int16_t club);  // what it may spend on players
   void (*humanGroundRedevelopment)(int16_t club);  // carries out the ground plans of the club's human manager
+  // The board's scores and the records pages:
+  int16_t (*calcFinanceScore)(int16_t club);       // 0-16: the balance against the division's money
+  int16_t (*boardWouldSackManager)(int16_t club);  // 1 when form + finance + rank score < 35
+  // The rating 0-9 of skill group 0-5 of squad place `slot` of a side in the match just played.
+  int16_t (*matchPlayerRating)(int16_t slot, int16_t side, int16_t group);
+  // The human managers' event lists: 500 entries (kind 0 free, a, b) per manager.
+  void (*managerListSet)(int16_t manager, int16_t entry, int16_t kind, int16_t a, int16_t b);
+  int16_t (*managerListFindFree)(int16_t manager);  // first entry of kind 0, else -1
+  void (*managerListDropKinds)(int16_t manager);    // entries of kind 9-13 become kind 0
+  int16_t (*managerListGetKind)(int16_t manager, int16_t entry);
+  int16_t (*managerListGetA)(int16_t manager, int16_t entry);
+  int16_t (*managerListGetB)(int16_t manager, int16_t entry);
 };
 
 struct ClubScreensSeam {
@@ -182,6 +194,10 @@ struct MenuSystemSeam {
   // One run of the match report's menu (item list 0, 2 or another value);
   // leaving the report sets bit 0 of *reportFlags.
   void (*runMatchReportMenu)(int16_t list, uint8_t* reportFlags);
+  // The human club's current tactic number (0-39 stock, 40-51 custom) and a
+  // tactic's 330-byte TacticsRecord (null for none).
+  int16_t (*getCurrentTactic)();
+  const uint8_t* (*getTacticRecord)(int16_t tactic);
 };
 
 // The match engine: the watched match of a human-managed club.
