@@ -177,8 +177,11 @@ void EnsureSquadListOf(int16_t club) {
 
 int16_t PlayerLoanOwner(int16_t player) {
   if (player < 0 || !Player_GetOnLoan(player)) return -1;
-  for (int16_t slot = 0; slot < NUM_LOANS; ++slot)
-    if (Loan_GetPlayerNo(slot) == player) return Loan_GetLoanClub(slot);
+  for (int16_t slot = 0; slot < NUM_LOANS; ++slot) {
+    if (Loan_GetPlayerNo(slot) != player) continue;
+    const int16_t lender = Loan_GetLoanClub(slot);
+    return WorldClub(lender) ? lender : int16_t{-1};
+  }
   return -1;
 }
 

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/timerint.h"
+#include "engine/winlib.h"
 #include "menus/exm_text.h"
+#include "platform/platform.h"
 #include "menus/menuprims.h"
 #include "season/seasonstate.h"
 #include "support/test_world.h"
@@ -96,15 +99,27 @@ inline bool IsNewsOfKind(const std::string& text, int kind) {
 }
 
 // The small world with clubs 0 and 1 the only league clubs (ranks 1 and 2);
-// the other full records (4-113, blank) stand outside the league.
+// the other full records (4-113, blank) stand outside the league. Every
+// module is reset first.
+inline void BuildMarketWorld() {
+  ResetWorld();
+  // The news ticker waits for pointer frames: the window and the timer run,
+  // and the virtual clock moves whenever the game waits.
+  WinInit(nullptr, "Gafferon test", 1);
+  InitTimerInterrupt();
+  PlatSetVirtualAutoAdvance(true);
+  BuildTestWorld();
+  for (int16_t club = 4; club < NUM_FULL_CLUBS; ++club) Club_SetDivision(club, 6);
+  DivisionTable[0][0] = tw::kHumanClub;
+  DivisionTable[1][0] = tw::kLeagueClub;
+  MenuPrims_ClearCalls();
+}
+
 class MarketTest : public WorldTest {
  protected:
   void SetUp() override {
     WorldTest::SetUp();
-    for (int16_t club = 4; club < NUM_FULL_CLUBS; ++club) Club_SetDivision(club, 6);
-    DivisionTable[0][0] = tw::kHumanClub;
-    DivisionTable[1][0] = tw::kLeagueClub;
-    MenuPrims_ClearCalls();
+    BuildMarketWorld();
   }
 };
 
