@@ -120,9 +120,9 @@ int16_t JudgeOffer(Rules rules, int16_t player, int16_t club, int32_t months, in
     } else {
       favour += conclude ? (wage - demand) / scale * 8 : (wage - demand) / scale;
     }
-    const int32_t clubManagerStat17 = Personality(WorldClub(club) ? manager : int16_t{1}, 17);
-    if (stat17 < clubManagerStat17 && rrClause == 0 && months > 12) {
-      const int32_t gap = (clubManagerStat17 - stat17) * 100 / 200;
+    // The offering club's manager (player 1, nobody, for a club from 250 up).
+    if (stat17 < managerStat17 && rrClause == 0 && months > 12) {
+      const int32_t gap = (managerStat17 - stat17) * 100 / 200;
       against += conclude ? gap / 2 : gap;
     }
     if (ability > rank) {

@@ -7,7 +7,10 @@
 #include "clubsim/bids.h"
 #include "clubsim/market_world.h"
 #include "clubsim/squadlist.h"
+#include "clubsim/valuation.h"
+#include "engine/rand.h"
 #include "season/seam.h"
+#include "support/career_world.h"
 #include "world/history.h"
 
 namespace {
@@ -480,6 +483,63 @@ TEST_F(DecisionTest, ComputerClubsGiveUpAPlayerOutForLong) {
       EXPECT_EQ(Club_GetBidPlayer(tw::kHumanClub, 2), player);
     }
   }
+}
+
+// ---- a played world ----
+
+class MarketCareerTest : public CareerWorldTest {};
+
+// A season on, the figures of the market stay in their ranges, and a round
+// of computer bids, answered day by day, keeps every club's money and leaves
+// no bid waiting for an answer that will never come.
+TEST_F(MarketCareerTest, BidsOnAPlayedWorldKeepTheMoneyAndEveryBidIsAnswered) {
+  const int16_t human = LoadCareerWorld({.country = 0, .seed = 1, .club = -1, .seasons = 1});
+  ASSERT_GE(human, 0);
+  PlatSetVirtualAutoAdvance(true);  // the ticker waits for pointer frames
+
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) {
+    ASSERT_GE(GetClubSpendingBudget(club), 0) << club;
+    const int32_t top = CalcClubMaxWage(club);
+    ASSERT_GE(top, 0) << club;
+    ASSERT_LE(top, 50000) << club;
+  }
+  for (int16_t p = 0; p < PlayerCount; p = static_cast<int16_t>(p + 97)) {
+    ASSERT_GE(GetPlayerValue(p), 0) << p;
+    ASSERT_GE(GetPlayerAskingPrice(p), 0) << p;
+    ASSERT_GE(GetPlayerWageDemand(p, human), 50) << p;
+  }
+
+  GameSeedRandom(11);
+  const int64_t moneyBefore = WorldMoney();
+  std::vector<int16_t> targets, owners;
+  for (int16_t club = 0; club < NUM_CLUBS && targets.size() < 60; ++club) {
+    if (Club_GetControl(club) != 0 || Club_GetCountry(club) != GameCountry || Club_GetDivision(club) > 5) continue;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+      const int16_t p = static_cast<int16_t>(GameRandom() % PlayerCount);
+      const int16_t owner = Player_GetClub(p);
+      if (owner == club || owner >= NUM_CLUBS || Player_GetWage(p) == 0 || Player_GetPosition(p) == POSITION_MANAGER)
+        continue;
+      const int16_t slot = BidInfo_FindFreeSlot();
+      const int32_t price = attempt % 2 ? GetPlayerValue(p) : GetPlayerAskingPrice(p) / 2;
+      if (MakeTransferOffer(club, p, price, Player_GetStoredPosition(p), static_cast<int16_t>(attempt % 2)) != p)
+        continue;
+      if (BidInfo_FindPlayer(p) == -1) BidInfo_Start(p, slot);
+      targets.push_back(p);
+      owners.push_back(owner);
+      break;
+    }
+  }
+  ASSERT_GE(targets.size(), 30u);
+
+  for (int day = 0; day < 16; ++day) BidDecisionStep();
+
+  EXPECT_EQ(WorldMoney(), moneyBefore);
+  for (int16_t slot = 0; slot < NUM_BID_INFOS; ++slot) EXPECT_EQ(BidInfo_GetPlayer(slot), -1) << slot;
+  for (int16_t club = 0; club < NUM_CLUBS; ++club)
+    for (int slot = 0; slot < NUM_CLUB_BIDS; ++slot) EXPECT_EQ(Club_GetBidPlayer(club, slot), -1) << club;
+  int moved = 0;
+  for (size_t i = 0; i < targets.size(); ++i) moved += Player_GetClub(targets[i]) != owners[i];
+  EXPECT_GT(moved, 0);
 }
 
 }  // namespace
