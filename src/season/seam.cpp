@@ -155,6 +155,8 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetKind", {manager, entry}); return 0; },
     [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetA", {manager, entry}); return 0; },
     [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetB", {manager, entry}); return 0; },
+    [](int16_t player) -> int16_t { Note("FindClubForPlayer", {player}); return -1; },
+    [](int16_t player, int16_t club) -> int32_t { Note("CalcComputerOfferPrice", {player, club}); return -1; },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -168,6 +170,10 @@ constexpr ClubScreensSeam kClubScreensStubs = {
 constexpr WorldRecordsSeam kWorldRecordsStubs = {
     [](int16_t club, int16_t kind) { Note("Honours_RecordWinner", {club, kind}); },
     [](int32_t amount) { Note("WeeklyAccounts_AddMiscIncome", {amount}); },
+    [](int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee) {
+      Note("TransferLog_Add", {sellingClub, buyingClub, player, fee});
+    },
+    [](int16_t manager, int16_t player) { Note("HumanContracts_Add", {manager, player}); },
 };
 
 constexpr MenuSystemSeam kMenuStubs = {

@@ -162,6 +162,10 @@ struct ClubSimSeam {
   int16_t (*managerListGetKind)(int16_t manager, int16_t entry);
   int16_t (*managerListGetA)(int16_t manager, int16_t entry);
   int16_t (*managerListGetB)(int16_t manager, int16_t entry);
+  // A computer-run club that wants the player (his contract ran out), else -1.
+  int16_t (*findClubForPlayer)(int16_t player);
+  // The fee the club offers for the player, or -1 when it will not bid.
+  int32_t (*calcComputerOfferPrice)(int16_t player, int16_t club);
 };
 
 struct ClubScreensSeam {
@@ -177,6 +181,13 @@ struct ClubScreensSeam {
 struct WorldRecordsSeam {
   void (*recordHonour)(int16_t club, int16_t kind);  // Honours_RecordWinner
   void (*addWeeklyMiscIncome)(int32_t amount);       // the weekly account's miscellaneous income
+  // One completed transfer into the transfer log (dated today): the selling
+  // and buying clubs as the log names them (database club numbers, a player
+  // of the reserve pool by his reserve slot), the player and the fee.
+  void (*addTransferLogEntry)(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee);
+  // A bid the human manager's club won waits in his first free contract slot
+  // for his decision (not twice); nothing when all four are taken.
+  void (*addHumanContract)(int16_t manager, int16_t player);
 };
 
 struct MenuSystemSeam {
