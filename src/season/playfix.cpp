@@ -326,7 +326,8 @@ void BuildMatchSetupTeam(int side, int16_t club) {
   // The captain: the human's choice in a starting shirt, else the club's.
   int16_t captainShirt = human ? ShirtInRange(side, HumanChoices.captain, 1, STARTERS) : int16_t{0};
   if (captainShirt == 0) {
-    ClubSim.pickTeamCaptain(club);
+    if (SquadListClub != club) BuildClubSquadList(club);
+    ClubSim.pickTeamCaptain();
     const int16_t captain = ClubSim.findClubCaptain(club);
     captainShirt = captain >= 0 ? ShirtInRange(side, captain, 1, STARTERS) : int16_t{0};
     if (captainShirt == 0) captainShirt = 1;

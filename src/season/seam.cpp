@@ -127,7 +127,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [] { Note("ClubsYearEndGroundUpdate"); },
     [] { Note("YearEndPlayerTurnover"); },
     [](int16_t player, int16_t injury, int16_t club) { Note("InjurePlayer", {player, injury, club}); },
-    [](int16_t club) { Note("PickTeamCaptain", {club}); },
+    [] { Note("PickTeamCaptain"); },
     [](int16_t club) -> int16_t { Note("FindClubCaptain", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("CalcClubFormScore", {club}); return 0; },
     [](int16_t club) -> int16_t { Note("CalcRepRankScore", {club}); return 0; },
@@ -136,6 +136,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [] { Note("ClearJobOffer"); },
     [] { Note("ManagerList_Clear"); },
     [] { Note("ClearGroundRedevelopment"); },
+    [] { Note("StaffContractCountdown"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
