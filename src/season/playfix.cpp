@@ -22,7 +22,6 @@
 #include "world/clubs.h"
 #include "world/fixtures.h"
 #include "world/funcs.h"
-#include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
 #include "world/static_country.h"
@@ -92,10 +91,9 @@ int ClampValue(int v) { return std::clamp(v, MATCH_VALUE_MIN, MATCH_VALUE_MAX); 
 
 int Interest(int16_t code) { return code >= 0 && code < NUM_COMPETITION_CODES ? CompetitionInterest[code] : 0; }
 
-bool OfClub(int16_t player, int16_t club) {
-  if (Player_GetClub(player) == club) return true;
-  return Player_GetOnLoan(player) != 0 && Player_GetLoanClub(player) == club;
-}
+// A player the club has lent out stays in its squad list but plays for the
+// club that borrowed him.
+bool OfClub(int16_t player, int16_t club) { return Player_GetClub(player) == club; }
 
 // The other club of the fixture being played, -1 when none is.
 int16_t OtherClub(int side) {
