@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "clubsim/dailytick.h"
 #include "clubsim/yearend.h"
 #include "engine/reset.h"
 #include "menus/menucont.h"
@@ -137,6 +138,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [] { Note("ClearJobOffer"); },
     [] { Note("ManagerList_Clear"); },
     [] { Note("ClearGroundRedevelopment"); },
+    [] { Note("TrainingStep"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -260,6 +262,7 @@ void Seam_ConnectGame() {
                                  int16_t legBase) { CupTie_Resolve(fixture, firstCode, competition, honourKind, legBase); };
   SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
   ClubSim.yearEndPlayerTurnover = YearEndPlayers;
+  ClubSim.dailyClubAI = DailyClubAI;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

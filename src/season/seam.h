@@ -146,6 +146,7 @@ struct ClubSimSeam {
   void (*clearJobOffer)();             // the current human manager's job offer -1
   void (*managerListClear)();          // the 500 entries of the manager list 0
   void (*clearGroundRedevelopment)();  // the human club's four stand projects none
+  void (*trainingStep)();              // the day's training of every club (not on weekday 1)
 };
 
 struct ClubScreensSeam {
