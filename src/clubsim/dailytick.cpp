@@ -369,30 +369,38 @@ void SettleForeignPlayer(int16_t player) {
   }
 }
 
-void DailyClubAI() {
-  Poll();
-  {
-    const MembersInUse members;
-    for (int16_t p = 0; p < PlayerCount; ++p)
-      if (TakesTurnToday(p)) MoraleAndRelations(p);
-  }
+void DressingRoomStep() {
+  const MembersInUse members;
+  for (int16_t p = 0; p < PlayerCount; ++p)
+    if (TakesTurnToday(p)) MoraleAndRelations(p);
+}
 
-  Poll();
-  if (DayOfSeason >= RANDOM_EVENTS_FIRST_DAY) {
-    const int16_t leagueClubs = CountLeagueClubs();
-    for (int i = 0; i < PlayerCount; i += GameRandom() % 20 + 1) RandomEvent(static_cast<int16_t>(i), leagueClubs);
-  }
+void SeasonEventsStep() {
+  if (DayOfSeason < RANDOM_EVENTS_FIRST_DAY) return;
+  const int16_t leagueClubs = CountLeagueClubs();
+  for (int i = 0; i < PlayerCount; i += GameRandom() % 20 + 1) RandomEvent(static_cast<int16_t>(i), leagueClubs);
+}
 
-  Poll();
+void TransferRequestStep() {
   for (int16_t p = 0; p < PlayerCount; ++p)
     if (TakesTurnToday(p) && !TransferRequest(p)) break;
+}
 
+void FatigueAndIllnessStep() {
+  for (int16_t p = 0; p < PlayerCount; ++p) RecoverAndFallIll(p);
+}
+
+void DailyClubAI() {
+  Poll();
+  DressingRoomStep();
+  Poll();
+  SeasonEventsStep();
+  Poll();
+  TransferRequestStep();
   Poll();
   BidDecisionStep();
-
   Poll();
-  for (int16_t p = 0; p < PlayerCount; ++p) RecoverAndFallIll(p);
-
+  FatigueAndIllnessStep();
   if (Weekday != TRAINING_REST_WEEKDAY) {
     Poll();
     ClubSim.trainingStep();

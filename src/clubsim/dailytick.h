@@ -7,8 +7,20 @@
 
 #include <cstdint>
 
-// Once a simulated day, after the calendar has moved on.
+// Once a simulated day, after the calendar has moved on: the steps below in
+// their order, then the bid decisions and (but on weekday 1) the training.
 void DailyClubAI();
+
+// Morale and relations of the players whose day of the week it is.
+void DressingRoomStep();
+// From day 21 of the season: a strided scan of the players for the
+// season's random events (morale lifted to the club's standing, frustration).
+void SeasonEventsStep();
+// The transfer requests of the players whose day it is: withdrawn, handed in,
+// or a player going absent.
+void TransferRequestStep();
+// Every player's fatigue recovery and the day's illnesses.
+void FatigueAndIllnessStep();
 
 // A team-mate of the opposite temperament who stands above the player, else
 // -1; a strided scan of the player table from a random start.
