@@ -4,16 +4,9 @@
 // pak written into a scratch folder.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
-#include "engine/mem_win.h"
-#include "engine/pakfile.h"
-#include "engine/pakwrite.h"
+#include "bench_world.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "engine/winlib.h"
@@ -29,11 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BinaryDir() {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  return bin != nullptr ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
-
 // The largest world: the game country with the most league clubs.
 int LargestCountry() {
   int largest = 0;
@@ -42,37 +30,13 @@ int LargestCountry() {
   return largest;
 }
 
-// Mounts the build's database as the game's hard-disk pak in a scratch folder.
-bool MountDatabase(benchmark::State& state) {
-  std::ifstream in(BinaryDir() / "dataset" / "hd" / "stats" / "totstat.dat", std::ios::binary);
-  std::vector<uint8_t> totstat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (totstat.size() != static_cast<size_t>(TOTSTAT_SIZE)) {
-    state.SkipWithError("no generated database (build the data set, or set GAFFERON_BINARY_DIR)");
-    return false;
-  }
-  const fs::path scratch = fs::temp_directory_path() / "gafferon_newgame_bench";
-  fs::create_directories(scratch / "pakfiles");
-  fs::current_path(scratch);
-  std::string error;
-  if (!PakWriteFiles("pakfiles/hdcommon", {{"STATS\\TOTSTAT.DAT", totstat}}, PAK_STORE_PLAIN, nullptr, &error)) {
-    state.SkipWithError(error.c_str());
-    return false;
-  }
-  if (!MemoryIsInitialised()) InitMemory(9500);
-  PakFileReset();
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAddDone();
-  return true;
-}
-
 void BM_StartNewGame(benchmark::State& state) {
   const int country = LargestCountry();
   ResetAllModules();
   PlatUseVirtualClock(true);
   WinInit(nullptr, "Gafferon bench", 1);  // the new game polls the window
   const fs::path home = fs::current_path();
-  if (!MountDatabase(state)) return;
+  if (!benchworld::MountDatabase(state, "gafferon_newgame_bench")) return;
   uint32_t seed = 1;
   for (auto _ : state) {
     // The fixture list emptied as the season's reset empties it (until that

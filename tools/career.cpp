@@ -13,6 +13,9 @@
 //   summary season=N country=C matches=M goals=G home_wins=H draws=D
 //           away_wins=A max_goals=X bookings=B sent_off=R money=T players=P
 //
+//   clubsim season=N injuries=I illnesses=S awol=A requests=R withdrawn=W
+//           transfers=T fees=F avg_fee=V loans=L contract_moves=M
+//
 // over that season's league matches (B: players booked, R: players sent off,
 // a second booking counting in both; T: every club's balance plus the money
 // pool; P: players under contract at a club). --check tests the world after
@@ -30,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "clubsim/simcounts.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/rand.h"
@@ -293,6 +297,7 @@ int main(int argc, char** argv) {
   std::printf("career country=%d club=%d (%s) seed=%u year=%d day=%d\n", GameCountry, human, ClubName(human).c_str(),
               o.seed, Year, DayOfSeason);
   WorldCheck_Begin();
+  ClubSimCounts_Clear();
   for (int season = 1; season <= o.seasons; ++season) {
     SeasonTally tally;
     const int16_t startCounter = SeasonCounter;
@@ -319,6 +324,13 @@ int main(int argc, char** argv) {
         "bookings=%d sent_off=%d money=%lld players=%d\n",
         season, GameCountry, tally.matches, tally.goals, tally.homeWins, tally.draws, tally.awayWins, tally.maxGoals,
         tally.bookings, tally.sentOff, static_cast<long long>(WorldCheck_TotalMoney()), PlayersUnderContract());
+    const ClubSimCounts& c = ClubSimCount;
+    std::printf(
+        "clubsim season=%d injuries=%d illnesses=%d awol=%d requests=%d withdrawn=%d transfers=%d fees=%lld "
+        "avg_fee=%lld loans=%d contract_moves=%d\n",
+        season, c.injuries, c.illnesses, c.awol, c.requests, c.withdrawn, c.transfers, static_cast<long long>(c.fees),
+        static_cast<long long>(c.transfers > 0 ? c.fees / c.transfers : 0), c.loans, c.contractMoves);
+    ClubSimCounts_Clear();
     std::fflush(stdout);
     if (!saveDir.empty()) {
       const int rc = SaveGameSlot(static_cast<int16_t>(season));

@@ -6,6 +6,7 @@
 #include "clubsim/bids.h"
 #include "clubsim/contracts.h"
 #include "clubsim/pending.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/transfers.h"
 #include "clubsim/valuation.h"
 #include "clubsim/squad.h"
@@ -173,6 +174,7 @@ void ContractRunsOut(int16_t p, int16_t club) {
   }
   Post(NEWS_BOSMAN_MOVE, club, newClub, p, -1, PositionTypeText(p), -1, -1);
   CompleteTransfer(p, newClub, 0, 0);
+  ++ClubSimCount.contractMoves;
   Player_SetBRClause(p, DecideBRClause(p, newClub));
   Player_SetRRClause(p, DecideRRClause(p, newClub));
   Player_SetWage(p, OfferedWage(p, newClub) / WAGE_UNIT);
@@ -243,6 +245,10 @@ void InjurePlayer(int16_t player, int16_t time, int16_t type, int16_t inTraining
   Patient_SetPlayerNo(slot, player);
   Patient_SetInjuryTime(slot, time);
   Patient_SetInjuryType(slot, type);
+  int32_t& count = type == INJURY_TYPE_AWOL       ? ClubSimCount.awol
+                   : type < FIRST_INJURY_TYPE ? ClubSimCount.illnesses
+                                              : ClubSimCount.injuries;
+  ++count;
 
   if (type == INJURY_TYPE_AWOL) return;
   const int kind = type < FIRST_INJURY_TYPE ? NEWS_CALLED_IN_SICK : inTraining ? NEWS_INJURED_IN_TRAINING : NEWS_INJURED;

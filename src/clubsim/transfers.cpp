@@ -6,6 +6,7 @@
 #include "clubsim/bids.h"
 #include "clubsim/clubsvc.h"
 #include "clubsim/contracts.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/valuation.h"
@@ -258,6 +259,8 @@ void DecideBids(int16_t slot, int16_t player) {
     ShowNews(kNewsTransfer, best.club, owner);
   }
   CompleteTransfer(player, best.club, best.fee, best.clause);
+  ++ClubSimCount.transfers;
+  ClubSimCount.fees += best.fee < kLeastFee ? 0 : best.fee;
   BidInfo_Clear(slot);
 }
 
@@ -404,6 +407,7 @@ bool LoanPlayer(int16_t player, int16_t club) {
   if (!WorldClub(club) || !WorldClub(owner) || club == owner) return false;
   // The loan list first: a loan it refuses leaves no news and no log behind.
   if (!Loan_Start(player, owner, club)) return false;
+  ++ClubSimCount.loans;
   NewsTicker_AddTransfer(player, club, owner, 0, 1);
   PlayerCareerLog_Add(player, Club_GetDbId(club), 0, 0, kCareerLoan);
   ClubEventLog_Add(player, club, owner, 0, kEventLoanedIn);

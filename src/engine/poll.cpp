@@ -23,6 +23,7 @@ struct PollState {
   int32_t inPoll;
   uint32_t lastPoll;
   uint32_t lateCount;
+  uint64_t calls;
 } gPoll;
 
 }  // namespace
@@ -71,6 +72,7 @@ void RemovePollFunction(int16_t index) {
 }
 
 void Poll() {
+  ++gPoll.calls;
   if (gPoll.inPoll) return;
   gPoll.inPoll = 1;
 
@@ -101,6 +103,7 @@ void Poll() {
 
 int PollIsInitialised() { return gPoll.initialised; }
 uint32_t PollLateCount() { return gPoll.lateCount; }
+uint64_t PollCallCount() { return gPoll.calls; }
 
 void PollReset() { gPoll = PollState{}; }
 REGISTER_RESET(RESET_ENGINE, PollReset);

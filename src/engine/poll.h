@@ -15,5 +15,7 @@ void Poll();
 
 int PollIsInitialised();
 uint32_t PollLateCount();
+// Calls of Poll since the start (or the last reset).
+uint64_t PollCallCount();
 // Forgets the list without checks (tests).
 void PollReset();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "clubsim/dailytick.h"
 #include "clubsim/injuries.h"
 #include "clubsim/squad.h"
 #include "clubsim/valuation.h"
@@ -161,6 +162,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t player) -> int16_t { Note("FindClubForPlayer", {player}); return -1; },
     [](int16_t player, int16_t club) -> int32_t { Note("CalcComputerOfferPrice", {player, club}); return -1; },
     [] { Note("StaffContractCountdown"); },
+    [] { Note("TrainingStep"); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -304,6 +306,7 @@ void Seam_ConnectGame() {
   ClubSim.injurePlayer = [](int16_t player, int16_t, int16_t club) { MatchInjury(player, club); };
   ClubSim.calcClubMaxWage = CalcClubMaxWage;
   ClubSim.getClubSpendingBudget = GetClubSpendingBudget;
+  ClubSim.dailyClubAI = DailyClubAI;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

@@ -168,6 +168,7 @@ struct ClubSimSeam {
   // The fee the club offers for the player, or -1 when it will not bid.
   int32_t (*calcComputerOfferPrice)(int16_t player, int16_t club);
   void (*staffContractCountdown)();    // the month's countdown of the clubs' staff contracts
+  void (*trainingStep)();              // the day's training of every club (not on weekday 1)
 };
 
 struct ClubScreensSeam {

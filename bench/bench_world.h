@@ -1,0 +1,61 @@
+// The build's generated database served to a benchmark as the game's
+// hard-disk pak (stats\totstat.dat and stats\names.dat), written into a
+// scratch folder that becomes the working folder.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
+#include "engine/pakwrite.h"
+#include "world/source_records.h"
+
+namespace benchworld {
+
+namespace fs = std::filesystem;
+
+inline fs::path BinaryDir() {
+  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
+  return bin != nullptr ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
+
+inline std::vector<uint8_t> ReadBuilt(const char* name) {
+  std::ifstream in(BinaryDir() / "dataset" / "hd" / "stats" / name, std::ios::binary);
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Mounts the database in the scratch folder `folder` (under the temporary
+// folder), which becomes the working folder; false (and the benchmark
+// skipped with the reason) when the build made no database.
+inline bool MountDatabase(benchmark::State& state, const char* folder) {
+  const std::vector<uint8_t> totstat = ReadBuilt("totstat.dat");
+  const std::vector<uint8_t> names = ReadBuilt("names.dat");
+  if (totstat.size() != static_cast<size_t>(TOTSTAT_SIZE) || names.empty()) {
+    state.SkipWithError("no generated database (build the data set, or set GAFFERON_BINARY_DIR)");
+    return false;
+  }
+  const fs::path scratch = fs::temp_directory_path() / folder;
+  fs::create_directories(scratch / "pakfiles");
+  fs::current_path(scratch);
+  std::string error;
+  if (!PakWriteFiles("pakfiles/hdcommon", {{"STATS\\TOTSTAT.DAT", totstat}, {"STATS\\NAMES.DAT", names}},
+                     PAK_STORE_PLAIN, nullptr, &error)) {
+    state.SkipWithError(error.c_str());
+    return false;
+  }
+  if (!MemoryIsInitialised()) InitMemory(9500);
+  PakFileReset();
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAddDone();
+  return true;
+}
+
+}  // namespace benchworld
