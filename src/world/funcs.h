@@ -17,6 +17,7 @@
 
 #include <cstdint>
 
+#include "world/funcs_deals.h"
 #include "world/records.h"
 #include "world/source_records.h"
 
