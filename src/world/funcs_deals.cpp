@@ -16,6 +16,7 @@
 #include "world/honours.h"
 #include "world/lists.h"
 #include "world/players.h"
+#include "world/static_clubs.h"
 #include "world/textmess.h"
 
 HumanDealTablesRecord HumanDealTables;
@@ -424,7 +425,7 @@ void GNW_GetClubTransferTotals(int16_t club, int32_t* soldSum, int32_t* boughtSu
   *soldCount = *boughtCount = 0;
   if (club < 0 || club >= NUM_CLUBS) return;
   const int16_t db = Club_GetDbId(club);
-  if (db == PLAYER_CLUB_NONE) return;
+  if (db == NO_DB_CLUB) return;
   int64_t sold = 0, bought = 0;
   int16_t soldN = 0, boughtN = 0;
   for (const TransferLogEntry& e : TransferLog) {
