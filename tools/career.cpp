@@ -11,9 +11,10 @@
 // cup winners, the top scorers and one line for scripts:
 //
 //   summary season=N country=C matches=M goals=G home_wins=H draws=D
-//           away_wins=A max_goals=X money=T players=P
+//           away_wins=A max_goals=X bookings=B sent_off=R money=T players=P
 //
-// over that season's league matches (T: every club's balance plus the money
+// over that season's league matches (B: players booked, R: players sent off,
+// a second booking counting in both; T: every club's balance plus the money
 // pool; P: players under contract at a club). --check tests the world after
 // every day and stops at the first breach with "check failed day=D season=N
 // rule=R ..." and exit code 1. --save DIR saves the game at each season's end
@@ -36,8 +37,10 @@
 #include "engine/winlib.h"
 #include "menus/menucont.h"
 #include "platform/platform.h"
+#include "season/careerrun.h"
 #include "season/fixgen.h"
 #include "season/newgame.h"
+#include "season/postmatch.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "season/worldcheck.h"
@@ -67,6 +70,7 @@ struct Options {
 
 struct SeasonTally {
   int matches = 0, goals = 0, homeWins = 0, draws = 0, awayWins = 0, maxGoals = 0;
+  int bookings = 0, sentOff = 0;  // players booked (once or twice) and sent off
 };
 
 int Usage(const char* why) {
@@ -165,17 +169,6 @@ bool EnterSaveFolder(const fs::path& dir) {
   return !error;
 }
 
-int16_t ManagerOf(int16_t club) {
-  for (int16_t p = 2; p < PlayerCount; ++p)
-    if (Player_GetClub(p) == club && Player_GetManager(p)) return p;
-  return 1;  // the record that stands for no manager
-}
-
-bool IsLeagueClub(int16_t club) {
-  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry &&
-         Club_GetDivision(club) < NUM_DIVISIONS && Club_GetFullRecord(club) != nullptr;
-}
-
 std::string ClubName(int16_t club) {
   if (club < 0 || club >= NUM_CLUBS) return "-";
   return GNW_GetClubName(GNW_GetClubDbId(club));
@@ -193,6 +186,13 @@ void TallyToday(SeasonTally* t) {
     if (home > away) ++t->homeWins;
     else if (home < away) ++t->awayWins;
     else ++t->draws;
+    const uint8_t* record = Fixture_GetRecord(n)->bytes;
+    for (int side = 0; side < 2; ++side)
+      for (int e = 0; e < FIXTURE_SIDE_ENTRIES; ++e) {
+        const uint8_t flags = record[FIXTURE_SIDE_OFFSET[side] + e * FIXTURE_PLAYER_ENTRY_SIZE + 3];
+        t->bookings += (flags & FIXTURE_ENTRY_BOOKED) != 0;
+        t->sentOff += (flags & FIXTURE_ENTRY_SENT_OFF) != 0;
+      }
   }
 }
 
@@ -222,7 +222,7 @@ void PrintTopScorers(int season) {
   std::vector<Scorer> scorers;
   for (int16_t p = 2; p < PlayerCount; ++p) {
     // A keeper's goal field also counts his clean sheets.
-    if (!IsLeagueClub(Player_GetClub(p)) || Player_GetPosition(p) == 0) continue;
+    if (!Career_IsLeagueClub(Player_GetClub(p)) || Player_GetPosition(p) == 0) continue;
     const int16_t goals = Player_GetGoals(p);
     if (goals > 0) scorers.push_back({p, goals});
   }
@@ -282,18 +282,11 @@ int main(int argc, char** argv) {
     }
     human = GNW_GetHumanClub(1);
   } else {
-    GameCountry = static_cast<int8_t>(o.country);
-    GameSeedRandom(o.seed);
-    LoadNamesFile();
-    StartNewGame();
-    human = o.club >= 0 ? static_cast<int16_t>(o.club) : static_cast<int16_t>(DivisionTable[0][0]);
-    if (!IsLeagueClub(human)) {
-      std::fprintf(stderr, "career: club %d is no league club of country %d\n", human, o.country);
+    human = Career_StartNew(o.country, o.seed, o.club);
+    if (human < 0) {
+      std::fprintf(stderr, "career: club %d is no league club of country %d\n", o.club, o.country);
       return 1;
     }
-    const int16_t previous = ManagerOf(human);
-    Club_SetControl(human, 1);
-    InstallHumanManager(1, previous);
   }
   if (!saveDir.empty() && !EnterSaveFolder(saveDir)) return 1;
 
@@ -304,8 +297,7 @@ int main(int argc, char** argv) {
     SeasonTally tally;
     const int16_t startCounter = SeasonCounter;
     while (SeasonCounter == startCounter) {
-      while (GNW_PlayNextFixture() != 0) {
-      }
+      Career_PlayToday();
       TallyToday(&tally);
       if (DayOfSeason == Postdate && !o.quiet) {
         PrintTables(season);
@@ -324,9 +316,9 @@ int main(int argc, char** argv) {
     if (!o.quiet) PrintCupWinners(season);
     std::printf(
         "summary season=%d country=%d matches=%d goals=%d home_wins=%d draws=%d away_wins=%d max_goals=%d "
-        "money=%lld players=%d\n",
+        "bookings=%d sent_off=%d money=%lld players=%d\n",
         season, GameCountry, tally.matches, tally.goals, tally.homeWins, tally.draws, tally.awayWins, tally.maxGoals,
-        static_cast<long long>(WorldCheck_TotalMoney()), PlayersUnderContract());
+        tally.bookings, tally.sentOff, static_cast<long long>(WorldCheck_TotalMoney()), PlayersUnderContract());
     std::fflush(stdout);
     if (!saveDir.empty()) {
       const int rc = SaveGameSlot(static_cast<int16_t>(season));

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "clubsim/yearend.h"
 #include "engine/reset.h"
 #include "menus/menucont.h"
 #include "season/calendar.h"
@@ -300,6 +301,7 @@ void Seam_ConnectGame() {
   SeasonEngine.cupTieResolve = [](int16_t fixture, int16_t firstCode, int16_t competition, int16_t honourKind,
                                  int16_t legBase) { CupTie_Resolve(fixture, firstCode, competition, honourKind, legBase); };
   SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
+  ClubSim.yearEndPlayerTurnover = YearEndPlayers;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

@@ -23,6 +23,12 @@ struct SeasonBaseline {
   int16_t season = -1;
   std::array<int32_t, MAX_PLAYERS> apps{};
   std::array<int32_t, MAX_PLAYERS> goals{};
+  // The discipline figures before the season's first match; known only when
+  // the baseline was taken before any fixture of the list was played.
+  bool discipline = false;
+  std::array<int8_t, MAX_PLAYERS> dispoints{};
+  std::array<int8_t, MAX_PLAYERS> euroPoints{};
+  std::array<int8_t, MAX_PLAYERS> suspension{};
 };
 
 struct WorldCheckState {
@@ -33,6 +39,14 @@ WorldCheckState gCheck;
 
 // The top of a player's 7-bit season appearances and goals.
 constexpr int16_t SEASON_FIGURE_MAX = 127;
+
+// The player record's discipline fields: points 0-31, European points 0-2,
+// matches still to serve 0-7.
+constexpr int DISPOINTS_TOP = 31;
+constexpr int EURO_POINTS_TOP = 2;
+constexpr int SUSPENSION_TOP = 7;
+constexpr int kDisciplineThresholds[4] = {7, 12, 17, 22};  // crossing the k-th adds k + 1 matches
+constexpr int16_t COMP_EURO_FIRST = 69;                      // codes 69-116: the European cups
 
 // The most players a club may hold: what its squad list can show.
 constexpr int MAX_SQUAD_PLAYERS = SQUAD_LIST_SIZE;
@@ -184,12 +198,14 @@ bool CheckTables(std::string* detail) {
 // Appearances and goals of every player in the played fixtures of the list
 // (friendlies and the fixtures outside the records aside): a squad entry with
 // a mark is an appearance, and its goal bits his goals.
-void CountFixtureFigures(std::array<int32_t, MAX_PLAYERS>* apps, std::array<int32_t, MAX_PLAYERS>* goals) {
-  apps->fill(0);
-  goals->fill(0);
+// Visits, in the order they were played, the squad entries of the played
+// fixtures of the list that count for the records: visit(code, player, flags).
+template <typename Visit>
+void ForEachPlayedEntry(Visit visit) {
   for (int16_t n = 0; n < NUM_FIXTURES; ++n) {
     if (Fixture_GetDay(n) == FIXTURE_EMPTY_DAY) break;
-    if (Fixture_GetCompetition(n) >= COMP_FRIENDLY || !Fixture_IsPlayed(n)) continue;
+    const int16_t code = Fixture_GetCompetition(n);
+    if (code >= COMP_FRIENDLY || !Fixture_IsPlayed(n)) continue;
     const uint8_t* record = Fixture_GetRecord(n)->bytes;
     for (int side = 0; side < 2; ++side)
       for (int e = 0; e < FIXTURE_SIDE_ENTRIES; ++e) {
@@ -197,10 +213,67 @@ void CountFixtureFigures(std::array<int32_t, MAX_PLAYERS>* apps, std::array<int3
         const int16_t player = LoadI16(entry);
         const uint8_t mark = entry[2];
         if (player < 0 || player >= MAX_PLAYERS || mark == 0 || mark > 127) continue;
-        ++(*apps)[player];
-        (*goals)[player] += entry[3] & FIXTURE_ENTRY_GOALS_MASK;
+        visit(code, player, entry[3]);
       }
   }
+}
+
+void CountFixtureFigures(std::array<int32_t, MAX_PLAYERS>* apps, std::array<int32_t, MAX_PLAYERS>* goals) {
+  apps->fill(0);
+  goals->fill(0);
+  ForEachPlayedEntry([&](int16_t, int16_t player, uint8_t flags) {
+    ++(*apps)[player];
+    (*goals)[player] += flags & FIXTURE_ENTRY_GOALS_MASK;
+  });
+}
+
+bool AnyFixturePlayed() {
+  bool any = false;
+  ForEachPlayedEntry([&](int16_t, int16_t, uint8_t) { any = true; });
+  return any;
+}
+
+// A squad entry's card: 1 booked, 2 booked twice and sent off, 3 sent off
+// straight; 0 none.
+int CardOf(uint8_t flags) {
+  const bool booked = flags & FIXTURE_ENTRY_BOOKED, sentOff = flags & FIXTURE_ENTRY_SENT_OFF;
+  return sentOff ? (booked ? 2 : 3) : (booked ? 1 : 0);
+}
+
+struct Discipline {
+  std::array<int8_t, MAX_PLAYERS> dispoints, euroPoints, suspension;
+};
+
+// The discipline figures the season's cards make of the baseline: league and
+// domestic cup cards add points (two a card state), a sending-off its ban
+// (three matches for a straight red, else one), and the first threshold of
+// 7, 12, 17 or 22 points crossed 1-4 more matches; European cards count apart,
+// two making a ban. No match has served a ban yet: serving them is team
+// selection's.
+void ReplayDiscipline(const SeasonBaseline& b, Discipline* out) {
+  out->dispoints = b.dispoints;
+  out->euroPoints = b.euroPoints;
+  out->suspension = b.suspension;
+  ForEachPlayedEntry([&](int16_t code, int16_t player, uint8_t flags) {
+    const int card = CardOf(flags);
+    if (card == 0) return;
+    int8_t& susp = out->suspension[player];
+    const auto addMatches = [&](int matches) { susp = static_cast<int8_t>(std::min(susp + matches, SUSPENSION_TOP)); };
+    if (code >= COMP_EURO_FIRST) {
+      int8_t& euro = out->euroPoints[player];
+      euro = static_cast<int8_t>(card == 1 ? std::min(euro + 1, EURO_POINTS_TOP) : EURO_POINTS_TOP);
+      return;
+    }
+    int8_t& points = out->dispoints[player];
+    const int before = points;
+    points = static_cast<int8_t>(std::min(before + DISCIPLINE_POINTS_PER_CARD * card, DISPOINTS_TOP));
+    if (card > 1) addMatches(SendingOffBan(static_cast<int16_t>(card)));
+    for (int k = 0; k < 4; ++k)
+      if (before < kDisciplineThresholds[k] && points >= kDisciplineThresholds[k]) {
+        addMatches(k + 1);
+        break;
+      }
+  });
 }
 
 void TakeBaseline() {
@@ -211,6 +284,13 @@ void TakeBaseline() {
   for (int16_t p = 0; p < PlayerCount; ++p) {
     b.apps[p] = Player_GetApps(p) - apps[p];
     b.goals[p] = Player_GetGoals(p) - goals[p];
+  }
+  b.discipline = !AnyFixturePlayed();
+  if (!b.discipline) return;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    b.dispoints[p] = static_cast<int8_t>(Player_GetDispoints(p));
+    b.euroPoints[p] = static_cast<int8_t>(Player_GetEuroDispoints(p));
+    b.suspension[p] = static_cast<int8_t>(Player_GetSuspension(p));
   }
 }
 
@@ -225,14 +305,31 @@ bool CheckRecords(std::string* detail) {
   CountFixtureFigures(&apps, &goals);
   const SeasonBaseline& b = gCheck.baseline;
   for (int16_t p = 0; p < PlayerCount; ++p) {
-    // A figure at the top of its 7-bit field has stopped counting (until the
-    // year end clears the season's figures, a step of the club simulation).
+    // A figure at the top of its 7-bit field has stopped counting.
     const bool appsCount = Player_GetApps(p) < SEASON_FIGURE_MAX;
     const bool goalsCount = Player_GetGoals(p) < SEASON_FIGURE_MAX && Player_GetPosition(p) != 0;
     const int32_t ownApps = Player_GetApps(p) - b.apps[p];
     const int32_t ownGoals = Player_GetGoals(p) - b.goals[p];
     if ((appsCount && ownApps != apps[p]) || (goalsCount && ownGoals != goals[p])) {
       *detail = Format("player=%d apps=%d/%d goals=%d/%d", p, ownApps, apps[p], ownGoals, goals[p]);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Every player's disciplinary points, European points and suspension are
+// what the baseline and the season's cards make of them.
+bool CheckDiscipline(std::string* detail) {
+  const SeasonBaseline& b = gCheck.baseline;
+  if (b.season != SeasonCounter || !b.discipline) return true;
+  static Discipline expected;  // large: kept out of the stack
+  ReplayDiscipline(b, &expected);
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const int points = Player_GetDispoints(p), euro = Player_GetEuroDispoints(p), susp = Player_GetSuspension(p);
+    if (points != expected.dispoints[p] || euro != expected.euroPoints[p] || susp != expected.suspension[p]) {
+      *detail = Format("player=%d dispoints=%d/%d euro=%d/%d suspension=%d/%d", p, points, expected.dispoints[p], euro,
+                       expected.euroPoints[p], susp, expected.suspension[p]);
       return false;
     }
   }
@@ -259,6 +356,7 @@ bool WorldCheck_Run(std::string* rule, std::string* detail) {
   if (!CheckFixtures(detail)) return *rule = "fixtures", false;
   if (!CheckTables(detail)) return *rule = "tables", false;
   if (!CheckRecords(detail)) return *rule = "records", false;
+  if (!CheckDiscipline(detail)) return *rule = "discipline", false;
   return true;
 }
 

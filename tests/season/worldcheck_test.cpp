@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "engine/bytes.h"
+#include "season/postmatch.h"
 #include "season/seasonstate.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
@@ -69,6 +71,56 @@ TEST_F(WorldCheckTest, CheckingChangesNothing) {
   const LeagueTableRow before = LeagueTable[0];
   EXPECT_EQ(Breach(), "");
   EXPECT_EQ(std::memcmp(&before, &LeagueTable[0], sizeof before), 0);
+}
+
+// A season whose one match gives player 3 a card: his discipline figures
+// must be what the card makes of them, thresholds, bans and European points.
+TEST_F(WorldCheckTest, TheSeasonsCardsMakeTheDisciplineFigures) {
+  struct Case {
+    const char* what;
+    int16_t code;
+    uint8_t flags;
+    int pointsBefore, suspensionBefore;
+    int points, euro, suspension;
+  };
+  const Case cases[] = {
+      {"league booking", COMP_LEAGUE, FIXTURE_ENTRY_BOOKED, 0, 0, 2, 0, 0},
+      {"booking crossing 7", COMP_LEAGUE, FIXTURE_ENTRY_BOOKED, 5, 0, 7, 0, 1},
+      {"second booking", COMP_CUP_FIRST, FIXTURE_ENTRY_BOOKED | FIXTURE_ENTRY_SENT_OFF, 0, 0, 4, 0, 1},
+      {"straight red crossing 12 and 17", COMP_LEAGUE, FIXTURE_ENTRY_SENT_OFF, 11, 1, 17, 0, 1 + 3 + 2},
+      {"points and ban at their tops", COMP_LEAGUE, FIXTURE_ENTRY_SENT_OFF, 29, 6, 31, 0, 7},
+      {"European booking", 69, FIXTURE_ENTRY_BOOKED, 5, 0, 5, 1, 0},
+      {"European red", 100, FIXTURE_ENTRY_SENT_OFF, 5, 0, 5, 2, 0},
+  };
+  constexpr int16_t kPlayer = 3;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ResetWorld();
+    LeagueWorldTest::SetUp();
+    DayOfSeason = 2;
+    Postdate = 300;
+    Player_SetDispoints(kPlayer, c.pointsBefore);
+    Player_SetSuspension(kPlayer, c.suspensionBefore);
+    const int16_t f = Fixture_Add(3, c.code, Player_GetClub(kPlayer), 40, 0);
+    WorldCheck_Begin();
+
+    DayOfSeason = 3;
+    Fixture_SetResult(f, 1, 0);
+    uint8_t* entry = Fixture_GetRecord(f)->bytes + FIXTURE_SIDE_OFFSET[0];
+    StoreI16(entry, kPlayer);
+    entry[2] = 50;  // he played
+    entry[3] = c.flags;
+    Player_SetApps(kPlayer, Player_GetApps(kPlayer) + 1);
+    ASSERT_EQ(Breach(), "discipline");  // the card not yet booked
+
+    Player_SetDispoints(kPlayer, c.points);
+    Player_SetEuroDispoints(kPlayer, c.euro);
+    Player_SetSuspension(kPlayer, c.suspension);
+    EXPECT_EQ(Breach(), "");
+    if (c.points < 31) Player_SetDispoints(kPlayer, c.points + 1);
+    else Player_SetSuspension(kPlayer, c.suspension - 1);
+    EXPECT_EQ(Breach(), "discipline");
+  }
 }
 
 }  // namespace

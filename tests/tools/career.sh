@@ -25,6 +25,8 @@ for country in 0 1 2 3 4 5 6 7 8; do
       if (v["home_wins"] <= v["away_wins"]) { print "country " c " season " v["season"] ": no home advantage"; bad = 1 }
       if (draws < 20 || draws > 33) { print "country " c " season " v["season"] ": draws " draws "%"; bad = 1 }
       if (v["max_goals"] > 12) { print "country " c " season " v["season"] ": a score of " v["max_goals"]; bad = 1 }
+      if (v["bookings"] < m || v["bookings"] > 6 * m) { print "country " c " season " v["season"] ": bookings " v["bookings"]; bad = 1 }
+      if (v["sent_off"] == 0 || v["sent_off"] >= v["bookings"]) { print "country " c " season " v["season"] ": sent off " v["sent_off"]; bad = 1 }
     } END { exit bad }' "$out" || die "country $country: unbelievable summary"
 done
 
