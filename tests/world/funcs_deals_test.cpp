@@ -19,6 +19,7 @@
 #include "season/postmatch.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
+#include "support/career_world.h"
 #include "support/scratch_dir.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
@@ -701,6 +702,86 @@ TEST_F(DealsSaveTest, ADamagedLogOrDealBlockIsRefusedAndChangesNothing) {
   ASSERT_EQ(LoadGameSlot(2), SAVE_OK) << SaveGame_LastError();
   EXPECT_EQ(GNW_GetHumanSales(1), kLeagueClub);
   EXPECT_EQ(TransferLog_GetRecent(0)->fee, 1000);
+}
+
+// ------------------------------------------------------------------ after a played season
+
+class DealsCareerTest : public CareerWorldTest {};
+
+// In the world a season of the day loop leaves: the human club's won bid for
+// another club's player is completed with its news and the bid answer
+// cleared, and a log of real transfers goes round the save and adds up.
+TEST_F(DealsCareerTest, AfterASeasonABidIsCompletedAndTheLogGoesRoundTheSave) {
+  const int16_t human = LoadCareerWorld({.country = 0, .seed = 1, .club = -1, .seasons = 1});
+  ASSERT_GE(human, 0);
+  EXPECT_EQ(GNW_GetHumanClub(1), human);
+  // The day loop's clear left no deal pending.
+  EXPECT_EQ(GNW_HasHumanSales(), 0);
+  EXPECT_EQ(GNW_HasPendingContracts(), 0);
+
+  // Players of other league clubs, with a wage, no manager, not on loan.
+  std::vector<int16_t> targets;
+  for (int16_t p = 2; p < PlayerCount && targets.size() < 4; ++p) {
+    const int16_t club = Player_GetClub(p);
+    if (club < 0 || club >= NUM_CLUBS || club == human || Club_GetDivision(club) >= NUM_DIVISIONS ||
+        Player_GetPosition(p) == POSITION_MANAGER || Player_GetWage(p) == 0 || Player_GetOnLoan(p) != 0)
+      continue;
+    targets.push_back(p);
+  }
+  ASSERT_EQ(targets.size(), 4u);
+
+  // The bid: an answer slot and a free bid slot of the human club.
+  const int16_t target = targets[0], seller = Player_GetClub(target);
+  const int16_t answer = GNW_FindFreeBidInfoSlot();
+  ASSERT_GE(answer, 0);
+  int16_t bidSlot = -1;
+  for (int16_t s = 0; s < NUM_CLUB_BIDS && bidSlot < 0; ++s)
+    if (GNW_GetClubBidPlayer(human, s) == -1) bidSlot = s;
+  ASSERT_GE(bidSlot, 0);
+  BidInfo_SetPlayer(answer, target);
+  BidInfo_SetDays(answer, 1);
+  GNW_SetClubBid(human, bidSlot, target, 4200, 0);
+  MenuPrims_ClearCalls();
+  GNW_CompleteHumanBid(target);
+  EXPECT_EQ(BidInfo_GetPlayer(answer), -1);
+  // The signing's news comes first (the transfer itself may tell more).
+  std::vector<std::string> shown;
+  for (const MenuPrimCall& call : MenuPrims_Calls())
+    if (call.name == "DoMessageBox") shown.push_back(call.text);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_NE(shown[0].find(GNW_GetPlayerName(target)), std::string::npos) << shown[0];
+  EXPECT_NE(shown[0].find(GNW_GetClubName(GNW_GetClubDbId(seller))), std::string::npos) << shown[0];
+  EXPECT_NE(shown[0].find(GNW_GetClubName(GNW_GetClubDbId(human))), std::string::npos) << shown[0];
+  bool recorded = false;
+  for (int n = 0; n < SQUAD_STAT_RECORDS; ++n) recorded |= SquadStatRecord_GetPlayer(n) == target;
+  EXPECT_TRUE(recorded);
+
+  // Three more transfers into the human club, logged across the ring's end.
+  int32_t sold0, bought0, sold1, bought1;
+  int16_t soldN0, boughtN0, soldN1, boughtN1;
+  GNW_GetClubTransferTotals(human, &sold0, &bought0, &soldN0, &boughtN0);
+  TransferLogIndex = TRANSFER_LOG_ENTRIES - 1;
+  for (int i = 1; i < 4; ++i) TransferLog_Append(Player_GetClub(targets[i]), human, targets[i], 100000 * i);
+  EXPECT_EQ(TransferLogIndex, 2);
+  GNW_GetClubTransferTotals(human, &sold1, &bought1, &soldN1, &boughtN1);
+  EXPECT_EQ(boughtN1 - boughtN0, 3);
+  EXPECT_EQ(bought1 - bought0, 600000);
+  EXPECT_EQ(soldN1, soldN0);
+  const TransferLogEntry* newest = TransferLog_GetRecent(0);
+  ASSERT_NE(newest, nullptr);
+  EXPECT_EQ(newest->player, targets[3]);
+  EXPECT_EQ(newest->sellingClub, GNW_GetClubDbId(Player_GetClub(targets[3])));
+  EXPECT_EQ(newest->year, Year);
+
+  const std::vector<TransferLogEntry> log(std::begin(TransferLog), std::end(TransferLog));
+  constexpr int16_t kSlot = 7;
+  ASSERT_EQ(SaveGameSlot(kSlot), SAVE_OK) << SaveGame_LastError();
+  GNW_ClearTransferLog();
+  ASSERT_EQ(LoadGameSlot(kSlot), SAVE_OK) << SaveGame_LastError();
+  EXPECT_EQ(TransferLogIndex, 2);
+  EXPECT_EQ(std::memcmp(TransferLog, log.data(), sizeof TransferLog), 0);
+  std::filesystem::remove(std::filesystem::path("SaveData") / "save7");
+  std::filesystem::remove(std::filesystem::path("SaveData") / "perm7");
 }
 
 // ------------------------------------------------------------------ post-match writers
