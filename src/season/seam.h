@@ -146,6 +146,10 @@ struct ClubSimSeam {
   void (*clearJobOffer)();             // the current human manager's job offer -1
   void (*managerListClear)();          // the 500 entries of the manager list 0
   void (*clearGroundRedevelopment)();  // the human club's four stand projects none
+  // The money limits of a club whose squad list the caller has just built:
+  int32_t (*calcClubMaxWage)(int16_t club);        // the highest weekly wage it pays, at most 50,000
+  int32_t (*getClubSpendingBudget)(int16_t club);  // what it may spend on players
+  void (*humanGroundRedevelopment)(int16_t club);  // carries out the ground plans of the club's human manager
   // The transfer market as the human manager's deals use it (the world facade):
   int32_t (*getPlayerValue)(int16_t player);        // the value clubs, bids and screens use
   int32_t (*getPlayerAskingPrice)(int16_t player);  // what the owning club asks

@@ -13,6 +13,7 @@
 // funcs.cpp: names, dates, squads and player accessors;
 // funcs_comp.cpp: competitions, positions, fixture lookups and the bridges to
 // the season engine.
+// funcs_finance.h: the club's money, staff and stadium.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,7 @@
 #include "world/funcs_deals.h"
 #include "world/records.h"
 #include "world/source_records.h"
+#include "world/funcs_finance.h"
 
 // The surname table read from stats\names.dat: 17-byte zero-padded surnames,
 // indexed by the surname index of a player's identity.

@@ -192,7 +192,7 @@ const BlockList& GameBlocks() {
         Image(p.tacticWord1),                                                             // 55
         Image(p.tacticWord2),                                                             // 56
         Image(p.squadProgress),                                                           // 57
-        Image(p.groundRedevelopment),                                                     // 58
+        Custom(GROUND_REDEVELOPMENT_SIZE, GroundRedevelopment_Pack, GroundRedevelopment_Unpack),  // 58
         Image(p.squadScreenWords[0]),                                                     // 59
         Image(p.squadScreenWords[1]),                                                     // 60
         Image(p.squadScreenWords[2]),                                                     // 61

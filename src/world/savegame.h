@@ -146,7 +146,6 @@ struct SavePlaceholderTables {
   uint8_t customTactics[3960];      // 54: menu system, TacticsRecord x 12
   uint8_t tacticWord1[2];           // 55: menu system, the human club's selected tactics
   uint8_t tacticWord2[2];           // 56
-  uint8_t groundRedevelopment[24];  // 58: club simulation, GroundRedevelopment
   uint8_t squadScreenWords[4][2];   // 59-62: club screens
   uint8_t clubScreenName[21];       // 66: club screens, a zero-ended name
   uint8_t jobOffer[6];              // 73: club simulation, JobOfferEntry of human manager 1
