@@ -18,6 +18,7 @@
 #include "season/playfix.h"
 #include "season/postmatch.h"
 #include "season/teamsel_standin.h"
+#include "world/funcs_finance.h"
 #include "world/honours.h"
 
 namespace {
@@ -140,6 +141,22 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t club) -> int32_t { Note("CalcClubMaxWage", {club}); return 0; },
     [](int16_t club) -> int32_t { Note("GetClubSpendingBudget", {club}); return 0; },
     [](int16_t club) { Note("HumanGroundRedevelopment", {club}); },
+    [](int16_t club) -> int16_t { Note("CalcFinanceScore", {club}); return 0; },
+    [](int16_t club) -> int16_t { Note("BoardWouldSackManager", {club}); return 0; },
+    [](int16_t slot, int16_t side, int16_t group) -> int16_t {
+      Note("MatchPlayerRating", {slot, side, group});
+      return 0;
+    },
+    [](int16_t manager, int16_t entry, int16_t kind, int16_t a, int16_t b) {
+      Note("ManagerList_Set", {manager, entry, kind, a, b});
+    },
+    [](int16_t manager) -> int16_t { Note("ManagerList_FindFree", {manager}); return -1; },
+    [](int16_t manager) { Note("ManagerList_DropKinds", {manager}); },
+    [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetKind", {manager, entry}); return 0; },
+    [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetA", {manager, entry}); return 0; },
+    [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetB", {manager, entry}); return 0; },
+    [](int16_t player) -> int16_t { Note("FindClubForPlayer", {player}); return -1; },
+    [](int16_t player, int16_t club) -> int32_t { Note("CalcComputerOfferPrice", {player, club}); return -1; },
     [](int16_t player) -> int32_t { Note("GetPlayerValue", {player}); return 0; },
     [](int16_t player) -> int32_t { Note("GetPlayerAskingPrice", {player}); return 0; },
     [](int16_t player, int16_t slot) { Note("BidInfo_Start", {player, slot}); },
@@ -195,6 +212,10 @@ constexpr ClubScreensSeam kClubScreensStubs = {
 constexpr WorldRecordsSeam kWorldRecordsStubs = {
     [](int16_t club, int16_t kind) { Note("Honours_RecordWinner", {club, kind}); },
     [](int32_t amount) { Note("WeeklyAccounts_AddMiscIncome", {amount}); },
+    [](int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee) {
+      Note("TransferLog_Add", {sellingClub, buyingClub, player, fee});
+    },
+    [](int16_t manager, int16_t player) { Note("HumanContracts_Add", {manager, player}); },
 };
 
 constexpr MenuSystemSeam kMenuStubs = {
@@ -215,6 +236,8 @@ constexpr MenuSystemSeam kMenuStubs = {
       Note("RunMatchReportMenu", {list});
       if (reportFlags != nullptr) *reportFlags |= 1;  // the user leaves the report at once
     },
+    []() -> int16_t { Note("GetCurrentTactic"); return 0; },
+    [](int16_t tactic) -> const uint8_t* { Note("GetTacticRecord", {tactic}); return nullptr; },
 };
 
 constexpr MatchEngineSeam kMatchEngineStubs = {
@@ -305,6 +328,7 @@ void Seam_ConnectGame() {
                                  int16_t legBase) { CupTie_Resolve(fixture, firstCode, competition, honourKind, legBase); };
   SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
   ClubSim.yearEndPlayerTurnover = YearEndPlayers;
+  ClubSim.clearGroundRedevelopment = GroundRedevelopment_Clear;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

@@ -150,6 +150,22 @@ struct ClubSimSeam {
   int32_t (*calcClubMaxWage)(int16_t club);        // the highest weekly wage it pays, at most 50,000
   int32_t (*getClubSpendingBudget)(int16_t club);  // what it may spend on players
   void (*humanGroundRedevelopment)(int16_t club);  // carries out the ground plans of the club's human manager
+  // The board's scores and the records pages:
+  int16_t (*calcFinanceScore)(int16_t club);       // 0-16: the balance against the division's money
+  int16_t (*boardWouldSackManager)(int16_t club);  // 1 when form + finance + rank score < 35
+  // The rating 0-9 of skill group 0-5 of squad place `slot` of a side in the match just played.
+  int16_t (*matchPlayerRating)(int16_t slot, int16_t side, int16_t group);
+  // The human managers' event lists: 500 entries (kind 0 free, a, b) per manager.
+  void (*managerListSet)(int16_t manager, int16_t entry, int16_t kind, int16_t a, int16_t b);
+  int16_t (*managerListFindFree)(int16_t manager);  // first entry of kind 0, else -1
+  void (*managerListDropKinds)(int16_t manager);    // entries of kind 9-13 become kind 0
+  int16_t (*managerListGetKind)(int16_t manager, int16_t entry);
+  int16_t (*managerListGetA)(int16_t manager, int16_t entry);
+  int16_t (*managerListGetB)(int16_t manager, int16_t entry);
+  // A computer-run club that wants the player (his contract ran out), else -1.
+  int16_t (*findClubForPlayer)(int16_t player);
+  // The fee the club offers for the player, or -1 when it will not bid.
+  int32_t (*calcComputerOfferPrice)(int16_t player, int16_t club);
   // The transfer market as the human manager's deals use it (the world facade):
   int32_t (*getPlayerValue)(int16_t player);        // the value clubs, bids and screens use
   int32_t (*getPlayerAskingPrice)(int16_t player);  // what the owning club asks
@@ -193,6 +209,13 @@ struct ClubScreensSeam {
 struct WorldRecordsSeam {
   void (*recordHonour)(int16_t club, int16_t kind);  // Honours_RecordWinner
   void (*addWeeklyMiscIncome)(int32_t amount);       // the weekly account's miscellaneous income
+  // One completed transfer into the transfer log (dated today): the selling
+  // and buying clubs as the log names them (database club numbers, a player
+  // of the reserve pool by his reserve slot), the player and the fee.
+  void (*addTransferLogEntry)(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee);
+  // A bid the human manager's club won waits in his first free contract slot
+  // for his decision (not twice); nothing when all four are taken.
+  void (*addHumanContract)(int16_t manager, int16_t player);
 };
 
 struct MenuSystemSeam {
@@ -210,6 +233,10 @@ struct MenuSystemSeam {
   // One run of the match report's menu (item list 0, 2 or another value);
   // leaving the report sets bit 0 of *reportFlags.
   void (*runMatchReportMenu)(int16_t list, uint8_t* reportFlags);
+  // The human club's current tactic number (0-39 stock, 40-51 custom) and a
+  // tactic's 330-byte TacticsRecord (null for none).
+  int16_t (*getCurrentTactic)();
+  const uint8_t* (*getTacticRecord)(int16_t tactic);
 };
 
 // The match engine: the watched match of a human-managed club.

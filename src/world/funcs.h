@@ -22,6 +22,7 @@
 #include "world/records.h"
 #include "world/source_records.h"
 #include "world/funcs_finance.h"
+#include "world/funcs_records.h"
 
 // The surname table read from stats\names.dat: 17-byte zero-padded surnames,
 // indexed by the surname index of a player's identity.
