@@ -177,6 +177,8 @@ int16_t GNW_GetHumanSalePlayer(int16_t manager) {
 
 int16_t HumanDeals_AddPendingContract(int16_t manager, int16_t player) {
   if (!IsFirstManager(manager) || player < 0) return 0;
+  for (int16_t pending : HumanDealTables.contracts)
+    if (pending == player) return 1;
   for (int16_t& slot : HumanDealTables.contracts) {
     if (slot != -1) continue;
     slot = player;
@@ -443,17 +445,21 @@ void GNW_GetClubTransferTotals(int16_t club, int32_t* soldSum, int32_t* boughtSu
   *boughtCount = boughtN;
 }
 
-void TransferLog_Append(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee) {
+void TransferLog_Add(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee) {
   if (TransferLogIndex < 0 || TransferLogIndex >= TRANSFER_LOG_ENTRIES) TransferLogIndex = 0;
   TransferLogEntry& e = TransferLog[TransferLogIndex];
-  e.sellingClub = LogClubNumber(sellingClub, player);
-  e.buyingClub = LogClubNumber(buyingClub, player);
+  e.sellingClub = sellingClub;
+  e.buyingClub = buyingClub;
   e.player = player;
   e.fee = fee;
   e.day = DayOfMonth;
   e.month = Month;
   e.year = Year;
   ++TransferLogIndex;
+}
+
+void TransferLog_Append(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee) {
+  TransferLog_Add(LogClubNumber(sellingClub, player), LogClubNumber(buyingClub, player), player, fee);
 }
 
 int16_t TransferLog_Count() {

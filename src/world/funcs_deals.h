@@ -57,9 +57,10 @@ int16_t GNW_FindHumanSalesTeam(int16_t manager);
 int16_t GNW_GetHumanSales(int16_t manager);       // the buying club
 int16_t GNW_GetHumanSalePlayer(int16_t manager);  // the player
 
-// A player into the first free contract slot: 1, or 0 when all four are taken
-// (or for another manager than 1). The bid decisions put a bid the human club
-// won here.
+// A player into the first free contract slot: 1 (also when he is pending
+// already: never twice), or 0 when all four are taken (or for another manager
+// than 1). The bid decisions put a bid the human club won here, day after day
+// until the manager settles it.
 int16_t HumanDeals_AddPendingContract(int16_t manager, int16_t player);
 // The first pending contract's player; none ends the program.
 int16_t GNW_GetHumanContracts(int16_t manager);
@@ -203,9 +204,11 @@ const TransferLogEntry* GNW_GetTransferLogEntry(int16_t n);
 // 0 for a club id outside 0-249 or a club without a database number.
 void GNW_GetClubTransferTotals(int16_t club, int32_t* soldSum, int32_t* boughtSum, int16_t* soldCount,
                                int16_t* boughtCount);
-// Logs a completed transfer between two world clubs (the transfer routine
-// calls it): the selling and buying clubs as their database numbers, a
-// seller of 252 (the reserve pool) as the player's reserve slot; today's date.
+// Logs a completed transfer (the transfer routine calls it), dated today:
+// the selling and buying clubs as the log names them (database club numbers,
+// a player of the reserve pool by his reserve slot), the player and the fee.
+void TransferLog_Add(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee);
+// The same for two world clubs (or 252, 254, 255), named as the log names them.
 void TransferLog_Append(int16_t sellingClub, int16_t buyingClub, int16_t player, int32_t fee);
 // Entries written (those with a buying club), at most 10,000.
 int16_t TransferLog_Count();

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "clubsim/bids.h"
+#include "clubsim/transfers.h"
 #include "engine/bytes.h"
 #include "gamecode/matchrec.h"
 #include "menus/exm_text.h"
@@ -19,6 +21,7 @@
 #include "season/postmatch.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
+#include "season/worldcheck.h"
 #include "support/career_world.h"
 #include "support/scratch_dir.h"
 #include "support/test_world.h"
@@ -152,7 +155,9 @@ TEST_F(DealsTest, PendingContractsFillFourSlots) {
   EXPECT_EQ(GNW_HasPendingContracts(), 0);
   struct {
     int16_t manager, player, stored;
-  } adds[] = {{1, kKeeper, 1}, {1, kDefender, 1}, {2, kItalian, 0}, {1, kForward, 1}, {1, kMidfielder, 1}, {1, kFreeAgent, 0}};
+  } adds[] = {{1, kKeeper, 1},  {1, kDefender, 1},   {2, kItalian, 0},  {1, kForward, 1},
+              {1, kKeeper, 1},  // pending already: not twice
+              {1, kMidfielder, 1}, {1, kFreeAgent, 0}};
   for (const auto& a : adds) EXPECT_EQ(HumanDeals_AddPendingContract(a.manager, a.player), a.stored) << a.player;
   EXPECT_EQ(GNW_HasPendingContracts(), 1);
   EXPECT_EQ(GNW_GetHumanContracts(1), kKeeper);
@@ -501,8 +506,13 @@ TEST_F(DealsTest, ALoggedTransferKeepsDatabaseNumbersAndTheDate) {
     EXPECT_EQ(e->month, 1);
     EXPECT_EQ(e->year, 2001);
   }
-  EXPECT_EQ(TransferLogIndex, 3);
-  EXPECT_EQ(TransferLog_Count(), 3);
+  // The transfer routine names the clubs itself.
+  TransferLog_Add(612, 37, kItalian, 9900);
+  EXPECT_EQ(GNW_GetTransferLogEntry(3)->sellingClub, 612);
+  EXPECT_EQ(GNW_GetTransferLogEntry(3)->buyingClub, 37);
+  EXPECT_EQ(GNW_GetTransferLogEntry(3)->day, 17);
+  EXPECT_EQ(TransferLogIndex, 4);
+  EXPECT_EQ(TransferLog_Count(), 4);
   // Outside the ring: an entry never written.
   for (int16_t bad : {-1, 10000}) {
     EXPECT_EQ(GNW_GetTransferLogEntry(bad)->buyingClub, -1);
@@ -709,8 +719,9 @@ TEST_F(DealsSaveTest, ADamagedLogOrDealBlockIsRefusedAndChangesNothing) {
 class DealsCareerTest : public CareerWorldTest {};
 
 // In the world a season of the day loop leaves: the human club's won bid for
-// another club's player is completed with its news and the bid answer
-// cleared, and a log of real transfers goes round the save and adds up.
+// another club's player is completed by the transfer market with its news,
+// the money kept and the transfer logged, and a log of real transfers goes
+// round the save and adds up.
 TEST_F(DealsCareerTest, AfterASeasonABidIsCompletedAndTheLogGoesRoundTheSave) {
   const int16_t human = LoadCareerWorld({.country = 0, .seed = 1, .club = -1, .seasons = 1});
   ASSERT_GE(human, 0);
@@ -740,10 +751,30 @@ TEST_F(DealsCareerTest, AfterASeasonABidIsCompletedAndTheLogGoesRoundTheSave) {
   ASSERT_GE(bidSlot, 0);
   BidInfo_SetPlayer(answer, target);
   BidInfo_SetDays(answer, 1);
+  // The log from here on holds this test's transfers, the ring about to wrap.
+  GNW_ClearTransferLog();
+  TransferLogIndex = TRANSFER_LOG_ENTRIES - 2;
   GNW_SetClubBid(human, bidSlot, target, 4200, 0);
+  // The club simulation's transfer market moves him, as in the game (its
+  // news ticker waits for pointer frames: the virtual clock moves whenever
+  // the game waits).
+  PlatSetVirtualAutoAdvance(true);
+  ClubSim.completeTransfer = CompleteTransfer;
+  ClubSim.clubBidWithdrawPlayer = ClubBid_WithdrawPlayer;
+  WorldRecords.addTransferLogEntry = TransferLog_Add;
+  const int64_t money = WorldCheck_TotalMoney() - MoneyFlow_Total();
   MenuPrims_ClearCalls();
   GNW_CompleteHumanBid(target);
   EXPECT_EQ(BidInfo_GetPlayer(answer), -1);
+  EXPECT_EQ(GNW_GetClubBidPlayer(human, bidSlot), -1);
+  EXPECT_EQ(Player_GetClub(target), human);
+  EXPECT_EQ(WorldCheck_TotalMoney() - MoneyFlow_Total(), money);
+  const TransferLogEntry* signing = TransferLog_GetRecent(0);
+  ASSERT_NE(signing, nullptr);
+  EXPECT_EQ(signing->sellingClub, GNW_GetClubDbId(seller));
+  EXPECT_EQ(signing->buyingClub, GNW_GetClubDbId(human));
+  EXPECT_EQ(signing->player, target);
+  EXPECT_EQ(signing->fee, 420000);
   // The signing's news comes first (the transfer itself may tell more).
   std::vector<std::string> shown;
   for (const MenuPrimCall& call : MenuPrims_Calls())
@@ -757,16 +788,18 @@ TEST_F(DealsCareerTest, AfterASeasonABidIsCompletedAndTheLogGoesRoundTheSave) {
   EXPECT_TRUE(recorded);
 
   // Three more transfers into the human club, logged across the ring's end.
-  int32_t sold0, bought0, sold1, bought1;
-  int16_t soldN0, boughtN0, soldN1, boughtN1;
-  GNW_GetClubTransferTotals(human, &sold0, &bought0, &soldN0, &boughtN0);
-  TransferLogIndex = TRANSFER_LOG_ENTRIES - 1;
   for (int i = 1; i < 4; ++i) TransferLog_Append(Player_GetClub(targets[i]), human, targets[i], 100000 * i);
   EXPECT_EQ(TransferLogIndex, 2);
-  GNW_GetClubTransferTotals(human, &sold1, &bought1, &soldN1, &boughtN1);
-  EXPECT_EQ(boughtN1 - boughtN0, 3);
-  EXPECT_EQ(bought1 - bought0, 600000);
-  EXPECT_EQ(soldN1, soldN0);
+  EXPECT_EQ(TransferLog_Count(), 4);
+  int32_t sold, bought;
+  int16_t soldCount, boughtCount;
+  GNW_GetClubTransferTotals(human, &sold, &bought, &soldCount, &boughtCount);
+  EXPECT_EQ(boughtCount, 4);
+  EXPECT_EQ(bought, 420000 + 600000);
+  EXPECT_EQ(soldCount, 0);
+  GNW_GetClubTransferTotals(seller, &sold, &bought, &soldCount, &boughtCount);
+  EXPECT_GE(soldCount, 1);
+  EXPECT_GE(sold, 420000);
   const TransferLogEntry* newest = TransferLog_GetRecent(0);
   ASSERT_NE(newest, nullptr);
   EXPECT_EQ(newest->player, targets[3]);
