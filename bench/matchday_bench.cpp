@@ -58,7 +58,7 @@ void QuietSeams() {
     StandInCompleteMatchTeam(club, substitutes);
   };
   ClubSim.getPlayerTacticType = [](int16_t) -> int16_t { return 0; };
-  ClubSim.pickTeamCaptain = [](int16_t) {};
+  ClubSim.pickTeamCaptain = [] {};
   ClubSim.findClubCaptain = [](int16_t) -> int16_t { return -1; };
   MenuSystem.getTeamDesign = [](int16_t, int16_t) -> const uint8_t* { return nullptr; };
   MenuSystem.pollWhileProcessing = [] {};

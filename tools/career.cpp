@@ -326,6 +326,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "career: cannot save season %d: %s (code %d)\n", season, SaveGame_LastError(), rc);
         return 1;
       }
+      // On as a game loaded from that save goes on.
+      RebuildUnsavedState();
     }
   }
   return 0;

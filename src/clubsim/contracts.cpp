@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "clubsim/clubsvc.h"
-#include "clubsim/pending.h"
+#include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/valuation.h"
 #include "season/seasonstate.h"

@@ -9,9 +9,14 @@
 
 int16_t SquadList[SQUAD_LIST_SIZE];
 int16_t SquadListLength;
+int16_t SquadListClub = -1;
 int16_t SquadPositionCounts[4];
 
 namespace {
+
+// Appending stops one short of the list's size; the last place is only ever
+// filled by a list build.
+constexpr int APPEND_LIMIT = SQUAD_LIST_SIZE - 1;
 
 struct SquadCounts {
   int16_t size[NUM_CLUBS];
@@ -24,11 +29,33 @@ int PositionGroup(int position) { return position == 0 ? 0 : position <= 4 ? 1 :
 bool Injured(int16_t p) { return Player_GetInFlag(p) != 0; }
 bool Suspended(int16_t p) { return Player_IsUnderSuspension(p) != 0; }
 
+// Whether the player belongs in the club's list: his club is the club, or he
+// is on loan from it. A player not on loan has no loan club (not even -1).
+// The club is looked at first: most players of the world belong to another.
+bool OfClubList(int16_t p, int16_t club) {
+  return Player_GetClub(p) == club || (Player_GetOnLoan(p) && Player_GetLoanClub(p) == club);
+}
+
+// The position the list counts him under: a playing manager's stored one.
+int16_t ListPosition(int16_t p) {
+  return Player_GetBossvane(p) ? Player_GetStoredPosition(p) : Player_GetPosition(p);
+}
+
+// The first listed place whose player is injured or suspended, else -1.
+int FirstUnavailablePlace() {
+  for (int i = 0; i < SQUAD_LIST_SIZE; ++i) {
+    const int16_t listed = SquadList[i];
+    if (listed >= 0 && (Injured(listed) || Suspended(listed))) return i;
+  }
+  return -1;
+}
+
 }  // namespace
 
 void SquadList_Reset() {
   for (auto& p : SquadList) p = -1;
   SquadListLength = 0;
+  SquadListClub = -1;
   for (auto& c : SquadPositionCounts) c = 0;
   gCounts = SquadCounts{};
 }
@@ -38,31 +65,26 @@ int16_t BuildClubSquadList(int16_t club) {
   for (auto& c : SquadPositionCounts) c = 0;
   for (auto& p : SquadList) p = -1;
   SquadListLength = 0;
+  SquadListClub = club;
   int16_t unavailable = 0;
 
   for (int16_t p = 0; p < PlayerCount; ++p) {
-    // A player not on loan has no loan club (not even -1). The club is
-    // looked at first: most players of the world belong to another one.
-    if (Player_GetClub(p) != club && !(Player_GetOnLoan(p) && Player_GetLoanClub(p) == club)) continue;
-    int16_t position = Player_GetBossvane(p) ? Player_GetStoredPosition(p) : Player_GetPosition(p);
+    if (!OfClubList(p, club)) continue;
+    const int16_t position = ListPosition(p);
     if (position == POSITION_MANAGER) continue;
     ++SquadPositionCounts[PositionGroup(position)];
-    bool out = Player_GetPosition(p) == POSITION_MANAGER || Injured(p) || Suspended(p) ||
-               (p < PlayerCount && Player_GetWage(p) == 0);
+    const bool out = Player_GetPosition(p) == POSITION_MANAGER || Injured(p) || Suspended(p) ||
+                     (p < PlayerCount && Player_GetWage(p) == 0);
     if (out) ++unavailable;
     if (SquadListLength < SQUAD_LIST_SIZE) {
       SquadList[SquadListLength++] = p;
       continue;
     }
-    for (auto& listed : SquadList) {
-      if (Injured(listed) || Suspended(listed)) {
-        listed = p;
-        break;
-      }
-    }
+    const int place = FirstUnavailablePlace();
+    if (place >= 0) SquadList[place] = p;
   }
 
-  int16_t available = static_cast<int16_t>(SquadListLength - unavailable);
+  const int16_t available = static_cast<int16_t>(SquadListLength - unavailable);
   if (club >= 0 && club < NUM_CLUBS) {
     gCounts.size[club] = SquadListLength;
     gCounts.available[club] = available;
@@ -76,4 +98,23 @@ int16_t getsquadsize(int16_t club) {
     return 1;
   }
   return gCounts.available[club];
+}
+
+int16_t GetClubListedCount(int16_t club) { return club >= 0 && club < NUM_CLUBS ? gCounts.size[club] : int16_t{0}; }
+
+void AppendToSquadList(int16_t player) {
+  if (player < 0) return;
+  if (SquadListLength < APPEND_LIMIT) {
+    SquadList[SquadListLength++] = player;
+    return;
+  }
+  const int place = FirstUnavailablePlace();
+  if (place >= 0) SquadList[place] = player;
+}
+
+int16_t CountClubSquadPlayers(int16_t club) {
+  int16_t count = 0;
+  for (int16_t p = 0; p < PlayerCount; ++p)
+    if (OfClubList(p, club) && ListPosition(p) != POSITION_MANAGER) ++count;
+  return count;
 }

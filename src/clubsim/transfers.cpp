@@ -6,7 +6,7 @@
 #include "clubsim/bids.h"
 #include "clubsim/clubsvc.h"
 #include "clubsim/contracts.h"
-#include "clubsim/pending.h"
+#include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/valuation.h"
 #include "engine/rand.h"
@@ -227,9 +227,11 @@ void DecideBids(int16_t slot, int16_t player) {
   ClubBid_WithdrawPlayer(best.club, player);
   if (loanBid) {
     if (Player_GetLoanList(player)) {
-      SetNewsArgs(owner, best.club, player, -1, -1, PositionText(player), -1, -1, -1);
-      ShowNews(kNewsLoanDone, owner, best.club);
-      LoanPlayer(player, best.club);
+      // A loan the loan list cannot take is no loan: no news of it.
+      if (LoanPlayer(player, best.club)) {
+        SetNewsArgs(owner, best.club, player, -1, -1, PositionText(player), -1, -1, -1);
+        ShowNews(kNewsLoanDone, owner, best.club);
+      }
     } else {
       SetNewsArgs(owner, -1, player, -1, -1, -1, -1, -1, -1);
       ShowNews(kNewsOffLoanList, owner, best.club);
@@ -257,12 +259,6 @@ void DecideBids(int16_t slot, int16_t player) {
   }
   CompleteTransfer(player, best.club, best.fee, best.clause);
   BidInfo_Clear(slot);
-}
-
-int16_t FreeLoanSlot() {
-  for (int16_t slot = 0; slot < NUM_LOANS; ++slot)
-    if (Loan_GetPlayerNo(slot) == -1) return slot;
-  return -1;
 }
 
 }  // namespace
@@ -395,21 +391,23 @@ void CompleteTransfer(int16_t player, int16_t buyer, int32_t fee, int16_t clause
   }
 }
 
-void LoanPlayer(int16_t player, int16_t club) {
-  if (player < 0 || player >= PlayerTotalCount) return;
+bool LoanPlayer(int16_t player, int16_t club) {
+  if (player < 0 || player >= PlayerTotalCount) return false;
   if (Player_GetOnLoan(player)) {
     const int16_t lender = PlayerLoanOwner(player);
     Loan_EndForPlayer(player);
     if (lender >= 0) Player_SetClub(player, lender);
     Player_SetShirt(player, 0);
-    return;
+    return true;
   }
   const int16_t owner = Player_GetClub(player);
-  if (!WorldClub(club) || !WorldClub(owner) || club == owner || FreeLoanSlot() < 0) return;
+  if (!WorldClub(club) || !WorldClub(owner) || club == owner) return false;
+  // The loan list first: a loan it refuses leaves no news and no log behind.
+  if (!Loan_Start(player, owner, club)) return false;
   NewsTicker_AddTransfer(player, club, owner, 0, 1);
   PlayerCareerLog_Add(player, Club_GetDbId(club), 0, 0, kCareerLoan);
   ClubEventLog_Add(player, club, owner, 0, kEventLoanedIn);
   ClubEventLog_Add(player, owner, club, 0, kEventLoanedOut);
-  Loan_Start(player, owner, club);
   Player_SetShirt(player, 0);
+  return true;
 }

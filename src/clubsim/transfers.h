@@ -39,7 +39,8 @@ void CompleteTransfer(int16_t player, int16_t buyer, int32_t fee, int16_t clause
 // For a player on loan: ends the loan, sends him back to the lending club and
 // takes his shirt. Otherwise lends him from his club to the club (0-249, not
 // his own) for 13 weeks, with ticker, career and club logs; nothing when the
-// loan list is full.
-void LoanPlayer(int16_t player, int16_t club);
+// loan list refuses him (full, or his borrower's list is). Answers whether
+// the loan began or ended.
+bool LoanPlayer(int16_t player, int16_t club);
 
 void Transfers_Reset();

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "clubsim/clubsvc.h"
-#include "clubsim/pending.h"
+#include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -153,18 +153,6 @@ int32_t ToMoney(double s) {
   return static_cast<int32_t>(s);
 }
 
-// Whether the current squad list holds the club's players (its own, and
-// those lent to it); an empty list is taken as not built.
-bool SquadListHolds(int16_t club) {
-  if (SquadListLength <= 0) return false;
-  for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
-    const int16_t p = SquadList[i];
-    if (p < 0) continue;
-    if (Player_GetClub(p) != club && PlayerLoanOwner(p) != club) return false;
-  }
-  return true;
-}
-
 int32_t ClampMoney(int64_t x) {
   return static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX));
 }
@@ -172,7 +160,7 @@ int32_t ClampMoney(int64_t x) {
 }  // namespace
 
 void EnsureSquadListOf(int16_t club) {
-  if (!SquadListHolds(club)) BuildClubSquadList(club);
+  if (SquadListClub != club) BuildClubSquadList(club);
 }
 
 int16_t PlayerLoanOwner(int16_t player) {

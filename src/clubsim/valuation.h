@@ -32,8 +32,7 @@ extern const int16_t DivisionWageScale[NUM_MONEY_COUNTRIES][NUM_MONEY_DIVISIONS]
 int16_t PlayerLoanOwner(int16_t player);
 // The club that owns the player: the one he is lent from, else his club.
 int16_t PlayerOwningClub(int16_t player);
-// Builds the current squad list for the club unless it holds the club's
-// players already (an empty list counts as not built).
+// Builds the current squad list for the club unless it was built for it last.
 void EnsureSquadListOf(int16_t club);
 
 // The row of the per-division tables for a club's division: 0-5 as they are,

@@ -22,7 +22,6 @@
 #include "world/clubs.h"
 #include "world/fixtures.h"
 #include "world/funcs.h"
-#include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
 #include "world/static_country.h"
@@ -92,10 +91,9 @@ int ClampValue(int v) { return std::clamp(v, MATCH_VALUE_MIN, MATCH_VALUE_MAX); 
 
 int Interest(int16_t code) { return code >= 0 && code < NUM_COMPETITION_CODES ? CompetitionInterest[code] : 0; }
 
-bool OfClub(int16_t player, int16_t club) {
-  if (Player_GetClub(player) == club) return true;
-  return Player_GetOnLoan(player) != 0 && Player_GetLoanClub(player) == club;
-}
+// A player the club has lent out stays in its squad list but plays for the
+// club that borrowed him.
+bool OfClub(int16_t player, int16_t club) { return Player_GetClub(player) == club; }
 
 // The other club of the fixture being played, -1 when none is.
 int16_t OtherClub(int side) {
@@ -187,13 +185,15 @@ void StoreReportSummary() {
 
 }  // namespace
 
+void PlayFix_ClearHumanChoices() { HumanChoices = HumanMatchChoices{-1, -1, -1, -1}; }
+
 void PlayFix_Reset() {
   for (auto& side : ShirtMap)
     for (auto& p : side) p = -1;
   MatchViewMode = MATCH_VIEW_DEFAULT;
   LastMatchWatched = 0;
   BackgroundMatchFlag = 0;
-  HumanChoices = HumanMatchChoices{-1, -1, -1, -1};
+  PlayFix_ClearHumanChoices();
   MatchReportSummary = MatchReportSummaryRecord{};
   gPlay = PlayFixState{};
 }
@@ -326,7 +326,8 @@ void BuildMatchSetupTeam(int side, int16_t club) {
   // The captain: the human's choice in a starting shirt, else the club's.
   int16_t captainShirt = human ? ShirtInRange(side, HumanChoices.captain, 1, STARTERS) : int16_t{0};
   if (captainShirt == 0) {
-    ClubSim.pickTeamCaptain(club);
+    if (SquadListClub != club) BuildClubSquadList(club);
+    ClubSim.pickTeamCaptain();
     const int16_t captain = ClubSim.findClubCaptain(club);
     captainShirt = captain >= 0 ? ShirtInRange(side, captain, 1, STARTERS) : int16_t{0};
     if (captainShirt == 0) captainShirt = 1;

@@ -39,6 +39,8 @@ struct HumanMatchChoices {
   int16_t takerB;    // ability 3 + ability 7
 };
 extern HumanMatchChoices HumanChoices;
+// No choices: as a new program, or a loaded game (the save does not hold them).
+void PlayFix_ClearHumanChoices();
 
 // The summary of a watched match for the day's result pages: per side the
 // five team figures of its TeamMatchRecord, its share in per cent of the

@@ -565,7 +565,8 @@ int16_t FindBestPenaltyTaker(int16_t club) { return FindBestTakerByStats(club, {
 int16_t FindBestCornerTaker(int16_t club) { return FindBestTakerByStats(club, {PHYSICAL13, ABILITY7}); }
 
 int16_t PickAndFindCaptain(int16_t club) {
-  ClubSim.pickTeamCaptain(club);
+  if (SquadListClub != club) BuildClubSquadList(club);
+  ClubSim.pickTeamCaptain();
   return ClubSim.findClubCaptain(club);
 }
 

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "clubsim/injuries.h"
+#include "clubsim/squad.h"
+#include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
 #include "engine/reset.h"
 #include "menus/menucont.h"
@@ -129,7 +132,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [] { Note("ClubsYearEndGroundUpdate"); },
     [] { Note("YearEndPlayerTurnover"); },
     [](int16_t player, int16_t injury, int16_t club) { Note("InjurePlayer", {player, injury, club}); },
-    [](int16_t club) { Note("PickTeamCaptain", {club}); },
+    [] { Note("PickTeamCaptain"); },
     [](int16_t club) -> int16_t { Note("FindClubCaptain", {club}); return -1; },
     [](int16_t club) -> int16_t { Note("CalcClubFormScore", {club}); return 0; },
     [](int16_t club) -> int16_t { Note("CalcRepRankScore", {club}); return 0; },
@@ -157,6 +160,7 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t manager, int16_t entry) -> int16_t { Note("ManagerList_GetB", {manager, entry}); return 0; },
     [](int16_t player) -> int16_t { Note("FindClubForPlayer", {player}); return -1; },
     [](int16_t player, int16_t club) -> int32_t { Note("CalcComputerOfferPrice", {player, club}); return -1; },
+    [] { Note("StaffContractCountdown"); },
     [](int16_t player) -> int32_t { Note("GetPlayerValue", {player}); return 0; },
     [](int16_t player) -> int32_t { Note("GetPlayerAskingPrice", {player}); return 0; },
     [](int16_t player, int16_t slot) { Note("BidInfo_Start", {player, slot}); },
@@ -329,6 +333,19 @@ void Seam_ConnectGame() {
   SeasonEngine.updatePlayersAfterMatch = UpdatePlayersAfterMatch;
   ClubSim.yearEndPlayerTurnover = YearEndPlayers;
   ClubSim.clearGroundRedevelopment = GroundRedevelopment_Clear;
+  // The club simulation: squads, managers and captains, the countdowns, the
+  // money limits.
+  ClubSim.getClubManager = GetClubManager;
+  ClubSim.clearClubCaptainFlags = ClearClubCaptainFlags;
+  ClubSim.getPlayerTacticType = GetPlayerTacticType;
+  ClubSim.pickTeamCaptain = PickTeamCaptain;
+  ClubSim.findClubCaptain = FindClubCaptain;
+  ClubSim.dailyInjuryStep = InjuryCountdown;
+  ClubSim.monthlyContractStep = ContractCountdown;
+  ClubSim.weeklyLoanStep = LoanExpiryStep;
+  ClubSim.injurePlayer = [](int16_t player, int16_t, int16_t club) { MatchInjury(player, club); };
+  ClubSim.calcClubMaxWage = CalcClubMaxWage;
+  ClubSim.getClubSpendingBudget = GetClubSpendingBudget;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

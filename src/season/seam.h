@@ -134,8 +134,9 @@ struct ClubSimSeam {
   void (*yearEndPlayerTurnover)();
   // A player hurt in a match goes on the injury list (injury value from the match).
   void (*injurePlayer)(int16_t player, int16_t injury, int16_t club);
-  // Flags the starter with the best claim to the armband as the club's captain.
-  void (*pickTeamCaptain)(int16_t club);
+  // Flags the starter of the current squad list's club with the best claim to
+  // the armband as its captain (the caller builds the club's list first).
+  void (*pickTeamCaptain)();
   // The club's first player with the captain flag, -1 none.
   int16_t (*findClubCaptain)(int16_t club);
   int16_t (*calcClubFormScore)(int16_t club);  // 0-60 from the last 30 days' results
@@ -166,6 +167,7 @@ struct ClubSimSeam {
   int16_t (*findClubForPlayer)(int16_t player);
   // The fee the club offers for the player, or -1 when it will not bid.
   int32_t (*calcComputerOfferPrice)(int16_t player, int16_t club);
+  void (*staffContractCountdown)();    // the month's countdown of the clubs' staff contracts
   // The transfer market as the human manager's deals use it (the world facade):
   int32_t (*getPlayerValue)(int16_t player);        // the value clubs, bids and screens use
   int32_t (*getPlayerAskingPrice)(int16_t player);  // what the owning club asks

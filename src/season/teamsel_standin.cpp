@@ -7,7 +7,6 @@
 #include "clubsim/squadlist.h"
 #include "season/seasonstate.h"
 #include "world/fixtures.h"
-#include "world/lists.h"
 #include "world/players.h"
 #include "world/playerstats.h"
 
@@ -34,10 +33,9 @@ Line LineOfPosition(int position) {
 // The abilities that measure a player for the four lines.
 constexpr int kLineAbility[4] = {0, 2, 3, 4};
 
-bool OfClub(int16_t player, int16_t club) {
-  if (Player_GetClub(player) == club) return true;
-  return Player_GetOnLoan(player) != 0 && Player_GetLoanClub(player) == club;
-}
+// A player the club has lent out stays in its squad list but plays for the
+// club that borrowed him.
+bool OfClub(int16_t player, int16_t club) { return Player_GetClub(player) == club; }
 
 bool Available(int16_t player, int16_t club, int16_t competition) {
   if (Player_GetInFlag(player) != 0) return false;

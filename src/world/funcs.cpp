@@ -359,6 +359,7 @@ int16_t GNW_GetSquadSize(int16_t club) { return getsquadsize(club); }
 
 int16_t GNW_FillReserveList(int16_t reserveSlot) {
   for (auto& p : SquadList) p = -1;
+  SquadListClub = -1;  // no club's squad
   int16_t length = 0;
   for (int16_t p = 0; p < PlayerCount && length < SQUAD_LIST_SIZE; ++p) {
     if (Player_GetClub(p) != PLAYER_CLUB_RESERVE_POOL || Player_GetReserveSlot(p) != reserveSlot) continue;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
@@ -14,6 +15,7 @@
 #include "season/cupdraw.h"
 #include "season/endseason.h"
 #include "season/euroentrants.h"
+#include "season/playfix.h"
 #include "season/postmatch.h"
 #include "world/honours.h"
 #include "season/seam.h"
@@ -763,13 +765,21 @@ int LoadGameSlot(int16_t slot) {
   Commit(GameBlocks(), gameStaged);
   Commit(PermBlocks(), permStaged);
 
-  // What is not saved, worked out again.
+  RebuildUnsavedState();
+  return SAVE_OK;
+}
+
+void RebuildUnsavedState() {
   ClubEventLog_Reindex();
   PlayerCareerLog_Reindex();
   AfterPermLoad();
   RebuildLeagueTables();
   ClubSim.buildReputationTable();
   SeasonEngine.unpackCupDrawTable();
+  // Every club's squad list built afresh: the club simulation reads the
+  // available players each list counted when it was last built.
+  for (int16_t club = 0; club < NUM_CLUBS; ++club) BuildClubSquadList(club);
+  PlayFix_ClearHumanChoices();  // the human's captain and takers are picked afresh
   ClubSim.updateTransferWindows(0, 0);
   SavePlaceholders.menuStateWord = 1;
   ViewedClub = GNW_GetHumanClub(1);
@@ -779,7 +789,6 @@ int LoadGameSlot(int16_t slot) {
   std::memcpy(SavePlaceholders.workingClubName, SavePlaceholders.clubScreenName,
               sizeof SavePlaceholders.workingClubName);
   SavePlaceholders.workingClubName[sizeof SavePlaceholders.workingClubName - 1] = '\0';
-  return SAVE_OK;
 }
 
 int SavePermFile(int16_t slot) {

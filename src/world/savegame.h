@@ -117,6 +117,14 @@ int CopyLoadedTeamToSlot(int16_t n);
 // today, the movement marks cleared, and the tables sorted.
 void RebuildLeagueTables();
 
+// What a load works out again from the loaded world, the save not holding
+// it: the logs' indexes, the league tables, the reputation table, the cup
+// draw's tables, every club's squad list, the transfer windows, the names and
+// the menu words, no human captain or takers chosen. A run that saves and goes on takes the same steps after
+// saving (the career tool does), so that it goes on exactly as a run loaded
+// from its save.
+void RebuildUnsavedState();
+
 // The words of the last failure ("" after a success), e.g.
 // "SaveData\save3: block 40 size differs from the table's".
 const char* SaveGame_LastError();

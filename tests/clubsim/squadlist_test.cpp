@@ -2,6 +2,7 @@
 
 #include "season/seasonstate.h"
 #include "support/test_world.h"
+#include "world/funcs.h"
 #include "world/lists.h"
 #include "world/players.h"
 
@@ -90,6 +91,61 @@ TEST_F(SquadListTest, AClubOutsideTheWorldHasNoSquadSize) {
   testing::internal::CaptureStdout();
   EXPECT_EQ(getsquadsize(250), 1);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid team access in getsquadsize '250'");
+}
+
+TEST_F(SquadListTest, TheListRemembersItsClub) {
+  EXPECT_EQ(SquadListClub, -1);  // nothing built yet
+  BuildClubSquadList(tw::kLeagueClub);
+  EXPECT_EQ(SquadListClub, tw::kLeagueClub);
+  BuildClubSquadList(tw::kHumanClub);
+  EXPECT_EQ(SquadListClub, tw::kHumanClub);
+  EXPECT_EQ(GetClubListedCount(tw::kHumanClub), 3);
+  EXPECT_EQ(GetClubListedCount(tw::kLeagueClub), 1);
+  EXPECT_EQ(GetClubListedCount(250), 0);
+  GNW_FillReserveList(0);  // the reserve list is no club's squad
+  EXPECT_EQ(SquadListClub, -1);
+}
+
+TEST_F(SquadListTest, AnAppendedPlayerTakesTheLastFreePlaceButOneOrAnUnavailablePlayersPlace) {
+  AddPlayers(tw::kLeagueClub, 29);  // 30 listed
+  BuildClubSquadList(tw::kLeagueClub);
+  ASSERT_EQ(SquadListLength, 30);
+  AppendToSquadList(tw::kFreeAgent);
+  EXPECT_EQ(SquadListLength, 31);
+  EXPECT_EQ(SquadList[30], tw::kFreeAgent);
+
+  // From 31 on: the first injured or suspended player's place, else nobody's.
+  AppendToSquadList(tw::kItalian);
+  EXPECT_EQ(SquadListLength, 31);
+  EXPECT_EQ(SquadList[31], -1);
+  for (int16_t p : SquadList) EXPECT_NE(p, tw::kItalian);
+  Player_SetSuspension(SquadList[4], 1);
+  Player_SetInFlag(SquadList[9], 1);
+  AppendToSquadList(tw::kItalian);
+  EXPECT_EQ(SquadList[4], tw::kItalian);
+  EXPECT_EQ(SquadList[9], tw::kPlayerCount + 8);
+  EXPECT_EQ(SquadListLength, 31);
+}
+
+TEST_F(SquadListTest, AClubsPlayersAreCountedPastThirtyTwo) {
+  AddPlayers(tw::kLeagueClub, 34);
+  EXPECT_EQ(CountClubSquadPlayers(tw::kLeagueClub), 35);
+  BuildClubSquadList(tw::kLeagueClub);
+  EXPECT_EQ(SquadListLength, 32);  // the list keeps 32
+  EXPECT_EQ(GetClubListedCount(tw::kLeagueClub), 32);
+
+  // Own, borrowed and lent out; a manager who does not play is not counted.
+  EXPECT_EQ(CountClubSquadPlayers(tw::kHumanClub), 3);
+  Loan_SetPlayerNo(0, tw::kForward);
+  Loan_SetLoanClub(0, tw::kHumanClub);
+  Loan_SetLoanWeeks(0, 13);
+  Player_SetOnLoan(tw::kForward, 1);
+  Player_SetClub(tw::kForward, tw::kOutsideClub);
+  Player_SetClub(tw::kItalian, tw::kHumanClub);
+  EXPECT_EQ(CountClubSquadPlayers(tw::kHumanClub), 4);
+  EXPECT_EQ(CountClubSquadPlayers(tw::kOutsideClub), 1);
+  Player_SetBossvane(tw::kHumanManager, 1);
+  EXPECT_EQ(CountClubSquadPlayers(tw::kHumanClub), 5);
 }
 
 }  // namespace
