@@ -27,6 +27,7 @@ constexpr int kDay = 120;
 bool StartWorld(benchmark::State& state, const char* folder) {
   ResetAllModules();
   PlatUseVirtualClock(true);
+  PlatSetVirtualAutoAdvance(true);  // waits for the screen pass virtual time
   WinInit(nullptr, "Gafferon bench", 1);  // the day loop polls the window
   if (!benchworld::MountDatabase(state, folder)) return false;
   Seam_ConnectGame();

@@ -150,6 +150,7 @@ bool StartEngine(const Options& o, const char* argv0) {
   fs::current_path(data, error);
   if (error) return false;
   PlatUseVirtualClock(true);
+  PlatSetVirtualAutoAdvance(true);  // waits for the screen pass virtual time
   InitMemory(9500);
   PakFileInit();
   PakFileAdd("pakfiles\\hdcommon");

@@ -5,9 +5,12 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "clubsim/bids.h"
+#include "clubsim/contracts.h"
 #include "clubsim/dailytick.h"
 #include "clubsim/injuries.h"
 #include "clubsim/squad.h"
+#include "clubsim/transfers.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
 #include "engine/reset.h"
@@ -22,6 +25,7 @@
 #include "season/playfix.h"
 #include "season/postmatch.h"
 #include "season/teamsel_standin.h"
+#include "world/funcs_deals.h"
 #include "world/funcs_finance.h"
 #include "world/honours.h"
 
@@ -163,6 +167,48 @@ constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t player, int16_t club) -> int32_t { Note("CalcComputerOfferPrice", {player, club}); return -1; },
     [] { Note("StaffContractCountdown"); },
     [] { Note("TrainingStep"); },
+    [](int16_t player) -> int32_t { Note("GetPlayerValue", {player}); return 0; },
+    [](int16_t player) -> int32_t { Note("GetPlayerAskingPrice", {player}); return 0; },
+    [](int16_t player, int16_t slot) { Note("BidInfo_Start", {player, slot}); },
+    [](int16_t club, int16_t player) { Note("ClubBid_WithdrawPlayer", {club, player}); },
+    [](int16_t club, int16_t player) -> int16_t { Note("ClubBid_CountForPlayer", {club, player}); return 0; },
+    [](int16_t club, int16_t player, int32_t price, int16_t position, int16_t clause) -> int16_t {
+      Note("MakeTransferOffer", {club, player, price, position, clause});
+      return -1;  // no bid placed
+    },
+    [](int16_t player, int32_t askingPrice, int16_t turn, int16_t club, int16_t* patience, int16_t rounds,
+       int16_t clause) -> int32_t {
+      Note("EvaluateBidForPlayer", {player, askingPrice, turn, club, rounds, clause});
+      if (patience != nullptr) *patience = 0;
+      return 0;  // no fee offered
+    },
+    [](int16_t player, int32_t offer, int32_t previousOffer, int32_t askingPrice, int16_t turn, int16_t club,
+       int16_t* patience, int16_t clause) -> int32_t {
+      Note("EvaluatePlayerOffer", {player, offer, previousOffer, askingPrice, turn, club, clause});
+      if (patience != nullptr) *patience = 0;
+      return askingPrice;  // the demand stands
+    },
+    [](int16_t player, int16_t club, int16_t months, int16_t brClause, int16_t rrClause, int32_t wage,
+       int16_t* patience) -> int16_t {
+      Note("EvaluateContractOffer", {player, club, months, brClause, rrClause, wage});
+      if (patience != nullptr) *patience = 0;
+      return 0;  // refused
+    },
+    [](int16_t player, int16_t club, int16_t months, int16_t brClause, int16_t rrClause, int32_t wage,
+       int16_t* patience) -> int16_t {
+      Note("ConcludeContractOffer", {player, club, months, brClause, rrClause, wage});
+      if (patience != nullptr) *patience = 0;
+      return 0;  // refused, nothing applied
+    },
+    [](int16_t player, int16_t club) { Note("LoanPlayer", {player, club}); },
+    [](int16_t player, int16_t buyer, int32_t fee, int16_t clause) {
+      Note("CompleteTransfer", {player, buyer, fee, clause});
+    },
+    [](int16_t club) { Note("ApplyForManagerJob", {club}); },
+    []() -> int16_t { Note("GetJobOfferClub"); return -1; },
+    []() -> int16_t { Note("GetJobOfferExpiry"); return -1; },
+    []() -> int16_t { Note("GetJobOfferKind"); return -1; },
+    [](int16_t club) { Note("ReleaseClubManager", {club}); },
 };
 
 constexpr ClubScreensSeam kClubScreensStubs = {
@@ -306,6 +352,22 @@ void Seam_ConnectGame() {
   ClubSim.injurePlayer = [](int16_t player, int16_t, int16_t club) { MatchInjury(player, club); };
   ClubSim.calcClubMaxWage = CalcClubMaxWage;
   ClubSim.getClubSpendingBudget = GetClubSpendingBudget;
+  ClubSim.getPlayerValue = GetPlayerValue;
+  ClubSim.getPlayerAskingPrice = GetPlayerAskingPrice;
+  ClubSim.bidInfoStart = BidInfo_Start;
+  ClubSim.clubBidWithdrawPlayer = ClubBid_WithdrawPlayer;
+  ClubSim.clubBidCountForPlayer = ClubBid_CountForPlayer;
+  ClubSim.makeTransferOffer = MakeTransferOffer;
+  ClubSim.evaluateContractOffer = EvaluateContractOffer;
+  ClubSim.concludeContractOffer = ConcludeContractOffer;
+  ClubSim.loanPlayer = [](int16_t player, int16_t club) { LoanPlayer(player, club); };
+  ClubSim.completeTransfer = CompleteTransfer;
+  // The human manager's deals and the transfer log.
+  SeasonEngine.clearHumanDealLists = GNW_ClearHumanDealLists;
+  WorldRecords.addTransferLogEntry = TransferLog_Add;
+  WorldRecords.addHumanContract = [](int16_t manager, int16_t player) {
+    HumanDeals_AddPendingContract(manager, player);
+  };
   ClubSim.dailyClubAI = DailyClubAI;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;

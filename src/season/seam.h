@@ -169,6 +169,34 @@ struct ClubSimSeam {
   int32_t (*calcComputerOfferPrice)(int16_t player, int16_t club);
   void (*staffContractCountdown)();    // the month's countdown of the clubs' staff contracts
   void (*trainingStep)();              // the day's training of every club (not on weekday 1)
+  // The transfer market as the human manager's deals use it (the world facade):
+  int32_t (*getPlayerValue)(int16_t player);        // the value clubs, bids and screens use
+  int32_t (*getPlayerAskingPrice)(int16_t player);  // what the owning club asks
+  void (*bidInfoStart)(int16_t player, int16_t slot);  // the player's answer countdown in that answer slot
+  void (*clubBidWithdrawPlayer)(int16_t club, int16_t player);     // the club's bid slots naming him emptied
+  int16_t (*clubBidCountForPlayer)(int16_t club, int16_t player);  // bids for him held by the other clubs
+  // The club's bid in the slot of the position's group: the player, -1 when it is taken.
+  int16_t (*makeTransferOffer)(int16_t club, int16_t player, int32_t price, int16_t position, int16_t clause);
+  // The fee a bidding club settles on when the human manager sells.
+  int32_t (*evaluateBidForPlayer)(int16_t player, int32_t askingPrice, int16_t turn, int16_t club,
+                                  int16_t* patience, int16_t rounds, int16_t clause);
+  // The owning club's asking price after the human manager's offer.
+  int32_t (*evaluatePlayerOffer)(int16_t player, int32_t offer, int32_t previousOffer, int32_t askingPrice,
+                                 int16_t turn, int16_t club, int16_t* patience, int16_t clause);
+  // A player's verdict on a contract offer: 0 refused, else his contract then (conclude applies it).
+  int16_t (*evaluateContractOffer)(int16_t player, int16_t club, int16_t months, int16_t brClause,
+                                   int16_t rrClause, int32_t wage, int16_t* patience);
+  int16_t (*concludeContractOffer)(int16_t player, int16_t club, int16_t months, int16_t brClause,
+                                   int16_t rrClause, int32_t wage, int16_t* patience);
+  void (*loanPlayer)(int16_t player, int16_t club);  // starts his loan to the club, or ends his loan
+  // Moves the player to the buyer for the fee, pays it and logs the transfer.
+  void (*completeTransfer)(int16_t player, int16_t buyer, int32_t fee, int16_t clause);
+  // The current human manager's job offers:
+  void (*applyForManagerJob)(int16_t club);  // his application recorded as a job offer
+  int16_t (*getJobOfferClub)();              // -1 none
+  int16_t (*getJobOfferExpiry)();
+  int16_t (*getJobOfferKind)();              // 1 an offer, 0 a refusal
+  void (*releaseClubManager)(int16_t club);  // the club's manager leaves, its post vacant
 };
 
 struct ClubScreensSeam {

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 
+#include "world/funcs_deals.h"
 #include "world/records.h"
 #include "world/source_records.h"
 #include "world/funcs_finance.h"

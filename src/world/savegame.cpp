@@ -23,6 +23,7 @@
 #include "world/clubs.h"
 #include "world/fixtures.h"
 #include "world/funcs.h"
+#include "world/funcs_deals.h"
 #include "world/history.h"
 #include "world/lists.h"
 #include "world/players.h"
@@ -101,6 +102,34 @@ void UnpackRandomHigh(const uint8_t* in) {
   GameSetRandomState((GameRandomState() & 0xFFFFu) | static_cast<uint32_t>(LoadU16(in)) << 16);
 }
 
+// Block 51: the transfer log, 16 bytes an entry (selling club, buying club,
+// player, fee, day, month, year), field by field.
+constexpr int32_t TRANSFER_LOG_BYTES = TRANSFER_LOG_ENTRIES * TRANSFER_LOG_ENTRY_SIZE;
+void PackTransferLog(uint8_t* out) {
+  for (const TransferLogEntry& e : TransferLog) {
+    StoreI16(out + 0, e.sellingClub);
+    StoreI16(out + 2, e.buyingClub);
+    StoreI16(out + 4, e.player);
+    StoreI32(out + 6, e.fee);
+    StoreI16(out + 10, e.day);
+    StoreI16(out + 12, e.month);
+    StoreI16(out + 14, e.year);
+    out += TRANSFER_LOG_ENTRY_SIZE;
+  }
+}
+void UnpackTransferLog(const uint8_t* in) {
+  for (TransferLogEntry& e : TransferLog) {
+    e.sellingClub = LoadI16(in + 0);
+    e.buyingClub = LoadI16(in + 2);
+    e.player = LoadI16(in + 4);
+    e.fee = LoadI32(in + 6);
+    e.day = LoadI16(in + 10);
+    e.month = LoadI16(in + 12);
+    e.year = LoadI16(in + 14);
+    in += TRANSFER_LOG_ENTRY_SIZE;
+  }
+}
+
 using BlockList = std::vector<SaveBlock>;
 
 const BlockList& GameBlocks() {
@@ -158,7 +187,7 @@ const BlockList& GameBlocks() {
         Image(p.managerScreenWord),                                                       // 48
         Words(CupSeedingList, CUP_SEEDING_ENTRIES),                                       // 49
         Image(p.wagePriceTable),                                                          // 50
-        Image(p.transferLog),                                                             // 51
+        Custom(TRANSFER_LOG_BYTES, PackTransferLog, UnpackTransferLog),                   // 51
         Image(p.squadProgress),                                                           // 52
         Image(p.shortList),                                                               // 53
         Image(p.customTactics),                                                           // 54
@@ -174,10 +203,10 @@ const BlockList& GameBlocks() {
         Image(MonthManagerTable.bytes),                                                   // 64
         Image(DivisionClubLists.bytes),                                                   // 65
         Image(p.clubScreenName),                                                          // 66
-        Image(p.dealContracts),                                                           // 67
-        Image(p.dealSalePlayers),                                                         // 68
-        Image(p.dealSaleClubs),                                                           // 69
-        Image(p.transferLogIndex),                                                        // 70
+        Words(HumanDealTables.contracts, HUMAN_CONTRACT_SLOTS),                           // 67
+        Words(HumanDealTables.salePlayers, HUMAN_SALE_SLOTS),                             // 68
+        Words(HumanDealTables.saleClubs, HUMAN_SALE_SLOTS),                               // 69
+        Word(&TransferLogIndex),                                                          // 70
         Image(PlayerCareerLog, sizeof PlayerCareerLog),                                   // 71
         Image(ClubEventLog, sizeof ClubEventLog),                                         // 72
         Image(p.jobOffer),                                                                // 73
@@ -543,6 +572,52 @@ bool ClubEntriesSound(const std::string& name, const Staging& s) {
   return true;
 }
 
+// Every entry of the transfer log names database clubs (or -1), a player of
+// the file (or -1) and a date of the calendar (or -1).
+bool TransferLogSound(const std::string& name, const Staging& s) {
+  const int16_t players = StagedWord(s, SAV0_PLAYER_TOTAL_COUNT);
+  const uint8_t* log = s.Block(SAV0_TRANSFER_LOG);
+  for (int n = 0; n < TRANSFER_LOG_ENTRIES; ++n) {
+    const uint8_t* e = log + n * TRANSFER_LOG_ENTRY_SIZE;
+    const struct {
+      const char* what;
+      int16_t value, lo, hi;
+    } fields[] = {
+        {"selling club", LoadI16(e + 0), 0, NUM_DB_CLUBS - 1}, {"buying club", LoadI16(e + 2), 0, NUM_DB_CLUBS - 1},
+        {"player", LoadI16(e + 4), 0, static_cast<int16_t>(players - 1)}, {"day", LoadI16(e + 10), 1, 31},
+        {"month", LoadI16(e + 12), 0, 11},
+    };
+    for (const auto& f : fields) {
+      if (f.value == -1 || (f.value >= f.lo && f.value <= f.hi)) continue;
+      SetError("%s: transfer log entry %d: %s %d is outside %d-%d", name.c_str(), n, f.what, f.value, f.lo, f.hi);
+      return false;
+    }
+  }
+  return true;
+}
+
+// The deal tables hold players of the file and world clubs (or -1); a sale
+// agreed names its buying club.
+bool DealTablesSound(const std::string& name, const Staging& s) {
+  const int16_t players = StagedWord(s, SAV0_PLAYER_TOTAL_COUNT);
+  auto playerSound = [&](const char* what, int16_t player) {
+    if (player == -1 || (player >= 0 && player < players)) return true;
+    SetError("%s: %s names player %d", name.c_str(), what, player);
+    return false;
+  };
+  for (int i = 0; i < HUMAN_CONTRACT_SLOTS; ++i)
+    if (!playerSound("a pending contract", LoadI16(s.Block(SAV0_DEAL_CONTRACTS) + 2 * i))) return false;
+  for (int i = 0; i < HUMAN_SALE_SLOTS; ++i) {
+    const int16_t player = LoadI16(s.Block(SAV0_DEAL_SALE_PLAYERS) + 2 * i);
+    const int16_t club = LoadI16(s.Block(SAV0_DEAL_SALE_CLUBS) + 2 * i);
+    if (!playerSound("an agreed sale", player)) return false;
+    if ((club >= 0 && club < NUM_CLUBS) || (club == -1 && player == -1)) continue;
+    SetError("%s: an agreed sale names club %d", name.c_str(), club);
+    return false;
+  }
+  return true;
+}
+
 bool GameFileSound(const std::string& name, const Staging& s) {
   const int8_t country = static_cast<int8_t>(s.Block(SAV0_GAME_COUNTRY)[0]);
   const int8_t countryAgain = static_cast<int8_t>(s.Block(SAV0_GATE_LEVY_AND_COUNTRY)[1]);
@@ -558,7 +633,8 @@ bool GameFileSound(const std::string& name, const Staging& s) {
          InRange(name, "day of the season", StagedWord(s, SAV0_DAY_OF_SEASON), 0, 366) &&
          InRange(name, "player count", players, 0, MAX_PLAYERS) &&
          InRange(name, "total player count", StagedWord(s, SAV0_PLAYER_TOTAL_COUNT), players, MAX_PLAYERS) &&
-         InRange(name, "transfer log write index", StagedWord(s, SAV0_TRANSFER_LOG_INDEX), 0, 10000) &&
+         InRange(name, "transfer log write index", StagedWord(s, SAV0_TRANSFER_LOG_INDEX), 0, TRANSFER_LOG_ENTRIES) &&
+         TransferLogSound(name, s) && DealTablesSound(name, s) &&
          SameBytes(name, "the squad progress snapshot", s.Block(SAV0_SQUAD_PROGRESS), s.Block(SAV0_SQUAD_PROGRESS_AGAIN),
                    sizeof SavePlaceholders.squadProgress) &&
          FixturesSound(name, s.Block(SAV0_FIXTURES)) && ClubEntriesSound(name, s);

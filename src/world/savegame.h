@@ -15,8 +15,9 @@
 // - A load reads both files into a staging copy and checks them: the
 //   container (every header field, size word and the trailer), the counts
 //   and indices the game steps through (game country, calendar, player
-//   counts, the transfer log's write index, the fixture list's day order and
-//   competition codes) and the blocks the files hold twice. Only a slot whose
+//   counts, the transfer log's write index and its entries' clubs, players
+//   and dates, the deal tables' players and clubs, the fixture list's day
+//   order and competition codes) and the blocks the files hold twice. Only a slot whose
 //   two files are sound is taken into the world; a bad one leaves the world
 //   untouched.
 //
@@ -66,6 +67,9 @@ enum SaveGameBlock {
   SAV0_SQUAD_PROGRESS = 52,
   SAV0_SQUAD_PROGRESS_AGAIN = 57,
   SAV0_CLUB_SCREEN_NAME = 66,
+  SAV0_DEAL_CONTRACTS = 67,
+  SAV0_DEAL_SALE_PLAYERS = 68,
+  SAV0_DEAL_SALE_CLUBS = 69,
   SAV0_TRANSFER_LOG_INDEX = 70,
   SAV0_CAREER_LOG = 71,
   SAV0_EVENT_LOG = 72,
@@ -145,7 +149,6 @@ struct SavePlaceholderTables {
   uint8_t staffCandidates[92];      // 34: club simulation, staff candidates' availability
   uint8_t managerScreenWord[2];     // 48: menu system, a word of the first manager screen
   uint8_t wagePriceTable[2400];     // 50: club simulation, the table of the wage and price functions
-  uint8_t transferLog[160000];      // 51: world facade (deals), TransferLogEntry x 10,000
   uint8_t squadProgress[192];       // 52 and 57: club screens, the human squad's progress snapshot
   uint8_t shortList[80];            // 53: club screens, ShortList
   uint8_t customTactics[3960];      // 54: menu system, TacticsRecord x 12
@@ -153,10 +156,6 @@ struct SavePlaceholderTables {
   uint8_t tacticWord2[2];           // 56
   uint8_t squadScreenWords[4][2];   // 59-62: club screens
   uint8_t clubScreenName[21];       // 66: club screens, a zero-ended name
-  uint8_t dealContracts[8];         // 67: world facade (deals), contract slots
-  uint8_t dealSalePlayers[256];     // 68: world facade (deals), pending sales: players
-  uint8_t dealSaleClubs[256];       // 69: world facade (deals), pending sales: buying clubs
-  uint8_t transferLogIndex[2];      // 70: world facade (deals), the ring's write index (0-10,000)
   uint8_t jobOffer[6];              // 73: club simulation, JobOfferEntry of human manager 1
   uint8_t resultScreenTable[28];    // 75: league screens
   uint8_t lastMatchEvents[200];     // 76: league screens, the last match's events

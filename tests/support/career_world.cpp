@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "platform/platform.h"
 #include "season/careerrun.h"
 #include "season/seam.h"
 #include "support/source_db.h"
@@ -73,6 +74,7 @@ int16_t CareerWorldTest::LoadCareerWorld(const CareerWorld& w) {
   fs::current_path(folder);
   srcdb::MountPak({{"STATS\\TOTSTAT.DAT", srcdb::BuiltTotStat()}, {"STATS\\NAMES.DAT", srcdb::BuiltNames()}});
   StartWindowAndTimer();  // the new game and the day loop poll the window
+  PlatSetVirtualAutoAdvance(true);  // the news ticker waits for the screen: virtual time passes
   Seam_ConnectGame();
   if (!saved) {
     const int16_t human = Career_StartNew(w.country, w.seed, w.club);

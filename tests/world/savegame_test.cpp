@@ -181,7 +181,13 @@ class SaveGameTest : public EngineTest {
     // Every saved placeholder byte a pattern, the counters in their ranges.
     const size_t saved = offsetof(SavePlaceholderTables, menuStateWord);
     for (size_t i = 0; i < saved; ++i) p[i] = static_cast<uint8_t>(i * 7 + 3);
-    StoreI16(SavePlaceholders.transferLogIndex, 4321);
+    // The deal tables and the transfer log hold deals too, the log's ring
+    // wrapped once.
+    TransferLogIndex = 9998;
+    for (int16_t n = 0; n < 6; ++n) TransferLog_Append(n, static_cast<int16_t>(20 + n), static_cast<int16_t>(100 + n), 1000 * n);
+    GNW_AddHumanSale(1, 40, 3);
+    HumanDeals_AddPendingContract(1, 41);
+    GNW_AddApproachedPlayer(1, 42);  // not saved
     std::strcpy(reinterpret_cast<char*>(SavePlaceholders.clubScreenName), "Gaffer Athletic");
   }
 
@@ -432,6 +438,23 @@ const Damage kDamages[] = {
      "total player count 5 is outside"},
     {"transfer log index", false, [](Bytes& f) { SetGameWord(f, SAV0_TRANSFER_LOG_INDEX, 10001); }, SAVE_WRONG_FILE,
      "transfer log write index 10001"},
+    {"a transfer log entry's player", false,
+     [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_TRANSFER_LOG) + 16 * 9999 + 4], 25000); },
+     SAVE_WRONG_FILE, "transfer log entry 9999: player 25000 is outside 0-"},
+    {"a transfer log entry's month", false,
+     [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_TRANSFER_LOG) + 16 * 2 + 12], 12); },
+     SAVE_WRONG_FILE, "transfer log entry 2: month 12 is outside 0-11"},
+    {"a transfer log entry's club", false,
+     [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_TRANSFER_LOG) + 16 * 7], -2); },
+     SAVE_WRONG_FILE, "transfer log entry 7: selling club -2 is outside 0-1199"},
+    {"an agreed sale's club", false, [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_DEAL_SALE_CLUBS)], 250); },
+     SAVE_WRONG_FILE, "an agreed sale names club 250"},
+    {"an agreed sale without its club", false,
+     [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_DEAL_SALE_CLUBS)], -1); }, SAVE_WRONG_FILE,
+     "an agreed sale names club -1"},
+    {"a pending contract's player", false,
+     [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_DEAL_CONTRACTS) + 6], -5); }, SAVE_WRONG_FILE,
+     "a pending contract names player -5"},
     {"the snapshot's two copies", false, [](Bytes& f) { f[BlockAt(SAVE_FILE_GAME, SAV0_SQUAD_PROGRESS_AGAIN)] ^= 4; },
      SAVE_WRONG_FILE, "two copies of the squad progress snapshot differ"},
     {"fixture order", false,
@@ -722,7 +745,7 @@ TEST_F(SaveGameTest, AResetEmptiesThePlaceholders) {
   EXPECT_STRNE(SaveGame_LastError(), "");
   ResetAllModules();
   EXPECT_STREQ(SaveGame_LastError(), "");
-  EXPECT_EQ(SavePlaceholders.transferLog[5], 0);
+  EXPECT_EQ(SavePlaceholders.wagePriceTable[5], 0);
   EXPECT_EQ(SavePlaceholders.divisionTableTail[0], NO_TABLE_CLUB);
   EXPECT_EQ(SavePlaceholders.menuStateWord, 0);
 }
