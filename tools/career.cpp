@@ -8,7 +8,8 @@
 // division), seeds the game's generator with S, and runs K seasons with the
 // game's own day loop: every fixture of the day through GNW_PlayNextFixture,
 // then GNW_AdvanceDay. At each season's end it prints the final tables, the
-// cup winners, the top scorers and one line for scripts:
+// cup winners, the top scorers, each division's record holders, the newest
+// entries of the transfer log and one line for scripts:
 //
 //   summary season=N country=C matches=M goals=G home_wins=H draws=D
 //           away_wins=A max_goals=X bookings=B sent_off=R money=T players=P
@@ -51,6 +52,8 @@
 #include "world/clubs.h"
 #include "world/fixtures.h"
 #include "world/funcs.h"
+#include "world/funcs_deals.h"
+#include "world/funcs_records.h"
 #include "world/honours.h"
 #include "world/players.h"
 #include "world/savegame.h"
@@ -249,6 +252,30 @@ void PrintCupWinners(int season) {
   }
 }
 
+// Each league division's record holders and the newest entries of the
+// transfer log, read through the world facade.
+void PrintRecordsAndTransfers(int season) {
+  // The country's records come first in every description: print them once.
+  std::printf("season %d records\n", season);
+  for (int16_t d = 0; d < GNW_GetNumDivisions(); ++d) {
+    bool divisionPart = d == 0;
+    for (const std::string& line : GNW_DescribeRecordHolders(d)) {
+      if (line.rfind("division", 0) == 0) divisionPart = true;
+      if (divisionPart) std::printf("  %s\n", line.c_str());
+    }
+  }
+  const int16_t count = TransferLog_Count();
+  std::printf("season %d transfer log (%d entries, newest first)\n", season, count);
+  for (int16_t k = 0; k < count && k < 10; ++k) {
+    const TransferLogEntry* e = TransferLog_GetRecent(k);
+    if (e == nullptr) break;
+    const std::string seller = e->sellingClub >= 0 ? GNW_GetClubName(e->sellingClub) : "-";
+    const std::string buyer = e->buyingClub >= 0 ? GNW_GetClubName(e->buyingClub) : "-";
+    std::printf("  %02d/%02d/%d %s: %s -> %s, %d\n", e->day, e->month + 1, e->year, GNW_GetPlayerName(e->player),
+                seller.c_str(), buyer.c_str(), e->fee);
+  }
+}
+
 int PlayersUnderContract() {
   int n = 0;
   for (int16_t p = 0; p < PlayerCount; ++p) {
@@ -319,7 +346,10 @@ int main(int argc, char** argv) {
         }
       }
     }
-    if (!o.quiet) PrintCupWinners(season);
+    if (!o.quiet) {
+      PrintCupWinners(season);
+      PrintRecordsAndTransfers(season);
+    }
     std::printf(
         "summary season=%d country=%d matches=%d goals=%d home_wins=%d draws=%d away_wins=%d max_goals=%d "
         "bookings=%d sent_off=%d money=%lld players=%d\n",

@@ -11,6 +11,8 @@
 #include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
+#include "world/funcs_deals.h"
+#include "world/lists.h"
 #include "world/players.h"
 #include "world/static_country.h"
 
@@ -91,6 +93,11 @@ bool CheckDivisions(std::string* detail) {
 // game reads (the current squad list stays as the game left it).
 bool CheckSquads(std::string* rule, std::string* detail) {
   std::array<int, NUM_CLUBS> sizes{};
+  // A player lent out is still on his own club's list.
+  for (int16_t slot = 0; slot < NUM_LOANS; ++slot) {
+    const int16_t owner = Loan_GetLoanClub(slot);
+    if (Loan_GetPlayerNo(slot) >= 0 && owner >= 0 && owner < NUM_CLUBS) ++sizes[owner];
+  }
   std::array<std::array<int16_t, 256>, NUM_CLUBS> shirtOwner;
   for (auto& owners : shirtOwner) owners.fill(-1);
   for (int16_t p = 0; p < PlayerCount; ++p) {
@@ -318,6 +325,105 @@ bool CheckRecords(std::string* detail) {
   return true;
 }
 
+constexpr int LOAN_WEEKS_TOP = 13;
+constexpr int BID_DAYS_TOP = 15;
+constexpr int16_t PLAYER_CLUB_NOBODY = 255;
+
+// A player belongs to a world club, the reserve pool, the free agents or nobody.
+bool PlayerClubInRange(int16_t club) {
+  return (club >= 0 && club < NUM_CLUBS) || club == PLAYER_CLUB_RESERVE_POOL || club == PLAYER_CLUB_FREE_AGENT ||
+         club == PLAYER_CLUB_NOBODY;
+}
+
+// The countdown lists and the players' flags agree: on loan with exactly one
+// loan entry (1-13 weeks), injured with exactly one injury slot (time at
+// least 1); players' clubs and shirts in range.
+bool CheckLists(std::string* rule, std::string* detail) {
+  static std::array<int8_t, MAX_PLAYERS> loans, patients;
+  loans.fill(0);
+  patients.fill(0);
+  for (int16_t slot = 0; slot < NUM_LOANS; ++slot) {
+    const int16_t p = Loan_GetPlayerNo(slot);
+    if (p == -1) continue;
+    const int weeks = Loan_GetLoanWeeks(slot);
+    if (p < 0 || p >= PlayerCount || weeks < 1 || weeks > LOAN_WEEKS_TOP) {
+      *rule = "loans";
+      *detail = Format("slot=%d player=%d weeks=%d", slot, p, weeks);
+      return false;
+    }
+    ++loans[p];
+  }
+  for (int16_t slot = 0; slot < NUM_PATIENTS; ++slot) {
+    const int16_t p = Patient_GetPlayerNo(slot);
+    if (p == -1) continue;
+    const int time = Patient_GetInjuryTime(slot);
+    if (p < 0 || p >= PlayerCount || time < 1) {
+      *rule = "injuries";
+      *detail = Format("slot=%d player=%d time=%d", slot, p, time);
+      return false;
+    }
+    ++patients[p];
+  }
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const bool onLoan = Player_GetOnLoan(p) != 0, injured = Player_GetInFlag(p) != 0;
+    if (onLoan != (loans[p] == 1) || loans[p] > 1) {
+      *rule = "loans";
+      *detail = Format("player=%d on_loan=%d entries=%d", p, onLoan, loans[p]);
+      return false;
+    }
+    if (injured != (patients[p] == 1) || patients[p] > 1) {
+      *rule = "injuries";
+      *detail = Format("player=%d injured=%d slots=%d", p, injured, patients[p]);
+      return false;
+    }
+    const int16_t club = Player_GetClub(p), shirt = Player_GetShirt(p);
+    if (!PlayerClubInRange(club) || shirt < 0 || shirt > 16) {
+      *rule = "players";
+      *detail = Format("player=%d club=%d shirt=%d", p, club, shirt);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Every club's bid has the player's answer slot, or waits in the human
+// manager's contract slots; every answer slot answers a bid, in 1-15 days.
+bool CheckBids(std::string* detail) {
+  static std::array<int8_t, MAX_PLAYERS> answers, bids;
+  answers.fill(0);
+  bids.fill(0);
+  for (int16_t entry = 0; entry < NUM_BID_INFOS; ++entry) {
+    const int16_t p = BidInfo_GetPlayer(entry);
+    if (p == -1) continue;
+    const int days = BidInfo_GetDays(entry);
+    if (p < 0 || p >= PlayerCount || days < 1 || days > BID_DAYS_TOP) {
+      *detail = Format("answer=%d player=%d days=%d", entry, p, days);
+      return false;
+    }
+    answers[p] = 1;
+  }
+  for (const int16_t p : HumanDealTables.contracts)
+    if (p >= 0 && p < PlayerCount) answers[p] = 1;
+  for (int16_t club = 0; club < NUM_CLUBS; ++club)
+    for (int slot = 0; slot < NUM_CLUB_BIDS; ++slot) {
+      const int16_t p = Club_GetBidPlayer(club, slot);
+      if (p < 0) continue;
+      if (p >= PlayerCount || !answers[p]) {
+        *detail = Format("club=%d slot=%d player=%d without an answer", club, slot, p);
+        return false;
+      }
+      bids[p] = 1;
+    }
+  for (int16_t entry = 0; entry < NUM_BID_INFOS; ++entry) {
+    const int16_t p = BidInfo_GetPlayer(entry);
+    if (p >= 0 && !bids[p]) {
+      *detail = Format("answer=%d player=%d without a bid", entry, p);
+      return false;
+    }
+  }
+  return true;
+}
+
 // Every player's disciplinary points, European points and suspension are
 // what the baseline and the season's cards make of them.
 bool CheckDiscipline(std::string* detail) {
@@ -353,6 +459,8 @@ bool WorldCheck_Run(std::string* rule, std::string* detail) {
   if (!CheckMoney(detail)) return *rule = "money", false;
   if (!CheckDivisions(detail)) return *rule = "divisions", false;
   if (!CheckSquads(rule, detail)) return false;
+  if (!CheckLists(rule, detail)) return false;
+  if (!CheckBids(detail)) return *rule = "bids", false;
   if (!CheckFixtures(detail)) return *rule = "fixtures", false;
   if (!CheckTables(detail)) return *rule = "tables", false;
   if (!CheckRecords(detail)) return *rule = "records", false;

@@ -8,6 +8,7 @@
 #include "support/test_world.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
+#include "world/lists.h"
 #include "world/players.h"
 
 namespace {
@@ -54,6 +55,12 @@ TEST_F(WorldCheckTest, EachRuleNamesItsBreach) {
       {"shirts", [] { Player_SetShirt(0, 7), Player_SetShirt(1, 7); }},
       {"fixtures", [] { Fixture_Add(3, COMP_LEAGUE, 0, 5, 0); }},  // club 0 twice on day 3
       {"records", [] { Player_SetApps(3, Player_GetApps(3) + 1); }},  // an appearance no fixture holds
+      {"loans", [] { Player_SetOnLoan(3, 1); }},                       // on loan without a loan entry
+      {"loans", [] { Loan_SetPlayerNo(0, 3), Loan_SetLoanClub(0, 1), Loan_SetLoanWeeks(0, 14); }},
+      {"injuries", [] { Player_SetInFlag(3, 1); }},                    // injured without an injury slot
+      {"injuries", [] { Patient_SetPlayerNo(0, 3), Patient_SetInjuryTime(0, 0), Player_SetInFlag(3, 1); }},
+      {"bids", [] { Club_SetBid(1, 0, 3, 50, 0); }},                   // a bid nobody answers
+      {"bids", [] { BidInfo_SetPlayer(0, 3), BidInfo_SetDays(0, 4); }},  // an answer to no bid
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rule);
