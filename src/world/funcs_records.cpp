@@ -13,6 +13,7 @@
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/matchrec.h"
+#include "menus/exm_text.h"
 #include "season/endseason.h"
 #include "season/euroentrants.h"
 #include "season/postmatch.h"
@@ -266,10 +267,12 @@ struct AdviceText {
 };
 
 // The lines of the squad report (a pair says the same two ways) and of the
-// match advice. Lines about one player follow his name.
+// match advice. Lines about one player follow his name. A line without text
+// is the game's own text of its number; the others have numbers that the
+// game's texts give to other screens.
 constexpr AdviceText kAdviceTexts[] = {
-    {1220, "Our defence is short of experience."},
-    {1221, "We could do with an experienced head at the back."},
+    {1220, nullptr},
+    {1221, nullptr},
     {1222, "Our defence badly lacks experience."},
     {1223, "We need an experienced defender, and quickly."},
     {1224, "Our midfield is short of experience."},
@@ -280,8 +283,8 @@ constexpr AdviceText kAdviceTexts[] = {
     {1229, "We need an experienced forward, and quickly."},
     {1230, "Our attack is short of experience."},
     {1231, "We could do with an experienced head up front."},
-    {1232, "is not fully match fit."},
-    {1233, "needs more work on his fitness before he is ready."},
+    {1232, nullptr},
+    {1233, nullptr},
     {1236, "is suspended for our next match."},
     {1237, "cannot play in our next match, he is serving a ban."},
     {1238, "has a serious injury and will be out for some time."},
@@ -294,40 +297,40 @@ constexpr AdviceText kAdviceTexts[] = {
     {1245, "is not in the right frame of mind to play."},
     {1246, "looks tired and could do with a rest."},
     {1247, "is showing signs of fatigue."},
-    {1250, "is cup-tied for our next match."},
-    {1251, "cannot play in our next match, he is cup-tied."},
-    {1252, "is not a natural left sided player for that position."},
-    {1253, "is not a natural right sided player for that position."},
-    {1254, "has too much ground to cover in that position."},
-    {1276, "gave the ball away far too often."},
-    {1277, "lost most of his tackles today."},
-    {1278, "hardly won a tackle all game."},
-    {1279, "needs to shoot more often when he is in range."},
-    {1280, "snatched at his chances, only a few of his shots were on target."},
-    {1281, "was caught offside too often."},
-    {1282, "should be getting forward more, as his instructions ask."},
-    {1283, "is getting forward too much and leaving gaps behind him."},
-    {1284, "was not involved in the game enough."},
-    {1285, "did not win enough of the ball in the air."},
-    {1286, "should be crossing the ball more from wide positions."},
-    {1287, "put too many of his crosses straight to the opposition."},
-    {1288, "is holding on to the ball too long."},
-    {1289, "must take more care with his passing."},
-    {1290, "gave away too many free kicks."},
-    {1291, "needs to keep his discipline, he is picking up too many bookings."},
-    {1292, "made too many mistakes at the back."},
-    {1293, "let in goals he should have saved."},
-    {1294, "should be marking his man more closely."},
-    {1295, "was easily dispossessed."},
-    {1296, "needs to work harder when we lose the ball."},
-    {1297, "looked tired, consider resting him."},
-    {1298, "did not make enough runs off the ball."},
-    {1299, "should be looking for the through ball more often."},
-    {1300, "played well and deserves his place."},
-    {1301, "had an excellent game, keep him in the side."},
-    {1305, "made some vital interceptions."},
-    {1306, "cleared his lines well under pressure."},
-    {1308, "should distribute the ball more quickly."},
+    {1250, nullptr},
+    {1251, nullptr},
+    {1252, nullptr},
+    {1253, nullptr},
+    {1254, nullptr},
+    {1276, nullptr},
+    {1277, nullptr},
+    {1278, nullptr},
+    {1279, nullptr},
+    {1280, nullptr},
+    {1281, nullptr},
+    {1282, nullptr},
+    {1283, nullptr},
+    {1284, nullptr},
+    {1285, nullptr},
+    {1286, nullptr},
+    {1287, nullptr},
+    {1288, nullptr},
+    {1289, nullptr},
+    {1290, nullptr},
+    {1291, nullptr},
+    {1292, nullptr},
+    {1293, nullptr},
+    {1294, nullptr},
+    {1295, nullptr},
+    {1296, nullptr},
+    {1297, nullptr},
+    {1298, nullptr},
+    {1299, nullptr},
+    {1300, nullptr},
+    {1301, nullptr},
+    {1305, nullptr},
+    {1306, nullptr},
+    {1308, nullptr},
 };
 
 // ---------------------------------------------------------------- best players
@@ -659,7 +662,7 @@ int16_t GNW_BuildSquadReport(int16_t club) {
 
 const char* GNW_GetAdviceText(int16_t code) {
   for (const AdviceText& t : kAdviceTexts)
-    if (t.code == code) return t.text;
+    if (t.code == code) return t.text != nullptr ? t.text : GetTextNoAddr(code);
   return "";
 }
 

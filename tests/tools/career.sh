@@ -9,10 +9,17 @@ rm -rf "$work" && mkdir -p "$work"
 fail=0
 die() { echo "career test: $*"; fail=1; }
 
-# Every country, checked day by day; the summaries as a football fan expects.
+# Every country, checked day by day (the countries side by side); the
+# summaries as a football fan expects.
 for country in 0 1 2 3 4 5 6 7 8; do
   out="$work/country$country.txt"
-  if ! "$career" --country "$country" --seed 1 --seasons "$seasons" --check --quiet > "$out" 2>&1; then
+  ( "$career" --country "$country" --seed 1 --seasons "$seasons" --check --quiet > "$out" 2>&1
+    echo $? > "$out.rc" ) &
+done
+wait
+for country in 0 1 2 3 4 5 6 7 8; do
+  out="$work/country$country.txt"
+  if [ "$(cat "$out.rc")" != 0 ]; then
     die "country $country: $(grep -m1 -E 'check failed|career:' "$out")"
     continue
   fi
@@ -33,8 +40,9 @@ for country in 0 1 2 3 4 5 6 7 8; do
 done
 
 # The same arguments give the same output.
-"$career" --country 2 --seed 7 --seasons 1 > "$work/a.txt" 2>&1
-"$career" --country 2 --seed 7 --seasons 1 > "$work/b.txt" 2>&1
+"$career" --country 2 --seed 7 --seasons 1 > "$work/a.txt" 2>&1 &
+"$career" --country 2 --seed 7 --seasons 1 > "$work/b.txt" 2>&1 &
+wait
 cmp -s "$work/a.txt" "$work/b.txt" || die "two runs with one seed differ"
 
 # Save after each season; a load of season 1's save runs season 2 exactly as
@@ -42,8 +50,12 @@ cmp -s "$work/a.txt" "$work/b.txt" || die "two runs with one seed differ"
 # viewed club, block 47, is the one word a load sets itself).
 "$career" --country 0 --seed 3 --seasons 2 --quiet --save "$work/run" > "$work/run.txt" 2>&1 || die "saving run failed"
 for n in 1 2; do
-  "$career" --load "$work/run/SaveData/save1" --seasons 1 --quiet --save "$work/load$n" > "$work/load$n.txt" 2>&1 ||
-    die "load $n failed: $(cat "$work/load$n.txt")"
+  ( "$career" --load "$work/run/SaveData/save1" --seasons 1 --quiet --save "$work/load$n" > "$work/load$n.txt" 2>&1
+    echo $? > "$work/load$n.rc" ) &
+done
+wait
+for n in 1 2; do
+  [ "$(cat "$work/load$n.rc")" = 0 ] || die "load $n failed: $(cat "$work/load$n.txt")"
 done
 cmp -s "$work/load1.txt" "$work/load2.txt" || die "two runs from one save differ"
 want=$(grep '^summary season=2' "$work/run.txt" | sed 's/season=2/season=1/')
