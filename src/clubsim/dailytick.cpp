@@ -279,7 +279,6 @@ bool TransferRequest(int16_t p) {
     if (RequestBlackoutToday()) return false;
     Player_SetTxReq(p, 1);
     ++ClubSimCount.requests;
-    ++ClubSimCount.requestsByDivision[division];
     if (human)
       News(NEWS_REQUEST, club, p, -1, static_cast<int16_t>(Player_GetAge(p) + AGE_OFFSET),
            static_cast<int16_t>(POSITION_WORD_TEXT + GNW_GetPositionType(p)));

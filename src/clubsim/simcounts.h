@@ -10,7 +10,6 @@ struct ClubSimCounts {
   int32_t illnesses = 0;      // illnesses (types 1-7)
   int32_t awol = 0;           // players gone absent (type 0)
   int32_t requests = 0;       // transfer requests handed in
-  int32_t requestsByDivision[6] = {};
   int32_t withdrawn = 0;      // transfer requests withdrawn
   int32_t transfers = 0;      // permanent moves between clubs, for a fee or free
   int64_t fees = 0;           // money paid for those moves

@@ -12,6 +12,7 @@
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/matchrec.h"
+#include "season/playfix.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -71,23 +72,6 @@ constexpr int EXPERIENCE_BONUS_LIMIT = 15;
 constexpr int HAT_TRICK = 3;
 constexpr int INJURY_CHANCE = 30;          // percent, background matches
 constexpr int MINUTES_STEP = 30;
-
-// The form dip by form phase 0-200: three bumps, the last entry apart.
-constexpr std::array<int8_t, 201> MakeFormDipTable() {
-  std::array<int8_t, 201> t{};
-  for (int i = 3; i <= 6; ++i) t[i] = 1;
-  for (int i = 7; i <= 9; ++i) t[i] = 2;
-  t[10] = t[11] = 3;
-  constexpr int8_t kFirst[32] = {4,  6,  9,  13, 18, 24, 29, 33, 36, 38, 39, 40, 40, 39, 38, 36,
-                                 33, 29, 24, 18, 13, 9,  6,  4,  3,  3,  2,  2,  1,  1,  1,  1};
-  for (int i = 0; i < 32; ++i) t[12 + i] = kFirst[i];
-  constexpr int8_t kBump[23] = {1, 1, 1, 2, 2, 3, 4, 6, 9, 13, 15, 16, 15, 13, 10, 8, 6, 4, 3, 2, 1, 1, 1};
-  for (int i = 0; i < 23; ++i) t[60 + i] = t[120 + i] = kBump[i];
-  t[200] = 21;
-  return t;
-}
-constexpr std::array<int8_t, 201> kFormDipTable = MakeFormDipTable();
-constexpr int FORM_PHASE_MAX = 200;
 
 int16_t Clamp16(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
 
@@ -574,11 +558,8 @@ int16_t RunOfHomeWins(int16_t club, int16_t lastFixture) { return RunOfWins(club
 int16_t RunOfAwayWins(int16_t club, int16_t lastFixture) { return RunOfWins(club, lastFixture, false); }
 
 int16_t GetPlayerFormFactor(int16_t player) {
-  const int32_t morale = std::max<int32_t>(1, Player_GetMorale(player));
-  int32_t phase = ((Player_GetPersonalityStats(player) + DayOfSeason) * 60) / morale;
-  while (phase > FORM_PHASE_MAX) phase -= FORM_PHASE_MAX;
-  phase = std::max<int32_t>(phase, 0);
-  return static_cast<int16_t>(100 - (Player_GetExperience(player) * kFormDipTable[phase]) / 126);
+  return static_cast<int16_t>(FormExperienceFactor(Player_GetPersonalityStats(player), DayOfSeason,
+                                                   Player_GetMorale(player), Player_GetExperience(player)));
 }
 
 void PostMatch_Reset() {
