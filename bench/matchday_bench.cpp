@@ -51,10 +51,10 @@ std::vector<uint8_t> ReadTotStat() {
 // The parts not built yet, quiet.
 void QuietSeams() {
   ClubSim.getClubManager = [](int16_t) -> int16_t { return 1; };
-  ClubSim.selectMatchTeam = [](int16_t club, int16_t substitutes, int16_t, int16_t competition) {
+  ClubSim.selectMatchTeam = [](int16_t club, int16_t competition, int16_t, int16_t substitutes) {
     StandInSelectMatchTeam(club, substitutes, competition);
   };
-  ClubSim.completeMatchTeam = [](int16_t club, int16_t substitutes, int16_t) {
+  ClubSim.completeMatchTeam = [](int16_t club, int16_t, int16_t, int16_t substitutes) {
     StandInCompleteMatchTeam(club, substitutes);
   };
   ClubSim.getPlayerTacticType = [](int16_t) -> int16_t { return 0; };

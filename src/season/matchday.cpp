@@ -165,8 +165,9 @@ void SetRules(int16_t code, int16_t home, int16_t away) {
 void PrepareSide(int side, int16_t club, int16_t substitutes, int16_t code, bool neutral) {
   CurrentManager = ClubSim.getClubManager(club);
   BuildClubSquadList(club);
-  if (SoakRunActive != 0 || !Human(club)) ClubSim.selectMatchTeam(club, substitutes, 0, code);
-  else ClubSim.completeMatchTeam(club, substitutes, 0);
+  // The match day's own pick: the bans of the players left out are served.
+  if (SoakRunActive != 0 || !Human(club)) ClubSim.selectMatchTeam(club, code, 1, substitutes);
+  else ClubSim.completeMatchTeam(club, code, 1, substitutes);
   FillMatchSide(side, club, substitutes, code, neutral);
 }
 

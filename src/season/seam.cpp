@@ -6,10 +6,13 @@
 #include <initializer_list>
 
 #include "clubsim/bids.h"
+#include "clubsim/clubsvc.h"
 #include "clubsim/contracts.h"
 #include "clubsim/dailytick.h"
 #include "clubsim/injuries.h"
+#include "clubsim/ratings.h"
 #include "clubsim/squad.h"
+#include "clubsim/teamsel.h"
 #include "clubsim/transfers.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
@@ -103,13 +106,13 @@ constexpr SeasonEngineSeam kSeasonStubs = {
 constexpr ClubSimSeam kClubSimStubs = {
     [](int16_t club) -> int16_t { Note("GetClubManager", {club}); return NO_MANAGER_PLAYER; },
     [](int16_t club) { Note("ClearClubCaptainFlags", {club}); },
-    [](int16_t club, int16_t substitutes, int16_t mode, int16_t competition) {
-      Note("SelectMatchTeam", {club, substitutes, mode, competition});
+    [](int16_t club, int16_t competition, int16_t mode, int16_t substitutes) {
+      Note("SelectMatchTeam", {club, competition, mode, substitutes});
       StandInSelectMatchTeam(club, substitutes, competition);
     },
-    [](int16_t club, int16_t second, int16_t third) {
-      Note("CompleteMatchTeam", {club, second, third});
-      StandInCompleteMatchTeam(club, second);
+    [](int16_t club, int16_t competition, int16_t mode, int16_t substitutes) {
+      Note("CompleteMatchTeam", {club, competition, mode, substitutes});
+      StandInCompleteMatchTeam(club, substitutes);
     },
     [](int16_t value) { Note("HumanClubsAppointCoach", {value}); },
     [](int16_t first, int16_t second) { Note("ComputerClubsHireStaff", {first, second}); },
@@ -369,6 +372,13 @@ void Seam_ConnectGame() {
     HumanDeals_AddPendingContract(manager, player);
   };
   ClubSim.dailyClubAI = DailyClubAI;
+  // Team selection: the match day serves the bans that the week's first day
+  // has begun.
+  ClubSim.selectMatchTeam = SelectMatchTeam;
+  ClubSim.completeMatchTeam = CompleteMatchTeam;
+  ClubSim.weeklySuspensionCountdown = BanWaitCountdown;
+  ClubSim.matchPlayerRating = MatchPlayerRating;
+  ClubSim.estimatePlayerStats = EstimatePlayerStats;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

@@ -94,10 +94,12 @@ struct SeasonEngineSeam {
 struct ClubSimSeam {
   int16_t (*getClubManager)(int16_t club);  // 1 (the player that stands for no manager) when it has none
   void (*clearClubCaptainFlags)(int16_t club);
-  // Shirts for a match of the squad list's players; the current-manager word
-  // (below) names the club's manager first.
-  void (*selectMatchTeam)(int16_t club, int16_t substitutes, int16_t mode, int16_t competition);
-  void (*completeMatchTeam)(int16_t club, int16_t second, int16_t third);
+  // Shirts for a match of the competition code of the squad list's players;
+  // the current-manager word (below) names the club's manager first. Mode 0 a
+  // look at the side, 1 the match day's pick (bans served).
+  void (*selectMatchTeam)(int16_t club, int16_t competition, int16_t mode, int16_t substitutes);
+  // The same, keeping the shirts already given.
+  void (*completeMatchTeam)(int16_t club, int16_t competition, int16_t mode, int16_t substitutes);
   void (*humanClubsAppointCoach)(int16_t value);
   void (*computerClubsHireStaff)(int16_t first, int16_t second);
   void (*updateTransferWindows)(int16_t first, int16_t second);

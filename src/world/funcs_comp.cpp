@@ -601,10 +601,12 @@ void GNW_UpdateTransferWindows(int16_t club) { ClubSim.updateTransferWindows(clu
 void GNW_SelectClubTeam(int16_t club, int16_t substitutes) {
   CurrentManager = ClubSim.getClubManager(club);
   BuildClubSquadList(club);
-  ClubSim.selectMatchTeam(club, substitutes, 0, 0);
+  ClubSim.selectMatchTeam(club, COMP_LEAGUE, 0, substitutes);
 }
 
-void GNW_CompleteMatchTeam(int16_t club, int16_t substitutes) { ClubSim.completeMatchTeam(club, substitutes, 0); }
+void GNW_CompleteMatchTeam(int16_t club, int16_t substitutes) {
+  ClubSim.completeMatchTeam(club, COMP_LEAGUE, 0, substitutes);
+}
 int16_t GNW_IsPlayerCupTied(int16_t player) { return Player_IsCupTiedForNextMatch(player); }
 
 void GNW_RedrawMenuBackground() {

@@ -19,11 +19,11 @@ TEST_F(SeamTest, StubsNoteTheirCallsAndAnswerNeutralValues) {
   EXPECT_EQ(SeasonEngine.findHumanFixtureComp(1, &division), -1);
   EXPECT_EQ(division, -1);
   EXPECT_EQ(ClubSim.getClubManager(12), 1);  // the player that stands for no manager
-  ClubSim.selectMatchTeam(3, 5, 0, 21);
+  ClubSim.selectMatchTeam(3, 21, 0, 5);
   MenuSystem.setBusyPointer(1);
   ASSERT_EQ(Seam_Calls().size(), 4u);
   EXPECT_EQ(Seam_Calls()[2].name, "SelectMatchTeam");
-  EXPECT_EQ(Seam_Calls()[2].args, (std::vector<int32_t>{3, 5, 0, 21}));
+  EXPECT_EQ(Seam_Calls()[2].args, (std::vector<int32_t>{3, 21, 0, 5}));
   EXPECT_EQ(Seam_CountCalls("SetBusyPointer"), 1);
   EXPECT_EQ(Seam_CountCalls("StartNewGame"), 0);
   Seam_ClearCalls();

@@ -132,11 +132,11 @@ TEST_F(StandInTest, AShortSquadFillsWhatItCan) {
 }
 
 TEST_F(StandInTest, TheClubSimulationsSelectionAnswersWithTheStandIn) {
-  ClubSim.selectMatchTeam(0, 5, 0, COMP_LEAGUE);
+  ClubSim.selectMatchTeam(0, COMP_LEAGUE, 0, 5);
   EXPECT_EQ(Player_GetShirt(13), 1);
   for (int16_t p = 0; p < 18; ++p) Player_SetShirt(p, 0);
   Player_SetShirt(0, 1);
-  ClubSim.completeMatchTeam(0, 5, 0);
+  ClubSim.completeMatchTeam(0, COMP_LEAGUE, 0, 5);
   EXPECT_EQ(Player_GetShirt(0), 1);
   EXPECT_EQ(Player_GetShirt(13), 12);
   EXPECT_EQ(Seam_CountCalls("SelectMatchTeam"), 1);

@@ -125,8 +125,19 @@ TEST_F(WorldCheckTest, TheSeasonsCardsMakeTheDisciplineFigures) {
     Player_SetSuspension(kPlayer, c.suspension);
     EXPECT_EQ(Breach(), "");
     if (c.points < 31) Player_SetDispoints(kPlayer, c.points + 1);
-    else Player_SetSuspension(kPlayer, c.suspension - 1);
+    else Player_SetEuroDispoints(kPlayer, c.euro + 1);
     EXPECT_EQ(Breach(), "discipline");
+    // Matches served lower a suspension; nothing else does.
+    Player_SetDispoints(kPlayer, c.points);
+    Player_SetEuroDispoints(kPlayer, c.euro);
+    if (c.suspension > 0) {
+      Player_SetSuspension(kPlayer, c.suspension - 1);
+      EXPECT_EQ(Breach(), "");
+    }
+    if (c.suspension < 7) {
+      Player_SetSuspension(kPlayer, c.suspension + 1);
+      EXPECT_EQ(Breach(), "discipline");
+    }
   }
 }
 

@@ -769,7 +769,7 @@ TEST_F(BridgesTest, EveryBridgeForwardsItsArguments) {
       {[] { GNW_HumanClubsAppointCoach(3); }, "HumanClubsAppointCoach", {3}},
       {[] { GNW_ComputerClubsHireStaff(1, 2); }, "ComputerClubsHireStaff", {1, 2}},
       {[] { GNW_UpdateTransferWindows(9); }, "UpdateTransferWindows", {9, 0}},
-      {[] { GNW_CompleteMatchTeam(4, 5); }, "CompleteMatchTeam", {4, 5, 0}},
+      {[] { GNW_CompleteMatchTeam(4, 5); }, "CompleteMatchTeam", {4, COMP_LEAGUE, 0, 5}},
       {[] { GNW_ClearClubCaptains(2); }, "ClearClubCaptainFlags", {2}},
       {[] { GNW_InitTrainingBuffer(); }, "TrainingBuffer_Init", {}},
       {[] { GNW_SyncTrainingBuffer(); }, "TrainingBuffer_Sync", {}},
@@ -803,7 +803,7 @@ TEST_F(BridgesTest, PlayNextFixtureIsTheMatchDays) {
 
 TEST_F(BridgesTest, TeamSelectionNamesTheManagerAndBuildsTheSquadFirst) {
   ClubSim.getClubManager = [](int16_t) -> int16_t { return tw::kHumanManager; };
-  ClubSim.selectMatchTeam = [](int16_t club, int16_t subs, int16_t, int16_t) {
+  ClubSim.selectMatchTeam = [](int16_t club, int16_t, int16_t, int16_t subs) {
     EXPECT_EQ(CurrentManager, tw::kHumanManager);
     EXPECT_EQ(SquadListLength, 3);  // club 0's keeper, defender and forward
     EXPECT_EQ(club, tw::kHumanClub);
