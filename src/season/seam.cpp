@@ -7,8 +7,10 @@
 
 #include "clubsim/bids.h"
 #include "clubsim/clubsvc.h"
+#include "clubsim/compbids.h"
 #include "clubsim/contracts.h"
 #include "clubsim/dailytick.h"
+#include "clubsim/haggle.h"
 #include "clubsim/injuries.h"
 #include "clubsim/ratings.h"
 #include "clubsim/squad.h"
@@ -365,6 +367,12 @@ void Seam_ConnectGame() {
   ClubSim.concludeContractOffer = ConcludeContractOffer;
   ClubSim.loanPlayer = [](int16_t player, int16_t club) { LoanPlayer(player, club); };
   ClubSim.completeTransfer = CompleteTransfer;
+  // The computer clubs' side of the market: the club for a player out of
+  // contract, their offers, and their answers when the human manager haggles.
+  ClubSim.findClubForPlayer = FindClubForPlayer;
+  ClubSim.calcComputerOfferPrice = CalcComputerOfferPrice;
+  ClubSim.evaluateBidForPlayer = EvaluateBidForPlayer;
+  ClubSim.evaluatePlayerOffer = EvaluatePlayerOffer;
   // The human manager's deals and the transfer log.
   SeasonEngine.clearHumanDealLists = GNW_ClearHumanDealLists;
   WorldRecords.addTransferLogEntry = TransferLog_Add;

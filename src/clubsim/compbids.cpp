@@ -1,0 +1,292 @@
+#include "clubsim/compbids.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "clubsim/bids.h"
+#include "clubsim/clubsvc.h"
+#include "clubsim/pending_i18-market.h"
+#include "clubsim/squad.h"
+#include "clubsim/squadlist.h"
+#include "clubsim/squadplan.h"
+#include "clubsim/valuation.h"
+#include "engine/rand.h"
+#include "season/seam.h"
+#include "season/seasonstate.h"
+#include "world/clubs.h"
+#include "world/fixtures.h"
+#include "world/funcs_deals.h"
+#include "world/lists.h"
+#include "world/players.h"
+#include "world/playerstats.h"
+
+namespace {
+
+constexpr int16_t HUMAN_MANAGER_ONE = 1;
+constexpr int32_t OPEN_SEARCH_UPPER = 20000;
+constexpr int32_t MAX_OTHER_BIDS = 5;
+constexpr int16_t WAGE_UNIT = 25;
+
+bool WorldClub(int16_t club) { return club >= 0 && club < NUM_CLUBS; }
+bool IsGameCountryClub(int16_t club) { return WorldClub(club) && Club_GetCountry(club) == GameCountry; }
+int32_t Stat(int16_t player, int stat) { return Player_GetPersonalityStat(player, stat); }
+bool HasShirt(int16_t p) { return Player_GetShirt(p) >= 1 && Player_GetShirt(p) <= 11; }
+bool MarketPriceSet(int16_t p) { return Player_GetManPrice(p) != -1; }
+int32_t ToMoney(int64_t x) { return static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)); }
+
+// Whether the player's buy-out clause lets him leave his owner for the
+// bidder: a stronger bidder. A player of no club is never held.
+bool BuyOutAllowsMove(int16_t bidder, int16_t owner) {
+  return !WorldClub(owner) || BidderStanding(bidder) < OwnerStanding(owner);
+}
+
+// The average rating of the club's starters (the sum over shirts 1-11 / 11).
+int32_t ShirtedAverage(int16_t club) {
+  int64_t sum = 0;
+  for (int16_t p = 0; p < PlayerCount; ++p)
+    if (Player_GetClub(p) == club && HasShirt(p)) sum += RatePlayer(p, Player_GetStoredPosition(p));
+  return static_cast<int32_t>(sum / 11);
+}
+
+// The players the first human manager's club is bidding for.
+int BidTargetsOfHuman(int16_t targets[NUM_CLUB_BIDS]) {
+  const int16_t human = FindHumanClub(HUMAN_MANAGER_ONE);
+  int n = 0;
+  if (!WorldClub(human)) return 0;
+  for (int s = 0; s < NUM_CLUB_BIDS; ++s) {
+    const int16_t p = Club_GetBidPlayer(human, s);
+    if (p >= 0) targets[n++] = p;
+  }
+  return n;
+}
+
+// Whether the player may be considered at all; k is the price factor.
+bool PassesTests(int16_t p, int32_t r, int32_t upper, int16_t club, int16_t flagA, int16_t flagB, int32_t budget,
+                 int32_t maxWage, int32_t* rating) {
+  const TransferWorkingSet& w = TransferWork;
+  if (w.foreign >= 3 && NationalityCountsForeign(Player_GetNationality(p))) return false;
+  if (Player_GetWage(p) == 0) return false;
+  if (Player_GetPosition(p) == POSITION_MANAGER || Player_GetBossvane(p) != 0) return false;
+  if (Player_GetCareerApps(p) == 0) return false;
+  const int16_t patient = InjuryList_FindPlayer(p);
+  if (patient >= 0 && Patient_GetInjuryTime(patient) > 4 && Patient_GetInjuryType(patient) != 0) return false;
+  const int16_t c = Player_GetClub(p);
+  const int32_t division = Club_GetDivision(club);
+  if (c == PLAYER_CLUB_RESERVE_POOL && division != 0) return false;
+  const bool foreignClub = WorldClub(c) && Club_GetCountry(c) != GameCountry;
+  if ((foreignClub || c == PLAYER_CLUB_RESERVE_POOL) && GameRandom() % (100 * (division + 1)) != 0) return false;
+  int32_t k = 1;
+  if (Player_GetSaleStatus(p) != 0) {
+    k = 3;
+    if (Player_GetBRClause(p) != 0) {
+      if (!BuyOutAllowsMove(club, PlayerOwningClub(p))) return false;
+      k = 1;
+    }
+  }
+  const bool onLoan = Player_GetOnLoan(p) != 0;
+  if ((c == club && !onLoan) || (onLoan && PlayerLoanOwner(p) == club)) return false;
+  if (WorldClub(c)) {
+    const int32_t gap = division - Club_GetDivision(c);
+    const bool busy = Player_GetShirt(p) != 0 || Player_IsUnderSuspension(p) != 0 || Player_GetInFlag(p) != 0;
+    if (gap > 2 || (busy && gap > 1)) return false;
+  }
+  const int64_t wage = int64_t{WAGE_UNIT} * Player_GetWage(p);
+  const bool loanListed = Player_GetLoanList(p) != 0;
+  const bool wageOk = (Player_GetTxList(p) == flagB && wage < 2 * int64_t{maxWage}) ||
+                      (loanListed && wage < 3 * int64_t{maxWage} && (r == 0 || w.searchAll == 0));
+  if (!wageOk) return false;
+  if (flagA == 0 && foreignClub) return false;
+  if (flagA == 1 && (!WorldClub(c) || Club_GetCountry(c) == GameCountry)) return false;
+  if (r != 0 && Player_GetSide(p) != w.wantedSide && Player_GetSide(p) != 3) return false;
+  int32_t q = RatePlayer(p, w.bidPosition);
+  const int32_t age = Player_GetAge(p);
+  if (age > 12) {
+    const int32_t a = age - 12;
+    q = q / (a * a * a + 100) * 100;
+  }
+  if (q < r || q > upper) return false;
+  if (ClubBid_CountForPlayer(club, p) >= MAX_OTHER_BIDS) return false;
+  if (r == 0 && HasShirt(p)) return false;
+  const bool affordable = (MarketPriceSet(p) && Player_GetManPrice(p) < budget) ||
+                          int64_t{GetPlayerValue(p)} * k <= budget || loanListed;
+  if (!affordable) return false;
+  if (WorldClub(c) && getsquadsize(c) <= 16) return false;
+  if (ClubBid_HasPlayer(club, p) == -1) return false;
+  *rating = q;
+  return true;
+}
+
+}  // namespace
+
+int32_t BidderStanding(int16_t club) {
+  if (!IsGameCountryClub(club)) return 50 - 2 * Club_GetRep(club);
+  return Club_GetOverallRank(club) - Club_GetRep(club);
+}
+
+int32_t OwnerStanding(int16_t club) {
+  if (!IsGameCountryClub(club)) return 70 - 2 * Club_GetRep(club);
+  return Club_GetOverallRank(club) + 20 - Club_GetRep(club);
+}
+
+int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int32_t budget, int32_t maxWage) {
+  int32_t upper = r + r * 3 / 100;
+  int16_t human[NUM_CLUB_BIDS];
+  const int humans = BidTargetsOfHuman(human);
+  int32_t stride = 10;
+  if (r == 0 || TransferWork.searchAll != 0) {
+    stride = 1;
+    upper = OPEN_SEARCH_UPPER;
+  }
+  const int32_t n = PlayerCount;
+  int32_t p = 2;
+  int16_t best = -1;
+  int32_t bestRating = 0;
+  while (p < n - 1) {
+    // Every stride moves on at least one player, stopping early at the last
+    // player or at one the human manager is bidding for.
+    const int32_t steps = GameRandom() % stride + 1;
+    for (int32_t i = 0; i < steps; ++i) {
+      ++p;
+      if (p >= n - 1 || std::find(human, human + humans, p) != human + humans) break;
+    }
+    if (p >= n - 1) break;
+    int32_t q = 0;
+    if (!PassesTests(static_cast<int16_t>(p), r, upper, club, flagA, flagB, budget, maxWage, &q)) continue;
+    if (q > bestRating) {
+      best = static_cast<int16_t>(p);
+      bestRating = q;
+    }
+  }
+  return best;
+}
+
+int32_t CalcComputerOfferPrice(int16_t player, int16_t club) {
+  const int16_t o = PlayerOwningClub(player);
+  if (o >= NUM_CLUBS && o != PLAYER_CLUB_RESERVE_POOL) return 0;
+  if (o != PLAYER_CLUB_RESERVE_POOL && getsquadsize(o) <= 16) return -1;
+  int64_t price = GetPlayerAskingPrice(player);
+  const int64_t asking = price;
+  const int64_t m = GetClubSpendingBudget(club) / (price + 1);
+  const int64_t rep = Player_GetReputation(player) * 100 / 63;
+  if (WorldClub(club) && Club_GetPhysioContract(club) != 0 && Player_GetRecurringInjury(player) != 0)
+    price = price * 65 / 100;
+  price = price + price * (rep * rep / 63) / 100;
+  if (Player_GetTxReq(player) != 0) {
+    const int64_t morale = std::min<int64_t>(Player_GetMorale(player) * 100 / 60 + 40, 100);
+    price = price * morale / 100;
+  }
+  if (o == PLAYER_CLUB_RESERVE_POOL) {
+    price = RoundMoneyDown(ToMoney(price));
+  } else {
+    const int16_t ownerManager = GetClubManager(o);
+    if (HasShirt(player)) price = price + price * Stat(ownerManager, 16) / 200;
+    if (Player_GetBRClause(player) != 0 && BidderStanding(club) < OwnerStanding(o)) {
+      price = RoundMoneyDown(ToMoney(price));
+    } else {
+      const bool keeps = RatePlayer(player, Player_GetStoredPosition(player)) > ShirtedAverage(o) &&
+                         Stat(ownerManager, 16) <= Stat(ownerManager, 19) && Club_GetBalance(o) > 0;
+      if (keeps) return -1;
+      price = RoundMoneyDown(ToMoney(price));
+    }
+    // The haggle: a price far above the asking price for what the club has
+    // to spend puts both managers off. An asking price below 100 leaves
+    // nothing to haggle over.
+    if (asking / 100 != 0) {
+      int64_t x = price / (asking / 100) / 2;
+      const int16_t m16 = static_cast<int16_t>(m);
+      if (m16 != 0) x = x / m16;
+      const int32_t bidderStat = Stat(GetClubManager(club), 16);
+      if (x > bidderStat) {
+        if (GameRandom() % 200 < Stat(ownerManager, 16)) return -1;
+        x = std::max<int64_t>(x / 2, 100);
+        const int64_t y = price / 100 * x / 100;
+        const int64_t z = y != 0 ? price / y / 2 : 0;
+        if (z > bidderStat) return -1;
+        price = price / 100 * z;
+      }
+    }
+  }
+  if (price != 0) Player_SetBidCount(player, Player_GetBidCount(player) + 1);
+  return ToMoney(price);
+}
+
+int16_t FindClubForPlayer(int16_t player) {
+  const int32_t r = RatePlayer(player, Player_GetStoredPosition(player));
+  const int16_t own = Player_GetClub(player);
+  const int64_t wage = int64_t{WAGE_UNIT} * Player_GetWage(player);
+  BuildClubProcessingList();
+  for (int16_t c : ClubProcessingList) {
+    if (c < 0 || c == own) continue;
+    CurrentManager = GetClubManager(c);
+    BuildClubSquadList(c);
+    if (CalcClubMaxWage(c) < wage || SquadListLength > 30 || Club_GetControl(c) != 0) continue;
+    const int32_t need = FindSquadNeed(c);
+    if (need == NO_SQUAD_NEED) continue;
+    const int32_t f = need + need * 3 / 100;
+    if (f <= r && r <= f + f * 3 / 100) return c;
+  }
+  return -1;
+}
+
+void ComputerClubBids(int16_t club) {
+  TransferWorkingSet& w = TransferWork;
+  int32_t bidsOut = 0;
+  for (int s = 0; s < NUM_CLUB_BIDS; ++s)
+    if (Club_GetBidPlayer(club, s) >= 0) ++bidsOut;
+  const int32_t budget = GetClubSpendingBudget(club);
+  const int32_t maxWage = CalcClubMaxWage(club);
+  if (bidsOut + w.available >= w.wanted + 2 || budget <= 0) return;
+
+  int32_t need = 0;
+  if (w.available < 16) {
+    w.searchAll = 1;
+    w.bidPosition = 5;
+    w.wantedSide = 0;
+  } else {
+    need = FindSquadNeed(club);
+    if (need == NO_SQUAD_NEED) return;
+  }
+  const int32_t target = need + need * 3 / 100;
+
+  bool firstSearch = false;
+  int16_t p = PickBidTarget(target, club, 0, 1, budget, maxWage);
+  if (p >= 0) {
+    firstSearch = true;
+  } else if (Club_GetDivision(club) == 0 && GameRandom() % 200 < Stat(CurrentManager >= 0 ? CurrentManager : GetClubManager(club), 21)) {
+    p = PickBidTarget(target, club, 0, 1, budget, maxWage);
+    if (p < 0) p = PickBidTarget(target, club, 0, 0, budget, maxWage);
+  } else {
+    p = PickBidTarget(need, club, 0, 0, budget, maxWage);
+    if (p < 0) p = PickBidTarget(need, club, 0, 1, budget, maxWage);
+  }
+  if (p < 0) return;
+
+  const int16_t owner = PlayerOwningClub(p);
+  const bool ownerIsClub = WorldClub(owner);
+  const bool stronger = ownerIsClub && BidderStanding(club) < OwnerStanding(owner);
+  const bool blocked = Player_GetBRClause(p) != 0 && stronger;
+  const int16_t clause = stronger && IsGameCountryClub(club) && Player_GetAge(p) + 16 < 30 ? 1 : 0;
+
+  if (ownerIsClub && Club_GetControl(owner) != 0 && !blocked) {
+    GNW_AddHumanSale(Club_GetControl(owner), p, club);
+    return;
+  }
+
+  int32_t price;
+  if (MarketPriceSet(p))
+    price = Player_GetManPrice(p);
+  else if (firstSearch)
+    price = GetPlayerValue(p);
+  else
+    price = CalcComputerOfferPrice(p, club);
+  if (price == -1) return;
+
+  const bool loanListed = Player_GetLoanList(p) != 0;
+  if (price > budget && !loanListed) return;
+  if (loanListed && (target == 0 || price >= budget)) price = LOAN_BID_PRICE;
+
+  const int16_t answer = BidInfo_FindFreeSlot();
+  if (answer < 0) return;
+  if (MakeTransferOffer(club, p, price, w.bidPosition, clause) < 0) return;
+  if (BidInfo_FindPlayer(p) < 0) BidInfo_Start(p, answer);
+}
