@@ -13,9 +13,12 @@
 #include "clubsim/haggle.h"
 #include "clubsim/injuries.h"
 #include "clubsim/ratings.h"
+#include "clubsim/reserves.h"
 #include "clubsim/squad.h"
 #include "clubsim/teamsel.h"
+#include "clubsim/transferday.h"
 #include "clubsim/transfers.h"
+#include "clubsim/upkeep.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
 #include "engine/reset.h"
@@ -387,6 +390,20 @@ void Seam_ConnectGame() {
   ClubSim.weeklySuspensionCountdown = BanWaitCountdown;
   ClubSim.matchPlayerRating = MatchPlayerRating;
   ClubSim.estimatePlayerStats = EstimatePlayerStats;
+  // The transfer day, the reserve pool, the wages, the staff market and the
+  // human manager's event list.
+  ClubSim.updateTransferWindows = UpdateTransferWindows;
+  ClubSim.fillReservePool = FillReservePool;
+  ClubSim.reserveClearAllPicked = ClearReservePicks;
+  ClubSim.rerollStaffCandidates = TurnOverStaffCandidates;
+  ClubSim.weeklyWagePayments = PayWeeklyWages;
+  ClubSim.managerListClear = ManagerList_Clear;
+  ClubSim.managerListSet = ManagerList_Set;
+  ClubSim.managerListFindFree = ManagerList_FindFree;
+  ClubSim.managerListDropKinds = ManagerList_DropKinds;
+  ClubSim.managerListGetKind = ManagerList_GetKind;
+  ClubSim.managerListGetA = ManagerList_GetA;
+  ClubSim.managerListGetB = ManagerList_GetB;
   SeasonEngine.updateCrowdRecords = UpdateCrowdRecords;
   SeasonEngine.fillPlayerMatchRecords = FillPlayerMatchRecords;
   SeasonEngine.honoursRecordWinner = Honours_RecordWinner;

@@ -369,6 +369,7 @@ void GNW_ArrangeFriendlies(int16_t club, int16_t country);
 int16_t GNW_CanArrangeFriendly(int16_t club);
 void GNW_HumanClubsAppointCoach(int16_t value);
 void GNW_ComputerClubsHireStaff(int16_t first, int16_t second);
+// Every club's squad steps without deals (the transfer day's mode 0), whatever the club.
 void GNW_UpdateTransferWindows(int16_t club);
 void GNW_SelectClubTeam(int16_t club, int16_t substitutes);
 void GNW_CompleteMatchTeam(int16_t club, int16_t substitutes);

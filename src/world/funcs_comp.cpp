@@ -596,7 +596,8 @@ void GNW_ArrangeFriendlies(int16_t club, int16_t country) { Fixture_ArrangeFrien
 int16_t GNW_CanArrangeFriendly(int16_t club) { return static_cast<int16_t>(Fixture_CanArrangeFriendly(club)); }
 void GNW_HumanClubsAppointCoach(int16_t value) { ClubSim.humanClubsAppointCoach(value); }
 void GNW_ComputerClubsHireStaff(int16_t first, int16_t second) { ClubSim.computerClubsHireStaff(first, second); }
-void GNW_UpdateTransferWindows(int16_t club) { ClubSim.updateTransferWindows(club, 0); }
+// Every club's squad steps without deals, whichever club asks.
+void GNW_UpdateTransferWindows(int16_t /*club*/) { ClubSim.updateTransferWindows(0, 0); }
 
 void GNW_SelectClubTeam(int16_t club, int16_t substitutes) {
   CurrentManager = ClubSim.getClubManager(club);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "clubsim/squadlist.h"
+#include "clubsim/staffpool.h"
 #include "engine/bytes.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
@@ -170,7 +171,7 @@ const BlockList& GameBlocks() {
         Custom(2, PackGateLevyAndCountry, UnpackGateLevyAndCountry),                      // 31
         Image(&InterestRate, 1),                                                          // 32
         Image(&MoneyRate1, 1),                                                            // 33
-        Image(p.staffCandidates),                                                         // 34
+        Image(StaffCandidateAvailable),                                                   // 34
         Word(&PlayerCount),                                                               // 35
         Word(&PlayerTotalCount),                                                          // 36
         Image(HonoursSeasons, sizeof HonoursSeasons),                                     // 37

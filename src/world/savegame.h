@@ -146,7 +146,6 @@ std::vector<uint8_t> SaveFile_WorldImage(SaveFileKind kind);
 struct SavePlaceholderTables {
   // ---- in the game file ----
   uint8_t divisionTableTail[24];    // 1: the 24 bytes the division table block holds after its six rows
-  uint8_t staffCandidates[92];      // 34: club simulation, staff candidates' availability
   uint8_t managerScreenWord[2];     // 48: menu system, a word of the first manager screen
   uint8_t wagePriceTable[2400];     // 50: club simulation, the table of the wage and price functions
   uint8_t squadProgress[192];       // 52 and 57: club screens, the human squad's progress snapshot

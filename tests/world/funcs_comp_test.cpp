@@ -768,7 +768,7 @@ TEST_F(BridgesTest, EveryBridgeForwardsItsArguments) {
   } cases[] = {
       {[] { GNW_HumanClubsAppointCoach(3); }, "HumanClubsAppointCoach", {3}},
       {[] { GNW_ComputerClubsHireStaff(1, 2); }, "ComputerClubsHireStaff", {1, 2}},
-      {[] { GNW_UpdateTransferWindows(9); }, "UpdateTransferWindows", {9, 0}},
+      {[] { GNW_UpdateTransferWindows(9); }, "UpdateTransferWindows", {0, 0}},
       {[] { GNW_CompleteMatchTeam(4, 5); }, "CompleteMatchTeam", {4, COMP_LEAGUE, 0, 5}},
       {[] { GNW_ClearClubCaptains(2); }, "ClearClubCaptainFlags", {2}},
       {[] { GNW_InitTrainingBuffer(); }, "TrainingBuffer_Init", {}},
