@@ -5,7 +5,7 @@
 
 #include "clubsim/bids.h"
 #include "clubsim/clubsvc.h"
-#include "clubsim/pending_i18-market.h"
+#include "clubsim/transferday.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/squadplan.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "clubsim/pending_i18-market.h"
+#include "clubsim/teamsel.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/valuation.h"
@@ -81,9 +81,9 @@ int GroupOf(int16_t position) {
 
 // The formation row of the current manager: his tactic code and personality
 // band, each held to the table.
-const uint8_t (*FormationRow())[2] {
+const FormationSlot* FormationRow() {
   const int16_t m = CurrentManager >= 0 ? CurrentManager : NO_MANAGER_PLAYER;
-  const int tactic = std::clamp<int>(GetPlayerTacticType(m), 0, NUM_FORMATION_TACTICS - 1);
+  const int tactic = std::clamp<int>(GetPlayerTacticType(m), 0, NUM_TACTIC_CODES - 1);
   const int band = std::clamp<int>(GetPlayerPersonalityBand(m), 0, NUM_PERSONALITY_BANDS - 1);
   return FormationSlots[tactic][band];
 }
@@ -91,10 +91,10 @@ const uint8_t (*FormationRow())[2] {
 // The cover of each position group in percent of what the formation asks
 // (keepers against two).
 void CoverRatios(int32_t ratios[4]) {
-  const uint8_t (*row)[2] = FormationRow();
+  const FormationSlot* row = FormationRow();
   int32_t need[4] = {2, 0, 0, 0};
-  for (int s = 0; s < NUM_FORMATION_SLOTS; ++s) {
-    const int g = GroupOf(row[s][0]);
+  for (int s = 0; s < FORMATION_OUTFIELD_SLOTS; ++s) {
+    const int g = GroupOf(row[s].position);
     if (g > 0) ++need[g];
   }
   for (int g = 0; g < 4; ++g) ratios[g] = SquadPositionCounts[g] * 100 / std::max<int32_t>(need[g], 1);
@@ -267,12 +267,12 @@ int32_t FindSquadNeed(int16_t club) {
   slotPosition[slots] = 0;
   slotSide[slots++] = 0;
   int32_t need[4] = {2, 0, 0, 0};
-  const uint8_t (*row)[2] = FormationRow();
+  const FormationSlot* row = FormationRow();
   for (int g = 1; g <= 3; ++g)
-    for (int s = 0; s < NUM_FORMATION_SLOTS; ++s)
-      if (GroupOf(row[s][0]) == g) {
-        slotPosition[slots] = row[s][0];
-        slotSide[slots++] = row[s][1];
+    for (int s = 0; s < FORMATION_OUTFIELD_SLOTS; ++s)
+      if (GroupOf(row[s].position) == g) {
+        slotPosition[slots] = row[s].position;
+        slotSide[slots++] = row[s].side;
         ++need[g];
       }
 

@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "clubsim/injuries.h"
-#include "clubsim/pending_i18-select.h"
+#include "clubsim/reserves.h"
+#include "clubsim/upkeep.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "engine/rand.h"
@@ -275,7 +276,7 @@ int16_t PickPlayerForSlot(int16_t position, int16_t side, int16_t club, int16_t 
   if (best >= 0) return best;
 
   // Nobody listed can play: the reserve pool, which may have nobody either.
-  const int16_t reserve = PickReservePlayer(club, position == KEEPER_POSITION ? 1 : 0);
+  const int16_t reserve = PickReservePlayer(club, position);
   if (reserve < 0) return -1;
   if (Player_GetWage(reserve) == 0 && reserve < PlayerCount) {
     const int16_t slot = ReserveSlotOfPlayer(reserve);

@@ -2,18 +2,23 @@
 
 #include <algorithm>
 
+#include "clubsim/bids.h"
+#include "clubsim/compbids.h"
 #include "clubsim/contracts.h"
 #include "clubsim/injuries.h"
-#include "clubsim/pending_i18-window.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
+#include "clubsim/squadplan.h"
 #include "clubsim/staffpool.h"
+#include "clubsim/teamsel.h"
+#include "clubsim/valuation.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
+#include "world/funcs_deals.h"
 #include "world/history.h"
 #include "world/honours.h"
 #include "world/lists.h"
@@ -82,6 +87,51 @@ void ComputerSquadUpkeep(int16_t club, int16_t allowed) {
   if (allowed != 0 && GameRandom() % SHOPPING_CHANCE == 1 && MoneyPool > SHOPPING_POOL_MINIMUM)
     ComputerSquadBuying(club);
   RenewSquadContracts(club);
+}
+
+void ComputerSquadBuying(int16_t club) {
+  if (club < 0 || club >= NUM_CLUBS) return;
+  const int32_t target = Club_GetRep(club) / 5 + 16;
+  for (int period = 0; period < NUM_DEADLINE_PERIODS; ++period)
+    if (DeadlinePeriodInForce(period, DayOfSeason)) return;
+  const int32_t budget = GetClubSpendingBudget(club);
+  const int32_t maxWage = CalcClubMaxWage(club);
+  EnsureSquadListOf(club);
+  // A squad at or above its target size buys nobody.
+  if (SquadListLength >= target) return;
+  AnalyseSquad(club);
+  const int32_t need = FindSquadNeed(club);
+  if (need == NO_SQUAD_NEED) return;
+  const int32_t wanted = need + need * 3 / 100;
+
+  bool firstVariant = true;
+  int16_t p = PickBidTarget(wanted, club, 0, 1, budget, maxWage);
+  if (p < 0) {
+    firstVariant = false;
+    p = PickBidTarget(wanted, club, 0, 0, budget, maxWage);
+  }
+  if (p < 0) return;
+
+  // The big-club release: a bigger buyer (by the same size score on both
+  // sides) frees a player with the clause.
+  const int16_t owner = PlayerOwningClub(p);
+  const bool ownerIsClub = owner >= 0 && owner < NUM_CLUBS;
+  const bool released = Player_GetBRClause(p) != 0 && ownerIsClub && BidderStanding(club) < BidderStanding(owner);
+  if (ownerIsClub && Club_GetControl(owner) != 0 && !released) {
+    GNW_AddHumanSale(Club_GetControl(owner), p, club);
+    return;
+  }
+
+  int32_t price = firstVariant ? GetPlayerValue(p) : CalcComputerOfferPrice(p, club);
+  if (price < 0) return;
+  const bool loanListed = Player_GetLoanList(p) != 0;
+  if (price > budget && !loanListed) return;
+  if (loanListed && price >= budget) price = LOAN_BID_PRICE;
+
+  const int16_t answer = BidInfo_FindFreeSlot();
+  if (answer < 0) return;
+  if (MakeTransferOffer(club, p, price, TransferWork.bidPosition, 0) < 0) return;
+  if (BidInfo_FindPlayer(p) < 0) BidInfo_Start(p, answer);
 }
 
 void PayWeeklyWages() {

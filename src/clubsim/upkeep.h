@@ -20,6 +20,11 @@ extern int32_t HumanWagesPaid;
 // pool holds more than SHOPPING_POOL_MINIMUM) shopping when allowed, and its
 // contract renewals.
 void ComputerSquadUpkeep(int16_t club, int16_t allowed);
+// A foreign club's shopping: outside the deadline periods, a squad below
+// reputation / 5 + 16 players bids once for a player at its weakest position
+// (players of the game country's clubs and of no club); a human-owned target
+// becomes an approach to his manager.
+void ComputerSquadBuying(int16_t club);
 
 // Weekday 2, up to 35 days after the postdate: every paid player (not a
 // manager, not absent without leave) of a league club of the game country
