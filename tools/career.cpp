@@ -15,11 +15,14 @@
 //           away_wins=A max_goals=X bookings=B sent_off=R money=T players=P
 //
 //   clubsim season=N injuries=I illnesses=S awol=A requests=R withdrawn=W
-//           transfers=T fees=F avg_fee=V loans=L contract_moves=M
+//           transfers=T fees=F avg_fee=V loans=L contract_moves=M listed=X
+//           bids=B renewals=R reserves_used=U short_sides=K min_squad=A
+//           max_squad=Z
 //
 // over that season's league matches (B: players booked, R: players sent off,
 // a second booking counting in both; T: every club's balance plus the money
-// pool; P: players under contract at a club). --check tests the world after
+// pool; P: players under contract at a club; A and Z: the smallest and largest
+// squad of a computer-run league club of the game country on any day). --check tests the world after
 // every day and stops at the first breach with "check failed day=D season=N
 // rule=R ..." and exit code 1. --save DIR saves the game at each season's end
 // into DIR/SaveData/save<N> and perm<N> (N the season). --load FILE loads the
@@ -337,6 +340,7 @@ int main(int argc, char** argv) {
         PrintTopScorers(season);
       }
       GNW_AdvanceDay();
+      ClubSimCounts_NoteSquads();
       if (o.check) {
         std::string rule, detail;
         if (!WorldCheck_Run(&rule, &detail)) {
@@ -358,9 +362,11 @@ int main(int argc, char** argv) {
     const ClubSimCounts& c = ClubSimCount;
     std::printf(
         "clubsim season=%d injuries=%d illnesses=%d awol=%d requests=%d withdrawn=%d transfers=%d fees=%lld "
-        "avg_fee=%lld loans=%d contract_moves=%d\n",
+        "avg_fee=%lld loans=%d contract_moves=%d listed=%d bids=%d renewals=%d reserves_used=%d short_sides=%d "
+        "min_squad=%d max_squad=%d\n",
         season, c.injuries, c.illnesses, c.awol, c.requests, c.withdrawn, c.transfers, static_cast<long long>(c.fees),
-        static_cast<long long>(c.transfers > 0 ? c.fees / c.transfers : 0), c.loans, c.contractMoves);
+        static_cast<long long>(c.transfers > 0 ? c.fees / c.transfers : 0), c.loans, c.contractMoves, c.listed, c.bids,
+        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad);
     ClubSimCounts_Clear();
     std::fflush(stdout);
     if (!saveDir.empty()) {

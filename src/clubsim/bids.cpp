@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "clubsim/clubsvc.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/valuation.h"
 #include "season/seasonstate.h"
 #include "world/lists.h"
@@ -106,6 +107,7 @@ int16_t MakeTransferOffer(int16_t club, int16_t player, int32_t price, int16_t p
   }
 
   Club_SetBid(club, slot, player, price / 100, clause);
+  ++ClubSimCount.bids;
 
   const int16_t ownerTeam = WorldClub(owner) ? owner : int16_t{-1};
   if (!WorldClub(Player_GetClub(player))) {

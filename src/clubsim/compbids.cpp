@@ -27,6 +27,22 @@ constexpr int32_t OPEN_SEARCH_UPPER = 20000;
 constexpr int32_t MAX_OTHER_BIDS = 5;
 constexpr int16_t WAGE_UNIT = 25;
 
+// Per player, what the injury list says of him for this search: 0 not on it,
+// 1 on it, 2 out for more than four days with an injury or illness. Built
+// once per search: the list is long and the search looks at every player.
+enum : uint8_t { NOT_ON_INJURY_LIST = 0, ON_INJURY_LIST = 1, OUT_TOO_LONG = 2 };
+uint8_t gInjuryState[MAX_PLAYERS];
+
+void NoteInjuryList() {
+  std::fill(gInjuryState, gInjuryState + MAX_PLAYERS, NOT_ON_INJURY_LIST);
+  for (int16_t slot = 0; slot < NUM_PATIENTS; ++slot) {
+    const int16_t p = Patient_GetPlayerNo(slot);
+    // The first entry holding the player is the one that counts.
+    if (p < 0 || p >= MAX_PLAYERS || gInjuryState[p] != NOT_ON_INJURY_LIST) continue;
+    gInjuryState[p] = Patient_GetInjuryTime(slot) > 4 && Patient_GetInjuryType(slot) != 0 ? OUT_TOO_LONG : ON_INJURY_LIST;
+  }
+}
+
 bool WorldClub(int16_t club) { return club >= 0 && club < NUM_CLUBS; }
 bool IsGameCountryClub(int16_t club) { return WorldClub(club) && Club_GetCountry(club) == GameCountry; }
 int32_t Stat(int16_t player, int stat) { return Player_GetPersonalityStat(player, stat); }
@@ -68,8 +84,7 @@ bool PassesTests(int16_t p, int32_t r, int32_t upper, int16_t club, int16_t flag
   if (Player_GetWage(p) == 0) return false;
   if (Player_GetPosition(p) == POSITION_MANAGER || Player_GetBossvane(p) != 0) return false;
   if (Player_GetCareerApps(p) == 0) return false;
-  const int16_t patient = InjuryList_FindPlayer(p);
-  if (patient >= 0 && Patient_GetInjuryTime(patient) > 4 && Patient_GetInjuryType(patient) != 0) return false;
+  if (gInjuryState[p] == OUT_TOO_LONG) return false;
   const int16_t c = Player_GetClub(p);
   const int32_t division = Club_GetDivision(club);
   if (c == PLAYER_CLUB_RESERVE_POOL && division != 0) return false;
@@ -137,6 +152,7 @@ int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int
     stride = 1;
     upper = OPEN_SEARCH_UPPER;
   }
+  NoteInjuryList();
   const int32_t n = PlayerCount;
   int32_t p = 2;
   int16_t best = -1;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "clubsim/clubsvc.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/valuation.h"
@@ -208,6 +209,7 @@ int16_t ConcludeContractOffer(int16_t player, int16_t club, int16_t months, int1
   Player_SetWage(player, wage / 25);
   Player_SetBRClause(player, brClause);
   Player_SetRRClause(player, rrClause);
+  if (renewal) ++ClubSimCount.renewals;
   if (renewal && WorldClub(club) && !Club_GetContractClause(club)) {
     // The news counts the years offered.
     SetNewsArgs(club, -1, player, -1, -1, -1, -1, months / 12, -1);

@@ -1,6 +1,7 @@
 #include "clubsim/reserves.h"
 
 #include "clubsim/clubsvc.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/transferday.h"
 #include "season/seasonstate.h"
@@ -55,6 +56,7 @@ int16_t Take(int16_t slot, int16_t club) {
   Reserve_SetInUse(slot, 1);
   Reserve_SetClub(slot, club);
   Reserve_SetPicked(slot, 0);
+  ++ClubSimCount.reservesUsed;
   return player;
 }
 

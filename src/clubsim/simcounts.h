@@ -15,8 +15,19 @@ struct ClubSimCounts {
   int64_t fees = 0;           // money paid for those moves
   int32_t loans = 0;          // loans begun
   int32_t contractMoves = 0;  // players gone when their contract ran out
+  int32_t listed = 0;         // players put on the transfer list by the squad planning
+  int32_t bids = 0;           // bids made for players
+  int32_t renewals = 0;       // contracts renewed at the player's own club
+  int32_t reservesUsed = 0;   // players taken from the reserve pool for a side
+  int32_t shortSides = 0;     // match-day sides with a shirt of 1-11 nobody could take
+  int32_t minSquad = 0;       // the smallest and largest squad of a computer-run
+  int32_t maxSquad = 0;       // league club of the game country on any day noted
 };
 
 extern ClubSimCounts ClubSimCount;
 
 void ClubSimCounts_Clear();
+
+// Notes the squad sizes of the game country's computer-run league clubs
+// today in minSquad and maxSquad.
+void ClubSimCounts_NoteSquads();

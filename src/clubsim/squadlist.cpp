@@ -1,11 +1,13 @@
 #include "clubsim/squadlist.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/reset.h"
 #include "season/seasonstate.h"
 #include "world/lists.h"
 #include "world/players.h"
+#include "world/records.h"
 
 int16_t SquadList[SQUAD_LIST_SIZE];
 int16_t SquadListLength;
@@ -68,7 +70,7 @@ int16_t BuildClubSquadList(int16_t club) {
   SquadListClub = club;
   int16_t unavailable = 0;
 
-  for (int16_t p = 0; p < PlayerCount; ++p) {
+  for (int16_t p = Player_NextAtClubOrOnLoan(0, club); p >= 0; p = Player_NextAtClubOrOnLoan(p + 1, club)) {
     if (!OfClubList(p, club)) continue;
     const int16_t position = ListPosition(p);
     if (position == POSITION_MANAGER) continue;
@@ -112,9 +114,21 @@ void AppendToSquadList(int16_t player) {
   if (place >= 0) SquadList[place] = player;
 }
 
+void CountAllClubSquads(int16_t counts[NUM_CLUBS]) {
+  std::fill(counts, counts + NUM_CLUBS, int16_t{0});
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    if (ListPosition(p) == POSITION_MANAGER) continue;
+    const int16_t club = Player_GetClub(p);
+    if (club >= 0 && club < NUM_CLUBS) ++counts[club];
+    if (!Player_GetOnLoan(p)) continue;
+    const int16_t owner = Player_GetLoanClub(p);
+    if (owner != club && owner >= 0 && owner < NUM_CLUBS) ++counts[owner];
+  }
+}
+
 int16_t CountClubSquadPlayers(int16_t club) {
   int16_t count = 0;
-  for (int16_t p = 0; p < PlayerCount; ++p)
+  for (int16_t p = Player_NextAtClubOrOnLoan(0, club); p >= 0; p = Player_NextAtClubOrOnLoan(p + 1, club))
     if (OfClubList(p, club) && ListPosition(p) != POSITION_MANAGER) ++count;
   return count;
 }

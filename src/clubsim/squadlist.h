@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "world/records.h"
+
 constexpr int SQUAD_LIST_SIZE = 32;
 
 extern int16_t SquadList[SQUAD_LIST_SIZE];  // player numbers, -1 = empty
@@ -42,5 +44,7 @@ void AppendToSquadList(int16_t player);
 // borrowed players and those it has lent out, non-playing managers left out.
 // Reads the player records only; the current list is left as it is.
 int16_t CountClubSquadPlayers(int16_t club);
+// The same for every club at once, in one pass over the players.
+void CountAllClubSquads(int16_t counts[NUM_CLUBS]);
 
 void SquadList_Reset();

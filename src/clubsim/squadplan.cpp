@@ -1,3 +1,4 @@
+#include "clubsim/simcounts.h"
 #include "clubsim/squadplan.h"
 
 #include <algorithm>
@@ -110,6 +111,7 @@ void PostListingNews(int kind, int16_t club, int16_t player) {
 }
 
 void ListForSale(int16_t player) {
+  ++ClubSimCount.listed;
   Player_SetTxList(player, 1);
   Player_SetSaleStatus(player, 0);
 }

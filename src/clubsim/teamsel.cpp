@@ -1,4 +1,5 @@
 // Match team selection.
+#include "clubsim/simcounts.h"
 #include "clubsim/teamsel.h"
 
 #include <algorithm>
@@ -209,6 +210,7 @@ int16_t PickForShirt(int16_t shirt, int16_t club, int16_t variant, int16_t compe
 void CloseSelection(int16_t club, int16_t competition, int16_t mode) {
   ReleaseReserves(club);
   if (mode != SELECT_MATCH_DAY) return;
+  if (IsTeamComplete(club, STARTERS) != 0) ++ClubSimCount.shortSides;
   if (IsEuroCode(competition)) ServeEuroBan(club);
   else if (competition != COMP_FRIENDLY) ServeSuspension(club);
   SelectionMorale(club);

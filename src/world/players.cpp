@@ -1,6 +1,7 @@
 // The player records, the player identities and their accessors.
 #include "world/players.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -324,6 +325,16 @@ int16_t Player_GetClub(int16_t player) {
   const uint8_t* r = Record(player);
   return r ? LoadI16(r + CLUB) : 0;
 }
+
+int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club) {
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p) {
+    const uint8_t* r = PlayerRecords[p].bytes;
+    if (LoadI16(r + CLUB) == club || GetBits(r, kOnLoan.bits) != 0) return static_cast<int16_t>(p);
+  }
+  return -1;
+}
+
 void Player_SetClub(int16_t player, int32_t club) {
   uint8_t* r = Record(player);
   if (r) StoreI16(r + CLUB, club < 0 ? 0 : club > 255 ? 255 : club);

@@ -87,6 +87,10 @@ int16_t Player_GetShirt(int16_t player);
 void Player_SetShirt(int16_t player, int32_t value);
 int16_t Player_GetClub(int16_t player);
 void Player_SetClub(int16_t player, int32_t value);
+// The first player from `from` on who is at the club or on loan anywhere (the
+// scans of a club's players then look at his loan club), -1 after the last.
+// One tight pass over the records for the scans that visit every player.
+int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club);
 int16_t Player_GetCaptain(int16_t player);
 void Player_SetCaptain(int16_t player, int32_t value);
 int16_t Player_GetRecurringInjury(int16_t player);
