@@ -71,8 +71,9 @@ void FillReservePool() {
     else
       PlaceSurplusFreeAgent(p);
   }
+  // Managers without a club wait for a job, not for a shirt.
   for (int16_t p = FIRST_RESERVE_PLAYER; p < PlayerCount && filled < NUM_RESERVE_SLOTS; ++p) {
-    if (Player_GetClub(p) != PLAYER_CLUB_NONE) continue;
+    if (Player_GetClub(p) != PLAYER_CLUB_NONE || Player_GetManager(p) != 0) continue;
     FillSlot(filled++, p);
     Player_SetClub(p, PLAYER_CLUB_FREE_AGENT);
     Player_SetSellOnClause(p, -1);

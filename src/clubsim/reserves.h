@@ -14,8 +14,8 @@ constexpr int16_t SURPLUS_FREE_AGENT_MAX_SQUAD = 16;
 // slots in player order, unowned and not in use, with no wage and none of the
 // manager, playing-manager and caretaker flags; those beyond the 150th go
 // through PlaceSurplusFreeAgent. Slots left over go to unattached players
-// (club 255), who become free agents with no sell-on clause. Any slot still
-// left is empty.
+// (club 255) other than managers, who become free agents with no sell-on
+// clause. Any slot still left is empty.
 void FillReservePool();
 
 // A free agent the pool has no room for: the first computer-run club of the

@@ -231,7 +231,9 @@ constexpr int kDefenderCodes[] = {1, 2, 2, 3, 4, SRC_POS_ANY_DEFENDER};
 constexpr int kMidfielderCodes[] = {5, 6, 7, 8, 9, SRC_POS_ANY_MIDFIELDER};
 constexpr int kForwardCodes[] = {10, 11, 12, SRC_POS_ANY_FORWARD};
 // Unattached players per game country: free agents, free managers, young players.
-constexpr int kFreeAgents = 45, kFreeManagers = 10, kYoungPlayers = 30;
+// The free agents and young players fill most of the 150-place reserve pool
+// that a new game makes of them.
+constexpr int kFreeAgents = 100, kFreeManagers = 10, kYoungPlayers = 30;
 
 // Every named club gets a manager and a squad: 19-24 players for a club a
 // list names (it can play in a game's world), 16-18 for the others, whose
@@ -278,19 +280,20 @@ void Builder::MakeSquads() {
   }
 }
 
-// Free agents (database club -2) and young players without a club (-1) for
-// every game country: a game keeps those of its own nationality.
+// Free agents (database club -2), and managers and young players without a
+// club (-1) for every game country: a game keeps those of its own nationality.
+// A free manager has no club: a free agent would be made a reserve player.
 void Builder::MakeUnattached() {
   for (int c = 0; c < NUM_GAME_COUNTRIES; ++c) {
     for (int n = 0; n < kFreeAgents; ++n) {
-      // Five goalkeepers, fifteen defenders, the rest midfielders and forwards.
-      const int position = n < 5 ? SRC_POS_GOALKEEPER
-                                 : (n < 20 ? rnd.Range(1, SRC_POS_LAST_DEFENDER)
-                                           : rnd.Range(SRC_POS_LAST_DEFENDER + 1, SRC_POS_LAST_FORWARD));
+      // Ten goalkeepers, thirty defenders, the rest midfielders and forwards.
+      const int position = n < 10 ? SRC_POS_GOALKEEPER
+                                  : (n < 40 ? rnd.Range(1, SRC_POS_LAST_DEFENDER)
+                                            : rnd.Range(SRC_POS_LAST_DEFENDER + 1, SRC_POS_LAST_FORWARD));
       NewPlayer(c, rnd.Range(22, 34), rnd.Range(25, 58), position, SRC_CLUB_FREE_AGENT);
     }
     for (int n = 0; n < kFreeManagers; ++n)
-      NewPlayer(c, rnd.Range(38, 62), rnd.Range(30, 70), SRC_POS_MANAGER, SRC_CLUB_FREE_AGENT);
+      NewPlayer(c, rnd.Range(38, 62), rnd.Range(30, 70), SRC_POS_MANAGER, SRC_CLUB_NONE);
     for (int n = 0; n < kYoungPlayers; ++n)
       NewPlayer(c, rnd.Range(16, 18), rnd.Range(18, 42), n < 3 ? 0 : rnd.Range(1, 12), SRC_CLUB_NONE);
   }

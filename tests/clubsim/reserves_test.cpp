@@ -27,6 +27,10 @@ TEST_F(ReservePoolTest, FreeAgentsThenUnattachedPlayersFillThePoolAsPlayers) {
   Player_SetWage(tw::kFreeAgent, 40);
   Player_SetClub(tw::kItalian, PLAYER_CLUB_NONE);
   Player_SetSellOnClause(tw::kItalian, 3);
+  // A manager without a club, before the Italian in player order: he stays
+  // a manager without a club, for the boards to hire.
+  Player_SetClub(tw::kMidfielder, PLAYER_CLUB_NONE);
+  Player_SetManager(tw::kMidfielder, 1);
   FillReservePool();
 
   EXPECT_EQ(FilledSlots(), 2);
@@ -45,6 +49,9 @@ TEST_F(ReservePoolTest, FreeAgentsThenUnattachedPlayersFillThePoolAsPlayers) {
   EXPECT_EQ(Reserve_GetPlayer(2), -1);
   EXPECT_EQ(ReserveSlotOfPlayer(tw::kItalian), 1);
   EXPECT_EQ(ReserveSlotOfPlayer(tw::kKeeper), -1);
+  EXPECT_EQ(ReserveSlotOfPlayer(tw::kMidfielder), -1);
+  EXPECT_EQ(Player_GetClub(tw::kMidfielder), PLAYER_CLUB_NONE);
+  EXPECT_EQ(Player_GetPosition(tw::kMidfielder), POSITION_MANAGER);
 }
 
 TEST_F(ReserveLeagueTest, FreeAgentsBeyondTheHundredAndFiftiethJoinSmallClubsOrNobody) {
