@@ -183,12 +183,14 @@ void ContractRunsOut(int16_t p, int16_t club) {
   for (int16_t entry = BidInfo_FindPlayer(p); entry >= 0; entry = BidInfo_FindPlayer(p)) BidInfo_Clear(entry);
 }
 
-// One match of a ban for every listed player of the club whose wait is over.
-void ServeBan(int16_t club, int16_t (*get)(int16_t), void (*set)(int16_t, int32_t)) {
+// One match of a ban for every listed player of the club whose ban runs. The
+// wait before a ban begins is the domestic ban's: a European ban keeps a
+// player out of every European tie, so each of them serves it.
+void ServeBan(int16_t club, int16_t (*get)(int16_t), void (*set)(int16_t, int32_t), bool waits) {
   if (SquadListClub != club) BuildClubSquadList(club);
   for (int16_t p : SquadList) {
     if (!FullRecord(p) || Player_GetClub(p) != club) continue;
-    if (Player_GetBanwait(p) != 0 || get(p) <= 0) continue;
+    if ((waits && Player_GetBanwait(p) != 0) || get(p) <= 0) continue;
     const int16_t left = static_cast<int16_t>(get(p) - 1);
     set(p, left);
     if (left == 0) Post(NEWS_BAN_SERVED, club, -1, p, -1, -1, -1, -1);
@@ -390,5 +392,5 @@ void BanWaitCountdown() {
   }
 }
 
-void ServeSuspension(int16_t club) { ServeBan(club, Player_GetSuspension, Player_SetSuspension); }
-void ServeEuroBan(int16_t club) { ServeBan(club, Player_GetEuroBan, Player_SetEuroBan); }
+void ServeSuspension(int16_t club) { ServeBan(club, Player_GetSuspension, Player_SetSuspension, true); }
+void ServeEuroBan(int16_t club) { ServeBan(club, Player_GetEuroBan, Player_SetEuroBan, false); }

@@ -66,7 +66,8 @@ void ContractCountdown();
 // On the week's first day: ban waits run down; a ban that begins is news.
 void BanWaitCountdown();
 
-// One match of a suspension (ServeEuroBan: of a European ban) served by
-// every player of the club in its squad list whose ban wait is over.
+// One match of a suspension served by every player of the club in its squad
+// list whose ban wait is over; ServeEuroBan: one match of a European ban by
+// every such player who has one, whatever his domestic ban wait.
 void ServeSuspension(int16_t club);
 void ServeEuroBan(int16_t club);

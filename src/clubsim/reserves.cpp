@@ -44,9 +44,12 @@ bool LeagueClubOfGameCountry(int16_t club) {
 
 // A slot that may be taken at all: it holds a full-record player who is not
 // picked for a match and not yet at the club.
+// A reserve hurt or sent off in an earlier match (his injury and his ban stay
+// with him in the pool) cannot be taken for a side.
 bool Takeable(int16_t slot, int16_t club) {
   const int16_t player = Reserve_GetPlayer(slot);
-  return player >= 0 && player < PlayerCount && Reserve_GetPicked(slot) == 0 && Player_GetClub(player) != club;
+  return player >= 0 && player < PlayerCount && Reserve_GetPicked(slot) == 0 && Player_GetClub(player) != club &&
+         Player_GetInFlag(player) == 0 && Player_IsUnderSuspension(player) == 0;
 }
 
 int16_t Take(int16_t slot, int16_t club) {

@@ -43,8 +43,8 @@ int16_t ReserveSlotOfPlayer(int16_t player);
 // league club of the game country, else one); a slot of another club not in
 // use; then, for any position, a slot of the club whose player is not there,
 // any unowned slot, any owned slot not in use. A slot without a player, a
-// picked player and a player already at the club are never taken. The
-// player taken has no wage and is at the club; his slot is the club's, in
-// use and not picked. Answers the player, or -1 when nobody can be taken
+// picked, injured or suspended player and a player already at the club are
+// never taken. The player taken has no wage and is at the club; his slot is the
+// club's, in use and not picked. Answers the player, or -1 when nobody can be taken
 // (the shirt stays empty).
 int16_t PickReservePlayer(int16_t club, int16_t position);

@@ -175,6 +175,20 @@ bool Banned(int16_t player, int16_t competition) {
   return IsEuroCode(competition) ? Player_GetEuroBan(player) != 0 : Player_IsUnderSuspension(player) != 0;
 }
 
+// Whether the cup tie leaves the player free to play for the club.
+bool CupTieAllows(int16_t player, int16_t club, int16_t cup) {
+  if (cup < 0) return true;
+  const int16_t tied = Player_GetCupTied(player, cup);
+  return tied == club || tied == NO_CUP_TIE;
+}
+
+// Whether the club's player may play the competition's match: fit, available,
+// not banned and not cup-tied to another club.
+bool MayPlay(int16_t player, int16_t club, int16_t competition) {
+  return Player_GetInFlag(player) == 0 && Player_IsUnavailable(player) == 0 && !Banned(player, competition) &&
+         CupTieAllows(player, club, CupIndexOfCompetition(competition));
+}
+
 // Shirt `shirt` to the player, when there is one.
 void GiveShirt(int16_t player, int16_t shirt) {
   if (player >= 0) Player_SetShirt(player, shirt);
@@ -238,11 +252,7 @@ int16_t PickPlayerForSlot(int16_t position, int16_t side, int16_t club, int16_t 
       if (Player_GetShirt(p) != 0 || Player_IsUnavailable(p) != 0 || Player_GetClub(p) != club) continue;
       if (Banned(p, competition)) continue;
     }
-    if (cup >= 0) {
-      const int16_t tied = Player_GetCupTied(p, cup);
-      if (tied != club && tied != NO_CUP_TIE) continue;
-    }
-    if (Player_GetInFlag(p) != 0) continue;
+    if (!CupTieAllows(p, club, cup) || Player_GetInFlag(p) != 0) continue;
     if (lineRule && (position == KEEPER_POSITION) != (Player_GetPosition(p) == KEEPER_POSITION)) continue;
 
     const int16_t morale = Player_GetMorale(p), fatigue = Player_GetFatigue(p);
@@ -310,6 +320,14 @@ void SelectMatchTeam(int16_t club, int16_t competition, int16_t mode, int16_t su
 void CompleteMatchTeam(int16_t club, int16_t competition, int16_t mode, int16_t substitutes) {
   const int16_t subs = std::clamp<int16_t>(substitutes, 0, MAX_MATCH_SUBSTITUTES);
   const int16_t variant = mode == SELECT_VARIANT ? 1 : 0;
+  // On the match day a shirt given earlier goes back when its player has
+  // since been hurt, banned or cup-tied: he cannot play this match.
+  if (mode != SELECT_LOOK)
+    for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
+      const int16_t p = SquadList[i];
+      if (Listed(p) && Player_GetClub(p) == club && Player_GetShirt(p) != 0 && !MayPlay(p, club, competition))
+        Player_SetShirt(p, 0);
+    }
   for (int16_t shirt = 1; shirt <= STARTERS + subs; ++shirt) {
     bool worn = false;
     for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {

@@ -37,6 +37,7 @@ int16_t MatchNote;
 int32_t ShootoutList[MAX_SHOOTOUTS];
 int16_t ShootoutCount;
 int16_t FixturesPlayedCount;
+void (*MatchSideWatcher)(int16_t club, int16_t competition, bool picked) = nullptr;
 int16_t FollowedCompetition = -1;
 int16_t FollowedDivision = -1;
 int16_t MatchReportView;
@@ -165,9 +166,11 @@ void SetRules(int16_t code, int16_t home, int16_t away) {
 void PrepareSide(int side, int16_t club, int16_t substitutes, int16_t code, bool neutral) {
   CurrentManager = ClubSim.getClubManager(club);
   BuildClubSquadList(club);
+  if (MatchSideWatcher != nullptr) MatchSideWatcher(club, code, false);
   // The match day's own pick: the bans of the players left out are served.
   if (SoakRunActive != 0 || !Human(club)) ClubSim.selectMatchTeam(club, code, 1, substitutes);
   else ClubSim.completeMatchTeam(club, code, 1, substitutes);
+  if (MatchSideWatcher != nullptr) MatchSideWatcher(club, code, true);
   FillMatchSide(side, club, substitutes, code, neutral);
 }
 
@@ -366,6 +369,7 @@ void MatchDay_Reset() {
   FollowedCompetition = FollowedDivision = -1;
   MatchReportView = 0;
   MatchReportFlags = 0;
+  MatchSideWatcher = nullptr;
 }
 REGISTER_RESET(RESET_SEASON, MatchDay_Reset);
 // As a new program has them: no fixture being played, nothing followed.

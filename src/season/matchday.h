@@ -48,6 +48,11 @@ constexpr int32_t SHOOTOUT_AWAY_WON = 0x8000;
 extern int32_t ShootoutList[MAX_SHOOTOUTS];
 extern int16_t ShootoutCount;
 
+// Told of every side the match day picks: once before the selection (picked
+// false) and once after it (picked true), with the club's squad list built
+// both times. Nobody listens unless a check sets it (the world check does).
+extern void (*MatchSideWatcher)(int16_t club, int16_t competition, bool picked);
+
 // Fixtures played since the program started.
 extern int16_t FixturesPlayedCount;
 // The competition whose results the user follows (-1 none) and, for the

@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "clubsim/squadlist.h"
+#include "clubsim/teamsel.h"
 #include "engine/bytes.h"
 #include "engine/reset.h"
+#include "season/matchday.h"
 #include "season/postmatch.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -33,9 +37,24 @@ struct SeasonBaseline {
   std::array<int8_t, MAX_PLAYERS> suspension{};
 };
 
+// A listed player of the club a side is picked for, as he was before the pick.
+struct SideEntry {
+  int16_t player;
+  int8_t suspension, euroBan, banwait;
+};
+
 struct WorldCheckState {
   int64_t money = 0;  // the world's money less the booked flow at the start
   SeasonBaseline baseline;
+  // The club whose side is being picked and its listed players before the pick.
+  int16_t sideClub = -1;
+  int sideCount = 0;
+  std::array<SideEntry, SQUAD_LIST_SIZE + NUM_RESERVE_SLOTS> side{};
+  // The matches of domestic bans served since the baseline, in the order
+  // served: the fixture whose pick served it and the player.
+  std::vector<std::pair<int16_t, int16_t>> served;
+  // The first fault in a side picked since the check began.
+  std::string sideBreach;
 };
 WorldCheckState gCheck;
 
@@ -49,6 +68,10 @@ constexpr int EURO_POINTS_TOP = 2;
 constexpr int SUSPENSION_TOP = 7;
 constexpr int kDisciplineThresholds[4] = {7, 12, 17, 22};  // crossing the k-th adds k + 1 matches
 constexpr int16_t COMP_EURO_FIRST = 69;                      // codes 69-116: the European cups
+
+// Shirts 1-11 start a match; a cup tie to nobody reads as club 255.
+constexpr int16_t STARTERS = 11;
+constexpr int16_t NO_CUP_TIE = PLAYER_CLUB_NONE;
 
 // The most players a club may hold: what its squad list can show.
 constexpr int MAX_SQUAD_PLAYERS = SQUAD_LIST_SIZE;
@@ -220,7 +243,7 @@ void ForEachPlayedEntry(Visit visit) {
         const int16_t player = LoadI16(entry);
         const uint8_t mark = entry[2];
         if (player < 0 || player >= MAX_PLAYERS || mark == 0 || mark > 127) continue;
-        visit(code, player, entry[3]);
+        visit(n, code, player, entry[3]);
       }
   }
 }
@@ -228,7 +251,7 @@ void ForEachPlayedEntry(Visit visit) {
 void CountFixtureFigures(std::array<int32_t, MAX_PLAYERS>* apps, std::array<int32_t, MAX_PLAYERS>* goals) {
   apps->fill(0);
   goals->fill(0);
-  ForEachPlayedEntry([&](int16_t, int16_t player, uint8_t flags) {
+  ForEachPlayedEntry([&](int16_t, int16_t, int16_t player, uint8_t flags) {
     ++(*apps)[player];
     (*goals)[player] += flags & FIXTURE_ENTRY_GOALS_MASK;
   });
@@ -236,7 +259,7 @@ void CountFixtureFigures(std::array<int32_t, MAX_PLAYERS>* apps, std::array<int3
 
 bool AnyFixturePlayed() {
   bool any = false;
-  ForEachPlayedEntry([&](int16_t, int16_t, uint8_t) { any = true; });
+  ForEachPlayedEntry([&](int16_t, int16_t, int16_t, uint8_t) { any = true; });
   return any;
 }
 
@@ -255,13 +278,24 @@ struct Discipline {
 // domestic cup cards add points (two a card state), a sending-off its ban
 // (three matches for a straight red, else one), and the first threshold of
 // 7, 12, 17 or 22 points crossed 1-4 more matches; European cards count apart,
-// two making a ban. The matches a player's club plays while his ban runs
-// serve it, so what the cards make is the most he can have left.
+// two making a ban. The matches served (at the pick of a fixture, before
+// its cards) come off in their turn, so the top of 7 is met as it was.
 void ReplayDiscipline(const SeasonBaseline& b, Discipline* out) {
   out->dispoints = b.dispoints;
   out->euroPoints = b.euroPoints;
   out->suspension = b.suspension;
-  ForEachPlayedEntry([&](int16_t code, int16_t player, uint8_t flags) {
+  std::vector<std::pair<int16_t, int16_t>> served = gCheck.served;
+  std::stable_sort(served.begin(), served.end(),
+                   [](const auto& x, const auto& y) { return x.first < y.first; });
+  size_t nextServed = 0;
+  const auto serveUpTo = [&](int32_t fixture) {
+    for (; nextServed < served.size() && served[nextServed].first <= fixture; ++nextServed) {
+      int8_t& susp = out->suspension[served[nextServed].second];
+      susp = static_cast<int8_t>(std::max(susp - 1, 0));
+    }
+  };
+  ForEachPlayedEntry([&](int16_t fixture, int16_t code, int16_t player, uint8_t flags) {
+    serveUpTo(fixture);
     const int card = CardOf(flags);
     if (card == 0) return;
     int8_t& susp = out->suspension[player];
@@ -281,6 +315,7 @@ void ReplayDiscipline(const SeasonBaseline& b, Discipline* out) {
         break;
       }
   });
+  serveUpTo(NUM_FIXTURES);
 }
 
 void TakeBaseline() {
@@ -293,6 +328,7 @@ void TakeBaseline() {
     b.goals[p] = Player_GetGoals(p) - goals[p];
   }
   b.discipline = !AnyFixturePlayed();
+  gCheck.served.clear();
   if (!b.discipline) return;
   for (int16_t p = 0; p < PlayerCount; ++p) {
     b.dispoints[p] = static_cast<int8_t>(Player_GetDispoints(p));
@@ -424,9 +460,102 @@ bool CheckBids(std::string* detail) {
   return true;
 }
 
-// Every player's disciplinary and European points are what the baseline and
-// the season's cards make of them; his suspension no more than that (the
-// match days serve it).
+// Whether a listed player's running ban (domestic, or European for a
+// European tie) loses a match at this pick: a friendly costs nothing.
+bool IsEuroCode(int16_t competition) { return competition >= COMP_EURO_FIRST && competition < COMP_FRIENDLY; }
+
+bool Serves(const SideEntry& e, int16_t competition) {
+  if (competition == COMP_FRIENDLY) return false;
+  if (IsEuroCode(competition)) return e.euroBan > 0;
+  return e.banwait == 0 && e.suspension > 0;
+}
+
+// Why the player may not play in the competition's match, else nullptr: hurt,
+// banned (as he was before the pick) or tied to another club in this cup.
+const char* BarredFromSide(int16_t p, const SideEntry& before, int16_t club, int16_t competition) {
+  if (Player_GetInFlag(p) != 0) return "injured";
+  const bool banned =
+      IsEuroCode(competition) ? before.euroBan > 0 : before.banwait == 0 && before.suspension > 0;
+  if (banned) return "suspended";
+  const int16_t cup = CupIndexOfCompetition(competition);
+  if (cup >= 0) {
+    const int16_t tied = Player_GetCupTied(p, cup);
+    if (tied != club && tied != NO_CUP_TIE) return "cup-tied";
+  }
+  return nullptr;
+}
+
+void NoteBreach(const std::string& text) {
+  if (gCheck.sideBreach.empty()) gCheck.sideBreach = text;
+}
+
+// The match day's picks: shirts 1-11 go to different players, none barred
+// from the match, and the pick costs the running ban of each player who
+// stays at the club one match, and nobody else anything.
+void WatchSide(int16_t club, int16_t competition, bool picked) {
+  if (!picked) {
+    gCheck.sideClub = club;
+    gCheck.sideCount = 0;
+    const auto note = [](int16_t p) {
+      gCheck.side[gCheck.sideCount++] =
+          SideEntry{p, static_cast<int8_t>(Player_GetSuspension(p)), static_cast<int8_t>(Player_GetEuroBan(p)),
+                    static_cast<int8_t>(Player_GetBanwait(p))};
+    };
+    // The club's listed players, and the reserves the pick may take.
+    for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
+      const int16_t p = SquadList[i];
+      if (p >= 0 && p < PlayerCount && Player_GetClub(p) == club) note(p);
+    }
+    for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot) {
+      const int16_t p = Reserve_GetPlayer(slot);
+      if (p >= 0 && p < PlayerCount && Player_GetClub(p) != club) note(p);
+    }
+    return;
+  }
+  if (gCheck.sideClub != club) return NoteBreach(Format("club=%d picked unseen", club));
+  gCheck.sideClub = -1;
+  const auto before = [&](int16_t p) {
+    for (int i = 0; i < gCheck.sideCount; ++i)
+      if (gCheck.side[i].player == p) return gCheck.side[i];
+    return SideEntry{p, 0, 0, 0};
+  };
+  int16_t wearer[STARTERS + 1];
+  std::fill(std::begin(wearer), std::end(wearer), int16_t{-1});
+  for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
+    const int16_t p = SquadList[i];
+    if (p < 0 || p >= PlayerCount || Player_GetClub(p) != club) continue;
+    const int16_t shirt = Player_GetShirt(p);
+    if (shirt < 1 || shirt > STARTERS) continue;
+    if (wearer[shirt] >= 0 && wearer[shirt] != p)
+      return NoteBreach(
+          Format("club=%d competition=%d shirt=%d players=%d,%d", club, competition, shirt, wearer[shirt], p));
+    wearer[shirt] = p;
+    if (const char* barred = BarredFromSide(p, before(p), club, competition))
+      return NoteBreach(Format("club=%d competition=%d shirt=%d player=%d %s", club, competition, shirt, p, barred));
+  }
+  const bool euro = IsEuroCode(competition);
+  for (int i = 0; i < gCheck.sideCount; ++i) {
+    const SideEntry& e = gCheck.side[i];
+    const int was = euro ? e.euroBan : e.suspension;
+    const int now = euro ? Player_GetEuroBan(e.player) : Player_GetSuspension(e.player);
+    // A reserve released by the pick is no longer the club's: he serves nothing.
+    const bool stays = Player_GetClub(e.player) == club;
+    const int expected = stays && Serves(e, competition) ? was - 1 : was;
+    if (now != expected)
+      return NoteBreach(
+          Format("club=%d competition=%d player=%d ban=%d/%d after the pick", club, competition, e.player, now, expected));
+    if (!euro && now < was) gCheck.served.emplace_back(MatchDayFixture, e.player);
+  }
+}
+
+bool CheckSides(std::string* detail) {
+  if (gCheck.sideBreach.empty()) return true;
+  *detail = gCheck.sideBreach;
+  return false;
+}
+
+// Every player's disciplinary and European points and his suspension are
+// what the baseline, the season's cards and the matches served make of them.
 bool CheckDiscipline(std::string* detail) {
   const SeasonBaseline& b = gCheck.baseline;
   if (b.season != SeasonCounter || !b.discipline) return true;
@@ -434,7 +563,7 @@ bool CheckDiscipline(std::string* detail) {
   ReplayDiscipline(b, &expected);
   for (int16_t p = 0; p < PlayerCount; ++p) {
     const int points = Player_GetDispoints(p), euro = Player_GetEuroDispoints(p), susp = Player_GetSuspension(p);
-    if (points != expected.dispoints[p] || euro != expected.euroPoints[p] || susp > expected.suspension[p]) {
+    if (points != expected.dispoints[p] || euro != expected.euroPoints[p] || susp != expected.suspension[p]) {
       *detail = Format("player=%d dispoints=%d/%d euro=%d/%d suspension=%d/%d", p, points, expected.dispoints[p], euro,
                        expected.euroPoints[p], susp, expected.suspension[p]);
       return false;
@@ -454,9 +583,14 @@ int64_t WorldCheck_TotalMoney() {
 void WorldCheck_Begin() {
   gCheck.money = WorldCheck_TotalMoney() - MoneyFlow_Total();
   TakeBaseline();
+  gCheck.sideBreach.clear();
+  gCheck.sideClub = -1;
+  MatchSideWatcher = WatchSide;
 }
 
 bool WorldCheck_Run(std::string* rule, std::string* detail) {
+  // The day's picks were watched as they were made: they come first.
+  if (!CheckSides(detail)) return *rule = "sides", false;
   if (!CheckMoney(detail)) return *rule = "money", false;
   if (!CheckDivisions(detail)) return *rule = "divisions", false;
   if (!CheckSquads(rule, detail)) return false;
@@ -469,5 +603,8 @@ bool WorldCheck_Run(std::string* rule, std::string* detail) {
   return true;
 }
 
-void WorldCheck_Reset() { gCheck = WorldCheckState{}; }
+void WorldCheck_Reset() {
+  gCheck = WorldCheckState{};
+  MatchSideWatcher = nullptr;
+}
 REGISTER_RESET(RESET_SEASON, WorldCheck_Reset);

@@ -11,12 +11,19 @@
 //   tables     the league tables agree with the played league fixtures
 //   records    the players' appearances and goals of the season agree with
 //              the squad entries of the played fixtures
+//   sides      every side the match day picks (from WorldCheck_Begin on) has
+//              shirts 1-11 on different players, none injured, banned or
+//              cup-tied for the match, and the pick costs each running ban
+//              one match and nobody else anything
+//   discipline disciplinary points and suspensions are what the season's
+//              cards and the matches served make of them
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-// Notes the world's money as it stands now (after a new game or a load).
+// Notes the world's money as it stands now (after a new game or a load) and
+// begins to watch the match day's picks.
 void WorldCheck_Begin();
 
 // Checks every rule; answers true when all hold, else false with the first

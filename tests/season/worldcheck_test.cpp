@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "clubsim/squadlist.h"
 #include "engine/bytes.h"
+#include "season/matchday.h"
 #include "season/postmatch.h"
 #include "season/seasonstate.h"
 #include "support/test_world.h"
@@ -127,17 +129,83 @@ TEST_F(WorldCheckTest, TheSeasonsCardsMakeTheDisciplineFigures) {
     if (c.points < 31) Player_SetDispoints(kPlayer, c.points + 1);
     else Player_SetEuroDispoints(kPlayer, c.euro + 1);
     EXPECT_EQ(Breach(), "discipline");
-    // Matches served lower a suspension; nothing else does.
+    // Only a match served lowers a suspension.
     Player_SetDispoints(kPlayer, c.points);
     Player_SetEuroDispoints(kPlayer, c.euro);
     if (c.suspension > 0) {
       Player_SetSuspension(kPlayer, c.suspension - 1);
-      EXPECT_EQ(Breach(), "");
+      EXPECT_EQ(Breach(), "discipline");
     }
     if (c.suspension < 7) {
       Player_SetSuspension(kPlayer, c.suspension + 1);
       EXPECT_EQ(Breach(), "discipline");
     }
+  }
+}
+
+// The match day's picks as the world check watches them: a case changes the
+// club's players between the look before the pick and the one after it.
+TEST_F(WorldCheckTest, EverySidePickedIsOneThatMayPlayAndServesTheRunningBans) {
+  constexpr int16_t kClub = 40;
+  struct Case {
+    const char* what;
+    int16_t code;
+    void (*before)(const int16_t* players);  // the state the pick finds
+    void (*pick)(const int16_t* players);    // what the pick does beyond shirts 1-11
+    const char* breach;  // "sides" or ""
+  };
+  const Case cases[] = {
+      {"a sound pick", COMP_LEAGUE, [](const int16_t*) {}, [](const int16_t*) {}, ""},
+      {"one player in two shirts' places", COMP_LEAGUE, [](const int16_t*) {},
+       [](const int16_t* p) { Player_SetShirt(p[12], 7); }, "sides"},
+      {"an injured starter", COMP_LEAGUE, [](const int16_t* p) { Player_SetInFlag(p[4], 1); },
+       [](const int16_t*) {}, "sides"},
+      {"a suspended starter", COMP_LEAGUE, [](const int16_t* p) { Player_SetSuspension(p[4], 2); },
+       [](const int16_t* p) { Player_SetSuspension(p[4], 1); }, "sides"},
+      {"a ban served by a player left out", COMP_LEAGUE, [](const int16_t* p) { Player_SetSuspension(p[13], 2); },
+       [](const int16_t* p) { Player_SetSuspension(p[13], 1); }, ""},
+      {"a ban left unserved", COMP_LEAGUE, [](const int16_t* p) { Player_SetSuspension(p[13], 2); },
+       [](const int16_t*) {}, "sides"},
+      {"a ban served twice", COMP_LEAGUE, [](const int16_t* p) { Player_SetSuspension(p[13], 2); },
+       [](const int16_t* p) { Player_SetSuspension(p[13], 0); }, "sides"},
+      {"a ban still waiting", COMP_LEAGUE,
+       [](const int16_t* p) {
+         Player_SetSuspension(p[13], 2);
+         Player_SetBanwait(p[13], 1);
+       },
+       [](const int16_t*) {}, ""},
+      {"a ban served in a friendly", COMP_FRIENDLY, [](const int16_t* p) { Player_SetSuspension(p[13], 2); },
+       [](const int16_t* p) { Player_SetSuspension(p[13], 1); }, "sides"},
+      {"a starter tied to another club in this cup", COMP_CUP_FIRST,
+       [](const int16_t* p) { Player_SetCupTied(p[5], 41, 0); }, [](const int16_t*) {}, "sides"},
+      {"a cup tie to the club itself", COMP_CUP_FIRST, [](const int16_t* p) { Player_SetCupTied(p[5], kClub, 0); },
+       [](const int16_t*) {}, ""},
+      {"a European ban served whatever the league ban's wait", 69,
+       [](const int16_t* p) {
+         Player_SetEuroBan(p[13], 1);
+         Player_SetBanwait(p[13], 1);
+       },
+       [](const int16_t* p) { Player_SetEuroBan(p[13], 0); }, ""},
+      {"a European ban kept out of the tie", 69, [](const int16_t* p) { Player_SetEuroBan(p[2], 1); },
+       [](const int16_t* p) { Player_SetEuroBan(p[2], 0); }, "sides"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ResetWorld();
+    SetUp();
+    ASSERT_EQ(Breach(), "");
+    BuildClubSquadList(kClub);
+    ASSERT_GE(SquadListLength, 14);
+    int16_t players[14];
+    for (int i = 0; i < 14; ++i) players[i] = SquadList[i];
+    c.before(players);
+    MatchSideWatcher(kClub, c.code, false);
+    for (int16_t shirt = 1; shirt <= 11; ++shirt) Player_SetShirt(players[shirt], shirt);
+    c.pick(players);
+    MatchSideWatcher(kClub, c.code, true);
+    // The cases leave other rules broken (a shirt twice, a flag without its
+    // list entry, a ban without its cards): only the picks' rule counts here.
+    EXPECT_EQ(Breach() == "sides", std::string(c.breach) == "sides");
   }
 }
 
