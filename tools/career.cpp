@@ -17,14 +17,15 @@
 //   clubsim season=N injuries=I illnesses=S awol=A requests=R withdrawn=W
 //           transfers=T fees=F avg_fee=V loans=L contract_moves=M listed=X
 //           bids=B renewals=R reserves_used=U short_sides=K min_squad=A
-//           max_squad=Z
+//           max_squad=Z abroad=O
 //
 // over that season's league matches (B: players booked, R: players sent off,
 // a second booking counting in both; T: every club's balance plus the money
 // pool; P: players under contract at a club; A and Z: the smallest and largest
-// squad of a computer-run league club of the game country on any day). --check tests the world after
-// every day and stops at the first breach with "check failed day=D season=N
-// rule=R ..." and exit code 1. --save DIR saves the game at each season's end
+// squad of a computer-run league club of the game country on any day; O: the
+// transfers between clubs outside the game country's league). --check tests
+// the world after every day and stops at the first breach with "check failed
+// day=D season=N rule=R ..." and exit code 1. --save DIR saves the game at each season's end
 // into DIR/SaveData/save<N> and perm<N> (N the season). --load FILE loads the
 // save FILE (a .../SaveData/save<N>) instead of starting a new game. The game's
 // data (pakfiles\hdcommon) is read from --data (default: the folder game/
@@ -363,10 +364,10 @@ int main(int argc, char** argv) {
     std::printf(
         "clubsim season=%d injuries=%d illnesses=%d awol=%d requests=%d withdrawn=%d transfers=%d fees=%lld "
         "avg_fee=%lld loans=%d contract_moves=%d listed=%d bids=%d renewals=%d reserves_used=%d short_sides=%d "
-        "min_squad=%d max_squad=%d\n",
+        "min_squad=%d max_squad=%d abroad=%d\n",
         season, c.injuries, c.illnesses, c.awol, c.requests, c.withdrawn, c.transfers, static_cast<long long>(c.fees),
         static_cast<long long>(c.transfers > 0 ? c.fees / c.transfers : 0), c.loans, c.contractMoves, c.listed, c.bids,
-        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad);
+        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad, c.transfersAbroad);
     ClubSimCounts_Clear();
     std::fflush(stdout);
     if (!saveDir.empty()) {

@@ -12,6 +12,7 @@ struct ClubSimCounts {
   int32_t requests = 0;       // transfer requests handed in
   int32_t withdrawn = 0;      // transfer requests withdrawn
   int32_t transfers = 0;      // permanent moves between clubs, for a fee or free
+  int32_t transfersAbroad = 0;  // those of them with no league club of the game country
   int64_t fees = 0;           // money paid for those moves
   int32_t loans = 0;          // loans begun
   int32_t contractMoves = 0;  // players gone when their contract ran out
