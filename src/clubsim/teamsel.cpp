@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "clubsim/injuries.h"
+#include "clubsim/clubsvc.h"
 #include "clubsim/reserves.h"
 #include "clubsim/upkeep.h"
 #include "clubsim/squad.h"
@@ -315,6 +316,13 @@ void SelectMatchTeam(int16_t club, int16_t competition, int16_t mode, int16_t su
     GiveShirt(PickPlayerForSlot(kSubstitutePositions[k], SIDE_ANY, club, 1, 0, variant, competition),
               static_cast<int16_t>(STARTERS + 1 + k));
   CloseSelection(club, competition, mode);
+  // The season of a club abroad or outside the league is not followed match
+  // by match: its players' figures are made up from their ability.
+  if (mode != SELECT_LOOK && club >= 0 && club < NUM_CLUBS && !LeagueClubOfGameCountry(club))
+    for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
+      const int16_t p = SquadList[i];
+      if (Listed(p) && Player_GetClub(p) == club) EstimatePlayerStats(p);
+    }
 }
 
 void CompleteMatchTeam(int16_t club, int16_t competition, int16_t mode, int16_t substitutes) {

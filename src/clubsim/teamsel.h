@@ -42,7 +42,9 @@ constexpr int16_t MAX_MATCH_SUBSTITUTES = 5;
 // Picks the club's side afresh for a match of the competition code: shirt 1,
 // then the formation's ten shirts in the tactic's own order, the captain,
 // then `substitutes` (0-5) substitutes. A shirt nobody can take stays empty
-// and the side plays short.
+// and the side plays short. On a match day (mode 1 or 2) the players of a
+// club outside the game country's league get made-up season figures
+// (EstimatePlayerStats).
 void SelectMatchTeam(int16_t club, int16_t competition, int16_t mode, int16_t substitutes);
 
 // Keeps the shirts already given and fills the empty ones up to shirt 11 +

@@ -55,6 +55,10 @@ struct WorldCheckState {
   std::vector<std::pair<int16_t, int16_t>> served;
   // The first fault in a side picked since the check began.
   std::string sideBreach;
+  // Players whose season figures a pick for a club outside the game
+  // country's league has made up since the baseline: their appearances,
+  // goals and disciplinary points follow no fixture.
+  std::array<bool, MAX_PLAYERS> madeUp{};
 };
 WorldCheckState gCheck;
 
@@ -329,6 +333,7 @@ void TakeBaseline() {
   }
   b.discipline = !AnyFixturePlayed();
   gCheck.served.clear();
+  gCheck.madeUp.fill(false);
   if (!b.discipline) return;
   for (int16_t p = 0; p < PlayerCount; ++p) {
     b.dispoints[p] = static_cast<int8_t>(Player_GetDispoints(p));
@@ -348,6 +353,7 @@ bool CheckRecords(std::string* detail) {
   CountFixtureFigures(&apps, &goals);
   const SeasonBaseline& b = gCheck.baseline;
   for (int16_t p = 0; p < PlayerCount; ++p) {
+    if (gCheck.madeUp[p]) continue;
     // A figure at the top of its 7-bit field has stopped counting.
     const bool appsCount = Player_GetApps(p) < SEASON_FIGURE_MAX;
     const bool goalsCount = Player_GetGoals(p) < SEASON_FIGURE_MAX && Player_GetPosition(p) != 0;
@@ -514,6 +520,11 @@ void WatchSide(int16_t club, int16_t competition, bool picked) {
   }
   if (gCheck.sideClub != club) return NoteBreach(Format("club=%d picked unseen", club));
   gCheck.sideClub = -1;
+  const bool league = club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry && Club_GetDivision(club) < 6;
+  for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE && !league; ++i) {
+    const int16_t p = SquadList[i];
+    if (p >= 0 && p < PlayerCount && Player_GetClub(p) == club) gCheck.madeUp[p] = true;
+  }
   const auto before = [&](int16_t p) {
     for (int i = 0; i < gCheck.sideCount; ++i)
       if (gCheck.side[i].player == p) return gCheck.side[i];
@@ -563,7 +574,9 @@ bool CheckDiscipline(std::string* detail) {
   ReplayDiscipline(b, &expected);
   for (int16_t p = 0; p < PlayerCount; ++p) {
     const int points = Player_GetDispoints(p), euro = Player_GetEuroDispoints(p), susp = Player_GetSuspension(p);
-    if (points != expected.dispoints[p] || euro != expected.euroPoints[p] || susp != expected.suspension[p]) {
+    // Made-up points leave only the European figures to compare.
+    const bool domesticOk = gCheck.madeUp[p] || (points == expected.dispoints[p] && susp == expected.suspension[p]);
+    if (!domesticOk || euro != expected.euroPoints[p]) {
       *detail = Format("player=%d dispoints=%d/%d euro=%d/%d suspension=%d/%d", p, points, expected.dispoints[p], euro,
                        expected.euroPoints[p], susp, expected.suspension[p]);
       return false;

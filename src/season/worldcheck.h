@@ -10,13 +10,16 @@
 //   fixtures   the fixture list in day order, no club twice on one day
 //   tables     the league tables agree with the played league fixtures
 //   records    the players' appearances and goals of the season agree with
-//              the squad entries of the played fixtures
+//              the squad entries of the played fixtures (but for players of
+//              clubs outside the game country's league, whose figures their
+//              match-day picks make up)
 //   sides      every side the match day picks (from WorldCheck_Begin on) has
 //              shirts 1-11 on different players, none injured, banned or
 //              cup-tied for the match, and the pick costs each running ban
 //              one match and nobody else anything
 //   discipline disciplinary points and suspensions are what the season's
-//              cards and the matches served make of them
+//              cards and the matches served make of them (European points
+//              only for players whose figures were made up)
 #pragma once
 
 #include <cstdint>
