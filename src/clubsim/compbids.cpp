@@ -5,10 +5,10 @@
 
 #include "clubsim/bids.h"
 #include "clubsim/clubsvc.h"
-#include "clubsim/transferday.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/squadplan.h"
+#include "clubsim/transferday.h"
 #include "clubsim/valuation.h"
 #include "engine/rand.h"
 #include "season/seam.h"

@@ -1,12 +1,12 @@
-#include "clubsim/simcounts.h"
 #include "clubsim/squadplan.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "clubsim/teamsel.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
+#include "clubsim/teamsel.h"
 #include "clubsim/valuation.h"
 #include "engine/reset.h"
 #include "season/seam.h"
@@ -57,13 +57,15 @@ int32_t StatOf(int16_t player, int stat, Stats which) {
   return stat < 8 ? Player_GetAbilityPotential(player, stat, years) : Player_GetPhysicalPotential(player, stat, years);
 }
 
-int32_t Rate(int16_t player, int16_t position, Stats which) {
+// keeperRule: an outfield player rated in goal keeps a quarter of the
+// first column (the squad planning's rule; the team selection has none).
+int32_t Rate(int16_t player, int16_t position, Stats which, bool keeperRule = true) {
   if (position < 0 || position >= NUM_STORED_POSITIONS) return 0;
   const int8_t* w = PositionRatingWeights[position];
   int32_t sum = 0;
   if (w[0] != 0) {
     const int32_t term = w[0] * StatOf(player, kColumnStat[0], which);
-    sum = position == 0 && Player_GetStoredPosition(player) != 0 ? term / 4 : term;
+    sum = keeperRule && position == 0 && Player_GetStoredPosition(player) != 0 ? term / 4 : term;
   }
   for (int c = 1; c < NUM_RATING_COLUMNS; ++c)
     if (w[c] != 0) sum += w[c] * StatOf(player, kColumnStat[c], which);
@@ -127,6 +129,9 @@ bool NationalityCountsForeign(int16_t nationality) {
 
 int32_t RatePlayer(int16_t player, int16_t position) { return Rate(player, position, Stats::Present); }
 int32_t RatePlayerPotential(int16_t player, int16_t position) { return Rate(player, position, Stats::Potential); }
+int32_t RatePlayerForSlot(int16_t player, int16_t position) {
+  return Rate(player, position, Stats::Present, false);
+}
 
 void AnalyseSquad(int16_t club) {
   TransferWorkingSet& w = TransferWork;

@@ -45,6 +45,9 @@ bool NationalityCountsForeign(int16_t nationality);
 int32_t RatePlayer(int16_t player, int16_t position);
 // The same from the stats he will have in a year or more.
 int32_t RatePlayerPotential(int16_t player, int16_t position);
+// The team selection's rating: the same weights, an outfield player in goal
+// rated like a keeper.
+int32_t RatePlayerForSlot(int16_t player, int16_t position);
 
 // Fills the working set for the club.
 void AnalyseSquad(int16_t club);

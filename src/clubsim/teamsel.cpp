@@ -1,15 +1,16 @@
 // Match team selection.
-#include "clubsim/simcounts.h"
 #include "clubsim/teamsel.h"
 
 #include <algorithm>
 
-#include "clubsim/injuries.h"
 #include "clubsim/clubsvc.h"
+#include "clubsim/injuries.h"
 #include "clubsim/reserves.h"
-#include "clubsim/upkeep.h"
+#include "clubsim/simcounts.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
+#include "clubsim/squadplan.h"
+#include "clubsim/upkeep.h"
 #include "engine/rand.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
@@ -125,34 +126,8 @@ constexpr int16_t kFormationShirtOrder[NUM_TACTIC_CODES][FORMATION_OUTFIELD_SLOT
 // The substitutes' shirts 12-16 ask for these positions, each of any side.
 constexpr int16_t kSubstitutePositions[MAX_MATCH_SUBSTITUTES] = {4, 5, 11, 8, KEEPER_POSITION};
 
-// How a position is rated: weights of 13 stats per stored position 0-12, in
-// the column order below, plus 20 x stamina (physical 11) for every position.
-constexpr int NUM_RATING_COLUMNS = 13;
-constexpr int kRatingColumnStat[NUM_RATING_COLUMNS] = {0, 2, 3, 4, 1, 5, 9, 13, 8, 10, 19, 6, 14};
-constexpr int8_t kPositionRatingWeights[13][NUM_RATING_COLUMNS] = {
-    {60, 0, 0, 0, 0, 0, 60, 0, 0, 10, 0, 10, 10},    {0, 65, 25, 0, 0, 0, 10, 0, 25, 10, 15, 10, 0},
-    {0, 65, 5, 0, 25, 0, 10, 0, 5, 20, 0, 10, 10},   {0, 50, 25, 0, 0, 15, 10, 0, 30, 0, 10, 10, 0},
-    {0, 65, 25, 0, 15, 0, 0, 0, 5, 10, 10, 10, 10},  {0, 35, 50, 10, 0, 0, 0, 10, 0, 25, 10, 5, 5},
-    {0, 40, 45, 0, 0, 0, 0, 0, 0, 55, 10, 0, 0},     {0, 10, 80, 10, 0, 0, 0, 20, 0, 0, 20, 0, 10},
-    {0, 0, 45, 35, 0, 20, 0, 0, 15, 20, 5, 10, 0},   {0, 0, 35, 20, 0, 25, 10, 0, 40, 0, 10, 10, 0},
-    {0, 0, 25, 55, 15, 0, 0, 0, 5, 25, 5, 10, 10},   {0, 0, 0, 55, 25, 0, 10, 0, 20, 20, 10, 10, 0},
-    {0, 0, 0, 65, 0, 0, 15, 0, 15, 15, 20, 10, 10},
-};
-constexpr int STAT_STAMINA = 11;
-
-int16_t Stat(int16_t player, int stat) {
-  if (stat < 8) return Player_GetAbilityStat(player, stat);
-  if (stat < 15) return Player_GetPhysicalStat(player, stat);
-  return Player_GetPersonalityStat(player, stat);
-}
-
-int32_t PositionRating(int16_t player, int16_t position) {
-  int32_t q = 20 * Stat(player, STAT_STAMINA);
-  for (int c = 0; c < NUM_RATING_COLUMNS; ++c)
-    if (kPositionRatingWeights[position][c] != 0)
-      q += kPositionRatingWeights[position][c] * Stat(player, kRatingColumnStat[c]);
-  return q;
-}
+// How a player rates at a slot's stored position (0-12).
+int32_t PositionRating(int16_t player, int16_t position) { return RatePlayerForSlot(player, position); }
 
 int PositionGroup(int16_t position) {
   if (position <= 0) return 0;
