@@ -59,8 +59,8 @@ bool BuyOutAllowsMove(int16_t bidder, int16_t owner) {
 // The average rating of the club's starters (the sum over shirts 1-11 / 11).
 int32_t ShirtedAverage(int16_t club) {
   int64_t sum = 0;
-  for (int16_t p = 0; p < PlayerCount; ++p)
-    if (Player_GetClub(p) == club && HasShirt(p)) sum += RatePlayer(p, Player_GetStoredPosition(p));
+  for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(p + 1, club))
+    if (HasShirt(p)) sum += RatePlayer(p, Player_GetStoredPosition(p));
   return static_cast<int32_t>(sum / 11);
 }
 

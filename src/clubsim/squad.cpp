@@ -25,16 +25,16 @@ bool WorldClub(int16_t club) { return club >= 0 && club < NUM_CLUBS; }
 
 int16_t GetClubManager(int16_t club) {
   if (!WorldClub(club)) return NO_MANAGER_PLAYER;
-  for (int16_t p = 0; p < PlayerCount; ++p)
-    if (p != NO_MANAGER_PLAYER && Player_GetClub(p) == club && Player_GetPosition(p) == POSITION_MANAGER) return p;
-  for (int16_t p = 0; p < PlayerCount; ++p)
-    if (Player_GetClub(p) == club && Player_GetBossvane(p)) return p;
+  for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(p + 1, club))
+    if (p != NO_MANAGER_PLAYER && Player_GetPosition(p) == POSITION_MANAGER) return p;
+  for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(p + 1, club))
+    if (Player_GetBossvane(p)) return p;
   return NO_MANAGER_PLAYER;
 }
 
 int16_t FindClubCaptain(int16_t club) {
-  for (int16_t p = 0; p < PlayerCount; ++p)
-    if (Player_GetClub(p) == club && Player_GetCaptain(p)) return p;
+  for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(p + 1, club))
+    if (Player_GetCaptain(p)) return p;
   return -1;
 }
 

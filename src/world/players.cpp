@@ -335,6 +335,13 @@ int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club) {
   return -1;
 }
 
+int16_t Player_NextAtClub(int16_t from, int16_t club) {
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p)
+    if (LoadI16(PlayerRecords[p].bytes + CLUB) == club) return static_cast<int16_t>(p);
+  return -1;
+}
+
 void Player_SetClub(int16_t player, int32_t club) {
   uint8_t* r = Record(player);
   if (r) StoreI16(r + CLUB, club < 0 ? 0 : club > 255 ? 255 : club);

@@ -91,6 +91,8 @@ void Player_SetClub(int16_t player, int32_t value);
 // scans of a club's players then look at his loan club), -1 after the last.
 // One tight pass over the records for the scans that visit every player.
 int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club);
+// The first player from `from` on whose club is the club, -1 after the last.
+int16_t Player_NextAtClub(int16_t from, int16_t club);
 int16_t Player_GetCaptain(int16_t player);
 void Player_SetCaptain(int16_t player, int32_t value);
 int16_t Player_GetRecurringInjury(int16_t player);
