@@ -2,6 +2,7 @@
 #include "world/playerstats.h"
 
 #include <cstdio>
+#include <cmath>
 #include <cstring>
 
 #include "clubsim/clubsvc.h"
@@ -33,11 +34,14 @@ int16_t CurveNumber(int row, int stat, int position) {
   return LoadI16(PlayerStatTables.curveSelection + 2 * index);
 }
 
-// The integer square root of v, or 0 for a negative v.
+// The integer square root of v (the largest r with r * r <= v), or 0 for a
+// negative v. The double square root of a 16-bit value is exact to within
+// one; the two steps settle it.
 int16_t CurveTerm(int32_t value) {
-  int16_t v = static_cast<int16_t>(value);
+  const int16_t v = static_cast<int16_t>(value);
   if (v < 0) return 0;
-  int32_t r = 0;
+  int32_t r = static_cast<int32_t>(std::sqrt(static_cast<double>(v)));
+  while (r * r > v) --r;
   while ((r + 1) * (r + 1) <= v) ++r;
   return static_cast<int16_t>(r);
 }

@@ -44,6 +44,23 @@ TEST_F(PlayerStatsTest, CurveTermsAreTruncatedSquareRoots) {
   EXPECT_EQ(StatCurve_Growth(8, 1000), 0);  // 40,000 taken as a signed 16-bit value is negative
 }
 
+// Every 16-bit value gives its floor square root, at the perfect squares and
+// either side of them (slope 5 makes the growth term 2x - offset).
+TEST_F(PlayerStatsTest, EveryCurveTermIsTheFloorSquareRoot) {
+  StatCurve_Set(9, 5, 0);
+  for (int32_t v = 0; v <= 32767; v += 2) {
+    int32_t r = 0;
+    while ((r + 1) * (r + 1) <= v) ++r;
+    ASSERT_EQ(StatCurve_Growth(9, v / 2), r) << v;
+  }
+  StatCurve_Set(9, 5, 1);  // the odd values
+  for (int32_t v = 1; v <= 32767; v += 2) {
+    int32_t r = 0;
+    while ((r + 1) * (r + 1) <= v) ++r;
+    ASSERT_EQ(StatCurve_Growth(9, (v + 1) / 2), r) << v;
+  }
+}
+
 TEST_F(PlayerStatsTest, AbilityStatsGrowTowardsTheirTemplate) {
   PlayerStatTables.abilityTemplate[42][7] = 60;  // stat 6 reads column 7
   PlayerStatTables.abilityTemplate[42][6] = 95;  // stat 7 reads column 6
