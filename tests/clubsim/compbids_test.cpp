@@ -157,6 +157,41 @@ TEST_F(CompBidsTest, TheSearchStopsAtTheHumanManagersTargetsAndMovesOn) {
   EXPECT_EQ(search(), next);
 }
 
+TEST_F(CompBidsTest, APlayerWithoutAClubFindsTheClubThatWantsHisRating) {
+  // Club 1 (division 1) has one keeper and every other line covered: it
+  // asks for 25,000 / 10 = 2,500, 2,575 with the margin, and takes a player
+  // rated 2,575 to 2,652 whatever his position. Midfield ratings: 100 x
+  // ability + 60 x physical.
+  Player_SetClub(tw::kMidfielder, tw::kOutsideClub);
+  for (int position : {0, 1, 1, 2, 2, 6, 5, 6, 5, 10, 11}) AddPlayer(kBidder, position, 100, 40);
+  market::WriteBalance(kBidder, 500000);
+  BuildClubSquadList(kBidder);
+  const int32_t maxWage = CalcClubMaxWage(kBidder);
+  ASSERT_EQ(maxWage, 25000);  // ten times the squad's average wage of 2,500
+  const struct {
+    int ability, physical;
+    int32_t wage;
+    int control;
+    int16_t club;
+  } cases[] = {
+      {20, 10, 100, 0, kBidder},                 // 2,600
+      {20, 9, 100, 0, -1},                       // 2,540: too weak
+      {20, 11, 100, 0, -1},                      // 2,660: more than it looks for
+      {20, 10, maxWage / 25 + 1, 0, -1},         // a wage above the club's top wage
+      {20, 10, maxWage / 25, 0, kBidder},        // at the top wage
+      {20, 10, 100, 2, -1},                      // a human-run club is not offered him
+  };
+  int code = 30;
+  for (const auto& c : cases) {
+    SetStats(code, c.ability, c.physical);
+    const int16_t p = AddPlayer(PLAYER_CLUB_FREE_AGENT, 5, 0, 40, code++);
+    Player_SetWage(p, c.wage);
+    Club_SetControl(kBidder, c.control);
+    EXPECT_EQ(FindClubForPlayer(p), c.club) << RatePlayer(p, 5) << " wage " << c.wage << " control " << c.control;
+    Player_SetClub(p, PLAYER_CLUB_NONE);
+  }
+}
+
 TEST_F(CompBidsTest, FeesOfManyMillionsArePricedWithoutOverflow) {
   // His asking price is 20,000,000 and his reputation 63 (100 %): 158 % more,
   // 51,600,000; a starter's owner whose manager's stat 16 is 100 asks half
