@@ -10,6 +10,7 @@
 #include "clubsim/dailytick.h"
 #include "engine/poll.h"
 #include "engine/reset.h"
+#include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 #include "season/careerrun.h"
@@ -29,6 +30,7 @@ bool StartWorld(benchmark::State& state, const char* folder) {
   PlatUseVirtualClock(true);
   PlatSetVirtualAutoAdvance(true);  // waits for the screen pass virtual time
   WinInit(nullptr, "Gafferon bench", 1);  // the day loop polls the window
+  InitTimerInterrupt();                   // and the news ticker waits for its frames
   if (!benchworld::MountDatabase(state, folder)) return false;
   Seam_ConnectGame();
   if (Career_StartNew(kCountry, 1, -1) < 0) {

@@ -36,6 +36,7 @@ TEST_F(HaggleTest, TheBiddingClubSettlesWithinItsBudgetAndTheAskingPrice) {
       {"budget cap: target cut to the budget", 3, 5000000, 4000000, 0, 2100000, 42},
       {"asking-price cap: never above the asking price", 60, 5000000, 2000000, 0, 2000000, 1},
       {"fees above 25 M", 63, 30000000, 40000000, 0, 27000000, 27},
+      {"budget cap above 25 M", 63, 60000000, 50000000, 0, 46000000, 5},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -75,6 +76,8 @@ TEST_F(HaggleTest, TheOwnersDemandAnswersEachOffer) {
       {"v 295: the demand stands", 5000000, 1000000, 900000, 1600000, 1, 0, 1600000, 295},
       {"a later turn gives nothing", 5000000, 1000000, 900000, 1500000, 4, 0, 1500000, 245},
       {"fees above 25 M", 60000000, 30000000, 29000000, 45000000, 1, 0, 44000000, 245},
+      {"the clause cuts a target above 25 M", 60000000, 31000000, 0, 45000000, 1, 1, 30000000, 0},
+      {"the first answer names a target above 25 M", 60000000, 30000000, 0, -1, 0, 0, 60000000, 99},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

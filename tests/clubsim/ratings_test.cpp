@@ -46,6 +46,8 @@ TEST_F(RatingsTest, EachGroupWeighsItsCounters) {
       {5, {{10, 25, true}}, 0},   // nor does less
       {5, {{10, 70, true}}, 5},   // 30 x 100 / 60 = 50
       {5, {{10, 100, true}}, 9},  // 100, cut to 99
+      {5, {{10, -30, true}}, 0},  // a negative mark rates nothing
+      {1, {{4, -90, true}, {6, -90, true}, {8, -90, true}}, 0},  // negative counters: 0
       {0, {{46, 3}, {39, 2}}, 7},                 // 60 + 18 = 78
       {0, {{45, 10}}, 0},                         // negative: 0
       {0, {{46, 1}, {47, 2}, {50, 3}}, 0},        // 20 - 20 = 0

@@ -51,6 +51,39 @@ TEST_F(SquadPlanTest, FindSquadNeedAsksForTheShortestGroupOrTheWeakestStarter) {
   EXPECT_EQ(TransferWork.searchAll, 1);
 }
 
+TEST_F(SquadPlanTest, AShortGroupAsksForItsDivisionsLeastWorth) {
+  // Half the cover the formation asks for in one group, the rest covered:
+  // the group's position, searched for everywhere, at the least worth of a
+  // player of the club's division (the game country's table) / 10.
+  const struct {
+    std::vector<int> squad;
+    int country, division;
+    int32_t need;
+    int16_t position;
+  } cases[] = {
+      {{0, 1, 1, 2, 2, 6, 5, 6, 5, 10, 11}, 0, 0, 5000, 0},
+      {{0, 0, 1, 1, 6, 5, 6, 5, 10, 11}, 0, 1, 2500, 4},
+      {{0, 0, 1, 1, 2, 2, 6, 5, 10, 11}, 0, 3, 500, 5},
+      {{0, 0, 1, 1, 2, 2, 6, 5, 6, 5, 10}, 0, 4, 100, 11},
+      {{0, 1, 1, 2, 2, 6, 5, 6, 5, 10, 11}, 0, 6, 10, 0},    // outside the league: the lowest division's
+      {{0, 1, 1, 2, 2, 6, 5, 6, 5, 10, 11}, 3, 4, 1000, 0},  // another game country's table
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "country " << c.country << " division " << c.division);
+    for (int16_t p = tw::kPlayerCount; p < PlayerCount; ++p) Player_SetClub(p, PLAYER_CLUB_NONE);
+    GameCountry = static_cast<int8_t>(c.country);
+    Club_SetDivision(tw::kLeagueClub, c.division);
+    Add(c.squad, kStrong);
+    Build();
+    TransferWork.searchAll = 0;
+    TransferWork.wantedSide = 2;
+    EXPECT_EQ(FindSquadNeed(tw::kLeagueClub), c.need);
+    EXPECT_EQ(TransferWork.bidPosition, c.position);
+    EXPECT_EQ(TransferWork.wantedSide, 0);
+    EXPECT_EQ(TransferWork.searchAll, 1);
+  }
+}
+
 TEST_F(SquadPlanTest, TiedShortGroupsFallToTheBestEleven) {
   // Keepers and defenders both at 50: neither is strictly the shortest, so
   // the weakest of the eleven picked decides; the weak midfielder fills the

@@ -169,6 +169,11 @@ TEST_F(TeamSelectionTest, SidesWeighTheRating) {
       {SIDE_RIGHT, SIDE_LEFT, SIDE_RIGHT, 55, 1},     {SIDE_RIGHT, SIDE_LEFT, SIDE_RIGHT, 45, 0},
       {SIDE_RIGHT, SIDE_LEFT, SIDE_ANY, 55, 1},       {SIDE_LEFT, SIDE_LEFT, SIDE_CENTRAL, 95, 0},
       {SIDE_ANY, SIDE_LEFT, SIDE_RIGHT, 95, 0},
+      // At the edges: A rates 6,500, 6,440 after fitness and fatigue, so
+      // 5,152 at 80 % and 3,220 at half; B at 80 rates 5,180, at 79 5,110,
+      // at 51 3,290 and at 50 3,220, level with A, who is listed first.
+      {SIDE_CENTRAL, SIDE_LEFT, SIDE_CENTRAL, 80, 1}, {SIDE_CENTRAL, SIDE_LEFT, SIDE_CENTRAL, 79, 0},
+      {SIDE_RIGHT, SIDE_LEFT, SIDE_RIGHT, 51, 1},     {SIDE_RIGHT, SIDE_LEFT, SIDE_RIGHT, 50, 0},
   };
   const int16_t a = 40, b = 41;  // positions 1 and 2
   for (const SideCase& c : cases) {

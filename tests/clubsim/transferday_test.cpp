@@ -5,6 +5,7 @@
 
 #include "clubsim/clubsvc.h"
 #include "clubsim/squadlist.h"
+#include "clubsim/teamsel.h"
 #include "season/progress.h"
 #include "season/seasonstate.h"
 #include "support/test_world.h"
@@ -66,6 +67,34 @@ TEST_F(TransferDayTest, ClubsTakeTheirTurnsByWeekdayBeforeThePostdateAndByDateAf
     Weekday = c.weekday;
     DayOfMonth = c.dayOfMonth;
     EXPECT_EQ(TakesTransferTurn(c.club, c.mode, c.eve), c.turn) << c.day << " " << c.club;
+  }
+}
+
+TEST_F(TransferDayTest, TheDailyRunGivesTheDaysTurnsAndEveryClubOneOnAPeriodsEve) {
+  // Nobody wears a shirt, so every league club whose turn it is picks a side.
+  struct Case {
+    int16_t day, weekday, dayOfMonth;
+    int clubs;
+  };
+  const Case cases[] = {
+      {100, 0, 5, 0},    // weekday 0: no regular turn
+      {100, 2, 5, 23},   // clubs 0, 5, ..., 110
+      {149, 0, 5, 114},  // the eve of the period that starts on day 150: every club
+      {301, 4, 7, 4},    // after the postdate: clubs 7, 38, 69 and 100
+      {301, 4, 8, 4},    // clubs 8, 39, 70 and 101
+  };
+  for (const Case& c : cases) {
+    for (int16_t p = 0; p < PlayerCount; ++p) Player_SetShirt(p, 0);
+    DayOfSeason = c.day;
+    Weekday = c.weekday;
+    DayOfMonth = c.dayOfMonth;
+    UpdateTransferWindows(1, 1);
+    int sides = 0;
+    for (int16_t club = 0; club < tw::kLeagueClubs; ++club) {
+      BuildClubSquadList(club);
+      if (IsTeamComplete(club, 11) == 0) ++sides;
+    }
+    EXPECT_EQ(sides, c.clubs) << "day " << c.day << " weekday " << c.weekday << " date " << c.dayOfMonth;
   }
 }
 
