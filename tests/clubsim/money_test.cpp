@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "clubsim/grounds.h"
 #include "clubsim/market_world.h"
 #include "clubsim/simcounts.h"
 #include "clubsim/squadlist.h"
@@ -318,6 +319,20 @@ TEST_F(SponsorshipTest, AHumanClubBelowItsExpectedPlaceCostsItsManagerAPointAPla
   EXPECT_EQ(HumanSponsorshipTotal, 0);
   EXPECT_TRUE(ShownNews().empty());
   EXPECT_EQ(Player_GetReputation(tw::kHumanManager), 37);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MoneyTest, TheGameConnectsTheMoneyAndGroundSteps) {
+  Seam_ConnectGame();
+  EXPECT_EQ(ClubSim.boardResignationEvent, &BoardResignationEvent);
+  EXPECT_EQ(ClubSim.newChairmanWindfallEvent, &NewChairmanWindfallEvent);
+  EXPECT_EQ(ClubSim.applyClubInterestAndDebt, &ApplyClubInterestAndDebt);
+  EXPECT_EQ(ClubSim.payClubSponsorship, &PayClubSponsorship);
+  EXPECT_EQ(ClubSim.clubsYearEndGroundUpdate, &ClubsYearEndGroundUpdate);
+  EXPECT_EQ(ClubSim.humanGroundRedevelopment, &HumanGroundRedevelopment);
 }
 
 }  // namespace

@@ -353,3 +353,19 @@ TEST_F(StaffTest, ContractsRunDownAMonthAndAHumanClubWithTheClauseHearsWhoLeft) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StaffTest, TheGameConnectsTheStaffSteps) {
+  Seam_ConnectGame();
+  EXPECT_EQ(ClubSim.staffContractCountdown, &StaffContractCountdown);
+  ClubSim.humanClubsAppointCoach(0);
+  EXPECT_EQ(Club_GetCoachContract(tw::kHumanClub), HUMAN_COACH_CONTRACT);
+  Club_SetBalance(kClub, 5000000);
+  ClubSim.computerClubsHireStaff(0, 0);
+  EXPECT_EQ(Club_GetPhysioContract(kClub), STAFF_NEW_CONTRACT);
+  // The weekly wages pay the staff.
+  EXPECT_EQ(ClubSim.weeklyWagePayments, &PayWeeklyWages);
+}
+
+}  // namespace
