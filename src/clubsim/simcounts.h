@@ -23,6 +23,11 @@ struct ClubSimCounts {
   int32_t shortSides = 0;     // match-day sides with a shirt of 1-11 nobody could take
   int32_t minSquad = 0;       // the smallest and largest squad of a computer-run
   int32_t maxSquad = 0;       // league club of the game country on any day noted
+  // Staff hiring, club money events, grounds and stands.
+  int32_t staffHired = 0;     // staff posts filled from the market
+  int32_t windfalls = 0;      // new chairmen's cash injections
+  int32_t bailouts = 0;       // clubs deep in debt bailed out (their managers sacked)
+  int32_t groundWorks = 0;    // stands enlarged or rebuilt at the year end (one per payment)
 };
 
 extern ClubSimCounts ClubSimCount;

@@ -9,6 +9,7 @@
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/squadplan.h"
+#include "clubsim/staffhire.h"
 #include "clubsim/staffpool.h"
 #include "clubsim/teamsel.h"
 #include "clubsim/valuation.h"
@@ -153,7 +154,7 @@ void PayWeeklyWages() {
       Player_SetMorale(player, Player_GetMorale(player) * Player_GetPersonalityStat(player, STAT_PATIENCE) / 200);
     }
   }
-  // The staff's wages are paid by the staff step when it exists.
+  PayStaffWages();
 }
 
 void SelectionMorale(int16_t club) {

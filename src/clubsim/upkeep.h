@@ -31,7 +31,8 @@ void ComputerSquadBuying(int16_t club);
 // gets wage x 25 from his club, to the pool, while its balance is above
 // minus its division's overdraft limit; the club's total wages (and a human
 // club's running total) grow by it. A player whose club cannot pay asks to
-// leave, and his morale falls to morale x patience / 200.
+// leave, and his morale falls to morale x patience / 200. Then the clubs pay
+// their staff (PayStaffWages, clubsim/staffhire.h).
 void PayWeeklyWages();
 
 // After a match selection of a league club of the game country, over the

@@ -10,11 +10,14 @@
 #include "clubsim/compbids.h"
 #include "clubsim/contracts.h"
 #include "clubsim/dailytick.h"
+#include "clubsim/grounds.h"
 #include "clubsim/haggle.h"
 #include "clubsim/injuries.h"
+#include "clubsim/money.h"
 #include "clubsim/ratings.h"
 #include "clubsim/reserves.h"
 #include "clubsim/squad.h"
+#include "clubsim/staffhire.h"
 #include "clubsim/teamsel.h"
 #include "clubsim/transferday.h"
 #include "clubsim/transfers.h"
@@ -415,4 +418,14 @@ void Seam_ConnectGame() {
     RecordCareerApps = RecordCareerGoals = 0;
     RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;
   };
+  // Staff hiring, club money events, grounds and stands.
+  ClubSim.computerClubsHireStaff = [](int16_t, int16_t) { ComputerClubsHireStaff(); };
+  ClubSim.humanClubsAppointCoach = [](int16_t) { HumanClubsAppointCoach(); };
+  ClubSim.staffContractCountdown = StaffContractCountdown;
+  ClubSim.boardResignationEvent = BoardResignationEvent;
+  ClubSim.newChairmanWindfallEvent = NewChairmanWindfallEvent;
+  ClubSim.applyClubInterestAndDebt = ApplyClubInterestAndDebt;
+  ClubSim.payClubSponsorship = PayClubSponsorship;
+  ClubSim.clubsYearEndGroundUpdate = ClubsYearEndGroundUpdate;
+  ClubSim.humanGroundRedevelopment = HumanGroundRedevelopment;
 }
