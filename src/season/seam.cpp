@@ -16,6 +16,7 @@
 #include "clubsim/reserves.h"
 #include "clubsim/squad.h"
 #include "clubsim/teamsel.h"
+#include "clubsim/training.h"
 #include "clubsim/transferday.h"
 #include "clubsim/transfers.h"
 #include "clubsim/upkeep.h"
@@ -415,4 +416,13 @@ void Seam_ConnectGame() {
     RecordCareerApps = RecordCareerGoals = 0;
     RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;
   };
+  // Training, the human club's training buffer and sliders, the squad's
+  // progress snapshot; the ratings' daily decay.
+  ClubSim.trainingStep = TrainingStep;
+  ClubSim.clubsDailyTeamDecay = DecayClubRatings;
+  ClubScreens.trainingBufferInit = TrainingBuffer_Init;
+  ClubScreens.trainingBufferSync = TrainingBuffer_Sync;
+  ClubScreens.saveTrainingSliders = SaveTrainingSliders;
+  ClubScreens.resetTrainingSliders = ResetTrainingSliders;
+  ClubScreens.snapshotSquadProgress = SnapshotSquadProgress;
 }
