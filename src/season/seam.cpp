@@ -19,6 +19,7 @@
 #include "clubsim/squad.h"
 #include "clubsim/staffhire.h"
 #include "clubsim/teamsel.h"
+#include "clubsim/training.h"
 #include "clubsim/transferday.h"
 #include "clubsim/transfers.h"
 #include "clubsim/upkeep.h"
@@ -428,4 +429,13 @@ void Seam_ConnectGame() {
   ClubSim.payClubSponsorship = PayClubSponsorship;
   ClubSim.clubsYearEndGroundUpdate = ClubsYearEndGroundUpdate;
   ClubSim.humanGroundRedevelopment = HumanGroundRedevelopment;
+  // Training, the human club's training buffer and sliders, the squad's
+  // progress snapshot; the ratings' daily decay.
+  ClubSim.trainingStep = TrainingStep;
+  ClubSim.clubsDailyTeamDecay = DecayClubRatings;
+  ClubScreens.trainingBufferInit = TrainingBuffer_Init;
+  ClubScreens.trainingBufferSync = TrainingBuffer_Sync;
+  ClubScreens.saveTrainingSliders = SaveTrainingSliders;
+  ClubScreens.resetTrainingSliders = ResetTrainingSliders;
+  ClubScreens.snapshotSquadProgress = SnapshotSquadProgress;
 }

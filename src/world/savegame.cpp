@@ -7,6 +7,7 @@
 
 #include "clubsim/squadlist.h"
 #include "clubsim/staffpool.h"
+#include "clubsim/training.h"
 #include "engine/bytes.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
@@ -189,12 +190,12 @@ const BlockList& GameBlocks() {
         Words(CupSeedingList, CUP_SEEDING_ENTRIES),                                       // 49
         Image(p.wagePriceTable),                                                          // 50
         Custom(TRANSFER_LOG_BYTES, PackTransferLog, UnpackTransferLog),                   // 51
-        Image(p.squadProgress),                                                           // 52
+        Custom(SQUAD_PROGRESS_SAVED_SIZE, SquadProgress_Pack, SquadProgress_Unpack),      // 52
         Image(p.shortList),                                                               // 53
         Image(p.customTactics),                                                           // 54
         Image(p.tacticWord1),                                                             // 55
         Image(p.tacticWord2),                                                             // 56
-        Image(p.squadProgress),                                                           // 57
+        Custom(SQUAD_PROGRESS_SAVED_SIZE, SquadProgress_Pack, SquadProgress_Unpack),      // 57
         Custom(GROUND_REDEVELOPMENT_SIZE, GroundRedevelopment_Pack, GroundRedevelopment_Unpack),  // 58
         Image(p.squadScreenWords[0]),                                                     // 59
         Image(p.squadScreenWords[1]),                                                     // 60
@@ -222,7 +223,7 @@ const BlockList& GameBlocks() {
         Word(&RecordCareerGoalsPlayer),                                                   // 82
         Word(&RecordCareerGoals),                                                         // 83
         Custom(2, PackRandomHigh, UnpackRandomHigh),                                      // 84
-        Image(p.trainingBuffer),                                                          // 85
+        Custom(TRAINING_BUFFER_SAVED_SIZE, TrainingBuffer_Pack, TrainingBuffer_Unpack),   // 85
         Image(ClubSeasonMarks_Bytes(), CLUB_SEASON_MARKS_SIZE),                           // 86
         Image(p.teamSelection),                                                           // 87
         Image(p.matchViewByte),                                                           // 88
@@ -619,6 +620,19 @@ bool DealTablesSound(const std::string& name, const Staging& s) {
   return true;
 }
 
+// The training buffer and the squad's progress snapshot name players of the
+// file (or none) and retrain players as position types.
+bool TrainingSound(const std::string& name, const Staging& s) {
+  const int16_t players = StagedWord(s, SAV0_PLAYER_TOTAL_COUNT);
+  std::string why;
+  if (!SquadProgress_Sound(s.Block(SAV0_SQUAD_PROGRESS), players, &why) ||
+      !TrainingBuffer_Sound(s.Block(SAV0_TRAINING_BUFFER), players, &why)) {
+    SetError("%s: %s", name.c_str(), why.c_str());
+    return false;
+  }
+  return true;
+}
+
 bool GameFileSound(const std::string& name, const Staging& s) {
   const int8_t country = static_cast<int8_t>(s.Block(SAV0_GAME_COUNTRY)[0]);
   const int8_t countryAgain = static_cast<int8_t>(s.Block(SAV0_GATE_LEVY_AND_COUNTRY)[1]);
@@ -637,7 +651,8 @@ bool GameFileSound(const std::string& name, const Staging& s) {
          InRange(name, "transfer log write index", StagedWord(s, SAV0_TRANSFER_LOG_INDEX), 0, TRANSFER_LOG_ENTRIES) &&
          TransferLogSound(name, s) && DealTablesSound(name, s) &&
          SameBytes(name, "the squad progress snapshot", s.Block(SAV0_SQUAD_PROGRESS), s.Block(SAV0_SQUAD_PROGRESS_AGAIN),
-                   sizeof SavePlaceholders.squadProgress) &&
+                   SQUAD_PROGRESS_SAVED_SIZE) &&
+         TrainingSound(name, s) &&
          FixturesSound(name, s.Block(SAV0_FIXTURES)) && ClubEntriesSound(name, s);
 }
 

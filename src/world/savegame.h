@@ -16,8 +16,10 @@
 //   container (every header field, size word and the trailer), the counts
 //   and indices the game steps through (game country, calendar, player
 //   counts, the transfer log's write index and its entries' clubs, players
-//   and dates, the deal tables' players and clubs, the fixture list's day
-//   order and competition codes) and the blocks the files hold twice. Only a slot whose
+//   and dates, the deal tables' players and clubs, the players and
+//   retraining of the training buffer and the progress snapshot, the fixture
+//   list's day order and competition codes) and the blocks the files hold
+//   twice. Only a slot whose
 //   two files are sound is taken into the world; a bad one leaves the world
 //   untouched.
 //
@@ -73,6 +75,7 @@ enum SaveGameBlock {
   SAV0_TRANSFER_LOG_INDEX = 70,
   SAV0_CAREER_LOG = 71,
   SAV0_EVENT_LOG = 72,
+  SAV0_TRAINING_BUFFER = 85,
 };
 enum SavePermBlock {
   PRM0_IDENTITIES = 5,
@@ -148,7 +151,6 @@ struct SavePlaceholderTables {
   uint8_t divisionTableTail[24];    // 1: the 24 bytes the division table block holds after its six rows
   uint8_t managerScreenWord[2];     // 48: menu system, a word of the first manager screen
   uint8_t wagePriceTable[2400];     // 50: club simulation, the table of the wage and price functions
-  uint8_t squadProgress[192];       // 52 and 57: club screens, the human squad's progress snapshot
   uint8_t shortList[80];            // 53: club screens, ShortList
   uint8_t customTactics[3960];      // 54: menu system, TacticsRecord x 12
   uint8_t tacticWord1[2];           // 55: menu system, the human club's selected tactics
@@ -160,7 +162,6 @@ struct SavePlaceholderTables {
   uint8_t lastMatchEvents[200];     // 76: league screens, the last match's events
   uint8_t clubScreenSettings[1618]; // 77: club screens
   uint8_t euroHonourLabels[58];     // 78: new game, European honour labels
-  uint8_t trainingBuffer[958];      // 85: club screens, TrainingBuffer (with the word before it)
   uint8_t teamSelection[22];        // 87: club screens, team selection state
   uint8_t matchViewByte[1];         // 88: league screens
   uint8_t menuOptionWord[2];        // 89: menu system
