@@ -23,6 +23,13 @@ struct ClubSimCounts {
   int32_t shortSides = 0;     // match-day sides with a shirt of 1-11 nobody could take
   int32_t minSquad = 0;       // the smallest and largest squad of a computer-run
   int32_t maxSquad = 0;       // league club of the game country on any day noted
+  // Boards, job offers and manager changes (the game country's league clubs).
+  int32_t newManagers = 0;     // players their clubs named permanent playing managers
+  int32_t sacked = 0;          // managers sacked by their boards
+  int32_t resigned = 0;        // managers who resigned or walked out
+  int32_t appointed = 0;       // managers appointed to a vacant or caretaker post
+  int32_t caretakers = 0;      // players named caretaker managers
+  int32_t longestVacancy = 0;  // the most days a post stood without a manager (or with a caretaker)
 };
 
 extern ClubSimCounts ClubSimCount;

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "clubsim/bids.h"
+#include "clubsim/boards.h"
 #include "clubsim/clubsvc.h"
 #include "clubsim/compbids.h"
 #include "clubsim/contracts.h"
@@ -18,6 +19,7 @@
 #include "clubsim/teamsel.h"
 #include "clubsim/transferday.h"
 #include "clubsim/transfers.h"
+#include "clubsim/unrest.h"
 #include "clubsim/upkeep.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
@@ -415,4 +417,21 @@ void Seam_ConnectGame() {
     RecordCareerApps = RecordCareerGoals = 0;
     RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;
   };
+  // Boards, job offers and manager changes; the squad unrest event.
+  ClubSim.computerClubsBuyPlayers = ComputerClubsManagerChanges;
+  ClubSim.postBoardConfidenceNews = PostBoardConfidenceNews;
+  ClubSim.boardResignationEvent = BoardResignationEvent;
+  ClubSim.buildReputationTable = BuildReputationTable;
+  ClubSim.boardWouldSackManager = BoardWouldSackManager;
+  ClubSim.calcClubFormScore = CalcClubFormScore;
+  ClubSim.calcFinanceScore = CalcFinanceScore;
+  ClubSim.calcRepRankScore = CalcRepRankScore;
+  ClubSim.setAllClubsExpectedPlace = SetAllClubsExpectedPlace;
+  ClubSim.applyForManagerJob = ApplyForManagerJob;
+  ClubSim.clearJobOffer = ClearJobOffer;
+  ClubSim.getJobOfferClub = GetJobOfferClub;
+  ClubSim.getJobOfferExpiry = GetJobOfferExpiry;
+  ClubSim.getJobOfferKind = GetJobOfferKind;
+  ClubSim.releaseClubManager = ReleaseClubManager;
+  ClubSim.squadUnrestEvent = SquadUnrestEvent;
 }
