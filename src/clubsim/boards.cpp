@@ -1,6 +1,7 @@
 #include "clubsim/boards.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "clubsim/bids.h"
@@ -247,7 +248,7 @@ void ManagerLeaves(int16_t manager, int16_t club, bool mark) {
 
 void Resign(int16_t club, int16_t manager) {
   ManagerNews(NEWS_RESIGNED, club, manager);
-  if (manager > NO_MANAGER_PLAYER) ManagerLeaves(manager, club, true);
+  ManagerLeaves(manager, club, manager > NO_MANAGER_PLAYER);
   ++ClubSimCount.resigned;
 }
 
@@ -331,6 +332,18 @@ int32_t DayCount() { return static_cast<int32_t>(SeasonCounter) * DAYS_A_SEASON 
 // How long the game country's league posts have stood vacant (no manager,
 // or a caretaker), for the counts.
 void NoteVacancies() {
+  // Every club's manager as GetClubManager finds it, in one pass over the
+  // players: the first in the manager's position (player 1 aside), else the
+  // first playing manager.
+  std::array<int16_t, NUM_CLUBS> manager, playing;
+  manager.fill(-1);
+  playing.fill(-1);
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const int16_t club = Player_GetClub(p);
+    if (!IsWorldClub(club)) continue;
+    if (manager[club] < 0 && p != NO_MANAGER_PLAYER && IsManagerRecord(p)) manager[club] = p;
+    if (playing[club] < 0 && Player_GetBossvane(p) != 0) playing[club] = p;
+  }
   const int32_t today = DayCount();
   for (int16_t club = 0; club < NUM_CLUBS; ++club) {
     int32_t& since = gBoards.vacantSince[club];
@@ -338,14 +351,12 @@ void NoteVacancies() {
       since = -1;
       continue;
     }
-    const int16_t manager = GetClubManager(club);
-    const bool vacant = manager == NO_MANAGER_PLAYER || Player_GetCaretaker(manager) != 0;
+    const int16_t m = manager[club] >= 0 ? manager[club] : playing[club] >= 0 ? playing[club] : NO_MANAGER_PLAYER;
+    const bool vacant = m == NO_MANAGER_PLAYER || Player_GetCaretaker(m) != 0;
     if (vacant && since < 0) since = today;
     if (since >= 0)
       ClubSimCount.longestVacancy = std::max(ClubSimCount.longestVacancy, std::max<int32_t>(0, today - since));
-    if (!vacant) {
-      since = -1;
-    }
+    if (!vacant) since = -1;
   }
 }
 
