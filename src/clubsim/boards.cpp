@@ -306,9 +306,10 @@ void JudgeManager(int16_t club, int16_t manager) {
   const int32_t clubRep = Club_GetRep(club);
   const bool computerRun = Club_GetControl(club) == 0;
   const int32_t name = ReputationScore(Player_GetReputation(manager));
+  // A composure past 200 would leave the roll nothing to draw from: it always comes up.
+  const int32_t resignRange = std::max(1, 64 - clubRep + 200 - Player_GetPersonalityStat(manager, STAT_COMPOSURE));
   if (name > clubRep && name > RESIGN_MIN_NAME && computerRun && CalcRepRankScore(club) >= RESIGN_MIN_RANK_SCORE &&
-      CalcClubFormScore(club) < RESIGN_MAX_FORM &&
-      GameRandom() % (64 - clubRep + 200 - Player_GetPersonalityStat(manager, STAT_COMPOSURE)) < 2) {
+      CalcClubFormScore(club) < RESIGN_MAX_FORM && GameRandom() % resignRange < 2) {
     Resign(club, manager);
     return;
   }

@@ -724,20 +724,33 @@ TEST_F(BoardsTest, AHumanManagerFacesTheBoardOnlyOnTheFirstTwoDaysOfEachWeekOfTh
 }
 
 TEST_F(BoardsTest, ABigManagerAtAnOverachievingClubMayResign) {
-  // Every club of reputation 63; club 105 stands top of the table (rank
-  // score 22) and its manager is a big name with no patience (stat 18 of 200).
-  for (int16_t club = 0; club < tw::kLeagueClubs; ++club) Club_SetRep(club, 63);
+  // Club 105 stands top of the table (rank score 22) among clubs of equal
+  // reputation, and its manager is a big name with no patience: the roll
+  // always comes up (its range is 1; past a composure of 200 it would be
+  // nothing, and is held at 1).
+  struct Case {
+    int16_t clubRep;
+    uint8_t composure;
+  };
+  const Case cases[] = {{63, 200}, {9, 255}};
   std::swap(DivisionTable[0][1], DivisionTable[4][105 - 92]);  // club 1 plays on another weekday
-  BuildReputationTable();
-  ASSERT_GE(CalcRepRankScore(105), 15);
   const int16_t m = ManagerOf(105);
-  Player_SetReputation(m, 63);
-  SetPersonality(m, 18, 200);
-  ComputerClubsManagerChanges();
-  EXPECT_EQ(Player_GetClub(m), PLAYER_CLUB_NONE);
-  EXPECT_EQ(Player_GetWage(m), 105);
-  EXPECT_EQ(ClubSimCount.resigned, 1);
-  EXPECT_EQ(ClubSimCount.sacked, 0);
+  SetPersonality(m, 18, 0);
+  for (const Case& c : cases) {
+    for (int16_t club = 0; club < tw::kLeagueClubs; ++club) Club_SetRep(club, c.clubRep);
+    BuildReputationTable();
+    ASSERT_GE(CalcRepRankScore(105), 15);
+    Player_SetClub(m, 105);
+    Player_SetWage(m, 255);
+    Player_SetReputation(m, 63);
+    PlayerStatTables.personalityTemplate[m % NUM_STAT_CODES][18 - 15] = c.composure;
+    ClubSimCounts_Clear();
+    ComputerClubsManagerChanges();
+    EXPECT_EQ(Player_GetClub(m), PLAYER_CLUB_NONE) << c.clubRep;
+    EXPECT_EQ(Player_GetWage(m), 105);
+    EXPECT_EQ(ClubSimCount.resigned, 1);
+    EXPECT_EQ(ClubSimCount.sacked, 0);
+  }
 }
 
 TEST_F(BoardsTest, VacanciesAreTimedUntilTheyAreFilled) {
