@@ -183,13 +183,15 @@ void ContractRunsOut(int16_t p, int16_t club) {
   for (int16_t entry = BidInfo_FindPlayer(p); entry >= 0; entry = BidInfo_FindPlayer(p)) BidInfo_Clear(entry);
 }
 
-// One match of a ban for every listed player of the club whose ban runs. The
-// wait before a ban begins is the domestic ban's: a European ban keeps a
-// player out of every European tie, so each of them serves it.
+// One match of a ban for every player at the club whose ban runs. The wait
+// before a ban begins is the domestic ban's: a European ban keeps a player
+// out of every European tie, so each of them serves it. Listed or not: a full
+// squad list may have given a banned player's place to a reserve taken for
+// the match, and he misses it all the same. The club's list is built.
 void ServeBan(int16_t club, int16_t (*get)(int16_t), void (*set)(int16_t, int32_t), bool waits) {
   if (SquadListClub != club) BuildClubSquadList(club);
-  for (int16_t p : SquadList) {
-    if (!FullRecord(p) || Player_GetClub(p) != club) continue;
+  for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(p + 1, club)) {
+    if (!FullRecord(p)) continue;
     if ((waits && Player_GetBanwait(p) != 0) || get(p) <= 0) continue;
     const int16_t left = static_cast<int16_t>(get(p) - 1);
     set(p, left);

@@ -66,8 +66,9 @@ void ContractCountdown();
 // On the week's first day: ban waits run down; a ban that begins is news.
 void BanWaitCountdown();
 
-// One match of a suspension served by every player of the club in its squad
-// list whose ban wait is over; ServeEuroBan: one match of a European ban by
-// every such player who has one, whatever his domestic ban wait.
+// One match of a suspension served by every player at the club whose ban
+// wait is over; ServeEuroBan: one match of a European ban by every player at
+// the club who has one, whatever his domestic ban wait. Both leave the
+// club's squad list built.
 void ServeSuspension(int16_t club);
 void ServeEuroBan(int16_t club);

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "clubsim/pending_i19-money.h"
+#include "clubsim/boards.h"
 #include "clubsim/simcounts.h"
 #include "clubsim/squad.h"
 #include "clubsim/squadlist.h"

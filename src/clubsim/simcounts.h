@@ -28,6 +28,13 @@ struct ClubSimCounts {
   int32_t windfalls = 0;      // new chairmen's cash injections
   int32_t bailouts = 0;       // clubs deep in debt bailed out (their managers sacked)
   int32_t groundWorks = 0;    // stands enlarged or rebuilt at the year end (one per payment)
+  // Boards, job offers and manager changes (the game country's league clubs).
+  int32_t newManagers = 0;     // players their clubs named permanent playing managers
+  int32_t sacked = 0;          // managers sacked by their boards
+  int32_t resigned = 0;        // managers who resigned or walked out
+  int32_t appointed = 0;       // managers appointed to a vacant or caretaker post
+  int32_t caretakers = 0;      // players named caretaker managers
+  int32_t longestVacancy = 0;  // the most days a post stood without a manager (or with a caretaker)
 };
 
 extern ClubSimCounts ClubSimCount;

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "clubsim/bids.h"
+#include "clubsim/boards.h"
 #include "clubsim/clubsvc.h"
 #include "clubsim/compbids.h"
 #include "clubsim/contracts.h"
@@ -22,6 +23,7 @@
 #include "clubsim/training.h"
 #include "clubsim/transferday.h"
 #include "clubsim/transfers.h"
+#include "clubsim/unrest.h"
 #include "clubsim/upkeep.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
@@ -438,4 +440,20 @@ void Seam_ConnectGame() {
   ClubScreens.saveTrainingSliders = SaveTrainingSliders;
   ClubScreens.resetTrainingSliders = ResetTrainingSliders;
   ClubScreens.snapshotSquadProgress = SnapshotSquadProgress;
+  // Boards, job offers and manager changes; the squad unrest event.
+  ClubSim.computerClubsBuyPlayers = ComputerClubsManagerChanges;
+  ClubSim.postBoardConfidenceNews = PostBoardConfidenceNews;
+  ClubSim.buildReputationTable = BuildReputationTable;
+  ClubSim.boardWouldSackManager = BoardWouldSackManager;
+  ClubSim.calcClubFormScore = CalcClubFormScore;
+  ClubSim.calcFinanceScore = CalcFinanceScore;
+  ClubSim.calcRepRankScore = CalcRepRankScore;
+  ClubSim.setAllClubsExpectedPlace = SetAllClubsExpectedPlace;
+  ClubSim.applyForManagerJob = ApplyForManagerJob;
+  ClubSim.clearJobOffer = ClearJobOffer;
+  ClubSim.getJobOfferClub = GetJobOfferClub;
+  ClubSim.getJobOfferExpiry = GetJobOfferExpiry;
+  ClubSim.getJobOfferKind = GetJobOfferKind;
+  ClubSim.releaseClubManager = ReleaseClubManager;
+  ClubSim.squadUnrestEvent = SquadUnrestEvent;
 }

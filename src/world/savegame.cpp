@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "clubsim/boards.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/staffpool.h"
 #include "clubsim/training.h"
@@ -211,7 +212,7 @@ const BlockList& GameBlocks() {
         Word(&TransferLogIndex),                                                          // 70
         Image(PlayerCareerLog, sizeof PlayerCareerLog),                                   // 71
         Image(ClubEventLog, sizeof ClubEventLog),                                         // 72
-        Image(p.jobOffer),                                                                // 73
+        Custom(JOB_OFFER_IMAGE_SIZE, JobOffer_Pack, JobOffer_Unpack),                     // 73
         Image(&PlayerMatchRecords[0][0], sizeof PlayerMatchRecords),                      // 74
         Image(p.resultScreenTable),                                                       // 75
         Image(p.lastMatchEvents),                                                         // 76
@@ -633,6 +634,14 @@ bool TrainingSound(const std::string& name, const Staging& s) {
   return true;
 }
 
+// The human manager's job offer: none, or a club, a due day and a kind the
+// game can hold.
+bool JobOfferSound(const std::string& name, const Staging& s) {
+  if (JobOffer_ImageSound(s.Block(SAV0_JOB_OFFER))) return true;
+  SetError("%s: the job offer is damaged", name.c_str());
+  return false;
+}
+
 bool GameFileSound(const std::string& name, const Staging& s) {
   const int8_t country = static_cast<int8_t>(s.Block(SAV0_GAME_COUNTRY)[0]);
   const int8_t countryAgain = static_cast<int8_t>(s.Block(SAV0_GATE_LEVY_AND_COUNTRY)[1]);
@@ -649,7 +658,7 @@ bool GameFileSound(const std::string& name, const Staging& s) {
          InRange(name, "player count", players, 0, MAX_PLAYERS) &&
          InRange(name, "total player count", StagedWord(s, SAV0_PLAYER_TOTAL_COUNT), players, MAX_PLAYERS) &&
          InRange(name, "transfer log write index", StagedWord(s, SAV0_TRANSFER_LOG_INDEX), 0, TRANSFER_LOG_ENTRIES) &&
-         TransferLogSound(name, s) && DealTablesSound(name, s) &&
+         TransferLogSound(name, s) && DealTablesSound(name, s) && JobOfferSound(name, s) &&
          SameBytes(name, "the squad progress snapshot", s.Block(SAV0_SQUAD_PROGRESS), s.Block(SAV0_SQUAD_PROGRESS_AGAIN),
                    SQUAD_PROGRESS_SAVED_SIZE) &&
          TrainingSound(name, s) &&

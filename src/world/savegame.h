@@ -75,6 +75,7 @@ enum SaveGameBlock {
   SAV0_TRANSFER_LOG_INDEX = 70,
   SAV0_CAREER_LOG = 71,
   SAV0_EVENT_LOG = 72,
+  SAV0_JOB_OFFER = 73,
   SAV0_TRAINING_BUFFER = 85,
 };
 enum SavePermBlock {
@@ -157,7 +158,6 @@ struct SavePlaceholderTables {
   uint8_t tacticWord2[2];           // 56
   uint8_t squadScreenWords[4][2];   // 59-62: club screens
   uint8_t clubScreenName[21];       // 66: club screens, a zero-ended name
-  uint8_t jobOffer[6];              // 73: club simulation, JobOfferEntry of human manager 1
   uint8_t resultScreenTable[28];    // 75: league screens
   uint8_t lastMatchEvents[200];     // 76: league screens, the last match's events
   uint8_t clubScreenSettings[1618]; // 77: club screens

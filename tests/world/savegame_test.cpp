@@ -455,6 +455,8 @@ const Damage kDamages[] = {
     {"a pending contract's player", false,
      [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_DEAL_CONTRACTS) + 6], -5); }, SAVE_WRONG_FILE,
      "a pending contract names player -5"},
+    {"the job offer's club", false, [](Bytes& f) { StoreI16(&f[BlockAt(SAVE_FILE_GAME, SAV0_JOB_OFFER)], 250); },
+     SAVE_WRONG_FILE, "the job offer is damaged"},
     {"the snapshot's two copies", false, [](Bytes& f) { f[BlockAt(SAVE_FILE_GAME, SAV0_SQUAD_PROGRESS_AGAIN)] ^= 4; },
      SAVE_WRONG_FILE, "two copies of the squad progress snapshot differ"},
     {"fixture order", false,
