@@ -17,13 +17,17 @@
 //   clubsim season=N injuries=I illnesses=S awol=A requests=R withdrawn=W
 //           transfers=T fees=F avg_fee=V loans=L contract_moves=M listed=X
 //           bids=B renewals=R reserves_used=U short_sides=K min_squad=A
-//           max_squad=Z abroad=O
+//           max_squad=Z abroad=O new_managers=N sacked=K resigned=Q
+//           appointed=P caretakers=C longest_vacancy=D staff_hired=H
+//           windfalls=W bailouts=B ground_works=G mean_age=E
 //
 // over that season's league matches (B: players booked, R: players sent off,
 // a second booking counting in both; T: every club's balance plus the money
 // pool; P: players under contract at a club; A and Z: the smallest and largest
 // squad of a computer-run league club of the game country on any day; O: the
-// transfers between clubs outside the game country's league). --check tests
+// transfers between clubs outside the game country's league; E: the mean age
+// in years of the players of the game country's league clubs at the season's
+// end). --check tests
 // the world after every day and stops at the first breach with "check failed
 // day=D season=N rule=R ..." and exit code 1. --save DIR saves the game at each season's end
 // into DIR/SaveData/save<N> and perm<N> (N the season). --load FILE loads the
@@ -280,6 +284,22 @@ void PrintRecordsAndTransfers(int season) {
   }
 }
 
+// The mean age in years of the players (managers aside) of the game
+// country's league clubs; a stored age counts from 16.
+double LeagueMeanAge() {
+  int64_t years = 0;
+  int n = 0;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const int16_t club = Player_GetClub(p);
+    if (club < 0 || club >= NUM_CLUBS || Club_GetCountry(club) != GameCountry || Club_GetDivision(club) >= 6 ||
+        Player_GetPosition(p) == POSITION_MANAGER)
+      continue;
+    years += Player_GetAge(p) + 16;
+    ++n;
+  }
+  return n > 0 ? static_cast<double>(years) / n : 0.0;
+}
+
 int PlayersUnderContract() {
   int n = 0;
   for (int16_t p = 0; p < PlayerCount; ++p) {
@@ -364,10 +384,13 @@ int main(int argc, char** argv) {
     std::printf(
         "clubsim season=%d injuries=%d illnesses=%d awol=%d requests=%d withdrawn=%d transfers=%d fees=%lld "
         "avg_fee=%lld loans=%d contract_moves=%d listed=%d bids=%d renewals=%d reserves_used=%d short_sides=%d "
-        "min_squad=%d max_squad=%d abroad=%d\n",
+        "min_squad=%d max_squad=%d abroad=%d new_managers=%d sacked=%d resigned=%d appointed=%d caretakers=%d "
+        "longest_vacancy=%d staff_hired=%d windfalls=%d bailouts=%d ground_works=%d mean_age=%.1f\n",
         season, c.injuries, c.illnesses, c.awol, c.requests, c.withdrawn, c.transfers, static_cast<long long>(c.fees),
         static_cast<long long>(c.transfers > 0 ? c.fees / c.transfers : 0), c.loans, c.contractMoves, c.listed, c.bids,
-        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad, c.transfersAbroad);
+        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad, c.transfersAbroad, c.newManagers, c.sacked,
+        c.resigned, c.appointed, c.caretakers, c.longestVacancy, c.staffHired, c.windfalls, c.bailouts, c.groundWorks,
+        LeagueMeanAge());
     ClubSimCounts_Clear();
     std::fflush(stdout);
     if (!saveDir.empty()) {
