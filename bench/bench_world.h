@@ -15,6 +15,13 @@
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/pakwrite.h"
+#include "engine/reset.h"
+#include "engine/timerint.h"
+#include "engine/winlib.h"
+#include "platform/platform.h"
+#include "season/careerrun.h"
+#include "season/seam.h"
+#include "season/seasonstate.h"
 #include "world/source_records.h"
 
 namespace benchworld {
@@ -55,6 +62,25 @@ inline bool MountDatabase(benchmark::State& state, const char* folder) {
   PakFileInit();
   PakFileAdd("pakfiles\\hdcommon");
   PakFileAddDone();
+  return true;
+}
+
+// A new game of the game country from the build's database, with every built
+// part connected, played day by day to the day of its first season; false
+// (and the benchmark skipped) when it cannot start.
+inline bool StartPlayedWorld(benchmark::State& state, const char* folder, int country, int day) {
+  ResetAllModules();
+  PlatUseVirtualClock(true);
+  PlatSetVirtualAutoAdvance(true);        // waits for the screen pass virtual time
+  WinInit(nullptr, "Gafferon bench", 1);  // the day loop polls the window
+  InitTimerInterrupt();                   // and the news ticker waits for its frames
+  if (!MountDatabase(state, folder)) return false;
+  Seam_ConnectGame();
+  if (Career_StartNew(country, 1, -1) < 0) {
+    state.SkipWithError("no new game");
+    return false;
+  }
+  while (DayOfSeason < day) Career_PlayDay();
   return true;
 }
 

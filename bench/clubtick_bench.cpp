@@ -26,19 +26,7 @@ constexpr int kDay = 120;
 
 // Starts the world once per benchmark.
 bool StartWorld(benchmark::State& state, const char* folder) {
-  ResetAllModules();
-  PlatUseVirtualClock(true);
-  PlatSetVirtualAutoAdvance(true);  // waits for the screen pass virtual time
-  WinInit(nullptr, "Gafferon bench", 1);  // the day loop polls the window
-  InitTimerInterrupt();                   // and the news ticker waits for its frames
-  if (!benchworld::MountDatabase(state, folder)) return false;
-  Seam_ConnectGame();
-  if (Career_StartNew(kCountry, 1, -1) < 0) {
-    state.SkipWithError("no new game");
-    return false;
-  }
-  while (DayOfSeason < kDay) Career_PlayDay();
-  return true;
+  return benchworld::StartPlayedWorld(state, folder, kCountry, kDay);
 }
 
 template <void (*Step)()>

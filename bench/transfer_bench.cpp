@@ -36,19 +36,7 @@ constexpr const char* kFolder = "gafferon_transfer_bench";
 
 // Starts the world once per benchmark.
 bool StartWorld(benchmark::State& state) {
-  ResetAllModules();
-  PlatUseVirtualClock(true);
-  PlatSetVirtualAutoAdvance(true);  // waits for the screen pass virtual time
-  WinInit(nullptr, "Gafferon bench", 1);  // the day loop polls the window
-  InitTimerInterrupt();                   // and the news ticker waits for its frames
-  if (!benchworld::MountDatabase(state, kFolder)) return false;
-  Seam_ConnectGame();
-  if (Career_StartNew(kCountry, 1, -1) < 0) {
-    state.SkipWithError("no new game");
-    return false;
-  }
-  while (DayOfSeason < kDay) Career_PlayDay();
-  return true;
+  return benchworld::StartPlayedWorld(state, kFolder, kCountry, kDay);
 }
 
 // Every club's bids withdrawn and every answer slot free, as between days

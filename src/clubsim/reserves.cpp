@@ -20,7 +20,6 @@ constexpr int16_t POSITION_KEEPER = 0;
 constexpr int16_t SIGNING_MORALE = 60;
 constexpr int16_t SIGNING_CONTRACT = 12;
 constexpr int32_t WAGE_UNIT = 25;
-constexpr int LEAGUE_DIVISIONS = 6;
 // The cups whose ties an unattached player loses (cup 5 keeps its mark).
 constexpr int kClearedCups[] = {0, 1, 2, 3, 4, 6};
 
@@ -36,11 +35,6 @@ void FillSlot(int16_t slot, int16_t player) {
 }
 
 bool Matches(int16_t player, bool keeper) { return (Player_GetPosition(player) == POSITION_KEEPER) == keeper; }
-
-bool LeagueClubOfGameCountry(int16_t club) {
-  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry &&
-         Club_GetDivision(club) < LEAGUE_DIVISIONS;
-}
 
 // A slot that may be taken at all: it holds a full-record player who is not
 // picked for a match and not yet at the club.
@@ -151,7 +145,7 @@ int16_t PickReservePlayer(int16_t club, int16_t position) {
 
   // The best of the first few unowned reserves: a club with youth staff looks further.
   int32_t looks = 1;
-  if (LeagueClubOfGameCountry(club)) looks = Club_GetCoachYouth(club) + Club_GetYDO(club) + 1;
+  if (Club_IsGameCountryLeagueClub(club)) looks = Club_GetCoachYouth(club) + Club_GetYDO(club) + 1;
   int16_t best = -1;
   int32_t bestScore = 0;
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS && looks > 0; ++slot) {

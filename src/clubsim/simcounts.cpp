@@ -24,7 +24,7 @@ void ClubSimCounts_NoteSquads() {
   int16_t sizes[NUM_CLUBS];
   CountAllClubSquads(sizes);
   for (int16_t club = 0; club < NUM_CLUBS; ++club) {
-    if (Club_GetCountry(club) != GameCountry || Club_GetDivision(club) >= 6 || Club_GetControl(club) != 0) continue;
+    if (!Club_IsGameCountryLeagueClub(club) || Club_GetControl(club) != 0) continue;
     ClubSimCount.minSquad = gSquadsNoted ? std::min<int32_t>(ClubSimCount.minSquad, sizes[club]) : sizes[club];
     ClubSimCount.maxSquad = gSquadsNoted ? std::max<int32_t>(ClubSimCount.maxSquad, sizes[club]) : sizes[club];
     gSquadsNoted = true;

@@ -111,7 +111,6 @@ constexpr int16_t STARTERS = 11;
 constexpr int16_t KEEPER_POSITION = 0;
 constexpr int16_t EXHIBITION_CLUB = 253;  // a side not of the world: every list entry may play
 constexpr int16_t COMP_EURO_FIRST = 69;   // codes 69-116: the European cups
-constexpr int16_t OUTSIDE_LEAGUE_DIVISION = 6;
 constexpr int16_t NO_CUP_TIE = PLAYER_CLUB_NONE;
 // A reserve picked for a side who is not in the pool's slots is paid this
 // (in units of 25 a week).
@@ -137,11 +136,6 @@ int PositionGroup(int16_t position) {
 }
 
 bool IsEuroCode(int16_t competition) { return competition >= COMP_EURO_FIRST && competition <= COMP_CUP_LAST; }
-
-bool LeagueClubOfGameCountry(int16_t club) {
-  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry &&
-         Club_GetDivision(club) < OUTSIDE_LEAGUE_DIVISION;
-}
 
 // Only a player with a full record can wear a shirt.
 bool Listed(int16_t player) { return player >= 0 && player < PlayerCount; }
@@ -218,7 +212,7 @@ int16_t PickPlayerForSlot(int16_t position, int16_t side, int16_t club, int16_t 
                           int16_t competition) {
   position = std::clamp<int16_t>(position, 0, 12);
   const int16_t cup = CupIndexOfCompetition(competition);
-  const bool lineRule = substitute != 1 && SquadListLength < SQUAD_LIST_SIZE && LeagueClubOfGameCountry(club);
+  const bool lineRule = substitute != 1 && SquadListLength < SQUAD_LIST_SIZE && Club_IsGameCountryLeagueClub(club);
   int16_t best = -1;
   int32_t bestQ = -1;
   for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
@@ -293,7 +287,7 @@ void SelectMatchTeam(int16_t club, int16_t competition, int16_t mode, int16_t su
   CloseSelection(club, competition, mode);
   // The season of a club abroad or outside the league is not followed match
   // by match: its players' figures are made up from their ability.
-  if (mode != SELECT_LOOK && club >= 0 && club < NUM_CLUBS && !LeagueClubOfGameCountry(club))
+  if (mode != SELECT_LOOK && club >= 0 && club < NUM_CLUBS && !Club_IsGameCountryLeagueClub(club))
     for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
       const int16_t p = SquadList[i];
       if (Listed(p) && Player_GetClub(p) == club) EstimatePlayerStats(p);

@@ -32,11 +32,6 @@ const int16_t AgeLoyaltyPercent[NUM_PULL_AGES] = {100, 100, 100, 100, 100, 100, 
 
 namespace {
 
-// A club of the game country's league (the transfers the counts tell apart).
-bool GameCountryLeagueClub(int16_t club) {
-  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry && Club_GetDivision(club) < 6;
-}
-
 // News kinds of the market.
 constexpr int kNewsTransfer = 0;
 constexpr int kNewsLoanDone = 4;
@@ -265,7 +260,7 @@ void DecideBids(int16_t slot, int16_t player) {
   }
   CompleteTransfer(player, best.club, best.fee, best.clause);
   ++ClubSimCount.transfers;
-  if (!GameCountryLeagueClub(owner) && !GameCountryLeagueClub(best.club)) ++ClubSimCount.transfersAbroad;
+  if (!Club_IsGameCountryLeagueClub(owner) && !Club_IsGameCountryLeagueClub(best.club)) ++ClubSimCount.transfersAbroad;
   ClubSimCount.fees += best.fee < kLeastFee ? 0 : best.fee;
   BidInfo_Clear(slot);
 }

@@ -32,7 +32,6 @@ int32_t HumanWagesPaid = 0;
 
 namespace {
 
-constexpr int LEAGUE_DIVISIONS = 6;
 constexpr int16_t MATCH_SHIRTS = 11;
 constexpr int16_t LAST_SHIRT = 16;
 constexpr int32_t WAGE_UNIT = 25;
@@ -55,11 +54,6 @@ struct ManagerEntry {
   int16_t kind, a, b;
 };
 ManagerEntry gManagerList[MANAGER_LIST_SIZE];
-
-bool LeagueClubOfGameCountry(int16_t club) {
-  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry &&
-         Club_GetDivision(club) < LEAGUE_DIVISIONS;
-}
 
 bool AbsentWithoutLeave(int16_t player) {
   const int16_t slot = InjuryList_FindPlayer(player);
@@ -139,7 +133,7 @@ void PayWeeklyWages() {
   if (DayOfSeason > Postdate + WAGES_AFTER_POSTDATE) return;
   for (int16_t player = 0; player < PlayerCount; ++player) {
     const int16_t club = Player_GetClub(player);
-    if (!LeagueClubOfGameCountry(club) || IsManager(player) || AbsentWithoutLeave(player)) continue;
+    if (!Club_IsGameCountryLeagueClub(club) || IsManager(player) || AbsentWithoutLeave(player)) continue;
     const int16_t division = Club_GetDivision(club);
     if (Club_GetBalance(club) > -OverdraftLimit[division]) {
       const int64_t wage = static_cast<int64_t>(Player_GetWage(player)) * WAGE_UNIT;
@@ -158,7 +152,7 @@ void PayWeeklyWages() {
 }
 
 void SelectionMorale(int16_t club) {
-  if (!LeagueClubOfGameCountry(club)) return;
+  if (!Club_IsGameCountryLeagueClub(club)) return;
   const int32_t leagueClubs = std::max<int32_t>(CountLeagueClubs(), 1);
   const int32_t standing = 100 - Club_GetOverallRank(club) * 100 / leagueClubs;
   const bool matchToday = Fixture_FindClubMatchOnDay(club, DayOfSeason) >= 0;

@@ -520,7 +520,7 @@ void WatchSide(int16_t club, int16_t competition, bool picked) {
   }
   if (gCheck.sideClub != club) return NoteBreach(Format("club=%d picked unseen", club));
   gCheck.sideClub = -1;
-  const bool league = club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry && Club_GetDivision(club) < 6;
+  const bool league = Club_IsGameCountryLeagueClub(club);
   for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE && !league; ++i) {
     const int16_t p = SquadList[i];
     if (p >= 0 && p < PlayerCount && Player_GetClub(p) == club) gCheck.madeUp[p] = true;

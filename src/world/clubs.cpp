@@ -381,6 +381,10 @@ void MoneyPool_Set(int32_t value) {
 // ---- fields with their own rules ----
 
 int16_t Club_GetCountry(int16_t club) { return static_cast<int16_t>(GetField(club, kCountry)); }
+
+bool Club_IsGameCountryLeagueClub(int16_t club) {
+  return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry && Club_GetDivision(club) < 6;
+}
 void Club_SetCountry(int16_t club, int32_t value) {
   if (value > 31) value = GameCountry;
   SetField(club, kCountry, value);
