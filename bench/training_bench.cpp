@@ -8,6 +8,7 @@
 #include "clubsim/training.h"
 #include "engine/poll.h"
 #include "engine/reset.h"
+#include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
 #include "season/careerrun.h"
@@ -24,6 +25,7 @@ bool StartWorld(benchmark::State& state) {
   PlatUseVirtualClock(true);
   PlatSetVirtualAutoAdvance(true);
   WinInit(nullptr, "Gafferon bench", 1);  // the step polls the window
+  InitTimerInterrupt();                   // the news ticker waits for ticks
   if (!benchworld::MountDatabase(state, "gafferon_training_bench")) return false;
   Seam_ConnectGame();
   if (Career_StartNew(kCountry, 1, -1) < 0) {

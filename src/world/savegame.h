@@ -19,9 +19,8 @@
 //   and dates, the deal tables' players and clubs, the players and
 //   retraining of the training buffer and the progress snapshot, the fixture
 //   list's day order and competition codes) and the blocks the files hold
-//   twice. Only a slot whose
-//   two files are sound is taken into the world; a bad one leaves the world
-//   untouched.
+//   twice. Only a slot whose two files are sound is taken into the world; a
+//   bad one leaves the world untouched.
 //
 // Every failure answers a code and leaves its words in SaveGame_LastError();
 // nothing is logged.
