@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "clubsim/clubsvc.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/staffpool.h"
 #include "engine/bytes.h"
@@ -187,7 +188,7 @@ const BlockList& GameBlocks() {
         Word(&ViewedClub),                                                                // 47
         Image(p.managerScreenWord),                                                       // 48
         Words(CupSeedingList, CUP_SEEDING_ENTRIES),                                       // 49
-        Image(p.wagePriceTable),                                                          // 50
+        Image(DbClubReputation),                                                          // 50
         Custom(TRANSFER_LOG_BYTES, PackTransferLog, UnpackTransferLog),                   // 51
         Image(p.squadProgress),                                                           // 52
         Image(p.shortList),                                                               // 53
