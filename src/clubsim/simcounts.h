@@ -23,6 +23,9 @@ struct ClubSimCounts {
   int32_t shortSides = 0;     // match-day sides with a shirt of 1-11 nobody could take
   int32_t minSquad = 0;       // the smallest and largest squad of a computer-run
   int32_t maxSquad = 0;       // league club of the game country on any day noted
+  // The year end, retirements and new players.
+  int32_t retired = 0;  // players who retired and were made again as newcomers
+  int32_t youth = 0;    // newcomers of every kind: those retired players and the clubs' trainees
 };
 
 extern ClubSimCounts ClubSimCount;

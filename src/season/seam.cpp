@@ -21,6 +21,7 @@
 #include "clubsim/upkeep.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
+#include "clubsim/youth.h"
 #include "engine/reset.h"
 #include "menus/menucont.h"
 #include "season/calendar.h"
@@ -415,4 +416,7 @@ void Seam_ConnectGame() {
     RecordCareerApps = RecordCareerGoals = 0;
     RecordCareerAppsPlayer = RecordCareerGoalsPlayer = -1;
   };
+  // The year end, retirements and new players: the year end itself is
+  // connected above; the clubs' youth intake joins the week.
+  ClubSim.weeklyYouthStep = YouthIntake;
 }
