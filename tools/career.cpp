@@ -17,9 +17,9 @@
 //   clubsim season=N injuries=I illnesses=S awol=A requests=R withdrawn=W
 //           transfers=T fees=F avg_fee=V loans=L contract_moves=M listed=X
 //           bids=B renewals=R reserves_used=U short_sides=K min_squad=A
-//           max_squad=Z abroad=O new_managers=N sacked=K resigned=Q
-//           appointed=P caretakers=C longest_vacancy=D staff_hired=H
-//           windfalls=W bailouts=B ground_works=G mean_age=E
+//           max_squad=Z abroad=O retired=Y youth=G new_managers=N
+//           sacked=K resigned=Q appointed=P caretakers=C longest_vacancy=D
+//           staff_hired=H windfalls=W bailouts=B ground_works=G mean_age=E
 //
 // over that season's league matches (B: players booked, R: players sent off,
 // a second booking counting in both; T: every club's balance plus the money
@@ -384,11 +384,11 @@ int main(int argc, char** argv) {
     std::printf(
         "clubsim season=%d injuries=%d illnesses=%d awol=%d requests=%d withdrawn=%d transfers=%d fees=%lld "
         "avg_fee=%lld loans=%d contract_moves=%d listed=%d bids=%d renewals=%d reserves_used=%d short_sides=%d "
-        "min_squad=%d max_squad=%d abroad=%d new_managers=%d sacked=%d resigned=%d appointed=%d caretakers=%d "
+        "min_squad=%d max_squad=%d abroad=%d retired=%d youth=%d new_managers=%d sacked=%d resigned=%d appointed=%d caretakers=%d "
         "longest_vacancy=%d staff_hired=%d windfalls=%d bailouts=%d ground_works=%d mean_age=%.1f\n",
         season, c.injuries, c.illnesses, c.awol, c.requests, c.withdrawn, c.transfers, static_cast<long long>(c.fees),
         static_cast<long long>(c.transfers > 0 ? c.fees / c.transfers : 0), c.loans, c.contractMoves, c.listed, c.bids,
-        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad, c.transfersAbroad, c.newManagers, c.sacked,
+        c.renewals, c.reservesUsed, c.shortSides, c.minSquad, c.maxSquad, c.transfersAbroad, c.retired, c.youth, c.newManagers, c.sacked,
         c.resigned, c.appointed, c.caretakers, c.longestVacancy, c.staffHired, c.windfalls, c.bailouts, c.groundWorks,
         LeagueMeanAge());
     ClubSimCounts_Clear();

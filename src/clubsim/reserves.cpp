@@ -39,11 +39,15 @@ bool Matches(int16_t player, bool keeper) { return (Player_GetPosition(player) =
 // A slot that may be taken at all: it holds a full-record player who is not
 // picked for a match and not yet at the club.
 // A reserve hurt or sent off in an earlier match (his injury and his ban stay
-// with him in the pool) cannot be taken for a side.
-bool Takeable(int16_t slot, int16_t club) {
+// with him in the pool) cannot be taken for a side, nor one who has played
+// in the cup for another club.
+bool Takeable(int16_t slot, int16_t club, int16_t cup) {
   const int16_t player = Reserve_GetPlayer(slot);
-  return player >= 0 && player < PlayerCount && Reserve_GetPicked(slot) == 0 && Player_GetClub(player) != club &&
-         Player_GetInFlag(player) == 0 && Player_IsUnderSuspension(player) == 0;
+  if (player < 0 || player >= PlayerCount || Reserve_GetPicked(slot) != 0 || Player_GetClub(player) == club) return false;
+  if (Player_GetInFlag(player) != 0 || Player_IsUnderSuspension(player) != 0) return false;
+  if (cup < 0 || cup >= NUM_PLAYER_CUPS) return true;
+  const int16_t tied = Player_GetCupTied(player, cup);
+  return tied == club || tied == PLAYER_CLUB_NONE;
 }
 
 int16_t Take(int16_t slot, int16_t club) {
@@ -129,7 +133,7 @@ int16_t ReserveSlotOfPlayer(int16_t player) {
   return -1;
 }
 
-int16_t PickReservePlayer(int16_t club, int16_t position) {
+int16_t PickReservePlayer(int16_t club, int16_t position, int16_t cup) {
   const bool keeper = position == POSITION_KEEPER;
 
   // A reserve who has since signed for a club (he has a wage) leaves the pool.
@@ -140,7 +144,7 @@ int16_t PickReservePlayer(int16_t club, int16_t position) {
 
   // The club's own reserves first.
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot)
-    if (Reserve_GetClub(slot) == club && Takeable(slot, club) && Matches(Reserve_GetPlayer(slot), keeper))
+    if (Reserve_GetClub(slot) == club && Takeable(slot, club, cup) && Matches(Reserve_GetPlayer(slot), keeper))
       return Take(slot, club);
 
   // The best of the first few unowned reserves: a club with youth staff looks further.
@@ -149,7 +153,7 @@ int16_t PickReservePlayer(int16_t club, int16_t position) {
   int16_t best = -1;
   int32_t bestScore = 0;
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS && looks > 0; ++slot) {
-    if (Reserve_GetClub(slot) != UNOWNED || !Takeable(slot, club)) continue;
+    if (Reserve_GetClub(slot) != UNOWNED || !Takeable(slot, club, cup)) continue;
     const int16_t player = Reserve_GetPlayer(slot);
     if (!Matches(player, keeper)) continue;
     --looks;
@@ -164,18 +168,18 @@ int16_t PickReservePlayer(int16_t club, int16_t position) {
   // Another club's reserve who is not playing for it.
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot) {
     const int16_t owner = Reserve_GetClub(slot);
-    if (owner != UNOWNED && owner != club && Reserve_GetInUse(slot) == 0 && Takeable(slot, club) &&
+    if (owner != UNOWNED && owner != club && Reserve_GetInUse(slot) == 0 && Takeable(slot, club, cup) &&
         Matches(Reserve_GetPlayer(slot), keeper))
       return Take(slot, club);
   }
 
   // Last resorts, whatever the position.
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot)
-    if (Reserve_GetClub(slot) == club && Takeable(slot, club)) return Take(slot, club);
+    if (Reserve_GetClub(slot) == club && Takeable(slot, club, cup)) return Take(slot, club);
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot)
-    if (Reserve_GetClub(slot) == UNOWNED && Takeable(slot, club)) return Take(slot, club);
+    if (Reserve_GetClub(slot) == UNOWNED && Takeable(slot, club, cup)) return Take(slot, club);
   for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot)
-    if (Reserve_GetClub(slot) != UNOWNED && Reserve_GetInUse(slot) == 0 && Takeable(slot, club))
+    if (Reserve_GetClub(slot) != UNOWNED && Reserve_GetInUse(slot) == 0 && Takeable(slot, club, cup))
       return Take(slot, club);
 
   // Nobody: the shirt stays empty and the side plays one short.

@@ -44,7 +44,8 @@ int16_t ReserveSlotOfPlayer(int16_t player);
 // use; then, for any position, a slot of the club whose player is not there,
 // any unowned slot, any owned slot not in use. A slot without a player, a
 // picked, injured or suspended player and a player already at the club are
-// never taken. The player taken has no wage and is at the club; his slot is the
-// club's, in use and not picked. Answers the player, or -1 when nobody can be taken
-// (the shirt stays empty).
-int16_t PickReservePlayer(int16_t club, int16_t position);
+// never taken, nor, for a cup match (cup 0-6; -1 none), a player cup-tied to
+// another club in that cup. The player taken has no wage and is at the club;
+// his slot is the club's, in use and not picked. Answers the player, or -1
+// when nobody can be taken (the shirt stays empty).
+int16_t PickReservePlayer(int16_t club, int16_t position, int16_t cup = -1);

@@ -35,6 +35,9 @@ struct ClubSimCounts {
   int32_t appointed = 0;       // managers appointed to a vacant or caretaker post
   int32_t caretakers = 0;      // players named caretaker managers
   int32_t longestVacancy = 0;  // the most days a post stood without a manager (or with a caretaker)
+  // The year end, retirements and new players.
+  int32_t retired = 0;  // players who retired and were made again as newcomers
+  int32_t youth = 0;    // newcomers of every kind: those retired players and the clubs' trainees
 };
 
 extern ClubSimCounts ClubSimCount;

@@ -258,7 +258,7 @@ int16_t PickPlayerForSlot(int16_t position, int16_t side, int16_t club, int16_t 
   if (best >= 0) return best;
 
   // Nobody listed can play: the reserve pool, which may have nobody either.
-  const int16_t reserve = PickReservePlayer(club, position);
+  const int16_t reserve = PickReservePlayer(club, position, cup);
   if (reserve < 0) return -1;
   if (Player_GetWage(reserve) == 0 && reserve < PlayerCount) {
     const int16_t slot = ReserveSlotOfPlayer(reserve);

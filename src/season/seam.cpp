@@ -27,6 +27,7 @@
 #include "clubsim/upkeep.h"
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
+#include "clubsim/youth.h"
 #include "engine/reset.h"
 #include "menus/menucont.h"
 #include "season/calendar.h"
@@ -456,4 +457,7 @@ void Seam_ConnectGame() {
   ClubSim.getJobOfferKind = GetJobOfferKind;
   ClubSim.releaseClubManager = ReleaseClubManager;
   ClubSim.squadUnrestEvent = SquadUnrestEvent;
+  // The year end, retirements and new players: the year end itself is
+  // connected above; the clubs' youth intake joins the week.
+  ClubSim.weeklyYouthStep = YouthIntake;
 }

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "clubsim/squadlist.h"
+#include "clubsim/yearend.h"
+#include "clubsim/youth.h"
 #include "clubsim/teamsel.h"
 #include "engine/bytes.h"
 #include "engine/reset.h"
@@ -55,10 +57,18 @@ struct WorldCheckState {
   std::vector<std::pair<int16_t, int16_t>> served;
   // The first fault in a side picked since the check began.
   std::string sideBreach;
+  // The world's player count when the check began; it never changes.
+  int16_t playerCount = 0;
+  // The first new year that left too few free agents.
+  std::string yearEndBreach;
   // Players whose season figures a pick for a club outside the game
   // country's league has made up since the baseline: their appearances,
   // goals and disciplinary points follow no fixture.
   std::array<bool, MAX_PLAYERS> madeUp{};
+  // Players made again (retired, or taken on as trainees) since the
+  // baseline: the first fixture of the list whose entries are the new
+  // player's; 0 for everyone else.
+  std::array<int16_t, MAX_PLAYERS> freshFrom{};
 };
 WorldCheckState gCheck;
 
@@ -247,6 +257,7 @@ void ForEachPlayedEntry(Visit visit) {
         const int16_t player = LoadI16(entry);
         const uint8_t mark = entry[2];
         if (player < 0 || player >= MAX_PLAYERS || mark == 0 || mark > 127) continue;
+        if (n < gCheck.freshFrom[player]) continue;  // his predecessor's
         visit(n, code, player, entry[3]);
       }
   }
@@ -294,6 +305,7 @@ void ReplayDiscipline(const SeasonBaseline& b, Discipline* out) {
   size_t nextServed = 0;
   const auto serveUpTo = [&](int32_t fixture) {
     for (; nextServed < served.size() && served[nextServed].first <= fixture; ++nextServed) {
+      if (served[nextServed].first < gCheck.freshFrom[served[nextServed].second]) continue;
       int8_t& susp = out->suspension[served[nextServed].second];
       susp = static_cast<int8_t>(std::max(susp - 1, 0));
     }
@@ -323,6 +335,7 @@ void ReplayDiscipline(const SeasonBaseline& b, Discipline* out) {
 }
 
 void TakeBaseline() {
+  gCheck.freshFrom.fill(0);
   std::array<int32_t, MAX_PLAYERS> apps, goals;
   CountFixtureFigures(&apps, &goals);
   SeasonBaseline& b = gCheck.baseline;
@@ -559,6 +572,52 @@ void WatchSide(int16_t club, int16_t competition, bool picked) {
   }
 }
 
+// A player made again starts with the figures his new record holds, and only
+// the fixtures played from now on are his.
+void WatchRemade(int16_t p) {
+  if (p < 0 || p >= MAX_PLAYERS) return;
+  int16_t next = 0;
+  for (int16_t n = 0; n < NUM_FIXTURES && Fixture_GetDay(n) != FIXTURE_EMPTY_DAY; ++n)
+    if (Fixture_GetCompetition(n) < COMP_FRIENDLY && Fixture_IsPlayed(n)) next = static_cast<int16_t>(n + 1);
+  gCheck.freshFrom[p] = next;
+  gCheck.madeUp[p] = false;
+  SeasonBaseline& b = gCheck.baseline;
+  b.apps[p] = Player_GetApps(p);
+  b.goals[p] = Player_GetGoals(p);
+  b.dispoints[p] = static_cast<int8_t>(Player_GetDispoints(p));
+  b.euroPoints[p] = static_cast<int8_t>(Player_GetEuroDispoints(p));
+  b.suspension[p] = static_cast<int8_t>(Player_GetSuspension(p));
+}
+
+// A new year leaves at least FREE_AGENTS_WANTED free agents, unless no young
+// unattached player is left to make them up.
+void WatchYearEnd() {
+  int free = 0, young = 0;
+  for (int16_t p = 0; p < PlayerCount; ++p) {
+    const int16_t club = Player_GetClub(p);
+    if (club == PLAYER_CLUB_FREE_AGENT) ++free;
+    else if (club == PLAYER_CLUB_NOBODY && p > 1 && Player_GetAge(p) < YOUNG_UNATTACHED_BELOW &&
+             Player_GetPosition(p) != POSITION_MANAGER)
+      ++young;
+  }
+  if (free < FREE_AGENTS_WANTED && young > 0 && gCheck.yearEndBreach.empty())
+    gCheck.yearEndBreach = Format("season=%d free_agents=%d young_unattached=%d", SeasonCounter, free, young);
+}
+
+bool CheckPlayers(std::string* rule, std::string* detail) {
+  if (PlayerCount != gCheck.playerCount) {
+    *rule = "players";
+    *detail = Format("count=%d wanted=%d", PlayerCount, gCheck.playerCount);
+    return false;
+  }
+  if (!gCheck.yearEndBreach.empty()) {
+    *rule = "free_agents";
+    *detail = gCheck.yearEndBreach;
+    return false;
+  }
+  return true;
+}
+
 bool CheckSides(std::string* detail) {
   if (gCheck.sideBreach.empty()) return true;
   *detail = gCheck.sideBreach;
@@ -598,12 +657,17 @@ void WorldCheck_Begin() {
   TakeBaseline();
   gCheck.sideBreach.clear();
   gCheck.sideClub = -1;
+  gCheck.playerCount = PlayerCount;
+  gCheck.yearEndBreach.clear();
   MatchSideWatcher = WatchSide;
+  YearEndWatcher = WatchYearEnd;
+  PlayerRemadeWatcher = WatchRemade;
 }
 
 bool WorldCheck_Run(std::string* rule, std::string* detail) {
   // The day's picks were watched as they were made: they come first.
   if (!CheckSides(detail)) return *rule = "sides", false;
+  if (!CheckPlayers(rule, detail)) return false;
   if (!CheckMoney(detail)) return *rule = "money", false;
   if (!CheckDivisions(detail)) return *rule = "divisions", false;
   if (!CheckSquads(rule, detail)) return false;
@@ -619,5 +683,7 @@ bool WorldCheck_Run(std::string* rule, std::string* detail) {
 void WorldCheck_Reset() {
   gCheck = WorldCheckState{};
   MatchSideWatcher = nullptr;
+  PlayerRemadeWatcher = nullptr;
+  YearEndWatcher = nullptr;
 }
 REGISTER_RESET(RESET_SEASON, WorldCheck_Reset);

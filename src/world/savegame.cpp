@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "clubsim/boards.h"
+#include "clubsim/clubsvc.h"
 #include "clubsim/squadlist.h"
 #include "clubsim/staffpool.h"
 #include "clubsim/training.h"
@@ -189,7 +190,7 @@ const BlockList& GameBlocks() {
         Word(&ViewedClub),                                                                // 47
         Image(p.managerScreenWord),                                                       // 48
         Words(CupSeedingList, CUP_SEEDING_ENTRIES),                                       // 49
-        Image(p.wagePriceTable),                                                          // 50
+        Image(DbClubReputation),                                                          // 50
         Custom(TRANSFER_LOG_BYTES, PackTransferLog, UnpackTransferLog),                   // 51
         Custom(SQUAD_PROGRESS_SAVED_SIZE, SquadProgress_Pack, SquadProgress_Unpack),      // 52
         Image(p.shortList),                                                               // 53

@@ -128,6 +128,27 @@ TEST_F(ReservePickTest, PickedSignedAndEmptySlotsAreNeverTaken) {
   EXPECT_EQ(Player_GetClub(kKeeper), PLAYER_CLUB_FREE_AGENT);
 }
 
+TEST_F(ReservePickTest, AReserveCupTiedToAnotherClubSitsOutThatCup) {
+  constexpr int16_t kCup = 0;
+  Player_SetCupTied(kOutfield, 7, kCup);  // has played in the cup for club 7
+  Player_SetCupTied(kOther, 3, kCup);     // ... and for club 3
+  EXPECT_EQ(PickReservePlayer(3, 5, kCup), kOther);
+  // Another cup, or no cup at all, does not matter.
+  EXPECT_EQ(PickReservePlayer(3, 5, 1), kOutfield);
+  ResetWorld();
+  BuildLeagueWorld();
+  SetUp();
+  Player_SetCupTied(kOutfield, 7, kCup);
+  EXPECT_EQ(PickReservePlayer(3, 5), kOutfield);
+  ResetWorld();
+  BuildLeagueWorld();
+  SetUp();
+  // Club 7 may take him for the cup; nobody else may.
+  for (int16_t p : {kOutfield, kOther, kKeeper}) Player_SetCupTied(p, 7, kCup);
+  EXPECT_EQ(PickReservePlayer(3, 5, kCup), -1);
+  EXPECT_EQ(PickReservePlayer(7, 5, kCup), kOutfield);
+}
+
 TEST_F(ReservePickTest, ReleasedAfterTheSelectionUnlessPickedOrShirted) {
   EXPECT_EQ(PickReservePlayer(3, 0), kKeeper);
   EXPECT_EQ(PickReservePlayer(3, 5), kOutfield);

@@ -7,6 +7,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstddef>
 #include <cstdlib>
@@ -308,6 +309,18 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesTheSameFilesAndRebuildsWhatIsNotSaved) {
     EXPECT_EQ(Seam_CountCalls(call), 1) << call;
   EXPECT_EQ(Seam_CountCalls("UpdateTransferWindows"), 1);
   EXPECT_EQ(Seam_CountCalls("PackCupDrawTable"), 1);  // the second save
+}
+
+// The database clubs' reputations, which the wage demand of a player held
+// abroad and a foreign club's asking price read, come back with the game.
+TEST_F(SaveGameTest, TheDatabaseClubsReputationsComeBackWithTheGame) {
+  std::vector<uint8_t> made(DbClubReputation, DbClubReputation + sizeof DbClubReputation);
+  ASSERT_NE(std::count(made.begin(), made.end(), 0), static_cast<long>(made.size()));
+  ASSERT_EQ(SaveGameSlot(kSlot), SAVE_OK) << SaveGame_LastError();
+  FreshProgram();
+  ASSERT_EQ(DbClub_GetReputation(1), 0);
+  ASSERT_EQ(LoadGameSlot(kSlot), SAVE_OK) << SaveGame_LastError();
+  EXPECT_TRUE(std::equal(made.begin(), made.end(), DbClubReputation));
 }
 
 // The words a load sets itself: the viewed club becomes the human club, the
@@ -747,7 +760,7 @@ TEST_F(SaveGameTest, AResetEmptiesThePlaceholders) {
   EXPECT_STRNE(SaveGame_LastError(), "");
   ResetAllModules();
   EXPECT_STREQ(SaveGame_LastError(), "");
-  EXPECT_EQ(SavePlaceholders.wagePriceTable[5], 0);
+  EXPECT_EQ(SavePlaceholders.customTactics[5], 0);
   EXPECT_EQ(SavePlaceholders.divisionTableTail[0], NO_TABLE_CLUB);
   EXPECT_EQ(SavePlaceholders.menuStateWord, 0);
 }
