@@ -39,7 +39,11 @@ struct SeasonBaseline {
   std::array<int8_t, MAX_PLAYERS> suspension{};
 };
 
-// A listed player of the club a side is picked for, as he was before the pick.
+// The players at a club the check notes before a pick: more than a squad
+// holds, so that a club over its size is still seen whole.
+constexpr int SIDE_AT_CLUB_MAX = 64;
+
+// A player at the club a side is picked for (or a reserve), as he was before the pick.
 struct SideEntry {
   int16_t player;
   int8_t suspension, euroBan, banwait;
@@ -51,7 +55,7 @@ struct WorldCheckState {
   // The club whose side is being picked and its listed players before the pick.
   int16_t sideClub = -1;
   int sideCount = 0;
-  std::array<SideEntry, SQUAD_LIST_SIZE + NUM_RESERVE_SLOTS> side{};
+  std::array<SideEntry, SIDE_AT_CLUB_MAX + NUM_RESERVE_SLOTS> side{};
   // The matches of domestic bans served since the baseline, in the order
   // served: the fixture whose pick served it and the player.
   std::vector<std::pair<int16_t, int16_t>> served;
@@ -520,11 +524,11 @@ void WatchSide(int16_t club, int16_t competition, bool picked) {
           SideEntry{p, static_cast<int8_t>(Player_GetSuspension(p)), static_cast<int8_t>(Player_GetEuroBan(p)),
                     static_cast<int8_t>(Player_GetBanwait(p))};
     };
-    // The club's listed players, and the reserves the pick may take.
-    for (int i = 0; i < SquadListLength && i < SQUAD_LIST_SIZE; ++i) {
-      const int16_t p = SquadList[i];
-      if (p >= 0 && p < PlayerCount && Player_GetClub(p) == club) note(p);
-    }
+    // Every player at the club (listed or not, the ban is served by all), and
+    // the reserves the pick may take.
+    for (int16_t p = Player_NextAtClub(0, club); p >= 0 && gCheck.sideCount < SIDE_AT_CLUB_MAX;
+         p = Player_NextAtClub(static_cast<int16_t>(p + 1), club))
+      note(p);
     for (int16_t slot = 0; slot < NUM_RESERVE_SLOTS; ++slot) {
       const int16_t p = Reserve_GetPlayer(slot);
       if (p >= 0 && p < PlayerCount && Player_GetClub(p) != club) note(p);
