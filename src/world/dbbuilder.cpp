@@ -230,14 +230,15 @@ SourcePlayer Builder::NewPlayer(int nationality, int age, int quality, int posit
 constexpr int kDefenderCodes[] = {1, 2, 2, 3, 4, SRC_POS_ANY_DEFENDER};
 constexpr int kMidfielderCodes[] = {5, 6, 7, 8, 9, SRC_POS_ANY_MIDFIELDER};
 constexpr int kForwardCodes[] = {10, 11, 12, SRC_POS_ANY_FORWARD};
-// Unattached players per game country: free agents, free managers, young players.
-// The free agents and young players fill most of the 150-place reserve pool
-// that a new game makes of them.
-constexpr int kFreeAgents = 100, kFreeManagers = 10, kYoungPlayers = 30;
+// Unattached players per game country: free agents, free managers, young
+// players. The young players are the pool the clubs' youth set-ups take their
+// trainees from, and the new year's free agents are made up from; the free
+// managers fill the posts that fall vacant over the seasons.
+constexpr int kFreeAgents = 100, kFreeManagers = 60, kYoungPlayers = 300;
 
-// Every named club gets a manager and a squad: 19-24 players for a club a
-// list names (it can play in a game's world), 16-18 for the others, whose
-// players a game holds as players abroad. The clubs numbered 252-255 get
+// Every named club gets a squad, and a club a list names a manager: 19-24
+// players for a club a list names (it can play in a game's world), 16-18 for
+// the others, whose players a game holds as players abroad. The clubs 252-255 get
 // none: a new game takes a player's club 252, 254 or 255 as the special code
 // it is, so their squads would arrive as free agents and players without a
 // club (IsSpecialClubNumber). Squads: two goalkeepers (three in
@@ -245,17 +246,27 @@ constexpr int kFreeAgents = 100, kFreeManagers = 10, kYoungPlayers = 30;
 // rest forwards; two or three players aged 17-19.
 void Builder::MakeSquads() {
   const int budget = MAX_SOURCE_PLAYERS - NUM_GAME_COUNTRIES * (kFreeAgents + kFreeManagers + kYoungPlayers);
+  // Room is kept for the listed clubs still to come (24 players and a manager
+  // at most each): a club abroad is dropped before a club a list names.
+  constexpr int kLargestListedSquad = 24 + 1;
+  int listedToCome = 0;
+  for (int db = 0; db < NUM_DB_CLUBS; ++db)
+    if (clubs[db].named && clubs[db].listed && !IsSpecialClubNumber(db)) ++listedToCome;
   for (int db = 0; db < NUM_DB_CLUBS; ++db) {
     const ClubInfo& k = clubs[db];
     if (!k.named || IsSpecialClubNumber(db)) continue;
     const int size = k.listed ? rnd.Range(19, 24) : rnd.Range(16, 18);
-    if (!k.listed && static_cast<int>(players.size()) + size + 1 > budget) continue;
+    if (k.listed) --listedToCome;
+    if (!k.listed && static_cast<int>(players.size()) + size + 1 + listedToCome * kLargestListedSquad > budget) continue;
     const int country = k.country;
     // Foreigners: more in the top divisions of the game countries.
     int foreignPercent = 8;
     if (country < NUM_GAME_COUNTRIES) foreignPercent = k.division == 0 ? 22 : (k.division == 1 ? 12 : 5);
     const int managerNationality = rnd.Percent(85) ? country : PickForeignNationality(country);
-    NewPlayer(managerNationality, 36 + rnd.Below(15) + rnd.Below(15), k.strength + rnd.Bell(2), SRC_POS_MANAGER, db);
+    // A club abroad (one no list names) has no manager: its players are only
+    // ever held as players abroad.
+    if (k.listed)
+      NewPlayer(managerNationality, 36 + rnd.Below(15) + rnd.Below(15), k.strength + rnd.Bell(2), SRC_POS_MANAGER, db);
     const int keepers = size >= 22 ? 3 : 2;
     const int outfield = size - keepers;
     const int defenders = (outfield * 36 + 50) / 100;
@@ -292,10 +303,13 @@ void Builder::MakeUnattached() {
                                             : rnd.Range(SRC_POS_LAST_DEFENDER + 1, SRC_POS_LAST_FORWARD));
       NewPlayer(c, rnd.Range(22, 34), rnd.Range(25, 58), position, SRC_CLUB_FREE_AGENT);
     }
+    // Half of the free managers have the small names that the clubs of the
+    // lowest divisions (reputations of a few thousand fans) can hire.
     for (int n = 0; n < kFreeManagers; ++n)
-      NewPlayer(c, rnd.Range(38, 62), rnd.Range(30, 70), SRC_POS_MANAGER, SRC_CLUB_NONE);
+      NewPlayer(c, rnd.Range(36, 52), n % 2 == 0 ? rnd.Range(28, 45) : rnd.Range(45, 95), SRC_POS_MANAGER,
+                SRC_CLUB_NONE);
     for (int n = 0; n < kYoungPlayers; ++n)
-      NewPlayer(c, rnd.Range(16, 18), rnd.Range(18, 42), n < 3 ? 0 : rnd.Range(1, 12), SRC_CLUB_NONE);
+      NewPlayer(c, rnd.Range(16, 18), rnd.Range(18, 42), n % 10 == 0 ? 0 : rnd.Range(1, 12), SRC_CLUB_NONE);
   }
 }
 
