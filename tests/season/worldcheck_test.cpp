@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "clubsim/squadlist.h"
+#include "clubsim/yearend.h"
+#include "clubsim/youth.h"
 #include "engine/bytes.h"
 #include "season/matchday.h"
 #include "season/postmatch.h"
@@ -207,6 +209,64 @@ TEST_F(WorldCheckTest, EverySidePickedIsOneThatMayPlayAndServesTheRunningBans) {
     // list entry, a ban without its cards): only the picks' rule counts here.
     EXPECT_EQ(Breach() == "sides", std::string(c.breach) == "sides");
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A player made again as a trainee after a season's match with a card: the
+// new player starts with nothing, and the old one's figures are not his.
+TEST_F(WorldCheckTest, APlayerMadeAgainStartsAfresh) {
+  constexpr int16_t kPlayer = 3;
+  ResetWorld();
+  LeagueWorldTest::SetUp();
+  DayOfSeason = 2;
+  Postdate = 300;
+  const int16_t f = Fixture_Add(3, COMP_LEAGUE, Player_GetClub(kPlayer), 40, 0);
+  WorldCheck_Begin();
+  DayOfSeason = 3;
+  Fixture_SetResult(f, 1, 0);
+  uint8_t* entry = Fixture_GetRecord(f)->bytes + FIXTURE_SIDE_OFFSET[0];
+  StoreI16(entry, kPlayer);
+  entry[2] = 50;
+  entry[3] = FIXTURE_ENTRY_SENT_OFF | 1;  // a goal and a straight red
+  Player_SetApps(kPlayer, Player_GetApps(kPlayer) + 1);
+  Player_SetGoals(kPlayer, Player_GetGoals(kPlayer) + 1);
+  Player_SetDispoints(kPlayer, 6);
+  Player_SetSuspension(kPlayer, 3);
+  ASSERT_EQ(Breach(), "");
+
+  YouthPlayer(kPlayer, 40, 5);
+  EXPECT_EQ(Player_GetApps(kPlayer), 0);
+  EXPECT_EQ(Breach(), "");
+  // His own matches count from now on.
+  const int16_t g = Fixture_Add(5, COMP_LEAGUE, 40, 1, 0);
+  DayOfSeason = 5;
+  Fixture_SetResult(g, 0, 0);
+  uint8_t* next = Fixture_GetRecord(g)->bytes + FIXTURE_SIDE_OFFSET[0];
+  StoreI16(next, kPlayer);
+  next[2] = 50;
+  EXPECT_EQ(Breach(), "records");
+  Player_SetApps(kPlayer, 1);
+  EXPECT_EQ(Breach(), "");
+}
+
+// The player count is fixed, and a new year leaves enough free agents while
+// young unattached players are there to make them up.
+TEST_F(WorldCheckTest, TheNewYearKeepsThePlayersAndTheFreeAgents) {
+  PlayerCount = static_cast<int16_t>(PlayerCount - 1);
+  EXPECT_EQ(Breach(), "players");
+  PlayerCount = static_cast<int16_t>(PlayerCount + 1);
+  ASSERT_EQ(Breach(), "");
+
+  // A young unattached player and no free agents: the new year must make him one.
+  constexpr int16_t kYoung = 4;
+  Player_SetClub(kYoung, PLAYER_CLUB_NONE);
+  Player_SetAge(kYoung, 3);
+  ASSERT_NE(YearEndWatcher, nullptr);
+  YearEndWatcher();
+  EXPECT_EQ(Breach(), "free_agents");
 }
 
 }  // namespace
