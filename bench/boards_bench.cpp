@@ -20,19 +20,7 @@ constexpr int kCountry = 0;
 constexpr int kDay = 120;
 
 bool StartWorld(benchmark::State& state) {
-  ResetAllModules();
-  PlatUseVirtualClock(true);
-  PlatSetVirtualAutoAdvance(true);        // waits for the screen pass virtual time
-  WinInit(nullptr, "Gafferon bench", 1);  // the news ticker polls the window
-  InitTimerInterrupt();                   // and waits for ticks
-  if (!benchworld::MountDatabase(state, "gafferon_boards_bench")) return false;
-  Seam_ConnectGame();
-  if (Career_StartNew(kCountry, 1, -1) < 0) {
-    state.SkipWithError("no new game");
-    return false;
-  }
-  while (DayOfSeason < kDay) Career_PlayDay();
-  return true;
+  return benchworld::StartPlayedWorld(state, "gafferon_boards_bench", kCountry, kDay);
 }
 
 template <void (*Step)()>

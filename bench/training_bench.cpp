@@ -21,19 +21,7 @@ constexpr int kCountry = 0;
 constexpr int kDay = 120;
 
 bool StartWorld(benchmark::State& state) {
-  ResetAllModules();
-  PlatUseVirtualClock(true);
-  PlatSetVirtualAutoAdvance(true);
-  WinInit(nullptr, "Gafferon bench", 1);  // the step polls the window
-  InitTimerInterrupt();                   // the news ticker waits for ticks
-  if (!benchworld::MountDatabase(state, "gafferon_training_bench")) return false;
-  Seam_ConnectGame();
-  if (Career_StartNew(kCountry, 1, -1) < 0) {
-    state.SkipWithError("no new game");
-    return false;
-  }
-  while (DayOfSeason < kDay) Career_PlayDay();
-  return true;
+  return benchworld::StartPlayedWorld(state, "gafferon_training_bench", kCountry, kDay);
 }
 
 void BM_TrainingDay(benchmark::State& state) {
