@@ -342,6 +342,28 @@ int16_t Player_NextAtClub(int16_t from, int16_t club) {
   return -1;
 }
 
+bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out) {
+  const uint8_t* r = Record(player);
+  if (!r) return false;
+  const auto bits = [r](const PlayerField& f) { return static_cast<int16_t>(GetBits(r, f.bits)); };
+  out->manPrice = LoadI32(r + MANPRICE);
+  out->club = LoadI16(r + CLUB);
+  out->wage = bits(kWage);
+  out->position = bits(kManager) ? int16_t{POSITION_MANAGER} : bits(kPosition);
+  out->careerApps = bits(kCareerApps);
+  out->shirt = bits(kShirt);
+  out->suspension = bits(kBanwait) == 0 ? bits(kSuspension) : int16_t{0};
+  out->age = bits(kAge);
+  out->bossvane = bits(kBossvane) != 0;
+  out->saleStatus = bits(kSaleStatus) != 0;
+  out->brClause = bits(kBRClause) != 0;
+  out->onLoan = bits(kOnLoan) != 0;
+  out->inFlag = bits(kInFlag) != 0;
+  out->loanList = bits(kLoanList) != 0;
+  out->txList = bits(kTxList) != 0;
+  return true;
+}
+
 void Player_SetClub(int16_t player, int32_t club) {
   uint8_t* r = Record(player);
   if (r) StoreI16(r + CLUB, club < 0 ? 0 : club > 255 ? 255 : club);

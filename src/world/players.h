@@ -93,6 +93,17 @@ void Player_SetClub(int16_t player, int32_t value);
 int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club);
 // The first player from `from` on whose club is the club, -1 after the last.
 int16_t Player_NextAtClub(int16_t from, int16_t club);
+// The fields the transfer searches screen a player on, read together from
+// his record, each as its getter answers it (position as Player_GetPosition,
+// 13 for a manager; suspension as Player_IsUnderSuspension). For the scans
+// that look at thousands of players a day.
+struct PlayerScreenFields {
+  int32_t manPrice;
+  int16_t club, wage, position, careerApps, shirt, suspension, age;
+  bool bossvane, saleStatus, brClause, onLoan, inFlag, loanList, txList;
+};
+// False (and *out untouched) for an index outside the full records.
+bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out);
 int16_t Player_GetCaptain(int16_t player);
 void Player_SetCaptain(int16_t player, int32_t value);
 int16_t Player_GetRecurringInjury(int16_t player);
