@@ -99,6 +99,22 @@ struct TargetSearch {
     return static_cast<int>((randState >> 16) & 32767u);
   }
 
+  // The roll that lets a player abroad or in the reserve pool be looked at:
+  // rand() % (100 x (the bidder's division + 1)) is 0. The league divisions
+  // get divisions by a constant.
+  bool AbroadRollComesUp() {
+    const int x = Random();
+    switch (division) {
+      case 0: return x % 100 == 0;
+      case 1: return x % 200 == 0;
+      case 2: return x % 300 == 0;
+      case 3: return x % 400 == 0;
+      case 4: return x % 500 == 0;
+      case 5: return x % 600 == 0;
+      default: return x % (100 * (division + 1)) == 0;
+    }
+  }
+
   // How many bid slots of the clubs other than the bidder name the player.
   int32_t OtherBidsFor(int16_t p) {
     if (!otherBidsCounted) {
@@ -131,7 +147,7 @@ bool PassesTests(TargetSearch& s, int16_t p, int32_t* rating) {
   const bool worldClub = WorldClub(c);
   if (c == PLAYER_CLUB_RESERVE_POOL && s.division != 0) return false;
   const bool foreignClub = worldClub && s.foreignClub[c];
-  if ((foreignClub || c == PLAYER_CLUB_RESERVE_POOL) && s.Random() % (100 * (s.division + 1)) != 0) return false;
+  if ((foreignClub || c == PLAYER_CLUB_RESERVE_POOL) && !s.AbroadRollComesUp()) return false;
   // No more draws from here on.
   int32_t k = 1;
   if (f.saleStatus) {
@@ -221,10 +237,11 @@ int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int
   while (p < n - 1) {
     // Every stride moves on at least one player, stopping early at the last
     // player or at one the human manager is bidding for.
-    const int32_t steps = s.Random() % stride + 1;
+    const int x = s.Random();
+    const int32_t steps = stride == 10 ? x % 10 + 1 : x % stride + 1;
     for (int32_t i = 0; i < steps; ++i) {
       ++p;
-      if (p >= n - 1 || std::find(human, human + humans, p) != human + humans) break;
+      if (p >= n - 1 || (humans != 0 && std::find(human, human + humans, p) != human + humans)) break;
     }
     if (p >= n - 1) break;
     int32_t q = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "clubsim/clubsvc.h"
 #include "engine/rand.h"
@@ -197,12 +198,98 @@ void SetIdentity(int16_t player, BitField bits, uint32_t value, const char* negM
 
 }  // namespace
 
+namespace {
+
+// Who plays for each club, kept beside the records so the scans of a club's
+// players need not read every record: for each club number 0-255 the
+// players (full records) whose club field holds it, and the players with the
+// on-loan flag, each in player order. Built from the records when first
+// asked for, kept up to date by Player_SetClub and Player_SetOnLoan, and
+// built afresh when the full-record count changes or the records are
+// rewritten whole (Players_RecordsRewritten).
+constexpr int INDEXED_CLUBS = 256;
+struct ClubIndex {
+  bool built = false;
+  int16_t playerCount = 0;  // the full-record count it was built for
+  std::vector<int16_t> members[INDEXED_CLUBS];
+  std::vector<int16_t> onLoan;
+};
+ClubIndex gIndex;
+
+bool Indexed(int32_t club) { return club >= 0 && club < INDEXED_CLUBS; }
+
+ClubIndex& CurrentIndex() {
+  ClubIndex& x = gIndex;
+  if (x.built && x.playerCount == PlayerCount) return x;
+  for (auto& list : x.members) list.clear();
+  x.onLoan.clear();
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = 0; p < end; ++p) {
+    const uint8_t* r = PlayerRecords[p].bytes;
+    const int16_t club = LoadI16(r + CLUB);
+    if (Indexed(club)) x.members[club].push_back(static_cast<int16_t>(p));
+    if (GetBits(r, kOnLoan.bits) != 0) x.onLoan.push_back(static_cast<int16_t>(p));
+  }
+  x.built = true;
+  x.playerCount = PlayerCount;
+  return x;
+}
+
+// The index of a built, current list: the player added or taken out.
+void IndexInsert(std::vector<int16_t>& list, int16_t player) {
+  const auto at = std::lower_bound(list.begin(), list.end(), player);
+  if (at == list.end() || *at != player) list.insert(at, player);
+}
+void IndexErase(std::vector<int16_t>& list, int16_t player) {
+  const auto at = std::lower_bound(list.begin(), list.end(), player);
+  if (at != list.end() && *at == player) list.erase(at);
+}
+bool IndexCurrent() { return gIndex.built && gIndex.playerCount == PlayerCount; }
+
+// The first listed player from `from` on, -1 after the last.
+int16_t NextListed(const std::vector<int16_t>& list, int32_t from) {
+  const auto at = std::lower_bound(list.begin(), list.end(), from, [](int16_t p, int32_t f) { return p < f; });
+  return at == list.end() ? int16_t{-1} : *at;
+}
+
+// The scans over the records themselves.
+int16_t ScanAtClubOrOnLoan(int16_t from, int16_t club) {
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p) {
+    const uint8_t* r = PlayerRecords[p].bytes;
+    if (LoadI16(r + CLUB) == club || GetBits(r, kOnLoan.bits) != 0) return static_cast<int16_t>(p);
+  }
+  return -1;
+}
+int16_t ScanAtClub(int16_t from, int16_t club) {
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p)
+    if (LoadI16(PlayerRecords[p].bytes + CLUB) == club) return static_cast<int16_t>(p);
+  return -1;
+}
+
+#ifndef NDEBUG
+// Debug builds check every answer of the index against the records.
+int16_t Checked(int16_t indexed, int16_t scanned, const char* what, int16_t from, int16_t club) {
+  if (indexed != scanned) {
+    std::printf("%s(%d, %d): the club index says %d, the records %d\n", what, from, club, indexed, scanned);
+    FatalExit();
+  }
+  return indexed;
+}
+#endif
+
+}  // namespace
+
+void Players_RecordsRewritten() { gIndex.built = false; }
+
 void Players_Reset() {
   std::memset(PlayerRecords, 0, sizeof PlayerRecords);
   std::memset(MinorClubsBlock.identities, 0, sizeof MinorClubsBlock.identities);
   std::memset(AbilityStatsChoice, 0, sizeof AbilityStatsChoice);
   PlayerCount = 0;
   PlayerTotalCount = 0;
+  gIndex.built = false;
 }
 REGISTER_RESET(RESET_WORLD, Players_Reset);
 
@@ -239,7 +326,17 @@ PLAYER_FIELD(RRClause, kRRClause)
 PLAYER_FIELD(BRClause, kBRClause)
 PLAYER_FIELD(LoanList, kLoanList)
 PLAYER_FIELD(TxReq, kTxReq)
-PLAYER_FIELD(OnLoan, kOnLoan)
+int16_t Player_GetOnLoan(int16_t player) { return GetField(player, kOnLoan); }
+void Player_SetOnLoan(int16_t player, int32_t value) {
+  const bool before = Record(player) != nullptr && GetField(player, kOnLoan) != 0;
+  SetField(player, kOnLoan, value);
+  const bool after = Record(player) != nullptr && GetField(player, kOnLoan) != 0;
+  if (before == after || !IndexCurrent()) return;
+  if (after)
+    IndexInsert(gIndex.onLoan, player);
+  else
+    IndexErase(gIndex.onLoan, player);
+}
 PLAYER_FIELD(InFlag, kInFlag)
 PLAYER_FIELD(SaleStatus, kSaleStatus)
 
@@ -327,19 +424,27 @@ int16_t Player_GetClub(int16_t player) {
 }
 
 int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club) {
-  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
-  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p) {
-    const uint8_t* r = PlayerRecords[p].bytes;
-    if (LoadI16(r + CLUB) == club || GetBits(r, kOnLoan.bits) != 0) return static_cast<int16_t>(p);
-  }
-  return -1;
+  if (!Indexed(club)) return ScanAtClubOrOnLoan(from, club);
+  const ClubIndex& x = CurrentIndex();
+  const int32_t start = std::max<int32_t>(from, 0);
+  const int16_t member = NextListed(x.members[club], start);
+  const int16_t lent = NextListed(x.onLoan, start);
+  const int16_t next = member < 0 ? lent : lent < 0 ? member : std::min(member, lent);
+#ifdef NDEBUG
+  return next;
+#else
+  return Checked(next, ScanAtClubOrOnLoan(from, club), "Player_NextAtClubOrOnLoan", from, club);
+#endif
 }
 
 int16_t Player_NextAtClub(int16_t from, int16_t club) {
-  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
-  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p)
-    if (LoadI16(PlayerRecords[p].bytes + CLUB) == club) return static_cast<int16_t>(p);
-  return -1;
+  if (!Indexed(club)) return ScanAtClub(from, club);
+  const int16_t next = NextListed(CurrentIndex().members[club], std::max<int32_t>(from, 0));
+#ifdef NDEBUG
+  return next;
+#else
+  return Checked(next, ScanAtClub(from, club), "Player_NextAtClub", from, club);
+#endif
 }
 
 bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out) {
@@ -366,7 +471,13 @@ bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out) {
 
 void Player_SetClub(int16_t player, int32_t club) {
   uint8_t* r = Record(player);
-  if (r) StoreI16(r + CLUB, club < 0 ? 0 : club > 255 ? 255 : club);
+  if (!r) return;
+  const int16_t before = LoadI16(r + CLUB);
+  const int16_t after = static_cast<int16_t>(club < 0 ? 0 : club > 255 ? 255 : club);
+  StoreI16(r + CLUB, after);
+  if (before == after || !IndexCurrent()) return;
+  if (Indexed(before)) IndexErase(gIndex.members[before], player);
+  IndexInsert(gIndex.members[after], player);
 }
 
 int16_t Player_GetSellOnClause(int16_t player) {

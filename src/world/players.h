@@ -34,6 +34,10 @@ extern int16_t AbilityStatsChoice[ABILITY_CHOICE_ROWS][ABILITY_CHOICE_COLUMNS];
 
 // No players: every record and identity zero, both counts 0.
 void Players_Reset();
+// Tells the player table that records were written whole (a loaded game, a
+// new world, a record cleared), not field by field through the setters: the
+// index of who plays for each club is built afresh when next asked for.
+void Players_RecordsRewritten();
 
 int16_t Player_GetWage(int16_t player);
 void Player_SetWage(int16_t player, int32_t value);

@@ -790,6 +790,7 @@ int LoadGameSlot(int16_t slot) {
   // Both files are sound: the world takes them, in file order.
   Commit(GameBlocks(), gameStaged);
   Commit(PermBlocks(), permStaged);
+  Players_RecordsRewritten();
 
   RebuildUnsavedState();
   return SAVE_OK;
