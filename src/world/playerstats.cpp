@@ -1,8 +1,8 @@
 // Player statistics from templates and curves.
 #include "world/playerstats.h"
 
+#include <array>
 #include <cstdio>
-#include <cmath>
 #include <cstring>
 
 #include "clubsim/clubsvc.h"
@@ -34,16 +34,23 @@ int16_t CurveNumber(int row, int stat, int position) {
   return LoadI16(PlayerStatTables.curveSelection + 2 * index);
 }
 
-// The integer square root of v (the largest r with r * r <= v), or 0 for a
-// negative v. The double square root of a 16-bit value is exact to within
-// one; the two steps settle it.
+// The integer square roots of 0-32767 (the largest r with r * r <= v): the
+// stats ask for them millions of times a season.
+constexpr std::array<uint8_t, 32768> kSquareRoots = [] {
+  std::array<uint8_t, 32768> roots{};
+  int r = 0;
+  for (int v = 0; v < 32768; ++v) {
+    while ((r + 1) * (r + 1) <= v) ++r;
+    roots[static_cast<size_t>(v)] = static_cast<uint8_t>(r);
+  }
+  return roots;
+}();
+
+// The integer square root of the value taken as a 16-bit number, or 0 when
+// that is negative.
 int16_t CurveTerm(int32_t value) {
   const int16_t v = static_cast<int16_t>(value);
-  if (v < 0) return 0;
-  int32_t r = static_cast<int32_t>(std::sqrt(static_cast<double>(v)));
-  while (r * r > v) --r;
-  while ((r + 1) * (r + 1) <= v) ++r;
-  return static_cast<int16_t>(r);
+  return v < 0 ? int16_t{0} : int16_t{kSquareRoots[static_cast<size_t>(v)]};
 }
 
 int32_t Slope(int curve) { return LoadI16(PlayerStatTables.curves + 6 * curve + 2); }
