@@ -87,6 +87,7 @@ struct TargetSearch {
   int32_t budget, maxWage;
   int32_t division;    // the bidder's
   bool foreignLimit;   // the squad holds enough foreign players
+  bool foreignNationality[256];  // by nationality code, when foreignLimit
   bool foreignClub[NUM_CLUBS];
   int16_t clubDivision[NUM_CLUBS];
   bool otherBidsCounted;
@@ -134,21 +135,21 @@ TargetSearch gSearch;
 
 // Whether the player may be considered at all, the tests in the order that
 // decides when the generator is drawn on; k is the price factor.
-bool PassesTests(TargetSearch& s, int16_t p, int32_t* rating) {
+bool PassesTests(TargetSearch& s, const PlayerDigest& d, int16_t p, int32_t* rating) {
   const TransferWorkingSet& w = TransferWork;
-  if (s.foreignLimit && NationalityCountsForeign(Player_GetNationality(p))) return false;
-  PlayerScreenFields f;
-  if (!Player_ReadScreenFields(p, &f)) return false;  // not reached: the scan stays among the full records
-  if (f.wage == 0) return false;
-  if (f.position == POSITION_MANAGER || f.bossvane) return false;
-  if (f.careerApps == 0) return false;
+  // The first tests from the player's digest: his nationality, no wage, a
+  // manager, no career appearances.
+  if (s.foreignLimit && s.foreignNationality[d.nationality]) return false;
+  if (d.flags != 0) return false;
   if (gInjuryState[p] == OUT_TOO_LONG) return false;
-  const int16_t c = f.club;
+  const int16_t c = d.club;
   const bool worldClub = WorldClub(c);
   if (c == PLAYER_CLUB_RESERVE_POOL && s.division != 0) return false;
   const bool foreignClub = worldClub && s.foreignClub[c];
   if ((foreignClub || c == PLAYER_CLUB_RESERVE_POOL) && !s.AbroadRollComesUp()) return false;
   // No more draws from here on.
+  PlayerScreenFields f;
+  if (!Player_ReadScreenFields(p, &f)) return false;  // not reached: the scan stays among the full records
   int32_t k = 1;
   if (f.saleStatus) {
     k = 3;
@@ -223,6 +224,10 @@ int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int
   NoteInjuryList();
   s.division = Club_GetDivision(club);
   s.foreignLimit = TransferWork.foreign >= 3;
+  if (s.foreignLimit)
+    for (int16_t nationality = 0; nationality < 256; ++nationality)
+      s.foreignNationality[nationality] = NationalityCountsForeign(nationality);
+  const PlayerDigest* digests = Player_Digests();
   for (int16_t c = 0; c < NUM_CLUBS; ++c) {
     s.foreignClub[c] = Club_GetCountry(c) != GameCountry;
     s.clubDivision[c] = Club_GetDivision(c);
@@ -245,7 +250,7 @@ int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int
     }
     if (p >= n - 1) break;
     int32_t q = 0;
-    if (!PassesTests(s, static_cast<int16_t>(p), &q)) continue;
+    if (!PassesTests(s, digests[p], static_cast<int16_t>(p), &q)) continue;
     if (q > bestRating) {
       best = static_cast<int16_t>(p);
       bestRating = q;

@@ -281,7 +281,68 @@ int16_t Checked(int16_t indexed, int16_t scanned, const char* what, int16_t from
 
 }  // namespace
 
-void Players_RecordsRewritten() { gIndex.built = false; }
+namespace {
+
+// For each full record, the digest the transfer searches screen on (see
+// players.h), built when first asked for and refreshed by the setters of
+// the fields it holds; built afresh like the club index.
+struct DigestState {
+  bool built = false;
+  int16_t playerCount = 0;
+  PlayerDigest digests[MAX_PLAYERS];
+};
+DigestState gDigests;
+
+PlayerDigest DigestOf(int16_t player) {
+  const uint8_t* r = PlayerRecords[player].bytes;
+  const uint8_t* id = Identity(player);
+  PlayerDigest d;
+  d.club = LoadI16(r + CLUB);
+  d.nationality = static_cast<uint8_t>(id ? GetBits(id, kNationality) : 0);
+  const bool manager = GetBits(r, kManager.bits) != 0 || GetBits(r, kPosition.bits) == POSITION_MANAGER ||
+                       GetBits(r, kBossvane.bits) != 0;
+  d.flags = static_cast<uint8_t>((GetBits(r, kWage.bits) == 0 ? PLAYER_DIGEST_NO_WAGE : 0) |
+                                 (manager ? PLAYER_DIGEST_MANAGER : 0) |
+                                 (GetBits(r, kCareerApps.bits) == 0 ? PLAYER_DIGEST_NO_CAREER_APPS : 0));
+  return d;
+}
+
+bool DigestsCurrent() { return gDigests.built && gDigests.playerCount == PlayerCount; }
+
+// After a setter wrote one of the digested fields.
+void DigestRefresh(int16_t player) {
+  if (player >= 0 && player < PlayerCount && player < MAX_PLAYERS && DigestsCurrent())
+    gDigests.digests[player] = DigestOf(player);
+}
+
+}  // namespace
+
+const PlayerDigest* Player_Digests() {
+  DigestState& d = gDigests;
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  if (!DigestsCurrent()) {
+    for (int32_t p = 0; p < end; ++p) d.digests[p] = DigestOf(static_cast<int16_t>(p));
+    d.built = true;
+    d.playerCount = PlayerCount;
+  }
+#ifndef NDEBUG
+  // Debug builds check the digests against the records every time.
+  for (int32_t p = 0; p < end; ++p) {
+    const PlayerDigest now = DigestOf(static_cast<int16_t>(p));
+    const PlayerDigest& kept = d.digests[p];
+    if (now.club != kept.club || now.nationality != kept.nationality || now.flags != kept.flags) {
+      std::printf("Player_Digests(): the digest of player %d is out of step with his record\n", p);
+      FatalExit();
+    }
+  }
+#endif
+  return d.digests;
+}
+
+void Players_RecordsRewritten() {
+  gIndex.built = false;
+  gDigests.built = false;
+}
 
 void Players_Reset() {
   std::memset(PlayerRecords, 0, sizeof PlayerRecords);
@@ -290,6 +351,7 @@ void Players_Reset() {
   PlayerCount = 0;
   PlayerTotalCount = 0;
   gIndex.built = false;
+  gDigests.built = false;
 }
 REGISTER_RESET(RESET_WORLD, Players_Reset);
 
@@ -297,7 +359,14 @@ REGISTER_RESET(RESET_WORLD, Players_Reset);
   int16_t Player_Get##Name(int16_t player) { return GetField(player, field); }         \
   void Player_Set##Name(int16_t player, int32_t value) { SetField(player, field, value); }
 
-PLAYER_FIELD(Wage, kWage)
+#define PLAYER_FIELD_DIGESTED(Name, field)                                             \
+  int16_t Player_Get##Name(int16_t player) { return GetField(player, field); }         \
+  void Player_Set##Name(int16_t player, int32_t value) {                               \
+    SetField(player, field, value);                                                    \
+    DigestRefresh(player);                                                             \
+  }
+
+PLAYER_FIELD_DIGESTED(Wage, kWage)
 PLAYER_FIELD(Morale, kMorale)
 PLAYER_FIELD(Reputation, kReputation)
 PLAYER_FIELD(Experience, kExperience)
@@ -311,7 +380,7 @@ PLAYER_FIELD(Fitness, kFitness)
 PLAYER_FIELD(Fatigue, kFatigue)
 PLAYER_FIELD(Apps, kApps)
 PLAYER_FIELD(Assists, kAssists)
-PLAYER_FIELD(CareerApps, kCareerApps)
+PLAYER_FIELD_DIGESTED(CareerApps, kCareerApps)
 PLAYER_FIELD(CareerGoals, kCareerGoals)
 PLAYER_FIELD(Contract, kContract)
 PLAYER_FIELD(Training, kTraining)
@@ -320,8 +389,8 @@ PLAYER_FIELD(Initial, kInitial)
 PLAYER_FIELD(Captain, kCaptain)
 PLAYER_FIELD(RecurringInjury, kRecurringInjury)
 PLAYER_FIELD(Caretaker, kCaretaker)
-PLAYER_FIELD(Manager, kManager)
-PLAYER_FIELD(Bossvane, kBossvane)
+PLAYER_FIELD_DIGESTED(Manager, kManager)
+PLAYER_FIELD_DIGESTED(Bossvane, kBossvane)
 PLAYER_FIELD(RRClause, kRRClause)
 PLAYER_FIELD(BRClause, kBRClause)
 PLAYER_FIELD(LoanList, kLoanList)
@@ -411,10 +480,12 @@ int16_t Player_GetStoredPosition(int16_t player) { return GetField(player, kPosi
 void Player_SetPosition(int16_t player, int32_t position) {
   if (player < 0) Fatal2(kPosition.setMessage, position, player);
   if (position < 0 || position > POSITION_MANAGER) position = 0;
-  if (position == POSITION_MANAGER)
+  if (position == POSITION_MANAGER) {
     Player_SetManager(player, 1);
-  else
+  } else {
     SetField(player, kPosition, position);
+    DigestRefresh(player);
+  }
 }
 
 int16_t Player_GetClub(int16_t player) {
@@ -475,6 +546,7 @@ void Player_SetClub(int16_t player, int32_t club) {
   const int16_t before = LoadI16(r + CLUB);
   const int16_t after = static_cast<int16_t>(club < 0 ? 0 : club > 255 ? 255 : club);
   StoreI16(r + CLUB, after);
+  DigestRefresh(player);
   if (before == after || !IndexCurrent()) return;
   if (Indexed(before)) IndexErase(gIndex.members[before], player);
   IndexInsert(gIndex.members[after], player);
@@ -543,6 +615,7 @@ int16_t Player_GetNationality(int16_t player) { return GetIdentity(player, kNati
 void Player_SetNationality(int16_t player, int32_t nation) {
   SetIdentity(player, kNationality, nation < 0 || nation >= NUM_NATIONALITIES ? 0 : nation,
               "Trying to give negative player nation: '%d,%d'\n");
+  DigestRefresh(player);
 }
 
 int16_t Player_GetSurname(int16_t player) { return GetIdentity(player, kSurname, NEG_PLAYER("Surname")); }

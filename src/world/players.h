@@ -108,6 +108,23 @@ struct PlayerScreenFields {
 };
 // False (and *out untouched) for an index outside the full records.
 bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out);
+
+// A digest of each full record for the scans that screen most of the world's
+// players in a day: his club, his nationality and three flags. Kept up to
+// date by the setters of those fields.
+struct PlayerDigest {
+  int16_t club;
+  uint8_t nationality;
+  uint8_t flags;
+};
+enum : uint8_t {
+  PLAYER_DIGEST_NO_WAGE = 1,          // wage 0
+  PLAYER_DIGEST_MANAGER = 2,          // position 13 (Player_GetPosition) or the bossvane flag
+  PLAYER_DIGEST_NO_CAREER_APPS = 4,   // no career appearances
+};
+// The digests of players 0 to PlayerCount - 1; the pointer holds until the
+// records are next rewritten whole or the player count changes.
+const PlayerDigest* Player_Digests();
 int16_t Player_GetCaptain(int16_t player);
 void Player_SetCaptain(int16_t player, int32_t value);
 int16_t Player_GetRecurringInjury(int16_t player);

@@ -366,6 +366,7 @@ struct WriteTable {
 
 void Commit(const BlockList& blocks, const Staging& staged) {
   for (size_t i = 0; i < blocks.size(); ++i) UnpackBlock(blocks[i], staged.Block(static_cast<int>(i)));
+  Players_RecordsRewritten();  // player records or identities may have come in whole
 }
 
 // ---------------------------------------------------------------------------
@@ -790,7 +791,6 @@ int LoadGameSlot(int16_t slot) {
   // Both files are sound: the world takes them, in file order.
   Commit(GameBlocks(), gameStaged);
   Commit(PermBlocks(), permStaged);
-  Players_RecordsRewritten();
 
   RebuildUnsavedState();
   return SAVE_OK;
