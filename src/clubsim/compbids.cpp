@@ -76,6 +76,11 @@ int BidTargetsOfHuman(int16_t targets[NUM_CLUB_BIDS]) {
   return n;
 }
 
+// Where a player's club puts him for the first tests of a search: passed
+// over, looked at only when a roll comes up (abroad, or in the reserve pool
+// for a top-division bidder), or looked at.
+enum : uint8_t { CLUB_PASSED_OVER, CLUB_AFTER_ROLL, CLUB_LOOKED_AT };
+
 // What one target search holds fixed while it scans: the bidder, the
 // search's bounds, and per world club its country and division and how
 // often the other clubs' bid slots name each player, counted when first
@@ -89,33 +94,11 @@ struct TargetSearch {
   bool foreignLimit;   // the squad holds enough foreign players
   bool foreignNationality[256];  // by nationality code, when foreignLimit
   bool foreignClub[NUM_CLUBS];
+  uint8_t clubPlace[256];  // by club code: CLUB_PASSED_OVER, CLUB_AFTER_ROLL or CLUB_LOOKED_AT
   int16_t clubDivision[NUM_CLUBS];
   bool otherBidsCounted;
   int16_t otherBids[NUM_CLUBS * NUM_CLUB_BIDS];  // sorted
   int otherBidCount;
-  uint32_t randState;  // the game's generator, run here and handed back at the end
-
-  int Random() {
-    randState = randState * 1103515245u + 12345u;
-    return static_cast<int>((randState >> 16) & 32767u);
-  }
-
-  // The roll that lets a player abroad or in the reserve pool be looked at:
-  // rand() % (100 x (the bidder's division + 1)) is 0. The league divisions
-  // get divisions by a constant.
-  bool AbroadRollComesUp() {
-    const int x = Random();
-    switch (division) {
-      case 0: return x % 100 == 0;
-      case 1: return x % 200 == 0;
-      case 2: return x % 300 == 0;
-      case 3: return x % 400 == 0;
-      case 4: return x % 500 == 0;
-      case 5: return x % 600 == 0;
-      default: return x % (100 * (division + 1)) == 0;
-    }
-  }
-
   // How many bid slots of the clubs other than the bidder name the player.
   int32_t OtherBidsFor(int16_t p) {
     if (!otherBidsCounted) {
@@ -133,23 +116,15 @@ struct TargetSearch {
 };
 TargetSearch gSearch;
 
-// Whether the player may be considered at all, the tests in the order that
-// decides when the generator is drawn on; k is the price factor.
-bool PassesTests(TargetSearch& s, const PlayerDigest& d, int16_t p, int32_t* rating) {
+// The tests after the first ones (the digest's, the injury list's and the
+// club's with its roll), which draw nothing; k is the price factor.
+bool PassesLaterTests(TargetSearch& s, int16_t p, int32_t* rating) {
   const TransferWorkingSet& w = TransferWork;
-  // The first tests from the player's digest: his nationality, no wage, a
-  // manager, no career appearances.
-  if (s.foreignLimit && s.foreignNationality[d.nationality]) return false;
-  if (d.flags != 0) return false;
-  if (gInjuryState[p] == OUT_TOO_LONG) return false;
-  const int16_t c = d.club;
-  const bool worldClub = WorldClub(c);
-  if (c == PLAYER_CLUB_RESERVE_POOL && s.division != 0) return false;
-  const bool foreignClub = worldClub && s.foreignClub[c];
-  if ((foreignClub || c == PLAYER_CLUB_RESERVE_POOL) && !s.AbroadRollComesUp()) return false;
-  // No more draws from here on.
   PlayerScreenFields f;
   if (!Player_ReadScreenFields(p, &f)) return false;  // not reached: the scan stays among the full records
+  const int16_t c = f.club;
+  const bool worldClub = WorldClub(c);
+  const bool foreignClub = worldClub && s.foreignClub[c];
   int32_t k = 1;
   if (f.saleStatus) {
     k = 3;
@@ -205,6 +180,31 @@ int32_t OwnerStanding(int16_t club) {
   return Club_GetOverallRank(club) + 20 - Club_GetRep(club);
 }
 
+namespace {
+
+// The generator's next number, drawn on a copy of its state.
+int NextRandom(uint32_t* state) {
+  *state = *state * 1103515245u + 12345u;
+  return static_cast<int>((*state >> 16) & 32767u);
+}
+
+// The roll that lets a player abroad or in the reserve pool be looked at:
+// x % (100 x (the bidder's division + 1)) is 0. The league divisions get
+// divisions by a constant.
+bool AbroadRollComesUp(int x, int32_t division) {
+  switch (division) {
+    case 0: return x % 100 == 0;
+    case 1: return x % 200 == 0;
+    case 2: return x % 300 == 0;
+    case 3: return x % 400 == 0;
+    case 4: return x % 500 == 0;
+    case 5: return x % 600 == 0;
+    default: return x % (100 * (division + 1)) == 0;
+  }
+}
+
+}  // namespace
+
 int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int32_t budget, int32_t maxWage) {
   TargetSearch& s = gSearch;
   s.club = club;
@@ -227,36 +227,49 @@ int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int
   if (s.foreignLimit)
     for (int16_t nationality = 0; nationality < 256; ++nationality)
       s.foreignNationality[nationality] = NationalityCountsForeign(nationality);
-  const PlayerDigest* digests = Player_Digests();
   for (int16_t c = 0; c < NUM_CLUBS; ++c) {
     s.foreignClub[c] = Club_GetCountry(c) != GameCountry;
     s.clubDivision[c] = Club_GetDivision(c);
+    s.clubPlace[c] = s.foreignClub[c] ? CLUB_AFTER_ROLL : CLUB_LOOKED_AT;
   }
+  for (int c = NUM_CLUBS; c < 256; ++c) s.clubPlace[c] = CLUB_LOOKED_AT;
+  s.clubPlace[PLAYER_CLUB_RESERVE_POOL] = s.division != 0 ? CLUB_PASSED_OVER : CLUB_AFTER_ROLL;
   s.otherBidsCounted = false;
-  s.randState = GameRandomState();
+  const PlayerDigest* digests = Player_Digests();
+  uint32_t state = GameRandomState();
 
-  const int32_t n = PlayerCount;
+  const int32_t last = PlayerCount - 1;
   int32_t p = 2;
   int16_t best = -1;
   int32_t bestRating = 0;
-  while (p < n - 1) {
+  while (p < last) {
     // Every stride moves on at least one player, stopping early at the last
     // player or at one the human manager is bidding for.
-    const int x = s.Random();
-    const int32_t steps = stride == 10 ? x % 10 + 1 : x % stride + 1;
-    for (int32_t i = 0; i < steps; ++i) {
-      ++p;
-      if (p >= n - 1 || (humans != 0 && std::find(human, human + humans, p) != human + humans)) break;
-    }
-    if (p >= n - 1) break;
+    const int x = NextRandom(&state);
+    int32_t next = p + (stride == 10 ? x % 10 + 1 : x % stride + 1);
+    for (int h = 0; h < humans; ++h)
+      if (human[h] > p && human[h] < next) next = human[h];
+    p = std::min(next, last);
+    if (p >= last) break;
+
+    // The first tests: a foreign player when the squad has enough of them,
+    // no wage, a manager, no career appearances, out injured for long; then
+    // the club, with its roll.
+    const PlayerDigest& d = digests[p];
+    if (d.flags != 0 || (s.foreignLimit && s.foreignNationality[d.nationality]) || gInjuryState[p] == OUT_TOO_LONG)
+      continue;
+    const uint8_t place = d.club >= 0 && d.club < 256 ? s.clubPlace[d.club] : uint8_t{CLUB_LOOKED_AT};
+    if (place == CLUB_PASSED_OVER) continue;
+    if (place == CLUB_AFTER_ROLL && !AbroadRollComesUp(NextRandom(&state), s.division)) continue;
+
     int32_t q = 0;
-    if (!PassesTests(s, digests[p], static_cast<int16_t>(p), &q)) continue;
+    if (!PassesLaterTests(s, static_cast<int16_t>(p), &q)) continue;
     if (q > bestRating) {
       best = static_cast<int16_t>(p);
       bestRating = q;
     }
   }
-  GameSetRandomState(s.randState);
+  GameSetRandomState(state);
   return best;
 }
 
