@@ -109,11 +109,22 @@ void News(int kind, int16_t club, int16_t player) {
   ShowNewsMessage(GetRandomNewsText(kind), 0, NEWS_SHOW_HUMAN_CLUB, club, -1);
 }
 
-// Tries that come up: n rolls of rand() % m == 1.
+// Tries that come up: n rolls of rand() % m == 1. A week's work is up to a
+// hundred rolls a player, so they run on a copy of the generator's state
+// (the same numbers), most with the usual m of 20.
 int Rounds(int32_t tries, int m) {
+  uint32_t state = GameRandomState();
+  const auto next = [&state] {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) & 32767u);
+  };
   int rounds = 0;
-  for (int32_t i = 0; i < tries; ++i)
-    if (GameRandom() % m == 1) ++rounds;
+  if (m == 20) {
+    for (int32_t i = 0; i < tries; ++i) rounds += next() % 20 == 1;
+  } else {
+    for (int32_t i = 0; i < tries; ++i) rounds += next() % m == 1;
+  }
+  GameSetRandomState(state);
   return rounds;
 }
 
