@@ -97,21 +97,28 @@ struct TargetSearch {
   uint8_t clubPlace[256];  // by club code: CLUB_PASSED_OVER, CLUB_AFTER_ROLL or CLUB_LOOKED_AT
   int16_t clubDivision[NUM_CLUBS];
   bool otherBidsCounted;
-  int16_t otherBids[NUM_CLUBS * NUM_CLUB_BIDS];  // sorted
-  int otherBidCount;
+  uint32_t countMark;                  // this search's mark on the counts below
+  uint32_t otherBidMark[MAX_PLAYERS];  // the search that counted the player's bids
+  uint16_t otherBids[MAX_PLAYERS];     // his count, when the mark is this search's
   // How many bid slots of the clubs other than the bidder name the player.
   int32_t OtherBidsFor(int16_t p) {
     if (!otherBidsCounted) {
-      otherBidCount = 0;
+      ++countMark;
       for (int16_t other = 0; other < NUM_CLUBS; ++other) {
         if (other == club) continue;
-        for (int slot = 0; slot < NUM_CLUB_BIDS; ++slot) otherBids[otherBidCount++] = Club_GetBidPlayer(other, slot);
+        for (int slot = 0; slot < NUM_CLUB_BIDS; ++slot) {
+          const int16_t q = Club_GetBidPlayer(other, slot);
+          if (q < 0 || q >= MAX_PLAYERS) continue;  // an empty slot, or nobody the scan meets
+          if (otherBidMark[q] != countMark) {
+            otherBidMark[q] = countMark;
+            otherBids[q] = 0;
+          }
+          ++otherBids[q];
+        }
       }
-      std::sort(otherBids, otherBids + otherBidCount);
       otherBidsCounted = true;
     }
-    const auto range = std::equal_range(otherBids, otherBids + otherBidCount, p);
-    return static_cast<int32_t>(range.second - range.first);
+    return p >= 0 && p < MAX_PLAYERS && otherBidMark[p] == countMark ? otherBids[p] : 0;
   }
 };
 TargetSearch gSearch;

@@ -99,8 +99,7 @@ void MoveCursorTo(int x, int y) {
 }
 
 // Posts the script events that have fallen due, and a close asked for by a signal.
-void FeedExternalEvents() {
-  WindowState& w = W();
+void FeedExternalEvents(WindowState& w) {
   if (gCloseRequested) {
     gCloseRequested = 0;
     PlatPostMessage(WM_CLOSE, 0, 0);
@@ -131,8 +130,7 @@ void FeedExternalEvents() {
   }
 }
 
-bool PopMessage(PlatMsg* msg, bool remove) {
-  WindowState& w = W();
+bool PopMessage(WindowState& w, PlatMsg* msg, bool remove) {
   // The day loop peeks millions of times a season, nearly always at an empty
   // queue: that answer needs no lock.
   if (w.queued.load(std::memory_order_acquire) == 0) return false;
@@ -221,11 +219,12 @@ void PlatPostQuitMessage(int code) {
 
 bool PlatPeekMessage(PlatMsg* msg, bool remove) {
   PlatPresentPending();
-  FeedExternalEvents();
-  if (PopMessage(msg, remove)) return true;
+  WindowState& w = W();
+  FeedExternalEvents(w);
+  if (PopMessage(w, msg, remove)) return true;
   Backend()->pumpEvents(0);
-  FeedExternalEvents();
-  return PopMessage(msg, remove);
+  FeedExternalEvents(w);
+  return PopMessage(w, msg, remove);
 }
 
 bool PlatGetMessage(PlatMsg* msg) {
