@@ -540,6 +540,24 @@ bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out) {
   return true;
 }
 
+void Player_ReadStatFields(int16_t player, PlayerStatFields* out) {
+  const uint8_t* r = Record(player);
+  const uint8_t* id = Identity(player);
+  const auto field = [r](const PlayerField& f) { return r ? static_cast<int16_t>(GetBits(r, f.bits)) : f.beyond; };
+  out->storedPosition = field(kPosition);
+  out->initial = field(kInitial);
+  out->physicalStats = field(kPhysicalStats);
+  out->abilityCurve = field(kAbilityCurve);
+  out->age = field(kAge);
+  out->careerApps = field(kCareerApps);
+  out->training = field(kTraining);
+  out->abilityStats = r ? static_cast<int16_t>(GetBits(r, kAbilityHigh.bits) * 8 +
+                                               GetBits(PlayerIdentities()[player].bytes, kAbilityLow))
+                        : int16_t{0};
+  out->surname = id ? static_cast<int16_t>(GetBits(id, kSurname)) : int16_t{0};
+  out->personalityStats = id ? static_cast<int16_t>(GetBits(id, kPersonality)) : int16_t{0};
+}
+
 void Player_SetClub(int16_t player, int32_t club) {
   uint8_t* r = Record(player);
   if (!r) return;

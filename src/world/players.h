@@ -109,6 +109,15 @@ struct PlayerScreenFields {
 // False (and *out untouched) for an index outside the full records.
 bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out);
 
+// The fields a player's stats are worked out from, read together, each as
+// its getter answers it (for a player without a full record the getters'
+// answers for such a player). The player must not be negative.
+struct PlayerStatFields {
+  int16_t storedPosition, initial, surname, personalityStats, physicalStats, abilityStats, abilityCurve, age,
+      careerApps, training;
+};
+void Player_ReadStatFields(int16_t player, PlayerStatFields* out);
+
 // A digest of each full record for the scans that screen most of the world's
 // players in a day: his club, his nationality and three flags. Kept up to
 // date by the setters of those fields.
