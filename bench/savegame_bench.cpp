@@ -50,6 +50,7 @@ void SetUpWorld() {
     for (uint8_t& b : PlayerRecords[p].bytes) b = static_cast<uint8_t>(rng());
     for (uint8_t& b : PlayerIdentities()[p].bytes) b = static_cast<uint8_t>(rng());
   }
+  Players_RecordsRewritten();
   for (int n = 0; n < kFixtures; ++n) {
     uint8_t* r = FixtureList[n].bytes;
     const uint32_t day = static_cast<uint32_t>(n / 10), home = static_cast<uint32_t>(n % 114);

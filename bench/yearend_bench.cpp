@@ -46,6 +46,7 @@ struct Snapshot {
   }
   void PutBack() const {
     std::memcpy(PlayerRecords, players.data(), players.size());
+    Players_RecordsRewritten();
     std::memcpy(&MinorClubsBlock, identities.data(), identities.size());
     std::memcpy(LoanList, loans.data(), loans.size());
     std::memcpy(PatientList, patients.data(), patients.size());

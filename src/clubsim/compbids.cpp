@@ -76,57 +76,101 @@ int BidTargetsOfHuman(int16_t targets[NUM_CLUB_BIDS]) {
   return n;
 }
 
-// Whether the player may be considered at all; k is the price factor.
-bool PassesTests(int16_t p, int32_t r, int32_t upper, int16_t club, int16_t flagA, int16_t flagB, int32_t budget,
-                 int32_t maxWage, int32_t* rating) {
+// Where a player's club puts him for the first tests of a search: passed
+// over, looked at only when a roll comes up (abroad, or in the reserve pool
+// for a top-division bidder), or looked at.
+enum : uint8_t { CLUB_PASSED_OVER, CLUB_AFTER_ROLL, CLUB_LOOKED_AT };
+
+// What one target search holds fixed while it scans: the bidder, the
+// search's bounds, and per world club its country and division and how
+// often the other clubs' bid slots name each player, counted when first
+// asked for. Nothing a search reads changes during it.
+struct TargetSearch {
+  int16_t club;
+  int32_t r, upper;
+  int16_t flagA, flagB;
+  int32_t budget, maxWage;
+  int32_t division;    // the bidder's
+  bool foreignLimit;   // the squad holds enough foreign players
+  bool foreignNationality[256];  // by nationality code, when foreignLimit
+  bool foreignClub[NUM_CLUBS];
+  uint8_t clubPlace[256];  // by club code: CLUB_PASSED_OVER, CLUB_AFTER_ROLL or CLUB_LOOKED_AT
+  int16_t clubDivision[NUM_CLUBS];
+  bool otherBidsCounted;
+  uint32_t countMark;                  // this search's mark on the counts below
+  uint32_t otherBidMark[MAX_PLAYERS];  // the search that counted the player's bids
+  uint16_t otherBids[MAX_PLAYERS];     // his count, when the mark is this search's
+  // How many bid slots of the clubs other than the bidder name the player.
+  int32_t OtherBidsFor(int16_t p) {
+    if (!otherBidsCounted) {
+      ++countMark;
+      for (int16_t other = 0; other < NUM_CLUBS; ++other) {
+        if (other == club) continue;
+        for (int slot = 0; slot < NUM_CLUB_BIDS; ++slot) {
+          const int16_t q = Club_GetBidPlayer(other, slot);
+          if (q < 0 || q >= MAX_PLAYERS) continue;  // an empty slot, or nobody the scan meets
+          if (otherBidMark[q] != countMark) {
+            otherBidMark[q] = countMark;
+            otherBids[q] = 0;
+          }
+          ++otherBids[q];
+        }
+      }
+      otherBidsCounted = true;
+    }
+    return p >= 0 && p < MAX_PLAYERS && otherBidMark[p] == countMark ? otherBids[p] : 0;
+  }
+};
+TargetSearch gSearch;
+
+// The tests after the first ones (the digest's, the injury list's and the
+// club's with its roll), which draw nothing; k is the price factor.
+bool PassesLaterTests(TargetSearch& s, int16_t p, int32_t* rating) {
   const TransferWorkingSet& w = TransferWork;
-  if (w.foreign >= 3 && NationalityCountsForeign(Player_GetNationality(p))) return false;
-  if (Player_GetWage(p) == 0) return false;
-  if (Player_GetPosition(p) == POSITION_MANAGER || Player_GetBossvane(p) != 0) return false;
-  if (Player_GetCareerApps(p) == 0) return false;
-  if (gInjuryState[p] == OUT_TOO_LONG) return false;
-  const int16_t c = Player_GetClub(p);
-  const int32_t division = Club_GetDivision(club);
-  if (c == PLAYER_CLUB_RESERVE_POOL && division != 0) return false;
-  const bool foreignClub = WorldClub(c) && Club_GetCountry(c) != GameCountry;
-  if ((foreignClub || c == PLAYER_CLUB_RESERVE_POOL) && GameRandom() % (100 * (division + 1)) != 0) return false;
+  PlayerScreenFields f;
+  if (!Player_ReadScreenFields(p, &f)) return false;  // not reached: the scan stays among the full records
+  const int16_t c = f.club;
+  const bool worldClub = WorldClub(c);
+  const bool foreignClub = worldClub && s.foreignClub[c];
   int32_t k = 1;
-  if (Player_GetSaleStatus(p) != 0) {
+  if (f.saleStatus) {
     k = 3;
-    if (Player_GetBRClause(p) != 0) {
-      if (!BuyOutAllowsMove(club, PlayerOwningClub(p))) return false;
+    if (f.brClause) {
+      if (!BuyOutAllowsMove(s.club, PlayerOwningClub(p))) return false;
       k = 1;
     }
   }
-  const bool onLoan = Player_GetOnLoan(p) != 0;
-  if ((c == club && !onLoan) || (onLoan && PlayerLoanOwner(p) == club)) return false;
-  if (WorldClub(c)) {
-    const int32_t gap = division - Club_GetDivision(c);
-    const bool busy = Player_GetShirt(p) != 0 || Player_IsUnderSuspension(p) != 0 || Player_GetInFlag(p) != 0;
+  if ((c == s.club && !f.onLoan) || (f.onLoan && PlayerLoanOwner(p) == s.club)) return false;
+  if (worldClub) {
+    const int32_t gap = s.division - s.clubDivision[c];
+    const bool busy = f.shirt != 0 || f.suspension != 0 || f.inFlag;
     if (gap > 2 || (busy && gap > 1)) return false;
   }
-  const int64_t wage = int64_t{WAGE_UNIT} * Player_GetWage(p);
-  const bool loanListed = Player_GetLoanList(p) != 0;
-  const bool wageOk = (Player_GetTxList(p) == flagB && wage < 2 * int64_t{maxWage}) ||
-                      (loanListed && wage < 3 * int64_t{maxWage} && (r == 0 || w.searchAll == 0));
+  const int64_t wage = int64_t{WAGE_UNIT} * f.wage;
+  const bool wageOk = ((f.txList ? 1 : 0) == s.flagB && wage < 2 * int64_t{s.maxWage}) ||
+                      (f.loanList && wage < 3 * int64_t{s.maxWage} && (s.r == 0 || w.searchAll == 0));
   if (!wageOk) return false;
-  if (flagA == 0 && foreignClub) return false;
-  if (flagA == 1 && (!WorldClub(c) || Club_GetCountry(c) == GameCountry)) return false;
-  if (r != 0 && Player_GetSide(p) != w.wantedSide && Player_GetSide(p) != 3) return false;
+  if (s.flagA == 0 && foreignClub) return false;
+  if (s.flagA == 1 && (!worldClub || !s.foreignClub[c])) return false;
+  if (s.r != 0) {
+    const int16_t side = Player_GetSide(p);
+    if (side != w.wantedSide && side != 3) return false;
+  }
+  // The cheap tests before the rating.
+  const bool shirted = f.shirt >= 1 && f.shirt <= 11;
+  if (s.r == 0 && shirted) return false;
+  if (worldClub && getsquadsize(c) <= 16) return false;
+  if (ClubBid_HasPlayer(s.club, p) == -1) return false;
   int32_t q = RatePlayer(p, w.bidPosition);
-  const int32_t age = Player_GetAge(p);
-  if (age > 12) {
-    const int32_t a = age - 12;
+  if (f.age > 12) {
+    const int32_t a = f.age - 12;
     q = q / (a * a * a + 100) * 100;
   }
-  if (q < r || q > upper) return false;
-  if (ClubBid_CountForPlayer(club, p) >= MAX_OTHER_BIDS) return false;
-  if (r == 0 && HasShirt(p)) return false;
-  const bool affordable = (MarketPriceSet(p) && Player_GetManPrice(p) < budget) ||
-                          int64_t{GetPlayerValue(p)} * k <= budget || loanListed;
+  if (q < s.r || q > s.upper) return false;
+  if (s.OtherBidsFor(p) >= MAX_OTHER_BIDS) return false;
+  const bool affordable = (f.manPrice != -1 && f.manPrice < s.budget) ||
+                          int64_t{GetPlayerValue(p)} * k <= s.budget || f.loanList;
   if (!affordable) return false;
-  if (WorldClub(c) && getsquadsize(c) <= 16) return false;
-  if (ClubBid_HasPlayer(club, p) == -1) return false;
   *rating = q;
   return true;
 }
@@ -143,36 +187,96 @@ int32_t OwnerStanding(int16_t club) {
   return Club_GetOverallRank(club) + 20 - Club_GetRep(club);
 }
 
+namespace {
+
+// The generator's next number, drawn on a copy of its state.
+int NextRandom(uint32_t* state) {
+  *state = *state * 1103515245u + 12345u;
+  return static_cast<int>((*state >> 16) & 32767u);
+}
+
+// The roll that lets a player abroad or in the reserve pool be looked at:
+// x % (100 x (the bidder's division + 1)) is 0. The league divisions get
+// divisions by a constant.
+bool AbroadRollComesUp(int x, int32_t division) {
+  switch (division) {
+    case 0: return x % 100 == 0;
+    case 1: return x % 200 == 0;
+    case 2: return x % 300 == 0;
+    case 3: return x % 400 == 0;
+    case 4: return x % 500 == 0;
+    case 5: return x % 600 == 0;
+    default: return x % (100 * (division + 1)) == 0;
+  }
+}
+
+}  // namespace
+
 int16_t PickBidTarget(int32_t r, int16_t club, int16_t flagA, int16_t flagB, int32_t budget, int32_t maxWage) {
-  int32_t upper = r + r * 3 / 100;
+  TargetSearch& s = gSearch;
+  s.club = club;
+  s.r = r;
+  s.upper = r + r * 3 / 100;
+  s.flagA = flagA;
+  s.flagB = flagB;
+  s.budget = budget;
+  s.maxWage = maxWage;
   int16_t human[NUM_CLUB_BIDS];
   const int humans = BidTargetsOfHuman(human);
   int32_t stride = 10;
   if (r == 0 || TransferWork.searchAll != 0) {
     stride = 1;
-    upper = OPEN_SEARCH_UPPER;
+    s.upper = OPEN_SEARCH_UPPER;
   }
   NoteInjuryList();
-  const int32_t n = PlayerCount;
+  s.division = Club_GetDivision(club);
+  s.foreignLimit = TransferWork.foreign >= 3;
+  if (s.foreignLimit)
+    for (int16_t nationality = 0; nationality < 256; ++nationality)
+      s.foreignNationality[nationality] = NationalityCountsForeign(nationality);
+  for (int16_t c = 0; c < NUM_CLUBS; ++c) {
+    s.foreignClub[c] = Club_GetCountry(c) != GameCountry;
+    s.clubDivision[c] = Club_GetDivision(c);
+    s.clubPlace[c] = s.foreignClub[c] ? CLUB_AFTER_ROLL : CLUB_LOOKED_AT;
+  }
+  for (int c = NUM_CLUBS; c < 256; ++c) s.clubPlace[c] = CLUB_LOOKED_AT;
+  s.clubPlace[PLAYER_CLUB_RESERVE_POOL] = s.division != 0 ? CLUB_PASSED_OVER : CLUB_AFTER_ROLL;
+  s.otherBidsCounted = false;
+  const PlayerDigest* digests = Player_Digests();
+  uint32_t state = GameRandomState();
+
+  const int32_t last = PlayerCount - 1;
   int32_t p = 2;
   int16_t best = -1;
   int32_t bestRating = 0;
-  while (p < n - 1) {
+  while (p < last) {
     // Every stride moves on at least one player, stopping early at the last
     // player or at one the human manager is bidding for.
-    const int32_t steps = GameRandom() % stride + 1;
-    for (int32_t i = 0; i < steps; ++i) {
-      ++p;
-      if (p >= n - 1 || std::find(human, human + humans, p) != human + humans) break;
-    }
-    if (p >= n - 1) break;
+    const int x = NextRandom(&state);
+    int32_t next = p + (stride == 10 ? x % 10 + 1 : x % stride + 1);
+    for (int h = 0; h < humans; ++h)
+      if (human[h] > p && human[h] < next) next = human[h];
+    p = std::min(next, last);
+    if (p >= last) break;
+
+    // The first tests: a foreign player when the squad has enough of them,
+    // no wage, a manager, no career appearances, out injured for long; then
+    // the club, with its roll.
+    const PlayerDigest& d = digests[p];
+    if (d.flags != 0 || (s.foreignLimit && s.foreignNationality[d.nationality]) || gInjuryState[p] == OUT_TOO_LONG)
+      continue;
+    const uint8_t place = d.club >= 0 && d.club < 256 ? s.clubPlace[d.club] : uint8_t{CLUB_LOOKED_AT};
+    if (place == CLUB_PASSED_OVER) continue;
+    if (place == CLUB_AFTER_ROLL && !AbroadRollComesUp(NextRandom(&state), s.division)) continue;
+
     int32_t q = 0;
-    if (!PassesTests(static_cast<int16_t>(p), r, upper, club, flagA, flagB, budget, maxWage, &q)) continue;
+    if (!PassesLaterTests(s, static_cast<int16_t>(p), &q)) continue;
     if (q > bestRating) {
       best = static_cast<int16_t>(p);
       bestRating = q;
     }
   }
+  GameSetRandomState(state);
   return best;
 }
 

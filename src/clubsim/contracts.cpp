@@ -174,10 +174,8 @@ int32_t OfferedWage(int16_t player, int16_t club) {
     average = GetPlayerWageDemand(player, club);
   } else {
     int64_t total = 0, counted = 0;
-    for (int16_t p = 0; p < PlayerCount; ++p) {
-      if (Player_GetClub(p) != club || !Shirted(p) || Player_GetPosition(p) == POSITION_MANAGER ||
-          Player_GetOnLoan(p))
-        continue;
+    for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(static_cast<int16_t>(p + 1), club)) {
+      if (!Shirted(p) || Player_GetPosition(p) == POSITION_MANAGER || Player_GetOnLoan(p)) continue;
       total += int64_t{25} * Player_GetWage(p);
       ++counted;
     }

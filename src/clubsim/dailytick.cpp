@@ -288,15 +288,17 @@ bool TransferRequest(int16_t p) {
 
 // ---- fatigue recovery and illness ----
 
-void RecoverAndFallIll(int16_t p) {
+// physio: per club its physio's level when under contract, else 0.
+void RecoverAndFallIll(int16_t p, const int16_t physio[FIRST_SPECIAL_CLUB]) {
   Player_SetFatigue(p, Player_GetFatigue(p) - GameRandom() % 6);
   Poll();
-  const int16_t club = Player_GetClub(p);
+  PlayerScreenFields f;
+  if (!Player_ReadScreenFields(p, &f)) return;  // not reached: p is a full record
+  const int16_t club = f.club;
   if (club < 0 || club >= FIRST_SPECIAL_CLUB) return;
-  if (Player_GetPosition(p) == POSITION_MANAGER || Player_GetWage(p) == 0 || Player_GetInFlag(p)) return;
+  if (f.position == POSITION_MANAGER || f.wage == 0 || f.inFlag) return;
 
-  const int physio = Club_GetPhysioContract(club) ? Club_GetPhysio(club) : 0;
-  if (GameRandom() % 40 < physio) return;
+  if (GameRandom() % 40 < physio[club]) return;
   if (GameRandom() % (Player_GetPhysicalStat(p, STAT_RESILIENCE) + 1) != 0) return;
   const int16_t type = static_cast<int16_t>(GameRandom() % 7 + 1);
   const int base = InjuryType_BaseTime(type);
@@ -387,7 +389,11 @@ void TransferRequestStep() {
 }
 
 void FatigueAndIllnessStep() {
-  for (int16_t p = 0; p < PlayerCount; ++p) RecoverAndFallIll(p);
+  // The clubs' physios, looked up once: the step changes no staff.
+  int16_t physio[FIRST_SPECIAL_CLUB];
+  for (int16_t club = 0; club < FIRST_SPECIAL_CLUB; ++club)
+    physio[club] = Club_GetPhysioContract(club) ? Club_GetPhysio(club) : int16_t{0};
+  for (int16_t p = 0; p < PlayerCount; ++p) RecoverAndFallIll(p, physio);
 }
 
 void DailyClubAI() {

@@ -310,8 +310,8 @@ void Contagion(int16_t player, int16_t type) {
   if (!FullRecord(player)) return;
   const int16_t club = Player_GetClub(player);
   if (!WorldClub(club)) return;
-  for (int16_t q = 0; q < PlayerCount; ++q) {
-    if (q == player || Player_GetClub(q) != club || Player_GetPosition(q) == POSITION_MANAGER) continue;
+  for (int16_t q = Player_NextAtClub(0, club); q >= 0; q = Player_NextAtClub(static_cast<int16_t>(q + 1), club)) {
+    if (q == player || Player_GetPosition(q) == POSITION_MANAGER) continue;
     if (Player_GetWage(q) == 0 || Player_GetInFlag(q) || Player_IsUnavailable(q)) continue;
     if (GameRandom() % (Resilience(q) / 2 + 1) != 0) continue;
     const int16_t time = RollTime(type);

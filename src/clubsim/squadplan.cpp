@@ -62,14 +62,27 @@ int32_t StatOf(int16_t player, int stat, Stats which) {
 int32_t Rate(int16_t player, int16_t position, Stats which, bool keeperRule = true) {
   if (position < 0 || position >= NUM_STORED_POSITIONS) return 0;
   const int8_t* w = PositionRatingWeights[position];
+  if (player < 0 || player >= PlayerTotalCount) {
+    // No such player: the stat getters stop the program with their message.
+    for (int c = 0; c < NUM_RATING_COLUMNS; ++c)
+      if (w[c] != 0) StatOf(player, kColumnStat[c], which);
+    return StatOf(player, 11, which);
+  }
+  // Every stat from the player's fields read once.
+  PlayerStatFields f;
+  Player_ReadStatFields(player, &f);
+  const int32_t years = f.age < 7 ? 8 - f.age : 1;
+  const auto stat = [&](int s) -> int32_t {
+    return which == Stats::Present ? PlayerStat_FromFields(f, s) : PlayerStat_PotentialFromFields(f, s, years);
+  };
   int32_t sum = 0;
   if (w[0] != 0) {
-    const int32_t term = w[0] * StatOf(player, kColumnStat[0], which);
-    sum = keeperRule && position == 0 && Player_GetStoredPosition(player) != 0 ? term / 4 : term;
+    const int32_t term = w[0] * stat(kColumnStat[0]);
+    sum = keeperRule && position == 0 && f.storedPosition != 0 ? term / 4 : term;
   }
   for (int c = 1; c < NUM_RATING_COLUMNS; ++c)
-    if (w[c] != 0) sum += w[c] * StatOf(player, kColumnStat[c], which);
-  return sum + 20 * StatOf(player, 11, which);
+    if (w[c] != 0) sum += w[c] * stat(kColumnStat[c]);
+  return sum + 20 * stat(11);
 }
 
 // The position group of a stored position: 0 keepers, 1 defence, 2 midfield,

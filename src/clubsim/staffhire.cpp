@@ -148,8 +148,8 @@ void HireByBudget(int16_t club, int32_t budget, int16_t youthMinded) {
 int32_t AverageSquadWage(int16_t club) {
   int64_t total = 0;
   int32_t counted = 0;
-  for (int16_t p = 0; p < PlayerCount; ++p) {
-    if (Player_GetClub(p) != club || Player_GetPosition(p) == POSITION_MANAGER || Player_GetOnLoan(p) != 0) continue;
+  for (int16_t p = Player_NextAtClub(0, club); p >= 0; p = Player_NextAtClub(static_cast<int16_t>(p + 1), club)) {
+    if (Player_GetPosition(p) == POSITION_MANAGER || Player_GetOnLoan(p) != 0) continue;
     const int16_t shirt = Player_GetShirt(p);
     if (shirt < FIRST_SHIRT || shirt > LAST_SHIRT) continue;
     total += int64_t{WAGE_UNIT} * Player_GetWage(p);

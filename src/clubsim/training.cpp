@@ -109,11 +109,22 @@ void News(int kind, int16_t club, int16_t player) {
   ShowNewsMessage(GetRandomNewsText(kind), 0, NEWS_SHOW_HUMAN_CLUB, club, -1);
 }
 
-// Tries that come up: n rolls of rand() % m == 1.
+// Tries that come up: n rolls of rand() % m == 1. A week's work is up to a
+// hundred rolls a player, so they run on a copy of the generator's state
+// (the same numbers), most with the usual m of 20.
 int Rounds(int32_t tries, int m) {
+  uint32_t state = GameRandomState();
+  const auto next = [&state] {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) & 32767u);
+  };
   int rounds = 0;
-  for (int32_t i = 0; i < tries; ++i)
-    if (GameRandom() % m == 1) ++rounds;
+  if (m == 20) {
+    for (int32_t i = 0; i < tries; ++i) rounds += next() % 20 == 1;
+  } else {
+    for (int32_t i = 0; i < tries; ++i) rounds += next() % m == 1;
+  }
+  GameSetRandomState(state);
   return rounds;
 }
 
@@ -206,18 +217,24 @@ void CloseSeasonDay(int16_t p) {
 }
 
 // The fixed plan of one player: the club's ratings, and his week on the weekly day.
-void FixedPlan(int16_t p, int16_t club) {
+// The ratings are the same for every player of the club on the day (nothing
+// the step does changes the club's country or reputation), so they are set
+// with the club's first player; ratingsSet notes that.
+void FixedPlan(int16_t p, int16_t club, bool* ratingsSet) {
   int rest = 0, fitnessWork = 0;
   const int fitness = Player_GetFitness(p);
   if (Player_GetFatigue(p) != 0)
     rest = FIXED_PLAN_DAYS;
   else if (fitness < FITNESS_TOP)
     fitnessWork = FIXED_PLAN_DAYS - (fitness * 100 / FITNESS_TOP) / 20;
-  const int r = Club_GetCountry(club) == GameCountry ? Club_GetRep(club) + RATING_REPUTATION_BONUS : RATING_ABROAD;
-  Club_SetTeamwork(club, 2 * r);
-  Club_SetSetPieces2(club, r);
-  Club_SetSetPieces1(club, r);
-  Club_SetSetPieces3(club, r);
+  if (!*ratingsSet) {
+    const int r = Club_GetCountry(club) == GameCountry ? Club_GetRep(club) + RATING_REPUTATION_BONUS : RATING_ABROAD;
+    Club_SetTeamwork(club, 2 * r);
+    Club_SetSetPieces2(club, r);
+    Club_SetSetPieces1(club, r);
+    Club_SetSetPieces3(club, r);
+    *ratingsSet = true;
+  }
   if (Weekday == WEEKLY_TRAINING_WEEKDAY)
     TrainPlayer(p, rest * FIXED_PLAN_WEIGHT, fitnessWork * FIXED_PLAN_WEIGHT, FIXED_PLAN_SKILL_WORK);
 }
@@ -395,6 +412,7 @@ void TrainingStep() {
   ProgressWords.total = PlayerCount;
   const bool closeSeason = DayOfSeason >= Postdate + CLOSE_SEASON_AFTER_POSTDATE;
   const std::bitset<256> controls = LeagueControls();
+  bool ratingsSet[FIRST_SPECIAL_CLUB] = {};
   for (int16_t p = 0; p < PlayerCount; ++p) {
     if (closeSeason) {
       CloseSeasonDay(p);
@@ -402,15 +420,17 @@ void TrainingStep() {
     }
     ++ProgressWords.step;
     Poll();
-    const int16_t club = Player_GetClub(p);
+    PlayerScreenFields f;
+    if (!Player_ReadScreenFields(p, &f)) continue;  // not reached: p is a full record
+    const int16_t club = f.club;
     if (club < 0 || club >= FIRST_SPECIAL_CLUB) continue;
-    if (Player_GetPosition(p) == POSITION_MANAGER || Player_GetWage(p) == 0 || Player_GetInFlag(p)) continue;
+    if (f.position == POSITION_MANAGER || f.wage == 0 || f.inFlag) continue;
     if (Club_GetTrainingClause(club) != 0) {
       const int16_t control = Club_GetControl(club);
       if (control >= 0 && control < 256 && controls.test(static_cast<size_t>(control))) ScheduledTraining(p);
       continue;
     }
-    FixedPlan(p, club);
+    FixedPlan(p, club, &ratingsSet[club]);
   }
   ProgressBar_Reset();
 }

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <atomic>
 #include <deque>
 #include <mutex>
 #include <sstream>
@@ -25,6 +26,7 @@ struct ScriptEvent {
 struct WindowState {
   std::mutex lock;  // guards the queue; everything else is main-thread only
   std::deque<PlatMsg> queue;
+  std::atomic<size_t> queued{0};  // the queue's length, read without the lock
   PlatWindowProc proc = nullptr;
   bool exists = false;
   bool quitPosted = false;
@@ -97,12 +99,12 @@ void MoveCursorTo(int x, int y) {
 }
 
 // Posts the script events that have fallen due, and a close asked for by a signal.
-void FeedExternalEvents() {
-  WindowState& w = W();
+void FeedExternalEvents(WindowState& w) {
   if (gCloseRequested) {
     gCloseRequested = 0;
     PlatPostMessage(WM_CLOSE, 0, 0);
   }
+  if (w.scriptNext >= w.script.size()) return;  // no script events left: no need of the time
   uint32_t now = PlatRawTicks();
   while (w.scriptNext < w.script.size() && w.script[w.scriptNext].tick <= now) {
     const ScriptEvent& e = w.script[w.scriptNext++];
@@ -128,12 +130,17 @@ void FeedExternalEvents() {
   }
 }
 
-bool PopMessage(PlatMsg* msg, bool remove) {
-  WindowState& w = W();
+bool PopMessage(WindowState& w, PlatMsg* msg, bool remove) {
+  // The day loop peeks millions of times a season, nearly always at an empty
+  // queue: that answer needs no lock.
+  if (w.queued.load(std::memory_order_acquire) == 0) return false;
   std::lock_guard<std::mutex> g(w.lock);
   if (w.queue.empty()) return false;
   *msg = w.queue.front();
-  if (remove) w.queue.pop_front();
+  if (remove) {
+    w.queue.pop_front();
+    w.queued.store(w.queue.size(), std::memory_order_release);
+  }
   return true;
 }
 
@@ -201,6 +208,7 @@ void PlatPostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
   WindowState& w = W();
   std::lock_guard<std::mutex> g(w.lock);
   w.queue.push_back({message, wParam, lParam});
+  w.queued.store(w.queue.size(), std::memory_order_release);
 }
 
 void PlatPostQuitMessage(int code) {
@@ -211,11 +219,12 @@ void PlatPostQuitMessage(int code) {
 
 bool PlatPeekMessage(PlatMsg* msg, bool remove) {
   PlatPresentPending();
-  FeedExternalEvents();
-  if (PopMessage(msg, remove)) return true;
+  WindowState& w = W();
+  FeedExternalEvents(w);
+  if (PopMessage(w, msg, remove)) return true;
   Backend()->pumpEvents(0);
-  FeedExternalEvents();
-  return PopMessage(msg, remove);
+  FeedExternalEvents(w);
+  return PopMessage(w, msg, remove);
 }
 
 bool PlatGetMessage(PlatMsg* msg) {
@@ -324,6 +333,7 @@ void PlatReset() {
   {
     std::lock_guard<std::mutex> g(w.lock);
     w.queue.clear();
+    w.queued.store(0, std::memory_order_release);
   }
   w.proc = nullptr;
   w.exists = false;

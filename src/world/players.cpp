@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "clubsim/clubsvc.h"
 #include "engine/rand.h"
@@ -197,12 +198,160 @@ void SetIdentity(int16_t player, BitField bits, uint32_t value, const char* negM
 
 }  // namespace
 
+namespace {
+
+// Who plays for each club, kept beside the records so the scans of a club's
+// players need not read every record: for each club number 0-255 the
+// players (full records) whose club field holds it, and the players with the
+// on-loan flag, each in player order. Built from the records when first
+// asked for, kept up to date by Player_SetClub and Player_SetOnLoan, and
+// built afresh when the full-record count changes or the records are
+// rewritten whole (Players_RecordsRewritten).
+constexpr int INDEXED_CLUBS = 256;
+struct ClubIndex {
+  bool built = false;
+  int16_t playerCount = 0;  // the full-record count it was built for
+  std::vector<int16_t> members[INDEXED_CLUBS];
+  std::vector<int16_t> onLoan;
+};
+ClubIndex gIndex;
+
+bool Indexed(int32_t club) { return club >= 0 && club < INDEXED_CLUBS; }
+
+ClubIndex& CurrentIndex() {
+  ClubIndex& x = gIndex;
+  if (x.built && x.playerCount == PlayerCount) return x;
+  for (auto& list : x.members) list.clear();
+  x.onLoan.clear();
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = 0; p < end; ++p) {
+    const uint8_t* r = PlayerRecords[p].bytes;
+    const int16_t club = LoadI16(r + CLUB);
+    if (Indexed(club)) x.members[club].push_back(static_cast<int16_t>(p));
+    if (GetBits(r, kOnLoan.bits) != 0) x.onLoan.push_back(static_cast<int16_t>(p));
+  }
+  x.built = true;
+  x.playerCount = PlayerCount;
+  return x;
+}
+
+// The index of a built, current list: the player added or taken out.
+void IndexInsert(std::vector<int16_t>& list, int16_t player) {
+  const auto at = std::lower_bound(list.begin(), list.end(), player);
+  if (at == list.end() || *at != player) list.insert(at, player);
+}
+void IndexErase(std::vector<int16_t>& list, int16_t player) {
+  const auto at = std::lower_bound(list.begin(), list.end(), player);
+  if (at != list.end() && *at == player) list.erase(at);
+}
+bool IndexCurrent() { return gIndex.built && gIndex.playerCount == PlayerCount; }
+
+// The first listed player from `from` on, -1 after the last.
+int16_t NextListed(const std::vector<int16_t>& list, int32_t from) {
+  const auto at = std::lower_bound(list.begin(), list.end(), from, [](int16_t p, int32_t f) { return p < f; });
+  return at == list.end() ? int16_t{-1} : *at;
+}
+
+// The scans over the records themselves.
+int16_t ScanAtClubOrOnLoan(int16_t from, int16_t club) {
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p) {
+    const uint8_t* r = PlayerRecords[p].bytes;
+    if (LoadI16(r + CLUB) == club || GetBits(r, kOnLoan.bits) != 0) return static_cast<int16_t>(p);
+  }
+  return -1;
+}
+int16_t ScanAtClub(int16_t from, int16_t club) {
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p)
+    if (LoadI16(PlayerRecords[p].bytes + CLUB) == club) return static_cast<int16_t>(p);
+  return -1;
+}
+
+#ifndef NDEBUG
+// Debug builds check every answer of the index against the records.
+int16_t Checked(int16_t indexed, int16_t scanned, const char* what, int16_t from, int16_t club) {
+  if (indexed != scanned) {
+    std::printf("%s(%d, %d): the club index says %d, the records %d\n", what, from, club, indexed, scanned);
+    FatalExit();
+  }
+  return indexed;
+}
+#endif
+
+}  // namespace
+
+namespace {
+
+// For each full record, the digest the transfer searches screen on (see
+// players.h), built when first asked for and refreshed by the setters of
+// the fields it holds; built afresh like the club index.
+struct DigestState {
+  bool built = false;
+  int16_t playerCount = 0;
+  PlayerDigest digests[MAX_PLAYERS];
+};
+DigestState gDigests;
+
+PlayerDigest DigestOf(int16_t player) {
+  const uint8_t* r = PlayerRecords[player].bytes;
+  const uint8_t* id = Identity(player);
+  PlayerDigest d;
+  d.club = LoadI16(r + CLUB);
+  d.nationality = static_cast<uint8_t>(id ? GetBits(id, kNationality) : 0);
+  const bool manager = GetBits(r, kManager.bits) != 0 || GetBits(r, kPosition.bits) == POSITION_MANAGER ||
+                       GetBits(r, kBossvane.bits) != 0;
+  d.flags = static_cast<uint8_t>((GetBits(r, kWage.bits) == 0 ? PLAYER_DIGEST_NO_WAGE : 0) |
+                                 (manager ? PLAYER_DIGEST_MANAGER : 0) |
+                                 (GetBits(r, kCareerApps.bits) == 0 ? PLAYER_DIGEST_NO_CAREER_APPS : 0));
+  return d;
+}
+
+bool DigestsCurrent() { return gDigests.built && gDigests.playerCount == PlayerCount; }
+
+// After a setter wrote one of the digested fields.
+void DigestRefresh(int16_t player) {
+  if (player >= 0 && player < PlayerCount && player < MAX_PLAYERS && DigestsCurrent())
+    gDigests.digests[player] = DigestOf(player);
+}
+
+}  // namespace
+
+const PlayerDigest* Player_Digests() {
+  DigestState& d = gDigests;
+  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
+  if (!DigestsCurrent()) {
+    for (int32_t p = 0; p < end; ++p) d.digests[p] = DigestOf(static_cast<int16_t>(p));
+    d.built = true;
+    d.playerCount = PlayerCount;
+  }
+#ifndef NDEBUG
+  // Debug builds check the digests against the records every time.
+  for (int32_t p = 0; p < end; ++p) {
+    const PlayerDigest now = DigestOf(static_cast<int16_t>(p));
+    const PlayerDigest& kept = d.digests[p];
+    if (now.club != kept.club || now.nationality != kept.nationality || now.flags != kept.flags) {
+      std::printf("Player_Digests(): the digest of player %d is out of step with his record\n", p);
+      FatalExit();
+    }
+  }
+#endif
+  return d.digests;
+}
+
+void Players_RecordsRewritten() {
+  gIndex.built = false;
+  gDigests.built = false;
+}
+
 void Players_Reset() {
   std::memset(PlayerRecords, 0, sizeof PlayerRecords);
   std::memset(MinorClubsBlock.identities, 0, sizeof MinorClubsBlock.identities);
   std::memset(AbilityStatsChoice, 0, sizeof AbilityStatsChoice);
   PlayerCount = 0;
   PlayerTotalCount = 0;
+  gIndex.built = false;
+  gDigests.built = false;
 }
 REGISTER_RESET(RESET_WORLD, Players_Reset);
 
@@ -210,7 +359,14 @@ REGISTER_RESET(RESET_WORLD, Players_Reset);
   int16_t Player_Get##Name(int16_t player) { return GetField(player, field); }         \
   void Player_Set##Name(int16_t player, int32_t value) { SetField(player, field, value); }
 
-PLAYER_FIELD(Wage, kWage)
+#define PLAYER_FIELD_DIGESTED(Name, field)                                             \
+  int16_t Player_Get##Name(int16_t player) { return GetField(player, field); }         \
+  void Player_Set##Name(int16_t player, int32_t value) {                               \
+    SetField(player, field, value);                                                    \
+    DigestRefresh(player);                                                             \
+  }
+
+PLAYER_FIELD_DIGESTED(Wage, kWage)
 PLAYER_FIELD(Morale, kMorale)
 PLAYER_FIELD(Reputation, kReputation)
 PLAYER_FIELD(Experience, kExperience)
@@ -224,7 +380,7 @@ PLAYER_FIELD(Fitness, kFitness)
 PLAYER_FIELD(Fatigue, kFatigue)
 PLAYER_FIELD(Apps, kApps)
 PLAYER_FIELD(Assists, kAssists)
-PLAYER_FIELD(CareerApps, kCareerApps)
+PLAYER_FIELD_DIGESTED(CareerApps, kCareerApps)
 PLAYER_FIELD(CareerGoals, kCareerGoals)
 PLAYER_FIELD(Contract, kContract)
 PLAYER_FIELD(Training, kTraining)
@@ -233,13 +389,23 @@ PLAYER_FIELD(Initial, kInitial)
 PLAYER_FIELD(Captain, kCaptain)
 PLAYER_FIELD(RecurringInjury, kRecurringInjury)
 PLAYER_FIELD(Caretaker, kCaretaker)
-PLAYER_FIELD(Manager, kManager)
-PLAYER_FIELD(Bossvane, kBossvane)
+PLAYER_FIELD_DIGESTED(Manager, kManager)
+PLAYER_FIELD_DIGESTED(Bossvane, kBossvane)
 PLAYER_FIELD(RRClause, kRRClause)
 PLAYER_FIELD(BRClause, kBRClause)
 PLAYER_FIELD(LoanList, kLoanList)
 PLAYER_FIELD(TxReq, kTxReq)
-PLAYER_FIELD(OnLoan, kOnLoan)
+int16_t Player_GetOnLoan(int16_t player) { return GetField(player, kOnLoan); }
+void Player_SetOnLoan(int16_t player, int32_t value) {
+  const bool before = Record(player) != nullptr && GetField(player, kOnLoan) != 0;
+  SetField(player, kOnLoan, value);
+  const bool after = Record(player) != nullptr && GetField(player, kOnLoan) != 0;
+  if (before == after || !IndexCurrent()) return;
+  if (after)
+    IndexInsert(gIndex.onLoan, player);
+  else
+    IndexErase(gIndex.onLoan, player);
+}
 PLAYER_FIELD(InFlag, kInFlag)
 PLAYER_FIELD(SaleStatus, kSaleStatus)
 
@@ -314,10 +480,12 @@ int16_t Player_GetStoredPosition(int16_t player) { return GetField(player, kPosi
 void Player_SetPosition(int16_t player, int32_t position) {
   if (player < 0) Fatal2(kPosition.setMessage, position, player);
   if (position < 0 || position > POSITION_MANAGER) position = 0;
-  if (position == POSITION_MANAGER)
+  if (position == POSITION_MANAGER) {
     Player_SetManager(player, 1);
-  else
+  } else {
     SetField(player, kPosition, position);
+    DigestRefresh(player);
+  }
 }
 
 int16_t Player_GetClub(int16_t player) {
@@ -327,24 +495,79 @@ int16_t Player_GetClub(int16_t player) {
 }
 
 int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club) {
-  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
-  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p) {
-    const uint8_t* r = PlayerRecords[p].bytes;
-    if (LoadI16(r + CLUB) == club || GetBits(r, kOnLoan.bits) != 0) return static_cast<int16_t>(p);
-  }
-  return -1;
+  if (!Indexed(club)) return ScanAtClubOrOnLoan(from, club);
+  const ClubIndex& x = CurrentIndex();
+  const int32_t start = std::max<int32_t>(from, 0);
+  const int16_t member = NextListed(x.members[club], start);
+  const int16_t lent = NextListed(x.onLoan, start);
+  const int16_t next = member < 0 ? lent : lent < 0 ? member : std::min(member, lent);
+#ifdef NDEBUG
+  return next;
+#else
+  return Checked(next, ScanAtClubOrOnLoan(from, club), "Player_NextAtClubOrOnLoan", from, club);
+#endif
 }
 
 int16_t Player_NextAtClub(int16_t from, int16_t club) {
-  const int32_t end = std::min<int32_t>(PlayerCount, MAX_PLAYERS);
-  for (int32_t p = std::max<int32_t>(from, 0); p < end; ++p)
-    if (LoadI16(PlayerRecords[p].bytes + CLUB) == club) return static_cast<int16_t>(p);
-  return -1;
+  if (!Indexed(club)) return ScanAtClub(from, club);
+  const int16_t next = NextListed(CurrentIndex().members[club], std::max<int32_t>(from, 0));
+#ifdef NDEBUG
+  return next;
+#else
+  return Checked(next, ScanAtClub(from, club), "Player_NextAtClub", from, club);
+#endif
+}
+
+bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out) {
+  const uint8_t* r = Record(player);
+  if (!r) return false;
+  const auto bits = [r](const PlayerField& f) { return static_cast<int16_t>(GetBits(r, f.bits)); };
+  out->manPrice = LoadI32(r + MANPRICE);
+  out->club = LoadI16(r + CLUB);
+  out->wage = bits(kWage);
+  out->position = bits(kManager) ? int16_t{POSITION_MANAGER} : bits(kPosition);
+  out->careerApps = bits(kCareerApps);
+  out->shirt = bits(kShirt);
+  out->suspension = bits(kBanwait) == 0 ? bits(kSuspension) : int16_t{0};
+  out->age = bits(kAge);
+  out->bossvane = bits(kBossvane) != 0;
+  out->saleStatus = bits(kSaleStatus) != 0;
+  out->brClause = bits(kBRClause) != 0;
+  out->onLoan = bits(kOnLoan) != 0;
+  out->inFlag = bits(kInFlag) != 0;
+  out->loanList = bits(kLoanList) != 0;
+  out->txList = bits(kTxList) != 0;
+  return true;
+}
+
+void Player_ReadStatFields(int16_t player, PlayerStatFields* out) {
+  const uint8_t* r = Record(player);
+  const uint8_t* id = Identity(player);
+  const auto field = [r](const PlayerField& f) { return r ? static_cast<int16_t>(GetBits(r, f.bits)) : f.beyond; };
+  out->storedPosition = field(kPosition);
+  out->initial = field(kInitial);
+  out->physicalStats = field(kPhysicalStats);
+  out->abilityCurve = field(kAbilityCurve);
+  out->age = field(kAge);
+  out->careerApps = field(kCareerApps);
+  out->training = field(kTraining);
+  out->abilityStats = r ? static_cast<int16_t>(GetBits(r, kAbilityHigh.bits) * 8 +
+                                               GetBits(PlayerIdentities()[player].bytes, kAbilityLow))
+                        : int16_t{0};
+  out->surname = id ? static_cast<int16_t>(GetBits(id, kSurname)) : int16_t{0};
+  out->personalityStats = id ? static_cast<int16_t>(GetBits(id, kPersonality)) : int16_t{0};
 }
 
 void Player_SetClub(int16_t player, int32_t club) {
   uint8_t* r = Record(player);
-  if (r) StoreI16(r + CLUB, club < 0 ? 0 : club > 255 ? 255 : club);
+  if (!r) return;
+  const int16_t before = LoadI16(r + CLUB);
+  const int16_t after = static_cast<int16_t>(club < 0 ? 0 : club > 255 ? 255 : club);
+  StoreI16(r + CLUB, after);
+  DigestRefresh(player);
+  if (before == after || !IndexCurrent()) return;
+  if (Indexed(before)) IndexErase(gIndex.members[before], player);
+  IndexInsert(gIndex.members[after], player);
 }
 
 int16_t Player_GetSellOnClause(int16_t player) {
@@ -410,6 +633,7 @@ int16_t Player_GetNationality(int16_t player) { return GetIdentity(player, kNati
 void Player_SetNationality(int16_t player, int32_t nation) {
   SetIdentity(player, kNationality, nation < 0 || nation >= NUM_NATIONALITIES ? 0 : nation,
               "Trying to give negative player nation: '%d,%d'\n");
+  DigestRefresh(player);
 }
 
 int16_t Player_GetSurname(int16_t player) { return GetIdentity(player, kSurname, NEG_PLAYER("Surname")); }

@@ -34,6 +34,10 @@ extern int16_t AbilityStatsChoice[ABILITY_CHOICE_ROWS][ABILITY_CHOICE_COLUMNS];
 
 // No players: every record and identity zero, both counts 0.
 void Players_Reset();
+// Tells the player table that records were written whole (a loaded game, a
+// new world, a record cleared), not field by field through the setters: the
+// index of who plays for each club is built afresh when next asked for.
+void Players_RecordsRewritten();
 
 int16_t Player_GetWage(int16_t player);
 void Player_SetWage(int16_t player, int32_t value);
@@ -93,6 +97,43 @@ void Player_SetClub(int16_t player, int32_t value);
 int16_t Player_NextAtClubOrOnLoan(int16_t from, int16_t club);
 // The first player from `from` on whose club is the club, -1 after the last.
 int16_t Player_NextAtClub(int16_t from, int16_t club);
+// The fields the transfer searches screen a player on, read together from
+// his record, each as its getter answers it (position as Player_GetPosition,
+// 13 for a manager; suspension as Player_IsUnderSuspension). For the scans
+// that look at thousands of players a day.
+struct PlayerScreenFields {
+  int32_t manPrice;
+  int16_t club, wage, position, careerApps, shirt, suspension, age;
+  bool bossvane, saleStatus, brClause, onLoan, inFlag, loanList, txList;
+};
+// False (and *out untouched) for an index outside the full records.
+bool Player_ReadScreenFields(int16_t player, PlayerScreenFields* out);
+
+// The fields a player's stats are worked out from, read together, each as
+// its getter answers it (for a player without a full record the getters'
+// answers for such a player). The player must not be negative.
+struct PlayerStatFields {
+  int16_t storedPosition, initial, surname, personalityStats, physicalStats, abilityStats, abilityCurve, age,
+      careerApps, training;
+};
+void Player_ReadStatFields(int16_t player, PlayerStatFields* out);
+
+// A digest of each full record for the scans that screen most of the world's
+// players in a day: his club, his nationality and three flags. Kept up to
+// date by the setters of those fields.
+struct PlayerDigest {
+  int16_t club;
+  uint8_t nationality;
+  uint8_t flags;
+};
+enum : uint8_t {
+  PLAYER_DIGEST_NO_WAGE = 1,          // wage 0
+  PLAYER_DIGEST_MANAGER = 2,          // position 13 (Player_GetPosition) or the bossvane flag
+  PLAYER_DIGEST_NO_CAREER_APPS = 4,   // no career appearances
+};
+// The digests of players 0 to PlayerCount - 1; the pointer holds until the
+// records are next rewritten whole or the player count changes.
+const PlayerDigest* Player_Digests();
 int16_t Player_GetCaptain(int16_t player);
 void Player_SetCaptain(int16_t player, int32_t value);
 int16_t Player_GetRecurringInjury(int16_t player);

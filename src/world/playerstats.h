@@ -37,3 +37,12 @@ int16_t Player_GetAbilityPotential(int16_t player, int stat, int32_t age);
 int16_t Player_GetPhysicalStat(int16_t player, int stat);
 int16_t Player_GetPhysicalPotential(int16_t player, int stat, int32_t age);
 int16_t Player_GetPersonalityStat(int16_t player, int stat);
+
+// A stat 0-21 worked out from the player's fields read once
+// (Player_ReadStatFields), for the ratings that want many stats of one
+// player: as Player_GetAbilityStat, Player_GetPhysicalStat and
+// Player_GetPersonalityStat answer it, or (potential) as the potentials at
+// the given years, the personality stats as they are.
+struct PlayerStatFields;
+int16_t PlayerStat_FromFields(const PlayerStatFields& fields, int stat);
+int16_t PlayerStat_PotentialFromFields(const PlayerStatFields& fields, int stat, int32_t years);

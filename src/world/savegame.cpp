@@ -366,6 +366,7 @@ struct WriteTable {
 
 void Commit(const BlockList& blocks, const Staging& staged) {
   for (size_t i = 0; i < blocks.size(); ++i) UnpackBlock(blocks[i], staged.Block(static_cast<int>(i)));
+  Players_RecordsRewritten();  // player records or identities may have come in whole
 }
 
 // ---------------------------------------------------------------------------

@@ -253,6 +253,7 @@ void ClearPlayer(int16_t player) {
   PlayerCount = static_cast<int16_t>(player + 1);
   PlayerTotalCount = static_cast<int16_t>(player + 1);
   std::memset(PlayerRecords[player].bytes, 0, sizeof PlayerRecords[player].bytes);
+  Players_RecordsRewritten();
   std::memset(PlayerIdentities()[player].bytes, 0, sizeof PlayerIdentities()[player].bytes);
 }
 
@@ -578,6 +579,7 @@ void CreateWorldPlayers() {
 
   std::memset(PlayerRecords, 0, sizeof PlayerRecords);
   std::memset(MinorClubsBlock.identities, 0, sizeof MinorClubsBlock.identities);
+  Players_RecordsRewritten();
   PlayerCount = 0;
   PlayerTotalCount = 0;
   gGen.personalityCursor = 0;
