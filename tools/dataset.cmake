@@ -48,6 +48,19 @@ add_custom_command(
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/stats/totstat.dat
      ${GAFFERON_DATASET_HD_DIR}/stats/names.dat)
+# The menu graphics: icon files, fonts and backgrounds in menugfx. Their
+# names come from src/menus/menugfx_files.h, so the command stands for them
+# all through a stamp kept beside the pak folders.
+set(GAFFERON_MENUGFX_STAMP ${GAFFERON_DATASET_DIR}/menugfx.stamp)
+add_custom_command(
+  OUTPUT ${GAFFERON_MENUGFX_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${GAFFERON_DATASET_HD_DIR}/menugfx
+  COMMAND menugfxgen --out ${GAFFERON_DATASET_HD_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${GAFFERON_MENUGFX_STAMP}
+  DEPENDS menugfxgen
+  COMMENT "Generating the menu graphics"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_MENUGFX_STAMP})
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)

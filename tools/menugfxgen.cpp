@@ -1,0 +1,613 @@
+// menugfxgen --out DIR: writes the menu graphics of the data set into
+// DIR/menugfx: every icon file of the icon-file table (menus/menugfx_files.h)
+// with exactly its frame count, the three menu fonts with their width files,
+// and the full-screen backgrounds. Everything is drawn procedurally from fixed
+// rules, so the same program always writes the same bytes.
+//
+// Icon files: GFX0 header, then RGB565 frames (0xF81F transparent); every
+// frame shows its global icon number. Fonts: GFX0 header with the cell size
+// and 256 frames, then 256 cells of 3 bytes a pixel (coverage 0-255 in each),
+// anti-aliased by supersampling the small bitmap font below; the .wid file
+// holds the 256 advance widths. Backgrounds: raw 640 x 480 RGB565.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/bytes.h"
+#include "menus/menugfx_files.h"
+
+namespace {
+
+// ---- the bitmap font ----------------------------------------------------------
+// A glyph sits on a grid of 12 rows: rows 0-1 hold the accents of capitals,
+// rows 2-8 the body (capitals and ascenders from row 2, the x-height from row
+// 4), rows 9-10 the descenders. Rows are 5 bits wide, bit 4 the leftmost column.
+constexpr int kGridRows = 12;
+constexpr int kBodyTop = 2;
+
+struct BitmapGlyph {
+  std::array<uint8_t, kGridRows> rows{};
+  bool present = false;
+};
+
+// Body rows (7) and descender rows (2) of the printable ASCII characters from
+// 0x20, and of the Latin-1 symbols that are not accented letters.
+struct BaseGlyph {
+  uint8_t code;
+  uint8_t body[7];
+  uint8_t descender[2];
+};
+
+constexpr BaseGlyph kBaseGlyphs[] = {
+    {' ', {0, 0, 0, 0, 0, 0, 0}, {0, 0}},
+    {'!', {0x04, 0x04, 0x04, 0x04, 0x04, 0x00, 0x04}, {0, 0}},
+    {'"', {0x0A, 0x0A, 0x0A, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {'#', {0x0A, 0x0A, 0x1F, 0x0A, 0x1F, 0x0A, 0x0A}, {0, 0}},
+    {'$', {0x04, 0x0F, 0x14, 0x0E, 0x05, 0x1E, 0x04}, {0, 0}},
+    {'%', {0x18, 0x19, 0x02, 0x04, 0x08, 0x13, 0x03}, {0, 0}},
+    {'&', {0x0C, 0x12, 0x14, 0x08, 0x15, 0x12, 0x0D}, {0, 0}},
+    {'\'', {0x04, 0x04, 0x08, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {'(', {0x02, 0x04, 0x08, 0x08, 0x08, 0x04, 0x02}, {0, 0}},
+    {')', {0x08, 0x04, 0x02, 0x02, 0x02, 0x04, 0x08}, {0, 0}},
+    {'*', {0x00, 0x04, 0x15, 0x0E, 0x15, 0x04, 0x00}, {0, 0}},
+    {'+', {0x00, 0x04, 0x04, 0x1F, 0x04, 0x04, 0x00}, {0, 0}},
+    {',', {0x00, 0x00, 0x00, 0x00, 0x00, 0x0C, 0x04}, {0x08, 0}},
+    {'-', {0x00, 0x00, 0x00, 0x1F, 0x00, 0x00, 0x00}, {0, 0}},
+    {'.', {0x00, 0x00, 0x00, 0x00, 0x00, 0x0C, 0x0C}, {0, 0}},
+    {'/', {0x01, 0x01, 0x02, 0x04, 0x08, 0x10, 0x10}, {0, 0}},
+    {'0', {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}, {0, 0}},
+    {'1', {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E}, {0, 0}},
+    {'2', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}, {0, 0}},
+    {'3', {0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E}, {0, 0}},
+    {'4', {0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02}, {0, 0}},
+    {'5', {0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E}, {0, 0}},
+    {'6', {0x06, 0x08, 0x10, 0x1E, 0x11, 0x11, 0x0E}, {0, 0}},
+    {'7', {0x1F, 0x01, 0x02, 0x04, 0x08, 0x08, 0x08}, {0, 0}},
+    {'8', {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}, {0, 0}},
+    {'9', {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C}, {0, 0}},
+    {':', {0x00, 0x0C, 0x0C, 0x00, 0x0C, 0x0C, 0x00}, {0, 0}},
+    {';', {0x00, 0x0C, 0x0C, 0x00, 0x0C, 0x04, 0x08}, {0, 0}},
+    {'<', {0x02, 0x04, 0x08, 0x10, 0x08, 0x04, 0x02}, {0, 0}},
+    {'=', {0x00, 0x00, 0x1F, 0x00, 0x1F, 0x00, 0x00}, {0, 0}},
+    {'>', {0x08, 0x04, 0x02, 0x01, 0x02, 0x04, 0x08}, {0, 0}},
+    {'?', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x00, 0x04}, {0, 0}},
+    {'@', {0x0E, 0x11, 0x01, 0x0D, 0x15, 0x15, 0x0E}, {0, 0}},
+    {'A', {0x0E, 0x11, 0x11, 0x11, 0x1F, 0x11, 0x11}, {0, 0}},
+    {'B', {0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E}, {0, 0}},
+    {'C', {0x0E, 0x11, 0x10, 0x10, 0x10, 0x11, 0x0E}, {0, 0}},
+    {'D', {0x1C, 0x12, 0x11, 0x11, 0x11, 0x12, 0x1C}, {0, 0}},
+    {'E', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x1F}, {0, 0}},
+    {'F', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x10}, {0, 0}},
+    {'G', {0x0E, 0x11, 0x10, 0x17, 0x11, 0x11, 0x0F}, {0, 0}},
+    {'H', {0x11, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11}, {0, 0}},
+    {'I', {0x0E, 0x04, 0x04, 0x04, 0x04, 0x04, 0x0E}, {0, 0}},
+    {'J', {0x07, 0x02, 0x02, 0x02, 0x02, 0x12, 0x0C}, {0, 0}},
+    {'K', {0x11, 0x12, 0x14, 0x18, 0x14, 0x12, 0x11}, {0, 0}},
+    {'L', {0x10, 0x10, 0x10, 0x10, 0x10, 0x10, 0x1F}, {0, 0}},
+    {'M', {0x11, 0x1B, 0x15, 0x15, 0x11, 0x11, 0x11}, {0, 0}},
+    {'N', {0x11, 0x11, 0x19, 0x15, 0x13, 0x11, 0x11}, {0, 0}},
+    {'O', {0x0E, 0x11, 0x11, 0x11, 0x11, 0x11, 0x0E}, {0, 0}},
+    {'P', {0x1E, 0x11, 0x11, 0x1E, 0x10, 0x10, 0x10}, {0, 0}},
+    {'Q', {0x0E, 0x11, 0x11, 0x11, 0x15, 0x12, 0x0D}, {0, 0}},
+    {'R', {0x1E, 0x11, 0x11, 0x1E, 0x14, 0x12, 0x11}, {0, 0}},
+    {'S', {0x0F, 0x10, 0x10, 0x0E, 0x01, 0x01, 0x1E}, {0, 0}},
+    {'T', {0x1F, 0x04, 0x04, 0x04, 0x04, 0x04, 0x04}, {0, 0}},
+    {'U', {0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x0E}, {0, 0}},
+    {'V', {0x11, 0x11, 0x11, 0x11, 0x11, 0x0A, 0x04}, {0, 0}},
+    {'W', {0x11, 0x11, 0x11, 0x15, 0x15, 0x15, 0x0A}, {0, 0}},
+    {'X', {0x11, 0x11, 0x0A, 0x04, 0x0A, 0x11, 0x11}, {0, 0}},
+    {'Y', {0x11, 0x11, 0x11, 0x0A, 0x04, 0x04, 0x04}, {0, 0}},
+    {'Z', {0x1F, 0x01, 0x02, 0x04, 0x08, 0x10, 0x1F}, {0, 0}},
+    {'[', {0x0E, 0x08, 0x08, 0x08, 0x08, 0x08, 0x0E}, {0, 0}},
+    {'\\', {0x10, 0x10, 0x08, 0x04, 0x02, 0x01, 0x01}, {0, 0}},
+    {']', {0x0E, 0x02, 0x02, 0x02, 0x02, 0x02, 0x0E}, {0, 0}},
+    {'^', {0x04, 0x0A, 0x11, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {'_', {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, {0x1F, 0}},
+    {'`', {0x08, 0x04, 0x02, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {'a', {0x00, 0x00, 0x0E, 0x01, 0x0F, 0x11, 0x0F}, {0, 0}},
+    {'b', {0x10, 0x10, 0x16, 0x19, 0x11, 0x11, 0x1E}, {0, 0}},
+    {'c', {0x00, 0x00, 0x0E, 0x10, 0x10, 0x11, 0x0E}, {0, 0}},
+    {'d', {0x01, 0x01, 0x0D, 0x13, 0x11, 0x11, 0x0F}, {0, 0}},
+    {'e', {0x00, 0x00, 0x0E, 0x11, 0x1F, 0x10, 0x0E}, {0, 0}},
+    {'f', {0x06, 0x09, 0x08, 0x1C, 0x08, 0x08, 0x08}, {0, 0}},
+    {'g', {0x00, 0x00, 0x0F, 0x11, 0x11, 0x11, 0x0F}, {0x01, 0x0E}},
+    {'h', {0x10, 0x10, 0x16, 0x19, 0x11, 0x11, 0x11}, {0, 0}},
+    {'i', {0x04, 0x00, 0x0C, 0x04, 0x04, 0x04, 0x0E}, {0, 0}},
+    {'j', {0x02, 0x00, 0x06, 0x02, 0x02, 0x02, 0x02}, {0x12, 0x0C}},
+    {'k', {0x10, 0x10, 0x12, 0x14, 0x18, 0x14, 0x12}, {0, 0}},
+    {'l', {0x0C, 0x04, 0x04, 0x04, 0x04, 0x04, 0x0E}, {0, 0}},
+    {'m', {0x00, 0x00, 0x1A, 0x15, 0x15, 0x11, 0x11}, {0, 0}},
+    {'n', {0x00, 0x00, 0x16, 0x19, 0x11, 0x11, 0x11}, {0, 0}},
+    {'o', {0x00, 0x00, 0x0E, 0x11, 0x11, 0x11, 0x0E}, {0, 0}},
+    {'p', {0x00, 0x00, 0x1E, 0x11, 0x11, 0x11, 0x1E}, {0x10, 0x10}},
+    {'q', {0x00, 0x00, 0x0F, 0x11, 0x11, 0x11, 0x0F}, {0x01, 0x01}},
+    {'r', {0x00, 0x00, 0x16, 0x19, 0x10, 0x10, 0x10}, {0, 0}},
+    {'s', {0x00, 0x00, 0x0E, 0x10, 0x0E, 0x01, 0x1E}, {0, 0}},
+    {'t', {0x08, 0x08, 0x1C, 0x08, 0x08, 0x09, 0x06}, {0, 0}},
+    {'u', {0x00, 0x00, 0x11, 0x11, 0x11, 0x13, 0x0D}, {0, 0}},
+    {'v', {0x00, 0x00, 0x11, 0x11, 0x11, 0x0A, 0x04}, {0, 0}},
+    {'w', {0x00, 0x00, 0x11, 0x11, 0x15, 0x15, 0x0A}, {0, 0}},
+    {'x', {0x00, 0x00, 0x11, 0x0A, 0x04, 0x0A, 0x11}, {0, 0}},
+    {'y', {0x00, 0x00, 0x11, 0x11, 0x11, 0x11, 0x0F}, {0x01, 0x0E}},
+    {'z', {0x00, 0x00, 0x1F, 0x02, 0x04, 0x08, 0x1F}, {0, 0}},
+    {'{', {0x02, 0x04, 0x04, 0x08, 0x04, 0x04, 0x02}, {0, 0}},
+    {'|', {0x04, 0x04, 0x04, 0x04, 0x04, 0x04, 0x04}, {0x04, 0}},
+    {'}', {0x08, 0x04, 0x04, 0x02, 0x04, 0x04, 0x08}, {0, 0}},
+    {'~', {0x00, 0x00, 0x08, 0x15, 0x02, 0x00, 0x00}, {0, 0}},
+    // Latin-1 symbols
+    {0xA0, {0, 0, 0, 0, 0, 0, 0}, {0, 0}},
+    {0xA1, {0x04, 0x00, 0x04, 0x04, 0x04, 0x04, 0x04}, {0, 0}},
+    {0xA2, {0x04, 0x0E, 0x15, 0x14, 0x15, 0x0E, 0x04}, {0, 0}},
+    {0xA3, {0x06, 0x09, 0x08, 0x1E, 0x08, 0x08, 0x1F}, {0, 0}},
+    {0xA4, {0x00, 0x11, 0x0E, 0x0A, 0x0E, 0x11, 0x00}, {0, 0}},
+    {0xA5, {0x11, 0x0A, 0x1F, 0x04, 0x1F, 0x04, 0x04}, {0, 0}},
+    {0xA6, {0x04, 0x04, 0x04, 0x00, 0x04, 0x04, 0x04}, {0, 0}},
+    {0xA7, {0x0E, 0x10, 0x0E, 0x11, 0x0E, 0x01, 0x0E}, {0, 0}},
+    {0xA8, {0x0A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {0xA9, {0x0E, 0x11, 0x17, 0x19, 0x17, 0x11, 0x0E}, {0, 0}},
+    {0xAA, {0x0E, 0x01, 0x0F, 0x11, 0x0F, 0x00, 0x1F}, {0, 0}},
+    {0xAB, {0x00, 0x05, 0x0A, 0x14, 0x0A, 0x05, 0x00}, {0, 0}},
+    {0xAC, {0x00, 0x00, 0x1F, 0x01, 0x01, 0x00, 0x00}, {0, 0}},
+    {0xAD, {0x00, 0x00, 0x00, 0x0E, 0x00, 0x00, 0x00}, {0, 0}},
+    {0xAE, {0x0E, 0x11, 0x1D, 0x1B, 0x1D, 0x1B, 0x0E}, {0, 0}},
+    {0xAF, {0x1F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {0xB0, {0x0C, 0x12, 0x12, 0x0C, 0x00, 0x00, 0x00}, {0, 0}},
+    {0xB1, {0x04, 0x04, 0x1F, 0x04, 0x04, 0x00, 0x1F}, {0, 0}},
+    {0xB2, {0x1C, 0x02, 0x0C, 0x10, 0x1E, 0x00, 0x00}, {0, 0}},
+    {0xB3, {0x1C, 0x02, 0x0C, 0x02, 0x1C, 0x00, 0x00}, {0, 0}},
+    {0xB4, {0x02, 0x04, 0x08, 0x00, 0x00, 0x00, 0x00}, {0, 0}},
+    {0xB5, {0x00, 0x00, 0x11, 0x11, 0x11, 0x13, 0x1D}, {0x10, 0x10}},
+    {0xB6, {0x0F, 0x1D, 0x1D, 0x0D, 0x05, 0x05, 0x05}, {0, 0}},
+    {0xB7, {0x00, 0x00, 0x00, 0x0C, 0x0C, 0x00, 0x00}, {0, 0}},
+    {0xB8, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, {0x04, 0x08}},
+    {0xB9, {0x08, 0x18, 0x08, 0x08, 0x1C, 0x00, 0x00}, {0, 0}},
+    {0xBA, {0x0E, 0x11, 0x11, 0x11, 0x0E, 0x00, 0x1F}, {0, 0}},
+    {0xBB, {0x00, 0x14, 0x0A, 0x05, 0x0A, 0x14, 0x00}, {0, 0}},
+    {0xBC, {0x10, 0x12, 0x14, 0x09, 0x13, 0x07, 0x01}, {0, 0}},
+    {0xBD, {0x10, 0x12, 0x14, 0x0B, 0x11, 0x02, 0x07}, {0, 0}},
+    {0xBE, {0x18, 0x0A, 0x1C, 0x09, 0x13, 0x07, 0x01}, {0, 0}},
+    {0xBF, {0x04, 0x00, 0x04, 0x08, 0x10, 0x11, 0x0E}, {0, 0}},
+    {0xC6, {0x0F, 0x14, 0x14, 0x1F, 0x14, 0x14, 0x17}, {0, 0}},
+    {0xD0, {0x1C, 0x12, 0x11, 0x1D, 0x11, 0x12, 0x1C}, {0, 0}},
+    {0xD7, {0x00, 0x11, 0x0A, 0x04, 0x0A, 0x11, 0x00}, {0, 0}},
+    {0xD8, {0x0F, 0x13, 0x15, 0x15, 0x15, 0x19, 0x1E}, {0, 0}},
+    {0xDE, {0x10, 0x1E, 0x11, 0x11, 0x1E, 0x10, 0x10}, {0, 0}},
+    {0xDF, {0x0C, 0x12, 0x12, 0x14, 0x12, 0x11, 0x16}, {0, 0}},
+    {0xE6, {0x00, 0x00, 0x1A, 0x05, 0x1F, 0x14, 0x0B}, {0, 0}},
+    {0xF0, {0x06, 0x0C, 0x02, 0x0F, 0x11, 0x11, 0x0E}, {0, 0}},
+    {0xF7, {0x00, 0x04, 0x00, 0x1F, 0x00, 0x04, 0x00}, {0, 0}},
+    {0xF8, {0x00, 0x00, 0x0E, 0x13, 0x15, 0x19, 0x0E}, {0, 0}},
+    {0xFE, {0x00, 0x10, 0x16, 0x19, 0x11, 0x19, 0x16}, {0x10, 0x10}},
+};
+
+// Accents as two rows, drawn above a capital (grid rows 0-1) or above a small
+// letter (rows 2-3).
+enum Accent { GRAVE, ACUTE, CIRCUMFLEX, TILDE, DIAERESIS, RING, CEDILLA };
+constexpr uint8_t kAccentRows[][2] = {
+    {0x08, 0x04}, {0x02, 0x04}, {0x04, 0x0A}, {0x0D, 0x16}, {0x0A, 0x00}, {0x04, 0x0A}, {0x04, 0x08},
+};
+
+// The accented letters of Latin-1: the base letter and its accent.
+struct AccentedGlyph {
+  uint8_t code;
+  char base;
+  Accent accent;
+};
+
+constexpr AccentedGlyph kAccentedGlyphs[] = {
+    {0xC0, 'A', GRAVE},  {0xC1, 'A', ACUTE},     {0xC2, 'A', CIRCUMFLEX}, {0xC3, 'A', TILDE},
+    {0xC4, 'A', DIAERESIS}, {0xC5, 'A', RING},   {0xC7, 'C', CEDILLA},    {0xC8, 'E', GRAVE},
+    {0xC9, 'E', ACUTE},  {0xCA, 'E', CIRCUMFLEX}, {0xCB, 'E', DIAERESIS}, {0xCC, 'I', GRAVE},
+    {0xCD, 'I', ACUTE},  {0xCE, 'I', CIRCUMFLEX}, {0xCF, 'I', DIAERESIS}, {0xD1, 'N', TILDE},
+    {0xD2, 'O', GRAVE},  {0xD3, 'O', ACUTE},     {0xD4, 'O', CIRCUMFLEX}, {0xD5, 'O', TILDE},
+    {0xD6, 'O', DIAERESIS}, {0xD9, 'U', GRAVE},  {0xDA, 'U', ACUTE},      {0xDB, 'U', CIRCUMFLEX},
+    {0xDC, 'U', DIAERESIS}, {0xDD, 'Y', ACUTE},  {0xE0, 'a', GRAVE},      {0xE1, 'a', ACUTE},
+    {0xE2, 'a', CIRCUMFLEX}, {0xE3, 'a', TILDE}, {0xE4, 'a', DIAERESIS},  {0xE5, 'a', RING},
+    {0xE7, 'c', CEDILLA}, {0xE8, 'e', GRAVE},    {0xE9, 'e', ACUTE},      {0xEA, 'e', CIRCUMFLEX},
+    {0xEB, 'e', DIAERESIS}, {0xEC, 'i', GRAVE},  {0xED, 'i', ACUTE},      {0xEE, 'i', CIRCUMFLEX},
+    {0xEF, 'i', DIAERESIS}, {0xF1, 'n', TILDE},  {0xF2, 'o', GRAVE},      {0xF3, 'o', ACUTE},
+    {0xF4, 'o', CIRCUMFLEX}, {0xF5, 'o', TILDE}, {0xF6, 'o', DIAERESIS},  {0xF9, 'u', GRAVE},
+    {0xFA, 'u', ACUTE},  {0xFB, 'u', CIRCUMFLEX}, {0xFC, 'u', DIAERESIS}, {0xFD, 'y', ACUTE},
+    {0xFF, 'y', DIAERESIS},
+};
+
+std::array<BitmapGlyph, 256> BuildBitmapFont() {
+  std::array<BitmapGlyph, 256> font{};
+  for (const BaseGlyph& g : kBaseGlyphs) {
+    BitmapGlyph& out = font[g.code];
+    for (int r = 0; r < 7; ++r) out.rows[kBodyTop + r] = g.body[r];
+    out.rows[kBodyTop + 7] = g.descender[0];
+    out.rows[kBodyTop + 8] = g.descender[1];
+    out.present = true;
+  }
+  for (const AccentedGlyph& g : kAccentedGlyphs) {
+    BitmapGlyph out = font[static_cast<uint8_t>(g.base)];
+    if (g.base == 'i') {  // the accent takes the place of the dot
+      out.rows[kBodyTop] = 0;
+    }
+    const uint8_t* accent = kAccentRows[g.accent];
+    if (g.accent == CEDILLA) {
+      out.rows[kBodyTop + 7] |= accent[0];
+      out.rows[kBodyTop + 8] |= accent[1];
+    } else {
+      const bool capital = g.base >= 'A' && g.base <= 'Z';
+      const int top = capital ? 0 : kBodyTop;
+      out.rows[top] |= accent[0];
+      out.rows[top + 1] |= accent[1];
+    }
+    out.present = true;
+    font[g.code] = out;
+  }
+  return font;
+}
+
+// Columns a glyph uses: [first, last], or first > last when it is blank.
+void GlyphColumns(const BitmapGlyph& glyph, int* first, int* last) {
+  uint8_t used = 0;
+  for (uint8_t row : glyph.rows) used |= row;
+  *first = 5;
+  *last = -1;
+  for (int c = 0; c < 5; ++c) {
+    if (used & (0x10 >> c)) {
+      *first = std::min(*first, c);
+      *last = std::max(*last, c);
+    }
+  }
+}
+
+bool GridSet(const BitmapGlyph& glyph, int column, int row) {
+  if (column < 0 || column >= 5 || row < 0 || row >= kGridRows) return false;
+  return (glyph.rows[row] & (0x10 >> column)) != 0;
+}
+
+// ---- files --------------------------------------------------------------------
+bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "menugfxgen: cannot write '%s'\n", path.string().c_str());
+    return false;
+  }
+  return true;
+}
+
+std::vector<uint8_t> Gfx0Header(int width, int height, int frames) {
+  std::vector<uint8_t> bytes(GFX0_HEADER_SIZE, 0);
+  std::memcpy(bytes.data(), "GFX0", 4);
+  StoreU16(bytes.data() + GFX0_WIDTH_OFFSET, static_cast<uint32_t>(width));
+  StoreU16(bytes.data() + GFX0_HEIGHT_OFFSET, static_cast<uint32_t>(height));
+  StoreU16(bytes.data() + GFX0_FRAMES_OFFSET, static_cast<uint32_t>(frames));
+  return bytes;
+}
+
+// ---- fonts --------------------------------------------------------------------
+struct FontShape {
+  int cellWidth, cellHeight;
+};
+constexpr FontShape kFontShapes[MENU_FONT_COUNT] = {{10, 12}, {12, 16}, {16, 24}};
+
+// Is the point (in grid units) inside the glyph drawn with a round pen? Each
+// set grid square is shrunk by 0.1 and given a margin of 0.3, so neighbouring
+// squares join and edges fall off smoothly when supersampled.
+bool InsidePen(const BitmapGlyph& glyph, double gx, double gy) {
+  const int cx = static_cast<int>(std::floor(gx)), cy = static_cast<int>(std::floor(gy));
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (!GridSet(glyph, cx + dx, cy + dy)) continue;
+      const double left = cx + dx + 0.1, right = cx + dx + 0.9, top = cy + dy + 0.1, bottom = cy + dy + 0.9;
+      const double ex = gx < left ? left - gx : (gx > right ? gx - right : 0.0);
+      const double ey = gy < top ? top - gy : (gy > bottom ? gy - bottom : 0.0);
+      if (ex * ex + ey * ey <= 0.09) return true;
+    }
+  }
+  return false;
+}
+
+bool WriteFont(const std::filesystem::path& dir, int font, const std::array<BitmapGlyph, 256>& bitmap) {
+  const FontShape shape = kFontShapes[font];
+  const double scale = shape.cellHeight / static_cast<double>(kGridRows);
+  const size_t cellBytes = static_cast<size_t>(MENU_FONT_BYTES_PER_PIXEL) * shape.cellWidth * shape.cellHeight;
+  std::vector<uint8_t> sheet = Gfx0Header(shape.cellWidth, shape.cellHeight, MENU_FONT_GLYPHS);
+  sheet.resize(GFX0_HEADER_SIZE + MENU_FONT_GLYPHS * cellBytes, 0);
+  std::vector<uint8_t> widths(MENU_FONT_GLYPHS, 0);
+  constexpr int kSub = 4;  // 4 x 4 samples a pixel
+  for (int code = 0; code < MENU_FONT_GLYPHS; ++code) {
+    const BitmapGlyph& glyph = bitmap[code];
+    if (!glyph.present) continue;
+    int first, last;
+    GlyphColumns(glyph, &first, &last);
+    const int columns = first > last ? 2 : last - first + 1;  // blanks are as wide as two columns
+    const int advance = static_cast<int>(std::lround((columns + 1) * scale));
+    if (advance > shape.cellWidth) {
+      std::fprintf(stderr, "menugfxgen: glyph %d of %s is wider than its cell\n", code, MenuFontNames[font]);
+      return false;
+    }
+    widths[code] = static_cast<uint8_t>(advance);
+    if (first > last) continue;
+    uint8_t* cell = sheet.data() + GFX0_HEADER_SIZE + code * cellBytes;
+    for (int py = 0; py < shape.cellHeight; ++py) {
+      for (int px = 0; px < advance; ++px) {
+        int hits = 0;
+        for (int sy = 0; sy < kSub; ++sy) {
+          for (int sx = 0; sx < kSub; ++sx) {
+            // The glyph starts half a grid column into the cell.
+            const double gx = (px + (sx + 0.5) / kSub) / scale - 0.5 + first;
+            const double gy = (py + (sy + 0.5) / kSub) / scale;
+            if (InsidePen(glyph, gx, gy)) ++hits;
+          }
+        }
+        const uint8_t coverage = static_cast<uint8_t>(hits * 255 / (kSub * kSub));
+        uint8_t* pixel = cell + MENU_FONT_BYTES_PER_PIXEL * (py * shape.cellWidth + px);
+        pixel[0] = pixel[1] = pixel[2] = coverage;
+      }
+    }
+  }
+  const std::string name = MenuFontNames[font];
+  return WriteFile(dir / (name + ".gfx"), sheet) && WriteFile(dir / (name + ".wid"), widths);
+}
+
+// ---- icons --------------------------------------------------------------------
+uint16_t Rgb565(int r, int g, int b) {
+  r = std::clamp(r, 0, 255);
+  g = std::clamp(g, 0, 255);
+  b = std::clamp(b, 0, 255);
+  const uint16_t c = static_cast<uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+  return c == MENU_COLOUR_KEY ? static_cast<uint16_t>(c ^ 0x0020) : c;  // never the colour key by chance
+}
+
+// A colour of its own for each file: hues spread round the wheel.
+void EntryColour(int entry, int* r, int* g, int* b) {
+  const int hue = (entry * 47) % 360, sector = hue / 60, f = (hue % 60) * 255 / 60;
+  const int hi = 200, lo = 60, up = lo + (hi - lo) * f / 255, down = hi - (hi - lo) * f / 255;
+  const int table[6][3] = {{hi, up, lo}, {down, hi, lo}, {lo, hi, up}, {lo, down, hi}, {up, lo, hi}, {hi, lo, down}};
+  *r = table[sector][0];
+  *g = table[sector][1];
+  *b = table[sector][2];
+}
+
+struct Canvas {
+  int width, height;
+  std::vector<uint16_t> pixels;
+  Canvas(int w, int h, uint16_t fill) : width(w), height(h), pixels(static_cast<size_t>(w) * h, fill) {}
+  void Put(int x, int y, uint16_t c) {
+    if (x >= 0 && y >= 0 && x < width && y < height) pixels[static_cast<size_t>(y) * width + x] = c;
+  }
+  void Fill(int x, int y, int w, int h, uint16_t c) {
+    for (int j = y; j < y + h; ++j)
+      for (int i = x; i < x + w; ++i) Put(i, j, c);
+  }
+  void Frame(int x, int y, int w, int h, uint16_t c) {
+    Fill(x, y, w, 1, c);
+    Fill(x, y + h - 1, w, 1, c);
+    Fill(x, y, 1, h, c);
+    Fill(x + w - 1, y, 1, h, c);
+  }
+};
+
+const BitmapGlyph& DigitGlyph(const std::array<BitmapGlyph, 256>& bitmap, char digit) {
+  return bitmap[static_cast<uint8_t>(digit)];
+}
+
+// The number in the bitmap font's digits (5 x 7, one column apart), scaled by
+// the largest whole factor that fits, centred on (cx, cy), in white with a
+// black shadow.
+void DrawNumber(Canvas* canvas, const std::array<BitmapGlyph, 256>& bitmap, int number, int cx, int cy, int maxW,
+                int maxH) {
+  const std::string text = std::to_string(number);
+  const int n = static_cast<int>(text.size());
+  const int textW = n * 6 - 1, textH = 7;
+  int k = std::max(1, std::min((maxW - 2) / textW, (maxH - 2) / textH));
+  k = std::min(k, 8);
+  const int x0 = cx - textW * k / 2, y0 = cy - textH * k / 2;
+  const uint16_t white = Rgb565(255, 255, 255), black = Rgb565(0, 0, 0);
+  for (int pass = 0; pass < 2; ++pass) {
+    const int shadow = pass == 0 ? 1 : 0;
+    const uint16_t colour = pass == 0 ? black : white;
+    for (int i = 0; i < n; ++i) {
+      const BitmapGlyph& g = DigitGlyph(bitmap, text[i]);
+      for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 5; ++c)
+          if (GridSet(g, c, kBodyTop + r))
+            canvas->Fill(x0 + (i * 6 + c) * k + shadow, y0 + r * k + shadow, k, k, colour);
+    }
+  }
+}
+
+struct IconShape {
+  const char* name;
+  int width, height;
+};
+
+// Sizes of the files that are not the ordinary 32 x 24 icon.
+constexpr IconShape kIconShapes[] = {
+    {"bigblock", 440, 200}, {"radio", 16, 16},    {"menush", 80, 20},    {"i_sq2", 24, 24},    {"tube2", 24, 64},
+    {"reddisc2", 24, 24},   {"kit1", 24, 28},     {"kit2", 24, 28},      {"kit3", 24, 28},     {"kit4", 24, 28},
+    {"kit5", 24, 28},       {"kit6", 24, 28},     {"kit7", 24, 28},      {"kit8", 24, 28},     {"kit9", 24, 28},
+    {"kit10", 24, 28},      {"kit11", 24, 28},    {"arrotick", 24, 24},  {"cards", 24, 32},    {"players", 24, 32},
+    {"players2", 24, 32},   {"ball", 24, 24},     {"ball2", 24, 24},     {"ballshad", 24, 24}, {"pitch", 120, 80},
+    {"squares", 24, 24},    {"square", 24, 24},   {"digifont", 24, 24},  {"squares2", 24, 24}, {"LRScroll", 48, 24},
+    {"mouse", 24, 24},      {"hourglas", 24, 24}, {"smarrow", 24, 24},   {"updownar", 24, 24}, {"pitch3", 120, 80},
+    {"pitch4", 120, 80},    {"pitch120", 120, 80}, {"digibck", 64, 24},  {"PerfDisc", 24, 24}, {"NegClock", 32, 32},
+    {"Tr_Pitch", 120, 80},  {"PSquares", 24, 24}, {"larrow", 24, 24},    {"rarrow", 24, 24},   {"sbar2", 24, 100},
+    {"wdisc", 24, 24},
+};
+
+IconShape ShapeOf(const char* name) {
+  for (const IconShape& s : kIconShapes)
+    if (std::strcmp(s.name, name) == 0) return s;
+  return {name, 32, 24};
+}
+
+// An ordinary icon: a rounded tile in the file's colour (a little lighter
+// frame by frame), a darker edge, transparent corners, the icon number.
+void DrawTile(Canvas* c, int entry, int frame, int frames) {
+  int r, g, b;
+  EntryColour(entry, &r, &g, &b);
+  const int lift = frames > 1 ? frame * 60 / (frames - 1) - 30 : 0;
+  c->Fill(0, 0, c->width, c->height, Rgb565(r + lift, g + lift, b + lift));
+  c->Frame(0, 0, c->width, c->height, Rgb565(r / 2, g / 2, b / 2));
+  const int radius = std::min(c->width, c->height) / 6;
+  for (int y = 0; y < radius; ++y) {
+    for (int x = 0; x < radius; ++x) {
+      const int dx = radius - x, dy = radius - y;
+      if (dx * dx + dy * dy <= radius * radius) continue;
+      c->Put(x, y, MENU_COLOUR_KEY);
+      c->Put(c->width - 1 - x, y, MENU_COLOUR_KEY);
+      c->Put(x, c->height - 1 - y, MENU_COLOUR_KEY);
+      c->Put(c->width - 1 - x, c->height - 1 - y, MENU_COLOUR_KEY);
+    }
+  }
+}
+
+// The message box: a panel with a title strip and a button well at the foot.
+void DrawMessageBox(Canvas* c) {
+  c->Fill(0, 0, c->width, c->height, Rgb565(40, 60, 110));
+  c->Fill(0, 0, c->width, 28, Rgb565(20, 30, 70));
+  c->Fill(170, c->height - 44, 100, 32, Rgb565(70, 100, 160));
+  c->Frame(170, c->height - 44, 100, 32, Rgb565(200, 210, 240));
+  c->Frame(0, 0, c->width, c->height, Rgb565(200, 210, 240));
+  c->Frame(1, 1, c->width - 2, c->height - 2, Rgb565(10, 15, 40));
+}
+
+// The arrow pointer, its tip at the top left corner.
+void DrawArrow(Canvas* c) {
+  const uint16_t black = Rgb565(0, 0, 0), white = Rgb565(255, 255, 255);
+  for (int y = 0; y < 16; ++y) {
+    const int w = std::min(y + 1, 12 - std::max(0, y - 11) * 3);
+    for (int x = 0; x < w; ++x) c->Put(x, y, x == 0 || x == w - 1 || y == 15 ? black : white);
+  }
+}
+
+// The busy pointer: an hourglass about the hot spot (12, 12), its sand
+// running down as the frames go by.
+void DrawHourglass(Canvas* c, int frame) {
+  const uint16_t glass = Rgb565(230, 230, 240), sand = Rgb565(230, 190, 60), edge = Rgb565(0, 0, 0);
+  const int cx = HOURGLASS_HOT_SPOT, cy = HOURGLASS_HOT_SPOT;
+  c->Fill(cx - 9, cy - 11, 19, 2, edge);
+  c->Fill(cx - 9, cy + 10, 19, 2, edge);
+  for (int dy = -9; dy <= 9; ++dy) {
+    const int half = std::max(1, std::abs(dy) * 8 / 9);
+    const bool top = dy < 0;
+    const int level = frame * 9 / (HOURGLASS_FRAMES - 1);
+    const bool full = top ? (-dy <= 9 - level) : (dy > 9 - level);
+    c->Fill(cx - half, cy + dy, 2 * half + 1, 1, full ? sand : glass);
+    c->Put(cx - half - 1, cy + dy, edge);
+    c->Put(cx + half + 1, cy + dy, edge);
+  }
+}
+
+bool WriteIconFile(const std::filesystem::path& dir, int entry, const std::array<BitmapGlyph, 256>& bitmap) {
+  const MenuIconFile& file = MenuIconFiles[entry];
+  const IconShape shape = ShapeOf(file.name);
+  std::vector<uint8_t> bytes = Gfx0Header(shape.width, shape.height, file.frames);
+  bytes.reserve(GFX0_HEADER_SIZE + 2u * shape.width * shape.height * file.frames);
+  const int firstIcon = MenuIconFirstNumber(entry);
+  for (int frame = 0; frame < file.frames; ++frame) {
+    const int icon = firstIcon + frame;
+    Canvas canvas(shape.width, shape.height, MENU_COLOUR_KEY);
+    if (icon == ICON_MESSAGE_BOX) {
+      DrawMessageBox(&canvas);
+      DrawNumber(&canvas, bitmap, icon, shape.width / 2, shape.height / 2, 60, 60);
+    } else if (icon == ICON_ARROW_POINTER) {
+      DrawArrow(&canvas);
+      DrawNumber(&canvas, bitmap, icon, 12, 19, 24, 9);
+    } else if (icon >= ICON_HOURGLASS && icon < ICON_HOURGLASS + HOURGLASS_FRAMES) {
+      DrawHourglass(&canvas, icon - ICON_HOURGLASS);
+      DrawNumber(&canvas, bitmap, icon, HOURGLASS_HOT_SPOT, HOURGLASS_HOT_SPOT, shape.width, 9);
+    } else {
+      DrawTile(&canvas, entry, frame, file.frames);
+      DrawNumber(&canvas, bitmap, icon, shape.width / 2, shape.height / 2, shape.width, shape.height);
+    }
+    for (uint16_t p : canvas.pixels) {
+      bytes.push_back(static_cast<uint8_t>(p));
+      bytes.push_back(static_cast<uint8_t>(p >> 8));
+    }
+  }
+  return WriteFile(dir / (std::string(file.name) + ".gfx"), bytes);
+}
+
+// ---- backgrounds --------------------------------------------------------------
+// A vertical gradient between two colours of the background's own, with a
+// faint grid every 32 pixels and the background's number in the lower right.
+bool WriteBackground(const std::filesystem::path& dir, int n, const std::array<BitmapGlyph, 256>& bitmap) {
+  const int w = MENU_BACKGROUND_WIDTH, h = MENU_BACKGROUND_HEIGHT;
+  int r, g, b;
+  EntryColour(n * 3 + 1, &r, &g, &b);
+  int r2 = r / 4, g2 = g / 4, b2 = b / 4;
+  if (n == BACKGROUND_CREDITS) r = g = b = 40, r2 = g2 = b2 = 0;
+  Canvas canvas(w, h, 0);
+  for (int y = 0; y < h; ++y) {
+    const int t = y * 256 / h;
+    const uint16_t row = Rgb565(r + (r2 - r) * t / 256, g + (g2 - g) * t / 256, b + (b2 - b) * t / 256);
+    const uint16_t line = Rgb565(r / 2, g / 2, b / 2);
+    for (int x = 0; x < w; ++x) canvas.Put(x, y, (x % 32 == 0 || y % 32 == 0) ? line : row);
+  }
+  if (n == BACKGROUND_START_PAGE) {
+    // The four bands of the start page: new game, load game, friendly, replays.
+    for (int i = 0; i < START_PAGE_BAND_COUNT; ++i) {
+      const int top = StartPageBandTops[i];
+      canvas.Fill(160, top, 320, START_PAGE_BAND_HEIGHT, Rgb565(200, 170, 40));
+      canvas.Frame(160, top, 320, START_PAGE_BAND_HEIGHT, Rgb565(90, 60, 0));
+      canvas.Fill(162, top + 2, 316, 2, Rgb565(250, 230, 130));
+    }
+  } else if (n == BACKGROUND_STARTUP_FIRST || n == BACKGROUND_STARTUP_SECOND) {
+    // The start-up screens: a title panel in the middle.
+    canvas.Fill(120, 160, 400, 160, Rgb565(240, 240, 250));
+    canvas.Frame(120, 160, 400, 160, Rgb565(0, 0, 0));
+    DrawNumber(&canvas, bitmap, n, 320, 240, 300, 120);
+  }
+  DrawNumber(&canvas, bitmap, n, w - 40, h - 30, 60, 40);
+  std::vector<uint8_t> bytes;
+  bytes.reserve(MENU_BACKGROUND_BYTES);
+  for (uint16_t p : canvas.pixels) {
+    bytes.push_back(static_cast<uint8_t>(p));
+    bytes.push_back(static_cast<uint8_t>(p >> 8));
+  }
+  return WriteFile(dir / (std::string(MenuBackgroundNames[n]) + ".bck"), bytes);
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: menugfxgen --out DIR\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3 || std::strcmp(argv[1], "--out") != 0) return Usage();
+  const std::filesystem::path dir = std::filesystem::path(argv[2]) / MENUGFX_DIR;
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec) {
+    std::fprintf(stderr, "menugfxgen: cannot make '%s'\n", dir.string().c_str());
+    return 1;
+  }
+  // Every size given by name names a file of the table.
+  for (const IconShape& shape : kIconShapes) {
+    bool known = false;
+    for (int entry = 1; entry <= MENU_ICON_FILE_COUNT; ++entry)
+      known = known || std::strcmp(MenuIconFiles[entry].name, shape.name) == 0;
+    if (!known) {
+      std::fprintf(stderr, "menugfxgen: no icon file '%s'\n", shape.name);
+      return 1;
+    }
+  }
+  const std::array<BitmapGlyph, 256> bitmap = BuildBitmapFont();
+  for (int entry = 1; entry <= MENU_ICON_FILE_COUNT; ++entry)
+    if (!WriteIconFile(dir, entry, bitmap)) return 1;
+  for (int font = 0; font < MENU_FONT_COUNT; ++font)
+    if (!WriteFont(dir, font, bitmap)) return 1;
+  for (int n = 0; n < MENU_BACKGROUND_COUNT; ++n)
+    if (!WriteBackground(dir, n, bitmap)) return 1;
+  std::printf("menugfxgen: %d icon files, %d fonts, %d backgrounds written to %s\n", MENU_ICON_FILE_COUNT,
+              MENU_FONT_COUNT, MENU_BACKGROUND_COUNT, dir.string().c_str());
+  return 0;
+}
