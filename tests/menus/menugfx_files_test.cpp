@@ -12,7 +12,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,8 +31,15 @@ std::filesystem::path BuildDir() {
 }
 
 std::vector<uint8_t> ReadMenuGfx(const std::string& file) {
-  std::ifstream in(BuildDir() / "dataset" / "hd" / MENUGFX_DIR / file, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::filesystem::path path = BuildDir() / "dataset" / "hd" / MENUGFX_DIR / file;
+  std::error_code ec;
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) return {};
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  std::ifstream in(path, std::ios::binary);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!in) return {};
+  return bytes;
 }
 
 std::string Lower(std::string s) {
