@@ -61,6 +61,17 @@ add_custom_command(
   COMMENT "Generating the menu graphics"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_MENUGFX_STAMP})
+# The loading bar's images and palette, in the CD pak with the rest of the
+# zvdata tree.
+add_custom_command(
+  OUTPUT ${GAFFERON_DATASET_CD_DIR}/zvdata/loadicon.gfx ${GAFFERON_DATASET_CD_DIR}/zvdata/loadico1.gfx
+         ${GAFFERON_DATASET_CD_DIR}/zvdata/loadico1.pal
+  COMMAND loadbargen ${GAFFERON_DATASET_CD_DIR}
+  DEPENDS loadbargen
+  COMMENT "Drawing the loading bar"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_CD_GENERATED ${GAFFERON_DATASET_CD_DIR}/zvdata/loadicon.gfx
+     ${GAFFERON_DATASET_CD_DIR}/zvdata/loadico1.gfx ${GAFFERON_DATASET_CD_DIR}/zvdata/loadico1.pal)
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)
