@@ -124,10 +124,9 @@ void BufferAllocate() {
   BufferFree();
   gPc.width = static_cast<int32_t>(GfxScreen.width);
   gPc.height = static_cast<int32_t>(GfxScreen.height);
-  gPc.bytesPerPixel =
-      GfxState == GFX_STATE_DIRECT ? static_cast<int32_t>(GfxScreen.colourFormat.bytesPerPixel) : 1;
-  uint32_t size = static_cast<uint32_t>(gPc.width) * static_cast<uint32_t>(gPc.height) *
-                  static_cast<uint32_t>(gPc.bytesPerPixel);
+  gPc.bytesPerPixel = GfxState == GFX_STATE_DIRECT ? static_cast<int32_t>(GfxScreen.colourFormat.bytesPerPixel) : 1;
+  uint32_t size =
+      static_cast<uint32_t>(gPc.width) * static_cast<uint32_t>(gPc.height) * static_cast<uint32_t>(gPc.bytesPerPixel);
   if (size == 0) return;
   AllocateMemory(&gPc.buffer, size, ManualFree);
   AllocateMemory(&gPc.background, size, ManualFree);
@@ -266,7 +265,8 @@ void BufferGetRect(int32_t x, int32_t y, int32_t width, int32_t height, void* de
   AddDirtyRect(x, y, width, height);
   size_t rowBytes = static_cast<size_t>(width) * gPc.bytesPerPixel;
   uint8_t* to = static_cast<uint8_t*>(destination);
-  for (int32_t row = y; row < y + height; ++row, to += rowBytes) std::memcpy(to, BufferAt(gPc.buffer, x, row), rowBytes);
+  for (int32_t row = y; row < y + height; ++row, to += rowBytes)
+    std::memcpy(to, BufferAt(gPc.buffer, x, row), rowBytes);
 }
 
 void BufferPutRect(int32_t x, int32_t y, int32_t width, int32_t height, const void* source) {
@@ -274,11 +274,11 @@ void BufferPutRect(int32_t x, int32_t y, int32_t width, int32_t height, const vo
   AddDirtyRect(x, y, width, height);
   size_t rowBytes = static_cast<size_t>(width) * gPc.bytesPerPixel;
   const uint8_t* from = static_cast<const uint8_t*>(source);
-  for (int32_t row = y; row < y + height; ++row, from += rowBytes) std::memcpy(BufferAt(gPc.buffer, x, row), from, rowBytes);
+  for (int32_t row = y; row < y + height; ++row, from += rowBytes)
+    std::memcpy(BufferAt(gPc.buffer, x, row), from, rowBytes);
 }
 
-void BufferPutRectTrans(int32_t x, int32_t y, int32_t width, int32_t height, const void* source,
-                        int32_t sourceSkip) {
+void BufferPutRectTrans(int32_t x, int32_t y, int32_t width, int32_t height, const void* source, int32_t sourceSkip) {
   if (!CanDraw(x, y, width, height) || !source || sourceSkip < 0) return;
   AddDirtyRect(x, y, width, height);
   const int32_t bpp = gPc.bytesPerPixel;

@@ -85,8 +85,7 @@ void BufferPutRect(int32_t x, int32_t y, int32_t width, int32_t height, const vo
 // Source pixels in the buffer's format, sourceSkip pixels between the end of
 // one source row and the start of the next; the colour key (index 0 in 256
 // colours) is left out.
-void BufferPutRectTrans(int32_t x, int32_t y, int32_t width, int32_t height, const void* source,
-                        int32_t sourceSkip);
+void BufferPutRectTrans(int32_t x, int32_t y, int32_t width, int32_t height, const void* source, int32_t sourceSkip);
 void BufferPutImageTrans(int32_t x, int32_t y, int32_t width, int32_t height, const void* source);
 
 // ---- full-screen sweeps ----

@@ -71,11 +71,17 @@ TEST_F(MenuBufferTest, RectanglesNotWhollyOnTheScreenAreNeitherDrawnNorListed) {
     int x, y, w, h;
     bool drawn;
   } cases[] = {
-      {639, 0, 1, 1, true},     {638, 479, 2, 1, true},  {0, 0, 640, 480, true},
-      {639, 0, 2, 1, false},    // one pixel past the right edge
-      {0, 479, 1, 2, false},    // one past the bottom
-      {-1, 0, 2, 2, false},     {0, -1, 2, 2, false},     {5, 5, 0, 3, false},
-      {5, 5, 3, 0, false},      {5, 5, -3, 3, false},     {5, 5, 3, -3, false},
+      {639, 0, 1, 1, true},
+      {638, 479, 2, 1, true},
+      {0, 0, 640, 480, true},
+      {639, 0, 2, 1, false},  // one pixel past the right edge
+      {0, 479, 1, 2, false},  // one past the bottom
+      {-1, 0, 2, 2, false},
+      {0, -1, 2, 2, false},
+      {5, 5, 0, 3, false},
+      {5, 5, 3, 0, false},
+      {5, 5, -3, 3, false},
+      {5, 5, 3, -3, false},
       {2147483000, 0, 1000, 1, false},  // no overflow of x + w either
   };
   uint32_t red = MenuPixelFromRGB565(0xF800);
@@ -97,8 +103,8 @@ TEST_F(MenuBufferTest, TheListOverflowsOrCoversTheScreenIntoAFullFlush) {
   FlushDirtyRects();  // forgets the window's start
   const struct {
     const char* what;
-    int rects;            // distinct 1 x 1 rectangles along row 0
-    bool wholeScreen;     // then one covering the screen
+    int rects;         // distinct 1 x 1 rectangles along row 0
+    bool wholeScreen;  // then one covering the screen
     bool fullCopy;
   } cases[] = {
       {"a few", 5, false, false},
@@ -142,8 +148,8 @@ TEST_F(MenuBufferTest, AFillBoxTakesItsCornersInAnyOrderInclusively) {
     int x1, y1, x2, y2;
     int pixels;
   } cases[] = {
-      {10, 20, 12, 21, 6}, {12, 21, 10, 20, 6}, {12, 20, 10, 21, 6}, {5, 5, 5, 5, 1},
-      {0, 0, 639, 479, 640 * 480}, {0, 0, 640, 10, 0}, {-1, 0, 3, 3, 0}, {3, 3, 3, 480, 0},
+      {10, 20, 12, 21, 6},         {12, 21, 10, 20, 6}, {12, 20, 10, 21, 6}, {5, 5, 5, 5, 1},
+      {0, 0, 639, 479, 640 * 480}, {0, 0, 640, 10, 0},  {-1, 0, 3, 3, 0},    {3, 3, 3, 480, 0},
   };
   uint32_t index = MenuPixelFromRGB565(0xFFE0);
   for (const auto& c : cases) {
@@ -210,7 +216,7 @@ TEST_F(MenuBufferTest, TheDitherSetsPixelsWhereTheMatrixIsReached) {
     int x, y;  // the corner of the 8 x 8 box
     int set;   // pixels of the box that take the colour
   } cases[] = {
-      {0, 0, 0, 8}, {0, 1, 3, 8}, {31, 0, 0, 8}, {32, 0, 0, 16}, {64, 2, 2, 24},
+      {0, 0, 0, 8},    {0, 1, 3, 8},    {31, 0, 0, 8},   {32, 0, 0, 16},  {64, 2, 2, 24},
       {160, 0, 0, 48}, {192, 5, 1, 56}, {224, 0, 0, 64}, {255, 3, 7, 64},
   };
   for (const auto& c : cases) {
@@ -233,26 +239,31 @@ TEST_F(MenuBufferTest, TheDitherSetsPixelsWhereTheMatrixIsReached) {
   EXPECT_EQ(BufferPixel(1, 0), ground);
 }
 
-TEST_F(MenuBufferTest, SixteenBitShadingMovesEachChannelTowardTheColour) {
-  Start(1);
-  const ColFmt& fmt = GfxScreen.colourFormat;
-  const struct {
-    uint16_t ground, colour;
-    int opacity;
-    uint32_t r, g, b;  // the 24-bit result before packing
-  } cases[] = {
-      {0x0000, 0xFFFF, 255, 254, 254, 254},
-      {0x0000, 0xFFFF, 128, 127, 127, 127},
-      {0xFFFF, 0x0000, 128, 127, 127, 127},  // the arithmetic shift rounds down: 255 - 127.5
-      {0xF800, 0x001F, 0, 255, 0, 0},
-  };
-  for (const auto& c : cases) {
-    BufferFillRect(20, 20, 3, 3, c.ground);
-    BufferShadeRect(21, 21, 2, 2, c.colour, static_cast<uint8_t>(c.opacity));
-    uint32_t want = ColConvRGBA2Pixel(fmt, c.r, c.g, c.b, 0);
-    EXPECT_EQ(BufferPixel(21, 21), want) << c.opacity;
-    EXPECT_EQ(BufferPixel(22, 22), want) << c.opacity;
-    EXPECT_EQ(BufferPixel(20, 20), MenuPixelFromRGB565(c.ground)) << c.opacity;
+TEST_F(MenuBufferTest, ShadingMovesEachChannelTowardTheColour) {
+  // 16-bit through the cached table, 32-bit pixel by pixel.
+  for (int type : {1, 3}) {
+    ResetEngine();
+    Start(type);
+    const ColFmt& fmt = GfxScreen.colourFormat;
+    const struct {
+      uint16_t ground, colour;
+      int opacity;
+      uint32_t r, g, b;  // the 24-bit result before packing
+    } cases[] = {
+        {0x0000, 0xFFFF, 255, 254, 254, 254},
+        {0x0000, 0xFFFF, 128, 127, 127, 127},
+        {0xFFFF, 0x0000, 128, 127, 127, 127},  // the arithmetic shift rounds down: 255 - 127.5
+        {0xF800, 0x001F, 0, 255, 0, 0},
+    };
+    for (const auto& c : cases) {
+      BufferFillRect(20, 20, 3, 3, c.ground);
+      BufferShadeRect(21, 21, 2, 2, c.colour, static_cast<uint8_t>(c.opacity));
+      uint32_t want = ColConvRGBA2Pixel(fmt, c.r, c.g, c.b, 0);
+      EXPECT_EQ(BufferPixel(21, 21), want) << c.opacity;
+      EXPECT_EQ(BufferPixel(22, 22), want) << c.opacity;
+      EXPECT_EQ(BufferPixel(20, 20), MenuPixelFromRGB565(c.ground)) << c.opacity;
+    }
+    EXPECT_EQ(FindShadeTable(0xFFFF, 255) >= 0, type == 1) << type;
   }
 }
 
@@ -357,8 +368,8 @@ TEST_F(MenuBufferTest, ItemsAreDrawnWithTheStyleOfTheirType) {
     int16_t type;
     int result, value, style;
   } cases[] = {
-      {5, 7, 100, 0}, {6, 7, 200, 0},   {9, 7, 100, 1},  {10, 7, 200, 1}, {74, 7, 100, 2}, {75, 7, 200, 2},
-      {37, 7, 100, 3}, {38, 7, 200, 3}, {1, 7, 100, 4},  {2, 7, 200, 4},  {7, 7, 100, 5},  {8, 7, 200, 5},
+      {5, 7, 100, 0},  {6, 7, 200, 0},  {9, 7, 100, 1},   {10, 7, 200, 1},  {74, 7, 100, 2},  {75, 7, 200, 2},
+      {37, 7, 100, 3}, {38, 7, 200, 3}, {1, 7, 100, 4},   {2, 7, 200, 4},   {7, 7, 100, 5},   {8, 7, 200, 5},
       {3, -1, -1, -1}, {0, -1, -1, -1}, {11, -1, -1, -1}, {76, -1, -1, -1}, {-5, -1, -1, -1},
   };
   for (const auto& c : cases) {
