@@ -50,8 +50,8 @@ int GetCharSize(int character, int* width, int* height) {
   return gPrims.charWidth;
 }
 
-void BufferRestoreRect(int x, int y, int width, int height) {
-  MenuPrimCall& call = Log("BufferRestoreRect");
+void MenuPrims_LogRect(const char* name, int x, int y, int width, int height) {
+  MenuPrimCall& call = Log(name);
   call.x = x;
   call.y = y;
   call.width = width;

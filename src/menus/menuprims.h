@@ -33,7 +33,9 @@ constexpr int DRAW_ATTR_BUTTON_TYPE = 4;
 int GetIconSizeScaled(int icon, int* width, int* height);
 int GetCharSize(int character, int* width, int* height);
 
-void BufferRestoreRect(int x, int y, int width, int height);
+// BufferRestoreRect is the menu buffer's own (menus/menupc.h); it still
+// enters its calls in the log.
+void BufferRestoreRect(int32_t x, int32_t y, int32_t width, int32_t height);
 void DoIcon(int x, int y, int icon, uint16_t alignment);
 void DoTextAddr(int x, int y, const char* text, uint16_t alignment);
 void DoNumber(int x, int y, int32_t number, uint16_t alignment);
@@ -64,6 +66,9 @@ struct MenuPrimCall {
 };
 
 const std::vector<MenuPrimCall>& MenuPrims_Calls();
+// Enters a call with a rectangle in the log (for the real primitives that
+// the log's readers still follow).
+void MenuPrims_LogRect(const char* name, int x, int y, int width, int height);
 void MenuPrims_ClearCalls();
 // The sizes the size queries answer until the icon and font files are read.
 void MenuPrims_SetIconSize(int width, int height);

@@ -62,6 +62,17 @@ TEST(Money, WorkedValuesInTheThreeForms) {
   }
 }
 
+TEST(Money, TheEnglishTableGivesThePoundSignAndSuffixes) {
+  // The pound sign is the Latin-1 byte 0xA3.
+  EXPECT_STREQ(PriceToFullStr(-1234567), "-\xA3" "1,234,567");
+  EXPECT_STREQ(PriceToShortStr(1050000), "\xA3" "1.05M");
+  EXPECT_STREQ(PriceToShortStr(2000000000), "\xA3" "2Bl");
+  EXPECT_STREQ(PriceToBriefStr(12345), "12.3K");
+  EXPECT_STREQ(PriceToBriefStr(0), "Free");
+  EXPECT_STREQ(NumberToOrdinal(111), "111th");
+  EXPECT_STREQ(NumberToOrdinal(101), "101st");
+}
+
 TEST(Money, AllFormsShareOneBuffer) {
   const char* a = PriceToFullStr(1000);
   const char* b = NumberToOrdinal(3);
