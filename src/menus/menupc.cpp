@@ -4,14 +4,17 @@
 
 #include <cstring>
 
+#include "engine/bytes.h"
 #include "engine/colconv.h"
 #include "engine/debug.h"
 #include "engine/gfx.h"
 #include "engine/mem_win.h"
+#include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
+#include "menus/menugfx_files.h"
 #include "menus/menuprims.h"
 
 #define ABORT_FILE "menus\\menupc"
@@ -21,6 +24,28 @@ namespace {
 // Shading in the 256-colour mode sets a pixel when (opacity >> 5) reaches
 // this matrix's entry for (y mod 4, x mod 4).
 constexpr uint8_t kDither[4][4] = {{0, 4, 1, 5}, {6, 3, 7, 2}, {1, 5, 0, 4}, {7, 2, 6, 3}};
+
+// The pixel format an icon file was converted to when it was loaded.
+struct IconFormat {
+  bool cube = false;  // 256 colours: one byte a pixel, an index of the colour cube
+  ColFmt direct{};    // otherwise the display's format
+};
+
+struct IconSlot {
+  uint8_t* data = nullptr;  // managed block (evictable once loaded), null until used
+  IconFormat format;
+};
+
+struct IconMapEntry {
+  int16_t file = 0, frame = 0;
+};
+
+struct FontSlot {
+  uint8_t* sheet = nullptr;   // managed block: GFX0 header, then 256 cells of 3 bytes a pixel
+  uint8_t* widths = nullptr;  // managed block: 256 advances
+  uint32_t sheetSize = 0, widthsSize = 0;
+  int32_t cellWidth = 0, cellHeight = 0;
+};
 
 struct MenuPcState {
   uint8_t* buffer = nullptr;      // managed block: the picture being built
@@ -37,6 +62,13 @@ struct MenuPcState {
   int16_t result = 0;
   int16_t loopValue = 0;
   MenuItemDrawer drawer = nullptr;
+  // Icons and fonts.
+  IconSlot icons[MENU_ICON_FILE_COUNT + 1];
+  IconMapEntry iconMap[MENU_ICON_COUNT];
+  bool iconMapBuilt = false;
+  FontSlot fonts[MENU_FONT_COUNT];
+  int font = 0;
+  int textColour = 0;
 };
 
 MenuPcState gPc;
@@ -115,7 +147,11 @@ void Sweep(F&& drawRow) {
 
 }  // namespace
 
-void MenuPc_Reset() { gPc = MenuPcState{}; }
+void MenuPc_Reset() {
+  gPc = MenuPcState{};
+  MenuInlineIconDrawer = nullptr;
+  MenuInlineIconSizer = nullptr;
+}
 REGISTER_RESET(RESET_MENUS, MenuPc_Reset);
 
 // ---- the buffers ----
@@ -416,4 +452,289 @@ int DrawItemByType(int16_t type, int32_t first, int32_t second) {
     if (type == s.firstType + 1) return gPc.drawer(second, s.style);
   }
   return -1;
+}
+
+// ---- icons ----
+
+void (*MenuInlineIconDrawer)(int icon, int32_t x, int32_t y) = nullptr;
+void (*MenuInlineIconSizer)(int icon, int32_t* width, int32_t* height) = nullptr;
+
+const int16_t MenuInlineIcons[MENU_INLINE_ICONS] = {2, 1219, 1220, 1221, 1222, 1223, 1224, 1225, 3, 3, 3, 3, 3};
+
+const uint16_t MenuTextColours[MENU_TEXT_COLOURS] = {0xFFFF, 0xFFEF, 0x0000, 0x001F, 0xF800, 0xF81F,
+                                                     0x07E0, 0x07FF, 0xFFE0, 0x4A69, 0x9CD3, 0x4A69,
+                                                     0xCFF9, 0xCE5F, 0xFE59, 0xFF39, 0xFB2C, 0x01DF};
+
+namespace {
+
+// The format icons are converted to now: the menu buffer's, or before there
+// is a buffer the display's.
+IconFormat CurrentIconFormat() {
+  IconFormat f;
+  bool direct = gPc.bytesPerPixel > 1 || (gPc.bytesPerPixel == 0 && GfxState == GFX_STATE_DIRECT);
+  f.cube = !direct;
+  if (direct) f.direct = GfxScreen.colourFormat;
+  return f;
+}
+
+bool SameFormat(const IconFormat& a, const IconFormat& b) {
+  return a.cube == b.cube && (a.cube || ColFmtIsEqual(a.direct, b.direct));
+}
+
+int32_t FormatBytesPerPixel(const IconFormat& f) {
+  return f.cube ? 1 : static_cast<int32_t>(f.direct.bytesPerPixel);
+}
+
+void CheckIconNumber(int icon, const char* routine) {
+  if (icon < 1 || icon > MENU_LAST_ICON) FatalError("Error: %s(): Bad icon number: %d\n", routine, icon);
+  if (!gPc.iconMapBuilt) InitIconLists();
+}
+
+uint16_t HeaderWidth(const uint8_t* data) { return LoadU16(data + GFX0_WIDTH_OFFSET); }
+uint16_t HeaderHeight(const uint8_t* data) { return LoadU16(data + GFX0_HEIGHT_OFFSET); }
+uint16_t HeaderFrames(const uint8_t* data) { return LoadU16(data + GFX0_FRAMES_OFFSET); }
+
+bool HasGfx0Tag(const uint8_t* data, uint32_t size) {
+  return size >= static_cast<uint32_t>(GFX0_HEADER_SIZE) && std::memcmp(data, "GFX0", 4) == 0;
+}
+
+// Loads a file whole as a block its owner frees; the caller makes it
+// evictable once it is checked and converted, so that nothing loaded in
+// between can take it away half done.
+uint32_t LoadWhole(const char* path, uint8_t** owner) { return PakLoadFile(path, owner, ManualFree); }
+
+}  // namespace
+
+void InitIconLists() {
+  int number = 0;
+  for (int entry = 0; MenuIconFiles[entry].frames != 0; ++entry) {
+    for (int frame = 0; frame < MenuIconFiles[entry].frames; ++frame, ++number) {
+      if (number < MENU_ICON_COUNT)
+        gPc.iconMap[number] = IconMapEntry{static_cast<int16_t>(entry), static_cast<int16_t>(frame)};
+    }
+  }
+  if (number != MENU_ICON_COUNT) ABORT("InitIconLists(): IconList not in sync");
+  if (MenuBackgroundNames[MENU_BACKGROUND_COUNT - 1] == nullptr || MenuBackgroundNames[MENU_BACKGROUND_COUNT] != nullptr)
+    ABORT("InitIconLists(): backgrounds not in sync");
+  gPc.iconMapBuilt = true;
+}
+
+void LoadIconFile(int entry) {
+  if (entry < 1 || entry > MENU_ICON_FILE_COUNT) ABORT("LoadIconFile(): bad icon file entry");
+  IconSlot& slot = gPc.icons[entry];
+  const IconFormat format = CurrentIconFormat();
+  if (slot.data && !SameFormat(slot.format, format)) FreeMemory(&slot.data);  // made for another screen mode
+  if (slot.data) {
+    SetMemoryLastUse(&slot.data, TimerTicks);
+    return;
+  }
+  const char* path = DOSMakePath(MENUGFX_DIR, MenuIconFiles[entry].name, "gfx");
+  const uint32_t size = LoadWhole(path, &slot.data);
+  if (!HasGfx0Tag(slot.data, size)) {
+    FreeMemory(&slot.data);
+    FatalError("Error: LoadIconFile(): Bad icon file: '%s'\n", path);
+  }
+  const uint64_t pixels = static_cast<uint64_t>(HeaderWidth(slot.data)) * HeaderHeight(slot.data) * HeaderFrames(slot.data);
+  if (size != GFX0_HEADER_SIZE + 2 * pixels) {
+    FreeMemory(&slot.data);
+    FatalError("Error: LoadIconFile(): icon file '%s' is wrong size\n", path);
+  }
+  const uint32_t count = static_cast<uint32_t>(pixels);
+  if (format.cube) {
+    ColConv565ToCubeTrans(slot.data + GFX0_HEADER_SIZE, count, MENU_COLOUR_KEY);
+    if (count > 0) ResizeMemory(&slot.data, GFX0_HEADER_SIZE + count);
+  } else {
+    ColConvMemory(reinterpret_cast<void**>(&slot.data), count, GFX0_HEADER_SIZE, ColFmt565, format.direct);
+  }
+  slot.format = format;
+  SetMemoryType(&slot.data, AutoFree);
+  SetMemoryLastUse(&slot.data, TimerTicks);
+}
+
+uint8_t* GetIconAddress(int icon) {
+  CheckIconNumber(icon, "GetIconAddress");
+  const IconMapEntry& at = gPc.iconMap[icon];
+  LoadIconFile(at.file);
+  const IconSlot& slot = gPc.icons[at.file];
+  const int frames = HeaderFrames(slot.data);
+  if (at.frame >= frames)
+    FatalError("Error: GetIconAddress(): Bad index into icon file ('%s' has %d frames)\n",
+               MenuIconFiles[at.file].name, frames);
+  const size_t frameBytes =
+      static_cast<size_t>(HeaderWidth(slot.data)) * HeaderHeight(slot.data) * FormatBytesPerPixel(slot.format);
+  return slot.data + GFX0_HEADER_SIZE + frameBytes * static_cast<size_t>(at.frame);
+}
+
+void GetIconSize(int icon, int16_t* width, int16_t* height) {
+  CheckIconNumber(icon, "GetIconSize");
+  const int file = gPc.iconMap[icon].file;
+  LoadIconFile(file);
+  const uint8_t* data = gPc.icons[file].data;
+  if (width) *width = static_cast<int16_t>(HeaderWidth(data));
+  if (height) *height = static_cast<int16_t>(HeaderHeight(data));
+}
+
+const char* GetIconText(int /*icon*/) {
+  // No icon file carries a text table.
+  return "";
+}
+
+bool IconFileLoaded(int entry) {
+  return entry >= 1 && entry <= MENU_ICON_FILE_COUNT && gPc.icons[entry].data != nullptr;
+}
+
+// ---- fonts and text ----
+
+namespace {
+
+// Loads one file of a font unless it is in; true when it was loaded now.
+bool LoadFontPart(uint8_t** owner, uint32_t* size, const char* extension, int font) {
+  if (*owner) {
+    SetMemoryLastUse(owner, TimerTicks);
+    return false;
+  }
+  *size = LoadWhole(DOSMakePath(MENUGFX_DIR, MenuFontNames[font], extension), owner);
+  return true;
+}
+
+[[noreturn]] void BadFont(FontSlot& f) {
+  if (f.sheet) FreeMemory(&f.sheet);
+  if (f.widths) FreeMemory(&f.widths);
+  f.cellWidth = f.cellHeight = 0;
+  FatalError("Error: LoadFont(): Bad font file\n");
+}
+
+FontSlot& CheckedFont(int font) {
+  if (font < 0 || font >= MENU_FONT_COUNT) ABORT("LoadFont(): bad font number");
+  return gPc.fonts[font];
+}
+
+// A "$" and two digits 00-12: the inline icon, else 0.
+int InlineIconAt(const char* p) {
+  if (p[0] != '$' || p[1] < '0' || p[1] > '9' || p[2] < '0' || p[2] > '9') return 0;
+  int n = (p[1] - '0') * 10 + (p[2] - '0');
+  return n < MENU_INLINE_ICONS ? MenuInlineIcons[n] : 0;
+}
+
+uint8_t GlyphOf(char c) { return static_cast<uint8_t>(c); }
+
+}  // namespace
+
+void LoadFont(int font) {
+  FontSlot& f = CheckedFont(font);
+  // Both stay the owner's until both are in, so loading one cannot evict the other.
+  if (f.sheet) SetMemoryType(&f.sheet, ManualFree);
+  if (f.widths) SetMemoryType(&f.widths, ManualFree);
+  const bool newSheet = LoadFontPart(&f.sheet, &f.sheetSize, "gfx", font);
+  const bool newWidths = LoadFontPart(&f.widths, &f.widthsSize, "wid", font);
+  if (newSheet || newWidths) {
+    if (!HasGfx0Tag(f.sheet, f.sheetSize)) BadFont(f);
+    const uint32_t w = HeaderWidth(f.sheet), h = HeaderHeight(f.sheet);
+    const uint64_t expected =
+        GFX0_HEADER_SIZE + static_cast<uint64_t>(MENU_FONT_GLYPHS) * MENU_FONT_BYTES_PER_PIXEL * w * h;
+    if (f.sheetSize != expected || f.widthsSize != static_cast<uint32_t>(MENU_FONT_GLYPHS)) BadFont(f);
+    for (int g = 0; g < MENU_FONT_GLYPHS; ++g)
+      if (f.widths[g] > w) BadFont(f);
+  }
+  f.cellWidth = HeaderWidth(f.sheet);
+  f.cellHeight = HeaderHeight(f.sheet);
+  SetMemoryType(&f.sheet, AutoFree);
+  SetMemoryType(&f.widths, AutoFree);
+}
+
+void SetMenuFont(int font) { gPc.font = font; }
+int GetMenuFont() { return gPc.font; }
+void SetMenuTextColour(int colour) { gPc.textColour = colour; }
+int GetMenuTextColour() { return gPc.textColour; }
+
+int32_t MenuFontCellWidth(int font) { return CheckedFont(font).cellWidth; }
+int32_t MenuFontCellHeight(int font) { return CheckedFont(font).cellHeight; }
+
+void MeasureFontString(const char* text, int32_t* width, int32_t* height) {
+  LoadFont(gPc.font);
+  int32_t total = 0;
+  for (const char* p = text ? text : ""; *p;) {
+    if (int icon = InlineIconAt(p)) {
+      int32_t w = 0, h = 0;
+      if (MenuInlineIconSizer) {
+        MenuInlineIconSizer(icon, &w, &h);
+      } else {
+        int16_t w16 = 0, h16 = 0;
+        GetIconSize(icon, &w16, &h16);
+        w = w16;
+      }
+      total += w;
+      p += 3;
+      LoadFont(gPc.font);  // the icon's file may have pushed the font out
+      continue;
+    }
+    total += gPc.fonts[gPc.font].widths[GlyphOf(*p)];
+    ++p;
+  }
+  if (width) *width = total;
+  if (height) *height = gPc.fonts[gPc.font].cellHeight;
+}
+
+void DrawFontString(const char* text, int32_t x, int32_t y) {
+  LoadFont(gPc.font);
+  int32_t pen = x;
+  for (const char* p = text ? text : ""; *p;) {
+    if (int icon = InlineIconAt(p)) {
+      if (MenuInlineIconDrawer) MenuInlineIconDrawer(icon, pen, y);
+      int16_t w = 0, h = 0;
+      GetIconSize(icon, &w, &h);
+      pen += w;
+      p += 3;
+      LoadFont(gPc.font);  // the icon's file may have pushed the font out
+      continue;
+    }
+    const FontSlot& f = gPc.fonts[gPc.font];
+    const uint8_t g = GlyphOf(*p);
+    const int32_t advance = f.widths[g];
+    const size_t cellBytes = static_cast<size_t>(MENU_FONT_BYTES_PER_PIXEL) * f.cellWidth * f.cellHeight;
+    BufferDrawGlyph(pen, y, advance, f.cellHeight, f.sheet + GFX0_HEADER_SIZE + g * cellBytes,
+                    MENU_FONT_BYTES_PER_PIXEL * (f.cellWidth - advance));
+    pen += advance;
+    ++p;
+  }
+}
+
+void BufferDrawGlyph(int32_t x, int32_t y, int32_t w, int32_t h, const uint8_t* source, int32_t sourceSkip) {
+  if (!CanDraw(x, y, w, h) || !source || sourceSkip < 0) return;
+  if (gPc.textColour < 0 || gPc.textColour >= MENU_TEXT_COLOURS) ABORT("BufferDrawGlyph(): bad text colour");
+  AddDirtyRect(x, y, w, h);
+  const uint16_t colour = MenuTextColours[gPc.textColour];
+  const int32_t bpp = gPc.bytesPerPixel;
+  const uint8_t* from = source;
+  if (bpp == 1) {
+    // Seven shades from black up to the colour, channel by channel.
+    uint8_t shades[7];
+    const uint32_t r = colour >> 11, g = (colour >> 5) & 0x3F, b = colour & 0x1F;
+    for (uint32_t i = 0; i < 7; ++i)
+      shades[i] = ColConv565ToCubeIndex(static_cast<uint16_t>((r * i / 6) << 11 | (g * i / 6) << 5 | (b * i / 6)));
+    for (int32_t row = y; row < y + h; ++row, from += sourceSkip) {
+      uint8_t* to = BufferAt(gPc.buffer, x, row);
+      for (int32_t col = 0; col < w; ++col, ++to, from += MENU_FONT_BYTES_PER_PIXEL) {
+        const int level = (from[0] * 7) >> 8;
+        if (level > 0) *to = shades[level];
+      }
+    }
+    return;
+  }
+  const ColFmt& fmt = GfxScreen.colourFormat;
+  const uint32_t text = ColConvPixel(colour, ColFmt565, ColFmtRGB888);
+  const uint32_t solid = ColConvPixel(text, ColFmtRGB888, fmt);
+  for (int32_t row = y; row < y + h; ++row, from += sourceSkip) {
+    uint8_t* to = BufferAt(gPc.buffer, x, row);
+    for (int32_t col = 0; col < w; ++col, to += bpp, from += MENU_FONT_BYTES_PER_PIXEL) {
+      const uint8_t a = from[0];
+      if (a == 0) continue;
+      if (a == 255) {
+        WritePixel(to, solid, bpp);
+        continue;
+      }
+      const uint32_t back = ColConvPixel(ReadPixel(to, bpp), fmt, ColFmtRGB888);
+      WritePixel(to, ColConvPixel(BlendRGB(back, text, a), ColFmtRGB888, fmt), bpp);
+    }
+  }
 }

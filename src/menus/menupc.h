@@ -21,6 +21,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "menus/menugfx_files.h"
+
 struct DirtyRect {
   int32_t x, y, width, height;
 };
@@ -34,9 +36,6 @@ constexpr int32_t MAX_DIRTY_RECTS = 128;
 constexpr uint32_t SHADE_TABLE_HEADER = 9;
 constexpr uint32_t SHADE_TABLE_SIZE = SHADE_TABLE_HEADER + 65536 * 2;  // 131,081
 constexpr int SHADE_TABLE_SLOTS = 16;
-
-// The transparent colour of icons and graphics.
-constexpr uint16_t MENU_COLOUR_KEY = 0xF81F;
 
 // ---- the buffers ----
 
@@ -143,6 +142,65 @@ void SetMenuItemDrawer(MenuItemDrawer drawer);
 // 7/8 style 5; the first type of each pair hands over its first value, the
 // second type its second value. Any other type (or no routine yet) answers -1.
 int DrawItemByType(int16_t type, int32_t first, int32_t second);
+
+// ---- icons ----
+//
+// Icons 1-1437 are the frames of the icon files of menugfx_files.h, numbered
+// across the files in table order. A file is loaded on first use as an
+// evictable block, converted to the buffer's pixel format; the next use after
+// an eviction loads it again.
+
+// Builds the icon map; a table that does not number exactly the icons 0-1437,
+// or a background table that does not end right after its 35th name, stops
+// the program.
+void InitIconLists();
+// Loads icon file entry 1-71 unless it is loaded, else marks it used now.
+void LoadIconFile(int entry);
+// The first pixel of an icon's frame (the file is loaded if need be).
+uint8_t* GetIconAddress(int icon);
+// The frame width and height of an icon's file, in pixels.
+void GetIconSize(int icon, int16_t* width, int16_t* height);
+// The icon frame's text; the icon files carry no texts, so always "".
+const char* GetIconText(int icon);
+// Whether icon file entry 1-71 is in memory now (it may be evicted any time).
+bool IconFileLoaded(int entry);
+
+// ---- fonts and text ----
+
+// The text colour table: RGB565 by text colour 0-17.
+constexpr int MENU_TEXT_COLOURS = 18;
+extern const uint16_t MenuTextColours[MENU_TEXT_COLOURS];
+// The icons "$00"-"$12" stand for inside a string.
+constexpr int MENU_INLINE_ICONS = 13;
+extern const int16_t MenuInlineIcons[MENU_INLINE_ICONS];
+
+// Loads font 0-2's glyph sheet and widths unless loaded (else marks them used
+// now) and takes its cell size from the sheet.
+void LoadFont(int font);
+// The font and text colour text is drawn in (the menu machine sets them).
+void SetMenuFont(int font);
+int GetMenuFont();
+void SetMenuTextColour(int colour);
+int GetMenuTextColour();
+// The cell size of a loaded font (0 x 0 before it is first loaded).
+int32_t MenuFontCellWidth(int font);
+int32_t MenuFontCellHeight(int font);
+// The width of a string in the current font (inline icons count their scaled
+// width) and the font's cell height.
+void MeasureFontString(const char* text, int32_t* width, int32_t* height);
+// Draws a string at pixel x, y in the current font and text colour; "$nn"
+// (00-12) draws an inline icon through MenuInlineIconDrawer.
+void DrawFontString(const char* text, int32_t x, int32_t y);
+// Blends one glyph cell region (3 bytes a pixel, the first the coverage) in
+// the text colour into the menu buffer; sourceSkip bytes follow each row.
+// Nothing is drawn unless the whole region lies on the screen.
+void BufferDrawGlyph(int32_t x, int32_t y, int32_t w, int32_t h, const uint8_t* source, int32_t sourceSkip);
+
+// Set by the menu machine: draws an inline icon at the pen (left, top).
+extern void (*MenuInlineIconDrawer)(int icon, int32_t x, int32_t y);
+// Set by the menu machine: an icon's width and height in menu units, for
+// measuring inline icons. Unset, the icon's pixel size is used.
+extern void (*MenuInlineIconSizer)(int icon, int32_t* width, int32_t* height);
 
 // Back to the start: no buffers, no tables, an empty list, the loop state
 // cleared.
