@@ -5,6 +5,7 @@
 #include "engine/debug.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
+#include "menus/machine.h"
 
 namespace {
 
@@ -12,13 +13,6 @@ struct MenuPrimsState {
   std::vector<MenuPrimCall> calls;
   int iconWidth = 0, iconHeight = 0;
   int charWidth = 0, charHeight = 0;
-  int hideCount = 0;
-  // The drawing attributes: text colour 0 (the normal text colour), fill
-  // colour 0xF81F, number type 0, button type 0.
-  int32_t textColour = 0;
-  int32_t fillColour = 0xF81F;
-  int32_t numberType = 0;
-  int32_t buttonType = 0;
 };
 
 MenuPrimsState gPrims;
@@ -34,14 +28,6 @@ MenuPrimCall& Log(const char* name) {
 void MenuPrims_Reset() { gPrims = MenuPrimsState{}; }
 REGISTER_RESET(RESET_MENUS, MenuPrims_Reset);
 
-int GetIconSizeScaled(int icon, int* width, int* height) {
-  MenuPrimCall& call = Log("GetIconSizeScaled");
-  call.value = icon;
-  if (width) *width = gPrims.iconWidth;
-  if (height) *height = gPrims.iconHeight;
-  return gPrims.iconWidth;
-}
-
 int GetCharSize(int character, int* width, int* height) {
   MenuPrimCall& call = Log("GetCharSize");
   call.value = character;
@@ -56,14 +42,6 @@ void MenuPrims_LogRect(const char* name, int x, int y, int width, int height) {
   call.y = y;
   call.width = width;
   call.height = height;
-}
-
-void DoIcon(int x, int y, int icon, uint16_t alignment) {
-  MenuPrimCall& call = Log("DoIcon");
-  call.x = x;
-  call.y = y;
-  call.value = icon;
-  call.alignment = alignment;
 }
 
 void DoTextAddr(int x, int y, const char* text, uint16_t alignment) {
@@ -92,15 +70,6 @@ void DoTextBoxAddr(int x, int y, int width, int height, uint16_t alignment, cons
   call.text = text ? text : "";
 }
 
-void HideBusyPointer(int on) {
-  Log("HideBusyPointer").value = on;
-  if (on) {
-    ++gPrims.hideCount;
-  } else if (gPrims.hideCount > 0) {
-    --gPrims.hideCount;
-  }
-}
-
 void WaitPointerFrame(int* x, int* y, int* buttons) {
   Log("WaitPointerFrame");
   WaitTicks(1);
@@ -117,26 +86,6 @@ void DoMessageBox(const char* text, int32_t arg) {
   DPRINT(DEBUG_GENERAL, 1, "DoMessageBox(): %s\n", call.text.c_str());
 }
 
-void SetDrawAttribute(int kind, int32_t value) {
-  switch (kind) {
-    case DRAW_ATTR_TEXT_COLOUR: gPrims.textColour = value; break;
-    case DRAW_ATTR_FILL_COLOUR: gPrims.fillColour = value; break;
-    case DRAW_ATTR_NUMBER_TYPE: gPrims.numberType = value; break;
-    case DRAW_ATTR_BUTTON_TYPE: gPrims.buttonType = value; break;
-    default: break;
-  }
-}
-
-int32_t GetDrawAttribute(int kind) {
-  switch (kind) {
-    case DRAW_ATTR_TEXT_COLOUR: return gPrims.textColour;
-    case DRAW_ATTR_FILL_COLOUR: return gPrims.fillColour;
-    case DRAW_ATTR_NUMBER_TYPE: return gPrims.numberType;
-    case DRAW_ATTR_BUTTON_TYPE: return gPrims.buttonType;
-    default: return 0;
-  }
-}
-
 const std::vector<MenuPrimCall>& MenuPrims_Calls() { return gPrims.calls; }
 void MenuPrims_ClearCalls() { gPrims.calls.clear(); }
 void MenuPrims_SetIconSize(int width, int height) {
@@ -147,4 +96,9 @@ void MenuPrims_SetCharSize(int width, int height) {
   gPrims.charWidth = width;
   gPrims.charHeight = height;
 }
-int MenuPrims_PointerHideCount() { return gPrims.hideCount; }
+int MenuPrims_PointerHideCount() { return BusyPointerHideCount(); }
+
+MenuPrimCall& MenuPrims_Log(const char* name) { return Log(name); }
+void MenuPrims_LogValue(const char* name, int32_t value) { Log(name).value = value; }
+int MenuPrims_IconWidth() { return gPrims.iconWidth; }
+int MenuPrims_IconHeight() { return gPrims.iconHeight; }

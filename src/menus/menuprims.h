@@ -2,11 +2,12 @@
 // panel call: icons, texts, numbers, text boxes, the background restore, the
 // pointer and the message box.
 //
-// The menu drawing layer is not here yet. Until it is, these functions keep a
-// log of what was asked of them (which a test can read) and draw nothing; the
-// menu machine fills them in. Two of them already do their real work: the
-// pointer frame waits one tick of TimerTicks, and the message box writes its
-// text on the general debug channel.
+// The menu drawing layer is not all here yet. Until it is, these functions keep
+// a log of what was asked of them (which a test can read) and draw nothing; the
+// menu machine fills them in. The menu machine (menus/machine.cpp) already
+// defines the icon primitives, the pointer hiding and the drawing attributes;
+// they still enter their calls in the log. The pointer frame waits one tick of
+// TimerTicks, and the message box writes its text on the general debug channel.
 #pragma once
 
 #include <cstdint>
@@ -66,15 +67,20 @@ struct MenuPrimCall {
 };
 
 const std::vector<MenuPrimCall>& MenuPrims_Calls();
-// Enters a call with a rectangle in the log (for the real primitives that
-// the log's readers still follow).
+// Enters a call in the log (for the real primitives that the log's readers
+// still follow).
 void MenuPrims_LogRect(const char* name, int x, int y, int width, int height);
+void MenuPrims_LogValue(const char* name, int32_t value);
+MenuPrimCall& MenuPrims_Log(const char* name);
 void MenuPrims_ClearCalls();
 // The sizes the size queries answer until the icon and font files are read.
 void MenuPrims_SetIconSize(int width, int height);
 void MenuPrims_SetCharSize(int width, int height);
-// The pointer's hide nesting (0 = shown).
+// The icon size set above (answered while no menu screen exists).
+int MenuPrims_IconWidth();
+int MenuPrims_IconHeight();
+// The pointer's hide nesting (0 = shown): the menu machine's count.
 int MenuPrims_PointerHideCount();
 
-// No calls logged, sizes 0, pointer shown, drawing attributes as at start.
+// No calls logged, sizes 0.
 void MenuPrims_Reset();
