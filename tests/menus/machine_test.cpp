@@ -12,16 +12,14 @@
 #include "menus/menupc.h"
 #include "season/progress.h"
 #include "support/engine_fixture.h"
+#include "support/menu_screen.h"
 #include "support/scratch_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BuildDir() {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  return bin != nullptr ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using menutest::BuildDir;
 
 // The menu machine on a 640 x 480 screen of the headless display, in the
 // 256-colour mode (type 0) or a 16-bit mode (type 1), with the game's
@@ -31,25 +29,9 @@ class MachineTest : public EngineTest {
   void Start(int type, bool mountGamePak = true) {
     scratch_ = std::make_unique<ScratchDir>("machine");
     InitMemory(9500);
-    WinInit(nullptr, "Gafferon test", 1);
-    InitTimerInterrupt();
-    InitPoll();
-    PlatSetVirtualAutoAdvance(true);
-    DXEnumDisplay();
-    GfxInit(0);
-    const int16_t mode = GfxFindMode(640, 480, type);
-    ASSERT_GE(mode, 0);
-    SetGraphicMode(mode, 0);
-    BufferAllocate();
-    ASSERT_NE(MenuBufferPixels(), nullptr);
+    menutest::OpenMenuScreen(type);
     if (mountGamePak) {
-      const fs::path pak = BuildDir() / "game" / "pakfiles";
-      fs::create_directories("pakfiles");
-      fs::create_symlink(pak / "hdcommon.pki", "pakfiles/hdcommon.pki");
-      fs::create_symlink(pak / "hdcommon.pkd", "pakfiles/hdcommon.pkd");
-      PakFileInit();
-      PakFileAdd("pakfiles\\hdcommon");
-      PakFileAddDone();
+      menutest::MountGeneratedHdPak();
       InitIconLists();
     }
   }

@@ -20,15 +20,12 @@
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "support/engine_fixture.h"
+#include "support/menu_screen.h"
 #include "support/scratch_dir.h"
 
 namespace {
 
-std::filesystem::path BuildDir() {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  return bin != nullptr ? std::filesystem::path(bin)
-                        : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using menutest::BuildDir;
 
 std::vector<uint8_t> ReadMenuGfx(const std::string& file) {
   const std::filesystem::path path = BuildDir() / "dataset" / "hd" / MENUGFX_DIR / file;

@@ -20,6 +20,7 @@
 #include "engine/pakwrite.h"
 #include "menus/menupc.h"
 #include "support/engine_fixture.h"
+#include "support/menu_screen.h"
 #include "support/scratch_dir.h"
 
 namespace fs = std::filesystem;
@@ -28,10 +29,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-fs::path BuildDir() {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  return bin != nullptr ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using menutest::BuildDir;
 
 Bytes ReadGenerated(const std::string& file) {
   const fs::path path = BuildDir() / "dataset" / "hd" / MENUGFX_DIR / file;
@@ -65,15 +63,7 @@ class MenuIconsTest : public EngineTest {
   }
 
   // The generated hard-disk pak as the game's only pak.
-  static void OpenGeneratedPak() {
-    const fs::path pak = BuildDir() / "game" / "pakfiles";
-    fs::create_directories("pakfiles");
-    fs::create_symlink(pak / "hdcommon.pki", "pakfiles/hdcommon.pki");
-    fs::create_symlink(pak / "hdcommon.pkd", "pakfiles/hdcommon.pkd");
-    PakFileInit();
-    PakFileAdd("pakfiles\\hdcommon");
-    PakFileAddDone();
-  }
+  static void OpenGeneratedPak() { menutest::MountGeneratedHdPak(); }
   // A pak of the given files only.
   static void OpenPak(const std::vector<PakWriteItem>& items) {
     fs::create_directories("pakfiles");
@@ -84,18 +74,7 @@ class MenuIconsTest : public EngineTest {
     PakFileAddDone();
   }
   // A 640 x 480 screen of type 0 (256 colours), 1 (16-bit) or 3 (32-bit) and its menu buffer.
-  static void Screen(int type) {
-    WinInit(nullptr, "Gafferon test", 1);
-    InitTimerInterrupt();
-    InitPoll();
-    PlatSetVirtualAutoAdvance(true);
-    DXEnumDisplay();
-    GfxInit(0);
-    int16_t mode = GfxFindMode(640, 480, type);
-    ASSERT_GE(mode, 0);
-    SetGraphicMode(mode, 0);
-    BufferAllocate();
-    ASSERT_NE(MenuBufferPixels(), nullptr);
+  static void Screen(int type) { menutest::OpenMenuScreen(type);
   }
   static uint32_t BufferPixel(int x, int y) {
     const uint8_t* p = MenuBufferPixels() + (y * 640 + x) * MenuBytesPerPixel();

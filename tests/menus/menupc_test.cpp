@@ -7,6 +7,7 @@
 #include "engine/dxenum.h"
 #include "menus/menuprims.h"
 #include "support/engine_fixture.h"
+#include "support/menu_screen.h"
 
 namespace {
 
@@ -16,17 +17,7 @@ class MenuBufferTest : public EngineTest {
  protected:
   void Start(int type) {
     InitMemory(9500);
-    WinInit(nullptr, "Gafferon test", 1);
-    InitTimerInterrupt();
-    InitPoll();
-    PlatSetVirtualAutoAdvance(true);
-    DXEnumDisplay();
-    GfxInit(0);
-    int16_t mode = GfxFindMode(640, 480, type);
-    ASSERT_GE(mode, 0);
-    SetGraphicMode(mode, 0);
-    BufferAllocate();
-    ASSERT_NE(MenuBufferPixels(), nullptr);
+    menutest::OpenMenuScreen(type);
   }
   int bpp() const { return MenuBytesPerPixel(); }
   uint32_t BufferPixel(int x, int y) const {
