@@ -59,10 +59,7 @@ constexpr int NEWS_FINANCES_CRITICAL = 137;
 constexpr int NEWS_BOARD_STAKE_WITHDRAWN = 164;
 
 // A league club of the game country (every one has a full record).
-bool LeagueClub(int16_t club) {
-  return Club_GetFullRecord(club) != nullptr && Club_GetCountry(club) == GameCountry &&
-         Club_GetDivision(club) < NUM_MONEY_EVENT_DIVISIONS;
-}
+bool LeagueClub(int16_t club) { return Club_IsFullGameCountryLeagueClub(club); }
 
 bool HumanRun(int16_t club) { return Club_GetControl(club) != 0; }
 

@@ -41,10 +41,7 @@ constexpr int16_t kPayOrder[NUM_STAFF_KINDS] = {
     STAFF_YDO,         STAFF_DIETITION, STAFF_PHYSIO,    STAFF_PSYCHO,   STAFF_FAITH,
 };
 
-bool LeagueClubWithRecord(int16_t club) {
-  return Club_GetFullRecord(club) != nullptr && Club_GetCountry(club) == GameCountry &&
-         Club_GetDivision(club) < LEAGUE_DIVISIONS;
-}
+bool LeagueClubWithRecord(int16_t club) { return Club_IsFullGameCountryLeagueClub(club); }
 
 bool Filled(int16_t club, int16_t kind) { return GNW_GetClubStaffContract(club, kind) != 0; }
 

@@ -39,14 +39,6 @@ constexpr int32_t A_NAME_ABOVE = 80;  // reputation + experience
 
 constexpr int NEWS_HANGS_UP_BOOTS = 28;  // "Gafferon $0p has decided to hang up his boots ..."
 
-// A market price is kept only while the player has a wage: give him one for
-// the clearing.
-void ClearMarketPrice(int16_t p) {
-  const int16_t wage = Player_GetWage(p);
-  if (wage == 0) Player_SetWage(p, 1);
-  Player_SetManPrice(p, -1);
-  if (wage == 0) Player_SetWage(p, 0);
-}
 
 void EndEveryLoan() {
   for (int16_t slot = 0; slot < NUM_LOANS; ++slot) {
@@ -205,11 +197,20 @@ void ClearShirtsOutsideClubs() {
 
 }  // namespace
 
+// A market price is kept only while the player has a wage: give him one for
+// the clearing.
+void YearEnd_ClearMarketPrice(int16_t p) {
+  const int16_t wage = Player_GetWage(p);
+  if (wage == 0) Player_SetWage(p, 1);
+  Player_SetManPrice(p, -1);
+  if (wage == 0) Player_SetWage(p, 0);
+}
+
 bool YearEnd_ClearsCupTie(int cup) { return cup >= 0 && cup < NUM_CUP_TIES && cup != 5; }
 
 void YearEnd_ResetPlayerSeason(int16_t player) {
   if (player < 0 || player >= PlayerCount) return;
-  ClearMarketPrice(player);
+  YearEnd_ClearMarketPrice(player);
   Player_SetSaleStatus(player, 0);
   Player_SetGoals(player, 0);
   Player_SetApps(player, 0);

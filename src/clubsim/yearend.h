@@ -16,6 +16,10 @@ bool YearEnd_ClearsCupTie(int cup);
 // nobody (255) for cups 0-4 and 6. Suspensions still to serve stay.
 void YearEnd_ResetPlayerSeason(int16_t player);
 
+// The player's market price cleared (-1): a price is kept only while he has a
+// wage, so a player without one is given a wage of 1 for the clearing.
+void YearEnd_ClearMarketPrice(int16_t player);
+
 // Managers stop being made from retiring players once there are this many
 // (CountManagers); below the first mark a strong character suffices, between
 // the two a name in the game.

@@ -5,6 +5,7 @@
 #include "clubsim/injuries.h"
 #include "clubsim/simcounts.h"
 #include "clubsim/squadlist.h"
+#include "clubsim/yearend.h"
 #include "engine/rand.h"
 #include "season/seasonstate.h"
 #include "world/clubs.h"
@@ -57,14 +58,6 @@ bool ClubOfTheWorld(int16_t club) {
          (Club_GetFullRecord(club) != nullptr || Club_GetMinorRecord(club) != nullptr);
 }
 
-// A market price is kept only while the player has a wage: give him one for
-// the clearing.
-void ClearMarketPrice(int16_t p) {
-  const int16_t wage = Player_GetWage(p);
-  if (wage == 0) Player_SetWage(p, 1);
-  Player_SetManPrice(p, -1);
-  if (wage == 0) Player_SetWage(p, 0);
-}
 
 // The newcomer's record, everything but his ability curve and his club.
 void MakeNewcomer(int16_t p) {
@@ -95,7 +88,7 @@ void MakeNewcomer(int16_t p) {
   Player_SetTxReq(p, 0);
   Player_SetLoanList(p, 0);
   Player_SetMorale(p, NEWCOMER_MORALE);
-  ClearMarketPrice(p);  // while the wage is still his predecessor's
+  YearEnd_ClearMarketPrice(p);  // while the wage is still his predecessor's
   Player_SetWage(p, 0);
   Player_SetShirt(p, 0);
   Player_SetExperience(p, 0);

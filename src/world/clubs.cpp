@@ -385,6 +385,9 @@ int16_t Club_GetCountry(int16_t club) { return static_cast<int16_t>(GetField(clu
 bool Club_IsGameCountryLeagueClub(int16_t club) {
   return club >= 0 && club < NUM_CLUBS && Club_GetCountry(club) == GameCountry && Club_GetDivision(club) < 6;
 }
+bool Club_IsFullGameCountryLeagueClub(int16_t club) {
+  return Club_IsGameCountryLeagueClub(club) && Club_GetFullRecord(club) != nullptr;
+}
 void Club_SetCountry(int16_t club, int32_t value) {
   if (value > 31) value = GameCountry;
   SetField(club, kCountry, value);

@@ -58,6 +58,8 @@ void Club_SetBalance(int16_t club, int32_t value);
 int16_t Club_GetDivision(int16_t club);
 // Whether the club (0-249) plays in the game country's league (divisions 0-5).
 bool Club_IsGameCountryLeagueClub(int16_t club);
+// The same, of a club with a full record (the clubs the club simulation runs).
+bool Club_IsFullGameCountryLeagueClub(int16_t club);
 void Club_SetDivision(int16_t club, int32_t value);
 int16_t Club_GetCountry(int16_t club);
 void Club_SetCountry(int16_t club, int32_t value);
