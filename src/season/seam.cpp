@@ -29,6 +29,7 @@
 #include "clubsim/yearend.h"
 #include "clubsim/youth.h"
 #include "engine/reset.h"
+#include "menus/machine.h"
 #include "menus/menucont.h"
 #include "season/calendar.h"
 #include "season/cupdraw.h"
@@ -390,6 +391,8 @@ void Seam_ConnectGame() {
     HumanDeals_AddPendingContract(manager, player);
   };
   ClubSim.dailyClubAI = DailyClubAI;
+  // The hourglass while a day or a new season is worked out.
+  MenuSystem.setBusyPointer = [](int16_t enter) { SetBusyPointer(enter); };
   // Team selection: the match day serves the bans that the week's first day
   // has begun.
   ClubSim.selectMatchTeam = SelectMatchTeam;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/reset.h"
+#include "menus/machine.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -92,6 +93,24 @@ TEST_F(SeamTest, AResetPutsTheStubsBack) {
   std::vector<std::string> names;
   for (int i = 0; i < ResetCount(); ++i) names.push_back(ResetName(i));
   EXPECT_NE(std::find(names.begin(), names.end(), "Seam_Reset"), names.end());
+}
+
+}  // namespace
+
+namespace {
+
+// The game's connection puts the menu machine's nested busy pointer behind the
+// seam: a day's work shows the hourglass and takes it away again.
+TEST_F(SeamTest, TheGameConnectsTheBusyPointerToTheMenuMachine) {
+  Seam_ConnectGame();
+  MenuSystem.setBusyPointer(1);
+  MenuSystem.setBusyPointer(1);
+  EXPECT_EQ(BusyPointerCount(), 2);
+  MenuSystem.setBusyPointer(0);
+  MenuSystem.setBusyPointer(0);
+  MenuSystem.setBusyPointer(0);  // one too many leaves it at rest
+  EXPECT_EQ(BusyPointerCount(), 0);
+  EXPECT_EQ(Seam_CountCalls("SetBusyPointer"), 0);
 }
 
 }  // namespace

@@ -1,0 +1,288 @@
+// menudemo: opens the 640 x 480 menu screen (16-bit, or 256 colours with
+// -menu256) and draws with the menu layer: a background, icons, the three
+// fonts with an inline icon, the money formats, a shaded panel, gradient
+// bars, the progress bar and a screen section saved and restored. It writes
+// the menu screen as a grab (grab0001.tga, or the next free number), then runs
+// the loading bar through nested blocks and grabs it half way. With a display
+// it then shows the menu screen with the busy hourglass until Escape; under
+// SDL_VIDEODRIVER=dummy it exits by itself unless -show asks for that too
+// (an event script of GAFFERON_EVENTS can then press Escape).
+//
+// It runs from the game's working folder: pakfiles\hdcommon there and
+// pakfiles\cdcommon on the CD folder (GAFFERON_CD, default "cd").
+//
+//   menudemo [-menu256] [-show] [-fullscreen] [-debug SETTING]
+#include <strings.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "engine/colconv.h"
+#include "engine/debug.h"
+#include "engine/gfx.h"
+#include "engine/input.h"
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
+#include "engine/poll.h"
+#include "engine/startup.h"
+#include "engine/timerint.h"
+#include "engine/winlib.h"
+#include "menus/loadbar.h"
+#include "menus/machine.h"
+#include "menus/menugfx_files.h"
+#include "menus/menupc.h"
+#include "menus/money.h"
+#include "platform/platform.h"
+#include "platform/sdl/sdl_backend.h"
+#include "render256/vidopt.h"
+#include "season/progress.h"
+
+namespace {
+
+constexpr int kW = PLAT_LAYOUT_WIDTH, kH = PLAT_LAYOUT_HEIGHT;
+constexpr uint16_t kWhite = 0xFFFF, kNavy = 0x0010, kGold = 0xFEA0;
+
+// The game's pak files, as the game itself adds them.
+void MountPaks() {
+  char cdPak[64];
+  std::snprintf(cdPak, sizeof cdPak, "%c:\\pakfiles\\cdcommon", GetCDDrive());
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAdd(cdPak);
+  PakFileAddDone();
+}
+
+void OpenMenuMode(bool menu256) {
+  const int type = menu256 ? 0 : 1;
+  const int16_t mode = GfxFindMode(kW, kH, type);
+  if (mode < 0) FatalError("Error: menudemo: no %dx%d %s mode\n", kW, kH, GfxModeTypeNames[type]);
+  SetGraphicMode(mode, 0);
+  if (GfxState == GFX_STATE_PALETTE) {
+    uint8_t palette[768];
+    ColConvMakeCubePalette(palette);  // the 256-colour menus draw in the colour cube
+    SetPalette(palette);
+  }
+  if (MouseDriverState() == 1) ResetMouseDriver();
+}
+
+void Text(int font, int colour, int x, int y, const char* text) {
+  SetFont(font);
+  SetDrawAttribute(DRAW_ATTR_TEXT_COLOUR, colour);
+  DrawFontString(text, x, y);
+}
+
+// A panel of a few icons from different files: kits, flags, cards, a ball,
+// the marks and the pointers.
+void DrawIcons() {
+  SetDrawAttribute(DRAW_ATTR_FILL_COLOUR, 0x4208);
+  DoButton(16, 16, 300, 92);
+  const int icons[] = {MenuIconFirstNumber(8),  MenuIconFirstNumber(9) + 3, MenuIconFirstNumber(33),
+                       MenuIconFirstNumber(37), MenuIconFirstNumber(20),    MenuIconFirstNumber(24),
+                       MenuIconFirstNumber(31), MenuIconFirstNumber(59),    MenuIconFirstNumber(60),
+                       ICON_ARROW_POINTER,      ICON_HOURGLASS + 5};
+  int x = 24;
+  for (int icon : icons) {
+    int w = 0, h = 0;
+    GetIconSizeScaled(icon, &w, &h);
+    if (w > 64 || h > 64) continue;  // only the small ones fit the panel
+    DoIcon(x, 62, icon, ALIGN_LEFT | ALIGN_VMIDDLE);
+    x += w + 4;
+    if (x > 290) break;
+  }
+  Text(0, 0, 24, 90, "Icons, drawn with their colour key");
+}
+
+void DrawFonts() {
+  SetDrawAttribute(DRAW_ATTR_FILL_COLOUR, kNavy);
+  SetDrawAttribute(DRAW_ATTR_BUTTON_TYPE, 1);
+  DoButton(16, 116, 608, 112);
+  SetDrawAttribute(DRAW_ATTR_BUTTON_TYPE, 0);
+  Text(0, 0, 28, 124, "fnt12: The quick brown fox jumps over the lazy dog. 0123456789 \xA3 $01 inline");
+  Text(1, 0, 28, 144, "fnt16: Gafferon 2000 - M\xFCller, Ni\xF1o, Fran\xE7ois $01");
+  Text(2, 8, 28, 172, "fnt24: Season 2000/01 $01 \xA3" "1.5M");
+  Text(0, 7, 28, 206, "Text colours: 7");
+  Text(0, 16, 140, 206, "colour 16");
+  Text(0, 12, 220, 206, "colour 12");
+}
+
+void DrawMoney() {
+  SetDrawAttribute(DRAW_ATTR_FILL_COLOUR, 0x2104);
+  DoButton(324, 16, 300, 92);
+  BufferShadeRect(330, 20, 288, 84, kGold, 64);  // a shaded panel on the button
+  static const int32_t kValues[] = {0, 999, 1500, 12345, 1005000, -1234567, 2000000000};
+  int y = 22;
+  for (int32_t v : kValues) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%s", PriceToFullStr(v));
+    Text(0, 2, 332, y, line);
+    Text(0, 2, 468, y, PriceToShortStr(v));
+    Text(0, 2, 560, y, PriceToBriefStr(v));
+    y += 11;
+  }
+}
+
+void DrawBars() {
+  const uint16_t colours[] = {0xF800, 0x07E0, 0x001F, kGold};
+  for (int d = 0; d < 4; ++d) DrawGradientBar(16 + 152 * d, 240, 140, d >= 2 ? 50 : 40, colours[d], d);
+  Text(0, 0, 20, 296, "Gradient bars, directions 0 to 3");
+}
+
+// A section of the screen kept, drawn over and put back: the box in the
+// middle shows what was there first.
+void DrawSection() {
+  SetDrawAttribute(DRAW_ATTR_FILL_COLOUR, 0x8410);
+  DoButton(16, 318, 300, 80);
+  Text(1, 2, 28, 330, "A restored section");
+  Text(0, 2, 28, 356, "kept, covered in red, put back");
+  PreserveScreenSection(1, 16, 318, 300, 80);
+  BufferFillRect(16, 318, 300, 80, 0xF800);
+  RestoreScreenSection(1);
+}
+
+void DrawMenuScreen() {
+  SetScreenScale(1);
+  ResetDrawState();
+  DoBackground(BACKGROUND_START_PAGE);
+  DrawIcons();
+  DrawFonts();
+  DrawMoney();
+  DrawBars();
+  DrawSection();
+  // The progress bar at 42 % (text 434 "£" is 0xA3 in every font).
+  ProgressWords.total = 100;
+  ProgressWords.step = 42;
+  DrawProgressPercentBar();
+  ProgressWords_Reset();
+  BufferSaveBackground();
+  BringMenuScreenUpToDate();
+}
+
+// Nested blocks of weighted work, each step a couple of frames; the bar is
+// grabbed once it shows half.
+void RunLoadingBar() {
+  LoadBarGfx gfx{};
+  gfx.emptyName = LOADBAR_EMPTY_FILE;
+  gfx.fullName = LOADBAR_FULL_FILE;
+  gfx.paletteName = LOADBAR_PALETTE_FILE;
+  gfx.barStart = LOADBAR_BAR_START;
+  gfx.barEnd = LOADBAR_BAR_END;
+  LoadBar_Init(LoadBarGfx_Callback, &gfx);
+  bool grabbed = false;
+  auto work = [&](int steps) {
+    for (int i = 0; i < steps; ++i) {
+      const uint32_t until = TimerTicks.load() + 2;
+      while (TimerTicks.load() < until) {
+        Poll();
+        PlatYield();
+      }
+      LoadBar_AddProgress(1.0f);
+      if (!grabbed && LoadBar_Fraction() >= 0.5f) {
+        LoadBar_Poll();  // draw it now, then grab
+        GfxScreenGrab();
+        grabbed = true;
+      }
+    }
+  };
+  // The root has size 1: three parts of it, the middle one in two halves.
+  LoadBar_StartBlock(10.0f, 0.25f);
+  work(10);
+  LoadBar_EndBlock();
+  LoadBar_StartBlock(2.0f, 0.5f);
+  for (int half = 0; half < 2; ++half) {
+    LoadBar_StartBlock(8.0f, 1.0f);
+    work(8);
+    LoadBar_EndBlock();
+  }
+  LoadBar_EndBlock();
+  LoadBar_StartBlock(10.0f, 0.25f);
+  work(10);
+  LoadBar_EndBlock();
+  LoadBar_Uninit();
+}
+
+// With a display: the menu screen again, busy, the hourglass following the
+// mouse and the progress bar counting, until Escape; the last frame is grabbed.
+void ShowUntilEscape() {
+  if (GfxState == GFX_STATE_PALETTE) {  // the loading bar set its own palette
+    uint8_t palette[768];
+    ColConvMakeCubePalette(palette);
+    SetPalette(palette);
+  }
+  BufferRestoreRect(0, 0, kW, kH);
+  SetMenuScreenShown(false);
+  BringMenuScreenUpToDate();
+  SetPointerPosition(kW / 2, kH / 2);
+  const int16_t busyPoll = AddPollFunction(BusyPointerPoll, 5, 0);
+  SetBusyPointer(1);
+  ProgressWords.total = 100;
+  KeyFlush();
+  for (int16_t step = 0; !KeyWasPressed(1); ++step) {
+    ProgressWords.step = static_cast<int16_t>(step / 10 % 101);
+    WaitNextFrame();
+  }
+  GfxScreenGrab();  // the screen as it was left, hourglass and all
+  SetBusyPointer(0);
+  RemovePollFunction(busyPoll);
+  ProgressWords_Reset();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool windowed = true, menu256 = false, show = false;
+  for (int i = 1; i < argc; ++i) {
+    if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;
+    if (strcasecmp(argv[i], "-menu256") == 0) menu256 = true;
+    if (strcasecmp(argv[i], "-show") == 0) show = true;
+    if (strcasecmp(argv[i], "-debug") == 0 && i + 1 < argc) DebugProcessDebugString(argv[++i]);
+  }
+  const PlatBackend* backend = SdlBackendStart();
+  if (!backend) return 1;
+  PlatSetBackend(backend);
+  PlatInstallSignalHandlers();
+  if (const char* script = std::getenv("GAFFERON_EVENTS"); script && *script) {
+    std::string error;
+    if (!PlatLoadEventScriptFile(script, &error)) {
+      std::fprintf(stderr, "menudemo: GAFFERON_EVENTS: %s\n", error.c_str());
+      return 2;
+    }
+  }
+
+  InitMemory(9500);
+  WinInit(nullptr, "Gafferon 2000 menudemo", windowed ? 1 : 0);
+  InitMouseDriver();
+  VideoInit(1);
+  MountPaks();
+  InitTimerInterrupt();
+  InitPoll();
+  InitKeyboardInterrupt();
+
+  OpenMenuMode(menu256);
+  BufferAllocate();
+  InitIconLists();
+  DrawMenuScreen();
+  GfxScreenGrab();
+  std::printf("menudemo: menu screen grabbed (%s)\n", menu256 ? "256 colours" : "16-bit");
+  RunLoadingBar();
+  std::printf("menudemo: loading bar grabbed\n");
+
+  if (show || !SdlIsHeadless()) ShowUntilEscape();
+
+  FreeBackgrounds();
+  ResetAllScreenSections();
+  BufferFree();
+  FreeAutoFreeMemory();
+  RestoreGraphicMode();
+  ClearKeyboardInterrupt();
+  UninitPoll();
+  ClearTimerInterrupt();
+  PakFileUninit();
+  VideoUninit();
+  UninitMouseDriver();
+  WinUninit();
+  UninitMemory();
+  backend->shutdown();
+  return 0;
+}
