@@ -87,7 +87,7 @@ void DrawIcons() {
     int w = 0, h = 0;
     GetIconSizeScaled(icon, &w, &h);
     if (w > 64 || h > 64) continue;  // only the small ones fit the panel
-    DoIcon(x, 62, icon, ALIGN_LEFT | ALIGN_VMIDDLE);
+    DoIcon(x, 62, ALIGN_LEFT | ALIGN_VMIDDLE, icon);
     x += w + 4;
     if (x > 290) break;
   }
@@ -156,7 +156,7 @@ void DrawMenuScreen() {
   DrawProgressPercentBar();
   ProgressWords_Reset();
   BufferSaveBackground();
-  BringMenuScreenUpToDate();
+  UpdateMenuScreen();
 }
 
 // Nested blocks of weighted work, each step a couple of frames; the bar is
@@ -212,7 +212,7 @@ void ShowUntilEscape() {
   }
   BufferRestoreRect(0, 0, kW, kH);
   SetMenuScreenShown(false);
-  BringMenuScreenUpToDate();
+  UpdateMenuScreen();
   SetPointerPosition(kW / 2, kH / 2);
   const int16_t busyPoll = AddPollFunction(BusyPointerPoll, 5, 0);
   SetBusyPointer(1);

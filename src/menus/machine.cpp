@@ -260,7 +260,7 @@ void RestorePointerBackground() {
 bool IsMenuScreenShown() { return gMachine.screenShown; }
 void SetMenuScreenShown(bool shown) { gMachine.screenShown = shown; }
 
-void BringMenuScreenUpToDate() {
+void UpdateMenuScreen() {
   if (!MenuBufferPixels()) return;  // no menu screen yet
   if (!gMachine.screenShown) {
     RevealMenuScreen();
@@ -282,7 +282,7 @@ void SetBusyPointer(int on) {
   } else if (gMachine.busyCount > 0) {
     if (--gMachine.busyCount == 0 && gMachine.hideCount == 0) RestorePointerBackground();
   }
-  BringMenuScreenUpToDate();
+  UpdateMenuScreen();
 }
 
 void HideBusyPointer(int on) {
@@ -292,7 +292,7 @@ void HideBusyPointer(int on) {
   } else if (gMachine.hideCount > 0) {
     if (--gMachine.hideCount == 0 && gMachine.busyCount > 0) DrawMousePointer();
   }
-  BringMenuScreenUpToDate();
+  UpdateMenuScreen();
 }
 
 int16_t BusyPointerCount() { return gMachine.busyCount; }
@@ -316,7 +316,7 @@ void BusyPointerPoll() {
   gMachine.pointerButtons = buttons & 3;
   DrawProgressPercentBar();
   DrawMousePointer();
-  BringMenuScreenUpToDate();
+  UpdateMenuScreen();
 }
 
 // ---- screen sections ----
@@ -481,7 +481,7 @@ void DoIconPart(int x, int y, uint16_t alignment, int icon, int sourceX, int sou
   DrawIconPixels(x * gMachine.scale, y * gMachine.scale, icon, sourceX, sourceY, sourceWidth, sourceHeight);
 }
 
-void DoIcon(int x, int y, int icon, uint16_t alignment) {
+void DoIcon(int x, int y, uint16_t alignment, int icon) {
   MenuPrimCall& call = MenuPrims_Log("DoIcon");
   call.x = x;
   call.y = y;
@@ -611,3 +611,26 @@ void FreeBackgrounds() {
   for (uint8_t*& cached : gMachine.backgrounds)
     if (cached) FreeMemory(&cached);
 }
+
+// ---- still to be built ----
+
+MenuMachineSeam MenuMachine = {};
+void InitSetOfMenus() {}
+void UninitSetOfMenus() {}
+void QuickTerminate() { ABORT("Quick termination"); }
+bool IsMenuSystemOpen() { return false; }
+void DrawShadeRectangle(int, int, int, int, int) {}
+void DrawFilledRectangle(int, int, int, int) {}
+void DrawRectangleOutline(int, int, int, int) {}
+void DrawFilledBar(int, int, int, int) {}
+void DrawPixel(int, int) {}
+void DrawBlackFrame(int, int, int, int) {}
+void DrawDarkShadeBox(int, int, int, int, int) {}
+void DoTextNo(int, int, uint16_t, int) {}
+void DoChar(int, int, uint16_t, int) {}
+int GetStringSize(const char*, int*, int*) { return 0; }
+int GetTextNoSize(int, int*, int*) { return 0; }
+int XDoTextAddr(char*, int, char**, int) { return 0; }
+void SaveScreenBackground() {}
+void RestoreBackgroundRect(int, int, int, int, uint16_t) {}
+void ReadMousePointer(int*, int*, int*) {}

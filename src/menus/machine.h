@@ -16,6 +16,37 @@
 
 #include "menus/menuprims.h"
 
+// ---- start and stop ----
+
+// Opens the menu screen: the icon map, a 640 x 480 mode (16-bit kinds 1, 2, 3
+// in turn; 256 colours with -menu256 or when there is no 16-bit one), the
+// menu buffers, the pointer in the middle, the fonts under the loading bar,
+// free screen sections, the menu drawing layer's front-end environment, the
+// menu poll function every 4 ticks, the start-up sound, the colour cube in
+// 256 colours.
+void InitSetOfMenus();
+// Closes it again: everything InitSetOfMenus took is given back, every
+// auto-free block included.
+void UninitSetOfMenus();
+// UninitSetOfMenus, then the fatal "Quick termination".
+[[noreturn]] void QuickTerminate();
+// Whether the menu system is open (between InitSetOfMenus and UninitSetOfMenus).
+bool IsMenuSystemOpen();
+
+// The seams the menu machine calls into parts still to come: the menu drawing
+// layer's front-end environment, and the menu sound channel (channel 0: the
+// effects at MenuVolume x 10; channel 1 enabled with sound on).
+struct MenuMachineSeam {
+  void (*gnInit)();
+  void (*gnUninit)();
+  void (*enableSoundChannel)(int channel);
+  void (*stopSoundChannel)(int channel);
+  void (*clearActiveChannels)();
+  void (*setChannelVolume)(int channel, int volume);
+  void (*playStartSample)(int sample, int channel, int volume);  // sample 0 or 1 of the front end's bank
+};
+extern MenuMachineSeam MenuMachine;
+
 // ---- drawing state ----
 
 // Font 0, text colour 0, fill colour 0xF81F, number type 0, button type 0.
@@ -30,6 +61,32 @@ void SetScreenScale(int16_t scale);
 
 // Moves x left by w/2 (horizontal 2) or w (3), and y up likewise by bits 2-3.
 void ApplyAlignment(int* x, int* y, int width, int height, uint16_t alignment);
+
+// ---- boxes, texts and numbers (menu units) ----
+
+// A translucent box in the fill colour at percent x 255 / 100.
+void DrawShadeRectangle(int x, int y, int width, int height, int percent);
+// A solid box of exactly width x height in the fill colour.
+void DrawFilledRectangle(int x, int y, int width, int height);
+// A one-pixel outline in the fill colour.
+void DrawRectangleOutline(int x, int y, int width, int height);
+// A solid box from x, y to x + width, y + height inclusive.
+void DrawFilledBar(int x, int y, int width, int height);
+void DrawPixel(int x, int y);
+// A black one-pixel outline; a black shade at 25 % (flag bit 0) or 50 %.
+void DrawBlackFrame(int x, int y, int width, int height);
+void DrawDarkShadeBox(int x, int y, int width, int height, int flags);
+// DoTextAddr of the text number's string.
+void DoTextNo(int x, int y, uint16_t alignment, int textNumber);
+void DoChar(int x, int y, uint16_t alignment, int character);
+// Sizes in menu units; each answers the width.
+int GetStringSize(const char* text, int* width, int* height);
+int GetTextNoSize(int textNumber, int* width, int* height);
+// Splits text in place into at most maxLines lines of at most width menu
+// units in the current font, a pointer to each in lines: a newline ends a
+// line, a line too wide is cut at its last blank that fits. A word wider than
+// the width stops the program. Answers the number of lines.
+int XDoTextAddr(char* text, int width, char** lines, int maxLines);
 
 // ---- buttons, icons and bars (menu units) ----
 
@@ -73,7 +130,15 @@ bool IsMenuScreenShown();
 void SetMenuScreenShown(bool shown);
 // Reveals the menu buffer the first time, afterwards flushes the dirty list
 // (nothing while there is no menu buffer).
-void BringMenuScreenUpToDate();
+void UpdateMenuScreen();
+// The whole menu buffer becomes the background; a rectangle of it (menu
+// units, aligned) is put back.
+void SaveScreenBackground();
+void RestoreBackgroundRect(int x, int y, int width, int height, uint16_t alignment);
+// Adds the mouse's movement to the pointer and answers its position in menu
+// units and the buttons (bit 0 left, bit 1 right). The pointer stays off the
+// last 5 pixels on the right and at the bottom.
+void ReadMousePointer(int* x, int* y, int* buttons);
 
 // ---- the busy pointer ----
 

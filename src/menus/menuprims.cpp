@@ -44,7 +44,7 @@ void MenuPrims_LogRect(const char* name, int x, int y, int width, int height) {
   call.height = height;
 }
 
-void DoTextAddr(int x, int y, const char* text, uint16_t alignment) {
+void DoTextAddr(int x, int y, uint16_t alignment, const char* text) {
   MenuPrimCall& call = Log("DoTextAddr");
   call.x = x;
   call.y = y;
@@ -52,7 +52,7 @@ void DoTextAddr(int x, int y, const char* text, uint16_t alignment) {
   call.text = text ? text : "";
 }
 
-void DoNumber(int x, int y, int32_t number, uint16_t alignment) {
+void DoNumber(int x, int y, uint16_t alignment, int32_t number) {
   MenuPrimCall& call = Log("DoNumber");
   call.x = x;
   call.y = y;

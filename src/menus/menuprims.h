@@ -37,9 +37,11 @@ int GetCharSize(int character, int* width, int* height);
 // BufferRestoreRect is the menu buffer's own (menus/menupc.h); it still
 // enters its calls in the log.
 void BufferRestoreRect(int32_t x, int32_t y, int32_t width, int32_t height);
-void DoIcon(int x, int y, int icon, uint16_t alignment);
-void DoTextAddr(int x, int y, const char* text, uint16_t alignment);
-void DoNumber(int x, int y, int32_t number, uint16_t alignment);
+// The drawing primitives take menu units and the alignment third, before what
+// they draw.
+void DoIcon(int x, int y, uint16_t alignment, int icon);
+void DoTextAddr(int x, int y, uint16_t alignment, const char* text);
+void DoNumber(int x, int y, uint16_t alignment, int32_t number);
 void DoTextBoxAddr(int x, int y, int width, int height, uint16_t alignment, const char* text);
 
 // Nested hide (1) and unhide (0) of the pointer.

@@ -149,7 +149,7 @@ void NewsTicker_Draw() {
   int boxWidth = 0, boxHeight = 0;
   GetIconSizeScaled(NEWS_TICKER_BOX_ICON, &boxWidth, &boxHeight);
   BufferRestoreRect(320 - boxWidth / 2, 240 - boxHeight / 2, boxWidth, boxHeight);
-  DoIcon(320, 240, NEWS_TICKER_BOX_ICON, ALIGN_CENTRED);
+  DoIcon(320, 240, ALIGN_CENTRED, NEWS_TICKER_BOX_ICON);
 
   int charWidth = 0, charHeight = 0;
   GetCharSize('A', &charWidth, &charHeight);
@@ -188,10 +188,10 @@ void DrawMatchScorePanel() {
   }
 
   HideBusyPointer(1);
-  DoTextAddr(290, 240, names[0], ALIGN_RIGHT | ALIGN_VMIDDLE);
-  DoNumber(305, 240, goals[0], ALIGN_CENTRED);
-  DoNumber(335, 240, goals[1], ALIGN_CENTRED);
-  DoTextAddr(350, 240, names[1], ALIGN_LEFT | ALIGN_VMIDDLE);
+  DoTextAddr(290, 240, ALIGN_RIGHT | ALIGN_VMIDDLE, names[0]);
+  DoNumber(305, 240, ALIGN_CENTRED, goals[0]);
+  DoNumber(335, 240, ALIGN_CENTRED, goals[1]);
+  DoTextAddr(350, 240, ALIGN_LEFT | ALIGN_VMIDDLE, names[1]);
   HideBusyPointer(0);
   int x, y, buttons;
   WaitPointerFrame(&x, &y, &buttons);

@@ -335,7 +335,7 @@ TEST_F(MachineTest, AnIconIsDrawnAlignedAndMeasuredInMenuUnits) {
   int sw = 0, sh = 0;
   EXPECT_EQ(GetIconSizeScaled(ICON_HOURGLASS, &sw, &sh), w);
   EXPECT_EQ(sh, h);
-  DoIcon(320, 240, ICON_HOURGLASS, ALIGN_CENTRED);
+  DoIcon(320, 240, ALIGN_CENTRED, ICON_HOURGLASS);
   EXPECT_FALSE(AllZero(320 - w / 2, 240 - h / 2, w, h));
   EXPECT_TRUE(AllZero(0, 0, 640, 240 - h / 2));
   EXPECT_TRUE(AllZero(0, 240 - h / 2 + h, 640, 480 - (240 - h / 2 + h)));
@@ -353,7 +353,7 @@ TEST_F(MachineTest, WithoutAMenuScreenTheIconCallsOnlyLog) {
   int w = 0, h = 0;
   EXPECT_EQ(GetIconSizeScaled(12, &w, &h), 400);
   EXPECT_EQ(h, 200);
-  DoIcon(1, 2, 12, ALIGN_LEFT);
+  DoIcon(1, 2, ALIGN_LEFT, 12);
   SetBusyPointer(1);
   HideBusyPointer(1);
   HideBusyPointer(0);

@@ -52,9 +52,9 @@ TEST_F(MenuPrimsTest, DrawingCallsAreLoggedAsAsked) {
   EXPECT_EQ(GetCharSize('A', &w, &h), 9);
   EXPECT_EQ(h, 14);
   BufferRestoreRect(1, 2, 3, 4);
-  DoIcon(320, 240, 12, ALIGN_CENTRED);
-  DoTextAddr(5, 6, "Rovers", ALIGN_RIGHT);
-  DoNumber(7, 8, -3, ALIGN_LEFT);
+  DoIcon(320, 240, ALIGN_CENTRED, 12);
+  DoTextAddr(5, 6, ALIGN_RIGHT, "Rovers");
+  DoNumber(7, 8, ALIGN_LEFT, -3);
   DoTextBoxAddr(10, 20, 30, 40, ALIGN_CENTRED, "line");
   const auto& calls = MenuPrims_Calls();
   ASSERT_EQ(calls.size(), 7u);
