@@ -10,6 +10,7 @@
 
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
+#include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/poll.h"
@@ -42,15 +43,32 @@ inline void OpenMenuScreen(int type) {
   ASSERT_NE(MenuBufferPixels(), nullptr);
 }
 
-// The generated hard-disk pak, linked into the working folder's pakfiles.
-inline void MountGeneratedHdPak() {
-  const std::filesystem::path pak = BuildDir() / "game" / "pakfiles";
+// The generated hard-disk pak (and with withCd the CD's, which holds the
+// loading bar), linked into the working folder's pakfiles.
+inline void MountGeneratedHdPak(bool withCd = false) {
+  const std::filesystem::path game = BuildDir() / "game";
   std::filesystem::create_directories("pakfiles");
-  std::filesystem::create_symlink(pak / "hdcommon.pki", "pakfiles/hdcommon.pki");
-  std::filesystem::create_symlink(pak / "hdcommon.pkd", "pakfiles/hdcommon.pkd");
+  for (const char* name : {"hdcommon.pki", "hdcommon.pkd"})
+    std::filesystem::create_symlink(game / "pakfiles" / name, std::filesystem::path("pakfiles") / name);
+  if (withCd)
+    for (const char* name : {"cdcommon.pki", "cdcommon.pkd"})
+      std::filesystem::create_symlink(game / "cd" / "pakfiles" / name, std::filesystem::path("pakfiles") / name);
   PakFileInit();
   PakFileAdd("pakfiles\\hdcommon");
+  if (withCd) PakFileAdd("pakfiles\\cdcommon");
   PakFileAddDone();
+}
+
+// The display, timer and mouse a menu system opens on, before any mode is set.
+inline void OpenDisplayForMenus() {
+  WinInit(nullptr, "Gafferon test", 1);
+  InitTimerInterrupt();
+  InitPoll();
+  PlatSetVirtualAutoAdvance(true);
+  DXEnumDisplay();
+  GfxInit(0);
+  InitMouseDriver();
+  InitKeyboardInterrupt();
 }
 
 }  // namespace menutest
