@@ -299,7 +299,6 @@ TEST_F(MachineTest, BusyAndHiddenNestAndTheHourglassShowsOnlyBetween) {
 
 TEST_F(MachineTest, ThePollTurnsTheHourglassAndKeepsThePointerOffTheEdges) {
   Start(1);
-  InitMouseDriver();
   SetPointerPosition(638, 479);
   SetBusyPointer(1);
   for (int i = 1; i <= 21; ++i) {

@@ -27,15 +27,23 @@ inline std::filesystem::path BuildDir() {
                         : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
-// A 640 x 480 screen of type 0 (256 colours), 1 (16-bit) or 3 (32-bit) and
-// its menu buffer; memory is the caller's to set up.
-inline void OpenMenuScreen(int type) {
+// The display, timer, mouse and keyboard a menu screen opens on, before any
+// mode is set.
+inline void OpenDisplayForMenus() {
   WinInit(nullptr, "Gafferon test", 1);
   InitTimerInterrupt();
   InitPoll();
   PlatSetVirtualAutoAdvance(true);
   DXEnumDisplay();
   GfxInit(0);
+  InitMouseDriver();
+  InitKeyboardInterrupt();
+}
+
+// A 640 x 480 screen of type 0 (256 colours), 1 (16-bit) or 3 (32-bit) and
+// its menu buffer; memory is the caller's to set up.
+inline void OpenMenuScreen(int type) {
+  OpenDisplayForMenus();
   const int16_t mode = GfxFindMode(640, 480, type);
   ASSERT_GE(mode, 0);
   SetGraphicMode(mode, 0);
@@ -59,16 +67,5 @@ inline void MountGeneratedHdPak(bool withCd = false) {
   PakFileAddDone();
 }
 
-// The display, timer and mouse a menu system opens on, before any mode is set.
-inline void OpenDisplayForMenus() {
-  WinInit(nullptr, "Gafferon test", 1);
-  InitTimerInterrupt();
-  InitPoll();
-  PlatSetVirtualAutoAdvance(true);
-  DXEnumDisplay();
-  GfxInit(0);
-  InitMouseDriver();
-  InitKeyboardInterrupt();
-}
 
 }  // namespace menutest
