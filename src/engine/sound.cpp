@@ -110,8 +110,9 @@ bool ReadFromPak(void* user, uint32_t offset, uint32_t bytes, void* out) {
 
 // --- the WAV header -------------------------------------------------------------
 
-const char* SndDecodeWavHeader(SndWavReader read, void* user, uint32_t size, SndSample* out) {
-  *out = SndSample{};
+namespace {
+
+const char* DecodeWav(SndWavReader read, void* user, uint32_t size, SndSample* out) {
   uint8_t head[12];
   const uint32_t headBytes = std::min<uint32_t>(size, 12);
   if (headBytes && !read(user, 0, headBytes, head)) return "GetSampInfo(): not a RIFF .wav file";
@@ -155,19 +156,19 @@ const char* SndDecodeWavHeader(SndWavReader read, void* user, uint32_t size, Snd
     }
     pos = body + chunkSize + (chunkSize & 1);
   }
-  if (!haveFormat || !haveData) {
-    *out = SndSample{};
-    return "GetSampInfo(): failed to find both 'fmt' and 'data' chunks in .wav file";
-  }
-  if (out->sampleRate == 0) {
-    *out = SndSample{};
-    return "GetSampInfo(): sample rate 0 in the 'fmt' chunk";
-  }
-  if (out->dataSize > 0x7FFFFFFFu) {
-    *out = SndSample{};
-    return "GetSampInfo(): 'data' chunk too large";
-  }
+  if (!haveFormat || !haveData) return "GetSampInfo(): failed to find both 'fmt' and 'data' chunks in .wav file";
+  if (out->sampleRate == 0) return "GetSampInfo(): sample rate 0 in the 'fmt' chunk";
+  if (out->dataSize > 0x7FFFFFFFu) return "GetSampInfo(): 'data' chunk too large";
   return nullptr;
+}
+
+}  // namespace
+
+const char* SndDecodeWavHeader(SndWavReader read, void* user, uint32_t size, SndSample* out) {
+  *out = SndSample{};
+  const char* error = DecodeWav(read, user, size, out);
+  if (error) *out = SndSample{};  // a bad header leaves nothing behind
+  return error;
 }
 
 // --- start and stop ---------------------------------------------------------------
@@ -450,6 +451,10 @@ int SndUpdateChanels() {
       continue;
     }
     uint32_t p = static_cast<uint32_t>(play);
+    if (c.position == -1 && c.bank->table[c.sample].dataSize == 0) {
+      SndStop(i);  // an empty sample's silence ends at the first refill
+      continue;
+    }
     if (c.position == -1) {
       uint32_t e = c.endOffset, q = c.previousPlay, pp = p;
       if (e < q) e += ring;
