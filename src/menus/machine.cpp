@@ -14,6 +14,7 @@
 #include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/reset.h"
+#include "engine/sound.h"
 #include "engine/timerint.h"
 #include "engine/colconv.h"
 #include "engine/rand.h"
@@ -68,7 +69,6 @@ struct MachineState {
 
 MachineState gMachine;
 
-void NoSoundRefill() {}
 
 // A channel of an RGB565 colour as a percentage and back.
 struct ButtonPercents {
@@ -93,10 +93,32 @@ void Box(int x, int y, int w, int h, uint16_t colour, int opacity) {
 }
 
 void NoSeam() {}
-void NoChannel(int) {}
-void NoVolume(int, int) {}
-void NoSample(int, int, int) {}
-constexpr MenuMachineSeam kMachineStubs = {NoSeam, NoSeam, NoChannel, NoChannel, NoSeam, NoVolume, NoSample};
+
+// The menu channel through the sound driver; nothing while it is not running
+// (-nosound, or no output).
+bool MenuChannelReady(int channel) { return SndIsInitialised() && channel < SndActiveChannels(); }
+void StartMenuChannels(int count) {
+  if (SndIsInitialised()) SndSetActiveChannels(count);
+}
+void StopMenuChannel(int channel) {
+  if (MenuChannelReady(channel)) SndStop(channel);
+}
+void ClearMenuChannels() {
+  if (SndIsInitialised()) SndClearActiveChannels();
+}
+void SetMenuChannelVolume(int channel, int volume) {
+  if (MenuChannelReady(channel)) SndSetChannelVolume(channel, volume);
+}
+// One of the two tunes of the music bank.
+void PlayMenuTune(int sample, int channel, int volume) {
+  if (MenuChannelReady(channel) && MusicBank >= 0) SndPlay(MusicBank, sample, channel, volume, 0);
+}
+void RefillMenuChannels() {
+  if (SndIsInitialised()) SndUpdateChanelsFully();
+}
+
+constexpr MenuMachineSeam kMachineStubs = {NoSeam,          NoSeam,          StartMenuChannels, StopMenuChannel,
+                                           ClearMenuChannels, SetMenuChannelVolume, PlayMenuTune};
 
 bool SoundOn() { return MenuSoundActive != 0; }
 
@@ -127,11 +149,11 @@ void FreeSection(ScreenSection* section) {
 
 }  // namespace
 
-void (*MenuSoundRefill)() = NoSoundRefill;
+void (*MenuSoundRefill)() = RefillMenuChannels;
 
 void Machine_Reset() {
   gMachine = MachineState{};
-  MenuSoundRefill = NoSoundRefill;
+  MenuSoundRefill = RefillMenuChannels;
   MenuMachine = kMachineStubs;
   Machine_ConnectTextHooks();
 }

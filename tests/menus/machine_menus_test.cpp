@@ -11,6 +11,7 @@
 #include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
+#include "engine/sound.h"
 #include "generic/gamesound.h"
 #include "menus/exm_text.h"
 #include "menus/loadbar.h"
@@ -123,6 +124,29 @@ TEST_F(MenuSystemTest, WithoutSoundTheChannelsAreLeftAlone) {
   WaitNextFrame();
   UninitSetOfMenus();
   EXPECT_EQ(gSeamCalls, (std::vector<std::string>{"gnInit", "gnUninit"}));
+}
+
+// With the sound driver running, the menus start one channel and play one of
+// the two tunes of the music bank on it, at ten times the menu volume; closing
+// the menus stops it.
+TEST_F(MenuSystemTest, TheMenusPlayATuneThroughTheSoundDriver) {
+  Machine_Reset();  // the machine's own sound, not the noting seams
+  PlatSoundUseMemoryOutput(true);
+  NoSoundMode = 0;
+  GameSound_Init();
+  ASSERT_TRUE(SndIsInitialised());
+  MenuSoundActive = 1;
+  MenuVolume = 5;
+  InitSetOfMenus();
+  ASSERT_EQ(SndActiveChannels(), 1);
+  EXPECT_FALSE(SndIsChannelFree(0));
+  const SndChannel* channel = SndGetChannel(0);
+  ASSERT_NE(channel, nullptr);
+  EXPECT_EQ(channel->bank, SndGetBank(MusicBank));
+  EXPECT_TRUE(channel->sample == 0 || channel->sample == 1);
+  UninitSetOfMenus();
+  EXPECT_EQ(SndActiveChannels(), 0);
+  GameSound_Uninit();
 }
 
 // 16-bit kinds are taken in the order 1, 2, 3; -menu256, or no 16-bit mode
