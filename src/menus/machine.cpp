@@ -15,8 +15,16 @@
 #include "engine/poll.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
+#include "engine/colconv.h"
+#include "engine/rand.h"
+#include "generic/gamesound.h"
+#include "menus/exm_text.h"
+#include "menus/loadbar.h"
+#include "menus/menucont.h"
 #include "menus/menugfx_files.h"
 #include "menus/menupc.h"
+#include "menus/money.h"
+#include "platform/platform.h"
 #include "season/progress.h"
 
 #define ABORT_FILE "menus\\machine"
@@ -50,6 +58,12 @@ struct MachineState {
   ScreenSection sections[SCREEN_SECTION_COUNT];
   uint8_t* backgrounds[MENU_BACKGROUND_COUNT] = {};  // cached pictures (auto-free blocks)
   int16_t lastKey = 0;
+  // The open menu system: its poll function, the loading bar of its start,
+  // the menu channel's volume last set.
+  bool open = false;
+  int16_t pollHandle = -1;
+  LoadBarGfx loadBar = {};
+  int16_t appliedVolume = -1;
 };
 
 MachineState gMachine;
@@ -78,6 +92,32 @@ void Box(int x, int y, int w, int h, uint16_t colour, int opacity) {
     BufferShadeRect(x, y, w, h, colour, static_cast<uint8_t>(opacity));
 }
 
+void NoSeam() {}
+void NoChannel(int) {}
+void NoVolume(int, int) {}
+void NoSample(int, int, int) {}
+constexpr MenuMachineSeam kMachineStubs = {NoSeam, NoSeam, NoChannel, NoChannel, NoSeam, NoVolume, NoSample};
+
+bool SoundOn() { return MenuSoundActive != 0; }
+
+
+// The mouse's movement added to the pointer, which stays on the screen and
+// off its last 5 pixels on the right and at the bottom.
+void MovePointerByMouse() {
+  int dx = 0, dy = 0, buttons = 0;
+  if (MouseDriverState() == 2) ReadMouseDriver(&dx, &dy, &buttons);
+  int x = gMachine.pointerX + dx, y = gMachine.pointerY + dy;
+  const int w = MenuScreenWidth(), h = MenuScreenHeight();
+  x = std::max(x, 0);
+  y = std::max(y, 0);
+  if (x >= w - 5) x = w - 6;
+  if (y >= h - 5) y = h - 6;
+  gMachine.pointerX = static_cast<int16_t>(x);
+  gMachine.pointerY = static_cast<int16_t>(y);
+  gMachine.pointerButtons = buttons & 3;
+}
+
+
 bool SlotInRange(int slot) { return slot >= 0 && slot < SCREEN_SECTION_COUNT; }
 
 void FreeSection(ScreenSection* section) {
@@ -92,6 +132,7 @@ void (*MenuSoundRefill)() = NoSoundRefill;
 void Machine_Reset() {
   gMachine = MachineState{};
   MenuSoundRefill = NoSoundRefill;
+  MenuMachine = kMachineStubs;
   Machine_ConnectTextHooks();
 }
 REGISTER_RESET(RESET_MENUS, Machine_Reset);
@@ -239,6 +280,10 @@ void DrawGradientBar(int x, int y, int width, int height, uint16_t colour, int d
 void WaitNextFrame() {
   const uint32_t start = TimerTicks.load();
   while (TimerTicks.load() == start) WaitTicks(1);
+  if (SoundOn() && MenuVolume != gMachine.appliedVolume) {
+    MenuMachine.setChannelVolume(0, MenuVolume * 10);
+    gMachine.appliedVolume = MenuVolume;
+  }
   Poll();
 }
 
@@ -303,17 +348,7 @@ void BusyPointerPoll() {
   if (gMachine.busyCount <= 0 || gMachine.hideCount > 0) return;
   gMachine.hourglassFrame = static_cast<int16_t>((gMachine.hourglassFrame + 1) % HOURGLASS_FRAMES);
   RestorePointerBackground();
-  int dx = 0, dy = 0, buttons = 0;
-  ReadMouseDriver(&dx, &dy, &buttons);
-  int x = gMachine.pointerX + dx, y = gMachine.pointerY + dy;
-  const int w = MenuScreenWidth(), h = MenuScreenHeight();
-  x = std::max(x, 0);
-  y = std::max(y, 0);
-  if (x >= w - 5) x = w - 6;
-  if (y >= h - 5) y = h - 6;
-  gMachine.pointerX = static_cast<int16_t>(x);
-  gMachine.pointerY = static_cast<int16_t>(y);
-  gMachine.pointerButtons = buttons & 3;
+  MovePointerByMouse();
   DrawProgressPercentBar();
   DrawMousePointer();
   UpdateMenuScreen();
@@ -612,25 +647,306 @@ void FreeBackgrounds() {
     if (cached) FreeMemory(&cached);
 }
 
-// ---- still to be built ----
+// ---- boxes, texts and numbers ----
 
-MenuMachineSeam MenuMachine = {};
-void InitSetOfMenus() {}
-void UninitSetOfMenus() {}
-void QuickTerminate() { ABORT("Quick termination"); }
-bool IsMenuSystemOpen() { return false; }
-void DrawShadeRectangle(int, int, int, int, int) {}
-void DrawFilledRectangle(int, int, int, int) {}
-void DrawRectangleOutline(int, int, int, int) {}
-void DrawFilledBar(int, int, int, int) {}
-void DrawPixel(int, int) {}
-void DrawBlackFrame(int, int, int, int) {}
-void DrawDarkShadeBox(int, int, int, int, int) {}
-void DoTextNo(int, int, uint16_t, int) {}
-void DoChar(int, int, uint16_t, int) {}
-int GetStringSize(const char*, int*, int*) { return 0; }
-int GetTextNoSize(int, int*, int*) { return 0; }
-int XDoTextAddr(char*, int, char**, int) { return 0; }
-void SaveScreenBackground() {}
-void RestoreBackgroundRect(int, int, int, int, uint16_t) {}
-void ReadMousePointer(int*, int*, int*) {}
+void DrawShadeRectangle(int x, int y, int width, int height, int percent) {
+  const int s = gMachine.scale;
+  const int opacity = std::clamp(percent * 255 / 100, 0, 255);
+  BufferShadeRect(x * s, y * s, width * s, height * s, static_cast<uint16_t>(gMachine.fillColour),
+                  static_cast<uint8_t>(opacity));
+}
+
+void DrawFilledRectangle(int x, int y, int width, int height) {
+  const int s = gMachine.scale;
+  BufferFillRect(x * s, y * s, width * s, height * s, static_cast<uint16_t>(gMachine.fillColour));
+}
+
+void DrawRectangleOutline(int x, int y, int width, int height) {
+  const int s = gMachine.scale;
+  const int left = x * s, top = y * s, w = width * s, h = height * s;
+  const uint16_t c = static_cast<uint16_t>(gMachine.fillColour);
+  if (w <= 0 || h <= 0) return;
+  BufferFillRect(left, top, w, 1, c);
+  BufferFillRect(left, top + h - 1, w, 1, c);
+  BufferFillRect(left, top, 1, h, c);
+  BufferFillRect(left + w - 1, top, 1, h, c);
+}
+
+void DrawFilledBar(int x, int y, int width, int height) {
+  const int s = gMachine.scale;
+  BufferFillBox(x * s, y * s, (x + width) * s, (y + height) * s, static_cast<uint16_t>(gMachine.fillColour));
+}
+
+void DrawPixel(int x, int y) {
+  const int s = gMachine.scale;
+  BufferPutPixel(x * s, y * s, static_cast<uint16_t>(gMachine.fillColour));
+}
+
+void DrawBlackFrame(int x, int y, int width, int height) {
+  const int32_t fill = gMachine.fillColour;
+  gMachine.fillColour = 0;
+  DrawRectangleOutline(x, y, width, height);
+  gMachine.fillColour = fill;
+}
+
+void DrawDarkShadeBox(int x, int y, int width, int height, int flags) {
+  const int32_t fill = gMachine.fillColour;
+  gMachine.fillColour = 0;
+  DrawShadeRectangle(x, y, width, height, (flags & 1) ? 25 : 50);
+  gMachine.fillColour = fill;
+}
+
+namespace {
+
+// A string at menu units, aligned by its size in the current font; the text
+// and number primitives all end here.
+void DrawAlignedText(int x, int y, uint16_t alignment, const char* text) {
+  if (!MenuBufferPixels()) return;
+  int32_t w = 0, h = 0;
+  MeasureFontString(text, &w, &h);
+  int px = x * gMachine.scale, py = y * gMachine.scale;
+  ApplyAlignment(&px, &py, w, h, alignment);
+  DrawFontString(text, px, py);
+}
+
+MenuPrimCall& LogAt(const char* name, int x, int y, uint16_t alignment) {
+  MenuPrimCall& call = MenuPrims_Log(name);
+  call.x = x;
+  call.y = y;
+  call.alignment = alignment;
+  return call;
+}
+
+}  // namespace
+
+void DoTextAddr(int x, int y, uint16_t alignment, const char* text) {
+  LogAt("DoTextAddr", x, y, alignment).text = text ? text : "";
+  DrawAlignedText(x, y, alignment, text ? text : "");
+}
+
+void DoTextNo(int x, int y, uint16_t alignment, int textNumber) {
+  MenuPrimCall& call = LogAt("DoTextNo", x, y, alignment);
+  call.value = textNumber;
+  DrawAlignedText(x, y, alignment, GetTextNoAddr(textNumber));
+}
+
+void DoNumber(int x, int y, uint16_t alignment, int32_t number) {
+  LogAt("DoNumber", x, y, alignment).value = number;
+  if (MenuBufferPixels()) DrawAlignedText(x, y, alignment, Number2Str(number));
+}
+
+void DoChar(int x, int y, uint16_t alignment, int character) {
+  const char text[2] = {static_cast<char>(character), '\0'};
+  LogAt("DoChar", x, y, alignment).value = character;
+  DrawAlignedText(x, y, alignment, text);
+}
+
+int GetStringSize(const char* text, int* width, int* height) {
+  int w = 0, h = 0;
+  if (MenuBufferPixels()) {
+    int32_t pw = 0, ph = 0;
+    MeasureFontString(text ? text : "", &pw, &ph);
+    w = pw / gMachine.scale;
+    h = ph / gMachine.scale;
+  } else {
+    // No screen: every character the size the tests set.
+    int cw = 0, ch = 0;
+    MenuPrims_CharSize(&cw, &ch);
+    w = cw * static_cast<int>(std::strlen(text ? text : ""));
+    h = ch;
+  }
+  if (width) *width = w;
+  if (height) *height = h;
+  return w;
+}
+
+int GetCharSize(int character, int* width, int* height) {
+  MenuPrims_LogValue("GetCharSize", character);
+  if (!MenuBufferPixels()) {
+    int cw = 0, ch = 0;
+    MenuPrims_CharSize(&cw, &ch);
+    if (width) *width = cw;
+    if (height) *height = ch;
+    return cw;
+  }
+  const char text[2] = {static_cast<char>(character), '\0'};
+  return GetStringSize(text, width, height);
+}
+
+int GetTextNoSize(int textNumber, int* width, int* height) {
+  return GetStringSize(GetTextNoAddr(textNumber), width, height);
+}
+
+int XDoTextAddr(char* text, int width, char** lines, int maxLines) {
+  int count = 0;
+  char* start = text;
+  while (start && *start && count < maxLines) {
+    char* end = std::strchr(start, '\n');
+    if (!end) end = start + std::strlen(start);
+    // The longest head of the line that fits: the whole line, or up to a blank.
+    auto fits = [&](char* stop) {
+      const char kept = *stop;
+      *stop = '\0';
+      const bool ok = GetStringSize(start, nullptr, nullptr) <= width;
+      *stop = kept;
+      return ok;
+    };
+    char* cut = end;
+    if (!fits(end)) {
+      cut = nullptr;
+      for (char* p = end; p-- > start;)
+        if (*p == ' ' && fits(p)) {
+          cut = p;
+          break;
+        }
+      if (!cut) ABORT("XDoTextAddr(): word too long for text box");
+    }
+    lines[count++] = start;
+    if (*cut == '\0') break;
+    *cut = '\0';
+    start = cut + 1;
+  }
+  return count;
+}
+
+void DoTextBoxAddr(int x, int y, int width, int height, uint16_t alignment, const char* text) {
+  MenuPrimCall& call = LogAt("DoTextBoxAddr", x, y, alignment);
+  call.width = width;
+  call.height = height;
+  call.text = text ? text : "";
+  if (!MenuBufferPixels()) return;
+  // The lines are cut from a copy: the caller's text may be a constant.
+  std::vector<char> copy(call.text.begin(), call.text.end());
+  copy.push_back('\0');
+  constexpr int kMaxLines = 64;
+  char* lines[kMaxLines];
+  const int count = XDoTextAddr(copy.data(), width, lines, kMaxLines);
+  int lineHeight = 0;
+  GetStringSize("", nullptr, &lineHeight);
+  int top = y;
+  switch ((alignment >> 2) & 3) {
+    case 2: top = y + (height - count * lineHeight) / 2; break;
+    case 3: top = y + height - count * lineHeight; break;
+    default: break;
+  }
+  int lineX = x;
+  switch (alignment & 3) {
+    case 2: lineX = x + width / 2; break;
+    case 3: lineX = x + width; break;
+    default: break;
+  }
+  const uint16_t lineAlignment = static_cast<uint16_t>((alignment & 3) | ALIGN_TOP);
+  for (int i = 0; i < count; ++i) DrawAlignedText(lineX, top + i * lineHeight, lineAlignment, lines[i]);
+}
+
+// ---- the background and the pointer ----
+
+void SaveScreenBackground() { BufferSaveBackground(); }
+
+void RestoreBackgroundRect(int x, int y, int width, int height, uint16_t alignment) {
+  ApplyAlignment(&x, &y, width, height, alignment);
+  const int s = gMachine.scale;
+  BufferRestoreRect(x * s, y * s, width * s, height * s);
+}
+
+void ReadMousePointer(int* x, int* y, int* buttons) {
+  MovePointerByMouse();
+  if (x) *x = gMachine.pointerX / gMachine.scale;
+  if (y) *y = gMachine.pointerY / gMachine.scale;
+  if (buttons) *buttons = gMachine.pointerButtons;
+}
+
+// ---- start and stop ----
+
+namespace {
+
+
+
+// The 640 x 480 menu mode: 16-bit in colour kinds 1, 2, 3 in turn, else (or
+// with -menu256) 256 colours.
+int16_t FindMenuMode() {
+  int16_t mode = -1;
+  if (!Menu256Mode)
+    for (int kind = 1; kind <= 3 && mode < 0; ++kind) mode = GfxFindMode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, kind);
+  if (mode < 0) mode = GfxFindMode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 0);
+  if (mode < 0) FatalError("Error: InitSetOfMenus(): Your video card does not support a suitable graphics mode\n");
+  return mode;
+}
+
+}  // namespace
+
+MenuMachineSeam MenuMachine = kMachineStubs;
+
+bool IsMenuSystemOpen() { return gMachine.open; }
+
+void InitSetOfMenus() {
+  InitIconLists();
+  SetGraphicMode(FindMenuMode(), 0);
+  BufferAllocate();
+  SetScreenScale(static_cast<int16_t>(std::max(1, MenuScreenWidth() / PLAT_LAYOUT_WIDTH)));
+  gMachine.screenShown = false;
+
+  gMachine.loadBar = LoadBarGfx{};
+  gMachine.loadBar.emptyName = LOADBAR_EMPTY_FILE;
+  gMachine.loadBar.fullName = LOADBAR_FULL_FILE;
+  gMachine.loadBar.paletteName = LOADBAR_PALETTE_FILE;
+  gMachine.loadBar.barStart = LOADBAR_BAR_START;
+  gMachine.loadBar.barEnd = LOADBAR_BAR_END;
+  LoadBar_Init(LoadBarGfx_Callback, &gMachine.loadBar);
+
+  if (MouseDriverState() != 0) ResetMouseDriver();
+  SetPointerPosition(static_cast<int16_t>(MenuScreenWidth() / 2), static_cast<int16_t>(MenuScreenHeight() / 2));
+  gMachine.savedWidth = gMachine.savedHeight = 0;
+  if (SoundOn()) MenuMachine.enableSoundChannel(1);
+
+  LoadBar_StartBlock(MENU_FONT_COUNT, 1.0f);
+  for (int font = 0; font < MENU_FONT_COUNT; ++font) {
+    LoadFont(font);
+    LoadBar_AddProgress(1.0f);
+  }
+  LoadBar_EndBlock();
+
+  ResetAllScreenSections();
+  MenuMachine.gnInit();
+  gMachine.pollHandle = AddPollFunction(BusyPointerPoll, 4, 0);
+  if (SoundOn()) {
+    gMachine.appliedVolume = MenuVolume;
+    MenuMachine.playStartSample(GameRandom() % 2, 0, MenuVolume * 10);
+  }
+  LoadBar_Uninit();
+  if (MenuIs256Colour()) {
+    uint8_t palette[768];
+    ColConvMakeCubePalette(palette);
+    SetPalette(palette);
+  }
+  KeyFlush();
+  ResetDrawState();
+  gMachine.open = true;
+}
+
+void UninitSetOfMenus() {
+  MenuMachine.gnUninit();
+  if (gMachine.pollHandle >= 0) RemovePollFunction(gMachine.pollHandle);
+  gMachine.pollHandle = -1;
+  if (gMachine.screenShown) {
+    ClearMenuScreen();
+    gMachine.screenShown = false;
+  }
+  if (SoundOn()) {
+    MenuMachine.stopSoundChannel(0);
+    MenuMachine.clearActiveChannels();
+  }
+  FreeBackgrounds();
+  BufferFree();
+  RestoreGraphicMode();
+  gMachine.pointerBackground = std::vector<uint8_t>();
+  gMachine.savedWidth = gMachine.savedHeight = 0;
+  ResetAllScreenSections();
+  FreeAutoFreeMemory();
+  gMachine.open = false;
+}
+
+void QuickTerminate() {
+  UninitSetOfMenus();
+  ABORT("Quick termination");
+}

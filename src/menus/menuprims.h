@@ -78,7 +78,8 @@ void MenuPrims_ClearCalls();
 // The sizes the size queries answer until the icon and font files are read.
 void MenuPrims_SetIconSize(int width, int height);
 void MenuPrims_SetCharSize(int width, int height);
-// The icon size set above (answered while no menu screen exists).
+// The sizes set above (answered while no menu screen exists).
+void MenuPrims_CharSize(int* width, int* height);
 int MenuPrims_IconWidth();
 int MenuPrims_IconHeight();
 // The pointer's hide nesting (0 = shown): the menu machine's count.

@@ -81,6 +81,7 @@ struct DisplayState {
   PlatRect paint{};
   int cursorX = 0, cursorY = 0;
   uint32_t buttons = 0;
+  uint32_t pressed = 0;  // buttons pressed since the last read, even if let go again
 };
 
 DisplayState& D() {
@@ -719,17 +720,23 @@ void PlatMoveCursor(int dx, int dy) {
   D().cursorY += dy;
 }
 
-uint32_t PlatMouseButtons() { return D().buttons; }
+uint32_t PlatMouseButtons() {
+  DisplayState& d = D();
+  const uint32_t seen = d.buttons | d.pressed;
+  d.pressed = 0;
+  return seen;
+}
 
 void PlatSetMouseButton(int bit, bool down) {
   if (bit < 0 || bit > 2) return;
-  if (down)
+  if (down) {
     D().buttons |= 1u << bit;
-  else
+    D().pressed |= 1u << bit;
+  } else
     D().buttons &= ~(1u << bit);
 }
 
-void PlatClearMouseButtons() { D().buttons = 0; }
+void PlatClearMouseButtons() { D().buttons = D().pressed = 0; }
 
 int PlatJoystickCount() {
   const PlatBackend* b = PlatGetBackend();

@@ -33,6 +33,7 @@ struct WindowState {
   int quitCode = 0;
   std::vector<ScriptEvent> script;  // sorted by tick
   size_t scriptNext = 0;
+  int scriptX = PLAT_LAYOUT_WIDTH / 2, scriptY = PLAT_LAYOUT_HEIGHT / 2;  // where the script last put the pointer
   const PlatBackend* backend = nullptr;
   int clientWidth = PLAT_LAYOUT_WIDTH, clientHeight = PLAT_LAYOUT_HEIGHT;
 };
@@ -91,11 +92,14 @@ intptr_t MouseLParam(int x, int y) {
   return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
 }
 
-// A scripted pointer move puts the cursor there, in desktop coordinates.
-void MoveCursorTo(int x, int y) {
-  int ox, oy;
-  PlatClientOrigin(&ox, &oy);
-  PlatSetCursorPos(ox + x, oy + y);
+// A scripted pointer move moves the cursor as a mouse would, by the distance
+// from where the script last put it (at first the middle of the screen): the
+// game reads the mouse as motion, and its pointer starts in the middle, so it
+// follows the script's coordinates.
+void MoveCursorTo(WindowState& w, int x, int y) {
+  PlatMoveCursor(x - w.scriptX, y - w.scriptY);
+  w.scriptX = x;
+  w.scriptY = y;
 }
 
 // Posts the script events that have fallen due, and a close asked for by a signal.
@@ -114,11 +118,15 @@ void FeedExternalEvents(WindowState& w) {
         PlatPostMessage(WM_KEYUP, 0, PlatKeyLParam(e.key, true));
         break;
       case ScriptEvent::Move:
-        MoveCursorTo(e.x, e.y);
+        MoveCursorTo(w, e.x, e.y);
         PlatPostMessage(WM_MOUSEMOVE, 0, MouseLParam(e.x, e.y));
         break;
       case ScriptEvent::Click:
-        MoveCursorTo(e.x, e.y);
+        // Pressed and let go at once: the next read of the buttons still sees
+        // the press.
+        MoveCursorTo(w, e.x, e.y);
+        PlatSetMouseButton(0, true);
+        PlatSetMouseButton(0, false);
         PlatPostMessage(WM_MOUSEMOVE, 0, MouseLParam(e.x, e.y));
         PlatPostMessage(WM_LBUTTONDOWN, 1, MouseLParam(e.x, e.y));
         PlatPostMessage(WM_LBUTTONUP, 0, MouseLParam(e.x, e.y));
@@ -298,6 +306,8 @@ bool PlatLoadEventScript(const std::string& text, std::string* error) {
   WindowState& w = W();
   w.script = std::move(events);
   w.scriptNext = 0;
+  w.scriptX = PLAT_LAYOUT_WIDTH / 2;
+  w.scriptY = PLAT_LAYOUT_HEIGHT / 2;
   return true;
 }
 
@@ -339,6 +349,8 @@ void PlatReset() {
   w.exists = false;
   w.script.clear();
   w.scriptNext = 0;
+  w.scriptX = PLAT_LAYOUT_WIDTH / 2;
+  w.scriptY = PLAT_LAYOUT_HEIGHT / 2;
   w.backend = &kHeadless;
   w.clientWidth = PLAT_LAYOUT_WIDTH;
   w.clientHeight = PLAT_LAYOUT_HEIGHT;

@@ -222,7 +222,11 @@ intptr_t PlatKeyLParam(PlatKeyCode key, bool up);
 //
 // One event per line: the time in ticks since start, then "key NAME",
 // "move X Y", "click X Y" or "close"; "#" starts a comment. Due events are
-// posted into the message queue as the queue is read.
+// posted into the message queue as the queue is read. A move moves the cursor
+// by the distance from the script's previous position (at first the middle
+// of the layout), as a mouse would, so a pointer that starts in the middle
+// follows the script's coordinates; a click is a move, then the primary
+// button pressed and let go at once (the next PlatMouseButtons still sees it).
 
 // Loads a script from text; returns false (with a message) on a bad line.
 bool PlatLoadEventScript(const std::string& text, std::string* error);
@@ -437,7 +441,8 @@ bool PlatBeginPaint(PlatRect* rect);            // false when nothing to paint
 void PlatGetCursorPos(int* x, int* y);
 void PlatSetCursorPos(int x, int y);
 void PlatMoveCursor(int dx, int dy);
-// Buttons held now: bit 0 primary, bit 1 secondary, bit 2 middle.
+// Buttons held now or pressed since the last call: bit 0 primary, bit 1
+// secondary, bit 2 middle. A press let go between two calls is still seen once.
 uint32_t PlatMouseButtons();
 void PlatSetMouseButton(int bit, bool down);
 void PlatClearMouseButtons();

@@ -299,7 +299,6 @@ TEST_F(MachineTest, BusyAndHiddenNestAndTheHourglassShowsOnlyBetween) {
 
 TEST_F(MachineTest, ThePollTurnsTheHourglassAndKeepsThePointerOffTheEdges) {
   Start(1);
-  InitMouseDriver();
   SetPointerPosition(638, 479);
   SetBusyPointer(1);
   for (int i = 1; i <= 21; ++i) {
@@ -339,9 +338,9 @@ TEST_F(MachineTest, AnIconIsDrawnAlignedAndMeasuredInMenuUnits) {
   EXPECT_FALSE(AllZero(320 - w / 2, 240 - h / 2, w, h));
   EXPECT_TRUE(AllZero(0, 0, 640, 240 - h / 2));
   EXPECT_TRUE(AllZero(0, 240 - h / 2 + h, 640, 480 - (240 - h / 2 + h)));
-  // The call still reaches the primitives' log.
-  ASSERT_FALSE(MenuPrims_Calls().empty());
-  EXPECT_EQ(MenuPrims_Calls().back().name, "DoIcon");
+  // With a menu screen the call draws and is not kept in the primitives' log
+  // (a long game would fill it).
+  EXPECT_TRUE(MenuPrims_Calls().empty());
   // Strings draw their inline icons through the machine once it sets a font.
   ResetDrawState();
   EXPECT_NE(MenuInlineIconDrawer, nullptr);

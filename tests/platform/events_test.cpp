@@ -47,6 +47,38 @@ TEST_F(EngineTest, ScriptEventsArriveWhenDue) {
   EXPECT_EQ(PlatPendingScriptEvents(), 0u);
 }
 
+// A scripted move is mouse motion from the script's last position (at first
+// the middle), and a click's press is seen by the next read of the buttons
+// though it was let go at once.
+TEST_F(EngineTest, ScriptedMovesAreMotionAndClicksAreSeenOnce) {
+  std::string error;
+  ASSERT_TRUE(PlatLoadEventScript("10 move 330 200\n20 click 100 210\n", &error)) << error;
+  PlatSetCursorPos(500, 500);
+  PlatVirtualAdvance(10);
+  Drain();
+  int x = 0, y = 0;
+  PlatGetCursorPos(&x, &y);
+  EXPECT_EQ(x, 500 + 330 - PLAT_LAYOUT_WIDTH / 2);
+  EXPECT_EQ(y, 500 + 200 - PLAT_LAYOUT_HEIGHT / 2);
+  EXPECT_EQ(PlatMouseButtons(), 0u);
+
+  PlatSetCursorPos(100, 100);  // as the mouse driver puts it back after a read
+  PlatVirtualAdvance(10);
+  Drain();
+  PlatGetCursorPos(&x, &y);
+  EXPECT_EQ(x, 100 + 100 - 330);
+  EXPECT_EQ(y, 100 + 210 - 200);
+  EXPECT_EQ(PlatMouseButtons(), 1u);  // pressed and let go: seen once
+  EXPECT_EQ(PlatMouseButtons(), 0u);
+
+  // A held button stays seen; a cleared one is gone at once.
+  PlatSetMouseButton(1, true);
+  EXPECT_EQ(PlatMouseButtons(), 2u);
+  EXPECT_EQ(PlatMouseButtons(), 2u);
+  PlatClearMouseButtons();
+  EXPECT_EQ(PlatMouseButtons(), 0u);
+}
+
 TEST_F(EngineTest, BadScriptLinesAreRefused) {
   const std::string outside = "position outside " + std::to_string(PLAT_LAYOUT_WIDTH) + " x " +
                               std::to_string(PLAT_LAYOUT_HEIGHT);

@@ -10,6 +10,7 @@
 
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
+#include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/poll.h"
@@ -26,15 +27,23 @@ inline std::filesystem::path BuildDir() {
                         : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
-// A 640 x 480 screen of type 0 (256 colours), 1 (16-bit) or 3 (32-bit) and
-// its menu buffer; memory is the caller's to set up.
-inline void OpenMenuScreen(int type) {
+// The display, timer, mouse and keyboard a menu screen opens on, before any
+// mode is set.
+inline void OpenDisplayForMenus() {
   WinInit(nullptr, "Gafferon test", 1);
   InitTimerInterrupt();
   InitPoll();
   PlatSetVirtualAutoAdvance(true);
   DXEnumDisplay();
   GfxInit(0);
+  InitMouseDriver();
+  InitKeyboardInterrupt();
+}
+
+// A 640 x 480 screen of type 0 (256 colours), 1 (16-bit) or 3 (32-bit) and
+// its menu buffer; memory is the caller's to set up.
+inline void OpenMenuScreen(int type) {
+  OpenDisplayForMenus();
   const int16_t mode = GfxFindMode(640, 480, type);
   ASSERT_GE(mode, 0);
   SetGraphicMode(mode, 0);
@@ -42,15 +51,21 @@ inline void OpenMenuScreen(int type) {
   ASSERT_NE(MenuBufferPixels(), nullptr);
 }
 
-// The generated hard-disk pak, linked into the working folder's pakfiles.
-inline void MountGeneratedHdPak() {
-  const std::filesystem::path pak = BuildDir() / "game" / "pakfiles";
+// The generated hard-disk pak (and with withCd the CD's, which holds the
+// loading bar), linked into the working folder's pakfiles.
+inline void MountGeneratedHdPak(bool withCd = false) {
+  const std::filesystem::path game = BuildDir() / "game";
   std::filesystem::create_directories("pakfiles");
-  std::filesystem::create_symlink(pak / "hdcommon.pki", "pakfiles/hdcommon.pki");
-  std::filesystem::create_symlink(pak / "hdcommon.pkd", "pakfiles/hdcommon.pkd");
+  for (const char* name : {"hdcommon.pki", "hdcommon.pkd"})
+    std::filesystem::create_symlink(game / "pakfiles" / name, std::filesystem::path("pakfiles") / name);
+  if (withCd)
+    for (const char* name : {"cdcommon.pki", "cdcommon.pkd"})
+      std::filesystem::create_symlink(game / "cd" / "pakfiles" / name, std::filesystem::path("pakfiles") / name);
   PakFileInit();
   PakFileAdd("pakfiles\\hdcommon");
+  if (withCd) PakFileAdd("pakfiles\\cdcommon");
   PakFileAddDone();
 }
+
 
 }  // namespace menutest
