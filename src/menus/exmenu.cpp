@@ -65,6 +65,7 @@ struct ExMenuState {
   int32_t passes = 0;
   // The pointer and the press.
   int pointerX = 0, pointerY = 0, pointerButtons = 0, previousButtons = 0;
+  bool pressPending = false;  // a press read and not yet served
   int16_t pressed = -1;
   uint32_t lastTicks = 0;
   void (*postDraw)() = nullptr;
@@ -586,9 +587,12 @@ void ReadPointer() {
   gMenu.pointerY = y;
   gMenu.pointerButtons = buttons & 3;
   SetMenuButtons(gMenu.pointerButtons);
+  if ((gMenu.pointerButtons & 1) && !(gMenu.previousButtons & 1)) gMenu.pressPending = true;
 }
 
-bool PressedNow() { return (gMenu.pointerButtons & 1) && !(gMenu.previousButtons & 1); }
+// A press of the left button not served yet (it is kept across a redraw, so
+// a click made while a screen draws is not lost).
+bool TakePress() { return std::exchange(gMenu.pressPending, false); }
 
 void RunTimers() {
   const uint32_t now = TimerTicks.load();
@@ -632,7 +636,7 @@ bool DragSlider(MenuHotspot& spot) {
 // button is let go over it, its list opens or its handler runs.
 int16_t ServePress() {
   if (gMenu.pressed < 0) {
-    if (!gMenu.popup.open && PressedNow()) {
+    if (!gMenu.popup.open && TakePress()) {
       gMenu.pressed = static_cast<int16_t>(HitTest(gMenu.pointerX, gMenu.pointerY));
       if (gMenu.pressed >= 0) {
         SetMenuHoverItem(static_cast<int16_t>(gMenu.pressed + 1));
@@ -914,10 +918,12 @@ void AdvanceMenuButtons(int32_t elapsed) {
 
 void SetScreenHeader(int flags) {
   if (flags & 2) {
-    std::snprintf(gHeaderDates[0], sizeof gHeaderDates[0], "%s %d", GetTextNoAddr(GNW_GetWeekday() + 2),
-                  GNW_GetDayOfMonth());
-    std::snprintf(gHeaderDates[1], sizeof gHeaderDates[1], "%s %d", GetTextNoAddr(GNW_GetMonth() + 9),
-                  GNW_GetYear());
+    // A weekday or month outside its range would name some other text.
+    const int weekday = GNW_GetWeekday(), month = GNW_GetMonth();
+    std::snprintf(gHeaderDates[0], sizeof gHeaderDates[0], "%s %d",
+                  GetTextNoAddr(weekday >= 0 && weekday < 7 ? weekday + 2 : -1), GNW_GetDayOfMonth());
+    std::snprintf(gHeaderDates[1], sizeof gHeaderDates[1], "%s %d",
+                  GetTextNoAddr(month >= 0 && month < 12 ? month + 9 : -1), GNW_GetYear());
   } else {
     gHeaderDates[0][0] = 0;
     gHeaderDates[1][0] = 0;
@@ -1273,7 +1279,7 @@ int16_t DoPopupList(int listIndex) {
     RestoreScreenSection(kPopupSection);
     ShowPopup();
   }
-  if (!PressedNow() || !enabled) return 0;
+  if (!TakePress() || !enabled) return 0;
   PopupRow* pick = &p.list[p.first + row];
   if (!pick->callback) return 0;
   PopupCall call{static_cast<int16_t>(listIndex + 1), static_cast<int16_t>(p.first + row), pick, p.list};
