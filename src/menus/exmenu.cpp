@@ -530,10 +530,15 @@ void ClosePopup(bool restore) {
   }
 }
 
+// A ticked row's mark stands just after its text, which on the widest row is
+// past the box: the kept section reaches that far too.
+constexpr int kTickRoom = 12;
+
 void ShowPopup() {
   OpenPopup& p = gMenu.popup;
   const int scale = GetScreenScale();
-  if (MenuBufferPixels()) PreserveScreenSection(kPopupSection, p.x * scale, p.y * scale, p.w * scale, p.h * scale);
+  const int w = std::min(p.w + kTickRoom, kScreenW - p.x);
+  if (MenuBufferPixels()) PreserveScreenSection(kPopupSection, p.x * scale, p.y * scale, w * scale, p.h * scale);
   DrawPopupList();
 }
 
@@ -1036,7 +1041,8 @@ int ProcessMenu() {
       }
       if (result == 0) result = ServePress();
       if (result == 0 && gMenu.popup.open) result = DoPopupList(gMenu.popup.listIndex);
-      UpdateMenuScreen();
+      // What the frame drew reaches the display with the next pointer, so
+      // the display always shows the pointer.
       ReadPointer();
       if (result == 0) result = ExMenu.keyboardStep();
       if (result == 0) RunTimers();

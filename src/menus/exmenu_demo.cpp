@@ -21,7 +21,7 @@ namespace {
 constexpr uint16_t kPanel = 0x10A2;     // dark blue-grey
 constexpr uint16_t kTrack = 0x2945;
 constexpr uint16_t kOutline = 0xFEA0;   // gold
-constexpr uint16_t kBar = 0x03E0;
+constexpr uint16_t kBar = 0x0010;  // navy
 
 struct ShowcaseState {
   ShowcaseLog log;
