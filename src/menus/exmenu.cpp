@@ -974,6 +974,20 @@ int PushMenu(const MenuItem* first) {
   return 1;
 }
 
+const MenuItem* DrawMenuPass(const MenuItem* first, int mode) {
+  gMenu.hotspots.clear();
+  gMenu.passedMark = false;
+  gMenu.animIndex = 0;
+  gMenu.mode = mode;
+  if (GetMenuEvent() == MENU_EVENT_INIT) gMenu.buttons.clear();
+  ++gMenu.passes;
+  const MenuItem* item = first;
+  int16_t counter = 0;
+  for (; item->type != MI_END; ++item, ++counter) ActOnType(item, &counter, 0, 0, 0, -1, mode);
+  gMenu.buttons.resize(static_cast<size_t>(gMenu.animIndex));
+  return item;
+}
+
 int ProcessMenu() {
   if (!gMenu.running) return MENU_NOT_RUNNING;
   SetMenuHoverItem(-1);
@@ -989,17 +1003,8 @@ int ProcessMenu() {
       SetMenuEvent(MENU_EVENT_INIT);
     gMenu.drawing = true;
     gMenu.pending = nullptr;
-    gMenu.hotspots.clear();
-    gMenu.passedMark = false;
-    gMenu.animIndex = 0;
-    gMenu.mode = mode;
-    if (GetMenuEvent() == MENU_EVENT_INIT) gMenu.buttons.clear();
-    ++gMenu.passes;
     const size_t entryIndex = gMenu.stack.size() - 1;
-    const MenuItem* item = gMenu.stack[entryIndex].first;
-    int16_t counter = 0;
-    for (; item->type != MI_END; ++item, ++counter) ActOnType(item, &counter, 0, 0, 0, -1, mode);
-    gMenu.buttons.resize(static_cast<size_t>(gMenu.animIndex));
+    const MenuItem* item = DrawMenuPass(gMenu.stack[entryIndex].first, mode);
     MenuStackEntry& entry = gMenu.stack[entryIndex];
     entry.hotspots = static_cast<int16_t>(gMenu.hotspots.size());
     entry.state = 3;

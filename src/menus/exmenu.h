@@ -365,6 +365,10 @@ int PushMenu(const MenuItem* first);
 // MENU_NOT_RUNNING.
 int RunMenu();
 int PushAndRunMenu(const MenuItem* first);
+// One draw pass over a table in the mode (0 full, 1 dynamic items only), as
+// the menu loop makes it for the current event: the hot spots are made anew.
+// Answers the table's end item.
+const MenuItem* DrawMenuPass(const MenuItem* first, int mode);
 // The loop over the current stack entry; answers the last result.
 int ProcessMenu();
 // Runs a screen with fresh hot-spot, button and timer lists and gives the

@@ -205,6 +205,30 @@ TEST_F(ExMenuItemsTest, AnimationsLoopStopAndToggleByKind) {
   EXPECT_FATAL(ToggleAnimation(&loop, -1), "ToggleAnimation\\(\\): invalid aip->A_Type");
 }
 
+// A redraw keeps the records of the same items, so their animation state
+// survives; an initialisation starts them again.
+TEST_F(ExMenuItemsTest, ButtonRecordsSurviveRedrawsButNotInitialisation) {
+  static const int16_t three[] = {2, 1294, 1295, 1296, 0};
+  const MenuItem table[] = {{MI_ANIM_KIND3, 20, 20, 5, 0, MenuArg(static_cast<const void*>(three)), {}}, kEnd};
+  SetMenuEvent(MENU_EVENT_INIT);
+  EXPECT_EQ(DrawMenuPass(table, 0), &table[1]);
+  ToggleAnimation(MenuButtonAt(0), -1);
+  AdvanceMenuButtons(1);
+  EXPECT_EQ(MenuButtonAt(0)->frame, 1);
+  for (int mode : {0, 1}) {
+    SetMenuEvent(MENU_EVENT_DRAW);
+    DrawMenuPass(table, mode);
+    ASSERT_EQ(MenuButtonCount(), 1);
+    EXPECT_EQ(MenuButtonAt(0)->frame, 1);
+    EXPECT_EQ(MenuButtonAt(0)->state, ANIM_FORWARD);
+  }
+  SetMenuEvent(MENU_EVENT_INIT);
+  DrawMenuPass(table, 0);
+  ASSERT_EQ(MenuButtonCount(), 1);
+  EXPECT_EQ(MenuButtonAt(0)->frame, 0);
+  EXPECT_EQ(MenuButtonAt(0)->state, ANIM_STOPPED);
+}
+
 TEST_F(ExMenuItemsTest, TimersTakeTheFirstFreeSlotAndGoByKey) {
   const MenuItem a{0, 10, 0, 5, 3, {}, {}}, b{0, 20, 0, 5, 3, {}, {}}, c{0, 30, 0, 5, 3, {}, {}};
   EXPECT_EQ(AddMenuTimer(&a), 1);
