@@ -72,6 +72,18 @@ add_custom_command(
   VERBATIM)
 list(APPEND GAFFERON_DATASET_CD_GENERATED ${GAFFERON_DATASET_CD_DIR}/zvdata/loadicon.gfx
      ${GAFFERON_DATASET_CD_DIR}/zvdata/loadico1.gfx ${GAFFERON_DATASET_CD_DIR}/zvdata/loadico1.pal)
+# The sound banks' samples under sound\ (names from src/generic/gamesound.cpp),
+# drawn from the seed; a stamp stands for them all.
+set(GAFFERON_SOUND_STAMP ${GAFFERON_DATASET_DIR}/sound.stamp)
+add_custom_command(
+  OUTPUT ${GAFFERON_SOUND_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${GAFFERON_DATASET_HD_DIR}/sound
+  COMMAND gensound --seed ${GAFFERON_DATASET_SEED} --out ${GAFFERON_DATASET_HD_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${GAFFERON_SOUND_STAMP}
+  DEPENDS gensound ${GAFFERON_DATASET_SEED_FILE}
+  COMMENT "Synthesising the sound banks"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_SOUND_STAMP})
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)

@@ -118,6 +118,19 @@ std::vector<uint8_t> PakBuildIndex(const std::vector<PakIndexItem>& items) {
   return index;
 }
 
+bool PakStoredPlain(const std::string& name) {
+  // The sound driver reads samples a block at a time, and a compressed entry
+  // can only be read whole.
+  static const char kWav[] = ".WAV";
+  if (name.size() < 4) return false;
+  for (size_t i = 0; i < 4; ++i) {
+    char c = name[name.size() - 4 + i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != kWav[i]) return false;
+  }
+  return true;
+}
+
 bool PakWriteFiles(const std::string& outBase, const std::vector<PakWriteItem>& items, int store,
                    std::vector<PakWriteResult>* results, std::string* error) {
   std::vector<uint8_t> data;
@@ -125,7 +138,8 @@ bool PakWriteFiles(const std::string& outBase, const std::vector<PakWriteItem>& 
   if (results) results->clear();
   for (const PakWriteItem& item : items) {
     int compressor = -1;
-    std::vector<uint8_t> stored = PakEncodeEntry(item.data, store, &compressor);
+    const int itemStore = PakStoredPlain(item.name) ? PAK_STORE_PLAIN : store;
+    std::vector<uint8_t> stored = PakEncodeEntry(item.data, itemStore, &compressor);
     if (data.size() + stored.size() > 0xFFFFFFFFu) {
       *error = "the data file would pass 4 GB";
       return false;

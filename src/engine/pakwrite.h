@@ -50,7 +50,12 @@ struct PakIndexItem {
 };
 std::vector<uint8_t> PakBuildIndex(const std::vector<PakIndexItem>& items);
 
-// Writes outBase.pki and outBase.pkd (plain file-system paths).
+// Whether a file of this name is always stored plain: WAV samples, which the
+// sound driver reads in parts.
+bool PakStoredPlain(const std::string& name);
+
+// Writes outBase.pki and outBase.pkd (plain file-system paths). Files that
+// PakStoredPlain names are stored plain whatever store says.
 bool PakWriteFiles(const std::string& outBase, const std::vector<PakWriteItem>& items, int store,
                    std::vector<PakWriteResult>* results, std::string* error);
 

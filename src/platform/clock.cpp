@@ -82,6 +82,7 @@ void VirtualMoveTo(uint64_t target) {
   ClockState& s = S();
   for (uint64_t next = (s.virtualMs / 10 + 1) * 10; next <= target; next += 10) {
     s.virtualMs = next;
+    PlatSoundClockTick();  // the memory output mixes this tick's frames
     if (s.timerRunning && s.callback) s.callback();
   }
   s.virtualMs = target;

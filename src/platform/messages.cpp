@@ -74,12 +74,14 @@ void HeadlessPresent(const PlatFrame&) {}
 int HeadlessJoystickCount() { return 0; }
 bool HeadlessJoystickCaps(int, PlatJoyCaps*) { return false; }
 bool HeadlessJoystickRead(int, PlatJoyPos*) { return false; }
+bool HeadlessOpenAudio(uint32_t, void (*)(int16_t*, uint32_t)) { return false; }  // no device
+void HeadlessCloseAudio() {}
 
 const PlatBackend kHeadless = {
     "headless",         HeadlessCreate,        HeadlessDestroy,       HeadlessShow,
     HeadlessPump,       HeadlessMessageBox,    HeadlessSetClientSize, HeadlessClientOrigin,
     HeadlessShowCursor, HeadlessShutdown,      HeadlessPresent,       HeadlessJoystickCount,
-    HeadlessJoystickCaps, HeadlessJoystickRead,
+    HeadlessJoystickCaps, HeadlessJoystickRead, HeadlessOpenAudio,   HeadlessCloseAudio,
 };
 
 const PlatBackend* Backend() {

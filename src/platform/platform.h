@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // ---------------------------------------------------------------------------
 // Process
@@ -461,6 +462,120 @@ bool PlatJoystickCaps(int index, PlatJoyCaps* caps);
 bool PlatJoystickRead(int index, PlatJoyPos* pos);
 
 // ---------------------------------------------------------------------------
+// Sound: channel buffers over the game's own mixer
+// ---------------------------------------------------------------------------
+//
+// What the engine's DirectSound layer expects, shaped the way it calls it: a
+// sound object that opens the output, a primary buffer whose format can be set
+// and read back, and secondary buffers, each an 8-bit mono ring with lock and
+// unlock of a byte range, looping play, stop, play and write positions,
+// volume, pan and frequency. An integer mixer makes 44,100 Hz 16-bit stereo
+// from the playing buffers. Outputs: the back end's audio device, or the
+// memory output, which mixes 441 frames on each tick of the virtual clock (on
+// the caller's thread) and can append them to a WAV file. State the output's
+// thread shares is locked.
+
+constexpr PlatResult PLATERR_NODRIVER = static_cast<PlatResult>(0x88780078u);
+constexpr PlatResult PLATERR_BADFORMAT = static_cast<PlatResult>(0x88780064u);
+constexpr PlatResult PLATERR_SOUNDINVALIDCALL = static_cast<PlatResult>(0x88780032u);
+
+constexpr uint32_t PLAT_MIX_RATE = 44100;  // frames per second of the mix
+constexpr int32_t PLAT_VOLUME_SILENT = -10000;  // 1/100 dB
+constexpr int32_t PLAT_VOLUME_FULL = 0;
+constexpr int32_t PLAT_PAN_LEFT = -10000;  // the right side attenuated by 100 dB
+constexpr int32_t PLAT_PAN_RIGHT = 10000;
+constexpr uint32_t PLAT_FREQUENCY_MIN = 100;
+constexpr uint32_t PLAT_FREQUENCY_MAX = 100000;
+
+struct PlatWaveFormat {
+  uint16_t formatTag;  // 1 = PCM
+  uint16_t channels;
+  uint32_t samplesPerSec;
+  uint32_t avgBytesPerSec;
+  uint16_t blockAlign;
+  uint16_t bitsPerSample;
+};
+
+// Buffer capabilities.
+enum : uint32_t {
+  PLAT_SBCAPS_PRIMARY = 0x1,
+  PLAT_SBCAPS_CTRLFREQUENCY = 0x20,
+  PLAT_SBCAPS_CTRLPAN = 0x40,
+  PLAT_SBCAPS_CTRLVOLUME = 0x80,
+  PLAT_SBCAPS_GETCURRENTPOSITION2 = 0x10000,
+};
+// Cooperative levels.
+enum : uint32_t { PLAT_SOUND_NORMAL = 1, PLAT_SOUND_EXCLUSIVE = 3 };
+
+struct PlatSoundBufferDesc {
+  uint32_t flags;  // PLAT_SBCAPS_*
+  uint32_t bytes;  // a secondary buffer's size; 0 for the primary
+  PlatWaveFormat format;  // a secondary buffer's format: PCM, mono, 8 bits
+};
+
+struct PlatSound;
+struct PlatSoundBuffer;
+
+PlatResult PlatSoundCreate(PlatSound** out);
+// Opens the output; PLATERR_NODRIVER when there is none.
+PlatResult PlatSoundInitialize(PlatSound* sound);
+PlatResult PlatSoundSetCooperativeLevel(PlatSound* sound, uint32_t level);
+PlatResult PlatSoundCreateBuffer(PlatSound* sound, const PlatSoundBufferDesc& desc, PlatSoundBuffer** out);
+// Reference counts: each returns the references left; the last release of the
+// sound object closes the output.
+uint32_t PlatSoundAddRef(PlatSound* sound);
+uint32_t PlatSoundRelease(PlatSound* sound);
+uint32_t PlatSoundBufferAddRef(PlatSoundBuffer* buffer);
+uint32_t PlatSoundBufferRelease(PlatSoundBuffer* buffer);
+
+// The primary buffer's format: what was asked for is kept, what is read back
+// is what the mixer makes (44,100 Hz, 16 bits, 2 channels).
+PlatResult PlatSoundBufferSetFormat(PlatSoundBuffer* buffer, const PlatWaveFormat& format);
+PlatResult PlatSoundBufferGetFormat(PlatSoundBuffer* buffer, PlatWaveFormat* out);
+
+// Lock of bytes from offset: the first part runs to the end of the ring at
+// most, a second part (else null and 0) from its start. What is written into
+// the parts reaches the ring at the unlock, which takes the lock's pointers.
+PlatResult PlatSoundBufferLock(PlatSoundBuffer* buffer, uint32_t offset, uint32_t bytes, void** part1,
+                               uint32_t* bytes1, void** part2, uint32_t* bytes2);
+PlatResult PlatSoundBufferUnlock(PlatSoundBuffer* buffer, void* part1, uint32_t bytes1, void* part2,
+                                 uint32_t bytes2);
+PlatResult PlatSoundBufferPlay(PlatSoundBuffer* buffer, bool looping);
+PlatResult PlatSoundBufferStop(PlatSoundBuffer* buffer);
+PlatResult PlatSoundBufferSetPosition(PlatSoundBuffer* buffer, uint32_t offset);
+// Stopped: both at the position where play stopped. Playing: the write
+// position lies 10 ms of the buffer's rate ahead of the play position.
+PlatResult PlatSoundBufferGetPosition(PlatSoundBuffer* buffer, uint32_t* play, uint32_t* write);
+PlatResult PlatSoundBufferSetVolume(PlatSoundBuffer* buffer, int32_t volume);  // -10000..0
+PlatResult PlatSoundBufferSetPan(PlatSoundBuffer* buffer, int32_t pan);  // -10000..10000
+PlatResult PlatSoundBufferSetFrequency(PlatSoundBuffer* buffer, uint32_t hz);
+bool PlatSoundBufferPlaying(PlatSoundBuffer* buffer);
+
+// The mixer: frames of interleaved left and right 16-bit samples from every
+// playing buffer, saturated. Outputs call it (under the mixer's lock).
+void PlatSoundMix(int16_t* out, uint32_t frames);
+// The gain of an attenuation in 1/100 dB as a 16.16 factor (65536 at 0 dB,
+// 0 at -10000 and below).
+uint32_t PlatSoundGain(int32_t attenuation);
+
+// The memory output: while on, PlatSoundInitialize takes it instead of the
+// back end's device. Each 10 ms tick of the virtual clock mixes 441 frames;
+// they are appended to the WAV file named (a plain path; null closes it, its
+// header then tells its length) and, while capturing, kept in memory.
+void PlatSoundUseMemoryOutput(bool on);
+bool PlatSoundMemoryWav(const char* path);
+void PlatSoundMemoryCapture(bool on);
+std::vector<int16_t> PlatSoundMemoryTake();
+// Frames the memory output has mixed since it was opened.
+uint64_t PlatSoundMemoryFrames();
+// One tick of the clock for the memory output (the virtual clock calls it).
+void PlatSoundClockTick();
+// Live buffers and sound objects (tests).
+int PlatSoundLiveBuffers();
+// Closes the output and frees every object (a registered reset).
+void PlatSoundReset();
+
+// ---------------------------------------------------------------------------
 // Back ends
 // ---------------------------------------------------------------------------
 
@@ -485,6 +600,10 @@ struct PlatBackend {
   int (*joystickCount)();
   bool (*joystickCaps)(int index, PlatJoyCaps* caps);
   bool (*joystickRead)(int index, PlatJoyPos* pos);
+  // Sound: opens the audio device at rate, 16-bit stereo, whose thread then
+  // asks fill for frames; false when there is none. Closes it again.
+  bool (*openAudio)(uint32_t rate, void (*fill)(int16_t* out, uint32_t frames));
+  void (*closeAudio)();
 };
 
 // The headless back end: no window, no native events. The default.

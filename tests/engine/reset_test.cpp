@@ -33,9 +33,10 @@ int ResetIndex(const std::string& name) {
 TEST(ResetRegistry, EveryModuleWithStateIsRegisteredInLayerOrder) {
   // Listed layer by layer; within a layer the order is free.
   const std::vector<std::vector<const char*>> layers = {
-      {"PlatReset", "PlatDisplayReset"},
+      {"PlatReset", "PlatDisplayReset", "PlatSoundReset"},
       {"DebugReset", "OnExitReset", "PollReset", "TimerReset", "WinReset", "CompressReset", "MemoryReset",
-       "GfxReset", "DDrawReset", "DXEnumReset", "KeyboardReset", "MouseReset", "RandReset", "StartupReset"},
+       "GfxReset", "DDrawReset", "DXEnumReset", "KeyboardReset", "MouseReset", "RandReset", "StartupReset",
+       "DSoundReset", "SndReset"},
       {"Clubs_Reset", "Players_Reset", "Lists_Reset", "PlayerStats_Reset", "SaveGame_Reset"},
       {"SeasonState_Reset"},
       {"SquadList_Reset"},

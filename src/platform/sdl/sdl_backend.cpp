@@ -21,6 +21,8 @@ struct SdlState {
   int textureWidth = 0, textureHeight = 0;
   std::vector<uint32_t> frame;
   std::vector<SDL_Joystick*> joysticks;
+  SDL_AudioDeviceID audio = 0;
+  void (*audioFill)(int16_t* out, uint32_t frames) = nullptr;
 } gSdl;
 
 int ButtonBit(Uint8 button) {
@@ -228,7 +230,42 @@ bool JoystickRead(int index, PlatJoyPos* pos) {
   return true;
 }
 
+// The audio device: 16-bit stereo at the mixer's rate (SDL converts when the
+// device wants another format); its thread asks the mixer for frames.
+void AudioCallback(void*, Uint8* stream, int len) {
+  if (gSdl.audioFill) gSdl.audioFill(reinterpret_cast<int16_t*>(stream), static_cast<uint32_t>(len) / 4);
+}
+
+bool OpenAudio(uint32_t rate, void (*fill)(int16_t* out, uint32_t frames)) {
+  if (gSdl.audio) return false;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  SDL_AudioSpec want{};
+  want.freq = static_cast<int>(rate);
+  want.format = AUDIO_S16SYS;
+  want.channels = 2;
+  want.samples = 1024;
+  want.callback = AudioCallback;
+  gSdl.audioFill = fill;
+  gSdl.audio = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  if (!gSdl.audio) {
+    gSdl.audioFill = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  SDL_PauseAudioDevice(gSdl.audio, 0);
+  return true;
+}
+
+void CloseAudio() {
+  if (!gSdl.audio) return;
+  SDL_CloseAudioDevice(gSdl.audio);  // waits for the callback to return
+  gSdl.audio = 0;
+  gSdl.audioFill = nullptr;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 void Shutdown() {
+  CloseAudio();
   for (SDL_Joystick* j : gSdl.joysticks)
     if (j) SDL_JoystickClose(j);
   gSdl.joysticks.clear();
@@ -239,6 +276,7 @@ void Shutdown() {
 const PlatBackend kSdlBackend = {
     "sdl2",     CreateWindow, DestroyWindow, ShowWindow,    PumpEvents,   MessageBox,   SetClientSize,
     ClientOrigin, ShowCursor, Shutdown,      Present,       JoystickCount, JoystickCaps, JoystickRead,
+    OpenAudio,  CloseAudio,
 };
 
 }  // namespace
