@@ -8,10 +8,17 @@
 // SDL_VIDEODRIVER=dummy it exits by itself unless -show asks for that too
 // (an event script of GAFFERON_EVENTS can then press Escape).
 //
+// With --menu it runs the menu interpreter's showcase screen instead (every
+// kind of menu item in one table) in the real menu loop: in a window until its
+// Quit button is clicked; headless under an event script (GAFFERON_EVENTS,
+// with GAFFERON_CLOCK=virtual) until the script clicks Quit, Scroll Lock
+// grabbing the screen on the way; headless without a script it grabs the
+// first picture and leaves.
+//
 // It runs from the game's working folder: pakfiles\hdcommon there and
 // pakfiles\cdcommon on the CD folder (GAFFERON_CD, default "cd").
 //
-//   menudemo [-menu256] [-show] [-fullscreen] [-debug SETTING]
+//   menudemo [--menu] [-menu256] [-show] [-fullscreen] [-debug SETTING]
 #include <strings.h>
 
 #include <cstdio>
@@ -29,7 +36,10 @@
 #include "engine/startup.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
+#include "menus/exmenu.h"
+#include "menus/exmenu_demo.h"
 #include "menus/loadbar.h"
+#include "menus/menucont.h"
 #include "menus/machine.h"
 #include "menus/menugfx_files.h"
 #include "menus/menupc.h"
@@ -38,6 +48,7 @@
 #include "platform/sdl/sdl_backend.h"
 #include "render256/vidopt.h"
 #include "season/progress.h"
+#include "season/seasonstate.h"
 
 namespace {
 
@@ -228,37 +239,33 @@ void ShowUntilEscape() {
   ProgressWords_Reset();
 }
 
-}  // namespace
+// Without a script to click Quit, a headless run grabs the first picture and
+// leaves.
+void GrabAndLeave() {
+  GfxScreenGrab();
+  SetMenuResult(MENU_RESULT_LEAVE);
+}
 
-int main(int argc, char** argv) {
-  bool windowed = true, menu256 = false, show = false;
-  for (int i = 1; i < argc; ++i) {
-    if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;
-    if (strcasecmp(argv[i], "-menu256") == 0) menu256 = true;
-    if (strcasecmp(argv[i], "-show") == 0) show = true;
-    if (strcasecmp(argv[i], "-debug") == 0 && i + 1 < argc) DebugProcessDebugString(argv[++i]);
-  }
-  const PlatBackend* backend = SdlBackendStart();
-  if (!backend) return 1;
-  PlatSetBackend(backend);
-  PlatInstallSignalHandlers();
-  if (const char* script = std::getenv("GAFFERON_EVENTS"); script && *script) {
-    std::string error;
-    if (!PlatLoadEventScriptFile(script, &error)) {
-      std::fprintf(stderr, "menudemo: GAFFERON_EVENTS: %s\n", error.c_str());
-      return 2;
-    }
-  }
+// The showcase screen in the menu loop, on the menu system's own start.
+void RunShowcase(bool menu256, bool scripted) {
+  // The header's dates: a Saturday in July 1999.
+  Weekday = 0;
+  DayOfMonth = 10;
+  Month = 6;
+  Year = 1999;
+  Menu256Mode = menu256 ? 1 : 0;
+  InitSetOfMenus();
+  SetMenuSystemRunning(true);
+  if (SdlIsHeadless() && !scripted) SetMenuPostDrawCallback(GrabAndLeave);
+  PushAndRunMenu(ShowcaseMenu);
+  SetMenuSystemRunning(false);
+  const ShowcaseLog& log = Showcase_Log();
+  std::printf("menudemo: showcase left: passes %d, rows clicked %zu, pop-up rows %d, quit %d\n",
+              static_cast<int>(MenuDrawPassCount()), log.rowClicks.size(), log.popupCalls, log.quitClicks);
+  UninitSetOfMenus();
+}
 
-  InitMemory(9500);
-  WinInit(nullptr, "Gafferon 2000 menudemo", windowed ? 1 : 0);
-  InitMouseDriver();
-  VideoInit(1);
-  MountPaks();
-  InitTimerInterrupt();
-  InitPoll();
-  InitKeyboardInterrupt();
-
+void RunDrawingDemo(bool menu256, bool show) {
   OpenMenuMode(menu256);
   BufferAllocate();
   InitIconLists();
@@ -275,6 +282,52 @@ int main(int argc, char** argv) {
   BufferFree();
   FreeAutoFreeMemory();
   RestoreGraphicMode();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool windowed = true, menu256 = false, show = false, menu = false;
+  for (int i = 1; i < argc; ++i) {
+    if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;
+    if (strcasecmp(argv[i], "-menu256") == 0) menu256 = true;
+    if (strcasecmp(argv[i], "-show") == 0) show = true;
+    if (strcasecmp(argv[i], "--menu") == 0) menu = true;
+    if (strcasecmp(argv[i], "-debug") == 0 && i + 1 < argc) DebugProcessDebugString(argv[++i]);
+  }
+  const PlatBackend* backend = SdlBackendStart();
+  if (!backend) return 1;
+  PlatSetBackend(backend);
+  PlatInstallSignalHandlers();
+  if (const char* clock = std::getenv("GAFFERON_CLOCK"); clock && std::strcmp(clock, "virtual") == 0) {
+    PlatUseVirtualClock(true);
+    PlatSetVirtualAutoAdvance(true);
+  }
+  bool scripted = false;
+  if (const char* script = std::getenv("GAFFERON_EVENTS"); script && *script) {
+    scripted = true;
+    std::string error;
+    if (!PlatLoadEventScriptFile(script, &error)) {
+      std::fprintf(stderr, "menudemo: GAFFERON_EVENTS: %s\n", error.c_str());
+      return 2;
+    }
+  }
+
+  InitMemory(9500);
+  WinInit(nullptr, "Gafferon 2000 menudemo", windowed ? 1 : 0);
+  InitMouseDriver();
+  VideoInit(1);
+  MountPaks();
+  InitTimerInterrupt();
+  InitPoll();
+  InitKeyboardInterrupt();
+
+  if (menu) {
+    RunShowcase(menu256, scripted);
+  } else {
+    RunDrawingDemo(menu256, show);
+  }
+
   ClearKeyboardInterrupt();
   UninitPoll();
   ClearTimerInterrupt();

@@ -22,6 +22,8 @@ int16_t MenuSoundActive = 0;
 int16_t Menu256Mode = 0;
 int32_t SoakRunActive = 0;
 int16_t MenuAllNews = 0;
+int16_t MenuClub = 0;
+int16_t MenuBarRestricted = 0;
 
 
 namespace {
@@ -103,6 +105,8 @@ void FrontEnd_Reset() {
   Menu256Mode = 0;
   SoakRunActive = 0;
   MenuAllNews = 0;
+  MenuClub = 0;
+  MenuBarRestricted = 0;
   gFrontEnd.filled = false;
   gFrontEnd.filledWith = 0;
 }
