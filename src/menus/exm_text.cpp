@@ -79,3 +79,8 @@ const char* GetTextNoAddr(int textNumber) {
   if (textNumber >= 0 && textNumber < NUM_LANGUAGE_TEXTS) return LanguageTextTable[textNumber];
   return kEmptyText;
 }
+
+// ---- the text input field (not built yet: it never opens) ----
+
+void InitTextInput(int, uint16_t, int, int, const char*, char*, const char*, TextInputFinishFunc) {}
+bool IsTextInputActive() { return false; }

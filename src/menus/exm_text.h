@@ -24,3 +24,16 @@ const char* GetTextNoAddr(int textNumber);
 
 // The soak tool's text i (0-50), "" outside the table.
 const char* SoakTextByNumber(int index);
+
+// ---- the text input field ----
+
+// The finish callback of a field: answers the frame result for the field's
+// end result (2 accepted, 0 cancelled).
+typedef int16_t (*TextInputFinishFunc)(int16_t result);
+// Opens the field at x, y (menu units; top-left alignment 5 only) of the
+// width, editing a copy of initial (a blank-padded buffer as long as the
+// field's maximum), written to destination on accept; allowed is the list of
+// characters that may be typed (null: any).
+void InitTextInput(int x, uint16_t alignment, int y, int width, const char* initial, char* destination,
+                   const char* allowed, TextInputFinishFunc finish);
+bool IsTextInputActive();

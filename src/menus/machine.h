@@ -155,6 +155,27 @@ void DrawProgressPercentBar();
 // Refills the sound channels; a no-op until the sound driver is connected.
 extern void (*MenuSoundRefill)();
 
+// ---- message and question boxes ----
+//
+// DoMessageBox(text, tick limit) is declared with the primitives the world
+// calls (menus/menuprims.h).
+
+// A button of a question box: anchor x, y and size in menu units, its label's
+// text number (negative ends a list), the alignment placing the box around
+// the anchor, and the top-left corner the box was drawn at.
+struct QuestionButton {
+  int16_t x, y, w, h;
+  int16_t text;
+  uint16_t alignment;
+  int16_t alignedX, alignedY;
+};
+// The shared list: 0 "No", 1 "Yes", then the end.
+extern QuestionButton YesNoButtons[3];
+// The question over the buttons; answers the clicked button's index, or on
+// time-out (a tick limit other than 0) -1 without a click, the number of
+// buttons when every click missed them.
+int DoQuestionBox(const char* text, QuestionButton* buttons, int32_t tickLimit);
+
 // ---- screen sections ----
 
 constexpr int SCREEN_SECTION_COUNT = 5;

@@ -20,6 +20,7 @@
 int16_t MenuOption = 0;
 int16_t MenuSoundActive = 0;
 int16_t Menu256Mode = 0;
+int32_t SaveLoadMode = 0;
 int32_t SoakRunActive = 0;
 int16_t MenuAllNews = 0;
 int16_t MenuClub = 0;
@@ -103,6 +104,7 @@ void FrontEnd_Reset() {
   MenuOption = 0;
   MenuSoundActive = 0;
   Menu256Mode = 0;
+  SaveLoadMode = 0;
   SoakRunActive = 0;
   MenuAllNews = 0;
   MenuClub = 0;

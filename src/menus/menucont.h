@@ -9,6 +9,7 @@ extern int16_t Menu256Mode;      // set by -menu256
 extern int32_t SoakRunActive;    // the debug soak run
 extern int16_t MenuAllNews;      // the main menu's all-news option: the ticker shows every club's news
 extern int16_t MenuClub;           // the club the next screen is about
+extern int32_t SaveLoadMode;       // 1 the save/load screen loads, 0 it saves
 extern int16_t MenuBarRestricted;  // 1: the menu bar offers only the volume, display and help rows
 
 void RunFrontEnd();

@@ -1,0 +1,3 @@
+#include "menus/c_mnshort.h"
+
+void ShortList_Clear() {}

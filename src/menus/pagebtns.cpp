@@ -1,0 +1,3 @@
+#include "menus/pagebtns.h"
+
+void ShowCredits() {}
