@@ -14,6 +14,7 @@
 #include "engine/reset.h"
 #include "engine/timerint.h"
 #include "menus/exm_text.h"
+#include "menus/exmenu_keys.h"
 #include "menus/machine.h"
 #include "menus/menucont.h"
 #include "menus/menupc.h"
@@ -47,6 +48,9 @@ struct OpenPopup {
   int16_t textX = 0;         // where the row texts start
   int16_t highlight = -1;    // row under the pointer, -1 none
   uint16_t fill = 0;
+  // Opened from the keyboard: the pointer leaves it alone until it moves.
+  bool keyboard = false;
+  int keyX = 0, keyY = 0;
 };
 
 struct ExMenuState {
@@ -80,8 +84,6 @@ ExMenuState gMenu;
 // The header's two date strings (the header table points at them).
 char gHeaderDates[2][40];
 
-void NoColumnTextBoxes(const MenuItem*, int, int, uint16_t) {}
-int16_t NoKeyboardStep() { return 0; }
 void NoClubBadge(int16_t, int, int, int, int) {}
 
 [[noreturn]] void AbortF(int line, const char* format, ...) __attribute__((format(printf, 2, 3)));
@@ -681,12 +683,12 @@ int16_t ServePress() {
 
 }  // namespace
 
-ExMenuSeam ExMenu = {NoColumnTextBoxes, NoKeyboardStep, NoClubBadge};
+ExMenuSeam ExMenu = {DoColumnTextBoxesItem, MenuKeyboardStep, NoClubBadge};
 
 void ExMenu_Reset() {
   gMenu = ExMenuState{};
   std::memset(gHeaderDates, 0, sizeof gHeaderDates);
-  ExMenu = {NoColumnTextBoxes, NoKeyboardStep, NoClubBadge};
+  ExMenu = {DoColumnTextBoxesItem, MenuKeyboardStep, NoClubBadge};
 }
 REGISTER_RESET(RESET_MENUS, ExMenu_Reset);
 
@@ -1001,6 +1003,7 @@ int ProcessMenu() {
       mode = 2;
     else if (result == MENU_RESULT_REINIT)
       SetMenuEvent(MENU_EVENT_INIT);
+    HideMenuKeyboardMarks();
     gMenu.drawing = true;
     gMenu.pending = nullptr;
     const size_t entryIndex = gMenu.stack.size() - 1;
@@ -1050,6 +1053,7 @@ int ProcessMenu() {
       // the display always shows the pointer.
       ReadPointer();
       if (result == 0) result = ExMenu.keyboardStep();
+      if (result == 0) MenuTipsStep();
       if (result == 0) RunTimers();
       if (result == 0 || result == 1) result = 0;
     }
@@ -1273,6 +1277,10 @@ int16_t DoPopupList(int listIndex) {
   OpenPopup& p = gMenu.popup;
   if (!p.open) return 0;
   const int px = gMenu.pointerX, py = gMenu.pointerY;
+  if (p.keyboard) {
+    if (px == p.keyX && py == p.keyY && !(gMenu.pointerButtons & 1)) return 0;
+    p.keyboard = false;  // the pointer moved: it takes over
+  }
   // Off the list (with some room above and below): it closes.
   if (px < p.x || px >= p.x + p.w || py < p.y - kPopupSlack || py >= p.y + p.h + kPopupSlack) {
     ClosePopup(true);
@@ -1291,9 +1299,16 @@ int16_t DoPopupList(int listIndex) {
     ShowPopup();
   }
   if (!TakePress() || !enabled) return 0;
+  (void)listIndex;
+  return ExMenu_ChoosePopupRow(row);
+}
+
+int16_t ExMenu_ChoosePopupRow(int row) {
+  OpenPopup& p = gMenu.popup;
+  if (!p.open || row < 0 || row >= p.rows) return 0;
   PopupRow* pick = &p.list[p.first + row];
-  if (!pick->callback) return 0;
-  PopupCall call{static_cast<int16_t>(listIndex + 1), static_cast<int16_t>(p.first + row), pick, p.list};
+  if (!(pick->flags & POPUP_ENABLED) || !pick->callback) return 0;
+  PopupCall call{static_cast<int16_t>(p.listIndex + 1), static_cast<int16_t>(p.first + row), pick, p.list};
   const OpenPopup kept = p;
   ClosePopup(true);
   const int16_t result = pick->callback(&call);
@@ -1338,3 +1353,100 @@ MenuButtonRecord* MenuHotspotButton(const MenuHotspot* hotspot) {
 int MenuPointerX() { return gMenu.pointerX; }
 int MenuPointerY() { return gMenu.pointerY; }
 int32_t MenuDrawPassCount() { return gMenu.passes; }
+
+// ---- what the keyboard side of the loop reaches (menus/exmenu_keys.h) ----
+
+MenuHotspot& ExMenu_AppendHotspot(int x, int y, int w, int h, uint16_t alignment) {
+  return AddHotspot(nullptr, x, y, w, h, alignment, -1, -1, -1, -1);
+}
+
+const PopupLayout& ExMenu_MenuBarLayout() { return gMenu.menuBar; }
+
+bool ExMenu_OpenDropDown(int header, int highlight) {
+  if (!gMenu.menuBar.list || header < 0 || header >= gMenu.menuBar.headers) return false;
+  for (const MenuHotspot& spot : gMenu.hotspots) {
+    if (spot.popup != gMenu.menuBar.list || spot.popupIndex != header) continue;
+    ClosePopup(true);
+    const MenuHotspot copy = spot;  // opening may not move the list under it, but keep it safe
+    OpenHotspotPopup(copy);
+    if (!gMenu.popup.open) return false;
+    gMenu.popup.keyboard = true;
+    gMenu.popup.keyX = gMenu.pointerX;
+    gMenu.popup.keyY = gMenu.pointerY;
+    ExMenu_SetPopupHighlight(highlight);
+    return true;
+  }
+  return false;
+}
+
+PopupView ExMenu_OpenPopupView() {
+  const OpenPopup& p = gMenu.popup;
+  PopupView view{};
+  view.open = p.open;
+  view.list = p.list;
+  view.listIndex = p.listIndex;
+  view.first = p.first;
+  view.rows = p.rows;
+  view.highlight = p.highlight;
+  view.menuBar = p.open && p.list == gMenu.menuBar.list;
+  view.keyboard = p.keyboard;
+  return view;
+}
+
+void ExMenu_SetPopupHighlight(int row) {
+  OpenPopup& p = gMenu.popup;
+  if (!p.open) return;
+  const int16_t highlight = static_cast<int16_t>(row >= 0 && row < p.rows ? row : -1);
+  // The keyboard has the list now: the pointer leaves it alone until it moves.
+  p.keyboard = true;
+  p.keyX = gMenu.pointerX;
+  p.keyY = gMenu.pointerY;
+  if (highlight == p.highlight) return;
+  p.highlight = highlight;
+  if (IsSavedScreenSection(kPopupSection)) RestoreScreenSection(kPopupSection);
+  ShowPopup();
+}
+
+void ExMenu_ClosePopup() { ClosePopup(true); }
+
+int16_t ExMenu_CallListRow(PopupRow* list, int listIndex, int row) {
+  if (!list || row < 0) return 0;
+  PopupRow* pick = &list[row];
+  if (!(pick->flags & POPUP_ENABLED) || !pick->callback) return 0;
+  ClosePopup(true);
+  PopupCall call{static_cast<int16_t>(listIndex + 1), static_cast<int16_t>(row), pick, list};
+  const int16_t result = pick->callback(&call);
+  switch (result) {
+    case MENU_RESULT_DONE:
+    case POPUP_RESULT_CLOSE:
+    case POPUP_RESULT_KEEP_OPEN:
+      return MENU_RESULT_DONE;
+    case MENU_RESULT_REDRAW:
+    case POPUP_RESULT_REDRAW:
+      return MENU_RESULT_REDRAW;
+    case MENU_RESULT_LEAVE:
+      return MENU_RESULT_LEAVE;
+    default:
+      FatalError("Error: unknown return value %d from menu function\n", result);
+  }
+}
+
+int16_t ExMenu_ActivateHotspot(int index) {
+  if (index < 0 || index >= static_cast<int>(gMenu.hotspots.size())) return 0;
+  MenuHotspot& spot = gMenu.hotspots[index];
+  if (spot.role == HOTSPOT_HSLIDER || spot.role == HOTSPOT_VSLIDER) return 0;
+  if (spot.popup) {
+    const MenuHotspot copy = spot;
+    ClosePopup(true);
+    OpenHotspotPopup(copy);
+    if (gMenu.popup.open) {
+      gMenu.popup.keyboard = true;
+      gMenu.popup.keyX = gMenu.pointerX;
+      gMenu.popup.keyY = gMenu.pointerY;
+      ExMenu_SetPopupHighlight(0);
+    }
+    return 0;
+  }
+  if (!spot.handler) return 0;
+  return spot.handler(&spot);
+}

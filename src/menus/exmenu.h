@@ -21,6 +21,7 @@
 
 #include <cstdint>
 
+#include "menus/menupc.h"
 #include "menus/menuprims.h"
 
 struct MenuItem;

@@ -44,15 +44,6 @@ void MenuPrims_LogRect(const char* name, int x, int y, int width, int height) {
   call.height = height;
 }
 
-void WaitPointerFrame(int* x, int* y, int* buttons) {
-  Log("WaitPointerFrame");
-  WaitTicks(1);
-  // No pointer is drawn or read yet: it stands at the top-left, no button down.
-  if (x) *x = 0;
-  if (y) *y = 0;
-  if (buttons) *buttons = 0;
-}
-
 void DoMessageBox(const char* text, int32_t arg) {
   MenuPrimCall& call = Log("DoMessageBox");
   call.value = arg;
