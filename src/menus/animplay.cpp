@@ -217,7 +217,8 @@ int ReadFilmFrame(Film* film, uint8_t* destination) {
     case FILM_ERR_OBSOLETE_PALETTE:
       FatalError("Error: ReadFilmFrame(): obsolete 'Frame_Palette' found\n");
     case FILM_ERR_UNKNOWN_TYPE:
-      if ((film->version >> 16) == 3) FatalError("Error: ReadFilmFrame(): Unknown frame type %d (version 3)\n", static_cast<int>(type));
+      if ((film->version >> 16) == 3)
+        FatalError("Error: ReadFilmFrame(): Unknown frame type %d (version 3)\n", static_cast<int>(type));
       FatalError("Error: ReadFilmFrame(): Unknown frame type %d (version 1/2)\n", static_cast<int>(type));
     case FILM_ERR_UNKNOWN_VERSION:
       ABORT("ReadFilmFrame(): unknown film version");

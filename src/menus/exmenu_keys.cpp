@@ -47,7 +47,9 @@ KeysState gKeys;
 
 bool IsHeaderKind(uint16_t kind) { return kind >= POPUP_HEADER_TEXTNO && kind <= POPUP_HEADER_EMPTY; }
 bool IsRowKind(uint16_t kind) { return kind >= POPUP_ROW_TEXTNO && kind <= POPUP_ROW_TEXTNO_VAR; }
-bool HasText(uint16_t kind) { return IsRowKind(kind) || (kind >= POPUP_HEADER_TEXTNO && kind <= POPUP_HEADER_TEXTNO_VAR); }
+bool HasText(uint16_t kind) {
+  return IsRowKind(kind) || (kind >= POPUP_HEADER_TEXTNO && kind <= POPUP_HEADER_TEXTNO_VAR);
+}
 
 bool Inside(const MenuHotspot& s, int x, int y) { return x >= s.x && x < s.x + s.w && y >= s.y && y < s.y + s.h; }
 

@@ -367,7 +367,8 @@ TEST_F(ColumnTextBoxesTest, ATableItemDrawsThem) {
 }
 
 TEST_F(ColumnTextBoxesTest, BrokenListsAreFatal) {
-  const ColumnTextCommand badCommand[] = {{7, 0, 0, 0, 0, 0, nullptr, nullptr}, {CT_END, 0, 0, 0, 0, 0, nullptr, nullptr}};
+  const ColumnTextCommand badCommand[] = {{7, 0, 0, 0, 0, 0, nullptr, nullptr},
+                                          {CT_END, 0, 0, 0, 0, 0, nullptr, nullptr}};
   EXPECT_FATAL(DoColumnTextBoxes(badCommand, 10, 10, CT_DOWN), "DoColumnTextBoxes\\(\\): invalid item\\.");
   const ColumnTextCommand noVariable[] = {{CT_TEXTNO_VAR, 0, 0, 0, 0, 0, nullptr, nullptr},
                                           {CT_END, 0, 0, 0, 0, 0, nullptr, nullptr}};
@@ -380,7 +381,8 @@ TEST_F(ColumnTextBoxesTest, BrokenListsAreFatal) {
                "Uh Oh!  Ran out of room at point 1\\. \\{ DoColumnTextBoxes\\(\\) \\}");
   for (uint16_t direction : {0, 3, 5, 16}) {
     SCOPED_TRACE(direction);
-    const ColumnTextCommand one[] = {{CT_STRING, 0, 0, 0, 0, 0, "X", nullptr}, {CT_END, 0, 0, 0, 0, 0, nullptr, nullptr}};
+    const ColumnTextCommand one[] = {{CT_STRING, 0, 0, 0, 0, 0, "X", nullptr},
+                                     {CT_END, 0, 0, 0, 0, 0, nullptr, nullptr}};
     EXPECT_FATAL(DoColumnTextBoxes(one, 10, 10, direction), "Uh Oh!  Which way do I go \\{ MoveCTDir\\(\\) \\}");
   }
 }
