@@ -1,4 +1,5 @@
 #include "menus/c_mnload.h"
+#include "menus/menupc.h"
 
 namespace {
 
