@@ -1038,8 +1038,10 @@ int ProcessMenu() {
       AdvanceMenuButtons(elapsed);
       result = TakeMenuResult();
       if (IsTextInputActive()) {
-        // An open text input field takes the frame instead of the hot spots;
-        // its end goes through its finish step.
+        // An open text input field takes the frame instead of the hot spots
+        // (a press meanwhile is not kept for them); its end goes through its
+        // finish step.
+        gMenu.pressPending = false;
         if (result == 0) {
           result = TextInputFrame();
           if (result != TEXTINPUT_GOING_ON) result = TextInputFinish(result);
