@@ -1,5 +1,4 @@
 #include "menus/c_mnload.h"
-#include "menus/menupc.h"
 
 #include "menus/menupc.h"
 
