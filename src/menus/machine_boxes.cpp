@@ -126,7 +126,6 @@ int DoQuestionBox(const char* text, QuestionButton* buttons, int32_t tickLimit) 
   MenuPrimCall& call = MenuPrims_Log("DoQuestionBox");
   call.value = tickLimit;
   call.text = question;
-  DPRINT(DEBUG_GENERAL, 5, "DoQuestionBox(): %s\n", question.c_str());
   if (!MenuBufferPixels()) return gBoxes.headlessAnswer;
 
   const int32_t buttonType = GetDrawAttribute(DRAW_ATTR_BUTTON_TYPE);
