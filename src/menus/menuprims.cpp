@@ -44,13 +44,6 @@ void MenuPrims_LogRect(const char* name, int x, int y, int width, int height) {
   call.height = height;
 }
 
-void DoMessageBox(const char* text, int32_t arg) {
-  MenuPrimCall& call = Log("DoMessageBox");
-  call.value = arg;
-  call.text = text ? text : "";
-  DPRINT(DEBUG_GENERAL, 1, "DoMessageBox(): %s\n", call.text.c_str());
-}
-
 const std::vector<MenuPrimCall>& MenuPrims_Calls() { return gPrims.calls; }
 void MenuPrims_ClearCalls() { gPrims.calls.clear(); }
 void MenuPrims_SetIconSize(int width, int height) {
