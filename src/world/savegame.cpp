@@ -14,6 +14,7 @@
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "engine/startup.h"
+#include "menus/c_mnshort.h"
 #include "platform/platform.h"
 #include "season/fixgen.h"
 #include "season/cupdraw.h"
@@ -193,7 +194,7 @@ const BlockList& GameBlocks() {
         Image(DbClubReputation),                                                          // 50
         Custom(TRANSFER_LOG_BYTES, PackTransferLog, UnpackTransferLog),                   // 51
         Custom(SQUAD_PROGRESS_SAVED_SIZE, SquadProgress_Pack, SquadProgress_Unpack),      // 52
-        Image(p.shortList),                                                               // 53
+        Words(ShortList, SHORT_LIST_SIZE),                                                // 53
         Image(p.customTactics),                                                           // 54
         Image(p.tacticWord1),                                                             // 55
         Image(p.tacticWord2),                                                             // 56

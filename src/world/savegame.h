@@ -150,7 +150,6 @@ struct SavePlaceholderTables {
   // ---- in the game file ----
   uint8_t divisionTableTail[24];    // 1: the 24 bytes the division table block holds after its six rows
   uint8_t managerScreenWord[2];     // 48: menu system, a word of the first manager screen
-  uint8_t shortList[80];            // 53: club screens, ShortList
   uint8_t customTactics[3960];      // 54: menu system, TacticsRecord x 12
   uint8_t tacticWord1[2];           // 55: menu system, the human club's selected tactics
   uint8_t tacticWord2[2];           // 56
