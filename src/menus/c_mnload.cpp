@@ -46,7 +46,9 @@ struct ScreenState {
   SaveLoadScreenView view{};
   char inputName[SAVE_NAME_SIZE] = {};
   char initialName[SAVE_NAME_SIZE] = {};
-  const MenuItem* autosaveList = nullptr;  // the type-34 item's table, null: no button
+  // The autosave button's tables (type 34 items), null while it is not offered.
+  const MenuItem* autosaveRegion = nullptr;
+  const MenuItem* autosaveList = nullptr;
 };
 ScreenState gScreen;
 
@@ -138,8 +140,15 @@ const MenuItem kSlotRow[] = {
     {MI_END, 0, 0, 0, 0, {}, {}},
 };
 
+// The last slot row reaches down over the autosave and back buttons: their
+// click regions come before the rows so that a click there takes them, and
+// they are drawn after the rows.
+const MenuItem kAutosaveRegion[] = {
+    {MI_CLICK_REGION, 32, 440, 266, 30, MenuArg(-1), MenuArg(SaveLoadScreen_LoadAutosave)},
+    {MI_END, 0, 0, 0, 0, {}, {}},
+};
 const MenuItem kAutosaveButton[] = {
-    {MI_TEXT_BUTTON, 32, 440, 266, 30, MenuArg(428), MenuArg(SaveLoadScreen_LoadAutosave)},  // "Load Autosave Game"
+    {MI_TEXT_BUTTON, 32, 440, 266, 30, MenuArg(428), {}},  // "Load Autosave Game"
     {MI_END, 0, 0, 0, 0, {}, {}},
 };
 
@@ -271,6 +280,7 @@ int16_t SaveLoadScreen_Handler(const MenuItem*) {
   }
   view.title = load ? kTextLoadGame : kTextSaveGame;
   view.autosaveButton = load && view.present[AUTOSAVE_SLOT] == 1;
+  gScreen.autosaveRegion = view.autosaveButton ? kAutosaveRegion : nullptr;
   gScreen.autosaveList = view.autosaveButton ? kAutosaveButton : nullptr;
   return 0;
 }
@@ -364,13 +374,14 @@ const MenuItem SaveLoadMenu[] = {
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_TEXT_COLOUR, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_TEXTNO_VAR, 320, 36, ALIGN_CENTRED, 0, MenuArg(static_cast<void*>(&gScreen.view.title)), {}},
+    {MI_SUBTABLE_VAR, 0, 0, 1, 0, MenuArg(static_cast<void*>(&gScreen.autosaveRegion)), {}},
+    {MI_CLICK_REGION, 570, 440, 40, 40, MenuArg(-1), MenuArg(SaveLoadScreen_Back)},  // "Back Menu"
     {MI_BUTTON_TYPE, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_SUBTABLE, 0, 0, SAVE_SLOT_COUNT, 36, MenuArg(static_cast<const void*>(kSlotRow)), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_SUBTABLE_VAR, 0, 0, 1, 0, MenuArg(static_cast<void*>(&gScreen.autosaveList)), {}},
     {MI_FILL_COLOUR, 0, 0, 0, 0, MenuArg(0x10A2), {}},
     {MI_STRING_BUTTON, 570, 440, 40, 40, MenuArg("<"), {}},
-    {MI_CLICK_REGION, 570, 440, 40, 40, MenuArg(-1), MenuArg(SaveLoadScreen_Back)},  // "Back Menu"
     {MI_END, 0, 0, 0, 0, {}, MenuArg(DefaultBackHandler)},
 };
 
