@@ -14,6 +14,7 @@
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "engine/startup.h"
+#include "menus/c_mnshort.h"
 #include "platform/platform.h"
 #include "season/fixgen.h"
 #include "season/cupdraw.h"
@@ -193,7 +194,7 @@ const BlockList& GameBlocks() {
         Image(DbClubReputation),                                                          // 50
         Custom(TRANSFER_LOG_BYTES, PackTransferLog, UnpackTransferLog),                   // 51
         Custom(SQUAD_PROGRESS_SAVED_SIZE, SquadProgress_Pack, SquadProgress_Unpack),      // 52
-        Image(p.shortList),                                                               // 53
+        Words(ShortList, SHORT_LIST_SIZE),                                                // 53
         Image(p.customTactics),                                                           // 54
         Image(p.tacticWord1),                                                             // 55
         Image(p.tacticWord2),                                                             // 56
@@ -623,6 +624,18 @@ bool DealTablesSound(const std::string& name, const Staging& s) {
   return true;
 }
 
+// The short list names players of the file or is empty (-1) slot by slot.
+bool ShortListSound(const std::string& name, const Staging& s) {
+  const int16_t players = StagedWord(s, SAV0_PLAYER_TOTAL_COUNT);
+  for (int i = 0; i < SHORT_LIST_SIZE; ++i) {
+    const int16_t player = LoadI16(s.Block(SAV0_SHORT_LIST) + 2 * i);
+    if (player == SHORT_LIST_EMPTY || (player >= 0 && player < players)) continue;
+    SetError("%s: the short list names player %d", name.c_str(), player);
+    return false;
+  }
+  return true;
+}
+
 // The training buffer and the squad's progress snapshot name players of the
 // file (or none) and retrain players as position types.
 bool TrainingSound(const std::string& name, const Staging& s) {
@@ -660,7 +673,8 @@ bool GameFileSound(const std::string& name, const Staging& s) {
          InRange(name, "player count", players, 0, MAX_PLAYERS) &&
          InRange(name, "total player count", StagedWord(s, SAV0_PLAYER_TOTAL_COUNT), players, MAX_PLAYERS) &&
          InRange(name, "transfer log write index", StagedWord(s, SAV0_TRANSFER_LOG_INDEX), 0, TRANSFER_LOG_ENTRIES) &&
-         TransferLogSound(name, s) && DealTablesSound(name, s) && JobOfferSound(name, s) &&
+         TransferLogSound(name, s) && DealTablesSound(name, s) && ShortListSound(name, s) &&
+         JobOfferSound(name, s) &&
          SameBytes(name, "the squad progress snapshot", s.Block(SAV0_SQUAD_PROGRESS), s.Block(SAV0_SQUAD_PROGRESS_AGAIN),
                    SQUAD_PROGRESS_SAVED_SIZE) &&
          TrainingSound(name, s) &&

@@ -66,6 +66,7 @@ enum SaveGameBlock {
   SAV0_VIEWED_CLUB = 47,
   SAV0_TRANSFER_LOG = 51,
   SAV0_SQUAD_PROGRESS = 52,
+  SAV0_SHORT_LIST = 53,
   SAV0_SQUAD_PROGRESS_AGAIN = 57,
   SAV0_CLUB_SCREEN_NAME = 66,
   SAV0_DEAL_CONTRACTS = 67,
@@ -150,7 +151,6 @@ struct SavePlaceholderTables {
   // ---- in the game file ----
   uint8_t divisionTableTail[24];    // 1: the 24 bytes the division table block holds after its six rows
   uint8_t managerScreenWord[2];     // 48: menu system, a word of the first manager screen
-  uint8_t shortList[80];            // 53: club screens, ShortList
   uint8_t customTactics[3960];      // 54: menu system, TacticsRecord x 12
   uint8_t tacticWord1[2];           // 55: menu system, the human club's selected tactics
   uint8_t tacticWord2[2];           // 56
