@@ -1,5 +1,7 @@
 #include "menus/c_mnload.h"
 
+#include "menus/menupc.h"
+
 namespace {
 
 int16_t SaveLoadHandler(const MenuItem*) { return GetMenuEvent() == MENU_EVENT_INIT ? 0 : MENU_RESULT_LEAVE; }

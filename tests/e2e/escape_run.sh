@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# A scripted run: start, press Escape after a second, shut down in order.
+# A scripted run: start, quit by the menu, shut down in order.
 # The options file written at exit must be read back by a second run.
 set -eu
 game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
+. "$(dirname "$0")/lib/quit_route.sh"
+require_quit_route
 make_workdir "$dir"
-printf '# press Escape after a second\n100 key Escape\n' > script
+quit_script script
 
 GAFFERON_EVENTS=script "$game" -window -debug general=1,memory=1 -log
 test -f stdout.log
