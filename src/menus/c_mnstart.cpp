@@ -65,7 +65,7 @@ void FillRows() {
     const int16_t e = static_cast<int16_t>(kLogEntries - gPast.position - i);
     const TransferLogEntry* entry = GNW_GetTransferLogEntry(e);
     if (entry == nullptr) continue;
-    gPast.player[i] = static_cast<int16_t>(TEXTNO_PLAYER_BASE + entry->player);
+    gPast.player[i] = entry->player >= 0 ? static_cast<int16_t>(TEXTNO_PLAYER_BASE + entry->player) : int16_t{-1};
     if (entry->buyingClub == entry->sellingClub) continue;  // no fee, no date
     gPast.buyingClub[i] = ClubText(entry->buyingClub);
     gPast.sellingClub[i] = ClubText(entry->sellingClub);
