@@ -26,14 +26,79 @@ const char* GetTextNoAddr(int textNumber);
 const char* SoakTextByNumber(int index);
 
 // ---- the text input field ----
+//
+// One single-line field can be open at a time. While it is open the menu
+// loop hands it every frame instead of the hot spots: it edits a copy of its
+// text by keyboard, blinks a cursor, and ends with accept (Enter, or a click
+// in its accept box) or cancel (Escape, or its cancel box). The field is
+// drawn over the screen's saved background (the menu's background mark), in
+// the current font and text colour.
 
 // The finish callback of a field: answers the frame result for the field's
 // end result (2 accepted, 0 cancelled).
 typedef int16_t (*TextInputFinishFunc)(int16_t result);
-// Opens the field at x, y (menu units; top-left alignment 5 only) of the
-// width, editing a copy of initial (a blank-padded buffer as long as the
-// field's maximum), written to destination on accept; allowed is the list of
-// characters that may be typed (null: any).
+
+// A click box of a field, menu units.
+struct TextInputBox {
+  uint16_t x, y;
+  int32_t w;
+  uint16_t h;
+};
+
+// Flags of a field.
+constexpr uint16_t TEXTINPUT_ACCEPT_BOX = 1;     // a click in the accept box accepts
+constexpr uint16_t TEXTINPUT_NO_ENTER = 2;       // the Enter keys do not accept
+constexpr uint16_t TEXTINPUT_PAD = 4;            // blanks cut from the initial text, the accepted one padded
+constexpr uint16_t TEXTINPUT_CANCEL_BOX = 8;     // a click in the cancel box cancels
+constexpr uint16_t TEXTINPUT_NO_ESCAPE = 16;     // Escape does not cancel
+constexpr uint16_t TEXTINPUT_MASKED = 32;        // shown as one "*" per character
+
+// What a field is opened with (copied when it opens).
+struct TextInputDesc {
+  int16_t x, y;
+  int16_t width;               // menu units; the text must fit it in the current font
+  char* destination;           // written on accept and on cancel; holds maxLength + 1 bytes
+  TextInputFinishFunc finish;  // null: the end result is the frame result
+  uint16_t maxLength;          // characters
+  const char* initial;         // the text edited, and restored on cancel (null: empty)
+  int16_t one;                 // always 1
+  const char* allowed;         // the characters that may be typed (null: any)
+  uint16_t flags;
+  TextInputBox accept, cancel;
+};
+
+// Frame results of the field.
+constexpr int16_t TEXTINPUT_CANCELLED = 0;
+constexpr int16_t TEXTINPUT_GOING_ON = 1;
+constexpr int16_t TEXTINPUT_ACCEPTED = 2;
+
+// Opens the field: its own copy of the text (trailing blanks cut with
+// TEXTINPUT_PAD), the cursor at the end, the keyboard queue emptied. A field
+// already open stops the program.
+void EXTI_InitTextInput(const TextInputDesc* descriptor);
+// Opens the field at x, y (menu units; top-left alignment 5 only, any other
+// stops the program) of the width, editing a copy of initial (a blank-padded
+// buffer as long as the field's maximum), written to destination on accept
+// padded with blanks; allowed is the list of characters that may be typed
+// (null: any).
 void InitTextInput(int x, uint16_t alignment, int y, int width, const char* initial, char* destination,
                    const char* allowed, TextInputFinishFunc finish);
 bool IsTextInputActive();
+// Marking the field inactive closes it (its buffers are given back); it can
+// only be marked active again while it is still open.
+void SetTextInputActive(bool active);
+// One frame of editing: answers TEXTINPUT_GOING_ON, TEXTINPUT_ACCEPTED or
+// TEXTINPUT_CANCELLED. A key that cannot act writes the bell character (7)
+// on standard output.
+int16_t TextInputFrame();
+// Closes the field and answers the finish callback's result for the end
+// result, or the end result itself without a callback.
+int16_t TextInputFinish(int16_t result);
+// Closes any open field without its callback (a new screen, the menu
+// system's start).
+void TextInput_Reset();
+
+// What the open field holds (empty strings and 0 when none is open).
+const char* TextInputEditText();
+const char* TextInputDisplayText();
+int TextInputCursor();

@@ -993,6 +993,7 @@ int PushMenu(const MenuItem* first) {
   MenuStackEntry entry{};
   entry.first = first;
   gMenu.stack.push_back(entry);
+  TextInput_Reset();
   SetMenuHoverItem(-1);
   SetMenuEvent(MENU_EVENT_INIT);
   return 1;
@@ -1060,15 +1061,26 @@ int ProcessMenu() {
       RestorePointerBackground();
       AdvanceMenuButtons(elapsed);
       result = TakeMenuResult();
-      if (gMenu.pending) {  // a menu pushed during the pass becomes the current one
-        MenuStackEntry pushed{};
-        pushed.first = std::exchange(gMenu.pending, nullptr);
-        gMenu.stack.push_back(pushed);
-        SetMenuEvent(MENU_EVENT_INIT);
-        SetMenuHoverItem(-1);
-        break;
+      if (IsTextInputActive()) {
+        // An open text input field takes the frame instead of the hot spots
+        // (a press meanwhile is not kept for them); its end goes through its
+        // finish step.
+        gMenu.pressPending = false;
+        if (result == 0) {
+          result = TextInputFrame();
+          if (result != TEXTINPUT_GOING_ON) result = TextInputFinish(result);
+        }
+      } else {
+        if (gMenu.pending) {  // a menu pushed during the pass becomes the current one
+          MenuStackEntry pushed{};
+          pushed.first = std::exchange(gMenu.pending, nullptr);
+          gMenu.stack.push_back(pushed);
+          SetMenuEvent(MENU_EVENT_INIT);
+          SetMenuHoverItem(-1);
+          break;
+        }
+        if (result == 0) result = ServePress();
       }
-      if (result == 0) result = ServePress();
       if (result == 0 && gMenu.popup.open) result = DoPopupList(gMenu.popup.listIndex);
       // What the frame drew reaches the display with the next pointer, so
       // the display always shows the pointer.

@@ -175,6 +175,9 @@ extern QuestionButton YesNoButtons[3];
 // time-out (a tick limit other than 0) -1 without a click, the number of
 // buttons when every click missed them.
 int DoQuestionBox(const char* text, QuestionButton* buttons, int32_t tickLimit);
+// Without a menu screen a question box is only logged and answers this
+// (0 at the start: "No" of the shared list).
+void SetHeadlessQuestionAnswer(int answer);
 
 // ---- screen sections ----
 

@@ -53,13 +53,6 @@ void WaitPointerFrame(int* x, int* y, int* buttons) {
   if (buttons) *buttons = 0;
 }
 
-void DoMessageBox(const char* text, int32_t arg) {
-  MenuPrimCall& call = Log("DoMessageBox");
-  call.value = arg;
-  call.text = text ? text : "";
-  DPRINT(DEBUG_GENERAL, 1, "DoMessageBox(): %s\n", call.text.c_str());
-}
-
 const std::vector<MenuPrimCall>& MenuPrims_Calls() { return gPrims.calls; }
 void MenuPrims_ClearCalls() { gPrims.calls.clear(); }
 void MenuPrims_SetIconSize(int width, int height) {

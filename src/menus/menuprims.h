@@ -50,8 +50,11 @@ void HideBusyPointer(int on);
 // waits) and reads the pointer.
 void WaitPointerFrame(int* x, int* y, int* buttons);
 
-// The message box with the text; arg is the caller's, passed through.
-void DoMessageBox(const char* text, int32_t arg);
+// The message box with the text and "Left click to continue": waits for a
+// click, or with a tick limit other than 0 until more ticks than that have
+// passed (menus/machine_boxes.cpp). Without a menu screen it is only logged
+// and its text written on the general debug channel.
+void DoMessageBox(const char* text, int32_t tickLimit);
 
 // Kind 1 text colour, 2 fill colour, 3 number type, 4 button type; other
 // kinds are ignored.
