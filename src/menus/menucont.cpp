@@ -297,6 +297,7 @@ void InitMenuSystem() {
   ExMenu_StartLists();
   InitSetOfMenus();
   InitIconLists();
+  TextInput_Reset();
   SetMenuSystemRunning(true);
 }
 

@@ -6,7 +6,6 @@ game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
-require_quit_route
 make_workdir "$dir"
 quit_script script
 

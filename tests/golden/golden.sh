@@ -62,10 +62,7 @@ done
 
 # The options file of a scripted run from a fresh working folder: virtual
 # clock, a fixed memory size, no display or sound device, quit by the menu.
-# The run quits by the front end's menu; while the quit question cannot be
-# answered (see e2e/lib/quit_route.sh) the options file is left out.
 . "$here/../e2e/lib/quit_route.sh"
-if question_box_standin; then game=-; fi
 if [ "$game" != "-" ]; then
   (
     . "$here/../e2e/lib/workdir.sh"
