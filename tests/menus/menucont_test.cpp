@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,13 @@
 #include "menus/menuprims.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
+#include "support/scratch_dir.h"
+#include "support/source_db.h"
 #include "support/test_world.h"
 #include "world/funcs.h"
 #include "world/funcs_deals.h"
 #include "world/savegame.h"
+#include "world/source_records.h"
 
 namespace {
 
@@ -469,6 +473,36 @@ TEST_F(FrontEndTest, TheTeamExportLayout) {
     EXPECT_EQ(LoadI16(e + 85), 0);
   }
   EXPECT_GT(written, 0);
+}
+
+
+// ---- the names file ----
+
+class NamesFileTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    scratch_ = std::make_unique<ScratchDir>("names");
+  }
+  void TearDown() override {
+    PakFileReset();
+    EngineTest::TearDown();
+    scratch_.reset();
+  }
+  std::unique_ptr<ScratchDir> scratch_;
+};
+
+TEST_F(NamesFileTest, TheSurnamesAreReadWholeAndAnotherSizeIsFatal) {
+  srcdb::Bytes names(NAMES_FILE_SIZE, 0);
+  std::memcpy(names.data() + 17, "Testname", 8);
+  srcdb::MountPak({{"STATS\\NAMES.DAT", names}});
+  LoadNamesFile();
+  EXPECT_STREQ(NameBuffer + 17, "Testname");
+  for (size_t size : {size_t{0}, size_t{NAMES_FILE_SIZE - 1}, size_t{NAMES_FILE_SIZE + 1}}) {
+    SCOPED_TRACE(size);
+    srcdb::MountPak({{"STATS\\NAMES.DAT", srcdb::Bytes(size, 'x')}});
+    EXPECT_FATAL(LoadNamesFile(), "LoadNamesFile\\(\\): stats.names.dat holds " + std::to_string(size) + " bytes");
+  }
 }
 
 }  // namespace
