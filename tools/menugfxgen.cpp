@@ -392,18 +392,14 @@ struct Canvas {
   }
 };
 
-const BitmapGlyph& DigitGlyph(const std::array<BitmapGlyph, 256>& bitmap, char digit) {
-  return bitmap[static_cast<uint8_t>(digit)];
-}
-
-// The number in the bitmap font's digits (5 x 7, one column apart), scaled by
-// the largest whole factor that fits, centred on (cx, cy), in white with a
-// black shadow.
-void DrawNumber(Canvas* canvas, const std::array<BitmapGlyph, 256>& bitmap, int number, int cx, int cy, int maxW,
-                int maxH) {
-  const std::string text = std::to_string(number);
+// A line of text in the bitmap font (5 columns, one apart; rows counts the
+// grid rows from the body's top: 7 for digits and capitals, 9 with the
+// descenders), scaled by the largest whole factor that fits, centred on
+// (cx, cy), in white with a black shadow.
+void DrawLabel(Canvas* canvas, const std::array<BitmapGlyph, 256>& bitmap, const std::string& text, int cx, int cy,
+               int maxW, int maxH, int rows) {
   const int n = static_cast<int>(text.size());
-  const int textW = n * 6 - 1, textH = 7;
+  const int textW = n * 6 - 1, textH = rows;
   int k = std::max(1, std::min((maxW - 2) / textW, (maxH - 2) / textH));
   k = std::min(k, 8);
   const int x0 = cx - textW * k / 2, y0 = cy - textH * k / 2;
@@ -412,13 +408,19 @@ void DrawNumber(Canvas* canvas, const std::array<BitmapGlyph, 256>& bitmap, int 
     const int shadow = pass == 0 ? 1 : 0;
     const uint16_t colour = pass == 0 ? black : white;
     for (int i = 0; i < n; ++i) {
-      const BitmapGlyph& g = DigitGlyph(bitmap, text[i]);
-      for (int r = 0; r < 7; ++r)
+      const BitmapGlyph& g = bitmap[static_cast<uint8_t>(text[i])];
+      for (int r = 0; r < rows; ++r)
         for (int c = 0; c < 5; ++c)
           if (GridSet(g, c, kBodyTop + r))
             canvas->Fill(x0 + (i * 6 + c) * k + shadow, y0 + r * k + shadow, k, k, colour);
     }
   }
+}
+
+// The number in the bitmap font's digits.
+void DrawNumber(Canvas* canvas, const std::array<BitmapGlyph, 256>& bitmap, int number, int cx, int cy, int maxW,
+                int maxH) {
+  DrawLabel(canvas, bitmap, std::to_string(number), cx, cy, maxW, maxH, 7);
 }
 
 struct IconShape {
@@ -551,18 +553,25 @@ bool WriteBackground(const std::filesystem::path& dir, int n, const std::array<B
     for (int x = 0; x < w; ++x) canvas.Put(x, y, (x % 32 == 0 || y % 32 == 0) ? line : row);
   }
   if (n == BACKGROUND_START_PAGE) {
-    // The four bands of the start page: new game, load game, friendly, replays.
+    // The four bands of the start page, each with its choice.
+    static const char* const kChoices[START_PAGE_BAND_COUNT] = {"New Game", "Load Game", "Friendly", "Replays"};
     for (int i = 0; i < START_PAGE_BAND_COUNT; ++i) {
       const int top = StartPageBandTops[i];
       canvas.Fill(160, top, 320, START_PAGE_BAND_HEIGHT, Rgb565(200, 170, 40));
       canvas.Frame(160, top, 320, START_PAGE_BAND_HEIGHT, Rgb565(90, 60, 0));
       canvas.Fill(162, top + 2, 316, 2, Rgb565(250, 230, 130));
+      DrawLabel(&canvas, bitmap, kChoices[i], 320, top + START_PAGE_BAND_HEIGHT / 2 + 2, 300, 30, 9);
     }
   } else if (n == BACKGROUND_STARTUP_FIRST || n == BACKGROUND_STARTUP_SECOND) {
     // The start-up screens: a title panel in the middle.
     canvas.Fill(120, 160, 400, 160, Rgb565(240, 240, 250));
     canvas.Frame(120, 160, 400, 160, Rgb565(0, 0, 0));
-    DrawNumber(&canvas, bitmap, n, 320, 240, 300, 120);
+    if (n == BACKGROUND_STARTUP_SECOND) {
+      DrawLabel(&canvas, bitmap, "A small studio", 320, 215, 360, 40, 9);
+      DrawLabel(&canvas, bitmap, "presents", 320, 270, 360, 40, 9);
+    } else {
+      DrawLabel(&canvas, bitmap, "Gafferon 2000", 320, 240, 380, 100, 9);
+    }
   }
   DrawNumber(&canvas, bitmap, n, w - 40, h - 30, 60, 40);
   std::vector<uint8_t> bytes;

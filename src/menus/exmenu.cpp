@@ -949,7 +949,7 @@ void DrawHeaderClubBadge(int x, int y, int w, int h) {
 
 int16_t DefaultBackHandler() { return 1; }
 
-const MenuItem ScreenHeaderTable[] = {
+const MenuItem ScreenHeaderDatesTable[] = {
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_STRING, 604, 34, ALIGN_RIGHT | ALIGN_BOTTOM, 0, MenuArg(static_cast<const void*>(gHeaderDates[0])), {}},
     {MI_STRING, 604, 30, ALIGN_RIGHT | ALIGN_TOP, 0, MenuArg(static_cast<const void*>(gHeaderDates[1])), {}},
@@ -958,7 +958,31 @@ const MenuItem ScreenHeaderTable[] = {
     {MI_END, 0, 0, 0, 0, {}, {}},
 };
 
+const MenuItem ScreenHeaderTable[] = {
+    {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
+    {MI_STRING, 604, 34, ALIGN_RIGHT | ALIGN_BOTTOM, 0, MenuArg(static_cast<const void*>(gHeaderDates[0])), {}},
+    {MI_STRING, 604, 30, ALIGN_RIGHT | ALIGN_TOP, 0, MenuArg(static_cast<const void*>(gHeaderDates[1])), {}},
+    {MI_FONT, 0, 0, 0, 0, MenuArg(0), {}},
+    {MI_MENU_BAR, 24, 12, 52, 52, MenuArg(DrawHeaderClubBadge), {}},
+    {MI_FILL_COLOUR, 0, 0, 0, 0, MenuArg(MAIN_MENU_BAR_FILL), {}},
+    {MI_POPUP_LIST, 0, 0, 0, 0, MenuArg(static_cast<void*>(MainMenuBar)), {}},
+    {MI_END, 0, 0, 0, 0, {}, {}},
+};
+
 // ---- the stack and the loop ----
+
+void ExMenu_StartLists() {
+  gMenu.stack.clear();
+  gMenu.hotspots.clear();
+  gMenu.buttons.clear();
+  gMenu.timers.clear();
+  gMenu.nextTimerId = 1;
+  gMenu.pending = nullptr;
+  gMenu.pressed = -1;
+  gMenu.pressPending = false;
+  gMenu.popup = OpenPopup{};
+  gMenu.pointerY = 32;
+}
 
 bool IsMenuSystemRunning() { return gMenu.running; }
 void SetMenuSystemRunning(bool running) { gMenu.running = running; }

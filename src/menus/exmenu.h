@@ -337,9 +337,11 @@ void AdvanceMenuButtons(int32_t elapsed);
 void SetScreenHeader(int flags);
 const char* ScreenHeaderDate(int which);  // 0 or 1
 int16_t ScreenHeaderBadgeClub();
-// The shared header sub-table (included by a type-33 item): the dates and the
-// club badge box.
+// The shared header sub-table (included by a type-33 item): the dates, the
+// club badge box and the front end's menu bar.
 extern const MenuItem ScreenHeaderTable[];
+// The dates and the badge box alone (a screen with a menu bar of its own).
+extern const MenuItem ScreenHeaderDatesTable[];
 // The badge box's drawing function: nothing when the badge club is -1.
 void DrawHeaderClubBadge(int x, int y, int w, int h);
 // Answers 1.
@@ -357,6 +359,10 @@ struct MenuStackEntry {
 
 // Whether the menu system is running (the front end starts and stops it).
 bool IsMenuSystemRunning();
+// Empties the stack, hot spots, button records and timers (the next timer id
+// 1), closes any list, forgets a press and puts the pointer's y at 32: the
+// lists as the menu system's start makes them.
+void ExMenu_StartLists();
 void SetMenuSystemRunning(bool running);
 
 // Pushes a screen (its header item); while a draw pass runs it is only kept

@@ -196,7 +196,7 @@ int16_t PopupPrepare(PopupRow* list) {
 const MenuItem ShowcaseMenu[] = {
     {MI_HEADER, 0, 0, 0, 0, MenuArg(ShowcaseHandler), {}},
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(BACKGROUND_START_PAGE), {}},
-    {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderTable)), {}},
+    {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderDatesTable)), {}},
     // The static picture: panels, frames, a gradient, labels.
     {MI_FILL_COLOUR, 0, 0, 0, 0, MenuArg(kPanel), {}},
     {MI_FILLED_RECT, 16, 64, 300, 118, {}, {}},

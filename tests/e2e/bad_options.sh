@@ -4,8 +4,9 @@ set -eu
 game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
+. "$(dirname "$0")/lib/quit_route.sh"
 make_workdir "$dir"
-printf '10 key Escape\n' > script
+quit_script script
 head -c 100 /dev/urandom > OPTIONS.DAT
 printf 'DAT0OPT0\xff\xff' >> OPTIONS.DAT
 GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script "$game" -window -log

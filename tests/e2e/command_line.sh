@@ -6,8 +6,9 @@ set -eu
 game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
+. "$(dirname "$0")/lib/quit_route.sh"
 make_workdir "$dir"
-printf '10 key Escape\n' > script
+quit_script script
 
 expect() {
   grep -qF "$1" stdout.log || { echo "missing from stdout.log: $1"; cat stdout.log; exit 1; }

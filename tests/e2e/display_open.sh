@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The front end opens its 640 x 480 screen through the display layers: 16-bit
-# by default, 256 colours with -menu256; the screen is given back at Escape.
+# by default, 256 colours with -menu256; the screen is given back at the end.
 set -eu
 game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
+. "$(dirname "$0")/lib/quit_route.sh"
 make_workdir "$dir"
-printf '50 key Escape\n' > script
+quit_script script
 for run in "16 bit - type 1:" "8 bit - type 0:-menu256"; do
   want=${run%%:*}
   option=${run#*:}

@@ -6,8 +6,9 @@ set -eu
 game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
+. "$(dirname "$0")/lib/quit_route.sh"
 make_workdir "$dir"
-printf '10 key Escape\n' > script
+quit_script script
 
 GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script "$game" -window -debug file=10 -log
 for line in "PakFileAdd(): adding pak file 'pakfiles\\hdcommon'" \

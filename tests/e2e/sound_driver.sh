@@ -5,8 +5,9 @@ set -eu
 game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
+. "$(dirname "$0")/lib/quit_route.sh"
 make_workdir "$dir"
-printf '10 key Escape\n' > script
+quit_script script
 
 GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script "$game" -window -debug sound=80 -log
 for line in "SndInit(): initialising windows driver ..." "DSoundInit(): requesting 44100Hz, 16 bit, 2 chans" \

@@ -61,12 +61,13 @@ for pak in pakfiles/hdcommon cd/pakfiles/cdcommon; do
 done
 
 # The options file of a scripted run from a fresh working folder: virtual
-# clock, a fixed memory size, no display or sound device, Escape at once.
+# clock, a fixed memory size, no display or sound device, quit by the menu.
+. "$here/../e2e/lib/quit_route.sh"
 if [ "$game" != "-" ]; then
   (
     . "$here/../e2e/lib/workdir.sh"
     make_workdir "$work/run"
-    printf '10 key Escape\n' > script
+    quit_script script
     unset GAFFERON_EXPORT
     SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy GAFFERON_CLOCK=virtual GAFFERON_PHYSMEM=64M \
       GAFFERON_EVENTS=script "$game" -window -log ||

@@ -210,7 +210,7 @@ TEST(MenuGfxData, StartPageBands) {
   const std::vector<uint8_t> page = ReadMenuGfx(std::string(MenuBackgroundNames[BACKGROUND_START_PAGE]) + ".bck");
   ASSERT_EQ(page.size(), static_cast<size_t>(MENU_BACKGROUND_BYTES));
   auto at = [&](int x, int y) { return LoadU16(page.data() + 2 * (y * MENU_BACKGROUND_WIDTH + x)); };
-  const int x = 300;
+  const int x = 170;  // left of the band's label
   const uint16_t face = at(x, StartPageBandTops[0] + 20);
   for (int top : StartPageBandTops) {
     SCOPED_TRACE(top);
@@ -219,6 +219,11 @@ TEST(MenuGfxData, StartPageBands) {
     EXPECT_NE(at(x, top - 1), edge);                           // and nothing of it outside them
     EXPECT_NE(at(x, top + START_PAGE_BAND_HEIGHT), edge);
     for (int y = top + 5; y < top + START_PAGE_BAND_HEIGHT - 1; ++y) EXPECT_EQ(at(x, y), face) << y;
+    // Its label, white on the band's face, across the middle.
+    int white = 0;
+    for (int lx = 200; lx < 440; ++lx)
+      for (int y = top + 5; y < top + START_PAGE_BAND_HEIGHT - 5; ++y) white += at(lx, y) == 0xFFFF;
+    EXPECT_GT(white, 100);
   }
 }
 
