@@ -107,27 +107,12 @@ FilmResult DecodeV12(Film* film, uint32_t type, const uint8_t* data, uint32_t si
   }
 }
 
-// The frame types of version 3, over the unpacked bytes.
+// The frame types of version 3, over the unpacked bytes: the raw frame, the
+// raw frame with its palette and the half-width frame decode as in the
+// earlier versions; the others are unknown.
 FilmResult DecodeV3(Film* film, uint32_t type, const uint8_t* data, uint32_t size, uint8_t* out) {
-  const uint32_t w = film->width, h = film->height, area = w * h;
-  switch (type) {
-    case FILM_RAW:
-      if (size != area) return FILM_ERR_FRAME_SIZE;
-      std::memcpy(out, data, area);
-      return FILM_OK;
-    case FILM_RAW_PALETTE:
-      if (size != area + FILM_PALETTE_SIZE) return FILM_ERR_FRAME_SIZE;
-      std::memcpy(out, data, area);
-      std::memcpy(film->palette, data + area, FILM_PALETTE_SIZE);
-      film->hasPalette = true;
-      return FILM_OK;
-    case FILM_HALF_WIDTH:
-      if (static_cast<uint64_t>(size) * 2 != area || (w / 2) * h != size) return FILM_ERR_FRAME_SIZE;
-      for (uint32_t i = 0; i < size; ++i) out[2 * i] = out[2 * i + 1] = data[i];
-      return FILM_OK;
-    default:
-      return FILM_ERR_UNKNOWN_TYPE;
-  }
+  if (type != FILM_RAW && type != FILM_RAW_PALETTE && type != FILM_HALF_WIDTH) return FILM_ERR_UNKNOWN_TYPE;
+  return DecodeV12(film, type, data, size, out);
 }
 
 }  // namespace

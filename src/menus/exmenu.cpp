@@ -160,6 +160,13 @@ T ReadVar(const uint8_t* at) {
   return value;
 }
 
+// A number variable of the item, or the blank marker when it holds its blank.
+template <typename T>
+int32_t ReadNumberOrBlank(const MenuItem* item, int row, T blank) {
+  const T v = ReadVar<T>(VariableAt(item, row));
+  return v == blank ? MENU_BLANK_VALUE : v;
+}
+
 void CheckAnimRecord(const int16_t* anim, uint16_t type) {
   if (!anim) AbortF(__LINE__, "ActOnType(): animated item [%u] without frames", type);
 }
@@ -702,22 +709,10 @@ int32_t GetVarsFromMI(const MenuItem* item, int row) {
     return item->a.number;
   }
   switch (t) {
-    case MI_NUMBER_U8: {
-      const uint8_t v = ReadVar<uint8_t>(VariableAt(item, row));
-      return v == BLANK_U8 ? MENU_BLANK_VALUE : v;
-    }
-    case MI_NUMBER_S8: {
-      const int8_t v = ReadVar<int8_t>(VariableAt(item, row));
-      return v == BLANK_S8 ? MENU_BLANK_VALUE : v;
-    }
-    case MI_NUMBER_U16: {
-      const uint16_t v = ReadVar<uint16_t>(VariableAt(item, row));
-      return v == BLANK_U16 ? MENU_BLANK_VALUE : v;
-    }
-    case MI_NUMBER_S16: {
-      const int16_t v = ReadVar<int16_t>(VariableAt(item, row));
-      return v == BLANK_S16 ? MENU_BLANK_VALUE : v;
-    }
+    case MI_NUMBER_U8: return ReadNumberOrBlank<uint8_t>(item, row, BLANK_U8);
+    case MI_NUMBER_S8: return ReadNumberOrBlank<int8_t>(item, row, BLANK_S8);
+    case MI_NUMBER_U16: return ReadNumberOrBlank<uint16_t>(item, row, BLANK_U16);
+    case MI_NUMBER_S16: return ReadNumberOrBlank<int16_t>(item, row, BLANK_S16);
     case MI_NUMBER_S32:
     case MI_REGION_VALUE:
       return ReadVar<int32_t>(VariableAt(item, row));

@@ -10,12 +10,10 @@ set -eu
 demo=$1
 game=$2
 dir=$3
+. "$(dirname "$0")/lib/run_dir.sh"
 rm -rf "$dir" && mkdir -p "$dir"
 for depth in 16 256; do
-  run="$dir/$depth"
-  mkdir -p "$run" && cd "$run"
-  ln -s "$game/pakfiles" pakfiles
-  ln -s "$game/cd" cd
+  enter_run_dir "$dir/$depth" "$game"
   cat > events <<'SCRIPT'
 # the showcase, clicked through
 200 move 150 100
