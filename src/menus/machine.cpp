@@ -117,8 +117,9 @@ void RefillMenuChannels() {
   if (SndIsInitialised()) SndUpdateChanelsFully();
 }
 
-constexpr MenuMachineSeam kMachineStubs = {NoSeam,          NoSeam,          StartMenuChannels, StopMenuChannel,
-                                           ClearMenuChannels, SetMenuChannelVolume, PlayMenuTune};
+constexpr MenuMachineSeam kMachineDefaults = {NoSeam,          NoSeam,           StartMenuChannels,
+                                              StopMenuChannel, ClearMenuChannels, SetMenuChannelVolume,
+                                              PlayMenuTune};
 
 bool SoundOn() { return MenuSoundActive != 0; }
 
@@ -154,7 +155,7 @@ void (*MenuSoundRefill)() = RefillMenuChannels;
 void Machine_Reset() {
   gMachine = MachineState{};
   MenuSoundRefill = RefillMenuChannels;
-  MenuMachine = kMachineStubs;
+  MenuMachine = kMachineDefaults;
   Machine_ConnectTextHooks();
 }
 REGISTER_RESET(RESET_MENUS, Machine_Reset);
@@ -897,7 +898,7 @@ int16_t FindMenuMode() {
 
 }  // namespace
 
-MenuMachineSeam MenuMachine = kMachineStubs;
+MenuMachineSeam MenuMachine = kMachineDefaults;
 
 bool IsMenuSystemOpen() { return gMachine.open; }
 

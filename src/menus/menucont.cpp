@@ -522,6 +522,10 @@ void DoMainMenu() {
   ShowSplash(BACKGROUND_STARTUP_FIRST);
   ShowCredits();
   MenuClubReset = 0;
+  RunMainMenuLoop();
+}
+
+void RunMainMenuLoop() {
   // Every option is dispatched (and traced), -1 last of all: it ends the loop.
   int16_t acted = 0;
   do {

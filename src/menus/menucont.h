@@ -80,6 +80,9 @@ void StartMainMenu();
 // The start-up pictures and the credits, then the dispatch loop until
 // MenuOption is -1.
 void DoMainMenu();
+// The dispatch loop alone: keeps the previous option (but for 83) and acts on
+// MenuOption pass after pass, -1 last of all.
+void RunMainMenuLoop();
 // One pass of the loop: acts on MenuOption. An option outside -1..84 or one
 // that is not used stops the program.
 void DoMainMenuOption();

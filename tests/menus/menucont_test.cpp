@@ -185,13 +185,8 @@ TEST_F(FrontEndTest, DisplayOptionsReturnToTheScreenThatOpenedThem) {
   FrontEndSeam.videoOptionsMenu = [] { FrontEnd_NoteSeam("VideoOptionsMenu"); };
   MenuOption = 35;
   PreviousMenuOption = 0;
-  // The loop alone (DoMainMenu's pictures need a screen): as DoMainMenu runs it.
-  int16_t acted = 0;
-  do {
-    if (MenuOption != 83) PreviousMenuOption = MenuOption;
-    acted = MenuOption;
-    DoMainMenuOption();
-  } while (acted != -1);
+  // The loop alone (DoMainMenu's pictures need a screen).
+  RunMainMenuLoop();
   ASSERT_EQ(gScreens.size(), 2u);
   EXPECT_EQ(gScreens[0], PastTransfersMenu);
   EXPECT_EQ(gScreens[1], PastTransfersMenu);

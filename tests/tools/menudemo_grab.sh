@@ -7,10 +7,10 @@ set -eu
 demo=$1
 game=$2
 dir=$3
-. "$(dirname "$0")/lib/run_dir.sh"
+. "$(dirname "$0")/../e2e/lib/workdir.sh"
 rm -rf "$dir" && mkdir -p "$dir"
 for depth in 16 256; do
-  enter_run_dir "$dir/$depth" "$game"
+  make_workdir "$dir/$depth" "$game"
   # Escape again and again: the busy screen flushes the keys pressed before
   # it opens, which a slow build (the sanitizers) reaches late.
   printf '100 move 400 300\n200 key Escape\n400 key Escape\n800 key Escape\n1600 key Escape\n3200 key Escape\n' > events

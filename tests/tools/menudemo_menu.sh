@@ -10,10 +10,10 @@ set -eu
 demo=$1
 game=$2
 dir=$3
-. "$(dirname "$0")/lib/run_dir.sh"
+. "$(dirname "$0")/../e2e/lib/workdir.sh"
 rm -rf "$dir" && mkdir -p "$dir"
 for depth in 16 256; do
-  enter_run_dir "$dir/$depth" "$game"
+  make_workdir "$dir/$depth" "$game"
   cat > events <<'SCRIPT'
 # the showcase, clicked through
 200 move 150 100
