@@ -41,7 +41,8 @@ int16_t MenuClubReset = 0;
 int16_t NegotiationRequest = 0;
 int16_t ContinueMode = 0;
 int16_t TodaysFixturesFromMenu = 0;
-int16_t ClubPageMode = 0;
+int16_t JobChangeMode = 0;
+int16_t JobCentreFlag = 0;
 int32_t SaveLoadMode = 0;
 int16_t MenuBarRestricted = 0;
 int32_t SoakRunActive = 0;
@@ -600,7 +601,7 @@ void ProcessHumanEvents() {
     MenuManager = pending;
     MenuClub = GNW_GetJobOfferingClub();
     MenuOption = 6;
-    ClubPageMode = 2;
+    JobChangeMode = 2;
     return;
   }
   if (MenuOption != 4) MenuOption = 3;
@@ -610,7 +611,7 @@ void ProcessHumanEvents() {
       SetNewsArgs(club, -1, -1, -1, -1, -1, -1, -1, -1);
       if (const char* text = GetRandomNewsText(73)) ShowNewsMessage(text, 0, NEWS_SHOW_HUMAN_CLUB, club, -1);
     } else if (GNW_GetJobOfferKind() == 1) {
-      ClubPageMode = 2;
+      JobChangeMode = 2;
       MenuOption = 6;
       MenuClub = club;
       SetNewsArgs(club, -1, -1, -1, -1, -1, -1, -1, -1);
@@ -764,7 +765,8 @@ void FrontEnd_Reset() {
   NegotiationRequest = 0;
   ContinueMode = 0;
   TodaysFixturesFromMenu = 0;
-  ClubPageMode = 0;
+  JobChangeMode = 0;
+  JobCentreFlag = 0;
   SaveLoadMode = 0;
   MenuBarRestricted = 0;
   SoakRunActive = 0;

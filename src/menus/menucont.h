@@ -26,7 +26,9 @@ extern int16_t MenuClubReset;           // a list screen left MenuClub on anothe
 extern int16_t NegotiationRequest;      // 1 asks for Negotiations, 2 for Negotiate Contract
 extern int16_t ContinueMode;            // 2: option 46 shows Today's Fixtures first
 extern int16_t TodaysFixturesFromMenu;  // 1 before option 46 opens Today's Fixtures
-extern int16_t ClubPageMode;            // 2: the club page opens as a job offer
+extern int16_t JobChangeMode;           // why the club page (and Contract Terms) is open: 0 a new career,
+                                        // 1 a job-centre application, 2 a job offer, 3 the current job's terms
+extern int16_t JobCentreFlag;           // 1 while the screens were opened from The Job Centre
 extern int32_t SaveLoadMode;            // 1 the save/load screen loads, 0 it saves
 extern int16_t MenuBarRestricted;       // 1: the menu bar offers only the volume, display and help rows
 extern int32_t SoakRunActive;           // nonzero while the debug soak tool runs

@@ -370,7 +370,7 @@ TEST_F(HumanEventsTest, EventsRouteInTheirOrder) {
   MenuOption = 24;
   ProcessHumanEvents();
   EXPECT_EQ(MenuOption, 6);
-  EXPECT_EQ(ClubPageMode, 2);
+  EXPECT_EQ(JobChangeMode, 2);
   EXPECT_EQ(MenuClub, tw::kLeagueClub);
   // A sacking comes before the offer: the job centre.
   SackedHumanManager = 1;
