@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "engine/reset.h"
 #include "menus/exm_text.h"
@@ -35,9 +36,10 @@ ManagerNameState gName;
 
 // Byte-wise comparison of the two clubs' names.
 bool NameBefore(int16_t a, int16_t b) {
-  const char* nameA = GetTextNoAddr(GNW_GetClubTextNo(GNW_GetClubDbId(a)));
+  // A club's name is handed out in a buffer the next lookup overwrites.
+  const std::string nameA = GetTextNoAddr(GNW_GetClubTextNo(GNW_GetClubDbId(a)));
   const char* nameB = GetTextNoAddr(GNW_GetClubTextNo(GNW_GetClubDbId(b)));
-  const int order = std::strcmp(nameA, nameB);
+  const int order = std::strcmp(nameA.c_str(), nameB);
   return order != 0 ? order < 0 : a < b;
 }
 
@@ -222,13 +224,18 @@ int16_t ManagerName_Done(MenuHotspot*) {
   name[MANAGER_NAME_LENGTH] = '\0';
   TrimName(name);
   // The manager's name is the club screens' saved name string; the manager's
-  // own player (player 0, surname entry 0) shows it, cut to a surname's size.
+  // own player (player 0) shows it through his surname entry, cut to a
+  // surname's size.
   std::memset(SavePlaceholders.clubScreenName, 0, sizeof SavePlaceholders.clubScreenName);
   std::memcpy(SavePlaceholders.clubScreenName, name, std::strlen(name));
   std::memset(SavePlaceholders.workingClubName, 0, sizeof SavePlaceholders.workingClubName);
   std::memcpy(SavePlaceholders.workingClubName, name, std::strlen(name));
-  std::memset(NameBuffer, 0, SURNAME_SIZE);
-  std::memcpy(NameBuffer, name, std::min<size_t>(std::strlen(name), SURNAME_SIZE));
+  const int16_t surname = GNW_GetPlayerSurnameIndex(0);
+  if (surname >= 0 && surname < NUM_SURNAMES) {
+    char* entry = NameBuffer + static_cast<size_t>(surname) * SURNAME_SIZE;
+    std::memset(entry, 0, SURNAME_SIZE);
+    std::memcpy(entry, name, std::min<size_t>(std::strlen(name), SURNAME_SIZE));
+  }
   GNW_SetPlayerInitial(0, 0);
   MenuOption = kOptionOffice;
   return MENU_RESULT_LEAVE;

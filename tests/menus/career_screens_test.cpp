@@ -177,7 +177,7 @@ TEST_F(ClubPageTest, TakingTheFirstJobInModeZero) {
   struct Case {
     int16_t bossvane;
     int32_t ownRep, clubRep, expectedRep;
-  } cases[] = {{1, 80, 60, 45}, {0, 40, 60, 40}, {1, 1, 2, 3}, {0, 2, 1, 3}};
+  } cases[] = {{1, 60, 40, 30}, {0, 40, 60, 40}, {1, 1, 2, 3}, {0, 2, 1, 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ownRep);
     ResetAllModules();
@@ -216,13 +216,14 @@ TEST_F(ClubPageTest, TakingTheFirstJobInModeZero) {
 
 TEST_F(ClubPageTest, AnApplicationFromTheJobCentreGoesToTheOffice) {
   JobChangeMode = 1;
-  Player_SetReputation(0, 80);
+  Player_SetReputation(0, 40);
+  Club_SetRep(tw::kLeagueClub, 20);
   Draw(ClubPage_Handler, MENU_EVENT_INIT);
   EXPECT_EQ(ClubPage_Accept(nullptr), MENU_RESULT_LEAVE);
   EXPECT_EQ(MenuOption, 3);
   EXPECT_EQ(JobChangeMode, 0);
   EXPECT_EQ(Club_GetControl(tw::kLeagueClub), 1);
-  EXPECT_EQ(GNW_GetPlayerReputation(0), 80) << "only a new career's first job changes his standing";
+  EXPECT_EQ(GNW_GetPlayerReputation(0), 40) << "only a new career's first job changes his standing";
 }
 
 // Mode 2: a board doing well pleads once (on an odd roll) and the page stays;
