@@ -60,7 +60,7 @@ void QuietSeams() {
   ClubSim.getPlayerTacticType = [](int16_t) -> int16_t { return 0; };
   ClubSim.pickTeamCaptain = [] {};
   ClubSim.findClubCaptain = [](int16_t) -> int16_t { return -1; };
-  MenuSystem.getTeamDesign = [](int16_t, int16_t) -> const uint8_t* { return nullptr; };
+  MenuSystem.getTeamDesign = [](int16_t, int16_t, int16_t) -> const uint8_t* { return nullptr; };
   MenuSystem.pollWhileProcessing = [] {};
   MatchEngine.footballSetupTeamFormation = [](int16_t) {};
   MatchEngine.setMatchSetupTactics = [] {};

@@ -84,6 +84,17 @@ add_custom_command(
   COMMENT "Synthesising the sound banks"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_SOUND_STAMP})
+# The menu system's data: the stock tactics and the badge ball with its
+# palette.
+add_custom_command(
+  OUTPUT ${GAFFERON_DATASET_HD_DIR}/tactics/tactics.dat ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.gfx
+         ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.pal
+  COMMAND menudatagen --out ${GAFFERON_DATASET_HD_DIR}
+  DEPENDS menudatagen
+  COMMENT "Writing the tactics and the badge ball"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/tactics/tactics.dat
+     ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.gfx ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.pal)
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)

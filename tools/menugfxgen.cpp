@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/bytes.h"
+#include "menus/kittab.h"
 #include "menus/menugfx_files.h"
 
 namespace {
@@ -506,6 +507,78 @@ void DrawHourglass(Canvas* c, int frame) {
   }
 }
 
+// ---- crests and flags -----------------------------------------------------------
+constexpr int kFirstKitEntry = 8, kLastKitEntry = 18;        // kit1..kit11: the crests
+constexpr int kFirstCountryEntry = 33, kLastCountryEntry = 40;  // england..spain: the flags
+static_assert(MenuIconFirstNumber(kFirstKitEntry) == 105 && MenuIconFirstNumber(kLastKitEntry + 1) == 1205,
+              "the crests are icons 105-1204, one a database club");
+static_assert(MenuIconFirstNumber(kFirstCountryEntry) == 1250 && MenuIconFirstNumber(kLastCountryEntry + 1) == 1290,
+              "the flags are icons 1250-1289");
+
+uint16_t KitColour565(const uint8_t* design, int slot) {
+  const int c = KitDesign_GetColour(design, slot);
+  return Rgb565(KitRGB[c][0], KitRGB[c][1], KitRGB[c][2]);
+}
+
+// A club's crest: a shield in the first colour of its home kit, a band in the
+// second (upright, level or a chevron by the pattern), edged in the third
+// colour when the pattern shows it, else black.
+void DrawCrest(Canvas* c, int dbClub) {
+  const uint8_t* design = GetHomeDesign(static_cast<int16_t>(dbClub));
+  const int pattern = KitDesign_GetPattern(design);
+  const uint16_t body = KitColour565(design, 1), band = KitColour565(design, 2);
+  const uint16_t edge = KitPatterns[pattern][2] == 3 || KitPatterns[pattern][1] == 3 ? KitColour565(design, 3)
+                                                                                      : Rgb565(0, 0, 0);
+  const int w = c->width, h = c->height, mid = w / 2;
+  const int kind = pattern % 3;
+  for (int y = 1; y < h - 1; ++y) {
+    // Straight sides down two thirds of the height, then a point.
+    const int taper = y < h * 2 / 3 ? 0 : (y - h * 2 / 3) * mid / (h - h * 2 / 3);
+    const int left = 2 + taper, right = w - 3 - taper;
+    for (int x = left; x <= right; ++x) {
+      bool inBand = false;
+      if (kind == 0) inBand = x >= mid - 3 && x <= mid + 2;
+      else if (kind == 1) inBand = y >= h / 3 && y < h / 3 + 6;
+      else inBand = std::abs(y - (h / 2 - std::abs(x - mid) / 2)) <= 2;
+      const bool border = x == left || x == right || y == 1 || y == h - 2;
+      c->Put(x, y, border ? edge : (inBand ? band : body));
+    }
+  }
+}
+
+// A country's flag, waving: each column rises and falls on a sine wave whose
+// phase moves on by a fifth of a turn each frame, shaded by its slope.
+void DrawFlag(Canvas* c, int country, int frame, int frames) {
+  const int w = c->width, h = c->height;
+  const int flagW = w - 4, flagH = h - 8;
+  const uint16_t pole = Rgb565(90, 70, 40);
+  c->Fill(0, 0, 2, h, pole);
+  struct Colour { int r, g, b; };
+  const Colour white{240, 240, 240}, red{200, 16, 46}, blue{0, 36, 125}, gold{255, 206, 0}, black{0, 0, 0},
+      green{0, 140, 69}, orange{174, 28, 40}, navy{0, 94, 184}, yellow{255, 196, 0}, pgreen{0, 102, 0};
+  for (int fx = 0; fx < flagW; ++fx) {
+    const double phase = 2.0 * 3.14159265358979 * (fx / 14.0 - frame / static_cast<double>(frames));
+    const int lift = static_cast<int>(std::lround(2.0 * std::sin(phase) * fx / flagW));
+    const double shade = 1.0 + 0.25 * std::cos(phase);
+    for (int fy = 0; fy < flagH; ++fy) {
+      const double u = (fx + 0.5) / flagW, v = (fy + 0.5) / flagH;
+      Colour col = white;
+      switch (country) {
+        case 0: col = (std::abs(u - 0.5) < 0.1 || std::abs(v - 0.5) < 0.14) ? red : white; break;  // england
+        case 1: col = u < 1.0 / 3 ? blue : (u < 2.0 / 3 ? white : red); break;                   // france
+        case 2: col = v < 1.0 / 3 ? black : (v < 2.0 / 3 ? red : gold); break;                   // germany
+        case 3: col = v < 1.0 / 3 ? orange : (v < 2.0 / 3 ? white : navy); break;                // holland
+        case 4: col = u < 1.0 / 3 ? green : (u < 2.0 / 3 ? white : red); break;                  // italy
+        case 5: col = u < 0.4 ? pgreen : red; break;                                             // portugal
+        case 6: col = std::abs(u - v) < 0.12 || std::abs(u + v - 1.0) < 0.12 ? white : navy; break;  // scotland
+        default: col = (v < 0.25 || v >= 0.75) ? red : yellow; break;                            // spain
+      }
+      c->Put(2 + fx, 4 + fy + lift, Rgb565(static_cast<int>(col.r * shade), static_cast<int>(col.g * shade),
+                                          static_cast<int>(col.b * shade)));
+    }
+  }
+}
+
 bool WriteIconFile(const std::filesystem::path& dir, int entry, const std::array<BitmapGlyph, 256>& bitmap) {
   const MenuIconFile& file = MenuIconFiles[entry];
   const IconShape shape = ShapeOf(file.name);
@@ -524,6 +597,10 @@ bool WriteIconFile(const std::filesystem::path& dir, int entry, const std::array
     } else if (icon >= ICON_HOURGLASS && icon < ICON_HOURGLASS + HOURGLASS_FRAMES) {
       DrawHourglass(&canvas, icon - ICON_HOURGLASS);
       DrawNumber(&canvas, bitmap, icon, HOURGLASS_HOT_SPOT, HOURGLASS_HOT_SPOT, shape.width, 9);
+    } else if (entry >= kFirstKitEntry && entry <= kLastKitEntry) {
+      DrawCrest(&canvas, icon - MenuIconFirstNumber(kFirstKitEntry));
+    } else if (entry >= kFirstCountryEntry && entry <= kLastCountryEntry) {
+      DrawFlag(&canvas, entry - kFirstCountryEntry, frame, file.frames);
     } else {
       DrawTile(&canvas, entry, frame, file.frames);
       DrawNumber(&canvas, bitmap, icon, shape.width / 2, shape.height / 2, shape.width, shape.height);

@@ -552,7 +552,7 @@ void PlayFixture(int16_t home, int16_t away, int16_t followed) {
     std::memset(team + SETUP_TEAM_NAME, 0, SETUP_TEAM_NAME_SIZE);
     std::snprintf(reinterpret_cast<char*>(team + SETUP_TEAM_NAME), SETUP_TEAM_NAME_SIZE, "%s",
                   GNW_GetClubName(GNW_GetClubDbId(clubs[side])));
-    const uint8_t* kit = MenuSystem.getTeamDesign(clubs[side], clubs[1 - side]);
+    const uint8_t* kit = MenuSystem.getTeamDesign(home, away, static_cast<int16_t>(side));
     if (kit != nullptr) std::memcpy(team + SETUP_TEAM_KIT, kit, SETUP_TEAM_KIT_SIZE);
   }
   for (int side = 0; side < SIDES; ++side) MatchEngine.footballSetupTeamFormation(static_cast<int16_t>(side));

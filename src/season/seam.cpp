@@ -29,6 +29,9 @@
 #include "clubsim/yearend.h"
 #include "clubsim/youth.h"
 #include "engine/reset.h"
+#include "menus/exmenu.h"
+#include "menus/gfx_gen.h"
+#include "menus/kittab.h"
 #include "menus/machine.h"
 #include "menus/menucont.h"
 #include "season/calendar.h"
@@ -41,6 +44,7 @@
 #include "season/playfix.h"
 #include "season/postmatch.h"
 #include "season/teamsel_standin.h"
+#include "world/funcs.h"
 #include "world/funcs_deals.h"
 #include "world/funcs_finance.h"
 #include "world/honours.h"
@@ -251,8 +255,8 @@ constexpr MenuSystemSeam kMenuStubs = {
     [] { Note("UpdateMenuScreen"); },
     [](int16_t first, int16_t value) { Note("ChooseMatchViewMode", {first, value}); },
     [] { Note("LoadNamesFile"); },
-    [](int16_t club, int16_t otherClub) -> const uint8_t* {
-      Note("GetTeamDesign", {club, otherClub});
+    [](int16_t homeClub, int16_t otherClub, int16_t contrast) -> const uint8_t* {
+      Note("GetTeamDesign", {homeClub, otherClub, contrast});
       return nullptr;
     },
     [] { Note("UninitMenuSystem"); },
@@ -463,4 +467,10 @@ void Seam_ConnectGame() {
   // The year end, retirements and new players: the year end itself is
   // connected above; the clubs' youth intake joins the week.
   ClubSim.weeklyYouthStep = YouthIntake;
+  // The kits a match's sides wear, the tactic records and the header badge.
+  MenuSystem.getTeamDesign = [](int16_t homeClub, int16_t otherClub, int16_t contrast) {
+    return GetTeamDesign(GNW_GetClubDbId(homeClub), GNW_GetClubDbId(otherClub), contrast);
+  };
+  MenuSystem.getTacticRecord = [](int16_t tactic) -> const uint8_t* { return GetTacticRecord(tactic); };
+  ExMenu.drawClubBadge = GfxGenDrawClubBadge;
 }

@@ -230,8 +230,10 @@ struct MenuSystemSeam {
   void (*updateMenuScreen)();
   void (*chooseMatchViewMode)(int16_t first, int16_t value);  // the league screens' view choice
   void (*loadNamesFile)();  // stats\names.dat into the name buffer (after a load)
-  // The 48-byte kit design of the club against the other club; null for none.
-  const uint8_t* (*getTeamDesign)(int16_t club, int16_t otherClub);
+  // The 48-byte kit design a side wears (null for none): with contrast 0 the
+  // home club's home kit, with 1 the other club's kit that clashes least with
+  // it (club numbers of the world).
+  const uint8_t* (*getTeamDesign)(int16_t homeClub, int16_t otherClub, int16_t contrast);
   void (*uninitMenuSystem)();  // before a watched match
   void (*initMenuSystem)();    // after it
   void (*pollWhileProcessing)();  // the keep-alive of long day processing
