@@ -159,7 +159,10 @@ void FillView(int16_t player) {
   const int16_t shirt = GNW_GetPlayerShirt(player);
   v.shirt = (shirt == 0 || club == 255) ? BLANK_S16 : shirt;
   v.crest = 0;
-  if (IsWorldClub(club)) v.crest = static_cast<int16_t>(GNW_GetClubDbId(club) + 105);
+  if (IsWorldClub(club)) {
+    const int16_t dbClub = GNW_GetClubDbId(club);
+    if (dbClub >= 0 && dbClub < 1100) v.crest = static_cast<int16_t>(dbClub + 105);  // crests 105-1204
+  }
   v.shortListText = ShortList_Contains(player) ? 1832 : 423;
   std::snprintf(v.identity, sizeof v.identity, "%s  %s  %s  %d %s",
                 GNW_GetNationalityString(GNW_GetPlayerNationality(player)), GetTextNoAddr(GNW_GetSideTextNo(player)),
@@ -341,7 +344,16 @@ const MenuItem kStatPair2[] = {
     {MI_END, 0, 0, 0, 0, {}, {}},
 };
 
+// The crest, when the player's club has one.
+const MenuItem kCrest[] = {
+    {MI_ICON_VAR, 0, 0, ALIGN_LEFT | ALIGN_TOP, 0, Var(&gPage.view.crest), {}},
+    {MI_END, 0, 0, 0, 0, {}, {}},
+};
+const MenuItem kNothing[] = {{MI_END, 0, 0, 0, 0, {}, {}}};
+const void* gCrestTable = kNothing;
+
 void PointTableAtView() {
+  gCrestTable = gPage.view.crest > 0 ? static_cast<const void*>(kCrest) : static_cast<const void*>(kNothing);
   PlayerPageView& v = gPage.view;
   for (int i = 0; i < PLAYER_PAGE_ROWS; ++i) gRowValuePtr[i] = v.rowValue[i];
   for (int i = 0; i < 6; ++i) gStatValuePtr[i] = v.statValue[i];
@@ -742,7 +754,7 @@ const MenuItem PlayerPageMenu[] = {
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_STRING_VAR, 320, 36, ALIGN_CENTRED, 0, Var(&gTitlePtr), {}},
-    {MI_ICON_VAR, 40, 56, ALIGN_LEFT | ALIGN_TOP, 0, Var(&gPage.view.crest), {}},
+    {MI_SUBTABLE_VAR, 40, 56, 1, 0, Var(&gCrestTable), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_NUMBER_S16, 110, 76, ALIGN_CENTRED, 0, Var(&gPage.view.shirt), {}},
     {MI_STRING_VAR, 320, 76, ALIGN_CENTRED, 0, Var(&gIdentityPtr), {}},
