@@ -19,6 +19,7 @@
 #include "world/funcs.h"
 #include "world/funcs_deals.h"
 #include "world/funcs_finance.h"
+#include "world/lists.h"
 
 #define ABORT_FILE "menus\\m_mn0.c"
 
@@ -226,8 +227,11 @@ void FillView(int16_t player) {
     if (weeks >= 26)
       std::snprintf(v.detailLine, sizeof v.detailLine, "%s", GetTextNoAddr(1178));
     else
-      std::snprintf(v.detailLine, sizeof v.detailLine, "%s %d %s", GetTextNoAddr(GNW_GetInjuryType(slot)), weeks,
-                    GetTextNoAddr(748));
+      {
+      const int16_t type = GNW_GetInjuryType(slot);  // its name is text 200 + type
+      std::snprintf(v.detailLine, sizeof v.detailLine, "%s %d %s",
+                    type >= 0 && type <= 36 ? GetTextNoAddr(200 + type) : "", weeks, GetTextNoAddr(748));
+    }
   } else if (const int16_t ban = GNW_IsPlayerUnderSuspension(player); ban > 0) {
     std::snprintf(v.detailLine, sizeof v.detailLine, "%d %s", ban, GetTextNoAddr(171));
   }
@@ -585,11 +589,19 @@ int16_t PlayerPage_Handler(const MenuItem*) {
   if (GetMenuEvent() == MENU_EVENT_INIT) {
     const int16_t club = GNW_GetPlayerClub(player);
     if (club == 252 || club == 255 || !IsWorldClub(club)) {
+      // The reserve pool's player shows the club holding his reserve slot.
       SetScreenHeader(0);
-      std::snprintf(v.title, sizeof v.title, "%s", GNW_GetPlayerName(player));
+      const int16_t slot = club == 252 ? GNW_GetPlayerReserveSlot(player) : int16_t{-1};
+      const int16_t reserveClub = slot >= 0 && slot < NUM_RESERVE_SLOTS ? Reserve_GetClub(slot) : int16_t{-1};
+      if (IsWorldClub(reserveClub))
+        std::snprintf(v.title, sizeof v.title, "%s %s", GNW_GetClubName(GNW_GetClubDbId(reserveClub)),
+                      GNW_GetPlayerName(player));
+      else
+        std::snprintf(v.title, sizeof v.title, "%s", GNW_GetPlayerName(player));
     } else {
       SetScreenHeader(3);
       GNW_FillSquadList(club);
+      GNW_CompleteMatchTeam(club, 5);
       std::snprintf(v.title, sizeof v.title, "%s %s", GNW_GetClubName(GNW_GetClubDbId(club)),
                     GNW_GetPlayerName(player));
     }
@@ -629,6 +641,7 @@ int16_t PlayerPage_BuyPlayer() {
   if (SquadSize(club) >= kSquadLimit) return Refuse(1151);
   if (GNW_CountBidsForPlayer(player, club) > kTalksLimit) return Refuse(1152);
   if (GNW_GetPlayerValue(player) > 0) {
+    MenuOtherClub = seller;  // the negotiation haggles with the seller
     MenuOption = 10;
     return MENU_RESULT_LEAVE;
   }
