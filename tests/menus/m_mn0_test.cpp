@@ -311,6 +311,22 @@ TEST_F(PlayerPageTest, LoanOfferIsMadeAtOnce) {
   EXPECT_EQ(GNW_IsPlayerNotApproached(1, tw::kMidfielder), 0);
 }
 
+// A player without a value (the small world values nobody) is offered terms
+// at once: the club's bid for his position group and the answer's countdown.
+TEST_F(PlayerPageTest, BuyWithoutAValueOffersAtOnce) {
+  FillClub1(20);
+  MenuPlayer = tw::kMidfielder;
+  ASSERT_EQ(GNW_GetPlayerValue(tw::kMidfielder), 0);
+  MenuOption = 4;
+  EXPECT_EQ(PlayerPage_BuyPlayer(), MENU_RESULT_REDRAW);
+  for (const std::string& message : Messages())  // only the news of the bid
+    for (int text = 1133; text <= 1152; ++text) EXPECT_NE(message, GetTextNoAddr(text)) << text;
+  EXPECT_EQ(MenuOption, 4);
+  EXPECT_EQ(GNW_GetClubBidPlayer(tw::kHumanClub, 2), tw::kMidfielder);
+  EXPECT_GE(GNW_FindBidInfoSlot(tw::kMidfielder), 0);
+  EXPECT_EQ(GNW_IsPlayerNotApproached(1, tw::kMidfielder), 0);
+}
+
 TEST_F(PlayerPageTest, BusyFlagOnlyLeaves) {
   NegotiationBusy = 1;
   OpenPlayerPage(tw::kMidfielder, 9);
