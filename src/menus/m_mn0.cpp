@@ -494,15 +494,20 @@ bool SelectLeague_StepCarousel() {
   return false;
 }
 
+// Cell k of the ring is centred at 200 k + offset - 80. Turning right the
+// offset runs from 200 to 0 over cells centre + k; turning left from 0 to
+// 200 over cells centre + k - 1; standing, it is 200 over cells centre + k,
+// so the middle flag (centre + 1) stands at 320 from one turn to the next.
 int16_t SelectLeague_CellIcon(int k) {
-  const int shift = gCarousel.direction >= 1 ? 0 : -1;
+  const int shift = gCarousel.direction >= 0 ? 0 : -1;
   return IconAt(gCarousel.centre + k + shift);
 }
 
 void SelectLeague_DrawCarousel(int, int, int, int) {
   if (gCarousel.count == 0 || !MenuBufferPixels()) return;
-  const int offset =
-      100 + static_cast<int>(std::lround(std::cos(gCarousel.angle) * 100.0f * gCarousel.direction));
+  const int offset = gCarousel.direction == 0
+                         ? 200
+                         : 100 + static_cast<int>(std::lround(std::cos(gCarousel.angle) * 100.0f * gCarousel.direction));
   const int height = gCarousel.tallest > 0 ? gCarousel.tallest : 100;
   RestoreBackgroundRect(32, 200 - height / 2 - 2, 576, height + 4, ALIGN_LEFT | ALIGN_TOP);
   for (int k = 0; k < 5; ++k) {
@@ -510,7 +515,7 @@ void SelectLeague_DrawCarousel(int, int, int, int) {
     if (icon <= 0) continue;
     int w = 0, h = 0;
     GetIconSizeScaled(icon, &w, &h);
-    const int left = 200 * k + offset - 80 + (200 - w) / 2;
+    const int left = 200 * k + offset - 80 - w / 2;
     // Only a flag wholly inside the window is drawn (the primitives do not clip).
     if (left < 32 || left + w > 608) continue;
     DoIcon(left, 200, ALIGN_LEFT | ALIGN_VMIDDLE, icon);

@@ -45,8 +45,8 @@ int16_t SelectLeague_Direction();
 float SelectLeague_Angle();
 // The icon in the middle of the ring (its animation frame not added).
 int16_t SelectLeague_CentreIcon();
-// The icon the ring draws in cell k (0-4) now; the middle cell is 2 while
-// idle.
+// The icon the ring draws in cell k (0-4) now; the middle cell is 1 while
+// the ring stands.
 int16_t SelectLeague_CellIcon(int k);
 
 // ---- the player page ----

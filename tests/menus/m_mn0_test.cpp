@@ -50,6 +50,7 @@ TEST_F(SelectLeagueTest, StartsWithEnglandInTheMiddle) {
   EXPECT_EQ(SelectLeague_CentreIndex(), 3);
   EXPECT_EQ(SelectLeague_CentreIcon(), 1250);
   EXPECT_EQ(SelectLeague_Direction(), 0);
+  EXPECT_EQ(SelectLeague_CellIcon(1), 1250);  // the middle cell
 }
 
 TEST_F(SelectLeagueTest, TurningLeftShowsItaly) {
@@ -111,7 +112,7 @@ TEST_F(SelectLeagueTest, IdleFlagWavesEvery26Frames) {
   SelectLeague_StepCarousel();  // the first draw
   for (int i = 0; i < 25; ++i) EXPECT_FALSE(SelectLeague_StepCarousel());
   EXPECT_TRUE(SelectLeague_StepCarousel());
-  EXPECT_EQ(SelectLeague_CellIcon(2), 1251);
+  EXPECT_EQ(SelectLeague_CellIcon(1), 1251);  // the middle flag waves
 }
 
 TEST(ReturnCountryFromIcon, MapsEveryFlag) {
