@@ -446,6 +446,7 @@ int16_t SelectLeague_Choose(MenuHotspot*) {
   GNW_SetGameCountry(Return_CountryFromIcon(SelectLeague_CentreIcon()));
   MenuOption = 0;
   KillMenuTimer(kCarouselTimerKey);
+  if (MenuBufferPixels()) RestoreBackgroundRect(32, 100, 576, 230, ALIGN_LEFT | ALIGN_TOP);  // the ring cleared
   return MENU_RESULT_LEAVE;
 }
 
