@@ -29,6 +29,8 @@ extern int16_t TodaysFixturesFromMenu;  // 1 before option 46 opens Today's Fixt
 extern int16_t JobChangeMode;           // why the club page (and Contract Terms) is open: 0 a new career,
                                         // 1 a job-centre application, 2 a job offer, 3 the current job's terms
 extern int16_t JobCentreFlag;           // 1 while the screens were opened from The Job Centre
+extern int16_t NegotiationBusy;         // 1 while a negotiation is under way: the player page's deal and
+                                        // history rows and its done spot only leave (menus/m_mn0.cpp)
 extern int32_t SaveLoadMode;            // 1 the save/load screen loads, 0 it saves
 extern int16_t MenuBarRestricted;       // 1: the menu bar offers only the volume, display and help rows
 extern int32_t SoakRunActive;           // nonzero while the debug soak tool runs
