@@ -30,6 +30,7 @@
 #include "engine/debug.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
+#include "engine/reset.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/poll.h"
@@ -287,6 +288,7 @@ void RunDrawingDemo(bool menu256, bool show) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ResetModulesFrom(RESET_ENGINE);  // every module as its reset leaves it
   bool windowed = true, menu256 = false, show = false, menu = false;
   for (int i = 1; i < argc; ++i) {
     if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;

@@ -431,7 +431,7 @@ struct IconShape {
 
 // Sizes of the files that are not the ordinary 32 x 24 icon.
 constexpr IconShape kIconShapes[] = {
-    {"bigblock", 440, 200}, {"radio", 16, 16},    {"menush", 80, 20},    {"i_sq2", 24, 24},    {"tube2", 24, 64},
+    {"bigblock", 440, 200}, {"radio", 16, 16},    {"menush", 80, 20},    {"i_sq2", 18, 18},    {"tube2", 24, 64},
     {"reddisc2", 24, 24},   {"kit1", 24, 28},     {"kit2", 24, 28},      {"kit3", 24, 28},     {"kit4", 24, 28},
     {"kit5", 24, 28},       {"kit6", 24, 28},     {"kit7", 24, 28},      {"kit8", 24, 28},     {"kit9", 24, 28},
     {"kit10", 24, 28},      {"kit11", 24, 28},    {"arrotick", 24, 24},  {"cards", 24, 32},    {"players", 24, 32},
@@ -601,6 +601,8 @@ bool WriteIconFile(const std::filesystem::path& dir, int entry, const std::array
       DrawCrest(&canvas, icon - MenuIconFirstNumber(kFirstKitEntry));
     } else if (entry >= kFirstCountryEntry && entry <= kLastCountryEntry) {
       DrawFlag(&canvas, entry - kFirstCountryEntry, frame, file.frames);
+    } else if (std::strcmp(file.name, "blankico") == 0) {
+      // The blank icon stands for "nothing to show": every pixel transparent.
     } else {
       DrawTile(&canvas, entry, frame, file.frames);
       DrawNumber(&canvas, bitmap, icon, shape.width / 2, shape.height / 2, shape.width, shape.height);

@@ -35,6 +35,11 @@ void ResetAllModules() {
   for (const ResetEntry& entry : Registry()) entry.function();
 }
 
+void ResetModulesFrom(ResetLayer first) {
+  for (const ResetEntry& entry : Registry())
+    if (entry.layer >= first) entry.function();
+}
+
 int ResetCount() { return static_cast<int>(Registry().size()); }
 
 const char* ResetName(int index) {

@@ -32,6 +32,11 @@ int RegisterReset(ResetLayer layer, ResetFunc function, const char* name);
 
 // Runs every registered reset, layer by layer.
 void ResetAllModules();
+// Runs the resets of the layers from `first` on. A program runs those above
+// the platform once at its start (the platform layer is set up by then: its
+// back end, clock and event script), so every module starts from exactly the
+// state its reset gives, as in the tests.
+void ResetModulesFrom(ResetLayer first);
 
 // Number of registered resets and the name of one (tests, reports).
 int ResetCount();

@@ -84,6 +84,7 @@ int BuildCommandWords(const char* programPath, const char* commandLine, char** w
 int WinMain(WinHandle instance, WinHandle, const char* commandLine, int) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   std::setvbuf(stderr, nullptr, _IONBF, 0);
+  ResetModulesFrom(RESET_ENGINE);
   SetDebugLevel(DEBUG_ALL, 0);
 
   int wordCount = BuildCommandWords(PlatModulePath().c_str(), commandLine, gWords);

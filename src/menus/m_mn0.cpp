@@ -773,7 +773,7 @@ const MenuItem PlayerPageMenu[] = {
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_STRING_VAR, 320, 36, ALIGN_CENTRED, 0, Var(&gTitlePtr), {}},
-    {MI_SUBTABLE_VAR, 40, 56, 1, 0, Var(&gCrestTable), {}},
+    {MI_SUBTABLE_VAR, 70, 64, 1, 0, Var(&gCrestTable), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_NUMBER_S16, 110, 76, ALIGN_CENTRED, 0, Var(&gPage.view.shirt), {}},
     {MI_STRING_VAR, 320, 76, ALIGN_CENTRED, 0, Var(&gIdentityPtr), {}},

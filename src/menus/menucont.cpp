@@ -15,10 +15,14 @@
 #include "menus/c_mnshort.h"
 #include "menus/c_mnstart.h"
 #include "menus/exm_text.h"
+#include "menus/m_mn0.h"
+#include "menus/m_mn5.h"
+#include "menus/m_mn7.h"
 #include "menus/m_mnhelp.h"
 #include "menus/machine.h"
 #include "menus/menugfx_files.h"
 #include "menus/menupc.h"
+#include "menus/office.h"
 #include "menus/pagebtns.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
@@ -416,7 +420,7 @@ void DoMainMenuOption() {
       NewGame();
       return;
     case 1:  // Select League To Play, then the surnames
-      Placeholder();
+      RunScreen(SelectLeagueMenu);
       FrontEndSeam.loadNamesFile();
       return;
     case 2:
@@ -427,13 +431,20 @@ void DoMainMenuOption() {
       Placeholder();
       return;
     case 4:  // the player page
-      Placeholder();
+      RunScreen(PlayerPageMenu);
       if (NegotiationRequest == 1) MenuOption = 10;
       if (NegotiationRequest == 2) MenuOption = 14;
       if (MenuOption != 7 && MenuOption != 10 && MenuClubReset) ResetClubAfterList();
       return;
+    case 5:
+      RunScreen(SelectTeamMenu);
+      return;
+    case 6:
+    case 73:  // the club page: a new career's choice or a job offer
+      RunScreen(ClubPageMenu);
+      return;
     case 7:  // Squad
-      Placeholder();
+      RunScreen(SquadMenu);
       if (MenuOption != 4 && MenuClubReset == 1) ResetClubAfterList();
       return;
     case 10:  // Negotiations
@@ -450,7 +461,7 @@ void DoMainMenuOption() {
       if (NegotiationRequest != 2) ProcessHumanEvents();
       return;
     case 16:  // Input Manager Name, then the clubs' staff and teams
-      Placeholder();
+      RunScreen(ManagerNameMenu);
       SetBusyPointer(1);
       GNW_ComputerClubsHireStaff(0, 0);
       GNW_UpdateTransferWindows(0);

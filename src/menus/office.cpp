@@ -140,8 +140,12 @@ const MenuItem kSquadRow[] = {
     {MI_END, 0, 0, 0, 0, {}, {}},
 };
 
+// A button takes a hot spot only with a handler; this one's list opens
+// instead of the handler running.
+int16_t OpenRoleList(MenuHotspot*) { return 0; }
+
 const MenuItem kAcceptWithRoles[] = {
-    {MI_TEXT_BUTTON, 74, 440, 265, 30, MenuArg(82), {}},  // "Accept"
+    {MI_TEXT_BUTTON, 74, 440, 265, 30, MenuArg(82), MenuArg(OpenRoleList)},  // "Accept"
     {MI_POPUP_ANCHOR, 0, 0, 0, 0, MenuArg(static_cast<void*>(gRoleList)), {}},
     {MI_END, 0, 0, 0, 0, {}, {}},
 };

@@ -82,3 +82,21 @@ TEST_F(CareerScreensLoopTest, ContractTermsRowsAndAccept) {
 }
 
 }  // namespace
+
+namespace {
+
+// A new career's Accept opens the two roles; "Manager" takes the job without
+// the playing clause and goes on to the manager's name.
+TEST_F(CareerScreensLoopTest, ANewCareersAcceptOffersTheTwoRoles) {
+  BuildTestWorld();
+  MenuClub = tw::kLeagueClub;
+  JobChangeMode = 0;
+  // The list hangs above the button (there is no room under it): its second
+  // row, "Manager", is the lower one.
+  ASSERT_TRUE(Run(ClubPageMenu, {ClickAt(10, 74 + 132, 455), ClickAt(60, 74 + 40, 430)}));
+  EXPECT_EQ(MenuOption, 16);
+  EXPECT_EQ(Club_GetControl(tw::kLeagueClub), 1);
+  EXPECT_EQ(GNW_GetClubBossvaneClause(tw::kLeagueClub), 0);
+}
+
+}  // namespace

@@ -15,6 +15,10 @@
 #include "menus/c_mnload.h"
 #include "menus/c_mnstart.h"
 #include "menus/langtext.h"
+#include "menus/m_mn0.h"
+#include "menus/m_mn5.h"
+#include "menus/m_mn7.h"
+#include "menus/office.h"
 #include "menus/exm_text.h"
 #include "menus/menucont.h"
 #include "menus/menuprims.h"
@@ -91,8 +95,13 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
   auto expected = [](int option) -> Expect {
     switch (option) {
       case -1: return {nullptr, -1, nullptr};
-      case 1: return {PlaceholderMenu, 1, "LoadNamesFile"};
+      case 1: return {SelectLeagueMenu, 1, "LoadNamesFile"};
       case 2: return {nullptr, 7, nullptr};
+      case 4: return {PlayerPageMenu, 4, nullptr};
+      case 5: return {SelectTeamMenu, 5, nullptr};
+      case 6: case 73: return {ClubPageMenu, static_cast<int16_t>(option), nullptr};
+      case 7: return {SquadMenu, 7, nullptr};
+      case 16: return {ManagerNameMenu, 16, nullptr};
       case 10: case 14: return {PlaceholderMenu, 3, nullptr};  // then the day's events: the office
       case 24: return {StartPageMenu, 24, nullptr};
       case 25: return {nullptr, 3, nullptr};
