@@ -23,6 +23,7 @@
 
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "toolfiles.h"
 
 namespace {
 
@@ -361,14 +362,7 @@ int main(int argc, char** argv) {
           break;
       }
       std::vector<uint8_t> file = WavFile(ToBytes(w), s.rate, loops);
-      std::string path = DiskPath(out, name);
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      std::ofstream f(path, std::ios::binary);
-      f.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-      if (!f) {
-        std::fprintf(stderr, "gensound: cannot write %s\n", path.c_str());
-        return 1;
-      }
+      if (!WriteToolFile("gensound", DiskPath(out, name), file)) return 1;
       total += file.size();
       ++files;
     }

@@ -7,6 +7,7 @@
 // the same in both; the trough between them is empty in one and filled in
 // the other, so the game shows the full image left of the split column and
 // the empty one right of it.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "engine/bytes.h"
+#include "toolfiles.h"
 
 namespace {
 
@@ -91,24 +93,14 @@ std::vector<uint8_t> FullBar() {
 }
 
 std::vector<uint8_t> Gfx0(const std::vector<uint8_t>& pixels) {
-  std::vector<uint8_t> file(16, 0);
-  file[0] = 'G', file[1] = 'F', file[2] = 'X', file[3] = '0';
-  StoreU16(file.data() + 4, kWidth);
-  StoreU16(file.data() + 6, kHeight);
-  StoreU16(file.data() + 8, 1);
-  file.insert(file.end(), pixels.begin(), pixels.end());
+  std::vector<uint8_t> file = Gfx0Header(kWidth, kHeight, 1);
+  file.resize(GFX0_HEADER_SIZE + pixels.size());
+  std::copy(pixels.begin(), pixels.end(), file.begin() + GFX0_HEADER_SIZE);
   return file;
 }
 
 bool Write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "loadbargen: cannot write %s\n", path.string().c_str());
-    return false;
-  }
-  return true;
+  return WriteToolFile("loadbargen", path, bytes);
 }
 
 }  // namespace

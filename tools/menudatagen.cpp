@@ -29,6 +29,7 @@
 
 #include "engine/bytes.h"
 #include "menus/menugfx_files.h"
+#include "toolfiles.h"
 
 namespace {
 
@@ -40,18 +41,7 @@ constexpr int kColumns = 15, kRows = 18;
 constexpr int kKeeperColumn = 7;
 constexpr uint8_t kKeeperRole = 6;
 
-bool WriteFile(const fs::path& path, const Bytes& bytes) {
-  std::error_code ec;
-  fs::create_directories(path.parent_path(), ec);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "menudatagen: cannot write '%s'\n", path.string().c_str());
-    return false;
-  }
-  return true;
-}
+bool WriteFile(const fs::path& path, const Bytes& bytes) { return WriteToolFile("menudatagen", path, bytes); }
 
 // ---- tactics ----------------------------------------------------------------
 struct Place {
@@ -163,11 +153,7 @@ Bytes BallPalette() {
 }
 
 Bytes BallGraphic() {
-  Bytes gfx(GFX0_HEADER_SIZE, 0);
-  std::memcpy(gfx.data(), "GFX0", 4);
-  StoreU16(gfx.data() + GFX0_WIDTH_OFFSET, kBallSize);
-  StoreU16(gfx.data() + GFX0_HEIGHT_OFFSET, kBallSize);
-  StoreU16(gfx.data() + GFX0_FRAMES_OFFSET, 1);
+  Bytes gfx = Gfx0Header(kBallSize, kBallSize, 1);
   // The patches sit about the twelve corners of an icosahedron.
   const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
   std::vector<std::array<double, 3>> corners;

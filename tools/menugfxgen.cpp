@@ -23,6 +23,7 @@
 #include "engine/bytes.h"
 #include "menus/kittab.h"
 #include "menus/menugfx_files.h"
+#include "toolfiles.h"
 
 namespace {
 
@@ -270,23 +271,7 @@ bool GridSet(const BitmapGlyph& glyph, int column, int row) {
 
 // ---- files --------------------------------------------------------------------
 bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "menugfxgen: cannot write '%s'\n", path.string().c_str());
-    return false;
-  }
-  return true;
-}
-
-std::vector<uint8_t> Gfx0Header(int width, int height, int frames) {
-  std::vector<uint8_t> bytes(GFX0_HEADER_SIZE, 0);
-  std::memcpy(bytes.data(), "GFX0", 4);
-  StoreU16(bytes.data() + GFX0_WIDTH_OFFSET, static_cast<uint32_t>(width));
-  StoreU16(bytes.data() + GFX0_HEIGHT_OFFSET, static_cast<uint32_t>(height));
-  StoreU16(bytes.data() + GFX0_FRAMES_OFFSET, static_cast<uint32_t>(frames));
-  return bytes;
+  return WriteToolFile("menugfxgen", path, bytes);
 }
 
 // ---- fonts --------------------------------------------------------------------

@@ -122,14 +122,7 @@ int16_t ContractTerms_Accept(MenuHotspot*) {
   const int16_t manager = ManagerNumber();
   const int16_t ownPlayer = static_cast<int16_t>(manager - 1);
   const int16_t club = MenuClub;
-  MenuOption = kOptionManagerName;
-  GNW_ResetHumanClub(manager);
-  GNW_SetClubControl(club, manager);
-  MenuClub = club;
-  GNW_SnapshotSquadProgress(club);
-  GNW_InstallHumanManager(manager, GNW_GetClubManager(club));
-  GNW_UpdateTransferWindows(manager);
-  ClearCustomTactics();
+  InstallManagerAtClub(manager, club);
   switch (JobChangeMode) {
     case 2:
       JobChangeMode = 0;

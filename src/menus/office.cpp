@@ -247,16 +247,21 @@ int16_t ClubPage_Reject(MenuHotspot*) {
   return MENU_RESULT_LEAVE;
 }
 
+void InstallManagerAtClub(int16_t manager, int16_t club) {
+  MenuOption = kOptionManagerName;
+  GNW_ResetHumanClub(manager);
+  GNW_SetClubControl(club, manager);
+  MenuClub = club;
+  GNW_SnapshotSquadProgress(club);
+  GNW_InstallHumanManager(manager, GNW_GetClubManager(club));
+  GNW_UpdateTransferWindows(manager);
+  ClearCustomTactics();
+}
+
 void TakeManagerJob() {
   const int16_t club = MenuClub;
   SetBusyPointer(1);
-  MenuOption = kOptionManagerName;
-  GNW_ResetHumanClub(kHumanManager);
-  GNW_SetClubControl(club, kHumanManager);
-  GNW_SnapshotSquadProgress(club);
-  GNW_InstallHumanManager(kHumanManager, GNW_GetClubManager(club));
-  GNW_UpdateTransferWindows(kHumanManager);
-  ClearCustomTactics();
+  InstallManagerAtClub(kHumanManager, club);
   OfficeNewGameFlag = 1;
   OfficeAppointmentFlag = 1;
   switch (JobChangeMode) {

@@ -63,5 +63,10 @@ PopupRow* ClubPage_RoleList();
 
 // Installs human manager 1 at MenuClub, by JobChangeMode.
 void TakeManagerJob();
+// What every appointment does: the manager's old club is let go, the club
+// becomes his (and the screen club), its squad's progress is noted, the
+// manager is installed, the transfer windows are brought up to date and the
+// custom tactics are cleared; the next screen is Input Manager Name.
+void InstallManagerAtClub(int16_t manager, int16_t club);
 
 void Office_Reset();
