@@ -28,7 +28,7 @@ test -f grab0001.tga || { echo "no grab of the start page"; exit 1; }
 mv grab0001.tga start_page.tga
 
 # "No" keeps the screen: the route goes on to a second grab, then the window closes.
-sed -i 's/^3260 click 248 296$/3260 click 392 296\n3400 key ScrollLock/' script
+sed -i -e 's/^3260 click 248 296$/3260 click 392 296\n3400 key ScrollLock/' -e 's/^9000 close$/3600 close/' script
 set +e
 GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script "$game" -window -debug general=10 -log
 code=$?
