@@ -450,7 +450,12 @@ void DoMainMenuOption() {
       return;
     case 10:  // Negotiations
       Placeholder();
-      if (NegotiationRequest != 1) ProcessHumanEvents();
+      if (NegotiationRequest != 1) {
+        // The placeholder cannot take a club's offer: leaving it turns the
+        // offer down, else the same offer would come back at once, forever.
+        GNW_RemoveHumanSale(MenuPlayer);
+        ProcessHumanEvents();
+      }
       return;
     case 13:
     case 17:
@@ -768,9 +773,9 @@ const MenuItem OfficePlaceholderMenu[] = {
     {MI_FILL_COLOUR, 0, 0, 0, 0, MenuArg(MAIN_MENU_BAR_FILL), {}},
     {MI_STRING_BUTTON, OFFICE_DONE_X, OFFICE_DONE_Y, OFFICE_DONE_W, OFFICE_DONE_H, MenuArg("Done"), {}},
     {MI_CLICK_REGION, OFFICE_DONE_X, OFFICE_DONE_Y, OFFICE_DONE_W, OFFICE_DONE_H, MenuArg(-1), MenuArg(OfficeDone)},
-    {MI_STRING_BUTTON, PLACEHOLDER_BACK_X, PLACEHOLDER_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H,
+    {MI_STRING_BUTTON, PLACEHOLDER_BACK_X, OFFICE_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H,
      MenuArg("Back to the start page"), {}},
-    {MI_CLICK_REGION, PLACEHOLDER_BACK_X, PLACEHOLDER_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H, MenuArg(-1),
+    {MI_CLICK_REGION, PLACEHOLDER_BACK_X, OFFICE_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H, MenuArg(-1),
      MenuArg(PlaceholderBack)},
     {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderTable)), {}},
     {MI_END, 320, 452, 0, 0, {}, MenuArg(DefaultBackHandler)},

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "clubsim/squadlist.h"
+#include "engine/debug.h"
 #include "engine/input.h"
 #include "engine/poll.h"
 #include "engine/reset.h"
@@ -133,6 +134,7 @@ void DrawHeaderTexts() {
 // The screen of the rest of the day: the background, the header's dates and
 // the text on the icon in the middle.
 void DrawResultsScreen(int16_t text) {
+  DPRINT(DEBUG_GENERAL, 10, "PlayDayFixtures(): \"%s\"\n", GetTextNoAddr(text));
   DrawTimer timer;
   DoBackground(kResultsBackground);
   DrawHeaderTexts();
@@ -144,11 +146,16 @@ void DrawResultsScreen(int16_t text) {
 }
 
 // The bar a page gets when it set none of its own (the empty page 4): "Play
-// Match" while the pages are up, the three view modes once they are left,
-// so the user is never left without a way on.
+// Match", the formation and the opposition while the pages are up, the three
+// view modes once they are left, so the user is never left without a way on.
 constexpr int16_t kTextPlayMatch = 1018, kTextCommentary = 1702, kTextScanner = 1703, kTextWatch = 1704;
-const PageButton kStandInPageBar[2] = {
+constexpr int16_t kTextFormation = 805, kTextOpposition = 1596;
+const PageButton kStandInPageBar[4] = {
     {PAGE_BUTTON_TEXTNO, 32, 440, 190, 30, ALIGN_CENTRED, PageLabel(kTextPlayMatch), 1, &PageLabelColour, PAGE_LEAVE},
+    {PAGE_BUTTON_TEXTNO, 224, 440, 190, 30, ALIGN_CENTRED, PageLabel(kTextFormation), 1, &PageLabelColour,
+     PAGE_FORMATION},
+    {PAGE_BUTTON_TEXTNO, 416, 440, 190, 30, ALIGN_CENTRED, PageLabel(kTextOpposition), 1, &PageLabelColour,
+     PAGE_OPPOSITION},
     {PAGE_END, 0, 0, 0, 0, 0, PageLabel(), 0, nullptr, 0},
 };
 const PageButton kStandInViewBar[4] = {
@@ -188,6 +195,7 @@ bool SameGroup(int16_t a, int16_t b) {
 
 void ContinueGame() {
   int16_t related = 0, others = 0;
+  DPRINT(DEBUG_GENERAL, 10, "ContinueGame(): mode %d, day %d\n", ContinueMode, DayOfSeason);
   switch (ContinueMode) {
     case 0:
     case 2:
@@ -236,6 +244,8 @@ void ContinueGame() {
 }
 
 void PlayDayFixtures(int16_t related, int16_t others) {
+  DPRINT(DEBUG_GENERAL, 10, "PlayDayFixtures(): day %d, related %d, others %d (tick %u)\n", DayOfSeason, related,
+         others, static_cast<unsigned>(TimerTicks.load()));
   CurrentFixtureSlot = 0;
   for (int16_t& slot : DayResultSlots) slot = static_cast<int16_t>(slot | 0x7FFF);
   ClearMatchEvents();
@@ -328,6 +338,7 @@ void PlayDayFixtures(int16_t related, int16_t others) {
 
 void ShowPreMatchPage() {
   if ((DayFlags & DAY_PAGE_REDRAW) != 0) {
+    DPRINT(DEBUG_GENERAL, 10, "ShowPreMatchPage(): page %d\n", CurrentPage);
     if (CurrentPage != PAGE_LEAVE) ClearButtonRecord(PreMatchButtons);
     {
       DrawTimer timer;
@@ -352,6 +363,7 @@ void ShowPreMatchPage() {
       MenuOption = 25;
       MatchViewMode = 0;
       MatchCommentaryFlag = 1;
+      DPRINT(DEBUG_GENERAL, 10, "ShowPreMatchPage(): view mode %d\n", MatchViewMode);
       break;
     case PAGE_SCANNER:
     case PAGE_WATCH:
@@ -361,6 +373,7 @@ void ShowPreMatchPage() {
       }
       MatchViewMode = CurrentPage == PAGE_SCANNER ? 1 : 2;
       MatchCommentaryFlag = 0;
+      DPRINT(DEBUG_GENERAL, 10, "ShowPreMatchPage(): view mode %d\n", MatchViewMode);
       break;
     default:
       break;
@@ -517,6 +530,7 @@ void RunDayResultsMenu() {
     SetDrawAttribute(DRAW_ATTR_TEXT_COLOUR, 0);
     SaveScreenBackground();
   }
+  DPRINT(DEBUG_GENERAL, 10, "RunDayResultsMenu(): %d results\n", gCont.resultsCount);
   WaitForOkClick();
 }
 

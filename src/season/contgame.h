@@ -93,7 +93,8 @@ int OfficeDonePopup();
 // The pop-up's rows (menu units), for the screen's scripts and tests.
 constexpr int OFFICE_POPUP_X = 200, OFFICE_POPUP_W = 240, OFFICE_POPUP_ROW_Y = 170, OFFICE_POPUP_ROW_H = 36,
               OFFICE_POPUP_ROW_STEP = 44;
-constexpr int OFFICE_DONE_X = 220, OFFICE_DONE_Y = 340, OFFICE_DONE_W = 200, OFFICE_DONE_H = 40;
+constexpr int OFFICE_DONE_X = 220, OFFICE_DONE_Y = 400, OFFICE_DONE_W = 200, OFFICE_DONE_H = 40;
+constexpr int OFFICE_BACK_Y = 340;  // the way back to the start page, above "Done"
 
 // The pointer frame the pages' loops take (WaitPointerFrame; a test may
 // put a scripted one in its place).
