@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -306,6 +308,35 @@ TEST_F(ContinueGameTest, ASoakRunPlaysAWholeSeasonWithoutAKey) {
   EXPECT_EQ(Month, 6);
   EXPECT_GE(DayOfMonth, 20);
   for (const Seen& s : gSeen) EXPECT_FALSE(s.pages);
+  EXPECT_EQ(DayResultsCount(), 0) << "a soak run shows no results menu";
+}
+
+// The soak run's checks: a league club's balance at or below the threshold
+// (unsigned: a debt never stops it), a deficient squad; only while it runs.
+TEST_F(ContinueGameTest, TheSoakRunStopsOnABalanceThresholdOrADeficientSquad) {
+  SoakSettings.flags = SOAK_CHECK_BALANCES | SOAK_LEAGUE_ONLY;
+  SoakRunActive = 0;
+  SoakSettings.moneyThreshold = 0xFFFFFFFFu;
+  EXPECT_EQ(Soak_CheckStopConditions(), 0) << "no soak run, no stop";
+  SoakRunActive = 1;
+  EXPECT_EQ(Soak_CheckStopConditions(), 1);
+  int32_t lowest = INT32_MAX;
+  for (int16_t c = 0; c < 250; ++c)
+    if (Club_GetBalance(c) >= 0 && GNW_GetClubDbId(c) != 255 && GNW_GetClubCountry(c) == GNW_GetGameCountry() &&
+        GNW_GetClubDivision(c) < GNW_CountCountryDivisions())
+      lowest = std::min(lowest, Club_GetBalance(c));
+  ASSERT_GT(lowest, 0);
+  SoakSettings.moneyThreshold = static_cast<uint32_t>(lowest) - 1;
+  EXPECT_EQ(Soak_CheckStopConditions(), 0);
+  SoakSettings.moneyThreshold = static_cast<uint32_t>(lowest);
+  EXPECT_EQ(Soak_CheckStopConditions(), 1);
+
+  SoakSettings.flags = SOAK_CHECK_SQUADS | SOAK_LEAGUE_ONLY;
+  EXPECT_EQ(CheckSquadDeficiency(human_), 0);
+  EXPECT_EQ(Soak_CheckStopConditions(), 0);
+  SoakSettings.flags = SOAK_UNCONDITIONAL;
+  EXPECT_EQ(Soak_CheckStopConditions(), 0);
+  EXPECT_EQ(SoakRunActive, 1);
 }
 
 // "Scanner" and "Watch" on a low-memory computer: the message, the mode kept.
