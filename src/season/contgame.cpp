@@ -135,6 +135,7 @@ void DrawHeaderTexts() {
 // the text on the icon in the middle.
 void DrawResultsScreen(int16_t text) {
   DPRINT(DEBUG_GENERAL, 10, "PlayDayFixtures(): \"%s\"\n", GetTextNoAddr(text));
+  if (!IsMenuSystemOpen()) return;  // a run without a screen (a tool, a test) draws nothing
   DrawTimer timer;
   DoBackground(kResultsBackground);
   DrawHeaderTexts();
@@ -167,7 +168,7 @@ const PageButton kStandInViewBar[4] = {
 };
 
 void EnsurePageBar() {
-  if (SoakRunActive != 0 || PreMatchButtons[0].kind != PAGE_END) return;
+  if (SoakRunActive != 0 || PreMatchButtons[0].kind != PAGE_END || !IsMenuSystemOpen()) return;
   const bool viewModes = (DayFlags & DAY_RELATED_DONE) != 0 && (DayFlags & DAY_LEFT_PAGES) != 0;
   const PageButton* bar = viewModes ? kStandInViewBar : kStandInPageBar;
   SetPageButtons(bar);
@@ -307,7 +308,7 @@ void PlayDayFixtures(int16_t related, int16_t others) {
       ++ProgressWords.step;
       Poll();
       if (!PlayNext()) break;
-      if (others > 2) {
+      if (others > 2 && IsMenuSystemOpen()) {
         DrawTimer timer;
         DoIcon(320, 240, ALIGN_CENTRED, kResultsIcon);
         DrawMatchScorePanel();
@@ -324,7 +325,7 @@ void PlayDayFixtures(int16_t related, int16_t others) {
     Frame();
   }
 
-  {
+  if (IsMenuSystemOpen()) {
     DrawTimer timer;
     RestoreBackgroundRect(0, 0, 640, 64, 0);
     DrawHeaderTexts();
@@ -400,6 +401,7 @@ void SetPageButtons(const PageButton* list) {
 }
 
 void DrawPageButtons(const PageButton* list) {
+  if (!IsMenuSystemOpen()) return;
   DrawTimer timer;
   SetFont(1);
   SetDrawAttribute(DRAW_ATTR_BUTTON_TYPE, 1);
@@ -507,6 +509,7 @@ void RunDayResultsMenu() {
     if (Fixture_GetDay(n) == FIXTURE_EMPTY_DAY) break;
     if (IsToday(n) && Fixture_IsPlayed(n) && SameGroup(n, human)) gCont.results[gCont.resultsCount++] = n;
   }
+  if (!IsMenuSystemOpen()) return;  // nothing to show it on, no OK to wait for
   {
     DrawTimer timer;
     DoBackground(kResultsBackground);

@@ -291,6 +291,10 @@ TEST_F(ContinueGameTest, AnUnknownModeLeavesTheFrontEnd) {
 // A soak run skips the pages and the results menu and plays on without a key
 // until its end date; then the loop stops as usual.
 TEST_F(ContinueGameTest, ASoakRunPlaysAWholeSeasonWithoutAKey) {
+  // Without the screen (as a long unattended run would be timed): the day's
+  // screens are not drawn, the loop is the same.
+  SetMenuSystemRunning(false);
+  UninitSetOfMenus();
   const int16_t season = SeasonCounter;
   SoakRunActive = 1;
   SoakSettings.endDay = 20;
