@@ -139,7 +139,7 @@ int GameMain(int wordCount, char** words) {
 }
 
 void InitialisePC(int wordCount, char** words) {
-  GameSeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  GameSeedRandom(PlatRandomSeed());
 
   LowMemoryPC = PlatPhysicalMemory() < kLowMemoryLimit ? 1 : 0;
   DPRINT(DEBUG_MEMORY, 1, "InitialisePC(): using %s memory settings\n", LowMemoryPC ? "low" : "high");

@@ -24,6 +24,7 @@
 #include "menus/menupc.h"
 #include "menus/office.h"
 #include "menus/pagebtns.h"
+#include "season/contgame.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "season/simmatch.h"
@@ -428,7 +429,7 @@ void DoMainMenuOption() {
       return;
     case 3:
       MenuManager = 1;
-      Placeholder();
+      RunScreen(OfficePlaceholderMenu);
       return;
     case 4:  // the player page
       RunScreen(PlayerPageMenu);
@@ -449,7 +450,12 @@ void DoMainMenuOption() {
       return;
     case 10:  // Negotiations
       Placeholder();
-      if (NegotiationRequest != 1) ProcessHumanEvents();
+      if (NegotiationRequest != 1) {
+        // The placeholder cannot take a club's offer: leaving it turns the
+        // offer down, else the same offer would come back at once, forever.
+        GNW_RemoveHumanSale(MenuPlayer);
+        ProcessHumanEvents();
+      }
       return;
     case 13:
     case 17:
@@ -726,6 +732,13 @@ int16_t PlaceholderBack(MenuHotspot*) {
   return MENU_RESULT_LEAVE;
 }
 
+// The office's "Done": its pop-up's row continues the game (option 46).
+int16_t OfficeDone(MenuHotspot*) {
+  if (OfficeDonePopup() == 0) return MENU_RESULT_REDRAW;
+  MenuOption = 46;
+  return MENU_RESULT_LEAVE;
+}
+
 }  // namespace
 
 const char* PlaceholderTitle() { return gFront.placeholderTitle; }
@@ -743,6 +756,26 @@ const MenuItem PlaceholderMenu[] = {
     {MI_STRING_BUTTON, PLACEHOLDER_BACK_X, PLACEHOLDER_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H,
      MenuArg("Back to the start page"), {}},
     {MI_CLICK_REGION, PLACEHOLDER_BACK_X, PLACEHOLDER_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H, MenuArg(-1),
+     MenuArg(PlaceholderBack)},
+    {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderTable)), {}},
+    {MI_END, 320, 452, 0, 0, {}, MenuArg(DefaultBackHandler)},
+};
+
+const MenuItem OfficePlaceholderMenu[] = {
+    {MI_HEADER, 0, 0, 0, 0, MenuArg(PlaceholderHandler), {}},
+    {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
+    {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
+    {MI_TEXT_COLOUR, 0, 0, 0, 0, MenuArg(0), {}},
+    {MI_STRING, 320, 180, ALIGN_CENTRED, 0, MenuArg(static_cast<const void*>(gFront.placeholderTitle)), {}},
+    {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
+    {MI_STRING, 320, 240, ALIGN_CENTRED, 0, MenuArg("This screen is not built yet"), {}},
+    {MI_BACKGROUND_MARK, 0, 0, 0, 0, {}, {}},
+    {MI_FILL_COLOUR, 0, 0, 0, 0, MenuArg(MAIN_MENU_BAR_FILL), {}},
+    {MI_STRING_BUTTON, OFFICE_DONE_X, OFFICE_DONE_Y, OFFICE_DONE_W, OFFICE_DONE_H, MenuArg("Done"), {}},
+    {MI_CLICK_REGION, OFFICE_DONE_X, OFFICE_DONE_Y, OFFICE_DONE_W, OFFICE_DONE_H, MenuArg(-1), MenuArg(OfficeDone)},
+    {MI_STRING_BUTTON, PLACEHOLDER_BACK_X, OFFICE_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H,
+     MenuArg("Back to the start page"), {}},
+    {MI_CLICK_REGION, PLACEHOLDER_BACK_X, OFFICE_BACK_Y, PLACEHOLDER_BACK_W, PLACEHOLDER_BACK_H, MenuArg(-1),
      MenuArg(PlaceholderBack)},
     {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderTable)), {}},
     {MI_END, 320, 452, 0, 0, {}, MenuArg(DefaultBackHandler)},

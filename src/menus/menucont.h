@@ -119,6 +119,9 @@ void LoadNamesFile();
 // menu-bar name (else "Option N"), a note, the menu bar and a way back to the
 // start page.
 extern const MenuItem PlaceholderMenu[];
+// The Manager's Office until its hub is built: the placeholder with "Done",
+// whose pop-up continues the game (season/contgame.h).
+extern const MenuItem OfficePlaceholderMenu[];
 // What the placeholder shows as its title.
 const char* PlaceholderTitle();
 // The back region of the placeholder screen (menu units).

@@ -24,6 +24,9 @@ std::string PlatModulePath();
 // Total physical memory in bytes. GAFFERON_PHYSMEM (bytes, or with a K/M/G
 // suffix) overrides the machine's figure so both memory budgets can be run.
 uint64_t PlatPhysicalMemory();
+// The seed of the game's generator at start: GAFFERON_SEED when set (a
+// scripted run repeats itself), else the time of day.
+uint32_t PlatRandomSeed();
 
 // Opens a console for logging; on Linux the terminal already is one, so this
 // succeeds when standard output is a terminal.

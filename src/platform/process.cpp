@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <ctime>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -18,6 +19,15 @@ std::string PlatModulePath() {
   std::string path(buf);
   if (path.size() > 256) path.resize(256);
   return path;
+}
+
+uint32_t PlatRandomSeed() {
+  if (const char* env = std::getenv("GAFFERON_SEED")) {
+    char* end = nullptr;
+    const unsigned long v = std::strtoul(env, &end, 10);
+    if (end != env) return static_cast<uint32_t>(v);
+  }
+  return static_cast<uint32_t>(std::time(nullptr));
 }
 
 uint64_t PlatPhysicalMemory() {

@@ -38,6 +38,12 @@ extern uint8_t PressedButton;  // 255 none
 extern PageButton PreMatchButtons[PAGE_BUTTON_LIST_SIZE];
 extern int16_t DayStopFlag;
 
+// The day's fixture slot and its 32 result slots (the match day fills them):
+// 0 and every slot's low 15 bits set at the start of a day.
+constexpr int DAY_RESULT_SLOTS = 32;
+extern int16_t CurrentFixtureSlot;
+extern int16_t DayResultSlots[DAY_RESULT_SLOTS];
+
 void ContinueGame();
 void PlayDayFixtures(int16_t related, int16_t others);
 void ShowPreMatchPage();
@@ -47,3 +53,57 @@ void PollPreMatchPages();
 // draws each of its buttons and labels.
 void SetPageButtons(const PageButton* list);
 void DrawPageButtons(const PageButton* list);
+
+// Today's fixture of the human club: the squads of its human-run sides
+// completed, the pre-match information built and the page texts printed
+// (competition, club names, the 16 player names of each side). Answers the
+// fixture, -1 when the human club does not play today (nothing prepared).
+int16_t PrepareHumanFixture();
+
+// "st", "nd", "rd" or "th" for n (11-13 "th").
+const char* OrdinalSuffixText(int n);
+// The OK icon at the bottom right; pointer frames until a left press inside it.
+void WaitForOkClick();
+
+// The keep-alive of long day processing: the pre-match pages stay live while
+// they are on show, else Poll. Notes the tick of its last call.
+void PollWhileProcessing();
+// Whether the pre-match pages are on show (PollWhileProcessing serves them).
+bool PreMatchPagesShown();
+
+// The index of the fixture on `day` in which the human manager's club plays,
+// -1 none (the fixtures keep day order: the scan stops at a later day).
+int16_t FindHumanClubFixtureOnDay(int16_t day);
+// The competition of the fixture into PreMatchCompLines: line 0 the division
+// or cup, line 1 the stage (a cup's round and leg, a play-off's stage).
+void FormatFixtureCompetitionText(int16_t fixture);
+
+// The day's results: today's played fixtures of the human club's division or
+// cup (its own included) on one screen, left with the OK icon.
+void RunDayResultsMenu();
+// The fixtures that screen lists (the last RunDayResultsMenu), in list order.
+int DayResultsCount();
+int16_t DayResultsFixture(int index);
+
+// The Manager's Office's "Done" pop-up: "Do a Day" (ContinueMode 0), "Do A
+// Week / Match Day" (1) and, while the human club plays today, "Go To Game"
+// (2). A row sets ContinueMode and answers 1 (the caller goes on with option
+// 46); a press outside the rows answers 0.
+int OfficeDonePopup();
+// The pop-up's rows (menu units), for the screen's scripts and tests.
+constexpr int OFFICE_POPUP_X = 200, OFFICE_POPUP_W = 240, OFFICE_POPUP_ROW_Y = 170, OFFICE_POPUP_ROW_H = 36,
+              OFFICE_POPUP_ROW_STEP = 44;
+constexpr int OFFICE_DONE_X = 220, OFFICE_DONE_Y = 400, OFFICE_DONE_W = 200, OFFICE_DONE_H = 40;
+constexpr int OFFICE_BACK_Y = 340;  // the way back to the start page, above "Done"
+
+// The pointer frame the pages' loops take (WaitPointerFrame; a test may
+// put a scripted one in its place).
+extern void (*PreMatchPointerFrame)(int* x, int* y, int* buttons);
+
+// The background simulation's commentary flag: set when the user follows his
+// match by "Commentary", cleared by "Scanner" and "Watch".
+extern int16_t MatchCommentaryFlag;
+
+// Time spent drawing the day's screens (the pages, the results screen, the
+// results menu) since the last reset, in nanoseconds.
+uint64_t ContGame_DrawNanoseconds();

@@ -34,6 +34,7 @@
 #include "menus/kittab.h"
 #include "menus/machine.h"
 #include "menus/menucont.h"
+#include "season/contgame.h"
 #include "season/calendar.h"
 #include "season/cupdraw.h"
 #include "season/cupties.h"
@@ -473,4 +474,11 @@ void Seam_ConnectGame() {
   };
   MenuSystem.getTacticRecord = [](int16_t tactic) -> const uint8_t* { return GetTacticRecord(tactic); };
   ExMenu.drawClubBadge = GfxGenDrawClubBadge;
+  // The continue option and the keep-alive of the day's fixtures (which
+  // keeps the pre-match pages live while they are on show).
+  FrontEndSeam.continueGame = [] {
+    FrontEnd_NoteSeam("ContinueGame");
+    ContinueGame();
+  };
+  MenuSystem.pollWhileProcessing = PollWhileProcessing;
 }

@@ -97,6 +97,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case -1: return {nullptr, -1, nullptr};
       case 1: return {SelectLeagueMenu, 1, "LoadNamesFile"};
       case 2: return {nullptr, 7, nullptr};
+      case 3: return {OfficePlaceholderMenu, 3, nullptr};
       case 4: return {PlayerPageMenu, 4, nullptr};
       case 5: return {SelectTeamMenu, 5, nullptr};
       case 6: case 73: return {ClubPageMenu, static_cast<int16_t>(option), nullptr};
