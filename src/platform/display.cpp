@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/d3dstate.h"
 
 #include "engine/reset.h"
 
@@ -277,6 +278,8 @@ PlatResult PlatDisplayInitialize(PlatDisplay* display, const uint8_t* guid) {
   display->initialised = true;
   return PLAT_OK;
 }
+
+uint32_t PlatDisplayAddRef(PlatDisplay* display) { return display ? ++display->refs : 0; }
 
 uint32_t PlatDisplayRelease(PlatDisplay* display) {
   if (!display) return 0;
@@ -763,3 +766,14 @@ void PlatDisplayReset() {
   d = DisplayState{};
 }
 REGISTER_RESET(RESET_PLATFORM, PlatDisplayReset);
+
+// --- access for the 3D device ----------------------------------------------------
+// (Being written.)
+bool PlatSurfaceGetView(PlatSurface*, PlatSurfaceView*) { return false; }
+PlatSurface* PlatSurfaceMipLevel(PlatSurface*) { return nullptr; }
+PlatSurface* PlatSurfaceAttached(PlatSurface* surface) { return surface ? surface->attached : nullptr; }
+void PlatSurfaceTouched(PlatSurface*) {}
+PlatResult PlatSurfaceGetNextMipLevel(PlatSurface*, PlatSurface** out) {
+  if (out) *out = nullptr;
+  return PLATERR_NOTFOUND;
+}

@@ -306,6 +306,7 @@ struct PlatClipper;
 
 PlatResult PlatCreateDisplay(PlatDisplay** out);
 PlatResult PlatDisplayInitialize(PlatDisplay* display, const uint8_t* guid);
+uint32_t PlatDisplayAddRef(PlatDisplay* display);
 uint32_t PlatDisplayRelease(PlatDisplay* display);
 
 struct PlatDeviceIdentifier {
@@ -376,6 +377,8 @@ struct PlatSurfaceDesc {
   bool hasFormat;               // else the display's format
   PlatPixelFormat format;
   uint32_t backBufferCount;     // 0 or 1
+  uint32_t caps2;               // PLAT_SCAPS2_* (plat3d.h)
+  uint32_t mipMapCount;         // levels of a mip-mapped texture (PLAT_SCAPS_MIPMAP)
 };
 PlatResult PlatCreateSurface(PlatDisplay* display, const PlatSurfaceDesc& desc, PlatSurface** out);
 void PlatSurfaceAddRef(PlatSurface* surface);
@@ -640,3 +643,5 @@ int PlatForEachInDir(const char* dosFolder, F&& fn) {
       &ctx);
   return n;
 }
+
+#include "platform/plat3d.h"
