@@ -34,6 +34,9 @@ struct PlatSurface {
   PlatSurface* back = nullptr;   // the flip chain's back buffer, owned
   PlatSurface* front = nullptr;  // for a back buffer: its front surface
   PlatSurface* attached = nullptr;
+  PlatSurface* mip = nullptr;  // the next level of a mip chain, owned
+  PlatSurface* mipTop = nullptr;  // for a lower level: the chain's first surface
+  uint32_t generation = 0;  // moves on whenever the pixels may have changed
   PlatPalette* palette = nullptr;
   PlatClipper* clipper = nullptr;
 };
@@ -95,7 +98,10 @@ void Forget(std::vector<T*>& list, T* item) {
   list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
-uint32_t BytesPerPixel(const PlatPixelFormat& f) { return (f.bitCount + 7) / 8; }
+uint32_t BytesPerPixel(const PlatPixelFormat& f) {
+  if (f.flags & PLAT_PF_ZBUFFER) return f.bitCount <= 16 ? 2 : 4;  // a 24-bit z takes 32-bit pixels
+  return (f.bitCount + 7) / 8;
+}
 
 uint32_t ReadPixel(const uint8_t* p, uint32_t bytes) {
   uint32_t v = 0;
@@ -232,6 +238,7 @@ void DeleteSurface(PlatSurface* s) {
   all.erase(std::remove(all.begin(), all.end(), s), all.end());
   if (D().dirtyPrimary == s) D().dirtyPrimary = nullptr;
   if (s->back) DeleteSurface(s->back);
+  if (s->mip) DeleteSurface(s->mip);
   if (s->attached) PlatSurfaceRelease(s->attached);
   if (s->palette) PlatPaletteRelease(s->palette);
   if (s->clipper) PlatClipperRelease(s->clipper);
@@ -302,7 +309,7 @@ PlatResult PlatDisplayIdentifier(PlatDisplay* display, PlatDeviceIdentifier* out
 PlatResult PlatDisplayCaps(PlatDisplay* display, uint32_t* caps, uint32_t* caps2) {
   if (!display) return PLATERR_INVALIDPARAMS;
   if (!display->initialised) return PLATERR_NOTINITIALIZED;
-  if (caps) *caps = 0;
+  if (caps) *caps = PLAT_CAPS_3D;
   if (caps2) *caps2 = PLAT_CAPS2_CANRENDERWINDOWED;
   return PLAT_OK;
 }
@@ -320,14 +327,42 @@ PlatResult PlatDisplayQuery3D(PlatDisplay* display) {
   return display->initialised ? PLAT_OK : PLATERR_NOTINITIALIZED;
 }
 
-// No 3D device is offered yet: the game draws its match in software.
-PlatResult PlatDisplayEnum3DDevices(PlatDisplay* display, Plat3DDeviceCallback callback, void*) {
+// The card's one 3D device: our own rasteriser (d3ddevice.cpp, d3draster.cpp).
+PlatResult PlatDisplayEnum3DDevices(PlatDisplay* display, Plat3DDeviceCallback callback, void* user) {
   if (!display || !callback) return PLATERR_INVALIDPARAMS;
+  if (!display->initialised) return PLATERR_NOTINITIALIZED;
+  Plat3DDeviceDesc desc{};
+  std::memcpy(desc.guid, PLAT_3D_DEVICE_GUID, sizeof desc.guid);
+  desc.devCaps = 0x80000;                         // rasterises itself, not the processor's
+  desc.triRasterCaps = 0x20 | 0x100;              // sub-pixel accurate, table fog
+  desc.triTextureCaps = 0x1 | 0x4;                // perspective correct, alpha
+  desc.triFilterCaps = 0x1 | 0x2 | 0x4 | 0x8 | 0x10 | 0x20;  // point, linear, the four mip filters
+  desc.renderDepths = 0x400 | 0x100;              // 16 and 32 bits
+  desc.zBufferDepths = 0x400 | 0x200 | 0x100;     // 16, 24 and 32 bits
+  desc.minTexWidth = desc.minTexHeight = 1;
+  desc.maxTexWidth = desc.maxTexHeight = 2048;
+  desc.maxTexAspect = 0;
+  callback("Gafferon software rasteriser (deterministic)", "Gafferon Rasteriser", desc, user);
   return PLAT_OK;
 }
 
-PlatResult PlatDisplayEnumZFormats(PlatDisplay* display, const uint8_t*, PlatZFormatCallback callback, void*) {
+// z formats: bitCount is the bits a z pixel takes, rMask the z bits, gMask
+// the stencil bits.
+PlatResult PlatDisplayEnumZFormats(PlatDisplay* display, const uint8_t* deviceGuid, PlatZFormatCallback callback,
+                                   void* user) {
   if (!display || !callback) return PLATERR_INVALIDPARAMS;
+  if (!display->initialised) return PLATERR_NOTINITIALIZED;
+  // Without a device there is no z-buffer to offer.
+  if (!deviceGuid) return PLAT_OK;
+  if (std::memcmp(deviceGuid, PLAT_3D_DEVICE_GUID, sizeof PLAT_3D_DEVICE_GUID) != 0) return PLATERR_INVALIDPARAMS;
+  const PlatPixelFormat formats[] = {
+      {PLAT_PF_ZBUFFER, 16, 0xFFFF, 0, 0, 0, 0},
+      {PLAT_PF_ZBUFFER | PLAT_PF_STENCILBUFFER, 16, 0x7FFF, 0x8000, 0, 0, 1},
+      {PLAT_PF_ZBUFFER, 24, 0xFFFFFF, 0, 0, 0, 0},
+      {PLAT_PF_ZBUFFER | PLAT_PF_STENCILBUFFER, 32, 0xFFFFFF, 0xFF000000, 0, 0, 8},
+  };
+  for (const PlatPixelFormat& f : formats)
+    if (!callback(f, user)) break;
   return PLAT_OK;
 }
 
@@ -401,8 +436,21 @@ PlatResult PlatCreateSurface(PlatDisplay* display, const PlatSurfaceDesc& desc, 
   if (w == 0 || h == 0 || w > 4096 || h > 4096) return PLATERR_INVALIDPARAMS;
   if (!(f.flags & PLAT_PF_ZBUFFER) && f.bitCount != 8 && f.bitCount != 16 && f.bitCount != 24 && f.bitCount != 32)
     return PLATERR_INVALIDPIXELFORMAT;
+  bool mipmapped = (desc.caps & PLAT_SCAPS_MIPMAP) && desc.mipMapCount > 1;
+  if ((desc.caps & PLAT_SCAPS_MIPMAP) && !(desc.caps & PLAT_SCAPS_TEXTURE)) return PLATERR_INVALIDPARAMS;
+  if (mipmapped && (desc.mipMapCount > 12 || (w >> (desc.mipMapCount - 1)) == 0 || (h >> (desc.mipMapCount - 1)) == 0))
+    return PLATERR_INVALIDPARAMS;
   PlatSurface* s = NewSurface(desc.caps, w, h, f);
   s->primary = primary;
+  if (mipmapped) {
+    PlatSurface* level = s;
+    for (uint32_t i = 1; i < desc.mipMapCount; ++i) {
+      level->mip = NewSurface(desc.caps, w >> i, h >> i, f);
+      level->mip->refs = 0;  // held by the chain's first surface
+      level->mip->mipTop = s;
+      level = level->mip;
+    }
+  }
   if (desc.backBufferCount) {
     if (!(desc.caps & PLAT_SCAPS_FLIP)) {
       DeleteSurface(s);
@@ -422,7 +470,7 @@ void PlatSurfaceAddRef(PlatSurface* surface) {
 
 uint32_t PlatSurfaceRelease(PlatSurface* surface) {
   if (!surface) return 0;
-  if (surface->front) {  // a back buffer goes with its front surface
+  if (surface->front || surface->mipTop) {  // a back buffer goes with its front surface
     if (surface->refs) --surface->refs;
     return surface->refs;
   }
@@ -474,6 +522,7 @@ PlatResult PlatSurfaceUnlock(PlatSurface* surface) {
   if (!surface) return PLATERR_INVALIDPARAMS;
   if (!surface->locked) return PLATERR_NOTLOCKED;
   surface->locked = false;
+  ++surface->generation;
   if (surface->primary) D().dirtyPrimary = surface;
   return PLAT_OK;
 }
@@ -489,6 +538,7 @@ PlatResult PlatSurfaceFill(PlatSurface* surface, const PlatRect* rect, uint32_t 
     uint8_t* row = surface->pixels.data() + static_cast<size_t>(y) * surface->pitch;
     for (int32_t x = r.left; x < r.right; ++x) WritePixel(row + x * bpp, bpp, colour);
   }
+  ++surface->generation;
   if (surface->primary) Present(surface);
   return PLAT_OK;
 }
@@ -522,6 +572,7 @@ PlatResult PlatSurfaceBlt(PlatSurface* dest, const PlatRect* destRect, PlatSurfa
   for (int32_t y = 0; y < s.bottom - s.top; ++y)
     std::memmove(dest->pixels.data() + static_cast<size_t>(t.top + y) * dest->pitch + t.left * bpp,
                  source->pixels.data() + static_cast<size_t>(s.top + y) * source->pitch + s.left * bpp, rowBytes);
+  ++dest->generation;
   if (dest->primary) Present(dest);
   return PLAT_OK;
 }
@@ -768,12 +819,28 @@ void PlatDisplayReset() {
 REGISTER_RESET(RESET_PLATFORM, PlatDisplayReset);
 
 // --- access for the 3D device ----------------------------------------------------
-// (Being written.)
-bool PlatSurfaceGetView(PlatSurface*, PlatSurfaceView*) { return false; }
-PlatSurface* PlatSurfaceMipLevel(PlatSurface*) { return nullptr; }
+
+bool PlatSurfaceGetView(PlatSurface* surface, PlatSurfaceView* out) {
+  if (!surface || !out || surface->lost) return false;
+  *out = {surface->pixels.data(), surface->pitch, surface->width, surface->height,
+          surface->format, surface->caps, surface->generation};
+  return true;
+}
+
+PlatSurface* PlatSurfaceMipLevel(PlatSurface* surface) { return surface ? surface->mip : nullptr; }
+
 PlatSurface* PlatSurfaceAttached(PlatSurface* surface) { return surface ? surface->attached : nullptr; }
-void PlatSurfaceTouched(PlatSurface*) {}
-PlatResult PlatSurfaceGetNextMipLevel(PlatSurface*, PlatSurface** out) {
-  if (out) *out = nullptr;
-  return PLATERR_NOTFOUND;
+
+void PlatSurfaceTouched(PlatSurface* surface) {
+  if (!surface) return;
+  ++surface->generation;
+  if (surface->primary) D().dirtyPrimary = surface;
+}
+
+PlatResult PlatSurfaceGetNextMipLevel(PlatSurface* surface, PlatSurface** out) {
+  if (!surface || !out) return PLATERR_INVALIDPARAMS;
+  *out = surface->mip;
+  if (!surface->mip) return PLATERR_NOTFOUND;
+  ++surface->mip->refs;
+  return PLAT_OK;
 }

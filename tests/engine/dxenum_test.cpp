@@ -17,24 +17,34 @@ class DXEnumTest : public EngineTest {
   }
 };
 
-TEST_F(DXEnumTest, OneDisplayCardWithoutA3DDevice) {
+TEST_F(DXEnumTest, OneDisplayCardWithTheRasteriser) {
   DXEnumDisplay();
   ASSERT_EQ(DXDevices.cardCount, 1);
   const DXCard* card = DXGetCard(0);
   ASSERT_NE(card, nullptr);
   EXPECT_EQ(card->guidPointer, nullptr);
   EXPECT_EQ(card->kind, 1u);
-  EXPECT_EQ(card->flags, 0x12u);  // desktop enabled, renders windowed
+  EXPECT_EQ(card->flags, 0x13u);  // 3D, desktop enabled, renders windowed
   EXPECT_STREQ(card->driverVersion, "1.0.0.1");
   EXPECT_GT(card->videoMemory3D, 0u);
-  EXPECT_EQ(card->deviceCount, 0);
-  EXPECT_EQ(DXGetSelectedDevice(), nullptr);
-  EXPECT_EQ(DXGetCurrentDevice(), nullptr);
+  ASSERT_EQ(card->deviceCount, 1);
+  const DXDevice* device = DXGetDevice(0, 0);
+  ASSERT_NE(device, nullptr);
+  EXPECT_STREQ(device->name, "Gafferon Rasteriser");
+  EXPECT_STREQ(device->description, "Gafferon software rasteriser (deterministic)");
+  const uint32_t wanted = D3DDEVINFO_HARDWARE | D3DDEVINFO_SUBPIXEL | D3DDEVINFO_MIPMAPTEX | D3DDEVINFO_SMOOTHTEX |
+                          D3DDEVINFO_TABLEFOG | D3DDEVINFO_RENDER16 | D3DDEVINFO_RENDER32 | D3DDEVINFO_ZBUFFER16 |
+                          D3DDEVINFO_ZBUFFER24 | D3DDEVINFO_ZBUFFER32 | D3DDEVINFO_STENCIL16 | D3DDEVINFO_STENCIL32;
+  EXPECT_EQ(device->flags, wanted);
+  EXPECT_EQ(device->maxTextureWidth, 2048u);
+  EXPECT_EQ(device->maxTextureHeight, 2048u);
+  EXPECT_EQ(device->maxTextureAspect, 0u);
+  EXPECT_EQ(DXGetSelectedDevice(), nullptr);  // nothing chosen yet
   EXPECT_EQ(DXGetSelectedCardGUID(), nullptr);
   EXPECT_EQ(DXGetSelectedCard(), card);
   EXPECT_EQ(DXGetCard(1), nullptr);
   EXPECT_EQ(DXGetCard(-1), nullptr);
-  EXPECT_EQ(DXGetDevice(0, 0), nullptr);
+  EXPECT_EQ(DXGetDevice(0, 1), nullptr);
   int c, d;
   DXGetSelectedIndices(&c, &d);
   EXPECT_EQ(c, 0);
@@ -113,19 +123,19 @@ TEST_F(DXEnumTest, StencilDepthsOfZBufferFormats) {
   EXPECT_EQ(dev.flags, 0u);
 }
 
-TEST_F(DXEnumTest, VideoInitTakesTheSoftwarePathOnCardZero) {
+TEST_F(DXEnumTest, VideoInitTakesTheRasteriserUnlessToldNotTo) {
   InitMemory(9500);
   WinInit(nullptr, "Gafferon test", 1);
   const struct {
-    int no3d, storedCard, storedDevice;
-  } cases[] = {{0, 0, -1}, {0, 3, 2}, {1, 0, 5}};
+    int no3d, storedCard, storedDevice, device;
+  } cases[] = {{0, 0, -1, -1}, {0, 0, 0, 0}, {0, 3, 2, 0}, {1, 0, 5, -1}, {1, 0, 0, -1}};  // a stored software choice stands
   for (const auto& c : cases) {
     VideoOptionsDefaults();
     VideoConfig_SetCard(c.storedCard);
     VideoConfig_SetDevice(c.storedDevice);
     VideoInit(c.no3d);
     EXPECT_EQ(VideoConfig_GetCard(), 0);
-    EXPECT_EQ(VideoConfig_GetDevice(), -1);
+    EXPECT_EQ(VideoConfig_GetDevice(), c.device) << c.no3d << " " << c.storedCard << " " << c.storedDevice;
     EXPECT_TRUE(GfxIsInitialised());
     EXPECT_GE(GfxFindMode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 1), 0);
     VideoUninit();
