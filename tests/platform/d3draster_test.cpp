@@ -613,6 +613,28 @@ TEST_F(RasterTest, DrawsRefuseWhatCannotBeDrawn) {
   EXPECT_EQ(RasterClear(dev, 0, nullptr, PLAT_CLEAR_STENCIL, 0, 1, 0), PLATERR_INVALIDPARAMS);
 }
 
+TEST_F(RasterTest, WildVerticesDrawNothingAndDoNotCrash) {
+  Make(8, 8, k888, &kZ16);
+  Perspective(dev.projection);
+  dev.renderState[PLAT_RS_CULLMODE] = PLAT_CULL_NONE;
+  const float nan = std::nanf(""), inf = INFINITY;
+  const float wild[][3] = {{nan, 0, 5}, {inf, 0, 5}, {0, -inf, 5}, {1e30f, 1e30f, 5}, {0, 0, nan}};
+  for (const auto& p : wild) {
+    NT v[3] = {{p[0], p[1], p[2], 0, 0, -1, nan, inf}, {1, 0, 5, 0, 0, -1, 0, 0}, {0, 1, 5, 0, 0, -1, 0, 0}};
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLELIST, kNT, v, 3, nullptr, 0), PLAT_OK);
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_LINESTRIP, kNT, v, 3, nullptr, 0), PLAT_OK);
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_POINTLIST, kNT, v, 3, nullptr, 0), PLAT_OK);
+    TL t[3] = {{p[0], p[1], 0.5f, 1, 0xFFFFFFFF}, {8, 0, 0.5f, 1, 0xFFFFFFFF}, {0, 8, 0.5f, 1, 0xFFFFFFFF}};
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLELIST, kTL, t, 3, nullptr, 0), PLAT_OK);
+  }
+  // A huge but finite triangle through the screen still covers it, clipped.
+  NT big[3] = {{-1e6f, -1e6f, 5, 0, 0, -1, 0, 0}, {1e6f, -1e6f, 5, 0, 0, -1, 0, 0}, {0, 1e6f, 5, 0, 0, -1, 0, 0}};
+  dev.renderState[PLAT_RS_LIGHTING] = 0;
+  ASSERT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLELIST, kNT, big, 3, nullptr, 0), PLAT_OK);
+  for (uint32_t y = 0; y < 8; ++y)
+    for (uint32_t x = 0; x < 8; ++x) EXPECT_EQ(Px(x, y), 0xFFFFFFu) << x << "," << y;
+}
+
 TEST_F(RasterTest, ClearRectanglesStayInTheViewport) {
   Make(8, 8, k565, &kZ16);
   PlatRect rects[2] = {{1, 1, 3, 3}, {6, 6, 20, 20}};
