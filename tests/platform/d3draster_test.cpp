@@ -405,6 +405,28 @@ TEST_F(RasterTest, LinearTableFogOverEyeDepth) {
   }
 }
 
+TEST_F(RasterTest, ExponentialTableFog) {
+  const struct {
+    uint32_t mode;
+    float z;
+    uint32_t want;
+  } cases[] = {{PLAT_FOG_EXP, 20, 0x5D00A1}, {PLAT_FOG_EXP, 40, 0x2100DD}, {PLAT_FOG_EXP2, 40, 0x0300FB}};
+  for (const auto& k : cases) {
+    Make(4, 4, k888);
+    dev.projection[10] = 0.01f;
+    dev.renderState[PLAT_RS_LIGHTING] = 0;
+    dev.renderState[PLAT_RS_FOGENABLE] = 1;
+    dev.renderState[PLAT_RS_FOGTABLEMODE] = k.mode;
+    dev.renderState[PLAT_RS_FOGCOLOR] = 0xFF0000FF;
+    dev.renderState[PLAT_RS_FOGDENSITY] = Bits(0.05f);
+    const uint32_t c = 0xFFFF0000;
+    LV v[4] = {{-1, 1, k.z, 0, 0, -1, c}, {1, 1, k.z, 0, 0, -1, c}, {-1, -1, k.z, 0, 0, -1, c},
+               {1, -1, k.z, 0, 0, -1, c}};
+    ASSERT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLESTRIP, kLV, v, 4, nullptr, 0), PLAT_OK);
+    EXPECT_EQ(Px(2, 2), k.want) << k.mode << " " << k.z;
+  }
+}
+
 TEST_F(RasterTest, FlatUsesTheFirstVertexGouraudBlends) {
   TL tri[4] = {{0, 0, 0, 1, 0xFFFF0000}, {16, 0, 0, 1, 0xFF00FF00}, {0, 16, 0, 1, 0xFF0000FF},
                {16, 16, 0, 1, 0xFFFFFFFF}};
