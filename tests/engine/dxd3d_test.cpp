@@ -174,11 +174,39 @@ TEST_F(D3DTest, LightSlots) {
   EXPECT_FATAL(D3DLightEnable(5, true), "D3DLightEnable\\(\\): light doesn't exist");
 }
 
-TEST_F(D3DTest, ClearWithoutZBufferAsksNothingOfIt) {
+uint16_t Pixel16(PlatSurface* s, int x, int y) {
+  void* pixels = nullptr;
+  int32_t pitch = 0;
+  EXPECT_EQ(PlatSurfaceLock(s, &pixels, &pitch), PLAT_OK);
+  uint16_t v = 0;
+  std::memcpy(&v, static_cast<uint8_t*>(pixels) + y * pitch + x * 2, 2);
+  PlatSurfaceUnlock(s);
+  return v;
+}
+
+TEST_F(D3DTest, ClearWithoutZBufferClearsTheTargetOnly) {
   Start3DMode(1, 0);
   EXPECT_EQ(D3DInfo.clearFlags, uint32_t{PLAT_CLEAR_TARGET});
+  PlatSurface* target = DDrawInfo.drawingSurface;
+  ASSERT_EQ(PlatSurfaceFill(target, nullptr, 0x1234), PLAT_OK);
   // Only z and stencil asked of a device without them: nothing to clear.
   D3DClearScene(PLAT_CLEAR_ZBUFFER | PLAT_CLEAR_STENCIL);
+  EXPECT_EQ(Pixel16(target, 5, 5), 0x1234);
+  D3DClearScene(PLAT_CLEAR_TARGET | PLAT_CLEAR_ZBUFFER | PLAT_CLEAR_STENCIL);
+  EXPECT_EQ(Pixel16(target, 0, 0), 0);
+  EXPECT_EQ(Pixel16(target, 639, 479), 0);
+}
+
+TEST_F(D3DTest, ClearingTheZBufferLeavesTheTarget) {
+  Start3DMode(1, GFX_MODE_ZBUFFER);
+  PlatSurface* target = DDrawInfo.drawingSurface;
+  ASSERT_EQ(PlatSurfaceFill(target, nullptr, 0x1234), PLAT_OK);
+  ASSERT_EQ(PlatSurfaceFill(DDrawInfo.zBufferSurface, nullptr, 0x5555), PLAT_OK);
+  D3DClearScene(PLAT_CLEAR_ZBUFFER | PLAT_CLEAR_STENCIL);
+  EXPECT_EQ(Pixel16(DDrawInfo.zBufferSurface, 7, 9), 0xFFFF);  // z 1.0
+  EXPECT_EQ(Pixel16(target, 7, 9), 0x1234);
+  D3DClearSceneAll();
+  EXPECT_EQ(Pixel16(target, 7, 9), 0);
 }
 
 TEST_F(D3DTest, MisuseAborts) {
