@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/debug.h"
+#include "engine/dxd3dtex.h"
 #include "engine/dxdraw.h"
 #include "engine/dxenum.h"
 #include "engine/dxerror.h"
@@ -87,6 +88,7 @@ void D3DInitDevice(PlatSurface* renderSurface) {
       DPRINT(DEBUG_DIRECT3D, 50, "D3DInitDevice(): we have a stencil buffer to clear");
     }
   }
+  D3DTexInit();
   D3DInitRenderStates();
   OnExitAddEx(D3DUninitDevice, "D3DUninitDevice()");
 }
@@ -94,6 +96,7 @@ void D3DInitDevice(PlatSurface* renderSurface) {
 void D3DUninitDevice() {
   OnExitRemove(D3DUninitDevice);
   D3DUninitRenderStates();
+  D3DTexUninit();
   DX_SAFE_RELEASE(DEBUG_DIRECTDRAW, D3DInfo.lpD3DDevice7, Plat3DDeviceRelease);
 }
 

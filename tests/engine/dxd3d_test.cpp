@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/dxd3dtex.h"
 #include "engine/dxenum.h"
 #include "platform/d3dstate.h"
 #include "support/engine_fixture.h"
@@ -70,6 +71,8 @@ TEST_F(D3DTest, ModesWithADeviceKnowWhatTheyCanClear) {
     EXPECT_EQ(D3DGetRenderState(PLAT_RS_CULLMODE), uint32_t{PLAT_CULL_CCW});
     EXPECT_EQ(D3DGetTextureStageState(0, PLAT_TSS_COLOROP), uint32_t{PLAT_TOP_MODULATE});
     EXPECT_EQ(D3DGetRenderStateFloat(PLAT_RS_FOGEND), 1.0f);
+    // The device's texture formats are known to the texture layer.
+    EXPECT_GE(D3DTexFindTextureFormat(D3DTEX_FORMAT_SOLID | D3DTEX_FORMAT_16BIT), 0);
     EXPECT_TRUE(ExitListHas("D3DUninitDevice()"));
     EXPECT_TRUE(ExitListHas("D3DUninit()"));
     RestoreGraphicMode();
