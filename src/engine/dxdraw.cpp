@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/debug.h"
+#include "engine/dxd3d.h"
 #include "engine/dxenum.h"
 #include "engine/dxerror.h"
 #include "engine/onexit.h"
@@ -149,7 +150,7 @@ void CreateSurfaces(uint32_t width, uint32_t height, uint16_t create, uint8_t ty
     DX_FATAL_CHECK(PlatSurfacePixelFormat(d.drawingSurface, &pf), "DDS7_GetPixelFormat");
     ZSearch z{pf.bitCount, (create & CREATE_STENCIL) ? 1u : 0u, -1, {}};
     DXDevice* device = DXGetCurrentDevice();
-    DX_FATAL_CHECK(PlatDisplayEnumZFormats(d.lpDD, device ? device->guid : nullptr, ZBufferChoice, &z),
+    DX_FATAL_CHECK(PlatDisplayEnumZFormats(D3DGetD3D7(), device ? device->guid : nullptr, ZBufferChoice, &z),
                    "D3D7_EnumZBufferFormats");
     if (z.best < 0) ABORT("CreateSurfaces(): no zbuffer available in the correct format");
     PlatSurfaceDesc zd{};
@@ -226,10 +227,11 @@ void DDrawInit(uint16_t flags) {
   if (!d.lpDD) FatalError("Error: DDrawInit(): failed to create IDirectDraw7\n");
   DX_FATAL_CHECK(PlatDisplayInitialize(d.lpDD, DXGetSelectedCardGUID()), "DD7_Initialize");
 
-  // Direct3D needs a device chosen from the device list; none is offered yet.
+  // Direct3D needs a device chosen from the device list.
   if (flags & 1) {
     if (!DXGetSelectedDevice()) ABORT("DDrawInit(): no 3d device selected");
     d.initFlags |= 1;
+    D3DInit(d.lpDD);
   }
 
   bool windowed = WinIsWindowed();
@@ -255,6 +257,7 @@ void DDrawInit(uint16_t flags) {
 void DDrawUninit() {
   OnExitRemove(DDrawUninit);
   DDrawInfoRecord& d = DDrawInfo;
+  if (d.initFlags & 1) D3DUninit();
   if (d.lpDD) PlatDisplayRelease(d.lpDD);
   d.lpDD = nullptr;
   d.initFlags = 0;
@@ -304,6 +307,10 @@ void DDrawSetMode(const GfxMode& mode, uint16_t flags) {
   d.lockCount = 0;
 
   WinAddTaskswitchFunc(DDrawTaskswitchFunc);
+  if (flags & GFX_MODE_D3D) {
+    D3DInitDevice(d.drawingSurface);
+    d.surfaceFlags |= 2;
+  }
   d.windowProcSlot = WinAddWindowProc(DDrawWindowProc);
   OnExitAddEx(DDrawRestoreMode, "DDrawRestoreMode()");
 }
@@ -315,6 +322,7 @@ void DDrawRestoreMode() {
   WinRemoveTaskswitchFunc(DDrawTaskswitchFunc);
   WinRemoveWindowProc(d.windowProcSlot);
   if (d.lpDDPalette) DestroySurfacePalette();
+  if (d.surfaceFlags & 2) D3DUninitDevice();
   ReleaseSurfaces();
   if (WinIsWindowed()) {
     DPRINT(DEBUG_DIRECTDRAW, 40, "DDrawRestoreMode(): windowed\n");
@@ -464,6 +472,10 @@ void DDrawTaskswitchFunc(uint8_t state) {
   if (state != 1) return;
   DPRINT(DEBUG_DIRECTDRAW, 80, "DDrawTaskswitchFunc(): restoring lost surfaces\n");
   RestoreLostSurfaces();
+  if (D3DInfo.lpD3DDevice7) {
+    D3DBeginScene();
+    D3DEndScene();
+  }
 }
 
 void DDrawReset() { std::memset(&DDrawInfo, 0, sizeof DDrawInfo); }

@@ -204,7 +204,7 @@ PlatResult CheckRenderState(uint32_t state, uint32_t v) {
     case PLAT_RS_STENCILPASS:
       return InRange(v, PLAT_STENCILOP_KEEP, PLAT_STENCILOP_DECR) ? PLAT_OK : bad;
     case PLAT_RS_FOGTABLEMODE:
-      return (v == PLAT_FOG_NONE || v == PLAT_FOG_LINEAR) ? PLAT_OK : bad;
+      return v <= PLAT_FOG_LINEAR ? PLAT_OK : bad;  // none, exponential, squared exponential, linear
     case PLAT_RS_FOGSTART:
     case PLAT_RS_FOGEND:
     case PLAT_RS_FOGDENSITY:
