@@ -268,6 +268,8 @@ void SafeFree(void* address) {
   std::free(address);
 }
 
+uint32_t MemorySize(void** owner) { return gMem.table[FindItem(owner)].rawSize - kHeader; }
+
 MemoryStats GetMemoryStats() { return {gMem.capacity, gMem.count, gMem.total, gMem.budget}; }
 int MemoryIsInitialised() { return gMem.table ? 1 : 0; }
 

@@ -63,6 +63,8 @@ struct MemoryStats {
   uint32_t budget;
 };
 MemoryStats GetMemoryStats();
+// The size a block was allocated or last resized with.
+uint32_t MemorySize(void** owner);
 int MemoryIsInitialised();
 // Frees every block and the list without checks (tests).
 void MemoryReset();
