@@ -51,6 +51,8 @@ struct RasterCache {
   std::vector<TexLevel> levels;
   std::vector<ClipVertex> vertices;
   std::vector<uint8_t> outcode;
+  std::vector<ScreenVertex> screen;  // vertices inside every clip plane, projected once
+  std::vector<uint8_t> projected;
 };
 
 namespace {
@@ -301,8 +303,8 @@ inline float Log2Approx(float x) {
 }
 
 inline int32_t FloorToInt(float f) {
-  if (f > 1.0e8f) f = 1.0e8f;
-  if (f < -1.0e8f) f = -1.0e8f;
+  if (!(f < 1.0e8f)) f = 1.0e8f;  // NaN too
+  if (!(f > -1.0e8f)) f = -1.0e8f;
   int32_t i = static_cast<int32_t>(f);
   return f < static_cast<float>(i) ? i - 1 : i;
 }
@@ -322,6 +324,12 @@ inline uint32_t Lerp8888(uint32_t a, uint32_t b, uint32_t t) {  // t in 0..256
   return rb | ag;
 }
 
+// A blend weight 0..256 from a float that may be out of range.
+inline uint32_t Weight(float t) {
+  if (!(t > 0.0f)) return 0;
+  return t >= 256.0f ? 256u : static_cast<uint32_t>(t);
+}
+
 uint32_t SampleLevel(const Ctx& c, const TexLevel& l, float u, float v, bool linear) {
   if (!linear) {
     int32_t iu = Address(FloorToInt(u * static_cast<float>(l.w)), l.w, c.wrapU);
@@ -330,10 +338,8 @@ uint32_t SampleLevel(const Ctx& c, const TexLevel& l, float u, float v, bool lin
   }
   float fu = u * static_cast<float>(l.w) - 0.5f, fv = v * static_cast<float>(l.h) - 0.5f;
   int32_t iu = FloorToInt(fu), iv = FloorToInt(fv);
-  uint32_t tu = static_cast<uint32_t>((fu - static_cast<float>(iu)) * 256.0f);
-  uint32_t tv = static_cast<uint32_t>((fv - static_cast<float>(iv)) * 256.0f);
-  if (tu > 256) tu = 256;
-  if (tv > 256) tv = 256;
+  uint32_t tu = Weight((fu - static_cast<float>(iu)) * 256.0f);
+  uint32_t tv = Weight((fv - static_cast<float>(iv)) * 256.0f);
   int32_t u0 = Address(iu, l.w, c.wrapU), u1 = Address(iu + 1, l.w, c.wrapU);
   int32_t v0 = Address(iv, l.h, c.wrapV), v1 = Address(iv + 1, l.h, c.wrapV);
   const uint32_t* r0 = l.texels.data() + static_cast<size_t>(v0) * l.w;
@@ -345,7 +351,7 @@ uint32_t Sample(const Ctx& c, float u, float v, float lod) {
   const std::vector<TexLevel>& levels = *c.tex;
   uint32_t last = static_cast<uint32_t>(levels.size()) - 1;
   uint32_t base = std::min(c.maxLevel, last);
-  if (lod <= 0.0f) return SampleLevel(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
+  if (!(lod > 0.0f)) return SampleLevel(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
   bool linear = c.minFilter == PLAT_TFN_LINEAR;
   if (c.mipFilter == PLAT_TFP_NONE || last == base) return SampleLevel(c, levels[base], u, v, linear);
   if (c.mipFilter == PLAT_TFP_POINT) {
@@ -354,7 +360,7 @@ uint32_t Sample(const Ctx& c, float u, float v, float lod) {
   }
   float lc = std::min(lod, 30.0f);
   uint32_t l0 = static_cast<uint32_t>(lc);
-  uint32_t t = static_cast<uint32_t>((lc - static_cast<float>(l0)) * 256.0f);
+  uint32_t t = Weight((lc - static_cast<float>(l0)) * 256.0f);
   l0 += base;
   if (l0 >= last) return SampleLevel(c, levels[last], u, v, linear);
   return Lerp8888(SampleLevel(c, levels[l0], u, v, linear), SampleLevel(c, levels[l0 + 1], u, v, linear), t);
@@ -404,7 +410,7 @@ inline uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst,
 // attributes are final (not divided by w).
 inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
                        float lod) {
-  if (zn > 1.0f) return;  // beyond the far plane
+  if (!(zn <= 1.0f)) return;  // beyond the far plane
   if (zn < 0.0f) zn = 0.0f;
   uint8_t* zp = nullptr;
   uint32_t zold = 0, znew = 0;
@@ -421,8 +427,8 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
     bool zpass = true;
     uint32_t zi = 0;
     if (c.zTest) {
-      zi = static_cast<uint32_t>((c.minZ + zn * (c.maxZ - c.minZ)) * c.zscale + 0.5f);
-      if (zi > c.zmask) zi = c.zmask;
+      float zf = (c.minZ + zn * (c.maxZ - c.minZ)) * c.zscale + 0.5f;
+      zi = zf >= c.zscale ? c.zmask : (zf > 0.0f ? static_cast<uint32_t>(zf) : 0u);
       zpass = Compare(c.zFunc, zi, zold & c.zmask);
     }
     bool spass = true;
@@ -462,8 +468,7 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
       float d = c.fogDensity * fz;
       f = std::exp(c.fogMode == PLAT_FOG_EXP ? -d : -d * d);
     }
-    f = f < 0.0f ? 0.0f : (f > 1.0f ? 1.0f : f);
-    uint32_t fi = static_cast<uint32_t>(f * 256.0f);
+    uint32_t fi = Weight(f * 256.0f);
     r = (r * fi + c.fogR * (256 - fi)) >> 8;
     g = (g * fi + c.fogG * (256 - fi)) >> 8;
     b = (b * fi + c.fogB * (256 - fi)) >> 8;
@@ -555,6 +560,7 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
   float x10 = v1->x - v0->x, y10 = v1->y - v0->y, x20 = v2->x - v0->x, y20 = v2->y - v0->y;
   float det = x10 * y20 - x20 * y10;
   float inv = 1.0f / det;
+  if (!std::isfinite(inv)) return;
   constexpr int kPlanes = 2 + ACOUNT;  // z, q, attributes
   float base[kPlanes], ddx[kPlanes], ddy[kPlanes];
   auto plane = [&](int k, float a0, float a1, float a2) {
@@ -570,6 +576,7 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
   const bool gouraud = flatColour == nullptr;
   uint32_t flat = gouraud ? 0 : PackDiffuse(flatColour[0], flatColour[1], flatColour[2], flatColour[3]);
   const bool texturing = c.tex != nullptr;
+  const bool fog = c.fogMode != PLAT_FOG_NONE;
   float texW = 0, texH = 0;
   if (texturing) {
     const TexLevel& l = (*c.tex)[std::min<size_t>(c.maxLevel, c.tex->size() - 1)];
@@ -615,7 +622,15 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
       }
       ShadePixel(c, static_cast<int32_t>(x), static_cast<int32_t>(y), vals[0], diffuse, u, tv, vals[2 + AF] * w,
                  lod);
-      for (int k = 0; k < kPlanes; ++k) vals[k] += ddx[k];
+      vals[0] += ddx[0];
+      vals[1] += ddx[1];
+      if (gouraud)
+        for (int k = 2 + AR; k <= 2 + AA; ++k) vals[k] += ddx[k];
+      if (texturing) {
+        vals[2 + AU] += ddx[2 + AU];
+        vals[2 + AV] += ddx[2 + AV];
+      }
+      if (fog) vals[2 + AF] += ddx[2 + AF];
     }
   }
 }
@@ -1078,13 +1093,23 @@ PlatResult RasterDraw(PlatDevice3D& d, uint32_t type, uint32_t fvf, const void* 
   TransformVertices(d, f, static_cast<const uint8_t*>(vertices), vertexCount, &cache.vertices);
   const std::vector<ClipVertex>& v = cache.vertices;
   cache.outcode.resize(vertexCount);
-  for (uint32_t i = 0; i < vertexCount; ++i) cache.outcode[i] = f.rhw ? 0 : Outcode(v[i]);
+  cache.screen.resize(vertexCount);
+  cache.projected.resize(vertexCount);
+  for (uint32_t i = 0; i < vertexCount; ++i) {
+    cache.outcode[i] = f.rhw ? 0 : Outcode(v[i]);
+    cache.projected[i] = cache.outcode[i] == 0 && Project(c, v[i], f.rhw, &cache.screen[i]);
+  }
   auto at = [&](uint32_t i) -> uint32_t { return indices ? indices[i] : i; };
   auto flatOf = [&](uint32_t vi) -> const float* { return c.gouraud ? nullptr : v[vi].a; };
   auto tri = [&](uint32_t i0, uint32_t i1, uint32_t i2, uint32_t provoking) {
     uint8_t all = cache.outcode[i0] & cache.outcode[i1] & cache.outcode[i2];
     if (all) return;  // wholly beyond one plane
     uint8_t any = cache.outcode[i0] | cache.outcode[i1] | cache.outcode[i2];
+    if (!any) {
+      if (cache.projected[i0] && cache.projected[i1] && cache.projected[i2])
+        DrawTriangle(c, &cache.screen[i0], &cache.screen[i1], &cache.screen[i2], flatOf(provoking));
+      return;
+    }
     DrawClipTriangle(c, v[i0], v[i1], v[i2], any, f.rhw, flatOf(provoking));
   };
   switch (type) {

@@ -36,7 +36,7 @@ struct PlatSurface {
   PlatSurface* attached = nullptr;
   PlatSurface* mip = nullptr;  // the next level of a mip chain, owned
   PlatSurface* mipTop = nullptr;  // for a lower level: the chain's first surface
-  uint32_t generation = 0;  // moves on whenever the pixels may have changed
+  uint32_t generation = 0;  // moves on whenever the pixels may have changed; never repeats across surfaces
   PlatPalette* palette = nullptr;
   PlatClipper* clipper = nullptr;
 };
@@ -74,6 +74,7 @@ struct DisplayState {
   uint32_t modeWidth = 0, modeHeight = 0;
   PlatPixelFormat modeFormat{};
   std::vector<PlatSurface*> surfaces;  // alive, for losing them
+  uint32_t generations = 0;            // the last surface generation handed out
   std::vector<PlatPalette*> palettes;  // alive, for the reset
   std::vector<PlatClipper*> clippers;
   std::vector<PlatDisplay*> displays;
@@ -226,6 +227,7 @@ PlatSurface* NewSurface(uint32_t caps, uint32_t w, uint32_t h, const PlatPixelFo
   s->width = w;
   s->height = h;
   s->format = f;
+  s->generation = ++D().generations;
   s->pitch = static_cast<int32_t>((w * BytesPerPixel(f) + 7) & ~7u);
   s->pixels.assign(static_cast<size_t>(s->pitch) * h, 0);
   D().surfaces.push_back(s);
@@ -522,7 +524,7 @@ PlatResult PlatSurfaceUnlock(PlatSurface* surface) {
   if (!surface) return PLATERR_INVALIDPARAMS;
   if (!surface->locked) return PLATERR_NOTLOCKED;
   surface->locked = false;
-  ++surface->generation;
+  surface->generation = ++D().generations;
   if (surface->primary) D().dirtyPrimary = surface;
   return PLAT_OK;
 }
@@ -538,7 +540,7 @@ PlatResult PlatSurfaceFill(PlatSurface* surface, const PlatRect* rect, uint32_t 
     uint8_t* row = surface->pixels.data() + static_cast<size_t>(y) * surface->pitch;
     for (int32_t x = r.left; x < r.right; ++x) WritePixel(row + x * bpp, bpp, colour);
   }
-  ++surface->generation;
+  surface->generation = ++D().generations;
   if (surface->primary) Present(surface);
   return PLAT_OK;
 }
@@ -572,7 +574,7 @@ PlatResult PlatSurfaceBlt(PlatSurface* dest, const PlatRect* destRect, PlatSurfa
   for (int32_t y = 0; y < s.bottom - s.top; ++y)
     std::memmove(dest->pixels.data() + static_cast<size_t>(t.top + y) * dest->pitch + t.left * bpp,
                  source->pixels.data() + static_cast<size_t>(s.top + y) * source->pitch + s.left * bpp, rowBytes);
-  ++dest->generation;
+  dest->generation = ++D().generations;
   if (dest->primary) Present(dest);
   return PLAT_OK;
 }
@@ -616,6 +618,8 @@ PlatResult PlatSurfaceFlip(PlatSurface* surface) {
   if (surface->lost || surface->back->lost) return PLATERR_SURFACELOST;
   if (surface->locked || surface->back->locked) return PLATERR_SURFACEBUSY;
   surface->pixels.swap(surface->back->pixels);
+  surface->generation = ++D().generations;
+  surface->back->generation = ++D().generations;
   if (surface->primary) Present(surface);
   return PLAT_OK;
 }
@@ -833,7 +837,7 @@ PlatSurface* PlatSurfaceAttached(PlatSurface* surface) { return surface ? surfac
 
 void PlatSurfaceTouched(PlatSurface* surface) {
   if (!surface) return;
-  ++surface->generation;
+  surface->generation = ++D().generations;
   if (surface->primary) D().dirtyPrimary = surface;
 }
 

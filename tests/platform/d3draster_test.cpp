@@ -613,6 +613,28 @@ TEST_F(RasterTest, DrawsRefuseWhatCannotBeDrawn) {
   EXPECT_EQ(RasterClear(dev, 0, nullptr, PLAT_CLEAR_STENCIL, 0, 1, 0), PLATERR_INVALIDPARAMS);
 }
 
+TEST_F(RasterTest, WildVerticesDrawNothingAndDoNotCrash) {
+  Make(8, 8, k888, &kZ16);
+  Perspective(dev.projection);
+  dev.renderState[PLAT_RS_CULLMODE] = PLAT_CULL_NONE;
+  const float nan = std::nanf(""), inf = INFINITY;
+  const float wild[][3] = {{nan, 0, 5}, {inf, 0, 5}, {0, -inf, 5}, {1e30f, 1e30f, 5}, {0, 0, nan}};
+  for (const auto& p : wild) {
+    NT v[3] = {{p[0], p[1], p[2], 0, 0, -1, nan, inf}, {1, 0, 5, 0, 0, -1, 0, 0}, {0, 1, 5, 0, 0, -1, 0, 0}};
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLELIST, kNT, v, 3, nullptr, 0), PLAT_OK);
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_LINESTRIP, kNT, v, 3, nullptr, 0), PLAT_OK);
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_POINTLIST, kNT, v, 3, nullptr, 0), PLAT_OK);
+    TL t[3] = {{p[0], p[1], 0.5f, 1, 0xFFFFFFFF}, {8, 0, 0.5f, 1, 0xFFFFFFFF}, {0, 8, 0.5f, 1, 0xFFFFFFFF}};
+    EXPECT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLELIST, kTL, t, 3, nullptr, 0), PLAT_OK);
+  }
+  // A huge but finite triangle through the screen still covers it, clipped.
+  NT big[3] = {{-1e6f, -1e6f, 5, 0, 0, -1, 0, 0}, {1e6f, -1e6f, 5, 0, 0, -1, 0, 0}, {0, 1e6f, 5, 0, 0, -1, 0, 0}};
+  dev.renderState[PLAT_RS_LIGHTING] = 0;
+  ASSERT_EQ(RasterDraw(dev, PLAT_PT_TRIANGLELIST, kNT, big, 3, nullptr, 0), PLAT_OK);
+  for (uint32_t y = 0; y < 8; ++y)
+    for (uint32_t x = 0; x < 8; ++x) EXPECT_EQ(Px(x, y), 0xFFFFFFu) << x << "," << y;
+}
+
 TEST_F(RasterTest, ClearRectanglesStayInTheViewport) {
   Make(8, 8, k565, &kZ16);
   PlatRect rects[2] = {{1, 1, 3, 3}, {6, 6, 20, 20}};
@@ -626,19 +648,42 @@ TEST_F(RasterTest, ClearRectanglesStayInTheViewport) {
 }
 
 TEST_F(RasterTest, TextureFormatsDecode) {
-  Make(4, 4, k888);
-  PlatSurface* t = Surface(PLAT_SCAPS_TEXTURE, 1, 1, kTex4444);
-  void* p;
-  int32_t pitch;
-  ASSERT_EQ(PlatSurfaceLock(t, &p, &pitch), PLAT_OK);
-  uint16_t texel = 0xF84C;
-  std::memcpy(p, &texel, 2);
-  ASSERT_EQ(PlatSurfaceUnlock(t), PLAT_OK);
-  dev.texture = t;
-  dev.stageState[PLAT_TSS_COLOROP] = PLAT_TOP_SELECTARG1;
-  ASSERT_EQ(Rect(0, 0, 4, 4, 0, 0xFFFFFFFF), PLAT_OK);
-  EXPECT_EQ(Px(0, 0), 0x8844CCu);
-  dev.texture = nullptr;
+  const struct {
+    PlatPixelFormat format;
+    uint32_t texel;
+    uint32_t want;        // the colour drawn
+    uint32_t wantBlend;   // its red, times a red vertex, by its alpha over black
+  } cases[] = {
+      {{PLAT_PF_RGB, 16, 0xF800, 0x07E0, 0x001F, 0, 0}, 0xF81F, 0xFF00FF, 0xFF0000},
+      {{PLAT_PF_RGB | PLAT_PF_ALPHAPIXELS, 16, 0x7C00, 0x03E0, 0x001F, 0x8000, 0}, 0xFC00, 0xFF0000, 0xFF0000},
+      {{PLAT_PF_RGB | PLAT_PF_ALPHAPIXELS, 16, 0x7C00, 0x03E0, 0x001F, 0x8000, 0}, 0x7C00, 0xFF0000, 0x000000},
+      {kTex4444, 0xF84C, 0x8844CC, 0x880000},
+      {kTex4444, 0x8F00, 0xFF0000, 0x880000},
+      {{PLAT_PF_RGB, 32, 0xFF0000, 0xFF00, 0xFF, 0, 0}, 0x00123456, 0x123456, 0x120000},
+      {kTex8888, 0x40ABCDEF, 0xABCDEF, 0x2B0000},
+  };
+  for (const auto& k : cases) {
+    Make(4, 4, k888);
+    PlatSurface* t = Surface(PLAT_SCAPS_TEXTURE, 1, 1, k.format);
+    void* p;
+    int32_t pitch;
+    ASSERT_EQ(PlatSurfaceLock(t, &p, &pitch), PLAT_OK);
+    std::memcpy(p, &k.texel, k.format.bitCount / 8);
+    ASSERT_EQ(PlatSurfaceUnlock(t), PLAT_OK);
+    dev.texture = t;
+    dev.stageState[PLAT_TSS_COLOROP] = PLAT_TOP_SELECTARG1;
+    ASSERT_EQ(Rect(0, 0, 4, 4, 0, 0xFFFFFFFF), PLAT_OK);
+    EXPECT_EQ(Px(0, 0), k.want) << std::hex << k.texel;
+    // The texel's alpha blends: only the red channel is drawn.
+    ASSERT_EQ(RasterClear(dev, 0, nullptr, PLAT_CLEAR_TARGET, 0, 1, 0), PLAT_OK);
+    dev.stageState[PLAT_TSS_COLOROP] = PLAT_TOP_MODULATE;
+    dev.renderState[PLAT_RS_ALPHABLENDENABLE] = 1;
+    dev.renderState[PLAT_RS_SRCBLEND] = PLAT_BLEND_SRCALPHA;
+    dev.renderState[PLAT_RS_DESTBLEND] = PLAT_BLEND_INVSRCALPHA;
+    ASSERT_EQ(Rect(0, 0, 4, 4, 0, 0xFFFF0000), PLAT_OK);
+    EXPECT_EQ(Px(1, 1) & 0xFF0000, k.wantBlend & 0xFF0000) << std::hex << k.texel;
+    dev.texture = nullptr;
+  }
 }
 
 TEST_F(RasterTest, OneSceneTwiceSameBytes) {
