@@ -95,6 +95,21 @@ add_custom_command(
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/tactics/tactics.dat
      ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.gfx ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.pal)
+# The 3D models: the corner flag with its textures, the player figure and
+# the standing clip, in the CD pak's zvdata tree.
+set(GAFFERON_MODELS_FILES
+    ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/stadium/models/misc/flag/flag.xyz
+    ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/stadium/textures/flagpole.gfx
+    ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/stadium/textures/flag.gfx
+    ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/sskin/models/player/500man.xyz
+    ${GAFFERON_DATASET_CD_DIR}/zvdata/common/sskin/motions/ANF001.RAW)
+add_custom_command(
+  OUTPUT ${GAFFERON_MODELS_FILES}
+  COMMAND genmodels --seed ${GAFFERON_DATASET_SEED} --out ${GAFFERON_DATASET_CD_DIR}
+  DEPENDS genmodels ${GAFFERON_DATASET_SEED_FILE}
+  COMMENT "Building the 3D models"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_CD_GENERATED ${GAFFERON_MODELS_FILES})
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)
