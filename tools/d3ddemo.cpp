@@ -19,6 +19,7 @@
 #include <cstring>
 #include <vector>
 
+#include "demo_engine.h"
 #include "engine/bytes.h"
 #include "engine/d3danim.h"
 #include "engine/d3dmath.h"
@@ -48,15 +49,6 @@ const char kFlagModel[] = "zvdata\\d3d\\stadium\\models\\misc\\flag\\flag.xyz";
 const char kFlagTextures[] = "zvdata\\d3d\\stadium\\textures";
 const char kPlayerModel[] = "zvdata\\d3d\\sskin\\models\\player\\500man.xyz";
 const char kClip[] = "ZVDATA\\COMMON\\SSKIN\\MOTIONS\\ANF001.RAW";
-
-void MountPaks() {
-  char cdPak[64];
-  std::snprintf(cdPak, sizeof cdPak, "%c:\\pakfiles\\cdcommon", GetCDDrive());
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAdd(cdPak);
-  PakFileAddDone();
-}
 
 // ---- the player's own texture callback: a plain colour per kit part ----------
 
@@ -324,30 +316,14 @@ void SetUpView() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool windowed = true;
-  for (int i = 1; i < argc; ++i) {
-    if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;
-    if (strcasecmp(argv[i], "-debug") == 0 && i + 1 < argc) DebugProcessDebugString(argv[++i]);
-  }
-  const PlatBackend* backend = SdlBackendStart();
-  if (!backend) return 1;
-  PlatSetBackend(backend);
-  PlatInstallSignalHandlers();
-
-  InitMemory(20000);
-  WinInit(nullptr, "Gafferon 2000 d3ddemo", windowed ? 1 : 0);
-  InitMouseDriver();
-  VideoInit(0);  // with the 3D device
-  MountPaks();
-  InitTimerInterrupt();
-  InitPoll();
-  InitKeyboardInterrupt();
+  DemoEngine demo;
+  if (!DemoCommandLine(argc, argv, &demo)) return 1;
+  DemoEngineStart(&demo, "Gafferon 2000 d3ddemo", 20000, 0, true);  // with the 3D device
 
   int16_t mode = GfxFindModeFlags(640, 480, 1, 1, 1);
   if (mode < 0) FatalError("Error: d3ddemo: no 640x480 16-bit mode the 3D device renders in\n");
   SetGraphicMode(mode, GFX_MODE_D3D | GFX_MODE_ZBUFFER | GFX_MODE_STENCIL);
   if (!D3DGetD3DDevice7()) FatalError("Error: d3ddemo: no 3D device\n");
-  D3DTexInit();
   SetUpView();
 
   Scene scene;
@@ -372,16 +348,6 @@ int main(int argc, char** argv) {
   }
 
   FreeScene(scene);
-  D3DTexUninit();
   RestoreGraphicMode();
-  ClearKeyboardInterrupt();
-  UninitPoll();
-  ClearTimerInterrupt();
-  PakFileUninit();
-  VideoUninit();
-  UninitMouseDriver();
-  WinUninit();
-  UninitMemory();
-  backend->shutdown();
-  return 0;
+  return DemoEngineStop(&demo);
 }

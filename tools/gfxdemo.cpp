@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "demo_engine.h"
 #include "engine/debug.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
@@ -89,23 +90,9 @@ void DrawDemo() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool windowed = true;
-  for (int i = 1; i < argc; ++i) {
-    if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;
-    if (strcasecmp(argv[i], "-debug") == 0 && i + 1 < argc) DebugProcessDebugString(argv[++i]);
-  }
-  const PlatBackend* backend = SdlBackendStart();
-  if (!backend) return 1;
-  PlatSetBackend(backend);
-  PlatInstallSignalHandlers();
-
-  InitMemory(9500);
-  WinInit(nullptr, "Gafferon 2000 gfxdemo", windowed ? 1 : 0);
-  InitMouseDriver();
-  VideoInit(1);
-  InitTimerInterrupt();
-  InitPoll();
-  InitKeyboardInterrupt();
+  DemoEngine demo;
+  if (!DemoCommandLine(argc, argv, &demo)) return 1;
+  DemoEngineStart(&demo, "Gafferon 2000 gfxdemo", 9500, 1, false);
 
   int16_t mode = GfxFindMode(PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT, 0);
   if (mode < 0) FatalError("Error: gfxdemo: no %dx%d 256 colour mode\n", PLAT_LAYOUT_WIDTH, PLAT_LAYOUT_HEIGHT);
@@ -127,13 +114,5 @@ int main(int argc, char** argv) {
   }
 
   RestoreGraphicMode();
-  ClearKeyboardInterrupt();
-  UninitPoll();
-  ClearTimerInterrupt();
-  VideoUninit();
-  UninitMouseDriver();
-  WinUninit();
-  UninitMemory();
-  backend->shutdown();
-  return 0;
+  return DemoEngineStop(&demo);
 }

@@ -26,6 +26,7 @@
 #include <cstring>
 #include <string>
 
+#include "demo_engine.h"
 #include "engine/colconv.h"
 #include "engine/debug.h"
 #include "engine/gfx.h"
@@ -57,15 +58,6 @@ constexpr int kW = PLAT_LAYOUT_WIDTH, kH = PLAT_LAYOUT_HEIGHT;
 constexpr uint16_t kWhite = 0xFFFF, kNavy = 0x0010, kGold = 0xFEA0;
 
 // The game's pak files, as the game itself adds them.
-void MountPaks() {
-  char cdPak[64];
-  std::snprintf(cdPak, sizeof cdPak, "%c:\\pakfiles\\cdcommon", GetCDDrive());
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAdd(cdPak);
-  PakFileAddDone();
-}
-
 void OpenMenuMode(bool menu256) {
   const int type = menu256 ? 0 : 1;
   const int16_t mode = GfxFindMode(kW, kH, type);
@@ -289,18 +281,14 @@ void RunDrawingDemo(bool menu256, bool show) {
 
 int main(int argc, char** argv) {
   ResetModulesFrom(RESET_ENGINE);  // every module as its reset leaves it
-  bool windowed = true, menu256 = false, show = false, menu = false;
+  bool menu256 = false, show = false, menu = false;
   for (int i = 1; i < argc; ++i) {
-    if (strcasecmp(argv[i], "-fullscreen") == 0) windowed = false;
     if (strcasecmp(argv[i], "-menu256") == 0) menu256 = true;
     if (strcasecmp(argv[i], "-show") == 0) show = true;
     if (strcasecmp(argv[i], "--menu") == 0) menu = true;
-    if (strcasecmp(argv[i], "-debug") == 0 && i + 1 < argc) DebugProcessDebugString(argv[++i]);
   }
-  const PlatBackend* backend = SdlBackendStart();
-  if (!backend) return 1;
-  PlatSetBackend(backend);
-  PlatInstallSignalHandlers();
+  DemoEngine demo;
+  if (!DemoCommandLine(argc, argv, &demo)) return 1;
   if (const char* clock = std::getenv("GAFFERON_CLOCK"); clock && std::strcmp(clock, "virtual") == 0) {
     PlatUseVirtualClock(true);
     PlatSetVirtualAutoAdvance(true);
@@ -315,14 +303,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  InitMemory(9500);
-  WinInit(nullptr, "Gafferon 2000 menudemo", windowed ? 1 : 0);
-  InitMouseDriver();
-  VideoInit(1);
-  MountPaks();
-  InitTimerInterrupt();
-  InitPoll();
-  InitKeyboardInterrupt();
+  DemoEngineStart(&demo, "Gafferon 2000 menudemo", 9500, 1, true);
 
   if (menu) {
     RunShowcase(menu256, scripted);
@@ -330,14 +311,5 @@ int main(int argc, char** argv) {
     RunDrawingDemo(menu256, show);
   }
 
-  ClearKeyboardInterrupt();
-  UninitPoll();
-  ClearTimerInterrupt();
-  PakFileUninit();
-  VideoUninit();
-  UninitMouseDriver();
-  WinUninit();
-  UninitMemory();
-  backend->shutdown();
-  return 0;
+  return DemoEngineStop(&demo);
 }

@@ -35,18 +35,6 @@ void FatalCheck(HRESULT result, int line, const char* func, const char* call) {
 }
 #define D3D_CHECK(result, func, call) FatalCheck((result), __LINE__, func, call)
 
-uint32_t FloatBits(float f) {
-  uint32_t u;
-  std::memcpy(&u, &f, sizeof u);
-  return u;
-}
-
-float BitsFloat(uint32_t u) {
-  float f;
-  std::memcpy(&f, &u, sizeof f);
-  return f;
-}
-
 void TaskswitchHook(uint8_t active) { RenderstateTaskswitch(active); }
 
 void RenderStatesReset() { std::memset(&cache, 0, sizeof cache); }
@@ -82,13 +70,13 @@ uint32_t D3DGetTextureStageState(uint32_t stage, uint32_t type) {
   return cache.stageStates[type];
 }
 
-void D3DSetRenderStateFloat(uint32_t state, float value) { D3DSetRenderState(state, FloatBits(value)); }
-float D3DGetRenderStateFloat(uint32_t state) { return BitsFloat(D3DGetRenderState(state)); }
+void D3DSetRenderStateFloat(uint32_t state, float value) { D3DSetRenderState(state, Plat3DFloatBits(value)); }
+float D3DGetRenderStateFloat(uint32_t state) { return Plat3DBitsFloat(D3DGetRenderState(state)); }
 void D3DSetTextureStageStateFloat(uint32_t stage, uint32_t type, float value) {
-  D3DSetTextureStageState(stage, type, FloatBits(value));
+  D3DSetTextureStageState(stage, type, Plat3DFloatBits(value));
 }
 float D3DGetTextureStageStateFloat(uint32_t stage, uint32_t type) {
-  return BitsFloat(D3DGetTextureStageState(stage, type));
+  return Plat3DBitsFloat(D3DGetTextureStageState(stage, type));
 }
 
 void D3DInitRenderStates() {

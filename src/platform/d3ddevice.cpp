@@ -24,18 +24,6 @@ DeviceState& S() {
   return s;
 }
 
-uint32_t FloatBits(float f) {
-  uint32_t u;
-  std::memcpy(&u, &f, sizeof u);
-  return u;
-}
-
-float BitsFloat(uint32_t u) {
-  float f;
-  std::memcpy(&f, &u, sizeof f);
-  return f;
-}
-
 bool Alive(const PlatDevice3D* device) {
   const auto& v = S().devices;
   return device && std::find(v.begin(), v.end(), device) != v.end();
@@ -81,9 +69,9 @@ void InitialRenderStates(uint32_t rs[PLAT_RS_COUNT], bool hasZ) {
   rs[PLAT_RS_STIPPLEDALPHA] = 0;
   rs[PLAT_RS_FOGCOLOR] = 0;
   rs[PLAT_RS_FOGTABLEMODE] = PLAT_FOG_NONE;
-  rs[PLAT_RS_FOGSTART] = FloatBits(0.0f);
-  rs[PLAT_RS_FOGEND] = FloatBits(1.0f);
-  rs[PLAT_RS_FOGDENSITY] = FloatBits(1.0f);
+  rs[PLAT_RS_FOGSTART] = Plat3DFloatBits(0.0f);
+  rs[PLAT_RS_FOGEND] = Plat3DFloatBits(1.0f);
+  rs[PLAT_RS_FOGDENSITY] = Plat3DFloatBits(1.0f);
   rs[39] = 0;                                  // STIPPLEENABLE
   rs[PLAT_RS_EDGEANTIALIAS] = 0;
   rs[PLAT_RS_COLORKEYENABLE] = 0;
@@ -137,7 +125,7 @@ void InitialStageStates(uint32_t ts[PLAT_TSS_COUNT]) {
   ts[PLAT_TSS_MAGFILTER] = PLAT_TFG_POINT;
   ts[PLAT_TSS_MINFILTER] = PLAT_TFN_POINT;
   ts[PLAT_TSS_MIPFILTER] = PLAT_TFP_NONE;
-  ts[PLAT_TSS_MIPMAPLODBIAS] = FloatBits(0.0f);
+  ts[PLAT_TSS_MIPMAPLODBIAS] = Plat3DFloatBits(0.0f);
   ts[PLAT_TSS_MAXMIPLEVEL] = 0;
   ts[PLAT_TSS_MAXANISOTROPY] = 1;
   ts[PLAT_TSS_TEXTURETRANSFORMFLAGS] = 0;
@@ -145,7 +133,7 @@ void InitialStageStates(uint32_t ts[PLAT_TSS_COUNT]) {
 
 bool IsBool(uint32_t v) { return v <= 1; }
 bool InRange(uint32_t v, uint32_t lo, uint32_t hi) { return v >= lo && v <= hi; }
-bool FiniteBits(uint32_t v) { return std::isfinite(BitsFloat(v)); }
+bool FiniteBits(uint32_t v) { return std::isfinite(Plat3DBitsFloat(v)); }
 
 // Whether the rasteriser draws a render state at this value; the error result when not.
 PlatResult CheckRenderState(uint32_t state, uint32_t v) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 struct PlatDisplay;
 struct PlatSurface;
@@ -232,6 +233,19 @@ enum : uint32_t {
 // managed-texture hints.
 enum : uint32_t { PLAT_SCAPS_MIPMAP = 0x400000 };
 enum : uint32_t { PLAT_SCAPS2_TEXTUREMANAGE = 0x10, PLAT_SCAPS2_HINTSTATIC = 0x200 };
+
+// Float states (fog start, end and density, the level-of-detail bias) travel
+// as the float's bits.
+inline uint32_t Plat3DFloatBits(float f) {
+  uint32_t u;
+  std::memcpy(&u, &f, sizeof u);
+  return u;
+}
+inline float Plat3DBitsFloat(uint32_t u) {
+  float f;
+  std::memcpy(&f, &u, sizeof f);
+  return f;
+}
 
 // ---------------------------------------------------------------------------
 // Records
