@@ -310,6 +310,14 @@ void Plat3DReset() {
 
 }  // namespace
 
+void Plat3DInitialStates(PlatDevice3D& device, bool hasZ) {
+  InitialRenderStates(device.renderState, hasZ);
+  InitialStageStates(device.stageState);
+  SetIdentity(device.world);
+  SetIdentity(device.view);
+  SetIdentity(device.projection);
+}
+
 REGISTER_RESET(RESET_PLATFORM, Plat3DReset);
 
 PlatResult Plat3DCreateDevice(PlatDisplay* display, const uint8_t* deviceGuid, PlatSurface* target,
@@ -340,11 +348,7 @@ PlatResult Plat3DCreateDevice(PlatDisplay* display, const uint8_t* deviceGuid, P
     PlatSurfaceAddRef(z);
   }
   PlatDisplayAddRef(display);
-  InitialRenderStates(d->renderState, z != nullptr);
-  InitialStageStates(d->stageState);
-  SetIdentity(d->world);
-  SetIdentity(d->view);
-  SetIdentity(d->projection);
+  Plat3DInitialStates(*d, z != nullptr);
   d->viewport = {0, 0, view.width, view.height, 0.0f, 1.0f};
   S().devices.push_back(d);
   S().displays.push_back(display);

@@ -38,6 +38,10 @@ struct PlatSurfaceView {
   uint32_t caps;
   uint32_t generation;
 };
+// Direct3D 7's initial render and texture-stage states (ZENABLE on with a
+// z-buffer) and identity transforms: what a new device starts with.
+void Plat3DInitialStates(PlatDevice3D& device, bool hasZ);
+
 bool PlatSurfaceGetView(PlatSurface* surface, PlatSurfaceView* out);
 // The next level of a mip chain without adding a reference, or null.
 PlatSurface* PlatSurfaceMipLevel(PlatSurface* surface);

@@ -39,16 +39,6 @@ constexpr uint32_t kTLT = PLAT_FVF_XYZRHW | PLAT_FVF_DIFFUSE | PLAT_FVF_TEX1;
 constexpr uint32_t kLV = PLAT_FVF_XYZ | PLAT_FVF_NORMAL | PLAT_FVF_DIFFUSE;
 constexpr uint32_t kNT = PLAT_FVF_XYZ | PLAT_FVF_NORMAL | PLAT_FVF_TEX1;
 
-uint32_t Bits(float f) {
-  uint32_t b;
-  std::memcpy(&b, &f, 4);
-  return b;
-}
-
-void Identity(float* m) {
-  for (int i = 0; i < 16; ++i) m[i] = (i % 5 == 0) ? 1.0f : 0.0f;
-}
-
 // Left-handed perspective: 90 degrees, near 1, far 100.
 void Perspective(float* m) {
   std::memset(m, 0, 64);
@@ -91,7 +81,7 @@ class RasterTest : public EngineTest {
     return s;
   }
 
-  // A device by hand, holding Direct3D 7's initial states.
+  // A device by hand on the test's surfaces, holding a new device's states.
   void Make(uint32_t tw, uint32_t th, const PlatPixelFormat& f, const PlatPixelFormat* zf = nullptr) {
     RasterFree(dev);
     dev = PlatDevice3D{};
@@ -105,43 +95,7 @@ class RasterTest : public EngineTest {
     }
     dev.target = target;
     dev.zbuffer = zbuf;
-    uint32_t* rs = dev.renderState;
-    rs[PLAT_RS_TEXTUREPERSPECTIVE] = 1;
-    rs[PLAT_RS_ZENABLE] = zf ? 1 : 0;
-    rs[PLAT_RS_FILLMODE] = PLAT_FILL_SOLID;
-    rs[PLAT_RS_SHADEMODE] = PLAT_SHADE_GOURAUD;
-    rs[PLAT_RS_ZWRITEENABLE] = 1;
-    rs[PLAT_RS_LASTPIXEL] = 1;
-    rs[PLAT_RS_SRCBLEND] = PLAT_BLEND_ONE;
-    rs[PLAT_RS_DESTBLEND] = PLAT_BLEND_ZERO;
-    rs[PLAT_RS_CULLMODE] = PLAT_CULL_CCW;
-    rs[PLAT_RS_ZFUNC] = PLAT_CMP_LESSEQUAL;
-    rs[PLAT_RS_ALPHAFUNC] = PLAT_CMP_ALWAYS;
-    rs[PLAT_RS_FOGEND] = Bits(1.0f);
-    rs[PLAT_RS_FOGDENSITY] = Bits(1.0f);
-    rs[PLAT_RS_STENCILFAIL] = rs[PLAT_RS_STENCILZFAIL] = rs[PLAT_RS_STENCILPASS] = PLAT_STENCILOP_KEEP;
-    rs[PLAT_RS_STENCILFUNC] = PLAT_CMP_ALWAYS;
-    rs[PLAT_RS_STENCILMASK] = rs[PLAT_RS_STENCILWRITEMASK] = 0xFFFFFFFF;
-    rs[PLAT_RS_TEXTUREFACTOR] = 0xFFFFFFFF;
-    rs[PLAT_RS_CLIPPING] = 1;
-    rs[PLAT_RS_LIGHTING] = 1;
-    rs[PLAT_RS_COLORVERTEX] = 1;
-    rs[PLAT_RS_DIFFUSEMATERIALSOURCE] = PLAT_MCS_COLOR1;
-    rs[PLAT_RS_SPECULARMATERIALSOURCE] = PLAT_MCS_COLOR2;
-    uint32_t* ts = dev.stageState;
-    ts[PLAT_TSS_COLOROP] = PLAT_TOP_MODULATE;
-    ts[PLAT_TSS_COLORARG1] = PLAT_TA_TEXTURE;
-    ts[PLAT_TSS_COLORARG2] = PLAT_TA_CURRENT;
-    ts[PLAT_TSS_ALPHAOP] = PLAT_TOP_SELECTARG1;
-    ts[PLAT_TSS_ALPHAARG1] = PLAT_TA_TEXTURE;
-    ts[PLAT_TSS_ALPHAARG2] = PLAT_TA_CURRENT;
-    ts[PLAT_TSS_ADDRESS] = ts[PLAT_TSS_ADDRESSU] = ts[PLAT_TSS_ADDRESSV] = PLAT_TADDRESS_WRAP;
-    ts[PLAT_TSS_MAGFILTER] = PLAT_TFG_POINT;
-    ts[PLAT_TSS_MINFILTER] = PLAT_TFN_POINT;
-    ts[PLAT_TSS_MIPFILTER] = PLAT_TFP_NONE;
-    Identity(dev.world);
-    Identity(dev.view);
-    Identity(dev.projection);
+    Plat3DInitialStates(dev, zf != nullptr);
     dev.viewport = {0, 0, tw, th, 0.0f, 1.0f};
     ASSERT_EQ(RasterClear(dev, 0, nullptr, PLAT_CLEAR_TARGET, 0, 1.0f, 0), PLAT_OK);
     if (zf) {
@@ -395,8 +349,8 @@ TEST_F(RasterTest, LinearTableFogOverEyeDepth) {
     dev.renderState[PLAT_RS_FOGENABLE] = 1;
     dev.renderState[PLAT_RS_FOGTABLEMODE] = PLAT_FOG_LINEAR;
     dev.renderState[PLAT_RS_FOGCOLOR] = 0xFF0000FF;
-    dev.renderState[PLAT_RS_FOGSTART] = Bits(10);
-    dev.renderState[PLAT_RS_FOGEND] = Bits(50);
+    dev.renderState[PLAT_RS_FOGSTART] = Plat3DFloatBits(10);
+    dev.renderState[PLAT_RS_FOGEND] = Plat3DFloatBits(50);
     const uint32_t c = 0xFFFF0000;
     LV v[4] = {{-1, 1, k.z, 0, 0, -1, c}, {1, 1, k.z, 0, 0, -1, c}, {-1, -1, k.z, 0, 0, -1, c},
                {1, -1, k.z, 0, 0, -1, c}};
@@ -418,7 +372,7 @@ TEST_F(RasterTest, ExponentialTableFog) {
     dev.renderState[PLAT_RS_FOGENABLE] = 1;
     dev.renderState[PLAT_RS_FOGTABLEMODE] = k.mode;
     dev.renderState[PLAT_RS_FOGCOLOR] = 0xFF0000FF;
-    dev.renderState[PLAT_RS_FOGDENSITY] = Bits(0.05f);
+    dev.renderState[PLAT_RS_FOGDENSITY] = Plat3DFloatBits(0.05f);
     const uint32_t c = 0xFFFF0000;
     LV v[4] = {{-1, 1, k.z, 0, 0, -1, c}, {1, 1, k.z, 0, 0, -1, c}, {-1, -1, k.z, 0, 0, -1, c},
                {1, -1, k.z, 0, 0, -1, c}};
@@ -490,7 +444,7 @@ TEST_F(RasterTest, MipLevelChoice) {
     }
     dev.texture = t;
     dev.stageState[PLAT_TSS_MIPFILTER] = k.mip;
-    dev.stageState[PLAT_TSS_MIPMAPLODBIAS] = Bits(k.bias);
+    dev.stageState[PLAT_TSS_MIPMAPLODBIAS] = Plat3DFloatBits(k.bias);
     dev.stageState[PLAT_TSS_COLOROP] = PLAT_TOP_SELECTARG1;
     float s = k.size;
     TLT v[4] = {{0, 0, 0, 1, 0xFFFFFFFF, 0, 0}, {s, 0, 0, 1, 0xFFFFFFFF, 1, 0}, {0, s, 0, 1, 0xFFFFFFFF, 0, 1},
@@ -722,8 +676,8 @@ TEST_F(RasterTest, OneSceneTwiceSameBytes) {
     dev.stageState[PLAT_TSS_MIPFILTER] = PLAT_TFP_LINEAR;
     dev.renderState[PLAT_RS_FOGENABLE] = 1;
     dev.renderState[PLAT_RS_FOGTABLEMODE] = PLAT_FOG_LINEAR;
-    dev.renderState[PLAT_RS_FOGSTART] = Bits(2);
-    dev.renderState[PLAT_RS_FOGEND] = Bits(30);
+    dev.renderState[PLAT_RS_FOGSTART] = Plat3DFloatBits(2);
+    dev.renderState[PLAT_RS_FOGEND] = Plat3DFloatBits(30);
     dev.renderState[PLAT_RS_FOGCOLOR] = 0xFFC0C0C0;
     dev.renderState[PLAT_RS_AMBIENT] = 0x00202020;
     dev.material.diffuse = {0.8f, 0.7f, 0.6f, 1};
