@@ -179,7 +179,8 @@ PlatResult CheckRenderState(uint32_t state, uint32_t v) {
       return v == PLAT_FILL_SOLID ? PLAT_OK : bad;
     case PLAT_RS_SHADEMODE:
       return (v == PLAT_SHADE_FLAT || v == PLAT_SHADE_GOURAUD) ? PLAT_OK : bad;
-    case PLAT_RS_SRCBLEND:
+    case PLAT_RS_SRCBLEND:  // the saturated source alpha is a source factor only
+      return InRange(v, PLAT_BLEND_ZERO, PLAT_BLEND_SRCALPHASAT) ? PLAT_OK : bad;
     case PLAT_RS_DESTBLEND:
       return InRange(v, PLAT_BLEND_ZERO, PLAT_BLEND_INVDESTCOLOR) ? PLAT_OK : bad;
     case PLAT_RS_CULLMODE:
@@ -224,7 +225,7 @@ PlatResult CheckRenderState(uint32_t state, uint32_t v) {
 }
 
 bool IsArg(uint32_t v) { return v <= PLAT_TA_TFACTOR; }  // no modifier bits
-bool IsOp(uint32_t v) { return InRange(v, PLAT_TOP_DISABLE, PLAT_TOP_MODULATE); }
+bool IsOp(uint32_t v) { return InRange(v, PLAT_TOP_DISABLE, PLAT_TOP_MODULATE2X); }
 
 PlatResult CheckStageState(uint32_t type, uint32_t v) {
   switch (type) {

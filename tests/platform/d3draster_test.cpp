@@ -243,6 +243,7 @@ TEST_F(RasterTest, BlendingIn565And8888) {
       {PLAT_BLEND_ZERO, PLAT_BLEND_SRCCOLOR, 0x000000, 0x0000},
       {PLAT_BLEND_DESTCOLOR, PLAT_BLEND_ZERO, 0x000000, 0x0000},
       {PLAT_BLEND_INVDESTCOLOR, PLAT_BLEND_ONE, 0xFF00FF, 0xF81F},
+      {PLAT_BLEND_SRCALPHASAT, PLAT_BLEND_ONE, 0x0000FF, 0x001F},  // targets are opaque: no source
   };
   for (const auto& k : cases) {
     for (int fmt = 0; fmt < 2; ++fmt) {
@@ -260,6 +261,16 @@ TEST_F(RasterTest, BlendingIn565And8888) {
   Make(4, 4, k555);
   ASSERT_EQ(Rect(0, 0, 4, 4, 0, 0xFF00FF00), PLAT_OK);
   EXPECT_EQ(Px(0, 0), 0x03E0u);
+}
+
+TEST_F(RasterTest, DoubledModulationWithTheTextureFactor) {
+  Make(4, 4, k888);
+  dev.renderState[PLAT_RS_TEXTUREFACTOR] = 0xFF40C0FF;
+  dev.stageState[PLAT_TSS_COLOROP] = PLAT_TOP_MODULATE2X;
+  dev.stageState[PLAT_TSS_COLORARG1] = PLAT_TA_TFACTOR;
+  dev.stageState[PLAT_TSS_COLORARG2] = PLAT_TA_DIFFUSE;
+  ASSERT_EQ(Rect(0, 0, 4, 4, 0, 0xFF808080), PLAT_OK);
+  EXPECT_EQ(Px(1, 1), 0x40C0FFu);  // twice the product, saturated in blue
 }
 
 TEST_F(RasterTest, StencilShadowDarkensOnce) {
