@@ -252,6 +252,8 @@ struct Ctx {
   bool gouraud = true, perspective = true;
   uint32_t cull = PLAT_CULL_CCW;
   uint32_t triangles = 0;
+  // The triangle loops picked for these states: flat, Gouraud.
+  void (*triangleFn[2])(Ctx&, const ScreenVertex*, const ScreenVertex*, const ScreenVertex*, const float*) = {};
 };
 
 inline float FloatBits(uint32_t bits) {
@@ -406,16 +408,14 @@ inline uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst,
   }
 }
 
-// The per-pixel work. zn is depth 0..1 (between the viewport's near and far),
-// attributes are final (not divided by w).
-inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
-                       float lod) {
-  if (!(zn <= 1.0f)) return;  // beyond the far plane
+// The depth and stencil stage of one pixel: zn is depth 0..1 (between the
+// viewport's near and far), zp the pixel's place in the z-buffer. Writes the
+// z-buffer as the states say; true when the pixel goes on to be coloured.
+inline bool DepthStencil(const Ctx& c, uint8_t* zp, float zn) {
+  if (!(zn <= 1.0f)) return false;  // beyond the far plane
   if (zn < 0.0f) zn = 0.0f;
-  uint8_t* zp = nullptr;
-  uint32_t zold = 0, znew = 0;
   if (c.zpixels && (c.zTest || c.stencil)) {
-    zp = c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch + static_cast<ptrdiff_t>(x) * c.zbytes;
+    uint32_t zold = 0, znew = 0;
     if (c.zbytes == 2) {
       uint16_t s;
       std::memcpy(&s, zp, 2);
@@ -450,10 +450,17 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
         std::memcpy(zp, &znew, 4);
       }
     }
-    if (!zpass) return;
+    if (!zpass) return false;
   }
+  return true;
+}
+
+// The colour stage of one pixel at p in the target: texture, stage
+// operations, fog and blending. Attributes are final (not divided by w).
+template <TargetKind K, bool Tex>
+inline void ColourPixel(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v, float fz, float lod) {
   uint32_t texel = 0xFFFFFFFF;
-  if (c.tex) texel = Sample(c, u, v, lod);
+  if (Tex) texel = Sample(c, u, v, lod);
   uint32_t a1 = Arg(c.colorArg1, diffuse, texel, c.tfactor), a2 = Arg(c.colorArg2, diffuse, texel, c.tfactor);
   uint32_t r = StageOp(c.colorOp, a1, a2, diffuse, 16);
   uint32_t g = StageOp(c.colorOp, a1, a2, diffuse, 8);
@@ -473,10 +480,9 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
     g = (g * fi + c.fogG * (256 - fi)) >> 8;
     b = (b * fi + c.fogB * (256 - fi)) >> 8;
   }
-  uint8_t* p = c.pixels + static_cast<ptrdiff_t>(y) * c.pitch + static_cast<ptrdiff_t>(x) * (c.kind == kTarget888 ? 4 : 2);
   if (c.blend) {
     uint32_t old;
-    if (c.kind == kTarget888) {
+    if (K == kTarget888) {
       std::memcpy(&old, p, 4);
     } else {
       uint16_t s;
@@ -484,7 +490,7 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
       old = s;
     }
     uint32_t dr, dg, db;
-    UnpackTarget(c.kind, old, &dr, &dg, &db);
+    UnpackTarget(K, old, &dr, &dg, &db);
     const uint32_t da = 255;  // targets carry no alpha
     auto mix = [&](uint32_t s, uint32_t d) {
       uint32_t v2 = Mul255(s, BlendFactor(c.srcBlend, s, a, d, da, true)) +
@@ -495,12 +501,35 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
     g = mix(g, dg);
     b = mix(b, db);
   }
-  uint32_t packed = PackTarget(c.kind, r, g, b);
-  if (c.kind == kTarget888) {
+  uint32_t packed = PackTarget(K, r, g, b);
+  if (K == kTarget888) {
     std::memcpy(p, &packed, 4);
   } else {
     uint16_t s = static_cast<uint16_t>(packed);
     std::memcpy(p, &s, 2);
+  }
+}
+
+template <TargetKind K>
+void ColourPixelAny(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v, float fz, float lod) {
+  if (c.tex)
+    ColourPixel<K, true>(c, p, diffuse, u, v, fz, lod);
+  else
+    ColourPixel<K, false>(c, p, diffuse, u, v, fz, lod);
+}
+
+// The per-pixel work for points and lines. zn is depth 0..1 (between the
+// viewport's near and far), attributes are final (not divided by w).
+inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
+                       float lod) {
+  uint8_t* zp = c.zpixels ? c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch + static_cast<ptrdiff_t>(x) * c.zbytes
+                          : nullptr;
+  if (!DepthStencil(c, zp, zn)) return;
+  uint8_t* p = c.pixels + static_cast<ptrdiff_t>(y) * c.pitch + static_cast<ptrdiff_t>(x) * (c.kind == kTarget888 ? 4 : 2);
+  switch (c.kind) {
+    case kTarget565: ColourPixelAny<kTarget565>(c, p, diffuse, u, v, fz, lod); break;
+    case kTarget555: ColourPixelAny<kTarget555>(c, p, diffuse, u, v, fz, lod); break;
+    default: ColourPixelAny<kTarget888>(c, p, diffuse, u, v, fz, lod);
   }
 }
 
@@ -523,8 +552,12 @@ inline int64_t FloorDiv(int64_t n, int64_t d) {  // d > 0
 }
 inline int64_t CeilDiv(int64_t n, int64_t d) { return -FloorDiv(-n, d); }
 
-void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
-                  const float* flatColour) {
+// One triangle, its pixel loop made for the target kind, texturing,
+// perspective and shading of the draw; the depth and stencil stage runs
+// first, so hidden pixels cost no colour work.
+template <TargetKind K, bool Tex, bool Persp, bool Gouraud>
+void DrawTriangleT(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
+                   const float* flatColour) {
   int64_t area = static_cast<int64_t>(v1->X - v0->X) * (v2->Y - v0->Y) -
                  static_cast<int64_t>(v2->X - v0->X) * (v1->Y - v0->Y);
   if (area == 0) return;
@@ -572,11 +605,12 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
   plane(0, v0->z, v1->z, v2->z);
   plane(1, v0->q, v1->q, v2->q);
   for (int k = 0; k < ACOUNT; ++k) plane(2 + k, v0->a[k], v1->a[k], v2->a[k]);
-  const bool persp = c.perspective;
-  const bool gouraud = flatColour == nullptr;
+  constexpr bool persp = Persp;
+  constexpr bool gouraud = Gouraud;
   uint32_t flat = gouraud ? 0 : PackDiffuse(flatColour[0], flatColour[1], flatColour[2], flatColour[3]);
-  const bool texturing = c.tex != nullptr;
+  constexpr bool texturing = Tex;
   const bool fog = c.fogMode != PLAT_FOG_NONE;
+  constexpr ptrdiff_t bpp = K == kTarget888 ? 4 : 2;
   float texW = 0, texH = 0;
   if (texturing) {
     const TexLevel& l = (*c.tex)[std::min<size_t>(c.maxLevel, c.tex->size() - 1)];
@@ -608,20 +642,29 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
     if (xl > xr) continue;
     float fx = static_cast<float>(xl) - v0->x, fy = static_cast<float>(y) - v0->y;
     for (int k = 0; k < kPlanes; ++k) vals[k] = base[k] + ddx[k] * fx + ddy[k] * fy;
+    uint8_t* prow = c.pixels + static_cast<ptrdiff_t>(y) * c.pitch;
+    uint8_t* zrow = c.zpixels ? c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch : nullptr;
     for (int64_t x = xl; x <= xr; ++x) {
-      float w = persp ? 1.0f / vals[1] : 1.0f;
-      uint32_t diffuse = flat;
-      if (gouraud)
-        diffuse = PackDiffuse(vals[2 + AR] * w, vals[2 + AG] * w, vals[2 + AB] * w, vals[2 + AA] * w);
-      float u = vals[2 + AU] * w, tv = vals[2 + AV] * w;
-      float lod = affineLod;
-      if (texturing && c.needLod && persp) {
-        float ux = (ddx[2 + AU] - u * ddx[1]) * w * texW, vx = (ddx[2 + AV] - tv * ddx[1]) * w * texH;
-        float uy = (ddy[2 + AU] - u * ddy[1]) * w * texW, vy = (ddy[2 + AV] - tv * ddy[1]) * w * texH;
-        lod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + c.lodBias;
+      uint8_t* zp = zrow ? zrow + static_cast<ptrdiff_t>(x) * c.zbytes : nullptr;
+      if (DepthStencil(c, zp, vals[0])) {
+        float w = persp ? 1.0f / vals[1] : 1.0f;
+        uint32_t diffuse = flat;
+        if (gouraud)
+          diffuse = PackDiffuse(vals[2 + AR] * w, vals[2 + AG] * w, vals[2 + AB] * w, vals[2 + AA] * w);
+        float u = 0, tv = 0, lod = 0;
+        if (texturing) {
+          u = vals[2 + AU] * w;
+          tv = vals[2 + AV] * w;
+          lod = affineLod;
+          if (c.needLod && persp) {
+            float ux = (ddx[2 + AU] - u * ddx[1]) * w * texW, vx = (ddx[2 + AV] - tv * ddx[1]) * w * texH;
+            float uy = (ddy[2 + AU] - u * ddy[1]) * w * texW, vy = (ddy[2 + AV] - tv * ddy[1]) * w * texH;
+            lod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + c.lodBias;
+          }
+        }
+        float fz = fog ? vals[2 + AF] * w : 0.0f;
+        ColourPixel<K, Tex>(c, prow + static_cast<ptrdiff_t>(x) * bpp, diffuse, u, tv, fz, lod);
       }
-      ShadePixel(c, static_cast<int32_t>(x), static_cast<int32_t>(y), vals[0], diffuse, u, tv, vals[2 + AF] * w,
-                 lod);
       vals[0] += ddx[0];
       vals[1] += ddx[1];
       if (gouraud)
@@ -633,6 +676,37 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
       if (fog) vals[2 + AF] += ddx[2 + AF];
     }
   }
+}
+
+using TriangleFn = void (*)(Ctx&, const ScreenVertex*, const ScreenVertex*, const ScreenVertex*, const float*);
+
+template <TargetKind K, bool Tex, bool Persp>
+TriangleFn PickShading(bool gouraud) {
+  return gouraud ? &DrawTriangleT<K, Tex, Persp, true> : &DrawTriangleT<K, Tex, Persp, false>;
+}
+template <TargetKind K, bool Tex>
+TriangleFn PickPerspective(bool persp, bool gouraud) {
+  return persp ? PickShading<K, Tex, true>(gouraud) : PickShading<K, Tex, false>(gouraud);
+}
+template <TargetKind K>
+TriangleFn PickTexture(bool tex, bool persp, bool gouraud) {
+  return tex ? PickPerspective<K, true>(persp, gouraud) : PickPerspective<K, false>(persp, gouraud);
+}
+// The triangle loop for the draw's states and the shading of this triangle.
+TriangleFn PickTriangle(const Ctx& c, bool gouraud) {
+  switch (c.kind) {
+    case kTarget565: return PickTexture<kTarget565>(c.tex != nullptr, c.perspective, gouraud);
+    case kTarget555: return PickTexture<kTarget555>(c.tex != nullptr, c.perspective, gouraud);
+    default: return PickTexture<kTarget888>(c.tex != nullptr, c.perspective, gouraud);
+  }
+}
+
+inline void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
+                         const float* flatColour) {
+  const bool gouraud = flatColour == nullptr;
+  TriangleFn& fn = c.triangleFn[gouraud ? 1 : 0];
+  if (!fn) fn = PickTriangle(c, gouraud);
+  fn(c, v0, v1, v2, flatColour);
 }
 
 // ---------------------------------------------------------------------------
