@@ -44,11 +44,20 @@ struct ScreenVertex {
   float a[ACOUNT];
 };
 
+// The decoded copies of the textures the device drew with last, so a scene
+// that moves between a few textures decodes each once.
+struct TexCache {
+  PlatSurface* texture = nullptr;
+  std::vector<TexLevel> levels;
+  uint64_t used = 0;  // when it was last drawn with
+};
+constexpr size_t kTexCaches = 8;
+
 }  // namespace
 
 struct RasterCache {
-  PlatSurface* texture = nullptr;
-  std::vector<TexLevel> levels;
+  std::vector<TexCache> textures;
+  uint64_t uses = 0;
   std::vector<ClipVertex> vertices;
   std::vector<uint8_t> outcode;
   std::vector<ScreenVertex> screen;  // vertices inside every clip plane, projected once
@@ -174,18 +183,34 @@ bool DecodeLevel(const PlatSurfaceView& v, std::vector<uint32_t>* out) {
   return true;
 }
 
-// Brings the decoded copy of the device's texture up to date; false when a
+// Brings the decoded copy of the device's texture up to date; null when a
 // level cannot be read.
-bool RefreshTexture(RasterCache& cache, PlatSurface* texture) {
-  if (cache.texture != texture) {
-    cache.levels.clear();
-    cache.texture = nullptr;
+const std::vector<TexLevel>* RefreshTexture(RasterCache& rc, PlatSurface* texture) {
+  TexCache* found = nullptr;
+  for (TexCache& t : rc.textures)
+    if (t.texture == texture) found = &t;
+  if (!found) {
+    if (rc.textures.size() < kTexCaches) {
+      found = &rc.textures.emplace_back();
+    } else {
+      found = &rc.textures[0];
+      for (TexCache& t : rc.textures)
+        if (t.used < found->used) found = &t;
+    }
+    found->texture = nullptr;
+    found->levels.clear();
   }
+  found->used = ++rc.uses;
+  TexCache& cache = *found;
   size_t index = 0;
   for (PlatSurface* s = texture; s && index < 16; s = PlatSurfaceMipLevel(s), ++index) {
     PlatSurfaceView v;
     if (!PlatSurfaceGetView(s, &v)) {
-      if (index == 0) return false;
+      if (index == 0) {
+        cache.texture = nullptr;
+        cache.levels.clear();
+        return nullptr;
+      }
       break;
     }
     if (index > 0 && (v.width != std::max(1u, cache.levels[index - 1].w / 2) ||
@@ -196,8 +221,9 @@ bool RefreshTexture(RasterCache& cache, PlatSurface* texture) {
     if (l.surface != s || l.generation != v.generation || l.pixels != v.pixels || l.w != v.width ||
         l.h != v.height) {
       if (!DecodeLevel(v, &l.texels)) {
+        cache.texture = nullptr;
         cache.levels.clear();
-        return false;
+        return nullptr;
       }
       l.surface = s;
       l.generation = v.generation;
@@ -208,12 +234,21 @@ bool RefreshTexture(RasterCache& cache, PlatSurface* texture) {
   }
   cache.levels.resize(index);
   cache.texture = texture;
-  return !cache.levels.empty();
+  if (cache.levels.empty()) return nullptr;
+  return &cache.levels;
 }
 
 // ---------------------------------------------------------------------------
 // The draw context: every state the pixels need, read once per draw
 // ---------------------------------------------------------------------------
+
+// A decoded level as the sampler reads it.
+struct LevelView {
+  const uint32_t* texels = nullptr;
+  uint32_t w = 0, h = 0;
+  float fw = 0, fh = 0;  // the sizes as floats
+  int32_t wmask = 0, hmask = 0;  // size - 1
+};
 
 struct Ctx {
   // target
@@ -248,6 +283,9 @@ struct Ctx {
   uint32_t alphaOp = PLAT_TOP_SELECTARG1, alphaArg1 = PLAT_TA_TEXTURE, alphaArg2 = PLAT_TA_CURRENT;
   uint32_t tfactor = 0xFFFFFFFF;
   bool needLod = false;
+  LevelView levels[16];
+  uint32_t baseLevel = 0, lastLevel = 0;  // most detailed level used, least detailed level
+  bool fastWrap = false;  // both coordinates wrap and every level's sizes are powers of two
   // shading
   bool gouraud = true, perspective = true;
   uint32_t cull = PLAT_CULL_CCW;
@@ -332,40 +370,52 @@ inline uint32_t Weight(float t) {
   return t >= 256.0f ? 256u : static_cast<uint32_t>(t);
 }
 
-uint32_t SampleLevel(const Ctx& c, const TexLevel& l, float u, float v, bool linear) {
+template <bool FastWrap>
+inline int32_t AddressT(int32_t i, const LevelView& l, bool horizontal, bool wrap) {
+  if (FastWrap) return i & (horizontal ? l.wmask : l.hmask);
+  return Address(i, horizontal ? l.w : l.h, wrap);
+}
+
+template <bool FastWrap>
+inline uint32_t SampleLevel(const Ctx& c, const LevelView& l, float u, float v, bool linear) {
   if (!linear) {
-    int32_t iu = Address(FloorToInt(u * static_cast<float>(l.w)), l.w, c.wrapU);
-    int32_t iv = Address(FloorToInt(v * static_cast<float>(l.h)), l.h, c.wrapV);
+    int32_t iu = AddressT<FastWrap>(FloorToInt(u * l.fw), l, true, c.wrapU);
+    int32_t iv = AddressT<FastWrap>(FloorToInt(v * l.fh), l, false, c.wrapV);
     return l.texels[static_cast<size_t>(iv) * l.w + static_cast<size_t>(iu)];
   }
-  float fu = u * static_cast<float>(l.w) - 0.5f, fv = v * static_cast<float>(l.h) - 0.5f;
+  float fu = u * l.fw - 0.5f, fv = v * l.fh - 0.5f;
   int32_t iu = FloorToInt(fu), iv = FloorToInt(fv);
   uint32_t tu = Weight((fu - static_cast<float>(iu)) * 256.0f);
   uint32_t tv = Weight((fv - static_cast<float>(iv)) * 256.0f);
-  int32_t u0 = Address(iu, l.w, c.wrapU), u1 = Address(iu + 1, l.w, c.wrapU);
-  int32_t v0 = Address(iv, l.h, c.wrapV), v1 = Address(iv + 1, l.h, c.wrapV);
-  const uint32_t* r0 = l.texels.data() + static_cast<size_t>(v0) * l.w;
-  const uint32_t* r1 = l.texels.data() + static_cast<size_t>(v1) * l.w;
+  int32_t u0 = AddressT<FastWrap>(iu, l, true, c.wrapU), u1 = AddressT<FastWrap>(iu + 1, l, true, c.wrapU);
+  int32_t v0 = AddressT<FastWrap>(iv, l, false, c.wrapV), v1 = AddressT<FastWrap>(iv + 1, l, false, c.wrapV);
+  const uint32_t* r0 = l.texels + static_cast<size_t>(v0) * l.w;
+  const uint32_t* r1 = l.texels + static_cast<size_t>(v1) * l.w;
   return Lerp8888(Lerp8888(r0[u0], r0[u1], tu), Lerp8888(r1[u0], r1[u1], tu), tv);
 }
 
-uint32_t Sample(const Ctx& c, float u, float v, float lod) {
-  const std::vector<TexLevel>& levels = *c.tex;
-  uint32_t last = static_cast<uint32_t>(levels.size()) - 1;
-  uint32_t base = std::min(c.maxLevel, last);
-  if (!(lod > 0.0f)) return SampleLevel(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
+template <bool FastWrap>
+inline uint32_t SampleT(const Ctx& c, float u, float v, float lod) {
+  const LevelView* levels = c.levels;
+  const uint32_t last = c.lastLevel, base = c.baseLevel;
+  if (!(lod > 0.0f)) return SampleLevel<FastWrap>(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
   bool linear = c.minFilter == PLAT_TFN_LINEAR;
-  if (c.mipFilter == PLAT_TFP_NONE || last == base) return SampleLevel(c, levels[base], u, v, linear);
+  if (c.mipFilter == PLAT_TFP_NONE || last == base) return SampleLevel<FastWrap>(c, levels[base], u, v, linear);
   if (c.mipFilter == PLAT_TFP_POINT) {
     uint32_t l = static_cast<uint32_t>(std::min(lod + 0.5f, 30.0f)) + base;
-    return SampleLevel(c, levels[std::min(l, last)], u, v, linear);
+    return SampleLevel<FastWrap>(c, levels[std::min(l, last)], u, v, linear);
   }
   float lc = std::min(lod, 30.0f);
   uint32_t l0 = static_cast<uint32_t>(lc);
   uint32_t t = Weight((lc - static_cast<float>(l0)) * 256.0f);
   l0 += base;
-  if (l0 >= last) return SampleLevel(c, levels[last], u, v, linear);
-  return Lerp8888(SampleLevel(c, levels[l0], u, v, linear), SampleLevel(c, levels[l0 + 1], u, v, linear), t);
+  if (l0 >= last) return SampleLevel<FastWrap>(c, levels[last], u, v, linear);
+  return Lerp8888(SampleLevel<FastWrap>(c, levels[l0], u, v, linear),
+                  SampleLevel<FastWrap>(c, levels[l0 + 1], u, v, linear), t);
+}
+
+inline uint32_t Sample(const Ctx& c, float u, float v, float lod) {
+  return c.fastWrap ? SampleT<true>(c, u, v, lod) : SampleT<false>(c, u, v, lod);
 }
 
 inline uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfactor) {
@@ -1049,8 +1099,9 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
                        ((c.alphaArg1 & 0x0F) == PLAT_TA_TEXTURE || (c.alphaArg2 & 0x0F) == PLAT_TA_TEXTURE)));
   if (d.texture && usesTexture) {
     RasterCache& cache = Cache(d);
-    if (!RefreshTexture(cache, d.texture)) return PLATERR_INVALIDPIXELFORMAT;
-    c.tex = &cache.levels;
+    const std::vector<TexLevel>* levels = RefreshTexture(cache, d.texture);
+    if (!levels) return PLATERR_INVALIDPIXELFORMAT;
+    c.tex = levels;
     c.magFilter = ts[PLAT_TSS_MAGFILTER];
     c.minFilter = ts[PLAT_TSS_MINFILTER];
     c.mipFilter = ts[PLAT_TSS_MIPFILTER];
@@ -1058,7 +1109,23 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
     c.wrapV = ts[PLAT_TSS_ADDRESSV] != PLAT_TADDRESS_CLAMP;
     c.lodBias = FloatBits(ts[PLAT_TSS_MIPMAPLODBIAS]);
     c.maxLevel = ts[PLAT_TSS_MAXMIPLEVEL];
-    c.needLod = c.magFilter != c.minFilter || (c.mipFilter != PLAT_TFP_NONE && cache.levels.size() > 1);
+    c.needLod = c.magFilter != c.minFilter || (c.mipFilter != PLAT_TFP_NONE && levels->size() > 1);
+    size_t count = std::min<size_t>(levels->size(), 16);
+    c.lastLevel = static_cast<uint32_t>(count) - 1;
+    c.baseLevel = std::min(c.maxLevel, c.lastLevel);
+    c.fastWrap = c.wrapU && c.wrapV;
+    for (size_t i = 0; i < count; ++i) {
+      const TexLevel& l = (*levels)[i];
+      LevelView& lv = c.levels[i];
+      lv.texels = l.texels.data();
+      lv.w = l.w;
+      lv.h = l.h;
+      lv.fw = static_cast<float>(l.w);
+      lv.fh = static_cast<float>(l.h);
+      lv.wmask = static_cast<int32_t>(l.w - 1);
+      lv.hmask = static_cast<int32_t>(l.h - 1);
+      if ((l.w & (l.w - 1)) != 0 || (l.h & (l.h - 1)) != 0) c.fastWrap = false;
+    }
   }
   c.gouraud = rs[PLAT_RS_SHADEMODE] != PLAT_SHADE_FLAT;
   c.perspective = rs[PLAT_RS_TEXTUREPERSPECTIVE] != 0;
