@@ -12,6 +12,9 @@
 
 #include "platform/d3dstate.h"
 
+// The pixel path's small helpers go inline into the pixel loops.
+#define RASTER_INLINE inline __attribute__((always_inline))
+
 namespace {
 
 constexpr int kSub = 16;             // sub-pixel steps per pixel (4 bits of fraction)
@@ -53,11 +56,20 @@ struct TexCache {
 };
 constexpr size_t kTexCaches = 8;
 
+// A decoded level as the sampler reads it.
+struct LevelView {
+  const uint32_t* texels = nullptr;
+  uint32_t w = 0, h = 0;
+  float fw = 0, fh = 0;  // the sizes as floats
+  int32_t wmask = 0, hmask = 0;  // size - 1
+};
+
 }  // namespace
 
 struct RasterCache {
   std::vector<TexCache> textures;
   uint64_t uses = 0;
+  LevelView views[16];  // the levels of the texture being drawn with
   std::vector<ClipVertex> vertices;
   std::vector<uint8_t> outcode;
   std::vector<ScreenVertex> screen;  // vertices inside every clip plane, projected once
@@ -87,7 +99,7 @@ Channel MaskChannel(uint32_t mask) {
   if (mask) c.bits = 0;  // not contiguous
   return c;
 }
-inline uint32_t Expand(uint32_t v, uint32_t bits) {
+RASTER_INLINE uint32_t Expand(uint32_t v, uint32_t bits) {
   if (bits >= 8) return (v >> (bits - 8)) & 0xFF;
   uint32_t out = 0;
   int shift = 8 - static_cast<int>(bits);
@@ -117,14 +129,14 @@ bool TargetKindOf(const PlatPixelFormat& f, TargetKind* kind) {
   return false;
 }
 
-inline uint32_t PackTarget(TargetKind k, uint32_t r, uint32_t g, uint32_t b) {
+RASTER_INLINE uint32_t PackTarget(TargetKind k, uint32_t r, uint32_t g, uint32_t b) {
   switch (k) {
     case kTarget565: return ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
     case kTarget555: return ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
     default: return (r << 16) | (g << 8) | b;
   }
 }
-inline void UnpackTarget(TargetKind k, uint32_t p, uint32_t* r, uint32_t* g, uint32_t* b) {
+RASTER_INLINE void UnpackTarget(TargetKind k, uint32_t p, uint32_t* r, uint32_t* g, uint32_t* b) {
   switch (k) {
     case kTarget565: {
       uint32_t r5 = (p >> 11) & 31, g6 = (p >> 5) & 63, b5 = p & 31;
@@ -242,14 +254,6 @@ const std::vector<TexLevel>* RefreshTexture(RasterCache& rc, PlatSurface* textur
 // The draw context: every state the pixels need, read once per draw
 // ---------------------------------------------------------------------------
 
-// A decoded level as the sampler reads it.
-struct LevelView {
-  const uint32_t* texels = nullptr;
-  uint32_t w = 0, h = 0;
-  float fw = 0, fh = 0;  // the sizes as floats
-  int32_t wmask = 0, hmask = 0;  // size - 1
-};
-
 struct Ctx {
   // target
   uint8_t* pixels;
@@ -283,7 +287,7 @@ struct Ctx {
   uint32_t alphaOp = PLAT_TOP_SELECTARG1, alphaArg1 = PLAT_TA_TEXTURE, alphaArg2 = PLAT_TA_CURRENT;
   uint32_t tfactor = 0xFFFFFFFF;
   bool needLod = false;
-  LevelView levels[16];
+  const LevelView* levels = nullptr;
   uint32_t baseLevel = 0, lastLevel = 0;  // most detailed level used, least detailed level
   bool fastWrap = false;  // both coordinates wrap and every level's sizes are powers of two
   // shading
@@ -294,18 +298,18 @@ struct Ctx {
   void (*triangleFn[2])(Ctx&, const ScreenVertex*, const ScreenVertex*, const ScreenVertex*, const float*) = {};
 };
 
-inline float FloatBits(uint32_t bits) {
+RASTER_INLINE float FloatBits(uint32_t bits) {
   float f;
   std::memcpy(&f, &bits, 4);
   return f;
 }
 
-inline uint32_t Mul255(uint32_t a, uint32_t b) {
+RASTER_INLINE uint32_t Mul255(uint32_t a, uint32_t b) {
   uint32_t t = a * b + 128;
   return (t + (t >> 8)) >> 8;
 }
 
-inline bool Compare(uint32_t func, uint32_t value, uint32_t stored) {
+RASTER_INLINE bool Compare(uint32_t func, uint32_t value, uint32_t stored) {
   switch (func) {
     case PLAT_CMP_NEVER: return false;
     case PLAT_CMP_LESS: return value < stored;
@@ -318,7 +322,7 @@ inline bool Compare(uint32_t func, uint32_t value, uint32_t stored) {
   }
 }
 
-inline uint32_t StencilOp(uint32_t op, uint32_t s, uint32_t ref, uint32_t smax) {
+RASTER_INLINE uint32_t StencilOp(uint32_t op, uint32_t s, uint32_t ref, uint32_t smax) {
   switch (op) {
     case PLAT_STENCILOP_ZERO: return 0;
     case PLAT_STENCILOP_REPLACE: return ref & smax;
@@ -333,7 +337,7 @@ inline uint32_t StencilOp(uint32_t op, uint32_t s, uint32_t ref, uint32_t smax) 
 
 // Fast base-2 logarithm from the float's bits (exponent plus a linear
 // mantissa): exact at powers of two, monotonic between.
-inline float Log2Approx(float x) {
+RASTER_INLINE float Log2Approx(float x) {
   if (!(x > 0)) return -64.0f;
   uint32_t bits;
   std::memcpy(&bits, &x, 4);
@@ -342,14 +346,14 @@ inline float Log2Approx(float x) {
   return static_cast<float>(e) + m;
 }
 
-inline int32_t FloorToInt(float f) {
+RASTER_INLINE int32_t FloorToInt(float f) {
   if (!(f < 1.0e8f)) f = 1.0e8f;  // NaN too
   if (!(f > -1.0e8f)) f = -1.0e8f;
   int32_t i = static_cast<int32_t>(f);
   return f < static_cast<float>(i) ? i - 1 : i;
 }
 
-inline int32_t Address(int32_t i, uint32_t size, bool wrap) {
+RASTER_INLINE int32_t Address(int32_t i, uint32_t size, bool wrap) {
   if (wrap) {
     if ((size & (size - 1)) == 0) return i & static_cast<int32_t>(size - 1);
     int32_t m = i % static_cast<int32_t>(size);
@@ -358,26 +362,26 @@ inline int32_t Address(int32_t i, uint32_t size, bool wrap) {
   return i < 0 ? 0 : (i >= static_cast<int32_t>(size) ? static_cast<int32_t>(size) - 1 : i);
 }
 
-inline uint32_t Lerp8888(uint32_t a, uint32_t b, uint32_t t) {  // t in 0..256
+RASTER_INLINE uint32_t Lerp8888(uint32_t a, uint32_t b, uint32_t t) {  // t in 0..256
   uint32_t rb = (((a & 0x00FF00FF) * (256 - t) + (b & 0x00FF00FF) * t) >> 8) & 0x00FF00FF;
   uint32_t ag = ((((a >> 8) & 0x00FF00FF) * (256 - t) + ((b >> 8) & 0x00FF00FF) * t)) & 0xFF00FF00;
   return rb | ag;
 }
 
 // A blend weight 0..256 from a float that may be out of range.
-inline uint32_t Weight(float t) {
+RASTER_INLINE uint32_t Weight(float t) {
   if (!(t > 0.0f)) return 0;
   return t >= 256.0f ? 256u : static_cast<uint32_t>(t);
 }
 
 template <bool FastWrap>
-inline int32_t AddressT(int32_t i, const LevelView& l, bool horizontal, bool wrap) {
+RASTER_INLINE int32_t AddressT(int32_t i, const LevelView& l, bool horizontal, bool wrap) {
   if (FastWrap) return i & (horizontal ? l.wmask : l.hmask);
   return Address(i, horizontal ? l.w : l.h, wrap);
 }
 
 template <bool FastWrap>
-inline uint32_t SampleLevel(const Ctx& c, const LevelView& l, float u, float v, bool linear) {
+RASTER_INLINE uint32_t SampleLevel(const Ctx& c, const LevelView& l, float u, float v, bool linear) {
   if (!linear) {
     int32_t iu = AddressT<FastWrap>(FloorToInt(u * l.fw), l, true, c.wrapU);
     int32_t iv = AddressT<FastWrap>(FloorToInt(v * l.fh), l, false, c.wrapV);
@@ -395,7 +399,7 @@ inline uint32_t SampleLevel(const Ctx& c, const LevelView& l, float u, float v, 
 }
 
 template <bool FastWrap>
-inline uint32_t SampleT(const Ctx& c, float u, float v, float lod) {
+RASTER_INLINE uint32_t SampleT(const Ctx& c, float u, float v, float lod) {
   const LevelView* levels = c.levels;
   const uint32_t last = c.lastLevel, base = c.baseLevel;
   if (!(lod > 0.0f)) return SampleLevel<FastWrap>(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
@@ -414,11 +418,11 @@ inline uint32_t SampleT(const Ctx& c, float u, float v, float lod) {
                   SampleLevel<FastWrap>(c, levels[l0 + 1], u, v, linear), t);
 }
 
-inline uint32_t Sample(const Ctx& c, float u, float v, float lod) {
+RASTER_INLINE uint32_t Sample(const Ctx& c, float u, float v, float lod) {
   return c.fastWrap ? SampleT<true>(c, u, v, lod) : SampleT<false>(c, u, v, lod);
 }
 
-inline uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfactor) {
+RASTER_INLINE uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfactor) {
   switch (arg & 0x0F) {
     case PLAT_TA_TEXTURE: return texel;
     case PLAT_TA_TFACTOR: return tfactor;
@@ -426,10 +430,10 @@ inline uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfa
   }
 }
 
-inline uint32_t Channel8(uint32_t c, int shift) { return (c >> shift) & 0xFF; }
+RASTER_INLINE uint32_t Channel8(uint32_t c, int shift) { return (c >> shift) & 0xFF; }
 
 // A colour by the stage operation, on one channel at `shift`.
-inline uint32_t StageOp(uint32_t op, uint32_t a1, uint32_t a2, uint32_t diffuse, int shift) {
+RASTER_INLINE uint32_t StageOp(uint32_t op, uint32_t a1, uint32_t a2, uint32_t diffuse, int shift) {
   switch (op) {
     case PLAT_TOP_SELECTARG1: return Channel8(a1, shift);
     case PLAT_TOP_SELECTARG2: return Channel8(a2, shift);
@@ -439,7 +443,7 @@ inline uint32_t StageOp(uint32_t op, uint32_t a1, uint32_t a2, uint32_t diffuse,
   }
 }
 
-inline uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst, uint32_t da, bool forSource) {
+RASTER_INLINE uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst, uint32_t da, bool forSource) {
   switch (f) {
     case PLAT_BLEND_ZERO: return 0;
     case PLAT_BLEND_ONE: return 255;
@@ -461,7 +465,7 @@ inline uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst,
 // The depth and stencil stage of one pixel: zn is depth 0..1 (between the
 // viewport's near and far), zp the pixel's place in the z-buffer. Writes the
 // z-buffer as the states say; true when the pixel goes on to be coloured.
-inline bool DepthStencil(const Ctx& c, uint8_t* zp, float zn) {
+RASTER_INLINE bool DepthStencil(const Ctx& c, uint8_t* zp, float zn) {
   if (!(zn <= 1.0f)) return false;  // beyond the far plane
   if (zn < 0.0f) zn = 0.0f;
   if (c.zpixels && (c.zTest || c.stencil)) {
@@ -508,7 +512,7 @@ inline bool DepthStencil(const Ctx& c, uint8_t* zp, float zn) {
 // The colour stage of one pixel at p in the target: texture, stage
 // operations, fog and blending. Attributes are final (not divided by w).
 template <TargetKind K, bool Tex>
-inline void ColourPixel(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v, float fz, float lod) {
+RASTER_INLINE void ColourPixel(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v, float fz, float lod) {
   uint32_t texel = 0xFFFFFFFF;
   if (Tex) texel = Sample(c, u, v, lod);
   uint32_t a1 = Arg(c.colorArg1, diffuse, texel, c.tfactor), a2 = Arg(c.colorArg2, diffuse, texel, c.tfactor);
@@ -570,7 +574,7 @@ void ColourPixelAny(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v
 
 // The per-pixel work for points and lines. zn is depth 0..1 (between the
 // viewport's near and far), attributes are final (not divided by w).
-inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
+RASTER_INLINE void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
                        float lod) {
   uint8_t* zp = c.zpixels ? c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch + static_cast<ptrdiff_t>(x) * c.zbytes
                           : nullptr;
@@ -583,12 +587,12 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
   }
 }
 
-inline uint32_t ClampColour(float v) {
+RASTER_INLINE uint32_t ClampColour(float v) {
   if (!(v > 0.0f)) return 0;
   if (v >= 255.0f) return 255;
   return static_cast<uint32_t>(v + 0.5f);
 }
-inline uint32_t PackDiffuse(float r, float g, float b, float a) {
+RASTER_INLINE uint32_t PackDiffuse(float r, float g, float b, float a) {
   return (ClampColour(a) << 24) | (ClampColour(r) << 16) | (ClampColour(g) << 8) | ClampColour(b);
 }
 
@@ -596,11 +600,11 @@ inline uint32_t PackDiffuse(float r, float g, float b, float a) {
 // Triangles
 // ---------------------------------------------------------------------------
 
-inline int64_t FloorDiv(int64_t n, int64_t d) {  // d > 0
+RASTER_INLINE int64_t FloorDiv(int64_t n, int64_t d) {  // d > 0
   int64_t q = n / d;
   return (n % d != 0 && n < 0) ? q - 1 : q;
 }
-inline int64_t CeilDiv(int64_t n, int64_t d) { return -FloorDiv(-n, d); }
+RASTER_INLINE int64_t CeilDiv(int64_t n, int64_t d) { return -FloorDiv(-n, d); }
 
 // One triangle, its pixel loop made for the target kind, texturing,
 // perspective and shading of the draw; the depth and stencil stage runs
@@ -674,6 +678,9 @@ void DrawTriangleT(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const
     affineLod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + c.lodBias;
   }
 
+  // A private copy of the states for the pixel loop: the pixel stores cannot
+  // touch it, so the compiler keeps the states in registers.
+  const Ctx pc = c;
   float vals[kPlanes];
   for (int64_t y = y0; y <= y1; ++y) {
     int64_t py = y * kSub;
@@ -692,11 +699,11 @@ void DrawTriangleT(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const
     if (xl > xr) continue;
     float fx = static_cast<float>(xl) - v0->x, fy = static_cast<float>(y) - v0->y;
     for (int k = 0; k < kPlanes; ++k) vals[k] = base[k] + ddx[k] * fx + ddy[k] * fy;
-    uint8_t* prow = c.pixels + static_cast<ptrdiff_t>(y) * c.pitch;
-    uint8_t* zrow = c.zpixels ? c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch : nullptr;
+    uint8_t* prow = pc.pixels + static_cast<ptrdiff_t>(y) * pc.pitch;
+    uint8_t* zrow = pc.zpixels ? pc.zpixels + static_cast<ptrdiff_t>(y) * pc.zpitch : nullptr;
     for (int64_t x = xl; x <= xr; ++x) {
-      uint8_t* zp = zrow ? zrow + static_cast<ptrdiff_t>(x) * c.zbytes : nullptr;
-      if (DepthStencil(c, zp, vals[0])) {
+      uint8_t* zp = zrow ? zrow + static_cast<ptrdiff_t>(x) * pc.zbytes : nullptr;
+      if (DepthStencil(pc, zp, vals[0])) {
         float w = persp ? 1.0f / vals[1] : 1.0f;
         uint32_t diffuse = flat;
         if (gouraud)
@@ -706,14 +713,14 @@ void DrawTriangleT(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const
           u = vals[2 + AU] * w;
           tv = vals[2 + AV] * w;
           lod = affineLod;
-          if (c.needLod && persp) {
+          if (pc.needLod && persp) {
             float ux = (ddx[2 + AU] - u * ddx[1]) * w * texW, vx = (ddx[2 + AV] - tv * ddx[1]) * w * texH;
             float uy = (ddy[2 + AU] - u * ddy[1]) * w * texW, vy = (ddy[2 + AV] - tv * ddy[1]) * w * texH;
-            lod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + c.lodBias;
+            lod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + pc.lodBias;
           }
         }
         float fz = fog ? vals[2 + AF] * w : 0.0f;
-        ColourPixel<K, Tex>(c, prow + static_cast<ptrdiff_t>(x) * bpp, diffuse, u, tv, fz, lod);
+        ColourPixel<K, Tex>(pc, prow + static_cast<ptrdiff_t>(x) * bpp, diffuse, u, tv, fz, lod);
       }
       vals[0] += ddx[0];
       vals[1] += ddx[1];
@@ -751,7 +758,7 @@ TriangleFn PickTriangle(const Ctx& c, bool gouraud) {
   }
 }
 
-inline void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
+RASTER_INLINE void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
                          const float* flatColour) {
   const bool gouraud = flatColour == nullptr;
   TriangleFn& fn = c.triangleFn[gouraud ? 1 : 0];
@@ -783,7 +790,7 @@ void MatMul(const float* a, const float* b, float* out) {
       out[r * 4 + k] = a[r * 4] * b[k] + a[r * 4 + 1] * b[4 + k] + a[r * 4 + 2] * b[8 + k] + a[r * 4 + 3] * b[12 + k];
 }
 
-inline float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
+RASTER_INLINE float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
 
 // Transforms and lights every vertex of the draw into clip space.
 void TransformVertices(const PlatDevice3D& d, const Format& f, const uint8_t* src, uint32_t count,
@@ -913,7 +920,7 @@ bool Project(const Ctx& c, const ClipVertex& in, bool rhw, ScreenVertex* out) {
 }
 
 // Clip planes in homogeneous space: near (z >= 0) and the guard band.
-inline float PlaneDistance(int plane, const ClipVertex& v) {
+RASTER_INLINE float PlaneDistance(int plane, const ClipVertex& v) {
   switch (plane) {
     case 0: return v.z;
     case 1: return kGuard * v.w + v.x;
@@ -922,13 +929,13 @@ inline float PlaneDistance(int plane, const ClipVertex& v) {
     default: return kGuard * v.w - v.y;
   }
 }
-inline uint8_t Outcode(const ClipVertex& v) {
+RASTER_INLINE uint8_t Outcode(const ClipVertex& v) {
   uint8_t code = 0;
   for (int p = 0; p < 5; ++p)
     if (!(PlaneDistance(p, v) >= 0.0f)) code |= static_cast<uint8_t>(1u << p);
   return code;
 }
-inline ClipVertex Intersect(const ClipVertex& a, const ClipVertex& b, float da, float db) {
+RASTER_INLINE ClipVertex Intersect(const ClipVertex& a, const ClipVertex& b, float da, float db) {
   float t = da / (da - db);
   ClipVertex o;
   o.x = a.x + (b.x - a.x) * t;
@@ -1114,9 +1121,10 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
     c.lastLevel = static_cast<uint32_t>(count) - 1;
     c.baseLevel = std::min(c.maxLevel, c.lastLevel);
     c.fastWrap = c.wrapU && c.wrapV;
+    c.levels = cache.views;
     for (size_t i = 0; i < count; ++i) {
       const TexLevel& l = (*levels)[i];
-      LevelView& lv = c.levels[i];
+      LevelView& lv = cache.views[i];
       lv.texels = l.texels.data();
       lv.w = l.w;
       lv.h = l.h;
