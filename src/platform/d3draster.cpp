@@ -12,6 +12,13 @@
 
 #include "platform/d3dstate.h"
 
+// The pixel loops want the optimiser's full effort (loop unswitching lifts the
+// per-draw state tests out of them). Float results are unchanged: no fast
+// maths, no contraction.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC optimize("O3")
+#endif
+
 // The pixel path's small helpers go inline into the pixel loops.
 #define RASTER_INLINE inline __attribute__((always_inline))
 
