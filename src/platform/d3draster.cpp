@@ -1199,6 +1199,15 @@ PlatResult RasterClear(PlatDevice3D& d, uint32_t count, const PlatRect* rects, u
       if ((flags & (PLAT_CLEAR_ZBUFFER | PLAT_CLEAR_STENCIL)) && static_cast<uint32_t>(y) < zv.height) {
         uint8_t* row = zv.pixels + static_cast<ptrdiff_t>(y) * zv.pitch;
         int32_t right = std::min<int32_t>(r.right, static_cast<int32_t>(zv.width));
+        if (zbytes == 2 && (keep & 0xFFFFu) == 0) {  // every bit replaced: a plain fill
+          uint16_t p16 = static_cast<uint16_t>(put);
+          for (int32_t x = r.left; x < right; ++x) std::memcpy(row + x * 2, &p16, 2);
+          continue;
+        }
+        if (zbytes == 4 && keep == 0) {
+          for (int32_t x = r.left; x < right; ++x) std::memcpy(row + x * 4, &put, 4);
+          continue;
+        }
         for (int32_t x = r.left; x < right; ++x) {
           if (zbytes == 2) {
             uint16_t s;
