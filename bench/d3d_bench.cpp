@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/reset.h"
@@ -294,8 +295,15 @@ void DrawFrame(Scene& s, uint32_t w, uint32_t h) {
   Plat3DEndScene(dev);
 }
 
-// With D3D_BENCH_TGA set, the last frame is written there to look at.
-void WriteTga(PlatSurface* target, const char* path) {
+// With D3D_BENCH_TGA set, each benchmark's last frame is written to look at:
+// the benchmark's tag goes before the extension ("/tmp/f.tga" gives
+// "/tmp/f-640x480x16.tga"), so the three frames land in distinct files.
+void WriteTga(PlatSurface* target, const char* base, const char* tag) {
+  std::string path = base;
+  size_t dot = path.rfind('.');
+  size_t slash = path.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
+  path.insert(dot, std::string("-") + tag);
   uint32_t w, h;
   PlatSurfaceSize(target, &w, &h);
   PlatPixelFormat f;
@@ -325,7 +333,7 @@ void WriteTga(PlatSurface* target, const char* path) {
       out.insert(out.end(), {static_cast<uint8_t>(b), static_cast<uint8_t>(g), static_cast<uint8_t>(r)});
     }
   PlatSurfaceUnlock(target);
-  if (FILE* file = std::fopen(path, "wb")) {
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
     std::fwrite(out.data(), 1, out.size(), file);
     std::fclose(file);
   }
@@ -335,7 +343,8 @@ void MatchFrame(benchmark::State& state, uint32_t w, uint32_t h, uint32_t bits) 
   Scene s;
   Build(s, w, h, bits);
   for (auto _ : state) DrawFrame(s, w, h);
-  if (const char* path = std::getenv("D3D_BENCH_TGA")) WriteTga(s.target, path);
+  if (const char* path = std::getenv("D3D_BENCH_TGA"))
+    WriteTga(s.target, path, (std::to_string(w) + "x" + std::to_string(h) + "x" + std::to_string(bits)).c_str());
   Plat3DStats st = Plat3DGetStats(s.dev);
   state.counters["triangles/frame"] =
       benchmark::Counter(static_cast<double>(st.triangles) / static_cast<double>(state.iterations()));
@@ -367,6 +376,7 @@ void BM_SmallTriangles20000(benchmark::State& state) {
     Plat3DDrawPrimitive(s.dev, PLAT_PT_TRIANGLELIST, kTL, v.data(), static_cast<uint32_t>(v.size()), 0);
     Plat3DEndScene(s.dev);
   }
+  if (const char* path = std::getenv("D3D_BENCH_TGA")) WriteTga(s.target, path, "small");
   Plat3DStats st = Plat3DGetStats(s.dev);
   state.counters["triangles/frame"] =
       benchmark::Counter(static_cast<double>(st.triangles) / static_cast<double>(state.iterations()));

@@ -12,6 +12,16 @@
 
 #include "platform/d3dstate.h"
 
+// The pixel loops want the optimiser's full effort (loop unswitching lifts the
+// per-draw state tests out of them). Float results are unchanged: no fast
+// maths, no contraction.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC optimize("O3")
+#endif
+
+// The pixel path's small helpers go inline into the pixel loops.
+#define RASTER_INLINE inline __attribute__((always_inline))
+
 namespace {
 
 constexpr int kSub = 16;             // sub-pixel steps per pixel (4 bits of fraction)
@@ -44,11 +54,29 @@ struct ScreenVertex {
   float a[ACOUNT];
 };
 
+// The decoded copies of the textures the device drew with last, so a scene
+// that moves between a few textures decodes each once.
+struct TexCache {
+  PlatSurface* texture = nullptr;
+  std::vector<TexLevel> levels;
+  uint64_t used = 0;  // when it was last drawn with
+};
+constexpr size_t kTexCaches = 8;
+
+// A decoded level as the sampler reads it.
+struct LevelView {
+  const uint32_t* texels = nullptr;
+  uint32_t w = 0, h = 0;
+  float fw = 0, fh = 0;  // the sizes as floats
+  int32_t wmask = 0, hmask = 0;  // size - 1
+};
+
 }  // namespace
 
 struct RasterCache {
-  PlatSurface* texture = nullptr;
-  std::vector<TexLevel> levels;
+  std::vector<TexCache> textures;
+  uint64_t uses = 0;
+  LevelView views[16];  // the levels of the texture being drawn with
   std::vector<ClipVertex> vertices;
   std::vector<uint8_t> outcode;
   std::vector<ScreenVertex> screen;  // vertices inside every clip plane, projected once
@@ -78,7 +106,7 @@ Channel MaskChannel(uint32_t mask) {
   if (mask) c.bits = 0;  // not contiguous
   return c;
 }
-inline uint32_t Expand(uint32_t v, uint32_t bits) {
+RASTER_INLINE uint32_t Expand(uint32_t v, uint32_t bits) {
   if (bits >= 8) return (v >> (bits - 8)) & 0xFF;
   uint32_t out = 0;
   int shift = 8 - static_cast<int>(bits);
@@ -108,14 +136,14 @@ bool TargetKindOf(const PlatPixelFormat& f, TargetKind* kind) {
   return false;
 }
 
-inline uint32_t PackTarget(TargetKind k, uint32_t r, uint32_t g, uint32_t b) {
+RASTER_INLINE uint32_t PackTarget(TargetKind k, uint32_t r, uint32_t g, uint32_t b) {
   switch (k) {
     case kTarget565: return ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
     case kTarget555: return ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
     default: return (r << 16) | (g << 8) | b;
   }
 }
-inline void UnpackTarget(TargetKind k, uint32_t p, uint32_t* r, uint32_t* g, uint32_t* b) {
+RASTER_INLINE void UnpackTarget(TargetKind k, uint32_t p, uint32_t* r, uint32_t* g, uint32_t* b) {
   switch (k) {
     case kTarget565: {
       uint32_t r5 = (p >> 11) & 31, g6 = (p >> 5) & 63, b5 = p & 31;
@@ -174,18 +202,34 @@ bool DecodeLevel(const PlatSurfaceView& v, std::vector<uint32_t>* out) {
   return true;
 }
 
-// Brings the decoded copy of the device's texture up to date; false when a
+// Brings the decoded copy of the device's texture up to date; null when a
 // level cannot be read.
-bool RefreshTexture(RasterCache& cache, PlatSurface* texture) {
-  if (cache.texture != texture) {
-    cache.levels.clear();
-    cache.texture = nullptr;
+const std::vector<TexLevel>* RefreshTexture(RasterCache& rc, PlatSurface* texture) {
+  TexCache* found = nullptr;
+  for (TexCache& t : rc.textures)
+    if (t.texture == texture) found = &t;
+  if (!found) {
+    if (rc.textures.size() < kTexCaches) {
+      found = &rc.textures.emplace_back();
+    } else {
+      found = &rc.textures[0];
+      for (TexCache& t : rc.textures)
+        if (t.used < found->used) found = &t;
+    }
+    found->texture = nullptr;
+    found->levels.clear();
   }
+  found->used = ++rc.uses;
+  TexCache& cache = *found;
   size_t index = 0;
   for (PlatSurface* s = texture; s && index < 16; s = PlatSurfaceMipLevel(s), ++index) {
     PlatSurfaceView v;
     if (!PlatSurfaceGetView(s, &v)) {
-      if (index == 0) return false;
+      if (index == 0) {
+        cache.texture = nullptr;
+        cache.levels.clear();
+        return nullptr;
+      }
       break;
     }
     if (index > 0 && (v.width != std::max(1u, cache.levels[index - 1].w / 2) ||
@@ -196,8 +240,9 @@ bool RefreshTexture(RasterCache& cache, PlatSurface* texture) {
     if (l.surface != s || l.generation != v.generation || l.pixels != v.pixels || l.w != v.width ||
         l.h != v.height) {
       if (!DecodeLevel(v, &l.texels)) {
+        cache.texture = nullptr;
         cache.levels.clear();
-        return false;
+        return nullptr;
       }
       l.surface = s;
       l.generation = v.generation;
@@ -208,7 +253,8 @@ bool RefreshTexture(RasterCache& cache, PlatSurface* texture) {
   }
   cache.levels.resize(index);
   cache.texture = texture;
-  return !cache.levels.empty();
+  if (cache.levels.empty()) return nullptr;
+  return &cache.levels;
 }
 
 // ---------------------------------------------------------------------------
@@ -248,24 +294,29 @@ struct Ctx {
   uint32_t alphaOp = PLAT_TOP_SELECTARG1, alphaArg1 = PLAT_TA_TEXTURE, alphaArg2 = PLAT_TA_CURRENT;
   uint32_t tfactor = 0xFFFFFFFF;
   bool needLod = false;
+  const LevelView* levels = nullptr;
+  uint32_t baseLevel = 0, lastLevel = 0;  // most detailed level used, least detailed level
+  bool fastWrap = false;  // both coordinates wrap and every level's sizes are powers of two
   // shading
   bool gouraud = true, perspective = true;
   uint32_t cull = PLAT_CULL_CCW;
   uint32_t triangles = 0;
+  // The triangle loops picked for these states: flat, Gouraud.
+  void (*triangleFn[2])(Ctx&, const ScreenVertex*, const ScreenVertex*, const ScreenVertex*, const float*) = {};
 };
 
-inline float FloatBits(uint32_t bits) {
+RASTER_INLINE float FloatBits(uint32_t bits) {
   float f;
   std::memcpy(&f, &bits, 4);
   return f;
 }
 
-inline uint32_t Mul255(uint32_t a, uint32_t b) {
+RASTER_INLINE uint32_t Mul255(uint32_t a, uint32_t b) {
   uint32_t t = a * b + 128;
   return (t + (t >> 8)) >> 8;
 }
 
-inline bool Compare(uint32_t func, uint32_t value, uint32_t stored) {
+RASTER_INLINE bool Compare(uint32_t func, uint32_t value, uint32_t stored) {
   switch (func) {
     case PLAT_CMP_NEVER: return false;
     case PLAT_CMP_LESS: return value < stored;
@@ -278,7 +329,7 @@ inline bool Compare(uint32_t func, uint32_t value, uint32_t stored) {
   }
 }
 
-inline uint32_t StencilOp(uint32_t op, uint32_t s, uint32_t ref, uint32_t smax) {
+RASTER_INLINE uint32_t StencilOp(uint32_t op, uint32_t s, uint32_t ref, uint32_t smax) {
   switch (op) {
     case PLAT_STENCILOP_ZERO: return 0;
     case PLAT_STENCILOP_REPLACE: return ref & smax;
@@ -293,7 +344,7 @@ inline uint32_t StencilOp(uint32_t op, uint32_t s, uint32_t ref, uint32_t smax) 
 
 // Fast base-2 logarithm from the float's bits (exponent plus a linear
 // mantissa): exact at powers of two, monotonic between.
-inline float Log2Approx(float x) {
+RASTER_INLINE float Log2Approx(float x) {
   if (!(x > 0)) return -64.0f;
   uint32_t bits;
   std::memcpy(&bits, &x, 4);
@@ -302,14 +353,14 @@ inline float Log2Approx(float x) {
   return static_cast<float>(e) + m;
 }
 
-inline int32_t FloorToInt(float f) {
+RASTER_INLINE int32_t FloorToInt(float f) {
   if (!(f < 1.0e8f)) f = 1.0e8f;  // NaN too
   if (!(f > -1.0e8f)) f = -1.0e8f;
   int32_t i = static_cast<int32_t>(f);
   return f < static_cast<float>(i) ? i - 1 : i;
 }
 
-inline int32_t Address(int32_t i, uint32_t size, bool wrap) {
+RASTER_INLINE int32_t Address(int32_t i, uint32_t size, bool wrap) {
   if (wrap) {
     if ((size & (size - 1)) == 0) return i & static_cast<int32_t>(size - 1);
     int32_t m = i % static_cast<int32_t>(size);
@@ -318,55 +369,67 @@ inline int32_t Address(int32_t i, uint32_t size, bool wrap) {
   return i < 0 ? 0 : (i >= static_cast<int32_t>(size) ? static_cast<int32_t>(size) - 1 : i);
 }
 
-inline uint32_t Lerp8888(uint32_t a, uint32_t b, uint32_t t) {  // t in 0..256
+RASTER_INLINE uint32_t Lerp8888(uint32_t a, uint32_t b, uint32_t t) {  // t in 0..256
   uint32_t rb = (((a & 0x00FF00FF) * (256 - t) + (b & 0x00FF00FF) * t) >> 8) & 0x00FF00FF;
   uint32_t ag = ((((a >> 8) & 0x00FF00FF) * (256 - t) + ((b >> 8) & 0x00FF00FF) * t)) & 0xFF00FF00;
   return rb | ag;
 }
 
 // A blend weight 0..256 from a float that may be out of range.
-inline uint32_t Weight(float t) {
+RASTER_INLINE uint32_t Weight(float t) {
   if (!(t > 0.0f)) return 0;
   return t >= 256.0f ? 256u : static_cast<uint32_t>(t);
 }
 
-uint32_t SampleLevel(const Ctx& c, const TexLevel& l, float u, float v, bool linear) {
+template <bool FastWrap>
+RASTER_INLINE int32_t AddressT(int32_t i, const LevelView& l, bool horizontal, bool wrap) {
+  if (FastWrap) return i & (horizontal ? l.wmask : l.hmask);
+  return Address(i, horizontal ? l.w : l.h, wrap);
+}
+
+template <bool FastWrap>
+RASTER_INLINE uint32_t SampleLevel(const Ctx& c, const LevelView& l, float u, float v, bool linear) {
   if (!linear) {
-    int32_t iu = Address(FloorToInt(u * static_cast<float>(l.w)), l.w, c.wrapU);
-    int32_t iv = Address(FloorToInt(v * static_cast<float>(l.h)), l.h, c.wrapV);
+    int32_t iu = AddressT<FastWrap>(FloorToInt(u * l.fw), l, true, c.wrapU);
+    int32_t iv = AddressT<FastWrap>(FloorToInt(v * l.fh), l, false, c.wrapV);
     return l.texels[static_cast<size_t>(iv) * l.w + static_cast<size_t>(iu)];
   }
-  float fu = u * static_cast<float>(l.w) - 0.5f, fv = v * static_cast<float>(l.h) - 0.5f;
+  float fu = u * l.fw - 0.5f, fv = v * l.fh - 0.5f;
   int32_t iu = FloorToInt(fu), iv = FloorToInt(fv);
   uint32_t tu = Weight((fu - static_cast<float>(iu)) * 256.0f);
   uint32_t tv = Weight((fv - static_cast<float>(iv)) * 256.0f);
-  int32_t u0 = Address(iu, l.w, c.wrapU), u1 = Address(iu + 1, l.w, c.wrapU);
-  int32_t v0 = Address(iv, l.h, c.wrapV), v1 = Address(iv + 1, l.h, c.wrapV);
-  const uint32_t* r0 = l.texels.data() + static_cast<size_t>(v0) * l.w;
-  const uint32_t* r1 = l.texels.data() + static_cast<size_t>(v1) * l.w;
+  int32_t u0 = AddressT<FastWrap>(iu, l, true, c.wrapU), u1 = AddressT<FastWrap>(iu + 1, l, true, c.wrapU);
+  int32_t v0 = AddressT<FastWrap>(iv, l, false, c.wrapV), v1 = AddressT<FastWrap>(iv + 1, l, false, c.wrapV);
+  const uint32_t* r0 = l.texels + static_cast<size_t>(v0) * l.w;
+  const uint32_t* r1 = l.texels + static_cast<size_t>(v1) * l.w;
   return Lerp8888(Lerp8888(r0[u0], r0[u1], tu), Lerp8888(r1[u0], r1[u1], tu), tv);
 }
 
-uint32_t Sample(const Ctx& c, float u, float v, float lod) {
-  const std::vector<TexLevel>& levels = *c.tex;
-  uint32_t last = static_cast<uint32_t>(levels.size()) - 1;
-  uint32_t base = std::min(c.maxLevel, last);
-  if (!(lod > 0.0f)) return SampleLevel(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
+template <bool FastWrap>
+RASTER_INLINE uint32_t SampleT(const Ctx& c, float u, float v, float lod) {
+  const LevelView* levels = c.levels;
+  const uint32_t last = c.lastLevel, base = c.baseLevel;
+  if (!(lod > 0.0f)) return SampleLevel<FastWrap>(c, levels[base], u, v, c.magFilter == PLAT_TFG_LINEAR);
   bool linear = c.minFilter == PLAT_TFN_LINEAR;
-  if (c.mipFilter == PLAT_TFP_NONE || last == base) return SampleLevel(c, levels[base], u, v, linear);
+  if (c.mipFilter == PLAT_TFP_NONE || last == base) return SampleLevel<FastWrap>(c, levels[base], u, v, linear);
   if (c.mipFilter == PLAT_TFP_POINT) {
     uint32_t l = static_cast<uint32_t>(std::min(lod + 0.5f, 30.0f)) + base;
-    return SampleLevel(c, levels[std::min(l, last)], u, v, linear);
+    return SampleLevel<FastWrap>(c, levels[std::min(l, last)], u, v, linear);
   }
   float lc = std::min(lod, 30.0f);
   uint32_t l0 = static_cast<uint32_t>(lc);
   uint32_t t = Weight((lc - static_cast<float>(l0)) * 256.0f);
   l0 += base;
-  if (l0 >= last) return SampleLevel(c, levels[last], u, v, linear);
-  return Lerp8888(SampleLevel(c, levels[l0], u, v, linear), SampleLevel(c, levels[l0 + 1], u, v, linear), t);
+  if (l0 >= last) return SampleLevel<FastWrap>(c, levels[last], u, v, linear);
+  return Lerp8888(SampleLevel<FastWrap>(c, levels[l0], u, v, linear),
+                  SampleLevel<FastWrap>(c, levels[l0 + 1], u, v, linear), t);
 }
 
-inline uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfactor) {
+RASTER_INLINE uint32_t Sample(const Ctx& c, float u, float v, float lod) {
+  return c.fastWrap ? SampleT<true>(c, u, v, lod) : SampleT<false>(c, u, v, lod);
+}
+
+RASTER_INLINE uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfactor) {
   switch (arg & 0x0F) {
     case PLAT_TA_TEXTURE: return texel;
     case PLAT_TA_TFACTOR: return tfactor;
@@ -374,10 +437,10 @@ inline uint32_t Arg(uint32_t arg, uint32_t diffuse, uint32_t texel, uint32_t tfa
   }
 }
 
-inline uint32_t Channel8(uint32_t c, int shift) { return (c >> shift) & 0xFF; }
+RASTER_INLINE uint32_t Channel8(uint32_t c, int shift) { return (c >> shift) & 0xFF; }
 
 // A colour by the stage operation, on one channel at `shift`.
-inline uint32_t StageOp(uint32_t op, uint32_t a1, uint32_t a2, uint32_t diffuse, int shift) {
+RASTER_INLINE uint32_t StageOp(uint32_t op, uint32_t a1, uint32_t a2, uint32_t diffuse, int shift) {
   switch (op) {
     case PLAT_TOP_SELECTARG1: return Channel8(a1, shift);
     case PLAT_TOP_SELECTARG2: return Channel8(a2, shift);
@@ -387,7 +450,7 @@ inline uint32_t StageOp(uint32_t op, uint32_t a1, uint32_t a2, uint32_t diffuse,
   }
 }
 
-inline uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst, uint32_t da, bool forSource) {
+RASTER_INLINE uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst, uint32_t da, bool forSource) {
   switch (f) {
     case PLAT_BLEND_ZERO: return 0;
     case PLAT_BLEND_ONE: return 255;
@@ -406,16 +469,14 @@ inline uint32_t BlendFactor(uint32_t f, uint32_t src, uint32_t sa, uint32_t dst,
   }
 }
 
-// The per-pixel work. zn is depth 0..1 (between the viewport's near and far),
-// attributes are final (not divided by w).
-inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
-                       float lod) {
-  if (!(zn <= 1.0f)) return;  // beyond the far plane
+// The depth and stencil stage of one pixel: zn is depth 0..1 (between the
+// viewport's near and far), zp the pixel's place in the z-buffer. Writes the
+// z-buffer as the states say; true when the pixel goes on to be coloured.
+RASTER_INLINE bool DepthStencil(const Ctx& c, uint8_t* zp, float zn) {
+  if (!(zn <= 1.0f)) return false;  // beyond the far plane
   if (zn < 0.0f) zn = 0.0f;
-  uint8_t* zp = nullptr;
-  uint32_t zold = 0, znew = 0;
   if (c.zpixels && (c.zTest || c.stencil)) {
-    zp = c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch + static_cast<ptrdiff_t>(x) * c.zbytes;
+    uint32_t zold = 0, znew = 0;
     if (c.zbytes == 2) {
       uint16_t s;
       std::memcpy(&s, zp, 2);
@@ -450,10 +511,17 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
         std::memcpy(zp, &znew, 4);
       }
     }
-    if (!zpass) return;
+    if (!zpass) return false;
   }
+  return true;
+}
+
+// The colour stage of one pixel at p in the target: texture, stage
+// operations, fog and blending. Attributes are final (not divided by w).
+template <TargetKind K, bool Tex>
+RASTER_INLINE void ColourPixel(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v, float fz, float lod) {
   uint32_t texel = 0xFFFFFFFF;
-  if (c.tex) texel = Sample(c, u, v, lod);
+  if (Tex) texel = Sample(c, u, v, lod);
   uint32_t a1 = Arg(c.colorArg1, diffuse, texel, c.tfactor), a2 = Arg(c.colorArg2, diffuse, texel, c.tfactor);
   uint32_t r = StageOp(c.colorOp, a1, a2, diffuse, 16);
   uint32_t g = StageOp(c.colorOp, a1, a2, diffuse, 8);
@@ -473,10 +541,9 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
     g = (g * fi + c.fogG * (256 - fi)) >> 8;
     b = (b * fi + c.fogB * (256 - fi)) >> 8;
   }
-  uint8_t* p = c.pixels + static_cast<ptrdiff_t>(y) * c.pitch + static_cast<ptrdiff_t>(x) * (c.kind == kTarget888 ? 4 : 2);
   if (c.blend) {
     uint32_t old;
-    if (c.kind == kTarget888) {
+    if (K == kTarget888) {
       std::memcpy(&old, p, 4);
     } else {
       uint16_t s;
@@ -484,7 +551,7 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
       old = s;
     }
     uint32_t dr, dg, db;
-    UnpackTarget(c.kind, old, &dr, &dg, &db);
+    UnpackTarget(K, old, &dr, &dg, &db);
     const uint32_t da = 255;  // targets carry no alpha
     auto mix = [&](uint32_t s, uint32_t d) {
       uint32_t v2 = Mul255(s, BlendFactor(c.srcBlend, s, a, d, da, true)) +
@@ -495,8 +562,8 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
     g = mix(g, dg);
     b = mix(b, db);
   }
-  uint32_t packed = PackTarget(c.kind, r, g, b);
-  if (c.kind == kTarget888) {
+  uint32_t packed = PackTarget(K, r, g, b);
+  if (K == kTarget888) {
     std::memcpy(p, &packed, 4);
   } else {
     uint16_t s = static_cast<uint16_t>(packed);
@@ -504,12 +571,35 @@ inline void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t di
   }
 }
 
-inline uint32_t ClampColour(float v) {
+template <TargetKind K>
+void ColourPixelAny(const Ctx& c, uint8_t* p, uint32_t diffuse, float u, float v, float fz, float lod) {
+  if (c.tex)
+    ColourPixel<K, true>(c, p, diffuse, u, v, fz, lod);
+  else
+    ColourPixel<K, false>(c, p, diffuse, u, v, fz, lod);
+}
+
+// The per-pixel work for points and lines. zn is depth 0..1 (between the
+// viewport's near and far), attributes are final (not divided by w).
+RASTER_INLINE void ShadePixel(const Ctx& c, int32_t x, int32_t y, float zn, uint32_t diffuse, float u, float v, float fz,
+                       float lod) {
+  uint8_t* zp = c.zpixels ? c.zpixels + static_cast<ptrdiff_t>(y) * c.zpitch + static_cast<ptrdiff_t>(x) * c.zbytes
+                          : nullptr;
+  if (!DepthStencil(c, zp, zn)) return;
+  uint8_t* p = c.pixels + static_cast<ptrdiff_t>(y) * c.pitch + static_cast<ptrdiff_t>(x) * (c.kind == kTarget888 ? 4 : 2);
+  switch (c.kind) {
+    case kTarget565: ColourPixelAny<kTarget565>(c, p, diffuse, u, v, fz, lod); break;
+    case kTarget555: ColourPixelAny<kTarget555>(c, p, diffuse, u, v, fz, lod); break;
+    default: ColourPixelAny<kTarget888>(c, p, diffuse, u, v, fz, lod);
+  }
+}
+
+RASTER_INLINE uint32_t ClampColour(float v) {
   if (!(v > 0.0f)) return 0;
   if (v >= 255.0f) return 255;
   return static_cast<uint32_t>(v + 0.5f);
 }
-inline uint32_t PackDiffuse(float r, float g, float b, float a) {
+RASTER_INLINE uint32_t PackDiffuse(float r, float g, float b, float a) {
   return (ClampColour(a) << 24) | (ClampColour(r) << 16) | (ClampColour(g) << 8) | ClampColour(b);
 }
 
@@ -517,14 +607,18 @@ inline uint32_t PackDiffuse(float r, float g, float b, float a) {
 // Triangles
 // ---------------------------------------------------------------------------
 
-inline int64_t FloorDiv(int64_t n, int64_t d) {  // d > 0
+RASTER_INLINE int64_t FloorDiv(int64_t n, int64_t d) {  // d > 0
   int64_t q = n / d;
   return (n % d != 0 && n < 0) ? q - 1 : q;
 }
-inline int64_t CeilDiv(int64_t n, int64_t d) { return -FloorDiv(-n, d); }
+RASTER_INLINE int64_t CeilDiv(int64_t n, int64_t d) { return -FloorDiv(-n, d); }
 
-void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
-                  const float* flatColour) {
+// One triangle, its pixel loop made for the target kind, texturing,
+// perspective and shading of the draw; the depth and stencil stage runs
+// first, so hidden pixels cost no colour work.
+template <TargetKind K, bool Tex, bool Persp, bool Gouraud>
+void DrawTriangleT(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
+                   const float* flatColour) {
   int64_t area = static_cast<int64_t>(v1->X - v0->X) * (v2->Y - v0->Y) -
                  static_cast<int64_t>(v2->X - v0->X) * (v1->Y - v0->Y);
   if (area == 0) return;
@@ -572,11 +666,12 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
   plane(0, v0->z, v1->z, v2->z);
   plane(1, v0->q, v1->q, v2->q);
   for (int k = 0; k < ACOUNT; ++k) plane(2 + k, v0->a[k], v1->a[k], v2->a[k]);
-  const bool persp = c.perspective;
-  const bool gouraud = flatColour == nullptr;
+  constexpr bool persp = Persp;
+  constexpr bool gouraud = Gouraud;
   uint32_t flat = gouraud ? 0 : PackDiffuse(flatColour[0], flatColour[1], flatColour[2], flatColour[3]);
-  const bool texturing = c.tex != nullptr;
+  constexpr bool texturing = Tex;
   const bool fog = c.fogMode != PLAT_FOG_NONE;
+  constexpr ptrdiff_t bpp = K == kTarget888 ? 4 : 2;
   float texW = 0, texH = 0;
   if (texturing) {
     const TexLevel& l = (*c.tex)[std::min<size_t>(c.maxLevel, c.tex->size() - 1)];
@@ -590,6 +685,9 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
     affineLod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + c.lodBias;
   }
 
+  // A private copy of the states for the pixel loop: the pixel stores cannot
+  // touch it, so the compiler keeps the states in registers.
+  const Ctx pc = c;
   float vals[kPlanes];
   for (int64_t y = y0; y <= y1; ++y) {
     int64_t py = y * kSub;
@@ -608,20 +706,29 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
     if (xl > xr) continue;
     float fx = static_cast<float>(xl) - v0->x, fy = static_cast<float>(y) - v0->y;
     for (int k = 0; k < kPlanes; ++k) vals[k] = base[k] + ddx[k] * fx + ddy[k] * fy;
+    uint8_t* prow = pc.pixels + static_cast<ptrdiff_t>(y) * pc.pitch;
+    uint8_t* zrow = pc.zpixels ? pc.zpixels + static_cast<ptrdiff_t>(y) * pc.zpitch : nullptr;
     for (int64_t x = xl; x <= xr; ++x) {
-      float w = persp ? 1.0f / vals[1] : 1.0f;
-      uint32_t diffuse = flat;
-      if (gouraud)
-        diffuse = PackDiffuse(vals[2 + AR] * w, vals[2 + AG] * w, vals[2 + AB] * w, vals[2 + AA] * w);
-      float u = vals[2 + AU] * w, tv = vals[2 + AV] * w;
-      float lod = affineLod;
-      if (texturing && c.needLod && persp) {
-        float ux = (ddx[2 + AU] - u * ddx[1]) * w * texW, vx = (ddx[2 + AV] - tv * ddx[1]) * w * texH;
-        float uy = (ddy[2 + AU] - u * ddy[1]) * w * texW, vy = (ddy[2 + AV] - tv * ddy[1]) * w * texH;
-        lod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + c.lodBias;
+      uint8_t* zp = zrow ? zrow + static_cast<ptrdiff_t>(x) * pc.zbytes : nullptr;
+      if (DepthStencil(pc, zp, vals[0])) {
+        float w = persp ? 1.0f / vals[1] : 1.0f;
+        uint32_t diffuse = flat;
+        if (gouraud)
+          diffuse = PackDiffuse(vals[2 + AR] * w, vals[2 + AG] * w, vals[2 + AB] * w, vals[2 + AA] * w);
+        float u = 0, tv = 0, lod = 0;
+        if (texturing) {
+          u = vals[2 + AU] * w;
+          tv = vals[2 + AV] * w;
+          lod = affineLod;
+          if (pc.needLod && persp) {
+            float ux = (ddx[2 + AU] - u * ddx[1]) * w * texW, vx = (ddx[2 + AV] - tv * ddx[1]) * w * texH;
+            float uy = (ddy[2 + AU] - u * ddy[1]) * w * texW, vy = (ddy[2 + AV] - tv * ddy[1]) * w * texH;
+            lod = 0.5f * Log2Approx(std::max(ux * ux + vx * vx, uy * uy + vy * vy)) + pc.lodBias;
+          }
+        }
+        float fz = fog ? vals[2 + AF] * w : 0.0f;
+        ColourPixel<K, Tex>(pc, prow + static_cast<ptrdiff_t>(x) * bpp, diffuse, u, tv, fz, lod);
       }
-      ShadePixel(c, static_cast<int32_t>(x), static_cast<int32_t>(y), vals[0], diffuse, u, tv, vals[2 + AF] * w,
-                 lod);
       vals[0] += ddx[0];
       vals[1] += ddx[1];
       if (gouraud)
@@ -633,6 +740,37 @@ void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const 
       if (fog) vals[2 + AF] += ddx[2 + AF];
     }
   }
+}
+
+using TriangleFn = void (*)(Ctx&, const ScreenVertex*, const ScreenVertex*, const ScreenVertex*, const float*);
+
+template <TargetKind K, bool Tex, bool Persp>
+TriangleFn PickShading(bool gouraud) {
+  return gouraud ? &DrawTriangleT<K, Tex, Persp, true> : &DrawTriangleT<K, Tex, Persp, false>;
+}
+template <TargetKind K, bool Tex>
+TriangleFn PickPerspective(bool persp, bool gouraud) {
+  return persp ? PickShading<K, Tex, true>(gouraud) : PickShading<K, Tex, false>(gouraud);
+}
+template <TargetKind K>
+TriangleFn PickTexture(bool tex, bool persp, bool gouraud) {
+  return tex ? PickPerspective<K, true>(persp, gouraud) : PickPerspective<K, false>(persp, gouraud);
+}
+// The triangle loop for the draw's states and the shading of this triangle.
+TriangleFn PickTriangle(const Ctx& c, bool gouraud) {
+  switch (c.kind) {
+    case kTarget565: return PickTexture<kTarget565>(c.tex != nullptr, c.perspective, gouraud);
+    case kTarget555: return PickTexture<kTarget555>(c.tex != nullptr, c.perspective, gouraud);
+    default: return PickTexture<kTarget888>(c.tex != nullptr, c.perspective, gouraud);
+  }
+}
+
+RASTER_INLINE void DrawTriangle(Ctx& c, const ScreenVertex* v0, const ScreenVertex* v1, const ScreenVertex* v2,
+                         const float* flatColour) {
+  const bool gouraud = flatColour == nullptr;
+  TriangleFn& fn = c.triangleFn[gouraud ? 1 : 0];
+  if (!fn) fn = PickTriangle(c, gouraud);
+  fn(c, v0, v1, v2, flatColour);
 }
 
 // ---------------------------------------------------------------------------
@@ -659,7 +797,7 @@ void MatMul(const float* a, const float* b, float* out) {
       out[r * 4 + k] = a[r * 4] * b[k] + a[r * 4 + 1] * b[4 + k] + a[r * 4 + 2] * b[8 + k] + a[r * 4 + 3] * b[12 + k];
 }
 
-inline float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
+RASTER_INLINE float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
 
 // Transforms and lights every vertex of the draw into clip space.
 void TransformVertices(const PlatDevice3D& d, const Format& f, const uint8_t* src, uint32_t count,
@@ -789,7 +927,7 @@ bool Project(const Ctx& c, const ClipVertex& in, bool rhw, ScreenVertex* out) {
 }
 
 // Clip planes in homogeneous space: near (z >= 0) and the guard band.
-inline float PlaneDistance(int plane, const ClipVertex& v) {
+RASTER_INLINE float PlaneDistance(int plane, const ClipVertex& v) {
   switch (plane) {
     case 0: return v.z;
     case 1: return kGuard * v.w + v.x;
@@ -798,13 +936,13 @@ inline float PlaneDistance(int plane, const ClipVertex& v) {
     default: return kGuard * v.w - v.y;
   }
 }
-inline uint8_t Outcode(const ClipVertex& v) {
+RASTER_INLINE uint8_t Outcode(const ClipVertex& v) {
   uint8_t code = 0;
   for (int p = 0; p < 5; ++p)
     if (!(PlaneDistance(p, v) >= 0.0f)) code |= static_cast<uint8_t>(1u << p);
   return code;
 }
-inline ClipVertex Intersect(const ClipVertex& a, const ClipVertex& b, float da, float db) {
+RASTER_INLINE ClipVertex Intersect(const ClipVertex& a, const ClipVertex& b, float da, float db) {
   float t = da / (da - db);
   ClipVertex o;
   o.x = a.x + (b.x - a.x) * t;
@@ -975,8 +1113,9 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
                        ((c.alphaArg1 & 0x0F) == PLAT_TA_TEXTURE || (c.alphaArg2 & 0x0F) == PLAT_TA_TEXTURE)));
   if (d.texture && usesTexture) {
     RasterCache& cache = Cache(d);
-    if (!RefreshTexture(cache, d.texture)) return PLATERR_INVALIDPIXELFORMAT;
-    c.tex = &cache.levels;
+    const std::vector<TexLevel>* levels = RefreshTexture(cache, d.texture);
+    if (!levels) return PLATERR_INVALIDPIXELFORMAT;
+    c.tex = levels;
     c.magFilter = ts[PLAT_TSS_MAGFILTER];
     c.minFilter = ts[PLAT_TSS_MINFILTER];
     c.mipFilter = ts[PLAT_TSS_MIPFILTER];
@@ -984,7 +1123,24 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
     c.wrapV = ts[PLAT_TSS_ADDRESSV] != PLAT_TADDRESS_CLAMP;
     c.lodBias = FloatBits(ts[PLAT_TSS_MIPMAPLODBIAS]);
     c.maxLevel = ts[PLAT_TSS_MAXMIPLEVEL];
-    c.needLod = c.magFilter != c.minFilter || (c.mipFilter != PLAT_TFP_NONE && cache.levels.size() > 1);
+    c.needLod = c.magFilter != c.minFilter || (c.mipFilter != PLAT_TFP_NONE && levels->size() > 1);
+    size_t count = std::min<size_t>(levels->size(), 16);
+    c.lastLevel = static_cast<uint32_t>(count) - 1;
+    c.baseLevel = std::min(c.maxLevel, c.lastLevel);
+    c.fastWrap = c.wrapU && c.wrapV;
+    c.levels = cache.views;
+    for (size_t i = 0; i < count; ++i) {
+      const TexLevel& l = (*levels)[i];
+      LevelView& lv = cache.views[i];
+      lv.texels = l.texels.data();
+      lv.w = l.w;
+      lv.h = l.h;
+      lv.fw = static_cast<float>(l.w);
+      lv.fh = static_cast<float>(l.h);
+      lv.wmask = static_cast<int32_t>(l.w - 1);
+      lv.hmask = static_cast<int32_t>(l.h - 1);
+      if ((l.w & (l.w - 1)) != 0 || (l.h & (l.h - 1)) != 0) c.fastWrap = false;
+    }
   }
   c.gouraud = rs[PLAT_RS_SHADEMODE] != PLAT_SHADE_FLAT;
   c.perspective = rs[PLAT_RS_TEXTUREPERSPECTIVE] != 0;
@@ -1043,6 +1199,15 @@ PlatResult RasterClear(PlatDevice3D& d, uint32_t count, const PlatRect* rects, u
       if ((flags & (PLAT_CLEAR_ZBUFFER | PLAT_CLEAR_STENCIL)) && static_cast<uint32_t>(y) < zv.height) {
         uint8_t* row = zv.pixels + static_cast<ptrdiff_t>(y) * zv.pitch;
         int32_t right = std::min<int32_t>(r.right, static_cast<int32_t>(zv.width));
+        if (zbytes == 2 && (keep & 0xFFFFu) == 0) {  // every bit replaced: a plain fill
+          uint16_t p16 = static_cast<uint16_t>(put);
+          for (int32_t x = r.left; x < right; ++x) std::memcpy(row + x * 2, &p16, 2);
+          continue;
+        }
+        if (zbytes == 4 && keep == 0) {
+          for (int32_t x = r.left; x < right; ++x) std::memcpy(row + x * 4, &put, 4);
+          continue;
+        }
         for (int32_t x = r.left; x < right; ++x) {
           if (zbytes == 2) {
             uint16_t s;
