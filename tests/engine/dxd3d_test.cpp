@@ -234,7 +234,7 @@ TEST_F(D3DTest, RefusedCallsAreReportedUnderTheirNames) {
   D3DSetTransformType(PLAT_TRANSFORM_WORLD, &identity);
   EXPECT_FATAL(D3DSetRenderState(PLAT_RS_FILLMODE, PLAT_FILL_WIREFRAME),
                "func D3DSetRenderState\\(\\)\\]:\nDirectX call D3DD7_SetRenderState\\(\\) failed");
-  EXPECT_FATAL(D3DSetTextureStageState(0, PLAT_TSS_COLOROP, PLAT_TOP_MODULATE2X),
+  EXPECT_FATAL(D3DSetTextureStageState(0, PLAT_TSS_COLOROP, PLAT_TOP_MODULATE2X + 1),
                "func D3DSetTextureStage\\(\\)\\]:\nDirectX call D3DD7_SetTextureStageType\\(\\) failed");
   EXPECT_FATAL(D3DLightCreate({1, 1, 1, 1}, {0, 0, 0}),
                "func D3DLightCreateDirectional\\(\\)\\]:\nDirectX call D3DD7_SetLight\\(\\) failed");
