@@ -12,9 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/dxenum.h"
+#include "engine/gfx.h"
+#include "engine/input.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/pakwrite.h"
+#include "engine/poll.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
@@ -82,6 +86,19 @@ inline bool StartPlayedWorld(benchmark::State& state, const char* folder, int co
   }
   while (DayOfSeason < day) Career_PlayDay();
   return true;
+}
+
+// The headless display, timer, poll list, mouse and keyboard that a menu
+// screen opens on, under the virtual clock moving on by itself.
+inline void OpenHeadlessDisplay() {
+  WinInit(nullptr, "Gafferon bench", 1);
+  InitTimerInterrupt();
+  InitPoll();
+  PlatSetVirtualAutoAdvance(true);
+  DXEnumDisplay();
+  GfxInit(0);
+  InitMouseDriver();
+  InitKeyboardInterrupt();
 }
 
 }  // namespace benchworld

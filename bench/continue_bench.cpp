@@ -35,14 +35,7 @@ bool OpenCareer(benchmark::State& state) {
   ResetAllModules();
   PlatUseVirtualClock(true);
   InitMemory(9500);
-  WinInit(nullptr, "Gafferon bench", 1);
-  InitTimerInterrupt();
-  InitPoll();
-  PlatSetVirtualAutoAdvance(true);
-  DXEnumDisplay();
-  GfxInit(0);
-  InitMouseDriver();
-  InitKeyboardInterrupt();
+  benchworld::OpenHeadlessDisplay();
   const std::vector<uint8_t> totstat = benchworld::ReadBuilt("totstat.dat");
   const std::vector<uint8_t> names = benchworld::ReadBuilt("names.dat");
   if (totstat.size() != static_cast<size_t>(TOTSTAT_SIZE) || names.empty()) {

@@ -16,26 +16,12 @@
 
 namespace {
 
-struct NT {  // XYZ | NORMAL | TEX1
-  float x, y, z, nx, ny, nz, u, v;
-};
-struct LV {  // XYZ | NORMAL | DIFFUSE
-  float x, y, z, nx, ny, nz;
-  uint32_t c;
-};
-struct TL {  // XYZRHW | DIFFUSE
-  float x, y, z, rhw;
-  uint32_t c;
-};
+using NT = PlatVertexTextured;
+using LV = PlatVertexColoured;
+using TL = PlatVertexScreen;
 constexpr uint32_t kNT = PLAT_FVF_XYZ | PLAT_FVF_NORMAL | PLAT_FVF_TEX1;
 constexpr uint32_t kLV = PLAT_FVF_XYZ | PLAT_FVF_NORMAL | PLAT_FVF_DIFFUSE;
 constexpr uint32_t kTL = PLAT_FVF_XYZRHW | PLAT_FVF_DIFFUSE;
-
-uint32_t Bits(float f) {
-  uint32_t b;
-  std::memcpy(&b, &f, 4);
-  return b;
-}
 
 void Identity(float* m) {
   for (int i = 0; i < 16; ++i) m[i] = (i % 5 == 0) ? 1.0f : 0.0f;
@@ -224,8 +210,8 @@ void DrawFrame(Scene& s, uint32_t w, uint32_t h) {
   RS(s, PLAT_RS_FOGENABLE, 1);
   RS(s, PLAT_RS_FOGTABLEMODE, PLAT_FOG_LINEAR);
   RS(s, PLAT_RS_FOGCOLOR, 0xFFFFFFFF);
-  RS(s, PLAT_RS_FOGSTART, Bits(50.0f));
-  RS(s, PLAT_RS_FOGEND, Bits(300.0f));
+  RS(s, PLAT_RS_FOGSTART, Plat3DFloatBits(50.0f));
+  RS(s, PLAT_RS_FOGEND, Plat3DFloatBits(300.0f));
   RS(s, PLAT_RS_LIGHTING, 0);
   RS(s, PLAT_RS_SHADEMODE, PLAT_SHADE_FLAT);
   TS(s, PLAT_TSS_MAGFILTER, PLAT_TFG_LINEAR);
@@ -280,7 +266,7 @@ void DrawFrame(Scene& s, uint32_t w, uint32_t h) {
   RS(s, PLAT_RS_LIGHTING, 1);
   RS(s, PLAT_RS_SHADEMODE, PLAT_SHADE_GOURAUD);
   RS(s, PLAT_RS_TEXTUREPERSPECTIVE, 0);
-  TS(s, PLAT_TSS_MIPMAPLODBIAS, Bits(-1.0f));
+  TS(s, PLAT_TSS_MIPMAPLODBIAS, Plat3DFloatBits(-1.0f));
   Plat3DSetTexture(dev, 0, s.kit);
   for (auto& p : s.pos) {
     world[12] = p[0];
@@ -290,7 +276,7 @@ void DrawFrame(Scene& s, uint32_t w, uint32_t h) {
                                s.figureIdx.data(), static_cast<uint32_t>(s.figureIdx.size()), 0);
   }
   RS(s, PLAT_RS_TEXTUREPERSPECTIVE, 1);
-  TS(s, PLAT_TSS_MIPMAPLODBIAS, Bits(0.0f));
+  TS(s, PLAT_TSS_MIPMAPLODBIAS, Plat3DFloatBits(0.0f));
   Plat3DSetTexture(dev, 0, nullptr);
   Plat3DEndScene(dev);
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_world.h"
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
@@ -35,14 +36,7 @@ void OpenMenus(bool menu256) {
       std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "game";
   std::filesystem::current_path(game);
   InitMemory(9500);
-  WinInit(nullptr, "Gafferon bench", 1);
-  InitTimerInterrupt();
-  InitPoll();
-  PlatSetVirtualAutoAdvance(true);
-  DXEnumDisplay();
-  GfxInit(0);
-  InitMouseDriver();
-  InitKeyboardInterrupt();
+  benchworld::OpenHeadlessDisplay();
   PakFileInit();
   PakFileAdd("pakfiles\\hdcommon");
   PakFileAdd("cd\\pakfiles\\cdcommon");

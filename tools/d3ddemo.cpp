@@ -168,14 +168,8 @@ D3DMATRIX Perspective(float fovY, float aspect, float zn, float zf) {
   return D3DMATRIX{w, 0, 0, 0, 0, h, 0, 0, 0, 0, q, 1, 0, 0, -q * zn, 0};
 }
 
-struct ColouredVertex {  // XYZ | NORMAL | DIFFUSE
-  float x, y, z, nx, ny, nz;
-  uint32_t colour;
-};
-struct ScreenVertex {  // XYZRHW | DIFFUSE
-  float x, y, z, rhw;
-  uint32_t colour;
-};
+using ColouredVertex = PlatVertexColoured;
+using ScreenVertex = PlatVertexScreen;
 
 void DrawPitch() {
   std::vector<ColouredVertex> v;
@@ -276,9 +270,7 @@ void DrawScene(Scene& s, uint32_t frame) {
   // The player, posed, facing the camera, and his shadow first.
   Pose(s, frame);
   // The frame's height offset: the root point's height.
-  float heightOffset;
-  uint32_t bits = LoadU32(s.clip + 8 + static_cast<size_t>(frame % s.frames) * kFrameSize + 8);
-  std::memcpy(&heightOffset, &bits, 4);
+  float heightOffset = LoadF32(s.clip + 8 + static_cast<size_t>(frame % s.frames) * kFrameSize + 8);
   D3DMATRIX turn, move;
   D3DMatrixRotateZ(&turn, -0.3f);
   D3DMatrixTranslation(&move, -4, 2, heightOffset);

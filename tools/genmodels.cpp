@@ -318,22 +318,17 @@ Bytes StandingClip() {
   Bytes out(8 + 90 * frames, 0);
   StoreU32(&out[0], 90 * frames);
   StoreU32(&out[4], frames);
-  auto storeF = [](uint8_t* p, float f) {
-    uint32_t bits;
-    std::memcpy(&bits, &f, 4);
-    StoreU32(p, bits);
-  };
   const float sway = 0.5f + static_cast<float>(Next() % 50) / 100.0f;
   for (int f = 0; f < frames; ++f) {
     uint8_t* frame = &out[8 + 90 * f];
     float t = 2 * kPi * static_cast<float>(f) / frames;
     float breath = std::sin(t);
-    storeF(frame, 0);
-    storeF(frame + 4, 0);
-    storeF(frame + 8, 0.05f * breath);  // the height offset
-    storeF(frame + 12, 2.35f);          // the right hand
-    storeF(frame + 16, 0.15f);
-    storeF(frame + 20, 8.6f);
+    StoreF32(frame, 0);
+    StoreF32(frame + 4, 0);
+    StoreF32(frame + 8, 0.05f * breath);  // the height offset
+    StoreF32(frame + 12, 2.35f);          // the right hand
+    StoreF32(frame + 16, 0.15f);
+    StoreF32(frame + 20, 8.6f);
     float angles[BONE_COUNT][3] = {};  // x, y, z per bone
     angles[WAIST][0] = 0.03f * breath;
     angles[CHEST][0] = -0.05f * breath;

@@ -2,6 +2,7 @@
 // and every packed record, goes through these.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 inline uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
@@ -26,3 +27,7 @@ inline void StoreU32(uint8_t* p, uint32_t v) {
   p[3] = static_cast<uint8_t>(v >> 24);
 }
 inline void StoreI32(uint8_t* p, int32_t v) { StoreU32(p, static_cast<uint32_t>(v)); }
+
+// 32-bit IEEE floats (model points, motion frames).
+inline float LoadF32(const uint8_t* p) { return std::bit_cast<float>(LoadU32(p)); }
+inline void StoreF32(uint8_t* p, float v) { StoreU32(p, std::bit_cast<uint32_t>(v)); }

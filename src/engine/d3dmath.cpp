@@ -1,34 +1,24 @@
 // Vectors and 4 x 4 matrices.
 #include "engine/d3dmath.h"
 
-#include <bit>
 #include <cmath>
 #include <cstring>
 
 #include "engine/bytes.h"
+#include "engine/d3dobj.h"
 
 namespace {
 
 const D3DMATRIX kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-// The XYZ0 header fields the point walks read.
-constexpr uint32_t kPointsOffsetAt = 8;
-constexpr uint32_t kPointCountAt = 12;
-constexpr uint32_t kPointSizeAt = 16;
-
-float LoadF32(const uint8_t* p) { return std::bit_cast<float>(LoadU32(p)); }
-void StoreF32(uint8_t* p, float v) { StoreU32(p, std::bit_cast<uint32_t>(v)); }
 
 // Calls `move(x, y, z)` for every point of the model's point table, storing
 // what it leaves in x, y, z back into the record.
 template <typename Move>
 void ForEachPoint(void* xyzData, Move move) {
   uint8_t* base = static_cast<uint8_t*>(xyzData);
-  uint32_t offset = LoadU32(base + kPointsOffsetAt);
-  uint32_t count = LoadU32(base + kPointCountAt);
-  uint32_t size = LoadU32(base + kPointSizeAt);
-  for (uint32_t i = 0; i < count; ++i) {
-    uint8_t* p = base + offset + static_cast<size_t>(i) * size;
+  const XYZ0Table points = XYZ0ReadHeader(base).points;
+  for (uint32_t i = 0; i < points.count; ++i) {
+    uint8_t* p = base + points.offset + static_cast<size_t>(i) * points.recordSize;
     float x = LoadF32(p), y = LoadF32(p + 4), z = LoadF32(p + 8);
     move(x, y, z);
     StoreF32(p, x);

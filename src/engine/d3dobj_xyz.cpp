@@ -12,13 +12,6 @@
 
 namespace {
 
-float LoadF32(const uint8_t* p) {
-  uint32_t bits = LoadU32(p);
-  float f;
-  std::memcpy(&f, &bits, sizeof f);
-  return f;
-}
-
 
 bool Fault(char* fault, size_t faultSize, const char* format, ...) __attribute__((format(printf, 3, 4)));
 bool Fault(char* fault, size_t faultSize, const char* format, ...) {
@@ -135,17 +128,12 @@ std::vector<uint8_t> XYZ0Encode(const XYZ0Model& model) {
   const uint32_t header[9] = {pointsAt,   points,   XYZ0_POINT_MIN_SIZE,  texturesAt,           textures,
                               XYZ0_TEXTURE_MIN_SIZE, polygonsAt, polygons, XYZ0_POLYGON_MIN_SIZE};
   for (int i = 0; i < 9; ++i) StoreU32(d + 8 + 4 * i, header[i]);
-  auto storeF = [](uint8_t* p, float f) {
-    uint32_t bits;
-    std::memcpy(&bits, &f, 4);
-    StoreU32(p, bits);
-  };
   for (uint32_t i = 0; i < points; ++i) {
     uint8_t* r = d + pointsAt + i * XYZ0_POINT_MIN_SIZE;
     const XYZ0Point& p = model.points[i];
-    storeF(r, p.x);
-    storeF(r + 4, p.y);
-    storeF(r + 8, p.z);
+    StoreF32(r, p.x);
+    StoreF32(r + 4, p.y);
+    StoreF32(r + 8, p.z);
     StoreU16(r + 12, p.bone);
     StoreU16(r + 14, p.parent);
   }
@@ -166,8 +154,8 @@ std::vector<uint8_t> XYZ0Encode(const XYZ0Model& model) {
     StoreU32(r + 4, p.pointCount);
     for (int k = 0; k < 4; ++k) {
       StoreU32(r + 8 + 4 * k, p.point[k]);
-      storeF(r + 24 + 4 * k, p.u[k]);
-      storeF(r + 40 + 4 * k, p.v[k]);
+      StoreF32(r + 24 + 4 * k, p.u[k]);
+      StoreF32(r + 40 + 4 * k, p.v[k]);
     }
   }
   return out;

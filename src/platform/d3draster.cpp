@@ -305,12 +305,6 @@ struct Ctx {
   void (*triangleFn[2])(Ctx&, const ScreenVertex*, const ScreenVertex*, const ScreenVertex*, const float*) = {};
 };
 
-RASTER_INLINE float FloatBits(uint32_t bits) {
-  float f;
-  std::memcpy(&f, &bits, 4);
-  return f;
-}
-
 RASTER_INLINE uint32_t Mul255(uint32_t a, uint32_t b) {
   uint32_t t = a * b + 128;
   return (t + (t >> 8)) >> 8;
@@ -1089,9 +1083,9 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
   c.dstBlend = rs[PLAT_RS_DESTBLEND];
   if (rs[PLAT_RS_FOGENABLE] && rs[PLAT_RS_FOGTABLEMODE] != PLAT_FOG_NONE) {
     c.fogMode = rs[PLAT_RS_FOGTABLEMODE];
-    c.fogStart = FloatBits(rs[PLAT_RS_FOGSTART]);
-    c.fogEnd = FloatBits(rs[PLAT_RS_FOGEND]);
-    c.fogDensity = FloatBits(rs[PLAT_RS_FOGDENSITY]);
+    c.fogStart = Plat3DBitsFloat(rs[PLAT_RS_FOGSTART]);
+    c.fogEnd = Plat3DBitsFloat(rs[PLAT_RS_FOGEND]);
+    c.fogDensity = Plat3DBitsFloat(rs[PLAT_RS_FOGDENSITY]);
     float range = c.fogEnd - c.fogStart;
     c.fogInvRange = range != 0.0f ? 1.0f / range : 0.0f;
     uint32_t fc = rs[PLAT_RS_FOGCOLOR];
@@ -1121,7 +1115,7 @@ PlatResult Prepare(PlatDevice3D& d, Ctx* out) {
     c.mipFilter = ts[PLAT_TSS_MIPFILTER];
     c.wrapU = ts[PLAT_TSS_ADDRESSU] != PLAT_TADDRESS_CLAMP;
     c.wrapV = ts[PLAT_TSS_ADDRESSV] != PLAT_TADDRESS_CLAMP;
-    c.lodBias = FloatBits(ts[PLAT_TSS_MIPMAPLODBIAS]);
+    c.lodBias = Plat3DBitsFloat(ts[PLAT_TSS_MIPMAPLODBIAS]);
     c.maxLevel = ts[PLAT_TSS_MAXMIPLEVEL];
     c.needLod = c.magFilter != c.minFilter || (c.mipFilter != PLAT_TFP_NONE && levels->size() > 1);
     size_t count = std::min<size_t>(levels->size(), 16);

@@ -21,21 +21,22 @@ struct PlatRect;
 typedef int32_t PlatResult;
 
 // ---------------------------------------------------------------------------
-// Result codes of the 3D device
+// Result codes of the 3D device: Direct3D's own, so a failure is reported
+// by its name (a refused state value is an invalid parameter)
 // ---------------------------------------------------------------------------
 
-constexpr PlatResult PLAT3DERR_INVALIDPRIMITIVETYPE = static_cast<PlatResult>(0x88760866u);
-constexpr PlatResult PLAT3DERR_INVALIDVERTEXTYPE = static_cast<PlatResult>(0x88760867u);
+constexpr PlatResult PLAT3DERR_INVALIDPRIMITIVETYPE = static_cast<PlatResult>(0x887602E0u);
+constexpr PlatResult PLAT3DERR_INVALIDVERTEXTYPE = static_cast<PlatResult>(0x887602E1u);
 constexpr PlatResult PLAT3DERR_UNSUPPORTEDCOLOROPERATION = static_cast<PlatResult>(0x88760819u);
 constexpr PlatResult PLAT3DERR_UNSUPPORTEDCOLORARG = static_cast<PlatResult>(0x8876081Au);
 constexpr PlatResult PLAT3DERR_UNSUPPORTEDALPHAOPERATION = static_cast<PlatResult>(0x8876081Bu);
 constexpr PlatResult PLAT3DERR_UNSUPPORTEDALPHAARG = static_cast<PlatResult>(0x8876081Cu);
 constexpr PlatResult PLAT3DERR_UNSUPPORTEDTEXTUREFILTER = static_cast<PlatResult>(0x88760822u);
 constexpr PlatResult PLAT3DERR_CONFLICTINGRENDERSTATE = static_cast<PlatResult>(0x88760821u);
-constexpr PlatResult PLAT3DERR_INVALIDSTATEVALUE = static_cast<PlatResult>(0x88760820u);  // any other refused value
-constexpr PlatResult PLAT3DERR_SCENE_IN_SCENE = static_cast<PlatResult>(0x887602D4u);
-constexpr PlatResult PLAT3DERR_SCENE_NOT_IN_SCENE = static_cast<PlatResult>(0x887602D5u);
-constexpr PlatResult PLAT3DERR_LIGHTNOTSET = static_cast<PlatResult>(0x8876030Cu);  // enabling a light never set
+constexpr PlatResult PLAT3DERR_INVALIDSTATEVALUE = static_cast<PlatResult>(0x80070057u);  // any other refused value
+constexpr PlatResult PLAT3DERR_SCENE_IN_SCENE = static_cast<PlatResult>(0x887602F8u);
+constexpr PlatResult PLAT3DERR_SCENE_NOT_IN_SCENE = static_cast<PlatResult>(0x887602F9u);
+constexpr PlatResult PLAT3DERR_LIGHTNOTSET = static_cast<PlatResult>(0x887602EEu);  // enabling a light never set
 
 // ---------------------------------------------------------------------------
 // Direct3D 7 numbering
@@ -206,6 +207,26 @@ enum : uint32_t {
   PLAT_FVF_SPECULAR = 0x080,
   PLAT_FVF_TEX1 = 0x100,
 };
+
+// The four accepted vertex layouts.
+struct PlatVertexTextured {  // XYZ | NORMAL | TEX1
+  float x, y, z, nx, ny, nz, u, v;
+};
+struct PlatVertexColoured {  // XYZ | NORMAL | DIFFUSE
+  float x, y, z, nx, ny, nz;
+  uint32_t diffuse;
+};
+struct PlatVertexScreen {  // XYZRHW | DIFFUSE
+  float x, y, z, rhw;
+  uint32_t diffuse;
+};
+struct PlatVertexScreenTextured {  // XYZRHW | DIFFUSE | TEX1
+  float x, y, z, rhw;
+  uint32_t diffuse;
+  float u, v;
+};
+static_assert(sizeof(PlatVertexTextured) == 32 && sizeof(PlatVertexColoured) == 28 &&
+              sizeof(PlatVertexScreen) == 20 && sizeof(PlatVertexScreenTextured) == 28);
 
 enum : uint32_t { PLAT_TRANSFORM_WORLD = 1, PLAT_TRANSFORM_VIEW = 2, PLAT_TRANSFORM_PROJECTION = 3 };
 enum : uint32_t { PLAT_CLEAR_TARGET = 1, PLAT_CLEAR_ZBUFFER = 2, PLAT_CLEAR_STENCIL = 4 };

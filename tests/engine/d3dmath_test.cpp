@@ -185,16 +185,16 @@ std::vector<uint8_t> PointData(const std::vector<D3DVECTOR>& points, uint32_t si
   for (int at = 20; at < 44; at += 4) StoreU32(&data[at], 0);
   for (size_t i = 0; i < points.size(); ++i) {
     uint8_t* p = &data[44 + i * size];
-    StoreU32(p, std::bit_cast<uint32_t>(points[i].x));
-    StoreU32(p + 4, std::bit_cast<uint32_t>(points[i].y));
-    StoreU32(p + 8, std::bit_cast<uint32_t>(points[i].z));
+    StoreF32(p, points[i].x);
+    StoreF32(p + 4, points[i].y);
+    StoreF32(p + 8, points[i].z);
   }
   return data;
 }
 
 D3DVECTOR PointAt(const std::vector<uint8_t>& data, size_t i, uint32_t size) {
   const uint8_t* p = &data[44 + i * size];
-  return {std::bit_cast<float>(LoadU32(p)), std::bit_cast<float>(LoadU32(p + 4)), std::bit_cast<float>(LoadU32(p + 8))};
+  return {LoadF32(p), LoadF32(p + 4), LoadF32(p + 8)};
 }
 
 TEST(D3DMath, PointWalksMoveEveryPointAndNothingElse) {

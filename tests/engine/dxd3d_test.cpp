@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/dxd3dtex.h"
+#include "engine/dxerror.h"
 #include "engine/dxenum.h"
 #include "platform/d3dstate.h"
 #include "support/engine_fixture.h"
@@ -254,6 +255,18 @@ TEST_F(D3DTest, RefusedCallsAreReportedUnderTheirNames) {
   m.diffuse = {1, 0, 0, 1};
   D3DSetMaterial(&m);
   EXPECT_EQ(Device()->material.diffuse.r, 1.0f);
+}
+
+// A refusal of the device reaches the fatal report under its Direct3D name.
+TEST(D3DResultNames, EveryDeviceResultHasAName) {
+  for (PlatResult r : {PLAT3DERR_INVALIDPRIMITIVETYPE, PLAT3DERR_INVALIDVERTEXTYPE, PLAT3DERR_UNSUPPORTEDCOLOROPERATION,
+                       PLAT3DERR_UNSUPPORTEDCOLORARG, PLAT3DERR_UNSUPPORTEDALPHAOPERATION, PLAT3DERR_UNSUPPORTEDALPHAARG,
+                       PLAT3DERR_UNSUPPORTEDTEXTUREFILTER, PLAT3DERR_CONFLICTINGRENDERSTATE,
+                       PLAT3DERR_INVALIDSTATEVALUE, PLAT3DERR_SCENE_IN_SCENE, PLAT3DERR_SCENE_NOT_IN_SCENE,
+                       PLAT3DERR_LIGHTNOTSET, PLATERR_NOTFOUND})
+    EXPECT_EQ(std::string(DXErrorName(r)).find("unknown"), std::string::npos) << std::hex << r;
+  EXPECT_STREQ(DXErrorName(PLAT3DERR_INVALIDPRIMITIVETYPE), "D3DERR_INVALIDPRIMITIVETYPE");
+  EXPECT_STREQ(DXErrorName(PLAT3DERR_SCENE_IN_SCENE), "D3DERR_SCENE_IN_SCENE");
 }
 
 }  // namespace

@@ -18,22 +18,10 @@ const PlatPixelFormat kZ16{PLAT_PF_ZBUFFER, 16, 0xFFFF, 0, 0, 0, 0};
 const PlatPixelFormat kZ15S1{PLAT_PF_ZBUFFER | PLAT_PF_STENCILBUFFER, 16, 0x7FFF, 0x8000, 0, 0, 1};
 const PlatPixelFormat kZ24S8{PLAT_PF_ZBUFFER | PLAT_PF_STENCILBUFFER, 32, 0xFFFFFF, 0xFF000000, 0, 0, 8};
 
-struct TL {  // XYZRHW | DIFFUSE
-  float x, y, z, rhw;
-  uint32_t c;
-};
-struct TLT {  // XYZRHW | DIFFUSE | TEX1
-  float x, y, z, rhw;
-  uint32_t c;
-  float u, v;
-};
-struct LV {  // XYZ | NORMAL | DIFFUSE
-  float x, y, z, nx, ny, nz;
-  uint32_t c;
-};
-struct NT {  // XYZ | NORMAL | TEX1
-  float x, y, z, nx, ny, nz, u, v;
-};
+using TL = PlatVertexScreen;
+using TLT = PlatVertexScreenTextured;
+using LV = PlatVertexColoured;
+using NT = PlatVertexTextured;
 constexpr uint32_t kTL = PLAT_FVF_XYZRHW | PLAT_FVF_DIFFUSE;
 constexpr uint32_t kTLT = PLAT_FVF_XYZRHW | PLAT_FVF_DIFFUSE | PLAT_FVF_TEX1;
 constexpr uint32_t kLV = PLAT_FVF_XYZ | PLAT_FVF_NORMAL | PLAT_FVF_DIFFUSE;
