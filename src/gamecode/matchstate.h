@@ -1,0 +1,79 @@
+// The state of the match being played, shared by the match flow, the frame,
+// the ball and the rules: periods and ends, scores, the rules of the tie,
+// the frame loop's flags, the set-piece duties and squad order, and the ball.
+// All of it lives in matchstate.cpp and is put back by one reset.
+#pragma once
+
+#include <cstdint>
+
+// --- the match flow --------------------------------------------------------------
+extern int8_t period;            // 0, 1 the halves; 2, 3 extra time; 4 the shoot-out
+extern uint8_t EndsFlag;         // 1 in periods 1 and 3: the sides attack the other goals
+extern uint8_t kickOffSide;      // 1 before periods 0 and 2, 0 before 1 and 3
+extern uint8_t CurrentSide;      // the side the decision routines work for
+extern uint8_t LowGoalSide;      // the side defending the goal at the low goal line
+extern int16_t Score[2];         // goals this match, extra time included
+extern int16_t ShootoutScore[2];
+extern int16_t RatingFlag;       // 1 once the last period is over (the win bonus)
+extern int16_t MatchLogCount;
+
+// The rules of the tie, copied from the MatchSetup at the start.
+extern uint8_t ExtraTimeRule, ShootoutRule, SilverGoalRule, AwayGoalsRule;
+extern int16_t FirstLegGoals[2];
+extern int8_t RefereeRule1, RefereeRule2;
+extern int8_t RefereeFavouredSide;  // 1 the first side, 2 the second, else none
+
+// --- match states ---------------------------------------------------------------------
+enum : int16_t {
+  STATE_OPEN_PLAY = 0,
+  STATE_FOUL = 1,
+  STATE_OFFSIDE = 2,
+  STATE_THROW_IN = 3,
+  STATE_GOAL_KICK = 4,
+  STATE_CORNER = 5,
+  STATE_GOAL = 9,
+  STATE_KICK_OFF = 11,
+  STATE_HANDBALL = 12,
+  STATE_FULL_TIME = 20,
+  STATE_PERIOD_START = 25,
+};
+extern int16_t MatchState;
+extern int16_t MatchStateTimer;
+
+// --- the frame loop -------------------------------------------------------------------
+extern uint8_t PeriodOver;
+extern int16_t MenuRequest;   // 1-5, served at the next frame without a replay
+extern int16_t PauseFlag;
+extern int32_t ReplayStartRequest, ReplayPlaying, ReplayEndRequest, ReplayFollowUp;
+extern int16_t RecordSuppress[2];  // a frame is recorded unless [0] is set and [1] clear
+extern uint32_t MatchFrameCounter;
+
+// --- squads and duties ----------------------------------------------------------------
+extern int16_t SideSlots[2][16];  // the object standing at each squad position
+extern int16_t CaptainObject[2], CornerTakerObject[2], PenaltyTakerObject[2], FreeKickTakerObject[2];
+extern int16_t SubstitutionsUsed[2];
+extern int16_t SubstitutesAllowed;
+extern uint8_t focusObject;
+extern int16_t offsideRoll;
+
+// --- the ball (pitch units; 16.16 = signed 32-bit fixed point) ------------------------
+extern int16_t ballX, ballY, BallHeight;
+extern int32_t ballFixedX, ballFixedY, ballFixedHeight;
+extern int32_t ballVelX, ballVelY, ballVelHeight;
+extern int32_t ballSpinX, ballSpinY, ballSpinHeight;
+extern int16_t ballSpinFrames, spinHold;
+extern int16_t ballDrag, ballGravity, ballTimeScale;
+extern float groundFriction, groundBounce;
+extern uint8_t ballSpeed;
+extern int16_t ballDirection;  // 256 when the ball is still
+extern int16_t ballPredict[3][2];
+extern int16_t stepX, stepY, stepHit;
+extern uint8_t ballOutState;  // 0 in play, 1 in the net, 2 out of play
+extern int16_t firstBounce, postCooldown, netCooldown, kickTimer;
+extern int16_t keeperHolder, throwHolder;  // object + 1, 0 none
+extern int16_t BallCarrier, LastKicker, ShotFrame;
+extern int16_t restartX, restartY;  // the one restart spot the rules give
+extern uint8_t PossessionSide;
+extern int16_t BallFramePos[2];  // the ball's x, y before this frame's move
+
+void MatchState_Reset();
