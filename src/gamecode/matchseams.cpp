@@ -1,0 +1,39 @@
+// The stand-ins behind the match's outside calls.
+#include "gamecode/matchseams.h"
+
+#include <initializer_list>
+
+#include "engine/reset.h"
+
+MatchSeamTable MatchSeams;
+
+namespace {
+
+void Nothing() {}
+void NothingInt(int) {}
+
+MatchSeamTable StandIns() {
+  MatchSeamTable t{};
+  for (void (**f)() : {&t.poll, &t.keyFlush, &t.replanTeams, &t.teamShapeInterpolateZones, &t.teamShapeSetTargets,
+                       &t.teamShapeUpdate, &t.computerManagerFirstStep, &t.computerManagerSecondStep,
+                       &t.updateManMarking, &t.updateActivePlayers, &t.updateMatchCounters, &t.updateOfficials,
+                       &t.playerAction, &t.matchStateHandler, &t.matchClockTick, &t.kickOffSetup, &t.updateBallSpin,
+                       &t.replayBufferAlloc, &t.replayBufferFree, &t.replayBufferReset, &t.replayCaptureFrame,
+                       &t.replayRestoreFrame, &t.replayRecordFrame, &t.replayPlayStep, &t.penaltyShootOutMenus})
+    *f = Nothing;
+  for (void (**f)(int) : {&t.sfxPlay, &t.crowdReaction, &t.inGameMenusLoop, &t.inGameMenuOpenSubsTactics,
+                          &t.createDisplay, &t.destroyDisplay, &t.updateDisplay, &t.drawDisplay})
+    *f = NothingInt;
+  t.placeBallInHands = [](int, int) {};
+  t.sayComment = [](int, int, int, int, int, int) {};
+  t.activateHighLight = [](int, int) {};
+  t.infoBar = [](int, int, int) {};
+  t.loadReplaySlot = [] { return 0; };
+  return t;
+}
+
+}  // namespace
+
+void MatchSeams_Reset() { MatchSeams = StandIns(); }
+
+REGISTER_RESET(RESET_MATCH, MatchSeams_Reset);

@@ -1,0 +1,64 @@
+// What the match frame, the match flow and the ball call in the parts of the
+// match that come later (the players' actions, the match states, the
+// officials, the clock, the replay, the commentary, the in-match menus and
+// the three displays). Each call goes through one named entry here; until its
+// owner exists the entry holds a stand-in (most do nothing), and tests put in
+// recording fakes. MatchSeams_Reset puts the stand-ins back.
+#pragma once
+
+#include <cstdint>
+
+struct MatchSeamTable {
+  // Engine services.
+  void (*poll)();
+  void (*keyFlush)();
+  // Team shape, computer managers and the players.
+  void (*replanTeams)();
+  void (*teamShapeInterpolateZones)();
+  void (*teamShapeSetTargets)();
+  void (*teamShapeUpdate)();
+  void (*computerManagerFirstStep)();
+  void (*computerManagerSecondStep)();
+  void (*updateManMarking)();
+  void (*updateActivePlayers)();
+  void (*updateMatchCounters)();
+  void (*updateOfficials)();
+  void (*playerAction)();           // the 32 players' action handlers
+  void (*matchStateHandler)();      // the current match state's handler
+  void (*matchClockTick)();
+  void (*kickOffSetup)();
+  // Ball helpers of the players' code.
+  void (*placeBallInHands)(int ballObject, int holder);
+  void (*updateBallSpin)();
+  // Commentary, sound, crowd and highlights.
+  void (*sayComment)(int event, int priority, int side, int first, int second, int number);
+  void (*sfxPlay)(int effect);
+  void (*crowdReaction)(int kind);
+  void (*activateHighLight)(int type, int countdown);
+  void (*infoBar)(int type, int first, int second);
+  // The replay ring.
+  void (*replayBufferAlloc)();
+  void (*replayBufferFree)();
+  void (*replayBufferReset)();
+  void (*replayCaptureFrame)();
+  void (*replayRestoreFrame)();
+  void (*replayRecordFrame)();
+  void (*replayPlayStep)();
+  int (*loadReplaySlot)();  // 0 when the stored replay cannot be loaded
+  // The in-match menus.
+  void (*inGameMenusLoop)(int entryScreen);
+  void (*inGameMenuOpenSubsTactics)(int side);
+  void (*penaltyShootOutMenus)();
+  // The displays of the three modes (0 Commentary, 1 Scanner, 2 Watch).
+  void (*createDisplay)(int mode);
+  void (*destroyDisplay)(int mode);
+  void (*updateDisplay)(int mode);
+  void (*drawDisplay)(int mode);
+};
+extern MatchSeamTable MatchSeams;
+
+// The game clock of the presentation: seconds of play, for the minutes of
+// goals, cards and the log (period 4 reads as the end of period 3).
+int32_t GetMatchTimeSeconds();
+
+void MatchSeams_Reset();
