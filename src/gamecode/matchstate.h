@@ -18,8 +18,8 @@ extern int16_t RatingFlag;       // 1 once the last period is over (the win bonu
 extern int16_t MatchLogCount;
 
 // The rules of the tie, copied from the MatchSetup at the start.
-extern uint8_t ExtraTimeRule, ShootoutRule, SilverGoalRule, AwayGoalsRule;
-extern int16_t FirstLegGoals[2];
+extern uint8_t MatchExtraTimeRule, MatchShootoutRule, MatchSilverGoalRule, MatchAwayGoalsRule;
+extern int16_t MatchFirstLegGoals[2];
 extern int8_t RefereeRule1, RefereeRule2;
 extern int8_t RefereeFavouredSide;  // 1 the first side, 2 the second, else none
 
