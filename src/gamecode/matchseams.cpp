@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/matchstandin.h"
 
 MatchSeamTable MatchSeams;
 
@@ -19,16 +20,26 @@ MatchSeamTable StandIns() {
                        &t.updateManMarking, &t.updateActivePlayers, &t.updateMatchCounters, &t.updateOfficials,
                        &t.playerAction, &t.matchStateHandler, &t.matchClockTick, &t.kickOffSetup, &t.updateBallSpin,
                        &t.replayBufferAlloc, &t.replayBufferFree, &t.replayBufferReset, &t.replayCaptureFrame,
-                       &t.replayRestoreFrame, &t.replayRecordFrame, &t.replayPlayStep, &t.penaltyShootOutMenus})
+                       &t.replayRestoreFrame, &t.replayRecordFrame, &t.replayPlayStep, &t.penaltyShootOutMenus,
+                       &t.analysisCreate, &t.analysisUpdate, &t.analysisUpdateTimedPause, &t.analysisDrawFrame,
+                       &t.analysisDestroy, &t.sfxInit, &t.overlayCreate, &t.overlayUpdate, &t.overlayUpdateCamera,
+                       &t.overlayDrawFrame, &t.overlayDestroy, &t.sfxUninit, &t.sndClearActiveChannels,
+                       &t.d3dGameInit, &t.d3dGameUpdate, &t.d3dGameRenderFrame, &t.d3dGameRelease,
+                       &t.createGameEnvironment, &t.updateGameEnvironment, &t.renderGameEnvironment,
+                       &t.firstDestroyGameEnvironment})
     *f = Nothing;
   for (void (**f)(int) : {&t.sfxPlay, &t.crowdReaction, &t.inGameMenusLoop, &t.inGameMenuOpenSubsTactics,
-                          &t.createDisplay, &t.destroyDisplay, &t.updateDisplay, &t.drawDisplay})
+                          &t.sndStartChannels})
     *f = NothingInt;
   t.placeBallInHands = [](int, int) {};
   t.sayComment = [](int, int, int, int, int, int) {};
   t.activateHighLight = [](int, int) {};
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
+  t.videoIsDirect3D = [] { return 0; };
+  // The headless match: the match control, the period runner, the clock and
+  // a ball-only state table.
+  MatchStandIns_Install(t);
   return t;
 }
 

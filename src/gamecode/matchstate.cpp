@@ -79,6 +79,15 @@ int16_t restartX;
 int16_t restartY;
 uint8_t PossessionSide;
 int16_t BallFramePos[2];
+int16_t ReplayMode;
+int32_t PeriodFrames;
+int32_t PeriodLengthFrames;
+uint8_t EnvironmentDestroyed;
+uint8_t DisplayFlag;
+int16_t MenuSide1Human;
+int16_t ReplaySpeed[2];
+int32_t ReplayPosition;
+int32_t FlankFrames[2][3];
 
 void MatchState_Reset() {
   period = {};
@@ -157,6 +166,15 @@ void MatchState_Reset() {
   restartY = {};
   PossessionSide = {};
   for (auto& v : BallFramePos) v = {};
+  ReplayMode = {};
+  PeriodFrames = {};
+  PeriodLengthFrames = {};
+  EnvironmentDestroyed = {};
+  DisplayFlag = {};
+  MenuSide1Human = {};
+  for (auto& v : ReplaySpeed) v = {};
+  ReplayPosition = {};
+  for (auto& row : FlankFrames) for (auto& v : row) v = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);

@@ -77,3 +77,14 @@ extern uint8_t PossessionSide;
 extern int16_t BallFramePos[2];  // the ball's x, y before this frame's move
 
 void MatchState_Reset();
+
+// --- helper "flow": the match flow, the clock and the displays ------------------------
+extern int16_t ReplayMode;            // 3 while a stored replay is shown
+extern int32_t PeriodFrames;          // frames played in this period
+extern int32_t PeriodLengthFrames;    // frames in a full period
+extern uint8_t EnvironmentDestroyed;  // set once the match display is torn down
+extern uint8_t DisplayFlag;           // the display's second flag, cleared with it
+extern int16_t MenuSide1Human;        // noted for the in-match menus: side 1 is human-managed
+extern int16_t ReplaySpeed[2];        // the replay player's two speed values
+extern int32_t ReplayPosition;        // the replay player's frame in the ring
+extern int32_t FlankFrames[2][3];     // per side: frames in possession on its first flank, centre, second flank
