@@ -29,6 +29,9 @@ MatchSeamTable StandIns() {
   t.activateHighLight = [](int, int) {};
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
+  // records
+  t.matchTimeSeconds = [] { return int32_t{0}; };
+  t.clearPendingSubstitution = NothingInt;
   return t;
 }
 

@@ -54,6 +54,12 @@ struct MatchSeamTable {
   void (*destroyDisplay)(int mode);
   void (*updateDisplay)(int mode);
   void (*drawDisplay)(int mode);
+  // --- records ---
+  // Seconds of the game clock, read for the minute of a goal, card or log
+  // entry (the stand-in answers 0; the match connects GetMatchTimeSeconds).
+  int32_t (*matchTimeSeconds)();
+  // Clears the side's pending-substitution flag of the in-match menus.
+  void (*clearPendingSubstitution)(int side);
 };
 extern MatchSeamTable MatchSeams;
 

@@ -79,6 +79,11 @@ int16_t restartX;
 int16_t restartY;
 uint8_t PossessionSide;
 int16_t BallFramePos[2];
+// records
+int16_t SimulationFlag;
+int16_t SideCorners[2];
+int16_t SideFouls[2];
+int32_t SidePossession[2];
 
 void MatchState_Reset() {
   period = {};
@@ -157,6 +162,11 @@ void MatchState_Reset() {
   restartY = {};
   PossessionSide = {};
   for (auto& v : BallFramePos) v = {};
+  // records
+  SimulationFlag = {};
+  for (auto& v : SideCorners) v = {};
+  for (auto& v : SideFouls) v = {};
+  for (auto& v : SidePossession) v = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);
