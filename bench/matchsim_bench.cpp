@@ -14,7 +14,7 @@ namespace {
 void BM_BallOnlyFrames(benchmark::State& state) {
   ResetAllModules();
   uint8_t* setup = ClearMatchSetupRecord();
-  StoreI16(setup + 3, 5);  // the match length: 15,000 frames a half
+  StoreI16(setup + SETUP_MATCH_LENGTH, 5);  // the match length: 15,000 frames a half
   setup[13] = 0;
   StoreI16(setup + SETUP_DISPLAY_MODE, 0);
   GameSeedRandom(1);

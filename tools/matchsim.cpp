@@ -40,9 +40,9 @@ int BallOnly(uint32_t seed, int length, bool extraTime, bool shootout) {
   uint8_t* setup = ClearMatchSetupRecord();
   setup[SETUP_EXTRA_TIME] = extraTime ? 1 : 0;
   setup[SETUP_PENALTIES] = shootout ? 1 : 0;
-  setup[SETUP_GOLDEN_GOAL] = 0;
+  setup[SETUP_SILVER_GOAL] = 0;
   setup[SETUP_SECOND_LEG] = 0;
-  StoreI16(setup + 3, length);
+  StoreI16(setup + SETUP_MATCH_LENGTH, length);
   setup[13] = 0;  // the ground
   StoreI16(setup + SETUP_DISPLAY_MODE, 0);
   for (int side = 0; side < 2; ++side) {

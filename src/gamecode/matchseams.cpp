@@ -40,6 +40,9 @@ MatchSeamTable StandIns() {
   // The headless match: the match control, the period runner, the clock and
   // a ball-only state table.
   MatchStandIns_Install(t);
+  // records
+  t.matchTimeSeconds = GetMatchTimeSeconds;
+  t.clearPendingSubstitution = NothingInt;
   return t;
 }
 

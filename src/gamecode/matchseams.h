@@ -80,6 +80,12 @@ struct MatchSeamTable {
   void (*updateGameEnvironment)();
   void (*renderGameEnvironment)();
   void (*firstDestroyGameEnvironment)();
+  // --- records ---
+  // Seconds of the game clock, read for the minute of a goal, card or log
+  // entry (the stand-in answers 0; the match connects GetMatchTimeSeconds).
+  int32_t (*matchTimeSeconds)();
+  // Clears the side's pending-substitution flag of the in-match menus.
+  void (*clearPendingSubstitution)(int side);
 };
 extern MatchSeamTable MatchSeams;
 

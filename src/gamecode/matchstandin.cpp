@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kMatchLength = 3;  // header int16: the match length
+constexpr int kMatchLength = SETUP_MATCH_LENGTH;
 constexpr int kGroundType = 13;  // header byte: 0-2
 
 struct StandInState {
@@ -72,7 +72,7 @@ void KickOff() {
   const uint8_t* setup = GetMatchSetupRecord();
   if (period == 0 && ReplayMode != 3) {
     MatchResults_ClearTables();
-    std::memset(GetMatchResultRecord() + 7476, 0, 34 * 15 * 18 * 4);
+    ClearHeatMaps();
     std::memset(&gStandIn, 0, sizeof gStandIn);
     std::memset(FlankFrames, 0, sizeof FlankFrames);
   }

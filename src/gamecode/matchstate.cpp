@@ -88,6 +88,11 @@ int16_t MenuSide1Human;
 int16_t ReplaySpeed[2];
 int32_t ReplayPosition;
 int32_t FlankFrames[2][3];
+// records
+int16_t SimulationFlag;
+int16_t SideCorners[2];
+int16_t SideFouls[2];
+int32_t SidePossession[2];
 
 void MatchState_Reset() {
   period = {};
@@ -175,6 +180,11 @@ void MatchState_Reset() {
   for (auto& v : ReplaySpeed) v = {};
   ReplayPosition = {};
   for (auto& row : FlankFrames) for (auto& v : row) v = {};
+  // records
+  SimulationFlag = {};
+  for (auto& v : SideCorners) v = {};
+  for (auto& v : SideFouls) v = {};
+  for (auto& v : SidePossession) v = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);

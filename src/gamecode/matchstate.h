@@ -76,6 +76,15 @@ extern int16_t restartX, restartY;  // the one restart spot the rules give
 extern uint8_t PossessionSide;
 extern int16_t BallFramePos[2];  // the ball's x, y before this frame's move
 
+// --- records ---------------------------------------------------------------------------
+// 1 while the fixture code has the result simulated in the background, 0 for
+// a match played out (the ratings and match records read it).
+extern int16_t SimulationFlag;
+// Per side: corners won (the corner state), fouls (the foul state) and frames
+// in possession (the match clock), read when the result is compiled.
+extern int16_t SideCorners[2], SideFouls[2];
+extern int32_t SidePossession[2];
+
 void MatchState_Reset();
 
 // --- helper "flow": the match flow, the clock and the displays ------------------------

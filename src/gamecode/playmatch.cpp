@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int kBalanceOfPlay = 7355;  // 121 bytes, one per minute, 0xFF not played
-constexpr int kBalanceMinutes = 121;
-constexpr int kFlankTotals = 44196;  // int32 x 3
-
 void RunPeriod(int newPeriod, int side, int ends) {
   kickOffSide = static_cast<uint8_t>(side);
   EndsFlag = static_cast<uint8_t>(ends);
@@ -40,15 +36,15 @@ void StartMatchState() {
   kickOffSide = 1;
   Score[0] = Score[1] = 0;
   ShootoutScore[0] = ShootoutScore[1] = 0;
-  RefereeRule1 = static_cast<int8_t>(setup[9]);
-  RefereeRule2 = static_cast<int8_t>(setup[10]);
-  RefereeFavouredSide = static_cast<int8_t>(setup[11]);
+  RefereeRule1 = static_cast<int8_t>(setup[SETUP_REFEREE_RULE1]);
+  RefereeRule2 = static_cast<int8_t>(setup[SETUP_REFEREE_RULE2]);
+  RefereeFavouredSide = static_cast<int8_t>(setup[SETUP_REFEREE_FAVOUR]);
   result[MATCH_LOG] = MATCH_LOG_END;
-  std::memset(result + kBalanceOfPlay, 0xFF, kBalanceMinutes);
+  std::memset(result + MATCH_BALANCE, 0xFF, MATCH_BALANCE_MINUTES);
   MatchExtraTimeRule = setup[SETUP_EXTRA_TIME];
   MatchShootoutRule = setup[SETUP_PENALTIES];
-  MatchSilverGoalRule = setup[SETUP_GOLDEN_GOAL];
-  MatchAwayGoalsRule = setup[SETUP_SECOND_LEG];
+  MatchSilverGoalRule = setup[SETUP_SILVER_GOAL];
+  MatchAwayGoalsRule = setup[SETUP_AWAY_GOALS];
   for (int side = 0; side < 2; ++side)
     MatchFirstLegGoals[side] = LoadI16(setup + MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_FIRST_LEG_GOALS);
   RatingFlag = 0;
@@ -57,7 +53,7 @@ void StartMatchState() {
 
 // The three flank totals in side 0's direction of play.
 void WriteFlankTotals() {
-  uint8_t* totals = GetMatchResultRecord() + kFlankTotals;
+  uint8_t* totals = GetMatchResultRecord() + MATCH_FLANK_TOTALS;
   StoreI32(totals, FlankFrames[0][0] + FlankFrames[1][2]);
   StoreI32(totals + 4, FlankFrames[0][1] + FlankFrames[1][1]);
   StoreI32(totals + 8, FlankFrames[1][0] + FlankFrames[0][2]);

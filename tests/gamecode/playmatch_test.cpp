@@ -31,7 +31,7 @@ class PlayMatchTest : public EngineTest {
     gFlow.clear();
     for (auto& p : gGoals) p[0] = p[1] = 0;
     uint8_t* setup = ClearMatchSetupRecord();
-    for (int b : {SETUP_EXTRA_TIME, SETUP_PENALTIES, SETUP_GOLDEN_GOAL, SETUP_SECOND_LEG}) setup[b] = 0;
+    for (int b : {SETUP_EXTRA_TIME, SETUP_PENALTIES, SETUP_SILVER_GOAL, SETUP_SECOND_LEG}) setup[b] = 0;
     for (int side = 0; side < 2; ++side) {
       setup[MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_HUMAN] = 0;
       StoreI16(setup + MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_FIRST_LEG_GOALS, 0);
@@ -87,7 +87,7 @@ TEST_F(PlayMatchTest, RuleCombinationsGiveThePeriodsAndScreens) {
     uint8_t* setup = GetMatchSetupRecord();
     setup[SETUP_EXTRA_TIME] = c.extraTime;
     setup[SETUP_PENALTIES] = c.shootout;
-    setup[SETUP_GOLDEN_GOAL] = c.silverGoal;
+    setup[SETUP_SILVER_GOAL] = c.silverGoal;
     setup[SETUP_SECOND_LEG] = c.awayGoals;
     setup[MATCH_SETUP_TEAM_OFFSET[0] + SETUP_TEAM_HUMAN] = static_cast<uint8_t>(c.human0);
     setup[MATCH_SETUP_TEAM_OFFSET[1] + SETUP_TEAM_HUMAN] = static_cast<uint8_t>(c.human1);
@@ -122,7 +122,7 @@ TEST_F(PlayMatchTest, StartsFromAFreshMatchState) {
   EXPECT_EQ(RefereeFavouredSide, 2);
   const uint8_t* result = GetMatchResultRecord();
   EXPECT_EQ(result[MATCH_LOG], 0xFF);
-  for (int m = 0; m < 121; ++m) EXPECT_EQ(result[7355 + m], 0xFF) << m;
+  for (int m = 0; m < 121; ++m) EXPECT_EQ(result[MATCH_BALANCE + m], 0xFF) << m;
 }
 
 TEST_F(PlayMatchTest, StoredReplayPlaysOnePeriod) {
@@ -160,7 +160,7 @@ TEST_F(PlayMatchTest, FlankTotalsAreSeenInSideZerosDirection) {
       for (int t = 0; t < 3; ++t) FlankFrames[s][t] = frames[s][t];
   };
   PlayMatch();
-  const uint8_t* totals = GetMatchResultRecord() + 44196;
+  const uint8_t* totals = GetMatchResultRecord() + MATCH_FLANK_TOTALS;
   EXPECT_EQ(LoadI32(totals), 10 + 3);
   EXPECT_EQ(LoadI32(totals + 4), 20 + 2);
   EXPECT_EQ(LoadI32(totals + 8), 1 + 30);
@@ -199,7 +199,7 @@ TEST_F(PlayMatchTest, PeriodLengthsComeFromTheMatchLength) {
 // the same seed plays the same match.
 TEST_F(PlayMatchTest, HeadlessMatchPlaysThePeriodsItNeeds) {
   MatchSeams_Reset();
-  StoreI16(GetMatchSetupRecord() + 3, 1);
+  StoreI16(GetMatchSetupRecord() + SETUP_MATCH_LENGTH, 1);
   GetMatchSetupRecord()[13] = 0;
   StoreI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 0);
   PlayMatch();
