@@ -375,3 +375,30 @@ TEST_F(MatchFrameTest, DisplayDispatchByMode) {
 }
 
 }  // namespace
+
+namespace {
+
+int16_t gStateAfterStep;
+
+int64_t BallHeatCount() {
+  const uint8_t* maps = GetMatchResultRecord() + MATCH_HEAT_MAPS + HEAT_BALL_MAP * HEAT_MAP_SIZE;
+  int64_t sum = 0;
+  for (int i = 0; i < 2 * HEAT_MAP_SIZE; i += 4) sum += LoadI32(maps + i);
+  return sum;
+}
+
+// The heat maps count the frames of open play only.
+TEST_F(MatchFrameTest, HeatMapsCountOpenPlayOnly) {
+  const int16_t states[3] = {STATE_OPEN_PLAY, STATE_THROW_IN, STATE_GOAL};
+  const int64_t counted[3] = {3, 0, 0};
+  for (int i = 0; i < 3; ++i) {
+    SetUp();
+    gStopAfterPolls = 3;
+    gStateAfterStep = states[i];
+    MatchSeams.matchStateHandler = [] { MatchState = gStateAfterStep; };
+    MatchFrame();
+    EXPECT_EQ(BallHeatCount(), counted[i]) << states[i];
+  }
+}
+
+}  // namespace
