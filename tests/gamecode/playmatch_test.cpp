@@ -3,6 +3,8 @@
 #include <string>
 
 #include "engine/bytes.h"
+#include "engine/rand.h"
+#include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstandin.h"
@@ -209,6 +211,119 @@ TEST_F(PlayMatchTest, HeadlessMatchPlaysThePeriodsItNeeds) {
   EXPECT_GE(StandInCounts(0).kicks, 1);
   EXPECT_EQ(LoadI16(GetMatchResultRecord() + TEAM_GOALS), Score[0]);
   EXPECT_EQ(LoadI16(GetMatchResultRecord() + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS), Score[1]);
+}
+
+}  // namespace
+
+namespace {
+
+class MatchStandInTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    SetPitchGeometry();
+  }
+};
+
+struct RestartCase {
+  int8_t period;
+  uint8_t lowGoalSide;
+  int16_t state;
+  int16_t ballY;
+  uint8_t possession;
+  int goals0, goals1, shootout0, shootout1;
+  int throwIns, goalKicks, corners;
+  int fromX, fromY;  // where the ball is relaunched from (-1: the restart spot)
+};
+
+// A rule stops play: the ball-only states count it and relaunch the ball
+// from the restart spot (the centre after a goal, for the side that conceded).
+TEST_F(MatchStandInTest, BallOnlyStatesRelaunchFromTheRestartSpot) {
+  const RestartCase cases[] = {
+      {0, 0, STATE_THROW_IN, 900, 1, 0, 0, 0, 0, 1, 0, 0, -1, -1},
+      {0, 0, STATE_GOAL_KICK, 130, 0, 0, 0, 0, 0, 0, 1, 0, -1, -1},
+      {1, 1, STATE_CORNER, 2030, 1, 0, 0, 0, 0, 0, 0, 1, -1, -1},
+      {0, 0, STATE_GOAL, 100, 1, 0, 1, 0, 0, 0, 0, 0, 796, 1082},   // in the low goal: side 0 defends it
+      {1, 1, STATE_GOAL, 100, 0, 1, 0, 0, 0, 0, 0, 0, 796, 1082},   // ends changed: side 1 defends it
+      {0, 0, STATE_GOAL, 2060, 0, 1, 0, 0, 0, 0, 0, 0, 796, 1082},  // the high goal
+      {4, 0, STATE_GOAL, 100, 0, 0, 0, 0, 1, 0, 0, 0, 796, 1082},   // a shoot-out goal
+  };
+  for (const RestartCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "state " << c.state << " period " << int(c.period));
+    SetUp();
+    period = c.period;
+    LowGoalSide = c.lowGoalSide;
+    MatchState = c.state;
+    ballX = 800;
+    ballY = c.ballY;
+    ballOutState = c.state == STATE_GOAL ? 1 : 2;
+    restartX = 156;
+    restartY = 1500;
+    PossessionSide = c.possession;
+    MatchSeams.matchStateHandler();
+    EXPECT_EQ(Score[0], c.goals0);
+    EXPECT_EQ(Score[1], c.goals1);
+    EXPECT_EQ(ShootoutScore[0], c.shootout0);
+    EXPECT_EQ(ShootoutScore[1], c.shootout1);
+    const StandInPeriodCounts& n = StandInCounts(c.period);
+    EXPECT_EQ(n.throwIns, c.throwIns);
+    EXPECT_EQ(n.goalKicks, c.goalKicks);
+    EXPECT_EQ(n.corners, c.corners);
+    EXPECT_EQ(n.goals, c.goals0 + c.goals1 + c.shootout0 + c.shootout1);
+    EXPECT_EQ(n.kicks, 1);
+    EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+    EXPECT_EQ(ballOutState, 0);
+    EXPECT_EQ(ballX, c.fromX < 0 ? restartX : c.fromX);
+    EXPECT_EQ(ballY, c.fromY < 0 ? restartY : c.fromY);
+    EXPECT_EQ(MatchObjects[OBJECT_BALL].x, ballX);
+    EXPECT_EQ(BallCarrier / 16, PossessionSide);
+    if (c.state == STATE_GOAL) {
+      EXPECT_EQ(PossessionSide, (c.goals0 || c.shootout0) ? 1 : 0);
+    }
+  }
+}
+
+// The same seed gives the same relaunch.
+TEST_F(MatchStandInTest, RelaunchVelocityIsSeeded) {
+  int32_t first[3] = {};
+  for (int run = 0; run < 2; ++run) {
+    SetUp();
+    GameSeedRandom(42);
+    MatchState = STATE_THROW_IN;
+    restartX = Pitch.minX;
+    restartY = 1000;
+    MatchSeams.matchStateHandler();
+    if (run == 0) {
+      first[0] = ballVelX;
+      first[1] = ballVelY;
+      first[2] = ballVelHeight;
+      EXPECT_GE(ballVelX, 0);  // a throw from the low touch line goes into the pitch
+    } else {
+      EXPECT_EQ(ballVelX, first[0]);
+      EXPECT_EQ(ballVelY, first[1]);
+      EXPECT_EQ(ballVelHeight, first[2]);
+    }
+  }
+}
+
+// The clock ends the period at its length and counts possession by flank,
+// named from the side's own direction of play.
+TEST_F(MatchStandInTest, ClockEndsThePeriodAndCountsFlanks) {
+  PeriodLengthFrames = 3;
+  LowGoalSide = 0;
+  PossessionSide = 0;  // attacks towards larger y
+  ballX = Pitch.minX + 10;
+  MatchSeams.matchClockTick();
+  PossessionSide = 1;
+  MatchSeams.matchClockTick();
+  EXPECT_EQ(PeriodOver, 0);
+  ballX = Pitch.centreX;
+  MatchSeams.matchClockTick();
+  EXPECT_EQ(PeriodOver, 1);
+  EXPECT_EQ(PeriodFrames, 3);
+  EXPECT_EQ(FlankFrames[0][2], 1);
+  EXPECT_EQ(FlankFrames[1][0], 1);
+  EXPECT_EQ(FlankFrames[1][1], 1);
 }
 
 }  // namespace
