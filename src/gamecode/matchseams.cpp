@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/matchobj.h"
 
 MatchSeamTable MatchSeams;
 
@@ -29,6 +30,15 @@ MatchSeamTable StandIns() {
   t.activateHighLight = [](int, int) {};
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
+  // helper "ball"
+  t.stepTowardsPoint = [](int object, int x, int y) {
+    if (object < 0 || object >= MATCH_OBJECTS) return;
+    MatchObject& o = MatchObjects[object];
+    o.x = static_cast<int16_t>(o.x + (x > o.x) - (x < o.x));
+    o.y = static_cast<int16_t>(o.y + (y > o.y) - (y < o.y));
+    o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
+    o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
+  };
   return t;
 }
 

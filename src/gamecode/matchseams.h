@@ -54,6 +54,9 @@ struct MatchSeamTable {
   void (*destroyDisplay)(int mode);
   void (*updateDisplay)(int mode);
   void (*drawDisplay)(int mode);
+  // helper "ball": the ball-placing routine the dribbling feet hand their point to
+  // (moves the object one unit on each axis towards the point).
+  void (*stepTowardsPoint)(int object, int x, int y);
 };
 extern MatchSeamTable MatchSeams;
 
