@@ -73,42 +73,22 @@ int BallOnly(uint32_t seed, int length, bool extraTime, bool shootout) {
   return 0;
 }
 
-const char* OutcomeName() {
-  switch (MatchState) {
-    case STATE_GOAL:
-      return "goal";
-    case STATE_THROW_IN:
-      return "throw-in";
-    case STATE_GOAL_KICK:
-      return "goal-kick";
-    case STATE_CORNER:
-      return "corner";
-    case STATE_HANDBALL:
-      return "handball";
-    default:
-      break;
-  }
-  if (ballOutState == 1) return "goal";
-  if (ballOutState == 2) return "out";
-  return ballVelX == 0 && ballVelY == 0 && ballVelHeight == 0 && BallHeight == 0 ? "stopped" : "in-play";
-}
-
 int Launch(const long v[6], int ground, int maxFrames) {
-  SetPitchGeometry();
-  BallKickOffReset(ground);
+  BallLaunch launch;
+  launch.x = static_cast<int>(v[0]);
+  launch.y = static_cast<int>(v[1]);
+  launch.height = static_cast<int>(v[2]);
+  launch.vx = static_cast<int32_t>(v[3]);
+  launch.vy = static_cast<int32_t>(v[4]);
+  launch.vz = static_cast<int32_t>(v[5]);
+  launch.ground = ground;
+  launch.maxFrames = maxFrames;
   BallCarrier = -1;
   LastKicker = -1;
-  StandInLaunchBall(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
-                    static_cast<int32_t>(v[3]), static_cast<int32_t>(v[4]), static_cast<int32_t>(v[5]));
-  int frame = 0;
-  while (frame < maxFrames) {
-    ++frame;
-    BallUpdate();
-    if (MatchState != STATE_OPEN_PLAY || ballOutState != 0) break;
-    if (ballVelX == 0 && ballVelY == 0 && ballVelHeight == 0 && BallHeight == 0) break;
-  }
-  std::printf("launch frame %d outcome %s spot %d,%d possession %d ball %d,%d,%d\n", frame, OutcomeName(), restartX,
-              restartY, PossessionSide, ballX, ballY, BallHeight);
+  const BallLaunchOutcome out = RunBallLaunch(launch);
+  std::printf("launch frame %d outcome %s spot %d,%d possession %d ball %d,%d,%d\n", out.frame,
+              BallOutcomeName(out.outcome), out.restartX, out.restartY, out.possessionSide, out.ballX, out.ballY,
+              out.height);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/reset.h"
 #include "gamecode/matchstandin.h"
+#include "gamecode/matchobj.h"
 
 MatchSeamTable MatchSeams;
 
@@ -43,6 +44,15 @@ MatchSeamTable StandIns() {
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
   t.clearPendingSubstitution = NothingInt;
+  // helper "ball"
+  t.stepTowardsPoint = [](int object, int x, int y) {
+    if (object < 0 || object >= MATCH_OBJECTS) return;
+    MatchObject& o = MatchObjects[object];
+    o.x = static_cast<int16_t>(o.x + (x > o.x) - (x < o.x));
+    o.y = static_cast<int16_t>(o.y + (y > o.y) - (y < o.y));
+    o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
+    o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
+  };
   return t;
 }
 

@@ -86,6 +86,9 @@ struct MatchSeamTable {
   int32_t (*matchTimeSeconds)();
   // Clears the side's pending-substitution flag of the in-match menus.
   void (*clearPendingSubstitution)(int side);
+  // helper "ball": the ball-placing routine the dribbling feet hand their point to
+  // (moves the object one unit on each axis towards the point).
+  void (*stepTowardsPoint)(int object, int x, int y);
 };
 extern MatchSeamTable MatchSeams;
 

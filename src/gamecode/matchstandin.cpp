@@ -56,9 +56,9 @@ int16_t KickerOf(int side) { return static_cast<int16_t>(side * SIDE_OBJECTS + 1
 // Kicks the ball from (x, y) for the side with a seeded velocity, aimed back
 // into the pitch when the spot is near a line.
 void Kick(int x, int y, int side) {
-  int32_t vx = (GameRandom() % 1025 - 512) * 1024;  // up to 8 units a frame
-  int32_t vy = (GameRandom() % 1025 - 512) * 1024;
-  int32_t vz = GameRandom() % 3 == 0 ? 0 : GameRandom() % 4 * 65536;
+  int32_t vx = (GameRandom() % 1025 - 512) * 1536;  // up to 12 units a frame
+  int32_t vy = (GameRandom() % 1025 - 512) * 1536;
+  int32_t vz = GameRandom() % 4 == 0 ? 0 : GameRandom() % 6 * 65536;  // a roll or up to 5 units a frame up
   if (std::abs(x - Pitch.centreX) > Pitch.width / 3) vx = (x < Pitch.centreX ? 1 : -1) * std::abs(vx);
   if (std::abs(y - Pitch.centreY) > Pitch.length / 3) vy = (y < Pitch.centreY ? 1 : -1) * std::abs(vy);
   PossessionSide = static_cast<uint8_t>(side);
@@ -105,7 +105,10 @@ void Clock() {
   if (++PeriodFrames >= PeriodLengthFrames) PeriodOver = 1;
 }
 
-bool BallStill() { return ballVelX == 0 && ballVelY == 0 && ballVelHeight == 0 && BallHeight == 0; }
+// At rest: no pace along the ground and no more than a frame's gravity upwards.
+bool BallStill() {
+  return ballVelX == 0 && ballVelY == 0 && BallHeight == 0 && std::abs(ballVelHeight) <= ballGravity;
+}
 
 void BallOnlyStates() {
   if (period < 0 || period > 4) return;

@@ -93,6 +93,17 @@ int16_t SimulationFlag;
 int16_t SideCorners[2];
 int16_t SideFouls[2];
 int32_t SidePossession[2];
+int16_t PassReceiver;
+int16_t ShotOriginX;
+int16_t ShotOriginY;
+int16_t GoalShotYards;
+int16_t GoalShotPace;
+int16_t CornerRecord;
+int16_t GoalKickRecord;
+int16_t HandballOffender;
+int16_t BodyDeflectLock;
+uint8_t ShootoutKickFlag;
+uint8_t ShootoutMissFlag;
 
 void MatchState_Reset() {
   period = {};
@@ -185,6 +196,18 @@ void MatchState_Reset() {
   for (auto& v : SideCorners) v = {};
   for (auto& v : SideFouls) v = {};
   for (auto& v : SidePossession) v = {};
+  // helper "ball"
+  PassReceiver = -1;
+  ShotOriginX = {};
+  ShotOriginY = {};
+  GoalShotYards = -1;
+  GoalShotPace = -1;
+  CornerRecord = -1;
+  GoalKickRecord = -1;
+  HandballOffender = -1;
+  BodyDeflectLock = {};
+  ShootoutKickFlag = {};
+  ShootoutMissFlag = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);

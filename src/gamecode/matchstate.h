@@ -84,6 +84,14 @@ extern int16_t SimulationFlag;
 // in possession (the match clock), read when the result is compiled.
 extern int16_t SideCorners[2], SideFouls[2];
 extern int32_t SidePossession[2];
+// --- helper "ball": further state of the ball rules -----------------------------------
+extern int16_t PassReceiver;          // the object a pass is aimed at, -1 none
+extern int16_t ShotOriginX, ShotOriginY;  // where the last recorded shot was struck
+extern int16_t GoalShotYards, GoalShotPace;  // of the last goal's shot, -1 when unknown
+extern int16_t CornerRecord, GoalKickRecord, HandballOffender;  // BallCarrier when given
+extern int16_t BodyDeflectLock;       // frames no player meets the ball after a body deflection
+extern uint8_t ShootoutKickFlag;      // a shoot-out kick is being taken
+extern uint8_t ShootoutMissFlag;      // the kick is already missed: a still ball also ends it
 
 void MatchState_Reset();
 
