@@ -209,6 +209,10 @@ TEST_F(PlayMatchTest, HeadlessMatchPlaysThePeriodsItNeeds) {
   EXPECT_EQ(StandInCounts(1).frames, 3000);
   EXPECT_EQ(StandInCounts(2).frames, 0);
   EXPECT_GE(StandInCounts(0).kicks, 1);
+  int restarts = 0;
+  for (int p = 0; p < 2; ++p)
+    restarts += StandInCounts(p).throwIns + StandInCounts(p).goalKicks + StandInCounts(p).corners;
+  EXPECT_GT(restarts, 0);  // the ball alone goes out of play now and then
   EXPECT_EQ(LoadI16(GetMatchResultRecord() + TEAM_GOALS), Score[0]);
   EXPECT_EQ(LoadI16(GetMatchResultRecord() + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS), Score[1]);
 }
