@@ -238,16 +238,16 @@ TEST_F(MatchFrameTest, RenderRecordsAndTheBallMarker) {
   BallHeight = 10;
   MatchFrame();
   const RenderObject& r = RenderObjects[7];
-  EXPECT_FLOAT_EQ(r.x, 300);
-  EXPECT_FLOAT_EQ(r.y, 900);
-  EXPECT_FLOAT_EQ(r.height, 28);
-  EXPECT_EQ(r.motion, 4);
-  EXPECT_EQ(r.motionFrame, 6);
-  EXPECT_EQ(r.drawFacing, 70);
-  EXPECT_EQ(r.headTurn, -3);
+  EXPECT_FLOAT_EQ(float{r.x}, 300);
+  EXPECT_FLOAT_EQ(float{r.y}, 900);
+  EXPECT_FLOAT_EQ(float{r.height}, 28);
+  EXPECT_EQ(int{r.motion}, 4);
+  EXPECT_EQ(int{r.motionFrame}, 6);
+  EXPECT_EQ(int{r.drawFacing}, 70);
+  EXPECT_EQ(int{r.headTurn}, -3);
   // Nobody holds the ball: the marker 2.5 above it.
-  EXPECT_FLOAT_EQ(RenderObjects[OBJECT_BALL].height, 28.0f + 2.5f);
-  EXPECT_FLOAT_EQ(RenderObjects[OBJECT_BALL].x, Pitch.centreX);
+  EXPECT_FLOAT_EQ(float{RenderObjects[OBJECT_BALL].height}, 28.0f + 2.5f);
+  EXPECT_FLOAT_EQ(float{RenderObjects[OBJECT_BALL].x}, Pitch.centreX);
   EXPECT_EQ(Count("hands35,7"), 0);
 }
 
@@ -278,7 +278,7 @@ TEST_F(MatchFrameTest, AHeldBallIsPlacedByTheHoldersMotion) {
       EXPECT_NE(gCalls.find(c.placed), std::string::npos) << c.placed;
     }
     EXPECT_EQ(gCalls.find("hands") != std::string::npos, placed);
-    EXPECT_FLOAT_EQ(RenderObjects[OBJECT_BALL].height, placed ? 20 * 2.8f : 4 * 2.8f + 2.5f);
+    EXPECT_FLOAT_EQ(float{RenderObjects[OBJECT_BALL].height}, placed ? 20 * 2.8f : 4 * 2.8f + 2.5f);
   }
 }
 

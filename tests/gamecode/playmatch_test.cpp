@@ -279,7 +279,7 @@ TEST_F(MatchStandInTest, BallOnlyStatesRelaunchFromTheRestartSpot) {
     EXPECT_EQ(ballOutState, 0);
     EXPECT_EQ(ballX, c.fromX < 0 ? restartX : c.fromX);
     EXPECT_EQ(ballY, c.fromY < 0 ? restartY : c.fromY);
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].x, ballX);
+    EXPECT_EQ(int{MatchObjects[OBJECT_BALL].x}, ballX);
     EXPECT_EQ(BallCarrier / 16, PossessionSide);
     if (c.state == STATE_GOAL) {
       EXPECT_EQ(PossessionSide, (c.goals0 || c.shootout0) ? 1 : 0);
