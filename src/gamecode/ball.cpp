@@ -265,6 +265,32 @@ bool MovingTowards(int32_t vx, int32_t vy, int dx, int dy) {
 
 }  // namespace
 
+void BallRestartSpot(int state, int16_t* x, int16_t* y) {
+  const PitchGeometry& p = Pitch;
+  const bool low = restartY < p.centreY, near = restartX < p.centreX;
+  switch (state) {
+    case STATE_THROW_IN:
+    case STATE_HANDBALL:
+    case STATE_FOUL:
+    case STATE_OFFSIDE:
+      *x = restartX;
+      *y = restartY;
+      break;
+    case STATE_CORNER:
+      *x = near ? p.minX : p.maxX;
+      *y = low ? p.minY : p.maxY;
+      break;
+    case STATE_GOAL_KICK:
+      *x = near ? p.goalAreaMinX : p.goalAreaMaxX;
+      *y = low ? p.goalAreaMinY : p.goalAreaMaxY;
+      break;
+    default:
+      *x = p.centreX;
+      *y = p.centreY;
+      break;
+  }
+}
+
 // --- angles --------------------------------------------------------------------------------
 
 int VectorDirection(double dx, double dy) {
