@@ -512,11 +512,17 @@ TEST_F(BallTest, TouchLockSkipsThePlayerAndCountsDown) {
   MatchObject& p = PutPlayer(3, 800, 1000, 0, 0);
   p.touchLock = 2;
   p.secondLock = 5;
+  // A later player locked too: his lock counts down though player 5 takes the ball.
+  MatchObject& q = PutPlayer(30, 200, 200, 0, 0);
+  q.touchLock = 3;
+  PutPlayer(5, 800, 1002, 0, 0);
   PlaceBall(800, 1006, 0, 0, -5 * U, 4000);
   BallUpdate();
   EXPECT_EQ(p.hasBall, 0);
+  EXPECT_EQ(MatchObjects[5].hasBall, 1);
   EXPECT_EQ(p.touchLock, 1);
   EXPECT_EQ(p.secondLock, 4);
+  EXPECT_EQ(q.touchLock, 2);
 }
 
 TEST_F(BallTest, BallAtFeetAndTheDribblingPoint) {
