@@ -265,6 +265,32 @@ bool MovingTowards(int32_t vx, int32_t vy, int dx, int dy) {
 
 }  // namespace
 
+void BallRestartSpot(int state, int16_t* x, int16_t* y) {
+  const PitchGeometry& p = Pitch;
+  const bool low = restartY < p.centreY, near = restartX < p.centreX;
+  switch (state) {
+    case STATE_THROW_IN:
+    case STATE_HANDBALL:
+    case STATE_FOUL:
+    case STATE_OFFSIDE:
+      *x = restartX;
+      *y = restartY;
+      break;
+    case STATE_CORNER:
+      *x = near ? p.minX : p.maxX;
+      *y = low ? p.minY : p.maxY;
+      break;
+    case STATE_GOAL_KICK:
+      *x = near ? p.goalAreaMinX : p.goalAreaMaxX;
+      *y = low ? p.goalAreaMinY : p.goalAreaMaxY;
+      break;
+    default:
+      *x = p.centreX;
+      *y = p.centreY;
+      break;
+  }
+}
+
 // --- angles --------------------------------------------------------------------------------
 
 int VectorDirection(double dx, double dy) {
@@ -579,19 +605,24 @@ int StumbleAction(int a, int b) {
 }
 
 void PlayerContacts() {
-  for (int i = 0; i < MATCH_PLAYERS; ++i) MatchObjects[i].hasBall = 0;
+  // Every player's locks count down each frame, whoever meets the ball.
+  bool waiting[MATCH_PLAYERS];
+  for (int i = 0; i < MATCH_PLAYERS; ++i) {
+    MatchObject& p = MatchObjects[i];
+    p.hasBall = 0;
+    waiting[i] = p.touchLock > 0;
+    if (waiting[i]) {
+      --p.touchLock;
+      if (p.secondLock > 0) --p.secondLock;
+    }
+  }
   if (spinHold > 0) --spinHold;
   const bool locked = BodyDeflectLock > 0;
   if (locked) --BodyDeflectLock;
 
   for (int i = 0; i < MATCH_PLAYERS; ++i) {
     MatchObject& p = MatchObjects[i];
-    if (p.touchLock > 0) {
-      --p.touchLock;
-      if (p.secondLock > 0) --p.secondLock;
-      continue;
-    }
-    if (locked || p.offPitch != 0) continue;
+    if (waiting[i] || locked || p.offPitch != 0) continue;
     if (p.action >= 120 || BallHeight >= 17 || std::abs(ballX - p.x) > 9 || std::abs(ballY - p.y) > 9) continue;
     if (PlaysTheBallItself(p.action)) continue;
     if (ballDirection == 256 || i == LastKicker) continue;

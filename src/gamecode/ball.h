@@ -27,6 +27,13 @@ void NetTouch();
 // scale set and the ground's friction and bounce taken from the ground byte.
 void BallKickOffReset(int ground);
 
+// Where the ball is put down for the restart the rules gave (match state 3,
+// 4, 5, 9, 12...): a throw-in on the touch-line spot; a corner in the corner
+// at the end and side where the ball went out; a goal kick at the front
+// corner of that goal area on the side it went out; after a goal (or any
+// other state) the centre spot. Reads restartX, restartY.
+void BallRestartSpot(int state, int16_t* x, int16_t* y);
+
 // The direction of the vector (dx, dy) in 256 steps a turn: 0 towards smaller
 // y, 64 towards larger x. The direction from point 1 to point 2 is
 // DirectionTo(x1, y1, x2, y2) = VectorDirection(x2 - x1, y2 - y1).

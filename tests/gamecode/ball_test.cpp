@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/rand.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -511,11 +512,17 @@ TEST_F(BallTest, TouchLockSkipsThePlayerAndCountsDown) {
   MatchObject& p = PutPlayer(3, 800, 1000, 0, 0);
   p.touchLock = 2;
   p.secondLock = 5;
+  // A later player locked too: his lock counts down though player 5 takes the ball.
+  MatchObject& q = PutPlayer(30, 200, 200, 0, 0);
+  q.touchLock = 3;
+  PutPlayer(5, 800, 1002, 0, 0);
   PlaceBall(800, 1006, 0, 0, -5 * U, 4000);
   BallUpdate();
   EXPECT_EQ(p.hasBall, 0);
+  EXPECT_EQ(MatchObjects[5].hasBall, 1);
   EXPECT_EQ(p.touchLock, 1);
   EXPECT_EQ(p.secondLock, 4);
+  EXPECT_EQ(q.touchLock, 2);
 }
 
 TEST_F(BallTest, BallAtFeetAndTheDribblingPoint) {
@@ -621,6 +628,29 @@ TEST_F(BallTest, RestartsGivenByTheRules) {
   EXPECT_EQ(HandballOffender, 7);
 }
 
+TEST_F(BallTest, RestartSpotsForTheRestartStates) {
+  struct Case {
+    int state, fromX, fromY, x, y;
+  } cases[] = {
+      {STATE_THROW_IN, 156, 700, 156, 700},       {STATE_CORNER, 600, 119, 156, 122},
+      {STATE_CORNER, 1000, 2045, 1436, 2042},     {STATE_GOAL_KICK, 1000, 119, 956, 218},
+      {STATE_GOAL_KICK, 500, 2046, 636, 1946},    {STATE_HANDBALL, 321, 654, 321, 654},
+      {STATE_GOAL, 790, 100, 796, 1082},
+  };
+  for (const Case& c : cases) {
+    restartX = static_cast<int16_t>(c.fromX);
+    restartY = static_cast<int16_t>(c.fromY);
+    int16_t x = 0, y = 0;
+    BallRestartSpot(c.state, &x, &y);
+    EXPECT_EQ(x, c.x) << c.state;
+    EXPECT_EQ(y, c.y) << c.state;
+  }
+  // A ball put down in the corner and played out along the goal line stays
+  // in play until it passes the line.
+  BallLaunch corner{156, 122, 0, 2 * U, 0, 0};
+  EXPECT_EQ(RunBallLaunch(corner).outcome, BallOutcome::Stopped);
+}
+
 TEST_F(BallTest, ShootoutKickEndsWhenTheBallComesBackOrStops) {
   period = 4;
   MatchState = 18;
@@ -670,6 +700,35 @@ TEST_F(BallTest, KickOffResetSetsTheGround) {
     EXPECT_EQ(keeperHolder | postCooldown | ballOutState, 0);
     EXPECT_EQ(MatchObjects[OBJECT_BALL].x, 796);
   }
+}
+
+TEST_F(BallTest, EveryLaunchEndsInsideTheGround) {
+  // Seeded launches from anywhere on the pitch, any direction, any height:
+  // each ends (a restart, a goal or a ball at rest) and the ball, rolling on,
+  // never leaves the boards.
+  GameSeedRandom(2026);
+  int goals = 0, restarts = 0;
+  for (int i = 0; i < 300; ++i) {
+    BallLaunch l{Pitch.minX + GameRandom() % 1281,
+                 Pitch.minY + GameRandom() % 1921,
+                 GameRandom() % 40,
+                 (GameRandom() % 13 - 6) * U + GameRandom() % U,
+                 (GameRandom() % 13 - 6) * U + GameRandom() % U,
+                 (GameRandom() % 5) * U};
+    l.ground = GameRandom() % 3;
+    BallCarrier = static_cast<int16_t>(GameRandom() % 32);
+    const BallLaunchOutcome out = RunBallLaunch(l);
+    ASSERT_NE(out.outcome, BallOutcome::TimeOut) << i;
+    for (int frame = 0; frame < 400; ++frame) BallUpdate();  // a given restart lets the ball roll on
+    ASSERT_GE(ballX, Pitch.boundaryMinX);
+    ASSERT_LE(ballX, Pitch.boundaryMaxX);
+    ASSERT_GE(ballY, Pitch.netBackMinY);
+    ASSERT_LE(ballY, Pitch.netBackMaxY);
+    goals += out.outcome == BallOutcome::Goal;
+    restarts += out.outcome != BallOutcome::Stopped;
+  }
+  EXPECT_GT(restarts, 0);
+  EXPECT_GE(goals, 0);
 }
 
 TEST_F(BallTest, LaunchInputsOutOfRangeAreHeld) {
