@@ -120,10 +120,10 @@ TEST_F(BallTest, LaunchTable) {
       EXPECT_EQ(out.possessionSide, c.possessionSide);
     }
     // The marker always carries the ball.
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].x, ballX);
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].y, ballY);
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].fixedX, ballFixedX);
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].fixedY, ballFixedY);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].x, ballX);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].y, ballY);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].fixedX, ballFixedX);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].fixedY, ballFixedY);
   }
 }
 
@@ -335,7 +335,7 @@ TEST_F(BallTest, ThrowInRestartSpotLinesmanAndComment) {
   EXPECT_EQ(restartX, 156);
   EXPECT_EQ(restartY, 123);
   EXPECT_EQ(PossessionSide, 1);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_NEAR].action, 12);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_NEAR].action, 12);
   EXPECT_TRUE(Said(158));
 }
 
@@ -394,8 +394,8 @@ TEST_F(BallTest, FirstBounceHidesTheRestartMarker) {
   PlaceBall(796, 1082, 0, U, 0, -10000);
   BallUpdate();
   EXPECT_EQ(firstBounce, 0);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].x, 3042);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].y, 3042);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].x, 3042);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].y, 3042);
 }
 
 // --- players ---------------------------------------------------------------------------------
@@ -432,7 +432,7 @@ TEST_F(BallTest, ContactTable) {
     BallUpdate();
     switch (c.result) {
       case FEET:
-        EXPECT_EQ(MatchObjects[3].hasBall, 1);
+        EXPECT_EQ(+MatchObjects[3].hasBall, 1);
         EXPECT_EQ(ballX, 800);
         EXPECT_EQ(ballY, 996);  // 4 ahead along his facing
         EXPECT_EQ(ballVelX, 0);
@@ -460,8 +460,8 @@ TEST_F(BallTest, ContactTable) {
         EXPECT_EQ(BallCarrier, 20);
         break;
     }
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].x, ballX);
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].y, ballY);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].x, ballX);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].y, ballY);
   }
 }
 
@@ -488,7 +488,7 @@ TEST_F(BallTest, FastHighBallKnocksAStandingPlayerOver) {
     LastKicker = 5;
     PlaceBall(800, 1012, 13, 0, -14 * U, 4000);
     BallUpdate();
-    EXPECT_EQ(MatchObjects[3].action, c.action);
+    EXPECT_EQ(+MatchObjects[3].action, c.action);
     EXPECT_TRUE(Said(c.comment));
     EXPECT_TRUE(Said(203));  // a team-mate's ball
   }
@@ -501,11 +501,11 @@ TEST_F(BallTest, AfterABodyDeflectionNobodyMeetsTheBallForFourFrames) {
   for (int frame = 0; frame < 4; ++frame) {
     PlaceBall(800, 1006, 0, 0, -5 * U, 4000);
     BallUpdate();
-    EXPECT_EQ(MatchObjects[3].hasBall, 0);
+    EXPECT_EQ(+MatchObjects[3].hasBall, 0);
   }
   PlaceBall(800, 1006, 0, 0, -5 * U, 4000);
   BallUpdate();
-  EXPECT_EQ(MatchObjects[3].hasBall, 1);
+  EXPECT_EQ(+MatchObjects[3].hasBall, 1);
 }
 
 TEST_F(BallTest, TouchLockSkipsThePlayerAndCountsDown) {
@@ -518,11 +518,11 @@ TEST_F(BallTest, TouchLockSkipsThePlayerAndCountsDown) {
   PutPlayer(5, 800, 1002, 0, 0);
   PlaceBall(800, 1006, 0, 0, -5 * U, 4000);
   BallUpdate();
-  EXPECT_EQ(p.hasBall, 0);
-  EXPECT_EQ(MatchObjects[5].hasBall, 1);
-  EXPECT_EQ(p.touchLock, 1);
-  EXPECT_EQ(p.secondLock, 4);
-  EXPECT_EQ(q.touchLock, 2);
+  EXPECT_EQ(+p.hasBall, 0);
+  EXPECT_EQ(+MatchObjects[5].hasBall, 1);
+  EXPECT_EQ(+p.touchLock, 1);
+  EXPECT_EQ(+p.secondLock, 4);
+  EXPECT_EQ(+q.touchLock, 2);
 }
 
 TEST_F(BallTest, BallAtFeetAndTheDribblingPoint) {
@@ -530,7 +530,7 @@ TEST_F(BallTest, BallAtFeetAndTheDribblingPoint) {
   BallAtFeet(3);
   EXPECT_EQ(ballX, 804);
   EXPECT_EQ(ballY, 1000);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].x, 804);
+  EXPECT_EQ(+MatchObjects[OBJECT_BALL].x, 804);
 
   static int seenX, seenY;
   MatchSeams.stepTowardsPoint = [](int object, int x, int y) {
@@ -572,8 +572,8 @@ TEST_F(BallTest, UpdateKeepsCountdownsPredictionAndMarker) {
   EXPECT_EQ(BallFramePos[1], 600);
   EXPECT_EQ(ballSpeed, 3);  // 2.7 + 1.8 units: the whole parts, 2 + 1
   EXPECT_EQ(ballPredict[2][0], ballX + ballVelX / 750);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].x, ballX);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].fixedY, ballFixedY);
+  EXPECT_EQ(+MatchObjects[OBJECT_BALL].x, ballX);
+  EXPECT_EQ(+MatchObjects[OBJECT_BALL].fixedY, ballFixedY);
   // Other code moved the marker: the ball starts from there.
   MatchObjects[OBJECT_BALL].x = 900;
   BallUpdate();
@@ -698,7 +698,7 @@ TEST_F(BallTest, KickOffResetSetsTheGround) {
     EXPECT_EQ(ballY, 1082);
     EXPECT_EQ(ballVelX | ballVelY | ballVelHeight, 0);
     EXPECT_EQ(keeperHolder | postCooldown | ballOutState, 0);
-    EXPECT_EQ(MatchObjects[OBJECT_BALL].x, 796);
+    EXPECT_EQ(+MatchObjects[OBJECT_BALL].x, 796);
   }
 }
 
