@@ -56,8 +56,8 @@ void WriteSetup(uint32_t seed) {
       StoreI16(p + SETUP_PLAYER_EXPERIENCE, near(30, 25));
       StoreI16(p + SETUP_PLAYER_POSITION, kPositions[e]);
       StoreI16(p + SETUP_PLAYER_SHIRT, e + 1);
-      StoreI16(p + SETUP_PLAYER_RIGHT_FOOT, 1);
-      StoreI16(p + SETUP_PLAYER_LEFT_FOOT, 0);
+      StoreI16(p + SETUP_PLAYER_LEFT_SIDE, 1);
+      StoreI16(p + SETUP_PLAYER_RIGHT_SIDE, 0);
       StoreI16(p + SETUP_PLAYER_RECURRING_INJURY, 0);
       StoreI16(p + SETUP_PLAYER_NUMBER, side * 16 + e);
     }

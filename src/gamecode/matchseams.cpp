@@ -4,6 +4,8 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/matchstandin.h"
+#include "gamecode/matchobj.h"
 
 MatchSeamTable MatchSeams;
 
@@ -19,16 +21,38 @@ MatchSeamTable StandIns() {
                        &t.updateManMarking, &t.updateActivePlayers, &t.updateMatchCounters, &t.updateOfficials,
                        &t.playerAction, &t.matchStateHandler, &t.matchClockTick, &t.kickOffSetup, &t.updateBallSpin,
                        &t.replayBufferAlloc, &t.replayBufferFree, &t.replayBufferReset, &t.replayCaptureFrame,
-                       &t.replayRestoreFrame, &t.replayRecordFrame, &t.replayPlayStep, &t.penaltyShootOutMenus})
+                       &t.replayRestoreFrame, &t.replayRecordFrame, &t.replayPlayStep, &t.penaltyShootOutMenus,
+                       &t.analysisCreate, &t.analysisUpdate, &t.analysisUpdateTimedPause, &t.analysisDrawFrame,
+                       &t.analysisDestroy, &t.sfxInit, &t.overlayCreate, &t.overlayUpdate, &t.overlayUpdateCamera,
+                       &t.overlayDrawFrame, &t.overlayDestroy, &t.sfxUninit, &t.sndClearActiveChannels,
+                       &t.d3dGameInit, &t.d3dGameUpdate, &t.d3dGameRenderFrame, &t.d3dGameRelease,
+                       &t.createGameEnvironment, &t.updateGameEnvironment, &t.renderGameEnvironment,
+                       &t.firstDestroyGameEnvironment})
     *f = Nothing;
   for (void (**f)(int) : {&t.sfxPlay, &t.crowdReaction, &t.inGameMenusLoop, &t.inGameMenuOpenSubsTactics,
-                          &t.createDisplay, &t.destroyDisplay, &t.updateDisplay, &t.drawDisplay})
+                          &t.sndStartChannels})
     *f = NothingInt;
   t.placeBallInHands = [](int, int) {};
   t.sayComment = [](int, int, int, int, int, int) {};
   t.activateHighLight = [](int, int) {};
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
+  t.videoIsDirect3D = [] { return 0; };
+  // The headless match: the match control, the period runner, the clock and
+  // a ball-only state table.
+  MatchStandIns_Install(t);
+  // records
+  t.matchTimeSeconds = GetMatchTimeSeconds;
+  t.clearPendingSubstitution = NothingInt;
+  // helper "ball"
+  t.stepTowardsPoint = [](int object, int x, int y) {
+    if (object < 0 || object >= MATCH_OBJECTS) return;
+    MatchObject& o = MatchObjects[object];
+    o.x = static_cast<int16_t>(o.x + (x > o.x) - (x < o.x));
+    o.y = static_cast<int16_t>(o.y + (y > o.y) - (y < o.y));
+    o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
+    o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
+  };
   return t;
 }
 

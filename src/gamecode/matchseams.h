@@ -49,11 +49,46 @@ struct MatchSeamTable {
   void (*inGameMenusLoop)(int entryScreen);
   void (*inGameMenuOpenSubsTactics)(int side);
   void (*penaltyShootOutMenus)();
+  // The match control: preparing and finishing a match and the period runner.
+  int (*prepareMatch)();  // 0 when the match cannot be played (a stored replay that does not load)
+  void (*playPeriod)();
+  void (*finishMatch)();
   // The displays of the three modes (0 Commentary, 1 Scanner, 2 Watch).
-  void (*createDisplay)(int mode);
-  void (*destroyDisplay)(int mode);
-  void (*updateDisplay)(int mode);
-  void (*drawDisplay)(int mode);
+  int (*videoIsDirect3D)();
+  // Mode 0: the analysis panel.
+  void (*analysisCreate)();
+  void (*analysisUpdate)();
+  void (*analysisUpdateTimedPause)();
+  void (*analysisDrawFrame)();
+  void (*analysisDestroy)();
+  // Mode 1: the overlay, with the match's sound.
+  void (*sndStartChannels)(int channels);
+  void (*sfxInit)();
+  void (*overlayCreate)();
+  void (*overlayUpdate)();
+  void (*overlayUpdateCamera)();
+  void (*overlayDrawFrame)();
+  void (*overlayDestroy)();
+  void (*sfxUninit)();
+  void (*sndClearActiveChannels)();
+  // Mode 2: the 3D view, by Direct3D or by the software environment.
+  void (*d3dGameInit)();
+  void (*d3dGameUpdate)();
+  void (*d3dGameRenderFrame)();
+  void (*d3dGameRelease)();
+  void (*createGameEnvironment)();
+  void (*updateGameEnvironment)();
+  void (*renderGameEnvironment)();
+  void (*firstDestroyGameEnvironment)();
+  // --- records ---
+  // Seconds of the game clock, read for the minute of a goal, card or log
+  // entry (the stand-in answers 0; the match connects GetMatchTimeSeconds).
+  int32_t (*matchTimeSeconds)();
+  // Clears the side's pending-substitution flag of the in-match menus.
+  void (*clearPendingSubstitution)(int side);
+  // helper "ball": the ball-placing routine the dribbling feet hand their point to
+  // (moves the object one unit on each axis towards the point).
+  void (*stepTowardsPoint)(int object, int x, int y);
 };
 extern MatchSeamTable MatchSeams;
 

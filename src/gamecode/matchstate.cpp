@@ -79,6 +79,31 @@ int16_t restartX;
 int16_t restartY;
 uint8_t PossessionSide;
 int16_t BallFramePos[2];
+int16_t ReplayMode;
+int32_t PeriodFrames;
+int32_t PeriodLengthFrames;
+uint8_t EnvironmentDestroyed;
+uint8_t DisplayFlag;
+int16_t MenuSide1Human;
+int16_t ReplaySpeed[2];
+int32_t ReplayPosition;
+int32_t FlankFrames[2][3];
+// records
+int16_t SimulationFlag;
+int16_t SideCorners[2];
+int16_t SideFouls[2];
+int32_t SidePossession[2];
+int16_t PassReceiver;
+int16_t ShotOriginX;
+int16_t ShotOriginY;
+int16_t GoalShotYards;
+int16_t GoalShotPace;
+int16_t CornerRecord;
+int16_t GoalKickRecord;
+int16_t HandballOffender;
+int16_t BodyDeflectLock;
+uint8_t ShootoutKickFlag;
+uint8_t ShootoutMissFlag;
 
 void MatchState_Reset() {
   period = {};
@@ -157,6 +182,32 @@ void MatchState_Reset() {
   restartY = {};
   PossessionSide = {};
   for (auto& v : BallFramePos) v = {};
+  ReplayMode = {};
+  PeriodFrames = {};
+  PeriodLengthFrames = {};
+  EnvironmentDestroyed = {};
+  DisplayFlag = {};
+  MenuSide1Human = {};
+  for (auto& v : ReplaySpeed) v = {};
+  ReplayPosition = {};
+  for (auto& row : FlankFrames) for (auto& v : row) v = {};
+  // records
+  SimulationFlag = {};
+  for (auto& v : SideCorners) v = {};
+  for (auto& v : SideFouls) v = {};
+  for (auto& v : SidePossession) v = {};
+  // helper "ball"
+  PassReceiver = -1;
+  ShotOriginX = {};
+  ShotOriginY = {};
+  GoalShotYards = -1;
+  GoalShotPace = -1;
+  CornerRecord = -1;
+  GoalKickRecord = -1;
+  HandballOffender = -1;
+  BodyDeflectLock = {};
+  ShootoutKickFlag = {};
+  ShootoutMissFlag = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);

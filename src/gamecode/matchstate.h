@@ -76,4 +76,32 @@ extern int16_t restartX, restartY;  // the one restart spot the rules give
 extern uint8_t PossessionSide;
 extern int16_t BallFramePos[2];  // the ball's x, y before this frame's move
 
+// --- records ---------------------------------------------------------------------------
+// 1 while the fixture code has the result simulated in the background, 0 for
+// a match played out (the ratings and match records read it).
+extern int16_t SimulationFlag;
+// Per side: corners won (the corner state), fouls (the foul state) and frames
+// in possession (the match clock), read when the result is compiled.
+extern int16_t SideCorners[2], SideFouls[2];
+extern int32_t SidePossession[2];
+// --- helper "ball": further state of the ball rules -----------------------------------
+extern int16_t PassReceiver;          // the object a pass is aimed at, -1 none
+extern int16_t ShotOriginX, ShotOriginY;  // where the last recorded shot was struck
+extern int16_t GoalShotYards, GoalShotPace;  // of the last goal's shot, -1 when unknown
+extern int16_t CornerRecord, GoalKickRecord, HandballOffender;  // BallCarrier when given
+extern int16_t BodyDeflectLock;       // frames no player meets the ball after a body deflection
+extern uint8_t ShootoutKickFlag;      // a shoot-out kick is being taken
+extern uint8_t ShootoutMissFlag;      // the kick is already missed: a still ball also ends it
+
 void MatchState_Reset();
+
+// --- helper "flow": the match flow, the clock and the displays ------------------------
+extern int16_t ReplayMode;            // 3 while a stored replay is shown
+extern int32_t PeriodFrames;          // frames played in this period
+extern int32_t PeriodLengthFrames;    // frames in a full period
+extern uint8_t EnvironmentDestroyed;  // set once the match display is torn down
+extern uint8_t DisplayFlag;           // the display's second flag, cleared with it
+extern int16_t MenuSide1Human;        // noted for the in-match menus: side 1 is human-managed
+extern int16_t ReplaySpeed[2];        // the replay player's two speed values
+extern int32_t ReplayPosition;        // the replay player's frame in the ring
+extern int32_t FlankFrames[2][3];     // per side: frames in possession on its first flank, centre, second flank

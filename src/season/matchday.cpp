@@ -49,7 +49,7 @@ enum Score { HOME_GOALS = 0, AWAY_GOALS = 1, HOME_SHOOTOUT = 2, AWAY_SHOOTOUT = 
 
 constexpr int MAX_SUBSTITUTES = 5;
 constexpr int FRIENDLY_SUBSTITUTES = 5;
-constexpr int16_t SETUP_FIVE_VALUE = 5;
+constexpr int16_t SETUP_MATCH_LENGTH_VALUE = 5;
 constexpr int16_t SETUP_THREE_VALUE = 3;
 constexpr int GOLDEN_GOAL_EXTRA_TIME = 4;
 constexpr int16_t SMALL_GROUND_STANDS = 1;
@@ -470,7 +470,7 @@ void PrepareFixture(int16_t fixture) {
   setup[SETUP_EXTRA_TIME] = static_cast<uint8_t>(ExtraTimeRule);
   setup[SETUP_PENALTIES] = static_cast<uint8_t>(PenaltiesRule);
   setup[SETUP_GOLDEN_GOAL] = ExtraTimeRule == GOLDEN_GOAL_EXTRA_TIME ? 1 : 0;
-  StoreI16(setup + SETUP_FIVE, SETUP_FIVE_VALUE);
+  StoreI16(setup + SETUP_MATCH_LENGTH, SETUP_MATCH_LENGTH_VALUE);
   setup[SETUP_SECOND_LEG] = static_cast<uint8_t>(SecondLegFlag);
   const DailySlotRecord& referee = OfficialTable[official >= 0 && official < NUM_OFFICIALS ? official : 0];
   setup[SETUP_OFFICIAL] = referee.foulValue;

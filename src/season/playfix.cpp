@@ -294,8 +294,8 @@ void BuildMatchSetupPlayer(int16_t player, int side, int entry, int16_t competit
   put(SETUP_PLAYER_POSITION, position);
   put(SETUP_PLAYER_SHIRT, Player_GetShirt(player));
   const int16_t foot = Player_GetSide(player);
-  put(SETUP_PLAYER_RIGHT_FOOT, foot == 3 || foot == 1 ? 1 : 0);
-  put(SETUP_PLAYER_LEFT_FOOT, foot == 3 || foot == 2 ? 1 : 0);
+  put(SETUP_PLAYER_LEFT_SIDE, foot == 3 || foot == 1 ? 1 : 0);
+  put(SETUP_PLAYER_RIGHT_SIDE, foot == 3 || foot == 2 ? 1 : 0);
   put(SETUP_PLAYER_RECURRING_INJURY, Player_GetRecurringInjury(player));
   put(SETUP_PLAYER_NUMBER, player);
   put(SETUP_PLAYER_PERSONALITY20_RAW, pe[20] * 100 / 200);

@@ -115,7 +115,6 @@ constexpr int DISCIPLINE_POINTS_PER_CARD = 2;
 int16_t SendingOffBan(int16_t cardState);
 
 // ---- the watched match's player records ----
-constexpr int PLAYER_MATCH_RECORD_SIZE = 125;
 constexpr int PLAYER_MATCH_RECORDS = 16;
 constexpr int PLAYER_MATCH_RECORD_TIME = 116;  // byte: minutes on the pitch
 // The goal log beside them: 8-byte entries (int16 player, a byte with the
@@ -124,7 +123,6 @@ constexpr int PLAYER_MATCH_RECORD_TIME = 116;  // byte: minutes on the pitch
 constexpr int MATCH_GOAL_LOG_ENTRIES = 25;
 constexpr int MATCH_GOAL_LOG_ENTRY_SIZE = 8;
 constexpr int MATCH_GOAL_LOG_END = 127;
-constexpr int MATCH_LOG_ENTRY_SIZE = 11;
 constexpr int MATCH_LOG_MAX_ENTRIES = 200;
 extern uint8_t PlayerMatchRecords[PLAYER_MATCH_RECORDS][PLAYER_MATCH_RECORD_SIZE];
 extern uint8_t MatchGoalLog[MATCH_GOAL_LOG_ENTRIES][MATCH_GOAL_LOG_ENTRY_SIZE];

@@ -154,8 +154,8 @@ void SetupMatchTeamSheets() {
       e.mark = STARTING_MARK;
       e.reserve = RESERVE_START;
 
-      int16_t right = LoadI16(p + SETUP_PLAYER_RIGHT_FOOT), left = LoadI16(p + SETUP_PLAYER_LEFT_FOOT);
-      int foot = right == 1 && left == 1 ? 0 : right == 1 ? 1 : 2;
+      int16_t leftSide = LoadI16(p + SETUP_PLAYER_LEFT_SIDE), rightSide = LoadI16(p + SETUP_PLAYER_RIGHT_SIDE);
+      int foot = leftSide == 1 && rightSide == 1 ? 0 : leftSide == 1 ? 1 : 2;
       e.flags = static_cast<uint8_t>((e.position & SIM_FLAG_POSITION_MASK) | foot << SIM_FLAG_FOOT_SHIFT);
       if (LoadI16(p + SETUP_PLAYER_RECURRING_INJURY) != 0) e.flags |= SIM_FLAG_RECURRING;
 

@@ -372,7 +372,7 @@ TEST_F(MatchDayTest, TheHeaderNamesTheOfficialTheGroundAndTheDay) {
   EXPECT_EQ(setup[SETUP_OFFICIAL + 1], OfficialTable[taken].cardValue);
   EXPECT_EQ(setup[SETUP_OFFICIAL + 2], OfficialTable[taken].favouredSide);
   EXPECT_EQ(setup[SETUP_OFFICIAL_ZERO], 0);
-  EXPECT_EQ(LoadI16(setup + SETUP_FIVE), 5);
+  EXPECT_EQ(LoadI16(setup + SETUP_MATCH_LENGTH), 5);
   EXPECT_EQ(LoadI16(setup + SETUP_THREE), 3);
   // Both squads are in: a keeper and ten more each, and the managers.
   for (int side = 0; side < 2; ++side) {

@@ -166,8 +166,8 @@ void WriteSide(int side, const Squad& squad, std::mt19937& rng) {
     p[20] = static_cast<uint8_t>(sp.position);
     set(SETUP_PLAYER_SHIRT, e + 1);
     const int foot = std::uniform_int_distribution<int>(0, 3)(rng);
-    set(SETUP_PLAYER_RIGHT_FOOT, foot != 2 ? 1 : 0);
-    set(SETUP_PLAYER_LEFT_FOOT, foot >= 2 ? 1 : 0);
+    set(SETUP_PLAYER_LEFT_SIDE, foot != 2 ? 1 : 0);
+    set(SETUP_PLAYER_RIGHT_SIDE, foot >= 2 ? 1 : 0);
     set(SETUP_PLAYER_RECURRING_INJURY, std::uniform_int_distribution<int>(0, 19)(rng) == 0 ? 1 : 0);
     set(SETUP_PLAYER_NUMBER, sp.number);
     if (e >= 1 && e <= 10) {

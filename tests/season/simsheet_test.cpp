@@ -33,12 +33,12 @@ TEST_F(SimSheetTest, TheSheetCopiesTheSetUpIntoBytes) {
   Set(0, 3, SETUP_PLAYER_PHYSICAL11, 95);     // capped at 90
   Set(0, 3, SETUP_PLAYER_EXPERIENCE, 63);     // x 10 / 6
   Set(0, 3, SETUP_PLAYER_PHYSICAL12, 81);     // / 2 + 45
-  Set(0, 3, SETUP_PLAYER_RIGHT_FOOT, 1);
-  Set(0, 3, SETUP_PLAYER_LEFT_FOOT, 1);
-  Set(0, 4, SETUP_PLAYER_RIGHT_FOOT, 1);
-  Set(0, 4, SETUP_PLAYER_LEFT_FOOT, 0);
-  Set(0, 5, SETUP_PLAYER_RIGHT_FOOT, 0);
-  Set(0, 5, SETUP_PLAYER_LEFT_FOOT, 1);
+  Set(0, 3, SETUP_PLAYER_LEFT_SIDE, 1);
+  Set(0, 3, SETUP_PLAYER_RIGHT_SIDE, 1);
+  Set(0, 4, SETUP_PLAYER_LEFT_SIDE, 1);
+  Set(0, 4, SETUP_PLAYER_RIGHT_SIDE, 0);
+  Set(0, 5, SETUP_PLAYER_LEFT_SIDE, 0);
+  Set(0, 5, SETUP_PLAYER_RIGHT_SIDE, 1);
   Set(0, 5, SETUP_PLAYER_RECURRING_INJURY, 1);
   Set(1, 15, SETUP_PLAYER_NUMBER, -1);  // an empty place on the away bench
   SetupMatchTeamSheets();

@@ -1,0 +1,201 @@
+// The headless match's stand-ins: the match control, the period runner, the
+// kick-off, the clock and a ball-only state table that relaunches the ball
+// with a seeded velocity whenever a rule stops play.
+#include "gamecode/matchstandin.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/bytes.h"
+#include "engine/rand.h"
+#include "engine/reset.h"
+#include "gamecode/ball.h"
+#include "gamecode/matchframe.h"
+#include "gamecode/matchobj.h"
+#include "gamecode/matchrec.h"
+#include "gamecode/matchres.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstate.h"
+
+namespace {
+
+constexpr int kMatchLength = SETUP_MATCH_LENGTH;
+constexpr int kGroundType = 13;  // header byte: 0-2
+
+struct StandInState {
+  StandInPeriodCounts counts[5];
+};
+StandInState gStandIn;
+
+int Prepare() {
+  MatchSeams.replayBufferAlloc();
+  if (ReplayMode == 3 && !MatchSeams.loadReplaySlot()) {
+    MatchSeams.replayBufferFree();
+    return 0;
+  }
+  SetPitchGeometry();
+  CreateMatchEnvironment();
+  return 1;
+}
+
+void Finish() {
+  DestroyMatchEnvironment();
+  MatchSeams.replayBufferFree();
+}
+
+void PlayPeriodStandIn() {
+  if (ReplayMode != 3) MatchSeams.replayBufferReset();
+  MatchSeams.kickOffSetup();
+  MatchFrame();
+  if (period >= 0 && period < 5) gStandIn.counts[period].frames = PeriodFrames;
+}
+
+// A kicker of the side: one of its ten outfield players.
+int16_t KickerOf(int side) { return static_cast<int16_t>(side * SIDE_OBJECTS + 1 + GameRandom() % 10); }
+
+// Kicks the ball from (x, y) for the side with a seeded velocity, aimed back
+// into the pitch when the spot is near a line.
+void Kick(int x, int y, int side) {
+  int32_t vx = (GameRandom() % 1025 - 512) * 1536;  // up to 12 units a frame
+  int32_t vy = (GameRandom() % 1025 - 512) * 1536;
+  int32_t vz = GameRandom() % 4 == 0 ? 0 : GameRandom() % 6 * 65536;  // a roll or up to 5 units a frame up
+  if (std::abs(x - Pitch.centreX) > Pitch.width / 3) vx = (x < Pitch.centreX ? 1 : -1) * std::abs(vx);
+  if (std::abs(y - Pitch.centreY) > Pitch.length / 3) vy = (y < Pitch.centreY ? 1 : -1) * std::abs(vy);
+  PossessionSide = static_cast<uint8_t>(side);
+  BallCarrier = KickerOf(side);
+  LastKicker = BallCarrier;
+  StandInLaunchBall(x, y, 0, vx, vy, vz);
+  if (period >= 0 && period < 5) ++gStandIn.counts[period].kicks;
+}
+
+void KickOff() {
+  const uint8_t* setup = GetMatchSetupRecord();
+  if (period == 0 && ReplayMode != 3) {
+    MatchResults_ClearTables();
+    ClearHeatMaps();
+    std::memset(&gStandIn, 0, sizeof gStandIn);
+    std::memset(FlankFrames, 0, sizeof FlankFrames);
+  }
+  int ground = setup[kGroundType];
+  BallKickOffReset(ground <= 2 ? ground : 0);
+  ballOutState = 0;
+  keeperHolder = throwHolder = 0;
+  PeriodOver = 0;
+  MenuRequest = 0;
+  PauseFlag = 0;
+  ReplayStartRequest = ReplayPlaying = ReplayEndRequest = ReplayFollowUp = 0;
+  RecordSuppress[0] = RecordSuppress[1] = 0;
+  CurrentSide = kickOffSide;
+  MatchState = STATE_OPEN_PLAY;
+  MatchStateTimer = 0;
+  PeriodFrames = 0;
+  PeriodLengthFrames = StandInPeriodLength(period, LoadI16(setup + kMatchLength));
+  Kick(Pitch.centreX, Pitch.centreY, kickOffSide);
+}
+
+// Counts one frame of possession on the flank third the ball is in, named
+// from the side's own direction of play (its first flank on its left).
+void Clock() {
+  if (PossessionSide < 2 && Pitch.width > 0) {
+    int third = (ballX - Pitch.minX) * 3 / Pitch.width;
+    third = third < 0 ? 0 : third > 2 ? 2 : third;
+    const bool attacksUp = PossessionSide == LowGoalSide;  // towards larger y
+    ++FlankFrames[PossessionSide][attacksUp ? 2 - third : third];
+  }
+  if (++PeriodFrames >= PeriodLengthFrames) PeriodOver = 1;
+}
+
+// At rest: no pace along the ground and no more than a frame's gravity upwards.
+bool BallStill() {
+  return ballVelX == 0 && ballVelY == 0 && BallHeight == 0 && std::abs(ballVelHeight) <= ballGravity;
+}
+
+void BallOnlyStates() {
+  if (period < 0 || period > 4) return;
+  StandInPeriodCounts& c = gStandIn.counts[period];
+  switch (MatchState) {
+    case STATE_GOAL: {
+      // The goal at the low goal line is the low-goal side's.
+      const int scorer = ballY < Pitch.centreY ? 1 - LowGoalSide : LowGoalSide;
+      if (period == 4)
+        ++ShootoutScore[scorer];
+      else
+        ++Score[scorer];
+      ++c.goals;
+      Kick(Pitch.centreX, Pitch.centreY, 1 - scorer);
+      return;
+    }
+    case STATE_THROW_IN:
+      ++c.throwIns;
+      Kick(restartX, restartY, PossessionSide);
+      return;
+    case STATE_GOAL_KICK:
+      ++c.goalKicks;
+      Kick(restartX, restartY, PossessionSide);
+      return;
+    case STATE_CORNER:
+      ++c.corners;
+      Kick(restartX, restartY, PossessionSide);
+      return;
+    case STATE_HANDBALL:
+      ++c.handballs;
+      Kick(ballX, ballY, PossessionSide);
+      return;
+    case STATE_OPEN_PLAY:
+      if (ballOutState == 2)
+        Kick(restartX, restartY, PossessionSide);
+      else if (ballOutState == 0 && BallStill())
+        Kick(ballX, ballY, PossessionSide);
+      return;
+    default:
+      // Any other state: play on from the ball.
+      Kick(ballX, ballY, PossessionSide);
+      return;
+  }
+}
+
+}  // namespace
+
+void MatchStandIns_Install(MatchSeamTable& t) {
+  t.prepareMatch = Prepare;
+  t.finishMatch = Finish;
+  t.playPeriod = PlayPeriodStandIn;
+  t.kickOffSetup = KickOff;
+  t.matchClockTick = Clock;
+  t.matchStateHandler = BallOnlyStates;
+}
+
+const StandInPeriodCounts& StandInCounts(int p) { return gStandIn.counts[p < 0 ? 0 : p > 4 ? 4 : p]; }
+
+void StandInLaunchBall(int x, int y, int height, int32_t vx, int32_t vy, int32_t vz) {
+  StopBall();
+  ballX = static_cast<int16_t>(x);
+  ballY = static_cast<int16_t>(y);
+  BallHeight = static_cast<int16_t>(height);
+  ballFixedX = x * 65536;
+  ballFixedY = y * 65536;
+  ballFixedHeight = height * 65536;
+  ballVelX = vx;
+  ballVelY = vy;
+  ballVelHeight = vz;
+  ballOutState = 0;
+  keeperHolder = throwHolder = 0;
+  MatchState = STATE_OPEN_PLAY;
+  UpdateBallSpeed();
+  MatchObject& marker = MatchObjects[OBJECT_BALL];
+  marker.x = ballX;
+  marker.y = ballY;
+  marker.height = BallHeight;
+  marker.fixedX = ballFixedX;
+  marker.fixedY = ballFixedY;
+}
+
+int32_t StandInPeriodLength(int periodNumber, int length) {
+  if (length < 1) length = 1;
+  if (periodNumber <= 1) return length * 3000;
+  if (periodNumber <= 3) return length * 1000;
+  return 0;
+}
+
+void MatchStandIns_Reset() { gStandIn = {}; }
+REGISTER_RESET(RESET_MATCH, MatchStandIns_Reset);

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The headless match: one line per period and a final line, the same lines
+# for the same seed; a single ball launch prints its outcome.
+#   matchsim.sh MATCHSIM
+set -u
+sim=$1
+fail=0
+die() { echo "matchsim test: $*"; fail=1; }
+
+a=$("$sim" --ball-only --seed 7) || die "seed 7 failed"
+b=$("$sim" --ball-only --seed 7) || die "seed 7 failed the second time"
+[ "$a" = "$b" ] || die "same seed, different lines"
+[ "$(echo "$a" | grep -c '^period ')" -eq 2 ] || die "not two periods: $a"
+echo "$a" | grep -q '^period 0 frames 15000 goals [0-9]* corners [0-9]* goalkicks [0-9]* throwins [0-9]*$' ||
+  die "bad first period line: $a"
+echo "$a" | grep -q '^final score [0-9]*-[0-9]* shootout 0-0 frames 30000 ' || die "bad final line: $a"
+# The final line's goals add up the periods' and agree with the score.
+echo "$a" | awk '/^period/ { g += $6 } /^final/ { split($3, s, "-"); if ($9 != g || s[1] + s[2] != g) bad = 1 }
+  END { exit bad }' || die "goals do not add up: $a"
+
+# The ball alone still goes out of play now and then.
+echo "$a" | awk '/^final/ { if ($11 + $13 + $15 == 0) bad = 1 } END { exit bad }' || die "no restarts: $a"
+
+# A shorter match, extra time and a shoot-out when level.
+c=$("$sim" --ball-only --seed 7 --length 1 --extra-time --shootout) || die "extra-time match failed"
+echo "$c" | grep -q '^period 1 frames 3000 ' || die "length 1 does not give 3000 frames: $c"
+
+l=$("$sim" --launch 796,1082,0,0,-400000,0) || die "launch failed"
+echo "$l" | grep -q '^launch frame [0-9]* outcome [a-z-]* spot -\?[0-9]*,-\?[0-9]* possession [01] ' ||
+  die "bad launch line: $l"
+
+"$sim" --launch 1,2,3 >/dev/null 2>&1 && die "a short launch list is accepted"
+"$sim" >/dev/null 2>&1 && die "no mode is accepted"
+exit $fail
