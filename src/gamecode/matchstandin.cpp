@@ -117,10 +117,8 @@ void BallOnlyStates() {
     case STATE_GOAL: {
       // The goal at the low goal line is the low-goal side's.
       const int scorer = ballY < Pitch.centreY ? 1 - LowGoalSide : LowGoalSide;
-      if (period == 4)
-        ++ShootoutScore[scorer];
-      else
-        ++Score[scorer];
+      // A shoot-out goal the ball's own rule has counted already.
+      if (period != 4) ++Score[scorer];
       ++c.goals;
       Kick(Pitch.centreX, Pitch.centreY, 1 - scorer);
       return;
