@@ -35,13 +35,6 @@ int16_t PlayerNumberOf(int object) {
   return object >= 0 && object < MATCH_PLAYERS ? MatchObjects[object].playerNumber : int16_t{-1};
 }
 
-// The period a minute belongs to, by the minute caps.
-int PeriodOfMinute(int minute) {
-  for (int p = 0; p < 4; ++p)
-    if (minute <= MINUTE_CAPS[p]) return p;
-  return 3;
-}
-
 struct SideFigures {
   int shotsOn = 0, shotsOff = 0, booked = 0, sentOff = 0;
 };
@@ -125,6 +118,7 @@ void RecordGoal(int side, int index, int fallbackScorer, int scorer, int ownGoal
   if (index >= MAX_GOAL_RECORDS) return;  // the table is full; the score counts on
   GoalRecord& g = gTables.goals[side][index];
   g.minute = static_cast<uint8_t>(CurrentEventMinute());
+  g.period = static_cast<uint8_t>(period < 0 ? 0 : period > 4 ? 4 : period);
   int who = scorer == -1 ? fallbackScorer : scorer;
   const int action = who >= 0 && who < MATCH_PLAYERS ? MatchObjects[who].action : -1;
   int kind;
@@ -151,7 +145,7 @@ void RecordCard(int object) {
   const int kind = MatchObjects[object].cardState == 1 && MatchObjects[object].sentOff == 0 ? 1 : 3;
   gTables.cards[side][count++] =
       static_cast<CardRecord>(object) | static_cast<CardRecord>(CurrentEventMinute()) << 7 |
-      static_cast<CardRecord>(kind) << 14;
+      static_cast<CardRecord>(kind) << 14 | static_cast<CardRecord>(period < 0 ? 0 : period > 4 ? 4 : period) << 16;
 }
 
 void ChooseManOfTheMatch(int* side, int* player) {
@@ -245,13 +239,13 @@ void CompileMatchResult() {
     const int goals = Score[side] < 0 ? 0 : Score[side] > MAX_GOAL_RECORDS ? MAX_GOAL_RECORDS : Score[side];
     for (int i = 0; i < goals && n < MATCH_LOG_REWRITE_LIMIT; ++i) {
       const GoalRecord& g = gTables.goals[side][i];
-      WriteLogEntry(LogEntry(result, n++), LOG_GOAL, PeriodOfMinute(g.minute), g.minute, side, g.scorer,
+      WriteLogEntry(LogEntry(result, n++), LOG_GOAL, g.period, g.minute, side, g.scorer,
                     GoalTypeCode(g.kind));
     }
     for (int i = 0; i < gTables.cardCount[side] && n < MATCH_LOG_REWRITE_LIMIT; ++i) {
       const CardRecord c = gTables.cards[side][i];
       if (CARD_KIND(c) != 3) continue;
-      WriteLogEntry(LogEntry(result, n++), LOG_RED, PeriodOfMinute(CARD_MINUTE(c)), CARD_MINUTE(c), side,
+      WriteLogEntry(LogEntry(result, n++), LOG_RED, CARD_PERIOD(c), CARD_MINUTE(c), side,
                     PlayerNumberOf(CARD_OBJECT(c)), 0);
     }
   }

@@ -18,13 +18,15 @@ struct GoalRecord {
   uint8_t minute;
   int8_t kind;  // 1-11
   int8_t area;  // 0, 1 or 3
+  uint8_t period;  // the period it was scored in (a minute alone cannot tell: 45 is in either half)
 };
 // One card: bits 0-6 the object, 7-13 the minute, 14-15 the kind (1 a
-// booking, 3 a sending-off or a second booking).
+// booking, 3 a sending-off or a second booking), 16-18 the period.
 using CardRecord = uint32_t;
 constexpr int CARD_OBJECT(CardRecord c) { return static_cast<int>(c & 0x7F); }
 constexpr int CARD_MINUTE(CardRecord c) { return static_cast<int>(c >> 7 & 0x7F); }
 constexpr int CARD_KIND(CardRecord c) { return static_cast<int>(c >> 14 & 3); }
+constexpr int CARD_PERIOD(CardRecord c) { return static_cast<int>(c >> 16 & 7); }
 
 // Called by the goal state with index = the side's new score - 1.
 void RecordGoal(int side, int index, int fallbackScorer, int scorer, int ownGoalPlayer, int state, int distanceClass);

@@ -124,6 +124,27 @@ TEST_F(MatchResultTest, CardsAppendPerSideAndStopAtTwenty) {
   EXPECT_EQ(GetCardRecordCount(0), 0);
 }
 
+// A minute alone does not tell the period: the 45th is in either half, the
+// 90th in the second half or in extra time. The log keeps the period of each event.
+TEST_F(MatchResultTest, TheLogKeepsThePeriodOfEachEvent) {
+  period = 1;
+  Goal(0, 9, 45 * 60 + 30);
+  Card(18, 2, 45 * 60 + 40, true);
+  period = 2;
+  Goal(1, 20, 90 * 60 + 20);
+  CompileMatchResult();
+  struct LogRow {
+    int kind, period, minute;
+  };
+  const LogRow log[] = {{LOG_GOAL, 1, 45}, {LOG_GOAL, 2, 90}, {LOG_RED, 1, 45}};
+  for (int n = 0; n < 3; ++n) {
+    EXPECT_EQ(Log(n)[MATCH_LOG_KIND], log[n].kind) << n;
+    EXPECT_EQ(LoadI16(Log(n) + MATCH_LOG_PERIOD), log[n].period) << n;
+    EXPECT_EQ(LoadI16(Log(n) + MATCH_LOG_MINUTE), log[n].minute) << n;
+  }
+  EXPECT_EQ(Log(3)[MATCH_LOG_KIND], MATCH_LOG_END);
+}
+
 TEST_F(MatchResultTest, CompiledResultFromTheGoalAndCardTables) {
   period = 0;
   Goal(0, 9, 0);                  // minute 1
