@@ -76,7 +76,7 @@ struct MatchObject {
   int16_t touchLock;
   int16_t secondLock;
   int16_t actionCounter;
-  uint8_t spare1[2];
+  int16_t turnFacing;  // the direction a turn with the ball or a side-step ends in
   uint8_t attr[SKILL_COUNT];
   int8_t strain;
   int8_t rating;  // 50 a starter, 0 a substitute who may come on, -1 beyond the substitutes allowed
@@ -128,9 +128,12 @@ struct MatchObject {
   int16_t playedOutfield;
   int16_t cardState;  // 0 none, 1 booked, 2 booked twice
   int16_t sentOff;
-  int32_t chasingFrames;
-  int32_t closingDownFrames;
-  uint8_t spareCounters[9];
+  int32_t openPlayFrames;  // frames spent in the open-play decision state
+  int32_t pressingFrames;  // frames in which that state chose to close the ball down
+  int16_t chaseMetric;     // this frame's weighted distance to where the ball is going
+  int16_t activeFrames;    // frames as his side's active player
+  uint8_t blockedFrames;   // 0-20: frames a run to a point has been blocked
+  uint8_t spareCounters[4];
 
   uint8_t ruleFlag;
   int16_t ruleWord;

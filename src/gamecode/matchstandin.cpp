@@ -16,6 +16,7 @@
 #include "gamecode/matchres.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/replay.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ StandInState gStandIn;
 
 int Prepare() {
   MatchSeams.replayBufferAlloc();
-  if (ReplayMode == 3 && !MatchSeams.loadReplaySlot()) {
+  if (replayMode == 3 && !MatchSeams.loadReplaySlot()) {
     MatchSeams.replayBufferFree();
     return 0;
   }
@@ -44,7 +45,7 @@ void Finish() {
 }
 
 void PlayPeriodStandIn() {
-  if (ReplayMode != 3) MatchSeams.replayBufferReset();
+  if (replayMode != 3) MatchSeams.replayBufferReset();
   MatchSeams.kickOffSetup();
   MatchFrame();
   if (period >= 0 && period < 5) gStandIn.counts[period].frames = PeriodFrames;
@@ -70,7 +71,7 @@ void Kick(int x, int y, int side) {
 
 void KickOff() {
   const uint8_t* setup = GetMatchSetupRecord();
-  if (period == 0 && ReplayMode != 3) {
+  if (period == 0 && replayMode != 3) {
     MatchResults_ClearTables();
     ClearHeatMaps();
     std::memset(&gStandIn, 0, sizeof gStandIn);

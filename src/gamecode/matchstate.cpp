@@ -79,7 +79,6 @@ int16_t restartX;
 int16_t restartY;
 uint8_t PossessionSide;
 int16_t BallFramePos[2];
-int16_t ReplayMode;
 int32_t PeriodFrames;
 int32_t PeriodLengthFrames;
 uint8_t EnvironmentDestroyed;
@@ -182,7 +181,6 @@ void MatchState_Reset() {
   restartY = {};
   PossessionSide = {};
   for (auto& v : BallFramePos) v = {};
-  ReplayMode = {};
   PeriodFrames = {};
   PeriodLengthFrames = {};
   EnvironmentDestroyed = {};

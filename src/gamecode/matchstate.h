@@ -96,7 +96,6 @@ extern uint8_t ShootoutMissFlag;      // the kick is already missed: a still bal
 void MatchState_Reset();
 
 // --- helper "flow": the match flow, the clock and the displays ------------------------
-extern int16_t ReplayMode;            // 3 while a stored replay is shown
 extern int32_t PeriodFrames;          // frames played in this period
 extern int32_t PeriodLengthFrames;    // frames in a full period
 extern uint8_t EnvironmentDestroyed;  // set once the match display is torn down

@@ -10,6 +10,7 @@
 #include "gamecode/matchres.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/replay.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ void WriteFlankTotals() {
 void PlayMatch() {
   if (!MatchSeams.prepareMatch()) return;
   StartMatchState();
-  if (ReplayMode == 3) {
+  if (replayMode == 3) {
     EndsFlag = 0;
     LowGoalSide = 0;
     period = 0;

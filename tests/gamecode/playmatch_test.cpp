@@ -9,6 +9,7 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/replay.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -128,7 +129,7 @@ TEST_F(PlayMatchTest, StartsFromAFreshMatchState) {
 }
 
 TEST_F(PlayMatchTest, StoredReplayPlaysOnePeriod) {
-  ReplayMode = 3;
+  replayMode = 3;
   gGoals[0][0] = 1;
   PlayMatch();
   EXPECT_EQ(gFlow, "prepare P0k1e0 finish");
@@ -144,7 +145,7 @@ TEST_F(PlayMatchTest, StoredReplayThatCannotLoadLeavesTheRecordsAlone) {
   MatchSeams.replayBufferFree = [] { gFlow += "free "; };
   MatchSeams.analysisDestroy = [] { gFlow += "destroy "; };
   MatchSeams.loadReplaySlot = [] { return 0; };
-  ReplayMode = 3;
+  replayMode = 3;
   Score[0] = 7;
   GetMatchResultRecord()[MATCH_LOG] = 0x12;
   PlayMatch();
