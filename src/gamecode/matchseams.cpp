@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/activeplayers.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchobj.h"
 
@@ -53,6 +54,11 @@ MatchSeamTable StandIns() {
     o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
     o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
   };
+  // helper "active": who goes for the ball, the AI's frame counters and the
+  // crowd's swing of momentum.
+  t.updateActivePlayers = UpdateActivePlayers;
+  t.updateMatchCounters = UpdateMatchCounters;
+  t.crowdReaction = AdjustMomentum;
   return t;
 }
 

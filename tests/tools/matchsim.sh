@@ -31,4 +31,14 @@ echo "$l" | grep -q '^launch frame [0-9]* outcome [a-z-]* spot -\?[0-9]*,-\?[0-9
 
 "$sim" --launch 1,2,3 >/dev/null 2>&1 && die "a short launch list is accepted"
 "$sim" >/dev/null 2>&1 && die "no mode is accepted"
+"$sim" --seed 3 --objects 9,1 >/dev/null 2>&1 && die "a sixth period is accepted"
+
+# The match with the players: the same seed plays the same replay frames.
+r=$("$sim" --seed 3 --length 1) || die "real match failed: $r"
+r2=$("$sim" --seed 3 --length 1) || die "real match failed the second time"
+[ "$r" = "$r2" ] || die "same seed, different replay frames"
+[ "$(echo "$r" | grep -c '^period ')" -eq 2 ] || die "not two periods: $r"
+# Seeds differ.
+r3=$("$sim" --seed 4 --length 1) || die "seed 4 failed"
+[ "$r" != "$r3" ] || die "two seeds play the same match"
 exit $fail
