@@ -4,7 +4,9 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
+#include "gamecode/motion.h"
 #include "gamecode/matchobj.h"
 
 MatchSeamTable MatchSeams;
@@ -38,8 +40,7 @@ MatchSeamTable StandIns() {
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
   t.videoIsDirect3D = [] { return 0; };
-  // The headless match: the match control, the period runner, the clock and
-  // a ball-only state table.
+  // The headless match: the clock and a ball-only state table.
   MatchStandIns_Install(t);
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
@@ -52,6 +53,15 @@ MatchSeamTable StandIns() {
     o.y = static_cast<int16_t>(o.y + (y > o.y) - (y < o.y));
     o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
     o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
+  };
+  // helper "kickoff": the match run control and the kick-off.
+  t.prepareMatch = MatchRunStart;
+  t.playPeriod = PlayPeriod;
+  t.finishMatch = MatchRunEnd;
+  t.kickOffSetup = KickOffSetup;
+  t.initTeamShape = NothingInt;
+  t.loadMotions = [] {
+    if (!MotionsLoaded()) LoadMotions();
   };
   return t;
 }
