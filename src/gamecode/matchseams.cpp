@@ -5,7 +5,9 @@
 
 #include "engine/reset.h"
 #include "gamecode/activeplayers.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
+#include "gamecode/motion.h"
 #include "gamecode/matchobj.h"
 
 MatchSeamTable MatchSeams;
@@ -39,8 +41,7 @@ MatchSeamTable StandIns() {
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
   t.videoIsDirect3D = [] { return 0; };
-  // The headless match: the match control, the period runner, the clock and
-  // a ball-only state table.
+  // The headless match: the clock and a ball-only state table.
   MatchStandIns_Install(t);
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
@@ -59,6 +60,15 @@ MatchSeamTable StandIns() {
   t.updateActivePlayers = UpdateActivePlayers;
   t.updateMatchCounters = UpdateMatchCounters;
   t.crowdReaction = AdjustMomentum;
+  // helper "kickoff": the match run control and the kick-off.
+  t.prepareMatch = MatchRunStart;
+  t.playPeriod = PlayPeriod;
+  t.finishMatch = MatchRunEnd;
+  t.kickOffSetup = KickOffSetup;
+  t.initTeamShape = NothingInt;
+  t.loadMotions = [] {
+    if (!MotionsLoaded()) LoadMotions();
+  };
   return t;
 }
 
