@@ -148,16 +148,16 @@ void PrintObjects() {
   }
 }
 
-// Each frame's states: the stand-in's, then the watched frames.
+// Each frame: the watched frames as the players left them, then the states.
 void StatesAndWatches() {
   if (gRun.period != period) {
     gRun.period = period;
     gRun.frame = 0;
   }
   ++gRun.frame;
-  gStates();
   for (const Watch& w : gRun.watches)
     if (w.period == period && w.frame == gRun.frame) PrintObjects();
+  gStates();
 }
 
 // Every recorded frame, as the ring holds it, goes into the period's digest.

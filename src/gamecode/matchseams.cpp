@@ -8,7 +8,10 @@
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/motion.h"
+#include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
 
 MatchSeamTable MatchSeams;
 
@@ -46,14 +49,19 @@ MatchSeamTable StandIns() {
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
   t.clearPendingSubstitution = NothingInt;
-  // helper "ball"
-  t.stepTowardsPoint = [](int object, int x, int y) {
-    if (object < 0 || object >= MATCH_OBJECTS) return;
-    MatchObject& o = MatchObjects[object];
-    o.x = static_cast<int16_t>(o.x + (x > o.x) - (x < o.x));
-    o.y = static_cast<int16_t>(o.y + (y > o.y) - (y < o.y));
-    o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
-    o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
+  // helper "moves": the players' actions and the ball-placing step; the
+  // decisions stand in: nobody decides, the aim is the middle of the goal.
+  t.playerAction = player_action;
+  t.stepTowardsPoint = StepTowardsPoint;
+  for (void (**f)(int) : {&t.onBallDecisions, &t.offBallMovement, &t.challengeDecision, &t.dribbleDecision})
+    *f = NothingInt;
+  t.passOption = [](int, int) { return 0; };
+  t.clearBall = [](int, int) {};
+  t.targetPoint = [](int object, int, int side) {
+    if (object < 0 || object >= MATCH_OBJECTS) return 0;
+    const MatchObject& o = MatchObjects[object];
+    const int goalY = side == LowGoalSide ? Pitch.maxY : Pitch.minY;
+    return GetDirection256(o.x, o.y, Pitch.centreX, goalY);
   };
   // helper "active": who goes for the ball, the AI's frame counters and the
   // crowd's swing of momentum.

@@ -93,6 +93,14 @@ struct MatchSeamTable {
   // formation, and the motion clips read at the start of a match run.
   void (*initTeamShape)(int side);
   void (*loadMotions)();
+  // helper "moves": the decisions and ball strikes the basic action codes call.
+  void (*onBallDecisions)(int object);    // a player on the ball decides what to do
+  void (*offBallMovement)(int object);    // a player without the ball: run point and reaction to the ball
+  void (*challengeDecision)(int object);  // close the ball carrier down: may start a challenge
+  int (*passOption)(int object, int kind);  // pass option kind 0-3: 1 when a team-mate was found and the pass played
+  void (*dribbleDecision)(int object);    // take the ball on
+  void (*clearBall)(int object, int direction);  // strike the ball away in the direction
+  int (*targetPoint)(int object, int mode, int side);  // direction to the aiming point on the goal line the side attacks
 };
 extern MatchSeamTable MatchSeams;
 

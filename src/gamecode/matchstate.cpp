@@ -78,6 +78,10 @@ int16_t ShotFrame;
 int16_t restartX;
 int16_t restartY;
 uint8_t PossessionSide;
+int16_t RefereeDecision = 0;
+int16_t GoalScorer = -1;
+int16_t DribbleCommentCounter = 0;
+int16_t DefensiveLineY[2] = {};
 int16_t BallFramePos[2];
 int32_t PeriodFrames;
 int32_t PeriodLengthFrames;
@@ -206,6 +210,11 @@ void MatchState_Reset() {
   BodyDeflectLock = {};
   ShootoutKickFlag = {};
   ShootoutMissFlag = {};
+  // helper "moves"
+  RefereeDecision = 0;
+  GoalScorer = -1;
+  DribbleCommentCounter = 0;
+  for (auto& v : DefensiveLineY) v = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);

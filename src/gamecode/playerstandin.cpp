@@ -181,6 +181,9 @@ void PlayerStandIn_KeeperStand(int object) {
 void PlayerStandIn_KickUpfield(int object) {
   if (object < 0 || object >= MATCH_PLAYERS) return;
   MatchObject& p = MatchObjects[object];
+  // Only with the ball at his feet (not while his touch lock runs on).
+  if (!p.hasBall) return;
+  p.hasBall = 0;
   const int side = SideOf(object);
   const int forward = side == LowGoalSide ? 1 : -1;
   int tx = Pitch.minX + 100 + GameRandom() % (Pitch.width - 200);
@@ -247,6 +250,7 @@ void PlayerStandIn_MatchStates() {
 void PlayerStandIns_Install(MatchSeamTable& t) {
   t.teamShapeSetTargets = PlayerStandIn_ShapeTargets;
   t.matchStateHandler = PlayerStandIn_MatchStates;
+  t.onBallDecisions = PlayerStandIn_KickUpfield;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
 }
 
