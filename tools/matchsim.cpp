@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "engine/bytes.h"
+#include "engine/mem_win.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/ball.h"
@@ -96,6 +97,7 @@ int Launch(const long v[6], int ground, int maxFrames) {
 
 int main(int argc, char** argv) {
   ResetAllModules();
+  InitMemory(16000);  // the replay ring and the motions live in managed memory
   bool ballOnly = false, launch = false, extraTime = false, shootout = false;
   long seed = 1, length = 5, ground = 0, frames = 3000;
   long launchValues[6] = {};

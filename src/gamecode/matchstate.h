@@ -104,3 +104,6 @@ extern int16_t MenuSide1Human;        // noted for the in-match menus: side 1 is
 extern int16_t ReplaySpeed[2];        // the replay player's two speed values
 extern int32_t ReplayPosition;        // the replay player's frame in the ring
 extern int32_t FlankFrames[2][3];     // per side: frames in possession on its first flank, centre, second flank
+// --- helper "motion": drawn state kept by the replay ring -----------------------------
+extern float BallDrawAngles[3];  // the ball's drawing rotation: first, second, third angle
+extern uint8_t ClockRunning;     // 1 while the match clock runs
