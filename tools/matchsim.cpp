@@ -59,6 +59,10 @@ bool ParseInt(const char* text, long& out) {
 }
 
 int BallOnly(uint32_t seed, int length, bool extraTime, bool shootout) {
+  // The ball alone: no players act, no motions are read.
+  MatchSeams.loadMotions = [] {};
+  MatchSeams.playerAction = [] {};
+  MatchSeams.updateActivePlayers = [] {};
   uint8_t* setup = ClearMatchSetupRecord();
   setup[SETUP_EXTRA_TIME] = extraTime ? 1 : 0;
   setup[SETUP_PENALTIES] = shootout ? 1 : 0;
@@ -215,7 +219,6 @@ bool StartData(const std::string& dir, const char* argv0) {
   fs::current_path(data, error);
   if (error) return false;
   PlatUseVirtualClock(true);
-  InitMemory(9500);
   PakFileInit();
   PakFileAdd("pakfiles\\hdcommon");
   PakFileAddDone();
@@ -259,6 +262,7 @@ int RealMatch(uint32_t seed, int length) {
 
 int main(int argc, char** argv) {
   ResetAllModules();
+  InitMemory(16000);  // the replay ring and the motions live in managed memory
   bool ballOnly = false, launch = false, extraTime = false, shootout = false;
   long seed = 1, length = 5, ground = 0, frames = 3000;
   long launchValues[6] = {};

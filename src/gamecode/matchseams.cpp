@@ -1,6 +1,7 @@
 // The stand-ins behind the match's outside calls.
 #include "gamecode/matchseams.h"
 
+#include <cmath>
 #include <initializer_list>
 
 #include "engine/reset.h"
@@ -12,6 +13,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/replay.h"
 
 MatchSeamTable MatchSeams;
 
@@ -76,6 +78,25 @@ MatchSeamTable StandIns() {
   t.initTeamShape = NothingInt;
   t.loadMotions = [] {
     if (!MotionsLoaded()) LoadMotions();
+  };
+  // helper "motion": the replay ring and the ball in a holder's hands. The
+  // frame loop copies the ball object into its render record after the
+  // call, so the hand point is kept there too (height in pitch units).
+  t.replayBufferAlloc = ReplayBuffer_Alloc;
+  t.replayBufferFree = ReplayBuffer_Free;
+  t.replayBufferReset = ReplayBuffer_Reset;
+  t.replayRecordFrame = ReplayRecordFrame;
+  t.replayCaptureFrame = ReplayStart;
+  t.replayRestoreFrame = ReplayRestoreLive;
+  t.replayPlayStep = ReplayPlayStep;
+  t.placeBallInHands = [](int ball, int holder) {
+    if (ball < 0 || ball >= MATCH_OBJECTS) return;
+    PlaceBallInHands(ball, holder);
+    const RenderObject& r = RenderObjects[ball];
+    MatchObject& o = MatchObjects[ball];
+    o.x = static_cast<int16_t>(std::lround(r.x));
+    o.y = static_cast<int16_t>(std::lround(r.y));
+    o.height = static_cast<int16_t>(std::lround(r.height / 2.8));
   };
   return t;
 }

@@ -91,6 +91,8 @@ int16_t MenuSide1Human;
 int16_t ReplaySpeed[2];
 int32_t ReplayPosition;
 int32_t FlankFrames[2][3];
+float BallDrawAngles[3];
+uint8_t ClockRunning;
 // records
 int16_t SimulationFlag;
 int16_t SideCorners[2];
@@ -193,6 +195,8 @@ void MatchState_Reset() {
   for (auto& v : ReplaySpeed) v = {};
   ReplayPosition = {};
   for (auto& row : FlankFrames) for (auto& v : row) v = {};
+  for (auto& v : BallDrawAngles) v = {};
+  ClockRunning = {};
   // records
   SimulationFlag = {};
   for (auto& v : SideCorners) v = {};

@@ -109,3 +109,6 @@ extern int16_t RefereeDecision;  // the referee's pending decision (7 warning, 8
 extern int16_t GoalScorer;       // the object of the player who scored last, -1 none
 extern int16_t DribbleCommentCounter;  // the dribbling commentary waits while it is not 0
 extern int16_t DefensiveLineY[2];      // per side: the y of its defensive line
+// --- helper "motion": drawn state kept by the replay ring -----------------------------
+extern float BallDrawAngles[3];  // the ball's drawing rotation: first, second, third angle
+extern uint8_t ClockRunning;     // 1 while the match clock runs

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/bytes.h"
+#include "engine/mem_win.h"
 #include "engine/rand.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
@@ -31,6 +32,7 @@ class PlayMatchTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
+    InitMemory(9500);  // the replay ring of the headless match
     gFlow.clear();
     for (auto& p : gGoals) p[0] = p[1] = 0;
     uint8_t* setup = ClearMatchSetupRecord();
