@@ -141,8 +141,11 @@ void PlayerStandIn_ShapeTargets() {
       const int object = SideSlots[side][place];
       if (object < 0 || object >= MATCH_PLAYERS) continue;
       MatchObject& o = MatchObjects[object];
+      int16_t x = 0, y = 0;  // the record is packed: no pointers into it
       if (place == 0) {
-        KeeperPoint(side, &o.targetX, &o.targetY);
+        KeeperPoint(side, &x, &y);
+        o.targetX = x;
+        o.targetY = y;
         continue;
       }
       const uint8_t* slot = slots + place * TACTICS_SLOT_SIZE;
@@ -154,7 +157,9 @@ void PlayerStandIn_ShapeTargets() {
       column = 14 - column;
       const int across = (column * 1000 / 15 + 33) * 126 / 100;
       const int along = (row * 1500 / 18 + 41) * 126 / 100;
-      FromOwnGoal(side, across, along, &o.targetX, &o.targetY);
+      FromOwnGoal(side, across, along, &x, &y);
+      o.targetX = x;
+      o.targetY = y;
     }
   }
 }
