@@ -66,8 +66,8 @@ TEST_F(ActivePlayersTest, TheMetricWeighsTheGapsByTheFacing) {
     p.x = static_cast<int16_t>(ballX + c.dx);
     p.y = static_cast<int16_t>(ballY + c.dy);
     Serve(0);
-    EXPECT_EQ(p.ballDistance, c.expected) << int(c.facing);
-    EXPECT_EQ(p.chaseMetric, c.expected) << int(c.facing);
+    EXPECT_EQ(+p.ballDistance, c.expected) << int(c.facing);
+    EXPECT_EQ(+p.chaseMetric, c.expected) << int(c.facing);
   }
 }
 
@@ -107,7 +107,7 @@ TEST_F(ActivePlayersTest, ASentOffPlayerSinksToTheEnd) {
   MatchObjects[3].offPitch = 1;
   Distance(3, 1);
   for (int frame = 0; frame < 16; ++frame) Serve(0);
-  EXPECT_EQ(MatchObjects[3].chaseMetric, CHASE_METRIC_OFF_PITCH);
+  EXPECT_EQ(+MatchObjects[3].chaseMetric, CHASE_METRIC_OFF_PITCH);
   EXPECT_EQ(ChaseOrder[0][15], 3);
 }
 
@@ -131,8 +131,8 @@ TEST_F(ActivePlayersTest, TheNearestFreePlayerBecomesActiveAndGoesForTheBall) {
   Distance(1, 5);
   for (int frame = 0; frame < 4; ++frame) Serve(0);
   EXPECT_EQ(ActivePlayer[0], 1);
-  EXPECT_EQ(MatchObjects[1].action, 4);
-  EXPECT_GE(MatchObjects[1].activeFrames, 1);
+  EXPECT_EQ(+MatchObjects[1].action, 4);
+  EXPECT_GE(+MatchObjects[1].activeFrames, 1);
 }
 
 TEST_F(ActivePlayersTest, WithTheNearestThreeBusyTheRoleStays) {
@@ -158,7 +158,7 @@ TEST_F(ActivePlayersTest, WithTheNearestThreeBusyTheRoleStays) {
     Serve(0);
     EXPECT_EQ(ActivePlayer[0] != 9, c.changes) << c.busy;
     if (!c.changes) {
-      EXPECT_EQ(MatchObjects[9].activeFrames, 1) << c.busy;
+      EXPECT_EQ(+MatchObjects[9].activeFrames, 1) << c.busy;
     }
   }
 }
@@ -188,7 +188,7 @@ TEST_F(ActivePlayersTest, AHeldActivePlayerNearTheBallKeepsTheRole) {
     Serve(0);
     EXPECT_EQ(ActivePlayer[0], c.expected) << c.hold << " " << c.distance << " " << c.action;
     if (c.expected == 8) {
-      EXPECT_EQ(MatchObjects[8].activeFrames, 0);
+      EXPECT_EQ(+MatchObjects[8].activeFrames, 0);
     }
   }
 }
@@ -199,21 +199,21 @@ TEST_F(ActivePlayersTest, TheHandOver) {
   ActivePlayer[0] = 3;
   MatchObjects[3].action = 4;
   MakeActivePlayer(0, 5);
-  EXPECT_EQ(MatchObjects[2].action, 3);
-  EXPECT_EQ(MatchObjects[3].action, 3);
-  EXPECT_EQ(MatchObjects[5].action, 4);
+  EXPECT_EQ(+MatchObjects[2].action, 3);
+  EXPECT_EQ(+MatchObjects[3].action, 3);
+  EXPECT_EQ(+MatchObjects[5].action, 4);
   EXPECT_EQ(ActivePlayer[0], 5);
   // A busy old active player keeps his action and the entry.
   MatchObjects[5].action = 15;
   MakeActivePlayer(0, 6);
-  EXPECT_EQ(MatchObjects[5].action, 15);
+  EXPECT_EQ(+MatchObjects[5].action, 15);
   EXPECT_EQ(ActivePlayer[0], 5);
-  EXPECT_EQ(MatchObjects[6].action, 4);
+  EXPECT_EQ(+MatchObjects[6].action, 4);
   // Out of open play the new one is not sent after the ball.
   MatchState = STATE_THROW_IN;
   MatchObjects[7].action = 0;
   MakeActivePlayer(0, 7);
-  EXPECT_EQ(MatchObjects[7].action, 0);
+  EXPECT_EQ(+MatchObjects[7].action, 0);
   // The decision player is recorded even when the old one is busy.
   MatchState = STATE_OPEN_PLAY;
   MatchObjects[5].action = 20;
@@ -221,7 +221,7 @@ TEST_F(ActivePlayersTest, TheHandOver) {
   SetDecisionPlayer(0, 9);
   EXPECT_EQ(ActivePlayer[0], 9);
   EXPECT_EQ(DecisionPlayer, 9);
-  EXPECT_EQ(MatchObjects[5].action, 20);
+  EXPECT_EQ(+MatchObjects[5].action, 20);
 }
 
 TEST_F(ActivePlayersTest, PressureOfTheSideInPossession) {
@@ -355,20 +355,20 @@ TEST_F(ActivePlayersTest, ADefenderRunningTowardsHisGoalIsPenalisedByTheBallSpee
   // low goal line, 128 from goalDir (0): (128 x 3 + 150) / 150.
   p.facing = 0;
   Serve(1);
-  EXPECT_EQ(p.ballDistance, 100);
-  EXPECT_EQ(p.chaseMetric, 100 * (128 * 3 + 150) / 150);
+  EXPECT_EQ(+p.ballDistance, 100);
+  EXPECT_EQ(+p.chaseMetric, 100 * (128 * 3 + 150) / 150);
   // Facing the ball from the goal side keeps the metric.
   p.facing = 128;
   p.y = 982;
   Serve(1);
-  EXPECT_EQ(p.chaseMetric, 100);
+  EXPECT_EQ(+p.chaseMetric, 100);
   // A huge penalty stays in range and below the sent-off players.
   ballSpeed = 200;
   p.facing = 0;
   p.y = 1982;
   Serve(1);
-  EXPECT_GT(p.chaseMetric, 0);
-  EXPECT_LT(p.chaseMetric, CHASE_METRIC_OFF_PITCH);
+  EXPECT_GT(+p.chaseMetric, 0);
+  EXPECT_LT(+p.chaseMetric, CHASE_METRIC_OFF_PITCH);
 }
 
 TEST_F(ActivePlayersTest, TheKickOffReset) {
