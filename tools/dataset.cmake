@@ -110,6 +110,19 @@ add_custom_command(
   COMMENT "Building the 3D models"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_CD_GENERATED ${GAFFERON_MODELS_FILES})
+# The 159 motion-capture clips under zvdata\common\sskin\motions (names
+# from src/gamecode/motion.cpp), the same bytes every build; a stamp stands
+# for them all.
+set(GAFFERON_MOTIONS_STAMP ${GAFFERON_DATASET_DIR}/motions.stamp)
+add_custom_command(
+  OUTPUT ${GAFFERON_MOTIONS_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${GAFFERON_DATASET_HD_DIR}/zvdata/common/sskin/motions
+  COMMAND genmotions --out ${GAFFERON_DATASET_HD_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${GAFFERON_MOTIONS_STAMP}
+  DEPENDS genmotions
+  COMMENT "Generating the motion-capture clips"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_MOTIONS_STAMP})
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)

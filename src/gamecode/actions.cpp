@@ -1,11 +1,166 @@
-// The players' action codes (placeholder bodies until the dispatcher lands).
+// The players' action codes and their dispatcher.
 #include "gamecode/actions.h"
 
+#include <initializer_list>
+
+#include "engine/debug.h"
+#include "engine/reset.h"
+#include "gamecode/basicacts.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
 
 ActionHandler PlayerActionTable[ACTION_CODES] = {};
 
-void player_action() {}
+namespace {
+
+// Codes without behaviour: a player left in one stands still.
+void EmptyAction(int) {}
+
+// The codes the later actions answer; until then a player in one stands still.
+void FollowBallAction(int) {}           // 14
+void PassReceiverAction(int) {}         // 17
+void CrossAction(int) {}                // 18, 75
+void ThrowInPickUpAction(int) {}        // 19
+void QuickFreeKickAction(int) {}        // 20
+void RestartWalkAction(int) {}          // 21, 22, 24-26, 30, 31
+void HandToKeeperAction(int) {}         // 23
+void KickOffTakerAction(int) {}         // 27
+void StandingChallengeAction(int) {}    // 28, 89
+void StandingPassAction(int) {}         // 29
+void BlockTackleAction(int) {}          // 32
+void BackheelPassAction(int) {}         // 34, 66, 110
+void LongThrowAction(int) {}            // 35, 41
+void DeliveryAction(int) {}             // 36, 94
+void ShortThrowAction(int) {}           // 42
+void FreeKickLineUpAction(int) {}       // 43, 44
+void MarkedRestartAction(int) {}        // 45
+void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
+void ControlAction(int) {}              // 49, 79, 88
+void OverheadKickAction(int) {}         // 50
+void ShotAction(int) {}                 // 52, 78, 80, 81, 83, 84, 97, 98, 106, 107
+void RestartOrganiserAction(int) {}     // 53
+void WaitAtSpotAction(int) {}           // 54, 57, 63
+void RestartTakerAction(int) {}         // 55
+void FoulTackleAction(int) {}           // 56, 105, 116
+void WallAction(int) {}                 // 58
+void FreeKickSetUpAction(int) {}        // 59
+void PenaltyAction(int) {}              // 60, 95
+void WalkBackAction(int) {}             // 61
+void CornerFlagAction(int) {}           // 67, 68
+void DirectFreeKickAction(int) {}       // 71
+void DiveAction(int) {}                 // 72, 102
+// 76, 108: turning to a coming ball ends at once in open play; a runner
+// whose run to the ball hands over here would otherwise stand for good.
+void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
+void RunPassAction(int) {}              // 77, 109
+void WaitForPassAction(int) {}          // 85
+void WonChallengeAction(int) {}         // 90, 91
+void RunToPointAction(int) {}           // 96, 103
+void HandballAction(int) {}             // 99
+void PlayOnceAction(int) {}             // 100
+void BlockAction(int) {}                // 114, 115
+void GoalkeeperAction(int) {}           // 120-173
+
+struct CodeHandler {
+  int code;
+  ActionHandler handler;
+};
+
+constexpr CodeHandler kHandlers[] = {
+    {0, Action_Stand},           {3, Action_RunToTarget},       {4, Action_OpenPlay},
+    {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
+    {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
+    {14, FollowBallAction},      {15, Action_Dribble},          {16, Action_RunWithBall},
+    {17, PassReceiverAction},    {18, CrossAction},             {19, ThrowInPickUpAction},
+    {20, QuickFreeKickAction},   {21, RestartWalkAction},       {22, RestartWalkAction},
+    {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
+    {26, RestartWalkAction},     {27, KickOffTakerAction},      {28, StandingChallengeAction},
+    {29, StandingPassAction},    {30, RestartWalkAction},       {31, RestartWalkAction},
+    {32, BlockTackleAction},     {33, Action_Stumble},          {34, BackheelPassAction},
+    {35, LongThrowAction},       {36, DeliveryAction},          {37, Action_JumpTackle},
+    {41, LongThrowAction},       {42, ShortThrowAction},        {43, FreeKickLineUpAction},
+    {44, FreeKickLineUpAction},  {45, MarkedRestartAction},     {46, HeaderAction},
+    {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
+    {50, OverheadKickAction},    {51, HeaderAction},            {52, ShotAction},
+    {53, RestartOrganiserAction}, {54, WaitAtSpotAction},       {55, RestartTakerAction},
+    {56, FoulTackleAction},      {57, WaitAtSpotAction},        {58, WallAction},
+    {59, FreeKickSetUpAction},   {60, PenaltyAction},           {61, WalkBackAction},
+    {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, CornerFlagAction},
+    {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
+    {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
+    {75, CrossAction},           {76, ReceiveTurnAction},       {77, RunPassAction},
+    {78, ShotAction},            {79, ControlAction},           {80, ShotAction},
+    {81, ShotAction},            {82, HeaderAction},            {83, ShotAction},
+    {84, ShotAction},            {85, WaitForPassAction},       {86, HeaderAction},
+    {87, HeaderAction},          {88, ControlAction},           {89, StandingChallengeAction},
+    {90, WonChallengeAction},    {91, WonChallengeAction},      {93, Action_StumbleForward},
+    {94, DeliveryAction},        {95, PenaltyAction},           {96, RunToPointAction},
+    {97, ShotAction},            {98, ShotAction},              {99, HandballAction},
+    {100, PlayOnceAction},       {102, DiveAction},             {103, RunToPointAction},
+    {105, FoulTackleAction},     {106, ShotAction},             {107, ShotAction},
+    {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
+    {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
+    {114, BlockAction},          {115, BlockAction},            {116, FoulTackleAction},
+};
+
+bool Active(const MatchObject& p) { return p.offPitch == 0 && p.redCards == 0 && p.yellowCards < 2; }
+
+void TakeOff(int object) {
+  MatchObject& p = MatchObjects[object];
+  if (p.offPitch == 0) MatchSeams.replanTeams();
+  p.fixedX = 0;
+  p.fixedY = 0;
+  p.x = 0;
+  p.y = 0;
+  p.action = 0;
+  p.offPitch = 1;
+  p.motion = -1;
+}
+
+}  // namespace
+
+void Actions_InstallDefaults() {
+  for (auto& h : PlayerActionTable) h = EmptyAction;
+  for (int code = 120; code < ACTION_CODES; ++code) PlayerActionTable[code] = GoalkeeperAction;
+  for (int code : {121, 144, 164}) PlayerActionTable[code] = EmptyAction;
+  for (const CodeHandler& h : kHandlers) PlayerActionTable[h.code] = h.handler;
+}
+
+void player_action() {
+  MoversCount = 0;
+  CurrentSide = 0;
+  for (int i = 0; i < MATCH_PLAYERS; ++i) {
+    if (i == SIDE_OBJECTS) CurrentSide = 1;
+    MatchObject& p = MatchObjects[i];
+    if (Active(p)) {
+      ActorX = p.x;
+      ActorY = p.y;
+      ActorFixedX = p.fixedX;
+      ActorFixedY = p.fixedY;
+      if (p.action < 0 || p.action >= ACTION_CODES) {
+        DPRINT(DEBUG_GENERAL, 1, "player_action(): Player action out of range %d - player %d\n", p.action, i);
+      } else {
+        PlayerActionTable[p.action](i);
+      }
+      p.fixedX = ActorFixedX;
+      p.fixedY = ActorFixedY;
+      p.x = static_cast<int16_t>(ActorFixedX / 65536);
+      p.y = static_cast<int16_t>(ActorFixedY / 65536);
+      if (MatchState == STATE_OPEN_PLAY && MatchFrameCounter != 0) {
+        if (p.firstActiveFrame == 0) p.firstActiveFrame = static_cast<int32_t>(MatchFrameCounter);
+        else p.lastActiveFrame = static_cast<int32_t>(MatchFrameCounter);
+      }
+    } else if (RefereeDecision == 0) {
+      TakeOff(i);
+    }
+    if (p.offPitch != 0) {
+      if (keeperHolder == i + 1) keeperHolder = 0;
+      if (throwHolder == i + 1) throwHolder = 0;
+    }
+  }
+}
 
 void SetPlayerAction(int object, int code) {
   if (object < 0 || object >= MATCH_OBJECTS) return;
@@ -17,3 +172,5 @@ void SetPlayerAction(int object, int code) {
   o.actionArg = 0;
   o.actionArg2 = 0;
 }
+
+REGISTER_RESET(RESET_WORLD, Actions_InstallDefaults);

@@ -7,9 +7,11 @@
 #include <cstdlib>
 
 #include "engine/rand.h"
+#include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
 
 namespace {
 
@@ -53,17 +55,6 @@ int SideOf(int object) { return object >= 0 && object < SIDE_OBJECTS ? 0 : 1; }
 
 // The side that defends the goal at the low (small y) or high end.
 int DefendingSide(bool lowEnd) { return lowEnd ? LowGoalSide : 1 - LowGoalSide; }
-
-void SetObjectAction(int object, int code) {
-  if (object < 0 || object >= MATCH_OBJECTS) return;
-  MatchObject& o = MatchObjects[object];
-  o.action = static_cast<int16_t>(code);
-  o.frame = 0;
-  o.height = 0;
-  o.actionCounter = 0;
-  o.actionArg = 0;
-  o.actionArg2 = 0;
-}
 
 void Say(int event, int side, int first, int second = -1, int number = 0) {
   MatchSeams.sayComment(event, kCommentPriority, side, first, second, number);
@@ -233,8 +224,8 @@ void GiveThrowIn() {
   restartY = static_cast<int16_t>(std::clamp<int>(stepY, Pitch.minY + 1, Pitch.maxY - 1));
   MatchState = STATE_THROW_IN;
   ballOutState = 2;
-  if (ballX < Pitch.centreX) SetObjectAction(OBJECT_LINESMAN_NEAR, 12);
-  else SetObjectAction(OBJECT_LINESMAN_FAR, 13);
+  if (ballX < Pitch.centreX) SetPlayerAction(OBJECT_LINESMAN_NEAR, 12);
+  else SetPlayerAction(OBJECT_LINESMAN_FAR, 13);
   PossessionSide = static_cast<uint8_t>(1 - SideOf(BallCarrier));
   Say(ballSpeed > 8 ? 158 : 159, PossessionSide, BallCarrier);
 }
@@ -291,17 +282,6 @@ void BallRestartSpot(int state, int16_t* x, int16_t* y) {
   }
 }
 
-// --- angles --------------------------------------------------------------------------------
-
-int VectorDirection(double dx, double dy) {
-  // Rounded to the nearest step on both sides of 0 (truncating would turn the
-  // directions of the left half one step on: due left would read 193).
-  const double steps = std::atan2(dx, -dy) * 256.0 / kTwoPi + 0.5;
-  return static_cast<int>(std::floor(steps)) & 255;
-}
-
-int DirectionTo(int x1, int y1, int x2, int y2) { return VectorDirection(x2 - x1, y2 - y1); }
-
 // --- the ball ------------------------------------------------------------------------------
 
 void StopBall() {
@@ -312,7 +292,7 @@ void StopBall() {
 
 void UpdateBallSpeed() {
   if (ballVelX != 0 || ballVelY != 0) {
-    ballDirection = static_cast<int16_t>(VectorDirection(ballVelX, ballVelY));
+    ballDirection = static_cast<int16_t>(GetDirection256(0, 0, ballVelX, ballVelY));
     const int64_t speed = (std::llabs(int64_t{ballVelX}) >> 16) + (std::llabs(int64_t{ballVelY}) >> 16);
     ballSpeed = static_cast<uint8_t>(std::min<int64_t>(speed, 255));
   } else {
@@ -660,7 +640,7 @@ void PlayerContacts() {
     BodyDeflectLock = kDeflectLockFrames;
     if (ballSpeed >= 12 && BallHeight >= 12 && p.action <= 4) {
       const int fall = StumbleAction(p.facing, ballDirection);
-      SetObjectAction(i, fall);
+      SetPlayerAction(i, fall);
       Say(fall == 73 ? 202 : 201, SideOf(i), i);
     }
     if (i != previous) {

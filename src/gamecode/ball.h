@@ -34,12 +34,6 @@ void BallKickOffReset(int ground);
 // other state) the centre spot. Reads restartX, restartY.
 void BallRestartSpot(int state, int16_t* x, int16_t* y);
 
-// The direction of the vector (dx, dy) in 256 steps a turn: 0 towards smaller
-// y, 64 towards larger x. The direction from point 1 to point 2 is
-// DirectionTo(x1, y1, x2, y2) = VectorDirection(x2 - x1, y2 - y1).
-int VectorDirection(double dx, double dy);
-int DirectionTo(int x1, int y1, int x2, int y2);
-
 // The octant (0-7) of the body-deflection grid for a ball at (dx, dy) from a
 // player, and the two factors (over 150) of each octant.
 int BodyDeflectionOctant(int dx, int dy);

@@ -1,11 +1,19 @@
 // The stand-ins behind the match's outside calls.
 #include "gamecode/matchseams.h"
 
+#include <cmath>
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/activeplayers.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
+#include "gamecode/motion.h"
+#include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
+#include "gamecode/replay.h"
 
 MatchSeamTable MatchSeams;
 
@@ -38,20 +46,57 @@ MatchSeamTable StandIns() {
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
   t.videoIsDirect3D = [] { return 0; };
-  // The headless match: the match control, the period runner, the clock and
-  // a ball-only state table.
+  // The headless match: the clock and a ball-only state table.
   MatchStandIns_Install(t);
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
   t.clearPendingSubstitution = NothingInt;
-  // helper "ball"
-  t.stepTowardsPoint = [](int object, int x, int y) {
-    if (object < 0 || object >= MATCH_OBJECTS) return;
-    MatchObject& o = MatchObjects[object];
-    o.x = static_cast<int16_t>(o.x + (x > o.x) - (x < o.x));
-    o.y = static_cast<int16_t>(o.y + (y > o.y) - (y < o.y));
-    o.fixedX = static_cast<int32_t>(static_cast<uint32_t>(o.x) << 16);
-    o.fixedY = static_cast<int32_t>(static_cast<uint32_t>(o.y) << 16);
+  // helper "moves": the players' actions and the ball-placing step; the
+  // decisions stand in: nobody decides, the aim is the middle of the goal.
+  t.playerAction = player_action;
+  t.stepTowardsPoint = StepTowardsPoint;
+  for (void (**f)(int) : {&t.onBallDecisions, &t.offBallMovement, &t.challengeDecision, &t.dribbleDecision})
+    *f = NothingInt;
+  t.passOption = [](int, int) { return 0; };
+  t.clearBall = [](int, int) {};
+  t.targetPoint = [](int object, int, int side) {
+    if (object < 0 || object >= MATCH_OBJECTS) return 0;
+    const MatchObject& o = MatchObjects[object];
+    const int goalY = side == LowGoalSide ? Pitch.maxY : Pitch.minY;
+    return GetDirection256(o.x, o.y, Pitch.centreX, goalY);
+  };
+  // helper "active": who goes for the ball, the AI's frame counters and the
+  // crowd's swing of momentum.
+  t.updateActivePlayers = UpdateActivePlayers;
+  t.updateMatchCounters = UpdateMatchCounters;
+  t.crowdReaction = AdjustMomentum;
+  // helper "kickoff": the match run control and the kick-off.
+  t.prepareMatch = MatchRunStart;
+  t.playPeriod = PlayPeriod;
+  t.finishMatch = MatchRunEnd;
+  t.kickOffSetup = KickOffSetup;
+  t.initTeamShape = NothingInt;
+  t.loadMotions = [] {
+    if (!MotionsLoaded()) LoadMotions();
+  };
+  // helper "motion": the replay ring and the ball in a holder's hands. The
+  // frame loop copies the ball object into its render record after the
+  // call, so the hand point is kept there too (height in pitch units).
+  t.replayBufferAlloc = ReplayBuffer_Alloc;
+  t.replayBufferFree = ReplayBuffer_Free;
+  t.replayBufferReset = ReplayBuffer_Reset;
+  t.replayRecordFrame = ReplayRecordFrame;
+  t.replayCaptureFrame = ReplayStart;
+  t.replayRestoreFrame = ReplayRestoreLive;
+  t.replayPlayStep = ReplayPlayStep;
+  t.placeBallInHands = [](int ball, int holder) {
+    if (ball < 0 || ball >= MATCH_OBJECTS) return;
+    PlaceBallInHands(ball, holder);
+    const RenderObject& r = RenderObjects[ball];
+    MatchObject& o = MatchObjects[ball];
+    o.x = static_cast<int16_t>(std::lround(r.x));
+    o.y = static_cast<int16_t>(std::lround(r.y));
+    o.height = static_cast<int16_t>(std::lround(r.height / 2.8));
   };
   return t;
 }

@@ -89,6 +89,18 @@ struct MatchSeamTable {
   // helper "ball": the ball-placing routine the dribbling feet hand their point to
   // (moves the object one unit on each axis towards the point).
   void (*stepTowardsPoint)(int object, int x, int y);
+  // helper "kickoff": the team shape's set-up of a side from its working
+  // formation, and the motion clips read at the start of a match run.
+  void (*initTeamShape)(int side);
+  void (*loadMotions)();
+  // helper "moves": the decisions and ball strikes the basic action codes call.
+  void (*onBallDecisions)(int object);    // a player on the ball decides what to do
+  void (*offBallMovement)(int object);    // a player without the ball: run point and reaction to the ball
+  void (*challengeDecision)(int object);  // close the ball carrier down: may start a challenge
+  int (*passOption)(int object, int kind);  // pass option kind 0-3: 1 when a team-mate was found and the pass played
+  void (*dribbleDecision)(int object);    // take the ball on
+  void (*clearBall)(int object, int direction);  // strike the ball away in the direction
+  int (*targetPoint)(int object, int mode, int side);  // direction to the aiming point on the goal line the side attacks
 };
 extern MatchSeamTable MatchSeams;
 

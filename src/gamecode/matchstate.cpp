@@ -78,6 +78,10 @@ int16_t ShotFrame;
 int16_t restartX;
 int16_t restartY;
 uint8_t PossessionSide;
+int16_t RefereeDecision = 0;
+int16_t GoalScorer = -1;
+int16_t DribbleCommentCounter = 0;
+int16_t DefensiveLineY[2] = {};
 int16_t BallFramePos[2];
 int32_t PeriodFrames;
 int32_t PeriodLengthFrames;
@@ -87,6 +91,8 @@ int16_t MenuSide1Human;
 int16_t ReplaySpeed[2];
 int32_t ReplayPosition;
 int32_t FlankFrames[2][3];
+float BallDrawAngles[3];
+uint8_t ClockRunning;
 // records
 int16_t SimulationFlag;
 int16_t SideCorners[2];
@@ -189,6 +195,8 @@ void MatchState_Reset() {
   for (auto& v : ReplaySpeed) v = {};
   ReplayPosition = {};
   for (auto& row : FlankFrames) for (auto& v : row) v = {};
+  for (auto& v : BallDrawAngles) v = {};
+  ClockRunning = {};
   // records
   SimulationFlag = {};
   for (auto& v : SideCorners) v = {};
@@ -206,6 +214,11 @@ void MatchState_Reset() {
   BodyDeflectLock = {};
   ShootoutKickFlag = {};
   ShootoutMissFlag = {};
+  // helper "moves"
+  RefereeDecision = 0;
+  GoalScorer = -1;
+  DribbleCommentCounter = 0;
+  for (auto& v : DefensiveLineY) v = {};
 }
 
 REGISTER_RESET(RESET_MATCH, MatchState_Reset);

@@ -104,3 +104,11 @@ extern int16_t MenuSide1Human;        // noted for the in-match menus: side 1 is
 extern int16_t ReplaySpeed[2];        // the replay player's two speed values
 extern int32_t ReplayPosition;        // the replay player's frame in the ring
 extern int32_t FlankFrames[2][3];     // per side: frames in possession on its first flank, centre, second flank
+// --- helper "moves": the players' actions ---------------------------------------------
+extern int16_t RefereeDecision;  // the referee's pending decision (7 warning, 8 yellow, 9 red), 0 none
+extern int16_t GoalScorer;       // the object of the player who scored last, -1 none
+extern int16_t DribbleCommentCounter;  // the dribbling commentary waits while it is not 0
+extern int16_t DefensiveLineY[2];      // per side: the y of its defensive line
+// --- helper "motion": drawn state kept by the replay ring -----------------------------
+extern float BallDrawAngles[3];  // the ball's drawing rotation: first, second, third angle
+extern uint8_t ClockRunning;     // 1 while the match clock runs

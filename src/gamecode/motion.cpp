@@ -1,5 +1,16 @@
-// The motion-capture clips (placeholder bodies until the loader lands).
+// The motion-capture clips: read whole through the pak layer, checked, and
+// kept in managed memory while the match runs.
 #include "gamecode/motion.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "engine/bytes.h"
+#include "engine/debug.h"
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
+#include "engine/reset.h"
+#include "gamecode/matchobj.h"
 
 const char* const MotionNames[MOTION_COUNT] = {
     "ANF001", "ANF002", "ANF003", "ANF003R", "ANF004", "ANF009", "ANF010", "ANF011",
@@ -24,9 +35,100 @@ const char* const MotionNames[MOTION_COUNT] = {
     "ANF017", "ANF018", "ANF024", "ANF111R", "ANF115B", "ANF123R", "AX002",
 };
 
-void LoadMotions() {}
-void FreeMotions() {}
-bool MotionsLoaded() { return false; }
-int32_t GetMotionFrames(int) { return 0; }
-const uint8_t* GetMotionFrame(int, int) { return nullptr; }
-void PlaceBallInHands(int, int) {}
+
+namespace {
+
+// One entry of the motion table: the clip's frames (a managed block) and
+// their count.
+struct MotionEntry {
+  uint8_t* data;
+  int32_t frames;
+};
+
+struct MotionState {
+  MotionEntry* table = nullptr;  // MOTION_COUNT entries, one managed block
+};
+MotionState gMotion;
+
+void Motion_Reset() { gMotion = MotionState{}; }  // the memory manager's own reset drops the blocks
+
+constexpr uint32_t kHeaderSize = 8;
+constexpr int kRootOffset = 0;
+constexpr int kHandOffset = 12;
+
+// Checks one clip file of `length` bytes; a bad one stops the program naming it.
+int32_t CheckClip(const char* path, const uint8_t* file, uint32_t length) {
+  if (length < kHeaderSize) FatalError("Error: Motion capture file too short (%s, %u bytes)\n", path, length);
+  const int32_t size = LoadI32(file);
+  const int32_t frames = LoadI32(file + 4);
+  if (int64_t{size} != int64_t{length} - kHeaderSize)
+    FatalError("Error: Motion capture file wrong size (%s)\n", path);
+  if (frames < 1) FatalError("Error: Motion capture file has %d frames (%s)\n", frames, path);
+  const int64_t wanted = int64_t{frames} * MOTION_FRAME_SIZE;
+  if (wanted != size)
+    FatalError("Error: for %d frames, data size should be %lld, but was %d (%s)\n", frames,
+               static_cast<long long>(wanted), size, path);
+  return frames;
+}
+
+}  // namespace
+
+REGISTER_RESET(RESET_MATCH, Motion_Reset);
+
+void LoadMotions() {
+  if (gMotion.table) FreeMotions();
+  AllocateMemory(&gMotion.table, static_cast<uint32_t>(sizeof(MotionEntry) * MOTION_COUNT), ManualNoMove);
+  for (int clip = 0; clip < MOTION_COUNT; ++clip) gMotion.table[clip] = MotionEntry{nullptr, 0};
+  for (int clip = 0; clip < MOTION_COUNT; ++clip) {
+    char path[PAK_MAX_NAME + 1];
+    std::snprintf(path, sizeof path, "ZVDATA\\COMMON\\SSKIN\\MOTIONS\\%s.RAW", MotionNames[clip]);
+    uint8_t* file = nullptr;
+    const uint32_t length = PakLoadFile(path, &file, ManualFree);
+    const int32_t frames = CheckClip(path, file, length);
+    MotionEntry& entry = gMotion.table[clip];
+    const uint32_t size = length - kHeaderSize;
+    AllocateMemory(&entry.data, size, ManualFree);
+    for (uint32_t i = 0; i < size; ++i) entry.data[i] = file[kHeaderSize + i];
+    entry.frames = frames;
+    FreeMemory(&file);
+  }
+}
+
+void FreeMotions() {
+  if (!gMotion.table) return;
+  for (int clip = 0; clip < MOTION_COUNT; ++clip)
+    if (gMotion.table[clip].data) FreeMemory(&gMotion.table[clip].data);
+  FreeMemory(&gMotion.table);
+  gMotion.table = nullptr;
+}
+
+bool MotionsLoaded() { return gMotion.table != nullptr; }
+
+int32_t GetMotionFrames(int clip) {
+  if (!gMotion.table || clip < 0 || clip >= MOTION_COUNT) return 0;
+  return gMotion.table[clip].frames;
+}
+
+const uint8_t* GetMotionFrame(int clip, int frame) {
+  if (frame < 0 || frame >= GetMotionFrames(clip)) return nullptr;
+  return gMotion.table[clip].data + static_cast<size_t>(frame) * MOTION_FRAME_SIZE;
+}
+
+void PlaceBallInHands(int ballObject, int holder) {
+  if (ballObject < 0 || ballObject >= MATCH_OBJECTS || holder < 0 || holder >= MATCH_OBJECTS) return;
+  const RenderObject& h = RenderObjects[holder];
+  // A holder between clips (or on a frame his clip does not have) leaves the
+  // ball where it is drawn.
+  const uint8_t* frame = GetMotionFrame(h.motion, h.motionFrame);
+  if (!frame) return;
+  const float rootAcross = LoadF32(frame + kRootOffset), rootAlong = LoadF32(frame + kRootOffset + 4);
+  const float handAcross = LoadF32(frame + kHandOffset), handAlong = LoadF32(frame + kHandOffset + 4);
+  const float handHeight = LoadF32(frame + kHandOffset + 8);
+  const double angle = h.drawFacing * 3.141592 / 128;
+  const double across = handAcross - rootAcross, along = handAlong - rootAlong;
+  const double c = std::cos(angle), s = std::sin(angle);
+  RenderObject& ball = RenderObjects[ballObject];
+  ball.x = static_cast<float>(h.x + (across * c - along * s));
+  ball.height = static_cast<float>(h.height + handHeight);
+  ball.y = static_cast<float>(h.y + (along * c + across * s));
+}

@@ -1,4 +1,5 @@
 #include "gamecode/ball.h"
+#include "gamecode/movement.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -550,13 +551,13 @@ TEST_F(BallTest, BallAtFeetAndTheDribblingPoint) {
 // --- the rest of the frame ---------------------------------------------------------------------
 
 TEST_F(BallTest, DirectionsInTwoHundredFiftySixSteps) {
-  EXPECT_EQ(VectorDirection(0, -1), 0);
-  EXPECT_EQ(VectorDirection(1, 0), 64);
-  EXPECT_EQ(VectorDirection(0, 1), 128);
-  EXPECT_EQ(VectorDirection(-1, 0), 192);
-  EXPECT_EQ(VectorDirection(1, -1), 32);
-  EXPECT_EQ(DirectionTo(100, 100, 200, 100), 64);
-  EXPECT_EQ(DirectionTo(100, 100, 100, 0), 0);
+  EXPECT_EQ(GetDirection256(0, 0, 0, -1), 0);
+  EXPECT_EQ(GetDirection256(0, 0, 1, 0), 64);
+  EXPECT_EQ(GetDirection256(0, 0, 0, 1), 128);
+  EXPECT_EQ(GetDirection256(0, 0, -1, 0), 192);
+  EXPECT_EQ(GetDirection256(0, 0, 1, -1), 32);
+  EXPECT_EQ(GetDirection256(100, 100, 200, 100), 64);
+  EXPECT_EQ(GetDirection256(100, 100, 100, 0), 0);
 }
 
 TEST_F(BallTest, UpdateKeepsCountdownsPredictionAndMarker) {
