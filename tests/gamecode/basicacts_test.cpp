@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "gamecode/actions.h"
+#include "gamecode/football.h"
+#include "gamecode/matchrec.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
@@ -308,6 +310,33 @@ TEST_F(BasicActsTest, TheScorerRunsToHisSpotAndCelebrates) {
   EXPECT_EQ(p.speed, 0);
   EXPECT_EQ(g_comments, std::vector<int>{267});
   EXPECT_EQ(focusObject, 5);
+}
+
+TEST_F(BasicActsTest, APlayerOffHisFlankHasAThirdOfHisSkill) {
+  struct Row {
+    int across, left, right, expected;
+  } rows[] = {{2, 0, 0, 21}, {2, 1, 0, 60}, {3, 0, 1, 21}, {4, 0, 0, 60}, {11, 0, 0, 60},
+              {12, 0, 0, 21}, {12, 0, 1, 60}, {14, 1, 0, 21}};
+  uint8_t* slot = Football_GetTeamFormation(0) + 3 * TACTICS_SLOT_SIZE;
+  for (const Row& r : rows) {
+    MatchObject& p = Put(5, 500, 500, 0, 4, 500, 500);
+    p.attr[SKILL_LEFT_SIDE] = static_cast<uint8_t>(r.left);
+    p.attr[SKILL_RIGHT_SIDE] = static_cast<uint8_t>(r.right);
+    SideSlots[0][3] = 5;
+    slot[TACTICS_SLOT_X] = static_cast<uint8_t>(r.across);
+    slot[TACTICS_SLOT_X + 1] = 0;
+    EXPECT_EQ(PositionalSkill(5, 60), r.expected) << r.across << r.left << r.right;
+  }
+  SideSlots[0][3] = 6;  // in no formation slot
+  EXPECT_EQ(PositionalSkill(5, 60), 60);
+}
+
+TEST_F(BasicActsTest, TurningToAComingBallStandsInForOpenPlay) {
+  for (int code : {76, 108}) {
+    MatchObject& p = Put(5, 500, 500, 0, code, 500, 500);
+    player_action();
+    EXPECT_EQ(p.action, 4) << code;
+  }
 }
 
 }  // namespace
