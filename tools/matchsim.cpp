@@ -3,6 +3,15 @@
 //       plays one match with the ball alone: one line per period played
 //       (frames, goals, corners, goal kicks, throw-ins) and a final line.
 //       The same seed gives the same lines.
+//   matchsim --seed N [--length L] [--data DIR] [--objects P,F]...
+//       plays one match with the players: they walk on from the tunnel, stand
+//       at their points, and each side's active player goes for a ball that is
+//       launched from the centre spot and kicked upfield by whoever takes it.
+//       Per period: the frames, the frame at which everyone stood, goals,
+//       restarts, kicks, each side's takes and first take, and a digest of the
+//       replay frames; --objects P,F prints every object at frame F of period
+//       P. The game's data (for the motions) comes from DIR (default: the
+//       folder game/ beside the program).
 //   matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]
 //       one ball launch from (X, Y) at height H with a 16.16 velocity: the
 //       frame and outcome of the first rule that stops it, the restart spot
@@ -10,22 +19,35 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "engine/bytes.h"
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/ball.h"
+#include "gamecode/football.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/activeplayers.h"
 #include "gamecode/matchrec.h"
+#include "gamecode/matchseams.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
+#include "gamecode/playerstandin.h"
 #include "gamecode/playmatch.h"
+#include "gamecode/replay.h"
+#include "platform/platform.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
                "usage: matchsim --ball-only --seed N [--length L] [--extra-time] [--shootout]\n"
+               "       matchsim --seed N [--length L] [--data DIR] [--objects P,F]...\n"
                "       matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]\n");
   return 2;
 }
@@ -92,6 +114,147 @@ int Launch(const long v[6], int ground, int maxFrames) {
   return 0;
 }
 
+// --- the match with the players ---------------------------------------------------------
+
+struct Watch {
+  int period, frame;
+};
+
+struct RealRun {
+  std::vector<Watch> watches;
+  uint64_t digest[5];
+  int32_t recorded[5];
+  int32_t frame;  // frames of the current period
+  int8_t period;
+};
+RealRun gRun;
+void (*gRecordFrame)() = nullptr;
+void (*gStates)() = nullptr;
+
+uint64_t Fnv(uint64_t h, const uint8_t* bytes, int size) {
+  for (int i = 0; i < size; ++i) h = (h ^ bytes[i]) * 1099511628211ull;
+  return h;
+}
+
+void PrintObjects() {
+  std::printf("frame period %d frame %d state %d movers %d ball %d,%d,%d active %d %d carrier %d\n", period,
+              gRun.frame, MatchState, MoversCount, ballX, ballY, BallHeight, ActivePlayer[0], ActivePlayer[1],
+              BallCarrier);
+  for (int i = 0; i < MATCH_OBJECTS; ++i) {
+    const MatchObject& o = MatchObjects[i];
+    std::printf("object %d action %d x %d y %d target %d,%d facing %d speed %d motion %d,%d off %d hasball %d\n", i,
+                o.action, o.x, o.y, o.targetX, o.targetY, o.facing, o.speed, o.motion, o.motionFrame, o.offPitch,
+                o.hasBall);
+  }
+}
+
+// Each frame: the watched frames as the players left them, then the states.
+void StatesAndWatches() {
+  if (gRun.period != period) {
+    gRun.period = period;
+    gRun.frame = 0;
+  }
+  ++gRun.frame;
+  for (const Watch& w : gRun.watches)
+    if (w.period == period && w.frame == gRun.frame) PrintObjects();
+  gStates();
+}
+
+// Every recorded frame, as the ring holds it, goes into the period's digest.
+void RecordAndDigest() {
+  gRecordFrame();
+  uint8_t frame[REPLAY_FRAME_SIZE] = {};
+  ReplayCaptureFrame(frame);
+  const int p = period < 0 ? 0 : period > 4 ? 4 : period;
+  gRun.digest[p] = Fnv(gRun.digest[p], frame, REPLAY_FRAME_SIZE);
+  ++gRun.recorded[p];
+}
+
+// A 4-4-2, drawn from the side's own view (column 0-14 across, row 0-17 up
+// from the own goal line).
+constexpr int kFormation[11][2] = {{7, 0},  {2, 4},  {5, 3},  {9, 3},  {12, 4}, {2, 9},
+                                   {5, 8},  {9, 8},  {12, 9}, {5, 14}, {9, 14}};
+
+void FillTeam(uint8_t* team, int side) {
+  std::snprintf(reinterpret_cast<char*>(team), 40, "%s", side == 0 ? "Home" : "Away");
+  team[SETUP_TEAM_HUMAN] = 0;
+  StoreI16(team + SETUP_TEAM_TACTIC, 40);
+  uint8_t* formation = team + SETUP_TEAM_FORMATION;
+  for (int slot = 0; slot < TACTICS_SLOTS; ++slot) {
+    uint8_t* s = formation + slot * TACTICS_SLOT_SIZE;
+    StoreI16(s + TACTICS_SLOT_X, kFormation[slot][0]);
+    StoreI16(s + TACTICS_SLOT_Y, kFormation[slot][1]);
+    StoreI16(s + TACTICS_SLOT_ATTACK_X, -1);
+    StoreI16(s + TACTICS_SLOT_ATTACK_Y, -1);
+    s[TACTICS_SLOT_PARTNER] = 31;
+    for (int t = 0; t < TACTICS_SLOT_TARGET_COUNT; ++t) StoreI16(s + TACTICS_SLOT_TARGETS + 2 * t, -1);
+  }
+  for (int place = 0; place < 16; ++place) {
+    uint8_t* player = team + SETUP_TEAM_PLAYERS + place * MATCH_SETUP_PLAYER_SIZE;
+    std::snprintf(reinterpret_cast<char*>(player), SETUP_PLAYER_SURNAME_SIZE, "P%d-%d", side, place + 1);
+    for (int value = 0; value < SHEET_VALUES; ++value)
+      StoreI16(player + SHEET_VALUE_FIRST + 2 * value, static_cast<int16_t>(50 + (place * 7 + value * 3) % 40));
+    const int position = place == 0 ? 0 : place <= 4 ? place : place <= 8 ? place + 1 : place <= 10 ? 10 : 6;
+    StoreI16(player + 77, position);
+    StoreI16(player + 79, place + 1);
+    StoreI16(player + 81, 1);
+    StoreI16(player + 83, 1);
+    StoreI16(player + 85, 0);
+    StoreI16(player + 87, side * 100 + place);
+  }
+}
+
+bool StartData(const std::string& dir, const char* argv0) {
+  namespace fs = std::filesystem;
+  fs::path data = dir.empty() ? fs::absolute(argv0).parent_path() / "game" : fs::path(dir);
+  std::error_code error;
+  if (!fs::exists(data / "pakfiles" / "hdcommon.pki", error)) {
+    std::fprintf(stderr, "matchsim: no game data in %s (pakfiles/hdcommon.pki)\n", data.string().c_str());
+    return false;
+  }
+  fs::current_path(data, error);
+  if (error) return false;
+  PlatUseVirtualClock(true);
+  InitMemory(9500);
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAddDone();
+  return true;
+}
+
+int RealMatch(uint32_t seed, int length) {
+  uint8_t* setup = ClearMatchSetupRecord();
+  StoreI16(setup + SETUP_MATCH_LENGTH, length);
+  setup[SETUP_EXTRA_TIME] = 0;
+  setup[SETUP_PENALTIES] = 0;
+  setup[SETUP_SILVER_GOAL] = 0;
+  setup[SETUP_SECOND_LEG] = 0;
+  setup[13] = 0;  // the ground
+  StoreI16(setup + SETUP_DISPLAY_MODE, 0);
+  StoreI16(setup + SETUP_SUBSTITUTES, 3);
+  for (int side = 0; side < 2; ++side) FillTeam(setup + MATCH_SETUP_TEAM_OFFSET[side], side);
+  PlayerStandIns_Install(MatchSeams);
+  gStates = MatchSeams.matchStateHandler;
+  MatchSeams.matchStateHandler = StatesAndWatches;
+  gRecordFrame = MatchSeams.replayRecordFrame;
+  MatchSeams.replayRecordFrame = RecordAndDigest;
+  for (uint64_t& d : gRun.digest) d = 1469598103934665603ull;
+  gRun.period = -1;
+  GameSeedRandom(seed);
+  const uint8_t* result = PlayMatchGetResult();
+  for (int p = 0; p < 5; ++p) {
+    if (gRun.recorded[p] == 0) continue;
+    const PlayerStandInCounts& c = PlayerStandInCountsOf(p);
+    std::printf(
+        "period %d frames %d settled %d goals %d restarts %d kicks %d takes %d %d firsttake %d %d replay %d %016llx\n",
+        p, gRun.recorded[p], c.settledFrame, c.goals, c.restarts, c.kicks, c.takes[0], c.takes[1], c.firstTake[0],
+        c.firstTake[1], gRun.recorded[p], static_cast<unsigned long long>(gRun.digest[p]));
+  }
+  std::printf("final score %d-%d\n", LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOALS),
+              LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +262,7 @@ int main(int argc, char** argv) {
   bool ballOnly = false, launch = false, extraTime = false, shootout = false;
   long seed = 1, length = 5, ground = 0, frames = 3000;
   long launchValues[6] = {};
+  std::string dataDir;
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -116,6 +280,15 @@ int main(int argc, char** argv) {
       if (!ParseInt(argv[++i], ground) || ground < 0 || ground > 2) return Usage();
     } else if (!std::strcmp(a, "--frames") && hasValue) {
       if (!ParseInt(argv[++i], frames) || frames < 1) return Usage();
+    } else if (!std::strcmp(a, "--data") && hasValue) {
+      dataDir = argv[++i];
+    } else if (!std::strcmp(a, "--objects") && hasValue) {
+      long p = 0, f = 0;
+      char* end = nullptr;
+      p = std::strtol(argv[++i], &end, 10);
+      if (*end != ',' || p < 0 || p > 4) return Usage();
+      if (!ParseInt(end + 1, f) || f < 1) return Usage();
+      gRun.watches.push_back({static_cast<int>(p), static_cast<int>(f)});
     } else if (!std::strcmp(a, "--launch") && hasValue) {
       launch = true;
       char* p = argv[++i];
@@ -129,7 +302,10 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  if (launch == ballOnly) return Usage();
+  if (launch && ballOnly) return Usage();
   if (launch) return Launch(launchValues, static_cast<int>(ground), static_cast<int>(frames));
-  return BallOnly(static_cast<uint32_t>(seed), static_cast<int>(length), extraTime, shootout);
+  if (ballOnly) return BallOnly(static_cast<uint32_t>(seed), static_cast<int>(length), extraTime, shootout);
+  if (argc == 1) return Usage();
+  if (!StartData(dataDir, argv[0])) return 1;
+  return RealMatch(static_cast<uint32_t>(seed), static_cast<int>(length));
 }

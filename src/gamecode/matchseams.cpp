@@ -4,7 +4,10 @@
 #include <initializer_list>
 
 #include "engine/reset.h"
+#include "gamecode/activeplayers.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
+#include "gamecode/motion.h"
 #include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchstate.h"
@@ -41,8 +44,7 @@ MatchSeamTable StandIns() {
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
   t.videoIsDirect3D = [] { return 0; };
-  // The headless match: the match control, the period runner, the clock and
-  // a ball-only state table.
+  // The headless match: the clock and a ball-only state table.
   MatchStandIns_Install(t);
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
@@ -60,6 +62,20 @@ MatchSeamTable StandIns() {
     const MatchObject& o = MatchObjects[object];
     const int goalY = side == LowGoalSide ? Pitch.maxY : Pitch.minY;
     return GetDirection256(o.x, o.y, Pitch.centreX, goalY);
+  };
+  // helper "active": who goes for the ball, the AI's frame counters and the
+  // crowd's swing of momentum.
+  t.updateActivePlayers = UpdateActivePlayers;
+  t.updateMatchCounters = UpdateMatchCounters;
+  t.crowdReaction = AdjustMomentum;
+  // helper "kickoff": the match run control and the kick-off.
+  t.prepareMatch = MatchRunStart;
+  t.playPeriod = PlayPeriod;
+  t.finishMatch = MatchRunEnd;
+  t.kickOffSetup = KickOffSetup;
+  t.initTeamShape = NothingInt;
+  t.loadMotions = [] {
+    if (!MotionsLoaded()) LoadMotions();
   };
   return t;
 }

@@ -89,6 +89,10 @@ struct MatchSeamTable {
   // helper "ball": the ball-placing routine the dribbling feet hand their point to
   // (moves the object one unit on each axis towards the point).
   void (*stepTowardsPoint)(int object, int x, int y);
+  // helper "kickoff": the team shape's set-up of a side from its working
+  // formation, and the motion clips read at the start of a match run.
+  void (*initTeamShape)(int side);
+  void (*loadMotions)();
   // helper "moves": the decisions and ball strikes the basic action codes call.
   void (*onBallDecisions)(int object);    // a player on the ball decides what to do
   void (*offBallMovement)(int object);    // a player without the ball: run point and reaction to the ball

@@ -1,6 +1,7 @@
-// The headless match's stand-ins: the match control, the period runner, the
-// kick-off, the clock and a ball-only state table that relaunches the ball
-// with a seeded velocity whenever a rule stops play.
+// The headless match's stand-ins: the clock (it ends the period the kick-off
+// set up) and a ball-only state table that launches the ball from the centre
+// spot at the period start and relaunches it with a seeded velocity whenever
+// a rule stops play.
 #include "gamecode/matchstandin.h"
 
 #include <cstdlib>
@@ -20,36 +21,10 @@
 
 namespace {
 
-constexpr int kMatchLength = SETUP_MATCH_LENGTH;
-constexpr int kGroundType = 13;  // header byte: 0-2
-
 struct StandInState {
   StandInPeriodCounts counts[5];
 };
 StandInState gStandIn;
-
-int Prepare() {
-  MatchSeams.replayBufferAlloc();
-  if (replayMode == 3 && !MatchSeams.loadReplaySlot()) {
-    MatchSeams.replayBufferFree();
-    return 0;
-  }
-  SetPitchGeometry();
-  CreateMatchEnvironment();
-  return 1;
-}
-
-void Finish() {
-  DestroyMatchEnvironment();
-  MatchSeams.replayBufferFree();
-}
-
-void PlayPeriodStandIn() {
-  if (replayMode != 3) MatchSeams.replayBufferReset();
-  MatchSeams.kickOffSetup();
-  MatchFrame();
-  if (period >= 0 && period < 5) gStandIn.counts[period].frames = PeriodFrames;
-}
 
 // A kicker of the side: one of its ten outfield players.
 int16_t KickerOf(int side) { return static_cast<int16_t>(side * SIDE_OBJECTS + 1 + GameRandom() % 10); }
@@ -69,31 +44,6 @@ void Kick(int x, int y, int side) {
   if (period >= 0 && period < 5) ++gStandIn.counts[period].kicks;
 }
 
-void KickOff() {
-  const uint8_t* setup = GetMatchSetupRecord();
-  if (period == 0 && replayMode != 3) {
-    MatchResults_ClearTables();
-    ClearHeatMaps();
-    std::memset(&gStandIn, 0, sizeof gStandIn);
-    std::memset(FlankFrames, 0, sizeof FlankFrames);
-  }
-  int ground = setup[kGroundType];
-  BallKickOffReset(ground <= 2 ? ground : 0);
-  ballOutState = 0;
-  keeperHolder = throwHolder = 0;
-  PeriodOver = 0;
-  MenuRequest = 0;
-  PauseFlag = 0;
-  ReplayStartRequest = ReplayPlaying = ReplayEndRequest = ReplayFollowUp = 0;
-  RecordSuppress[0] = RecordSuppress[1] = 0;
-  CurrentSide = kickOffSide;
-  MatchState = STATE_OPEN_PLAY;
-  MatchStateTimer = 0;
-  PeriodFrames = 0;
-  PeriodLengthFrames = StandInPeriodLength(period, LoadI16(setup + kMatchLength));
-  Kick(Pitch.centreX, Pitch.centreY, kickOffSide);
-}
-
 // Counts one frame of possession on the flank third the ball is in, named
 // from the side's own direction of play (its first flank on its left).
 void Clock() {
@@ -104,6 +54,7 @@ void Clock() {
     ++FlankFrames[PossessionSide][attacksUp ? 2 - third : third];
   }
   if (++PeriodFrames >= PeriodLengthFrames) PeriodOver = 1;
+  if (period >= 0 && period < 5) gStandIn.counts[period].frames = PeriodFrames;
 }
 
 // At rest: no pace along the ground and no more than a frame's gravity upwards.
@@ -156,10 +107,6 @@ void BallOnlyStates() {
 }  // namespace
 
 void MatchStandIns_Install(MatchSeamTable& t) {
-  t.prepareMatch = Prepare;
-  t.finishMatch = Finish;
-  t.playPeriod = PlayPeriodStandIn;
-  t.kickOffSetup = KickOff;
   t.matchClockTick = Clock;
   t.matchStateHandler = BallOnlyStates;
 }
@@ -187,13 +134,6 @@ void StandInLaunchBall(int x, int y, int height, int32_t vx, int32_t vy, int32_t
   marker.height = BallHeight;
   marker.fixedX = ballFixedX;
   marker.fixedY = ballFixedY;
-}
-
-int32_t StandInPeriodLength(int periodNumber, int length) {
-  if (length < 1) length = 1;
-  if (periodNumber <= 1) return length * 3000;
-  if (periodNumber <= 3) return length * 1000;
-  return 0;
 }
 
 void MatchStandIns_Reset() { gStandIn = {}; }

@@ -1,7 +1,6 @@
-// The headless match: what stands in for the match control, the kick-off
-// set-up, the clock and the match states until they exist. No display, no
-// pacing: a period runs as fast as the machine allows. MatchSeams_Reset
-// installs them.
+// The headless match: what stands in for the clock and the match states
+// until they exist. No display, no pacing: a period runs as fast as the
+// machine allows. MatchSeams_Reset installs them.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +20,5 @@ const StandInPeriodCounts& StandInCounts(int p);
 // A ball launch from (x, y, height) with a 16.16 velocity, PossessionSide and
 // the carrier kept as they are; the ball marker follows.
 void StandInLaunchBall(int x, int y, int height, int32_t vx, int32_t vy, int32_t vz);
-
-// The frames of a period of match length `length` (the set-up's header
-// value): length x 3000 for a half, length x 1000 in extra time, none for
-// the shoot-out. A length below 1 counts as 1.
-int32_t StandInPeriodLength(int periodNumber, int length);
 
 void MatchStandIns_Reset();

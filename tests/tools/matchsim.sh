@@ -31,4 +31,26 @@ echo "$l" | grep -q '^launch frame [0-9]* outcome [a-z-]* spot -\?[0-9]*,-\?[0-9
 
 "$sim" --launch 1,2,3 >/dev/null 2>&1 && die "a short launch list is accepted"
 "$sim" >/dev/null 2>&1 && die "no mode is accepted"
+"$sim" --seed 3 --objects 9,1 >/dev/null 2>&1 && die "a sixth period is accepted"
+
+# The match with the players: the same seed plays the same replay frames.
+r=$("$sim" --seed 3 --length 1) || die "real match failed: $r"
+r2=$("$sim" --seed 3 --length 1) || die "real match failed the second time"
+[ "$r" = "$r2" ] || die "same seed, different replay frames"
+[ "$(echo "$r" | grep -c '^period ')" -eq 2 ] || die "not two periods: $r"
+# Everyone stood at his point before the ball was launched, and both sides took it.
+echo "$r" | awk '/^period/ { if ($6 < 1 || $14 < 1 || $15 < 1 || $17 < 0 || $18 < 0) bad = 1 } END { exit bad }' ||
+  die "the players did not settle or take the ball: $r"
+# At the settling frame every starter stands (code 0, the keepers 122) within 5 of his point.
+f=$(echo "$r" | awk '/^period 0/ { print $6 }')
+o=$("$sim" --seed 3 --length 1 --objects 0,"$f") || die "objects failed"
+echo "$o" | grep -q "^frame period 0 frame $f state 25 movers 0 " || die "not settled at $f: $(echo "$o" | head -1)"
+echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0 {
+    split($10, t, ","); dx = $6 - t[1]; dy = $8 - t[2]; if (dx < 0) dx = -dx; if (dy < 0) dy = -dy
+    if (dx + dy > 5 || ($4 != 0 && $4 != 122)) { print; bad = 1 } } END { exit bad }' ||
+  die "a starter is not standing at his point"
+[ "$(echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0' | wc -l)" -eq 22 ] || die "not 22 starters"
+# Seeds differ.
+r3=$("$sim" --seed 4 --length 1) || die "seed 4 failed"
+[ "$r" != "$r3" ] || die "two seeds play the same match"
 exit $fail
