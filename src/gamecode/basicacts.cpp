@@ -8,7 +8,9 @@
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
+#include "gamecode/football.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
@@ -118,6 +120,21 @@ int GoalDistance(int side) {
 int SkillRoll(int value, int attribute) {
   if (value <= 0 || attribute <= 0) return 0;
   return value - GameRandom() % (attribute + 1);
+}
+
+int PositionalSkill(int object, int value) {
+  if (object < 0 || object >= MATCH_PLAYERS) return value;
+  const int side = SideOf(object);
+  for (int place = 0; place < TACTICS_SLOTS; ++place) {
+    if (SideSlots[side][place] != object) continue;
+    const uint8_t* slot = Football_GetTeamFormation(static_cast<int16_t>(side)) + place * TACTICS_SLOT_SIZE;
+    const int across = static_cast<int16_t>(slot[TACTICS_SLOT_X] | slot[TACTICS_SLOT_X + 1] << 8);
+    const MatchObject& o = MatchObjects[object];
+    if ((across < 4 && o.attr[SKILL_LEFT_SIDE] != 1) || (across > 11 && o.attr[SKILL_RIGHT_SIDE] != 1))
+      return value / 3 + 1;
+    return value;
+  }
+  return value;
 }
 
 void TurnKick(int direction, int attribute, int object) {
@@ -249,7 +266,7 @@ void Action_LookForPass(int object) {
   } else if (GoalDistance(side) > 1600 && o.attr[SKILL_POSITION] < 5) {
     Say(1, object);
     MatchSeams.clearBall(object, o.facing);
-  } else if (SkillRoll(o.attr[SKILL_INTELLIGENCE], 100) < o.attr[SKILL_INTELLIGENCE]) {
+  } else if (SkillRoll(o.attr[SKILL_INTELLIGENCE], 100) < PositionalSkill(object, o.attr[SKILL_INTELLIGENCE])) {
     MatchSeams.dribbleDecision(object);
   } else {
     Say(0, object);

@@ -26,6 +26,10 @@ void Action_SideStep(int object);           // 112, 113
 
 // value - rand() % (attribute + 1); 0 when either is not positive.
 int SkillRoll(int value, int attribute);
+// value / 3 + 1 for a player on a flank that is not his side (his formation
+// slot's across value below 4 without LeftSide, above 11 without RightSide);
+// else the value.
+int PositionalSkill(int object, int value);
 // The ball played into a turn's new direction: magnitude 90 - attribute / 2,
 // lift 20480; the player may not touch it again for 16 frames.
 void TurnKick(int direction, int attribute, int object);

@@ -149,7 +149,8 @@ int PathBlocked(int object) {
   for (int i = 0; i < MATCH_PLAYERS; ++i) {
     if (i == object) continue;
     const MatchObject& p = MatchObjects[i];
-    if (std::find(std::begin(kNotInTheWay), std::end(kNotInTheWay), p.action) != std::end(kNotInTheWay)) continue;
+    const int action = p.action;
+    if (std::find(std::begin(kNotInTheWay), std::end(kNotInTheWay), action) != std::end(kNotInTheWay)) continue;
     if (std::abs(p.x - px) <= 7 && std::abs(p.y - py) <= 7) return i + 1;
   }
   return 0;

@@ -74,9 +74,9 @@ TEST_F(ActionsTest, TheWorkingCopyIsWrittenBackTruncatingTowardsZero) {
     g_moveX = r.moveX;
     g_moveY = r.moveY;
     player_action();
-    EXPECT_EQ(p.x, r.expectedX) << r.moveX;
-    EXPECT_EQ(p.y, r.expectedY) << r.moveY;
-    EXPECT_EQ(p.fixedX, r.x * U + r.moveX);
+    EXPECT_EQ(+p.x, r.expectedX) << r.moveX;
+    EXPECT_EQ(+p.y, r.expectedY) << r.moveY;
+    EXPECT_EQ(+p.fixedX, r.x * U + r.moveX);
   }
 }
 
@@ -88,9 +88,9 @@ TEST_F(ActionsTest, ACodeOutOfRangeIsLoggedAndRunsNothing) {
     player_action();
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out, "player_action(): Player action out of range " + std::to_string(code) + " - player 7\n");
-    EXPECT_EQ(p.x, 600);
-    EXPECT_EQ(p.action, code);
-    EXPECT_EQ(p.offPitch, 0);
+    EXPECT_EQ(+p.x, 600);
+    EXPECT_EQ(+p.action, code);
+    EXPECT_EQ(+p.offPitch, 0);
   }
 }
 
@@ -102,10 +102,10 @@ TEST_F(ActionsTest, TheEmptyCodesDoNothing) {
     p.frame = 9;
     p.speed = 80;
     player_action();
-    EXPECT_EQ(p.action, code);
-    EXPECT_EQ(p.frame, 9);
-    EXPECT_EQ(p.fixedX, 600 * U);
-    EXPECT_EQ(p.fixedY, 700 * U);
+    EXPECT_EQ(+p.action, code);
+    EXPECT_EQ(+p.frame, 9);
+    EXPECT_EQ(+p.fixedX, 600 * U);
+    EXPECT_EQ(+p.fixedY, 700 * U);
   }
   for (ActionHandler h : PlayerActionTable) EXPECT_NE(h, nullptr);
 }
@@ -124,18 +124,18 @@ TEST_F(ActionsTest, ADismissedPlayerLeavesAfterTheDecisionWithOneReplan) {
     RefereeDecision = 8;
     for (int frame = 0; frame < 3; ++frame) player_action();
     EXPECT_TRUE(g_ran.empty());  // he stands while the referee deals with him
-    EXPECT_EQ(p.x, 640);
-    EXPECT_EQ(p.offPitch, 0);
+    EXPECT_EQ(+p.x, 640);
+    EXPECT_EQ(+p.offPitch, 0);
     EXPECT_EQ(g_replans, 0);
     RefereeDecision = 0;
     for (int frame = 0; frame < 3; ++frame) player_action();
     EXPECT_EQ(g_replans, 1);
-    EXPECT_EQ(p.offPitch, 1);
-    EXPECT_EQ(p.x, 0);
-    EXPECT_EQ(p.y, 0);
-    EXPECT_EQ(p.fixedX, 0);
-    EXPECT_EQ(p.action, 0);
-    EXPECT_EQ(p.motion, -1);
+    EXPECT_EQ(+p.offPitch, 1);
+    EXPECT_EQ(+p.x, 0);
+    EXPECT_EQ(+p.y, 0);
+    EXPECT_EQ(+p.fixedX, 0);
+    EXPECT_EQ(+p.action, 0);
+    EXPECT_EQ(+p.motion, -1);
     EXPECT_TRUE(g_ran.empty());
     p.yellowCards = 0;
     p.redCards = 0;
@@ -146,8 +146,8 @@ TEST_F(ActionsTest, ASubstitutedPlayerIsClearedWithoutAReplan) {
   MatchObject& p = Put(10, 640, 900, 1);
   p.offPitch = 2;
   player_action();
-  EXPECT_EQ(p.x, 0);
-  EXPECT_EQ(p.offPitch, 1);
+  EXPECT_EQ(+p.x, 0);
+  EXPECT_EQ(+p.offPitch, 1);
   EXPECT_EQ(g_replans, 0);
 }
 
@@ -172,17 +172,17 @@ TEST_F(ActionsTest, OpenPlayTurnsAreRecorded) {
   MatchState = STATE_OPEN_PLAY;
   MatchFrameCounter = 0;
   player_action();
-  EXPECT_EQ(p.firstActiveFrame, 0);  // frame 0 is not recorded
+  EXPECT_EQ(+p.firstActiveFrame, 0);  // frame 0 is not recorded
   MatchFrameCounter = 12;
   player_action();
   MatchFrameCounter = 13;
   player_action();
-  EXPECT_EQ(p.firstActiveFrame, 12);
-  EXPECT_EQ(p.lastActiveFrame, 13);
+  EXPECT_EQ(+p.firstActiveFrame, 12);
+  EXPECT_EQ(+p.lastActiveFrame, 13);
   MatchState = STATE_THROW_IN;
   MatchFrameCounter = 14;
   player_action();
-  EXPECT_EQ(p.lastActiveFrame, 13);
+  EXPECT_EQ(+p.lastActiveFrame, 13);
 }
 
 TEST_F(ActionsTest, SetPlayerActionClearsTheActionsFields) {
@@ -194,9 +194,9 @@ TEST_F(ActionsTest, SetPlayerActionClearsTheActionsFields) {
   p.actionArg2 = 7;
   p.speed = 8;
   SetPlayerAction(36, 70);
-  EXPECT_EQ(p.action, 70);
-  EXPECT_EQ(p.frame + p.height + p.actionCounter + p.actionArg + p.actionArg2, 0);
-  EXPECT_EQ(p.speed, 8);
+  EXPECT_EQ(+p.action, 70);
+  EXPECT_EQ(+p.frame + p.height + p.actionCounter + p.actionArg + p.actionArg2, 0);
+  EXPECT_EQ(+p.speed, 8);
   SetPlayerAction(37, 1);  // ignored
   SetPlayerAction(-1, 1);
 }

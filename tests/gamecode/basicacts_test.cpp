@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "gamecode/actions.h"
+#include "gamecode/football.h"
+#include "gamecode/matchrec.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
@@ -62,8 +64,8 @@ TEST_F(BasicActsTest, AStandingPlayerRunsOnlyFromSixUnitsAway) {
   for (const Row& r : rows) {
     Put(5, 500 + r.dx, 500 + r.dy, 0, 0, 500, 500).speed = 40;
     player_action();
-    EXPECT_EQ(MatchObjects[5].action, r.expected) << r.dx << "," << r.dy;
-    EXPECT_EQ(MatchObjects[5].speed, 0);
+    EXPECT_EQ(+MatchObjects[5].action, r.expected) << r.dx << "," << r.dy;
+    EXPECT_EQ(+MatchObjects[5].speed, 0);
   }
 }
 
@@ -75,19 +77,19 @@ TEST_F(BasicActsTest, AStandingPlayerFacesHisWantedWayOneUnitAFrame) {
     MatchObject& p = Put(5, 500, 500, r.facing, 0, 500, 500);
     p.wantedFacing = static_cast<int16_t>(r.wanted);
     player_action();
-    EXPECT_EQ(p.facing, r.expected) << r.facing << "->" << r.wanted;
-    EXPECT_EQ(p.motion, MOTION_ANF001);
+    EXPECT_EQ(+p.facing, r.expected) << r.facing << "->" << r.wanted;
+    EXPECT_EQ(+p.motion, MOTION_ANF001);
   }
 }
 
 TEST_F(BasicActsTest, TheGoalkeeperStandsInHisOwnCode) {
   Put(16, 500, 150, 0, 0, 900, 900);
   player_action();
-  EXPECT_EQ(MatchObjects[16].action, 122);
+  EXPECT_EQ(+MatchObjects[16].action, 122);
   MatchState = 22;
   Put(16, 500, 150, 0, 0, 900, 900);
   player_action();
-  EXPECT_EQ(MatchObjects[16].action, 3);
+  EXPECT_EQ(+MatchObjects[16].action, 3);
 }
 
 TEST_F(BasicActsTest, ARunnerArrivesWithinFiveAndCountsAsAMoverUntilThen) {
@@ -100,7 +102,7 @@ TEST_F(BasicActsTest, ARunnerArrivesWithinFiveAndCountsAsAMoverUntilThen) {
     }
     ++frames;
   }
-  EXPECT_EQ(p.action, 0);
+  EXPECT_EQ(+p.action, 0);
   EXPECT_EQ(MoversCount, 0);
   EXPECT_LE(std::abs(p.y - 500), 5);
 }
@@ -115,12 +117,12 @@ TEST_F(BasicActsTest, BackingOffUnder125FacingAway) {
     MatchObject& p = Put(5, 500, 500 + r.dy, 128, 3, 500, 500);
     player_action();
     if (r.backs) {
-      EXPECT_EQ(p.facing, 128) << r.dy;
-      EXPECT_EQ(p.motion, MOTION_ANF025);
-      EXPECT_LT(p.fixedY, (500 + r.dy) * U);  // still moving towards the target
+      EXPECT_EQ(+p.facing, 128) << r.dy;
+      EXPECT_EQ(+p.motion, MOTION_ANF025);
+      EXPECT_LT(+p.fixedY, (500 + r.dy) * U);  // still moving towards the target
     } else {
-      EXPECT_NE(p.motion, MOTION_ANF025) << r.dy;
-      EXPECT_EQ(p.facing, 127);  // a first unit of the turn
+      EXPECT_NE(+p.motion, MOTION_ANF025) << r.dy;
+      EXPECT_EQ(+p.facing, 127);  // a first unit of the turn
     }
   }
 }
@@ -134,14 +136,14 @@ TEST_F(BasicActsTest, SlowingOverTheLastThirtyUnits) {
   for (const Row& r : rows) {
     MatchObject& p = Put(5, 500, 500 + r.dy, 0, 3, 500, 500);
     player_action();
-    EXPECT_EQ(p.speed, r.speed) << r.dy;
-    EXPECT_EQ(p.motion, r.dy + 1 > 100 ? MOTION_ANF021 : MOTION_ANF019);
+    EXPECT_EQ(+p.speed, r.speed) << r.dy;
+    EXPECT_EQ(+p.motion, r.dy + 1 > 100 ? MOTION_ANF021 : MOTION_ANF019);
   }
   // Coming in fast it loses a unit of speed a frame.
   MatchObject& p = Put(5, 500, 510, 0, 3, 500, 500);
   p.speed = 90;
   player_action();
-  EXPECT_EQ(p.speed, 89);
+  EXPECT_EQ(+p.speed, 89);
 }
 
 TEST_F(BasicActsTest, OpenPlayRunsAsCode3WhileTheBallIsHeldOrPlayIsStopped) {
@@ -162,10 +164,10 @@ TEST_F(BasicActsTest, OpenPlayRunsAsCode3WhileTheBallIsHeldOrPlayIsStopped) {
     EXPECT_EQ(g_calls.empty(), r.asCode3) << r.keeper << r.thrower << r.state;
     if (r.asCode3) {
       EXPECT_EQ(MoversCount, 1);
-      EXPECT_LT(p.fixedY, 800 * U);
-      EXPECT_EQ(p.openPlayFrames, 0);
+      EXPECT_LT(+p.fixedY, 800 * U);
+      EXPECT_EQ(+p.openPlayFrames, 0);
     } else {
-      EXPECT_EQ(p.openPlayFrames, 1);
+      EXPECT_EQ(+p.openPlayFrames, 1);
     }
   }
 }
@@ -197,9 +199,9 @@ TEST_F(BasicActsTest, OpenPlayDecidesOnAndOffTheBall) {
     p.touchLock = static_cast<int16_t>(r.touchLock);
     player_action();
     EXPECT_EQ(g_calls, r.calls) << r.hasBall << r.touchLock << r.possession << r.rivalDistance;
-    EXPECT_EQ(p.pressingFrames, r.pressing);
+    EXPECT_EQ(+p.pressingFrames, r.pressing);
     if (r.calls == std::vector<int>{2}) {
-      EXPECT_GT(p.fixedX, 500 * U);  // towards (800, 600)
+      EXPECT_GT(+p.fixedX, 500 * U);  // towards (800, 600)
     }
   }
 }
@@ -224,7 +226,7 @@ TEST_F(BasicActsTest, WithoutTheBallTheOnBallStatesRunToTheTarget) {
     MatchObject& p = Put(5, 500, 500, 0, code, 700, 700);
     p.hasBall = 0;
     player_action();
-    EXPECT_EQ(p.action, 3) << code;
+    EXPECT_EQ(+p.action, 3) << code;
   }
 }
 
@@ -237,13 +239,13 @@ TEST_F(BasicActsTest, TheShortStatesEndInTheirNextCode) {
     MatchObject& p = Put(5, 500, 500, 0, r.code, 500, 500);
     p.turnFacing = 0;
     player_action();
-    EXPECT_EQ(p.action, r.next) << r.code;
+    EXPECT_EQ(+p.action, r.next) << r.code;
   }
   MatchObject& p = Put(5, 500, 500, 0, 8, 500, 500);
   p.turnFacing = 77;
   player_action();
-  EXPECT_EQ(p.frame, 22);  // the member's resume frame
-  EXPECT_EQ(p.facing, 77);
+  EXPECT_EQ(+p.frame, 22);  // the member's resume frame
+  EXPECT_EQ(+p.facing, 77);
 }
 
 TEST_F(BasicActsTest, RollsAndTheTurnKick) {
@@ -260,8 +262,8 @@ TEST_F(BasicActsTest, RollsAndTheTurnKick) {
   EXPECT_EQ(ballVelX, 70 * 4096);
   EXPECT_EQ(ballVelY, 0);
   EXPECT_EQ(ballVelHeight, 20480);
-  EXPECT_EQ(p.touchLock, 16);
-  EXPECT_EQ(p.actionArg, 1);
+  EXPECT_EQ(+p.touchLock, 16);
+  EXPECT_EQ(+p.actionArg, 1);
 }
 
 TEST_F(BasicActsTest, TeamMatesJoinTheScorer) {
@@ -278,20 +280,20 @@ TEST_F(BasicActsTest, TeamMatesJoinTheScorer) {
     MatchObject& p = Put(r.object, r.x, r.y, 128, 70, 0, 0);
     p.motion = -1;
     player_action();
-    EXPECT_EQ(p.action, r.action) << r.object;
+    EXPECT_EQ(+p.action, r.action) << r.object;
     if (r.action == 69) {
       EXPECT_TRUE(p.actionArg2 == 0 || p.actionArg2 == 1);
     } else {
-      EXPECT_EQ(p.motion, r.motion) << r.object;
-      EXPECT_EQ(p.facing, r.facing) << r.object;
+      EXPECT_EQ(+p.motion, r.motion) << r.object;
+      EXPECT_EQ(+p.facing, r.facing) << r.object;
     }
   }
   // Behind the goal line: who stands in the goal mouth steps out sideways first.
   MatchObjects[9].y = 100;
   MatchObject& p = Put(8, 800, 200, 0, 70, 0, 0);
   player_action();
-  EXPECT_EQ(p.facing, 64);  // towards the far post + 16
-  EXPECT_EQ(p.motion, MOTION_ANF023);
+  EXPECT_EQ(+p.facing, 64);  // towards the far post + 16
+  EXPECT_EQ(+p.motion, MOTION_ANF023);
 }
 
 TEST_F(BasicActsTest, TheScorerRunsToHisSpotAndCelebrates) {
@@ -303,11 +305,38 @@ TEST_F(BasicActsTest, TheScorerRunsToHisSpotAndCelebrates) {
     player_action();
     ++frames;
   }
-  EXPECT_EQ(p.actionArg, 1);
+  EXPECT_EQ(+p.actionArg, 1);
   EXPECT_LE(std::abs(p.x - 636) + std::abs(p.y - 142), 5);
-  EXPECT_EQ(p.speed, 0);
+  EXPECT_EQ(+p.speed, 0);
   EXPECT_EQ(g_comments, std::vector<int>{267});
   EXPECT_EQ(focusObject, 5);
+}
+
+TEST_F(BasicActsTest, APlayerOffHisFlankHasAThirdOfHisSkill) {
+  struct Row {
+    int across, left, right, expected;
+  } rows[] = {{2, 0, 0, 21}, {2, 1, 0, 60}, {3, 0, 1, 21}, {4, 0, 0, 60}, {11, 0, 0, 60},
+              {12, 0, 0, 21}, {12, 0, 1, 60}, {14, 1, 0, 21}};
+  uint8_t* slot = Football_GetTeamFormation(0) + 3 * TACTICS_SLOT_SIZE;
+  for (const Row& r : rows) {
+    MatchObject& p = Put(5, 500, 500, 0, 4, 500, 500);
+    p.attr[SKILL_LEFT_SIDE] = static_cast<uint8_t>(r.left);
+    p.attr[SKILL_RIGHT_SIDE] = static_cast<uint8_t>(r.right);
+    SideSlots[0][3] = 5;
+    slot[TACTICS_SLOT_X] = static_cast<uint8_t>(r.across);
+    slot[TACTICS_SLOT_X + 1] = 0;
+    EXPECT_EQ(PositionalSkill(5, 60), r.expected) << r.across << r.left << r.right;
+  }
+  SideSlots[0][3] = 6;  // in no formation slot
+  EXPECT_EQ(PositionalSkill(5, 60), 60);
+}
+
+TEST_F(BasicActsTest, TurningToAComingBallStandsInForOpenPlay) {
+  for (int code : {76, 108}) {
+    MatchObject& p = Put(5, 500, 500, 0, code, 500, 500);
+    player_action();
+    EXPECT_EQ(+p.action, 4) << code;
+  }
 }
 
 }  // namespace

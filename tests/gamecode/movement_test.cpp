@@ -100,7 +100,7 @@ TEST_F(MovementTest, TurningTakesTheShorterArcAtMostAgilityOverThirtyPlusThree) 
     p.attr[SKILL_AGILITY] = static_cast<uint8_t>(r.agility);
     p.turning = 1;
     TurnTowards(5, r.direction);
-    EXPECT_EQ(p.facing, r.expected) << r.agility << " " << r.facing << "->" << r.direction;
+    EXPECT_EQ(+p.facing, r.expected) << r.agility << " " << r.facing << "->" << r.direction;
   }
 }
 
@@ -112,7 +112,7 @@ TEST_F(MovementTest, FastTurnTurnsTwiceWhileTheBallIsSlow) {
     Put(5, 500, 500, 0).attr[SKILL_AGILITY] = 30;
     ballSpeed = static_cast<uint8_t>(r.ballSpeed);
     TurnTowardsFast(5, 100);
-    EXPECT_EQ(MatchObjects[5].facing, r.expected) << r.ballSpeed;
+    EXPECT_EQ(+MatchObjects[5].facing, r.expected) << r.ballSpeed;
   }
 }
 
@@ -137,7 +137,7 @@ TEST_F(MovementTest, SpeedRisesFromSixtyFourAndFallsByTheAcceleration) {
     MatchState = r.state;
     SideMomentum[0] = r.momentum;
     MovePlayer(5, r.top, r.acc);
-    EXPECT_EQ(p.speed, r.expected) << r.speed << " top " << r.top;
+    EXPECT_EQ(+p.speed, r.expected) << r.speed << " top " << r.top;
   }
 }
 
@@ -148,7 +148,7 @@ TEST_F(MovementTest, MovingAlongTheFacingScalesByPace) {
   // 100 across x 1000 x (50 + 500) / 600.
   EXPECT_EQ(ActorFixedX, 500 * U + 91666);
   EXPECT_EQ(ActorFixedY, 500 * U);
-  EXPECT_EQ(p.x, 500);  // the object waits for player_action's write-back
+  EXPECT_EQ(+p.x, 500);  // the object waits for player_action's write-back
 
   Put(5, 500, 500, 0).speed = 100;
   MovePlayer(5, 100, 1);
@@ -160,8 +160,8 @@ TEST_F(MovementTest, MovingInADirectionLeavesTheSidesMomentumOut) {
   p.speed = 150;
   SideMomentum[0] = 20;
   MoveInDirection(5, 140, 30, 128);
-  EXPECT_EQ(p.speed, 140);
-  EXPECT_EQ(p.facing, 0);
+  EXPECT_EQ(+p.speed, 140);
+  EXPECT_EQ(+p.facing, 0);
   EXPECT_EQ(ActorFixedY, 500 * U + 140 * 1000 * 550 / 600);
 }
 
@@ -172,12 +172,12 @@ TEST_F(MovementTest, StepTowardsPointMovesOneUnitOnEachAxis) {
   b.x = 100;
   b.y = 200;
   StepTowardsPoint(OBJECT_BALL, 90, 200);
-  EXPECT_EQ(b.x, 99);
-  EXPECT_EQ(b.y, 200);
-  EXPECT_EQ(b.fixedX, 99 * U + 0x8000);  // the fraction stays
+  EXPECT_EQ(+b.x, 99);
+  EXPECT_EQ(+b.y, 200);
+  EXPECT_EQ(+b.fixedX, 99 * U + 0x8000);  // the fraction stays
   StepTowardsPoint(OBJECT_BALL, 120, 250);
-  EXPECT_EQ(b.x, 100);
-  EXPECT_EQ(b.y, 201);
+  EXPECT_EQ(+b.x, 100);
+  EXPECT_EQ(+b.y, 201);
   StepTowardsPoint(-1, 0, 0);  // no such object
   StepTowardsPoint(MATCH_OBJECTS, 0, 0);
 }
@@ -215,14 +215,14 @@ TEST_F(MovementTest, BlockedRunnerWaitsAndStandsAfterTwentyFrames) {
   for (int frame = 1; frame <= 25; ++frame) {
     RunToPoint(5, 500, 100);
     EXPECT_EQ(ActorFixedY, 500 * U);
-    EXPECT_EQ(p.blockedFrames, frame < 20 ? frame : 20);
+    EXPECT_EQ(+p.blockedFrames, frame < 20 ? frame : 20);
   }
-  EXPECT_EQ(p.motion, MOTION_ANF001);  // standing
+  EXPECT_EQ(+p.motion, MOTION_ANF001);  // standing
   other.x = 900;
   RunToPoint(5, 500, 100);
-  EXPECT_EQ(p.blockedFrames, 0);
+  EXPECT_EQ(+p.blockedFrames, 0);
   EXPECT_LT(ActorFixedY, 500 * U);
-  EXPECT_EQ(p.motion, MOTION_ANF021);
+  EXPECT_EQ(+p.motion, MOTION_ANF021);
 }
 
 TEST_F(MovementTest, RunToPointSpeedsByWhoIsNearer) {
@@ -248,8 +248,8 @@ TEST_F(MovementTest, RunToPointSpeedsByWhoIsNearer) {
     rival.x = static_cast<int16_t>(r.rivalX);
     rival.y = static_cast<int16_t>(r.rivalY);
     RunToPoint(5, 500, 200);
-    EXPECT_EQ(p.motion, r.expectedMotion) << r.state << " " << r.rivalY;
-    EXPECT_EQ(p.action, r.expectedAction);
+    EXPECT_EQ(+p.motion, r.expectedMotion) << r.state << " " << r.rivalY;
+    EXPECT_EQ(+p.action, r.expectedAction);
   }
 }
 
@@ -262,12 +262,12 @@ TEST_F(MovementTest, RunToPointAtThePointHandsOverButNotTheGoalkeeper) {
   MatchObject& p = Put(5, 500, 500, 0);
   p.action = 4;
   RunToPoint(5, 503, 497);
-  EXPECT_EQ(p.action, 108);
+  EXPECT_EQ(+p.action, 108);
   EXPECT_EQ(ActorFixedX, 500 * U);
   SideSlots[0][0] = 5;
   Put(5, 500, 500, 0).action = 4;
   RunToPoint(5, 503, 497);
-  EXPECT_EQ(p.action, 4);
+  EXPECT_EQ(+p.action, 4);
 }
 
 TEST_F(MovementTest, HeadTurnsByTheLimitWithinForty) {
@@ -276,11 +276,11 @@ TEST_F(MovementTest, HeadTurnsByTheLimitWithinForty) {
   MatchObjects[20].x = 600;  // due right: 64 away
   MatchObjects[20].y = 500;
   LookAtObject(5, 20, 10);
-  EXPECT_EQ(p.headTurn, 10);
+  EXPECT_EQ(+p.headTurn, 10);
   for (int i = 0; i < 10; ++i) LookAtObject(5, 20, 10);
-  EXPECT_EQ(p.headTurn, 40);
+  EXPECT_EQ(+p.headTurn, 40);
   LookAtPoint(5, 400, 500, 100);  // due left
-  EXPECT_EQ(p.headTurn, -40);
+  EXPECT_EQ(+p.headTurn, -40);
 }
 
 TEST_F(MovementTest, RunTowardsTurnsOneUnitTheShortWay) {
@@ -291,10 +291,10 @@ TEST_F(MovementTest, RunTowardsTurnsOneUnitTheShortWay) {
     MatchObject& p = Put(5, 500, 500, r.facing);
     p.turning = 1;
     RunTowards(5, r.direction);
-    EXPECT_EQ(p.facing, r.expected) << r.facing << "->" << r.direction;
-    EXPECT_EQ(p.motion, MOTION_ANF001);
-    EXPECT_EQ(p.drawFacing, (r.expected + 64) & 255);
-    EXPECT_EQ(p.turning, r.facing == r.direction ? 1 : 0);
+    EXPECT_EQ(+p.facing, r.expected) << r.facing << "->" << r.direction;
+    EXPECT_EQ(+p.motion, MOTION_ANF001);
+    EXPECT_EQ(+p.drawFacing, (r.expected + 64) & 255);
+    EXPECT_EQ(+p.turning, r.facing == r.direction ? 1 : 0);
   }
 }
 
@@ -305,14 +305,14 @@ TEST_F(MovementTest, AMotionThatWouldRunPastItsEndSwitchesAction) {
   p.actionArg = 3;
   // No clips loaded: every clip has no frames, so any step leaves it.
   EXPECT_EQ(PlayMotion(5, MOTION_ANF102, 1, 4), 0);
-  EXPECT_EQ(p.action, 4);
-  EXPECT_EQ(p.frame, 0);
-  EXPECT_EQ(p.actionArg, 0);
-  EXPECT_EQ(p.motion, MOTION_ANF102);
+  EXPECT_EQ(+p.action, 4);
+  EXPECT_EQ(+p.frame, 0);
+  EXPECT_EQ(+p.actionArg, 0);
+  EXPECT_EQ(+p.motion, MOTION_ANF102);
   p.frame = 5;
   LoopMotion(5, MOTION_ANF019, 1, 31);
-  EXPECT_EQ(p.frame, 31);  // wrapped
-  EXPECT_EQ(p.motionFrame, 31);
+  EXPECT_EQ(+p.frame, 31);  // wrapped
+  EXPECT_EQ(+p.motionFrame, 31);
 }
 
 }  // namespace
