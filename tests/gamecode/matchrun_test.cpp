@@ -83,10 +83,10 @@ TEST_F(MatchRunTest, AttributesComeFromTheirSheetOffsets) {
       const MatchObject& o = MatchObjects[side * SIDE_OBJECTS + place];
       for (const Row& r : rows) {
         const int v = SheetValue(r.offset, side, place);
-        EXPECT_EQ(o.attr[r.skill], r.converted ? std::min(50 + v / 2, 100) : v)
+        EXPECT_EQ(+o.attr[r.skill], r.converted ? std::min(50 + v / 2, 100) : v)
             << "side " << side << " place " << place << " offset " << r.offset;
       }
-      EXPECT_EQ(o.playerNumber, 1000 + side * 100 + place);
+      EXPECT_EQ(+o.playerNumber, 1000 + side * 100 + place);
       EXPECT_STREQ(o.name, ("P" + std::to_string(side) + "-" + std::to_string(place)).c_str());
     }
 }
@@ -115,9 +115,9 @@ TEST_F(MatchRunTest, BenchBeyondTheAllowanceIsRatedMinusOne) {
       for (int place = 0; place < SIDE_OBJECTS; ++place) {
         const MatchObject& o = MatchObjects[side * SIDE_OBJECTS + place];
         const bool bench = place >= 11;
-        EXPECT_EQ(o.offPitch, bench ? 1 : 0);
-        EXPECT_EQ(o.onBench, bench ? 1 : 0);
-        EXPECT_EQ(o.rating, !bench ? 50 : place - 11 < allowed ? 0 : -1) << allowed << " " << place;
+        EXPECT_EQ(+o.offPitch, bench ? 1 : 0);
+        EXPECT_EQ(+o.onBench, bench ? 1 : 0);
+        EXPECT_EQ(+o.rating, !bench ? 50 : place - 11 < allowed ? 0 : -1) << allowed << " " << place;
       }
   }
 }
@@ -149,20 +149,20 @@ TEST_F(MatchRunTest, KickOffPutsEverythingInPlace) {
   for (int object = 0; object < MATCH_PLAYERS; ++object) {
     const MatchObject& o = MatchObjects[object];
     const int place = object % SIDE_OBJECTS;
-    EXPECT_EQ(o.x, place == 0 ? Pitch.tunnelX - 10 : Pitch.tunnelX - 350 - 15 * place) << object;
-    EXPECT_EQ(o.y, Pitch.tunnelY);
-    EXPECT_EQ(o.fixedX, o.x * 65536);
-    EXPECT_EQ(o.action, place == 0 ? 122 : 0);
+    EXPECT_EQ(+o.x, place == 0 ? Pitch.tunnelX - 10 : Pitch.tunnelX - 350 - 15 * place) << object;
+    EXPECT_EQ(+o.y, Pitch.tunnelY);
+    EXPECT_EQ(+o.fixedX, o.x * 65536);
+    EXPECT_EQ(+o.action, place == 0 ? 122 : 0);
   }
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].action, 1);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_NEAR].action, 2);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_FAR].action, 3);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].y, Pitch.offPitch);
+  EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].action, 1);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_NEAR].action, 2);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_FAR].action, 3);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].y, Pitch.offPitch);
   EXPECT_EQ(ballX, Pitch.centreX);
   EXPECT_EQ(ballY, Pitch.centreY);
   EXPECT_EQ(ballVelX | ballVelY | ballVelHeight, 0);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].x, Pitch.centreX);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].fixedY, Pitch.centreY * 65536);
+  EXPECT_EQ(+MatchObjects[OBJECT_BALL].x, Pitch.centreX);
+  EXPECT_EQ(+MatchObjects[OBJECT_BALL].fixedY, Pitch.centreY * 65536);
   EXPECT_EQ(MatchState, STATE_PERIOD_START);
   EXPECT_EQ(MatchStateTimer, 200);
   EXPECT_EQ(CurrentSide, 1);
@@ -181,8 +181,8 @@ TEST_F(MatchRunTest, ShootOutKickOff) {
   KickOffSetup();
   EXPECT_EQ(MatchState, 20);
   EXPECT_EQ(CurrentSide, 0);
-  EXPECT_EQ(MatchObjects[0].action, 122);
-  EXPECT_EQ(MatchObjects[16].action, 122);
+  EXPECT_EQ(+MatchObjects[0].action, 122);
+  EXPECT_EQ(+MatchObjects[16].action, 122);
 }
 
 // Period lengths in frames: L x 60 seconds a half, L x 20 in extra time, 50
@@ -235,24 +235,24 @@ TEST_F(MatchRunTest, SecondPeriodKeepsStatisticsNotPositions) {
   period = 1;
   kickOffSide = 0;
   KickOffSetup();
-  EXPECT_EQ(p.goals, 2);
-  EXPECT_EQ(p.passes, 17);
-  EXPECT_EQ(p.distance1, 12345);
-  EXPECT_EQ(p.rating, 64);
-  EXPECT_EQ(p.yellowCards, 1);
+  EXPECT_EQ(+p.goals, 2);
+  EXPECT_EQ(+p.passes, 17);
+  EXPECT_EQ(+p.distance1, 12345);
+  EXPECT_EQ(+p.rating, 64);
+  EXPECT_EQ(+p.yellowCards, 1);
   EXPECT_STREQ(p.name, "P1-4");
-  EXPECT_EQ(p.x, Pitch.tunnelX - 350 - 15 * 4);
-  EXPECT_EQ(p.y, Pitch.tunnelY);
-  EXPECT_EQ(p.action, 0);
-  EXPECT_EQ(p.hasBall, 0);
+  EXPECT_EQ(+p.x, Pitch.tunnelX - 350 - 15 * 4);
+  EXPECT_EQ(+p.y, Pitch.tunnelY);
+  EXPECT_EQ(+p.action, 0);
+  EXPECT_EQ(+p.hasBall, 0);
   EXPECT_EQ(ballX, Pitch.centreX);
   EXPECT_EQ(ballVelX, 0);
   EXPECT_EQ(MatchState, STATE_PERIOD_START);
   EXPECT_EQ(CurrentSide, 0);
   EXPECT_EQ(offsideRoll, roll);
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].attr[SKILL_PACE], 80);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_NEAR].attr[SKILL_PACE], 60);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_FAR].attr[SKILL_PACE], 60);
+  EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].attr[SKILL_PACE], 80);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_NEAR].attr[SKILL_PACE], 60);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_FAR].attr[SKILL_PACE], 60);
 }
 
 // The first kick-off clears what an earlier match left behind.
@@ -265,10 +265,10 @@ TEST_F(MatchRunTest, FirstKickOffClearsTheCounters) {
   }
   KickOffSetup();
   for (int object = 0; object < MATCH_PLAYERS; ++object) {
-    EXPECT_EQ(MatchObjects[object].goals, 0);
-    EXPECT_EQ(MatchObjects[object].openPlayFrames, 0);
-    EXPECT_EQ(MatchObjects[object].redCards, 0);
-    EXPECT_EQ(MatchObjects[object].ruleWord, 0);
+    EXPECT_EQ(+MatchObjects[object].goals, 0);
+    EXPECT_EQ(+MatchObjects[object].openPlayFrames, 0);
+    EXPECT_EQ(+MatchObjects[object].redCards, 0);
+    EXPECT_EQ(+MatchObjects[object].ruleWord, 0);
   }
 }
 
@@ -305,16 +305,16 @@ TEST_F(MatchRunTest, FormationInstructions) {
     for (const Case& c : cases) {
       SCOPED_TRACE(testing::Message() << "side " << side << " slot " << c.slot);
       const MatchObject& o = MatchObjects[side * SIDE_OBJECTS + c.slot];
-      for (int i = 0; i < 3; ++i) EXPECT_EQ(o.instructions[i], c.slot * 10 + i);
-      EXPECT_EQ(o.instructions[INSTRUCTION_PARTNER], c.partner);
-      for (int i = 0; i < 3; ++i) EXPECT_EQ(o.misc[i], c.misc[i]);
-      EXPECT_EQ(o.markTarget, c.markTarget);
+      for (int i = 0; i < 3; ++i) EXPECT_EQ(+o.instructions[i], c.slot * 10 + i);
+      EXPECT_EQ(+o.instructions[INSTRUCTION_PARTNER], c.partner);
+      for (int i = 0; i < 3; ++i) EXPECT_EQ(+o.misc[i], c.misc[i]);
+      EXPECT_EQ(+o.markTarget, c.markTarget);
     }
     for (int place = 11; place < SIDE_OBJECTS; ++place) {
       const MatchObject& o = MatchObjects[side * SIDE_OBJECTS + place];
-      EXPECT_EQ(o.instructions[INSTRUCTION_PARTNER], NO_PARTNER);
-      EXPECT_EQ(o.markTarget, -1);
-      EXPECT_EQ(o.misc[0], 255);
+      EXPECT_EQ(+o.instructions[INSTRUCTION_PARTNER], NO_PARTNER);
+      EXPECT_EQ(+o.markTarget, -1);
+      EXPECT_EQ(+o.misc[0], 255);
     }
   }
   EXPECT_EQ(std::memcmp(WorkingFormation[1], Team(1) + SETUP_TEAM_FORMATION, TACTICS_RECORD_SIZE), 0);
