@@ -219,9 +219,9 @@ TEST_F(MotionTest, TheBallSitsInTheHoldersHandsTurnedByHisFacing) {
   RenderObjects[7] = RenderObject{100, 20, 500, MOTION_ANF004, 2, 0, 0};
   RenderObjects[OBJECT_BALL] = RenderObject{};
   MatchSeams.placeBallInHands(OBJECT_BALL, 7);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].x, 102);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].y, 503);
-  EXPECT_EQ(MatchObjects[OBJECT_BALL].height, 10);  // 29 / 2.8
+  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].x}, 102);
+  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].y}, 503);
+  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].height}, 10);  // 29 / 2.8
 }
 
 TEST_F(MotionTest, NothingIsLoadedBeforeLoadMotions) {

@@ -120,13 +120,13 @@ TEST_F(ReplayTest, AFrameRoundTripsAtItsOffsets) {
   LastKicker = 9;
   ClockRunning = 0;
   ReplayRestoreFrame(frame.data());
-  EXPECT_EQ(MatchObjects[20].x, before.x);
-  EXPECT_EQ(MatchObjects[20].y, before.y);
-  EXPECT_EQ(MatchObjects[20].height, before.height);
-  EXPECT_EQ(MatchObjects[20].motion, before.motion);
-  EXPECT_EQ(MatchObjects[20].motionFrame, before.motionFrame);
-  EXPECT_EQ(MatchObjects[20].drawFacing, before.drawFacing);
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].action, 60);
+  EXPECT_EQ(int{MatchObjects[20].x}, int{before.x});
+  EXPECT_EQ(int{MatchObjects[20].y}, int{before.y});
+  EXPECT_EQ(int{MatchObjects[20].height}, int{before.height});
+  EXPECT_EQ(int{MatchObjects[20].motion}, int{before.motion});
+  EXPECT_EQ(int{MatchObjects[20].motionFrame}, int{before.motionFrame});
+  EXPECT_EQ(int{MatchObjects[20].drawFacing}, int{before.drawFacing});
+  EXPECT_EQ(int{MatchObjects[OBJECT_REFEREE].action}, 60);
   EXPECT_EQ(BallHeight, -7);
   EXPECT_EQ(ballFixedX, 0x12345678);
   EXPECT_EQ(ballFixedY, -0x1234567);
@@ -163,10 +163,10 @@ TEST_F(ReplayTest, TheRingHoldsTheLast750Frames) {
   replayPos = 0;
   ReplayType = 0;
   ReplayPlayFrame();
-  EXPECT_EQ(MatchObjects[0].x, 251);  // position 0: the frame after the newest
+  EXPECT_EQ(int{MatchObjects[0].x}, 251);  // position 0: the frame after the newest
   replayPos = 749;
   ReplayPlayFrame();
-  EXPECT_EQ(MatchObjects[0].x, 1000);
+  EXPECT_EQ(int{MatchObjects[0].x}, 1000);
 
   // Fewer than 750: position 0 is the period's first frame.
   ReplayBuffer_Reset();
@@ -175,7 +175,7 @@ TEST_F(ReplayTest, TheRingHoldsTheLast750Frames) {
   replayPos = 0;
   ReplayType = 5;
   ReplayPlayFrame();
-  EXPECT_EQ(MatchObjects[0].x, 1);
+  EXPECT_EQ(int{MatchObjects[0].x}, 1);
   EXPECT_EQ(replayPos, 1);
 }
 
@@ -202,7 +202,7 @@ TEST_F(ReplayTest, ThePositionMovesByTheReplayType) {
     replayExit = 0;
     replayMode = 0;
     ReplayPlayFrame();
-    EXPECT_EQ(MatchObjects[0].x, c.shown);
+    EXPECT_EQ(int{MatchObjects[0].x}, c.shown);
     EXPECT_EQ(replayPos, c.pos2);
     EXPECT_EQ(ReplayType, c.type2);
     EXPECT_EQ(replaySlowWait, c.slowWait2);
@@ -221,12 +221,12 @@ TEST_F(ReplayTest, AnAutomaticReplayEndsItselfAtTheNewestFrame) {
     ++steps;
   }
   EXPECT_EQ(steps, 19);  // frames 1-19 stepped through, the newest reached
-  EXPECT_EQ(MatchObjects[0].x, 19);
+  EXPECT_EQ(int{MatchObjects[0].x}, 19);
   EXPECT_EQ(ReplayPosition, 19);
   EXPECT_EQ(replayExit, 0);
   // The frame loop puts the live frame back.
   MatchSeams.replayRestoreFrame();
-  EXPECT_EQ(MatchObjects[0].x, 777);
+  EXPECT_EQ(int{MatchObjects[0].x}, 777);
 
   // An instant replay (not automatic) pauses on the newest frame instead.
   ReplayEndRequest = 0;
@@ -246,7 +246,7 @@ TEST_F(ReplayTest, AnEmptyRingPlaysNothing) {
     ReplayType = 5;
     replayPos = 3;
     ReplayPlayFrame();
-    EXPECT_EQ(MatchObjects[0].x, 42);
+    EXPECT_EQ(int{MatchObjects[0].x}, 42);
     EXPECT_EQ(replayPos, 0);
     EXPECT_EQ(ReplayType, 3);
     EXPECT_EQ(replayExit, mode == 4 ? 1 : 0);
@@ -257,7 +257,7 @@ TEST_F(ReplayTest, AnEmptyRingPlaysNothing) {
   ReplayRecordFrame();
   EXPECT_EQ(replayCount, 0);
   ReplayPlayFrame();
-  EXPECT_EQ(MatchObjects[0].x, 42);
+  EXPECT_EQ(int{MatchObjects[0].x}, 42);
 }
 
 TEST_F(ReplayTest, AnUnknownReplayTypeIsFatal) {
