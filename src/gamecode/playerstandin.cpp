@@ -15,6 +15,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
+#include "gamecode/matchstandin.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
@@ -61,26 +62,7 @@ void FromOwnGoal(int side, int across, int along, int16_t* x, int16_t* y) {
 }
 
 void Launch(int x, int y, int32_t vx, int32_t vy, int32_t vz) {
-  StopBall();
-  ballX = static_cast<int16_t>(x);
-  ballY = static_cast<int16_t>(y);
-  BallHeight = 0;
-  ballFixedX = x * 65536;
-  ballFixedY = y * 65536;
-  ballFixedHeight = 0;
-  ballVelX = vx;
-  ballVelY = vy;
-  ballVelHeight = vz;
-  ballOutState = 0;
-  keeperHolder = throwHolder = 0;
-  MatchState = STATE_OPEN_PLAY;
-  UpdateBallSpeed();
-  MatchObject& marker = MatchObjects[OBJECT_BALL];
-  marker.x = ballX;
-  marker.y = ballY;
-  marker.height = 0;
-  marker.fixedX = ballFixedX;
-  marker.fixedY = ballFixedY;
+  StandInLaunchBall(x, y, 0, vx, vy, vz);
   ++Counts().kicks;
 }
 
