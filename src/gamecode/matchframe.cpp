@@ -112,10 +112,10 @@ void FillRenderObjects() {
     if (i == OBJECT_BALL) {
       int holder = BallHolder();
       if (holder >= 0) {
+        // In the holder's hands: his frame places the drawn ball (his record
+        // is filled already); the ball itself stays where the rules keep it.
+        r.height = static_cast<float>(BallHeight * 2.8);
         MatchSeams.placeBallInHands(OBJECT_BALL, holder);
-        r.x = o.x;
-        r.y = o.y;
-        r.height = static_cast<float>(o.height * 2.8);
       } else {
         r.height = static_cast<float>(BallHeight * 2.8 + 2.5);
       }

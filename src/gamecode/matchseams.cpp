@@ -1,7 +1,6 @@
 // The stand-ins behind the match's outside calls.
 #include "gamecode/matchseams.h"
 
-#include <cmath>
 #include <initializer_list>
 
 #include "engine/reset.h"
@@ -89,15 +88,7 @@ MatchSeamTable StandIns() {
   t.replayCaptureFrame = ReplayStart;
   t.replayRestoreFrame = ReplayRestoreLive;
   t.replayPlayStep = ReplayPlayStep;
-  t.placeBallInHands = [](int ball, int holder) {
-    if (ball < 0 || ball >= MATCH_OBJECTS) return;
-    PlaceBallInHands(ball, holder);
-    const RenderObject& r = RenderObjects[ball];
-    MatchObject& o = MatchObjects[ball];
-    o.x = static_cast<int16_t>(std::lround(r.x));
-    o.y = static_cast<int16_t>(std::lround(r.y));
-    o.height = static_cast<int16_t>(std::lround(r.height / 2.8));
-  };
+  t.placeBallInHands = PlaceBallInHands;
   return t;
 }
 

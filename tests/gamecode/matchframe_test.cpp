@@ -77,7 +77,7 @@ class MatchFrameTest : public EngineTest {
     t.inGameMenusLoop = [](int screen) { gCalls += "menus" + std::to_string(screen) + " "; };
     t.placeBallInHands = [](int ball, int holder) {
       gCalls += "hands" + std::to_string(ball) + "," + std::to_string(holder) + " ";
-      MatchObjects[ball].height = 20;
+      RenderObjects[ball].height = 20 * 2.8f;
     };
     t.analysisUpdate = [] { Add("aUpdate"); };
     t.analysisUpdateTimedPause = [] { Add("aPause"); };

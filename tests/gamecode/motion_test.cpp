@@ -215,13 +215,17 @@ TEST_F(MotionTest, TheBallSitsInTheHoldersHandsTurnedByHisFacing) {
     EXPECT_EQ(RenderObjects[OBJECT_BALL].x, 11);
     EXPECT_EQ(RenderObjects[OBJECT_BALL].y, 13);
   }
-  // Through the match's seam the ball object follows the render record.
+  // Through the match's seam only the drawn ball moves: the ball object keeps
+  // the position the rules gave it.
   RenderObjects[7] = RenderObject{100, 20, 500, MOTION_ANF004, 2, 0, 0};
   RenderObjects[OBJECT_BALL] = RenderObject{};
+  MatchObjects[OBJECT_BALL].x = 90;
+  MatchObjects[OBJECT_BALL].y = 490;
   MatchSeams.placeBallInHands(OBJECT_BALL, 7);
-  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].x}, 102);
-  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].y}, 503);
-  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].height}, 10);  // 29 / 2.8
+  EXPECT_NEAR(RenderObjects[OBJECT_BALL].x, 102, 1e-3);
+  EXPECT_NEAR(RenderObjects[OBJECT_BALL].y, 503, 1e-3);
+  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].x}, 90);
+  EXPECT_EQ(int{MatchObjects[OBJECT_BALL].y}, 490);
 }
 
 TEST_F(MotionTest, NothingIsLoadedBeforeLoadMotions) {
