@@ -11,6 +11,7 @@
 #include "engine/pakfile.h"
 #include "engine/reset.h"
 #include "gamecode/matchobj.h"
+#include "menus/loadbar.h"
 
 const char* const MotionNames[MOTION_COUNT] = {
     "ANF001", "ANF002", "ANF003", "ANF003R", "ANF004", "ANF009", "ANF010", "ANF011",
@@ -79,6 +80,8 @@ void LoadMotions() {
   if (gMotion.table) FreeMotions();
   AllocateMemory(&gMotion.table, static_cast<uint32_t>(sizeof(MotionEntry) * MOTION_COUNT), ManualNoMove);
   for (int clip = 0; clip < MOTION_COUNT; ++clip) gMotion.table[clip] = MotionEntry{nullptr, 0};
+  // One step of the loading bar per clip (nothing shows while no bar runs).
+  LoadBar_StartBlock(static_cast<float>(MOTION_COUNT), 1.0f);
   for (int clip = 0; clip < MOTION_COUNT; ++clip) {
     char path[PAK_MAX_NAME + 1];
     std::snprintf(path, sizeof path, "ZVDATA\\COMMON\\SSKIN\\MOTIONS\\%s.RAW", MotionNames[clip]);
@@ -91,7 +94,9 @@ void LoadMotions() {
     for (uint32_t i = 0; i < size; ++i) entry.data[i] = file[kHeaderSize + i];
     entry.frames = frames;
     FreeMemory(&file);
+    LoadBar_AddProgress(1.0f);
   }
+  LoadBar_EndBlock();
 }
 
 void FreeMotions() {

@@ -12,8 +12,10 @@
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/pakwrite.h"
+#include "engine/poll.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
+#include "menus/loadbar.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
 
@@ -166,9 +168,19 @@ TEST_F(MotionTest, WellFormedClipsLoadWithTheirFrameCounts) {
   EXPECT_FLOAT_EQ(LoadF32(GetMotionFrame(MOTION_ANF004, 4) + 12), 7.5f);
   EXPECT_EQ(GetMotionFrame(MOTION_ANF004, 5), nullptr);
   EXPECT_EQ(GetMotionFrame(MOTION_ANF004, -1), nullptr);
-  // Loading again replaces the clips.
+  // Loading again replaces the clips, and with a loading bar running the
+  // clips fill exactly the block the loader was given.
+  StartWindowAndTimer();
+  InitPoll();
+  LoadBar_Init([](const LoadBarEvent*) {}, nullptr);
+  LoadBar_StartBlock(4.0f, 1.0f);
   LoadMotions();
   EXPECT_EQ(GetMotionFrames(MOTION_ANF004), 5);
+  EXPECT_EQ(LoadBar_State().depth, 1);
+  EXPECT_FLOAT_EQ(LoadBar_State().blocks[1].done, 1.0f);
+  LoadBar_EndBlock();
+  EXPECT_FLOAT_EQ(LoadBar_Fraction(), 1.0f);
+  LoadBar_Uninit();
 }
 
 // A clip whose frame f has the root at (1, 2) and the hand at (1 + f, 2 + 3)
