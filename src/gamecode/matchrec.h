@@ -45,10 +45,12 @@ constexpr int SETUP_TEAM_FORMATION = 93;        // TacticsRecord: the side's for
 constexpr int SETUP_TEAM_CUSTOM_FORMATIONS = SETUP_TEAM_FORMATION;  // 12 TacticsRecords, the first the formation
 constexpr int SETUP_TEAM_CUSTOM_COUNT = 12;
 constexpr int SETUP_TEAM_FIRST_LEG_GOALS = 4053;  // int16: this side's goals in the first leg
-constexpr int SETUP_TEAM_CAPTAIN = 4055;        // int16 shirt numbers of the captain and the takers
-constexpr int SETUP_TEAM_TAKER_A = 4057;
-constexpr int SETUP_TEAM_FREE_KICK_TAKER = 4059;
-constexpr int SETUP_TEAM_TAKER_B = 4061;
+// int16 shirt numbers (1-16; anything else no one) of the captain and the
+// corner, penalty and free-kick takers.
+constexpr int SETUP_TEAM_CAPTAIN = 4055;
+constexpr int SETUP_TEAM_CORNER_TAKER = 4057;
+constexpr int SETUP_TEAM_PENALTY_TAKER = 4059;
+constexpr int SETUP_TEAM_FREE_KICK_TAKER = 4061;
 constexpr int SETUP_TEAM_RATINGS = 4063;        // int16 x 4: set-pieces 3, 2, 1 and teamwork, 0-100
 constexpr int SETUP_TEAM_PLAYERS = 4071;        // MatchSetupPlayer x 17: 0-15 by squad order, 16 the manager
 constexpr int SETUP_TEAM_PLAYER_COUNT = 17;

@@ -113,11 +113,11 @@ void FirstKickOff() {
   SubstitutesAllowed = LoadI16(header + SETUP_SUBSTITUTES);
   for (int side = 0; side < 2; ++side) {
     const uint8_t* team = TeamBlock(side);
-    CaptainObject[side] = TakerObject(side, LoadI16(team + SHEET_CAPTAIN));
-    CornerTakerObject[side] = TakerObject(side, LoadI16(team + SHEET_CORNER_TAKER));
-    PenaltyTakerObject[side] = TakerObject(side, LoadI16(team + SHEET_PENALTY_TAKER));
-    FreeKickTakerObject[side] = TakerObject(side, LoadI16(team + SHEET_FREE_KICK_TAKER));
-    for (int v = 0; v < 4; ++v) TeamValues[side][v] = LoadI16(team + SHEET_TEAM_VALUES + 2 * v);
+    CaptainObject[side] = TakerObject(side, LoadI16(team + SETUP_TEAM_CAPTAIN));
+    CornerTakerObject[side] = TakerObject(side, LoadI16(team + SETUP_TEAM_CORNER_TAKER));
+    PenaltyTakerObject[side] = TakerObject(side, LoadI16(team + SETUP_TEAM_PENALTY_TAKER));
+    FreeKickTakerObject[side] = TakerObject(side, LoadI16(team + SETUP_TEAM_FREE_KICK_TAKER));
+    for (int v = 0; v < 4; ++v) TeamValues[side][v] = LoadI16(team + SETUP_TEAM_RATINGS + 2 * v);
     SubstitutionsUsed[side] = 0;
     for (int place = 0; place < SIDE_OBJECTS; ++place) FillFromSheet(side, place);
   }
@@ -187,7 +187,7 @@ void KickOffSetup() {
 
   // 2. The match's own values, once.
   if (period == 0 && replayMode != 3) FirstKickOff();
-  for (int side = 0; side < 2; ++side) TeamShootingValue[side] = LoadI16(TeamBlock(side) + SHEET_TEAM_VALUES);
+  for (int side = 0; side < 2; ++side) TeamShootingValue[side] = LoadI16(TeamBlock(side) + SETUP_TEAM_RATINGS);
 
   // 3. Every period.
   focusObject = OBJECT_BALL;

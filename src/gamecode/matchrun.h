@@ -56,14 +56,6 @@ constexpr int SLOT_INSTRUCTIONS = 12; // three bytes
 constexpr int SLOT_MARKING = 19;      // int16 x 3; the third's low byte the man-marking target
 inline int FormationSlotOffset(int slot) { return FORMATION_HEADER + slot * 30; }
 
-// In a team block of the MatchSetup: the shirt numbers (1-16) of the captain
-// and the corner, penalty and free-kick takers; then four team values, the
-// first the team's shooting value.
-constexpr int SHEET_CAPTAIN = 4055;
-constexpr int SHEET_CORNER_TAKER = 4057;
-constexpr int SHEET_PENALTY_TAKER = 4059;
-constexpr int SHEET_FREE_KICK_TAKER = 4061;
-constexpr int SHEET_TEAM_VALUES = 4063;
 // In the MatchSetup header: the ground (1 and 2 their own ball behaviour).
 constexpr int SETUP_GROUND = 13;
 

@@ -129,8 +129,8 @@ int16_t NoteText(int16_t player) {
 int16_t* RoleVariable(int16_t role) {
   switch (role) {
     case SQUAD_ROLE_CAPTAIN: return &HumanChoices.captain;
-    case SQUAD_ROLE_CORNER: return &HumanChoices.takerA;
-    case SQUAD_ROLE_PENALTY: return &HumanChoices.takerB;
+    case SQUAD_ROLE_CORNER: return &HumanChoices.cornerTaker;
+    case SQUAD_ROLE_PENALTY: return &HumanChoices.penaltyTaker;
     case SQUAD_ROLE_FREE_KICK: return &HumanChoices.freeKick;
     default: return nullptr;
   }

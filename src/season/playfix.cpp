@@ -333,13 +333,13 @@ void BuildMatchSetupTeam(int side, int16_t club) {
     if (captainShirt == 0) captainShirt = 1;
   }
   StoreI16(team + SETUP_TEAM_CAPTAIN, captainShirt);
-  StoreI16(team + SETUP_TEAM_TAKER_A,
-           TakerShirt(side, human, &HumanChoices.takerA, {SETUP_PLAYER_ABILITY3, SETUP_PLAYER_ABILITY7}));
+  StoreI16(team + SETUP_TEAM_CORNER_TAKER,
+           TakerShirt(side, human, &HumanChoices.cornerTaker, {SETUP_PLAYER_ABILITY3, SETUP_PLAYER_ABILITY7}));
   StoreI16(team + SETUP_TEAM_FREE_KICK_TAKER,
            TakerShirt(side, human, &HumanChoices.freeKick,
                       {SETUP_PLAYER_PHYSICAL14, SETUP_PLAYER_ABILITY7, SETUP_PLAYER_ABILITY4}));
-  StoreI16(team + SETUP_TEAM_TAKER_B,
-           TakerShirt(side, human, &HumanChoices.takerB, {SETUP_PLAYER_ABILITY3, SETUP_PLAYER_ABILITY7}));
+  StoreI16(team + SETUP_TEAM_PENALTY_TAKER,
+           TakerShirt(side, human, &HumanChoices.penaltyTaker, {SETUP_PLAYER_ABILITY3, SETUP_PLAYER_ABILITY7}));
 }
 
 void ApplyLineLeadership(int side, int16_t club) {

@@ -34,9 +34,9 @@ extern int16_t BackgroundMatchFlag;
 // taken, and the takers picked become the human's choices.
 struct HumanMatchChoices {
   int16_t captain;
-  int16_t takerA;    // ability 3 + ability 7
-  int16_t freeKick;  // physical 14 + ability 7 + ability 4
-  int16_t takerB;    // ability 3 + ability 7
+  int16_t cornerTaker;   // ability 3 + ability 7
+  int16_t freeKick;      // physical 14 + ability 7 + ability 4
+  int16_t penaltyTaker;  // ability 3 + ability 7
 };
 extern HumanMatchChoices HumanChoices;
 // No choices: as a new program, or a loaded game (the save does not hold them).

@@ -254,10 +254,10 @@ void BuildSimTeamRecords(int16_t home, int16_t away) {
     s.captain = static_cast<int8_t>(captain == -2 ? ChooseSimCaptain(side) : captain);
     int16_t first = TakerShirtEntry(side, team, SETUP_TEAM_FREE_KICK_TAKER);
     s.takers[SIM_TAKER_FIRST] = static_cast<int8_t>(first == -2 ? ChooseSimTakerA4(side) : first);
-    int16_t second = TakerShirtEntry(side, team, SETUP_TEAM_TAKER_B);
+    int16_t second = TakerShirtEntry(side, team, SETUP_TEAM_PENALTY_TAKER);
     s.takers[SIM_TAKER_SECOND] = static_cast<int8_t>(second == -2 ? ChooseSimTakerA7(side) : second);
     s.takers[SIM_TAKER_THIRD] = static_cast<int8_t>(second == -2 ? ChooseSimTakerWeighted(side) : second);
-    int16_t fourth = TakerShirtEntry(side, team, SETUP_TEAM_TAKER_A);
+    int16_t fourth = TakerShirtEntry(side, team, SETUP_TEAM_CORNER_TAKER);
     s.takers[SIM_TAKER_FOURTH] = static_cast<int8_t>(fourth == -2 ? ChooseSimTakerWeighted(side) : fourth);
     // A shirt that nobody on the pitch wears leaves no taker: choose afresh.
     ReplaceSimTakers(side);

@@ -127,8 +127,8 @@ TEST_F(MatchRunTest, BenchBeyondTheAllowanceIsRatedMinusOne) {
 TEST_F(MatchRunTest, TakersFromTheirShirtNumbers) {
   const int16_t shirts[2][4] = {{1, 16, 0, 17}, {5, -1, 11, 2}};
   for (int side = 0; side < 2; ++side)
-    for (int k = 0; k < 4; ++k) StoreI16(Team(side) + SHEET_CAPTAIN + 2 * k, shirts[side][k]);
-  for (int k = 0; k < 4; ++k) StoreI16(Team(1) + SHEET_TEAM_VALUES + 2 * k, 60 + k);
+    for (int k = 0; k < 4; ++k) StoreI16(Team(side) + SETUP_TEAM_CAPTAIN + 2 * k, shirts[side][k]);
+  for (int k = 0; k < 4; ++k) StoreI16(Team(1) + SETUP_TEAM_RATINGS + 2 * k, 60 + k);
   KickOffSetup();
   EXPECT_EQ(CaptainObject[0], 0);
   EXPECT_EQ(CornerTakerObject[0], 15);

@@ -238,8 +238,8 @@ TEST_F(SquadScreenTest, DutiesGiveTheRoleAndShirtOneTakesNoFreeKicks) {
     int16_t role;
     int16_t* variable;
   } roles[] = {{SQUAD_ROLE_CAPTAIN, &HumanChoices.captain},
-               {SQUAD_ROLE_CORNER, &HumanChoices.takerA},
-               {SQUAD_ROLE_PENALTY, &HumanChoices.takerB},
+               {SQUAD_ROLE_CORNER, &HumanChoices.cornerTaker},
+               {SQUAD_ROLE_PENALTY, &HumanChoices.penaltyTaker},
                {SQUAD_ROLE_FREE_KICK, &HumanChoices.freeKick}};
   for (const auto& r : roles) {
     SCOPED_TRACE(r.role);
@@ -261,7 +261,7 @@ TEST_F(SquadScreenTest, DutiesGiveTheRoleAndShirtOneTakesNoFreeKicks) {
 
   Squad_ArmRole(SQUAD_ROLE_PENALTY);
   Squad_ClickPlayer(tw::kKeeper);
-  EXPECT_EQ(HumanChoices.takerB, tw::kKeeper) << "the keeper may take penalties";
+  EXPECT_EQ(HumanChoices.penaltyTaker, tw::kKeeper) << "the keeper may take penalties";
 }
 
 TEST_F(SquadScreenTest, MoraleFitnessAndFatigueAreRefusedWhilePlayersAreOnHoliday) {

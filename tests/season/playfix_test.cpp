@@ -254,15 +254,15 @@ TEST_F(PlayFixTest, TheCaptainAndTakersComeFromTheStarters) {
   BuildMatchSetupTeam(0, 0);
   const uint8_t* team = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[0];
   EXPECT_EQ(LoadI16(team + SETUP_TEAM_CAPTAIN), 7);
-  EXPECT_EQ(LoadI16(team + SETUP_TEAM_TAKER_A), 5);  // 120, first found of the two
-  EXPECT_EQ(LoadI16(team + SETUP_TEAM_TAKER_B), 5);
+  EXPECT_EQ(LoadI16(team + SETUP_TEAM_CORNER_TAKER), 5);  // 120, first found of the two
+  EXPECT_EQ(LoadI16(team + SETUP_TEAM_PENALTY_TAKER), 5);
   EXPECT_EQ(LoadI16(team + SETUP_TEAM_FREE_KICK_TAKER), 5);
   const int16_t ratings[4] = {0, 20, 100, 50};  // set-pieces 3, 2, 1 and teamwork out of 100
   for (int k = 0; k < 4; ++k) EXPECT_EQ(LoadI16(team + SETUP_TEAM_RATINGS + 2 * k), ratings[k]) << k;
   EXPECT_EQ(team[SETUP_TEAM_HUMAN], 0);
   EXPECT_EQ(LoadI16(team + SETUP_TEAM_FIRST_LEG_GOALS), 2);
   EXPECT_EQ(Seam_CountCalls("PickTeamCaptain"), 1);
-  EXPECT_EQ(HumanChoices.takerA, -1);  // a computer club's picks are nobody's choice
+  EXPECT_EQ(HumanChoices.cornerTaker, -1);  // a computer club's picks are nobody's choice
 
   // No captain, or one who does not play: shirt 1.
   ClubSim.findClubCaptain = [](int16_t) -> int16_t { return -1; };
@@ -279,10 +279,10 @@ TEST_F(PlayFixTest, TheCaptainAndTakersComeFromTheStarters) {
   BuildMatchSetupTeam(0, 0);
   EXPECT_EQ(team[SETUP_TEAM_HUMAN], 1);
   EXPECT_EQ(LoadI16(team + SETUP_TEAM_CAPTAIN), 2);
-  EXPECT_EQ(LoadI16(team + SETUP_TEAM_TAKER_A), 7);
+  EXPECT_EQ(LoadI16(team + SETUP_TEAM_CORNER_TAKER), 7);
   EXPECT_EQ(LoadI16(team + SETUP_TEAM_FREE_KICK_TAKER), 5);
   EXPECT_EQ(HumanChoices.freeKick, 102);
-  EXPECT_EQ(HumanChoices.takerB, 102);
+  EXPECT_EQ(HumanChoices.penaltyTaker, 102);
 }
 
 TEST_F(PlayFixTest, ASideTakesItsShirtsInOrderWithTheManagerLast) {

@@ -179,9 +179,9 @@ void WriteSide(int side, const Squad& squad, std::mt19937& rng) {
     }
   }
   StoreI16(team + SETUP_TEAM_CAPTAIN, 1);
-  StoreI16(team + SETUP_TEAM_TAKER_A, bestPenalty + 1);
+  StoreI16(team + SETUP_TEAM_CORNER_TAKER, bestPenalty + 1);
   StoreI16(team + SETUP_TEAM_FREE_KICK_TAKER, bestFreeKick + 1);
-  StoreI16(team + SETUP_TEAM_TAKER_B, bestPenalty + 1);
+  StoreI16(team + SETUP_TEAM_PENALTY_TAKER, bestPenalty + 1);
 }
 
 void WriteMatchSetup(const Squad& home, const Squad& away, std::mt19937& rng, const TieRules& rules) {

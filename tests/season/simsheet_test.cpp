@@ -103,8 +103,8 @@ TEST_F(SimSheetTest, TakersComeFromTheirShirtsOrAreChosenAfresh) {
   uint8_t* team = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[0];
   StoreI16(team + SETUP_TEAM_CAPTAIN, 7);           // shirt 7 is entry 6
   StoreI16(team + SETUP_TEAM_FREE_KICK_TAKER, 9);   // entry 8
-  StoreI16(team + SETUP_TEAM_TAKER_B, 1);           // the keeper's shirt: chosen afresh
-  StoreI16(team + SETUP_TEAM_TAKER_A, 14);          // a substitute's shirt: chosen afresh
+  StoreI16(team + SETUP_TEAM_PENALTY_TAKER, 1);           // the keeper's shirt: chosen afresh
+  StoreI16(team + SETUP_TEAM_CORNER_TAKER, 14);          // a substitute's shirt: chosen afresh
   for (int e = 1; e < SIM_STARTERS; ++e) {
     Set(0, e, SETUP_PLAYER_ABILITY7, 40 + e);
     Set(0, e, SETUP_PLAYER_ABILITY3, 40);

@@ -23,7 +23,10 @@ constexpr int16_t kSlot = 1;
 // The folders of the worlds played by this process, removed at its end.
 class WorldFolders {
  public:
+  // A death test's forked child ends through exit() too: only the process
+  // that made the folders removes them.
   ~WorldFolders() {
+    if (getpid() != owner_) return;
     std::error_code ignored;
     for (const auto& [key, path] : folders_) fs::remove_all(path, ignored);
   }
@@ -43,6 +46,7 @@ class WorldFolders {
 
  private:
   using Key = std::tuple<int, uint32_t, int, int>;
+  pid_t owner_ = getpid();
   std::map<Key, fs::path> folders_;
   std::map<Key, bool> saved_;
 };
