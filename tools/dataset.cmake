@@ -95,16 +95,17 @@ add_custom_command(
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_DATASET_HD_DIR}/tactics/tactics.dat
      ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.gfx ${GAFFERON_DATASET_HD_DIR}/gfxgen/ball.pal)
-# The 3D models: the corner flag with its textures, the player figure and
-# the standing clip, in the CD pak's zvdata tree.
+# The 3D models: the corner flag with its textures and the player figure, in
+# the CD pak's zvdata tree. (The clips live in the hard-disk pak only; a clip
+# folder left in the CD tree by an older build goes.)
 set(GAFFERON_MODELS_FILES
     ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/stadium/models/misc/flag/flag.xyz
     ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/stadium/textures/flagpole.gfx
     ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/stadium/textures/flag.gfx
-    ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/sskin/models/player/500man.xyz
-    ${GAFFERON_DATASET_CD_DIR}/zvdata/common/sskin/motions/ANF001.RAW)
+    ${GAFFERON_DATASET_CD_DIR}/zvdata/d3d/sskin/models/player/500man.xyz)
 add_custom_command(
   OUTPUT ${GAFFERON_MODELS_FILES}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${GAFFERON_DATASET_CD_DIR}/zvdata/common/sskin/motions
   COMMAND genmodels --seed ${GAFFERON_DATASET_SEED} --out ${GAFFERON_DATASET_CD_DIR}
   DEPENDS genmodels ${GAFFERON_DATASET_SEED_FILE}
   COMMENT "Building the 3D models"

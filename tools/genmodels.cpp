@@ -1,22 +1,17 @@
-// genmodels --seed N --out DIR: writes the 3D models, their textures and the
-// standing clip into DIR (the CD pak's generated folder):
+// genmodels --seed N --out DIR: writes the 3D models and their textures into
+// DIR (the CD pak's generated folder):
 //   zvdata/d3d/stadium/models/misc/flag/flag.xyz   a corner flag: pole and cloth
 //   zvdata/d3d/stadium/textures/flagpole.gfx       its RGBA textures (16-byte
 //   zvdata/d3d/stadium/textures/flag.gfx           header, then R G B A bytes)
 //   zvdata/d3d/sskin/models/player/500man.xyz      a player of about 500 triangles
-//   zvdata/common/sskin/motions/ANF001.RAW          the standing, breathing loop
 //
 // The player stands at the origin, z up, facing +y, about 18 units tall. His
 // 21 bones (0 the hips, which stay in model space) each carry a rigid piece;
 // every point hangs from the joint point that begins its piece, and joint
 // points come before the points that hang from them. The textured parts are
 // named as the kit textures are ("shirtfr.GFX", "AllLeg.GFX", ...); the hair
-// is a plain colour.
-//
-// A clip frame is 90 bytes: root point and hand point (three floats each:
-// across, along, height), then three angle bytes per bone at 24 + 3b (z, y,
-// x; the pose turns bone b by minus each, in steps of pi / 128). Same seed,
-// same bytes.
+// is a plain colour. The clips that pose him are genmotions' (docs/motions.md).
+// Same seed, same bytes.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -305,51 +300,6 @@ Bytes PlayerModel() {
   return XYZ0Encode(b.model);
 }
 
-// ---- the clip -------------------------------------------------------------------
-
-uint8_t AngleByte(float radians) {
-  // The pose turns by minus the byte: store minus the angle, in 256 steps.
-  long steps = std::lround(-radians * 128.0f / kPi);
-  return static_cast<uint8_t>(steps & 0xFF);
-}
-
-Bytes StandingClip() {
-  const int frames = 48;
-  Bytes out(8 + 90 * frames, 0);
-  StoreU32(&out[0], 90 * frames);
-  StoreU32(&out[4], frames);
-  const float sway = 0.5f + static_cast<float>(Next() % 50) / 100.0f;
-  for (int f = 0; f < frames; ++f) {
-    uint8_t* frame = &out[8 + 90 * f];
-    float t = 2 * kPi * static_cast<float>(f) / frames;
-    float breath = std::sin(t);
-    StoreF32(frame, 0);
-    StoreF32(frame + 4, 0);
-    StoreF32(frame + 8, 0.05f * breath);  // the height offset
-    StoreF32(frame + 12, 2.35f);          // the right hand
-    StoreF32(frame + 16, 0.15f);
-    StoreF32(frame + 20, 8.6f);
-    float angles[BONE_COUNT][3] = {};  // x, y, z per bone
-    angles[WAIST][0] = 0.03f * breath;
-    angles[CHEST][0] = -0.05f * breath;
-    angles[NECK][0] = 0.03f * breath;
-    angles[HEAD][0] = 0.04f * std::sin(t + 1.0f);
-    angles[HEAD][2] = 0.06f * sway * std::sin(t * 0.5f);
-    angles[L_UPPER_ARM][1] = -0.12f - 0.04f * breath;
-    angles[R_UPPER_ARM][1] = 0.12f + 0.04f * breath;
-    angles[L_FOREARM][0] = 0.25f;
-    angles[R_FOREARM][0] = 0.25f;
-    angles[L_THIGH][1] = -0.05f;
-    angles[R_THIGH][1] = 0.05f;
-    for (int bone = 1; bone < BONE_COUNT; ++bone) {
-      frame[24 + 3 * bone] = AngleByte(angles[bone][2]);
-      frame[25 + 3 * bone] = AngleByte(angles[bone][1]);
-      frame[26 + 3 * bone] = AngleByte(angles[bone][0]);
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -388,7 +338,6 @@ int main(int argc, char** argv) {
   bool ok = WriteFile(dir / "zvdata/d3d/stadium/models/misc/flag/flag.xyz", flag) &&
             WriteFile(dir / "zvdata/d3d/stadium/textures/flagpole.gfx", FlagPoleImage().File()) &&
             WriteFile(dir / "zvdata/d3d/stadium/textures/flag.gfx", FlagImage().File()) &&
-            WriteFile(dir / "zvdata/d3d/sskin/models/player/500man.xyz", player) &&
-            WriteFile(dir / "zvdata/common/sskin/motions/ANF001.RAW", StandingClip());
+            WriteFile(dir / "zvdata/d3d/sskin/models/player/500man.xyz", player);
   return ok ? 0 : 1;
 }
