@@ -15,6 +15,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
+#include "generic/matchctrl.h"
 
 namespace {
 
@@ -324,6 +325,12 @@ void Action_JumpTackle(int object) {
 }
 
 void Action_FallAndGetUp(int object) {
+  MatchObject& o = MatchObjects[object];
+  // He leaves one mark where he lands, as a diver does.
+  if (o.actionArg == 0) {
+    o.actionArg = 1;
+    EffectQueue_Add(o.x, o.y, 1.0f, o.facing, GROUND_EFFECT_BODY);
+  }
   PlayMotion(object, MOTION_ANF103, 1, 4);
   MovePlayer(object, 0, 2);
 }

@@ -12,6 +12,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
+#include "generic/matchctrl.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -246,6 +247,23 @@ TEST_F(BasicActsTest, TheShortStatesEndInTheirNextCode) {
   player_action();
   EXPECT_EQ(+p.frame, 22);  // the member's resume frame
   EXPECT_EQ(+p.facing, 77);
+}
+
+TEST_F(BasicActsTest, AFallLeavesOneMarkWhereHeLands) {
+  MatchObject& p = Put(5, 640, 910, 64, 73, 640, 910);
+  player_action();
+  const EffectQueueEntry* mark = EffectQueue_Get(0);
+  ASSERT_TRUE(mark->active);
+  EXPECT_EQ(mark->kind, GROUND_EFFECT_BODY);
+  EXPECT_EQ(mark->x, 640);
+  EXPECT_EQ(mark->y, 910);
+  EXPECT_FLOAT_EQ(mark->scale, 1.0f);
+  EXPECT_NEAR(mark->angle, 3.14159265 / 2, 1e-6);
+  // Still down a frame later: no second mark.
+  p = Put(5, 650, 900, 0, 73, 650, 900);
+  p.actionArg = 1;
+  player_action();
+  EXPECT_FALSE(EffectQueue_Get(1)->active);
 }
 
 TEST_F(BasicActsTest, RollsAndTheTurnKick) {
