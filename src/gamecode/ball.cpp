@@ -211,7 +211,7 @@ void GoalMouthTest() {
   if (entry >= 0 && keeperHolder == 0 && throwHolder == 0 && postCooldown == 0) Deflect(entry, lowEnd);
 
   if (depth > 2 && stepX >= postMin - 3 && stepX <= postMax + 3 && BallHeight < 13 &&
-      (MatchState == STATE_OPEN_PLAY || MatchState == STATE_FULL_TIME) && keeperHolder == 0 && ballOutState == 0)
+      (MatchState == STATE_OPEN_PLAY || MatchState == STATE_SHOOTOUT_KICK) && keeperHolder == 0 && ballOutState == 0)
     ScoreGoal(lowEnd);
 
   if (ballOutState == 1 && depth > 2) NetBox(lowEnd, depth);
@@ -239,7 +239,7 @@ void OverGoalLine() {
       MatchSeams.activateHighLight(1, kHighlightFrames);
     }
     if (period == 4) {
-      MatchState = STATE_FULL_TIME;
+      MatchState = STATE_SHOOTOUT_KICK;
       ShootoutKickFlag = 0;
     } else if (out) {
       const bool lowEnd = stepY < Pitch.centreY;
@@ -261,7 +261,7 @@ void BallRestartSpot(int state, int16_t* x, int16_t* y) {
   const bool low = restartY < p.centreY, near = restartX < p.centreX;
   switch (state) {
     case STATE_THROW_IN:
-    case STATE_HANDBALL:
+    case STATE_KEEPER_HOLDS:
     case STATE_FOUL:
     case STATE_OFFSIDE:
       *x = restartX;
@@ -370,7 +370,7 @@ void GiveGoalKick() {
 }
 
 void GiveHandball() {
-  MatchState = STATE_HANDBALL;
+  MatchState = STATE_KEEPER_HOLDS;
   restartX = ballX;
   restartY = ballY;
   HandballOffender = BallCarrier;
@@ -392,7 +392,7 @@ void BallStepRules() {
     const bool away = ShootoutMissFlag ? ballVelY >= 0 : ballVelY > 0;
     const bool stopped = ballVelX == 0 && ballVelY == 0 && ballY > p.minY;
     if (away || stopped) {
-      MatchState = STATE_FULL_TIME;
+      MatchState = STATE_SHOOTOUT_KICK;
       ShootoutKickFlag = 0;
     }
   }
@@ -438,7 +438,7 @@ void BallStepRules() {
       // tested when it is in the net or a shoot-out kick is being decided.
       const bool nearLine = std::abs(stepY - p.minY) <= 2 || std::abs(stepY - p.maxY) <= 2;
       const bool beyond = stepY < p.minY - 2 || stepY > p.maxY + 2;
-      if (nearLine || (beyond && (ballOutState == 1 || MatchState == STATE_FULL_TIME))) GoalMouthTest();
+      if (nearLine || (beyond && (ballOutState == 1 || MatchState == STATE_SHOOTOUT_KICK))) GoalMouthTest();
       break;
     }
     case 1:

@@ -87,7 +87,7 @@ void BallOnlyStates() {
       ++c.corners;
       Kick(restartX, restartY, PossessionSide);
       return;
-    case STATE_HANDBALL:
+    case STATE_KEEPER_HOLDS:
       ++c.handballs;
       Kick(ballX, ballY, PossessionSide);
       return;

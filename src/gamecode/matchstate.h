@@ -24,6 +24,7 @@ extern int8_t RefereeRule1, RefereeRule2;
 extern int8_t RefereeFavouredSide;  // 1 the first side, 2 the second, else none
 
 // --- match states ---------------------------------------------------------------------
+// The handler of the current state runs once a frame (matchstates.h).
 enum : int16_t {
   STATE_OPEN_PLAY = 0,
   STATE_FOUL = 1,
@@ -31,11 +32,31 @@ enum : int16_t {
   STATE_THROW_IN = 3,
   STATE_GOAL_KICK = 4,
   STATE_CORNER = 5,
+  STATE_THROW_IN_TAKEN = 6,   // the throw-in is being taken
+  STATE_GOAL_KICK_TAKEN = 7,
+  STATE_CORNER_TAKEN = 8,
   STATE_GOAL = 9,
-  STATE_KICK_OFF = 11,
-  STATE_HANDBALL = 12,
-  STATE_FULL_TIME = 20,
+  STATE_AFTER_GOAL_WAIT = 10,
+  STATE_KICK_OFF = 11,        // the kick-off whistle
+  STATE_KEEPER_HOLDS = 12,    // a goalkeeper holds the ball (a handball if he carries it out of his area)
+  STATE_KEEPER_RELEASE = 13,  // waiting for the keeper's release
+  STATE_PERIOD_END = 14,
+  STATE_CELEBRATION = 15,
+  STATE_UNUSED_16 = 16,
+  STATE_FREE_KICK_PLACED = 17,
+  STATE_DIRECT_FREE_KICK_PLACED = 18,
+  STATE_PENALTY_PLACED = 19,
+  STATE_SHOOTOUT_KICK = 20,   // between the kicks of a shoot-out (a kick that is over comes here)
+  STATE_DIRECT_FREE_KICK_PLACED_2 = 21,
+  STATE_STOPPAGE = 22,
+  STATE_WAIT_23 = 23,
+  STATE_WAIT_24 = 24,
   STATE_PERIOD_START = 25,
+  STATE_UNUSED_26 = 26,
+  STATE_PERIOD_START_AFTER_GOAL = 27,
+  STATE_AFTER_GOAL = 28,
+  STATE_KICK_OFF_WAIT = 29,
+  MATCH_STATE_COUNT = 30,
 };
 extern int16_t MatchState;
 extern int16_t MatchStateTimer;

@@ -225,7 +225,7 @@ void PlayerStandIn_MatchStates() {
       LaunchRolling(x, y);
       return;
     }
-    case STATE_FULL_TIME:
+    case STATE_SHOOTOUT_KICK:
       return;
     default:
       ++c.restarts;

@@ -623,7 +623,7 @@ TEST_F(BallTest, RestartsGivenByTheRules) {
   ballY = 654;
   BallCarrier = 7;
   GiveHandball();
-  EXPECT_EQ(MatchState, STATE_HANDBALL);
+  EXPECT_EQ(MatchState, STATE_KEEPER_HOLDS);
   EXPECT_EQ(restartX, 321);
   EXPECT_EQ(restartY, 654);
   EXPECT_EQ(HandballOffender, 7);
@@ -635,7 +635,7 @@ TEST_F(BallTest, RestartSpotsForTheRestartStates) {
   } cases[] = {
       {STATE_THROW_IN, 156, 700, 156, 700},       {STATE_CORNER, 600, 119, 156, 122},
       {STATE_CORNER, 1000, 2045, 1436, 2042},     {STATE_GOAL_KICK, 1000, 119, 956, 218},
-      {STATE_GOAL_KICK, 500, 2046, 636, 1946},    {STATE_HANDBALL, 321, 654, 321, 654},
+      {STATE_GOAL_KICK, 500, 2046, 636, 1946},    {STATE_KEEPER_HOLDS, 321, 654, 321, 654},
       {STATE_GOAL, 790, 100, 796, 1082},
   };
   for (const Case& c : cases) {
@@ -663,7 +663,7 @@ TEST_F(BallTest, ShootoutKickEndsWhenTheBallComesBackOrStops) {
   EXPECT_EQ(MatchState, 18);  // still on its way to goal
   ballVelY = U;
   BallStepRules();
-  EXPECT_EQ(MatchState, STATE_FULL_TIME);
+  EXPECT_EQ(MatchState, STATE_SHOOTOUT_KICK);
   EXPECT_EQ(ShootoutKickFlag, 0);
 
   // A goal in the shoot-out counts for the side attacking that end.
