@@ -60,6 +60,7 @@ bool ParseInt(const char* text, long& out) {
 
 int BallOnly(uint32_t seed, int length, bool extraTime, bool shootout) {
   // The ball alone: no players act, no motions are read.
+  MatchStandIns_Install(MatchSeams);
   MatchSeams.loadMotions = [] {};
   MatchSeams.playerAction = [] {};
   MatchSeams.updateActivePlayers = [] {};
