@@ -1,35 +1,42 @@
-// Stand-ins for the team shape, the goalkeeper, the decisions on the ball and
-// the match states, until the real ones exist: enough for the players to walk
-// on, take their places and go for a ball that is kicked about. One function
-// each; PlayerStandIns_Install puts them in.
+// Stand-ins for the players' actions that come later: the goalkeeper's
+// stand, the restart takers, the set-piece walk, a kick upfield for the
+// player on the ball and taking a still ball. Enough for restarts to be
+// taken and play to go on. One function each; PlayerStandIns_Install puts
+// them in.
 #pragma once
 
 #include <cstdint>
 
 struct MatchSeamTable;
 
-// What happened in one period of a match played with the stand-ins.
+// What the stand-ins did in one period.
 struct PlayerStandInCounts {
-  int32_t settledFrame;  // the period frame at which everyone stood at his point, -1 not yet
-  int32_t goals, restarts, kicks;
+  int32_t restartKicks;  // restarts played by a taker
+  int32_t kicks;         // every ball the stand-ins played
   int32_t takes[2];      // times each side took the ball at a player's feet
-  int32_t firstTake[2];  // the period frame of each side's first take, -1 none
+  int32_t firstTake[2];  // the match frame of each side's first take, -1 none
 };
 
-// Team shape: every outfield starter's target is his formation slot's grid
-// point (shape units: across c x 1000 / 15 + 33, along r x 1500 / 18 + 41,
-// both x 126 / 100), measured from his side's own goal line; the keeper's is
-// his goal line + 32 on the centre line.
-void PlayerStandIn_ShapeTargets();
 // Action 122: the keeper walks to his goal line + 32 and stands there.
 void PlayerStandIn_KeeperStand(int object);
 // The player on the ball kicks it to a seeded point upfield.
 void PlayerStandIn_KickUpfield(int object);
-// Match states: at the period start, once everyone stands at his point, the
-// ball is launched from the centre spot; a goal is counted and play starts
-// again from the centre; a ball out of play is launched back from its restart
-// spot; a still ball at an active player's feet is his.
-void PlayerStandIn_MatchStates();
+// A player without the ball: a still ball at the feet of his side's active
+// player is his (and he kicks it on).
+void PlayerStandIn_TakeStillBall(int object);
+// The restart takers (codes 21 throw-in, 22 corner, 27 kick-off, 53 free
+// kick and penalty, 123 keeper's release, 157 goal kick): walk to the ball,
+// play it towards the restart-spot marker (or upfield when the marker is
+// hidden) and return the match to open play; a keeper goes back to 122, the
+// others to 3.
+void PlayerStandIn_TakeRestart(int object);
+// The kick-off taker before the whistle (24) and his partner (26): walk to
+// the ball (the partner to a point beside it) and wait.
+void PlayerStandIn_KickOffWait(int object);
+// Code 76, the set-piece walk: to the target point; a marker (action step =
+// his partner's object) waits until his partner has arrived; counted in
+// MoversCount until he stands at his point.
+void PlayerStandIn_SetPieceWalk(int object);
 
 void PlayerStandIns_Install(MatchSeamTable& table);
 const PlayerStandInCounts& PlayerStandInCountsOf(int periodNumber);

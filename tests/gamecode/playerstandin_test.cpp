@@ -1,0 +1,229 @@
+#include "gamecode/playerstandin.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "gamecode/actions.h"
+#include "gamecode/activeplayers.h"
+#include "gamecode/ball.h"
+#include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+constexpr int32_t U = 0x10000;
+
+// Everyone off the pitch but the players a test puts on; the stand-ins in.
+class PlayerStandInTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    SetPitchGeometry();
+    PlayerStandIns_Install(MatchSeams);
+    for (int i = 0; i < MATCH_PLAYERS; ++i) MatchObjects[i].offPitch = 1;
+    SideSlots[0][0] = 0;
+    SideSlots[1][0] = 16;
+    LowGoalSide = 0;
+    MatchState = STATE_THROW_IN_TAKEN;
+    MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.offPitch;
+    MatchObjects[OBJECT_RESTART_SPOT].y = Pitch.offPitch;
+  }
+  static MatchObject& Put(int object, int x, int y, int action) {
+    MatchObject& p = MatchObjects[object];
+    p = MatchObject{};
+    p.x = static_cast<int16_t>(x);
+    p.y = static_cast<int16_t>(y);
+    p.fixedX = x * U;
+    p.fixedY = y * U;
+    p.action = static_cast<int16_t>(action);
+    p.attr[SKILL_PACE] = 50;
+    p.attr[SKILL_AGILITY] = 30;
+    return p;
+  }
+  static void Ball(int x, int y) {
+    StopBall();
+    ballX = static_cast<int16_t>(x);
+    ballY = static_cast<int16_t>(y);
+    ballFixedX = x * U;
+    ballFixedY = y * U;
+    BallHeight = 0;
+    UpdateBallSpeed();
+  }
+  static void Marker(int x, int y) {
+    MatchObjects[OBJECT_RESTART_SPOT].x = static_cast<int16_t>(x);
+    MatchObjects[OBJECT_RESTART_SPOT].y = static_cast<int16_t>(y);
+  }
+};
+
+TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
+  struct Row {
+    int code, state, object, afterAction;
+  };
+  const std::vector<Row> rows = {{21, STATE_THROW_IN_TAKEN, 5, 3},   {22, STATE_CORNER_TAKEN, 20, 3},
+                                 {27, STATE_KICK_OFF_WAIT, 9, 3},    {53, STATE_FREE_KICK_PLACED, 7, 3},
+                                 {123, STATE_KEEPER_RELEASE, 16, 122}, {157, STATE_GOAL_KICK_TAKEN, 0, 122}};
+  for (const Row& r : rows) {
+    SetUp();
+    MatchState = r.state;
+    MatchStateTimer = 7;
+    Ball(600, 900);
+    Marker(700, 1300);
+    Put(r.object, 600, 902, r.code);
+    player_action();
+    EXPECT_EQ(MatchState, STATE_OPEN_PLAY) << r.code;
+    EXPECT_EQ(MatchStateTimer, 0) << r.code;
+    EXPECT_EQ(MatchObjects[r.object].action, r.afterAction) << r.code;
+    EXPECT_GT(ballVelX, 0) << r.code;  // towards the marker: across and along
+    EXPECT_GT(ballVelY, 3 * ballVelX) << r.code;
+    EXPECT_EQ(PossessionSide, r.object < SIDE_OBJECTS ? 0 : 1) << r.code;
+    EXPECT_EQ(LastKicker, r.object) << r.code;
+    EXPECT_EQ(ballOutState, 0) << r.code;
+    EXPECT_EQ(PlayerStandInCountsOf(0).restartKicks, 1) << r.code;
+  }
+}
+
+TEST_F(PlayerStandInTest, ATakerAwayFromTheBallWalksThereFirst) {
+  Ball(600, 900);
+  Marker(700, 1300);
+  Put(5, 600, 1000, 21);
+  player_action();
+  EXPECT_EQ(MatchState, STATE_THROW_IN_TAKEN);
+  EXPECT_EQ(MatchObjects[5].action, 21);
+  EXPECT_EQ(MoversCount, 1);
+  EXPECT_LT(MatchObjects[5].y, 1000);  // on his way
+  EXPECT_EQ(ballVelY, 0);
+  for (int frame = 0; frame < 400 && MatchState != STATE_OPEN_PLAY; ++frame) player_action();
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  EXPECT_EQ(MatchObjects[5].action, 3);
+}
+
+TEST_F(PlayerStandInTest, AThrowerHoldingTheBallThrowsAtOnce) {
+  Ball(600, 900);
+  Marker(500, 900);
+  Put(5, 640, 960, 21);
+  throwHolder = 6;
+  player_action();
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  EXPECT_EQ(throwHolder, 0);
+  EXPECT_LT(ballVelX, 0);
+}
+
+TEST_F(PlayerStandInTest, WithTheMarkerHiddenTheBallGoesUpfield) {
+  for (int side = 0; side < 2; ++side) {
+    SetUp();
+    LowGoalSide = 0;  // side 0 attacks larger y
+    Ball(796, 1082);
+    const int object = side * SIDE_OBJECTS + 9;
+    Put(object, 796, 1084, 27);
+    player_action();
+    EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+    if (side == 0) EXPECT_GT(ballVelY, 0);
+    else EXPECT_LT(ballVelY, 0);
+  }
+}
+
+TEST_F(PlayerStandInTest, AShootOutKickIsMarkedForTheBall) {
+  period = 4;
+  MatchState = STATE_PENALTY_PLACED;
+  Ball(796, 1850);
+  Marker(760, 2042);
+  Put(7, 796, 1848, 53);
+  player_action();
+  EXPECT_EQ(ShootoutKickFlag, 1);
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  EXPECT_GT(ballVelY, 0);
+}
+
+TEST_F(PlayerStandInTest, TheKickOffTakerAndPartnerWaitAtTheBall) {
+  MatchState = STATE_KICK_OFF_WAIT;
+  Ball(796, 1082);
+  Marker(796, 1300);
+  Put(9, 796, 1050, 24);
+  Put(10, 860, 1050, 26);
+  for (int frame = 0; frame < 300; ++frame) player_action();
+  EXPECT_EQ(MatchState, STATE_KICK_OFF_WAIT);
+  EXPECT_EQ(MatchObjects[9].action, 24);
+  EXPECT_EQ(MatchObjects[10].action, 26);
+  EXPECT_LE(std::abs(MatchObjects[9].x - 796) + std::abs(MatchObjects[9].y - 1082), 5);
+  EXPECT_LE(std::abs(MatchObjects[10].x - 820) + std::abs(MatchObjects[10].y - 1082), 5);
+  EXPECT_EQ(MoversCount, 0);
+  EXPECT_EQ(ballVelX, 0);
+  EXPECT_EQ(ballVelY, 0);
+}
+
+TEST_F(PlayerStandInTest, ASetPieceWalkIsCountedUntilHeStandsAtHisPoint) {
+  Ball(160, 900);
+  MatchObject& walker = Put(6, 400, 900, 76);
+  walker.targetX = 300;
+  walker.targetY = 900;
+  walker.actionArg = 255;  // nobody to wait for
+  player_action();
+  EXPECT_EQ(MoversCount, 1);
+  EXPECT_LT(MatchObjects[6].x, 400);
+  int frames = 0;
+  while (MoversCount != 0 && frames < 400) {
+    player_action();
+    ++frames;
+  }
+  EXPECT_EQ(MoversCount, 0);
+  EXPECT_LE(std::abs(MatchObjects[6].x - 300) + std::abs(MatchObjects[6].y - 900), 5);
+  EXPECT_EQ(MatchObjects[6].action, 76);  // he stays until the restart is taken
+}
+
+TEST_F(PlayerStandInTest, AMarkerWaitsForHisPartner) {
+  Ball(160, 900);
+  MatchObject& receiver = Put(6, 500, 900, 76);
+  receiver.targetX = 300;
+  receiver.targetY = 900;
+  receiver.actionArg = 255;
+  MatchObject& marker = Put(20, 600, 1000, 76);
+  marker.targetX = 320;
+  marker.targetY = 930;
+  marker.actionArg = 6;
+  player_action();
+  EXPECT_EQ(MoversCount, 2);
+  EXPECT_EQ(MatchObjects[20].x, 600);  // waits
+  EXPECT_EQ(MatchObjects[20].y, 1000);
+  int frames = 0;
+  while (std::abs(MatchObjects[6].x - 300) > 5 && frames < 400) {
+    player_action();
+    ++frames;
+  }
+  for (int frame = 0; frame < 2; ++frame) player_action();
+  EXPECT_LT(MatchObjects[20].x, 600);  // the partner stands: now he goes
+  while (MoversCount != 0 && frames < 1000) {
+    player_action();
+    ++frames;
+  }
+  EXPECT_LE(std::abs(MatchObjects[20].x - 320) + std::abs(MatchObjects[20].y - 930), 5);
+}
+
+TEST_F(PlayerStandInTest, TheActivePlayerTakesAStillBallAndKicksItOn) {
+  MatchState = STATE_OPEN_PLAY;
+  Ball(800, 1000);
+  Put(21, 803, 1004, 4);
+  Put(22, 802, 1002, 4);
+  ActivePlayer[1] = 21;
+  LowGoalSide = 0;  // side 1 attacks smaller y
+  player_action();
+  EXPECT_EQ(PlayerStandInCountsOf(0).takes[1], 1);
+  EXPECT_EQ(LastKicker, 21);
+  EXPECT_LT(ballVelY, 0);
+  EXPECT_EQ(MatchObjects[21].hasBall, 0);
+  EXPECT_EQ(MatchObjects[22].hasBall, 0);
+}
+
+TEST_F(PlayerStandInTest, AMovingBallOrABallOutOfPlayIsNotTaken) {
+  MatchState = STATE_OPEN_PLAY;
+  Ball(800, 1000);
+  ballOutState = 2;
+  Put(21, 803, 1004, 4);
+  ActivePlayer[1] = 21;
+  player_action();
+  EXPECT_EQ(PlayerStandInCountsOf(0).takes[1], 0);
+}
+
+}  // namespace
