@@ -4,11 +4,12 @@
 //       (frames, goals, corners, goal kicks, throw-ins) and a final line.
 //       The same seed gives the same lines.
 //   matchsim --seed N [--length L] [--data DIR] [--objects P,F]...
-//       plays one match with the players: they walk on from the tunnel, stand
-//       at their points, and each side's active player goes for a ball that is
-//       launched from the centre spot and kicked upfield by whoever takes it.
-//       Per period: the frames, the frame at which everyone stood, goals,
-//       restarts, kicks, each side's takes and first take, and a digest of the
+//       plays one match with the players, both halves: they walk on from the
+//       tunnel, line up for the kick-off, and the match states run the
+//       restarts. Per period: the frames, the period frame at which the
+//       kick-off was lined up (state 29), the counts of kick-offs, throw-ins,
+//       goal kicks, corners and goals (entries into states 25/27, 3, 4, 5 and
+//       9), restarts taken, each side's takes of the ball, and a digest of the
 //       replay frames; --objects P,F prints every object at frame F of period
 //       P. The game's data (for the motions) comes from DIR (default: the
 //       folder game/ beside the program).
@@ -125,12 +126,20 @@ struct Watch {
   int period, frame;
 };
 
+// What the states did in one period, counted from the state seen each frame.
+struct PeriodCounts {
+  int32_t lineUpFrame;  // the first period frame that began in state 29, -1 none
+  int32_t kickOffs, throwIns, goalKicks, corners, goals;
+};
+
 struct RealRun {
   std::vector<Watch> watches;
   uint64_t digest[5];
   int32_t recorded[5];
+  PeriodCounts counts[5];
   int32_t frame;  // frames of the current period
   int8_t period;
+  int16_t lastState;
 };
 RealRun gRun;
 void (*gRecordFrame)() = nullptr;
@@ -153,16 +162,40 @@ void PrintObjects() {
   }
 }
 
+PeriodCounts& CountsNow() { return gRun.counts[period < 0 ? 0 : period > 4 ? 4 : period]; }
+
+// Counts the state once when play enters it (the ball, a player or the
+// state handler may have changed it since the last look).
+void NoteState() {
+  if (MatchState == gRun.lastState) return;
+  gRun.lastState = MatchState;
+  PeriodCounts& c = CountsNow();
+  switch (MatchState) {
+    case STATE_PERIOD_START:
+    case STATE_PERIOD_START_AFTER_GOAL: ++c.kickOffs; break;
+    case STATE_THROW_IN: ++c.throwIns; break;
+    case STATE_GOAL_KICK: ++c.goalKicks; break;
+    case STATE_CORNER: ++c.corners; break;
+    case STATE_GOAL: ++c.goals; break;
+    default: break;
+  }
+}
+
 // Each frame: the watched frames as the players left them, then the states.
 void StatesAndWatches() {
   if (gRun.period != period) {
     gRun.period = period;
     gRun.frame = 0;
+    gRun.lastState = -1;
   }
   ++gRun.frame;
+  NoteState();
+  PeriodCounts& c = CountsNow();
+  if (c.lineUpFrame < 0 && MatchState == STATE_KICK_OFF_WAIT) c.lineUpFrame = gRun.frame;
   for (const Watch& w : gRun.watches)
     if (w.period == period && w.frame == gRun.frame) PrintObjects();
   gStates();
+  NoteState();
 }
 
 // Every recorded frame, as the ring holds it, goes into the period's digest.
@@ -243,16 +276,19 @@ int RealMatch(uint32_t seed, int length) {
   gRecordFrame = MatchSeams.replayRecordFrame;
   MatchSeams.replayRecordFrame = RecordAndDigest;
   for (uint64_t& d : gRun.digest) d = 1469598103934665603ull;
+  for (PeriodCounts& c : gRun.counts) c.lineUpFrame = -1;
   gRun.period = -1;
   GameSeedRandom(seed);
   const uint8_t* result = PlayMatchGetResult();
   for (int p = 0; p < 5; ++p) {
     if (gRun.recorded[p] == 0) continue;
-    const PlayerStandInCounts& c = PlayerStandInCountsOf(p);
+    const PeriodCounts& c = gRun.counts[p];
+    const PlayerStandInCounts& s = PlayerStandInCountsOf(p);
     std::printf(
-        "period %d frames %d settled %d goals %d restarts %d kicks %d takes %d %d firsttake %d %d replay %d %016llx\n",
-        p, gRun.recorded[p], c.settledFrame, c.goals, c.restarts, c.kicks, c.takes[0], c.takes[1], c.firstTake[0],
-        c.firstTake[1], gRun.recorded[p], static_cast<unsigned long long>(gRun.digest[p]));
+        "period %d frames %d lineup %d kickoffs %d throwins %d goalkicks %d corners %d goals %d restarts %d "
+        "takes %d %d replay %016llx\n",
+        p, gRun.recorded[p], c.lineUpFrame, c.kickOffs, c.throwIns, c.goalKicks, c.corners, c.goals,
+        s.restartKicks, s.takes[0], s.takes[1], static_cast<unsigned long long>(gRun.digest[p]));
   }
   std::printf("final score %d-%d\n", LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOALS),
               LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS));
