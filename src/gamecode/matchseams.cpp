@@ -13,6 +13,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "gamecode/replay.h"
+#include "gamecode/teamshape.h"
 
 MatchSeamTable MatchSeams;
 
@@ -89,6 +90,11 @@ MatchSeamTable StandIns() {
   t.replayRestoreFrame = ReplayRestoreLive;
   t.replayPlayStep = ReplayPlayStep;
   t.placeBallInHands = PlaceBallInHands;
+  // helper "shape": the team shape's set-up, zones, targets and object groups.
+  t.initTeamShape = InitTeamShape;
+  t.teamShapeInterpolateZones = UpdateBallZones;
+  t.teamShapeSetTargets = UpdateShapeTargetsIfChanged;
+  t.teamShapeUpdate = UpdateObjectGroup;
   return t;
 }
 

@@ -28,3 +28,37 @@ void UpdateShapeTargets();
 void UpdateObjectGroup();
 
 void TeamShape_Reset();
+
+// --- the steps of InitTeamShape, on the shape's own copy of the formation ---
+// A point of a zone table: across from the side's touch line, along from its goal line.
+struct ShapePoint {
+  int16_t x, y;
+};
+// Copies a 330-byte formation record into the shape's build copy.
+void LoadShapeFormation(const uint8_t* record);
+// Across = 14 - across for each slot's main, second and third positions
+// (the second and third only where present, not negative).
+void MirrorFormation();
+// Fills the build table of the variant (0 or 1) from the build copy.
+void BuildZoneTable(int variant);
+// Every point of the variant's build table times 126 / 100.
+void ScaleZoneTable(int variant);
+// The build table's entry (0-339) of the variant.
+ShapePoint BuildZoneEntry(int variant, int entry);
+// A side's stored table entry: zone index 0-67 (34 and up the variant-1
+// table) and outfield player 0-9 (formation slot player + 1).
+ShapePoint ZoneTableEntry(int side, int zoneIndex, int player);
+
+// Per side, the zone pair and the two blend percentages UpdateBallZones chose.
+struct ShapeBlend {
+  int16_t zoneA, zoneB;  // zone indices 0-67
+  int16_t acrossPercent, alongPercent;  // 0-100: the way from zone A to zone B
+};
+ShapeBlend GetShapeBlend(int side);
+// 1 when UpdateBallZones changed any stored value this frame.
+int ShapeBlendChanged();
+// The frame's step: UpdateShapeTargets only when the blend changed.
+void UpdateShapeTargetsIfChanged();
+// Per side: how far the side's shape is pushed along in open play (0 until
+// the tactics give it a value).
+extern int16_t ShapePush[2];
