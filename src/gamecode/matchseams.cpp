@@ -5,6 +5,7 @@
 
 #include "engine/reset.h"
 #include "gamecode/activeplayers.h"
+#include "gamecode/compman.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/motion.h"
@@ -89,6 +90,11 @@ MatchSeamTable StandIns() {
   t.replayRestoreFrame = ReplayRestoreLive;
   t.replayPlayStep = ReplayPlayStep;
   t.placeBallInHands = PlaceBallInHands;
+  // helper "manager": the computer managers' re-plan and the marking.
+  t.replanTeams = ReplanTeams;
+  t.computerManagerFirstStep = AssignMarkers;
+  t.computerManagerSecondStep = StepUp;
+  t.updateManMarking = UpdateManMarking;
   return t;
 }
 
