@@ -29,4 +29,38 @@ int ChooseSubstitute(int side, int goingOff);
 void SubstitutionDecision(int side);
 void ResetLastKicker();
 
+// --- the formation repair (they work on Football_GetTeamFormation(side)) ---
+// The grid is read in blocks of 3 x 3 cells: 6 along-blocks (along / 3) by
+// 5 across-blocks (across / 3).
+constexpr int ALONG_BLOCKS = 6;
+constexpr int ACROSS_BLOCKS = 5;
+// Per side: the present outfield players standing in each block (by their
+// slot's main position), and per along-block the slots whose main and whose
+// second position lie in it. Rebuilt by CountFormationBlocks.
+extern uint8_t FormationBlockCount[2][ALONG_BLOCKS][ACROSS_BLOCKS];
+extern uint8_t FormationMainCount[2][ALONG_BLOCKS];
+extern uint8_t FormationSecondCount[2][ALONG_BLOCKS];
+// An outfield player counts when he is on the pitch, not sent off and booked
+// at most once.
+bool IsPlayerPresent(int object);
+void CountFormationBlocks(int side);
+// The outfield slot (1-10) of an absent player with the smallest along value
+// below 100 that has not been given up on in this repair, -1 none.
+int FindMissingSlot(int side);
+// The outfield slot (1-10) whose present player stands in the block, -1 none.
+int FindSlotInBlock(int side, int alongBlock, int acrossBlock);
+// Moves the nearest present player from the blocks ahead into the slot's
+// position (the two slots exchange positions); 0 when nobody was found.
+int FillSlot(int side, int slot);
+// The same search from alongBlock forward; with slot -1 the player is put on
+// the centre cell of (alongBlock, acrossBlock). 0 when nobody was found.
+int MoveIntoBlock(int side, int slot, int alongBlock, int acrossBlock);
+void BalanceFormation(int side);
+// The side's computer formation, repaired for the players it has.
+void ResetAndRepairFormation(int side);
+
+// 13 x 13 suitability of a player of position code `candidate` (0-12) to
+// replace one of position code `goingOff`; codes outside 0-12 answer 1.
+int SubstitutionSuitability(int goingOff, int candidate);
+
 void CompMan_Reset();

@@ -5,6 +5,7 @@
 
 #include "engine/reset.h"
 #include "gamecode/activeplayers.h"
+#include "gamecode/compman.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/motion.h"
@@ -95,6 +96,11 @@ MatchSeamTable StandIns() {
   t.teamShapeInterpolateZones = UpdateBallZones;
   t.teamShapeSetTargets = UpdateShapeTargetsIfChanged;
   t.teamShapeUpdate = UpdateObjectGroup;
+  // helper "manager": the computer managers' re-plan and the marking.
+  t.replanTeams = ReplanTeams;
+  t.computerManagerFirstStep = AssignMarkers;
+  t.computerManagerSecondStep = StepUp;
+  t.updateManMarking = UpdateManMarking;
   return t;
 }
 
