@@ -8,6 +8,7 @@
 #include "gamecode/compman.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
+#include "gamecode/matchstates.h"
 #include "gamecode/motion.h"
 #include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
@@ -47,8 +48,10 @@ MatchSeamTable StandIns() {
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
   t.videoIsDirect3D = [] { return 0; };
-  // The headless match: the clock and a ball-only state table.
-  MatchStandIns_Install(t);
+  // The headless match's clock.
+  t.matchClockTick = MatchStandIn_Clock;
+  // helper "states": the match states.
+  t.matchStateHandler = RunMatchState;
   // records
   t.matchTimeSeconds = GetMatchTimeSeconds;
   t.clearPendingSubstitution = NothingInt;

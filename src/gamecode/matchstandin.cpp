@@ -1,11 +1,12 @@
 // The headless match's stand-ins: the clock (it ends the period the kick-off
-// set up) and a ball-only state table that launches the ball from the centre
-// spot at the period start and relaunches it with a seeded velocity whenever
-// a rule stops play.
+// set up through the end-of-period state) and a ball-only state table that
+// launches the ball from the centre spot at the period start and relaunches
+// it with a seeded velocity whenever a rule stops play.
 #include "gamecode/matchstandin.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "engine/bytes.h"
 #include "engine/rand.h"
@@ -17,13 +18,19 @@
 #include "gamecode/matchres.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
 #include "gamecode/replay.h"
 
 namespace {
 
 struct StandInState {
   StandInPeriodCounts counts[5];
+  int32_t overtime;  // frames since the period's time was up
 };
+
+// The end-of-period state waits at most 180 frames; should nothing end the
+// period in this many, the clock does.
+constexpr int32_t kOvertimeLimit = 1000;
 StandInState gStandIn;
 
 // A kicker of the side: one of its ten outfield players.
@@ -46,16 +53,20 @@ void Kick(int x, int y, int side) {
 
 // Counts one frame of possession on the flank third the ball is in, named
 // from the side's own direction of play (its first flank on its left).
-void Clock() {
+void CountFlanks() {
   if (PossessionSide < 2 && Pitch.width > 0) {
     int third = (ballX - Pitch.minX) * 3 / Pitch.width;
     third = third < 0 ? 0 : third > 2 ? 2 : third;
     const bool attacksUp = PossessionSide == LowGoalSide;  // towards larger y
     ++FlankFrames[PossessionSide][attacksUp ? 2 - third : third];
   }
-  if (++PeriodFrames >= PeriodLengthFrames) PeriodOver = 1;
-  if (period >= 0 && period < 5) gStandIn.counts[period].frames = PeriodFrames;
 }
+
+// A timed period whose time is up (the shoot-out has no time: its state ends it).
+bool TimeIsUp() { return PeriodLengthFrames > 0 && PeriodFrames >= PeriodLengthFrames; }
+
+void Nothing() {}
+void NothingInt(int) {}
 
 // At rest: no pace along the ground and no more than a frame's gravity upwards.
 bool BallStill() {
@@ -65,6 +76,17 @@ bool BallStill() {
 void BallOnlyStates() {
   if (period < 0 || period > 4) return;
   StandInPeriodCounts& c = gStandIn.counts[period];
+  if (MatchState == STATE_PERIOD_END || TimeIsUp() || period == 4) {
+    // Time is up (a shoot-out the ball alone cannot take ends at once): the
+    // end-of-period state ends the period; a goal after time does not count.
+    if (MatchState != STATE_PERIOD_END) {
+      if (MatchState == STATE_GOAL) ++c.goals;
+      MatchState = STATE_PERIOD_END;
+      MatchStateTimer = 0;
+    }
+    MatchStateTable[STATE_PERIOD_END]();
+    return;
+  }
   switch (MatchState) {
     case STATE_GOAL: {
       // The goal at the low goal line is the low-goal side's.
@@ -106,9 +128,32 @@ void BallOnlyStates() {
 
 }  // namespace
 
+void MatchStandIn_Clock() {
+  if (PeriodFrames < PeriodLengthFrames) {
+    gStandIn.overtime = 0;
+    CountFlanks();
+    ++PeriodFrames;
+    if (PeriodFrames == PeriodLengthFrames) {
+      MatchState = STATE_PERIOD_END;
+      MatchStateTimer = 0;
+    }
+  } else if (PeriodLengthFrames > 0 && MatchState != STATE_PERIOD_END) {
+    // Something took the match out of the end of the period: it ends now.
+    PeriodOver = 1;
+  } else if (PeriodLengthFrames > 0 && ++gStandIn.overtime >= kOvertimeLimit) {
+    PeriodOver = 1;
+  }
+  if (period >= 0 && period < 5) gStandIn.counts[period].frames = PeriodFrames;
+}
+
 void MatchStandIns_Install(MatchSeamTable& t) {
-  t.matchClockTick = Clock;
+  t.matchClockTick = MatchStandIn_Clock;
   t.matchStateHandler = BallOnlyStates;
+  // No players to shape or manage.
+  for (void (**f)() : {&t.replanTeams, &t.teamShapeInterpolateZones, &t.teamShapeSetTargets, &t.teamShapeUpdate,
+                       &t.computerManagerFirstStep, &t.computerManagerSecondStep, &t.updateManMarking})
+    *f = Nothing;
+  t.initTeamShape = NothingInt;
 }
 
 const StandInPeriodCounts& StandInCounts(int p) { return gStandIn.counts[p < 0 ? 0 : p > 4 ? 4 : p]; }

@@ -195,6 +195,7 @@ TEST_F(PlayMatchTest, GameClockInSeconds) {
 // the same seed plays the same match.
 TEST_F(PlayMatchTest, HeadlessMatchPlaysThePeriodsItNeeds) {
   MatchSeams_Reset();
+  MatchStandIns_Install(MatchSeams);
   MatchSeams.loadMotions = [] {};  // no clips are drawn
   StoreI16(GetMatchSetupRecord() + SETUP_MATCH_LENGTH, 1);
   GetMatchSetupRecord()[13] = 0;
@@ -221,6 +222,7 @@ class MatchStandInTest : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     SetPitchGeometry();
+    MatchStandIns_Install(MatchSeams);
   }
 };
 
@@ -245,7 +247,6 @@ TEST_F(MatchStandInTest, BallOnlyStatesRelaunchFromTheRestartSpot) {
       {0, 0, STATE_GOAL, 100, 1, 0, 1, 0, 0, 0, 0, 0, 796, 1082},   // in the low goal: side 0 defends it
       {1, 1, STATE_GOAL, 100, 0, 1, 0, 0, 0, 0, 0, 0, 796, 1082},   // ends changed: side 1 defends it
       {0, 0, STATE_GOAL, 2060, 0, 1, 0, 0, 0, 0, 0, 0, 796, 1082},  // the high goal
-      {4, 0, STATE_GOAL, 100, 0, 0, 0, 0, 1, 0, 0, 0, 796, 1082},   // a shoot-out goal
   };
   for (const RestartCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "state " << c.state << " period " << int(c.period));
@@ -283,6 +284,39 @@ TEST_F(MatchStandInTest, BallOnlyStatesRelaunchFromTheRestartSpot) {
   }
 }
 
+// A shoot-out the ball alone cannot take, and a timed period whose time is
+// up, go to the end-of-period state, which ends the period after its wait;
+// a goal after time counts in the lines only.
+TEST_F(MatchStandInTest, BallOnlyStatesEndThePeriodThroughItsState) {
+  struct Case {
+    int8_t period;
+    int16_t state;
+    int32_t frames, length;
+    int wait;
+  } cases[] = {
+      {4, STATE_SHOOTOUT_KICK, 0, 0, 60},
+      {0, STATE_GOAL, 100, 100, 180},
+      {1, STATE_PERIOD_END, 100, 100, 180},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "period " << int(c.period));
+    SetUp();
+    period = c.period;
+    MatchState = c.state;
+    MatchStateTimer = 0;
+    PeriodFrames = c.frames;
+    PeriodLengthFrames = c.length;
+    for (int i = 0; i <= c.wait; ++i) {
+      EXPECT_EQ(PeriodOver, 0);
+      MatchSeams.matchStateHandler();
+    }
+    EXPECT_EQ(PeriodOver, 1);
+    EXPECT_EQ(MatchState, STATE_PERIOD_END);
+    EXPECT_EQ(Score[0] + Score[1], 0);
+    EXPECT_EQ(StandInCounts(c.period).kicks, 0);
+  }
+}
+
 // The same seed gives the same relaunch.
 TEST_F(MatchStandInTest, RelaunchVelocityIsSeeded) {
   int32_t first[3] = {};
@@ -306,7 +340,8 @@ TEST_F(MatchStandInTest, RelaunchVelocityIsSeeded) {
   }
 }
 
-// The clock ends the period at its length and counts possession by flank,
+// The clock ends the period at its length through the end-of-period state
+// and counts possession by flank,
 // named from the side's own direction of play.
 TEST_F(MatchStandInTest, ClockEndsThePeriodAndCountsFlanks) {
   PeriodLengthFrames = 3;
@@ -318,9 +353,21 @@ TEST_F(MatchStandInTest, ClockEndsThePeriodAndCountsFlanks) {
   MatchSeams.matchClockTick();
   EXPECT_EQ(PeriodOver, 0);
   ballX = Pitch.centreX;
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  MatchSeams.matchClockTick();
+  // The end of the period is the end-of-period state's to carry out.
+  EXPECT_EQ(PeriodOver, 0);
+  EXPECT_EQ(MatchState, STATE_PERIOD_END);
+  EXPECT_EQ(MatchStateTimer, 0);
+  EXPECT_EQ(PeriodFrames, 3);
+  // Time stands still; while the state waits the period goes on.
+  MatchSeams.matchClockTick();
+  EXPECT_EQ(PeriodFrames, 3);
+  EXPECT_EQ(PeriodOver, 0);
+  // Something that takes the match out of the state ends the period at once.
+  MatchState = STATE_THROW_IN;
   MatchSeams.matchClockTick();
   EXPECT_EQ(PeriodOver, 1);
-  EXPECT_EQ(PeriodFrames, 3);
   EXPECT_EQ(FlankFrames[0][2], 1);
   EXPECT_EQ(FlankFrames[1][0], 1);
   EXPECT_EQ(FlankFrames[1][1], 1);
