@@ -171,20 +171,27 @@ void PlayerStandIn_TakeRestart(int object) {
   if (!IsPlayer(object)) return;
   MatchObject& o = MatchObjects[object];
   const int code = o.action;
-  o.targetX = ballX;
-  o.targetY = ballY;
+  // The kick-off and the keeper's release are taken where the ball is; the
+  // other restarts from the restart spot, where the taker puts the ball.
+  const bool fromBall = code == 27 || code == 123;
+  const int spotX = fromBall ? ballX : restartX;
+  const int spotY = fromBall ? ballY : restartY;
+  o.targetX = static_cast<int16_t>(spotX);
+  o.targetY = static_cast<int16_t>(spotY);
   // The ball in his hands (a throw-in, the keeper's release) goes with him.
   const bool holding = keeperHolder == object + 1 || throwHolder == object + 1;
-  if (!holding && !WalkTo(object, ballX, ballY, 64)) {
+  if (!holding && !WalkTo(object, spotX, spotY, 64)) {
     ++MoversCount;
     return;
   }
+  const int fromX = holding ? ballX : spotX;
+  const int fromY = holding ? ballY : spotY;
   const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
   int tx = marker.x, ty = marker.y;
-  if (!OnPitchPoint(tx, ty) || (tx == ballX && ty == ballY)) UpfieldPoint(object, &tx, &ty);
+  if (!OnPitchPoint(tx, ty) || (tx == fromX && ty == fromY)) UpfieldPoint(object, &tx, &ty);
   ++Counts().restartKicks;
   if (period == 4) ShootoutKickFlag = 1;
-  PlayBall(object, ballX, ballY, (tx - ballX) * 65536 / kKickFrames, (ty - ballY) * 65536 / kKickFrames, 0);
+  PlayBall(object, fromX, fromY, (tx - fromX) * 65536 / kKickFrames, (ty - fromY) * 65536 / kKickFrames, 0);
   MatchState = STATE_OPEN_PLAY;
   MatchStateTimer = 0;
   SetPlayerAction(object, KeeperCode(code) ? kKeeperStand : kRestartWait);
@@ -199,6 +206,11 @@ void PlayerStandIn_KickOffWait(int object) {
   o.targetY = static_cast<int16_t>(y);
   if (WalkTo(object, x, y, 64)) {
     TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
+    // The taker at the ball calls for the whistle once nobody walks.
+    if (o.action == 24 && MatchState == STATE_KICK_OFF_WAIT && MoversCount == 0) {
+      MatchState = STATE_KICK_OFF;
+      MatchStateTimer = 0;
+    }
     return;
   }
   ++MoversCount;

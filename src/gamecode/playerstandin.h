@@ -25,13 +25,17 @@ void PlayerStandIn_KickUpfield(int object);
 // player is his (and he kicks it on).
 void PlayerStandIn_TakeStillBall(int object);
 // The restart takers (codes 21 throw-in, 22 corner, 27 kick-off, 53 free
-// kick and penalty, 123 keeper's release, 157 goal kick): walk to the ball,
-// play it towards the restart-spot marker (or upfield when the marker is
-// hidden) and return the match to open play; a keeper goes back to 122, the
-// others to 3.
+// kick and penalty, 123 keeper's release, 157 goal kick): walk to the
+// restart spot (the kick-off and the keeper's release: the ball), put the
+// ball there and play it towards the restart-spot marker (upfield when the
+// marker is hidden), and return the match to open play; a keeper goes back
+// to 122, the others to 3. A taker with the ball in his hands plays it from
+// where he stands.
 void PlayerStandIn_TakeRestart(int object);
 // The kick-off taker before the whistle (24) and his partner (26): walk to
-// the ball (the partner to a point beside it) and wait.
+// the ball (the partner to a point beside it) and wait; the taker at the
+// ball moves the kick-off wait on to the whistle (which itself waits until
+// nobody walks).
 void PlayerStandIn_KickOffWait(int object);
 // Code 76, the set-piece walk: to the target point; a marker (action step =
 // his partner's object) waits until his partner has arrived; counted in

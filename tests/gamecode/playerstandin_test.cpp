@@ -43,7 +43,10 @@ class PlayerStandInTest : public EngineTest {
     p.attr[SKILL_AGILITY] = 30;
     return p;
   }
+  // The ball at (x, y), which is also the restart spot.
   static void Ball(int x, int y) {
+    restartX = static_cast<int16_t>(x);
+    restartY = static_cast<int16_t>(y);
     StopBall();
     ballX = static_cast<int16_t>(x);
     ballY = static_cast<int16_t>(y);
@@ -75,7 +78,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
     player_action();
     EXPECT_EQ(MatchState, STATE_OPEN_PLAY) << r.code;
     EXPECT_EQ(MatchStateTimer, 0) << r.code;
-    EXPECT_EQ(MatchObjects[r.object].action, r.afterAction) << r.code;
+    EXPECT_EQ(+MatchObjects[r.object].action, r.afterAction) << r.code;
     EXPECT_GT(ballVelX, 0) << r.code;  // towards the marker: across and along
     EXPECT_GT(ballVelY, 3 * ballVelX) << r.code;
     EXPECT_EQ(PossessionSide, r.object < SIDE_OBJECTS ? 0 : 1) << r.code;
@@ -91,13 +94,29 @@ TEST_F(PlayerStandInTest, ATakerAwayFromTheBallWalksThereFirst) {
   Put(5, 600, 1000, 21);
   player_action();
   EXPECT_EQ(MatchState, STATE_THROW_IN_TAKEN);
-  EXPECT_EQ(MatchObjects[5].action, 21);
+  EXPECT_EQ(+MatchObjects[5].action, 21);
   EXPECT_EQ(MoversCount, 1);
-  EXPECT_LT(MatchObjects[5].y, 1000);  // on his way
+  EXPECT_LT(+MatchObjects[5].y, 1000);  // on his way
   EXPECT_EQ(ballVelY, 0);
   for (int frame = 0; frame < 400 && MatchState != STATE_OPEN_PLAY; ++frame) player_action();
   EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
-  EXPECT_EQ(MatchObjects[5].action, 3);
+  EXPECT_EQ(+MatchObjects[5].action, 3);
+}
+
+TEST_F(PlayerStandInTest, ATakerPutsTheBallOnTheRestartSpot) {
+  MatchState = STATE_GOAL_KICK_TAKEN;
+  Ball(1480, 112);  // where the ball went out
+  restartX = 956;
+  restartY = 218;
+  Marker(956, 1338);
+  Put(0, 956, 216, 157);
+  player_action();
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  EXPECT_EQ(ballX, 956);
+  EXPECT_EQ(ballY, 218);
+  EXPECT_EQ(ballVelX, 0);
+  EXPECT_GT(ballVelY, 0);
+  EXPECT_EQ(+MatchObjects[0].action, 122);
 }
 
 TEST_F(PlayerStandInTest, AThrowerHoldingTheBallThrowsAtOnce) {
@@ -137,16 +156,19 @@ TEST_F(PlayerStandInTest, AShootOutKickIsMarkedForTheBall) {
   EXPECT_GT(ballVelY, 0);
 }
 
-TEST_F(PlayerStandInTest, TheKickOffTakerAndPartnerWaitAtTheBall) {
+TEST_F(PlayerStandInTest, TheKickOffTakerAndPartnerWalkToTheBallAndWaitForTheWhistle) {
   MatchState = STATE_KICK_OFF_WAIT;
   Ball(796, 1082);
   Marker(796, 1300);
   Put(9, 796, 1050, 24);
   Put(10, 860, 1050, 26);
+  player_action();
+  EXPECT_EQ(MatchState, STATE_KICK_OFF_WAIT);  // still walking
   for (int frame = 0; frame < 300; ++frame) player_action();
-  EXPECT_EQ(MatchState, STATE_KICK_OFF_WAIT);
-  EXPECT_EQ(MatchObjects[9].action, 24);
-  EXPECT_EQ(MatchObjects[10].action, 26);
+  // At the ball the taker calls for the whistle; nobody plays it yet.
+  EXPECT_EQ(MatchState, STATE_KICK_OFF);
+  EXPECT_EQ(+MatchObjects[9].action, 24);
+  EXPECT_EQ(+MatchObjects[10].action, 26);
   EXPECT_LE(std::abs(MatchObjects[9].x - 796) + std::abs(MatchObjects[9].y - 1082), 5);
   EXPECT_LE(std::abs(MatchObjects[10].x - 820) + std::abs(MatchObjects[10].y - 1082), 5);
   EXPECT_EQ(MoversCount, 0);
@@ -162,7 +184,7 @@ TEST_F(PlayerStandInTest, ASetPieceWalkIsCountedUntilHeStandsAtHisPoint) {
   walker.actionArg = 255;  // nobody to wait for
   player_action();
   EXPECT_EQ(MoversCount, 1);
-  EXPECT_LT(MatchObjects[6].x, 400);
+  EXPECT_LT(+MatchObjects[6].x, 400);
   int frames = 0;
   while (MoversCount != 0 && frames < 400) {
     player_action();
@@ -170,7 +192,7 @@ TEST_F(PlayerStandInTest, ASetPieceWalkIsCountedUntilHeStandsAtHisPoint) {
   }
   EXPECT_EQ(MoversCount, 0);
   EXPECT_LE(std::abs(MatchObjects[6].x - 300) + std::abs(MatchObjects[6].y - 900), 5);
-  EXPECT_EQ(MatchObjects[6].action, 76);  // he stays until the restart is taken
+  EXPECT_EQ(+MatchObjects[6].action, 76);  // he stays until the restart is taken
 }
 
 TEST_F(PlayerStandInTest, AMarkerWaitsForHisPartner) {
@@ -185,15 +207,15 @@ TEST_F(PlayerStandInTest, AMarkerWaitsForHisPartner) {
   marker.actionArg = 6;
   player_action();
   EXPECT_EQ(MoversCount, 2);
-  EXPECT_EQ(MatchObjects[20].x, 600);  // waits
-  EXPECT_EQ(MatchObjects[20].y, 1000);
+  EXPECT_EQ(+MatchObjects[20].x, 600);  // waits
+  EXPECT_EQ(+MatchObjects[20].y, 1000);
   int frames = 0;
   while (std::abs(MatchObjects[6].x - 300) > 5 && frames < 400) {
     player_action();
     ++frames;
   }
   for (int frame = 0; frame < 2; ++frame) player_action();
-  EXPECT_LT(MatchObjects[20].x, 600);  // the partner stands: now he goes
+  EXPECT_LT(+MatchObjects[20].x, 600);  // the partner stands: now he goes
   while (MoversCount != 0 && frames < 1000) {
     player_action();
     ++frames;
@@ -212,8 +234,8 @@ TEST_F(PlayerStandInTest, TheActivePlayerTakesAStillBallAndKicksItOn) {
   EXPECT_EQ(PlayerStandInCountsOf(0).takes[1], 1);
   EXPECT_EQ(LastKicker, 21);
   EXPECT_LT(ballVelY, 0);
-  EXPECT_EQ(MatchObjects[21].hasBall, 0);
-  EXPECT_EQ(MatchObjects[22].hasBall, 0);
+  EXPECT_EQ(+MatchObjects[21].hasBall, 0);
+  EXPECT_EQ(+MatchObjects[22].hasBall, 0);
 }
 
 TEST_F(PlayerStandInTest, AMovingBallOrABallOutOfPlayIsNotTaken) {

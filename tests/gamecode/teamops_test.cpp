@@ -40,10 +40,10 @@ TEST_F(TeamOpsTest, SetAllPlayersActionGoesThroughTheResets) {
   MatchObjects[4].actionArg = 9;
   MatchObjects[20].frame = 7;
   SetAllPlayersAction(61);
-  for (int i = 0; i < MATCH_PLAYERS; ++i) EXPECT_EQ(MatchObjects[i].action, 61) << i;
-  EXPECT_EQ(MatchObjects[4].actionArg, 0);
-  EXPECT_EQ(MatchObjects[20].frame, 0);
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].action, 0);
+  for (int i = 0; i < MATCH_PLAYERS; ++i) EXPECT_EQ(+MatchObjects[i].action, 61) << i;
+  EXPECT_EQ(+MatchObjects[4].actionArg, 0);
+  EXPECT_EQ(+MatchObjects[20].frame, 0);
+  EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].action, 0);
 }
 
 TEST_F(TeamOpsTest, ReleaseTeamsSettlesOrdinaryPlayersAndCountsTheBusy) {
@@ -72,12 +72,12 @@ TEST_F(TeamOpsTest, ReleaseTeamsSettlesOrdinaryPlayersAndCountsTheBusy) {
   const int busy = ReleaseTeamsForRestart();
   int expected = 0;
   for (const Row& r : rows) {
-    EXPECT_EQ(MatchObjects[r.object].action, r.expectedAction) << r.object;
+    EXPECT_EQ(+MatchObjects[r.object].action, r.expectedAction) << r.object;
     expected += r.busy;
   }
   EXPECT_EQ(busy, expected);
-  EXPECT_EQ(MatchObjects[3].hasBall, 0);
-  EXPECT_EQ(MatchObjects[5].hasBall, 1);  // a busy player keeps the ball
+  EXPECT_EQ(+MatchObjects[3].hasBall, 0);
+  EXPECT_EQ(+MatchObjects[5].hasBall, 1);  // a busy player keeps the ball
   EXPECT_EQ(ActivePlayer[0], NO_ACTIVE_PLAYER);
   EXPECT_EQ(ActivePlayer[1], NO_ACTIVE_PLAYER);
 }
@@ -97,9 +97,9 @@ TEST_F(TeamOpsTest, ResetTeamsWritesThreeAndPutsTheKeepersInGoal) {
   ActivePlayer[0] = 7;
   ResetTeamsForRestart();
   for (int i = 0; i < MATCH_PLAYERS; ++i)
-    EXPECT_EQ(MatchObjects[i].action, (i == 0 || i == 16) ? 122 : 3) << i;
-  EXPECT_EQ(MatchObjects[7].actionArg, 4);
-  EXPECT_EQ(MatchObjects[0].frame, 0);
+    EXPECT_EQ(+MatchObjects[i].action, (i == 0 || i == 16) ? 122 : 3) << i;
+  EXPECT_EQ(+MatchObjects[7].actionArg, 4);
+  EXPECT_EQ(+MatchObjects[0].frame, 0);
   EXPECT_EQ(ActivePlayer[0], NO_ACTIVE_PLAYER);
   EXPECT_EQ(ActivePlayer[1], NO_ACTIVE_PLAYER);
 }
@@ -174,11 +174,11 @@ TEST_F(TeamOpsTest, ShortCornerOptionGoesToTheWeakestInTheBox) {
     restartX = static_cast<int16_t>(r.restartX);
     restartY = static_cast<int16_t>(r.restartY);
     SendShortCornerOption(2);
-    EXPECT_EQ(MatchObjects[6].action, 103);
-    EXPECT_EQ(MatchObjects[6].actionArg, 0);
-    EXPECT_EQ(MatchObjects[6].targetX, r.targetX) << r.restartX << "," << r.restartY;
-    EXPECT_EQ(MatchObjects[6].targetY, r.targetY) << r.restartX << "," << r.restartY;
-    EXPECT_EQ(MatchObjects[8].action, 0);
+    EXPECT_EQ(+MatchObjects[6].action, 103);
+    EXPECT_EQ(+MatchObjects[6].actionArg, 0);
+    EXPECT_EQ(+MatchObjects[6].targetX, r.targetX) << r.restartX << "," << r.restartY;
+    EXPECT_EQ(+MatchObjects[6].targetY, r.targetY) << r.restartX << "," << r.restartY;
+    EXPECT_EQ(+MatchObjects[8].action, 0);
   }
 }
 
@@ -192,7 +192,7 @@ TEST_F(TeamOpsTest, ShortCornerNeedsSomeoneBelowTheCap) {
   restartX = 160;
   restartY = 126;
   SendShortCornerOption(2);
-  for (int i = 0; i < MATCH_PLAYERS; ++i) EXPECT_EQ(MatchObjects[i].action, 0) << i;
+  for (int i = 0; i < MATCH_PLAYERS; ++i) EXPECT_EQ(+MatchObjects[i].action, 0) << i;
   SendShortCornerOption(-1);  // no taker: nothing happens
 }
 
@@ -221,12 +221,12 @@ TEST_F(TeamOpsTest, CornerDefendersFillThePostsThenTheNearEdge) {
                                 {19, r.standX, r.goalLine + 48 * r.inward}};
     for (const auto& e : expected) {
       const MatchObject& o = MatchObjects[e[0]];
-      EXPECT_EQ(o.action, 96) << e[0];
-      EXPECT_EQ(o.targetX, e[1]) << e[0];
-      EXPECT_EQ(o.targetY, e[2]) << e[0];
+      EXPECT_EQ(+o.action, 96) << e[0];
+      EXPECT_EQ(+o.targetX, e[1]) << e[0];
+      EXPECT_EQ(+o.targetY, e[2]) << e[0];
     }
-    EXPECT_EQ(MatchObjects[20].action, 0);
-    EXPECT_EQ(MatchObjects[16].action, 0);  // never the keeper
+    EXPECT_EQ(+MatchObjects[20].action, 0);
+    EXPECT_EQ(+MatchObjects[16].action, 0);  // never the keeper
   }
 }
 
@@ -235,12 +235,12 @@ TEST_F(TeamOpsTest, CornerDefendersWithNobodyFreeLeaveEveryoneAlone) {
   restartX = 160;
   restartY = 126;
   PlaceCornerDefenders(1);
-  for (int place = 1; place <= 10; ++place) EXPECT_EQ(MatchObjects[16 + place].action, 50);
+  for (int place = 1; place <= 10; ++place) EXPECT_EQ(+MatchObjects[16 + place].action, 50);
   // One free man takes the near post only.
   MatchObjects[21].action = 0;
   PlaceCornerDefenders(1);
-  EXPECT_EQ(MatchObjects[21].action, 96);
-  EXPECT_EQ(MatchObjects[21].targetX, 730);
+  EXPECT_EQ(+MatchObjects[21].action, 96);
+  EXPECT_EQ(+MatchObjects[21].targetX, 730);
 }
 
 TEST_F(TeamOpsTest, NextShootOutTakerCyclesThroughTheEligible) {

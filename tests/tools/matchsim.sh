@@ -36,18 +36,24 @@ echo "$l" | grep -q '^launch frame [0-9]* outcome [a-z-]* spot -\?[0-9]*,-\?[0-9
 # The match with the players: the same seed plays the same replay frames.
 r=$("$sim" --seed 3 --length 1) || die "real match failed: $r"
 r2=$("$sim" --seed 3 --length 1) || die "real match failed the second time"
-[ "$r" = "$r2" ] || die "same seed, different replay frames"
+[ "$r" = "$r2" ] || die "same seed, different lines and replay frames"
 [ "$(echo "$r" | grep -c '^period ')" -eq 2 ] || die "not two periods: $r"
-# Everyone stood at his point before the ball was launched, and both sides took it.
-echo "$r" | awk '/^period/ { if ($6 < 1 || $14 < 1 || $15 < 1 || $17 < 0 || $18 < 0) bad = 1 } END { exit bad }' ||
-  die "the players did not settle or take the ball: $r"
-# At the settling frame every starter stands (code 0, the keepers 122) within 5 of his point.
+echo "$r" | grep -q '^period 0 frames [0-9]* lineup [0-9]* kickoffs [0-9]* throwins [0-9]* goalkicks [0-9]* corners [0-9]* goals [0-9]* restarts [0-9]* takes [0-9]* [0-9]* replay [0-9a-f]*$' ||
+  die "bad period line: $r"
+# Each half is lined up and kicked off, restarts come and are taken, and both sides have the ball.
+echo "$r" | awk '/^period/ { if ($6 < 1 || $8 < 1 || $10 + $12 + $14 < 1 || $18 + 1 < $10 + $12 + $14 || $20 + $21 < 1) bad = 1 }
+  END { exit bad }' || die "the restarts do not cycle: $r"
+# The goals of the periods agree with the score.
+echo "$r" | awk '/^period/ { g += $16 } /^final/ { split($3, s, "-"); if (s[1] + s[2] != g) bad = 1 } END { exit bad }' ||
+  die "goals do not add up: $r"
+# At the line-up frame the state waits for the kick-off whistle and every
+# starter in the restart wait (code 3) stands within 5 of his point.
 f=$(echo "$r" | awk '/^period 0/ { print $6 }')
 o=$("$sim" --seed 3 --length 1 --objects 0,"$f") || die "objects failed"
-echo "$o" | grep -q "^frame period 0 frame $f state 25 movers 0 " || die "not settled at $f: $(echo "$o" | head -1)"
-echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0 {
+echo "$o" | grep -q "^frame period 0 frame $f state 29 " || die "not lined up at $f: $(echo "$o" | head -1)"
+echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0 && $4 == 3 {
     split($10, t, ","); dx = $6 - t[1]; dy = $8 - t[2]; if (dx < 0) dx = -dx; if (dy < 0) dy = -dy
-    if (dx + dy > 5 || ($4 != 0 && $4 != 122)) { print; bad = 1 } } END { exit bad }' ||
+    if (dx + dy > 5) { print; bad = 1 } } END { exit bad }' ||
   die "a starter is not standing at his point"
 [ "$(echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0' | wc -l)" -eq 22 ] || die "not 22 starters"
 # Seeds differ.
