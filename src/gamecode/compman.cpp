@@ -144,12 +144,13 @@ int Distance(int x1, int y1, int x2, int y2) {
   return static_cast<int>(std::hypot(static_cast<double>(x1 - x2), static_cast<double>(y1 - y2)));
 }
 
-// The point `length` units from (x, y) towards (toX, toY).
-void PointTowards(int x, int y, int toX, int toY, int length, int16_t* outX, int16_t* outY) {
+// Sends the object's target to the point `length` units from (x, y)
+// towards (toX, toY).
+void TargetTowards(MatchObject& object, int x, int y, int toX, int toY, int length) {
   const int direction = GetDirection256(x, y, toX, toY);
   PolarToOffset(direction, length, 256);
-  *outX = static_cast<int16_t>(x + OffsetX);
-  *outY = static_cast<int16_t>(y - OffsetY);
+  object.targetX = static_cast<int16_t>(x + OffsetX);
+  object.targetY = static_cast<int16_t>(y - OffsetY);
 }
 
 // The goal line a side defends.
@@ -406,7 +407,7 @@ void UpdateManMarking() {
       if (opponent < 0 || MatchObjects[opponent].offPitch) continue;
       if (guarded && !Ordinary(opponent)) continue;
       const MatchObject& o = MatchObjects[opponent];
-      PointTowards(o.x, o.y, Pitch.centreX, OwnGoalY(side), 32, &marker.targetX, &marker.targetY);
+      TargetTowards(marker, o.x, o.y, Pitch.centreX, OwnGoalY(side), 32);
     }
   }
 }
@@ -453,7 +454,7 @@ void AssignMarkers() {
     const int yard = Pitch.yard > 0 ? Pitch.yard : 1;
     const int length = std::abs(goalY - attacker.y) / (2 * yard) + 24;
     MatchObject& defender = MatchObjects[best];
-    PointTowards(attacker.x, attacker.y, Pitch.centreX, goalY, length, &defender.targetX, &defender.targetY);
+    TargetTowards(defender, attacker.x, attacker.y, Pitch.centreX, goalY, length);
     gMan.assigned[best] = true;
   }
 }

@@ -410,15 +410,15 @@ TEST_F(CompManTest, ManMarkingHoldsAtRestartsWhileTheOpponentIsInAnOrdinaryActio
     opponent.action = r.opponentAction;
     UpdateManMarking();
     // 32 units from him towards the goal side 0 defends (the low goal line).
-    EXPECT_EQ(marker.targetX, r.marked ? 796 : 0);
-    EXPECT_EQ(marker.targetY, r.marked ? 468 : 0);
+    EXPECT_EQ(int{marker.targetX}, r.marked ? 796 : 0);
+    EXPECT_EQ(int{marker.targetY}, r.marked ? 468 : 0);
   }
   // An opponent off the pitch is marked by nobody.
   MatchState = STATE_OPEN_PLAY;
   MatchObjects[25].offPitch = 1;
   MatchObjects[2].targetY = 0;
   UpdateManMarking();
-  EXPECT_EQ(MatchObjects[2].targetY, 0);
+  EXPECT_EQ(int{MatchObjects[2].targetY}, 0);
 }
 
 TEST_F(CompManTest, AssignMarkersSendsTheNearestFreeDefender) {
@@ -442,21 +442,21 @@ TEST_F(CompManTest, AssignMarkersSendsTheNearestFreeDefender) {
   MatchObjects[4].y = 540;
   MatchObjects[4].markTarget = 5;  // busy: marks object 21, on the pitch
   AssignMarkers();
-  EXPECT_EQ(MatchObjects[4].targetY, -1);
-  EXPECT_EQ(MatchObjects[3].targetX, 796);
+  EXPECT_EQ(int{MatchObjects[4].targetY}, -1);
+  EXPECT_EQ(int{MatchObjects[3].targetX}, 796);
   // From the attacker towards the middle of the low goal line, 378 / 2 / yard + 24 units.
-  EXPECT_EQ(MatchObjects[3].targetY, 500 - (378 / (2 * Pitch.yard) + 24));
+  EXPECT_EQ(int{MatchObjects[3].targetY}, 500 - (378 / (2 * Pitch.yard) + 24));
   // Out of the defender's reach in open play: nobody goes.
   MatchObjects[3].targetY = -1;
   MatchObjects[3].attr[SKILL_TACKLING] = 0;  // reach 120
   MatchObjects[3].y = 700;                   // 200 away
   AssignMarkers();
-  EXPECT_EQ(MatchObjects[3].targetY, -1);
+  EXPECT_EQ(int{MatchObjects[3].targetY}, -1);
   // An attacker far beyond the ball is left alone.
   MatchObjects[3].y = 300;
   MatchObjects[25].y = 350;  // 250 ahead of the ball
   AssignMarkers();
-  EXPECT_EQ(MatchObjects[3].targetY, -1);
+  EXPECT_EQ(int{MatchObjects[3].targetY}, -1);
 }
 
 TEST_F(CompManTest, StepUpCountsDownAndMovesTheTargetBeyondTheLine) {
@@ -468,27 +468,27 @@ TEST_F(CompManTest, StepUpCountsDownAndMovesTheTargetBeyondTheLine) {
   MatchObjects[2].y = 800;
   MatchObjects[2].attr[SKILL_INTELLIGENCE] = 96;  // (100 - 96) / 2 + 1 = 3 frames
   StepUp();
-  EXPECT_EQ(MatchObjects[2].stepUpCounter, 3);
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 3);
   StepUp();
-  EXPECT_EQ(MatchObjects[2].stepUpCounter, 2);
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 2);
   MatchObjects[2].targetY = 0;
   StepUp();
-  EXPECT_EQ(MatchObjects[2].targetY, 900 - 16);
-  EXPECT_EQ(MatchObjects[2].stepUpCounter, 2);
-  EXPECT_EQ(MatchObjects[3].stepUpCounter, 0);
+  EXPECT_EQ(int{MatchObjects[2].targetY}, 900 - 16);
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 2);
+  EXPECT_EQ(int{MatchObjects[3].stepUpCounter}, 0);
   // Not in open play: nothing counts.
   MatchState = STATE_THROW_IN;
   StepUp();
-  EXPECT_EQ(MatchObjects[2].stepUpCounter, 2);
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 2);
 }
 
 TEST_F(CompManTest, ResetLastKickerFindsThePlayerOnTheBall) {
   LastKicker = 7;
   ResetLastKicker();
-  EXPECT_EQ(LastKicker, -1);
+  EXPECT_EQ(int{LastKicker}, -1);
   MatchObjects[20].hasBall = 1;
   ResetLastKicker();
-  EXPECT_EQ(LastKicker, 20);
+  EXPECT_EQ(int{LastKicker}, 20);
 }
 
 }  // namespace
