@@ -173,11 +173,11 @@ TEST_F(TeamShapeTest, InstructionBytesGoToTheElevenAndNotTheBench) {
   MatchObjects[11].instructions[5] = 0x77;
   InitTeamShape(0);
   for (int s = 0; s < 11; ++s) {
-    EXPECT_EQ(MatchObjects[s].instructions[4], 10 + s);
-    EXPECT_EQ(MatchObjects[s].instructions[5], 40 + s);
+    EXPECT_EQ(+MatchObjects[s].instructions[4], 10 + s);
+    EXPECT_EQ(+MatchObjects[s].instructions[5], 40 + s);
   }
-  EXPECT_EQ(MatchObjects[11].instructions[4], 0x77);
-  EXPECT_EQ(MatchObjects[11].instructions[5], 0x77);
+  EXPECT_EQ(+MatchObjects[11].instructions[4], 0x77);
+  EXPECT_EQ(+MatchObjects[11].instructions[5], 0x77);
 }
 
 TEST_F(TeamShapeTest, OpenPlayBandsAndBlends) {
@@ -224,12 +224,12 @@ TEST_F(TeamShapeTest, FarTouchLineTargetsAreThoseOfTheOuterZones) {
   UpdateShapeTargets();
   for (int k = 0; k < 10; ++k) {
     const ShapePoint a = ZoneTableEntry(0, 29, k);  // along 5, across 4
-    EXPECT_EQ(MatchObjects[k + 1].targetX, Pitch.minX + a.x);
-    EXPECT_EQ(MatchObjects[k + 1].targetY, Pitch.minY + a.y);
+    EXPECT_EQ(+MatchObjects[k + 1].targetX, Pitch.minX + a.x);
+    EXPECT_EQ(+MatchObjects[k + 1].targetY, Pitch.minY + a.y);
     const ShapePoint b = ZoneTableEntry(1, SHAPE_VARIANT_OFFSET + 0, k);  // along 0, across 0
-    EXPECT_EQ(MatchObjects[17 + k].targetX, Pitch.maxX - b.x);
-    EXPECT_EQ(MatchObjects[17 + k].targetY, Pitch.maxY - b.y);
-    EXPECT_EQ(MatchObjects[k + 1].playedOutfield, 1);
+    EXPECT_EQ(+MatchObjects[17 + k].targetX, Pitch.maxX - b.x);
+    EXPECT_EQ(+MatchObjects[17 + k].targetY, Pitch.maxY - b.y);
+    EXPECT_EQ(+MatchObjects[k + 1].playedOutfield, 1);
   }
 }
 
@@ -296,12 +296,12 @@ TEST_F(TeamShapeTest, TargetsAreRewrittenOnlyWhenTheBlendChanges) {
   UpdateBallZones();  // the same ball: nothing changed
   EXPECT_EQ(ShapeBlendChanged(), 0);
   UpdateShapeTargetsIfChanged();
-  EXPECT_EQ(MatchObjects[3].targetX, -1);
+  EXPECT_EQ(+MatchObjects[3].targetX, -1);
   Focus(700, 1000);
   UpdateBallZones();
   UpdateShapeTargetsIfChanged();
-  EXPECT_NE(MatchObjects[3].targetX, -1);
-  EXPECT_NE(MatchObjects[3].targetX, x);
+  EXPECT_NE(+MatchObjects[3].targetX, -1);
+  EXPECT_NE(+MatchObjects[3].targetX, x);
 }
 
 TEST_F(TeamShapeTest, PlayersBusyElsewhereKeepTheirTargets) {
@@ -315,11 +315,11 @@ TEST_F(TeamShapeTest, PlayersBusyElsewhereKeepTheirTargets) {
   UpdateBallZones();
   UpdateShapeTargets();
   for (int i = 1; i <= 4; ++i) {
-    EXPECT_EQ(MatchObjects[i].targetX, -7) << i;
-    EXPECT_EQ(MatchObjects[i].playedOutfield, 0) << i;
+    EXPECT_EQ(+MatchObjects[i].targetX, -7) << i;
+    EXPECT_EQ(+MatchObjects[i].playedOutfield, 0) << i;
   }
-  EXPECT_NE(MatchObjects[5].targetX, -7);
-  EXPECT_EQ(MatchObjects[5].playedOutfield, 1);
+  EXPECT_NE(+MatchObjects[5].targetX, -7);
+  EXPECT_EQ(+MatchObjects[5].playedOutfield, 1);
 }
 
 TEST_F(TeamShapeTest, ThrowInSqueezesBothSidesTowardsTheThrow) {
@@ -335,16 +335,16 @@ TEST_F(TeamShapeTest, ThrowInSqueezesBothSidesTowardsTheThrow) {
   restartX = Pitch.minX;  // the throw from the low-x touch line
   UpdateShapeTargets();
   for (int k = 0; k < 10; ++k) {
-    EXPECT_EQ(MatchObjects[1 + k].targetX, Pitch.minX + shapeX(0, b0, k) * 70 / 100);
+    EXPECT_EQ(+MatchObjects[1 + k].targetX, Pitch.minX + shapeX(0, b0, k) * 70 / 100);
     const int x1 = shapeX(1, b1, k);
-    EXPECT_EQ(MatchObjects[17 + k].targetX, Pitch.maxX - (x1 + (width - x1) * 30 / 100));
+    EXPECT_EQ(+MatchObjects[17 + k].targetX, Pitch.maxX - (x1 + (width - x1) * 30 / 100));
   }
   restartX = Pitch.maxX;
   UpdateShapeTargets();
   for (int k = 0; k < 10; ++k) {
     const int x0 = shapeX(0, b0, k);
-    EXPECT_EQ(MatchObjects[1 + k].targetX, Pitch.minX + x0 + (width - x0) * 30 / 100);
-    EXPECT_EQ(MatchObjects[17 + k].targetX, Pitch.maxX - shapeX(1, b1, k) * 70 / 100);
+    EXPECT_EQ(+MatchObjects[1 + k].targetX, Pitch.minX + x0 + (width - x0) * 30 / 100);
+    EXPECT_EQ(+MatchObjects[17 + k].targetX, Pitch.maxX - shapeX(1, b1, k) * 70 / 100);
   }
 }
 
@@ -367,9 +367,9 @@ TEST_F(TeamShapeTest, ObjectGroupsTurnHeadsAndKeepOffsideLines) {
   MatchObjects[3].headTurn = 30;
   UpdateObjectGroup();  // group 0: objects 0-7, side 0
   EXPECT_EQ(offsideLine[0], 500);
-  EXPECT_GT(MatchObjects[2].headTurn, 0);
-  EXPECT_LE(MatchObjects[2].headTurn, 40);
-  EXPECT_EQ(MatchObjects[3].headTurn, 0);
+  EXPECT_GT(+MatchObjects[2].headTurn, 0);
+  EXPECT_LE(+MatchObjects[2].headTurn, 40);
+  EXPECT_EQ(+MatchObjects[3].headTurn, 0);
   EXPECT_EQ(updateGroup, 1);
   UpdateObjectGroup();  // group 1: side 1
   EXPECT_EQ(offsideLine[1], 1800);
