@@ -109,36 +109,36 @@ TEST_F(MatchStatesTest, ThrowInReachesItsBeingTakenState) {
   EXPECT_EQ(RunUntilStateChanges(200), 90);
   EXPECT_EQ(MatchState, STATE_THROW_IN_TAKEN);
   const int thrower = ChaseOrder[1][0];
-  EXPECT_EQ(MatchObjects[thrower].action, 21);
-  EXPECT_EQ(MatchObjects[thrower].x, 156);
-  EXPECT_EQ(MatchObjects[thrower].y, 900);
+  EXPECT_EQ(+MatchObjects[thrower].action, 21);
+  EXPECT_EQ(+MatchObjects[thrower].x, 156);
+  EXPECT_EQ(+MatchObjects[thrower].y, 900);
   EXPECT_EQ(ActivePlayer[1], thrower);
   EXPECT_EQ(ActivePlayer[0], ChaseOrder[0][0]);
-  EXPECT_EQ(MatchObjects[0].action, 122);
-  EXPECT_EQ(MatchObjects[16].action, 122);
+  EXPECT_EQ(+MatchObjects[0].action, 122);
+  EXPECT_EQ(+MatchObjects[16].action, 122);
   // The aim: 160 into the pitch from the spot.
   EXPECT_EQ(AimPointX, 316);
   EXPECT_EQ(AimPointY, 900);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].x, 316);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].x, 316);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
   EXPECT_EQ(focusObject, OBJECT_BALL);
   EXPECT_TRUE(Saw("I1"));
   // The first pair: the next chase place of side 1 and side 0's chase place 0 marking him.
   const MatchObject& receiver = MatchObjects[ChaseOrder[1][1]];
   const MatchObject& marker = MatchObjects[ChaseOrder[0][0]];
-  EXPECT_EQ(receiver.action, 76);
-  EXPECT_EQ(receiver.speed, 0);
-  EXPECT_EQ(receiver.actionArg, 255);
-  EXPECT_GE(receiver.targetX, 156 + 192);
-  EXPECT_LT(receiver.targetX, 156 + 384);
-  EXPECT_GE(receiver.targetY, 900 - 192);
-  EXPECT_LE(receiver.targetY, 900 - 192 + 16 * 23);
-  EXPECT_EQ((receiver.targetY - (900 - 192)) % 16, 0);
-  EXPECT_EQ(marker.action, 76);
-  EXPECT_EQ(marker.speed, 64);
-  EXPECT_EQ(marker.actionArg, ChaseOrder[1][1]);
-  EXPECT_EQ(marker.targetX, receiver.targetX + 32);
-  EXPECT_EQ(marker.targetY, receiver.targetY);
+  EXPECT_EQ(+receiver.action, 76);
+  EXPECT_EQ(+receiver.speed, 0);
+  EXPECT_EQ(+receiver.actionArg, 255);
+  EXPECT_GE(+receiver.targetX, 156 + 192);
+  EXPECT_LT(+receiver.targetX, 156 + 384);
+  EXPECT_GE(+receiver.targetY, 900 - 192);
+  EXPECT_LE(+receiver.targetY, 900 - 192 + 16 * 23);
+  EXPECT_EQ((+receiver.targetY - (900 - 192)) % 16, 0);
+  EXPECT_EQ(+marker.action, 76);
+  EXPECT_EQ(+marker.speed, 64);
+  EXPECT_EQ(+marker.actionArg, ChaseOrder[1][1]);
+  EXPECT_EQ(+marker.targetX, +receiver.targetX + 32);
+  EXPECT_EQ(+marker.targetY, +receiver.targetY);
 }
 
 // The pair of a throw-in from the far touch line near the high goal line:
@@ -150,17 +150,17 @@ TEST_F(MatchStatesTest, ThrowInPairFromTheFarLine) {
     GameSeedRandom(seed);
     PlaceThrowInPair(20, 5);
     const MatchObject& r = MatchObjects[5];
-    EXPECT_LE(r.targetX, 1436 - 192);
-    EXPECT_GT(r.targetX, 1436 - 384);
-    EXPECT_LE(r.targetY, 2042);
-    EXPECT_GE(r.targetY, 2042 - 16 * 23);
-    EXPECT_EQ(MatchObjects[20].targetX, r.targetX - 32);
+    EXPECT_LE(+r.targetX, 1436 - 192);
+    EXPECT_GT(+r.targetX, 1436 - 384);
+    EXPECT_LE(+r.targetY, 2042);
+    EXPECT_GE(+r.targetY, 2042 - 16 * 23);
+    EXPECT_EQ(+MatchObjects[20].targetX, +r.targetX - 32);
   }
   // A hole in the chase order places nobody.
   MatchObjects[5].action = 3;
   PlaceThrowInPair(20, 40);
-  EXPECT_EQ(MatchObjects[20].action, 76);  // from the loop above
-  EXPECT_EQ(MatchObjects[5].action, 3);
+  EXPECT_EQ(+MatchObjects[20].action, 76);  // from the loop above
+  EXPECT_EQ(+MatchObjects[5].action, 3);
 }
 
 // The hurry rule: a side that is behind waits 90, 45, 30 or 22 frames; a
@@ -211,16 +211,16 @@ TEST_F(MatchStatesTest, GoalKickReachesItsBeingTakenState) {
     EXPECT_EQ(RestartSide, 1);
     EXPECT_EQ(RunUntilStateChanges(200), c.timer);
     EXPECT_EQ(MatchState, STATE_GOAL_KICK_TAKEN);
-    EXPECT_EQ(MatchObjects[16].action, 157);
-    EXPECT_EQ(MatchObjects[16].hasBall, 0);
+    EXPECT_EQ(+MatchObjects[16].action, 157);
+    EXPECT_EQ(+MatchObjects[16].hasBall, 0);
     EXPECT_EQ(restartX, 636);  // the near side of the goal area
     EXPECT_EQ(restartY, 1946);
     EXPECT_EQ(AimPointX, 636);
     EXPECT_EQ(AimPointY, 1946 - 1120);
-    EXPECT_EQ(MatchObjects[ChaseOrder[0][0]].action, 4);
+    EXPECT_EQ(+MatchObjects[ChaseOrder[0][0]].action, 4);
     EXPECT_EQ(ActivePlayer[0], ChaseOrder[0][0]);
-    EXPECT_EQ(MatchObjects[OBJECT_REFEREE].action, OFFICIALS_SIGNAL);
-    EXPECT_EQ(MatchObjects[OBJECT_REFEREE].actionArg, 1);
+    EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].action, OFFICIALS_SIGNAL);
+    EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].actionArg, 1);
     EXPECT_EQ(KeeperDecision, -1);
     EXPECT_TRUE(Saw("I10"));
   }
@@ -230,7 +230,7 @@ TEST_F(MatchStatesTest, GoalKickReachesItsBeingTakenState) {
   restartX = 1000;
   restartY = 122;
   RunUntilStateChanges(200);
-  EXPECT_EQ(MatchObjects[0].action, 157);
+  EXPECT_EQ(+MatchObjects[0].action, 157);
   EXPECT_EQ(restartX, 956);
   EXPECT_EQ(restartY, 218);
   EXPECT_EQ(AimPointY, 218 + 1120);
@@ -248,21 +248,21 @@ TEST_F(MatchStatesTest, CornerReachesItsBeingTakenState) {
   EXPECT_EQ(FrameCountdowns[COUNTDOWN_SET_PIECE], 50);
   EXPECT_EQ(CurrentSide, 0);
   EXPECT_EQ(PossessionSide, 0);
-  EXPECT_EQ(MatchObjects[7].action, 22);
-  EXPECT_EQ(MatchObjects[7].x, 1432);
-  EXPECT_EQ(MatchObjects[7].y, 2038);
+  EXPECT_EQ(+MatchObjects[7].action, 22);
+  EXPECT_EQ(+MatchObjects[7].x, 1432);
+  EXPECT_EQ(+MatchObjects[7].y, 2038);
   EXPECT_EQ(ActivePlayer[0], 7);
   EXPECT_EQ(ActivePlayer[1], ChaseOrder[1][0]);
-  EXPECT_EQ(MatchObjects[ChaseOrder[1][0]].action, 4);
+  EXPECT_EQ(+MatchObjects[ChaseOrder[1][0]].action, 4);
   EXPECT_EQ(SideCorners[0], 1);
   EXPECT_EQ(AimPointX, 796);
   EXPECT_EQ(AimPointY, 1946);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
   EXPECT_TRUE(Saw("S24"));
   EXPECT_TRUE(Saw("I0"));
   // Outfield players stand on their places; the keepers are left alone.
-  EXPECT_EQ(MatchObjects[3].x, MatchObjects[3].targetX);
-  EXPECT_EQ(MatchObjects[3].y, MatchObjects[3].targetY);
+  EXPECT_EQ(+MatchObjects[3].x, +MatchObjects[3].targetX);
+  EXPECT_EQ(+MatchObjects[3].y, +MatchObjects[3].targetY);
 }
 
 // The period start: the nearest of the kick-off side to the centre spot
@@ -285,14 +285,14 @@ TEST_F(MatchStatesTest, PeriodStartSetsUpTheKickOff) {
   EXPECT_EQ(RunUntilStateChanges(10), 3);
   EXPECT_EQ(MatchState, STATE_KICK_OFF_WAIT);
   EXPECT_EQ(KickOffTaker, 18);
-  EXPECT_EQ(MatchObjects[18].action, 24);
+  EXPECT_EQ(+MatchObjects[18].action, 24);
   EXPECT_EQ(KickOffPartner, 19);
-  EXPECT_EQ(MatchObjects[19].action, 26);
+  EXPECT_EQ(+MatchObjects[19].action, 26);
   EXPECT_EQ(PossessionSide, 1);
   EXPECT_EQ(CurrentSide, 1);
-  EXPECT_EQ(MatchObjects[5].action, 3);
-  EXPECT_EQ(MatchObjects[5].targetY, 1168);
-  EXPECT_EQ(MatchObjects[5].y, 1168);  // snapped onto his place
+  EXPECT_EQ(+MatchObjects[5].action, 3);
+  EXPECT_EQ(+MatchObjects[5].targetY, 1168);
+  EXPECT_EQ(+MatchObjects[5].y, 1168);  // snapped onto his place
   EXPECT_TRUE(Saw("C106:-1"));
   EXPECT_TRUE(Saw("C111:18"));
   EXPECT_EQ(ballOutState, 0);
@@ -310,11 +310,11 @@ TEST_F(MatchStatesTest, PeriodStartPutsWalkersOnTheirPlaces) {
   period = 1;
   RunMatchState();
   EXPECT_EQ(MatchState, STATE_KICK_OFF_WAIT);
-  EXPECT_EQ(MatchObjects[4].x, 900);
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].x, 556);
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].y, 842);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_NEAR].x, 124);
-  EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_FAR].x, 1468);
+  EXPECT_EQ(+MatchObjects[4].x, 900);
+  EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].x, 556);
+  EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].y, 842);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_NEAR].x, 124);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_FAR].x, 1468);
   EXPECT_EQ(MoversCount, 0);
   // The clock runs: a restart, not the start of the game.
   EXPECT_FALSE(Saw("C107:-1"));
@@ -331,10 +331,10 @@ TEST_F(MatchStatesTest, KickOffWhistle) {
   EXPECT_EQ(MatchStateTimer, 30);
   EXPECT_TRUE(Saw("I5"));
   for (int i = 0; i < 30; ++i) RunMatchState();
-  EXPECT_EQ(MatchObjects[18].action, 27);
+  EXPECT_EQ(+MatchObjects[18].action, 27);
   EXPECT_EQ(ActivePlayer[1], 18);
   EXPECT_EQ(MatchStateTimer, -1);
-  EXPECT_EQ(MatchObjects[OBJECT_REFEREE].actionArg, 2);
+  EXPECT_EQ(+MatchObjects[OBJECT_REFEREE].actionArg, 2);
 }
 
 // A keeper who carries the ball out of his area concedes a handball and is
@@ -373,12 +373,12 @@ TEST_F(MatchStatesTest, KeeperCarryingTheBallOutConcedesHandball) {
   MatchObjects[16].y = 1950;
   EXPECT_EQ(RunUntilStateChanges(200), 91);
   EXPECT_EQ(MatchState, STATE_KEEPER_RELEASE);
-  EXPECT_EQ(MatchObjects[16].action, 123);
+  EXPECT_EQ(+MatchObjects[16].action, 123);
   EXPECT_EQ(CurrentSide, 1);
   EXPECT_EQ(AimPointX, 800);
   EXPECT_EQ(AimPointY, 1950 - 1120);
   EXPECT_EQ(ActivePlayer[0], ChaseOrder[0][0]);
-  EXPECT_EQ(MatchObjects[ChaseOrder[0][0]].action, 4);
+  EXPECT_EQ(+MatchObjects[ChaseOrder[0][0]].action, 4);
 }
 
 // The end of a period waits 180 frames, 60 after a shoot-out.
@@ -397,8 +397,8 @@ TEST_F(MatchStatesTest, EndOfPeriodWait) {
     EXPECT_EQ(PeriodOver, 0);
     RunMatchState();
     EXPECT_EQ(PeriodOver, 1) << int(p);
-    EXPECT_EQ(MatchObjects[6].x, 1000);
-    EXPECT_EQ(MatchObjects[6].y, 1500);
+    EXPECT_EQ(+MatchObjects[6].x, 1000);
+    EXPECT_EQ(+MatchObjects[6].y, 1500);
     EXPECT_EQ(MoversCount, 0);
   }
 }
@@ -435,7 +435,7 @@ TEST_F(MatchStatesTest, ShootOutDecisions) {
       EXPECT_EQ(MatchState, STATE_PERIOD_END);
       const int winner = c.s1 > c.s0 ? 1 : 0;
       EXPECT_TRUE(Saw("C105:-1"));
-      EXPECT_EQ(MatchObjects[winner * 16 + 5].action, 69);
+      EXPECT_EQ(+MatchObjects[winner * 16 + 5].action, 69);
       EXPECT_EQ(ClockRunning, 0);
       EXPECT_EQ(ActivePlayer[0], NO_ACTIVE_PLAYER);
     } else {
@@ -484,16 +484,16 @@ TEST_F(MatchStatesTest, ShootOutPlaces) {
   EXPECT_EQ(MatchState, STATE_PENALTY_PLACED);
   EXPECT_EQ(ShootOutKicks, 4);
   EXPECT_EQ(LowGoalSide, 0);  // side 1 kicks at the low goal line
-  EXPECT_EQ(MatchObjects[25].action, 53);
+  EXPECT_EQ(+MatchObjects[25].action, 53);
   EXPECT_EQ(restartX, 796);
   EXPECT_EQ(restartY, 314);
-  EXPECT_EQ(MatchObjects[3].x, 796 - 210);
-  EXPECT_EQ(MatchObjects[3].y, 122 + 535);
-  EXPECT_EQ(MatchObjects[19].x, 796 + 210);
-  EXPECT_EQ(MatchObjects[19].y, 122 + 535);
-  EXPECT_EQ(MatchObjects[0].x, 796);  // side 0's keeper defends
-  EXPECT_EQ(MatchObjects[0].y, 132);
-  EXPECT_EQ(MatchObjects[0].action, 122);
+  EXPECT_EQ(+MatchObjects[3].x, 796 - 210);
+  EXPECT_EQ(+MatchObjects[3].y, 122 + 535);
+  EXPECT_EQ(+MatchObjects[19].x, 796 + 210);
+  EXPECT_EQ(+MatchObjects[19].y, 122 + 535);
+  EXPECT_EQ(+MatchObjects[0].x, 796);  // side 0's keeper defends
+  EXPECT_EQ(+MatchObjects[0].y, 132);
+  EXPECT_EQ(+MatchObjects[0].action, 122);
 }
 
 // A computer side whose keeper is off the pitch puts the player of squad
@@ -598,9 +598,9 @@ TEST_F(MatchStatesTest, OffsideGivesAFreeKick) {
   for (int i = 1; i < 16; ++i)
     if (MatchObjects[i].action == 53) taker = i;
   ASSERT_GE(taker, 1);
-  EXPECT_EQ(MatchObjects[taker].action, 53);
-  EXPECT_EQ(MatchObjects[taker].x, 700);
-  EXPECT_EQ(MatchObjects[taker].y, 600);
+  EXPECT_EQ(+MatchObjects[taker].action, 53);
+  EXPECT_EQ(+MatchObjects[taker].x, 700);
+  EXPECT_EQ(+MatchObjects[taker].y, 600);
   EXPECT_TRUE(Saw("I2"));
 }
 
@@ -617,7 +617,7 @@ TEST_F(MatchStatesTest, CelebrationEnds) {
   MatchObjects[4].action = 3;
   RunMatchState();
   EXPECT_EQ(MatchState, STATE_AFTER_GOAL);
-  EXPECT_EQ(MatchObjects[5].action, 3);
+  EXPECT_EQ(+MatchObjects[5].action, 3);
 }
 
 // The goal's stand-in: the side attacking the end the ball went in at
@@ -632,8 +632,8 @@ TEST_F(MatchStatesTest, GoalStandInCountsAndRecordsTheGoal) {
   RunMatchState();
   EXPECT_EQ(Score[0], 1);
   EXPECT_EQ(Score[1], 0);
-  EXPECT_EQ(MatchObjects[9].goals, 1);
-  EXPECT_EQ(MatchObjects[16].goalsConceded, 1);
+  EXPECT_EQ(+MatchObjects[9].goals, 1);
+  EXPECT_EQ(+MatchObjects[16].goalsConceded, 1);
   EXPECT_EQ(GetGoalRecord(0, 0).scorer, 9);
   EXPECT_EQ(MatchState, STATE_PERIOD_START_AFTER_GOAL);
   EXPECT_EQ(kickOffSide, 1);
@@ -645,7 +645,7 @@ TEST_F(MatchStatesTest, GoalStandInCountsAndRecordsTheGoal) {
   LastKicker = 4;
   RunMatchState();
   EXPECT_EQ(Score[1], 1);
-  EXPECT_EQ(MatchObjects[4].ownGoals, 1);
+  EXPECT_EQ(+MatchObjects[4].ownGoals, 1);
   EXPECT_EQ(kickOffSide, 0);
   // State 28 moves on to 10.
   MatchState = STATE_AFTER_GOAL;
@@ -668,10 +668,10 @@ TEST_F(MatchStatesTest, FoulStandInGivesAFreeKick) {
   ASSERT_GE(taker, 1);
   ASSERT_LT(taker, 16);
   EXPECT_NE(taker, 2);
-  EXPECT_EQ(MatchObjects[taker].action, 53);
-  EXPECT_EQ(MatchObjects[taker].x, 600);
-  EXPECT_EQ(MatchObjects[taker].y, 1500);
-  EXPECT_EQ(MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
+  EXPECT_EQ(+MatchObjects[taker].action, 53);
+  EXPECT_EQ(+MatchObjects[taker].x, 600);
+  EXPECT_EQ(+MatchObjects[taker].y, 1500);
+  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
 }
 
 // Stoppage substitutions: a computer side takes off a badly injured player
@@ -711,7 +711,7 @@ TEST_F(MatchStatesTest, StoppageSubstitutionForAnInjuredPlayer) {
     MatchState = c.state;
     GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[1] + SETUP_TEAM_HUMAN] = c.human;
     StoppageSubstitutions();
-    EXPECT_EQ(MatchObjects[20].offPitch, c.made ? 1 : 0);
+    EXPECT_EQ(+MatchObjects[20].offPitch, c.made ? 1 : 0);
     EXPECT_EQ(SubstitutionsUsed[1], c.used + (c.made ? 1 : 0));
     EXPECT_EQ(replans, c.made ? 1 : 0);
     EXPECT_EQ(SubstitutionsUsed[0], 0);
@@ -719,7 +719,7 @@ TEST_F(MatchStatesTest, StoppageSubstitutionForAnInjuredPlayer) {
       // The newcomer takes the squad place of the injured player.
       const int newcomer = SideSlots[1][4];
       EXPECT_GE(newcomer, 27);
-      EXPECT_EQ(MatchObjects[newcomer].offPitch, 0);
+      EXPECT_EQ(+MatchObjects[newcomer].offPitch, 0);
     }
   }
 }
