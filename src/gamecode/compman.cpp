@@ -464,17 +464,26 @@ void StepUp() {
   const int side = 1 - (PossessionSide & 1), other = 1 - side;
   const int line = offsideLine[other];
   const bool defendsLow = side == LowGoalSide;
+  // The other side's line with nobody behind it: no one can be caught beyond it.
+  if (line == 0 || line == 10000) return;
   for (int p = kOutfieldFirst; p < SIDE_OBJECTS; ++p) {
     const int object = ObjectAt(side, p);
     if (object < 0) continue;
     MatchObject& o = MatchObjects[object];
     if (o.offPitch) continue;
     if (o.stepUpCounter > 0) --o.stepUpCounter;
-    const bool behind = defendsLow ? o.y < line : o.y > line;
-    if (behind && o.stepUpCounter == 0) o.stepUpCounter = static_cast<int16_t>((100 - o.attr[SKILL_INTELLIGENCE]) / 2 + 1);
+    // Beyond the other side's last outfield player, away from his own goal:
+    // left there when his side lost the ball, he comes back onside.
+    const bool beyond = defendsLow ? o.y > line : o.y < line;
+    if (beyond && o.stepUpCounter == 0) o.stepUpCounter = static_cast<int16_t>((100 - o.attr[SKILL_INTELLIGENCE]) / 2 + 1);
     if (o.stepUpCounter == 1) {
-      o.targetY = static_cast<int16_t>(defendsLow ? line - 16 : line + 16);
-      o.stepUpCounter = 2;
+      if (beyond) {
+        o.targetY = static_cast<int16_t>(defendsLow ? line - 16 : line + 16);
+        o.stepUpCounter = 2;
+      } else {
+        // Back onside: the shape has him again.
+        o.stepUpCounter = 0;
+      }
     }
   }
 }

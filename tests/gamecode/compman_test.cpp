@@ -459,13 +459,13 @@ TEST_F(CompManTest, AssignMarkersSendsTheNearestFreeDefender) {
   EXPECT_EQ(int{MatchObjects[3].targetY}, -1);
 }
 
-TEST_F(CompManTest, StepUpCountsDownAndMovesTheTargetBeyondTheLine) {
+TEST_F(CompManTest, APlayerLeftOffsideComesBackOnsideAndTheShapeTakesHimAgain) {
   MatchState = STATE_OPEN_PLAY;
-  PossessionSide = 1;  // side 0 defends the low goal line
+  PossessionSide = 1;  // side 0, defending the low goal line, has lost the ball
   LowGoalSide = 0;
-  offsideLine[1] = 900;
-  for (int p = 1; p < TACTICS_SLOTS; ++p) MatchObjects[p].y = 1500;  // none behind
-  MatchObjects[2].y = 800;
+  offsideLine[1] = 900;  // side 1's last outfield player
+  for (int p = 1; p < TACTICS_SLOTS; ++p) MatchObjects[p].y = 700;  // all onside
+  MatchObjects[2].y = 1000;                                          // beyond the line
   MatchObjects[2].attr[SKILL_INTELLIGENCE] = 96;  // (100 - 96) / 2 + 1 = 3 frames
   StepUp();
   EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 3);
@@ -476,10 +476,28 @@ TEST_F(CompManTest, StepUpCountsDownAndMovesTheTargetBeyondTheLine) {
   EXPECT_EQ(int{MatchObjects[2].targetY}, 900 - 16);
   EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 2);
   EXPECT_EQ(int{MatchObjects[3].stepUpCounter}, 0);
-  // Not in open play: nothing counts.
+  // While he stays beyond, the target follows the line.
+  offsideLine[1] = 950;
+  StepUp();
+  EXPECT_EQ(int{MatchObjects[2].targetY}, 950 - 16);
+  // Once onside he is released to the shape.
+  MatchObjects[2].y = 930;
+  StepUp();
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 0);
+  // Not in open play, or with nobody in the other side's line: nothing counts.
+  MatchObjects[2].y = 1000;
   MatchState = STATE_THROW_IN;
   StepUp();
-  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 2);
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 0);
+  MatchState = STATE_OPEN_PLAY;
+  offsideLine[1] = 0;
+  StepUp();
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 0);
+  // The side on the ball is left alone.
+  offsideLine[1] = 900;
+  PossessionSide = 0;
+  StepUp();
+  EXPECT_EQ(int{MatchObjects[2].stepUpCounter}, 0);
 }
 
 TEST_F(CompManTest, ResetLastKickerFindsThePlayerOnTheBall) {
