@@ -301,6 +301,26 @@ void UpdateBallSpeed() {
   }
 }
 
+void PutBallInPlay(int x, int y, int height, int32_t vx, int32_t vy, int32_t vz) {
+  ballX = static_cast<int16_t>(x);
+  ballY = static_cast<int16_t>(y);
+  BallHeight = static_cast<int16_t>(height);
+  ballFixedX = x * 65536;
+  ballFixedY = y * 65536;
+  ballFixedHeight = height * 65536;
+  ballVelX = vx;
+  ballVelY = vy;
+  ballVelHeight = vz;
+  ballOutState = 0;
+  UpdateBallSpeed();
+  PlaceBallMarker(height);
+}
+
+void PlaceBallMarker(int height) {
+  WriteBallMarker();
+  MatchObjects[OBJECT_BALL].height = static_cast<int16_t>(height);
+}
+
 void NetTouch() {
   if (netCooldown == 0 && (ballVelX != 0 || ballVelY != 0 || ballVelHeight != 0)) netCooldown = kNetCooldownFrames;
 }

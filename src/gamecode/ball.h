@@ -21,6 +21,12 @@ void GiveGoalKick();
 void GiveHandball();
 // Speed and direction from the velocity (the kick actions call it after a strike).
 void UpdateBallSpeed();
+// Sets the ball moving from (x, y) at the height with a 16.16 velocity and
+// clears its out state; speed, direction and the ball marker follow. The
+// holders, the match state and possession are the caller's.
+void PutBallInPlay(int x, int y, int height, int32_t vx, int32_t vy, int32_t vz);
+// The ball marker (object 35) put on the ball, drawn at the height.
+void PlaceBallMarker(int height);
 void NetTouch();
 // The ball's share of every kick-off: velocity, spin, holders, cooldowns and
 // out state cleared, the ball on the centre spot, drag, gravity and time

@@ -59,3 +59,12 @@ void MatchObjects_Reset() {
 }  // namespace
 
 REGISTER_RESET(RESET_MATCH, MatchObjects_Reset);
+
+void PlaceObjectAt(int object, int x, int y) {
+  if (object < 0 || object >= MATCH_OBJECTS) return;
+  MatchObject& o = MatchObjects[object];
+  o.x = static_cast<int16_t>(x);
+  o.y = static_cast<int16_t>(y);
+  o.fixedX = x * 65536;
+  o.fixedY = y * 65536;
+}

@@ -197,3 +197,6 @@ struct PitchGeometry {
 };
 extern PitchGeometry Pitch;
 void SetPitchGeometry();
+
+// Puts a match object at (x, y), its exact 16.16 position too.
+void PlaceObjectAt(int object, int x, int y);

@@ -131,15 +131,6 @@ int MatchLength() {
   return length < 1 ? 1 : length;
 }
 
-void PlaceBallMarker() {
-  MatchObject& marker = MatchObjects[OBJECT_BALL];
-  marker.x = ballX;
-  marker.y = ballY;
-  marker.height = 0;
-  marker.fixedX = ballFixedX;
-  marker.fixedY = ballFixedY;
-}
-
 }  // namespace
 
 int SkillToByte(int value) {
@@ -217,13 +208,13 @@ void KickOffSetup() {
     SetPlayerAction(OBJECT_REFEREE, kRefereeAction);
     SetPlayerAction(OBJECT_LINESMAN_NEAR, kNearLinesmanAction);
     SetPlayerAction(OBJECT_LINESMAN_FAR, kFarLinesmanAction);
-    PlaceBallMarker();
+    PlaceBallMarker(0);
     MatchState = STATE_PERIOD_START;
     MatchStateTimer = kPeriodStartTimer;
   } else {
     // 5. The shoot-out.
     for (int side = 0; side < 2; ++side) SetPlayerAction(SideSlots[side][0], kKeeperAction);
-    PlaceBallMarker();
+    PlaceBallMarker(0);
     MatchState = kShootoutState;
   }
 }

@@ -30,4 +30,9 @@ const StandInPeriodCounts& StandInCounts(int p);
 // the carrier kept as they are; the ball marker follows.
 void StandInLaunchBall(int x, int y, int height, int32_t vx, int32_t vy, int32_t vz);
 
+// Fills a team block of the MatchSetup with an invented computer side for a
+// headless match: a 4-4-2 as the first custom formation, 16 players with
+// spread values, none of them human-managed.
+void StandInFillTeam(uint8_t* team, int side);
+
 void MatchStandIns_Reset();

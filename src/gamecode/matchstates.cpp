@@ -53,13 +53,6 @@ bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPi
 int SideOf(int object) { return object / SIDE_OBJECTS; }
 int Keeper(int side) { return SideSlots[side & 1][0]; }
 
-void PutAt(int object, int x, int y) {
-  MatchObject& o = MatchObjects[object];
-  o.x = static_cast<int16_t>(x);
-  o.y = static_cast<int16_t>(y);
-  o.fixedX = x * 65536;
-  o.fixedY = y * 65536;
-}
 
 void SetShapeFocus(int x, int y) {
   ballPredict[1][0] = static_cast<int16_t>(x);
@@ -81,11 +74,7 @@ void KeepersStand() {
 }
 
 void PlaceMarker(int x, int y) {
-  MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
-  marker.x = static_cast<int16_t>(x);
-  marker.y = static_cast<int16_t>(y);
-  marker.fixedX = x * 65536;
-  marker.fixedY = y * 65536;
+  PlaceObjectAt(OBJECT_RESTART_SPOT, x, y);
   AimPointX = static_cast<int16_t>(x);
   AimPointY = static_cast<int16_t>(y);
 }
@@ -105,7 +94,7 @@ void ClearOffsideFlags() { StateStandIn_ClearOffsideFlags(); }
 
 void PutPlayersOnTargets() {
   for (int i = 0; i < MATCH_PLAYERS; ++i)
-    if (OnPitch(i)) PutAt(i, MatchObjects[i].targetX, MatchObjects[i].targetY);
+    if (OnPitch(i)) PlaceObjectAt(i, MatchObjects[i].targetX, MatchObjects[i].targetY);
 }
 
 // The end of the pitch the stored restart spot lies at: the high goal line.
@@ -156,7 +145,7 @@ void Offside() {
     WriteAction(taker, 53);
     RunTowards(taker, MatchObjects[taker].facing);
     PossessionSide = static_cast<uint8_t>(SideOf(taker));
-    PutAt(taker, restartX, restartY);
+    PlaceObjectAt(taker, restartX, restartY);
   }
   MatchObjects[OBJECT_RESTART_SPOT].frame = 12;
   focusObject = OBJECT_BALL;
@@ -199,7 +188,7 @@ void ThrowIn() {
   PlaceMarker(restartX < Pitch.centreX ? restartX + 160 : restartX - 160, restartY);
   if (IsPlayer(thrower)) {
     PossessionSide = static_cast<uint8_t>(SideOf(thrower));
-    PutAt(thrower, restartX, restartY);
+    PlaceObjectAt(thrower, restartX, restartY);
   }
   focusObject = OBJECT_BALL;
   MatchObjects[OBJECT_RESTART_SPOT].frame = 12;
@@ -283,7 +272,7 @@ void Corner() {
   focusObject = OBJECT_BALL;
   if (IsPlayer(taker)) PossessionSide = static_cast<uint8_t>(SideOf(taker));
   SnapPlayersToTargets();
-  if (IsPlayer(taker)) PutAt(taker, restartX, restartY);
+  if (IsPlayer(taker)) PlaceObjectAt(taker, restartX, restartY);
   ServeSubstitutionRequests();
 }
 
@@ -458,13 +447,13 @@ void ShootOutKick() {
   for (int i = 0; i < MATCH_PLAYERS; ++i) {
     SetPlayerAction(i, 61);
     const int across = i < SIDE_OBJECTS ? kShootOutAcross[i] : -kShootOutAcross[i - SIDE_OBJECTS];
-    PutAt(i, Pitch.centreX + across, 122 + kShootOutAlong[i % SIDE_OBJECTS]);
+    PlaceObjectAt(i, Pitch.centreX + across, 122 + kShootOutAlong[i % SIDE_OBJECTS]);
   }
   SetPlayerAction(taker, 53);
   SideLastToucher[side] = static_cast<int16_t>(taker);
   KeepersStand();
   const int keeper = Keeper(1 - side);
-  if (IsPlayer(keeper)) PutAt(keeper, Pitch.centreX, 122 + 10);
+  if (IsPlayer(keeper)) PlaceObjectAt(keeper, Pitch.centreX, 122 + 10);
   MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.centreX;
   ShootOutKicks = static_cast<int16_t>(k + 1);
 }
@@ -485,9 +474,9 @@ void PeriodStart() {
     PutPlayersOnTargets();
     MoversCount = 0;
     MatchStateTimer = 1;
-    PutAt(OBJECT_REFEREE, 796 - 240, 1082 - 240);
-    PutAt(OBJECT_LINESMAN_NEAR, 156 - 32, 1082);
-    PutAt(OBJECT_LINESMAN_FAR, 1436 + 32, 1082);
+    PlaceObjectAt(OBJECT_REFEREE, 796 - 240, 1082 - 240);
+    PlaceObjectAt(OBJECT_LINESMAN_NEAR, 156 - 32, 1082);
+    PlaceObjectAt(OBJECT_LINESMAN_FAR, 1436 + 32, 1082);
   }
   if (MatchStateTimer > 0) {
     if (--MatchStateTimer > 0) return;
@@ -641,7 +630,7 @@ void SnapPlayersToTargets() {
   }
   for (int i = 0; i < MATCH_PLAYERS; ++i)
     if (OnPitch(i) && i != SideSlots[0][0] && i != SideSlots[1][0])
-      PutAt(i, MatchObjects[i].targetX, MatchObjects[i].targetY);
+      PlaceObjectAt(i, MatchObjects[i].targetX, MatchObjects[i].targetY);
 }
 
 void MatchStates_Reset() {

@@ -54,26 +54,9 @@ bool OnPitchPoint(int x, int y) {
 
 // The ball leaves (x, y) at the velocity: open play from here on.
 void PlayBall(int object, int x, int y, int32_t vx, int32_t vy, int32_t vz) {
-  StopBall();
-  ballX = static_cast<int16_t>(x);
-  ballY = static_cast<int16_t>(y);
-  BallHeight = 0;
-  ballFixedX = x * 65536;
-  ballFixedY = y * 65536;
-  ballFixedHeight = 0;
-  ballVelX = vx;
-  ballVelY = vy;
-  ballVelHeight = vz;
-  ballOutState = 0;
   if (keeperHolder == object + 1) keeperHolder = 0;
   if (throwHolder == object + 1) throwHolder = 0;
-  UpdateBallSpeed();
-  MatchObject& marker = MatchObjects[OBJECT_BALL];
-  marker.x = ballX;
-  marker.y = ballY;
-  marker.height = 0;
-  marker.fixedX = ballFixedX;
-  marker.fixedY = ballFixedY;
+  PutBallInPlay(x, y, 0, vx, vy, vz);
   MatchObject& p = MatchObjects[object];
   p.hasBall = 0;
   p.touchLock = kKickTouchLock;

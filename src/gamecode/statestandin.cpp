@@ -10,17 +10,6 @@
 #include "gamecode/movement.h"
 #include "gamecode/teamops.h"
 
-namespace {
-
-void PutAt(int object, int x, int y) {
-  MatchObject& o = MatchObjects[object];
-  o.x = static_cast<int16_t>(x);
-  o.y = static_cast<int16_t>(y);
-  o.fixedX = x * 65536;
-  o.fixedY = y * 65536;
-}
-
-}  // namespace
 
 void StateStandIn_Foul() {
   const int side = 1 - (FoulingSide & 1);
@@ -46,7 +35,7 @@ void StateStandIn_Foul() {
   if (taker >= 0 && taker < MATCH_PLAYERS) {
     ActivePlayer[side] = static_cast<int16_t>(taker);
     SetPlayerAction(taker, 53);
-    PutAt(taker, restartX, restartY);
+    PlaceObjectAt(taker, restartX, restartY);
   }
   ServeSubstitutionRequests();
 }
@@ -86,7 +75,7 @@ void StateStandIn_Goal() {
   ballFixedHeight = 0;
   keeperHolder = throwHolder = 0;
   ballOutState = 0;
-  PutAt(OBJECT_BALL, ballX, ballY);
+  PlaceObjectAt(OBJECT_BALL, ballX, ballY);
   kickOffSide = static_cast<uint8_t>(conceder);
   ResetTeamsForRestart();
   MatchState = STATE_PERIOD_START_AFTER_GOAL;
