@@ -61,10 +61,7 @@ bool ParseInt(const char* text, long& out) {
 
 int BallOnly(uint32_t seed, int length, bool extraTime, bool shootout) {
   // The ball alone: no players act, no motions are read.
-  MatchStandIns_Install(MatchSeams);
-  MatchSeams.loadMotions = [] {};
-  MatchSeams.playerAction = [] {};
-  MatchSeams.updateActivePlayers = [] {};
+  MatchStandIns_InstallBallOnly(MatchSeams);
   uint8_t* setup = ClearMatchSetupRecord();
   setup[SETUP_EXTRA_TIME] = extraTime ? 1 : 0;
   setup[SETUP_PENALTIES] = shootout ? 1 : 0;

@@ -158,6 +158,13 @@ void MatchStandIns_Install(MatchSeamTable& t) {
   t.initTeamShape = NothingInt;
 }
 
+void MatchStandIns_InstallBallOnly(MatchSeamTable& t) {
+  MatchStandIns_Install(t);
+  t.loadMotions = Nothing;
+  t.playerAction = Nothing;
+  t.updateActivePlayers = Nothing;
+}
+
 const StandInPeriodCounts& StandInCounts(int p) { return gStandIn.counts[p < 0 ? 0 : p > 4 ? 4 : p]; }
 
 void StandInLaunchBall(int x, int y, int height, int32_t vx, int32_t vy, int32_t vz) {

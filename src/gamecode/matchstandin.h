@@ -24,6 +24,9 @@ void MatchStandIn_Clock();
 // The ball-only match: the clock, the ball-only states, and no team shape or
 // computer manager (there are no players to move).
 void MatchStandIns_Install(MatchSeamTable& table);
+// The match with the ball alone: the stand-ins above, and no players act
+// and no motions are read.
+void MatchStandIns_InstallBallOnly(MatchSeamTable& table);
 // The counts of period p (0-4) of the last headless match.
 const StandInPeriodCounts& StandInCounts(int p);
 // A ball launch from (x, y, height) with a 16.16 velocity, PossessionSide and
