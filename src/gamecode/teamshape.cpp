@@ -378,11 +378,6 @@ void ScaleZoneTable(int variant) {
   }
 }
 
-ShapePoint BuildZoneEntry(int variant, int entry) {
-  if (variant < 0 || variant > 1 || entry < 0 || entry >= ZONE_TABLE_ENTRIES) return {};
-  return S.build[variant][entry];
-}
-
 ShapePoint ZoneTableEntry(int side, int zoneIndex, int player) {
   if (side < 0 || side > 1 || zoneIndex < 0 || zoneIndex >= 2 * SHAPE_VARIANT_OFFSET || player < 0 ||
       player >= OUTFIELD)

@@ -43,8 +43,6 @@ void MirrorFormation();
 void BuildZoneTable(int variant);
 // Every point of the variant's build table times 126 / 100.
 void ScaleZoneTable(int variant);
-// The build table's entry (0-339) of the variant.
-ShapePoint BuildZoneEntry(int variant, int entry);
 // A side's stored table entry: zone index 0-67 (34 and up the variant-1
 // table) and outfield player 0-9 (formation slot player + 1).
 ShapePoint ZoneTableEntry(int side, int zoneIndex, int player);
