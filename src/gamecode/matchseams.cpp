@@ -48,6 +48,9 @@ MatchSeamTable StandIns() {
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
   t.videoIsDirect3D = [] { return 0; };
+  t.goalScoredComment = Nothing;
+  t.scoreSituationComment = [](int, int) {};
+  t.replaceGoalkeeper = NothingInt;
   // The headless match's clock.
   t.matchClockTick = MatchStandIn_Clock;
   // helper "states": the match states.

@@ -101,6 +101,12 @@ struct MatchSeamTable {
   void (*dribbleDecision)(int object);    // take the ball on
   void (*clearBall)(int object, int direction);  // strike the ball away in the direction
   int (*targetPoint)(int object, int mode, int side);  // direction to the aiming point on the goal line the side attacks
+  // The goal commentary: the line at the moment the ball crosses the goal
+  // line (before the score changes), and the summing-up after it changed.
+  void (*goalScoredComment)();
+  void (*scoreSituationComment)(int side, int scorer);
+  // A side whose goalkeeper is off the pitch puts another player in goal.
+  void (*replaceGoalkeeper)(int side);
 };
 extern MatchSeamTable MatchSeams;
 

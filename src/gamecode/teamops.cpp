@@ -8,10 +8,12 @@
 
 #include "engine/reset.h"
 #include "gamecode/actions.h"
+#include "gamecode/basicacts.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
 
 int16_t ShootOutKicks = 0;
 int16_t ShootOutOrder[2][10] = {};
@@ -159,6 +161,15 @@ int NextShootOutTaker() {
   if (count == 0) return -1;
   const int n = ShootOutKicks / 2;
   return eligible[n % count];
+}
+
+int InReachBox(int x, int y, int heightLimit, int halfSize) {
+  if (BallHeight > heightLimit) return -1;
+  return (std::abs(ActorX - x) <= halfSize && std::abs(ActorY - y) <= halfSize) ? 0 : -1;
+}
+
+int ReachRadius(int x1, int y1, int x2, int y2, int radius, int heightLimit) {
+  return ReachTest(x1, y1, x2, y2, radius, heightLimit);
 }
 
 void TeamOps_Reset() {

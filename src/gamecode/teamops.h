@@ -20,6 +20,14 @@ void PlaceCornerDefenders(int side);
 // The next penalty taker of the acting side; -1 none (the kick counts as missed).
 int NextShootOutTaker();
 
+// Reach tests of the acting object (ActorX, ActorY). InReachBox: 0 when it
+// stands within halfSize of (x, y) on both axes and the ball is no higher
+// than heightLimit, else -1. ReachRadius: 0 when (x1, y1) and (x2, y2) are
+// within radius (the direction-weighted distance) and the ball is below the
+// height limit, else that distance + 1.
+int InReachBox(int x, int y, int heightLimit, int halfSize);
+int ReachRadius(int x1, int y1, int x2, int y2, int radius, int heightLimit);
+
 extern int16_t ShootOutKicks;          // penalties taken in the shoot-out
 extern int16_t ShootOutOrder[2][10];   // per side, the takers in order (-1 an empty entry)
 
