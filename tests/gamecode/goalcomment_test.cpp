@@ -6,6 +6,7 @@
 
 #include "engine/rand.h"
 #include "gamecode/activeplayers.h"
+#include "gamecode/ball.h"
 #include "gamecode/balltouch.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
@@ -336,6 +337,27 @@ TEST_F(GoalCommentTest, SeamsReachTheGoalCommentary) {
   Score[1] = 1;
   MatchSeams.scoreSituationComment(1, 20);
   EXPECT_EQ(Events(), std::vector<int>{36});
+}
+
+// The ball's goal rule asks for the goal commentary once, while the score
+// still stands as before the goal; a shoot-out kick has its own lines.
+TEST_F(GoalCommentTest, TheBallCrossingTheLineSpeaksBeforeTheScoreChanges) {
+  static std::vector<int> scoresSeen;
+  for (int p : {0, 1, 2, 3, 4}) {
+    ResetEngine();
+    SetPitchGeometry();
+    BallKickOffReset(0);
+    for (int i = 0; i < MATCH_PLAYERS; ++i) MatchObjects[i].offPitch = 1;
+    scoresSeen.clear();
+    MatchSeams.goalScoredComment = [] { scoresSeen.push_back(Score[0] * 10 + Score[1]); };
+    Score[0] = 2;
+    Score[1] = 1;
+    period = static_cast<int8_t>(p);
+    const BallLaunchOutcome out = RunBallLaunch({796, 160, 5, 0, -3 * 65536, 0});
+    ASSERT_EQ(out.outcome, BallOutcome::Goal);
+    if (p == 4) EXPECT_TRUE(scoresSeen.empty());
+    else EXPECT_EQ(scoresSeen, std::vector<int>{21}) << "period " << p;
+  }
 }
 
 }  // namespace
