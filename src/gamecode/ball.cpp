@@ -148,6 +148,7 @@ void ScoreGoal(bool lowEnd) {
   if (std::abs(stepX - Pitch.goalPostMinX) <= near) place = 0;
   else if (std::abs(stepX - Pitch.goalPostMaxX) <= near) place = 2;
   Say((soft ? 183 : 174) + band * 3 + place, scoring, BallCarrier);
+  if (period != 4) MatchSeams.goalScoredComment();  // the score is raised later, by the goal state
   MatchSeams.activateHighLight(0, kHighlightFrames);
   MatchState = STATE_GOAL;
   MatchSeams.crowdReaction(kCrowdGoal);

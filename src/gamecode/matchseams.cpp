@@ -5,7 +5,9 @@
 
 #include "engine/reset.h"
 #include "gamecode/activeplayers.h"
+#include "gamecode/comments.h"
 #include "gamecode/compman.h"
+#include "gamecode/goalcomment.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstates.h"
@@ -107,6 +109,12 @@ MatchSeamTable StandIns() {
   t.computerManagerFirstStep = AssignMarkers;
   t.computerManagerSecondStep = StepUp;
   t.updateManMarking = UpdateManMarking;
+  // helper "commentary": the commentator and the goal commentary.
+  t.sayComment = [](int event, int priority, int side, int first, int second, int number) {
+    SayComment(event, priority, side, first, second, number);
+  };
+  t.goalScoredComment = GoalScoredComment;
+  t.scoreSituationComment = ScoreSituationComment;
   return t;
 }
 
