@@ -75,10 +75,10 @@ void MarkPlayingFrames(int object);
 // leaves beside the posts; over the wall at the centre when it covers both.
 void AimFreeKickAtGap();
 // Before a free kick, the places of the players other than the taker, the
-// keepers and the wall: 100 in from within 100 of the penalty area's width;
-// in the half of the spot, beyond 100 of halfway and short of the spot
-// along, 100 on towards that goal line; and none behind a goal line (64 in
-// front of it).
+// keepers, the wall and those off the pitch: across, 100 towards the middle
+// when outside 576-1016; along, in the spot's half more than 100 from
+// halfway and short of the spot, 100 on towards that half's goal line; and
+// a place behind a goal line comes 64 in front of it.
 void SpreadPlayersFromRestart(int taker);
 
 // Where the next shot is aimed.
