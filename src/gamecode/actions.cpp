@@ -10,6 +10,7 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/teamops.h"
 
 ActionHandler PlayerActionTable[ACTION_CODES] = {};
 
@@ -148,10 +149,7 @@ void player_action() {
       p.fixedY = ActorFixedY;
       p.x = static_cast<int16_t>(ActorFixedX / 65536);
       p.y = static_cast<int16_t>(ActorFixedY / 65536);
-      if (MatchState == STATE_OPEN_PLAY && MatchFrameCounter != 0) {
-        if (p.firstActiveFrame == 0) p.firstActiveFrame = static_cast<int32_t>(MatchFrameCounter);
-        else p.lastActiveFrame = static_cast<int32_t>(MatchFrameCounter);
-      }
+      if (MatchState == STATE_OPEN_PLAY) MarkPlayingFrames(i);
     } else if (RefereeDecision == 0) {
       TakeOff(i);
     }

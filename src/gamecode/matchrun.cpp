@@ -138,16 +138,6 @@ int SkillToByte(int value) {
   return byte < 100 ? byte : 100;
 }
 
-void StartPeriodClock(int length) {
-  PeriodLengthFrames = length * 50;
-  PeriodFrames = 0;
-  PeriodOver = 0;
-  if (period == 0) {
-    std::memset(FlankFrames, 0, sizeof FlankFrames);
-    SidePossession[0] = SidePossession[1] = 0;
-  }
-}
-
 int MatchRunStart() {
   MatchSeams.replayBufferAlloc();
   if (replayMode == 3 && !MatchSeams.loadReplaySlot()) {

@@ -35,9 +35,10 @@ void CopyFormationInstructions(int side);
 // min(50 + value / 2, 100), integer division.
 int SkillToByte(int value);
 // The clock of a period of `length` seconds of the game clock (50 frames a
-// second): PeriodLengthFrames = length x 50, the period's frame count and
-// its end flag cleared; in period 0 also the match's clock counters
-// (possession by flank).
+// second): PeriodLengthFrames = length x 50; the period's frame count, end
+// flag, added time and time-up flag cleared and the clock stopped until the
+// kick-off; in period 0 also the match's clock counters. It lives with the
+// clock (matchclock.cpp).
 void StartPeriodClock(int length);
 
 // Where the instruction bytes of a player go (MatchObject::instructions and

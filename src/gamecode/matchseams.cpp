@@ -8,6 +8,7 @@
 #include "gamecode/comments.h"
 #include "gamecode/compman.h"
 #include "gamecode/goalcomment.h"
+#include "gamecode/matchclock.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstates.h"
@@ -53,8 +54,9 @@ MatchSeamTable StandIns() {
   t.goalScoredComment = Nothing;
   t.scoreSituationComment = [](int, int) {};
   t.replaceGoalkeeper = NothingInt;
-  // The headless match's clock.
-  t.matchClockTick = MatchStandIn_Clock;
+  // helper "clock": the period clock and the final whistle (the ball-only
+  // match puts its own clock in, matchstandin.h).
+  t.matchClockTick = MatchClockTick;
   // helper "states": the match states.
   t.matchStateHandler = RunMatchState;
   // records

@@ -1,4 +1,4 @@
-// The headless match's stand-ins: the clock (it ends the period the kick-off
+// The ball-only match's stand-ins: a clock (it ends the period the kick-off
 // set up through the end-of-period state) and a ball-only state table that
 // launches the ball from the centre spot at the period start and relaunches
 // it with a seeded velocity whenever a rule stops play.
@@ -14,6 +14,7 @@
 #include "engine/reset.h"
 #include "gamecode/ball.h"
 #include "gamecode/football.h"
+#include "gamecode/matchclock.h"
 #include "gamecode/matchframe.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
@@ -51,17 +52,6 @@ void Kick(int x, int y, int side) {
   LastKicker = BallCarrier;
   StandInLaunchBall(x, y, 0, vx, vy, vz);
   if (period >= 0 && period < 5) ++gStandIn.counts[period].kicks;
-}
-
-// Counts one frame of possession on the flank third the ball is in, named
-// from the side's own direction of play (its first flank on its left).
-void CountFlanks() {
-  if (PossessionSide < 2 && Pitch.width > 0) {
-    int third = (ballX - Pitch.minX) * 3 / Pitch.width;
-    third = third < 0 ? 0 : third > 2 ? 2 : third;
-    const bool attacksUp = PossessionSide == LowGoalSide;  // towards larger y
-    ++FlankFrames[PossessionSide][attacksUp ? 2 - third : third];
-  }
 }
 
 // A timed period whose time is up (the shoot-out has no time: its state ends it).
@@ -133,7 +123,7 @@ void BallOnlyStates() {
 void MatchStandIn_Clock() {
   if (PeriodFrames < PeriodLengthFrames) {
     gStandIn.overtime = 0;
-    CountFlanks();
+    CountFlankFrame(PossessionSide, ballX);
     ++PeriodFrames;
     if (PeriodFrames == PeriodLengthFrames) {
       MatchState = STATE_PERIOD_END;

@@ -1,7 +1,7 @@
-// The headless match: what stands in for the match clock until it exists,
-// and the ball-only match's own state table. No display, no pacing: a period
-// runs as fast as the machine allows. MatchSeams_Reset installs the clock;
-// the ball-only match installs everything with MatchStandIns_Install.
+// The headless match with the ball alone: its own clock (nobody kicks off,
+// so the match clock would never start) and its own state table. No
+// display, no pacing: a period runs as fast as the machine allows. The
+// ball-only match installs everything with MatchStandIns_Install.
 #pragma once
 
 #include <cstdint>
@@ -15,10 +15,11 @@ struct StandInPeriodCounts {
   int32_t kicks;  // every launch of the ball: kick-offs, restarts, a still ball kicked on
 };
 
-// The clock: counts the period's frames (and possession by flank) and, when
-// a timed period's time is up, puts the match into the end-of-period state,
-// which ends the period; a match taken out of that state after time ends at
-// once, and one the state has not ended 1000 frames after time ends then.
+// The ball-only clock: counts the period's frames (and possession by flank)
+// and, when a timed period's time is up, puts the match into the
+// end-of-period state, which ends the period; a match taken out of that
+// state after time ends at once, and one the state has not ended 1000
+// frames after time ends then.
 // The shoot-out has no time: its own state ends it.
 void MatchStandIn_Clock();
 // The ball-only match: the clock, the ball-only states, and no team shape or

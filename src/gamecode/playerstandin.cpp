@@ -175,6 +175,7 @@ void PlayerStandIn_TakeRestart(int object) {
   ++Counts().restartKicks;
   if (period == 4) ShootoutKickFlag = 1;
   PlayBall(object, fromX, fromY, (tx - fromX) * 65536 / kKickFrames, (ty - fromY) * 65536 / kKickFrames, 0);
+  if (code == 27) ClockRunning = 1;  // the kick-off is taken: the clock starts
   MatchState = STATE_OPEN_PLAY;
   MatchStateTimer = 0;
   SetPlayerAction(object, KeeperCode(code) ? kKeeperStand : kRestartWait);

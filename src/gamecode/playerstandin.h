@@ -30,7 +30,7 @@ void PlayerStandIn_TakeStillBall(int object);
 // ball there and play it towards the restart-spot marker (upfield when the
 // marker is hidden), and return the match to open play; a keeper goes back
 // to 122, the others to 3. A taker with the ball in his hands plays it from
-// where he stands.
+// where he stands. The kick-off taker's kick starts the match clock.
 void PlayerStandIn_TakeRestart(int object);
 // The kick-off taker before the whistle (24) and his partner (26): walk to
 // the ball (the partner to a point beside it) and wait; the taker at the

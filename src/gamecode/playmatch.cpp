@@ -74,15 +74,12 @@ void PlayMatch() {
     RunPeriod(0, 1, 0);
     HalfTimeScreens();
     RunPeriod(1, 0, 1);
-    if (MatchExtraTimeRule && TieLevel()) {
+    if ((MatchExtraTimeRule || MatchSilverGoalRule) && TieLevel()) {
       HalfTimeScreens();
       RunPeriod(2, 1, 0);
-      HalfTimeScreens();
-      RunPeriod(3, 0, 1);
-    } else if (MatchSilverGoalRule && TieLevel()) {
-      HalfTimeScreens();
-      RunPeriod(2, 1, 0);
-      if (TieLevel()) {
+      // Under the golden goal a side ahead after the first period of extra
+      // time has won: there is no second.
+      if (!MatchSilverGoalRule || TieLevel()) {
         HalfTimeScreens();
         RunPeriod(3, 0, 1);
       }

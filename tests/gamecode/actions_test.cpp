@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/debug.h"
+#include "gamecode/matchclock.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -170,17 +171,17 @@ TEST_F(ActionsTest, TheHoldersOfADismissedPlayerAreCleared) {
 TEST_F(ActionsTest, OpenPlayTurnsAreRecorded) {
   MatchObject& p = Put(4, 500, 500);
   MatchState = STATE_OPEN_PLAY;
-  MatchFrameCounter = 0;
+  TotalFrames = 0;
   player_action();
-  EXPECT_EQ(+p.firstActiveFrame, 0);  // frame 0 is not recorded
-  MatchFrameCounter = 12;
+  EXPECT_EQ(+p.firstActiveFrame, 0);  // before the clock runs nothing is recorded
+  TotalFrames = 12;
   player_action();
-  MatchFrameCounter = 13;
+  TotalFrames = 13;
   player_action();
   EXPECT_EQ(+p.firstActiveFrame, 12);
   EXPECT_EQ(+p.lastActiveFrame, 13);
   MatchState = STATE_THROW_IN;
-  MatchFrameCounter = 14;
+  TotalFrames = 14;
   player_action();
   EXPECT_EQ(+p.lastActiveFrame, 13);
 }

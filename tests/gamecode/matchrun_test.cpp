@@ -10,6 +10,7 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
 #include "gamecode/replay.h"
 #include "support/engine_fixture.h"
 
@@ -384,7 +385,15 @@ TEST_F(MatchRunTest, PlayPeriodRunsToTheClock) {
     replayMode = mode;
     StoreI16(GetMatchSetupRecord() + SETUP_MATCH_LENGTH, 1);
     MatchSeams.replayBufferReset = [] { calls += "reset "; };
-    MatchSeams.matchStateHandler = [] {};
+    // The kick-off is taken at once and play goes on until the whistle,
+    // whose state ends the period.
+    MatchSeams.matchStateHandler = [] {
+      if (MatchState == STATE_PERIOD_START) {
+        MatchState = STATE_OPEN_PLAY;
+        ClockRunning = 1;
+      }
+      if (MatchState == STATE_PERIOD_END) RunMatchState();
+    };
     MatchSeams.replayRecordFrame = [] {};
     PlayPeriod();
     EXPECT_EQ(calls, mode == 3 ? "" : "reset ");

@@ -85,6 +85,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
     EXPECT_EQ(LastKicker, r.object) << r.code;
     EXPECT_EQ(ballOutState, 0) << r.code;
     EXPECT_EQ(PlayerStandInCountsOf(0).restartKicks, 1) << r.code;
+    EXPECT_EQ(ClockRunning, r.code == 27 ? 1 : 0) << r.code;  // the kick-off starts the clock
   }
 }
 

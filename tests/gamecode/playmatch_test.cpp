@@ -71,6 +71,16 @@ const RuleCase kRuleCases[] = {
      "prepare P0k1e0 S1 P1k0e1 S1 P2k1e0 finish"},
     {"silver goal, still level", 0, 0, 1, 0, 0, 1, 0, 0, {{0, 0}},
      "prepare P0k1e0 S1 P1k0e1 S1 P2k1e0 S1 P3k0e1 finish"},
+    // Extra time under the golden goal: a goal in the first period of it
+    // has decided the tie.
+    {"golden goal in extra time", 1, 1, 1, 0, 0, 0, 0, 0, {{0, 0}, {0, 0}, {1, 0}},
+     "prepare P0k1e0 P1k0e1 P2k1e0 finish"},
+    // Second leg: 0-1 here after 1-0 away is level on aggregate; a goal in
+    // extra time that leaves this match level decides it on aggregate.
+    {"golden goal on aggregate", 1, 0, 1, 0, 0, 0, 1, 0, {{0, 1}, {0, 0}, {1, 0}},
+     "prepare P0k1e0 P1k0e1 P2k1e0 finish"},
+    {"golden goal rule, still level on aggregate", 1, 0, 1, 0, 0, 0, 1, 0, {{0, 1}},
+     "prepare P0k1e0 P1k0e1 P2k1e0 P3k0e1 finish"},
     {"shoot-out without extra time", 0, 1, 0, 0, 1, 0, 0, 0, {{2, 2}}, "prepare P0k1e0 S0 P1k0e1 M P4k0e0 finish"},
     {"shoot-out after extra time", 1, 1, 0, 0, 1, 0, 0, 0, {{0, 0}},
      "prepare P0k1e0 S0 P1k0e1 S0 P2k1e0 S0 P3k0e1 M P4k0e0 finish"},
