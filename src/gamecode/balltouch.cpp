@@ -167,7 +167,10 @@ void BallKicked(int object) {
     PassRecords[record] = {static_cast<int8_t>(object), static_cast<int8_t>(IsPlayer(PassReceiver) ? PassReceiver : -1)};
     AssistCandidate = static_cast<int8_t>(object);
   }
-  // The move records: the shooter, the crosser and the passer of the move.
+  // The move records: the shooter, the crosser and the passer of the move;
+  // a kick by the other side ends the move.
+  for (MoveRecord& m : MoveRecords)
+    if (m.flag != 0 && (!IsPlayer(m.player) || SideOf(m.player) != SideOf(object))) m = {0, -1};
   const int move = LastKickKind == KICK_SHOT ? 0 : LastKickKind == KICK_LONG_PASS ? 1 : record >= 0 ? 2 : -1;
   if (move >= 0) MoveRecords[move] = {1, static_cast<int8_t>(object)};
   if (LastKickKind == KICK_SHOT) RecordedShooter = static_cast<int16_t>(object);

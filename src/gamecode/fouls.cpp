@@ -32,6 +32,7 @@ constexpr int kLowGoal = 122;
 constexpr int kFreeKickTakerRange = 800;  // beyond this the nearest free team-mate takes it
 constexpr int kDirectRange = 608;
 constexpr int kKeeperWaitFrames = 600;    // keepers not back in goal by then are put there
+constexpr int kUnknownShotYards = 12;
 
 bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPitch == 0; }
@@ -316,7 +317,10 @@ void GoalState() {
       MatchSeams.sayComment(102, 0, scorer, credited, -1, 0);
     }
     AddMatchLogEntry(0, period, CurrentEventMinute(), scorer, credited, 0);
-    RecordGoal(scorer, Score[scorer] - 1, credited, credited, ownGoal, MatchState, RecordedShooter >= 0 ? 1 : 0);
+    // The goal's distance class is the shot's length in yards as the ball
+    // measured it; unknown counts as inside the area.
+    RecordGoal(scorer, Score[scorer] - 1, credited, credited, ownGoal, MatchState,
+               GoalShotYards >= 0 ? GoalShotYards : kUnknownShotYards);
     if (IsPlayer(RecordedShooter)) {
       Bump(MatchObjects[RecordedShooter].shotsOnTarget);
       RecordedShooter = -1;
@@ -327,6 +331,9 @@ void GoalState() {
       Bump(MatchObjects[assist].keyPasses);
       MatchSeams.sayComment(103, 0, scorer, assist, -1, 0);
     }
+    // The move is spent: its records credit no later goal.
+    for (MoveRecord& m : MoveRecords) m = {0, -1};
+    AssistCandidate = -1;
     MatchSeams.scoreSituationComment(scorer, credited);
     if (ownGoal >= 0) return;
 

@@ -159,6 +159,27 @@ TEST_F(BallTouchTest, AnotherOutfieldPlayersTouchEndsTheAssistCandidate) {
   EXPECT_EQ(AssistCandidate, -1);
 }
 
+// A kick fills the records of its kind; a kick by the other side ends the move.
+TEST_F(BallTouchTest, KicksFillThePassAndMoveRecords) {
+  PassReceiver = 9;
+  MatchObjects[7].action = 18;  // a cross
+  BallKicked(7);
+  EXPECT_EQ(LastKickKind, KICK_LONG_PASS);
+  EXPECT_EQ(PassRecords[1].passer, 7);
+  EXPECT_EQ(PassRecords[1].receiver, 9);
+  EXPECT_EQ(AssistCandidate, 7);
+  EXPECT_EQ(MoveRecords[1].flag, 1);
+  MatchObjects[9].action = 52;  // the shot
+  BallKicked(9);
+  EXPECT_EQ(RecordedShooter, 9);
+  EXPECT_EQ(MoveRecords[0].player, 9);
+  EXPECT_EQ(MoveRecords[1].player, 7);
+  MatchObjects[20].action = 46;  // cleared by the other side
+  BallKicked(20);
+  EXPECT_EQ(LastKickKind, KICK_CLEARANCE);
+  for (const MoveRecord& m : MoveRecords) EXPECT_EQ(m.flag, 0);
+}
+
 // The kinds of kick and the pass records, one table.
 TEST(KickKinds, ByActionCode) {
   struct Case {

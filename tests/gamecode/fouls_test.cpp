@@ -282,6 +282,8 @@ TEST_F(GoalTest, AGoalIsCreditedRecordedAndCelebrated) {
   EXPECT_EQ(+MatchObjects[9].further[4], 1);  // the shooter's move record
   EXPECT_EQ(+MatchObjects[7].further[8], 1);  // the crosser's
   EXPECT_EQ(ScoreSeen, 0);
+  EXPECT_EQ(MoveRecords[0].flag, 0);  // spent: no later goal is credited to this move
+  EXPECT_EQ(AssistCandidate, -1);
   EXPECT_EQ(CelebrationFlag, 1);
   EXPECT_EQ(+MatchObjects[9].action, 69);
   EXPECT_EQ(+MatchObjects[9].actionArg, 6);  // 99 / 18 + 1, at most 6
