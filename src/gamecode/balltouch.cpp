@@ -5,6 +5,7 @@
 #include "engine/reset.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 
@@ -154,6 +155,7 @@ void BallTouch(int object) {
     AssistCandidate = -1;
   PrevToucher = BallCarrier;
   DribbleCommentCounter = 0;
+  SideLastToucher[SideOf(object)] = static_cast<int16_t>(object);
   BallCarrier = static_cast<int16_t>(object);
 }
 

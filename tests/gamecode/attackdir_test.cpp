@@ -1,6 +1,8 @@
 #include "gamecode/attackdir.h"
 
+#include "gamecode/football.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrec.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "gamecode/teamshape.h"
@@ -42,6 +44,19 @@ TEST_F(AttackDirTest, PastTheLineOrOutOfModeZeroTheRunIsAtTheGoal) {
   // Before the line, near the touch line: straight down it.
   PlaceObjectAt(5, 170, 1000);
   EXPECT_EQ(GetAttackDirection(5, 0, 0), 128);
+}
+
+// 30 for a player not at home on the left, in a slot two columns in from
+// the left, counts 11.
+TEST_F(AttackDirTest, ASkillOffThePlayersFlankCountsAThird) {
+  uint8_t* slot = Football_GetTeamFormation(0) + 3 * TACTICS_SLOT_SIZE;
+  SideSlots[0][3] = 5;
+  slot[TACTICS_SLOT_X] = 2;
+  slot[TACTICS_SLOT_X + 1] = 0;
+  MatchObjects[5].attr[SKILL_LEFT_SIDE] = 0;
+  EXPECT_EQ(GetEffectiveSkill(5, 30), 11);
+  MatchObjects[5].attr[SKILL_LEFT_SIDE] = 1;
+  EXPECT_EQ(GetEffectiveSkill(5, 30), 30);
 }
 
 TEST_F(AttackDirTest, TheOffsideFlagsClearAndTheDelaysOutsideOpenPlay) {

@@ -5,6 +5,7 @@
 
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "support/engine_fixture.h"
@@ -65,6 +66,7 @@ TEST_F(BallTouchTest, OnlyANewPlayersOpenPlayTouchCounts) {
   BallTouch(5);
   EXPECT_EQ(BallCarrier, 5);
   EXPECT_EQ(PrevToucher, 3);
+  EXPECT_EQ(SideLastToucher[0], 5);
   EXPECT_EQ(+MatchObjects[5].involvement, 1);
 }
 
