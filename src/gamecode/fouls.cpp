@@ -203,7 +203,8 @@ int CelebrationStyle(int agility) { return std::min(6, agility / 18 + 1); }
 
 void FoulState() {
   const int side = 1 - (FoulingSide & 1);
-  if (MatchStateTimer == 0) {
+  // A timer left below 0 by an earlier state counts as unarmed.
+  if (MatchStateTimer <= 0) {
     MatchStateTimer = static_cast<int16_t>(std::max(1, HurryFrames(30, side)));
     Pressure(side);
     SettleWait = 0;
@@ -211,7 +212,7 @@ void FoulState() {
     ReleaseTeamsForRestart();
     return;
   }
-  if (MatchStateTimer < 0 || --MatchStateTimer != 0) return;
+  if (--MatchStateTimer != 0) return;
   Pressure(side);
   if (RefereeDecision != 0) {
     SavedState = STATE_FOUL;
@@ -283,7 +284,7 @@ void GoalState() {
   const bool highEnd = BallFramePos[1] >= kHalfway;
   const int scorer = highEnd ? LowGoalSide : 1 - LowGoalSide;
   const int conceder = 1 - scorer;
-  if (MatchStateTimer == 0) {
+  if (MatchStateTimer <= 0) {
     MatchStateTimer = 50;
     RefereeWhistle(2);
     FrameCountdowns[COUNTDOWN_POST_GOAL] = 100;
@@ -355,7 +356,7 @@ void GoalState() {
     }
     return;
   }
-  if (MatchStateTimer < 0 || --MatchStateTimer != 0) return;
+  if (--MatchStateTimer != 0) return;
   if (period == 4) {
     MatchState = STATE_SHOOTOUT_KICK;
     const int p = SideLastToucher[scorer];

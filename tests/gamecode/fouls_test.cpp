@@ -128,6 +128,26 @@ TEST_F(FoulsTest, TheSpotDecidesFreeKickDirectFreeKickOrPenalty) {
   }
 }
 
+// A foul or a goal that finds the timer left below 0 by the kick-off still
+// runs its course.
+TEST_F(FoulsTest, ATimerLeftBelowZeroCountsAsUnarmed) {
+  Settle();
+  FoulingSide = 1;
+  FouledPlayer = 2;
+  restartX = 300;
+  restartY = 1400;
+  MatchState = STATE_FOUL;
+  MatchStateTimer = -1;
+  for (int n = 0; n < 200 && MatchState == STATE_FOUL; ++n) RunMatchState();
+  EXPECT_EQ(MatchState, STATE_FREE_KICK_PLACED);
+  BallFramePos[1] = 2050;
+  MatchState = STATE_GOAL;
+  MatchStateTimer = -1;
+  RunMatchState();
+  EXPECT_EQ(Score[0], 1);
+  EXPECT_EQ(MatchStateTimer, 50);
+}
+
 TEST_F(FoulsTest, APenaltyIsTakenFromTheSpotWithBothKeepersInGoal) {
   PenaltyTakerObject[0] = 9;
   Foul(800, 1900);
