@@ -8,6 +8,7 @@
 
 #include "engine/rand.h"
 #include "gamecode/actions.h"
+#include "gamecode/balltouch.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -151,6 +152,7 @@ void ScoreGoal(bool lowEnd) {
   if (period != 4) MatchSeams.goalScoredComment();  // the score is raised later, by the goal state
   MatchSeams.activateHighLight(0, kHighlightFrames);
   MatchState = STATE_GOAL;
+  MatchStateTimer = 0;
   MatchSeams.crowdReaction(kCrowdGoal);
   ballOutState = 1;
   if (period == 4) {
@@ -634,7 +636,7 @@ void PlayerContacts() {
       ballVelX = 0;
       ballVelY = 0;
       ballVelHeight = -0x8000;
-      BallCarrier = static_cast<int16_t>(i);
+      BallTouch(i);
       return;
     }
     const bool controlled = (ballSpeed < 11 && BallHeight < 13) || i == PassReceiver;
@@ -644,14 +646,14 @@ void PlayerContacts() {
       const double speed = 2.5 * Pitch.throwFactor * 65536.0;
       ballVelX = static_cast<int32_t>(std::trunc(std::sin(a) * speed));
       ballVelY = -static_cast<int32_t>(std::trunc(std::cos(a) * speed));
-      BallCarrier = static_cast<int16_t>(i);
+      BallTouch(i);
       return;
     }
     if (controlled && BallHeight < 7 && ballSpeed < 11) {
       BallAtFeet(i);
       StopBall();
       p.hasBall = 1;
-      BallCarrier = static_cast<int16_t>(i);
+      BallTouch(i);
       return;
     }
     // Off the body, by where the ball meets him.
@@ -668,7 +670,7 @@ void PlayerContacts() {
       const int event = previous < 0 || previous >= MATCH_PLAYERS ? 205 : (SideOf(previous) == SideOf(i) ? 203 : 204);
       Say(event, SideOf(i), i, previous);
     }
-    BallCarrier = static_cast<int16_t>(i);
+    BallTouch(i);
     return;
   }
 }

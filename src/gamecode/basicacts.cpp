@@ -8,6 +8,7 @@
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
+#include "gamecode/balltouch.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
@@ -147,6 +148,7 @@ void TurnKick(int direction, int attribute, int object) {
   ballVelHeight = 20480;
   MatchObjects[object].touchLock = 16;
   MatchObjects[object].actionArg = 1;
+  BallKicked(object);
 }
 
 int ReachTest(int actorX, int actorY, int x, int y, int reach, int heightLimit) {

@@ -1,7 +1,9 @@
 // The stand-ins behind the match's outside calls.
 #include "gamecode/matchseams.h"
 
+#include <cstdlib>
 #include <initializer_list>
+#include <utility>
 
 #include "engine/reset.h"
 #include "gamecode/activeplayers.h"
@@ -117,6 +119,28 @@ MatchSeamTable StandIns() {
   };
   t.goalScoredComment = GoalScoredComment;
   t.scoreSituationComment = ScoreSituationComment;
+  // helper "fouls": a side without its goalkeeper puts the outfield player
+  // on the pitch nearest its goal in his place (squad place 0, action 122).
+  t.replaceGoalkeeper = [](int side) {
+    side &= 1;
+    const int goalY = side == LowGoalSide ? Pitch.minY : Pitch.maxY;
+    int best = -1, bestDistance = 1 << 30;
+    for (int place = 1; place < SIDE_OBJECTS; ++place) {
+      const int object = SideSlots[side][place];
+      if (object < 0 || object >= MATCH_PLAYERS || MatchObjects[object].offPitch != 0) continue;
+      if (MatchObjects[object].rating < 0 || MatchObjects[object].onBench != 0) continue;
+      const int distance = std::abs(MatchObjects[object].y - goalY) + std::abs(MatchObjects[object].x - Pitch.centreX);
+      if (distance < bestDistance) {
+        bestDistance = distance;
+        best = place;
+      }
+    }
+    if (best < 0) return;
+    std::swap(SideSlots[side][0], SideSlots[side][best]);
+    const int keeper = SideSlots[side][0];
+    MatchObjects[keeper].action = 122;
+    MatchObjects[keeper].playedInGoal = 1;
+  };
   return t;
 }
 

@@ -6,15 +6,16 @@
 #include "engine/reset.h"
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
+#include "gamecode/attackdir.h"
 #include "gamecode/ball.h"
 #include "gamecode/compman.h"
 #include "gamecode/football.h"
+#include "gamecode/fouls.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/movement.h"
-#include "gamecode/statestandin.h"
 #include "gamecode/teamops.h"
 
 MatchStateHandler MatchStateTable[MATCH_STATE_COUNT] = {};
@@ -89,8 +90,6 @@ void Pressure(int side) {
   PossessionPressure[side] = PRESSURE_MAX;
   PossessionPressure[1 - side] = 0;
 }
-
-void ClearOffsideFlags() { StateStandIn_ClearOffsideFlags(); }
 
 void PutPlayersOnTargets() {
   for (int i = 0; i < MATCH_PLAYERS; ++i)
@@ -635,7 +634,7 @@ void SnapPlayersToTargets() {
 
 void MatchStates_Reset() {
   for (auto& h : MatchStateTable) h = OpenPlay;
-  MatchStateTable[STATE_FOUL] = StateStandIn_Foul;
+  MatchStateTable[STATE_FOUL] = FoulState;
   MatchStateTable[STATE_OFFSIDE] = Offside;
   MatchStateTable[STATE_THROW_IN] = ThrowIn;
   MatchStateTable[STATE_GOAL_KICK] = GoalKick;
@@ -643,7 +642,7 @@ void MatchStates_Reset() {
   MatchStateTable[STATE_THROW_IN_TAKEN] = BeingTaken;
   MatchStateTable[STATE_GOAL_KICK_TAKEN] = BeingTaken;
   MatchStateTable[STATE_CORNER_TAKEN] = BeingTaken;
-  MatchStateTable[STATE_GOAL] = StateStandIn_Goal;
+  MatchStateTable[STATE_GOAL] = GoalState;
   MatchStateTable[STATE_AFTER_GOAL_WAIT] = Waiting;
   MatchStateTable[STATE_KICK_OFF] = KickOffWhistle;
   MatchStateTable[STATE_KEEPER_HOLDS] = KeeperHolds;
@@ -658,7 +657,7 @@ void MatchStates_Reset() {
   MatchStateTable[STATE_STOPPAGE] = Stoppage;
   MatchStateTable[STATE_PERIOD_START] = PeriodStart;
   MatchStateTable[STATE_PERIOD_START_AFTER_GOAL] = PeriodStart;
-  MatchStateTable[STATE_AFTER_GOAL] = StateStandIn_AfterGoal;
+  MatchStateTable[STATE_AFTER_GOAL] = AfterGoalState;
   MatchStateTable[STATE_KICK_OFF_WAIT] = Waiting;
   RestartSide = 0;
   SavedState = 0;

@@ -11,6 +11,7 @@
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
+#include "gamecode/balltouch.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -57,6 +58,7 @@ void PlayBall(int object, int x, int y, int32_t vx, int32_t vy, int32_t vz) {
   if (keeperHolder == object + 1) keeperHolder = 0;
   if (throwHolder == object + 1) throwHolder = 0;
   PutBallInPlay(x, y, 0, vx, vy, vz);
+  BallKicked(object);
   MatchObject& p = MatchObjects[object];
   p.hasBall = 0;
   p.touchLock = kKickTouchLock;
@@ -224,6 +226,17 @@ void PlayerStandIn_SetPieceWalk(int object) {
   ++MoversCount;
 }
 
+// Action 23, the conceding keeper after a goal: he hands the ball on for
+// the kick-off at once and goes back in goal.
+void PlayerStandIn_AfterGoalKeeper(int object) {
+  if (!IsPlayer(object)) return;
+  if (MatchState == STATE_AFTER_GOAL_WAIT) {
+    MatchState = STATE_PERIOD_START_AFTER_GOAL;
+    MatchStateTimer = 100;
+  }
+  MatchObjects[object].action = kKeeperStand;
+}
+
 void PlayerStandIns_Install(MatchSeamTable& t) {
   t.onBallDecisions = PlayerStandIn_KickUpfield;
   t.offBallMovement = PlayerStandIn_TakeStillBall;
@@ -231,6 +244,7 @@ void PlayerStandIns_Install(MatchSeamTable& t) {
   for (int code : {21, 22, 27, 53, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
   PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
+  PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;
 }
 
 const PlayerStandInCounts& PlayerStandInCountsOf(int p) { return gState.counts[p < 0 ? 0 : p > 4 ? 4 : p]; }

@@ -620,60 +620,6 @@ TEST_F(MatchStatesTest, CelebrationEnds) {
   EXPECT_EQ(+MatchObjects[5].action, 3);
 }
 
-// The goal's stand-in: the side attacking the end the ball went in at
-// scores, the goal is recorded, the side that conceded kicks off (27).
-TEST_F(MatchStatesTest, GoalStandInCountsAndRecordsTheGoal) {
-  MatchResults_ClearTables();
-  MatchState = STATE_GOAL;
-  BallFramePos[1] = 2050;  // the high goal: side 0 attacks it
-  LastKicker = 9;
-  ballX = 800;
-  ballY = 2060;
-  RunMatchState();
-  EXPECT_EQ(Score[0], 1);
-  EXPECT_EQ(Score[1], 0);
-  EXPECT_EQ(+MatchObjects[9].goals, 1);
-  EXPECT_EQ(+MatchObjects[16].goalsConceded, 1);
-  EXPECT_EQ(GetGoalRecord(0, 0).scorer, 9);
-  EXPECT_EQ(MatchState, STATE_PERIOD_START_AFTER_GOAL);
-  EXPECT_EQ(kickOffSide, 1);
-  EXPECT_EQ(ballX, 796);
-  EXPECT_EQ(ballY, 1082);
-  // An own goal at the low end by side 0's defender counts for side 1.
-  MatchState = STATE_GOAL;
-  BallFramePos[1] = 110;
-  LastKicker = 4;
-  RunMatchState();
-  EXPECT_EQ(Score[1], 1);
-  EXPECT_EQ(+MatchObjects[4].ownGoals, 1);
-  EXPECT_EQ(kickOffSide, 0);
-  // State 28 moves on to 10.
-  MatchState = STATE_AFTER_GOAL;
-  RunMatchState();
-  EXPECT_EQ(MatchState, STATE_AFTER_GOAL_WAIT);
-}
-
-// The foul's stand-in: a free kick for the fouled side at the restart spot.
-TEST_F(MatchStatesTest, FoulStandInGivesAFreeKick) {
-  MatchState = STATE_FOUL;
-  FoulingSide = 1;
-  FouledPlayer = 2;
-  restartX = 600;
-  restartY = 1500;
-  RunMatchState();
-  EXPECT_EQ(MatchState, STATE_FREE_KICK_PLACED);
-  EXPECT_EQ(PossessionSide, 0);
-  EXPECT_EQ(RestartSide, 0);
-  const int taker = ActivePlayer[0];
-  ASSERT_GE(taker, 1);
-  ASSERT_LT(taker, 16);
-  EXPECT_NE(taker, 2);
-  EXPECT_EQ(+MatchObjects[taker].action, 53);
-  EXPECT_EQ(+MatchObjects[taker].x, 600);
-  EXPECT_EQ(+MatchObjects[taker].y, 1500);
-  EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
-}
-
 // Stoppage substitutions: a computer side takes off a badly injured player
 // for a bench player and re-plans; not beyond its allowance, not while a
 // request of its own has been served, not during a celebration, never for a
