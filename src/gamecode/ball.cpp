@@ -8,6 +8,7 @@
 
 #include "engine/rand.h"
 #include "gamecode/actions.h"
+#include "gamecode/highlight.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -705,6 +706,7 @@ void BallUpdate() {
 
   // 6-7. Speed and direction; the players.
   UpdateBallSpeed();
+  UpdateBallSteering();
   PlayerContacts();
 
   // 8. Where the ball is heading, while play is open.

@@ -6,6 +6,7 @@
 #include "engine/reset.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/compman.h"
+#include "gamecode/highlight.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstates.h"
@@ -14,6 +15,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/officials.h"
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
 
@@ -107,6 +109,9 @@ MatchSeamTable StandIns() {
   t.computerManagerFirstStep = AssignMarkers;
   t.computerManagerSecondStep = StepUp;
   t.updateManMarking = UpdateManMarking;
+  // helper "officials": the referee and the linesmen, and the highlights.
+  t.updateOfficials = UpdateOfficials;
+  t.activateHighLight = ActivateHighLight;
   return t;
 }
 
