@@ -706,7 +706,6 @@ void BallUpdate() {
 
   // 6-7. Speed and direction; the players.
   UpdateBallSpeed();
-  UpdateBallSteering();
   PlayerContacts();
 
   // 8. Where the ball is heading, while play is open.
@@ -721,6 +720,7 @@ void BallUpdate() {
   // 9-10. A keeper's ball is in his hands; the marker follows the ball.
   if (keeperHolder != 0) BallHeight = 0;
   WriteBallMarker();
+  UpdateBallSteering();
 }
 
 void BallKickOffReset(int ground) {

@@ -11,7 +11,9 @@
 #include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
+#include "gamecode/highlight.h"
 #include "gamecode/matchres.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/matchstates.h"
@@ -443,6 +445,28 @@ TEST_F(OfficialsTest, TheStoppageResumesTheFreeKickOnceTheCardIsShown) {
     MatchObjects[off].sentOff = 0;
     SetPlayerAction(off, 0);
   }
+}
+
+TEST_F(OfficialsTest, AMatchStartsWithNoCardsOrHighlightsAndTheOfficialsAtWork) {
+  SideBookings[0] = 2;
+  SideSendingsOff[1] = 1;
+  CardStepCounter = 5;
+  ActivateHighLight(1, 200);
+  for (int object = REF; object <= OBJECT_LINESMAN_FAR; ++object) SetPlayerAction(object, OFFICIALS_LEAVE);
+  period = 0;
+  KickOffSetup();
+  EXPECT_EQ(+SideBookings[0], 0);
+  EXPECT_EQ(+SideSendingsOff[1], 0);
+  EXPECT_EQ(CardStepCounter, 0);
+  EXPECT_EQ(GetHighlightCount(), 0);
+  EXPECT_EQ(+MatchObjects[REF].action, OFFICIALS_REFEREE_PLAY);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_NEAR].action, OFFICIALS_LINESMAN_HIGH);
+  EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_FAR].action, OFFICIALS_LINESMAN_LOW);
+  // A later period keeps the match's cards.
+  SideBookings[0] = 1;
+  period = 1;
+  KickOffSetup();
+  EXPECT_EQ(+SideBookings[0], 1);
 }
 
 TEST_F(OfficialsTest, TheOfficialsRunThroughTheMatchSeams) {
