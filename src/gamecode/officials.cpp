@@ -194,7 +194,7 @@ void StopOffender(int offender) {
   if (MatchObjects[offender].action != 0) SetPlayerAction(offender, 0);
 }
 
-// Steps 1-3 of a card: run to the offender, then face each other and show
+// Showing a card: run to the offender, then face each other and show
 // it; true once the card has been shown.
 bool ShowCard(int referee, int offender, int infoBar, int code) {
   MatchObject& off = MatchObjects[offender];
