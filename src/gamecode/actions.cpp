@@ -106,7 +106,7 @@ constexpr CodeHandler kHandlers[] = {
     {114, BlockAction},          {115, BlockAction},            {116, FoulTackleAction},
 };
 
-bool Active(const MatchObject& p) { return p.offPitch == 0 && p.redCards == 0 && p.yellowCards < 2; }
+bool Active(const MatchObject& p) { return p.offPitch == 0 && p.sentOff == 0 && p.cardState < 2; }
 
 void TakeOff(int object) {
   MatchObject& p = MatchObjects[object];

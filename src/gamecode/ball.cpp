@@ -9,6 +9,7 @@
 #include "engine/rand.h"
 #include "gamecode/actions.h"
 #include "gamecode/balltouch.h"
+#include "gamecode/highlight.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -722,6 +723,7 @@ void BallUpdate() {
   // 9-10. A keeper's ball is in his hands; the marker follows the ball.
   if (keeperHolder != 0) BallHeight = 0;
   WriteBallMarker();
+  UpdateBallSteering();
 }
 
 void BallKickOffReset(int ground) {

@@ -167,14 +167,14 @@ bool BenchHoldsKeeper(int side) {
   return false;
 }
 
-bool SentOff(const MatchObject& o) { return o.redCards != 0 || o.yellowCards > 1; }
+bool SentOff(const MatchObject& o) { return o.sentOff != 0 || o.cardState > 1; }
 
 }  // namespace
 
 bool IsPlayerPresent(int object) {
   if (object < 0 || object >= MATCH_PLAYERS) return false;
   const MatchObject& o = MatchObjects[object];
-  return o.offPitch == 0 && o.redCards == 0 && o.yellowCards <= 1;
+  return o.offPitch == 0 && o.sentOff == 0 && o.cardState <= 1;
 }
 
 // --- the formation --------------------------------------------------------------------

@@ -133,15 +133,15 @@ struct MatchObject {
   int16_t chaseMetric;     // this frame's weighted distance to where the ball is going
   int16_t activeFrames;    // frames as his side's active player
   uint8_t blockedFrames;   // 0-20: frames a run to a point has been blocked
-  uint8_t spareCounters[4];
+  int16_t boxTouchPressure;  // touches in his own penalty area with an opponent close
+  uint8_t spareCounters[2];
 
   uint8_t ruleFlag;
   int16_t ruleWord;
   uint8_t ruleBytes[4];
   uint8_t offPitch;
   int32_t fixedX, fixedY;  // 16.16; x and y are their integer parts
-  int16_t yellowCards;
-  int16_t redCards;
+  int16_t boxTouchA, boxTouchB;  // two plain counts of touches in his own penalty area
   uint8_t warnings;
   int16_t stepUpCounter;
   int16_t ballDistance;

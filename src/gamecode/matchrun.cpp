@@ -11,11 +11,13 @@
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
 #include "gamecode/football.h"
+#include "gamecode/highlight.h"
 #include "gamecode/matchframe.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchres.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/officials.h"
 #include "gamecode/replay.h"
 
 uint8_t WorkingFormation[2][TACTICS_RECORD_SIZE];
@@ -108,6 +110,8 @@ void FillFromSheet(int side, int place) {
 void FirstKickOff() {
   MatchResults_ClearTables();
   ClearHeatMaps();
+  ClearHighlightCount();
+  Officials_NewMatch();
   offsideRoll = static_cast<int16_t>(GameRandom() % 80 + 20);
   const uint8_t* header = GetMatchSetupRecord();
   SubstitutesAllowed = LoadI16(header + SETUP_SUBSTITUTES);

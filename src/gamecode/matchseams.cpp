@@ -11,6 +11,7 @@
 #include "gamecode/compman.h"
 #include "gamecode/goalcomment.h"
 #include "gamecode/matchclock.h"
+#include "gamecode/highlight.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstates.h"
@@ -19,6 +20,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/officials.h"
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
 
@@ -141,6 +143,9 @@ MatchSeamTable StandIns() {
     MatchObjects[keeper].action = 122;
     MatchObjects[keeper].playedInGoal = 1;
   };
+  // helper "officials": the referee and the linesmen, and the highlights.
+  t.updateOfficials = UpdateOfficials;
+  t.activateHighLight = ActivateHighLight;
   return t;
 }
 

@@ -271,19 +271,19 @@ int CountBoxTouchUnderPressure(int object) {
   if (!ValidPlayer(opponent) || MatchObjects[opponent].ballDistance >= kPressureDistance) return 0;
   MatchObject& o = MatchObjects[object];
   if (!InOwnPenaltyArea(side, o.x, o.y)) return 0;
-  ++o.further[BOX_TOUCH_PRESSURE];
+  ++o.boxTouchPressure;
   return 1;
 }
 
 int CountBoxTouchA(int object, int side) {
   if (!ValidPlayer(object) || !InOwnPenaltyArea(side & 1, ActorX, ActorY)) return 0;
-  ++MatchObjects[object].further[BOX_TOUCH_A];
+  ++MatchObjects[object].boxTouchA;
   return 1;
 }
 
 int CountBoxTouchB(int object, int side) {
   if (!ValidPlayer(object) || !InOwnPenaltyArea(side & 1, ActorX, ActorY)) return 0;
-  ++MatchObjects[object].further[BOX_TOUCH_B];
+  ++MatchObjects[object].boxTouchB;
   return 1;
 }
 

@@ -58,10 +58,6 @@ int NoOpponentNear(int object);
 int CountBoxTouchUnderPressure(int object);
 int CountBoxTouchA(int object, int side);
 int CountBoxTouchB(int object, int side);
-// Which of MatchObject::further the three counters are.
-constexpr int BOX_TOUCH_PRESSURE = 7;
-constexpr int BOX_TOUCH_A = 8;
-constexpr int BOX_TOUCH_B = 9;
 // Holds the acting player on the pitch: across from 2 outside the near touch
 // line to 10 outside the far one, along from 10 outside either goal line.
 void KeepInsidePitch();

@@ -119,8 +119,8 @@ TEST_F(ActionsTest, ADismissedPlayerLeavesAfterTheDecisionWithOneReplan) {
     g_replans = 0;
     g_ran.clear();
     MatchObject& p = Put(9, 640, 900, 1);
-    p.yellowCards = static_cast<int16_t>(r.yellow);
-    p.redCards = static_cast<int16_t>(r.red);
+    p.cardState = static_cast<int16_t>(r.yellow);
+    p.sentOff = static_cast<int16_t>(r.red);
     p.motion = 12;
     RefereeDecision = 8;
     for (int frame = 0; frame < 3; ++frame) player_action();
@@ -138,8 +138,8 @@ TEST_F(ActionsTest, ADismissedPlayerLeavesAfterTheDecisionWithOneReplan) {
     EXPECT_EQ(+p.action, 0);
     EXPECT_EQ(+p.motion, -1);
     EXPECT_TRUE(g_ran.empty());
-    p.yellowCards = 0;
-    p.redCards = 0;
+    p.cardState = 0;
+    p.sentOff = 0;
   }
 }
 
@@ -153,8 +153,8 @@ TEST_F(ActionsTest, ASubstitutedPlayerIsClearedWithoutAReplan) {
 }
 
 TEST_F(ActionsTest, TheHoldersOfADismissedPlayerAreCleared) {
-  Put(0, 500, 300).redCards = 1;
-  Put(17, 500, 300).yellowCards = 2;
+  Put(0, 500, 300).sentOff = 1;
+  Put(17, 500, 300).cardState = 2;
   Put(18, 500, 300);  // still playing: keeps his hold
   keeperHolder = 1;
   throwHolder = 18;

@@ -206,7 +206,7 @@ TEST_F(CompManTest, ShiftsAreClampedToTheGrid) {
 TEST_F(CompManTest, TenMenAreRepairedFromTheNearestBlockAheadThenBalanced) {
   Stored(0, 5)[SLOT_INSTRUCTIONS] = 3;
   StoreU32(Stored(0, 5) + SLOT_FLAGS, 6);
-  MatchObjects[1].redCards = 1;  // the left back is sent off
+  MatchObjects[1].sentOff = 1;  // the left back is sent off
   ReplanTeams();
   // The left midfielder drops into the left back's place, the left forward
   // into the midfield; the lone forward left is centred.
@@ -235,8 +235,8 @@ TEST_F(CompManTest, PresenceCountsCardsAndThePitch) {
   const Row rows[] = {{0, 0, 0, true}, {0, 1, 0, true}, {0, 2, 0, false}, {0, 0, 1, false}, {1, 0, 0, false}};
   for (const Row& r : rows) {
     MatchObjects[3].offPitch = r.offPitch;
-    MatchObjects[3].yellowCards = r.yellow;
-    MatchObjects[3].redCards = r.red;
+    MatchObjects[3].cardState = r.yellow;
+    MatchObjects[3].sentOff = r.red;
     EXPECT_EQ(IsPlayerPresent(3), r.present);
   }
   EXPECT_FALSE(IsPlayerPresent(-1));
@@ -336,7 +336,7 @@ TEST_F(CompManTest, KeeperInNeedIsReplacedFirstByTheBenchKeeper) {
   // Sent off: an outfield player makes room for the bench keeper, the
   // injured one first, else the lowest rated.
   MatchObjects[0].injury = 0;
-  MatchObjects[0].redCards = 1;
+  MatchObjects[0].sentOff = 1;
   MatchObjects[0].offPitch = 1;
   SubstitutionDecision(0);
   EXPECT_EQ(SubstitutionChoice[0], 3);

@@ -222,7 +222,7 @@ TEST_F(MatchRunTest, SecondPeriodKeepsStatisticsNotPositions) {
   p.passes = 17;
   p.distance1 = 12345;
   p.rating = 64;
-  p.yellowCards = 1;
+  p.cardState = 1;
   p.x = 700;
   p.y = 900;
   p.action = 4;
@@ -240,7 +240,7 @@ TEST_F(MatchRunTest, SecondPeriodKeepsStatisticsNotPositions) {
   EXPECT_EQ(+p.passes, 17);
   EXPECT_EQ(+p.distance1, 12345);
   EXPECT_EQ(+p.rating, 64);
-  EXPECT_EQ(+p.yellowCards, 1);
+  EXPECT_EQ(+p.cardState, 1);
   EXPECT_STREQ(p.name, "P1-4");
   EXPECT_EQ(+p.x, Pitch.tunnelX - 350 - 15 * 4);
   EXPECT_EQ(+p.y, Pitch.tunnelY);
@@ -261,14 +261,14 @@ TEST_F(MatchRunTest, FirstKickOffClearsTheCounters) {
   for (int object = 0; object < MATCH_PLAYERS; ++object) {
     MatchObjects[object].goals = 9;
     MatchObjects[object].openPlayFrames = 9;
-    MatchObjects[object].redCards = 1;
+    MatchObjects[object].sentOff = 1;
     MatchObjects[object].ruleWord = 9;
   }
   KickOffSetup();
   for (int object = 0; object < MATCH_PLAYERS; ++object) {
     EXPECT_EQ(+MatchObjects[object].goals, 0);
     EXPECT_EQ(+MatchObjects[object].openPlayFrames, 0);
-    EXPECT_EQ(+MatchObjects[object].redCards, 0);
+    EXPECT_EQ(+MatchObjects[object].sentOff, 0);
     EXPECT_EQ(+MatchObjects[object].ruleWord, 0);
   }
 }

@@ -404,9 +404,9 @@ TEST_F(TeamOpsTest, BoxTouchesInTheOwnPenaltyArea) {
     EXPECT_EQ(CountBoxTouchUnderPressure(r.object), r.underPressure);
     EXPECT_EQ(CountBoxTouchA(r.object, side), r.inBox);
     EXPECT_EQ(CountBoxTouchB(r.object, side), r.inBox);
-    EXPECT_EQ(o.further[BOX_TOUCH_PRESSURE], r.underPressure);
-    EXPECT_EQ(o.further[BOX_TOUCH_A], r.inBox);
-    EXPECT_EQ(o.further[BOX_TOUCH_B], r.inBox);
+    EXPECT_EQ(o.boxTouchPressure, r.underPressure);
+    EXPECT_EQ(o.boxTouchA, r.inBox);
+    EXPECT_EQ(o.boxTouchB, r.inBox);
     // The other side's area is not his.
     if (r.inBox) {
       EXPECT_EQ(CountBoxTouchA(r.object, 1 - side), 0);
