@@ -37,8 +37,6 @@ bool NearTouchLine(int object) {
 
 }  // namespace
 
-int GetEffectiveSkill(int object, int value) { return PositionalSkill(object, value); }
-
 void UpdateGoalDistance(int object, int side) {
   if (object < 0 || object >= MATCH_OBJECTS) return;
   const MatchObject& o = MatchObjects[object];

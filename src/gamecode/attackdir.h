@@ -16,9 +16,6 @@ extern int16_t GoalDistance;
 // The offside flag and the offside delay of a player live in his rule
 // fields: MatchObject::ruleFlag (flag) and MatchObject::ruleWord (delay).
 
-// The value, or value / 3 + 1 when the player stands on a side of the
-// formation that is not his.
-int GetEffectiveSkill(int object, int value);
 // Sets GoalDistance for the object towards the goal the side attacks.
 void UpdateGoalDistance(int object, int side);
 // The 256-step direction from the object to his run target; modes 0 and 1

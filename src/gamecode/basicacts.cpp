@@ -124,7 +124,7 @@ int SkillRoll(int value, int attribute) {
   return value - GameRandom() % (attribute + 1);
 }
 
-int PositionalSkill(int object, int value) {
+int GetEffectiveSkill(int object, int value) {
   if (object < 0 || object >= MATCH_PLAYERS) return value;
   const int side = SideOf(object);
   for (int place = 0; place < TACTICS_SLOTS; ++place) {
@@ -269,7 +269,7 @@ void Action_LookForPass(int object) {
   } else if (GoalDistance(side) > 1600 && o.attr[SKILL_POSITION] < 5) {
     Say(1, object);
     MatchSeams.clearBall(object, o.facing);
-  } else if (SkillRoll(o.attr[SKILL_INTELLIGENCE], 100) < PositionalSkill(object, o.attr[SKILL_INTELLIGENCE])) {
+  } else if (SkillRoll(o.attr[SKILL_INTELLIGENCE], 100) < GetEffectiveSkill(object, o.attr[SKILL_INTELLIGENCE])) {
     MatchSeams.dribbleDecision(object);
   } else {
     Say(0, object);

@@ -29,7 +29,7 @@ int SkillRoll(int value, int attribute);
 // value / 3 + 1 for a player on a flank that is not his side (his formation
 // slot's across value below 4 without LeftSide, above 11 without RightSide);
 // else the value.
-int PositionalSkill(int object, int value);
+int GetEffectiveSkill(int object, int value);
 // The ball played into a turn's new direction: magnitude 90 - attribute / 2,
 // lift 20480; the player may not touch it again for 16 frames.
 void TurnKick(int direction, int attribute, int object);

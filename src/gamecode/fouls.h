@@ -14,8 +14,6 @@ void GoalState();
 // State 28: waits for the celebration, then the kick-off of the side that conceded.
 void AfterGoalState();
 
-// Which of the player AI's frame countdowns the celebration uses.
-constexpr int COUNTDOWN_CELEBRATION = 3;
 // Frames the celebration may last at most after a goal.
 constexpr int CELEBRATION_MAX_FRAMES = 500;
 // The frames counted so far after the goal.

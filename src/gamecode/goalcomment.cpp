@@ -49,7 +49,7 @@ bool SuddenDeath() { return MatchSilverGoalRule != 0; }
 
 }  // namespace
 
-int SetPieceCountdown() { return FrameCountdowns[SET_PIECE_COUNTDOWN]; }
+int SetPieceCountdown() { return FrameCountdowns[COUNTDOWN_SET_PIECE]; }
 
 MinuteBracket MinuteBracketOf(int m) {
   const int end = ExtraTime() ? 120 : 90;

@@ -19,10 +19,8 @@ extern int16_t LastScoringSide;      // the side that scored the previous goal
 extern uint8_t LastScorerBySide[2];  // per side, the last attacker the shot handlers recorded (255 none)
 extern int16_t TwoLegFlag;           // set when the aggregate of a two-legged tie counts
 
-// The frame countdown that runs for 50 frames after a set piece (a corner,
-// a penalty or a placed free-kick shot): a goal while it runs is a set-piece
-// goal.
-constexpr int SET_PIECE_COUNTDOWN = COUNTDOWN_SET_PIECE;
+// The set-piece countdown (COUNTDOWN_SET_PIECE): a goal while it runs is a
+// set-piece goal.
 int SetPieceCountdown();
 
 enum MinuteBracket { BRACKET_END, BRACKET_LAST_FIVE, BRACKET_LAST_TEN, BRACKET_BEFORE_BREAK, BRACKET_OPEN };

@@ -45,7 +45,8 @@ extern int16_t ShootOutDryKicks;         // shoot-out kicks in a row that found 
 
 // Which of the player AI's frame countdowns the states use.
 constexpr int COUNTDOWN_POST_GOAL = 0;   // 100 after a goal; the shoot-out waits for it
-constexpr int COUNTDOWN_SET_PIECE = 1;   // held at 50 while a corner is set up
+constexpr int COUNTDOWN_SET_PIECE = 1;   // held at 50 while a corner is set up; a goal while it runs is a set-piece goal
+constexpr int COUNTDOWN_CELEBRATION = 3; // 20 frames after a goal before the scorer's team-mates join in
 
 // The referee's signals: he takes officials action 6 with the kind in his
 // action step and the action to return to in his second action word.

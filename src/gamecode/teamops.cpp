@@ -258,7 +258,7 @@ int NoOpponentNear(int object) {
   for (int i = other * SIDE_OBJECTS; i < (other + 1) * SIDE_OBJECTS; ++i) {
     MatchObject& o = MatchObjects[i];
     if (o.offPitch != 0) continue;
-    const int composure = PositionalSkill(i, SheetSkill(o, kComposureSheetValue));
+    const int composure = GetEffectiveSkill(i, SheetSkill(o, kComposureSheetValue));
     if (o.ballDistance < kNearOpponent - composure) return 0;
   }
   return 1;

@@ -1,4 +1,5 @@
 #include "gamecode/attackdir.h"
+#include "gamecode/basicacts.h"
 
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"

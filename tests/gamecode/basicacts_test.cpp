@@ -343,10 +343,10 @@ TEST_F(BasicActsTest, APlayerOffHisFlankHasAThirdOfHisSkill) {
     SideSlots[0][3] = 5;
     slot[TACTICS_SLOT_X] = static_cast<uint8_t>(r.across);
     slot[TACTICS_SLOT_X + 1] = 0;
-    EXPECT_EQ(PositionalSkill(5, 60), r.expected) << r.across << r.left << r.right;
+    EXPECT_EQ(GetEffectiveSkill(5, 60), r.expected) << r.across << r.left << r.right;
   }
   SideSlots[0][3] = 6;  // in no formation slot
-  EXPECT_EQ(PositionalSkill(5, 60), 60);
+  EXPECT_EQ(GetEffectiveSkill(5, 60), 60);
 }
 
 TEST_F(BasicActsTest, TurningToAComingBallStandsInForOpenPlay) {

@@ -190,10 +190,10 @@ TEST_F(GoalCommentTest, SetPieceAndUntoldKicksSayNothing) {
   gSeconds = 88 * 60;
   MatchObjects[9].goals = 1;
   BallInGoalOf(0, 9);
-  FrameCountdowns[SET_PIECE_COUNTDOWN] = 50;
+  FrameCountdowns[COUNTDOWN_SET_PIECE] = 50;
   GoalScoredComment();
   EXPECT_TRUE(gSaid.empty()) << "a goal straight from a set piece";
-  FrameCountdowns[SET_PIECE_COUNTDOWN] = 0;
+  FrameCountdowns[COUNTDOWN_SET_PIECE] = 0;
   LastKickKind = 9;
   GoalScoredComment();
   EXPECT_TRUE(gSaid.empty());

@@ -400,7 +400,7 @@ TEST_F(TeamOpsTest, BoxTouchesInTheOwnPenaltyArea) {
     ActorX = static_cast<int16_t>(r.x);
     ActorY = static_cast<int16_t>(r.y);
     MatchObject& o = MatchObjects[r.object];
-    for (int16_t& c : o.further) c = 0;
+    o.boxTouchPressure = o.boxTouchA = o.boxTouchB = 0;
     EXPECT_EQ(CountBoxTouchUnderPressure(r.object), r.underPressure);
     EXPECT_EQ(CountBoxTouchA(r.object, side), r.inBox);
     EXPECT_EQ(CountBoxTouchB(r.object, side), r.inBox);
