@@ -12,7 +12,9 @@
 //       9), restarts taken, each side's takes of the ball, and a digest of the
 //       replay frames; --objects P,F prints every object at frame F of period
 //       P. The game's data (for the motions) comes from DIR (default: the
-//       folder game/ beside the program).
+//       folder game/ beside the program). With --commentary every line the
+//       commentator says is printed as it is said ("MM:SS text", the game
+//       clock), and the match log (goals, cards, substitutions) at the end.
 //   matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]
 //       one ball launch from (X, Y) at height H with a 16.16 velocity: the
 //       frame and outcome of the first rule that stops it, the restart spot
@@ -30,6 +32,7 @@
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/ball.h"
+#include "gamecode/comments.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/activeplayers.h"
@@ -48,7 +51,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: matchsim --ball-only --seed N [--length L] [--extra-time] [--shootout]\n"
-               "       matchsim --seed N [--length L] [--data DIR] [--objects P,F]...\n"
+               "       matchsim --seed N [--length L] [--data DIR] [--commentary] [--objects P,F]...\n"
                "       matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]\n");
   return 2;
 }
@@ -141,6 +144,32 @@ struct RealRun {
 RealRun gRun;
 void (*gRecordFrame)() = nullptr;
 void (*gStates)() = nullptr;
+void (*gSay)(int, int, int, int, int, int) = nullptr;
+
+// The commentator's new line, with the game clock.
+void SayAndPrint(int event, int priority, int side, int first, int second, int number) {
+  const uint32_t before = CommentarySerial();
+  gSay(event, priority, side, first, second, number);
+  if (CommentarySerial() == before) return;
+  const int32_t seconds = GetMatchTimeSeconds();
+  std::printf("%02d:%02d %s\n", seconds / 60, seconds % 60, CommentaryLineText());
+}
+
+const char* ObjectName(int object) {
+  return object >= 0 && object < MATCH_OBJECTS ? MatchObjects[object].name : "-";
+}
+
+void PrintMatchLog(const uint8_t* result) {
+  static const char* const kKinds[] = {"goal", "substitution", "booking", "sent off"};
+  for (int i = 0; i < MATCH_LOG_ROOM; ++i) {
+    const uint8_t* e = result + MATCH_LOG + i * MATCH_LOG_ENTRY_SIZE;
+    if (e[MATCH_LOG_KIND] == MATCH_LOG_END || e[MATCH_LOG_KIND] > LOG_RED) break;
+    std::printf("log %s period %d minute %d side %d %s", kKinds[e[MATCH_LOG_KIND]], LoadI16(e + MATCH_LOG_PERIOD),
+                LoadI16(e + MATCH_LOG_MINUTE), LoadI16(e + MATCH_LOG_SIDE), ObjectName(LoadI16(e + MATCH_LOG_FIRST)));
+    if (e[MATCH_LOG_KIND] == LOG_SUBSTITUTION) std::printf(" for %s", ObjectName(LoadI16(e + MATCH_LOG_SECOND)));
+    std::printf("\n");
+  }
+}
 
 uint64_t Fnv(uint64_t h, const uint8_t* bytes, int size) {
   for (int i = 0; i < size; ++i) h = (h ^ bytes[i]) * 1099511628211ull;
@@ -222,7 +251,7 @@ bool StartData(const std::string& dir, const char* argv0) {
   return true;
 }
 
-int RealMatch(uint32_t seed, int length) {
+int RealMatch(uint32_t seed, int length, bool commentary) {
   uint8_t* setup = ClearMatchSetupRecord();
   StoreI16(setup + SETUP_MATCH_LENGTH, length);
   setup[SETUP_EXTRA_TIME] = 0;
@@ -238,6 +267,10 @@ int RealMatch(uint32_t seed, int length) {
   MatchSeams.matchStateHandler = StatesAndWatches;
   gRecordFrame = MatchSeams.replayRecordFrame;
   MatchSeams.replayRecordFrame = RecordAndDigest;
+  if (commentary) {
+    gSay = MatchSeams.sayComment;
+    MatchSeams.sayComment = SayAndPrint;
+  }
   for (uint64_t& d : gRun.digest) d = 1469598103934665603ull;
   for (PeriodCounts& c : gRun.counts) c.lineUpFrame = -1;
   gRun.period = -1;
@@ -253,6 +286,7 @@ int RealMatch(uint32_t seed, int length) {
         p, gRun.recorded[p], c.lineUpFrame, c.kickOffs, c.throwIns, c.goalKicks, c.corners, c.goals,
         s.restartKicks, s.takes[0], s.takes[1], static_cast<unsigned long long>(gRun.digest[p]));
   }
+  if (commentary) PrintMatchLog(result);
   std::printf("final score %d-%d\n", LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOALS),
               LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS));
   return 0;
@@ -263,7 +297,7 @@ int RealMatch(uint32_t seed, int length) {
 int main(int argc, char** argv) {
   ResetAllModules();
   InitMemory(16000);  // the replay ring and the motions live in managed memory
-  bool ballOnly = false, launch = false, extraTime = false, shootout = false;
+  bool ballOnly = false, launch = false, extraTime = false, shootout = false, commentary = false;
   long seed = 1, length = 5, ground = 0, frames = 3000;
   long launchValues[6] = {};
   std::string dataDir;
@@ -272,6 +306,8 @@ int main(int argc, char** argv) {
     const bool hasValue = i + 1 < argc;
     if (!std::strcmp(a, "--ball-only")) {
       ballOnly = true;
+    } else if (!std::strcmp(a, "--commentary")) {
+      commentary = true;
     } else if (!std::strcmp(a, "--extra-time")) {
       extraTime = true;
     } else if (!std::strcmp(a, "--shootout")) {
@@ -311,5 +347,5 @@ int main(int argc, char** argv) {
   if (ballOnly) return BallOnly(static_cast<uint32_t>(seed), static_cast<int>(length), extraTime, shootout);
   if (argc == 1) return Usage();
   if (!StartData(dataDir, argv[0])) return 1;
-  return RealMatch(static_cast<uint32_t>(seed), static_cast<int>(length));
+  return RealMatch(static_cast<uint32_t>(seed), static_cast<int>(length), commentary);
 }

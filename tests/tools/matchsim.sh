@@ -56,6 +56,17 @@ echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0 && $4 == 3 {
     if (dx + dy > 5) { print; bad = 1 } } END { exit bad }' ||
   die "a starter is not standing at his point"
 [ "$(echo "$o" | awk '/^object/ && $2 < 32 && $18 == 0' | wc -l)" -eq 22 ] || die "not 22 starters"
+# The commentary: every line said with its game clock, the same lines for the
+# same seed, both halves started and ended, and the goals logged as scored.
+k=$("$sim" --seed 1 --commentary) || die "commentary match failed"
+k2=$("$sim" --seed 1 --commentary) || die "commentary match failed the second time"
+[ "$k" = "$k2" ] || die "same seed, different commentary"
+[ "$(echo "$k" | grep -cE '^[0-9][0-9]:[0-5][0-9] .')" -ge 20 ] || die "too little commentary: $k"
+echo "$k" | grep -qE '^00:00 ' || die "nothing said at the kick-off: $k"
+echo "$k" | grep -qE '^45:00 ' || die "nothing said at half time: $k"
+echo "$k" | grep -qE '^90:00 ' || die "nothing said at full time: $k"
+echo "$k" | awk '/^log goal/ { g[$8]++ } /^final/ { split($3, s, "-"); if (s[1] != g[0] + 0 || s[2] != g[1] + 0) bad = 1 }
+  END { exit bad }' || die "the logged goals are not the score: $k"
 # Seeds differ.
 r3=$("$sim" --seed 4 --length 1) || die "seed 4 failed"
 [ "$r" != "$r3" ] || die "two seeds play the same match"
