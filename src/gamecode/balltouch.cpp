@@ -51,7 +51,6 @@ const KickEntry* FindKick(int action) {
 
 bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int SideOf(int object) { return object / SIDE_OBJECTS; }
-void Bump(int16_t& counter) { counter = static_cast<int16_t>(counter + 1); }
 bool ClearanceOrShot() { return LastKickKind == KICK_CLEARANCE || LastKickKind == KICK_SHOT; }
 bool BallHeld() { return keeperHolder != 0 || throwHolder != 0; }
 
@@ -72,14 +71,14 @@ bool CompletedPass(int p) {
     MatchObject& passer = MatchObjects[r.passer];
     MatchObject& receiver = MatchObjects[p];
     if (k == 0) {
-      Bump(passer.passesCompleted);
+      ++passer.passesCompleted;
       if (PassCountMode == 0) {
         const int group = SheetSkill(receiver, 24) % SIDE_OBJECTS;
         ++passer.passesToDone[group];
       } else {
-        Bump(passer.stat32);
+        ++passer.stat32;
       }
-      Bump(receiver.stat33);
+      ++receiver.stat33;
       int event = 19;
       if (LastKickKind == KICK_PASS) event = 15;
       else if (LastKickKind == KICK_LONG_PASS) event = 16;
@@ -87,8 +86,8 @@ bool CompletedPass(int p) {
       r = {-1, -1};
       Say(event, p);
     } else {
-      Bump(passer.stat34);
-      Bump(receiver.stat36);
+      ++passer.stat34;
+      ++receiver.stat36;
       r = {-1, -1};
       Say(15, p);
     }
@@ -104,9 +103,9 @@ bool Interception(int p) {
     if (k != 0 && ClearanceOrShot()) continue;
     MatchObject& o = MatchObjects[p];
     const bool ownArea = InOwnArea(o, SideOf(p));
-    if (ownArea) Bump(o.keyInterceptions);
+    if (ownArea) ++o.keyInterceptions;
     r = {-1, -1};
-    Bump(o.interceptions);
+    ++o.interceptions;
     if (!(k == 0 && ClearanceOrShot())) Say(ownArea ? 21 : 20, p);
     return true;
   }
@@ -128,7 +127,7 @@ void WithoutRecord(int p) {
     return;
   }
   if (ClearanceOrShot() || TouchCommentDelay != 0) return;
-  if (IsPlayer(last)) Bump(MatchObjects[last].stat15);
+  if (IsPlayer(last)) ++MatchObjects[last].stat15;
   Say(24, p);
   TouchCommentDelay = 16;
 }
@@ -149,7 +148,7 @@ void BallTouch(int object) {
   if (TouchCommentDelay > 0) --TouchCommentDelay;
   if (!IsPlayer(object) || object == BallCarrier || MatchState != STATE_OPEN_PLAY || BallHeld()) return;
   MatchObject& p = MatchObjects[object];
-  Bump(p.involvement);
+  ++p.involvement;
   if (!CompletedPass(object) && !Interception(object)) WithoutRecord(object);
   if (AssistCandidate >= 0 && object != AssistCandidate && object != SideSlots[0][0] && object != SideSlots[1][0])
     AssistCandidate = -1;

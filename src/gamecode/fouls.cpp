@@ -38,8 +38,8 @@ bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPitch == 0; }
 int SideOf(int object) { return object / SIDE_OBJECTS; }
 int Keeper(int side) { return SideSlots[side & 1][0]; }
-void Bump(int16_t& counter) { counter = static_cast<int16_t>(counter + 1); }
-void BumpByte(int16_t& counter) { counter = static_cast<int16_t>((counter + 1) & 0xFF); }
+// The record keeps the counter in one byte.
+int16_t NextByteCount(int16_t counter) { return static_cast<int16_t>((counter + 1) & 0xFF); }
 void WriteAction(int object, int code) {
   if (IsPlayer(object)) MatchObjects[object].action = static_cast<int16_t>(code);
 }
@@ -146,7 +146,7 @@ int TakerOr(int designated, int side) {
 void TakerSteps(int side, int taker, bool penalty) {
   if (!IsPlayer(taker)) return;
   ActivePlayer[side] = static_cast<int16_t>(taker);
-  Bump(SideFouls[FoulingSide & 1]);
+  ++SideFouls[FoulingSide & 1];
   SetPlayerAction(taker, 53);
   if (!penalty) {
     const int partner = Partner(side, taker);
@@ -290,14 +290,14 @@ void GoalState() {
     FrameCountdowns[COUNTDOWN_POST_GOAL] = 100;
     if (period == 4) return;
     MatchSeams.sfxPlay(Score[0] == Score[1] ? 14 : 15);
-    Bump(Score[scorer]);
+    ++Score[scorer];
     MatchSeams.replanTeams();
-    if (IsPlayer(Keeper(conceder))) Bump(MatchObjects[Keeper(conceder)].goalsConceded);
+    if (IsPlayer(Keeper(conceder))) ++MatchObjects[Keeper(conceder)].goalsConceded;
 
     const int last = BallCarrier;
     int credited = -1, ownGoal = -1;
     if (IsPlayer(last) && SideOf(last) == conceder && last != Keeper(conceder)) {
-      Bump(MatchObjects[last].ownGoals);
+      ++MatchObjects[last].ownGoals;
       MatchSeams.infoBar(9, last, -1);
       MatchSeams.sayComment(101, 0, conceder, last, -1, 0);
       credited = ownGoal = last;
@@ -305,13 +305,13 @@ void GoalState() {
       credited = IsPlayer(last) && last == Keeper(conceder) ? SideLastToucher[scorer] : last;
       if (!IsPlayer(credited)) credited = -1;
       if (MoveRecords[0].flag != 0 && MoveRecords[0].player == credited && IsPlayer(credited))
-        BumpByte(MatchObjects[credited].further[4]);
+        MatchObjects[credited].further[4] = NextByteCount(MatchObjects[credited].further[4]);
       if (MoveRecords[1].flag != 0 && IsPlayer(MoveRecords[1].player))
-        BumpByte(MatchObjects[MoveRecords[1].player].further[8]);
+        MatchObjects[MoveRecords[1].player].further[8] = NextByteCount(MatchObjects[MoveRecords[1].player].further[8]);
       if (MoveRecords[2].flag != 0 && IsPlayer(MoveRecords[2].player))
-        BumpByte(MatchObjects[MoveRecords[2].player].further[6]);
+        MatchObjects[MoveRecords[2].player].further[6] = NextByteCount(MatchObjects[MoveRecords[2].player].further[6]);
       if (IsPlayer(credited)) {
-        Bump(MatchObjects[credited].goals);
+        ++MatchObjects[credited].goals;
         GoalScorer = static_cast<int16_t>(credited);
       }
       MatchSeams.infoBar(8, credited, -1);
@@ -323,13 +323,13 @@ void GoalState() {
     RecordGoal(scorer, Score[scorer] - 1, credited, credited, ownGoal, MatchState,
                GoalShotYards >= 0 ? GoalShotYards : kUnknownShotYards);
     if (IsPlayer(RecordedShooter)) {
-      Bump(MatchObjects[RecordedShooter].shotsOnTarget);
+      ++MatchObjects[RecordedShooter].shotsOnTarget;
       RecordedShooter = -1;
     }
     const int assist = AssistCandidate;
     if (ownGoal < 0 && IsPlayer(assist) && SideOf(assist) == scorer && assist != credited) {
-      Bump(MatchObjects[assist].assists);
-      Bump(MatchObjects[assist].keyPasses);
+      ++MatchObjects[assist].assists;
+      ++MatchObjects[assist].keyPasses;
       MatchSeams.sayComment(103, 0, scorer, assist, -1, 0);
     }
     // The move is spent: its records credit no later goal.
@@ -360,7 +360,7 @@ void GoalState() {
   if (period == 4) {
     MatchState = STATE_SHOOTOUT_KICK;
     const int p = SideLastToucher[scorer];
-    if (IsPlayer(p)) BumpByte(MatchObjects[p].further[4]);
+    if (IsPlayer(p)) MatchObjects[p].further[4] = NextByteCount(MatchObjects[p].further[4]);
   } else {
     MatchState = STATE_AFTER_GOAL;
     AfterGoalFrames = 0;

@@ -345,8 +345,8 @@ TEST_F(MatchClockTest, EndOfPeriodAndTheLeadersCelebration) {
     const MatchObject& referee = MatchObjects[OBJECT_REFEREE];
     EXPECT_EQ(referee.action, OFFICIALS_SIGNAL);
     EXPECT_EQ(referee.actionArg, 3);   // the end-of-period signal
-    EXPECT_EQ(referee.actionArg2, 4);  // then his period-end action
-    EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_NEAR].action, 5);
+    EXPECT_EQ(+referee.actionArg2, 4);  // then his period-end action
+    EXPECT_EQ(+MatchObjects[OBJECT_LINESMAN_NEAR].action, 5);
     EXPECT_EQ(MatchObjects[OBJECT_LINESMAN_FAR].action, 5);
     EXPECT_EQ(ClockRunning, 0);
     EXPECT_EQ(MoversCount, 3);
@@ -363,7 +363,7 @@ TEST_F(MatchClockTest, EndOfPeriodAndTheLeadersCelebration) {
         EXPECT_EQ(i / SIDE_OBJECTS, r.leader) << i;
         EXPECT_TRUE(o.actionArg2 == 0 || o.actionArg2 == 1) << i;
       } else {
-        EXPECT_EQ(o.action, 30) << i;
+        EXPECT_EQ(+o.action, 30) << i;
       }
     }
     EXPECT_EQ(Count("S28"), celebrating);

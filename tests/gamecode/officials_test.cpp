@@ -208,7 +208,7 @@ TEST_F(OfficialsTest, TheLinesmenFollowTheBallAlongTheirLinesInTheirHalves) {
     EXPECT_EQ(+o.wantedFacing, GetDirection256(line, from, line, r.y)) << r.object << " " << r.ballY;
     EXPECT_EQ(+o.facing, across);
     EXPECT_EQ(+o.x, line);
-    EXPECT_NE(o.fixedY, from * U);
+    EXPECT_NE(+o.fixedY, from * U);
     EXPECT_EQ(+MoversCount, 1);
     EXPECT_EQ(+o.motion, -1);  // a linesman's motion is never shown
     // Away from his line he runs back towards the point.
@@ -386,7 +386,7 @@ TEST_F(OfficialsTest, ATalkingToShowsNoCard) {
   const int off = 9;
   MatchObjects[off].targetX = 1;
   ASSERT_GT(Decide(OFFICIALS_TALKING_TO, off), 5);
-  EXPECT_EQ(+MatchObjects[off].targetX, MatchObjects[off].x);  // he was told to stay where he stood
+  EXPECT_EQ(+MatchObjects[off].targetX, +MatchObjects[off].x);  // he was told to stay where he stood
   EXPECT_EQ(+MatchObjects[off].cardState, 0);
   EXPECT_EQ(LogKinds(), std::vector<int>{});
   EXPECT_EQ(GetCardRecordCount(0), 0);

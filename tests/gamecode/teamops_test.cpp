@@ -326,9 +326,9 @@ TEST_F(TeamOpsTest, KicksAndPushesFromAPlayer) {
     EXPECT_EQ(ballVelX, r.vx);
     EXPECT_EQ(ballVelY, r.vy);
     EXPECT_EQ(ballVelHeight, 20480);
-    EXPECT_EQ(p.touchLock, 16);
+    EXPECT_EQ(+p.touchLock, 16);
     EXPECT_EQ(+p.actionArg, 1);
-    EXPECT_EQ(p.speed, r.skill < 0 ? 64 : 11);
+    EXPECT_EQ(+p.speed, r.skill < 0 ? 64 : 11);
   }
 }
 
@@ -404,9 +404,9 @@ TEST_F(TeamOpsTest, BoxTouchesInTheOwnPenaltyArea) {
     EXPECT_EQ(CountBoxTouchUnderPressure(r.object), r.underPressure);
     EXPECT_EQ(CountBoxTouchA(r.object, side), r.inBox);
     EXPECT_EQ(CountBoxTouchB(r.object, side), r.inBox);
-    EXPECT_EQ(o.boxTouchPressure, r.underPressure);
-    EXPECT_EQ(o.boxTouchA, r.inBox);
-    EXPECT_EQ(o.boxTouchB, r.inBox);
+    EXPECT_EQ(+o.boxTouchPressure, +r.underPressure);
+    EXPECT_EQ(+o.boxTouchA, +r.inBox);
+    EXPECT_EQ(+o.boxTouchB, +r.inBox);
     // The other side's area is not his.
     if (r.inBox) {
       EXPECT_EQ(CountBoxTouchA(r.object, 1 - side), 0);
@@ -537,8 +537,8 @@ TEST_F(TeamOpsTest, SpreadPlayersFromRestartMakesRoom) {
     o.targetX = static_cast<int16_t>(r.x);
     o.targetY = static_cast<int16_t>(r.y);
     SpreadPlayersFromRestart(5);
-    EXPECT_EQ(o.targetX, r.newX);
-    EXPECT_EQ(o.targetY, r.newY);
+    EXPECT_EQ(+o.targetX, +r.newX);
+    EXPECT_EQ(+o.targetY, +r.newY);
   }
 }
 
@@ -548,13 +548,13 @@ TEST_F(TeamOpsTest, MarkPlayingFramesFirstThenLatest) {
   MatchObject& p = MatchObjects[9];
   TotalFrames = 0;
   MarkPlayingFrames(9);
-  EXPECT_EQ(p.firstActiveFrame, 0);
+  EXPECT_EQ(+p.firstActiveFrame, 0);
   for (int32_t frame : {40, 41, 90}) {
     TotalFrames = frame;
     MarkPlayingFrames(9);
   }
-  EXPECT_EQ(p.firstActiveFrame, 40);
-  EXPECT_EQ(p.lastActiveFrame, 90);
+  EXPECT_EQ(+p.firstActiveFrame, 40);
+  EXPECT_EQ(+p.lastActiveFrame, 90);
   MarkPlayingFrames(OBJECT_REFEREE);  // not a player: nothing
 }
 
