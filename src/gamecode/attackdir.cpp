@@ -91,5 +91,9 @@ void ClearOffsideFlags() {
   }
 }
 
+void SetStrikeError(int, int) {}
+void MarkOffsideCandidates(int) {}
+void CheckOffside(int) {}
+
 void AttackDir_Reset() { GoalDistance = 0; }
 REGISTER_RESET(RESET_MATCH, AttackDir_Reset);

@@ -23,5 +23,15 @@ void UpdateGoalDistance(int object, int side);
 int GetAttackDirection(int object, int mode, int side);
 // Clears every player's offside flag and, outside open play, his offside delay.
 void ClearOffsideFlags();
+// The errors of the next strike by the object (the ball's spin: ballSpinX
+// across, ballSpinY along, ballSpinHeight up, for ballSpinFrames frames),
+// aimed across at aimX (negative: no aim).
+void SetStrikeError(int object, int aimX);
+// At the moment the passer plays the ball in open play: arms the offside
+// flag of his team-mates standing in an offside position.
+void MarkOffsideCandidates(int passer);
+// The receiver reaches the ball: a flagged player in an offside position
+// stops play for offside.
+void CheckOffside(int receiver);
 
 void AttackDir_Reset();

@@ -23,6 +23,7 @@
 int16_t ShootOutKicks = 0;
 int16_t ShootOutOrder[2][10] = {};
 int16_t ShotTargetX = 0, ShotTargetY = 0;
+int16_t PassPointX = 0, PassPointY = 0;
 
 namespace {
 
@@ -363,6 +364,7 @@ void SpreadPlayersFromRestart(int taker) {
 
 void TeamOps_Reset() {
   ShotTargetX = ShotTargetY = 0;
+  PassPointX = PassPointY = 0;
   ShootOutKicks = 0;
   for (auto& side : ShootOutOrder)
     for (auto& e : side) e = -1;

@@ -79,6 +79,8 @@ void SpreadPlayersFromRestart(int taker);
 
 // Where the next shot is aimed.
 extern int16_t ShotTargetX, ShotTargetY;
+// Where the next pass or cross is played to.
+extern int16_t PassPointX, PassPointY;
 
 extern int16_t ShootOutKicks;          // penalties taken in the shoot-out
 extern int16_t ShootOutOrder[2][10];   // per side, the takers in order (-1 an empty entry)
