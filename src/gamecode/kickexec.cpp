@@ -350,7 +350,8 @@ void PredictLanding(int limit) {
     vy = vy * 992 / 1000;
     vh -= 4000;
     h += vh;
-    if (h < 0) {
+    // The whole height (truncated) below the ground: a bounce.
+    if (h / 65536 < 0) {
       h += -vh;
       vx = static_cast<int64_t>(vx * FrameBallFriction);
       vy = static_cast<int64_t>(vy * FrameBallFriction);
@@ -360,7 +361,7 @@ void PredictLanding(int limit) {
     y += vy * 100 / 100;
     if (vx > -4096 && vx < 4096) vx = 0;
     if (vy > -4096 && vy < 4096) vy = 0;
-    if (vh < 0 && (h >> 16) <= 16) {
+    if (vh < 0 && h / 65536 <= 16) {
       LandingPointX = static_cast<int16_t>(x >> 16);
       LandingPointY = static_cast<int16_t>(y >> 16);
       landed = true;
