@@ -224,6 +224,8 @@ void Push(int object, int length, int contact) {
   ballVelX = OffsetX * 4096;
   ballVelY = -OffsetY * 4096;
   ballVelHeight = 20480;
+  ballSpinX = ballSpinY = ballSpinHeight = 0;  // a plain push: no swerve left over
+  ballSpinFrames = 0;
   p.touchLock = static_cast<int16_t>(contact);
 }
 

@@ -202,6 +202,8 @@ void Shoot(int object, int mode) {
     ballVelX = OffsetX * 4096;
     ballVelY = -OffsetY * 4096;
     ballVelHeight = 20480;
+    ballSpinX = ballSpinY = ballSpinHeight = 0;
+    ballSpinFrames = 0;
     p.touchLock = 32;
     SetAction(object, 16);
     BallKicked(object);

@@ -168,8 +168,13 @@ TEST_F(DecideTest, OnlyTheFirstRunOfAPossessionIsCommentedOn) {
       BallTouch(2);
     }
     g_onballComments.clear();
+    ballSpinFrames = 9;
+    ballSpinX = 100;
     DecideWithBall(2);
     EXPECT_EQ(p.action, 16) << run;
+    EXPECT_EQ(ballSpinFrames, 0);  // the push leaves no swerve
+    EXPECT_EQ(ballSpinX, 0);
+    EXPECT_GT(ballVelY, 0);
     EXPECT_EQ(Said(3), run != 1) << run;
   }
   EXPECT_EQ(BallRuns[2], 3);
@@ -204,6 +209,49 @@ TEST_F(DecideTest, TheTurnWithTheBallGoesByTheAngle) {
   EXPECT_EQ(PassPointX, 210);
   EXPECT_EQ(PassPointY, 1000);
   EXPECT_TRUE(Said(2));
+}
+
+// When a shot is on: facing away only counts beyond 160; close to the
+// keeper always; never from beyond 575 (GoalDistance / 16 above 35); else
+// the finishing skill against the distance.
+TEST_F(DecideTest, WhenAShotIsOn) {
+  struct Case {
+    int y, facing, shooting, expected;
+  } cases[] = {
+      {2000, 0, 0, 1}, {1800, 0, 0, 0}, {1800, 128, 0, 1}, {1300, 128, 255, 0}, {1500, 128, 255, 1}, {1500, 128, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    Act(2, 796, c.y, c.facing);
+    SetSkill(2, 3, 0);
+    SetSkill(2, 11, c.shooting);
+    Place(16, 796, 2030, 0, 122);
+    EXPECT_EQ(CanShoot(2), c.expected) << c.y << " " << c.facing;
+  }
+}
+
+// Standing on the ball he weighs the passes by kind: 0 to feet, 1 medium,
+// 2 long, 3 very long; 1 only when one was played.
+TEST_F(DecideTest, ThePassOptionsOfAPlayerStandingOnTheBall) {
+  struct Case {
+    int kind, mateY, distance, played, action;
+  } cases[] = {
+      {0, 1150, 150, 1, 29}, {1, 1150, 150, 0, 4}, {1, 1400, 400, 1, 29}, {2, 1700, 700, 1, 29},
+      {3, 2000, 1100, 1, 29}, {3, 1400, 400, 0, 4}, {4, 1400, 400, 0, 4},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    MatchObject& p = Act(2, 796, 1000, 128);
+    for (int k : {5, 10}) SetSkill(2, k, 100);
+    MatchObject& mate = Place(5, 796, c.mateY, 128, 3);
+    mate.ballDistance = static_cast<int16_t>(c.distance);
+    Chase(0, {2, 5});
+    EXPECT_EQ(PlayPassOption(2, c.kind), c.played) << c.kind << " " << c.mateY;
+    EXPECT_EQ(p.action, c.action) << c.kind;
+    if (c.played == 1) {
+      EXPECT_EQ(PassReceiver, 5);
+    }
+  }
 }
 
 }  // namespace
