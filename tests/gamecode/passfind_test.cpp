@@ -152,4 +152,41 @@ TEST_F(PassFindTest, CrossesComeOnlyFromTheWingInTheOtherHalf) {
   EXPECT_EQ(BlindCrosses[2], 0);
 }
 
+// With nobody to cross to: blind into the area from the byline (depth below
+// 100) or on a failed roll; a sure passer further out holds it.
+TEST_F(PassFindTest, ABlindCrossFromTheByline) {
+  struct Case {
+    int y, passing, expected, blind;
+  } cases[] = {{1960, 100, BLIND_CROSS, 1}, {1900, 100, NO_PASS_TARGET, 0}, {1900, 0, NO_PASS_TARGET, 0}};
+  for (const Case& c : cases) {
+    SetUp();
+    Act(2, 300, c.y, 0);
+    SetSkill(2, 10, c.passing);
+    SetSkill(2, 19, 0);
+    MatchObjects[2].facing = static_cast<uint8_t>(GetAttackDirection(2, 1, 0));
+    Chase(0, {2});
+    EXPECT_EQ(FindCrossTarget(2), c.expected) << c.y << " " << c.passing;
+    EXPECT_EQ(BlindCrosses[2], c.blind);
+    EXPECT_EQ(CrossChances[2], 1);
+  }
+}
+
+// The short lane of an aware passer (a sure roll on Skill[19]) is shut to
+// a team-mate beyond the defenders' line even without his flag.
+TEST_F(PassFindTest, AnAwarePasserPlaysNoShortBallBeyondTheLine) {
+  struct Case {
+    int awareness, mateY;
+    bool lane;
+  } cases[] = {{255, 1450, true}, {255, 1550, false}, {0, 1550, true}};
+  for (const Case& c : cases) {
+    SetUp();
+    offsideLine[1] = 1500;
+    Act(2, 796, 1300, 128);
+    SetSkill(2, 19, c.awareness);
+    MatchObjects[2].attr[SKILL_LEFT_SIDE] = 1;
+    Place(5, 796, c.mateY, 0, 3).ballDistance = 200;
+    EXPECT_EQ(PassLaneShort(2, 5) >= 0, c.lane) << c.awareness << " " << c.mateY;
+  }
+}
+
 }  // namespace
