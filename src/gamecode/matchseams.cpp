@@ -9,6 +9,8 @@
 #include "gamecode/activeplayers.h"
 #include "gamecode/comments.h"
 #include "gamecode/compman.h"
+#include "gamecode/decide.h"
+#include "gamecode/kickexec.h"
 #include "gamecode/goalcomment.h"
 #include "gamecode/matchclock.h"
 #include "gamecode/highlight.h"
@@ -146,6 +148,12 @@ MatchSeamTable StandIns() {
   // helper "officials": the referee and the linesmen, and the highlights.
   t.updateOfficials = UpdateOfficials;
   t.activateHighLight = ActivateHighLight;
+  // helper "onball": the decisions of the player on the ball and the kicks
+  // they choose; the aiming point of a player standing on it stays as above.
+  t.onBallDecisions = DecideWithBall;
+  t.passOption = PlayPassOption;
+  t.dribbleDecision = TakeBallOn;
+  t.clearBall = KickInDirection;
   return t;
 }
 
