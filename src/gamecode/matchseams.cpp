@@ -23,6 +23,7 @@
 #include "gamecode/officials.h"
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
+#include "gamecode/closedown.h"
 
 MatchSeamTable MatchSeams;
 
@@ -146,6 +147,8 @@ MatchSeamTable StandIns() {
   // helper "officials": the referee and the linesmen, and the highlights.
   t.updateOfficials = UpdateOfficials;
   t.activateHighLight = ActivateHighLight;
+  // helper "challenge": a defender closes the man on the ball down.
+  t.challengeDecision = CloseDownCarrier;
   return t;
 }
 
