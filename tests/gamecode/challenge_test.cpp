@@ -167,6 +167,32 @@ TEST_F(ChallengeTest, AClearingCarrierIsNeverFouledAndTheChallengerTakesTheBall)
   }
 }
 
+// The block and the shirt pull win or hold the ball once per challenge; the
+// man loses his footing.
+TEST_F(ChallengeTest, TheBlockAndTheShirtPullStumbleTheCarrier) {
+  LoadBuiltMotions();
+  RefereeRule1 = 0;
+  struct Case {
+    int code, power, comment, won;
+    bool knocked;
+  } cases[] = {{32, 50, 238, 1, true}, {91, 60, -1, 0, true}, {91, 40, -1, 0, false}};
+  for (const Case& c : cases) {
+    g_comments.clear();
+    Engage(20, 5, c.code);
+    MatchObjects[20].attr[SKILL_POWER] = static_cast<uint8_t>(c.power);
+    MatchObjects[5].attr[SKILL_POWER] = 50;
+    MatchObjects[5].speed = 80;
+    ballVelX = ballVelY = 0;
+    Run(20);
+    EXPECT_EQ(MatchObjects[5].action, 93) << c.code;
+    EXPECT_EQ(+MatchObjects[20].actionArg, 1) << c.code;
+    EXPECT_EQ(MatchObjects[20].tacklesWon, c.won) << c.code;
+    EXPECT_EQ(ballVelY != 0, c.knocked) << c.code << " " << c.power;
+    EXPECT_TRUE(c.comment < 0 || Said(c.comment)) << c.code;
+    EXPECT_EQ(MatchObjects[5].speed < 80, c.code == 91) << c.code;
+  }
+}
+
 class CardTest : public ChallengeTest {
  protected:
   void SetUp() override {
