@@ -6,6 +6,7 @@
 #include "engine/debug.h"
 #include "engine/reset.h"
 #include "gamecode/basicacts.h"
+#include "gamecode/challenge.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -28,9 +29,7 @@ void QuickFreeKickAction(int) {}        // 20
 void RestartWalkAction(int) {}          // 21, 22, 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
 void KickOffTakerAction(int) {}         // 27
-void StandingChallengeAction(int) {}    // 28, 89
 void StandingPassAction(int) {}         // 29
-void BlockTackleAction(int) {}          // 32
 void BackheelPassAction(int) {}         // 34, 66, 110
 void LongThrowAction(int) {}            // 35, 41
 void DeliveryAction(int) {}             // 36, 94
@@ -44,7 +43,7 @@ void ShotAction(int) {}                 // 52, 78, 80, 81, 83, 84, 97, 98, 106, 
 void RestartOrganiserAction(int) {}     // 53
 void WaitAtSpotAction(int) {}           // 54, 57, 63
 void RestartTakerAction(int) {}         // 55
-void FoulTackleAction(int) {}           // 56, 105, 116
+void FoulTackleAction(int) {}           // 105, 116
 void WallAction(int) {}                 // 58
 void FreeKickSetUpAction(int) {}        // 59
 void PenaltyAction(int) {}              // 60, 95
@@ -57,7 +56,6 @@ void DiveAction(int) {}                 // 72, 102
 void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
 void RunPassAction(int) {}              // 77, 109
 void WaitForPassAction(int) {}          // 85
-void WonChallengeAction(int) {}         // 90, 91
 void RunToPointAction(int) {}           // 96, 103
 void HandballAction(int) {}             // 99
 void PlayOnceAction(int) {}             // 100
@@ -77,16 +75,16 @@ constexpr CodeHandler kHandlers[] = {
     {17, PassReceiverAction},    {18, CrossAction},             {19, ThrowInPickUpAction},
     {20, QuickFreeKickAction},   {21, RestartWalkAction},       {22, RestartWalkAction},
     {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
-    {26, RestartWalkAction},     {27, KickOffTakerAction},      {28, StandingChallengeAction},
+    {26, RestartWalkAction},     {27, KickOffTakerAction},      {28, Action_StandingChallenge},
     {29, StandingPassAction},    {30, RestartWalkAction},       {31, RestartWalkAction},
-    {32, BlockTackleAction},     {33, Action_Stumble},          {34, BackheelPassAction},
+    {32, Action_FirmBlock},     {33, Action_Stumble},          {34, BackheelPassAction},
     {35, LongThrowAction},       {36, DeliveryAction},          {37, Action_JumpTackle},
     {41, LongThrowAction},       {42, ShortThrowAction},        {43, FreeKickLineUpAction},
     {44, FreeKickLineUpAction},  {45, MarkedRestartAction},     {46, HeaderAction},
     {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
     {50, OverheadKickAction},    {51, HeaderAction},            {52, ShotAction},
     {53, RestartOrganiserAction}, {54, WaitAtSpotAction},       {55, RestartTakerAction},
-    {56, FoulTackleAction},      {57, WaitAtSpotAction},        {58, WallAction},
+    {56, Action_Tackle},      {57, WaitAtSpotAction},        {58, WallAction},
     {59, FreeKickSetUpAction},   {60, PenaltyAction},           {61, WalkBackAction},
     {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, CornerFlagAction},
     {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
@@ -95,8 +93,8 @@ constexpr CodeHandler kHandlers[] = {
     {78, ShotAction},            {79, ControlAction},           {80, ShotAction},
     {81, ShotAction},            {82, HeaderAction},            {83, ShotAction},
     {84, ShotAction},            {85, WaitForPassAction},       {86, HeaderAction},
-    {87, HeaderAction},          {88, ControlAction},           {89, StandingChallengeAction},
-    {90, WonChallengeAction},    {91, WonChallengeAction},      {93, Action_StumbleForward},
+    {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
+    {90, Action_WonChallenge},    {91, Action_ShirtPull},      {93, Action_StumbleForward},
     {94, DeliveryAction},        {95, PenaltyAction},           {96, RunToPointAction},
     {97, ShotAction},            {98, ShotAction},              {99, HandballAction},
     {100, PlayOnceAction},       {102, DiveAction},             {103, RunToPointAction},

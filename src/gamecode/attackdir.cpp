@@ -1,14 +1,20 @@
 #include "gamecode/attackdir.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/rand.h"
 #include "engine/reset.h"
+#include "gamecode/actions.h"
 #include "gamecode/basicacts.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
 #include "gamecode/movement.h"
+#include "gamecode/officials.h"
 #include "gamecode/teamshape.h"
 
 int16_t GoalDistance = 0;
@@ -23,6 +29,7 @@ constexpr int kNearTouch = 156;
 constexpr int kFarTouch = 1436;
 constexpr int kHighAreaFront = 1754;
 constexpr int kLowAreaFront = 410;
+constexpr int kHalfway = 1082;
 
 bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int GoalOf(int side) { return (side & 1) == LowGoalSide ? kHighGoal : kLowGoal; }
@@ -91,9 +98,91 @@ void ClearOffsideFlags() {
   }
 }
 
-void SetStrikeError(int, int) {}
-void MarkOffsideCandidates(int) {}
-void CheckOffside(int) {}
+void SetStrikeError(int object, int aimX) {
+  ballSpinX = 0;
+  ballSpinY = 0;
+  ballSpinHeight = 0;
+  if (object < 0 || object >= MATCH_OBJECTS) return;
+  UpdateGoalDistance(object, object / SIDE_OBJECTS);
+  // The nearer the goal, the wider a miss can bend.
+  const int k = std::max(1, 50 - GoalDistance / 16) * 125;
+  const int curve = aimX < kCentreX ? k + 7000 : -(k + 7000);
+  int clean = 0;
+  if (IsPlayer(object)) {
+    MatchObject& o = MatchObjects[object];
+    clean = Sheet(o, 11) + Sheet(o, 19) + Sheet(o, 6);
+  }
+  if (GameRandom() % 300 < clean && aimX >= 0) {
+    ballSpinX = curve;
+  } else {
+    const int r = GameRandom() % 3;
+    if (r == 0 && aimX >= 0) ballSpinX = curve;
+    else if (r == 1) ballSpinX = GameRandom() % (2 * k + 14000) - (k + 7000);
+    ballSpinY = GameRandom() % 8000 - 4000;
+    ballSpinHeight = GameRandom() % 4000 - 2000;
+  }
+  ballSpinFrames = static_cast<int16_t>(GameRandom() % 25 + 10);
+}
+
+namespace {
+
+// Strictly beyond the other side's last line and strictly inside the
+// opponents' half.
+bool InOffsidePosition(int object) {
+  const MatchObject& o = MatchObjects[object];
+  const int side = object / SIDE_OBJECTS;
+  const int line = offsideLine[1 - side];
+  if (o.offPitch != 0) return false;
+  if (GoalOf(side) == kHighGoal) return o.y > line && o.y > kHalfway;
+  return o.y < line && o.y < kHalfway;
+}
+
+}  // namespace
+
+void MarkOffsideCandidates(int passer) {
+  if (MatchState != STATE_OPEN_PLAY || !IsPlayer(passer)) return;
+  const int side = passer / SIDE_OBJECTS;
+  const bool high = GoalOf(side) == kHighGoal;
+  // Only a ball played towards the goal the side attacks arms anybody.
+  const bool forward = high ? ballVelY > 0 : ballVelY < 0;
+  for (int place = 1; place <= 10; ++place) {
+    const int mate = SideSlots[side][place];
+    if (!IsPlayer(mate)) continue;
+    MatchObject& o = MatchObjects[mate];
+    o.ruleFlag = 0;
+    if (mate == passer || !forward || !InOffsidePosition(mate)) continue;
+    o.ruleFlag = 1;
+    if (o.ruleWord == 0) o.ruleWord = static_cast<int16_t>((100 - GetEffectiveSkill(mate, Sheet(o, 19))) / 2 + 1);
+  }
+}
+
+void CheckOffside(int receiver) {
+  if (MatchState != STATE_OPEN_PLAY || !IsPlayer(receiver)) return;
+  MatchObject& o = MatchObjects[receiver];
+  const int side = receiver / SIDE_OBJECTS;
+  const bool ballInAttackingHalf = GoalOf(side) == kHighGoal ? ballY > kHalfway : ballY < kHalfway;
+  if (o.ruleFlag == 0 || !ballInAttackingHalf || !InOffsidePosition(receiver)) return;
+  o.ruleFlag = 1;
+  const int line = offsideLine[1 - side];
+  if (std::abs(o.y - line) < 16) {
+    // A close call: the linesman may give the benefit of the doubt.
+    if (GameRandom() % 100 > offsideRoll) {
+      MatchSeams.sayComment(119, 0, side, receiver, -1, 0);
+      return;
+    }
+    MatchSeams.sayComment(120, 0, side, receiver, -1, 0);
+  } else {
+    MatchSeams.sayComment(121, 0, side, receiver, -1, 0);
+  }
+  restartX = BallFramePos[0];
+  restartY = BallFramePos[1];
+  OffendingSide = static_cast<uint8_t>(side);
+  ++o.offsides;
+  MatchStateTimer = 0;
+  MatchState = STATE_OFFSIDE;
+  if (o.y > kHalfway) SetPlayerAction(OBJECT_LINESMAN_NEAR, OFFICIALS_FLAG_OFFSIDE_HIGH);
+  else SetPlayerAction(OBJECT_LINESMAN_FAR, OFFICIALS_FLAG_OFFSIDE_LOW);
+}
 
 void AttackDir_Reset() { GoalDistance = 0; }
 REGISTER_RESET(RESET_MATCH, AttackDir_Reset);

@@ -25,6 +25,7 @@
 #include "gamecode/officials.h"
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
+#include "gamecode/closedown.h"
 
 MatchSeamTable MatchSeams;
 
@@ -154,6 +155,8 @@ MatchSeamTable StandIns() {
   t.passOption = PlayPassOption;
   t.dribbleDecision = TakeBallOn;
   t.clearBall = KickInDirection;
+  // helper "challenge": a defender closes the man on the ball down.
+  t.challengeDecision = CloseDownCarrier;
   return t;
 }
 

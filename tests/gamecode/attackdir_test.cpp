@@ -7,9 +7,18 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "gamecode/teamshape.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstates.h"
+#include "gamecode/officials.h"
+#include "engine/rand.h"
 #include "support/engine_fixture.h"
 
+#include <cstdlib>
+#include <vector>
+
 namespace {
+
+std::vector<int> g_comments;
 
 class AttackDirTest : public EngineTest {
  protected:
@@ -19,8 +28,150 @@ class AttackDirTest : public EngineTest {
     LowGoalSide = 0;  // side 0 attacks y 2042
     offsideLine[0] = 300;
     offsideLine[1] = 1800;
+    MatchState = STATE_OPEN_PLAY;
+    g_comments.clear();
+    MatchSeams.sayComment = [](int event, int, int, int, int, int) { g_comments.push_back(event); };
+    for (int side = 0; side < 2; ++side)
+      for (int place = 0; place < SIDE_OBJECTS; ++place) SideSlots[side][place] = static_cast<int16_t>(side * 16 + place);
   }
 };
+
+// Side 0 attacks y 2042 past side 1's line at 1800; side 1 attacks y 122
+// past side 0's line at 300.
+TEST_F(AttackDirTest, OnlyAForwardBallArmsTheMenStrictlyPastTheLine) {
+  struct Case {
+    int mate, y, velY, offPitch, armed;
+  } cases[] = {
+      {9, 1850, 1 << 16, 0, 1},   // past the line, ball forward
+      {9, 1800, 1 << 16, 0, 0},   // on the line
+      {9, 1850, 0, 0, 0},         // square ball
+      {9, 1850, -1 << 16, 0, 0},  // backward ball
+      {9, 1850, 1 << 16, 1, 0},   // off the pitch
+      {0, 1850, 1 << 16, 0, 1},   // the keeper's place is skipped: his flag stays
+      {5, 1850, 1 << 16, 0, 0},   // the passer himself is cleared
+      {25, 250, -1 << 16, 0, 1},  // the other side, the other way
+      {25, 300, -1 << 16, 0, 0},
+      {25, 250, 1 << 16, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const int passer = c.mate < 16 ? 5 : 21;
+    PlaceObjectAt(passer, 700, 1000);
+    PlaceObjectAt(c.mate, 700, c.y);
+    MatchObjects[c.mate].offPitch = static_cast<uint8_t>(c.offPitch);
+    MatchObjects[c.mate].ruleFlag = 1;
+    MatchObjects[c.mate].ruleWord = 0;
+    SheetSkill(MatchObjects[c.mate], 19) = 40;
+    ballVelY = c.velY;
+    MarkOffsideCandidates(passer);
+    EXPECT_EQ(+MatchObjects[c.mate].ruleFlag, c.armed) << c.mate << " " << c.y << " " << c.velY;
+    if (c.armed && c.mate != 0) {
+      EXPECT_EQ(MatchObjects[c.mate].ruleWord, (100 - GetEffectiveSkill(c.mate, 40)) / 2 + 1);
+    }
+    MatchObjects[c.mate].offPitch = 0;
+  }
+  // Outside open play nobody is armed.
+  MatchState = STATE_FOUL;
+  PlaceObjectAt(9, 700, 1850);
+  MatchObjects[9].ruleFlag = 0;
+  ballVelY = 1 << 16;
+  MarkOffsideCandidates(5);
+  EXPECT_EQ(+MatchObjects[9].ruleFlag, 0);
+}
+
+TEST_F(AttackDirTest, AFlaggedReceiverPastTheLineIsCaughtOffside) {
+  struct Case {
+    int receiver, y, roll, comment, given, linesman, flag;
+  } cases[] = {
+      {9, 1900, 99, 121, 1, OBJECT_LINESMAN_NEAR, OFFICIALS_FLAG_OFFSIDE_HIGH},  // clear
+      {9, 1810, 99, 120, 1, OBJECT_LINESMAN_NEAR, OFFICIALS_FLAG_OFFSIDE_HIGH},  // close, given
+      {9, 1810, -1, 119, 0, 0, 0},                                               // close, played on
+      {25, 200, 99, 121, 1, OBJECT_LINESMAN_FAR, OFFICIALS_FLAG_OFFSIDE_LOW},
+      {25, 290, -1, 119, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    MatchState = STATE_OPEN_PLAY;
+    g_comments.clear();
+    PlaceObjectAt(c.receiver, 700, c.y);
+    MatchObject& r = MatchObjects[c.receiver];
+    r.ruleFlag = 1;
+    r.offsides = 0;
+    MatchObjects[OBJECT_LINESMAN_NEAR].action = 0;
+    MatchObjects[OBJECT_LINESMAN_FAR].action = 0;
+    ballX = 700;
+    ballY = static_cast<int16_t>(c.y);
+    BallFramePos[0] = 690;
+    BallFramePos[1] = static_cast<int16_t>(c.y - 5);
+    offsideRoll = static_cast<int16_t>(c.roll);
+    CheckOffside(c.receiver);
+    ASSERT_EQ(g_comments, std::vector<int>{c.comment}) << c.receiver << " " << c.y;
+    EXPECT_EQ(MatchState, c.given ? STATE_OFFSIDE : STATE_OPEN_PLAY);
+    EXPECT_EQ(r.offsides, c.given);
+    if (!c.given) continue;
+    EXPECT_EQ(restartX, 690);
+    EXPECT_EQ(restartY, c.y - 5);
+    EXPECT_EQ(+OffendingSide, c.receiver / 16);
+    EXPECT_EQ(MatchObjects[c.linesman].action, c.flag);
+  }
+}
+
+TEST_F(AttackDirTest, CloseCallsFollowTheOffsideRoll) {
+  offsideRoll = 60;
+  int given = 0;
+  for (int i = 0; i < 1000; ++i) {
+    MatchState = STATE_OPEN_PLAY;
+    PlaceObjectAt(9, 700, 1805);
+    MatchObjects[9].ruleFlag = 1;
+    ballY = 1805;
+    CheckOffside(9);
+    given += MatchState == STATE_OFFSIDE;
+  }
+  EXPECT_NEAR(given, 610, 60);  // roll 0-60 of 0-99
+}
+
+TEST_F(AttackDirTest, NoOffsideWithoutTheFlagOrWithTheBallInTheOwnHalf) {
+  PlaceObjectAt(9, 700, 1900);
+  MatchObjects[9].ruleFlag = 0;
+  ballY = 1900;
+  CheckOffside(9);
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  MatchObjects[9].ruleFlag = 1;
+  ballY = 1000;
+  CheckOffside(9);
+  EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+  EXPECT_TRUE(g_comments.empty());
+}
+
+// The bend of a clean strike grows near goal; from 800 and more it stays at
+// 7125; without an aim even a clean strike takes the random errors.
+TEST_F(AttackDirTest, TheStrikeErrorByDistanceAndAim) {
+  struct Case {
+    int y, aimX, curve;
+  } cases[] = {{1242, 500, 7125}, {1042, 1000, -7125}, {1882, 500, 12000}, {1882, 1000, -12000}};
+  MatchObject& o = MatchObjects[5];
+  for (int k : {6, 11, 19}) SheetSkill(o, k) = 100;
+  for (const Case& c : cases) {
+    PlaceObjectAt(5, 796, c.y);
+    SetStrikeError(5, c.aimX);
+    EXPECT_EQ(ballSpinX, c.curve) << c.y;
+    EXPECT_EQ(ballSpinY, 0);
+    EXPECT_EQ(ballSpinHeight, 0);
+    EXPECT_GE(ballSpinFrames, 10);
+    EXPECT_LE(ballSpinFrames, 34);
+  }
+  PlaceObjectAt(5, 796, 1242);
+  bool errors = false;
+  for (int i = 0; i < 50; ++i) {
+    SetStrikeError(5, -1);
+    EXPECT_NE(std::abs(ballSpinX), 7125);
+    EXPECT_LE(std::abs(ballSpinX), 7125);
+    EXPECT_GE(ballSpinY, -4000);
+    EXPECT_LT(ballSpinY, 4000);
+    EXPECT_GE(ballSpinHeight, -2000);
+    EXPECT_LT(ballSpinHeight, 2000);
+    errors = errors || ballSpinY != 0 || ballSpinHeight != 0;
+  }
+  EXPECT_TRUE(errors);
+}
 
 TEST_F(AttackDirTest, GoalDistanceIsTheStraightLineDistanceToTheAttackedGoal) {
   struct Case {
