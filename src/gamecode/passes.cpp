@@ -102,6 +102,7 @@ void LeaveBall(int object, int sfx) {
   MatchObject& o = MatchObjects[object];
   o.hasBall = 0;
   o.touchLock = kPlayingFrames;
+  o.secondLock = kPlayingFrames;  // the possession-change lock
   o.actionArg = 1;
   ballOutState = 0;
   UpdateBallSpeed();

@@ -114,6 +114,7 @@ void LeaveBall(int object) {
   MatchObject& o = MatchObjects[object];
   o.hasBall = 0;
   o.touchLock = kPlayingFrames;
+  o.secondLock = kPlayingFrames;  // the possession-change lock
   o.actionArg = 1;
   ballOutState = 0;
   UpdateBallSpeed();

@@ -256,6 +256,34 @@ TEST_F(PassesTest, ALowCrossToAReceiver) {
   }
 }
 
+// The backheel: released inside 26-34 as a short pass, the receiver sent
+// on his run and the flick called; into space it says nothing.
+TEST_F(PassesTest, TheBackheel) {
+  struct Row {
+    int frame;
+    bool receiver, releases;
+  };
+  const std::vector<Row> rows = {{25, true, false}, {26, true, true}, {34, true, true}, {35, true, false},
+                                 {30, false, true}};
+  for (const Row& r : rows) {
+    SetUp();
+    MatchObject& p = Passer(6, 796, 1000, 34, 0, r.frame);
+    Put(9, 796, 800, 3);
+    Target(796, 800, r.receiver ? 9 : -1);
+    BackheelFrameStep(6);
+    const std::string what = "frame " + std::to_string(r.frame) + (r.receiver ? " to 9" : " into space");
+    EXPECT_EQ(p.actionArg == 1, r.releases) << what;
+    if (!r.releases) continue;
+    EXPECT_EQ(ballVelY, -(2000 - 2 * 200 + 400) * 200) << what;  // a short pass of 200
+    EXPECT_EQ(+MatchObjects[9].action, r.receiver ? 17 : 3) << what;
+    ASSERT_EQ(g_said.size(), r.receiver ? 1u : 0u) << what;
+    if (r.receiver) {
+      EXPECT_EQ(g_said[0].event, 239) << what;
+      EXPECT_EQ(g_said[0].second, 9) << what;
+    }
+  }
+}
+
 // The kick-off taker waits ten frames at the spot, then lays the ball to
 // his partner, who runs on to it, and the clock starts.
 TEST_F(PassesTest, TheKickOffIsLaidToThePartner) {
