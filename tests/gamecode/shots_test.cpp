@@ -1,10 +1,14 @@
 #include "gamecode/shots.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
 #include "gamecode/actions.h"
+#include "gamecode/motion.h"
 #include "gamecode/attackdir.h"
 #include "gamecode/ball.h"
 #include "gamecode/goalcomment.h"
@@ -218,6 +222,36 @@ TEST_F(ShotsTest, AVolleyStrikesOnlyABallItCanReach) {
     ASSERT_EQ(g_said.size(), 1u) << what;
     EXPECT_EQ(g_said[0].event, r.code == 80 ? 294 : r.code == 83 ? 295 : 296) << what;
   }
+}
+
+// Through the frame loop with the built motions: the drive is held until
+// its window, struck once at frame 27 and the player trots off (3) when
+// the kick has played out.
+TEST_F(ShotsTest, ADriveThroughTheFrameLoop) {
+  const char* binary = std::getenv("GAFFERON_BINARY_DIR");
+  const std::filesystem::path game = std::filesystem::path(binary != nullptr ? binary : ".") / "game";
+  if (!std::filesystem::exists(game / "pakfiles" / "hdcommon.pki")) GTEST_SKIP() << "no game data";
+  InitMemory(16000);
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(game);
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAddDone();
+  LoadMotions();
+  std::filesystem::current_path(previous);
+  MatchObject& p = ShooterAtYards(78, 0, 20, 0);
+  p.offPitch = 0;
+  int struckAt = -1, frames = 0;
+  for (; frames < 400 && p.action == 78; ++frames) {
+    player_action();
+    if (struckAt < 0 && p.actionArg == 1) struckAt = p.motionFrame;
+    if (p.actionArg == 0) p.hasBall = 1;  // the ball stays at his feet until the strike
+  }
+  FreeMotions();
+  EXPECT_EQ(struckAt, 27);
+  EXPECT_EQ(p.shots, 1);
+  EXPECT_GT(ballVelY, 0);
+  EXPECT_EQ(+p.action, 3);
 }
 
 }  // namespace
