@@ -229,7 +229,10 @@ TEST_F(ShotsTest, AVolleyStrikesOnlyABallItCanReach) {
 // the kick has played out.
 TEST_F(ShotsTest, ADriveThroughTheFrameLoop) {
   const char* binary = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path game = std::filesystem::path(binary != nullptr ? binary : ".") / "game";
+  const std::filesystem::path build = binary != nullptr
+                                          ? std::filesystem::path(binary)
+                                          : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+  const std::filesystem::path game = build / "game";
   if (!std::filesystem::exists(game / "pakfiles" / "hdcommon.pki")) GTEST_SKIP() << "no game data";
   InitMemory(16000);
   const std::filesystem::path previous = std::filesystem::current_path();
