@@ -21,6 +21,7 @@
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
+int16_t PassLength = 0;
 int16_t LastPasser = -1, LastReceiver = -1;
 int16_t PassTimer = 0;
 int16_t ThroughPass = 0;
@@ -139,7 +140,7 @@ void ReleasePass(int object) {
   const int receiver = IsPlayer(PassReceiver) && PassReceiver != object ? PassReceiver : -1;
   LastKicker = static_cast<int16_t>(object);
   const int d = GetDirection256(ActorX, ActorY, tx, ty);
-  const int length = PassLength(ActorX, ActorY, tx, ty);
+  const int length = MeasurePassLength(ActorX, ActorY, tx, ty);
   const int lift = std::min(length / 100, 10);
   if (o.frame < lift) o.frame = static_cast<int16_t>(lift);
   LaunchPass(object, kind, length, tx, ty);
@@ -167,8 +168,9 @@ void ReleaseCross(int object) {
   int tx = PassPointX, ty = PassPointY;
   const int receiver = IsPlayer(PassReceiver) && PassReceiver != object ? PassReceiver : -1;
   LastKicker = static_cast<int16_t>(object);
-  int length = PassLength(ActorX, ActorY, tx, ty);
+  int length = MeasurePassLength(ActorX, ActorY, tx, ty);
   if (2 * length > 2100) length = 1050;
+  PassLength = static_cast<int16_t>(length);
   // The bend: away from the way he faces.
   ballSpinX = o.facing >= 64 && o.facing <= 192 ? -kCrossSpin : kCrossSpin;
   ballSpinY = ballSpinHeight = 0;
@@ -225,7 +227,7 @@ void ReleaseBackheel(int object) {
   const int tx = PassPointX, ty = PassPointY;
   const int receiver = IsPlayer(PassReceiver) && PassReceiver != object ? PassReceiver : -1;
   LastKicker = static_cast<int16_t>(object);
-  LaunchPass(object, 0, PassLength(ActorX, ActorY, tx, ty), tx, ty);
+  LaunchPass(object, 0, MeasurePassLength(ActorX, ActorY, tx, ty), tx, ty);
   LeaveBall(object, kSfxPass);
   if (receiver >= 0) {
     SendReceiver(receiver, tx, ty);
@@ -262,7 +264,7 @@ bool Within(int a, int b, int limit) {
 
 }  // namespace
 
-int PassLength(int x, int y, int toX, int toY) {
+int MeasurePassLength(int x, int y, int toX, int toY) {
   const int d = GetDirection256(x, y, toX, toY);
   PolarToOffset(d, std::abs(toX - x), 256);
   const int across = std::abs(OffsetX);
@@ -303,6 +305,7 @@ int LaunchPass(int passer, int kind, int length, int toX, int toY) {
       break;
   }
   SetBallVelocityTowards(toX, toY, speed, lift);
+  PassLength = static_cast<int16_t>(length);
   return length;
 }
 
@@ -388,7 +391,7 @@ void Action_KickOffTaker(int object) {
   MatchStateTimer = 0;
   ClockRunning = 1;
   LastKicker = static_cast<int16_t>(object);
-  LaunchPass(object, 0, PassLength(ballX, ballY, tx, ty), tx, ty);
+  LaunchPass(object, 0, MeasurePassLength(ballX, ballY, tx, ty), tx, ty);
   LeaveBall(object, kSfxPass);
   LastKickKind = KICK_PASS;
   if (hasPartner) {
@@ -450,6 +453,7 @@ void Action_PassReceiver(int object) {
 }
 
 void Passes_Reset() {
+  PassLength = 0;
   LastPasser = LastReceiver = -1;
   PassTimer = 0;
   ThroughPass = 0;

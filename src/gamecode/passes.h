@@ -25,12 +25,13 @@ void BackheelFrameStep(int object);
 
 // The length of a pass from (x, y) to the point: the two axis distances
 // taken along the direction to it.
-int PassLength(int x, int y, int toX, int toY);
+int MeasurePassLength(int x, int y, int toX, int toY);
 // The ball launched for a pass of the kind over the length towards the
 // point (speed and lift by the kind; a long ball may carry the passer's
 // aiming error). Returns the length after its cap.
 int LaunchPass(int passer, int kind, int length, int toX, int toY);
 
+extern int16_t PassLength;                     // of the pass or cross being struck, after its cap
 extern int16_t LastPasser, LastReceiver;       // -1 none
 extern int16_t PassTimer;                      // 300 when a pass is struck
 extern int16_t ThroughPass;                    // 1 after a pass into the path or played on

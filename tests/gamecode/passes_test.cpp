@@ -96,6 +96,7 @@ TEST_F(PassesTest, TheLaunchByKindAndLength) {
     Passer(5, 796, 500, 29, r.kind, 0);
     const int tx = 796 + 10, ty = 500 + 100;
     EXPECT_EQ(LaunchPass(5, r.kind, r.length, tx, ty), r.cappedTo) << r.kind << " " << r.length;
+    EXPECT_EQ(PassLength, r.cappedTo) << r.kind << " " << r.length;
     if (r.speed == 0) {
       // Two in three: length / 2 + 560, else 1200 - length + 400.
       EXPECT_TRUE(ballVelY == (1200 / 2 + 560) * 100 || ballVelY == 400 * 100) << ballVelY;
