@@ -240,13 +240,14 @@ void ReleaseBackheel(int object) {
 }
 
 // The release conditions every pass shares.
-bool MayRelease(const MatchObject& o, int start, int end) {
-  return o.motionFrame >= start && o.motionFrame <= end && !BallInHands() && o.actionArg == 0 && o.hasBall;
+bool MayRelease(int object, int start, int end) {
+  const MatchObject& o = MatchObjects[object];
+  return o.motionFrame >= start && o.motionFrame <= end && !BallInHands() && o.actionArg == 0 && AtHisFeet(object);
 }
 
 void HoldBall(int object, int start) {
   MatchObject& o = MatchObjects[object];
-  if (o.hasBall && o.motionFrame < start) {
+  if (AtHisFeet(object) && o.motionFrame < start) {
     MovePlayer(object, 0, 1);
     KeepBallAtActor();
   }
@@ -315,7 +316,7 @@ void PassFrameStep(int object) {
   const PassMember& m = PassOf(o.action);
   const int* window = m.window[o.actionArg2 == 2 ? 1 : 0];
   if (m.hold) HoldBall(object, window[0]);
-  if (MayRelease(o, window[0], window[1])) ReleasePass(object);
+  if (MayRelease(object, window[0], window[1])) ReleasePass(object);
   else if ((o.motionFrame < window[0] || o.motionFrame > window[1]) && BallInHands()) SetPlayerAction(object, kGiveUp);
 }
 
@@ -335,7 +336,7 @@ void CrossFrameStep(int object) {
   MatchObject& o = MatchObjects[object];
   const int* window = kCrossWindows[std::clamp<int>(o.actionArg2, 0, 2)];
   HoldBall(object, window[0]);
-  if (MayRelease(o, window[0], window[1])) ReleaseCross(object);
+  if (MayRelease(object, window[0], window[1])) ReleaseCross(object);
   else if ((o.motionFrame < window[0] || o.motionFrame > window[1]) && BallInHands()) SetPlayerAction(object, kGiveUp);
 }
 
@@ -350,7 +351,7 @@ void Action_Cross(int object) {
 void BackheelFrameStep(int object) {
   if (!IsPlayer(object)) return;
   MatchObject& o = MatchObjects[object];
-  if (MayRelease(o, 26, 34)) ReleaseBackheel(object);
+  if (MayRelease(object, 26, 34)) ReleaseBackheel(object);
   else if ((o.motionFrame < 26 || o.motionFrame > 34) && BallInHands()) SetPlayerAction(object, kGiveUp);
 }
 

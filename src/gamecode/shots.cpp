@@ -2,6 +2,7 @@
 #include "gamecode/shots.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/rand.h"
 #include "engine/reset.h"
@@ -35,6 +36,8 @@ constexpr int kYard = 16;
 constexpr int kCountedYards = 35;     // farther out a shot is neither counted nor called
 constexpr int kLoftedFrom = 40 * kYard;
 constexpr int kVolleyReach = 20;
+constexpr int kAtFeetReach = 9;       // the ball's own contact reach
+constexpr int kAtFeetHeight = 7;
 constexpr int kCommentPriority = 1;
 constexpr int32_t kOne = 65536;       // 1.0 in 16.16
 
@@ -227,6 +230,15 @@ void RefreshBallPrediction() {
 
 bool BallInHands() { return keeperHolder != 0 || throwHolder != 0; }
 
+bool AtHisFeet(int object) {
+  if (!IsPlayer(object)) return false;
+  if (MatchObjects[object].hasBall != 0) return true;
+  // The ball's contact flag lasts the frame he met it; a ball he met last
+  // and that lies still at his feet is still his.
+  return BallCarrier == object && !BallInHands() && BallHeight < kAtFeetHeight &&
+         std::abs(ballX - ActorX) <= kAtFeetReach && std::abs(ballY - ActorY) <= kAtFeetReach;
+}
+
 void RecordShotForKeeper(int object, int side) {
   if (!IsPlayer(object)) return;
   KeeperShotShooter = static_cast<int16_t>(object);
@@ -242,12 +254,13 @@ void ShotFrameStep(int object) {
   const ShotMember& m = ShotOf(o.action);
   const int variant = o.actionArg2 & 1;
   const int start = m.window[variant][0], end = m.window[variant][1];
-  if (m.hold && o.hasBall && o.motionFrame < start) {
+  const bool atFeet = AtHisFeet(object);
+  if (m.hold && atFeet && o.motionFrame < start) {
     MovePlayer(object, 0, 1);
     KeepBallAtActor();
   }
   const bool inWindow = o.motionFrame >= start && o.motionFrame <= end;
-  if (inWindow && o.actionArg == 0 && !BallInHands() && o.hasBall) {
+  if (inWindow && o.actionArg == 0 && !BallInHands() && atFeet) {
     StrikeShot(object);
   } else if (!inWindow && BallInHands()) {
     SetPlayerAction(object, kGiveUp);
@@ -269,7 +282,7 @@ void VolleyFrameStep(int object) {
   const VolleyMember& m = VolleyOf(o.action);
   if (o.actionArg == 0 && ReachDistance(ActorX, ActorY, o.passX, o.passY, 1000) != 0 && PathBlocked(object) == 0)
     MoveInDirection(object, m.runSpeed, 8, GetDirection256(ActorX, ActorY, o.passX, o.passY));
-  if (o.hasBall && o.motionFrame < m.window[0]) KeepBallAtActor();
+  if (AtHisFeet(object) && o.motionFrame < m.window[0]) KeepBallAtActor();
   const bool inWindow = o.motionFrame >= m.window[0] && o.motionFrame <= m.window[1];
   if (o.actionArg == 0 && BallHeight <= m.heightLimit &&
       ReachTest(ActorX, ActorY, ballX, ballY, kVolleyReach, m.heightLimit + 1) == 0 && inWindow && !BallInHands())

@@ -42,5 +42,8 @@ void KeepBallAtActor();
 void RefreshBallPrediction();
 // 1 while a goalkeeper or a thrower holds the ball in his hands.
 bool BallInHands();
+// The acting player has the ball: he met it this frame, or he touched it
+// last and it lies at his feet (within 9 on both axes, below height 7).
+bool AtHisFeet(int object);
 
 void Shots_Reset();

@@ -144,6 +144,29 @@ TEST_F(ShotsTest, TheStrikeWindowAndAKeepersBall) {
   }
 }
 
+// The ball's contact flag lasts the frame he met it: a still ball he
+// touched last, at his feet, is still his to strike.
+TEST_F(ShotsTest, AStillBallAtHisFeetIsHis) {
+  struct Row {
+    int16_t carrier;
+    int ballAhead, height;
+    bool strikes;
+  };
+  const std::vector<Row> rows = {{5, 4, 0, true}, {5, 9, 6, true}, {5, 10, 0, false}, {5, 4, 7, false},
+                                 {6, 4, 0, false}, {-1, 4, 0, false}};
+  for (const Row& r : rows) {
+    SetUp();
+    MatchObject& p = ShooterAtYards(78, 0, 20, 30);
+    p.hasBall = 0;
+    BallCarrier = r.carrier;
+    ballY = static_cast<int16_t>(p.y + r.ballAhead);
+    ballFixedY = ballY * U;
+    BallHeight = static_cast<int16_t>(r.height);
+    ShotFrameStep(5);
+    EXPECT_EQ(p.actionArg == 1, r.strikes) << r.carrier << " " << r.ballAhead << " " << r.height;
+  }
+}
+
 // A lofted shot (variant 1) from beyond 40 yards rises and loses two fifths
 // of its pace; from nearer it is kept down.
 TEST_F(ShotsTest, TheLoftedShotFromFarOut) {
