@@ -15,6 +15,8 @@
 //       folder game/ beside the program). With --commentary every line the
 //       commentator says is printed as it is said ("MM:SS text", the game
 //       clock), and the match log (goals, cards, substitutions) at the end.
+//       Last, one line per side: shots (on target), passes (completed),
+//       crosses, tackles won, fouls, cards, offsides and goals.
 //   matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]
 //       one ball launch from (X, Y) at height H with a 16.16 velocity: the
 //       frame and outcome of the first rule that stops it, the restart spot
@@ -40,7 +42,10 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
 #include "gamecode/movement.h"
+#include "gamecode/officials.h"
+#include "gamecode/passes.h"
 #include "gamecode/playerstandin.h"
 #include "gamecode/playmatch.h"
 #include "gamecode/replay.h"
@@ -251,6 +256,28 @@ bool StartData(const std::string& dir, const char* argv0) {
   return true;
 }
 
+// Per side, what its players did: shots (on target), passes (completed),
+// crosses, tackles won, fouls, cards (bookings and dismissals), offsides
+// and goals.
+void PrintSideCounts() {
+  for (int side = 0; side < 2; ++side) {
+    int shots = 0, onTarget = 0, passes = 0, completed = 0, tackles = 0;
+    for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i) {
+      const MatchObject& o = MatchObjects[i];
+      shots += o.shots;
+      onTarget += o.shotsOnTarget;
+      passes += o.passes;
+      completed += o.passesCompleted;
+      tackles += o.tacklesWon;
+    }
+    std::printf(
+        "side %d shots %d ontarget %d passes %d completed %d crosses %d tackles %d fouls %d cards %d offsides %d "
+        "goals %d\n",
+        side, shots, onTarget, passes, completed, SideCrosses[side], tackles, SideFouls[side],
+        SideBookings[side] + SideSendingsOff[side], SideOffsides[side], Score[side]);
+  }
+}
+
 int RealMatch(uint32_t seed, int length, bool commentary) {
   uint8_t* setup = ClearMatchSetupRecord();
   StoreI16(setup + SETUP_MATCH_LENGTH, length);
@@ -287,6 +314,7 @@ int RealMatch(uint32_t seed, int length, bool commentary) {
         s.restartKicks, s.takes[0], s.takes[1], static_cast<unsigned long long>(gRun.digest[p]));
   }
   if (commentary) PrintMatchLog(result);
+  PrintSideCounts();
   std::printf("final score %d-%d\n", LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOALS),
               LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS));
   return 0;

@@ -11,6 +11,8 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/passes.h"
+#include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
 ActionHandler PlayerActionTable[ACTION_CODES] = {};
@@ -22,15 +24,11 @@ void EmptyAction(int) {}
 
 // The codes the later actions answer; until then a player in one stands still.
 void FollowBallAction(int) {}           // 14
-void PassReceiverAction(int) {}         // 17
-void CrossAction(int) {}                // 18, 75
 void ThrowInPickUpAction(int) {}        // 19
 void QuickFreeKickAction(int) {}        // 20
 void RestartWalkAction(int) {}          // 21, 22, 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
-void KickOffTakerAction(int) {}         // 27
-void StandingPassAction(int) {}         // 29
-void BackheelPassAction(int) {}         // 34, 66, 110
+void BackheelPassAction(int) {}         // 66, 110
 void LongThrowAction(int) {}            // 35, 41
 void DeliveryAction(int) {}             // 36, 94
 void ShortThrowAction(int) {}           // 42
@@ -39,11 +37,11 @@ void MarkedRestartAction(int) {}        // 45
 void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
 void ControlAction(int) {}              // 49, 79, 88
 void OverheadKickAction(int) {}         // 50
-void ShotAction(int) {}                 // 52, 78, 80, 81, 83, 84, 97, 98, 106, 107
+void ShotAction(int) {}                 // 97, 98, 105-107
 void RestartOrganiserAction(int) {}     // 53
 void WaitAtSpotAction(int) {}           // 54, 57, 63
 void RestartTakerAction(int) {}         // 55
-void FoulTackleAction(int) {}           // 105, 116
+void FoulTackleAction(int) {}           // 116
 void WallAction(int) {}                 // 58
 void FreeKickSetUpAction(int) {}        // 59
 void PenaltyAction(int) {}              // 60, 95
@@ -54,7 +52,7 @@ void DiveAction(int) {}                 // 72, 102
 // 76, 108: turning to a coming ball ends at once in open play; a runner
 // whose run to the ball hands over here would otherwise stand for good.
 void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
-void RunPassAction(int) {}              // 77, 109
+void RunPassAction(int) {}              // 109
 void WaitForPassAction(int) {}          // 85
 void RunToPointAction(int) {}           // 96, 103
 void HandballAction(int) {}             // 99
@@ -72,37 +70,63 @@ constexpr CodeHandler kHandlers[] = {
     {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
     {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
     {14, FollowBallAction},      {15, Action_Dribble},          {16, Action_RunWithBall},
-    {17, PassReceiverAction},    {18, CrossAction},             {19, ThrowInPickUpAction},
+    {17, Action_PassReceiver},   {18, Action_Cross},            {19, ThrowInPickUpAction},
     {20, QuickFreeKickAction},   {21, RestartWalkAction},       {22, RestartWalkAction},
     {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
-    {26, RestartWalkAction},     {27, KickOffTakerAction},      {28, Action_StandingChallenge},
-    {29, StandingPassAction},    {30, RestartWalkAction},       {31, RestartWalkAction},
-    {32, Action_FirmBlock},     {33, Action_Stumble},          {34, BackheelPassAction},
+    {26, RestartWalkAction},     {27, Action_KickOffTaker},     {28, Action_StandingChallenge},
+    {29, Action_StandingPass},   {30, RestartWalkAction},       {31, RestartWalkAction},
+    {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
     {35, LongThrowAction},       {36, DeliveryAction},          {37, Action_JumpTackle},
     {41, LongThrowAction},       {42, ShortThrowAction},        {43, FreeKickLineUpAction},
     {44, FreeKickLineUpAction},  {45, MarkedRestartAction},     {46, HeaderAction},
     {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
-    {50, OverheadKickAction},    {51, HeaderAction},            {52, ShotAction},
+    {50, OverheadKickAction},    {51, HeaderAction},            {52, Action_Shot},
     {53, RestartOrganiserAction}, {54, WaitAtSpotAction},       {55, RestartTakerAction},
-    {56, Action_Tackle},      {57, WaitAtSpotAction},        {58, WallAction},
+    {56, Action_Tackle},         {57, WaitAtSpotAction},        {58, WallAction},
     {59, FreeKickSetUpAction},   {60, PenaltyAction},           {61, WalkBackAction},
     {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, CornerFlagAction},
     {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
-    {75, CrossAction},           {76, ReceiveTurnAction},       {77, RunPassAction},
-    {78, ShotAction},            {79, ControlAction},           {80, ShotAction},
-    {81, ShotAction},            {82, HeaderAction},            {83, ShotAction},
-    {84, ShotAction},            {85, WaitForPassAction},       {86, HeaderAction},
+    {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
+    {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},
+    {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},
+    {84, Action_Volley},         {85, WaitForPassAction},       {86, HeaderAction},
     {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
-    {90, Action_WonChallenge},    {91, Action_ShirtPull},      {93, Action_StumbleForward},
+    {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
     {94, DeliveryAction},        {95, PenaltyAction},           {96, RunToPointAction},
     {97, ShotAction},            {98, ShotAction},              {99, HandballAction},
     {100, PlayOnceAction},       {102, DiveAction},             {103, RunToPointAction},
-    {105, FoulTackleAction},     {106, ShotAction},             {107, ShotAction},
+    {105, ShotAction},     {106, ShotAction},             {107, ShotAction},
     {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
     {114, BlockAction},          {115, BlockAction},            {116, FoulTackleAction},
 };
+
+// Codes the decisions may set before their own handlers exist: while a
+// code still has its do-nothing handler, a player in it is put into the
+// nearest code that is built (the turns 11-13 as 7-9, the other shots as the
+// drive, the pass variants as the standing pass and the backheel, the dive
+// as the stumble, the late tackle as the foul tackle); a diving header goes
+// back to open play.
+struct StandInCode {
+  int code;
+  int runsAs;
+  ActionHandler placeholder;
+};
+constexpr StandInCode kStandInCodes[] = {
+    {11, 7, EmptyAction},         {12, 8, EmptyAction},        {13, 9, EmptyAction},
+    {97, 78, ShotAction},         {98, 78, ShotAction},        {105, 78, ShotAction},
+    {106, 78, ShotAction},        {107, 78, ShotAction},       {109, 29, RunPassAction},
+    {66, 34, BackheelPassAction}, {110, 34, BackheelPassAction}, {72, 33, DiveAction},
+    {116, 56, FoulTackleAction},  {51, 4, HeaderAction},
+};
+
+// The code a player in `code` runs this frame.
+int CodeToRun(int code) {
+  for (const StandInCode& s : kStandInCodes)
+    if (s.code == code) return PlayerActionTable[code] == s.placeholder ? s.runsAs : code;
+  return code;
+}
 
 bool Active(const MatchObject& p) { return p.offPitch == 0 && p.sentOff == 0 && p.cardState < 2; }
 
@@ -119,6 +143,8 @@ void TakeOff(int object) {
 }
 
 }  // namespace
+
+int ActionCodeToRun(int code) { return CodeToRun(code); }
 
 void Actions_InstallDefaults() {
   for (auto& h : PlayerActionTable) h = EmptyAction;
@@ -141,7 +167,10 @@ void player_action() {
       if (p.action < 0 || p.action >= ACTION_CODES) {
         DPRINT(DEBUG_GENERAL, 1, "player_action(): Player action out of range %d - player %d\n", p.action, i);
       } else {
-        PlayerActionTable[p.action](i);
+        const int code = CodeToRun(p.action);
+        if (code == 4 && p.action != 4) SetPlayerAction(i, 4);
+        else p.action = static_cast<int16_t>(code);
+        PlayerActionTable[code](i);
       }
       p.fixedX = ActorFixedX;
       p.fixedY = ActorFixedY;

@@ -282,6 +282,15 @@ void Waiting() {
   ballOutState = 0;
 }
 
+// Lined up for the kick-off: once nobody walks to his place any more, the
+// whistle (which waits for that too).
+void KickOffLinedUp() {
+  Waiting();
+  if (MoversCount != 0) return;
+  MatchState = STATE_KICK_OFF;
+  MatchStateTimer = 0;
+}
+
 void KickOffWhistle() {
   DrawShapeRandom();
   if (MoversCount != 0) return;
@@ -658,7 +667,7 @@ void MatchStates_Reset() {
   MatchStateTable[STATE_PERIOD_START] = PeriodStart;
   MatchStateTable[STATE_PERIOD_START_AFTER_GOAL] = PeriodStart;
   MatchStateTable[STATE_AFTER_GOAL] = AfterGoalState;
-  MatchStateTable[STATE_KICK_OFF_WAIT] = Waiting;
+  MatchStateTable[STATE_KICK_OFF_WAIT] = KickOffLinedUp;
   RestartSide = 0;
   SavedState = 0;
   AimPointX = AimPointY = 0;

@@ -17,6 +17,8 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
+#include "gamecode/shots.h"
+#include "gamecode/teamops.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ constexpr int kKickTouchLock = 16;
 constexpr int kKickFrames = 40;         // a played ball reaches its point in about this many frames
 constexpr int kPartnerOffset = 24;      // the kick-off partner stands this far beside the ball
 constexpr uint8_t kNoPartner = 255;     // the action step of a walker nobody waits for
+constexpr int kKeeperHoldReach = 20;    // and an eighth of his keeping
+constexpr int kKeeperHoldHeight = 16;   // he holds only a ball below this
 
 struct StandInState {
   PlayerStandInCounts counts[5];
@@ -109,9 +113,36 @@ void KeeperPoint(int side, int16_t* x, int16_t* y) {
   *y = static_cast<int16_t>(low ? Pitch.minY + kKeeperLineOffset : Pitch.maxY - kKeeperLineOffset);
 }
 
+bool PlayerStandIn_KeeperTakesBall(int object) {
+  if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return false;
+  if (keeperHolder != 0 || throwHolder != 0 || BallHeight >= kKeeperHoldHeight) return false;
+  const MatchObject& o = MatchObjects[object];
+  const int reach = o.attr[SKILL_KEEPING] / 8 + kKeeperHoldReach;
+  if (std::abs(ballX - ActorX) > reach || std::abs(ballY - ActorY) > reach) return false;
+  StopBall();
+  BallHeight = 0;
+  ballFixedHeight = 0;
+  BallTouch(object);
+  GiveBallTo(object);
+  keeperHolder = static_cast<int16_t>(object + 1);
+  PossessionSide = static_cast<uint8_t>(SideOf(object));
+  BallCarrier = static_cast<int16_t>(object);
+  KeeperShotFlag = 0;
+  restartX = ballX;
+  restartY = ballY;
+  MatchState = STATE_KEEPER_HOLDS;
+  MatchStateTimer = 0;
+  return true;
+}
+
 void PlayerStandIn_KeeperStand(int object) {
   if (!IsPlayer(object)) return;
   MatchObject& o = MatchObjects[object];
+  if (PlayerStandIn_KeeperTakesBall(object)) {
+    o.speed = 0;
+    LoopMotion(object, MOTION_ANF001, 1, 0);
+    return;
+  }
   int16_t x, y;
   KeeperPoint(SideOf(object), &x, &y);
   o.targetX = x;
@@ -156,7 +187,7 @@ void PlayerStandIn_TakeRestart(int object) {
   if (!IsPlayer(object)) return;
   MatchObject& o = MatchObjects[object];
   const int code = o.action;
-  // The kick-off and the keeper's release are taken where the ball is; the
+  // The keeper's release (and a kick-off) are taken where the ball is; the
   // other restarts from the restart spot, where the taker puts the ball.
   const bool fromBall = code == 27 || code == 123;
   const int spotX = fromBall ? ballX : restartX;
@@ -241,7 +272,7 @@ void PlayerStandIns_Install(MatchSeamTable& t) {
   t.onBallDecisions = PlayerStandIn_KickUpfield;
   t.offBallMovement = PlayerStandIn_TakeStillBall;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
-  for (int code : {21, 22, 27, 53, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
+  for (int code : {21, 22, 53, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
   PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
   PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;

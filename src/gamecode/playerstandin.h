@@ -17,25 +17,30 @@ struct PlayerStandInCounts {
   int32_t firstTake[2];  // the match frame of each side's first take, -1 none
 };
 
-// Action 122: the keeper walks to his goal line + 32 and stands there.
+// Action 122: the keeper walks to his goal line + 32 and stands there; a
+// ball in open play below height 16 and within his keeping / 8 + 20 on
+// both axes he holds (match state 12).
 void PlayerStandIn_KeeperStand(int object);
+// The keeper's hold of the stand above: 1 when he took the ball.
+bool PlayerStandIn_KeeperTakesBall(int object);
 // The player on the ball kicks it to a seeded point upfield.
 void PlayerStandIn_KickUpfield(int object);
 // A player without the ball: a still ball at the feet of his side's active
 // player is his (and he kicks it on).
 void PlayerStandIn_TakeStillBall(int object);
-// The restart takers (codes 21 throw-in, 22 corner, 27 kick-off, 53 free
-// kick and penalty, 123 keeper's release, 157 goal kick): walk to the
+// The restart takers (codes 21 throw-in, 22 corner, 53 free kick and
+// penalty, 123 keeper's release, 157 goal kick; the kick-off taker, 27, has
+// his own handler, passes.h): walk to the
 // restart spot (the kick-off and the keeper's release: the ball), put the
 // ball there and play it towards the restart-spot marker (upfield when the
 // marker is hidden), and return the match to open play; a keeper goes back
 // to 122, the others to 3. A taker with the ball in his hands plays it from
-// where he stands. The kick-off taker's kick starts the match clock.
+// where he stands. A kick-off taken here starts the match clock.
 void PlayerStandIn_TakeRestart(int object);
 // The kick-off taker before the whistle (24) and his partner (26): walk to
 // the ball (the partner to a point beside it) and wait; the taker at the
-// ball moves the kick-off wait on to the whistle (which itself waits until
-// nobody walks).
+// ball moves the kick-off wait (state 29) on to the whistle (11) once nobody
+// walks (MoversCount 0), and the whistle itself waits for that too.
 void PlayerStandIn_KickOffWait(int object);
 // Code 76, the set-piece walk: to the target point; a marker (action step =
 // his partner's object) waits until his partner has arrived; counted in

@@ -298,6 +298,20 @@ TEST_F(MatchStatesTest, PeriodStartSetsUpTheKickOff) {
   EXPECT_EQ(ballOutState, 0);
 }
 
+// Lined up, the kick-off waits while anybody walks, then goes to the whistle.
+TEST_F(MatchStatesTest, TheKickOffWaitEndsOnceNobodyWalks) {
+  for (int movers : {3, 1, 0}) {
+    MatchState = STATE_KICK_OFF_WAIT;
+    MatchStateTimer = 5;
+    MoversCount = static_cast<uint8_t>(movers);
+    RunMatchState();
+    EXPECT_EQ(MatchState, movers == 0 ? STATE_KICK_OFF : STATE_KICK_OFF_WAIT) << movers;
+    if (movers == 0) {
+      EXPECT_EQ(MatchStateTimer, 0);
+    }
+  }
+}
+
 // Walkers still on their way are put on their places at once, and the
 // officials on theirs; the kick-off is set up in the same frame.
 TEST_F(MatchStatesTest, PeriodStartPutsWalkersOnTheirPlaces) {

@@ -1,6 +1,7 @@
 #include "gamecode/playerstandin.h"
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "gamecode/actions.h"
@@ -66,7 +67,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
     int code, state, object, afterAction;
   };
   const std::vector<Row> rows = {{21, STATE_THROW_IN_TAKEN, 5, 3},   {22, STATE_CORNER_TAKEN, 20, 3},
-                                 {27, STATE_KICK_OFF_WAIT, 9, 3},    {53, STATE_FREE_KICK_PLACED, 7, 3},
+                                 {53, STATE_FREE_KICK_PLACED, 7, 3},
                                  {123, STATE_KEEPER_RELEASE, 16, 122}, {157, STATE_GOAL_KICK_TAKEN, 0, 122}};
   for (const Row& r : rows) {
     SetUp();
@@ -85,7 +86,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
     EXPECT_EQ(LastKicker, r.object) << r.code;
     EXPECT_EQ(ballOutState, 0) << r.code;
     EXPECT_EQ(PlayerStandInCountsOf(0).restartKicks, 1) << r.code;
-    EXPECT_EQ(ClockRunning, r.code == 27 ? 1 : 0) << r.code;  // the kick-off starts the clock
+    EXPECT_EQ(ClockRunning, 0) << r.code;  // only the kick-off (its own handler) starts the clock
   }
 }
 
@@ -137,7 +138,7 @@ TEST_F(PlayerStandInTest, WithTheMarkerHiddenTheBallGoesUpfield) {
     LowGoalSide = 0;  // side 0 attacks larger y
     Ball(796, 1082);
     const int object = side * SIDE_OBJECTS + 9;
-    Put(object, 796, 1084, 27);
+    Put(object, 796, 1084, 123);  // the keeper's release, taken where the ball is
     player_action();
     EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
     if (side == 0) EXPECT_GT(ballVelY, 0);
@@ -247,6 +248,45 @@ TEST_F(PlayerStandInTest, AMovingBallOrABallOutOfPlayIsNotTaken) {
   ActivePlayer[1] = 21;
   player_action();
   EXPECT_EQ(PlayerStandInCountsOf(0).takes[1], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The keeper's stand holds a ball below height 16 within an eighth of his
+// keeping + 20 on both axes, in open play only.
+TEST_F(PlayerStandInTest, TheKeeperHoldsABallWithinHisReach) {
+  struct Row {
+    int keeping, dx, dy, height;
+    int16_t state;
+    bool holds;
+  };
+  const std::vector<Row> rows = {
+      {80, 30, 0, 0, STATE_OPEN_PLAY, true},    {80, 31, 0, 0, STATE_OPEN_PLAY, false},
+      {80, 0, -30, 15, STATE_OPEN_PLAY, true},  {80, 0, 0, 16, STATE_OPEN_PLAY, false},
+      {0, 20, 20, 0, STATE_OPEN_PLAY, true},    {0, 21, 0, 0, STATE_OPEN_PLAY, false},
+      {99, 32, 32, 0, STATE_OPEN_PLAY, true},   {80, 0, 0, 0, STATE_THROW_IN_TAKEN, false},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    MatchState = r.state;
+    MatchObject& k = Put(16, 796, 2010, 122);
+    k.attr[SKILL_KEEPING] = static_cast<uint8_t>(r.keeping);
+    Ball(796 + r.dx, 2010 + r.dy);
+    BallHeight = static_cast<int16_t>(r.height);
+    ballVelY = 5 * U;
+    player_action();
+    const std::string what = "keeping " + std::to_string(r.keeping) + " at " + std::to_string(r.dx) + "," +
+                             std::to_string(r.dy) + " height " + std::to_string(r.height);
+    EXPECT_EQ(keeperHolder == 17, r.holds) << what;
+    EXPECT_EQ(MatchState == STATE_KEEPER_HOLDS, r.holds) << what;
+    if (r.holds) {
+      EXPECT_EQ(ballVelY, 0) << what;
+      EXPECT_EQ(PossessionSide, 1) << what;
+      EXPECT_EQ(+MatchObjects[16].hasBall, 1) << what;
+    }
+  }
 }
 
 }  // namespace

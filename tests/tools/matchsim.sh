@@ -67,6 +67,15 @@ echo "$k" | grep -qE '^45:00 ' || die "nothing said at half time: $k"
 echo "$k" | grep -qE '^90:00 ' || die "nothing said at full time: $k"
 echo "$k" | awk '/^log goal/ { g[$8]++ } /^final/ { split($3, s, "-"); if (s[1] != g[0] + 0 || s[2] != g[1] + 0) bad = 1 }
   END { exit bad }' || die "the logged goals are not the score: $k"
+# One line per side with its counts, after the periods and before the score;
+# the goals agree with the score; no player is left in a code out of range.
+[ "$(echo "$r" | grep -c '^side [01] shots [0-9]* ontarget [0-9]* passes [0-9]* completed [0-9]* crosses [0-9]* tackles [0-9]* fouls [0-9]* cards [0-9]* offsides [0-9]* goals [0-9]*$')" -eq 2 ] ||
+  die "bad side lines: $r"
+echo "$r" | awk '/^side/ { g[$2] = $22; if ($6 > $4 || $10 > $8) bad = 1 }
+  /^final/ { split($3, s, "-"); if (s[1] != g[0] || s[2] != g[1]) bad = 1 } END { exit bad }' ||
+  die "the side lines do not agree with the score: $r"
+e=$("$sim" --seed 5 --length 1 2>&1) || die "seed 5 failed"
+echo "$e" | grep -q "out of range" && die "an action out of range: $e"
 # Seeds differ.
 r3=$("$sim" --seed 4 --length 1) || die "seed 4 failed"
 [ "$r" != "$r3" ] || die "two seeds play the same match"
