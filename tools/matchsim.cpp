@@ -50,6 +50,7 @@
 #include "gamecode/playmatch.h"
 #include "gamecode/replay.h"
 #include "platform/platform.h"
+#include "world/static_officials.h"
 
 namespace {
 
@@ -288,6 +289,11 @@ int RealMatch(uint32_t seed, int length, bool commentary) {
   setup[13] = 0;  // the ground
   StoreI16(setup + SETUP_DISPLAY_MODE, 0);
   StoreI16(setup + SETUP_SUBSTITUTES, 3);
+  // The referee of the day: one of the pool, chosen by the seed.
+  const DailySlotRecord& referee = OfficialTable[seed % NUM_OFFICIALS];
+  setup[SETUP_OFFICIAL] = referee.foulValue;
+  setup[SETUP_OFFICIAL + 1] = referee.cardValue;
+  setup[SETUP_OFFICIAL + 2] = referee.favouredSide;
   for (int side = 0; side < 2; ++side) StandInFillTeam(setup + MATCH_SETUP_TEAM_OFFSET[side], side);
   PlayerStandIns_Install(MatchSeams);
   gStates = MatchSeams.matchStateHandler;

@@ -22,7 +22,6 @@ int16_t SideMomentum[2] = {};
 int16_t PossessionPressure[2] = {};
 int16_t BoostCountdown = 0;
 int16_t FrameCountdowns[5] = {};
-int16_t NearestToBall[2] = {255, 255};
 int16_t DecisionPlayer = -1;
 int16_t SupportX = 0, SupportY = 0;
 float FrameBallFriction = 0.0f, FrameBallBounce = 0.0f;
@@ -234,7 +233,6 @@ void ActivePlayers_Reset() {
   PossessionPressure[0] = PossessionPressure[1] = 0;
   BoostCountdown = 0;
   for (int16_t& c : FrameCountdowns) c = 0;
-  NearestToBall[0] = NearestToBall[1] = 255;
   DecisionPlayer = -1;
   SupportX = SupportY = 0;
   FrameBallFriction = FrameBallBounce = 0.0f;

@@ -18,7 +18,6 @@ extern int16_t SideMomentum[2];     // never below 0; added (at most 20) to ever
 extern int16_t PossessionPressure[2];  // 0-1000, built while the side has the ball in open play
 extern int16_t BoostCountdown;      // open-play frames to the next lowering of the momentum
 extern int16_t FrameCountdowns[5];  // counted down once a frame while above 0
-extern int16_t NearestToBall[2];    // 255 none
 extern int16_t DecisionPlayer;      // the player who decides on the ball, -1 none
 extern int16_t SupportX, SupportY;
 

@@ -228,7 +228,7 @@ void Action_OpenPlay(int object) {
     RunToPoint(object, lookX, lookY);
     return;
   }
-  const int m = NearestToBall[1 - side];
+  const int m = ActivePlayer[1 - side];  // the other side's man nearest the ball
   const int mDistance = m >= 0 && m < MATCH_PLAYERS ? MatchObjects[m].ballDistance : 32767;
   if (mDistance > 32 || (ballDirection == 256 && mDistance > 9)) {
     RunToPoint(object, lookX, lookY);

@@ -159,18 +159,6 @@ void PlayerStandIn_KeeperStand(int object) {
   MovePlayer(object, 64, 1);
 }
 
-void PlayerStandIn_KickUpfield(int object) {
-  if (!IsPlayer(object)) return;
-  MatchObject& p = MatchObjects[object];
-  // Only with the ball at his feet (not while his touch lock runs on).
-  if (!p.hasBall) return;
-  int tx = 0, ty = 0;
-  UpfieldPoint(object, &tx, &ty);
-  NoteTake(object);
-  const int32_t vz = GameRandom() % 3 * 65536;
-  PlayBall(object, ballX, ballY, (tx - ballX) * 65536 / kKickFrames, (ty - ballY) * 65536 / kKickFrames, vz);
-}
-
 void PlayerStandIn_TakeStillBall(int object) {
   if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return;
   if (ballDirection != 256 || BallHeight != 0 || keeperHolder != 0 || throwHolder != 0) return;
@@ -180,7 +168,8 @@ void PlayerStandIn_TakeStillBall(int object) {
   BallAtFeet(object);
   p.hasBall = 1;
   BallCarrier = static_cast<int16_t>(object);
-  PlayerStandIn_KickUpfield(object);
+  NoteTake(object);
+  MatchSeams.onBallDecisions(object);
 }
 
 void PlayerStandIn_TakeRestart(int object) {
@@ -269,7 +258,6 @@ void PlayerStandIn_AfterGoalKeeper(int object) {
 }
 
 void PlayerStandIns_Install(MatchSeamTable& t) {
-  t.onBallDecisions = PlayerStandIn_KickUpfield;
   t.offBallMovement = PlayerStandIn_TakeStillBall;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
   for (int code : {21, 22, 53, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;

@@ -23,10 +23,8 @@ struct PlayerStandInCounts {
 void PlayerStandIn_KeeperStand(int object);
 // The keeper's hold of the stand above: 1 when he took the ball.
 bool PlayerStandIn_KeeperTakesBall(int object);
-// The player on the ball kicks it to a seeded point upfield.
-void PlayerStandIn_KickUpfield(int object);
 // A player without the ball: a still ball at the feet of his side's active
-// player is his (and he kicks it on).
+// player is his, and he decides what to do with it.
 void PlayerStandIn_TakeStillBall(int object);
 // The restart takers (codes 21 throw-in, 22 corner, 53 free kick and
 // penalty, 123 keeper's release, 157 goal kick; the kick-off taker, 27, has

@@ -178,7 +178,7 @@ TEST_F(BasicActsTest, OpenPlayDecidesOnAndOffTheBall) {
   ballDirection = 100;
   ballPredict[0][0] = 800;
   ballPredict[0][1] = 600;
-  NearestToBall[1] = 20;
+  ActivePlayer[1] = 20;
   struct Row {
     int hasBall, touchLock, possession, rivalDistance;
     std::vector<int> calls;
@@ -211,7 +211,7 @@ TEST_F(BasicActsTest, AStillBallIsClosedDownOnlyWithinNine) {
   MatchState = STATE_OPEN_PLAY;
   ballDirection = 256;
   PossessionSide = 1;
-  NearestToBall[1] = 20;
+  ActivePlayer[1] = 20;
   for (int distance : {10, 9}) {
     g_calls.clear();
     MatchObjects[20].ballDistance = static_cast<int16_t>(distance);

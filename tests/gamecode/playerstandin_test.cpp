@@ -225,7 +225,10 @@ TEST_F(PlayerStandInTest, AMarkerWaitsForHisPartner) {
   EXPECT_LE(std::abs(MatchObjects[20].x - 320) + std::abs(MatchObjects[20].y - 930), 5);
 }
 
-TEST_F(PlayerStandInTest, TheActivePlayerTakesAStillBallAndKicksItOn) {
+TEST_F(PlayerStandInTest, TheActivePlayerTakesAStillBallAndDecides) {
+  static int decided;
+  decided = -1;
+  MatchSeams.onBallDecisions = [](int object) { decided = object; };
   MatchState = STATE_OPEN_PLAY;
   Ball(800, 1000);
   Put(21, 803, 1004, 4);
@@ -234,9 +237,9 @@ TEST_F(PlayerStandInTest, TheActivePlayerTakesAStillBallAndKicksItOn) {
   LowGoalSide = 0;  // side 1 attacks smaller y
   player_action();
   EXPECT_EQ(PlayerStandInCountsOf(0).takes[1], 1);
-  EXPECT_EQ(LastKicker, 21);
-  EXPECT_LT(ballVelY, 0);
-  EXPECT_EQ(+MatchObjects[21].hasBall, 0);
+  EXPECT_EQ(decided, 21);
+  EXPECT_EQ(BallCarrier, 21);
+  EXPECT_EQ(+MatchObjects[21].hasBall, 1);
   EXPECT_EQ(+MatchObjects[22].hasBall, 0);
 }
 
