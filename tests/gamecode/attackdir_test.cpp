@@ -65,7 +65,7 @@ TEST_F(AttackDirTest, OnlyAForwardBallArmsTheMenStrictlyPastTheLine) {
     MarkOffsideCandidates(passer);
     EXPECT_EQ(+MatchObjects[c.mate].ruleFlag, c.armed) << c.mate << " " << c.y << " " << c.velY;
     if (c.armed && c.mate != 0) {
-      EXPECT_EQ(MatchObjects[c.mate].ruleWord, (100 - GetEffectiveSkill(c.mate, 40)) / 2 + 1);
+      EXPECT_EQ(+MatchObjects[c.mate].ruleWord, (100 - GetEffectiveSkill(c.mate, 40)) / 2 + 1);
     }
     MatchObjects[c.mate].offPitch = 0;
   }
@@ -105,12 +105,12 @@ TEST_F(AttackDirTest, AFlaggedReceiverPastTheLineIsCaughtOffside) {
     CheckOffside(c.receiver);
     ASSERT_EQ(g_comments, std::vector<int>{c.comment}) << c.receiver << " " << c.y;
     EXPECT_EQ(MatchState, c.given ? STATE_OFFSIDE : STATE_OPEN_PLAY);
-    EXPECT_EQ(r.offsides, c.given);
+    EXPECT_EQ(+r.offsides, +c.given);
     if (!c.given) continue;
     EXPECT_EQ(restartX, 690);
     EXPECT_EQ(restartY, c.y - 5);
     EXPECT_EQ(+OffendingSide, c.receiver / 16);
-    EXPECT_EQ(MatchObjects[c.linesman].action, c.flag);
+    EXPECT_EQ(+MatchObjects[c.linesman].action, +c.flag);
   }
 }
 

@@ -184,7 +184,7 @@ TEST_F(ChallengeTest, TheBlockAndTheShirtPullStumbleTheCarrier) {
     MatchObjects[5].speed = 80;
     ballVelX = ballVelY = 0;
     Run(20);
-    EXPECT_EQ(MatchObjects[5].action, 93) << c.code;
+    EXPECT_EQ(+MatchObjects[5].action, 93) << c.code;
     EXPECT_EQ(+MatchObjects[20].actionArg, 1) << c.code;
     EXPECT_EQ(MatchObjects[20].tacklesWon, c.won) << c.code;
     EXPECT_EQ(ballVelY != 0, c.knocked) << c.code << " " << c.power;

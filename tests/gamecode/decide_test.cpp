@@ -109,7 +109,7 @@ TEST_F(DecideTest, InContactOnlyHeRunsOn) {
   ballVelY = 123;
   DecideWithBall(2);
   EXPECT_EQ(p.action, 4);
-  EXPECT_EQ(MatchObjects[5].action, 3);
+  EXPECT_EQ(+MatchObjects[5].action, 3);
   EXPECT_EQ(PassReceiver, -1);
   EXPECT_EQ(ballVelY, 123);
   EXPECT_TRUE(g_onballComments.empty());
@@ -129,7 +129,7 @@ TEST_F(DecideTest, ThroughOnGoalHeKeepsTheBall) {
     PassReceiver = -1;
     DecideWithBall(2);
     EXPECT_EQ(PassReceiver, -1) << seed;
-    EXPECT_EQ(MatchObjects[5].action, 3) << seed;
+    EXPECT_EQ(+MatchObjects[5].action, 3) << seed;
     EXPECT_TRUE(p.action == 4 || p.action == 15 || p.action == 16) << seed << ": " << p.action;
   }
 }
@@ -197,7 +197,7 @@ TEST_F(DecideTest, TheTurnWithTheBallGoesByTheAngle) {
     for (int k : {10, 11, 12, 19}) SetSkill(2, k, 0);
     DecideWithBall(2);
     EXPECT_EQ(p.action, c.action) << c.facing;
-    EXPECT_EQ(p.turnFacing, 128) << c.facing;
+    EXPECT_EQ(+p.turnFacing, 128) << c.facing;
   }
   MatchObject& p = Act(2, 160, 1000, 192);
   p.speed = 50;

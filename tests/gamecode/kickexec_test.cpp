@@ -90,7 +90,7 @@ TEST_F(KickExecTest, ClearancesNeverGoStraightAtTheGoal) {
     p.speed = static_cast<int16_t>(c.speed);
     KickInDirection(c.object, c.direction);
     EXPECT_EQ(p.action, c.action) << c.object << " " << c.direction;
-    EXPECT_EQ(p.actionArg2, 1);
+    EXPECT_EQ(+p.actionArg2, 1);
     EXPECT_EQ(p.clearances, 1);
     const int dLow = GetDirection256(c.x, c.y, 730, c.goalY);
     const int sent = GetDirection256(c.x, c.y, ShotTargetX, ShotTargetY);
@@ -118,8 +118,8 @@ TEST_F(KickExecTest, ReceiversRunForEveryPassButTheLongOne) {
     c.pass(2, 5);
     EXPECT_EQ(PassReceiver, 5);
     EXPECT_EQ(p.action, 109);
-    EXPECT_EQ(p.actionArg2, c.step);
-    EXPECT_EQ(r.action, c.runs ? 17 : 12);
+    EXPECT_EQ(+p.actionArg2, +c.step);
+    EXPECT_EQ(+r.action, c.runs ? 17 : 12);
     EXPECT_EQ(PassPointX, 796);
     EXPECT_NEAR(PassPointY, c.mateY + c.lead, 1) << c.mateY;
     if (c.runs) {
@@ -144,14 +144,14 @@ TEST_F(KickExecTest, APassToTheCellMovesNobody) {
     EXPECT_EQ(PassPointX, 500);
     EXPECT_EQ(PassPointY, 1300);
     for (int i = 3; i < 16; ++i) {
-      EXPECT_EQ(MatchObjects[i].action, 3);
-      EXPECT_EQ(MatchObjects[i].passX, 0);
+      EXPECT_EQ(+MatchObjects[i].action, 3);
+      EXPECT_EQ(+MatchObjects[i].passX, 0);
     }
   }
   Act(2, 796, 800, 128);
   PlayBallToTarget(2, PASS_TO_CELL, 0, 0);
   EXPECT_EQ(PassPointX, 500);
-  EXPECT_EQ(MatchObjects[2].actionArg2, 0);
+  EXPECT_EQ(+MatchObjects[2].actionArg2, 0);
 }
 
 // The cross's kind: by speed and the depth to the goal line at the ball's
@@ -170,7 +170,7 @@ TEST_F(KickExecTest, TheCrossKindGoesBySpeedAndDepth) {
     InstructionTargetX = 796;
     InstructionTargetY = 1950;
     CrossBall(2, PASS_TO_CELL, 0, 0);
-    EXPECT_EQ(p.actionArg2, c.step) << c.x << "," << c.y << " " << c.speed;
+    EXPECT_EQ(+p.actionArg2, +c.step) << c.x << "," << c.y << " " << c.speed;
     EXPECT_TRUE(p.action == 18 || p.action == 75);
   }
   // Towards his right, facing up the field: the ball is ahead of his turn.
@@ -179,7 +179,7 @@ TEST_F(KickExecTest, TheCrossKindGoesBySpeedAndDepth) {
   EXPECT_EQ(p.action, 18);
   MatchObject& mate = Place(5, 800, 1950, 0, 3);
   CrossBall(2, 5, 800, 1950);
-  EXPECT_EQ(mate.action, 17);
+  EXPECT_EQ(+mate.action, 17);
   EXPECT_EQ(mate.passX, 800);
 }
 
@@ -204,10 +204,10 @@ TEST_F(KickExecTest, ARollingBallLandsWithinTwoFrames) {
   EXPECT_EQ(LandingPointX, 796);
   EXPECT_GT(LandingPointY, 1000);
   EXPECT_LE(LandingPointY, 1020);
-  EXPECT_EQ(near.action, 14);
+  EXPECT_EQ(+near.action, 14);
   EXPECT_EQ(near.speed, 140);
   EXPECT_EQ(busy.action, 20);
-  EXPECT_EQ(far.action, 3);
+  EXPECT_EQ(+far.action, 3);
 }
 
 // A lofted ball comes down further on, where it falls to 16 or below.

@@ -314,7 +314,7 @@ TEST_F(PassesTest, TheKickOffIsLaidToThePartner) {
   EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
   EXPECT_EQ(+MatchObjects[9].action, 3);
   EXPECT_EQ(+MatchObjects[10].action, 17);
-  EXPECT_EQ(MatchObjects[10].passX, 830);
+  EXPECT_EQ(+MatchObjects[10].passX, 830);
   ASSERT_EQ(g_said.size(), 1u);
   EXPECT_EQ(g_said[0].event, 237);
   EXPECT_EQ(g_said[0].first, 10);

@@ -100,7 +100,7 @@ TEST_F(ShotsTest, AShotIsCountedAndCalledByItsYards) {
     EXPECT_GT(ballVelY, 0) << what;      // towards the goal
     EXPECT_EQ(LastKicker, 5) << what;
     EXPECT_EQ(p.hasBall, 0) << what;
-    EXPECT_EQ(p.shots, r.event ? 1 : 0) << what;
+    EXPECT_EQ(+p.shots, r.event ? 1 : 0) << what;
     EXPECT_EQ(SideShots[0], r.event ? 1 : 0) << what;
     EXPECT_EQ(ShotFrame, r.event ? 1234 : -1) << what;
     EXPECT_EQ(LastShooter, r.event ? 5 : -1) << what;
@@ -240,7 +240,7 @@ TEST_F(ShotsTest, AVolleyStrikesOnlyABallItCanReach) {
     EXPECT_EQ(ballVelHeight, base) << what;
     EXPECT_GT(ballVelY, 0) << what;  // along his facing (128: towards larger y)
     EXPECT_EQ(LastKicker, 0) << what;
-    EXPECT_EQ(p.shots, 1) << what;
+    EXPECT_EQ(+p.shots, 1) << what;
     EXPECT_EQ(SideShots[0], 1) << what;
     ASSERT_EQ(g_said.size(), 1u) << what;
     EXPECT_EQ(g_said[0].event, r.code == 80 ? 294 : r.code == 83 ? 295 : 296) << what;
@@ -275,7 +275,7 @@ TEST_F(ShotsTest, ADriveThroughTheFrameLoop) {
   }
   FreeMotions();
   EXPECT_EQ(struckAt, 27);
-  EXPECT_EQ(p.shots, 1);
+  EXPECT_EQ(+p.shots, 1);
   EXPECT_GT(ballVelY, 0);
   EXPECT_EQ(+p.action, 3);
 }

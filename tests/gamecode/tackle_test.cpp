@@ -81,7 +81,7 @@ TEST_F(TackleTest, ASlideIsNeverRiddenEvenWhenTheRollSucceeds) {
     EXPECT_EQ(ResolveTackle(CARRIER, TACKLER), c.result) << c.tackler;
     const MatchObject& carrier = MatchObjects[CARRIER];
     if (c.result == 1) {
-      EXPECT_EQ(carrier.action, c.action);
+      EXPECT_EQ(+carrier.action, +c.action);
       EXPECT_EQ(DuelTallies[CARRIER].dribblesPast, 1);
       EXPECT_EQ(carrier.touchLock, 32);  // he knocks it on
       EXPECT_EQ(ballVelY, (130 - 30) * 4096);  // along facing 128
@@ -98,7 +98,7 @@ TEST_F(TackleTest, ASettledDuelChangesNothing) {
   MatchObjects[TACKLER].actionArg = 1;
   EXPECT_EQ(ResolveTackle(CARRIER, TACKLER), 1);
   EXPECT_EQ(+MatchObjects[CARRIER].hasBall, 1);
-  EXPECT_EQ(MatchObjects[CARRIER].action, 16);
+  EXPECT_EQ(+MatchObjects[CARRIER].action, 16);
 }
 
 // From behind (facings within a quarter turn) he stumbles on, else he falls.
@@ -110,7 +110,7 @@ TEST_F(TackleTest, TheLoserStumblesOrFallsByTheAngleOfTheTackle) {
     Set(100, 0, 0, 89);
     MatchObjects[TACKLER].facing = static_cast<uint8_t>(c.tacklerFacing);
     ResolveTackle(CARRIER, TACKLER);
-    EXPECT_EQ(MatchObjects[CARRIER].action, c.action) << c.tacklerFacing;
+    EXPECT_EQ(+MatchObjects[CARRIER].action, +c.action) << c.tacklerFacing;
   }
 }
 
