@@ -24,7 +24,6 @@ int16_t KeeperShotShooter = -1;
 int16_t KeeperShotFlag = 0;
 int16_t KeeperShotStrength = 0;
 int16_t LastShooter = -1;
-int16_t SideInjuryCount[2] = {};
 
 namespace {
 
@@ -311,6 +310,5 @@ void Shots_Reset() {
   KeeperShotFlag = 0;
   KeeperShotStrength = 0;
   LastShooter = -1;
-  SideInjuryCount[0] = SideInjuryCount[1] = 0;
 }
 REGISTER_RESET(RESET_MATCH, Shots_Reset);

@@ -31,8 +31,6 @@ extern int16_t KeeperShotStrength;  // ballSpeed after the strike
 
 // The last player credited with a shot (-1 none).
 extern int16_t LastShooter;
-// Per side: players injured by tackles this match.
-extern int16_t SideInjuryCount[2];
 
 // Shared by the strikes: one unit of turn towards the direction, the
 // shorter way; the ball kept at the acting player's feet (his working

@@ -13,7 +13,7 @@
 #include "gamecode/movement.h"
 
 DuelCounts DuelTallies[MATCH_PLAYERS] = {};
-uint8_t TackleInjuries[2] = {};
+int16_t SideInjuryCount[2] = {};
 
 namespace {
 
@@ -64,9 +64,9 @@ void Knock(int carrier, bool slide) {
   if (GameRandom() % 100 <= Sheet(carrier, 4) - 25 * slide) return;
   const int q = slide ? GameRandom() % 20 : GameRandom() % 50;
   const int side = carrier / SIDE_OBJECTS;
-  if (q < 10 && TackleInjuries[side] < kInjuryLimit) {
+  if (q < 10 && SideInjuryCount[side] < kInjuryLimit) {
     c.injury = 1;
-    ++TackleInjuries[side];
+    ++SideInjuryCount[side];
     MatchSeams.sayComment(14, 0, side, carrier, -1, 0);
   }
   const int m = GameRandom() % 10 + 100 + 10 * slide;
@@ -109,6 +109,6 @@ int ResolveTackle(int carrier, int tackler) {
 
 void Tackle_Reset() {
   std::memset(DuelTallies, 0, sizeof DuelTallies);
-  TackleInjuries[0] = TackleInjuries[1] = 0;
+  SideInjuryCount[0] = SideInjuryCount[1] = 0;
 }
 REGISTER_RESET(RESET_MATCH, Tackle_Reset);

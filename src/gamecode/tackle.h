@@ -20,7 +20,7 @@ extern DuelCounts DuelTallies[MATCH_PLAYERS];
 
 // Players per side injured by tackles this match; no new injury once a side
 // has four.
-extern uint8_t TackleInjuries[2];
+extern int16_t SideInjuryCount[2];
 
 // Settles one challenge of the tackler on the carrier (both objects): the
 // carrier rides it (result 1, also when either was already through a duel

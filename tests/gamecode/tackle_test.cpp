@@ -135,7 +135,7 @@ TEST_F(TackleTest, AKnockTakesPaceAndShootingButNeverBelowTen) {
     }
   }
   // Injuries: some slides hurt him, never beyond four for the side.
-  TackleInjuries[0] = 0;
+  SideInjuryCount[0] = 0;
   int injured = 0;
   for (int seed = 1; seed <= 100; ++seed) {
     GameSeedRandom(seed);
@@ -145,7 +145,7 @@ TEST_F(TackleTest, AKnockTakesPaceAndShootingButNeverBelowTen) {
     injured += MatchObjects[CARRIER].injury != 0;
   }
   EXPECT_EQ(injured, 4);
-  EXPECT_EQ(+TackleInjuries[0], 4);
+  EXPECT_EQ(+SideInjuryCount[0], 4);
 }
 
 }  // namespace
