@@ -40,8 +40,12 @@ bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OpenPlay() { return MatchState == STATE_OPEN_PLAY; }
 int SideOfObject(int object) { return object / SIDE_OBJECTS; }
 
-// The player he goes for: the man on the ball, if a player at all.
-int Carrier() { return IsPlayer(BallCarrier) ? BallCarrier : -1; }
+// The man the challenger goes for: the last to touch the ball, as long as he
+// plays for the other side (once a team-mate has it there is nobody to
+// challenge, and no foul to give).
+int Carrier(int challenger) {
+  return IsPlayer(BallCarrier) && SideOfObject(BallCarrier) != SideOfObject(challenger) ? BallCarrier : -1;
+}
 
 // Knocks the ball along the direction: the velocity across gains the sine
 // part, along loses the cosine part; the lift is set.
@@ -195,7 +199,7 @@ void Action_StandingChallenge(int object) {
     o.facing = static_cast<uint8_t>(o.facing + 128);
     return;
   }
-  const int carrier = Carrier();
+  const int carrier = Carrier(object);
   if (carrier < 0) return;
   FoulTest(object, carrier, 0, FOUL_CHALLENGE);
   if (!BallWithinReach(o, o.actionArg2)) return;
@@ -232,7 +236,7 @@ void Action_Tackle(int object) {
     o.turning = 0;
     return;
   }
-  const int carrier = Carrier();
+  const int carrier = Carrier(object);
   if (carrier < 0) return;
   FoulTest(object, carrier, 1, FOUL_TACKLE);
   if (!BallWithinReach(o, o.actionArg2)) return;
@@ -251,7 +255,7 @@ void Action_ShirtPull(int object) {
   MatchObject& o = MatchObjects[object];
   MovePlayer(object, 140, 8);
   if (PlayMotion(object, MOTION_ANF093, o.actionArg + 1, kActionOpenPlay) == 0) return;
-  const int carrier = Carrier();
+  const int carrier = Carrier(object);
   if (carrier < 0) return;
   MatchObject& c = MatchObjects[carrier];
   if (c.action <= 17 && Challengeable(object, carrier, o.actionArg) && GameRandom() % 1000 < RefereeRule1 &&
@@ -277,7 +281,7 @@ void Action_FirmBlock(int object) {
   MatchObject& o = MatchObjects[object];
   if (o.frame < 24 && PathBlocked(object) == 0) MovePlayer(object, 96, 2);
   if (PlayMotion(object, MOTION_ANF095, o.actionArg + 2, kActionOpenPlay) == 0) return;
-  const int carrier = Carrier();
+  const int carrier = Carrier(object);
   if (carrier < 0 || !BallWithinReach(o, o.actionArg)) return;
   KnockBall(o.facing, o.attr[SKILL_POWER] * 2048, 2 * kHalfLift);
   o.actionArg = 1;

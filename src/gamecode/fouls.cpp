@@ -11,6 +11,7 @@
 #include "gamecode/balltouch.h"
 #include "gamecode/compman.h"
 #include "gamecode/football.h"
+#include "gamecode/goalcomment.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchres.h"
 #include "gamecode/matchrun.h"
@@ -323,7 +324,14 @@ void GoalState() {
     RecordGoal(scorer, Score[scorer] - 1, credited, credited, ownGoal, MatchState,
                GoalShotYards >= 0 ? GoalShotYards : kUnknownShotYards);
     if (IsPlayer(RecordedShooter)) {
-      ++MatchObjects[RecordedShooter].shotsOnTarget;
+      MatchObject& shooter = MatchObjects[RecordedShooter];
+      ++shooter.shotsOnTarget;
+      // A shot from too far out to be counted still counts once it goes in:
+      // no player has more shots on target than shots.
+      if (shooter.shots < shooter.shotsOnTarget) {
+        shooter.shots = shooter.shotsOnTarget;
+        ++SideShots[SideOf(RecordedShooter)];
+      }
       RecordedShooter = -1;
     }
     const int assist = AssistCandidate;

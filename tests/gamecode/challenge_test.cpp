@@ -193,6 +193,26 @@ TEST_F(ChallengeTest, TheBlockAndTheShirtPullStumbleTheCarrier) {
   }
 }
 
+// Once a team-mate of the challenger has the ball there is nobody to
+// challenge: no knock, no stumble, no tackle won, no foul.
+TEST_F(ChallengeTest, AChallengerNeverTakesTheBallFromATeamMate) {
+  LoadBuiltMotions();
+  RefereeRule1 = 127;
+  for (int code : {28, 56, 91, 32}) {
+    g_comments.clear();
+    Engage(20, 21, code);
+    MatchObjects[20].attr[SKILL_POWER] = 90;
+    ballVelX = ballVelY = 0;
+    for (int frame = 0; frame < 60 && MatchObjects[20].action == code; ++frame) Run(20);
+    EXPECT_EQ(+MatchObjects[21].action, 16) << code;
+    EXPECT_EQ(+MatchObjects[20].tacklesWon, 0) << code;
+    EXPECT_EQ(ballVelX, 0) << code;
+    EXPECT_EQ(ballVelY, 0) << code;
+    EXPECT_EQ(MatchState, STATE_OPEN_PLAY) << code;
+    EXPECT_TRUE(g_comments.empty()) << code;
+  }
+}
+
 class CardTest : public ChallengeTest {
  protected:
   void SetUp() override {

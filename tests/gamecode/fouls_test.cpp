@@ -1,4 +1,5 @@
 #include "gamecode/fouls.h"
+#include "gamecode/goalcomment.h"
 
 #include <string>
 #include <vector>
@@ -316,6 +317,26 @@ TEST_F(GoalTest, AGoalIsCreditedRecordedAndCelebrated) {
   // After 50 frames: state 28.
   for (int i = 0; i < 50; ++i) RunMatchState();
   EXPECT_EQ(MatchState, STATE_AFTER_GOAL);
+}
+
+// A shot from beyond 35 yards is not counted when struck; once it goes in,
+// it counts as a shot too, so no one has more shots on target than shots.
+TEST_F(GoalTest, AGoalFromAnUncountedShotCountsTheShot) {
+  const struct {
+    int shotsBefore, shotsAfter, sideShotsAfter;
+  } cases[] = {{0, 1, 1}, {2, 2, 0}};
+  for (const auto& c : cases) {
+    MatchObjects[9].shots = static_cast<int16_t>(c.shotsBefore);
+    MatchObjects[9].shotsOnTarget = 0;
+    SideShots[0] = 0;
+    Score[0] = Score[1] = 0;
+    MatchState = STATE_OPEN_PLAY;
+    RecordedShooter = 9;
+    Goal(9, 9);
+    EXPECT_EQ(+MatchObjects[9].shotsOnTarget, 1) << c.shotsBefore;
+    EXPECT_EQ(+MatchObjects[9].shots, c.shotsAfter) << c.shotsBefore;
+    EXPECT_EQ(SideShots[0], c.sideShotsAfter) << c.shotsBefore;
+  }
 }
 
 TEST_F(GoalTest, AnOwnGoalCreditsNoAssistAndStartsNoCelebration) {
