@@ -36,7 +36,6 @@ namespace {
 constexpr int kGiveUp = 3;
 constexpr int kReceiver = 17;
 constexpr int kOpenPlay = 4;
-constexpr int kPlayingFrames = 16;
 constexpr int kPassTimer = 300;
 constexpr int kSfxPass = 4;
 constexpr int kSfxKick = 6;
@@ -96,21 +95,6 @@ int PassEvent(int firstEvent, int kind, int heading, bool receiver) {
   const int block = kind == 1 ? 0 : kind == 3 ? 1 : 2;
   const int column = !receiver ? 3 : heading == 0 ? 0 : heading == 1 ? 1 : 2;
   return firstEvent + 1 + block * 4 + column;
-}
-
-// The ball leaves the player: contact, possession and the record.
-void LeaveBall(int object, int sfx) {
-  MatchObject& o = MatchObjects[object];
-  o.hasBall = 0;
-  o.touchLock = kPlayingFrames;
-  o.secondLock = kPlayingFrames;  // the possession-change lock
-  o.actionArg = 1;
-  ballOutState = 0;
-  UpdateBallSpeed();
-  BallKicked(object);
-  PossessionSide = static_cast<uint8_t>(SideOf(object));
-  RefreshBallPrediction();
-  MatchSeams.sfxPlay(sfx);
 }
 
 // The receiver is sent on his run to the point.

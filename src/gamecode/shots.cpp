@@ -111,20 +111,6 @@ void CountShot(int object, int code, int yards) {
   Say(ShotComment(code, yards), object, yards);
 }
 
-// What every strike does to the ball and the players around it.
-void LeaveBall(int object) {
-  MatchObject& o = MatchObjects[object];
-  o.hasBall = 0;
-  o.touchLock = kPlayingFrames;
-  o.secondLock = kPlayingFrames;  // the possession-change lock
-  o.actionArg = 1;
-  ballOutState = 0;
-  UpdateBallSpeed();
-  BallKicked(object);
-  PossessionSide = static_cast<uint8_t>(SideOf(object));
-  MatchSeams.sfxPlay(kSfxKick);
-}
-
 void StrikeShot(int object) {
   MatchObject& o = MatchObjects[object];
   const ShotMember& m = ShotOf(o.action);
@@ -167,7 +153,7 @@ void StrikeShot(int object) {
     ballVelX = ballVelX * 60 / 100;
     ballVelY = ballVelY * 60 / 100;
   }
-  LeaveBall(object);
+  LeaveBall(object, kSfxKick);
   if (m.code != 52) RecordShotForKeeper(object, side);
   const int yards = GoalDistance / kYard;
   if (yards <= kCountedYards) CountShot(object, m.code, yards);
@@ -188,7 +174,7 @@ void StrikeVolley(int object) {
   const int up = GameRandom() % spread;
   const int down = GameRandom() % spread;
   ballVelHeight = m.liftBase + up * 1024 - down * 1024;
-  LeaveBall(object);
+  LeaveBall(object, kSfxKick);
   MarkOffsideCandidates(object);
   LastShooter = static_cast<int16_t>(object);
   o.shots = static_cast<int16_t>(o.shots + 1);
@@ -225,6 +211,20 @@ void RefreshBallPrediction() {
     ballPredict[i][0] = static_cast<int16_t>(ballX + ballVelX / divisors[i]);
     ballPredict[i][1] = static_cast<int16_t>(ballY + ballVelY / divisors[i]);
   }
+}
+
+void LeaveBall(int object, int sfx) {
+  MatchObject& o = MatchObjects[object];
+  o.hasBall = 0;
+  o.touchLock = kPlayingFrames;
+  o.secondLock = kPlayingFrames;
+  o.actionArg = 1;
+  ballOutState = 0;
+  UpdateBallSpeed();
+  BallKicked(object);
+  PossessionSide = static_cast<uint8_t>(SideOf(object));
+  RefreshBallPrediction();
+  MatchSeams.sfxPlay(sfx);
 }
 
 bool BallInHands() { return keeperHolder != 0 || throwHolder != 0; }

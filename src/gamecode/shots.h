@@ -38,6 +38,10 @@ extern int16_t LastShooter;
 void TurnOneStep(int object, int direction);
 void KeepBallAtActor();
 void RefreshBallPrediction();
+// The ball leaves the striker: his contact and the possession-change lock,
+// the kick's records, possession to his side, the ball's arrival points
+// afresh, and the sound of the strike.
+void LeaveBall(int object, int sfx);
 // 1 while a goalkeeper or a thrower holds the ball in his hands.
 bool BallInHands();
 // The acting player has the ball: he met it this frame, or he touched it

@@ -18,6 +18,7 @@
 #include "gamecode/movement.h"
 #include "gamecode/officials.h"
 #include "gamecode/tackle.h"
+#include "support/built_game.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -43,20 +44,8 @@ class ChallengeTest : public EngineTest {
   }
 
   static void LoadBuiltMotions() {
-    const char* binary = std::getenv("GAFFERON_BINARY_DIR");
-    const std::filesystem::path build = binary != nullptr
-                                            ? std::filesystem::path(binary)
-                                            : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-    const std::filesystem::path game = build / "game";
-    ASSERT_TRUE(std::filesystem::exists(game / "pakfiles" / "hdcommon.pki"));
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(game);
     InitMemory(16000);
-    PakFileInit();
-    PakFileAdd("pakfiles\\hdcommon");
-    PakFileAddDone();
-    LoadMotions();
-    std::filesystem::current_path(previous);
+    ASSERT_TRUE(WithBuiltHardDiskPak(LoadMotions));
     ASSERT_TRUE(MotionsLoaded());
   }
 

@@ -16,6 +16,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "menus/loadbar.h"
+#include "support/built_game.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
 
@@ -51,20 +52,10 @@ int PoseChange(int clip, int from, int to) {
 }
 
 TEST_F(MotionTest, LoadsTheGeneratedClipsFromTheHardDiskPak) {
-  const char* binary = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path build = binary != nullptr
-                                          ? std::filesystem::path(binary)
-                                          : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-  const std::filesystem::path game = build / "game";
-  ASSERT_TRUE(std::filesystem::exists(game / "pakfiles" / "hdcommon.pki"));
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(game);
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAddDone();
-  EXPECT_FALSE(MotionsLoaded());
-  LoadMotions();
-  std::filesystem::current_path(previous);
+  ASSERT_TRUE(WithBuiltHardDiskPak([] {
+    EXPECT_FALSE(MotionsLoaded());
+    LoadMotions();
+  }));
   ASSERT_TRUE(MotionsLoaded());
 
   // Every clip is longer than the frames the match code reads of it.

@@ -17,6 +17,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "gamecode/teamops.h"
+#include "support/built_game.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -251,20 +252,8 @@ TEST_F(ShotsTest, AVolleyStrikesOnlyABallItCanReach) {
 // its window, struck once at frame 27 and the player trots off (3) when
 // the kick has played out.
 TEST_F(ShotsTest, ADriveThroughTheFrameLoop) {
-  const char* binary = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path build = binary != nullptr
-                                          ? std::filesystem::path(binary)
-                                          : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-  const std::filesystem::path game = build / "game";
-  if (!std::filesystem::exists(game / "pakfiles" / "hdcommon.pki")) GTEST_SKIP() << "no game data";
   InitMemory(16000);
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(game);
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAddDone();
-  LoadMotions();
-  std::filesystem::current_path(previous);
+  if (!WithBuiltHardDiskPak(LoadMotions)) GTEST_SKIP() << "no game data";
   MatchObject& p = ShooterAtYards(78, 0, 20, 0);
   p.offPitch = 0;
   int struckAt = -1, frames = 0;
