@@ -12,6 +12,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "gamecode/passes.h"
+#include "gamecode/restarts.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
@@ -30,20 +31,15 @@ void RestartWalkAction(int) {}          // 21, 22, 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
 void BackheelPassAction(int) {}         // 66, 110
 void LongThrowAction(int) {}            // 35, 41
-void DeliveryAction(int) {}             // 36, 94
+void DeliveryAction(int) {}             // 36
 void ShortThrowAction(int) {}           // 42
-void FreeKickLineUpAction(int) {}       // 43, 44
 void MarkedRestartAction(int) {}        // 45
 void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
 void ControlAction(int) {}              // 49, 79, 88
 void OverheadKickAction(int) {}         // 50
 void ShotAction(int) {}                 // 97, 98, 105-107
-void RestartOrganiserAction(int) {}     // 53
-void WaitAtSpotAction(int) {}           // 54, 57, 63
-void RestartTakerAction(int) {}         // 55
+void WaitAtSpotAction(int) {}           // 54, 63
 void FoulTackleAction(int) {}           // 116
-void WallAction(int) {}                 // 58
-void FreeKickSetUpAction(int) {}        // 59
 void PenaltyAction(int) {}              // 60, 95
 void WalkBackAction(int) {}             // 61
 void CornerFlagAction(int) {}           // 67, 68
@@ -77,13 +73,13 @@ constexpr CodeHandler kHandlers[] = {
     {29, Action_StandingPass},   {30, RestartWalkAction},       {31, RestartWalkAction},
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
     {35, LongThrowAction},       {36, DeliveryAction},          {37, Action_JumpTackle},
-    {41, LongThrowAction},       {42, ShortThrowAction},        {43, FreeKickLineUpAction},
-    {44, FreeKickLineUpAction},  {45, MarkedRestartAction},     {46, HeaderAction},
+    {41, LongThrowAction},       {42, ShortThrowAction},        {43, Action_FreeKickLineUp},
+    {44, Action_FreeKickLineUp},  {45, MarkedRestartAction},     {46, HeaderAction},
     {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
     {50, OverheadKickAction},    {51, HeaderAction},            {52, Action_Shot},
-    {53, RestartOrganiserAction}, {54, WaitAtSpotAction},       {55, RestartTakerAction},
-    {56, Action_Tackle},         {57, WaitAtSpotAction},        {58, WallAction},
-    {59, FreeKickSetUpAction},   {60, PenaltyAction},           {61, WalkBackAction},
+    {53, Action_RestartOrganiser}, {54, WaitAtSpotAction},       {55, Action_RestartTaker},
+    {56, Action_Tackle},         {57, Action_AfterRestart},        {58, Action_Wall},
+    {59, Action_FreeKickSetUp},   {60, PenaltyAction},           {61, WalkBackAction},
     {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, CornerFlagAction},
     {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
@@ -93,7 +89,7 @@ constexpr CodeHandler kHandlers[] = {
     {84, Action_Volley},         {85, WaitForPassAction},       {86, HeaderAction},
     {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
-    {94, DeliveryAction},        {95, PenaltyAction},           {96, RunToPointAction},
+    {94, Action_FreeKickDelivery},        {95, PenaltyAction},           {96, RunToPointAction},
     {97, ShotAction},            {98, ShotAction},              {99, HandballAction},
     {100, PlayOnceAction},       {102, DiveAction},             {103, RunToPointAction},
     {105, ShotAction},     {106, ShotAction},             {107, ShotAction},

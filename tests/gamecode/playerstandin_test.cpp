@@ -67,7 +67,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
     int code, state, object, afterAction;
   };
   const std::vector<Row> rows = {{21, STATE_THROW_IN_TAKEN, 5, 3},   {22, STATE_CORNER_TAKEN, 20, 3},
-                                 {53, STATE_FREE_KICK_PLACED, 7, 3},
+                                 {53, STATE_PENALTY_PLACED, 7, 3},
                                  {123, STATE_KEEPER_RELEASE, 16, 122}, {157, STATE_GOAL_KICK_TAKEN, 0, 122}};
   for (const Row& r : rows) {
     SetUp();

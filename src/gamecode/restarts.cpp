@@ -1,0 +1,366 @@
+// The restarts' own actions: free kicks from the organiser at the foul spot
+// to the delivery, the wall, and the throw's release terms.
+#include "gamecode/restarts.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/rand.h"
+#include "engine/reset.h"
+#include "gamecode/actions.h"
+#include "gamecode/attackdir.h"
+#include "gamecode/ball.h"
+#include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/motion.h"
+#include "gamecode/movement.h"
+#include "gamecode/playerstandin.h"
+#include "gamecode/shots.h"
+#include "gamecode/teamops.h"
+
+int16_t ThrowPower = 0, ThrowLift = 0;
+float ThrowFactor = 1.0f;
+int16_t RestartCountdown = 0, RestartWait = 0;
+int16_t RestartKind = 12;
+
+namespace {
+
+constexpr int kYard = 16;
+constexpr int kWallSteps = kYard * 100 / 13;     // 123 steps of 100,000 / 65,536 units
+constexpr int32_t kWallStep = 100000;
+constexpr int kWallRangeUnits = 40 * kYard;      // an indirect kick nearer than this gets a wall
+constexpr int kTooClose = 10 * kYard;            // nobody but the wall nearer the ball than this
+constexpr int kPushBack = 4;
+constexpr int kMaxWait = 400;                    // frames the taker waits for the others at most
+constexpr int kRunUpDistance = 52;
+constexpr int kShootingRangeCount = 20;
+constexpr int kLinedUpCount = 30;
+constexpr int kStrikeFrame = 37;
+constexpr int kDeliveryWalkSpeed = 140;
+constexpr int kShortDelivery = 10 * kYard;
+constexpr int kSfxKick = 4;
+constexpr int kRejoin = 3;                      // the code a player goes back to once play is on
+constexpr int kCommentPriority = 1;
+constexpr int kShootingRange = 30 * kYard;      // a direct free kick nearer the goal than this is lined up as a shot
+
+constexpr WallOffsets kWallOffsetTable[16] = {
+    {-16, 0, 16, 0},   {-14, -6, 14, 6}, {-12, -12, 12, 12}, {-6, -14, 6, 14},
+    {0, -16, 0, 16},   {6, -14, -6, 14}, {12, -12, -12, 12}, {14, -6, -14, 6},
+    {16, 0, -16, 0},   {14, 6, -14, -6}, {12, 12, -12, -12}, {6, 14, -6, -14},
+    {0, 16, 0, -16},   {6, -14, -6, 14}, {12, -12, -12, 12}, {14, -6, -14, 6},
+};
+
+// The packed fields are copied out, clamped and written back.
+void ClampTarget(MatchObject& o) {
+  int16_t x = o.targetX, y = o.targetY;
+  ClampRestartTarget(&x, &y);
+  o.targetX = x;
+  o.targetY = y;
+}
+
+int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
+bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
+bool OnPitch(int object) {
+  if (!IsPlayer(object)) return false;
+  const MatchObject& o = MatchObjects[object];
+  return o.offPitch == 0 && o.sentOff == 0;
+}
+int GoalY(int side) { return side == LowGoalSide ? Pitch.maxY : Pitch.minY; }
+
+void PlaceActor(int x, int y) {
+  ActorX = static_cast<int16_t>(x);
+  ActorY = static_cast<int16_t>(y);
+  ActorFixedX = x * 65536;
+  ActorFixedY = y * 65536;
+}
+
+void StandStill(int object) {
+  MatchObjects[object].speed = 0;
+  LoopMotion(object, MOTION_ANF001, 1, 0);
+}
+
+// His distance from the ball measured along his facing.
+int DistanceAlongFacing(int object) {
+  const int facing = MatchObjects[object].facing;
+  PolarToOffset(facing, std::abs(ActorX - ballX), 256);
+  const int across = std::abs(OffsetX);
+  PolarToOffset(facing, std::abs(ActorY - ballY), 256);
+  return across + std::abs(OffsetY);
+}
+
+// A team-mate to deliver to: the one furthest upfield within reach of the
+// ball; none, a point upfield.
+void ChooseDeliveryTarget(int object) {
+  MatchObject& o = MatchObjects[object];
+  const int side = SideOf(object);
+  const int forward = side == LowGoalSide ? 1 : -1;
+  int best = -1, bestGain = -(1 << 30);
+  for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i) {
+    if (i == object || !OnPitch(i) || i == SideSlots[side][0]) continue;
+    const MatchObject& m = MatchObjects[i];
+    const int distance = std::abs(m.x - ballX) + std::abs(m.y - ballY);
+    if (distance < kShortDelivery / 2 || distance > 900) continue;
+    const int gain = forward * (m.y - ballY);
+    if (gain > bestGain) {
+      bestGain = gain;
+      best = i;
+    }
+  }
+  if (best >= 0) {
+    o.targetX = MatchObjects[best].x;
+    o.targetY = MatchObjects[best].y;
+  } else {
+    o.targetX = static_cast<int16_t>(Pitch.centreX);
+    o.targetY = static_cast<int16_t>(ballY + forward * 400);
+  }
+  ClampTarget(o);
+}
+
+// The wall: the first three opponents in an ordinary action, from the back
+// of the other side's order list.
+void BuildWall(int taker, int cx, int cy, bool full) {
+  const int other = 1 - SideOf(taker);
+  const WallOffsets off = WallOffsetsFor(GetDirection256(cx, cy, Pitch.centreX, GoalY(SideOf(taker))));
+  const int places[3][2] = {{0, 0}, {off.ax, off.ay}, {off.bx, off.by}};
+  const int count = full ? 3 : 2;
+  int made = 0;
+  for (int entry = 14; entry >= 0 && made < count; --entry) {
+    const int object = SideSlots[other][entry];
+    if (!OnPitch(object) || MatchObjects[object].action >= 15) continue;
+    SetPlayerAction(object, 58);
+    MatchObject& w = MatchObjects[object];
+    w.targetX = static_cast<int16_t>(cx + places[made][0]);
+    w.targetY = static_cast<int16_t>(cy + places[made][1]);
+    ++made;
+  }
+}
+
+// The delivery leaves his foot towards his target: open play.
+void StrikeDelivery(int object) {
+  MatchObject& o = MatchObjects[object];
+  o.actionCounter = 1;
+  ClampTarget(o);
+  const int distance = std::abs(o.targetX - ballX) + std::abs(o.targetY - ballY);
+  const DeliveryTerms t = DeliveryTermsFor(distance);
+  if (keeperHolder == object + 1) keeperHolder = 0;
+  if (throwHolder == object + 1) throwHolder = 0;
+  LastKicker = static_cast<int16_t>(object);
+  BallCarrier = static_cast<int16_t>(object);
+  SetBallVelocityTowards(o.targetX, o.targetY, t.speed, t.lift);
+  LeaveBall(object, kSfxKick);
+  MatchState = STATE_OPEN_PLAY;
+  MatchStateTimer = 0;
+}
+
+}  // namespace
+
+void ClampRestartTarget(int16_t* x, int16_t* y) {
+  *x = static_cast<int16_t>(std::clamp<int>(*x, Pitch.minX + 1, Pitch.maxX - 1));
+  *y = static_cast<int16_t>(std::clamp<int>(*y, Pitch.minY + 1, Pitch.maxY - 1));
+}
+
+WallOffsets WallOffsetsFor(int direction) { return kWallOffsetTable[(direction & 255) / 16]; }
+
+void WallCentre(int footX, int footY, int side, int* x, int* y) {
+  const int gx = Pitch.centreX, gy = GoalY(side);
+  int32_t fx = footX * 65536, fy = footY * 65536;
+  for (int step = 0; step < kWallSteps; ++step) {
+    const int cx = fx >> 16, cy = fy >> 16;
+    // Never past the goal itself: a foul on the goal line has its wall on the line.
+    if (std::abs(cx - gx) + std::abs(cy - gy) < 2) break;
+    PolarToOffset(GetDirection256(cx, cy, gx, gy), kWallStep, 256);
+    fx += OffsetX;
+    fy -= OffsetY;
+  }
+  *x = fx >> 16;
+  *y = fy >> 16;
+}
+
+void ChooseThrowTerms(int power, int distance) {
+  // The harder he can throw the less of his strength a short throw needs.
+  const int need = std::clamp(distance / 4, 0, 100);
+  ThrowPower = static_cast<int16_t>(std::min(need, std::clamp(power, 1, 99)));
+  ThrowLift = static_cast<int16_t>(std::clamp(distance / 24, 0, 16));
+}
+
+ThrowVelocity ThrowVelocityTo(int tx, int ty, bool shortThrow) {
+  const int direction = GetDirection256(ballX, ballY, tx, ty);
+  const int magnitude = static_cast<int>((ThrowPower * 2867 + 229376) * ThrowFactor);
+  PolarToOffset(direction, magnitude, 256);
+  ThrowVelocity v;
+  v.vx = OffsetX;
+  v.vy = -OffsetY;
+  v.vz = 32768 + ThrowLift * (shortThrow ? 1536 : 1024);
+  return v;
+}
+
+DeliveryTerms DeliveryTermsFor(int distance) {
+  DeliveryTerms t;
+  if (distance > kShortDelivery) {
+    const int l = std::min(distance, 1200);
+    t.speed = 1600 - l;
+    t.lift = 147456 + 100 * l;
+  } else {
+    const int l = std::min(distance, 1000);
+    t.speed = 2400 - 2 * l;
+    t.lift = 16384 + 120 * l;
+  }
+  return t;
+}
+
+int PushBackFromBall(int taker) {
+  int close = 0;
+  for (int i = 0; i < MATCH_PLAYERS; ++i) {
+    if (i == taker || !OnPitch(i)) continue;
+    MatchObject& m = MatchObjects[i];
+    if (m.action == 58) continue;
+    const int distance = std::abs(m.x - ballX) + std::abs(m.y - ballY);
+    if (distance > kTooClose) continue;
+    ++close;
+    PolarToOffset((m.facing + 128) & 255, kPushBack, 256);
+    int dx = OffsetX, dy = -OffsetY;
+    // A player facing straight at the ball still goes back: away from it.
+    if (dx == 0 && dy == 0) dy = m.y >= ballY ? kPushBack : -kPushBack;
+    const int nx = std::clamp<int>(m.x + dx, Pitch.minX, Pitch.maxX);
+    const int ny = std::clamp<int>(m.y + dy, Pitch.minY, Pitch.maxY);
+    m.x = static_cast<int16_t>(nx);
+    m.y = static_cast<int16_t>(ny);
+    m.fixedX = nx * 65536;
+    m.fixedY = ny * 65536;
+  }
+  return close;
+}
+
+void Action_RestartOrganiser(int object) {
+  if (!IsPlayer(object)) return;
+  // The penalty (and any other restart given to the organiser) is still
+  // taken by the plain taker.
+  if (MatchState != STATE_FREE_KICK_PLACED && MatchState != STATE_DIRECT_FREE_KICK_PLACED) {
+    PlayerStandIn_TakeRestart(object);
+    return;
+  }
+  MatchObject& o = MatchObjects[object];
+  StopBall();
+  BallHeight = 0;
+  ballX = restartX;
+  ballY = restartY;
+  ballFixedX = restartX * 65536;
+  ballFixedY = restartY * 65536;
+  o.targetX = restartX;
+  o.targetY = restartY;
+  if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > 5) {
+    ++MoversCount;
+    RunToPoint(object, restartX, restartY);
+    return;
+  }
+  PlaceActor(restartX, restartY);
+  StandStill(object);
+  const int side = SideOf(object);
+  int cx, cy;
+  WallCentre(restartX, restartY, side, &cx, &cy);
+  o.facing = static_cast<uint8_t>(GetDirection256(ActorX, ActorY, Pitch.centreX, GoalY(side)));
+  UpdateGoalDistance(object, side);
+  const bool direct = MatchState == STATE_DIRECT_FREE_KICK_PLACED;
+  if (direct || GoalDistance < kWallRangeUnits) BuildWall(object, cx, cy, direct);
+  RestartWait = 0;
+  RestartKind = 12;
+  SetPlayerAction(object, direct ? 59 : 55);
+}
+
+void Action_RestartTaker(int object) {
+  if (!IsPlayer(object)) return;
+  StandStill(object);
+  const int close = PushBackFromBall(object);
+  if (close != 0 && ++RestartWait < kMaxWait) return;
+  // A side behind takes it at once; otherwise he lines it up.
+  const int side = SideOf(object);
+  ChooseDeliveryTarget(object);
+  SetPlayerAction(object, Score[side] < Score[1 - side] ? 94 : 44);
+}
+
+void Action_FreeKickSetUp(int object) {
+  if (!IsPlayer(object)) return;
+  StandStill(object);
+  const int close = PushBackFromBall(object);
+  if (close != 0 && ++RestartWait < kMaxWait) return;
+  ChooseDeliveryTarget(object);
+  UpdateGoalDistance(object, SideOf(object));
+  SetPlayerAction(object, GoalDistance < kShootingRange ? 43 : 94);
+}
+
+void Action_FreeKickLineUp(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (o.actionArg == 0) {
+    o.actionArg = 1;
+    RestartCountdown = 0;
+    RestartKind = 13;
+    ClampTarget(o);
+  }
+  TurnTowards(object, GetDirection256(ballX, ballY, o.targetX, o.targetY));
+  if (o.actionArg == 1) {
+    if (DistanceAlongFacing(object) <= kRunUpDistance) {
+      MoveInDirection(object, 64, 1, (o.facing + 128) & 255);
+      LoopMotion(object, MOTION_ANF011, 1, 42);
+      return;
+    }
+    o.actionArg = 2;
+  }
+  StandStill(object);
+  const int count = o.action == 43 ? kShootingRangeCount : kLinedUpCount;
+  if (++RestartCountdown < count) return;
+  MatchSeams.sayComment(o.action == 43 ? 242 : 243, kCommentPriority, SideOf(object), object, -1, 0);
+  // The lined-up shot at goal comes later; until then he delivers it.
+  SetPlayerAction(object, 94);
+}
+
+void Action_FreeKickDelivery(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (o.actionCounter == 0 && ballSpeed != 0) {
+    // The ball has gone before he struck it: nothing left to take.
+    SetPlayerAction(object, 57);
+    return;
+  }
+  if (o.actionCounter == 0) TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
+  if (o.actionCounter == 0 && o.motionFrame < kStrikeFrame) MoveInDirection(object, kDeliveryWalkSpeed, 1, o.facing);
+  if (o.actionCounter == 0 && o.motionFrame >= kStrikeFrame) StrikeDelivery(object);
+  const int step = o.actionArg + 1;
+  if (PlayMotion(object, MOTION_ANF050, step, 57) != 0) return;
+  // A motion over before the strike frame still ends in the strike.
+  if (MatchObjects[object].actionCounter == 0 && MatchState != STATE_OPEN_PLAY) StrikeDelivery(object);
+}
+
+void Action_Wall(int object) {
+  if (!IsPlayer(object)) return;
+  if (MatchState == STATE_OPEN_PLAY) {
+    SetPlayerAction(object, kRejoin);
+    return;
+  }
+  MatchObject& o = MatchObjects[object];
+  if (ReachDistance(ActorX, ActorY, o.targetX, o.targetY, 1000) != 0) {
+    ++MoversCount;
+    RunToPoint(object, o.targetX, o.targetY);
+    return;
+  }
+  StandStill(object);
+  TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
+}
+
+void Action_AfterRestart(int object) {
+  if (!IsPlayer(object)) return;
+  if (MatchState == STATE_OPEN_PLAY) {
+    SetPlayerAction(object, kRejoin);
+    return;
+  }
+  StandStill(object);
+}
+
+void Restarts_Reset() {
+  ThrowPower = ThrowLift = 0;
+  ThrowFactor = 1.0f;
+  RestartCountdown = RestartWait = 0;
+  RestartKind = 12;
+}
+REGISTER_RESET(RESET_MATCH, Restarts_Reset);
