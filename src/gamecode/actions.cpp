@@ -25,14 +25,11 @@ void EmptyAction(int) {}
 
 // The codes the later actions answer; until then a player in one stands still.
 void FollowBallAction(int) {}           // 14
-void ThrowInPickUpAction(int) {}        // 19
 void QuickFreeKickAction(int) {}        // 20
-void RestartWalkAction(int) {}          // 21, 22, 24-26, 30, 31
+void RestartWalkAction(int) {}          // 22, 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
 void BackheelPassAction(int) {}         // 66, 110
-void LongThrowAction(int) {}            // 35, 41
 void DeliveryAction(int) {}             // 36
-void ShortThrowAction(int) {}           // 42
 void MarkedRestartAction(int) {}        // 45
 void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
 void ControlAction(int) {}              // 49, 79, 88
@@ -66,14 +63,14 @@ constexpr CodeHandler kHandlers[] = {
     {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
     {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
     {14, FollowBallAction},      {15, Action_Dribble},          {16, Action_RunWithBall},
-    {17, Action_PassReceiver},   {18, Action_Cross},            {19, ThrowInPickUpAction},
-    {20, QuickFreeKickAction},   {21, RestartWalkAction},       {22, RestartWalkAction},
+    {17, Action_PassReceiver},   {18, Action_Cross},            {19, Action_ThrowInPickUp},
+    {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, RestartWalkAction},
     {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
     {26, RestartWalkAction},     {27, Action_KickOffTaker},     {28, Action_StandingChallenge},
     {29, Action_StandingPass},   {30, RestartWalkAction},       {31, RestartWalkAction},
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
-    {35, LongThrowAction},       {36, DeliveryAction},          {37, Action_JumpTackle},
-    {41, LongThrowAction},       {42, ShortThrowAction},        {43, Action_FreeKickLineUp},
+    {35, Action_LongThrow},       {36, DeliveryAction},          {37, Action_JumpTackle},
+    {41, Action_ThrowWindUp},       {42, Action_ShortThrow},        {43, Action_FreeKickLineUp},
     {44, Action_FreeKickLineUp},  {45, MarkedRestartAction},     {46, HeaderAction},
     {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
     {50, OverheadKickAction},    {51, HeaderAction},            {52, Action_Shot},

@@ -260,8 +260,8 @@ void PlayerStandIn_AfterGoalKeeper(int object) {
 void PlayerStandIns_Install(MatchSeamTable& t) {
   t.offBallMovement = PlayerStandIn_TakeStillBall;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
-  // Code 53 has its own handler, which hands the penalty to this taker.
-  for (int code : {21, 22, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
+  // Codes 21 and 53 have their own handlers (53 hands the penalty to this taker).
+  for (int code : {22, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
   PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
   PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;

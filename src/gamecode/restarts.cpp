@@ -23,6 +23,7 @@ int16_t ThrowPower = 0, ThrowLift = 0;
 float ThrowFactor = 1.0f;
 int16_t RestartCountdown = 0, RestartWait = 0;
 int16_t RestartKind = 12;
+int16_t ThrowReceiver = -1;
 
 namespace {
 
@@ -42,7 +43,14 @@ constexpr int kShortDelivery = 10 * kYard;
 constexpr int kSfxKick = 4;
 constexpr int kRejoin = 3;                      // the code a player goes back to once play is on
 constexpr int kCommentPriority = 1;
-constexpr int kShootingRange = 30 * kYard;      // a direct free kick nearer the goal than this is lined up as a shot
+constexpr int kShootingRange = 30 * kYard;
+constexpr int kShortThrowReach = 20 * kYard;   // a receiver nearer than this gets the short throw
+constexpr int kShortRelease = 71;
+constexpr int kLongRelease = 114;
+constexpr int kWindUpDistance = 66;
+constexpr int kThrowHeight = 16;
+constexpr int kThrowTouchLock = 16;
+constexpr int kLongestWait = 1000;             // no restart waits longer than this      // a direct free kick nearer the goal than this is lined up as a shot
 
 constexpr WallOffsets kWallOffsetTable[16] = {
     {-16, 0, 16, 0},   {-14, -6, 14, 6}, {-12, -12, 12, 12}, {-6, -14, 6, 14},
@@ -153,6 +161,60 @@ void StrikeDelivery(int object) {
   MatchStateTimer = 0;
 }
 
+// The ball in the thrower's hands, where he stands.
+void HoldForThrow(int object) {
+  throwHolder = static_cast<int16_t>(object + 1);
+  StopBall();
+  ballX = ActorX;
+  ballY = ActorY;
+  ballFixedX = ActorFixedX;
+  ballFixedY = ActorFixedY;
+}
+
+// The throw leaves his hands towards the point: open play.
+void ReleaseThrow(int object, int tx, int ty, bool shortThrow) {
+  MatchObject& o = MatchObjects[object];
+  HoldForThrow(object);
+  const ThrowVelocity v = ThrowVelocityTo(tx, ty, shortThrow);
+  throwHolder = 0;
+  if (keeperHolder == object + 1) keeperHolder = 0;
+  PutBallInPlay(ballX, ballY, kThrowHeight, v.vx, v.vy, v.vz);
+  LastKicker = static_cast<int16_t>(object);
+  BallCarrier = static_cast<int16_t>(object);
+  LeaveBall(object, kSfxKick);
+  o.touchLock = kThrowTouchLock;
+  o.actionCounter = 1;
+  MatchState = STATE_OPEN_PLAY;
+  MatchStateTimer = 0;
+}
+
+// The long throw goes; the receiver runs to meet it.
+void ReleaseLongThrow(int object) {
+  const MatchObject& o = MatchObjects[object];
+  const int tx = o.targetX, ty = o.targetY;
+  ReleaseThrow(object, tx, ty, false);
+  if (!OnPitch(ThrowReceiver) || ThrowReceiver == object) return;
+  SetPlayerAction(ThrowReceiver, 17);
+  MatchObjects[ThrowReceiver].passX = static_cast<int16_t>(tx);
+  MatchObjects[ThrowReceiver].passY = static_cast<int16_t>(ty);
+}
+
+// The nearest team-mate on the pitch (not the keeper): -1 none.
+int NearestThrowReceiver(int object) {
+  const int side = SideOf(object);
+  int best = -1, bestDistance = 1 << 30;
+  for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i) {
+    if (i == object || !OnPitch(i) || i == SideSlots[side][0]) continue;
+    const MatchObject& m = MatchObjects[i];
+    const int distance = std::abs(m.x - ActorX) + std::abs(m.y - ActorY);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = i;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 void ClampRestartTarget(int16_t* x, int16_t* y) {
@@ -230,6 +292,91 @@ int PushBackFromBall(int taker) {
     m.fixedY = ny * 65536;
   }
   return close;
+}
+
+void Action_ThrowInWalk(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  o.targetX = restartX;
+  o.targetY = restartY;
+  if (ReachDistance(ActorX, ActorY, restartX, restartY, 1000) != 0 && ++o.actionArg2 < kLongestWait) {
+    ++MoversCount;
+    RunToPoint(object, restartX, restartY);
+    return;
+  }
+  PlaceActor(restartX, restartY);
+  SetPlayerAction(object, 19);
+}
+
+void Action_ThrowInPickUp(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  o.speed = 0;
+  HoldForThrow(object);
+  if (PlayMotion(object, MOTION_ANF056, 1, 41) != 0) return;
+  // Picked up: a team-mate within 20 yards gets it short, else the long throw.
+  ThrowReceiver = static_cast<int16_t>(NearestThrowReceiver(object));
+  int tx = ActorX < Pitch.centreX ? ActorX + 200 : ActorX - 200, ty = ActorY;
+  if (ThrowReceiver >= 0) {
+    tx = MatchObjects[ThrowReceiver].x;
+    ty = MatchObjects[ThrowReceiver].y;
+  }
+  int16_t cx = static_cast<int16_t>(tx), cy = static_cast<int16_t>(ty);
+  ClampRestartTarget(&cx, &cy);
+  MatchObject& t = MatchObjects[object];
+  t.targetX = cx;
+  t.targetY = cy;
+  const int distance = std::abs(cx - ActorX) + std::abs(cy - ActorY);
+  ChooseThrowTerms(t.attr[SKILL_POWER], distance);
+  const bool shortThrow = ThrowReceiver >= 0 && distance < kShortThrowReach;
+  SetPlayerAction(object, shortThrow ? 42 : 41);
+  MatchObjects[object].frame = 0;
+  if (shortThrow) MatchSeams.sayComment(241, kCommentPriority, SideOf(object), object, -1, 0);
+}
+
+void Action_ShortThrow(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  o.speed = 0;
+  if (o.actionCounter == 0) {
+    HoldForThrow(object);
+    TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
+    if (o.motionFrame >= kShortRelease) ReleaseThrow(object, o.targetX, o.targetY, true);
+  }
+  if (PlayMotion(object, MOTION_ANF056, 1, kRejoin) != 0) return;
+  if (MatchObjects[object].actionCounter == 0 && MatchState != STATE_OPEN_PLAY) ReleaseThrow(object, o.targetX, o.targetY, true);
+}
+
+void Action_ThrowWindUp(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (o.actionArg == 0) {
+    o.actionArg = 1;
+    ClampTarget(o);
+    if (IsPlayer(ThrowReceiver) && OnPitch(ThrowReceiver)) SetPlayerAction(ThrowReceiver, 4);
+    MatchSeams.sayComment(240, kCommentPriority, SideOf(object), object, -1, 0);
+  }
+  HoldForThrow(object);
+  TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
+  if (DistanceAlongFacing(object) < kWindUpDistance && ++o.actionArg2 < kLongestWait) {
+    MoveInDirection(object, 32, 1, (o.facing + 128) & 255);
+    LoopMotion(object, MOTION_ANF016, 1, 57);
+    HoldForThrow(object);
+    return;
+  }
+  SetPlayerAction(object, 35);
+}
+
+void Action_LongThrow(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (o.actionCounter == 0) {
+    MoveInDirection(object, 40, 1, o.facing);
+    HoldForThrow(object);
+    if (o.motionFrame >= kLongRelease) ReleaseLongThrow(object);
+  }
+  if (PlayMotion(object, MOTION_ANF016, 1, kRejoin) != 0) return;
+  if (MatchObjects[object].actionCounter == 0 && MatchState != STATE_OPEN_PLAY) ReleaseLongThrow(object);
 }
 
 void Action_RestartOrganiser(int object) {
@@ -362,5 +509,6 @@ void Restarts_Reset() {
   ThrowFactor = 1.0f;
   RestartCountdown = RestartWait = 0;
   RestartKind = 12;
+  ThrowReceiver = -1;
 }
 REGISTER_RESET(RESET_MATCH, Restarts_Reset);

@@ -43,6 +43,15 @@ DeliveryTerms DeliveryTermsFor(int distance);
 // ball stepped 4 units back along his facing; the number still too close.
 int PushBackFromBall(int taker);
 
+// The team-mate the thrower throws to (-1 none), chosen when he picks the
+// ball up.
+extern int16_t ThrowReceiver;
+
+void Action_ThrowInWalk(int object);       // 21
+void Action_ThrowInPickUp(int object);     // 19
+void Action_ThrowWindUp(int object);       // 41
+void Action_ShortThrow(int object);        // 42
+void Action_LongThrow(int object);         // 35
 void Action_RestartOrganiser(int object);  // 53
 void Action_FreeKickLineUp(int object);    // 43, 44
 void Action_FreeKickDelivery(int object);  // 94

@@ -66,7 +66,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
   struct Row {
     int code, state, object, afterAction;
   };
-  const std::vector<Row> rows = {{21, STATE_THROW_IN_TAKEN, 5, 3},   {22, STATE_CORNER_TAKEN, 20, 3},
+  const std::vector<Row> rows = {{22, STATE_CORNER_TAKEN, 20, 3},
                                  {53, STATE_PENALTY_PLACED, 7, 3},
                                  {123, STATE_KEEPER_RELEASE, 16, 122}, {157, STATE_GOAL_KICK_TAKEN, 0, 122}};
   for (const Row& r : rows) {
@@ -93,10 +93,11 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
 TEST_F(PlayerStandInTest, ATakerAwayFromTheBallWalksThereFirst) {
   Ball(600, 900);
   Marker(700, 1300);
-  Put(5, 600, 1000, 21);
+  MatchState = STATE_CORNER_TAKEN;
+  Put(5, 600, 1000, 22);
   player_action();
-  EXPECT_EQ(MatchState, STATE_THROW_IN_TAKEN);
-  EXPECT_EQ(+MatchObjects[5].action, 21);
+  EXPECT_EQ(MatchState, STATE_CORNER_TAKEN);
+  EXPECT_EQ(+MatchObjects[5].action, 22);
   EXPECT_EQ(MoversCount, 1);
   EXPECT_LT(+MatchObjects[5].y, 1000);  // on his way
   EXPECT_EQ(ballVelY, 0);
@@ -124,7 +125,7 @@ TEST_F(PlayerStandInTest, ATakerPutsTheBallOnTheRestartSpot) {
 TEST_F(PlayerStandInTest, AThrowerHoldingTheBallThrowsAtOnce) {
   Ball(600, 900);
   Marker(500, 900);
-  Put(5, 640, 960, 21);
+  Put(5, 640, 960, 22);
   throwHolder = 6;
   player_action();
   EXPECT_EQ(MatchState, STATE_OPEN_PLAY);

@@ -274,4 +274,50 @@ TEST_F(RestartsTest, APenaltyIsStillTakenByTheOrganiser) {
   EXPECT_EQ(LastKicker, 7);
 }
 
+TEST_F(RestartsTest, AThrowInIsShortToANearTeamMateElseLong) {
+  struct Row {
+    int mateX, mateY;
+    int comment;  // 241 the short throw, 240 the long
+    bool receiverRuns;
+  };
+  const std::vector<Row> rows = {{400, 900, 241, false}, {900, 900, 240, true}};
+  for (const Row& r : rows) {
+    SetUp();
+    MatchState = STATE_THROW_IN_TAKEN;
+    Spot(156, 900);
+    Put(5, 170, 960, 21);
+    Put(6, r.mateX, r.mateY, 54);
+    int frames = 0;
+    bool held = false;
+    while (MatchState == STATE_THROW_IN_TAKEN && frames < 3000) {
+      player_action();
+      held = held || throwHolder == 6;
+      ++frames;
+    }
+    ASSERT_EQ(MatchState, STATE_OPEN_PLAY) << r.mateX;
+    EXPECT_TRUE(held) << r.mateX;
+    EXPECT_EQ(throwHolder, 0) << r.mateX;
+    EXPECT_EQ(LastKicker, 5) << r.mateX;
+    EXPECT_EQ(BallHeight, 16) << r.mateX;
+    EXPECT_GT(ballVelX, 0) << r.mateX;  // infield, at the team-mate
+    EXPECT_EQ(+MatchObjects[5].touchLock, 16) << r.mateX;
+    bool said = false;
+    for (int e : g_said) said = said || e == r.comment;
+    EXPECT_TRUE(said) << r.mateX;
+    EXPECT_EQ(MatchObjects[6].passX == r.mateX, r.receiverRuns) << r.mateX;  // sent to meet the long throw
+  }
+}
+
+TEST_F(RestartsTest, AThrowerSentOffWithTheBallInHisHandsLetsItGo) {
+  MatchState = STATE_THROW_IN_TAKEN;
+  Spot(156, 900);
+  Put(5, 156, 900, 19);
+  Put(6, 400, 900, 54);
+  player_action();
+  EXPECT_EQ(throwHolder, 6);
+  MatchObjects[5].sentOff = 1;
+  player_action();
+  EXPECT_EQ(throwHolder, 0);
+}
+
 }  // namespace
