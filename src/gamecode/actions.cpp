@@ -26,10 +26,9 @@ void EmptyAction(int) {}
 // The codes the later actions answer; until then a player in one stands still.
 void FollowBallAction(int) {}           // 14
 void QuickFreeKickAction(int) {}        // 20
-void RestartWalkAction(int) {}          // 22, 24-26, 30, 31
+void RestartWalkAction(int) {}          // 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
 void BackheelPassAction(int) {}         // 66, 110
-void DeliveryAction(int) {}             // 36
 void MarkedRestartAction(int) {}        // 45
 void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
 void ControlAction(int) {}              // 49, 79, 88
@@ -39,7 +38,6 @@ void WaitAtSpotAction(int) {}           // 54, 63
 void FoulTackleAction(int) {}           // 116
 void PenaltyAction(int) {}              // 60, 95
 void WalkBackAction(int) {}             // 61
-void CornerFlagAction(int) {}           // 67, 68
 void DirectFreeKickAction(int) {}       // 71
 void DiveAction(int) {}                 // 72, 102
 // 76, 108: turning to a coming ball ends at once in open play; a runner
@@ -64,12 +62,12 @@ constexpr CodeHandler kHandlers[] = {
     {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
     {14, FollowBallAction},      {15, Action_Dribble},          {16, Action_RunWithBall},
     {17, Action_PassReceiver},   {18, Action_Cross},            {19, Action_ThrowInPickUp},
-    {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, RestartWalkAction},
+    {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, Action_CornerWalk},
     {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
     {26, RestartWalkAction},     {27, Action_KickOffTaker},     {28, Action_StandingChallenge},
     {29, Action_StandingPass},   {30, RestartWalkAction},       {31, RestartWalkAction},
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
-    {35, Action_LongThrow},       {36, DeliveryAction},          {37, Action_JumpTackle},
+    {35, Action_LongThrow},       {36, Action_SetPieceDelivery},          {37, Action_JumpTackle},
     {41, Action_ThrowWindUp},       {42, Action_ShortThrow},        {43, Action_FreeKickLineUp},
     {44, Action_FreeKickLineUp},  {45, MarkedRestartAction},     {46, HeaderAction},
     {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
@@ -77,8 +75,8 @@ constexpr CodeHandler kHandlers[] = {
     {53, Action_RestartOrganiser}, {54, WaitAtSpotAction},       {55, Action_RestartTaker},
     {56, Action_Tackle},         {57, Action_AfterRestart},        {58, Action_Wall},
     {59, Action_FreeKickSetUp},   {60, PenaltyAction},           {61, WalkBackAction},
-    {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, CornerFlagAction},
-    {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
+    {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, Action_WalkToCornerFlag},
+    {68, Action_FreeKickLineUp},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
     {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},

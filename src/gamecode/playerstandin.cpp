@@ -257,11 +257,14 @@ void PlayerStandIn_AfterGoalKeeper(int object) {
   MatchObjects[object].action = kKeeperStand;
 }
 
+void PlayerStandIn_NoteRestartKick() { ++Counts().restartKicks; }
+
 void PlayerStandIns_Install(MatchSeamTable& t) {
   t.offBallMovement = PlayerStandIn_TakeStillBall;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
-  // Codes 21 and 53 have their own handlers (53 hands the penalty to this taker).
-  for (int code : {22, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
+  // Codes 21, 22 and 53 have their own handlers (22 and 53 hand what is
+  // not theirs, the penalty among it, to this taker).
+  for (int code : {123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
   PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
   PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;

@@ -45,6 +45,9 @@ void PlayerStandIn_KickOffWait(int object);
 // MoversCount until he stands at his point.
 void PlayerStandIn_SetPieceWalk(int object);
 
+// A restart played by its own taker counts with the stand-ins' restarts.
+void PlayerStandIn_NoteRestartKick();
+
 void PlayerStandIns_Install(MatchSeamTable& table);
 const PlayerStandInCounts& PlayerStandInCountsOf(int periodNumber);
 // The point a keeper of the side walks to.

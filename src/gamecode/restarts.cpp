@@ -37,7 +37,7 @@ constexpr int kMaxWait = 400;                    // frames the taker waits for t
 constexpr int kRunUpDistance = 52;
 constexpr int kShootingRangeCount = 20;
 constexpr int kLinedUpCount = 30;
-constexpr int kStrikeFrame = 37;
+constexpr int kStrikeFrame = 38;
 constexpr int kDeliveryWalkSpeed = 140;
 constexpr int kShortDelivery = 10 * kYard;
 constexpr int kSfxKick = 4;
@@ -157,6 +157,7 @@ void StrikeDelivery(int object) {
   BallCarrier = static_cast<int16_t>(object);
   SetBallVelocityTowards(o.targetX, o.targetY, t.speed, t.lift);
   LeaveBall(object, kSfxKick);
+  PlayerStandIn_NoteRestartKick();
   MatchState = STATE_OPEN_PLAY;
   MatchStateTimer = 0;
 }
@@ -182,6 +183,7 @@ void ReleaseThrow(int object, int tx, int ty, bool shortThrow) {
   LastKicker = static_cast<int16_t>(object);
   BallCarrier = static_cast<int16_t>(object);
   LeaveBall(object, kSfxKick);
+  PlayerStandIn_NoteRestartKick();
   o.touchLock = kThrowTouchLock;
   o.actionCounter = 1;
   MatchState = STATE_OPEN_PLAY;
@@ -457,12 +459,18 @@ void Action_FreeKickLineUp(int object) {
   StandStill(object);
   const int count = o.action == 43 ? kShootingRangeCount : kLinedUpCount;
   if (++RestartCountdown < count) return;
-  MatchSeams.sayComment(o.action == 43 ? 242 : 243, kCommentPriority, SideOf(object), object, -1, 0);
-  // The lined-up shot at goal comes later; until then he delivers it.
-  SetPlayerAction(object, 94);
+  const int comment = o.action == 43 ? 242 : o.action == 68 ? 244 : 243;
+  MatchSeams.sayComment(comment, kCommentPriority, SideOf(object), object, -1, 0);
+  // The corner is swung in; the lined-up shot at goal comes later, until
+  // then he delivers it.
+  SetPlayerAction(object, o.action == 68 ? 36 : 94);
 }
 
-void Action_FreeKickDelivery(int object) {
+namespace {
+
+// The delivery (94 to a team-mate, 36 a corner or free kick into the box):
+// the run-in along the kick motion, the strike at its frame, then 57.
+void Deliver(int object, int comment) {
   if (!IsPlayer(object)) return;
   MatchObject& o = MatchObjects[object];
   if (o.actionCounter == 0 && ballSpeed != 0) {
@@ -472,11 +480,61 @@ void Action_FreeKickDelivery(int object) {
   }
   if (o.actionCounter == 0) TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
   if (o.actionCounter == 0 && o.motionFrame < kStrikeFrame) MoveInDirection(object, kDeliveryWalkSpeed, 1, o.facing);
-  if (o.actionCounter == 0 && o.motionFrame >= kStrikeFrame) StrikeDelivery(object);
+  bool struck = false;
+  if (o.actionCounter == 0 && o.motionFrame >= kStrikeFrame) {
+    StrikeDelivery(object);
+    struck = true;
+  }
   const int step = o.actionArg + 1;
-  if (PlayMotion(object, MOTION_ANF050, step, 57) != 0) return;
-  // A motion over before the strike frame still ends in the strike.
-  if (MatchObjects[object].actionCounter == 0 && MatchState != STATE_OPEN_PLAY) StrikeDelivery(object);
+  if (PlayMotion(object, MOTION_ANF050, step, 57) == 0 && MatchObjects[object].actionCounter == 0 &&
+      MatchState != STATE_OPEN_PLAY) {
+    // A motion over before the strike frame still ends in the strike.
+    StrikeDelivery(object);
+    struck = true;
+  }
+  if (struck && comment != 0) MatchSeams.sayComment(comment, kCommentPriority, SideOf(object), object, -1, 0);
+}
+
+}  // namespace
+
+void Action_FreeKickDelivery(int object) { Deliver(object, 0); }
+
+void Action_SetPieceDelivery(int object) { Deliver(object, 245); }
+
+void Action_CornerWalk(int object) {
+  if (!IsPlayer(object)) return;
+  if (MatchState != STATE_CORNER_TAKEN) {
+    PlayerStandIn_TakeRestart(object);
+    return;
+  }
+  SetPlayerAction(object, 67);
+}
+
+void Action_WalkToCornerFlag(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  StopBall();
+  ballX = restartX;
+  ballY = restartY;
+  ballFixedX = restartX * 65536;
+  ballFixedY = restartY * 65536;
+  if (ReachDistance(ActorX, ActorY, restartX, restartY, 1000) != 0 && ++o.actionArg2 < kLongestWait) {
+    ++MoversCount;
+    TurnTowards(object, GetDirection256(ActorX, ActorY, restartX, restartY));
+    LoopMotion(object, MOTION_ANF009, 1, 0);
+    MovePlayer(object, 64, 1);
+    return;
+  }
+  PlaceActor(restartX, restartY);
+  SetPlayerAction(object, 68);
+  MatchObject& t = MatchObjects[object];
+  const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
+  if (marker.x >= Pitch.minX && marker.x <= Pitch.maxX && marker.y >= Pitch.minY && marker.y <= Pitch.maxY) {
+    t.targetX = marker.x;
+    t.targetY = marker.y;
+  } else {
+    ChooseDeliveryTarget(object);
+  }
 }
 
 void Action_Wall(int object) {

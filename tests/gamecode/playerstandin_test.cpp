@@ -66,8 +66,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
   struct Row {
     int code, state, object, afterAction;
   };
-  const std::vector<Row> rows = {{22, STATE_CORNER_TAKEN, 20, 3},
-                                 {53, STATE_PENALTY_PLACED, 7, 3},
+  const std::vector<Row> rows = {{53, STATE_PENALTY_PLACED, 7, 3},
                                  {123, STATE_KEEPER_RELEASE, 16, 122}, {157, STATE_GOAL_KICK_TAKEN, 0, 122}};
   for (const Row& r : rows) {
     SetUp();
@@ -93,11 +92,11 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
 TEST_F(PlayerStandInTest, ATakerAwayFromTheBallWalksThereFirst) {
   Ball(600, 900);
   Marker(700, 1300);
-  MatchState = STATE_CORNER_TAKEN;
-  Put(5, 600, 1000, 22);
+  MatchState = STATE_PENALTY_PLACED;
+  Put(5, 600, 1000, 53);
   player_action();
-  EXPECT_EQ(MatchState, STATE_CORNER_TAKEN);
-  EXPECT_EQ(+MatchObjects[5].action, 22);
+  EXPECT_EQ(MatchState, STATE_PENALTY_PLACED);
+  EXPECT_EQ(+MatchObjects[5].action, 53);
   EXPECT_EQ(MoversCount, 1);
   EXPECT_LT(+MatchObjects[5].y, 1000);  // on his way
   EXPECT_EQ(ballVelY, 0);
@@ -125,7 +124,8 @@ TEST_F(PlayerStandInTest, ATakerPutsTheBallOnTheRestartSpot) {
 TEST_F(PlayerStandInTest, AThrowerHoldingTheBallThrowsAtOnce) {
   Ball(600, 900);
   Marker(500, 900);
-  Put(5, 640, 960, 22);
+  MatchState = STATE_PENALTY_PLACED;
+  Put(5, 640, 960, 53);
   throwHolder = 6;
   player_action();
   EXPECT_EQ(MatchState, STATE_OPEN_PLAY);

@@ -320,4 +320,45 @@ TEST_F(RestartsTest, AThrowerSentOffWithTheBallInHisHandsLetsItGo) {
   EXPECT_EQ(throwHolder, 0);
 }
 
+TEST_F(RestartsTest, ACornerIsTakenFromTheFlagIntoTheBox) {
+  struct Row {
+    int flagX, flagY, startX, startY;
+  };
+  const std::vector<Row> rows = {{160, 2038, 300, 1900}, {1432, 2038, 1300, 1950}, {160, 126, 200, 300}};
+  for (const Row& r : rows) {
+    SetUp();
+    MatchState = STATE_CORNER_TAKEN;
+    LowGoalSide = r.flagY > 1082 ? 0 : 1;  // side 0 attacks the corner's end
+    Spot(r.flagX, r.flagY);
+    Spot(r.startX, r.startY);  // the ball where it went out; the flag is the restart spot
+    restartX = static_cast<int16_t>(r.flagX);
+    restartY = static_cast<int16_t>(r.flagY);
+    const int boxY = r.flagY > 1082 ? 1946 : 218;
+    MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.centreX;
+    MatchObjects[OBJECT_RESTART_SPOT].y = static_cast<int16_t>(boxY);
+    Put(7, r.startX, r.startY, 22);
+    int frames = 0;
+    bool walked = false;
+    while (MatchState == STATE_CORNER_TAKEN && frames < 3000) {
+      player_action();
+      walked = walked || MoversCount > 0;
+      ++frames;
+    }
+    ASSERT_EQ(MatchState, STATE_OPEN_PLAY) << r.flagX;
+    EXPECT_TRUE(walked) << r.flagX;
+    EXPECT_EQ(LastKicker, 7) << r.flagX;
+    EXPECT_EQ(ballX, r.flagX) << r.flagX;  // struck from the flag
+    EXPECT_EQ(ballY, r.flagY) << r.flagX;
+    EXPECT_EQ(ballVelX > 0, r.flagX < Pitch.centreX) << r.flagX;  // towards the box
+    EXPECT_EQ(ballVelY > 0, boxY > r.flagY) << r.flagX;
+    bool lined = false, swung = false;
+    for (int e : g_said) {
+      lined = lined || e == 244;
+      swung = swung || e == 245;
+    }
+    EXPECT_TRUE(lined) << r.flagX;
+    EXPECT_TRUE(swung) << r.flagX;
+  }
+}
+
 }  // namespace
