@@ -11,6 +11,7 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/outfield.h"
 #include "gamecode/passes.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
@@ -23,7 +24,6 @@ namespace {
 void EmptyAction(int) {}
 
 // The codes the later actions answer; until then a player in one stands still.
-void FollowBallAction(int) {}           // 14
 void ThrowInPickUpAction(int) {}        // 19
 void QuickFreeKickAction(int) {}        // 20
 void RestartWalkAction(int) {}          // 21, 22, 24-26, 30, 31
@@ -54,9 +54,7 @@ void DiveAction(int) {}                 // 72, 102
 void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
 void RunPassAction(int) {}              // 109
 void WaitForPassAction(int) {}          // 85
-void RunToPointAction(int) {}           // 96, 103
 void HandballAction(int) {}             // 99
-void PlayOnceAction(int) {}             // 100
 void BlockAction(int) {}                // 114, 115
 void GoalkeeperAction(int) {}           // 120-173
 
@@ -69,7 +67,7 @@ constexpr CodeHandler kHandlers[] = {
     {0, Action_Stand},           {3, Action_RunToTarget},       {4, Action_OpenPlay},
     {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
     {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
-    {14, FollowBallAction},      {15, Action_Dribble},          {16, Action_RunWithBall},
+    {14, Action_FollowBall},      {15, Action_Dribble},          {16, Action_RunWithBall},
     {17, Action_PassReceiver},   {18, Action_Cross},            {19, ThrowInPickUpAction},
     {20, QuickFreeKickAction},   {21, RestartWalkAction},       {22, RestartWalkAction},
     {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
@@ -93,10 +91,10 @@ constexpr CodeHandler kHandlers[] = {
     {84, Action_Volley},         {85, WaitForPassAction},       {86, HeaderAction},
     {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
-    {94, DeliveryAction},        {95, PenaltyAction},           {96, RunToPointAction},
-    {97, ShotAction},            {98, ShotAction},              {99, HandballAction},
-    {100, PlayOnceAction},       {102, DiveAction},             {103, RunToPointAction},
-    {105, ShotAction},     {106, ShotAction},             {107, ShotAction},
+    {94, DeliveryAction},        {95, PenaltyAction},           {96, Action_RunToPoint},
+    {97, Action_CurledShot},            {98, Action_CurledShot},              {99, HandballAction},
+    {100, Action_PlayOnce},       {102, Action_StumbleOn},             {103, Action_WalkToPoint},
+    {105, ShotAction},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
     {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
     {114, BlockAction},          {115, BlockAction},            {116, FoulTackleAction},

@@ -1,0 +1,201 @@
+// The outfield player's placed and curled shots and the small movement codes
+// around them.
+#include "gamecode/outfield.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/debug.h"
+#include "engine/rand.h"
+#include "gamecode/actions.h"
+#include "gamecode/attackdir.h"
+#include "gamecode/ball.h"
+#include "gamecode/basicacts.h"
+#include "gamecode/goalcomment.h"
+#include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/motion.h"
+#include "gamecode/movement.h"
+#include "gamecode/shots.h"
+#include "gamecode/teamops.h"
+
+namespace {
+
+constexpr int kGiveUp = 3;
+constexpr int kYard = 16;
+constexpr int kNear = 6;         // "at the point"
+constexpr int kSfxKick = 6;
+constexpr int kSpinHoldFrames = 16;
+constexpr int kCommentPriority = 1;
+
+bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
+int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
+
+struct PlacedMember {
+  int code;
+  int motion[2];
+  int step;        // added to actionArg
+  int window[2][2];
+  int base;        // added to half the power
+  bool curled;
+  int comment;
+};
+constexpr PlacedMember kPlaced[] = {
+    {106, {MOTION_ANF035, MOTION_ANF036}, 2, {{19, 27}, {55, 63}}, 120, false, 338},
+    {107, {MOTION_ANF037, MOTION_ANF038}, 2, {{18, 26}, {41, 49}}, 140, false, 338},
+    {97, {MOTION_ANF036, MOTION_ANF036}, 2, {{55, 63}, {55, 63}}, 140, true, 171},
+    {98, {MOTION_ANF038, MOTION_ANF038}, 2, {{41, 49}, {41, 49}}, 140, true, 171},
+};
+
+const PlacedMember* PlacedOf(int code) {
+  for (const PlacedMember& m : kPlaced)
+    if (m.code == code) return &m;
+  return nullptr;
+}
+
+// A wait nobody else ends: given up after the limit, back to open play.
+bool WaitedTooLong(int object) {
+  MatchObject& o = MatchObjects[object];
+  if (o.actionCounter < OUTFIELD_WAIT_LIMIT) {
+    ++o.actionCounter;
+    return false;
+  }
+  DPRINT(DEBUG_GENERAL, 1, "player %d gave up waiting in code %d\n", object, +o.action);
+  SetPlayerAction(object, MatchState == STATE_OPEN_PLAY ? 4 : 0);
+  return true;
+}
+
+void StrikePlaced(int object, const PlacedMember& m) {
+  MatchObject& o = MatchObjects[object];
+  const int side = SideOf(object);
+  const int variant = o.actionArg2 & 1;
+  LastKicker = static_cast<int16_t>(object);
+  if (m.code == 107 && variant == 1) UpdateGoalDistance(object, side);
+  const int d = GetDirection256(ActorX, ActorY, ShotTargetX, ShotTargetY);
+  PolarToOffset(d, o.attr[SKILL_POWER] / 2 + m.base, 256);
+  ballVelX = OffsetX * 4096;
+  ballVelY = -OffsetY * 4096;
+  if (m.curled) {
+    ballVelHeight = CurledShotLift(GoalDistance);
+    ballSpinY = 0;
+    ballSpinHeight = 0;
+    ballSpinX = ActorX < Pitch.centreX ? -8000 : 8000;
+    ballSpinFrames = 30;
+  } else {
+    const int skill = GetEffectiveSkill(object, o.attr[SKILL_INTELLIGENCE]);
+    const int shooting = o.attr[SKILL_SHOOTING];
+    const bool failed = variant == 1 && SkillRoll(shooting, 100) >= shooting;
+    ballVelHeight = PlacedShotLift(variant, skill, GoalDistance, failed);
+  }
+  LeaveBall(object, kSfxKick);
+  spinHold = kSpinHoldFrames;
+  RecordShotForKeeper(object, side);
+  o.shots = static_cast<int16_t>(o.shots + 1);
+  ShotOriginX = ballX;
+  ShotOriginY = ballY;
+  ShotFrame = static_cast<int16_t>(MatchFrameCounter);
+  SideShots[side] = static_cast<int16_t>(SideShots[side] + 1);
+  LastShooter = static_cast<int16_t>(object);
+  MatchSeams.sayComment(m.comment, kCommentPriority, side, object, -1, 0);
+  MarkOffsideCandidates(object);
+  if (!m.curled) SetStrikeError(object, ShotTargetX);
+}
+
+}  // namespace
+
+int32_t PlacedShotLift(int variant, int skill, int goalDistance, bool shootingRollFailed) {
+  if (variant == 0) return skill * 256 + 0xB000;
+  int32_t d = 0x1C000;
+  if (!shootingRollFailed) d -= 50 * std::max(25 * kYard - goalDistance, 0);
+  return skill * -1280 + d;
+}
+
+int32_t CurledShotLift(int goalDistance) { return 0x1C000 - 50 * std::max(25 * kYard - goalDistance, 1); }
+
+void PlacedShotFrameStep(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  const PlacedMember* m = PlacedOf(o.action);
+  if (m == nullptr) return;
+  const int variant = o.actionArg2 & 1;
+  const int start = m->window[variant][0], end = m->window[variant][1];
+  const bool atFeet = AtHisFeet(object);
+  // The second style and the curled shots set themselves before the strike.
+  if (m->code != 106 && atFeet && o.motionFrame < start) {
+    MovePlayer(object, 0, 1);
+    BallAtFeet(object);
+  }
+  const bool inWindow = o.motionFrame >= start && o.motionFrame <= end;
+  if (inWindow && o.actionArg == 0 && !BallInHands() && atFeet) {
+    StrikePlaced(object, *m);
+  } else if (!inWindow && BallInHands()) {
+    SetPlayerAction(object, kGiveUp);
+  }
+}
+
+void Action_PlacedShot(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  const PlacedMember* m = PlacedOf(o.action);
+  if (m == nullptr) return;
+  TurnTowards(object, GetDirection256(ActorX, ActorY, ShotTargetX, ShotTargetY));
+  if (!PlayMotion(object, m->motion[o.actionArg2 & 1], o.actionArg + m->step, kGiveUp)) return;
+  PlacedShotFrameStep(object);
+}
+
+void Action_CurledShot(int object) { Action_PlacedShot(object); }
+
+void Action_FollowBall(int object) {
+  if (!IsPlayer(object)) return;
+  if (BallHeight < 16 && ballVelY < 0) {
+    SetPlayerAction(object, 3);
+    return;
+  }
+  if (WaitedTooLong(object)) return;
+  RunToPoint(object, ballX, ballY);
+}
+
+void Action_RunToPoint(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (ReachDistance(ActorX, ActorY, o.targetX, o.targetY, 1000) <= kNear) {
+    if (MatchState == STATE_OPEN_PLAY) {
+      SetPlayerAction(object, 0);
+      return;
+    }
+    if (!WaitedTooLong(object)) TurnTowards(object, o.wantedFacing);
+    return;
+  }
+  RunToPoint(object, o.targetX, o.targetY);
+  o.action = 96;
+}
+
+void Action_WalkToPoint(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (MatchState == STATE_OPEN_PLAY) {
+    SetPlayerAction(object, 3);
+    return;
+  }
+  LoopMotion(object, MOTION_ANF021, 1, 0);
+  if (WaitedTooLong(object)) return;
+  if (ReachDistance(ActorX, ActorY, o.targetX, o.targetY, 1000) <= kNear) {
+    TurnTowards(object, o.wantedFacing);
+    return;
+  }
+  TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
+  MovePlayer(object, 140, 1);
+}
+
+void Action_PlayOnce(int object) {
+  if (!IsPlayer(object)) return;
+  SetPlayerAction(object, 0);
+  MatchObject& o = MatchObjects[object];
+  o.motion = MOTION_ANF004;
+}
+
+void Action_StumbleOn(int object) {
+  if (!IsPlayer(object)) return;
+  PlayMotion(object, MOTION_ANF101, 2, 4);
+}

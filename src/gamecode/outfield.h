@@ -1,0 +1,26 @@
+// The outfield player's placed and curled shots and the small movement codes
+// around them (following the ball, running to a point, the one-off clips).
+#pragma once
+
+#include <cstdint>
+
+void Action_FollowBall(int object);   // 14
+void Action_RunToPoint(int object);   // 96
+void Action_CurledShot(int object);   // 97, 98
+void Action_PlayOnce(int object);     // 100
+void Action_StumbleOn(int object);    // 102
+void Action_WalkToPoint(int object);  // 103
+void Action_PlacedShot(int object);   // 106, 107
+
+// The lift of a placed shot: variant 0 is low and rises with the player's
+// reading of the game; variant 1 dips, with less lift inside 25 yards
+// unless his shooting roll fails. `skill` is his effective intelligence.
+int32_t PlacedShotLift(int variant, int skill, int goalDistance, bool shootingRollFailed);
+// The lift of a curled shot from `goalDistance`.
+int32_t CurledShotLift(int goalDistance);
+// A wait that nothing else ends gives up after this many frames.
+constexpr int OUTFIELD_WAIT_LIMIT = 1000;
+// One frame of a placed or curled shot after its clip has advanced: the
+// stand before the strike, the strike inside the window, the give-up when a
+// keeper has the ball.
+void PlacedShotFrameStep(int object);

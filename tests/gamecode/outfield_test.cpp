@@ -1,0 +1,217 @@
+#include "gamecode/outfield.h"
+
+#include <string>
+#include <vector>
+
+#include "gamecode/actions.h"
+#include "gamecode/attackdir.h"
+#include "gamecode/ball.h"
+#include "gamecode/goalcomment.h"
+#include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/matchstate.h"
+#include "gamecode/movement.h"
+#include "gamecode/shots.h"
+#include "gamecode/teamops.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+constexpr int32_t U = 0x10000;
+std::vector<int> g_said;
+
+// A shooter of side 0 (attacking the goal line at 2042) on an empty pitch.
+class OutfieldTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    SetPitchGeometry();
+    g_said.clear();
+    MatchSeams.sayComment = [](int event, int, int, int, int, int) {
+      if (event >= 100) g_said.push_back(event);
+    };
+    for (int i = 0; i < MATCH_PLAYERS; ++i) MatchObjects[i].offPitch = 1;
+    LowGoalSide = 0;
+    MatchState = STATE_OPEN_PLAY;
+    ShotTargetX = 796;
+    ShotTargetY = 2042;
+    ShotFrame = -1;
+  }
+  static MatchObject& Shooter(int code, int variant, int x, int y, int motionFrame) {
+    MatchObject& p = MatchObjects[5];
+    p = MatchObject{};
+    p.x = static_cast<int16_t>(x);
+    p.y = static_cast<int16_t>(y);
+    p.fixedX = x * U;
+    p.fixedY = y * U;
+    p.facing = 128;
+    p.action = static_cast<int16_t>(code);
+    p.actionArg2 = static_cast<int16_t>(variant);
+    p.motionFrame = static_cast<int16_t>(motionFrame);
+    p.hasBall = 1;
+    for (int k = 0; k < 22; ++k) p.attr[k] = 60;
+    ActorX = p.x;
+    ActorY = p.y;
+    ActorFixedX = p.fixedX;
+    ActorFixedY = p.fixedY;
+    ballX = static_cast<int16_t>(x);
+    ballY = static_cast<int16_t>(y + 4);
+    ballFixedX = ballX * U;
+    ballFixedY = ballY * U;
+    BallHeight = 0;
+    StopBall();
+    UpdateBallSpeed();
+    return p;
+  }
+};
+
+void RunCode(int code) {
+  if (code == 14) Action_FollowBall(5);
+  else if (code == 96) Action_RunToPoint(5);
+  else Action_WalkToPoint(5);
+}
+
+// The strike comes only inside the variant's window, with the ball his and
+// nobody holding it; a keeper's ball outside the window ends the shot.
+TEST_F(OutfieldTest, TheStrikeWindows) {
+  struct Row {
+    int code, variant, frame;
+    bool hasBall;
+    int16_t holder;
+    bool strikes;
+    int afterCode;
+  };
+  const std::vector<Row> rows = {
+      {106, 0, 18, true, 0, false, 106}, {106, 0, 19, true, 0, true, 106},  {106, 0, 27, true, 0, true, 106},
+      {106, 0, 28, true, 0, false, 106}, {106, 1, 54, true, 0, false, 106}, {106, 1, 55, true, 0, true, 106},
+      {106, 1, 63, true, 0, true, 106},  {107, 0, 18, true, 0, true, 107},  {107, 0, 27, true, 0, false, 107},
+      {107, 1, 40, true, 0, false, 107}, {107, 1, 49, true, 0, true, 107},  {97, 0, 55, true, 0, true, 97},
+      {97, 1, 54, true, 0, false, 97},   {98, 0, 41, true, 0, true, 98},    {98, 0, 50, true, 0, false, 98},
+      {106, 0, 20, false, 0, false, 106}, {98, 0, 45, true, 17, false, 98}, {107, 0, 10, false, 17, false, 3},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    MatchObject& p = Shooter(r.code, r.variant, 796, 2042 - 20 * 16, r.frame);
+    p.hasBall = r.hasBall;
+    keeperHolder = r.holder;
+    PlacedShotFrameStep(5);
+    const std::string what = std::to_string(r.code) + "/" + std::to_string(r.variant) + " frame " +
+                             std::to_string(r.frame) + " holder " + std::to_string(r.holder);
+    EXPECT_EQ(p.actionArg == 1, r.strikes) << what;
+    EXPECT_EQ(ballVelY > 0, r.strikes) << what;
+    EXPECT_EQ(+p.action, r.afterCode) << what;
+  }
+}
+
+// One strike per action: the shot and its records are counted once.
+TEST_F(OutfieldTest, OneStrikePerAction) {
+  for (int code : {97, 98, 106, 107}) {
+    SetUp();
+    MatchFrameCounter = 321;
+    const int frame = code == 97 ? 56 : code == 98 ? 42 : code == 106 ? 20 : 19;
+    MatchObject& p = Shooter(code, 0, 796, 2042 - 18 * 16, frame);
+    PlacedShotFrameStep(5);
+    p.hasBall = 1;
+    PlacedShotFrameStep(5);
+    const std::string what = std::to_string(code);
+    EXPECT_EQ(+p.shots, 1) << what;
+    EXPECT_EQ(SideShots[0], 1) << what;
+    EXPECT_EQ(LastShooter, 5) << what;
+    EXPECT_EQ(LastKicker, 5) << what;
+    EXPECT_EQ(ShotFrame, 321) << what;
+    EXPECT_EQ(spinHold, 16) << what;
+    ASSERT_EQ(g_said.size(), 1u) << what;
+    EXPECT_EQ(g_said[0], code < 100 ? 171 : 338) << what;
+  }
+}
+
+// The dipping placed shot keeps its full lift from 25 yards out; nearer it
+// loses 50 a unit, unless the shooting roll fails.
+TEST_F(OutfieldTest, ThePlacedShotsLift) {
+  struct Row {
+    int variant, skill, distance;
+    bool failed;
+    int32_t lift;
+  };
+  const std::vector<Row> rows = {
+      {0, 0, 100, false, 0xB000},
+      {0, 60, 100, false, 0xB000 + 60 * 256},
+      {1, 0, 400, false, 0x1C000},
+      {1, 0, 500, false, 0x1C000},
+      {1, 0, 399, false, 0x1C000 - 50},
+      {1, 0, 200, false, 0x1C000 - 50 * 200},
+      {1, 0, 200, true, 0x1C000},
+      {1, 40, 200, true, 0x1C000 - 40 * 1280},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(PlacedShotLift(r.variant, r.skill, r.distance, r.failed), r.lift)
+        << r.variant << " " << r.skill << " " << r.distance << " " << r.failed;
+  EXPECT_EQ(CurledShotLift(400), 0x1C000 - 50);
+  EXPECT_EQ(CurledShotLift(1000), 0x1C000 - 50);
+  EXPECT_EQ(CurledShotLift(300), 0x1C000 - 50 * 100);
+}
+
+// The curl bends back towards the middle: out on the low-x side it spins
+// one way, on the other side the other, for 30 frames.
+TEST_F(OutfieldTest, TheCurlBendsBackInside) {
+  for (int x : {500, 1100}) {
+    SetUp();
+    Shooter(98, 0, x, 2042 - 18 * 16, 45);
+    PlacedShotFrameStep(5);
+    EXPECT_EQ(ballSpinX, x < 796 ? -8000 : 8000) << x;
+    EXPECT_EQ(ballSpinY, 0);
+    EXPECT_EQ(ballSpinFrames, 30);
+  }
+}
+
+// A shooter who loses the ball before the window never strikes.
+TEST_F(OutfieldTest, LosingTheBallBeforeTheWindow) {
+  MatchObject& p = Shooter(107, 1, 796, 2042 - 20 * 16, 30);
+  PlacedShotFrameStep(5);
+  p.hasBall = 0;
+  BallCarrier = 9;
+  p.motionFrame = 45;
+  PlacedShotFrameStep(5);
+  EXPECT_EQ(+p.actionArg, 0);
+  EXPECT_EQ(+p.shots, 0);
+}
+
+// The movement codes end: following a ball that comes back, the point
+// reached in open play, and a wait nobody ends.
+TEST_F(OutfieldTest, TheMovementCodesEnd) {
+  struct Row {
+    int code, state, height;
+    int32_t velY;
+    int targetDistance, after;
+  };
+  const std::vector<Row> rows = {
+      {14, STATE_OPEN_PLAY, 10, -U, 100, 3},  {14, STATE_OPEN_PLAY, 20, -U, 100, 14},
+      {14, STATE_OPEN_PLAY, 10, U, 100, 14},  {96, STATE_OPEN_PLAY, 0, 0, 3, 0},
+      {96, STATE_OPEN_PLAY, 0, 0, 100, 96},   {96, 1, 0, 0, 3, 96},
+      {103, STATE_OPEN_PLAY, 0, 0, 100, 3},   {103, 1, 0, 0, 100, 103},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    MatchState = static_cast<int16_t>(r.state);
+    MatchObject& p = Shooter(r.code, 0, 796, 1000, 0);
+    p.hasBall = 0;
+    p.targetX = 796;
+    p.targetY = static_cast<int16_t>(1000 + r.targetDistance);
+    ballX = 700;
+    ballY = 1500;
+    BallHeight = static_cast<int16_t>(r.height);
+    ballVelY = r.velY;
+    RunCode(r.code);
+    EXPECT_EQ(+p.action, r.after) << r.code << " state " << r.state;
+  }
+  // A wait at the point outside open play gives up after the limit.
+  SetUp();
+  MatchState = STATE_FOUL;
+  MatchObject& p = Shooter(96, 0, 796, 1000, 0);
+  p.targetX = 796;
+  p.targetY = 1000;
+  for (int i = 0; i <= OUTFIELD_WAIT_LIMIT + 1 && p.action == 96; ++i) RunCode(96);
+  EXPECT_NE(+p.action, 96);
+}
+
+}  // namespace
