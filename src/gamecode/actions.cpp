@@ -84,7 +84,7 @@ constexpr CodeHandler kHandlers[] = {
     {59, FreeKickSetUpAction},   {60, PenaltyAction},           {61, WalkBackAction},
     {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, CornerFlagAction},
     {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
-    {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
+    {71, DirectFreeKickAction},  {72, Action_Dive},              {73, Action_FallAndGetUp},
     {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},
     {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},

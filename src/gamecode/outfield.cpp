@@ -11,10 +11,14 @@
 #include "gamecode/attackdir.h"
 #include "gamecode/ball.h"
 #include "gamecode/basicacts.h"
+#include "gamecode/challenge.h"
+#include "gamecode/comments.h"
 #include "gamecode/goalcomment.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
+#include "gamecode/officials.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
 #include "gamecode/shots.h"
@@ -198,4 +202,44 @@ void Action_PlayOnce(int object) {
 void Action_StumbleOn(int object) {
   if (!IsPlayer(object)) return;
   PlayMotion(object, MOTION_ANF101, 2, 4);
+}
+
+DiveOutcome JudgeDive(int object) {
+  if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY) return DIVE_PLAY_ON;
+  const MatchObject& o = MatchObjects[object];
+  const int side = SideOf(object), other = 1 - side;
+  const bool fooled =
+      GameRandom() % 100 < o.attr[SKILL_DRIBBLING] || RefereeFavourRoll(side) == 1;
+  DiveOutcome outcome = DIVE_PLAY_ON;
+  if (fooled) {
+    FouledPlayer = static_cast<int16_t>(object);
+    FoulingSide = static_cast<uint8_t>(other);
+    Fouler = SideSlots[other][0];
+    outcome = DIVE_FREE_KICK;
+  } else if (GameRandom() % 100 < RefereeRule1 && SideSendingsOff[side] < 4) {
+    Fouler = static_cast<int16_t>(object);
+    RefereeOffender = static_cast<int16_t>(object);
+    RefereeDecision = 8;
+    FoulingSide = static_cast<uint8_t>(side);
+    FouledPlayer = SideSlots[other][0];
+    outcome = DIVE_BOOKED;
+  } else {
+    return DIVE_PLAY_ON;
+  }
+  restartX = ActorX;
+  restartY = ActorY;
+  MatchState = STATE_FOUL;
+  MatchStateTimer = 0;
+  MatchSeams.sayComment(outcome == DIVE_FREE_KICK ? 336 : 337, kCommentPriority, side, object, -1, 0);
+  return outcome;
+}
+
+void Action_Dive(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  if (!PlayMotion(object, MOTION_ANF101, o.actionArg + 1, 4)) return;
+  MovePlayer(object, 0, 2);
+  if (o.actionArg != 0) return;
+  o.actionArg = 1;
+  JudgeDive(object);
 }

@@ -7,6 +7,7 @@
 void Action_FollowBall(int object);   // 14
 void Action_RunToPoint(int object);   // 96
 void Action_CurledShot(int object);   // 97, 98
+void Action_Dive(int object);         // 72
 void Action_PlayOnce(int object);     // 100
 void Action_StumbleOn(int object);    // 102
 void Action_WalkToPoint(int object);  // 103
@@ -24,3 +25,9 @@ constexpr int OUTFIELD_WAIT_LIMIT = 1000;
 // stand before the strike, the strike inside the window, the give-up when a
 // keeper has the ball.
 void PlacedShotFrameStep(int object);
+
+// The referee's view of a dive in open play, judged once: fooled, he gives
+// the diver a free kick; otherwise he may book the diver and give the free
+// kick the other way; else play runs on.
+enum DiveOutcome { DIVE_PLAY_ON = 0, DIVE_FREE_KICK = 1, DIVE_BOOKED = 2 };
+DiveOutcome JudgeDive(int object);

@@ -10,6 +10,9 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
+#include "gamecode/officials.h"
+#include "gamecode/challenge.h"
 #include "gamecode/movement.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
@@ -212,6 +215,58 @@ TEST_F(OutfieldTest, TheMovementCodesEnd) {
   p.targetY = 1000;
   for (int i = 0; i <= OUTFIELD_WAIT_LIMIT + 1 && p.action == 96; ++i) RunCode(96);
   EXPECT_NE(+p.action, 96);
+}
+
+// The referee and a dive: fooled by a good dribbler (free kick to the
+// diver, the other keeper named), or booking a poor one (free kick the
+// other way), or neither; never outside open play, never a booking for a
+// side with four men sent off.
+TEST_F(OutfieldTest, TheRefereeAndADive) {
+  struct Row {
+    int dribbling, foulChance, sentOff, state;
+    DiveOutcome outcome;
+  };
+  const std::vector<Row> rows = {
+      {100, 0, 0, STATE_OPEN_PLAY, DIVE_FREE_KICK}, {0, 100, 0, STATE_OPEN_PLAY, DIVE_BOOKED},
+      {0, 0, 0, STATE_OPEN_PLAY, DIVE_PLAY_ON},     {0, 100, 4, STATE_OPEN_PLAY, DIVE_PLAY_ON},
+      {100, 100, 0, STATE_FOUL, DIVE_PLAY_ON},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    RefereeFavouredSide = 0;
+    RefereeRule1 = static_cast<int8_t>(r.foulChance);
+    SideSendingsOff[0] = static_cast<uint8_t>(r.sentOff);
+    SideSlots[1][0] = 16;
+    MatchState = static_cast<int16_t>(r.state);
+    MatchObject& p = Shooter(72, 0, 700, 1500, 0);
+    p.attr[SKILL_DRIBBLING] = static_cast<uint8_t>(r.dribbling);
+    RefereeDecision = 0;
+    Fouler = -1;
+    const DiveOutcome got = JudgeDive(5);
+    const std::string what = std::to_string(r.dribbling) + "/" + std::to_string(r.foulChance) + "/" +
+                             std::to_string(r.sentOff) + "/" + std::to_string(r.state);
+    EXPECT_EQ(got, r.outcome) << what;
+    EXPECT_EQ(MatchState, r.outcome == DIVE_PLAY_ON ? r.state : STATE_FOUL) << what;
+    EXPECT_EQ(RefereeDecision, r.outcome == DIVE_BOOKED ? 8 : 0) << what;
+    if (r.outcome == DIVE_FREE_KICK) {
+      EXPECT_EQ(FouledPlayer, 5) << what;
+      EXPECT_EQ(Fouler, 16) << what;
+      EXPECT_EQ(+FoulingSide, 1) << what;
+    } else if (r.outcome == DIVE_BOOKED) {
+      EXPECT_EQ(Fouler, 5) << what;
+      EXPECT_EQ(FouledPlayer, 16) << what;
+      EXPECT_EQ(+FoulingSide, 0) << what;
+    } else {
+      EXPECT_EQ(Fouler, -1) << what;
+      EXPECT_TRUE(g_said.empty()) << what;
+    }
+    if (r.outcome != DIVE_PLAY_ON) {
+      ASSERT_EQ(g_said.size(), 1u) << what;
+      EXPECT_EQ(g_said[0], r.outcome == DIVE_FREE_KICK ? 336 : 337) << what;
+      EXPECT_EQ(restartX, 700) << what;
+      EXPECT_EQ(restartY, 1500) << what;
+    }
+  }
 }
 
 }  // namespace
