@@ -97,7 +97,7 @@ constexpr CodeHandler kHandlers[] = {
     {105, ShotAction},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
     {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
-    {114, BlockAction},          {115, BlockAction},            {116, FoulTackleAction},
+    {114, BlockAction},          {115, BlockAction},            {116, Action_RecklessChallenge},
 };
 
 // Codes the decisions may set before their own handlers exist: while a

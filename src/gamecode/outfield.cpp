@@ -7,6 +7,7 @@
 
 #include "engine/debug.h"
 #include "engine/rand.h"
+#include "engine/reset.h"
 #include "gamecode/actions.h"
 #include "gamecode/attackdir.h"
 #include "gamecode/ball.h"
@@ -15,13 +16,16 @@
 #include "gamecode/comments.h"
 #include "gamecode/goalcomment.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/matchstates.h"
 #include "gamecode/officials.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
+#include "gamecode/balltouch.h"
 #include "gamecode/shots.h"
+#include "gamecode/tackle.h"
 #include "gamecode/teamops.h"
 
 namespace {
@@ -243,3 +247,109 @@ void Action_Dive(int object) {
   o.actionArg = 1;
   JudgeDive(object);
 }
+
+int16_t RecklessFouls[MATCH_PLAYERS] = {};
+
+namespace {
+
+constexpr int kClearing = 5;
+constexpr int kKeeperActions = 120;
+constexpr int kRedCardSound = 12;
+
+// The player of the side's squad places 1-10 on the pitch nearest his own goal.
+int DeepestOutfield(int side) {
+  const bool lowGoal = side == LowGoalSide;
+  int best = -1, bestY = lowGoal ? 10000 : 0;
+  for (int place = 1; place <= 10; ++place) {
+    const int object = SideSlots[side][place];
+    if (!IsPlayer(object) || MatchObjects[object].offPitch != 0) continue;
+    const int y = MatchObjects[object].y;
+    if (lowGoal ? y < bestY : y > bestY) {
+      bestY = y;
+      best = object;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+bool RecklessFoul(int challenger, int carrier, bool carrierClearing, int duel) {
+  if (!IsPlayer(challenger) || !IsPlayer(carrier)) return false;
+  const MatchObject& o = MatchObjects[challenger];
+  const MatchObject& c = MatchObjects[carrier];
+  const int side = SideOf(challenger);
+  if (GameRandom() % 50 >= RefereeRule1) return false;
+  if (c.ballDistance <= o.attr[SKILL_TACKLING] / 12 || o.actionArg2 != 0 || duel != 0) return false;
+  if (RefereeFavourRoll(side) != 0 || carrierClearing || MatchState != STATE_OPEN_PLAY) return false;
+  ++DuelTallies[challenger].challengeFouls;
+  ++RecklessFouls[challenger];
+  MatchSeams.sayComment(331, 0, side, challenger, carrier, 0);
+  MatchSeams.infoBar(15, challenger, carrier);
+  FouledPlayer = static_cast<int16_t>(carrier);
+  restartX = c.x;
+  restartY = c.y;
+  MatchState = STATE_FOUL;
+  FoulingSide = static_cast<uint8_t>(side);
+  MatchStateTimer = 0;
+  Fouler = static_cast<int16_t>(challenger);
+  RefereeOffender = static_cast<int16_t>(challenger);
+  if (SideSendingsOff[side] >= 4 || SideSlots[side][0] == challenger) return true;
+  CardRoll = static_cast<int16_t>(GameRandom() % 100);
+  const bool yellow = CardRoll > RefereeRule2;
+  RefereeDecision = yellow ? 8 : 9;
+  MatchSeams.sayComment(yellow ? 332 : 333, 0, side, challenger, carrier, 0);
+  if (DeepestOutfield(side) == challenger && ballX > 412 && ballX < 1180) {
+    MatchSeams.sfxPlay(kRedCardSound);
+    RefereeDecision = 9;
+    MatchSeams.sayComment(334, 0, side, challenger, carrier, 0);
+  }
+  return true;
+}
+
+void Action_RecklessChallenge(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  const int carrier = IsPlayer(BallCarrier) && SideOf(BallCarrier) != SideOf(object) ? BallCarrier : -1;
+  const bool clearing = carrier >= 0 && MatchObjects[carrier].action == kClearing;
+  if (o.motionFrame < 50) {
+    MovePlayer(object, 160, 8);
+    KeepInsidePitch();
+  }
+  if (!PlayMotion(object, MOTION_ANF100, o.actionArg + 1, 4)) {
+    ChallengeEffectShown[1] = 0;
+    o.turning = 0;
+    return;
+  }
+  if (carrier < 0) return;
+  MatchObject& c = MatchObjects[carrier];
+  if (ChallengeContact(object, carrier) && PossessionSide != CurrentSide && o.hasBall == 0 &&
+      MatchState == STATE_OPEN_PLAY && o.touchLock == 0 && c.action < kKeeperActions && c.actionArg == 0) {
+    const int duel = ResolveTackle(carrier, object);
+    if (ChallengeEffectShown[1] == 0) ChallengeEffectShown[1] = 1;
+    RecklessFoul(object, carrier, clearing, duel);
+  }
+  if (BallInHands() || o.ballDistance >= 16 || o.actionArg2 != 0 || BallHeight >= 8) return;
+  PolarToOffset(o.facing, o.attr[SKILL_POWER] * 3072, 256);
+  ballVelX += OffsetX;
+  ballVelY -= OffsetY;
+  ballVelHeight = 0x8000;
+  o.actionArg2 = 1;
+  o.touchLock = 16;
+  if (MatchState == STATE_OPEN_PLAY) {
+    ++o.tacklesWon;
+    CountBoxTouchA(object, SideOf(object));
+    ++DuelTallies[carrier].dispossessed;
+    MatchSeams.sayComment(335, 0, CurrentSide, object, carrier, 0);
+  }
+  c.hasBall = 0;
+  spinHold = kSpinHoldFrames;
+  BallKicked(object);
+  PossessionSide = static_cast<uint8_t>(CurrentSide);
+  SideLastToucher[CurrentSide & 1] = static_cast<int16_t>(object);
+}
+
+void Outfield_Reset() {
+  for (int16_t& n : RecklessFouls) n = 0;
+}
+REGISTER_RESET(RESET_MATCH, Outfield_Reset);

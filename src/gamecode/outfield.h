@@ -12,6 +12,7 @@ void Action_PlayOnce(int object);     // 100
 void Action_StumbleOn(int object);    // 102
 void Action_WalkToPoint(int object);  // 103
 void Action_PlacedShot(int object);   // 106, 107
+void Action_RecklessChallenge(int object);  // 116
 
 // The lift of a placed shot: variant 0 is low and rises with the player's
 // reading of the game; variant 1 dips, with less lift inside 25 yards
@@ -31,3 +32,11 @@ void PlacedShotFrameStep(int object);
 // kick the other way; else play runs on.
 enum DiveOutcome { DIVE_PLAY_ON = 0, DIVE_FREE_KICK = 1, DIVE_BOOKED = 2 };
 DiveOutcome JudgeDive(int object);
+
+// Reckless fouls per player.
+extern int16_t RecklessFouls[32];
+// The referee's view of a reckless challenge that met the man: a foul, with
+// a card unless the side has four men off or the challenger is its keeper
+// (red for the last man through the middle). True when a foul is given.
+bool RecklessFoul(int challenger, int carrier, bool carrierClearing, int duel);
+void Outfield_Reset();

@@ -15,6 +15,7 @@
 #include "gamecode/challenge.h"
 #include "gamecode/movement.h"
 #include "gamecode/shots.h"
+#include "gamecode/tackle.h"
 #include "gamecode/teamops.h"
 #include "support/engine_fixture.h"
 
@@ -29,6 +30,7 @@ class OutfieldTest : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     SetPitchGeometry();
+    Outfield_Reset();
     g_said.clear();
     MatchSeams.sayComment = [](int event, int, int, int, int, int) {
       if (event >= 100) g_said.push_back(event);
@@ -265,6 +267,79 @@ TEST_F(OutfieldTest, TheRefereeAndADive) {
       EXPECT_EQ(g_said[0], r.outcome == DIVE_FREE_KICK ? 336 : 337) << what;
       EXPECT_EQ(restartX, 700) << what;
       EXPECT_EQ(restartY, 1500) << what;
+    }
+  }
+}
+
+// A reckless challenge that meets the man: the foul's conditions, then the
+// card: none for a side with four men off or from its keeper; the roll of
+// 100 against the threshold; red for the last man through the middle.
+TEST_F(OutfieldTest, TheRecklessChallengesFoulAndCard) {
+  struct Row {
+    int foulChance, ballDistance, flag, duel, state;
+    bool clearing;
+    int sentOff;
+    bool keeper, lastMan;
+    int threshold;
+    bool foul;
+    int decision;
+    std::vector<int> said;
+  };
+  const std::vector<Row> rows = {
+      {100, 20, 0, 0, STATE_OPEN_PLAY, false, 0, false, false, -1, true, 8, {331, 332}},
+      {100, 20, 0, 0, STATE_OPEN_PLAY, false, 0, false, false, 127, true, 9, {331, 333}},
+      {100, 20, 0, 0, STATE_OPEN_PLAY, false, 0, false, true, -1, true, 9, {331, 332, 334}},
+      {100, 20, 0, 0, STATE_OPEN_PLAY, false, 4, false, true, -1, true, 0, {331}},
+      {100, 20, 0, 0, STATE_OPEN_PLAY, false, 0, true, false, -1, true, 0, {331}},
+      {0, 20, 0, 0, STATE_OPEN_PLAY, false, 0, false, false, -1, false, 0, {}},
+      {100, 5, 0, 0, STATE_OPEN_PLAY, false, 0, false, false, -1, false, 0, {}},
+      {100, 20, 1, 0, STATE_OPEN_PLAY, false, 0, false, false, -1, false, 0, {}},
+      {100, 20, 0, 1, STATE_OPEN_PLAY, false, 0, false, false, -1, false, 0, {}},
+      {100, 20, 0, 0, STATE_OPEN_PLAY, true, 0, false, false, -1, false, 0, {}},
+      {100, 20, 0, 0, STATE_FOUL, false, 0, false, false, -1, false, 0, {}},
+  };
+  int n = 0;
+  for (const Row& r : rows) {
+    SetUp();
+    RefereeFavouredSide = 0;
+    RefereeRule1 = static_cast<int8_t>(r.foulChance);
+    RefereeRule2 = static_cast<int8_t>(r.threshold);
+    SideSendingsOff[0] = static_cast<uint8_t>(r.sentOff);
+    MatchState = static_cast<int16_t>(r.state);
+    MatchObject& p = Shooter(116, 0, 796, 1000, 10);
+    p.hasBall = 0;
+    p.actionArg2 = static_cast<int16_t>(r.flag);
+    p.attr[SKILL_TACKLING] = 60;  // reaches a ball 5 away
+    for (int k = 0; k < 16; ++k) SideSlots[0][k] = -1;
+    SideSlots[0][0] = r.keeper ? 5 : 0;
+    SideSlots[0][1] = 5;
+    MatchObjects[5].offPitch = 0;
+    if (!r.lastMan) {
+      SideSlots[0][2] = 6;
+      MatchObjects[6] = MatchObject{};
+      MatchObjects[6].y = 200;
+    }
+    MatchObject& c = MatchObjects[20];
+    c = MatchObject{};
+    c.x = 796;
+    c.y = 1010;
+    c.ballDistance = static_cast<int16_t>(r.ballDistance);
+    ballX = 796;
+    RefereeDecision = 0;
+    Fouler = -1;
+    const int before = DuelTallies[5].challengeFouls;
+    const bool foul = RecklessFoul(5, 20, r.clearing, r.duel);
+    const std::string what = "row " + std::to_string(n++);
+    EXPECT_EQ(foul, r.foul) << what;
+    EXPECT_EQ(RefereeDecision, r.decision) << what;
+    EXPECT_EQ(g_said, r.said) << what;
+    EXPECT_EQ(DuelTallies[5].challengeFouls - before, r.foul ? 1 : 0) << what;
+    EXPECT_EQ(+RecklessFouls[5], r.foul ? 1 : 0) << what;
+    EXPECT_EQ(MatchState, r.foul ? STATE_FOUL : r.state) << what;
+    if (r.foul) {
+      EXPECT_EQ(Fouler, 5) << what;
+      EXPECT_EQ(FouledPlayer, 20) << what;
+      EXPECT_EQ(restartY, 1010) << what;
     }
   }
 }
