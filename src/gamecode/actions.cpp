@@ -37,7 +37,7 @@ void MarkedRestartAction(int) {}        // 45
 void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
 void ControlAction(int) {}              // 49, 79, 88
 void OverheadKickAction(int) {}         // 50
-void ShotAction(int) {}                 // 97, 98, 105-107
+void ShotAction(int) {}                 // 105
 void RestartOrganiserAction(int) {}     // 53
 void WaitAtSpotAction(int) {}           // 54, 57, 63
 void RestartTakerAction(int) {}         // 55
@@ -48,12 +48,11 @@ void PenaltyAction(int) {}              // 60, 95
 void WalkBackAction(int) {}             // 61
 void CornerFlagAction(int) {}           // 67, 68
 void DirectFreeKickAction(int) {}       // 71
-void DiveAction(int) {}                 // 72, 102
+void DiveAction(int) {}                 // 72, the stand-in table's mark
 // 76, 108: turning to a coming ball ends at once in open play; a runner
 // whose run to the ball hands over here would otherwise stand for good.
 void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
 void RunPassAction(int) {}              // 109
-void WaitForPassAction(int) {}          // 85
 void HandballAction(int) {}             // 99
 void BlockAction(int) {}                // 114, 115
 void GoalkeeperAction(int) {}           // 120-173
@@ -88,7 +87,7 @@ constexpr CodeHandler kHandlers[] = {
     {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},
     {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},
-    {84, Action_Volley},         {85, WaitForPassAction},       {86, HeaderAction},
+    {84, Action_Volley},         {85, Action_WaitForPass},       {86, HeaderAction},
     {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
     {94, DeliveryAction},        {95, PenaltyAction},           {96, Action_RunToPoint},

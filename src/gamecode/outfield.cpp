@@ -353,3 +353,10 @@ void Outfield_Reset() {
   for (int16_t& n : RecklessFouls) n = 0;
 }
 REGISTER_RESET(RESET_MATCH, Outfield_Reset);
+
+void Action_WaitForPass(int object) {
+  if (!IsPlayer(object)) return;
+  if (WaitedTooLong(object)) return;
+  LoopMotion(object, MOTION_ANF019, 1, 0);
+  TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
+}

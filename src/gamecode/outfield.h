@@ -8,6 +8,7 @@ void Action_FollowBall(int object);   // 14
 void Action_RunToPoint(int object);   // 96
 void Action_CurledShot(int object);   // 97, 98
 void Action_Dive(int object);         // 72
+void Action_WaitForPass(int object);  // 85
 void Action_PlayOnce(int object);     // 100
 void Action_StumbleOn(int object);    // 102
 void Action_WalkToPoint(int object);  // 103

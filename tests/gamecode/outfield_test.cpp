@@ -73,6 +73,7 @@ class OutfieldTest : public EngineTest {
 void RunCode(int code) {
   if (code == 14) Action_FollowBall(5);
   else if (code == 96) Action_RunToPoint(5);
+  else if (code == 85) Action_WaitForPass(5);
   else Action_WalkToPoint(5);
 }
 
@@ -209,14 +210,19 @@ TEST_F(OutfieldTest, TheMovementCodesEnd) {
     RunCode(r.code);
     EXPECT_EQ(+p.action, r.after) << r.code << " state " << r.state;
   }
-  // A wait at the point outside open play gives up after the limit.
-  SetUp();
-  MatchState = STATE_FOUL;
-  MatchObject& p = Shooter(96, 0, 796, 1000, 0);
-  p.targetX = 796;
-  p.targetY = 1000;
-  for (int i = 0; i <= OUTFIELD_WAIT_LIMIT + 1 && p.action == 96; ++i) RunCode(96);
-  EXPECT_NE(+p.action, 96);
+  // A wait at the point outside open play, or for a pass, gives up after
+  // the limit.
+  for (int code : {96, 85}) {
+    SetUp();
+    MatchState = STATE_FOUL;
+    MatchObject& p = Shooter(code, 0, 796, 1000, 0);
+    p.targetX = 796;
+    p.targetY = 1000;
+    int frames = 0;
+    for (; frames <= OUTFIELD_WAIT_LIMIT + 1 && p.action == code; ++frames) RunCode(code);
+    EXPECT_NE(+p.action, code) << code;
+    EXPECT_EQ(frames, OUTFIELD_WAIT_LIMIT + 1) << code;
+  }
 }
 
 // The referee and a dive: fooled by a good dribbler (free kick to the
