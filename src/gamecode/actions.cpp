@@ -53,8 +53,6 @@ void DiveAction(int) {}                 // 72, the stand-in table's mark
 // whose run to the ball hands over here would otherwise stand for good.
 void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
 void RunPassAction(int) {}              // 109
-void HandballAction(int) {}             // 99
-void BlockAction(int) {}                // 114, 115
 void GoalkeeperAction(int) {}           // 120-173
 
 struct CodeHandler {
@@ -91,12 +89,12 @@ constexpr CodeHandler kHandlers[] = {
     {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
     {94, DeliveryAction},        {95, PenaltyAction},           {96, Action_RunToPoint},
-    {97, Action_CurledShot},            {98, Action_CurledShot},              {99, HandballAction},
+    {97, Action_CurledShot},            {98, Action_CurledShot},              {99, Action_Handball},
     {100, Action_PlayOnce},       {102, Action_StumbleOn},             {103, Action_WalkToPoint},
     {105, ShotAction},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
     {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
-    {114, BlockAction},          {115, BlockAction},            {116, Action_RecklessChallenge},
+    {114, Action_Block},          {115, Action_Block},            {116, Action_RecklessChallenge},
 };
 
 // Codes the decisions may set before their own handlers exist: while a

@@ -350,7 +350,8 @@ void Action_RecklessChallenge(int object) {
 }
 
 void Outfield_Reset() {
-  for (int16_t& n : RecklessFouls) n = 0;
+  for (int16_t* counts : {RecklessFouls, ControlledBlocks, Deflections, Handballs})
+    for (int i = 0; i < MATCH_PLAYERS; ++i) counts[i] = 0;
 }
 REGISTER_RESET(RESET_MATCH, Outfield_Reset);
 
@@ -359,4 +360,96 @@ void Action_WaitForPass(int object) {
   if (WaitedTooLong(object)) return;
   LoopMotion(object, MOTION_ANF019, 1, 0);
   TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
+}
+
+int16_t ControlledBlocks[MATCH_PLAYERS] = {};
+int16_t Deflections[MATCH_PLAYERS] = {};
+int16_t Handballs[MATCH_PLAYERS] = {};
+
+namespace {
+
+// The lift of a ball blocked or handled, by its height at contact (16.16,
+// in sixteenths); 29 and above use the last entry. The shared table of the
+// headers and the ball control has the same row.
+constexpr int16_t kBlockLift16[30] = {-24, -20, -16, -8, -4, 0, 1, 2, 3, 4, 6, 8, 10, 12, 12,
+                                      12,  12,  12,  12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12};
+
+void KnockAlongFacing(const MatchObject& o, int magnitude) {
+  PolarToOffset(o.facing, magnitude, 256);
+  ballVelX = OffsetX;
+  ballVelY = -OffsetY;
+  ballVelHeight = BlockLift(BallHeight);
+}
+
+}  // namespace
+
+int32_t BlockLift(int height) { return kBlockLift16[std::clamp(height, 0, 29)] * 4096; }
+
+void Action_Block(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  const bool left = o.action == 114;
+  TurnTowards(object, o.wantedFacing);
+  if (!PlayMotion(object, left ? MOTION_ANF096R : MOTION_ANF096, o.actionArg + 1, 0)) return;
+  if (o.actionArg != 0) return;
+  if (ReachDistance(ActorX, ActorY, o.passX, o.passY, 1000) != 0)
+    MoveInDirection(object, 140, 8, GetDirection256(ActorX, ActorY, o.passX, o.passY));
+  BlockTouch(object, left);
+}
+
+bool BlockTouch(int object, bool left) {
+  if (!IsPlayer(object)) return false;
+  MatchObject& o = MatchObjects[object];
+  if (o.actionArg != 0 || ReachTest(ActorX, ActorY, ballX, ballY, 20, 16) != 0) return false;
+  o.actionArg = 1;
+  if (GameRandom() % 100 < GetEffectiveSkill(object, o.attr[SKILL_CONTROL])) {
+    KnockAlongFacing(o, 0xE000);
+    ++ControlledBlocks[object];
+  } else {
+    KnockAlongFacing(o, 0x38000);
+    ++Deflections[object];
+  }
+  MatchSeams.sayComment(left ? 326 : 327, kCommentPriority, SideOf(object), object, -1, 0);
+  BallTouch(object);
+  return true;
+}
+
+void Action_Handball(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  TurnTowards(object, o.wantedFacing);
+  if (!PlayMotion(object, MOTION_ANF111, o.actionArg + 1, 0)) return;
+  if (o.actionArg != 0 || ReachTest(ActorX, ActorY, ballX, ballY, 12, 16) != 0) return;
+  o.actionArg = 1;
+  KnockAlongFacing(o, 0x10000);
+  BallTouch(object);
+  JudgeHandball(object);
+}
+
+bool JudgeHandball(int object) {
+  if (!IsPlayer(object)) return false;
+  const int side = SideOf(object);
+  MatchSeams.sayComment(322, kCommentPriority, side, object, -1, 0);
+  if (MatchState != STATE_OPEN_PLAY) return false;
+  if (RefereeFavourRoll(side) == 1) {
+    MatchSeams.sayComment(325, kCommentPriority, side, object, -1, 0);
+    return false;
+  }
+  MatchSeams.sayComment(323, kCommentPriority, side, object, -1, 0);
+  ++Handballs[object];
+  MatchSeams.infoBar(13, object, -1);
+  if (GameRandom() % 200 < RefereeRule1 && SideSendingsOff[side] < 4) {
+    MatchSeams.sayComment(324, kCommentPriority, side, object, -1, 0);
+    RefereeDecision = 8;
+    RefereeOffender = static_cast<int16_t>(object);
+  }
+  FouledPlayer = BallCarrier;
+  restartX = ActorX;
+  restartY = ActorY;
+  MatchState = STATE_FOUL;
+  MatchStateTimer = 0;
+  FoulingSide = static_cast<uint8_t>(side);
+  ++DuelTallies[object].holdingFouls;
+  Fouler = static_cast<int16_t>(object);
+  return true;
 }

@@ -9,10 +9,12 @@ void Action_RunToPoint(int object);   // 96
 void Action_CurledShot(int object);   // 97, 98
 void Action_Dive(int object);         // 72
 void Action_WaitForPass(int object);  // 85
+void Action_Handball(int object);     // 99
 void Action_PlayOnce(int object);     // 100
 void Action_StumbleOn(int object);    // 102
 void Action_WalkToPoint(int object);  // 103
 void Action_PlacedShot(int object);   // 106, 107
+void Action_Block(int object);        // 114, 115
 void Action_RecklessChallenge(int object);  // 116
 
 // The lift of a placed shot: variant 0 is low and rises with the player's
@@ -41,3 +43,14 @@ extern int16_t RecklessFouls[32];
 // (red for the last man through the middle). True when a foul is given.
 bool RecklessFoul(int challenger, int carrier, bool carrierClearing, int duel);
 void Outfield_Reset();
+
+// Per player: blocks that killed the ball, blocks it bounced off, handballs.
+extern int16_t ControlledBlocks[32], Deflections[32], Handballs[32];
+// The lift of a blocked or handled ball by its height at contact (16.16).
+int32_t BlockLift(int height);
+// The block's one touch when the ball is in reach: killed or bounced off
+// along his facing. True when he touched it.
+bool BlockTouch(int object, bool left);
+// The referee and a handball in open play: waived for his favoured side,
+// else a foul, perhaps booked. True when a foul is given.
+bool JudgeHandball(int object);

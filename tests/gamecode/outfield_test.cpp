@@ -350,4 +350,84 @@ TEST_F(OutfieldTest, TheRecklessChallengesFoulAndCard) {
   }
 }
 
+// The lift of a blocked ball by its height: down when low, up when high,
+// heights of 29 and more as 29.
+TEST_F(OutfieldTest, TheBlockLift) {
+  const std::vector<std::pair<int, int32_t>> rows = {
+      {-3, -98304}, {0, -98304}, {4, -16384}, {5, 0}, {6, 4096}, {12, 40960}, {13, 49152}, {29, 49152}, {80, 49152}};
+  for (const auto& [height, lift] : rows) EXPECT_EQ(BlockLift(height), lift) << height;
+}
+
+// A block touches the ball once when it is in reach and low enough: killed
+// or bounced off along his facing, the lift by the height, the comment by
+// the foot.
+TEST_F(OutfieldTest, ABlockTouchesOnce) {
+  struct Row {
+    bool left;
+    int ballAhead, height;
+    bool touches;
+  };
+  const std::vector<Row> rows = {{true, 0, 0, true}, {false, 10, 10, true}, {false, 20, 3, true},
+                                 {false, 30, 0, false}, {true, 0, 16, false}};
+  for (const Row& r : rows) {
+    SetUp();
+    MatchObject& p = Shooter(r.left ? 114 : 115, 0, 796, 1000, 5);
+    p.hasBall = 0;
+    p.facing = 0;
+    ballY = static_cast<int16_t>(1000 + r.ballAhead);
+    BallHeight = static_cast<int16_t>(r.height);
+    const std::string what = std::to_string(r.left) + " " + std::to_string(r.ballAhead) + " " +
+                             std::to_string(r.height);
+    EXPECT_EQ(BlockTouch(5, r.left), r.touches) << what;
+    EXPECT_FALSE(BlockTouch(5, r.left)) << what;
+    EXPECT_EQ(ControlledBlocks[5] + Deflections[5], r.touches ? 1 : 0) << what;
+    if (!r.touches) continue;
+    EXPECT_EQ(ballVelX, 0) << what;
+    EXPECT_EQ(-ballVelY, ControlledBlocks[5] ? 0xE000 : 0x38000) << what;
+    EXPECT_EQ(ballVelHeight, BlockLift(r.height)) << what;
+    ASSERT_FALSE(g_said.empty()) << what;
+    EXPECT_EQ(g_said.back(), r.left ? 326 : 327) << what;
+  }
+}
+
+// A handball in open play is a foul against his side, booked only when the
+// roll allows and his side has fewer than four men off; none outside open
+// play.
+TEST_F(OutfieldTest, AHandball) {
+  struct Row {
+    int foulChance, sentOff, state;
+    bool foul;
+    std::vector<int> said;
+  };
+  const std::vector<Row> rows = {
+      {0, 0, STATE_OPEN_PLAY, true, {322, 323}},
+      {127, 4, STATE_OPEN_PLAY, true, {322, 323}},
+      {0, 0, STATE_FOUL, false, {322}},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    RefereeFavouredSide = 0;
+    RefereeRule1 = static_cast<int8_t>(r.foulChance);
+    SideSendingsOff[0] = static_cast<uint8_t>(r.sentOff);
+    MatchState = static_cast<int16_t>(r.state);
+    Shooter(99, 0, 700, 1500, 5);
+    BallCarrier = 20;
+    RefereeDecision = 0;
+    Fouler = -1;
+    const int before = DuelTallies[5].holdingFouls;
+    EXPECT_EQ(JudgeHandball(5), r.foul);
+    EXPECT_EQ(g_said, r.said);
+    EXPECT_EQ(RefereeDecision, 0);
+    EXPECT_EQ(+Handballs[5], r.foul ? 1 : 0);
+    EXPECT_EQ(DuelTallies[5].holdingFouls - before, r.foul ? 1 : 0);
+    EXPECT_EQ(Fouler, r.foul ? 5 : -1);
+    EXPECT_EQ(MatchState, r.foul ? STATE_FOUL : r.state);
+    if (r.foul) {
+      EXPECT_EQ(FouledPlayer, 20);
+      EXPECT_EQ(+FoulingSide, 0);
+      EXPECT_EQ(restartX, 700);
+    }
+  }
+}
+
 }  // namespace
