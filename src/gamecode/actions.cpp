@@ -11,6 +11,7 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/outfield.h"
 #include "gamecode/passes.h"
 #include "gamecode/restarts.h"
 #include "gamecode/shots.h"
@@ -24,7 +25,6 @@ namespace {
 void EmptyAction(int) {}
 
 // The codes the later actions answer; until then a player in one stands still.
-void FollowBallAction(int) {}           // 14
 void QuickFreeKickAction(int) {}        // 20
 void RestartWalkAction(int) {}          // 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
@@ -33,22 +33,17 @@ void MarkedRestartAction(int) {}        // 45
 void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
 void ControlAction(int) {}              // 49, 79, 88
 void OverheadKickAction(int) {}         // 50
-void ShotAction(int) {}                 // 97, 98, 105-107
+void ShotAction(int) {}                 // 105
 void WaitAtSpotAction(int) {}           // 54, 63
 void FoulTackleAction(int) {}           // 116
 void PenaltyAction(int) {}              // 60, 95
 void WalkBackAction(int) {}             // 61
 void DirectFreeKickAction(int) {}       // 71
-void DiveAction(int) {}                 // 72, 102
+void DiveAction(int) {}                 // 72, the stand-in table's mark
 // 76, 108: turning to a coming ball ends at once in open play; a runner
 // whose run to the ball hands over here would otherwise stand for good.
 void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
 void RunPassAction(int) {}              // 109
-void WaitForPassAction(int) {}          // 85
-void RunToPointAction(int) {}           // 96, 103
-void HandballAction(int) {}             // 99
-void PlayOnceAction(int) {}             // 100
-void BlockAction(int) {}                // 114, 115
 void GoalkeeperAction(int) {}           // 120-173
 
 struct CodeHandler {
@@ -60,7 +55,7 @@ constexpr CodeHandler kHandlers[] = {
     {0, Action_Stand},           {3, Action_RunToTarget},       {4, Action_OpenPlay},
     {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
     {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
-    {14, FollowBallAction},      {15, Action_Dribble},          {16, Action_RunWithBall},
+    {14, Action_FollowBall},     {15, Action_Dribble},          {16, Action_RunWithBall},
     {17, Action_PassReceiver},   {18, Action_Cross},            {19, Action_ThrowInPickUp},
     {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, Action_CornerWalk},
     {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
@@ -77,20 +72,20 @@ constexpr CodeHandler kHandlers[] = {
     {59, Action_FreeKickSetUp},   {60, PenaltyAction},           {61, WalkBackAction},
     {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, Action_WalkToCornerFlag},
     {68, Action_FreeKickLineUp},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
-    {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
+    {71, DirectFreeKickAction},  {72, Action_Dive},             {73, Action_FallAndGetUp},
     {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},
     {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},
-    {84, Action_Volley},         {85, WaitForPassAction},       {86, HeaderAction},
+    {84, Action_Volley},         {85, Action_WaitForPass},       {86, HeaderAction},
     {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
-    {94, Action_FreeKickDelivery},        {95, PenaltyAction},           {96, RunToPointAction},
-    {97, ShotAction},            {98, ShotAction},              {99, HandballAction},
-    {100, PlayOnceAction},       {102, DiveAction},             {103, RunToPointAction},
-    {105, ShotAction},     {106, ShotAction},             {107, ShotAction},
+    {94, Action_FreeKickDelivery},{95, PenaltyAction},           {96, Action_RunToPoint},
+    {97, Action_CurledShot},            {98, Action_CurledShot},              {99, Action_Handball},
+    {100, Action_PlayOnce},       {102, Action_StumbleOn},             {103, Action_WalkToPoint},
+    {105, ShotAction},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
     {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
-    {114, BlockAction},          {115, BlockAction},            {116, FoulTackleAction},
+    {114, Action_Block},          {115, Action_Block},            {116, Action_RecklessChallenge},
 };
 
 // Codes the decisions may set before their own handlers exist: while a
