@@ -7,6 +7,7 @@
 #include "engine/reset.h"
 #include "gamecode/basicacts.h"
 #include "gamecode/challenge.h"
+#include "gamecode/control.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -34,9 +35,7 @@ void DeliveryAction(int) {}             // 36, 94
 void ShortThrowAction(int) {}           // 42
 void FreeKickLineUpAction(int) {}       // 43, 44
 void MarkedRestartAction(int) {}        // 45
-void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
-void ControlAction(int) {}              // 49, 79, 88
-void OverheadKickAction(int) {}         // 50
+void HeaderAction(int) {}               // 82, 87
 void ShotAction(int) {}                 // 97, 98, 105-107
 void RestartOrganiserAction(int) {}     // 53
 void WaitAtSpotAction(int) {}           // 54, 57, 63
@@ -78,9 +77,9 @@ constexpr CodeHandler kHandlers[] = {
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
     {35, LongThrowAction},       {36, DeliveryAction},          {37, Action_JumpTackle},
     {41, LongThrowAction},       {42, ShortThrowAction},        {43, FreeKickLineUpAction},
-    {44, FreeKickLineUpAction},  {45, MarkedRestartAction},     {46, HeaderAction},
-    {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
-    {50, OverheadKickAction},    {51, HeaderAction},            {52, Action_Shot},
+    {44, FreeKickLineUpAction},  {45, MarkedRestartAction},     {46, Action_Header},
+    {47, Action_Header},          {48, Action_Header},            {49, Action_BallControl},
+    {50, Action_Header},    {51, Action_Header},            {52, Action_Shot},
     {53, RestartOrganiserAction}, {54, WaitAtSpotAction},       {55, RestartTakerAction},
     {56, Action_Tackle},         {57, WaitAtSpotAction},        {58, WallAction},
     {59, FreeKickSetUpAction},   {60, PenaltyAction},           {61, WalkBackAction},
@@ -88,10 +87,10 @@ constexpr CodeHandler kHandlers[] = {
     {68, CornerFlagAction},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, DirectFreeKickAction},  {72, DiveAction},              {73, Action_FallAndGetUp},
     {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
-    {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},
+    {78, Action_Shot},           {79, Action_BallControl},           {80, Action_Volley},
     {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},
-    {84, Action_Volley},         {85, WaitForPassAction},       {86, HeaderAction},
-    {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
+    {84, Action_Volley},         {85, WaitForPassAction},       {86, Action_Header},
+    {87, HeaderAction},          {88, Action_BallControl},           {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
     {94, DeliveryAction},        {95, PenaltyAction},           {96, RunToPointAction},
     {97, ShotAction},            {98, ShotAction},              {99, HandballAction},

@@ -15,6 +15,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/meet.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
 #include "gamecode/shots.h"
@@ -258,7 +259,7 @@ void PlayerStandIn_AfterGoalKeeper(int object) {
 }
 
 void PlayerStandIns_Install(MatchSeamTable& t) {
-  t.offBallMovement = PlayerStandIn_TakeStillBall;
+  t.offBallMovement = MeetOffBall;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
   for (int code : {21, 22, 53, 123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
