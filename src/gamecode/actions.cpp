@@ -7,6 +7,7 @@
 #include "engine/reset.h"
 #include "gamecode/basicacts.h"
 #include "gamecode/challenge.h"
+#include "gamecode/control.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -30,9 +31,7 @@ void RestartWalkAction(int) {}          // 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
 void BackheelPassAction(int) {}         // 66, 110
 void MarkedRestartAction(int) {}        // 45
-void HeaderAction(int) {}               // 46-48, 51, 82, 86, 87
-void ControlAction(int) {}              // 49, 79, 88
-void OverheadKickAction(int) {}         // 50
+void HeaderAction(int) {}               // 82, 87
 void ShotAction(int) {}                 // 105
 void WaitAtSpotAction(int) {}           // 54, 63
 void FoulTackleAction(int) {}           // 116
@@ -64,9 +63,9 @@ constexpr CodeHandler kHandlers[] = {
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
     {35, Action_LongThrow},       {36, Action_SetPieceDelivery},          {37, Action_JumpTackle},
     {41, Action_ThrowWindUp},       {42, Action_ShortThrow},        {43, Action_FreeKickLineUp},
-    {44, Action_FreeKickLineUp},  {45, MarkedRestartAction},     {46, HeaderAction},
-    {47, HeaderAction},          {48, HeaderAction},            {49, ControlAction},
-    {50, OverheadKickAction},    {51, HeaderAction},            {52, Action_Shot},
+    {44, Action_FreeKickLineUp},  {45, MarkedRestartAction},     {46, Action_Header},
+    {47, Action_Header},         {48, Action_Header},           {49, Action_BallControl},
+    {50, Action_Header},         {51, Action_Header},            {52, Action_Shot},
     {53, Action_RestartOrganiser}, {54, WaitAtSpotAction},       {55, Action_RestartTaker},
     {56, Action_Tackle},         {57, Action_AfterRestart},        {58, Action_Wall},
     {59, Action_FreeKickSetUp},   {60, PenaltyAction},           {61, WalkBackAction},
@@ -74,10 +73,10 @@ constexpr CodeHandler kHandlers[] = {
     {68, Action_FreeKickLineUp},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, DirectFreeKickAction},  {72, Action_Dive},             {73, Action_FallAndGetUp},
     {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
-    {78, Action_Shot},           {79, ControlAction},           {80, Action_Volley},
+    {78, Action_Shot},           {79, Action_BallControl},           {80, Action_Volley},
     {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},
-    {84, Action_Volley},         {85, Action_WaitForPass},       {86, HeaderAction},
-    {87, HeaderAction},          {88, ControlAction},           {89, Action_StandingChallenge},
+    {84, Action_Volley},         {85, Action_WaitForPass},      {86, Action_Header},
+    {87, HeaderAction},          {88, Action_BallControl},      {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
     {94, Action_FreeKickDelivery},{95, PenaltyAction},           {96, Action_RunToPoint},
     {97, Action_CurledShot},            {98, Action_CurledShot},              {99, Action_Handball},

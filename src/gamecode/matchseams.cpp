@@ -21,6 +21,7 @@
 #include "gamecode/actions.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/meet.h"
 #include "gamecode/movement.h"
 #include "gamecode/officials.h"
 #include "gamecode/replay.h"
@@ -157,6 +158,9 @@ MatchSeamTable StandIns() {
   t.clearBall = KickInDirection;
   // helper "challenge": a defender closes the man on the ball down.
   t.challengeDecision = CloseDownCarrier;
+  // helper "meet": a player without the ball takes a still ball at his feet
+  // and meets a ball in the air.
+  t.offBallMovement = MeetOffBall;
   return t;
 }
 

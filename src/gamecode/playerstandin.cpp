@@ -15,6 +15,7 @@
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/meet.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
 #include "gamecode/shots.h"
@@ -260,7 +261,7 @@ void PlayerStandIn_AfterGoalKeeper(int object) {
 void PlayerStandIn_NoteRestartKick() { ++Counts().restartKicks; }
 
 void PlayerStandIns_Install(MatchSeamTable& t) {
-  t.offBallMovement = PlayerStandIn_TakeStillBall;
+  t.offBallMovement = MeetOffBall;
   PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
   // Codes 21, 22 and 53 have their own handlers (22 and 53 hand what is
   // not theirs, the penalty among it, to this taker).
