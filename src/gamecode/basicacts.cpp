@@ -170,6 +170,13 @@ void Action_Stand(int object) {
     SetPlayerAction(object, 3);
     return;
   }
+  // In open play his side's active player goes for the ball: the choice of
+  // the active player keeps a player it already chose, so one left standing
+  // here would never move again, and a still ball nobody fetches stalls play.
+  if (MatchState == STATE_OPEN_PLAY && ActivePlayer[SideOf(object)] == object) {
+    SetPlayerAction(object, 4);
+    return;
+  }
   const int apart = std::abs(o.facing - o.wantedFacing);
   const int shortWay = apart > 128 ? 256 - apart : apart;
   if (apart >= 16 && apart <= 240 && shortWay > 40) TurnOneUnit(o, o.wantedFacing);
