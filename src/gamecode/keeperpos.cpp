@@ -322,7 +322,9 @@ void Keeper_OpenPlay(int object) {
   k.targetY = static_cast<int16_t>(ty);
   if (ReachDistance(ActorX, ActorY, tx, ty, kReachLimit) != 0 && ty > Pitch.minY && ty < Pitch.maxY) {
     ++MoversCount;
-    RunToPoint(object, tx, ty);
+    TurnTowards(object, GetDirection256(ActorX, ActorY, tx, ty));
+    LoopMotion(object, 10, 1, 31);
+    MovePlayer(object, 64, 1);
     return;
   }
   if (MatchState != STATE_OPEN_PLAY) {
