@@ -183,16 +183,20 @@ uint64_t Fnv(uint64_t h, const uint8_t* bytes, int size) {
 }
 
 void PrintObjects() {
-  std::printf("frame period %d frame %d state %d movers %d ball %d,%d,%d active %d %d carrier %d\n", period,
-              gRun.frame, MatchState, MoversCount, ballX, ballY, BallHeight, ActivePlayer[0], ActivePlayer[1],
-              BallCarrier);
+  std::printf("frame period %d frame %d state %d movers %d ball %d,%d,%d active %d %d carrier %d direction %d "
+              "possession %d kicker %d holders %d %d\n",
+              period, gRun.frame, MatchState, MoversCount, ballX, ballY, BallHeight, ActivePlayer[0],
+              ActivePlayer[1], BallCarrier, ballDirection, PossessionSide, LastKicker, keeperHolder, throwHolder);
   for (int i = 0; i < MATCH_OBJECTS; ++i) {
     const MatchObject& o = MatchObjects[i];
-    std::printf("object %d action %d x %d y %d target %d,%d facing %d speed %d motion %d,%d off %d hasball %d\n", i,
-                o.action, o.x, o.y, o.targetX, o.targetY, o.facing, o.speed, o.motion, o.motionFrame, o.offPitch,
-                o.hasBall);
+    std::printf("object %d action %d x %d y %d target %d,%d facing %d speed %d motion %d,%d off %d hasball %d lock %d "
+                "arg %d\n",
+                i, o.action, o.x, o.y, o.targetX, o.targetY, o.facing, o.speed, o.motion, o.motionFrame, o.offPitch,
+                o.hasBall, o.touchLock, o.actionArg);
   }
 }
+
+constexpr int kStalledFrames = 200000;
 
 PeriodCounts& CountsNow() { return gRun.counts[period < 0 ? 0 : period > 4 ? 4 : period]; }
 
@@ -226,6 +230,12 @@ void StatesAndWatches() {
   if (c.lineUpFrame < 0 && MatchState == STATE_KICK_OFF_WAIT) c.lineUpFrame = gRun.frame;
   for (const Watch& w : gRun.watches)
     if (w.period == period && w.frame == gRun.frame) PrintObjects();
+  // A period many times its length has stalled: show where everybody stands.
+  if (gRun.frame > kStalledFrames) {
+    PrintObjects();
+    std::fprintf(stderr, "matchsim: period %d stalled after %d frames\n", period, gRun.frame);
+    std::exit(3);
+  }
   gStates();
   NoteState();
 }

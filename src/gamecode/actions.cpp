@@ -8,6 +8,8 @@
 #include "gamecode/basicacts.h"
 #include "gamecode/challenge.h"
 #include "gamecode/control.h"
+#include "gamecode/keeper.h"
+#include "gamecode/keeperpos.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -85,6 +87,21 @@ constexpr CodeHandler kHandlers[] = {
     {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
     {114, Action_Block},          {115, Action_Block},            {116, Action_RecklessChallenge},
+    // The goalkeeper's actions.
+    {120, Keeper_DecisionAction}, {122, Keeper_OpenPlay},   {145, Keeper_ComeOut},
+    {124, Keeper_TakeAtFeet},     {125, Keeper_EasyTake},
+    {126, Keeper_Dive},          {127, Keeper_Dive},            {128, Keeper_BallBack},
+    {129, Keeper_Dive},          {130, Keeper_Dive},            {131, Keeper_HandKick},
+    {132, Keeper_GoalKick},      {133, Keeper_DesperateClear},  {134, Keeper_Punch},
+    {135, Keeper_TipOver},       {136, Keeper_Dive},            {137, Keeper_Dive},
+    {140, Keeper_EasyCatch},     {141, Keeper_Dive},            {143, Keeper_NoProblems},
+    {149, Keeper_LowCatch},      {150, Keeper_LowTake},         {151, Keeper_GatherUp},
+    {152, Keeper_Dive},          {153, Keeper_Dive},            {154, Keeper_LegSave},
+    {155, Keeper_LegSave},       {158, Keeper_GoalKickLoop},    {159, Keeper_Bowl},
+    {160, Keeper_Motion101},     {161, Keeper_Motion102},       {165, Keeper_Dive},
+    {166, Keeper_Dive},          {167, Keeper_Dive},            {168, Keeper_Dive},
+    {169, Keeper_Dive},          {170, Keeper_Dive},            {171, Keeper_Dive},
+    {172, Keeper_Dive},          {173, Keeper_Dive},
 };
 
 // Codes the decisions may set before their own handlers exist: while a

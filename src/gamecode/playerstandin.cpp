@@ -25,7 +25,6 @@ namespace {
 
 constexpr int kKeeperStand = 122;
 constexpr int kRestartWait = 3;
-constexpr int kKeeperLineOffset = 32;
 constexpr int kTakeReach = 9;
 constexpr int kKickTouchLock = 16;
 constexpr int kKickFrames = 40;         // a played ball reaches its point in about this many frames
@@ -108,12 +107,6 @@ bool KeeperCode(int code) { return code >= 120; }
 
 }  // namespace
 
-void KeeperPoint(int side, int16_t* x, int16_t* y) {
-  const bool low = side == LowGoalSide;
-  *x = Pitch.centreX;
-  *y = static_cast<int16_t>(low ? Pitch.minY + kKeeperLineOffset : Pitch.maxY - kKeeperLineOffset);
-}
-
 bool PlayerStandIn_KeeperTakesBall(int object) {
   if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return false;
   if (keeperHolder != 0 || throwHolder != 0 || BallHeight >= kKeeperHoldHeight) return false;
@@ -134,30 +127,6 @@ bool PlayerStandIn_KeeperTakesBall(int object) {
   MatchState = STATE_KEEPER_HOLDS;
   MatchStateTimer = 0;
   return true;
-}
-
-void PlayerStandIn_KeeperStand(int object) {
-  if (!IsPlayer(object)) return;
-  MatchObject& o = MatchObjects[object];
-  if (PlayerStandIn_KeeperTakesBall(object)) {
-    o.speed = 0;
-    LoopMotion(object, MOTION_ANF001, 1, 0);
-    return;
-  }
-  int16_t x, y;
-  KeeperPoint(SideOf(object), &x, &y);
-  o.targetX = x;
-  o.targetY = y;
-  if (ReachDistance(ActorX, ActorY, x, y, 1000) == 0) {
-    o.speed = 0;
-    TurnTowards(object, GetDirection256(ActorX, ActorY, Pitch.centreX, Pitch.centreY));
-    LoopMotion(object, MOTION_ANF001, 1, 0);
-    return;
-  }
-  ++MoversCount;
-  TurnTowards(object, GetDirection256(ActorX, ActorY, x, y));
-  LoopMotion(object, MOTION_ANF019, 1, 31);
-  MovePlayer(object, 64, 1);
 }
 
 void PlayerStandIn_TakeStillBall(int object) {
@@ -262,7 +231,6 @@ void PlayerStandIn_NoteRestartKick() { ++Counts().restartKicks; }
 
 void PlayerStandIns_Install(MatchSeamTable& t) {
   t.offBallMovement = MeetOffBall;
-  PlayerActionTable[kKeeperStand] = PlayerStandIn_KeeperStand;
   // Codes 21, 22 and 53 have their own handlers (22 and 53 hand what is
   // not theirs, the penalty among it, to this taker).
   for (int code : {123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;

@@ -17,11 +17,9 @@ struct PlayerStandInCounts {
   int32_t firstTake[2];  // the match frame of each side's first take, -1 none
 };
 
-// Action 122: the keeper walks to his goal line + 32 and stands there; a
-// ball in open play below height 16 and within his keeping / 8 + 20 on
-// both axes he holds (match state 12).
-void PlayerStandIn_KeeperStand(int object);
-// The keeper's hold of the stand above: 1 when he took the ball.
+// The keeper's simple hold: a ball in open play below height 16 and within
+// his keeping / 8 + 20 on both axes he holds (match state 12); true when he
+// took the ball.
 bool PlayerStandIn_KeeperTakesBall(int object);
 // A player without the ball: a still ball at the feet of his side's active
 // player is his, and he decides what to do with it.
@@ -50,6 +48,4 @@ void PlayerStandIn_NoteRestartKick();
 
 void PlayerStandIns_Install(MatchSeamTable& table);
 const PlayerStandInCounts& PlayerStandInCountsOf(int periodNumber);
-// The point a keeper of the side walks to.
-void KeeperPoint(int side, int16_t* x, int16_t* y);
 void PlayerStandIns_Reset();

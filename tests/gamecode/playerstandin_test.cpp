@@ -258,7 +258,7 @@ TEST_F(PlayerStandInTest, AMovingBallOrABallOutOfPlayIsNotTaken) {
 
 namespace {
 
-// The keeper's stand holds a ball below height 16 within an eighth of his
+// The keeper holds a ball below height 16 within an eighth of his
 // keeping + 20 on both axes, in open play only.
 TEST_F(PlayerStandInTest, TheKeeperHoldsABallWithinHisReach) {
   struct Row {
@@ -280,7 +280,9 @@ TEST_F(PlayerStandInTest, TheKeeperHoldsABallWithinHisReach) {
     Ball(796 + r.dx, 2010 + r.dy);
     BallHeight = static_cast<int16_t>(r.height);
     ballVelY = 5 * U;
-    player_action();
+    ActorX = k.x;
+    ActorY = k.y;
+    PlayerStandIn_KeeperTakesBall(16);
     const std::string what = "keeping " + std::to_string(r.keeping) + " at " + std::to_string(r.dx) + "," +
                              std::to_string(r.dy) + " height " + std::to_string(r.height);
     EXPECT_EQ(keeperHolder == 17, r.holds) << what;

@@ -1,0 +1,36 @@
+// The goalkeeper in open play: where he stands between the ball and his
+// goal, when he dives, comes out, clears or saves with his legs (code 122);
+// coming out to the ball (145); and the release of a held ball.
+#pragma once
+
+#include <cstdint>
+
+// Where the keeper defending the low goal line (low) or the high one stands
+// for the ball at (ballX across, ballY along) in direction d from him.
+// Outside states 0-5 or with the ball level with his line: the middle of his
+// goal, 14 in front of the line (in a shoot-out the high end's keeper 188 out).
+void KeeperTargetPoint(bool low, int state, bool shootout, int ballX, int ballY, int d, int* tx, int* ty);
+// The keeper's reaction terms from his reaction skill R and ball distance D.
+struct KeeperReaction {
+  int t1, t2, t3;
+};
+KeeperReaction KeeperReactionTerms(int R, int D);
+// The ball distance measured along direction d: |sin d x |dx|| + |cos d x |dy||.
+int KeeperBallDistance(int d, int dx, int dy);
+
+// The release of a held ball.
+// Behind: fewer goals than the other side, first-leg goals included.
+bool KeeperSideBehind(int side);
+// The release countdown from its roll (0-49): 10 + roll, a quarter of it + 1 when behind.
+int ReleaseCountdown(int roll, bool behind);
+// Whether a team-mate at ball distance D, at (x across, y along), may be
+// chosen to receive the ball (the touchline band is waived when behind).
+bool ReleaseCandidate(int D, int x, int y, bool behind);
+// One frame of the wait counter towards the expected flight frames E.
+int ReleaseWaitStep(int wait, int E, bool behind);
+// Bowled out (true) or kicked from the hands.
+bool ReleaseBowled(int E, bool receiver, int pressure);
+
+void Keeper_OpenPlay(int object);  // 122
+void Keeper_ComeOut(int object);   // 145
+
