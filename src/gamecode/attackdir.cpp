@@ -31,7 +31,6 @@ constexpr int kHighAreaFront = 1754;
 constexpr int kLowAreaFront = 410;
 constexpr int kHalfway = 1082;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int GoalOf(int side) { return (side & 1) == LowGoalSide ? kHighGoal : kLowGoal; }
 int Sheet(MatchObject& o, int value) { return SheetSkill(o, value); }
 

@@ -36,7 +36,6 @@ constexpr int kDismissedLimit = 4;
 constexpr int kRedCardSound = 12;
 constexpr int32_t kHalfLift = 32768;  // 0.5 in 16.16
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OpenPlay() { return MatchState == STATE_OPEN_PLAY; }
 int SideOfObject(int object) { return object / SIDE_OBJECTS; }
 

@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kCentreX = 796;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int Sheet(int object, int value) { return SheetSkill(MatchObjects[object], value); }
 
 // Facing 0 or 128 (within 32): the carrier runs along the pitch.

@@ -35,7 +35,6 @@ constexpr int kDirectRange = 608;
 constexpr int kKeeperWaitFrames = 600;    // keepers not back in goal by then are put there
 constexpr int kUnknownShotYards = 12;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPitch == 0; }
 int SideOf(int object) { return object / SIDE_OBJECTS; }
 int Keeper(int side) { return SideSlots[side & 1][0]; }

@@ -34,7 +34,6 @@ constexpr int kKeeperComesOut = 145;
 constexpr int kReceive = 17;
 constexpr int kMaxFlightFrames = 2000;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 bool AttacksHigh(int side) { return side == LowGoalSide; }
 int Sheet(int object, int k) { return SheetSkill(MatchObjects[object], k); }

@@ -19,6 +19,8 @@
 constexpr int MATCH_OBJECTS = 37;
 constexpr int MATCH_PLAYERS = 32;
 constexpr int SIDE_OBJECTS = 16;
+// A player (0-31): not an official, the ball or the restart-spot marker.
+constexpr bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 constexpr int OBJECT_REFEREE = 32;
 constexpr int OBJECT_LINESMAN_NEAR = 33;
 constexpr int OBJECT_LINESMAN_FAR = 34;

@@ -49,7 +49,6 @@ constexpr int16_t kShootOutAcross[SIDE_OBJECTS] = {-200, -240, -170, -210, -150,
 constexpr int16_t kShootOutAlong[SIDE_OBJECTS] = {550, 560, 545, 535, 595, 570, 575, 540,
                                                    545, 525, 540, 570, 545, 540, 520, 545};
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPitch == 0; }
 int SideOf(int object) { return object / SIDE_OBJECTS; }
 int Keeper(int side) { return SideSlots[side & 1][0]; }

@@ -55,7 +55,6 @@ struct Signal {
 };
 constexpr Signal kSignals[3] = {{55, 8, 40}, {54, 9, 25}, {56, 10, 50}};
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int SideOf(int object) { return object / SIDE_OBJECTS; }
 bool SentOff(const MatchObject& o) { return o.cardState >= 2 || o.sentOff != 0; }
 

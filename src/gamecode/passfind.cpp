@@ -26,7 +26,6 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr int kNoBest = 256;
 constexpr int kCellNear = 480, kCellFar = 960, kCellAngle = 42;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 bool AttacksHigh(int side) { return side == LowGoalSide; }
 int Sheet(int object, int k) { return SheetSkill(MatchObjects[object], k); }

@@ -51,7 +51,6 @@ PlayerStandInCounts& Counts() {
 }
 
 int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 
 bool OnPitchPoint(int x, int y) {
   return x >= Pitch.minX && x <= Pitch.maxX && y >= Pitch.minY && y <= Pitch.maxY;

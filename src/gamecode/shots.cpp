@@ -41,7 +41,6 @@ constexpr int kCommentPriority = 1;
 constexpr int32_t kOne = 65536;       // 1.0 in 16.16
 
 int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 
 struct ShotMember {
   int code;

@@ -24,7 +24,6 @@ constexpr int kActionSlide = 116;
 constexpr int kInjuryLimit = 4;
 constexpr int kTackleSound = 11;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 int Sheet(int object, int value) { return SheetSkill(MatchObjects[object], value); }
 
 // The carrier loses the ball: he stumbles on when the tackle came from
