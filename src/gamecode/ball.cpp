@@ -53,7 +53,6 @@ int32_t Scale(int32_t v, float factor) {
   return static_cast<int32_t>(static_cast<double>(v) * static_cast<double>(factor));
 }
 
-int SideOf(int object) { return object >= 0 && object < SIDE_OBJECTS ? 0 : 1; }
 
 // The side that defends the goal at the low (small y) or high end.
 int DefendingSide(bool lowEnd) { return lowEnd ? LowGoalSide : 1 - LowGoalSide; }

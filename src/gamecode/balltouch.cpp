@@ -49,7 +49,6 @@ const KickEntry* FindKick(int action) {
   return nullptr;
 }
 
-int SideOf(int object) { return object / SIDE_OBJECTS; }
 bool ClearanceOrShot() { return LastKickKind == KICK_CLEARANCE || LastKickKind == KICK_SHOT; }
 bool BallHeld() { return keeperHolder != 0 || throwHolder != 0; }
 

@@ -24,7 +24,6 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr int kCommentPriority = 1;
 constexpr int kNoHeightLimit = 1000;  // a pure distance test
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 void Say(int event, int object) { MatchSeams.sayComment(event, kCommentPriority, SideOf(object), object, -1, 0); }
 

@@ -37,13 +37,12 @@ constexpr int kRedCardSound = 12;
 constexpr int32_t kHalfLift = 32768;  // 0.5 in 16.16
 
 bool OpenPlay() { return MatchState == STATE_OPEN_PLAY; }
-int SideOfObject(int object) { return object / SIDE_OBJECTS; }
 
 // The man the challenger goes for: the last to touch the ball, as long as he
 // plays for the other side (once a team-mate has it there is nobody to
 // challenge, and no foul to give).
 int Carrier(int challenger) {
-  return IsPlayer(BallCarrier) && SideOfObject(BallCarrier) != SideOfObject(challenger) ? BallCarrier : -1;
+  return IsPlayer(BallCarrier) && SideOf(BallCarrier) != SideOf(challenger) ? BallCarrier : -1;
 }
 
 // Knocks the ball along the direction: the velocity across gains the sine
@@ -69,7 +68,7 @@ bool Challengeable(int challenger, int carrier, int flag) {
   const MatchObject& o = MatchObjects[challenger];
   const MatchObject& c = MatchObjects[carrier];
   return ChallengeContact(challenger, carrier) && PossessionSide != CurrentSide && o.hasBall == 0 && OpenPlay() &&
-         o.touchLock == 0 && c.action < kKeeperActions && SideOfObject(carrier) != SideOfObject(challenger) &&
+         o.touchLock == 0 && c.action < kKeeperActions && SideOf(carrier) != SideOf(challenger) &&
          c.actionArg == 0 && flag == 0;
 }
 
@@ -83,7 +82,7 @@ void TakePossession(int challenger, int carrier) {
 
 void CountWon(int challenger, int carrier) {
   ++MatchObjects[challenger].tacklesWon;
-  CountBoxTouchA(challenger, SideOfObject(challenger));
+  CountBoxTouchA(challenger, SideOf(challenger));
   ++DuelTallies[carrier].dispossessed;
 }
 
@@ -140,7 +139,7 @@ void GiveFoul(int challenger, int carrier, FoulKind kind) {
   if (!IsPlayer(challenger) || !IsPlayer(carrier)) return;
   MatchObject& o = MatchObjects[challenger];
   const MatchObject& c = MatchObjects[carrier];
-  const int side = SideOfObject(challenger);
+  const int side = SideOf(challenger);
   static constexpr int kComment[] = {300, 262, 303};
   if (kind == FOUL_HOLDING) MatchSeams.sayComment(kComment[kind], 0, side, carrier, challenger, 0);
   else MatchSeams.sayComment(kComment[kind], 0, side, challenger, carrier, 0);

@@ -76,8 +76,6 @@ struct ControlState {
 };
 ControlState gState;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 const AirMember* MemberOf(int code) {
   for (const AirMember& m : kMembers)

@@ -35,7 +35,6 @@ constexpr int kCommentPriority = 1;
 constexpr int kRunMotion = 15;
 constexpr int kFar = 32767;
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 bool AttacksHigh(int side) { return side == LowGoalSide; }
 int Sheet(int object, int k) { return SheetSkill(MatchObjects[object], k); }
 void Say(int event, int object) { MatchSeams.sayComment(event, kCommentPriority, SideOf(object), object, -1, 0); }

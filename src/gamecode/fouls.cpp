@@ -36,7 +36,6 @@ constexpr int kKeeperWaitFrames = 600;    // keepers not back in goal by then ar
 constexpr int kUnknownShotYards = 12;
 
 bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPitch == 0; }
-int SideOf(int object) { return object / SIDE_OBJECTS; }
 int Keeper(int side) { return SideSlots[side & 1][0]; }
 // The record keeps the counter in one byte.
 int16_t NextByteCount(int16_t counter) { return static_cast<int16_t>((counter + 1) & 0xFF); }

@@ -61,8 +61,6 @@ struct KeeperState {
 };
 KeeperState gState;
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 
 void Say(int event, int object) { MatchSeams.sayComment(event, 0, SideOf(object), object, -1, 0); }
 

@@ -29,8 +29,6 @@ constexpr int kAreaNearLow = 410, kAreaNearHigh = 1754;  // the penalty areas' d
 constexpr int kAreaMinX = 476, kAreaMaxX = 1116;          // and their width across
 constexpr int kReachLimit = 1000;
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool LowEnd(int side) { return side == LowGoalSide; }
 void Say(int event, int object, int second = -1) {
   MatchSeams.sayComment(event, 0, SideOf(object), object, second, 0);

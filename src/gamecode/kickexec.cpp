@@ -34,7 +34,6 @@ constexpr int kKeeperComesOut = 145;
 constexpr int kReceive = 17;
 constexpr int kMaxFlightFrames = 2000;
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 bool AttacksHigh(int side) { return side == LowGoalSide; }
 int Sheet(int object, int k) { return SheetSkill(MatchObjects[object], k); }
 void Say(int event, int object) { MatchSeams.sayComment(event, kCommentPriority, SideOf(object), object, -1, 0); }

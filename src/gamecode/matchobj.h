@@ -21,6 +21,8 @@ constexpr int MATCH_PLAYERS = 32;
 constexpr int SIDE_OBJECTS = 16;
 // A player (0-31): not an official, the ball or the restart-spot marker.
 constexpr bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
+// The side a player plays for: objects 0-15 side 0, the rest side 1.
+constexpr int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 constexpr int OBJECT_REFEREE = 32;
 constexpr int OBJECT_LINESMAN_NEAR = 33;
 constexpr int OBJECT_LINESMAN_FAR = 34;

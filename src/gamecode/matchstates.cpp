@@ -50,7 +50,6 @@ constexpr int16_t kShootOutAlong[SIDE_OBJECTS] = {550, 560, 545, 535, 595, 570, 
                                                    545, 525, 540, 570, 545, 540, 520, 545};
 
 bool OnPitch(int object) { return IsPlayer(object) && MatchObjects[object].offPitch == 0; }
-int SideOf(int object) { return object / SIDE_OBJECTS; }
 int Keeper(int side) { return SideSlots[side & 1][0]; }
 
 

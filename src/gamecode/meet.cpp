@@ -28,8 +28,6 @@ namespace {
 constexpr int kNone = 10000;
 constexpr double kTwoPi = 6.283185307179586;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 void Act(int object, int code, int step) {
   SetPlayerAction(object, code);

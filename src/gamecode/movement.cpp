@@ -27,7 +27,6 @@ constexpr int kNotInTheWay[] = {33, 50, 51, 56, 57, 72, 73, 89, 90, 105, 116};
 
 double Angle(int direction, int steps) { return direction * kTwoPi / steps; }
 
-int SideOfObject(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 // The top-speed skill's scale of a step: 1000 x (Pace + 500) / 600, after the part.
 int32_t Scaled(int32_t part, int pace) {
@@ -121,7 +120,7 @@ void TurnTowardsFast(int object, int direction) {
 void MovePlayer(int object, int topSpeed, int acceleration) {
   if (object < 0 || object >= MATCH_OBJECTS) return;
   MatchObject& o = MatchObjects[object];
-  if (object < MATCH_PLAYERS) topSpeed += std::min<int>(SideMomentum[SideOfObject(object)], 20);
+  if (object < MATCH_PLAYERS) topSpeed += std::min<int>(SideMomentum[SideOf(object)], 20);
   MoveAlong(o, topSpeed, acceleration, o.facing);
 }
 
@@ -167,7 +166,7 @@ void RunToPoint(int object, int x, int y) {
   int top = 140;
   int motion = MOTION_ANF021;
   int startFrame = 0;
-  const int side = SideOfObject(object);
+  const int side = SideOf(object);
   const int other = 1 - side;
   if (MatchState >= 6) {
     if (o.action != 58) {

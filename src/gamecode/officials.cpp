@@ -55,7 +55,6 @@ struct Signal {
 };
 constexpr Signal kSignals[3] = {{55, 8, 40}, {54, 9, 25}, {56, 10, 50}};
 
-int SideOf(int object) { return object / SIDE_OBJECTS; }
 bool SentOff(const MatchObject& o) { return o.cardState >= 2 || o.sentOff != 0; }
 
 // Heads for the point on the acting official's working copy.

@@ -37,8 +37,6 @@ constexpr int kSfxKick = 6;
 constexpr int kSpinHoldFrames = 16;
 constexpr int kCommentPriority = 1;
 
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 struct PlacedMember {
   int code;

@@ -48,7 +48,6 @@ constexpr int kKickOffMinWait = 10;
 constexpr int kKickOffMaxWait = 500;
 constexpr int kLayOffAside = 48;       // a kick-off without a partner is laid this far across
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 bool AttacksUp(int side) { return side == LowGoalSide; }
 
 void Say(int event, int object, int second) {

@@ -26,7 +26,6 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr int kNoBest = 256;
 constexpr int kCellNear = 480, kCellFar = 960, kCellAngle = 42;
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 bool AttacksHigh(int side) { return side == LowGoalSide; }
 int Sheet(int object, int k) { return SheetSkill(MatchObjects[object], k); }
 // We run no separate heading: a player runs the way he faces.

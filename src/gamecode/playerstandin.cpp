@@ -50,7 +50,6 @@ PlayerStandInCounts& Counts() {
   return gState.counts[p];
 }
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 bool OnPitchPoint(int x, int y) {
   return x >= Pitch.minX && x <= Pitch.maxX && y >= Pitch.minY && y <= Pitch.maxY;

@@ -67,8 +67,6 @@ void ClampTarget(MatchObject& o) {
   o.targetY = y;
 }
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
-bool IsPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 bool OnPitch(int object) {
   if (!IsPlayer(object)) return false;
   const MatchObject& o = MatchObjects[object];

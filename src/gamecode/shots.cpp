@@ -40,7 +40,6 @@ constexpr int kAtFeetHeight = 7;
 constexpr int kCommentPriority = 1;
 constexpr int32_t kOne = 65536;       // 1.0 in 16.16
 
-int SideOf(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 struct ShotMember {
   int code;

@@ -67,10 +67,9 @@ bool ValidPlayer(int object) { return object >= 0 && object < MATCH_PLAYERS; }
 
 bool OnPitch(int object) { return ValidPlayer(object) && MatchObjects[object].offPitch == 0; }
 
-int SideOfObject(int object) { return object < SIDE_OBJECTS ? 0 : 1; }
 
 bool IsKeeper(int object) {
-  const int keeper = SideSlots[SideOfObject(object)][0];
+  const int keeper = SideSlots[SideOf(object)][0];
   return keeper == object;
 }
 
@@ -144,7 +143,7 @@ int NearestFreeTeamMate(int x, int y, int excluded) {
 
 void SendShortCornerOption(int taker) {
   if (!ValidPlayer(taker)) return;
-  const int side = SideOfObject(taker);
+  const int side = SideOf(taker);
   const int keeper = SideSlots[side][0];
   int chosen = -1;
   int lowest = kShortCornerSkillCap;
@@ -255,7 +254,7 @@ int TurnKindFor(int startDirection, int endDirection) {
 
 int NoOpponentNear(int object) {
   if (!ValidPlayer(object)) return 1;
-  const int other = 1 - SideOfObject(object);
+  const int other = 1 - SideOf(object);
   for (int i = other * SIDE_OBJECTS; i < (other + 1) * SIDE_OBJECTS; ++i) {
     MatchObject& o = MatchObjects[i];
     if (o.offPitch != 0) continue;
@@ -267,7 +266,7 @@ int NoOpponentNear(int object) {
 
 int CountBoxTouchUnderPressure(int object) {
   if (!ValidPlayer(object)) return 0;
-  const int side = SideOfObject(object);
+  const int side = SideOf(object);
   const int opponent = ActivePlayer[1 - side];
   if (!ValidPlayer(opponent) || MatchObjects[opponent].ballDistance >= kPressureDistance) return 0;
   MatchObject& o = MatchObjects[object];
