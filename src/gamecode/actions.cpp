@@ -98,6 +98,7 @@ constexpr CodeHandler kHandlers[] = {
     {149, Keeper_LowCatch},      {150, Keeper_LowTake},         {151, Keeper_GatherUp},
     {152, Keeper_Dive},          {153, Keeper_Dive},            {154, Keeper_LegSave},
     {155, Keeper_LegSave},       {158, Keeper_GoalKickLoop},    {159, Keeper_Bowl},
+    {123, Keeper_Distribute},    {156, Keeper_GoalKickRunUp},   {157, Keeper_GoalKickApproach},
     {160, Keeper_Motion101},     {161, Keeper_Motion102},       {165, Keeper_Dive},
     {166, Keeper_Dive},          {167, Keeper_Dive},            {168, Keeper_Dive},
     {169, Keeper_Dive},          {170, Keeper_Dive},            {171, Keeper_Dive},

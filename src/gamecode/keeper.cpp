@@ -73,9 +73,11 @@ void KickFromKeeper(int object) {
     k.vy = forward * 700 * 65536 / kDefaultKickFrames;
     k.vz = 4 * 65536;
   }
+  // From his hands where he stands; a goal kick from where the ball lies.
+  const bool inHands = keeperHolder == object + 1 || throwHolder == object + 1;
   if (keeperHolder == object + 1) keeperHolder = 0;
   if (throwHolder == object + 1) throwHolder = 0;
-  PutBallInPlay(ActorX, ActorY, 0, k.vx, k.vy, k.vz);
+  PutBallInPlay(inHands ? ActorX : ballX, inHands ? ActorY : ballY, 0, k.vx, k.vy, k.vz);
   BallKicked(object);
   MatchObject& p = MatchObjects[object];
   p.hasBall = 0;

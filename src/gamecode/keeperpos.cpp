@@ -4,16 +4,21 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "engine/debug.h"
 #include "engine/rand.h"
+#include "engine/reset.h"
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
 #include "gamecode/balltouch.h"
 #include "gamecode/keeper.h"
+#include "gamecode/kickexec.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/meet.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
 #include "gamecode/movement.h"
 #include "gamecode/playerstandin.h"
 #include "gamecode/shots.h"
@@ -28,6 +33,24 @@ constexpr int kNever = 10000;
 constexpr int kAreaNearLow = 410, kAreaNearHigh = 1754;  // the penalty areas' depth along
 constexpr int kAreaMinX = 476, kAreaMaxX = 1116;          // and their width across
 constexpr int kReachLimit = 1000;
+
+constexpr int kDistribute = 123, kGoalKickRunUp = 156, kGoalKickLoop = 158;
+constexpr int kBowlOut = 159, kKickFromHands = 131;
+constexpr int16_t kMarkerChosen = 13;  // the marker's frame word once a release has begun
+constexpr int16_t kMarkerSet = 12;     // as the restart states leave it
+constexpr int kWaitCap = 100;
+constexpr int kBowlFlight = 120;        // frames a bowled ball may take at most
+constexpr int kBowlLead = 200;          // the bowl is aimed this far beyond the receiver
+constexpr int kTouchlineBandLow = 556, kTouchlineBandHigh = 1036;
+
+// The release of a held ball or a goal kick under way.
+struct ReleaseState {
+  int16_t wait = -1;       // counts up to the expected flight frames
+  int16_t candidate = -1;  // the chase place tried last
+  int16_t countdown = 0;   // frames (at full wait) until the ball goes
+  int16_t expected = 0;    // the expected flight frames E
+};
+ReleaseState gRelease;
 
 bool LowEnd(int side) { return side == LowGoalSide; }
 void Say(int event, int object, int second = -1) {
@@ -219,7 +242,249 @@ int ReleaseWaitStep(int wait, int E, bool behind) {
   return wait < E ? wait + 1 : E;
 }
 
-bool ReleaseBowled(int E, bool receiver, int pressure) { return E < 120 && receiver && pressure > 256; }
+bool ReleaseBowled(int E, bool receiver, int pressure) { return E < kBowlFlight && receiver && pressure > 256; }
+
+bool GoalKickCandidate(int D, int x, int y) {
+  if (D < 40 * 16 || D > 75 * 16) return false;
+  if (y < 122 || y > 2042) return false;
+  return x >= 456 && x <= 1136;
+}
+
+void ChooseReleaseReceiver(int keeper, int tries, bool goalKick, bool behind) {
+  const int side = SideOf(keeper);
+  for (int t = 0; t < tries; ++t) {
+    gRelease.candidate = static_cast<int16_t>((gRelease.candidate + 1) % 10);
+    const int p = ChaseOrder[side][gRelease.candidate];
+    bool passed = false;
+    if (IsPlayer(p) && p != keeper && SideOf(p) == side && MatchObjects[p].offPitch == 0) {
+      const MatchObject& o = MatchObjects[p];
+      passed = goalKick ? GoalKickCandidate(o.ballDistance, o.x, o.y) : ReleaseCandidate(o.ballDistance, o.x, o.y, behind);
+      if (passed) {
+        KeeperDecision = static_cast<int16_t>(p);
+        if (o.x > kTouchlineBandHigh || o.x < kTouchlineBandLow) tries = t + 1 + (tries - t - 1) / 2;
+      }
+    }
+    if (t == tries - 1 && !passed) gRelease.candidate = -1;
+  }
+}
+
+int ReleaseCandidateIndex() { return gRelease.candidate; }
+
+int ReleasePressure(int side, int x, int y) {
+  const uint8_t saved = CurrentSide;
+  CurrentSide = static_cast<uint8_t>((side & 1) ^ 1);
+  const int nearest = NearestFreeTeamMate(x, y, -1);
+  CurrentSide = saved;
+  if (!IsPlayer(nearest)) return kNoPressure;
+  const MatchObject& o = MatchObjects[nearest];
+  return KeeperBallDistance(GetDirection256(o.x, o.y, x, y), x - o.x, y - o.y);
+}
+
+KeeperKickVelocity KeeperKickAlong(int d, int length) {
+  PolarToOffset(d & 255, length, 256);
+  return {OffsetX, -OffsetY};
+}
+
+int KeeperKickLength(int kicking) { return (kicking * 2048 + 589824) * 6 / 5; }
+
+namespace {
+
+// The receiver chosen for a release (KeeperDecision), -1 none.
+int ChosenReceiver(int keeper) {
+  const int r = KeeperDecision;
+  return IsPlayer(r) && r != keeper && SideOf(r) == SideOf(keeper) && MatchObjects[r].offPitch == 0 ? r : -1;
+}
+
+// The first frame of a release: the marker marks it begun.
+void StartRelease() {
+  MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
+  if (marker.frame == kMarkerChosen) return;
+  marker.frame = kMarkerChosen;
+  gRelease.wait = 0;
+  gRelease.candidate = -1;
+  gRelease.countdown = 0;
+  gRelease.expected = 0;
+}
+
+// The choice: receiver, countdown, the marker on the receiver's place and
+// the expected flight frames.
+void ChooseRelease(int keeper, int tries, bool goalKick, bool behind) {
+  ChooseReleaseReceiver(keeper, tries, goalKick, behind);
+  gRelease.countdown = static_cast<int16_t>(ReleaseCountdown(GameRandom() % 50, behind));
+  const int receiver = ChosenReceiver(keeper);
+  if (receiver >= 0) {
+    const MatchObject& r = MatchObjects[receiver];
+    PlaceObjectAt(OBJECT_RESTART_SPOT, r.targetX, r.targetY);
+    AimPointX = r.targetX;
+    AimPointY = r.targetY;
+  }
+  DistanceToRestartSpot();
+  gRelease.expected = static_cast<int16_t>(RestartSpotDistance / 8);
+}
+
+// One frame of waiting: the shape looks at the centre; true at the release.
+bool WaitForRelease(bool behind) {
+  ballPredict[1][0] = 796;
+  ballPredict[1][1] = 1082;
+  gRelease.wait = static_cast<int16_t>(ReleaseWaitStep(gRelease.wait, gRelease.expected, behind));
+  if (gRelease.wait == gRelease.expected && gRelease.countdown > 0) --gRelease.countdown;
+  return gRelease.countdown <= 1;
+}
+
+// He has touched it last; the ball lies still with him.
+void TouchedLast(int keeper) {
+  MatchObject& k = MatchObjects[keeper];
+  k.touchLock = 0;
+  k.speed = 0;
+  LastKicker = static_cast<int16_t>(keeper);
+  BallCarrier = static_cast<int16_t>(keeper);
+  SideLastToucher[SideOf(keeper)] = static_cast<int16_t>(keeper);
+  MatchStateTimer = 0;
+  KeeperDecision = -1;
+  gRelease.wait = -1;
+}
+
+void ReleaseHeldBall(int keeper) {
+  MatchObject& k = MatchObjects[keeper];
+  const int side = SideOf(keeper);
+  const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
+  const int mx = marker.x, my = marker.y;
+  int d = GetDirection256(ballX, ballY, mx, my);
+  if (gRelease.wait > kWaitCap) gRelease.wait = kWaitCap;
+  const int receiver = ChosenReceiver(keeper);
+  const int kicking = k.attr[SKILL_POWER];
+  if (ReleaseBowled(gRelease.expected, receiver >= 0, ReleasePressure(side, mx, my))) {
+    const int lead = ballY < 1082 ? kBowlLead : -kBowlLead;
+    PassReceiver = static_cast<int16_t>(receiver);
+    PassPointX = MatchObjects[receiver].x;
+    PassPointY = static_cast<int16_t>(MatchObjects[receiver].y + lead);
+    d = GetDirection256(ballX, ballY, mx, my + lead);
+    SetPlayerAction(keeper, kBowlOut);
+    const KeeperKickVelocity v = KeeperKickAlong(d, kBowlLength);
+    k.actionArg = static_cast<uint8_t>(d);
+    Keeper_SetNextKick(keeper, v.vx, v.vy, (kicking + gRelease.wait) * 640 + 53248);
+  } else {
+    SetPlayerAction(keeper, kKickFromHands);
+    const KeeperKickVelocity v = KeeperKickAlong(d, KeeperKickLength(kicking));
+    Keeper_SetNextKick(keeper, v.vx, v.vy, gRelease.wait * 2048 + 65536);
+  }
+  StopBall();
+  TouchedLast(keeper);
+  keeperHolder = static_cast<int16_t>(keeper + 1);
+  ballX = ActorX;
+  ballY = ActorY;
+  ballFixedX = ActorFixedX;
+  ballFixedY = ActorFixedY;
+  BallHeight = 0;
+  ballFixedHeight = 0;
+  focusObject = OBJECT_BALL;
+  if (receiver >= 0) {
+    SetPlayerAction(receiver, 4);
+    ActivePlayer[side] = static_cast<int16_t>(receiver);
+  }
+}
+
+// The goal-kick spot: the ball set down there, still.
+void BallOnGoalKickSpot() {
+  StopBall();
+  BallHeight = 0;
+  ballFixedHeight = 0;
+  ballX = restartX;
+  ballY = restartY;
+  ballFixedX = restartX * 65536;
+  ballFixedY = restartY * 65536;
+  PlaceBallMarker(0);
+}
+
+}  // namespace
+
+void Keeper_Distribute(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& k = MatchObjects[object];
+  // The release belongs to the keeper's hold; any other state (a period
+  // ending) sends him back in goal.
+  if (MatchState != STATE_KEEPER_RELEASE && MatchState != STATE_KEEPER_HOLDS) {
+    SetPlayerAction(object, kOpenPlayKeeper);
+    gRelease.wait = -1;
+    return;
+  }
+  const int side = SideOf(object);
+  const bool behind = KeeperSideBehind(side);
+  PossessionSide = static_cast<uint8_t>(side);
+  StartRelease();
+  StopBall();
+  if (gRelease.countdown == 0) ChooseRelease(object, 5 + GameRandom() % 5, false, behind);
+  const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
+  k.speed = 0;
+  RunTowards(object, GetDirection256(ActorX, ActorY, marker.x, marker.y));
+  if (WaitForRelease(behind)) ReleaseHeldBall(object);
+}
+
+void Keeper_GoalKickRunUp(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& k = MatchObjects[object];
+  if (MatchState != STATE_GOAL_KICK_TAKEN) {
+    SetPlayerAction(object, kOpenPlayKeeper);
+    gRelease.wait = -1;
+    return;
+  }
+  const int side = SideOf(object);
+  const bool behind = KeeperSideBehind(side);
+  BallHeight = 0;
+  ballFixedHeight = 0;
+  StopBall();
+  PossessionSide = static_cast<uint8_t>(side);
+  StartRelease();
+  if (gRelease.countdown == 0) ChooseRelease(object, 2 + GameRandom() % 5, true, behind);
+  const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
+  k.speed = 0;
+  RunTowards(object, GetDirection256(ActorX, ActorY, marker.x, marker.y));
+  if (!WaitForRelease(behind)) return;
+  const int d = GetDirection256(ballX, ballY, marker.x, marker.y);
+  const KeeperKickVelocity v = KeeperKickAlong(d, KeeperKickLength(k.attr[SKILL_POWER]));
+  StopBall();
+  if (gRelease.wait > kWaitCap) gRelease.wait = kWaitCap;
+  const int up = gRelease.wait * 1792 + 65536;
+  SetPlayerAction(object, kGoalKickLoop);
+  Keeper_SetNextKick(object, v.vx, v.vy, up);
+  TouchedLast(object);
+}
+
+void Keeper_GoalKickApproach(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& k = MatchObjects[object];
+  if (MatchState != STATE_GOAL_KICK_TAKEN) {
+    SetPlayerAction(object, kOpenPlayKeeper);
+    return;
+  }
+  BallOnGoalKickSpot();
+  PossessionSide = static_cast<uint8_t>(SideOf(object));
+  k.targetX = restartX;
+  k.targetY = restartY;
+  bool there = ReachDistance(ActorX, ActorY, restartX, restartY, kReachLimit) == 0;
+  if (!there && ++k.actionCounter >= kGoalKickWalkLimit) {
+    // A walk that never arrives (blocked for good) ends at the ball.
+    DPRINT(DEBUG_GENERAL, 1, "Keeper_GoalKickApproach(): keeper %d put at the goal kick after %d frames\n", object,
+           kGoalKickWalkLimit);
+    ActorFixedX = restartX * 65536;
+    ActorFixedY = restartY * 65536;
+    ActorX = restartX;
+    ActorY = restartY;
+    there = true;
+  }
+  if (there) {
+    MatchObjects[OBJECT_RESTART_SPOT].frame = kMarkerSet;
+    SetPlayerAction(object, kGoalKickRunUp);
+    k.speed = 0;
+    return;
+  }
+  TurnTowards(object, GetDirection256(ActorX, ActorY, restartX, restartY));
+  LoopMotion(object, 10, 1, 31);
+  MovePlayer(object, 100, 1);
+}
+
+void KeeperPos_Reset() { gRelease = {}; }
+REGISTER_RESET(RESET_MATCH, KeeperPos_Reset);
 
 void Keeper_OpenPlay(int object) {
   if (!IsPlayer(object)) return;

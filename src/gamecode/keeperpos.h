@@ -30,7 +30,36 @@ bool ReleaseCandidate(int D, int x, int y, bool behind);
 int ReleaseWaitStep(int wait, int E, bool behind);
 // Bowled out (true) or kicked from the hands.
 bool ReleaseBowled(int E, bool receiver, int pressure);
+// Whether a team-mate at ball distance D, at (x across, y along), may be
+// chosen to receive a goal kick: 640-1200 away and away from the touchlines
+// whatever the score.
+bool GoalKickCandidate(int D, int x, int y);
+// Tries the keeper's side's chase places 0-9 in turn from the candidate
+// index after the last one: a team-mate who passes becomes the chosen
+// receiver (KeeperDecision); one near a touchline halves the tries left.
+void ChooseReleaseReceiver(int keeper, int tries, bool goalKick, bool behind);
+// The candidate index of the choice (-1 when its last try failed).
+int ReleaseCandidateIndex();
+// The pressure on the aim point (x, y): the direction-weighted distance to
+// it of the free opponent of `side` nearest to it; with nobody free there is
+// no pressure (kNoPressure).
+constexpr int kNoPressure = 30000;
+int ReleasePressure(int side, int x, int y);
+// Velocity (16.16 per frame) of a ball struck along direction d with the
+// length: across the sine part, along minus the cosine part.
+struct KeeperKickVelocity {
+  int32_t vx, vy;
+};
+KeeperKickVelocity KeeperKickAlong(int d, int length);
+// Kicked from the hands or from the ground: the length for the kicking skill.
+int KeeperKickLength(int kicking);
+constexpr int kBowlLength = 550502;  // 458,752 x 1.2
+// The frames a keeper walks to a goal kick at most before he is put at the ball.
+constexpr int kGoalKickWalkLimit = 1000;
 
 void Keeper_OpenPlay(int object);  // 122
 void Keeper_ComeOut(int object);   // 145
+void Keeper_Distribute(int object);       // 123
+void Keeper_GoalKickRunUp(int object);    // 156
+void Keeper_GoalKickApproach(int object); // 157
 

@@ -231,7 +231,6 @@ void PlayerStandIns_Install(MatchSeamTable& t) {
   t.offBallMovement = MeetOffBall;
   // Codes 21, 22 and 53 have their own handlers (22 and 53 hand what is
   // not theirs, the penalty among it, to this taker).
-  for (int code : {123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
   PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
   PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;

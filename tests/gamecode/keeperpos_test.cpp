@@ -1,7 +1,14 @@
 #include "gamecode/keeperpos.h"
 
+#include "gamecode/actions.h"
+#include "gamecode/activeplayers.h"
+#include "gamecode/ball.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
+#include "gamecode/movement.h"
+#include "gamecode/teamops.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -121,6 +128,210 @@ TEST_F(KeeperPosTest, WhoMayReceiveAHeldBall) {
     bool bowled;
   } bowls[] = {{119, true, 257, true}, {120, true, 257, false}, {60, false, 900, false}, {60, true, 256, false}};
   for (const Bowl& b : bowls) EXPECT_EQ(ReleaseBowled(b.E, b.receiver, b.pressure), b.bowled) << b.E;
+}
+
+TEST_F(KeeperPosTest, WhoMayReceiveAGoalKick) {
+  struct Row {
+    int D, x, y;
+    bool ok;
+  } rows[] = {
+      {640, 796, 900, true},   {639, 796, 900, false},  {1200, 796, 900, true}, {1201, 796, 900, false},
+      {800, 456, 900, true},   {800, 455, 900, false},  {800, 1136, 900, true}, {800, 1137, 900, false},
+      {800, 796, 121, false},  {800, 796, 2043, false},
+  };
+  for (const Row& r : rows) EXPECT_EQ(GoalKickCandidate(r.D, r.x, r.y), r.ok) << r.D << " " << r.x << " " << r.y;
+}
+
+TEST_F(KeeperPosTest, TheKeepersKicks) {
+  EXPECT_EQ(KeeperKickLength(0), 707788);   // trunc(589,824 x 1.2)
+  EXPECT_EQ(KeeperKickLength(99), 951091);  // trunc((99 x 2,048 + 589,824) x 1.2)
+  struct Row {
+    int d, length;
+    int32_t vx, vy;
+  } rows[] = {{0, 1000, 0, -1000}, {64, 1000, 1000, 0}, {128, 1000, 0, 1000}, {192, 1000, -1000, 0}};
+  for (const Row& r : rows) {
+    const KeeperKickVelocity v = KeeperKickAlong(r.d, r.length);
+    EXPECT_EQ(v.vx, r.vx) << r.d;
+    EXPECT_EQ(v.vy, r.vy) << r.d;
+  }
+}
+
+constexpr int32_t U = 0x10000;
+
+// The keeper of side 0 (object 0, defending the low goal line) holding the
+// ball at (796, 200); the tests put team-mates and opponents on the pitch.
+class KeeperReleaseTest : public KeeperPosTest {
+ protected:
+  void SetUp() override {
+    KeeperPosTest::SetUp();
+    MatchSeams.sayComment = [](int, int, int, int, int, int) {};
+    MatchSeams.sfxPlay = [](int) {};
+    for (int i = 0; i < MATCH_PLAYERS; ++i) {
+      MatchObjects[i] = MatchObject{};
+      MatchObjects[i].offPitch = 1;
+    }
+    for (int s = 0; s < 2; ++s)
+      for (int p = 0; p < 16; ++p) {
+        SideSlots[s][p] = static_cast<int16_t>(s * 16 + p);
+        ChaseOrder[s][p] = static_cast<int16_t>(s * 16 + p);
+      }
+    LowGoalSide = 0;
+    Put(0, 796, 200, 0);
+    MatchObjects[0].attr[SKILL_POWER] = 60;
+    keeperHolder = 1;
+    ballX = 796;
+    ballY = 200;
+    KeeperDecision = -1;
+    MatchState = STATE_KEEPER_RELEASE;
+    PlaceObjectAt(OBJECT_RESTART_SPOT, 796, 1320);
+    MatchObjects[OBJECT_RESTART_SPOT].frame = 12;
+  }
+  static void Put(int object, int x, int y, int D) {
+    MatchObject& o = MatchObjects[object];
+    o.offPitch = 0;
+    o.action = 3;
+    PlaceObjectAt(object, x, y);
+    o.targetX = static_cast<int16_t>(x);
+    o.targetY = static_cast<int16_t>(y);
+    o.ballDistance = static_cast<int16_t>(D);
+  }
+  // One frame of the object's action on the working copy, written back.
+  static void Frame(int object) {
+    MatchObject& o = MatchObjects[object];
+    ActorX = o.x;
+    ActorY = o.y;
+    ActorFixedX = o.fixedX;
+    ActorFixedY = o.fixedY;
+    PlayerActionTable[o.action](object);
+    o.fixedX = ActorFixedX;
+    o.fixedY = ActorFixedY;
+    o.x = static_cast<int16_t>(ActorFixedX / U);
+    o.y = static_cast<int16_t>(ActorFixedY / U);
+  }
+  // Frames of the keeper's action `code` until he leaves it (at most `limit`).
+  static int FramesIn(int code, int limit) {
+    int frames = 0;
+    while (MatchObjects[0].action == code && frames < limit) {
+      Frame(0);
+      ++frames;
+    }
+    return frames;
+  }
+};
+
+TEST_F(KeeperReleaseTest, TheReceiverIsTheLastTeamMateWhoPasses) {
+  struct Row {
+    int tries;
+    bool goalKick, behind;
+    int chosen, index;
+  } rows[] = {
+      // Place 0 is the keeper himself, 1 too close, 2 fits, 3 near a touchline.
+      {5, false, false, 2, -1},  // the fifth try (place 4, nobody) failed
+      {3, false, false, 2, 2},
+      {5, false, true, 3, 3},    // behind: 3 fits too and, near the line, halves the tries left
+      {5, true, false, -1, -1},  // nobody is far enough out for a goal kick
+      {1, false, false, -1, -1},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    Put(1, 796, 260, 100);
+    Put(2, 796, 600, 400);
+    Put(3, 300, 600, 500);
+    ChooseReleaseReceiver(0, r.tries, r.goalKick, r.behind);
+    EXPECT_EQ(+KeeperDecision, r.chosen) << r.tries << " " << r.goalKick << " " << r.behind;
+    EXPECT_EQ(ReleaseCandidateIndex(), r.index) << r.tries << " " << r.goalKick << " " << r.behind;
+  }
+}
+
+TEST_F(KeeperReleaseTest, PressureComesFromTheNearestFreeOpponent) {
+  EXPECT_EQ(ReleasePressure(0, 796, 1320), kNoPressure);  // nobody to press
+  Put(17, 796, 1000, 0);
+  EXPECT_EQ(ReleasePressure(0, 796, 1320), 320);
+  EXPECT_EQ(ReleasePressure(1, 796, 1320), kNoPressure);  // side 0 has only its keeper, who never counts
+  MatchObjects[17].action = 60;                            // busy: not free
+  EXPECT_EQ(ReleasePressure(0, 796, 1320), kNoPressure);
+}
+
+TEST_F(KeeperReleaseTest, AHeldBallIsBowledOrKickedFromTheHands) {
+  struct Row {
+    bool receiver, pressed, behind;
+    int code, minFrames, maxFrames;
+  } rows[] = {
+      {true, false, false, 159, 50, 110},  // E = 400 / 8: bowled once the wait is full
+      {true, true, false, 131, 50, 110},   // an opponent beside the aim point
+      {false, false, false, 131, 140, 200},  // no receiver: kicked towards the marker (E = 140)
+      {true, false, true, 159, 1, 15},     // behind: the wait is full at once and the countdown short
+      {false, false, true, 131, 1, 15},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    MatchObjects[0].action = 123;
+    Score[1] = static_cast<int16_t>(r.behind ? 1 : 0);
+    if (r.receiver) Put(2, 796, 600, 400);
+    if (r.pressed) Put(17, 796, 700, 0);
+    const int frames = FramesIn(123, 1000);
+    const MatchObject& k = MatchObjects[0];
+    EXPECT_EQ(+k.action, r.code) << r.receiver << r.pressed << r.behind;
+    EXPECT_GE(frames, r.minFrames) << r.receiver << r.pressed << r.behind;
+    EXPECT_LE(frames, r.maxFrames) << r.receiver << r.pressed << r.behind;
+    EXPECT_EQ(+KeeperDecision, -1);
+    EXPECT_EQ(+keeperHolder, 1);  // still in his hands until the kick
+    if (r.receiver) {
+      EXPECT_EQ(+MatchObjects[2].action, 4);
+      EXPECT_EQ(+ActivePlayer[0], 2);
+    }
+    if (r.code == 159) {
+      EXPECT_EQ(+PassReceiver, 2);
+      EXPECT_EQ(+PassPointY, 800);  // 200 beyond him towards the far goal
+    }
+  }
+}
+
+TEST_F(KeeperReleaseTest, AReleaseOutsideTheKeepersHoldSendsHimBackInGoal) {
+  MatchObjects[0].action = 123;
+  MatchState = STATE_PERIOD_END;
+  Frame(0);
+  EXPECT_EQ(+MatchObjects[0].action, 122);
+}
+
+TEST_F(KeeperReleaseTest, AGoalKickIsWalkedToTakenAndPlaysOn) {
+  struct Row {
+    bool receiver;
+    int walked;  // frames already walked
+  } rows[] = {{false, 0}, {true, 0}, {false, kGoalKickWalkLimit - 1}};
+  for (const Row& r : rows) {
+    SetUp();
+    keeperHolder = 0;
+    MatchState = STATE_GOAL_KICK_TAKEN;
+    restartX = 636;
+    restartY = 218;
+    ballX = 700;  // where it went out
+    ballY = 110;
+    Put(0, 796, 136, 0);
+    MatchObjects[0].action = 157;
+    MatchObjects[0].actionCounter = static_cast<int16_t>(r.walked);
+    if (r.receiver) Put(2, 796, 1100, 900);
+    PlaceObjectAt(OBJECT_RESTART_SPOT, 636, 1338);
+    MatchObjects[OBJECT_RESTART_SPOT].frame = 13;  // left from an earlier hold
+    const int walk = FramesIn(157, 2000);
+    EXPECT_EQ(+MatchObjects[0].action, 156);
+    if (r.walked > 0) {
+      EXPECT_EQ(walk, 1);
+    }
+    EXPECT_EQ(+ballX, 636);
+    EXPECT_EQ(+ballY, 218);
+    EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].frame, 12);
+    FramesIn(156, 1000);
+    EXPECT_EQ(+MatchObjects[0].action, 158);
+    if (r.receiver) {
+      EXPECT_EQ(+MatchObjects[OBJECT_RESTART_SPOT].y, 1100);
+    }
+    FramesIn(158, 100);
+    FramesIn(132, 1000);
+    EXPECT_EQ(+MatchState, STATE_OPEN_PLAY);
+    EXPECT_GT(ballVelY, 0);  // upfield
+    EXPECT_EQ(+LastKicker, 0);
+  }
 }
 
 }  // namespace
