@@ -34,6 +34,10 @@ constexpr int kWeakShot = 7;
 constexpr int kSaveHighlightFrames = 200;
 constexpr int kKickTouchLock = 16;
 constexpr int kDefaultKickFrames = 40;
+constexpr int kLegSaveHeight = 12;    // the legs reach no higher
+constexpr int kReachSaveHeight = 30;  // nor do the arms of a keeper on his feet
+constexpr int32_t kPunchLift = 3 * 65536;
+constexpr int32_t kTipLift = 4 * 65536;
 
 // Sounds.
 constexpr int kSfxKick = 6, kSfxPunch = 5, kSfxCatch = 22, kSfxTake = 23, kSfxParry = 25;
@@ -104,6 +108,18 @@ void Deflect(bool spill, bool nearPost, bool handled) {
   ballVelY = static_cast<int32_t>(static_cast<int64_t>(ballVelY) * (10 + GameRandom() % spread) / 100);
   ballVelHeight = static_cast<int32_t>(static_cast<int64_t>(ballVelHeight) * 100 / (50 + GameRandom() % 50));
   if (nearPost) ballVelX = static_cast<int32_t>(static_cast<int64_t>(ballVelX) * (GameRandom() % 50) / 100);
+}
+
+// A saved shot counts on target for the shooter and his side; the shot record ends.
+void ShotSaved() {
+  MatchObject& s = MatchObjects[KeeperShotShooter];
+  ++s.shotsOnTarget;
+  // A shot too far out to be counted still counts once it is saved.
+  if (s.shots < s.shotsOnTarget) {
+    s.shots = s.shotsOnTarget;
+    ++SideShots[SideOf(KeeperShotShooter)];
+  }
+  KeeperShotShooter = -1;
 }
 
 void AfterTouch(int keeper) {
@@ -209,18 +225,64 @@ SaveResult KeeperSaveOutcome(int keeper, bool parryOnly) {
     if (penalty) ++k.penaltiesSaved, Say(131, keeper);
     else Say(132, keeper);
   }
-  if (shooter) {
-    MatchObject& s = MatchObjects[KeeperShotShooter];
-    ++s.shotsOnTarget;
-    // A shot too far out to be counted still counts once it is saved.
-    if (s.shots < s.shotsOnTarget) {
-      s.shots = s.shotsOnTarget;
-      ++SideShots[SideOf(KeeperShotShooter)];
-    }
-    KeeperShotShooter = -1;
-  }
+  if (shooter) ShotSaved();
   return result;
 }
+
+namespace {
+// What a keeper on his feet does with a ball in his reach.
+enum class ReachSave { Catch, Legs, Punch, Tip };
+
+// The save of a keeper on his feet (tip over, punch, catch, legs): once per
+// action, in open play, with the ball live, low enough and within his reach
+// across and a quarter of it along (or the ball's step this frame, so that a
+// fast shot cannot jump past him). True when he touched it.
+bool ReachSaveOf(int keeper, ReachSave kind) {
+  MatchObject& k = MatchObjects[keeper];
+  if (k.actionArg2 != 0 || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return false;
+  if (keeperHolder != 0 || throwHolder != 0) return false;
+  if (BallHeight > (kind == ReachSave::Legs ? kLegSaveHeight : kReachSaveHeight)) return false;
+  const int reach = KeeperReach(k.attr[SKILL_KEEPING]);
+  const int step = std::abs(ballVelY) >> 16;
+  const int along = reach / 4 > step ? reach / 4 : step;
+  if (std::abs(ballX - ActorX) > reach || std::abs(ballY - ActorY) > along) return false;
+  k.actionArg2 = 1;
+  const bool shooter = IsPlayer(KeeperShotShooter);
+  switch (kind) {
+    case ReachSave::Catch:
+      ++k.counter43;
+      MatchSeams.sfxPlay(kSfxCatch);
+      Keeper_HoldBall(keeper);
+      break;
+    case ReachSave::Legs:
+      Deflect(false, false, false);
+      AfterTouch(keeper);
+      ++k.stat44;
+      break;
+    case ReachSave::Punch: {
+      // Back out the way it came, to one side, and up.
+      ballVelY = -ballVelY / 2;
+      ballVelX = (ballX < ActorX ? -1 : 1) * (2 + GameRandom() % 4) * 65536;
+      ballVelHeight = kPunchLift;
+      AfterTouch(keeper);
+      ++k.stat44;
+      break;
+    }
+    case ReachSave::Tip:
+      // Over the bar (or round the post): on the way it was going, slower,
+      // lifted and pushed away from him.
+      ballVelY = ballVelY * 7 / 10;
+      ballVelX = (ballX < ActorX ? -1 : 1) * (1 + GameRandom() % 3) * 65536;
+      ballVelHeight = kTipLift;
+      AfterTouch(keeper);
+      ++k.stat44;
+      break;
+  }
+  UpdateBallSpeed();
+  if (shooter) ShotSaved();
+  return true;
+}
+}  // namespace
 
 int DiveMotion(int code) {
   for (const DiveEntry& d : kDives)
@@ -382,6 +444,7 @@ void Keeper_DesperateClear(int object) {
 
 void Keeper_Punch(int object) {
   MatchObject& k = MatchObjects[object];
+  ReachSaveOf(object, ReachSave::Punch);
   if (k.actionCounter == 0) {
     k.actionCounter = 1;
     MatchSeams.sfxPlay(kSfxPunch);
@@ -392,6 +455,7 @@ void Keeper_Punch(int object) {
 
 void Keeper_TipOver(int object) {
   MatchObject& k = MatchObjects[object];
+  ReachSaveOf(object, ReachSave::Tip);
   if (k.actionCounter == 0) {
     k.actionCounter = 1;
     Say(GameRandom() % 2 ? 129 : 130, object);
@@ -400,10 +464,14 @@ void Keeper_TipOver(int object) {
   PlayMotion(object, 132, 1, kOpenPlayKeeper);
 }
 
-void Keeper_EasyCatch(int object) { PlayWithComment(object, 113, 140, kSfxTake, kOpenPlayKeeper); }
+void Keeper_EasyCatch(int object) {
+  ReachSaveOf(object, ReachSave::Catch);
+  PlayWithComment(object, 113, 140, kSfxTake, kOpenPlayKeeper);
+}
 
 void Keeper_NoProblems(int object) {
   MatchObject& k = MatchObjects[object];
+  ReachSaveOf(object, ReachSave::Catch);
   if (k.actionCounter == 0) ActivateHighLight(1, kSaveHighlightFrames);
   PlayWithComment(object, 114, 143, GameRandom() % 2 ? kSfxParry : kSfxTake, kOpenPlayKeeper);
 }
@@ -417,6 +485,7 @@ void Keeper_GatherUp(int object) {
 
 void Keeper_LegSave(int object) {
   MatchObject& k = MatchObjects[object];
+  ReachSaveOf(object, ReachSave::Legs);
   if (k.actionCounter == 0) {
     k.actionCounter = 1;
     MatchSeams.sfxPlay(kSfxParry);

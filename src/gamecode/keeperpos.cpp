@@ -69,6 +69,9 @@ int ChooseDive(int object) {
   PredictBallMeeting(k.attr[SKILL_VISION] / 2, ActorX, ActorY, object, 1);
   if (MeetFrame == kNever || MeetDistance == kNever) return kOpenPlayKeeper;
   int L = MeetDistance, N = MeetFrame, h = MeetHeight, px = MeetPointX;
+  // The dive's height class follows the ball's real height where he meets
+  // it, not the height his misjudgement gives the rules.
+  const int trueHeight = MeetHeight;
   const int py = MeetPointY;
   const int side = SideOf(object);
   if (KeeperShotFlag != 0 && ballDirection != 256 && SideSlots[side][0] == object && k.action == kOpenPlayKeeper) {
@@ -93,7 +96,7 @@ int ChooseDive(int object) {
     k.targetY = static_cast<int16_t>(py);
     KeeperDivePointX = static_cast<int16_t>(px);
     KeeperDivePointY = static_cast<int16_t>(py);
-    KeeperDiveClass = static_cast<int16_t>(h <= 8 ? 1 : h > 16 ? 2 : 0);
+    KeeperDiveClass = static_cast<int16_t>(DiveClassFor(trueHeight));
   }
   return code;
 }
@@ -201,6 +204,8 @@ void KeeperTargetPoint(bool low, int state, bool shootout, int /*ballX*/, int by
     *ty = shootout ? 1854 : 2028;
   }
 }
+
+int DiveClassFor(int h) { return h <= 8 ? 1 : h > 16 ? 2 : 0; }
 
 KeeperReaction KeeperReactionTerms(int R, int D) {
   KeeperReaction r;
@@ -516,6 +521,13 @@ void Keeper_OpenPlay(int object) {
   const KeeperReaction r = KeeperReactionTerms(k.attr[SKILL_COMPOSURE], D);
   const bool live = MatchState >= 0 && MatchState <= 2 && ballY > Pitch.minY && ballY < Pitch.maxY &&
                     ballOutState == 0 && keeperHolder == 0 && throwHolder == 0 && D < 800;
+  // A ball he has just kicked or thrown is not one to save or come for.
+  const bool justPlayed = k.touchLock > 0 && LastKicker == object;
+  if (k.action == kOpenPlayKeeper && live && keeper == object && justPlayed) {
+    TurnTowardsFast(object, d);
+    PositionStep(object, d, tx, ty);
+    return;
+  }
   if (k.action == kOpenPlayKeeper && live && keeper == object) {
     TurnTowardsFast(object, d);
     // The dive.

@@ -10,6 +10,9 @@
 // Outside states 0-5 or with the ball level with his line: the middle of his
 // goal, 14 in front of the line (in a shoot-out the high end's keeper 188 out).
 void KeeperTargetPoint(bool low, int state, bool shootout, int ballX, int ballY, int d, int* tx, int* ty);
+// The height class of a dive for the ball's height where he meets it:
+// low (1) up to 8, high (2) above 16, else middle (0).
+int DiveClassFor(int h);
 // The keeper's reaction terms from his reaction skill R and ball distance D.
 struct KeeperReaction {
   int t1, t2, t3;

@@ -244,4 +244,72 @@ TEST_F(KeeperTest, TheDecisionAfterAHold) {
   }
 }
 
+TEST_F(KeeperTest, AKeeperOnHisFeetSavesABallInHisReach) {
+  // Keeping 80: a reach of 30 across; along a quarter of it (7) or the
+  // ball's step this frame (8 here).
+  struct Row {
+    int code, x, y, h;
+    bool touched;
+  } rows[] = {
+      {135, 816, 195, 10, true},  {135, 826, 200, 10, true},   {135, 827, 200, 10, false},
+      {135, 816, 200, 31, false}, {135, 816, 208, 10, true},   {135, 816, 209, 10, false},
+      {135, 816, 192, 10, true},  {135, 816, 191, 10, false},
+      {134, 780, 196, 14, true},  {134, 765, 196, 14, false},  {140, 796, 195, 6, true},
+      {143, 800, 205, 20, true},  {154, 790, 200, 12, true},   {155, 790, 200, 13, false},
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    MatchObject& shooter = MatchObjects[20];
+    shooter = MatchObject{};
+    KeeperShotShooter = 20;
+    SetPlayerAction(0, r.code);
+    BallAt(r.x, r.y, r.h);
+    const int32_t vy = ballVelY;
+    PlayerActionTable[r.code](0);
+    const MatchObject& k = MatchObjects[0];
+    EXPECT_EQ(+shooter.shotsOnTarget, r.touched ? 1 : 0) << r.code << " " << r.x << "," << r.y << " h " << r.h;
+    if (!r.touched) {
+      EXPECT_EQ(ballVelY, vy) << r.code;
+      continue;
+    }
+    switch (r.code) {
+      case 135:  // lifted on the way it was going, away from him
+        EXPECT_EQ(ballVelHeight, 4 * U);
+        EXPECT_EQ(ballVelY, vy * 7 / 10);
+        EXPECT_EQ(ballVelX > 0, r.x > 796);
+        break;
+      case 134:  // back out, to his side of it
+        EXPECT_GT(ballVelY, 0);
+        EXPECT_LT(ballVelX, 0);
+        break;
+      case 140:
+      case 143:
+        EXPECT_EQ(+keeperHolder, 1);
+        EXPECT_EQ(+MatchState, STATE_KEEPER_HOLDS);
+        EXPECT_EQ(+k.counter43, 1);
+        break;
+      default:  // off his legs, back out
+        EXPECT_GT(ballVelY, 0);
+        EXPECT_EQ(+k.stat44, 1);
+        break;
+    }
+    // Once per action: a keeper who has touched it in this action does not again.
+    SetUp();
+    SetPlayerAction(0, r.code);
+    MatchObjects[0].actionArg2 = 1;
+    BallAt(r.x, r.y, r.h);
+    PlayerActionTable[r.code](0);
+    EXPECT_EQ(ballVelY, -8 * U) << r.code;
+    EXPECT_EQ(+keeperHolder, 0) << r.code;
+  }
+  // Only in open play.
+  SetUp();
+  MatchState = STATE_THROW_IN_TAKEN;
+  SetPlayerAction(0, 135);
+  BallAt(816, 195, 10);
+  PlayerActionTable[135](0);
+  EXPECT_EQ(ballVelY, -8 * U);
+  EXPECT_EQ(+MatchObjects[0].actionArg2, 0);
+}
+
 }  // namespace

@@ -334,4 +334,32 @@ TEST_F(KeeperReleaseTest, AGoalKickIsWalkedToTakenAndPlaysOn) {
   }
 }
 
+TEST_F(KeeperPosTest, TheDivesHeightClassFollowsTheBallsRealHeight) {
+  struct Row {
+    int h, cls;
+  } rows[] = {{0, 1}, {8, 1}, {9, 0}, {16, 0}, {17, 2}, {40, 2}};
+  for (const Row& r : rows) EXPECT_EQ(DiveClassFor(r.h), r.cls) << r.h;
+}
+
+TEST_F(KeeperReleaseTest, AKeeperDoesNotSaveTheBallHeHasJustKicked) {
+  struct Row {
+    int lock, kicker;
+    bool legs;
+  } rows[] = {{10, 0, false}, {0, 0, true}, {10, 5, true}};
+  for (const Row& r : rows) {
+    SetUp();
+    keeperHolder = 0;
+    MatchState = STATE_OPEN_PLAY;
+    MatchObject& k = MatchObjects[0];
+    k.action = 122;
+    k.touchLock = static_cast<int16_t>(r.lock);
+    LastKicker = static_cast<int16_t>(r.kicker);
+    // Fast and at knee height at his feet, going away upfield.
+    PutBallInPlay(796, 210, 5, 0, 12 * U, 0);
+    Frame(0);
+    const int code = MatchObjects[0].action;
+    EXPECT_EQ(code == 154 || code == 155, r.legs) << r.lock << " " << r.kicker << " code " << code;
+  }
+}
+
 }  // namespace
