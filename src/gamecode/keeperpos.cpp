@@ -11,6 +11,9 @@
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
 #include "gamecode/balltouch.h"
+#include "gamecode/challenge.h"
+#include "gamecode/comments.h"
+#include "gamecode/football.h"
 #include "gamecode/keeper.h"
 #include "gamecode/kickexec.h"
 #include "gamecode/matchobj.h"
@@ -20,8 +23,10 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/matchstates.h"
 #include "gamecode/movement.h"
+#include "gamecode/officials.h"
 #include "gamecode/playerstandin.h"
 #include "gamecode/shots.h"
+#include "gamecode/tackle.h"
 #include "gamecode/teamops.h"
 
 namespace {
@@ -33,6 +38,7 @@ constexpr int kNever = 10000;
 constexpr int kAreaNearLow = 410, kAreaNearHigh = 1754;  // the penalty areas' depth along
 constexpr int kAreaMinX = 476, kAreaMaxX = 1116;          // and their width across
 constexpr int kReachLimit = 1000;
+constexpr int kAttackerOnBall = 16;  // an attacker this close to the ball he last touched is on it
 
 constexpr int kDistribute = 123, kGoalKickRunUp = 156, kGoalKickLoop = 158;
 constexpr int kBowlOut = 159, kKickFromHands = 131;
@@ -594,11 +600,125 @@ void Keeper_ComeOut(int object) {
   if (k.frame > 30) k.actionArg2 = 1;
   if (BallHeight > 4 || std::abs(ballX - ActorX) > 9 || std::abs(ballY - ActorY) > 9) return;
   if (ballOutState != 0 || throwHolder != 0 || (keeperHolder != 0 && keeperHolder != object + 1)) return;
+  const int attacker = ActivePlayer[SideOf(object) ^ 1];
+  const bool attackerOnBall = IsPlayer(attacker) && (MatchObjects[attacker].hasBall != 0 ||
+                                                     (BallCarrier == attacker && std::abs(MatchObjects[attacker].x - ballX) +
+                                                                                     std::abs(MatchObjects[attacker].y - ballY) <=
+                                                                                 kAttackerOnBall));
   if (!PlayerStandIn_KeeperTakesBall(object)) return;
   const uint8_t step = k.actionArg;
   SetPlayerAction(object, 151);
   k.actionArg = step;
-  Say(149, object);
-  ++k.stat46;
+  KeeperMeetsAttacker(object, attacker, attackerOnBall);
+}
+
+namespace {
+
+constexpr int kSendingsOffLimit = 4;  // a side down to seven is not cautioned or hurt any more
+constexpr int kKnockedSkills = 9;
+
+// The keeper's gather gives a free kick at his position.
+void GiveFoul(int keeper, int fouled, int foulingSide, int offender) {
+  MatchSeams.infoBar(15, offender, fouled);
+  keeperHolder = 0;  // the ball is dead for the free kick
+  restartX = MatchObjects[keeper].x;
+  restartY = MatchObjects[keeper].y;
+  FouledPlayer = static_cast<int16_t>(fouled);
+  FoulingSide = static_cast<uint8_t>(foulingSide);
+  RefereeOffender = static_cast<int16_t>(offender);
+  Fouler = static_cast<int16_t>(offender);
+  MatchState = STATE_FOUL;
+  MatchStateTimer = 0;
+}
+
+// The referee's word with the offender: a booking when the roll of 300 is
+// below the card value, a talking-to on a multiple of 4.
+void CardOrLecture(int offender, int cardComment, int lectureComment, int lectureNamed) {
+  const int r = GameRandom() % 300;
+  if (r < RefereeRule2) {
+    RefereeDecision = 8;
+    Say(cardComment, offender);
+  } else if (r % 4 == 0) {
+    RefereeDecision = 7;
+    ++MatchObjects[offender].warnings;
+    Say(lectureComment, lectureNamed);
+  }
+}
+
+void HurtKeeper(int keeper) {
+  MatchObjects[keeper].injury = 1;
+  Say(153, keeper);
+}
+
+}  // namespace
+
+void KeeperMeetsAttacker(int keeper, int attacker, bool attackerOnBall) {
+  if (!IsPlayer(keeper)) return;
+  MatchObject& k = MatchObjects[keeper];
+  const int side = SideOf(keeper);
+  const int toughness = k.attr[SKILL_RESILIENCE];
+  if (!IsPlayer(attacker) || SideOf(attacker) == side) {
+    Say(149, keeper);
+    ++k.stat46;
+    return;
+  }
+  MatchObject& p = MatchObjects[attacker];
+  const int other = SideOf(attacker);
+  if (p.action == 105 || p.action == 56) {
+    // He came in with a tackle.
+    if (GameRandom() % 200 < RefereeRule1) {
+      if (RefereeFavourRoll(other) != 1) {
+        ++p.stat50;
+        GiveFoul(keeper, keeper, other, attacker);
+        Say(148, keeper, attacker);
+        if (SideSendingsOff[other] < kSendingsOffLimit) {
+          Say(150, keeper);
+          CardOrLecture(attacker, 151, 152, attacker);
+        }
+      }
+      if (GameRandom() % 100 > toughness && GameRandom() % 20 < 10 && SideSendingsOff[other] < kSendingsOffLimit)
+        HurtKeeper(keeper);
+    }
+    ++k.stat46;
+    return;
+  }
+  if (!attackerOnBall) {
+    Say(149, keeper);
+    ++k.stat46;
+    return;
+  }
+  // He had the ball: he goes down over the keeper.
+  EnsureActivePlayer(other);
+  SetPlayerAction(attacker, 102);
+  if (GameRandom() % 100 > k.attr[SKILL_CONTROL] && GameRandom() % 3 == 0) {
+    ++k.stat50;
+    GiveFoul(keeper, attacker, side, keeper);
+    Say(144, keeper, attacker);
+    if (SideSendingsOff[side] < kSendingsOffLimit) {
+      Say(145, keeper);
+      CardOrLecture(keeper, 146, 147, keeper);
+    }
+  } else if (GameRandom() % 100 > toughness && GameRandom() % 20 < 10 && SideSendingsOff[other] < kSendingsOffLimit) {
+    MatchSeams.infoBar(15, attacker, keeper);
+    k.injury = 1;
+    ++p.stat50;  // a foul of his (the record's +48 is the keepers' penalties saved)
+    GiveFoul(keeper, keeper, other, attacker);
+    Say(148, keeper, attacker);
+    ++k.stat46;
+  } else {
+    Say(149, keeper);
+    ++k.stat46;
+  }
+  // His own knock.
+  if (GameRandom() % 100 > p.attr[SKILL_RESILIENCE]) {
+    const int q = 100 + GameRandom() % 10;
+    for (int value = 0; value < kKnockedSkills; ++value) {
+      uint8_t& skill = SheetSkill(p, value);
+      skill = static_cast<uint8_t>(skill * 100 / q);
+    }
+    p.fatigue = static_cast<int8_t>(p.fatigue * q / 100 > 127 ? 127 : p.fatigue * q / 100);
+    DuelTallies[attacker].knocks = static_cast<int16_t>(DuelTallies[attacker].knocks + q - 100);
+  }
+  MatchSeams.sfxPlay(11);
 }
 

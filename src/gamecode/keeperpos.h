@@ -62,6 +62,12 @@ constexpr int kGoalKickWalkLimit = 1000;
 
 void Keeper_OpenPlay(int object);  // 122
 void Keeper_ComeOut(int object);   // 145
+// The gather of a keeper coming out meets the opposing active player: a
+// tackle coming in may foul the keeper (a roll of 200 against the foul
+// value), an attacker on the ball goes down and may have been fouled (the
+// keeper's handling against a roll of 100, then one in three) or may hurt
+// the keeper; either may be booked (a roll of 300 against the card value).
+void KeeperMeetsAttacker(int keeper, int attacker, bool attackerOnBall);
 void Keeper_Distribute(int object);       // 123
 void Keeper_GoalKickRunUp(int object);    // 156
 void Keeper_GoalKickApproach(int object); // 157

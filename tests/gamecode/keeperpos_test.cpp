@@ -362,4 +362,61 @@ TEST_F(KeeperReleaseTest, AKeeperDoesNotSaveTheBallHeHasJustKicked) {
   }
 }
 
+TEST_F(KeeperReleaseTest, TheKeepersGatherMeetsTheAttacker) {
+  MatchSeams.infoBar = [](int, int, int) {};
+  struct Row {
+    int action;
+    bool onBall;
+    int handling, foulValue, cardValue;
+    bool attackerFouls, keeperFouls, bookings;
+  } rows[] = {
+      {3, false, 50, 127, 127, false, false, false},  // nobody challenged him
+      {56, false, 50, 0, 127, false, false, false},   // a tackle, with a referee who lets everything go
+      {105, false, 50, 127, 127, true, false, true},  // a sliding tackle, with a strict one
+      {3, true, 99, 127, 127, false, false, false},   // a keeper with handling 99 never fouls
+      {3, true, 0, 127, 0, false, true, false},       // a card value of 0 never books
+      {3, true, 0, 127, 127, false, true, true},
+  };
+  for (const Row& r : rows) {
+    int attackerFouls = 0, keeperFouls = 0, bookings = 0, goesDown = 0;
+    const int tries = 300;
+    SetUp();
+    MatchSeams.infoBar = [](int, int, int) {};
+    RefereeRule1 = static_cast<int8_t>(r.foulValue);
+    RefereeRule2 = static_cast<int8_t>(r.cardValue);
+    MatchObjects[0].attr[SKILL_CONTROL] = static_cast<uint8_t>(r.handling);
+    MatchObjects[0].attr[SKILL_RESILIENCE] = 99;
+    Put(20, 800, 215, 0);
+    for (int i = 0; i < tries; ++i) {
+      MatchObjects[20].action = static_cast<int16_t>(r.action);
+      keeperHolder = 1;
+      MatchState = STATE_KEEPER_HOLDS;
+      RefereeDecision = 0;
+      FoulingSide = 0;
+      KeeperMeetsAttacker(0, 20, r.onBall);
+      if (MatchState == STATE_FOUL && FoulingSide == 1) {
+        ++attackerFouls;
+        EXPECT_EQ(+FouledPlayer, 0);
+        EXPECT_EQ(+RefereeOffender, 20);
+      }
+      if (MatchState == STATE_FOUL && FoulingSide == 0) {
+        ++keeperFouls;
+        EXPECT_EQ(+FouledPlayer, 20);
+        EXPECT_EQ(+RefereeOffender, 0);
+        EXPECT_EQ(+restartX, 796);  // at the keeper
+        EXPECT_EQ(+restartY, 200);
+      }
+      if (MatchState == STATE_FOUL) {
+        EXPECT_EQ(+keeperHolder, 0);
+      }
+      if (RefereeDecision == 8) ++bookings;
+      if (MatchObjects[20].action == 102) ++goesDown;
+    }
+    EXPECT_EQ(attackerFouls > 0, r.attackerFouls) << r.action << " " << r.onBall << " " << r.handling;
+    EXPECT_EQ(keeperFouls > 0, r.keeperFouls) << r.action << " " << r.onBall << " " << r.handling;
+    EXPECT_EQ(bookings > 0, r.bookings) << r.action << " " << r.onBall << " " << r.cardValue;
+    EXPECT_EQ(goesDown, r.onBall ? tries : 0) << r.action << " " << r.onBall;
+  }
+}
+
 }  // namespace
