@@ -1,5 +1,7 @@
 #include "gamecode/keeperpos.h"
 
+#include <vector>
+
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
@@ -416,6 +418,45 @@ TEST_F(KeeperReleaseTest, TheKeepersGatherMeetsTheAttacker) {
     EXPECT_EQ(keeperFouls > 0, r.keeperFouls) << r.action << " " << r.onBall << " " << r.handling;
     EXPECT_EQ(bookings > 0, r.bookings) << r.action << " " << r.onBall << " " << r.cardValue;
     EXPECT_EQ(goesDown, r.onBall ? tries : 0) << r.action << " " << r.onBall;
+  }
+}
+
+std::vector<int> g_events;
+
+TEST_F(KeeperReleaseTest, TheKeeperGoesForABallAtHisFeet) {
+  struct Row {
+    int keeperX, ballX, ballY, h, vy;
+    int chaser, active;  // the opposing first chase place and active player, 32 away or near
+    int code, comment;
+  } rows[] = {
+      {796, 796, 210, 0, 0, 0, 0, 145, 124},    // low, slow, in his area, nobody near: comes to collect
+      {796, 796, 210, 0, 0, 30, 0, 145, 123},   // the first chaser close: races out
+      {300, 300, 210, 0, 0, 0, 0, 133, -1},     // outside his area: cleared
+      {796, 796, 210, 0, 0, 0, 20, 122, -1},    // the attacker on it: he runs at the ball
+      {796, 796, 210, 12, -12, 0, 0, 154, -1},  // fast at knee height: the legs
+      {796, 796, 210, 13, -12, 0, 0, 122, -1},  // higher: no leg save
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    g_events.clear();
+    MatchSeams.sayComment = [](int event, int, int, int, int, int) { g_events.push_back(event); };
+    keeperHolder = 0;
+    MatchState = STATE_OPEN_PLAY;
+    Put(0, r.keeperX, 200, 0);
+    MatchObjects[0].action = 122;
+    MatchObjects[0].facing = 128;
+    Put(17, r.ballX + r.chaser + 40 * (r.chaser == 0), 210 + 600 * (r.chaser == 0), 0);
+    Put(18, r.ballX + r.active + 40 * (r.active == 0), 210 + 600 * (r.active == 0), 0);
+    ChaseOrder[1][0] = 17;
+    ActivePlayer[1] = 18;
+    PutBallInPlay(r.ballX, r.ballY, r.h, 0, r.vy * U, 0);
+    Frame(0);
+    const int code = MatchObjects[0].action;
+    EXPECT_EQ(code == 155 ? 154 : code, r.code) << r.keeperX << " h " << r.h << " chaser " << r.chaser;
+    if (r.comment >= 0) {
+      ASSERT_FALSE(g_events.empty());
+      EXPECT_EQ(g_events.back(), r.comment);
+    }
   }
 }
 
