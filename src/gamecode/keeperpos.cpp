@@ -40,7 +40,7 @@ constexpr int kAreaMinX = 476, kAreaMaxX = 1116;          // and their width acr
 constexpr int kReachLimit = 1000;
 constexpr int kAttackerOnBall = 16;  // an attacker this close to the ball he last touched is on it
 
-constexpr int kDistribute = 123, kGoalKickRunUp = 156, kGoalKickLoop = 158;
+constexpr int kDistribute = 123, kGoalKickRunUp = 156, kGoalKickApproach = 157, kGoalKickLoop = 158;
 constexpr int kBowlOut = 159, kKickFromHands = 131;
 constexpr int16_t kMarkerChosen = 13;  // the marker's frame word once a release has begun
 constexpr int16_t kMarkerSet = 12;     // as the restart states leave it
@@ -507,6 +507,18 @@ void Keeper_OpenPlay(int object) {
   if (keeper != object) {
     SetPlayerAction(object, 0);
     if (IsPlayer(keeper) && MatchObjects[keeper].action < 120) SetPlayerAction(keeper, kOpenPlayKeeper);
+  }
+  // A release or a goal kick waits for him alone: one that has lost its
+  // taker picks up again rather than wait for ever.
+  if (keeper == object && k.action == kOpenPlayKeeper) {
+    if (MatchState == STATE_KEEPER_RELEASE && keeperHolder == object + 1) {
+      SetPlayerAction(object, kDistribute);
+      return;
+    }
+    if (MatchState == STATE_GOAL_KICK_TAKEN && RestartSide == side) {
+      SetPlayerAction(object, kGoalKickApproach);
+      return;
+    }
   }
   // The ball still his in open play (he caught it while a whistle was
   // pending): the hold starts again so that he releases it; a hold left

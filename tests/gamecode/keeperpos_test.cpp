@@ -265,6 +265,22 @@ TEST_F(KeeperReleaseTest, AHeldBallIsBowledOrKickedFromTheHands) {
       {true, false, true, 159, 1, 15},     // behind: the wait is full at once and the countdown short
       {false, false, true, 131, 1, 15},
   };
+  // Behind over the two legs while level tonight releases as soon.
+  struct Aggregate {
+    int carried0, carried1, maxFrames;
+  } aggregates[] = {{0, 1, 15}, {1, 0, 200}};
+  for (const Aggregate& a : aggregates) {
+    SetUp();
+    MatchObjects[0].action = 123;
+    MatchFirstLegGoals[0] = static_cast<int16_t>(a.carried0);
+    MatchFirstLegGoals[1] = static_cast<int16_t>(a.carried1);
+    const int frames = FramesIn(123, 1000);
+    EXPECT_EQ(+MatchObjects[0].action, 131) << a.carried0 << "-" << a.carried1;
+    EXPECT_LE(frames, a.maxFrames) << a.carried0 << "-" << a.carried1;
+    if (a.carried0 > 0) {
+      EXPECT_GE(frames, 140);  // ahead on aggregate: the full wait
+    }
+  }
   for (const Row& r : rows) {
     SetUp();
     MatchObjects[0].action = 123;
@@ -457,6 +473,28 @@ TEST_F(KeeperReleaseTest, TheKeeperGoesForABallAtHisFeet) {
       ASSERT_FALSE(g_events.empty());
       EXPECT_EQ(g_events.back(), r.comment);
     }
+  }
+}
+
+TEST_F(KeeperReleaseTest, AReleaseOrGoalKickThatLostItsTakerPicksUpAgain) {
+  struct Row {
+    int state, holder, restartSide, code;
+  } rows[] = {
+      {STATE_KEEPER_RELEASE, 1, 0, 123},   // the ball still in his hands
+      {STATE_KEEPER_RELEASE, 0, 0, 122},   // not his ball
+      {STATE_GOAL_KICK_TAKEN, 0, 0, 157},  // his side's goal kick
+      {STATE_GOAL_KICK_TAKEN, 0, 1, 122},  // theirs
+  };
+  for (const Row& r : rows) {
+    SetUp();
+    MatchState = static_cast<int16_t>(r.state);
+    keeperHolder = static_cast<int16_t>(r.holder);
+    RestartSide = static_cast<uint8_t>(r.restartSide);
+    MatchObjects[0].action = 122;
+    ballX = 796;
+    ballY = 600;
+    Frame(0);
+    EXPECT_EQ(+MatchObjects[0].action, r.code) << r.state << " " << r.holder << " " << r.restartSide;
   }
 }
 
