@@ -498,4 +498,22 @@ TEST_F(KeeperReleaseTest, AReleaseOrGoalKickThatLostItsTakerPicksUpAgain) {
   }
 }
 
+TEST_F(KeeperReleaseTest, AKeeperOffTheKeepersPlaceHandsTheRoleOver) {
+  struct Row {
+    int placeAction, placeAfter;
+  } rows[] = {{3, 122}, {56, 122}, {131, 131}};  // a keeper's action of the new man is left alone
+  for (const Row& r : rows) {
+    SetUp();
+    keeperHolder = 0;
+    MatchState = STATE_THROW_IN_TAKEN;
+    Put(0, 796, 400, 0);
+    MatchObjects[0].action = static_cast<int16_t>(r.placeAction);
+    Put(5, 796, 136, 0);
+    MatchObjects[5].action = 122;
+    Frame(5);
+    EXPECT_EQ(+MatchObjects[5].action, 0) << r.placeAction;
+    EXPECT_EQ(+MatchObjects[0].action, r.placeAfter) << r.placeAction;
+  }
+}
+
 }  // namespace
