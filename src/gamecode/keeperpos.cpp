@@ -388,6 +388,7 @@ void ReleaseHeldBall(int keeper) {
   ballFixedY = ActorFixedY;
   BallHeight = 0;
   ballFixedHeight = 0;
+  PlaceBallMarker(0);
   focusObject = OBJECT_BALL;
   if (receiver >= 0) {
     SetPlayerAction(receiver, 4);
