@@ -233,7 +233,6 @@ void PlayerStandIns_Install(MatchSeamTable& t) {
   // not theirs, the penalty among it, to this taker).
   for (int code : {123, 157}) PlayerActionTable[code] = PlayerStandIn_TakeRestart;
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
-  PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
   PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;
 }
 
