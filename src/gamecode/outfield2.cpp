@@ -145,13 +145,11 @@ bool SlideTouch(int object) {
   spinHold = kSpinHoldFrames;
   MarkOffsideCandidates(object);
   const int previous = BallCarrier;
-  if (IsPlayer(previous) && previous != object) {
-    MatchObjects[previous].hasBall = 0;
-    // A ball won off an opponent is a tackle won; his own ball is not.
-    if (SideOf(previous) != side && MatchState == STATE_OPEN_PLAY) {
-      ++o.tacklesWon;
-      ++SlidesWon[object];
-    }
+  if (IsPlayer(previous)) MatchObjects[previous].hasBall = 0;
+  // A ball won off an opponent is a tackle won; his own ball is not.
+  if (IsPlayer(previous) && SideOf(previous) != side && MatchState == STATE_OPEN_PLAY) {
+    ++o.tacklesWon;
+    ++SlidesWon[object];
   }
   o.touchLock = 16;
   BallKicked(object);
@@ -225,12 +223,21 @@ void Action_FollowLayOff(int object) {
   TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
   if (!PlayMotion(object, MOTION_ANF002, 1, kOpenPlay)) return;
   if (o.frame > 30) o.frame = 30;
-  if (MatchState >= 6) return;
+  // The capped clip never ends by itself: at a restart he watches until the
+  // restart moves him, or gives up.
+  if (MatchState >= 6) {
+    WaitedTooLong(object);
+    return;
+  }
   const int side = SideOf(object), other = 1 - side;
   const int rival = ActivePlayer[other];
-  if (!IsPlayer(rival) || side == kickOffSide) return;
-  // Watching the man who goes for the ball: once he is well away, or has
-  // all but got there, this player takes part again.
+  if (!IsPlayer(rival) || side == kickOffSide) {
+    SetPlayerAction(object, kGiveUp);
+    return;
+  }
+  // Watching the man who goes for the ball: once he is well away from his
+  // point, or has all but got there, this player takes part again; else he
+  // goes back to his place.
   const MatchObject& r = MatchObjects[rival];
   const int direction = GetDirection256(ActorX, ActorY, r.targetX, r.targetY);
   TurnTowards(object, direction);
