@@ -12,10 +12,12 @@
 #include "gamecode/basicacts.h"
 #include "gamecode/freelane.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
+#include "gamecode/passes.h"
 #include "gamecode/passfind.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
@@ -78,8 +80,18 @@ struct ControlState {
   AirBallCounts counts;
   int16_t headerTarget = -1;     // the team-mate a glancing header (82) goes to, -1 none
   int16_t headerDirection = 0;   // the direction to him when chosen
+  int16_t headerOwner = -1;      // the header that chose him
 };
+
 ControlState gState;
+
+// The glancing header's team-mate, if this player's header chose one that
+// is still on his side.
+int HeaderMate(int object) {
+  const int mate = gState.headerTarget;
+  if (gState.headerOwner != object || !IsPlayer(mate) || mate == object || SideOf(mate) != SideOf(object)) return -1;
+  return mate;
+}
 
 
 const AirMember* MemberOf(int code) {
@@ -107,10 +119,11 @@ int AimOf(int object, const AirMember& m) {
         gState.headerTarget = -1;
         return GetDirection256(ActorX, ActorY, ShotTargetX, ShotTargetY);
       }
-      if (gState.headerTarget >= 0) return gState.headerDirection;
+      if (HeaderMate(object) >= 0) return gState.headerDirection;
       const int mate = FindPassTargetFacing(object);
       if (IsPlayer(mate) && SideOf(mate) == side && mate != object) {
         gState.headerTarget = static_cast<int16_t>(mate);
+        gState.headerOwner = static_cast<int16_t>(object);
         gState.headerDirection =
             static_cast<int16_t>(GetDirection256(ActorX, ActorY, MatchObjects[mate].x, MatchObjects[mate].y));
         return MatchSeams.targetPoint(object, 0, side);
@@ -180,8 +193,8 @@ void PlayBall(int object, const AirMember& m) {
   switch (m.kind) {
     case HEADER:
       if (m.code == 82) {
-        const int mate = gState.headerTarget;
-        if (IsPlayer(mate) && SideOf(mate) == side && mate != object) {
+        const int mate = HeaderMate(object);
+        if (mate >= 0) {
           MatchObject& t = MatchObjects[mate];
           PassPointX = t.x;
           PassPointY = t.y;
@@ -241,6 +254,11 @@ void PlayBall(int object, const AirMember& m) {
   }
   MatchSeams.sayComment(comment, kCommentPriority, side, object, second, 0);
   LeaveBall(object, kSfxHeader);
+  if (m.code == 82 || m.code == 87) {
+    LastPasser = static_cast<int16_t>(object);
+    PassTimer = 300;
+    SideLastToucher[side] = static_cast<int16_t>(object);
+  }
   MarkOffsideCandidates(object);
   if (m.accuracy) SetStrikeError(object, -1);
 }

@@ -281,6 +281,9 @@ TEST_F(Outfield2Test, WhereTheHeadersGo) {
   EXPECT_LT(ballVelY, 0);
   EXPECT_EQ(ballVelHeight, BallLift(1, 12));
   EXPECT_TRUE(SaidEvent(328));
+  EXPECT_EQ(+LastPasser, 5);
+  EXPECT_EQ(+PassTimer, 300);
+  EXPECT_EQ(+PossessionSide, 0);
   // 82 far from goal without a mate: along his facing, 330.
   SetUp();
   MatchObject& h = Put(5, 82, 796, 1000, 49);
@@ -329,6 +332,31 @@ TEST_F(Outfield2Test, AGlancingHeaderToAMate) {
   EXPECT_EQ(+m.passY, 1150);
   EXPECT_GT(ballVelX, 0);
   EXPECT_GT(ballVelY, 0);
+}
+
+// A mate chosen by one player's glancing header is not taken over by the
+// next player's.
+TEST_F(Outfield2Test, AChosenMateBelongsToHisHeader) {
+  LoadBuiltMotions();
+  SideSlots[0][0] = 0;
+  ChaseOrder[0][1] = 9;
+  MatchObject& m = Put(9, 4, 900, 1150);
+  m.offPitch = 0;
+  m.ballDistance = 150;
+  MatchObject& h = Put(5, 82, 796, 1000, 0);
+  h.offPitch = 0;
+  h.facing = 128;
+  BallAt(796, 1000, 12);
+  Action_Header(5);  // chooses 9
+  SetPlayerAction(5, 4);
+  MatchObject& o = Put(6, 82, 700, 1000, 49);
+  o.facing = 128;
+  BallAt(700, 1000, 12);
+  AirBallFrameStep(6);
+  EXPECT_EQ(+o.actionArg, 1);
+  EXPECT_TRUE(SaidEvent(330));
+  EXPECT_FALSE(SaidEvent(329));
+  EXPECT_EQ(+m.action, 4);
 }
 
 // The slide wins the ball once, on the ground and within reach, with nobody
