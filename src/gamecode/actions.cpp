@@ -47,8 +47,8 @@ struct CodeHandler {
 constexpr CodeHandler kHandlers[] = {
     {0, Action_Stand},           {3, Action_RunToTarget},       {4, Action_OpenPlay},
     {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
-    {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},    {11, Action_TurnWithBall},    {12, Action_TurnWithBall},
-    {13, Action_TurnWithBall},
+    {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
+    {11, Action_TurnWithBall},   {12, Action_TurnWithBall},     {13, Action_TurnWithBall},
     {14, Action_FollowBall},     {15, Action_Dribble},          {16, Action_RunWithBall},
     {17, Action_PassReceiver},   {18, Action_Cross},            {19, Action_ThrowInPickUp},
     {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, Action_CornerWalk},
