@@ -15,6 +15,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "gamecode/outfield.h"
+#include "gamecode/outfield2.h"
 #include "gamecode/passes.h"
 #include "gamecode/restarts.h"
 #include "gamecode/shots.h"
@@ -31,20 +32,11 @@ void EmptyAction(int) {}
 void QuickFreeKickAction(int) {}        // 20
 void RestartWalkAction(int) {}          // 24-26, 30, 31
 void HandToKeeperAction(int) {}         // 23
-void BackheelPassAction(int) {}         // 66, 110
 void MarkedRestartAction(int) {}        // 45
-void HeaderAction(int) {}               // 82, 87
-void ShotAction(int) {}                 // 105
 void WaitAtSpotAction(int) {}           // 54, 63
-void FoulTackleAction(int) {}           // 116
 void PenaltyAction(int) {}              // 60, 95
 void WalkBackAction(int) {}             // 61
 void DirectFreeKickAction(int) {}       // 71
-void DiveAction(int) {}                 // 72, the stand-in table's mark
-// 76, 108: turning to a coming ball ends at once in open play; a runner
-// whose run to the ball hands over here would otherwise stand for good.
-void ReceiveTurnAction(int object) { SetPlayerAction(object, 4); }
-void RunPassAction(int) {}              // 109
 void GoalkeeperAction(int) {}           // 120-173
 
 struct CodeHandler {
@@ -56,6 +48,7 @@ constexpr CodeHandler kHandlers[] = {
     {0, Action_Stand},           {3, Action_RunToTarget},       {4, Action_OpenPlay},
     {5, Action_LookForPass},     {6, Action_OnTheBall},         {7, Action_TurnWithBall},
     {8, Action_TurnWithBall},    {9, Action_TurnWithBall},      {10, Action_TurnWithBall},
+    {11, Action_TurnWithBall},   {12, Action_TurnWithBall},     {13, Action_TurnWithBall},
     {14, Action_FollowBall},     {15, Action_Dribble},          {16, Action_RunWithBall},
     {17, Action_PassReceiver},   {18, Action_Cross},            {19, Action_ThrowInPickUp},
     {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, Action_CornerWalk},
@@ -71,20 +64,20 @@ constexpr CodeHandler kHandlers[] = {
     {53, Action_RestartOrganiser}, {54, WaitAtSpotAction},       {55, Action_RestartTaker},
     {56, Action_Tackle},         {57, Action_AfterRestart},        {58, Action_Wall},
     {59, Action_FreeKickSetUp},   {60, PenaltyAction},           {61, WalkBackAction},
-    {63, WaitAtSpotAction},      {66, BackheelPassAction},      {67, Action_WalkToCornerFlag},
+    {63, WaitAtSpotAction},      {66, Action_BackheelPass},      {67, Action_WalkToCornerFlag},
     {68, Action_FreeKickLineUp},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, DirectFreeKickAction},  {72, Action_Dive},             {73, Action_FallAndGetUp},
-    {75, Action_Cross},          {76, ReceiveTurnAction},       {77, Action_RunningPass},
+    {75, Action_Cross},          {76, Action_ReceiveTurn},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, Action_BallControl},           {80, Action_Volley},
-    {81, Action_Shot},           {82, HeaderAction},            {83, Action_Volley},
+    {81, Action_Shot},           {82, Action_Header},            {83, Action_Volley},
     {84, Action_Volley},         {85, Action_WaitForPass},      {86, Action_Header},
-    {87, HeaderAction},          {88, Action_BallControl},      {89, Action_StandingChallenge},
+    {87, Action_Header},          {88, Action_BallControl},      {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
     {94, Action_FreeKickDelivery},{95, PenaltyAction},           {96, Action_RunToPoint},
     {97, Action_CurledShot},            {98, Action_CurledShot},              {99, Action_Handball},
     {100, Action_PlayOnce},       {102, Action_StumbleOn},             {103, Action_WalkToPoint},
-    {105, ShotAction},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
-    {108, ReceiveTurnAction},    {109, RunPassAction},          {110, BackheelPassAction},
+    {105, Action_SlidingTackle},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
+    {108, Action_FollowLayOff},    {109, Action_PassOnTheMove},          {110, Action_BackheelPass},
     {111, Action_TrotAfterClearance}, {112, Action_SideStep},   {113, Action_SideStep},
     {114, Action_Block},          {115, Action_Block},            {116, Action_RecklessChallenge},
     // The goalkeeper's actions.
@@ -105,32 +98,6 @@ constexpr CodeHandler kHandlers[] = {
     {172, Keeper_Dive},          {173, Keeper_Dive},
 };
 
-// Codes the decisions may set before their own handlers exist: while a
-// code still has its do-nothing handler, a player in it is put into the
-// nearest code that is built (the turns 11-13 as 7-9, the other shots as the
-// drive, the pass variants as the standing pass and the backheel, the dive
-// as the stumble, the late tackle as the foul tackle); a diving header goes
-// back to open play.
-struct StandInCode {
-  int code;
-  int runsAs;
-  ActionHandler placeholder;
-};
-constexpr StandInCode kStandInCodes[] = {
-    {11, 7, EmptyAction},         {12, 8, EmptyAction},        {13, 9, EmptyAction},
-    {97, 78, ShotAction},         {98, 78, ShotAction},        {105, 78, ShotAction},
-    {106, 78, ShotAction},        {107, 78, ShotAction},       {109, 29, RunPassAction},
-    {66, 34, BackheelPassAction}, {110, 34, BackheelPassAction}, {72, 33, DiveAction},
-    {116, 56, FoulTackleAction},  {51, 4, HeaderAction},
-};
-
-// The code a player in `code` runs this frame.
-int CodeToRun(int code) {
-  for (const StandInCode& s : kStandInCodes)
-    if (s.code == code) return PlayerActionTable[code] == s.placeholder ? s.runsAs : code;
-  return code;
-}
-
 bool Active(const MatchObject& p) { return p.offPitch == 0 && p.sentOff == 0 && p.cardState < 2; }
 
 void TakeOff(int object) {
@@ -146,8 +113,6 @@ void TakeOff(int object) {
 }
 
 }  // namespace
-
-int ActionCodeToRun(int code) { return CodeToRun(code); }
 
 void Actions_InstallDefaults() {
   for (auto& h : PlayerActionTable) h = EmptyAction;
@@ -170,10 +135,7 @@ void player_action() {
       if (p.action < 0 || p.action >= ACTION_CODES) {
         DPRINT(DEBUG_GENERAL, 1, "player_action(): Player action out of range %d - player %d\n", p.action, i);
       } else {
-        const int code = CodeToRun(p.action);
-        if (code == 4 && p.action != 4) SetPlayerAction(i, 4);
-        else p.action = static_cast<int16_t>(code);
-        PlayerActionTable[code](i);
+        PlayerActionTable[p.action](i);
       }
       p.fixedX = ActorFixedX;
       p.fixedY = ActorFixedY;

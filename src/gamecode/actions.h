@@ -13,10 +13,6 @@ extern ActionHandler PlayerActionTable[ACTION_CODES];
 // The handlers the game starts with: the basic codes and, for the codes the
 // later actions answer, stand-ins that do nothing.
 void Actions_InstallDefaults();
-// The code a player in `code` runs: a code the decisions set before its own
-// handler is built runs the nearest built one (player_action puts him in it;
-// a code that goes back to open play runs 4).
-int ActionCodeToRun(int code);
 
 // One frame of the 32 players: each active player runs his code's handler on
 // the working copy of his position, which is written back after it; a player

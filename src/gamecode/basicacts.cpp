@@ -104,11 +104,11 @@ void DribbleOrRun(int object, bool running) {
 struct TurnMember {
   int motion, turnFrame, resumeFrame, comment;
 };
-constexpr TurnMember kTurns[4] = {
-    {MOTION_ANF027, 8, 0, 0},
-    {MOTION_ANF027B, 17, 22, 0},
-    {MOTION_ANF027C, 37, 0, 304},
-    {MOTION_ANF027D, 32, 8, 305},
+// 7-10, then 11-13: the first three turned the other way (mirrored clips).
+constexpr TurnMember kTurns[7] = {
+    {MOTION_ANF027, 8, 0, 0},       {MOTION_ANF027B, 17, 22, 0},  {MOTION_ANF027C, 37, 0, 304},
+    {MOTION_ANF027D, 32, 8, 305},   {MOTION_ANF027R, 8, 0, 0},    {MOTION_ANF027BR, 17, 22, 0},
+    {MOTION_ANF027CR, 37, 0, 304},
 };
 
 int GoalDistance(int side) {
@@ -300,7 +300,7 @@ void Action_OnTheBall(int object) {
 void Action_TurnWithBall(int object) {
   MatchObject& o = MatchObjects[object];
   const int code = o.action;
-  if (code < 7 || code > 10) return;
+  if (code < 7 || code > 13) return;
   const TurnMember& member = kTurns[code - 7];
   if (member.comment != 0 && o.actionArg2 == 0) {
     Say(member.comment, object);

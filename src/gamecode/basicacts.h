@@ -1,7 +1,7 @@
 // The basic outfield action codes every player passes through most of the
 // match: standing (0), running to his target point (3), the open-play
 // decision state (4), the short on-the-ball states (5, 6, 111), turning with
-// the ball (7-10), dribbling (15) and running with the ball (16), side-steps
+// the ball (7-13), dribbling (15) and running with the ball (16), side-steps
 // (112, 113), stumbles and falls (33, 37, 73, 93) and the goal celebration
 // (69, 70). Each handler takes the acting object and works on the working
 // copy of his position (movement.h).
@@ -12,7 +12,7 @@ void Action_RunToTarget(int object);        // 3
 void Action_OpenPlay(int object);           // 4
 void Action_LookForPass(int object);        // 5
 void Action_OnTheBall(int object);          // 6
-void Action_TurnWithBall(int object);       // 7-10
+void Action_TurnWithBall(int object);       // 7-13
 void Action_Dribble(int object);            // 15
 void Action_RunWithBall(int object);        // 16
 void Action_Stumble(int object);            // 33

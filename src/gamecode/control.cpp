@@ -12,10 +12,12 @@
 #include "gamecode/basicacts.h"
 #include "gamecode/freelane.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
+#include "gamecode/passes.h"
 #include "gamecode/passfind.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
@@ -38,8 +40,9 @@ constexpr int kJumpDivisor = 38;   // the jump peaks at this motion frame
 constexpr int kReceiver = 17;
 constexpr int kCloseOpponent = 300;
 constexpr double kTwoPi = 6.283185307179586;
+constexpr int kNearGoal = 400;    // a glancing header from nearer goes at goal
 
-enum Aim { AIM_TARGET, AIM_SHOT, AIM_OVERHEAD, AIM_PASS, AIM_WANTED };
+enum Aim { AIM_TARGET, AIM_SHOT, AIM_OVERHEAD, AIM_PASS, AIM_WANTED, AIM_HEADER_TARGET, AIM_NONE };
 enum Kind { HEADER, OVERHEAD, CONTROL, LAY_OFF };
 
 struct AirMember {
@@ -66,6 +69,8 @@ constexpr AirMember kMembers[] = {
     {50, MOTION_ANF104, AIM_OVERHEAD, 54, 54, 10 * kOne + kOne / 2, 3, 253, OVERHEAD, true, 8, true, true, 0},
     {51, MOTION_ANF099, AIM_TARGET, 11, 21, 7 * kOne + kOne / 2, 0, 254, HEADER, false, 4, true, true, 0},
     {86, MOTION_ANF087, AIM_PASS, 41, 41, 416, 5, 297, HEADER, true, 8, true, true, 0},
+    {82, MOTION_ANF090, AIM_HEADER_TARGET, 49, 49, 0x58000, 1, 330, HEADER, true, 8, true, true, 0},
+    {87, MOTION_ANF091, AIM_NONE, 40, 40, 0x30000, 1, 328, HEADER, true, 8, false, true, 0},
     {49, MOTION_ANF107, AIM_WANTED, 0, 0, kOne, 2, 251, CONTROL, false, 8, true, false, 4},
     {79, MOTION_AX002, AIM_WANTED, 0, 40, kOne, 2, 246, CONTROL, false, 8, true, true, 4},
     {88, MOTION_ANF106, AIM_WANTED, 0, 0, 3 * kOne + kOne / 2, 2, 299, LAY_OFF, false, 8, true, true, 4},
@@ -73,8 +78,20 @@ constexpr AirMember kMembers[] = {
 
 struct ControlState {
   AirBallCounts counts;
+  int16_t headerTarget = -1;     // the team-mate a glancing header (82) goes to, -1 none
+  int16_t headerDirection = 0;   // the direction to him when chosen
+  int16_t headerOwner = -1;      // the header that chose him
 };
+
 ControlState gState;
+
+// The glancing header's team-mate, if this player's header chose one that
+// is still on his side.
+int HeaderMate(int object) {
+  const int mate = gState.headerTarget;
+  if (gState.headerOwner != object || !IsPlayer(mate) || mate == object || SideOf(mate) != SideOf(object)) return -1;
+  return mate;
+}
 
 
 const AirMember* MemberOf(int code) {
@@ -96,6 +113,24 @@ int AimOf(int object, const AirMember& m) {
       UpdateGoalDistance(object, side);
       return (MatchSeams.targetPoint(object, GoalDistance < 25 * 16 ? 1 : 0, side) + 128) & 255;
     case AIM_PASS: return GetDirection256(ActorX, ActorY, PassPointX, PassPointY);
+    case AIM_HEADER_TARGET: {
+      UpdateGoalDistance(object, side);
+      if (GoalDistance < kNearGoal) {
+        gState.headerTarget = -1;
+        return GetDirection256(ActorX, ActorY, ShotTargetX, ShotTargetY);
+      }
+      if (HeaderMate(object) >= 0) return gState.headerDirection;
+      const int mate = FindPassTargetFacing(object);
+      if (IsPlayer(mate) && SideOf(mate) == side && mate != object) {
+        gState.headerTarget = static_cast<int16_t>(mate);
+        gState.headerOwner = static_cast<int16_t>(object);
+        gState.headerDirection =
+            static_cast<int16_t>(GetDirection256(ActorX, ActorY, MatchObjects[mate].x, MatchObjects[mate].y));
+        return MatchSeams.targetPoint(object, 0, side);
+      }
+      return MatchSeams.targetPoint(object, 1, side);
+    }
+    case AIM_NONE: return o.facing;
     case AIM_WANTED: break;
   }
   return o.wantedFacing & 255;
@@ -157,6 +192,25 @@ void PlayBall(int object, const AirMember& m) {
   const int skill = GetEffectiveSkill(object, o.attr[SKILL_CONTROL]);
   switch (m.kind) {
     case HEADER:
+      if (m.code == 82) {
+        const int mate = HeaderMate(object);
+        if (mate >= 0) {
+          MatchObject& t = MatchObjects[mate];
+          PassPointX = t.x;
+          PassPointY = t.y;
+          HoldReceiver(mate);
+          second = mate;
+          comment = 329;
+          Strike(GetDirection256(ActorX, ActorY, t.x, t.y), m.power, m.liftTable);
+        } else {
+          Strike(o.facing, GoalDistance < kNearGoal ? 0x80000 : m.power, m.liftTable);
+        }
+        break;
+      }
+      if (m.code == 87) {
+        Strike(o.facing + 128, m.power, m.liftTable);  // back over his head
+        break;
+      }
       Strike(o.facing, m.power, m.liftTable);
       if (m.code == 86) {
         if (IsPlayer(PassReceiver) && SideOf(PassReceiver) == side && PassReceiver != object) {
@@ -200,6 +254,11 @@ void PlayBall(int object, const AirMember& m) {
   }
   MatchSeams.sayComment(comment, kCommentPriority, side, object, second, 0);
   LeaveBall(object, kSfxHeader);
+  if (m.code == 82 || m.code == 87) {
+    LastPasser = static_cast<int16_t>(object);
+    PassTimer = 300;
+    SideLastToucher[side] = static_cast<int16_t>(object);
+  }
   MarkOffsideCandidates(object);
   if (m.accuracy) SetStrikeError(object, -1);
 }
@@ -209,10 +268,18 @@ void RunAirAction(int object) {
   MatchObject& o = MatchObjects[object];
   const AirMember* m = MemberOf(o.action);
   if (m == nullptr) return;
-  TurnOneStep(object, AimOf(object, *m));
-  if (!PlayMotion(object, m->motion, o.actionArg + 1, m->next)) return;
+  if (m->code == 82 || m->code == 87) TurnTowards(object, AimOf(object, *m));
+  else TurnOneStep(object, AimOf(object, *m));
+  const bool glancing = m->code == 82;
+  if (!PlayMotion(object, m->motion, o.actionArg + 1, m->next)) {
+    if (glancing) gState.headerTarget = -1;
+    return;
+  }
   if (o.actionArg == 0 && o.actionArg2 < m->waitUntil) {
-    if (!PlayMotion(object, m->motion, 1, m->next)) return;
+    if (!PlayMotion(object, m->motion, 1, m->next)) {
+      if (glancing) gState.headerTarget = -1;
+      return;
+    }
     ++o.actionArg2;
   }
   AirBallFrameStep(object);
@@ -225,9 +292,12 @@ int32_t BallLift(int table, int height) {
   return BallLiftTable[table][std::clamp(height, 0, 29)];
 }
 
-int JumpHeight(int heading, int motionFrame) {
+int JumpHeight(int heading, int motionFrame) { return JumpHeightOver(heading, motionFrame, kJumpDivisor); }
+
+int JumpHeightOver(int heading, int motionFrame, int rise) {
+  if (rise <= 0) return 0;
   const int peak = heading * 50 / 1000;
-  int h = (heading * 50 / kJumpDivisor) * motionFrame / 1000;
+  int h = (heading * 50 / rise) * motionFrame / 1000;
   if (h > peak) h = peak - (h - peak);
   return std::max(h, 0);
 }
@@ -238,7 +308,8 @@ void AirBallFrameStep(int object) {
   const AirMember* m = MemberOf(o.action);
   if (m == nullptr) return;
   const int heading = Heading(o);
-  o.height = static_cast<int16_t>(m->jump ? JumpHeight(heading, o.motionFrame) : 0);
+  const int rise = m->code == 82 ? 49 : m->code == 87 ? 40 : kJumpDivisor;
+  o.height = static_cast<int16_t>(m->jump ? JumpHeightOver(heading, o.motionFrame, rise) : 0);
   if (o.actionArg != 0) return;
   if (ReachDistance(ActorX, ActorY, o.passX, o.passY, 1000) != 0 && PathBlocked(object) == 0)
     MoveInDirection(object, 140, 8, GetDirection256(ActorX, ActorY, o.passX, o.passY));

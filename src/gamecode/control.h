@@ -1,6 +1,7 @@
 // The outfield actions that play a ball in the air: the headers (46 the
 // header on, 47 the power header at goal, 48 the header down, 86 the
-// flick-on), the overhead kick (50), the diving header (51) and the ball
+// flick-on), the glancing header (82) and the header back over his head
+// (87), the overhead kick (50), the diving header (51) and the ball
 // control (49 the cushion, 79 the chest, 88 the lay-off). Each plays its
 // motion (a jump for the headers), runs the player to his reception point
 // (passX, passY) and plays the ball once when it comes within reach inside
@@ -16,7 +17,7 @@
 extern const int32_t BallLiftTable[6][30];
 int32_t BallLift(int table, int height);
 
-// 46-48, 50, 51, 86.
+// 46-48, 50, 51, 82, 86, 87.
 void Action_Header(int object);
 // 49, 79, 88.
 void Action_BallControl(int object);
@@ -28,6 +29,10 @@ void AirBallFrameStep(int object);
 
 // How high the player is in the jump of the action at the motion frame.
 int JumpHeight(int heading, int motionFrame);
+// The same for a jump that peaks at motion frame `rise` (49 for the glancing
+// header 82, 40 for the flick-on 87): it falls as fast as it rose, never
+// below 0.
+int JumpHeightOver(int heading, int motionFrame, int rise);
 
 // Per player: headers won in the half he attacks and in his own, balls
 // taken down cleanly and balls that got away.

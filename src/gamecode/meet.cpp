@@ -226,29 +226,10 @@ void ChooseHeader(int object, int direction, int kind) {
   Act(object, code, MeetFrame);
 }
 
-// STAND-IN: the glancing header and the header clear (82, 87) have no
-// handlers of their own yet, and a player put in one would stand there for
-// good; until they are built he stays in open play (4).
-namespace {
-int UnbuiltCodeStandIn(int code) {
-  switch (code) {
-    case 82: case 87: return 4;
-    default: return code;
-  }
-}
-}  // namespace
-
 void MeetOffBall(int object) {
   PlayerStandIn_TakeStillBall(object);
   if (!IsPlayer(object) || MatchObjects[object].hasBall != 0) return;
   ChaseBall(object);
-  MatchObject& p = MatchObjects[object];
-  const int code = UnbuiltCodeStandIn(p.action);
-  if (code != p.action) {
-    const int step = p.actionArg2;
-    SetPlayerAction(object, code);
-    p.actionArg2 = static_cast<int16_t>(step);
-  }
 }
 
 void Meet_Reset() {

@@ -69,9 +69,10 @@ struct PassMember {
 constexpr PassMember kPasses[] = {
     {77, MOTION_ANF040, MOTION_ANF039, true, {{14, 22}, {30, 38}}, 281},
     {29, MOTION_ANF035, MOTION_ANF036, false, {{19, 27}, {55, 63}}, 218},
+    {109, MOTION_ANF038, MOTION_ANF037, true, {{18, 26}, {41, 49}}, 307},
 };
 
-const PassMember& PassOf(int code) { return code == 29 ? kPasses[1] : kPasses[0]; }
+const PassMember& PassOf(int code) { return code == 29 ? kPasses[1] : code == 109 ? kPasses[2] : kPasses[0]; }
 
 struct CrossMember {
   int motion[3];
@@ -123,8 +124,10 @@ void ReleasePass(int object) {
   LastKicker = static_cast<int16_t>(object);
   const int d = GetDirection256(ActorX, ActorY, tx, ty);
   const int length = MeasurePassLength(ActorX, ActorY, tx, ty);
-  const int lift = std::min(length / 100, 10);
-  if (o.frame < lift) o.frame = static_cast<int16_t>(lift);
+  if (o.action != 109) {
+    const int lift = std::min(length / 100, 10);
+    if (o.frame < lift) o.frame = static_cast<int16_t>(lift);
+  }
   LaunchPass(object, kind, length, tx, ty);
   const int event = PassEvent(m.firstEvent, kind, PassHeading(d, SideOf(object)), receiver >= 0);
   if (event != 0) Say(event, object, receiver);
@@ -133,6 +136,7 @@ void ReleasePass(int object) {
     SendReceiver(receiver, tx, ty);
     CountPassKind(object, kind, receiver);
   }
+  if (o.action == 109) spinHold = 16;
   PassTimer = kPassTimer;
   LastPasser = static_cast<int16_t>(object);
   LastReceiver = static_cast<int16_t>(receiver);
@@ -312,6 +316,15 @@ void Action_RunningPass(int object) {
 }
 
 void Action_StandingPass(int object) { Action_RunningPass(object); }
+
+void Action_PassOnTheMove(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  const PassMember& m = PassOf(o.action);
+  TurnTowards(object, GetDirection256(ActorX, ActorY, PassPointX, PassPointY));
+  if (!PlayMotion(object, o.actionArg2 == 2 ? m.motionLong : m.motionShort, o.actionArg + 1, kGiveUp)) return;
+  PassFrameStep(object);
+}
 
 void CrossFrameStep(int object) {
   if (!IsPlayer(object)) return;

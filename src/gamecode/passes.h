@@ -1,6 +1,6 @@
 // The passes and crosses of an outfield player: the standing pass (29), the
-// pass on the run (77), the crosses (18 standing, 75 on the run), the
-// backheel (34), the kick-off lay-off (27) and the receiver's run (17).
+// pass on the run (77), the pass at a trot (109), the crosses (18 standing,
+// 75 on the run), the backheel (34), the kick-off lay-off (27) and the receiver's run (17).
 // The decisions choose the kind (actionArg2: 0 laid back, 1 into his path,
 // 2 a long ball, 3 played on to him; for a cross the variant 0-2), the point
 // (PassPointX/Y) and the receiver (PassReceiver, -1 into space); these play
@@ -12,6 +12,7 @@
 
 void Action_StandingPass(int object);  // 29
 void Action_RunningPass(int object);   // 77
+void Action_PassOnTheMove(int object); // 109: as 77 at a trot, turning to the point
 void Action_Cross(int object);         // 18, 75
 void Action_Backheel(int object);      // 34
 void Action_KickOffTaker(int object);  // 27

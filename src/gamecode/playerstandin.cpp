@@ -232,7 +232,6 @@ void PlayerStandIns_Install(MatchSeamTable& t) {
   // Codes 21, 22 and 53 have their own handlers (22 and 53 hand what is
   // not theirs, the penalty among it, to this taker).
   for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
-  PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;
   PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;
 }
 

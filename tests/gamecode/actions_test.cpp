@@ -9,6 +9,7 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
+#include "gamecode/playerstandin.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -200,6 +201,88 @@ TEST_F(ActionsTest, SetPlayerActionClearsTheActionsFields) {
   EXPECT_EQ(+p.speed, 8);
   SetPlayerAction(37, 1);  // ignored
   SetPlayerAction(-1, 1);
+}
+
+// The codes nothing in the game ever puts a player into, each with why; a
+// player can only reach the others, so each of those must do something.
+struct UnsetCode {
+  int code;
+  const char* reason;
+};
+const UnsetCode kUnsetCodes[] = {
+    {1, "empty: no behaviour"},
+    {2, "empty: no behaviour"},
+    {25, "a restart walk no restart sends anyone on (24 and 26 are used)"},
+    {28, "the standing challenge; the decisions use its twin 89"},
+    {38, "empty: no behaviour"},
+    {39, "empty: no behaviour"},
+    {40, "empty: no behaviour"},
+    {54, "wait at a spot: no restart names it"},
+    {62, "empty: no behaviour"},
+    {64, "empty: no behaviour"},
+    {65, "empty: no behaviour"},
+    {74, "empty: no behaviour"},
+    {85, "wait for a pass: the penalty taker now goes to 60, nobody else waits here"},
+    {92, "empty: no behaviour"},
+    {101, "empty: no behaviour"},
+    {104, "empty: no behaviour"},
+    {112, "a side-step: no decision chooses it"},
+    {113, "a side-step: no decision chooses it"},
+    {117, "empty: no behaviour"},
+    {118, "empty: no behaviour"},
+    {119, "empty: no behaviour"},
+    {121, "a keeper code without action"},
+    {128, "the keeper's ball back: no keeper decision chooses it"},
+    {138, "a keeper code without action"},
+    {139, "a keeper code without action"},
+    {142, "a keeper code without action"},
+    {144, "a keeper code without action"},
+    {146, "a keeper code without action"},
+    {147, "a keeper code without action"},
+    {148, "a keeper code without action"},
+    {149, "the keeper's low catch: no dive table chooses it"},
+    {150, "the keeper's low take: no dive table chooses it"},
+    {160, "a keeper motion no keeper action plays into"},
+    {161, "a keeper motion no keeper action plays into"},
+    {162, "a keeper code without action"},
+    {163, "a keeper code without action"},
+    {164, "a keeper code without action"},
+    {171, "a dive no dive table chooses"},
+    {172, "a dive no dive table chooses"},
+    {173, "a dive no dive table chooses"},
+};
+// Codes whose handlers are being built elsewhere at the moment.
+constexpr int kPendingCodes[] = {20, 23, 24, 25, 26, 30, 31, 45, 54, 60, 61, 63, 71, 95, 123, 156, 157};
+
+bool Listed(int code) {
+  for (const UnsetCode& u : kUnsetCodes)
+    if (u.code == code) return true;
+  for (int c : kPendingCodes)
+    if (c == code) return true;
+  return false;
+}
+
+TEST(ActionCodes, EveryCodeAPlayerCanReachHasAHandlerThatActs) {
+  ResetAllModules();
+  Actions_InstallDefaults();
+  const ActionHandler nothing = PlayerActionTable[1];         // the empty code's
+  const ActionHandler keeperNothing = PlayerActionTable[138];  // a keeper code without action
+  PlayerStandIns_Install(MatchSeams);
+  int checked = 0;
+  for (int code = 0; code < ACTION_CODES; ++code) {
+    if (Listed(code)) continue;
+    ++checked;
+    EXPECT_NE(PlayerActionTable[code], nullptr) << code;
+    EXPECT_NE(PlayerActionTable[code], nothing) << code;
+    EXPECT_NE(PlayerActionTable[code], keeperNothing) << code;
+  }
+  EXPECT_GT(checked, 100);
+  for (const UnsetCode& u : kUnsetCodes) {
+    EXPECT_GE(u.code, 0);
+    EXPECT_LT(u.code, ACTION_CODES);
+    EXPECT_GT(std::string(u.reason).size(), 5u) << u.code;
+  }
+  ResetAllModules();
 }
 
 }  // namespace

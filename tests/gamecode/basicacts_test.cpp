@@ -349,12 +349,4 @@ TEST_F(BasicActsTest, APlayerOffHisFlankHasAThirdOfHisSkill) {
   EXPECT_EQ(GetEffectiveSkill(5, 60), 60);
 }
 
-TEST_F(BasicActsTest, TurningToAComingBallStandsInForOpenPlay) {
-  for (int code : {76, 108}) {
-    MatchObject& p = Put(5, 500, 500, 0, code, 500, 500);
-    player_action();
-    EXPECT_EQ(+p.action, 4) << code;
-  }
-}
-
 }  // namespace

@@ -155,7 +155,8 @@ TEST_F(ControlTest, BallTakenDownCleanlyOrAway) {
 }
 
 TEST_F(ControlTest, EveryAirCodeHasItsHandler) {
-  for (int code : {46, 47, 48, 49, 50, 51, 79, 86, 88}) EXPECT_EQ(ActionCodeToRun(code), code) << code;
+  for (int code : {46, 47, 48, 50, 51, 82, 86, 87}) EXPECT_EQ(PlayerActionTable[code], &Action_Header) << code;
+  for (int code : {49, 79, 88}) EXPECT_EQ(PlayerActionTable[code], &Action_BallControl) << code;
 }
 
 }  // namespace

@@ -348,26 +348,4 @@ TEST_F(PassesTest, TheReceiverRunsToHisPoint) {
   EXPECT_EQ(+r.action, 4);
 }
 
-// The codes the decisions may set before their handlers exist run the
-// nearest built one; a diving header goes back to open play.
-TEST_F(PassesTest, CodesWithoutTheirOwnHandlerRunTheNearestBuiltOne) {
-  struct Row {
-    int code, runs;
-  };
-  const std::vector<Row> rows = {{11, 7},  {12, 8},   {13, 9},   {97, 97},  {98, 98},  {105, 78}, {106, 106},
-                                 {107, 107}, {109, 29}, {66, 34},  {110, 34}, {72, 72},  {116, 116}, {51, 51},
-                                 {78, 78},  {4, 4},    {29, 29},  {17, 17}};
-  for (const Row& r : rows) EXPECT_EQ(ActionCodeToRun(r.code), r.runs) << r.code;
-  // In play: the player is put into the code he runs.
-  Put(5, 796, 1000, 105).offPitch = 0;
-  MatchObjects[5].actionArg2 = 1;
-  player_action();
-  EXPECT_NE(+MatchObjects[5].action, 105);
-  // A code given its own handler runs itself.
-  const ActionHandler saved = PlayerActionTable[105];
-  PlayerActionTable[105] = [](int) {};
-  EXPECT_EQ(ActionCodeToRun(105), 105);
-  PlayerActionTable[105] = saved;
-}
-
 }  // namespace

@@ -183,6 +183,7 @@ TEST_F(PlayerStandInTest, TheKickOffTakerAndPartnerWalkToTheBallAndWaitForTheWhi
 }
 
 TEST_F(PlayerStandInTest, ASetPieceWalkIsCountedUntilHeStandsAtHisPoint) {
+  PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;  // the walkers' code here
   Ball(160, 900);
   MatchObject& walker = Put(6, 400, 900, 76);
   walker.targetX = 300;
@@ -202,6 +203,7 @@ TEST_F(PlayerStandInTest, ASetPieceWalkIsCountedUntilHeStandsAtHisPoint) {
 }
 
 TEST_F(PlayerStandInTest, AMarkerWaitsForHisPartner) {
+  PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;  // the walkers' code here
   Ball(160, 900);
   MatchObject& receiver = Put(6, 500, 900, 76);
   receiver.targetX = 300;
