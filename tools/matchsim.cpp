@@ -26,10 +26,13 @@
 //       writes the match's MatchResult (44,208 bytes) to FILE.
 //   matchsim --batch K --seed N [--length L] [--country C] [--data DIR]
 //       K matches between random clubs of the world of seed N (match I with
-//       the generator seeded N + I), every third (I = 2, 5, ...) under cup
+//       the generator seeded by a mix of N and I, the "seed" of its line),
+//       every third (I = 2, 5, ...) under cup
 //       rules: one "match" line each, then the "summary" line, the frames
 //       spent in each action code by the players on the pitch ("codes" lines,
-//       code:frames) and the codes 0-173 never seen ("unseen" line).
+//       code:frames) and the codes 0-173 never seen ("unseen" line). A
+//       period that stalls is shown (every object), marked on its match line
+//       and ended; the batch plays on and exits with 3.
 //   matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]
 //       one ball launch from (X, Y) at height H with a 16.16 velocity: the
 //       frame and outcome of the first rule that stops it, the restart spot
@@ -170,6 +173,7 @@ struct RealRun {
   int64_t codeFrames[kActionCodes];  // frames spent in each code by the players on the pitch
   int64_t outOfRange;                // frames in a code outside 0-173
   int batchMatch = -1;               // the match of a batch being played
+  bool stalled;                      // a period of this match stalled
   uint64_t digest[5];
   int32_t recorded[5];
   PeriodCounts counts[5];
@@ -274,11 +278,16 @@ void StatesAndWatches() {
   for (const Watch& w : gRun.watches)
     if (w.period == period && w.frame == gRun.frame) PrintObjects();
   // A period many times its length has stalled: show where everybody stands.
-  if (gRun.frame > kStalledFrames) {
+  // A single match stops there; a batch blows the whistle on the period, so
+  // the match ends and the batch goes on (and fails at its end).
+  if (gRun.frame > kStalledFrames && PeriodOver == 0) {
     PrintObjects();
-    if (gRun.batchMatch >= 0) std::printf("match %d stalled\n", gRun.batchMatch);
     std::fprintf(stderr, "matchsim: period %d stalled after %d frames\n", period, gRun.frame);
-    std::exit(3);
+    if (gRun.batchMatch < 0) std::exit(3);
+    std::printf("match %d period %d stalled\n", gRun.batchMatch, period);
+    gRun.stalled = true;
+    PeriodOver = 1;
+    return;
   }
   gStates();
   NoteState();
@@ -338,6 +347,7 @@ void ClearRun() {
   gRun.period = -1;
   gRun.frame = 0;
   gRun.lastState = -1;
+  gRun.stalled = false;
 }
 
 // Two invented sides, as before the world existed; a referee of the pool
@@ -481,9 +491,22 @@ struct BatchTotals {
   int64_t goals = 0, shots = 0, corners = 0, fouls = 0, cards = 0, offsides = 0;
   int minShare = 100, maxShare = 0, evenShare = 0;  // side 0's possession share; matches with 35-65 %
   int higherWins = 0, higherDraws = 0, higherLosses = 0, sameRating = 0;
-  int extraTimes = 0, shootouts = 0;
+  int extraTimes = 0, shootouts = 0, stalls = 0;
   int64_t frames = 0;
 };
+
+// The seed of a batch's match M. The game's generator seeded with nearby
+// numbers deals related rolls (seeds three apart drew no level match in a
+// hundred), so the batch's seed and M are mixed into one well spread number.
+uint32_t MatchSeed(uint32_t seed, int m) {
+  uint32_t x = seed * 0x9E3779B9u + static_cast<uint32_t>(m) * 0x85EBCA6Bu + 0x165667B1u;
+  x ^= x >> 16;
+  x *= 0x7FEB352Du;
+  x ^= x >> 15;
+  x *= 0x846CA68Bu;
+  x ^= x >> 16;
+  return x;
+}
 
 int Batch(const RealOptions& o, const char* argv0) {
   std::vector<int16_t> clubs;
@@ -491,7 +514,7 @@ int Batch(const RealOptions& o, const char* argv0) {
   InstallEngine(false);
   BatchTotals t;
   for (int m = 0; m < o.batch; ++m) {
-    const uint32_t matchSeed = o.seed + static_cast<uint32_t>(m);
+    const uint32_t matchSeed = MatchSeed(o.seed, m);
     const bool cup = m % 3 == 2;
     ClearRun();
     gRun.batchMatch = m;
@@ -513,12 +536,13 @@ int Batch(const RealOptions& o, const char* argv0) {
     for (int32_t r : gRun.recorded) frames += r;
     std::printf(
         "match %d seed %u cup %d %s v %s rating %d %d score %d-%d%s%s shots %d %d corners %d %d fouls %d %d "
-        "cards %d %d offsides %d %d possession %d frames %d\n",
+        "cards %d %d offsides %d %d possession %d frames %d%s\n",
         m, matchSeed, cup ? 1 : 0, ObjectNameOfClub(p.home).c_str(), ObjectNameOfClub(p.away).c_str(), rating[0],
         rating[1], goals[0], goals[1], extraTime ? " aet" : "",
         shootout ? (" pens " + std::to_string(pens[0]) + "-" + std::to_string(pens[1])).c_str() : "", shots[0],
         shots[1], SideCorners[0], SideCorners[1], SideFouls[0], SideFouls[1], SideBookings[0] + SideSendingsOff[0],
-        SideBookings[1] + SideSendingsOff[1], SideOffsides[0], SideOffsides[1], share, frames);
+        SideBookings[1] + SideSendingsOff[1], SideOffsides[0], SideOffsides[1], share, frames,
+        gRun.stalled ? " stalled" : "");
     std::fflush(stdout);
     ++t.matches;
     t.goals += goals[0] + goals[1];
@@ -542,16 +566,17 @@ int Batch(const RealOptions& o, const char* argv0) {
     t.extraTimes += extraTime ? 1 : 0;
     t.shootouts += shootout ? 1 : 0;
     t.frames += frames;
+    t.stalls += gRun.stalled ? 1 : 0;
   }
   const double n = t.matches > 0 ? t.matches : 1;
   std::printf(
       "summary matches %d goals %.2f shots %.2f corners %.2f fouls %.2f cards %.2f offsides %.2f possession %d-%d "
       "even %d%% higher_rated won %d drawn %d lost %d same %d extra_time %d shootouts %d frames %lld "
-      "out_of_range %lld\n",
+      "out_of_range %lld stalled %d\n",
       t.matches, t.goals / n, t.shots / n, t.corners / n, t.fouls / n, t.cards / n, t.offsides / n, t.minShare,
       t.maxShare, static_cast<int>(t.evenShare * 100 / n), t.higherWins, t.higherDraws, t.higherLosses,
       t.sameRating, t.extraTimes, t.shootouts, static_cast<long long>(t.frames),
-      static_cast<long long>(gRun.outOfRange));
+      static_cast<long long>(gRun.outOfRange), t.stalls);
   std::string seen, unseen;
   int perLine = 0;
   for (int code = 0; code < kActionCodes; ++code) {
@@ -568,7 +593,7 @@ int Batch(const RealOptions& o, const char* argv0) {
   }
   if (!seen.empty()) std::printf("codes%s\n", seen.c_str());
   std::printf("unseen%s\n", unseen.c_str());
-  return 0;
+  return t.stalls > 0 ? 3 : 0;
 }
 
 }  // namespace
