@@ -66,6 +66,7 @@
 #include "world/players.h"
 #include "world/savegame.h"
 #include "world/static_country.h"
+#include "toolstart.h"
 
 namespace fs = std::filesystem;
 
@@ -149,28 +150,8 @@ int ParseOptions(int argc, char** argv, Options* o) {
   return 0;
 }
 
-// The engine as the game starts it, without a screen: memory, the paks of the
-// data folder, a window that is never shown on a display, the tick.
-bool StartEngine(const Options& o, const char* argv0) {
-  fs::path data = o.dataDir.empty() ? fs::absolute(argv0).parent_path() / "game" : fs::path(o.dataDir);
-  std::error_code error;
-  if (!fs::exists(data / "pakfiles" / "hdcommon.pki", error)) {
-    std::fprintf(stderr, "career: no game data in %s (pakfiles/hdcommon.pki)\n", data.string().c_str());
-    return false;
-  }
-  fs::current_path(data, error);
-  if (error) return false;
-  PlatUseVirtualClock(true);
-  PlatSetVirtualAutoAdvance(true);  // waits for the screen pass virtual time
-  InitMemory(9500);
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAddDone();
-  WinInit(nullptr, "Gafferon career", 1);
-  InitTimerInterrupt();
-  Seam_ConnectGame();
-  return true;
-}
+// The engine as the game starts it, without a screen.
+bool StartEngine(const Options& o, const char* argv0) { return StartHeadlessGame(o.dataDir, argv0, "career", 9500); }
 
 // The folder that holds SaveData, made if missing; the working folder moves there.
 bool EnterSaveFolder(const fs::path& dir) {

@@ -3,20 +3,36 @@
 //       plays one match with the ball alone: one line per period played
 //       (frames, goals, corners, goal kicks, throw-ins) and a final line.
 //       The same seed gives the same lines.
-//   matchsim --seed N [--length L] [--data DIR] [--objects P,F]...
+//   matchsim --seed N [--length L] [--cup] [--country C] [--standin] [--data DIR]
+//            [--commentary] [--objects P,F]... [--dump FILE]
 //       plays one match with the players, both halves: they walk on from the
 //       tunnel, line up for the kick-off, and the match states run the
-//       restarts. Per period: the frames, the period frame at which the
+//       restarts. The sides are two league clubs of game country C (default
+//       0) of the world a new game with seed N generates, picked at random
+//       and prepared by the match day's own set-up (squads, formations, a
+//       referee of the day's pool); --standin plays two invented sides
+//       instead. --cup plays under cup rules (extra time, then a shoot-out
+//       when level). Per period: the frames, the period frame at which the
 //       kick-off was lined up (state 29), the counts of kick-offs, throw-ins,
 //       goal kicks, corners and goals (entries into states 25/27, 3, 4, 5 and
 //       9), restarts taken, each side's takes of the ball, and a digest of the
 //       replay frames; --objects P,F prints every object at frame F of period
-//       P. The game's data (for the motions) comes from DIR (default: the
-//       folder game/ beside the program). With --commentary every line the
+//       P. The game's data (the world, the motions) comes from DIR (default:
+//       the folder game/ beside the program). With --commentary every line the
 //       commentator says is printed as it is said ("MM:SS text", the game
 //       clock), and the match log (goals, cards, substitutions) at the end.
 //       Last, one line per side: shots (on target), passes (completed),
-//       crosses, tackles won, fouls, cards, offsides and goals.
+//       crosses, tackles won, fouls, cards, offsides and goals. --dump FILE
+//       writes the match's MatchResult (44,208 bytes) to FILE.
+//   matchsim --batch K --seed N [--length L] [--country C] [--data DIR]
+//       K matches between random clubs of the world of seed N (match I with
+//       the generator seeded by a mix of N and I, the "seed" of its line),
+//       every third (I = 2, 5, ...) under cup
+//       rules: one "match" line each, then the "summary" line, the frames
+//       spent in each action code by the players on the pitch ("codes" lines,
+//       code:frames) and the codes 0-173 never seen ("unseen" line). A
+//       period that stalls is shown (every object), marked on its match line
+//       and ended; the batch plays on and exits with 3.
 //   matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]
 //       one ball launch from (X, Y) at height H with a 16.16 velocity: the
 //       frame and outcome of the first rule that stops it, the restart spot
@@ -24,6 +40,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -50,14 +68,23 @@
 #include "gamecode/playmatch.h"
 #include "gamecode/replay.h"
 #include "platform/platform.h"
+#include "menus/menucont.h"
+#include "season/careerrun.h"
+#include "season/matchday.h"
+#include "season/playfix.h"
+#include "world/clubs.h"
+#include "world/funcs.h"
 #include "world/static_officials.h"
+#include "toolstart.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
                "usage: matchsim --ball-only --seed N [--length L] [--extra-time] [--shootout]\n"
-               "       matchsim --seed N [--length L] [--data DIR] [--commentary] [--objects P,F]...\n"
+               "       matchsim --seed N [--length L] [--cup] [--country C] [--standin] [--data DIR] [--commentary]\n"
+               "                [--objects P,F]... [--dump FILE]\n"
+               "       matchsim --batch K --seed N [--length L] [--country C] [--data DIR]\n"
                "       matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]\n");
   return 2;
 }
@@ -138,8 +165,15 @@ struct PeriodCounts {
   int32_t kickOffs, throwIns, goalKicks, corners, goals;
 };
 
+// The action codes a player can be in.
+constexpr int kActionCodes = 174;
+
 struct RealRun {
   std::vector<Watch> watches;
+  int64_t codeFrames[kActionCodes];  // frames spent in each code by the players on the pitch
+  int64_t outOfRange;                // frames in a code outside 0-173
+  int batchMatch = -1;               // the match of a batch being played
+  bool stalled;                      // a period of this match stalled
   uint64_t digest[5];
   int32_t recorded[5];
   PeriodCounts counts[5];
@@ -159,6 +193,12 @@ void SayAndPrint(int event, int priority, int side, int first, int second, int n
   if (CommentarySerial() == before) return;
   const int32_t seconds = GetMatchTimeSeconds();
   std::printf("%02d:%02d %s\n", seconds / 60, seconds % 60, CommentaryLineText());
+}
+
+std::string ObjectNameOfClub(int16_t club) {
+  std::string name = GNW_GetClubName(GNW_GetClubDbId(club));
+  std::replace(name.begin(), name.end(), ' ', '_');
+  return name;
 }
 
 const char* ObjectName(int object) {
@@ -225,16 +265,29 @@ void StatesAndWatches() {
     gRun.lastState = -1;
   }
   ++gRun.frame;
+  for (int i = 0; i < MATCH_PLAYERS; ++i) {
+    const MatchObject& o = MatchObjects[i];
+    if (o.offPitch != 0) continue;
+    const int code = o.action;
+    if (code >= 0 && code < kActionCodes) ++gRun.codeFrames[code];
+    else ++gRun.outOfRange;
+  }
   NoteState();
   PeriodCounts& c = CountsNow();
   if (c.lineUpFrame < 0 && MatchState == STATE_KICK_OFF_WAIT) c.lineUpFrame = gRun.frame;
   for (const Watch& w : gRun.watches)
     if (w.period == period && w.frame == gRun.frame) PrintObjects();
   // A period many times its length has stalled: show where everybody stands.
-  if (gRun.frame > kStalledFrames) {
+  // A single match stops there; a batch blows the whistle on the period, so
+  // the match ends and the batch goes on (and fails at its end).
+  if (gRun.frame > kStalledFrames && PeriodOver == 0) {
     PrintObjects();
     std::fprintf(stderr, "matchsim: period %d stalled after %d frames\n", period, gRun.frame);
-    std::exit(3);
+    if (gRun.batchMatch < 0) std::exit(3);
+    std::printf("match %d period %d stalled\n", gRun.batchMatch, period);
+    gRun.stalled = true;
+    PeriodOver = 1;
+    return;
   }
   gStates();
   NoteState();
@@ -248,23 +301,6 @@ void RecordAndDigest() {
   const int p = period < 0 ? 0 : period > 4 ? 4 : period;
   gRun.digest[p] = Fnv(gRun.digest[p], frame, REPLAY_FRAME_SIZE);
   ++gRun.recorded[p];
-}
-
-bool StartData(const std::string& dir, const char* argv0) {
-  namespace fs = std::filesystem;
-  fs::path data = dir.empty() ? fs::absolute(argv0).parent_path() / "game" : fs::path(dir);
-  std::error_code error;
-  if (!fs::exists(data / "pakfiles" / "hdcommon.pki", error)) {
-    std::fprintf(stderr, "matchsim: no game data in %s (pakfiles/hdcommon.pki)\n", data.string().c_str());
-    return false;
-  }
-  fs::current_path(data, error);
-  if (error) return false;
-  PlatUseVirtualClock(true);
-  PakFileInit();
-  PakFileAdd("pakfiles\\hdcommon");
-  PakFileAddDone();
-  return true;
 }
 
 // Per side, what its players did: shots (on target), passes (completed),
@@ -289,22 +325,9 @@ void PrintSideCounts() {
   }
 }
 
-int RealMatch(uint32_t seed, int length, bool commentary) {
-  uint8_t* setup = ClearMatchSetupRecord();
-  StoreI16(setup + SETUP_MATCH_LENGTH, length);
-  setup[SETUP_EXTRA_TIME] = 0;
-  setup[SETUP_PENALTIES] = 0;
-  setup[SETUP_SILVER_GOAL] = 0;
-  setup[SETUP_SECOND_LEG] = 0;
-  setup[13] = 0;  // the ground
-  StoreI16(setup + SETUP_DISPLAY_MODE, 0);
-  StoreI16(setup + SETUP_SUBSTITUTES, 3);
-  // The referee of the day: one of the pool, chosen by the seed.
-  const DailySlotRecord& referee = OfficialTable[seed % NUM_OFFICIALS];
-  setup[SETUP_OFFICIAL] = referee.foulValue;
-  setup[SETUP_OFFICIAL + 1] = referee.cardValue;
-  setup[SETUP_OFFICIAL + 2] = referee.favouredSide;
-  for (int side = 0; side < 2; ++side) StandInFillTeam(setup + MATCH_SETUP_TEAM_OFFSET[side], side);
+// The seams wrapped once: the states and watches, the replay digest and the
+// commentary printed.
+void InstallEngine(bool commentary) {
   PlayerStandIns_Install(MatchSeams);
   gStates = MatchSeams.matchStateHandler;
   MatchSeams.matchStateHandler = StatesAndWatches;
@@ -314,10 +337,130 @@ int RealMatch(uint32_t seed, int length, bool commentary) {
     gSay = MatchSeams.sayComment;
     MatchSeams.sayComment = SayAndPrint;
   }
+}
+
+// The counts of one match start from nothing (the codes' frames add up).
+void ClearRun() {
   for (uint64_t& d : gRun.digest) d = 1469598103934665603ull;
-  for (PeriodCounts& c : gRun.counts) c.lineUpFrame = -1;
+  for (int32_t& r : gRun.recorded) r = 0;
+  for (PeriodCounts& c : gRun.counts) c = PeriodCounts{-1, 0, 0, 0, 0, 0};
   gRun.period = -1;
-  GameSeedRandom(seed);
+  gRun.frame = 0;
+  gRun.lastState = -1;
+  gRun.stalled = false;
+}
+
+// Two invented sides, as before the world existed; a referee of the pool
+// chosen by the seed.
+void SetUpStandInSides(uint32_t seed, int length) {
+  uint8_t* setup = ClearMatchSetupRecord();
+  StoreI16(setup + SETUP_MATCH_LENGTH, length);
+  setup[SETUP_EXTRA_TIME] = 0;
+  setup[SETUP_PENALTIES] = 0;
+  setup[SETUP_SILVER_GOAL] = 0;
+  setup[SETUP_SECOND_LEG] = 0;
+  setup[13] = 0;  // the ground
+  StoreI16(setup + SETUP_DISPLAY_MODE, 0);
+  StoreI16(setup + SETUP_SUBSTITUTES, 3);
+  const DailySlotRecord& referee = OfficialTable[seed % NUM_OFFICIALS];
+  setup[SETUP_OFFICIAL] = referee.foulValue;
+  setup[SETUP_OFFICIAL + 1] = referee.cardValue;
+  setup[SETUP_OFFICIAL + 2] = referee.favouredSide;
+  for (int side = 0; side < 2; ++side) StandInFillTeam(setup + MATCH_SETUP_TEAM_OFFSET[side], side);
+}
+
+// The generated world of a new game with this seed, nobody's match to watch.
+bool StartWorld(const std::string& dataDir, const char* argv0, int country, uint32_t seed,
+                std::vector<int16_t>* clubs) {
+  if (!StartHeadlessGame(dataDir, argv0, "matchsim", 16000)) return false;
+  if (Career_StartNew(country, seed, -1) < 0) {
+    std::fprintf(stderr, "matchsim: no league in country %d\n", country);
+    return false;
+  }
+  SoakRunActive = 1;  // every side picked and set up as a computer's
+  clubs->clear();
+  for (int16_t club = 0; club < NUM_CLUBS; ++club)
+    if (Career_IsLeagueClub(club) && Club_GetCountry(club) == country) clubs->push_back(club);
+  if (clubs->size() < 2) {
+    std::fprintf(stderr, "matchsim: country %d has fewer than two league clubs\n", country);
+    return false;
+  }
+  return true;
+}
+
+// A side's rating: the mean of its starters' match values (pace and the
+// eight abilities) in the set-up.
+int SideRating(int side) {
+  const uint8_t* team = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[side];
+  static constexpr int kValues[] = {SETUP_PLAYER_PACE,     SETUP_PLAYER_ABILITY0, SETUP_PLAYER_ABILITY1,
+                                    SETUP_PLAYER_ABILITY2, SETUP_PLAYER_ABILITY3, SETUP_PLAYER_ABILITY4,
+                                    SETUP_PLAYER_ABILITY5, SETUP_PLAYER_ABILITY6, SETUP_PLAYER_ABILITY7};
+  int sum = 0, n = 0;
+  for (int entry = 0; entry < 11; ++entry) {
+    const uint8_t* player = team + SETUP_TEAM_PLAYERS + entry * MATCH_SETUP_PLAYER_SIZE;
+    if (LoadI16(player + SETUP_PLAYER_NUMBER) < 0) continue;
+    for (int v : kValues) sum += LoadI16(player + v);
+    n += static_cast<int>(std::size(kValues));
+  }
+  return n > 0 ? sum / n : 0;
+}
+
+struct Pairing {
+  int16_t home, away;
+};
+
+// Two different clubs of the list at random, prepared as the match day
+// prepares a fixture, and set up for the engine.
+Pairing SetUpWorldSides(const std::vector<int16_t>& clubs, int length, bool cup) {
+  const int n = static_cast<int>(clubs.size());
+  const int h = GameRandom() % n;
+  const int a = (h + 1 + GameRandom() % (n - 1)) % n;
+  const Pairing pairing{clubs[h], clubs[a]};
+  PrepareClubMatch(pairing.home, pairing.away, cup);
+  uint8_t* setup = GetMatchSetupRecord();
+  for (int side = 0; side < 2; ++side) setup[MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_HUMAN] = 0;
+  SetUpEngineSides(pairing.home, pairing.away);
+  StoreI16(setup + SETUP_MATCH_LENGTH, length);
+  StoreI16(setup + SETUP_DISPLAY_MODE, 0);
+  return pairing;
+}
+
+bool DumpResult(const std::string& file, const uint8_t* result) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(result), MATCH_RESULT_SIZE);
+  if (!out) {
+    std::fprintf(stderr, "matchsim: cannot write %s\n", file.c_str());
+    return false;
+  }
+  return true;
+}
+
+struct RealOptions {
+  uint32_t seed = 1;
+  int length = 5;
+  int country = 0;
+  int batch = 0;
+  bool cup = false, standin = false, commentary = false;
+  std::string dataDir, dumpFile;
+};
+
+int RealMatch(const RealOptions& o, const char* argv0) {
+  std::vector<int16_t> clubs;
+  if (o.standin) {
+    if (!StartHeadlessGame(o.dataDir, argv0, "matchsim", 16000)) return 1;
+  } else if (!StartWorld(o.dataDir, argv0, o.country, o.seed, &clubs)) {
+    return 1;
+  }
+  InstallEngine(o.commentary);
+  ClearRun();
+  GameSeedRandom(o.seed);
+  if (o.standin) {
+    SetUpStandInSides(o.seed, o.length);
+  } else {
+    const Pairing p = SetUpWorldSides(clubs, o.length, o.cup);
+    std::printf("teams %s v %s rating %d %d\n", ObjectNameOfClub(p.home).c_str(), ObjectNameOfClub(p.away).c_str(),
+                SideRating(0), SideRating(1));
+  }
   const uint8_t* result = PlayMatchGetResult();
   for (int p = 0; p < 5; ++p) {
     if (gRun.recorded[p] == 0) continue;
@@ -329,43 +472,169 @@ int RealMatch(uint32_t seed, int length, bool commentary) {
         p, gRun.recorded[p], c.lineUpFrame, c.kickOffs, c.throwIns, c.goalKicks, c.corners, c.goals,
         s.restartKicks, s.takes[0], s.takes[1], static_cast<unsigned long long>(gRun.digest[p]));
   }
-  if (commentary) PrintMatchLog(result);
+  if (o.commentary) PrintMatchLog(result);
   PrintSideCounts();
-  std::printf("final score %d-%d\n", LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOALS),
+  std::printf("final score %d-%d", LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_GOALS),
               LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_GOALS));
+  const int pens0 = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_SHOOTOUT_GOALS);
+  const int pens1 = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_SHOOTOUT_GOALS);
+  if (gRun.recorded[4] > 0 || pens0 + pens1 > 0) std::printf(" shootout %d-%d", pens0, pens1);
+  std::printf("\n");
+  if (gRun.outOfRange > 0) std::printf("action out of range: %lld player frames\n", static_cast<long long>(gRun.outOfRange));
+  if (!o.dumpFile.empty() && !DumpResult(o.dumpFile, result)) return 1;
   return 0;
+}
+
+// What the batch adds up over its matches.
+struct BatchTotals {
+  int matches = 0;
+  int64_t goals = 0, shots = 0, corners = 0, fouls = 0, cards = 0, offsides = 0;
+  int minShare = 100, maxShare = 0, evenShare = 0;  // side 0's possession share; matches with 35-65 %
+  int higherWins = 0, higherDraws = 0, higherLosses = 0, sameRating = 0;
+  int extraTimes = 0, shootouts = 0, stalls = 0;
+  int64_t frames = 0;
+};
+
+// The seed of a batch's match M. The game's generator seeded with nearby
+// numbers deals related rolls (seeds three apart drew no level match in a
+// hundred), so the batch's seed and M are mixed into one well spread number.
+uint32_t MatchSeed(uint32_t seed, int m) {
+  uint32_t x = seed * 0x9E3779B9u + static_cast<uint32_t>(m) * 0x85EBCA6Bu + 0x165667B1u;
+  x ^= x >> 16;
+  x *= 0x7FEB352Du;
+  x ^= x >> 15;
+  x *= 0x846CA68Bu;
+  x ^= x >> 16;
+  return x;
+}
+
+int Batch(const RealOptions& o, const char* argv0) {
+  std::vector<int16_t> clubs;
+  if (!StartWorld(o.dataDir, argv0, o.country, o.seed, &clubs)) return 1;
+  InstallEngine(false);
+  BatchTotals t;
+  for (int m = 0; m < o.batch; ++m) {
+    const uint32_t matchSeed = MatchSeed(o.seed, m);
+    const bool cup = m % 3 == 2;
+    ClearRun();
+    gRun.batchMatch = m;
+    GameSeedRandom(matchSeed);
+    const Pairing p = SetUpWorldSides(clubs, o.length, cup);
+    const int rating[2] = {SideRating(0), SideRating(1)};
+    const uint8_t* result = PlayMatchGetResult();
+    int goals[2], pens[2], shots[2] = {0, 0};
+    for (int side = 0; side < 2; ++side) {
+      goals[side] = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[side] + TEAM_GOALS);
+      pens[side] = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[side] + TEAM_SHOOTOUT_GOALS);
+      for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i) shots[side] += MatchObjects[i].shots;
+    }
+    const int64_t possession = static_cast<int64_t>(SidePossession[0]) + SidePossession[1];
+    const int share = possession > 0 ? static_cast<int>(SidePossession[0] * 100 / possession) : 50;
+    const bool extraTime = gRun.recorded[2] + gRun.recorded[3] > 0;
+    const bool shootout = gRun.recorded[4] > 0 || pens[0] + pens[1] > 0;
+    int frames = 0;
+    for (int32_t r : gRun.recorded) frames += r;
+    std::printf(
+        "match %d seed %u cup %d %s v %s rating %d %d score %d-%d%s%s shots %d %d corners %d %d fouls %d %d "
+        "cards %d %d offsides %d %d possession %d frames %d%s\n",
+        m, matchSeed, cup ? 1 : 0, ObjectNameOfClub(p.home).c_str(), ObjectNameOfClub(p.away).c_str(), rating[0],
+        rating[1], goals[0], goals[1], extraTime ? " aet" : "",
+        shootout ? (" pens " + std::to_string(pens[0]) + "-" + std::to_string(pens[1])).c_str() : "", shots[0],
+        shots[1], SideCorners[0], SideCorners[1], SideFouls[0], SideFouls[1], SideBookings[0] + SideSendingsOff[0],
+        SideBookings[1] + SideSendingsOff[1], SideOffsides[0], SideOffsides[1], share, frames,
+        gRun.stalled ? " stalled" : "");
+    std::fflush(stdout);
+    ++t.matches;
+    t.goals += goals[0] + goals[1];
+    t.shots += shots[0] + shots[1];
+    t.corners += SideCorners[0] + SideCorners[1];
+    t.fouls += SideFouls[0] + SideFouls[1];
+    t.cards += SideBookings[0] + SideSendingsOff[0] + SideBookings[1] + SideSendingsOff[1];
+    t.offsides += SideOffsides[0] + SideOffsides[1];
+    t.minShare = std::min(t.minShare, share);
+    t.maxShare = std::max(t.maxShare, share);
+    if (share >= 35 && share <= 65) ++t.evenShare;
+    if (rating[0] == rating[1]) {
+      ++t.sameRating;
+    } else {
+      const int higher = rating[0] > rating[1] ? 0 : 1;
+      // Goals in the match decide; a shoot-out after a level match counts as a draw.
+      if (goals[higher] > goals[1 - higher]) ++t.higherWins;
+      else if (goals[higher] < goals[1 - higher]) ++t.higherLosses;
+      else ++t.higherDraws;
+    }
+    t.extraTimes += extraTime ? 1 : 0;
+    t.shootouts += shootout ? 1 : 0;
+    t.frames += frames;
+    t.stalls += gRun.stalled ? 1 : 0;
+  }
+  const double n = t.matches > 0 ? t.matches : 1;
+  std::printf(
+      "summary matches %d goals %.2f shots %.2f corners %.2f fouls %.2f cards %.2f offsides %.2f possession %d-%d "
+      "even %d%% higher_rated won %d drawn %d lost %d same %d extra_time %d shootouts %d frames %lld "
+      "out_of_range %lld stalled %d\n",
+      t.matches, t.goals / n, t.shots / n, t.corners / n, t.fouls / n, t.cards / n, t.offsides / n, t.minShare,
+      t.maxShare, static_cast<int>(t.evenShare * 100 / n), t.higherWins, t.higherDraws, t.higherLosses,
+      t.sameRating, t.extraTimes, t.shootouts, static_cast<long long>(t.frames),
+      static_cast<long long>(gRun.outOfRange), t.stalls);
+  std::string seen, unseen;
+  int perLine = 0;
+  for (int code = 0; code < kActionCodes; ++code) {
+    if (gRun.codeFrames[code] == 0) {
+      unseen += " " + std::to_string(code);
+      continue;
+    }
+    seen += " " + std::to_string(code) + ":" + std::to_string(gRun.codeFrames[code]);
+    if (++perLine == 12) {
+      std::printf("codes%s\n", seen.c_str());
+      seen.clear();
+      perLine = 0;
+    }
+  }
+  if (!seen.empty()) std::printf("codes%s\n", seen.c_str());
+  std::printf("unseen%s\n", unseen.c_str());
+  return t.stalls > 0 ? 3 : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   ResetAllModules();
-  InitMemory(16000);  // the replay ring and the motions live in managed memory
-  bool ballOnly = false, launch = false, extraTime = false, shootout = false, commentary = false;
-  long seed = 1, length = 5, ground = 0, frames = 3000;
+  bool ballOnly = false, launch = false, extraTime = false, shootout = false;
+  long seed = 1, length = 5, ground = 0, frames = 3000, country = 0, batch = 0;
   long launchValues[6] = {};
-  std::string dataDir;
+  RealOptions real;
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
     const bool hasValue = i + 1 < argc;
     if (!std::strcmp(a, "--ball-only")) {
       ballOnly = true;
     } else if (!std::strcmp(a, "--commentary")) {
-      commentary = true;
+      real.commentary = true;
     } else if (!std::strcmp(a, "--extra-time")) {
       extraTime = true;
     } else if (!std::strcmp(a, "--shootout")) {
       shootout = true;
+    } else if (!std::strcmp(a, "--cup")) {
+      real.cup = true;
+    } else if (!std::strcmp(a, "--standin")) {
+      real.standin = true;
     } else if (!std::strcmp(a, "--seed") && hasValue) {
-      if (!ParseInt(argv[++i], seed)) return Usage();
+      if (!ParseInt(argv[++i], seed) || seed < 0) return Usage();
     } else if (!std::strcmp(a, "--length") && hasValue) {
       if (!ParseInt(argv[++i], length) || length < 1 || length > 45) return Usage();
+    } else if (!std::strcmp(a, "--country") && hasValue) {
+      if (!ParseInt(argv[++i], country) || country < 0 || country > 8) return Usage();
+    } else if (!std::strcmp(a, "--batch") && hasValue) {
+      if (!ParseInt(argv[++i], batch) || batch < 1 || batch > 100000) return Usage();
     } else if (!std::strcmp(a, "--ground") && hasValue) {
       if (!ParseInt(argv[++i], ground) || ground < 0 || ground > 2) return Usage();
     } else if (!std::strcmp(a, "--frames") && hasValue) {
       if (!ParseInt(argv[++i], frames) || frames < 1) return Usage();
     } else if (!std::strcmp(a, "--data") && hasValue) {
-      dataDir = argv[++i];
+      real.dataDir = argv[++i];
+    } else if (!std::strcmp(a, "--dump") && hasValue) {
+      real.dumpFile = argv[++i];
     } else if (!std::strcmp(a, "--objects") && hasValue) {
       long p = 0, f = 0;
       char* end = nullptr;
@@ -386,10 +655,17 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  if (launch && ballOnly) return Usage();
+  if (launch + ballOnly + (batch > 0) > 1) return Usage();
+  if (batch > 0 && (real.standin || real.cup || real.commentary || !real.dumpFile.empty() || !gRun.watches.empty()))
+    return Usage();
+  if (launch || ballOnly) InitMemory(16000);  // the replay ring lives in managed memory
   if (launch) return Launch(launchValues, static_cast<int>(ground), static_cast<int>(frames));
   if (ballOnly) return BallOnly(static_cast<uint32_t>(seed), static_cast<int>(length), extraTime, shootout);
   if (argc == 1) return Usage();
-  if (!StartData(dataDir, argv[0])) return 1;
-  return RealMatch(static_cast<uint32_t>(seed), static_cast<int>(length), commentary);
+  real.seed = static_cast<uint32_t>(seed);
+  real.length = static_cast<int>(length);
+  real.country = static_cast<int>(country);
+  real.batch = static_cast<int>(batch);
+  if (batch > 0) return Batch(real, argv[0]);
+  return RealMatch(real, argv[0]);
 }

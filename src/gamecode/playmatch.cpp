@@ -10,6 +10,8 @@
 #include "gamecode/matchres.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
+#include "gamecode/passes.h"
 #include "gamecode/replay.h"
 
 namespace {
@@ -50,6 +52,13 @@ void StartMatchState() {
     MatchFirstLegGoals[side] = LoadI16(setup + MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_FIRST_LEG_GOALS);
   RatingFlag = 0;
   MatchLogCount = 0;
+  // The sides' counters of the match report start again with every match.
+  for (int side = 0; side < 2; ++side) {
+    SideCorners[side] = 0;
+    SideFouls[side] = 0;
+    SideOffsides[side] = 0;
+    SideCrosses[side] = 0;
+  }
 }
 
 // The three flank totals in side 0's direction of play.

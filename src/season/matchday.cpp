@@ -70,6 +70,9 @@ constexpr int NEWS_PLAYOFF_PROMOTION = 43;
 constexpr int NEWS_RELEGATED = 45;
 constexpr int ONE_MONTH = 30;
 constexpr int16_t MAX_FIXTURE_IN_SHOOTOUT = 0x7FFF;
+// A match outside the fixture list: an even crowd, the ground half full.
+constexpr int16_t CLUB_MATCH_CROWD_SHARE = 50;
+constexpr uint8_t CLUB_MATCH_CROWD_LEVEL = 2;
 
 bool IsCupCode(int code) { return code >= COMP_CUP_FIRST && code <= COMP_CUP_LAST; }
 int CupOf(int code) { return (code - COMP_CUP_FIRST) / COMP_CUP_CODES; }
@@ -354,6 +357,47 @@ void RunMatchReport(int16_t home, int16_t away) {
 }
 
 }  // namespace
+
+void PrepareClubMatch(int16_t home, int16_t away, bool cupRules) {
+  MatchDayFixture = -1;
+  uint8_t* setup = ClearMatchSetupRecord();
+  // When every referee of the day has a match, a new day's pool.
+  if (std::none_of(std::begin(DailySlots), std::end(DailySlots),
+                   [](const DailySlotRecord& slot) { return slot.taken == 0; }))
+    DailySlot_ClearAll();
+  const int16_t official = DailySlot_TakeRandom();
+  std::fill(std::begin(CurrentMatchScores), std::end(CurrentMatchScores), int16_t{0});
+  FirstLegGoals[0] = FirstLegGoals[1] = 0;
+  ExtraTimeRule = PenaltiesRule = cupRules ? 1 : 0;
+  SecondLegFlag = 0;
+  MatchNote = 0;
+  HomeCrowdShare = CLUB_MATCH_CROWD_SHARE;
+  const int16_t substitutes = SubstitutesAllowed(COMP_LEAGUE, home);
+
+  setup[SETUP_EXTRA_TIME] = static_cast<uint8_t>(ExtraTimeRule);
+  setup[SETUP_PENALTIES] = static_cast<uint8_t>(PenaltiesRule);
+  setup[SETUP_GOLDEN_GOAL] = 0;
+  StoreI16(setup + SETUP_MATCH_LENGTH, SETUP_MATCH_LENGTH_VALUE);
+  setup[SETUP_SECOND_LEG] = 0;
+  const DailySlotRecord& referee = OfficialTable[official >= 0 && official < NUM_OFFICIALS ? official : 0];
+  setup[SETUP_OFFICIAL] = referee.foulValue;
+  setup[SETUP_OFFICIAL + 1] = referee.cardValue;
+  setup[SETUP_OFFICIAL + 2] = referee.favouredSide;
+  setup[SETUP_OFFICIAL_ZERO] = 0;
+  StoreI16(setup + SETUP_SUBSTITUTES, substitutes);
+  StoreI16(setup + SETUP_THREE, SETUP_THREE_VALUE);
+  for (int k = 0; k < STANDS; ++k) {
+    StoreI16(setup + SETUP_STAND_KINDS + 2 * k, BIG_GROUND_STANDS);
+    setup[SETUP_STAND_ZEROS + k] = 0;
+  }
+  setup[SETUP_CROWD_LEVEL] = CLUB_MATCH_CROWD_LEVEL;
+  setup[SETUP_WEEKDAY] = 0;
+
+  PrepareSide(0, home, substitutes, COMP_LEAGUE, false);
+  PrepareSide(1, away, substitutes, COMP_LEAGUE, false);
+  MatchEngine.setMatchSetupTactics();
+  for (int skill : NORMALISED_SKILLS) NormaliseMatchSkill(skill);
+}
 
 void MatchDay_Reset() {
   std::fill(std::begin(CurrentMatchScores), std::end(CurrentMatchScores), int16_t{0});

@@ -88,6 +88,15 @@ int PlayNextFixture(int16_t* fixture);
 // Fills the MatchSetup for the fixture and sets the match-day values.
 void PrepareFixture(int16_t fixture);
 
+// Fills the MatchSetup for a match between two clubs outside the fixture
+// list (developer tools: the headless match, its batches), as a league
+// fixture at the home club's ground is prepared: a referee of the day's pool
+// (a new pool when all have a match), both sides picked by the match day's
+// own selection, the tactics and the normalised skills. With cupRules the
+// tie goes to extra time and penalties when level. No fixture is touched
+// (MatchDayFixture is -1); the crowd is even and half the ground.
+void PrepareClubMatch(int16_t home, int16_t away, bool cupRules);
+
 // The crowd of the fixture (into MatchAttendance and the fixture) and the
 // gate money it brings; answers the ground's capacity, the crowd's cap.
 int32_t CalcAttendance(int16_t fixture);

@@ -185,6 +185,22 @@ void StoreReportSummary() {
 
 }  // namespace
 
+void SetUpEngineSides(int16_t home, int16_t away) {
+  const int16_t clubs[SIDES] = {home, away};
+  for (int side = 0; side < SIDES; ++side) {
+    uint8_t* team = Team(side);
+    std::memset(team + SETUP_TEAM_NAME, 0, SETUP_TEAM_NAME_SIZE);
+    std::snprintf(reinterpret_cast<char*>(team + SETUP_TEAM_NAME), SETUP_TEAM_NAME_SIZE, "%s",
+                  GNW_GetClubName(GNW_GetClubDbId(clubs[side])));
+    const uint8_t* kit = MenuSystem.getTeamDesign(home, away, static_cast<int16_t>(side));
+    if (kit != nullptr) std::memcpy(team + SETUP_TEAM_KIT, kit, SETUP_TEAM_KIT_SIZE);
+  }
+  for (int side = 0; side < SIDES; ++side) {
+    if (Team(side)[SETUP_TEAM_HUMAN] == 0) BuildComputerFormation(side, clubs[side], -1);
+    else MatchEngine.footballSetupTeamFormation(static_cast<int16_t>(side));
+  }
+}
+
 void PlayFix_ClearHumanChoices() { HumanChoices = HumanMatchChoices{-1, -1, -1, -1}; }
 
 void PlayFix_Reset() {

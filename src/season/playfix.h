@@ -87,6 +87,11 @@ int FormExperienceFactor(int personalityCode, int day, int morale, int experienc
 // Plays the prepared fixture of the match day.
 void PlayFixture(int16_t home, int16_t away, int16_t followed);
 
+// The last of the set-up before the match engine plays the prepared match:
+// the clubs' names and kits, and the formations (a computer-run side's as
+// for a watched match, a human side's from his tactics).
+void SetUpEngineSides(int16_t home, int16_t away);
+
 // What the match engine's entry point does until the match engine exists:
 // the prepared match is played in the background simulation, every side with
 // the formation a computer-run side has there, and the MatchResult answered.

@@ -10,6 +10,8 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstandin.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/matchstates.h"
+#include "gamecode/passes.h"
 #include "gamecode/replay.h"
 #include "support/engine_fixture.h"
 
@@ -125,11 +127,23 @@ TEST_F(PlayMatchTest, StartsFromAFreshMatchState) {
   ShootoutScore[1] = 3;
   MatchLogCount = 9;
   RatingFlag = 1;
+  // The side counters an earlier match of the same program left behind.
+  SideCorners[0] = 7;
+  SideFouls[1] = 12;
+  SideOffsides[0] = 3;
+  SideCrosses[1] = 5;
   MatchSeams.playPeriod = [] {
-    // What the periods see: a clean match, the rating flag down.
+    // What the periods see: a clean match, the rating flag down, no side
+    // counted anything yet.
     EXPECT_EQ(RatingFlag, 0);
     EXPECT_EQ(MatchLogCount, 0);
     EXPECT_EQ(Score[0] + ShootoutScore[1], 0);
+    for (int side = 0; side < 2; ++side) {
+      EXPECT_EQ(SideCorners[side], 0) << side;
+      EXPECT_EQ(SideFouls[side], 0) << side;
+      EXPECT_EQ(SideOffsides[side], 0) << side;
+      EXPECT_EQ(SideCrosses[side], 0) << side;
+    }
   };
   PlayMatch();
   EXPECT_EQ(RefereeRule1, 30);

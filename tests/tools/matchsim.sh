@@ -76,6 +76,25 @@ echo "$r" | awk '/^side/ { g[$2] = $22; if ($6 > $4 || $10 > $8) bad = 1 }
   die "the side lines do not agree with the score: $r"
 e=$("$sim" --seed 5 --length 1 2>&1) || die "seed 5 failed"
 echo "$e" | grep -q "out of range" && die "an action out of range: $e"
+# The invented sides still play.
+i=$("$sim" --seed 3 --length 1 --standin) || die "the invented sides failed"
+[ "$(echo "$i" | grep -c '^period ')" -eq 2 ] || die "not two periods with the invented sides: $i"
+echo "$i" | grep -q '^teams ' && die "the invented sides name world clubs: $i"
+echo "$r" | grep -q '^teams [^ ]* v [^ ]* rating [0-9]* [0-9]*$' || die "no world clubs named: $r"
+# Under cup rules a level match goes to extra time (two more periods), and a
+# shoot-out is played (and shown on the final line) when still level.
+et=0
+for s in $(seq 1 12); do
+  c=$("$sim" --seed "$s" --length 1 --cup) || die "cup match $s failed"
+  if echo "$c" | grep -q '^period 2 '; then
+    et=1
+    echo "$c" | grep -q '^period 3 ' || die "extra time of one period: $c"
+  fi
+  if echo "$c" | grep -q '^period 4 '; then
+    echo "$c" | grep -q '^final score [0-9]*-[0-9]* shootout [0-9]*-[0-9]*$' || die "a shoot-out not on the final line: $c"
+  fi
+done
+[ $et -eq 1 ] || die "no cup match of seeds 1-12 went to extra time"
 # Seeds differ.
 r3=$("$sim" --seed 4 --length 1) || die "seed 4 failed"
 [ "$r" != "$r3" ] || die "two seeds play the same match"
