@@ -24,7 +24,7 @@
 //       Last, one line per side: shots (on target), passes (completed),
 //       crosses, tackles won, fouls, cards, offsides and goals. --dump FILE
 //       writes the match's MatchResult (44,208 bytes) to FILE.
-//   matchsim --batch K --seed N [--length L] [--country C] [--data DIR]
+//   matchsim --batch K --seed N [--first M] [--length L] [--country C] [--data DIR] [--objects P,F]...
 //       K matches between random clubs of the world of seed N (match I with
 //       the generator seeded by a mix of N and I, the "seed" of its line),
 //       every third (I = 2, 5, ...) under cup
@@ -32,7 +32,9 @@
 //       spent in each action code by the players on the pitch ("codes" lines,
 //       code:frames) and the codes 0-173 never seen ("unseen" line). A
 //       period that stalls is shown (every object), marked on its match line
-//       and ended; the batch plays on and exits with 3.
+//       and ended; the batch plays on and exits with 3. --first M starts
+//       at match M (the same match as in the whole batch); --objects
+//       prints the objects of every match at the frames given.
 //   matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]
 //       one ball launch from (X, Y) at height H with a 16.16 velocity: the
 //       frame and outcome of the first rule that stops it, the restart spot
@@ -84,7 +86,7 @@ int Usage() {
                "usage: matchsim --ball-only --seed N [--length L] [--extra-time] [--shootout]\n"
                "       matchsim --seed N [--length L] [--cup] [--country C] [--standin] [--data DIR] [--commentary]\n"
                "                [--objects P,F]... [--dump FILE]\n"
-               "       matchsim --batch K --seed N [--length L] [--country C] [--data DIR]\n"
+               "       matchsim --batch K --seed N [--first M] [--length L] [--country C] [--data DIR] [--objects P,F]...\n"
                "       matchsim --launch X,Y,H,VX,VY,VZ [--ground G] [--frames N]\n");
   return 2;
 }
@@ -440,6 +442,7 @@ struct RealOptions {
   int length = 5;
   int country = 0;
   int batch = 0;
+  int first = 0;  // the batch starts at this match number
   bool cup = false, standin = false, commentary = false;
   std::string dataDir, dumpFile;
 };
@@ -513,7 +516,7 @@ int Batch(const RealOptions& o, const char* argv0) {
   if (!StartWorld(o.dataDir, argv0, o.country, o.seed, &clubs)) return 1;
   InstallEngine(false);
   BatchTotals t;
-  for (int m = 0; m < o.batch; ++m) {
+  for (int m = o.first; m < o.first + o.batch; ++m) {
     const uint32_t matchSeed = MatchSeed(o.seed, m);
     const bool cup = m % 3 == 2;
     ClearRun();
@@ -601,7 +604,7 @@ int Batch(const RealOptions& o, const char* argv0) {
 int main(int argc, char** argv) {
   ResetAllModules();
   bool ballOnly = false, launch = false, extraTime = false, shootout = false;
-  long seed = 1, length = 5, ground = 0, frames = 3000, country = 0, batch = 0;
+  long seed = 1, length = 5, ground = 0, frames = 3000, country = 0, batch = 0, first = 0;
   long launchValues[6] = {};
   RealOptions real;
   for (int i = 1; i < argc; ++i) {
@@ -627,6 +630,8 @@ int main(int argc, char** argv) {
       if (!ParseInt(argv[++i], country) || country < 0 || country > 8) return Usage();
     } else if (!std::strcmp(a, "--batch") && hasValue) {
       if (!ParseInt(argv[++i], batch) || batch < 1 || batch > 100000) return Usage();
+    } else if (!std::strcmp(a, "--first") && hasValue) {
+      if (!ParseInt(argv[++i], first) || first < 0 || first > 100000) return Usage();
     } else if (!std::strcmp(a, "--ground") && hasValue) {
       if (!ParseInt(argv[++i], ground) || ground < 0 || ground > 2) return Usage();
     } else if (!std::strcmp(a, "--frames") && hasValue) {
@@ -656,7 +661,8 @@ int main(int argc, char** argv) {
     }
   }
   if (launch + ballOnly + (batch > 0) > 1) return Usage();
-  if (batch > 0 && (real.standin || real.cup || real.commentary || !real.dumpFile.empty() || !gRun.watches.empty()))
+  if (batch > 0 && (real.standin || real.cup || real.commentary || !real.dumpFile.empty())) return Usage();
+  if (first > 0 && batch == 0)
     return Usage();
   if (launch || ballOnly) InitMemory(16000);  // the replay ring lives in managed memory
   if (launch) return Launch(launchValues, static_cast<int>(ground), static_cast<int>(frames));
@@ -666,6 +672,7 @@ int main(int argc, char** argv) {
   real.length = static_cast<int>(length);
   real.country = static_cast<int>(country);
   real.batch = static_cast<int>(batch);
+  real.first = static_cast<int>(first);
   if (batch > 0) return Batch(real, argv[0]);
   return RealMatch(real, argv[0]);
 }

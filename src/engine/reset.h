@@ -19,7 +19,8 @@ enum ResetLayer {
   RESET_SEASON,
   RESET_CLUBSIM,
   RESET_MENUS,
-  RESET_MATCH,
+  RESET_MATCH,       // the match engine's records, seams and loaded motions
+  RESET_MATCH_PLAY,  // what one match plays out: cleared as every match starts
   RESET_PRESENTATION,
   RESET_RENDER,
   RESET_LAYER_COUNT
@@ -37,6 +38,8 @@ void ResetAllModules();
 // back end, clock and event script), so every module starts from exactly the
 // state its reset gives, as in the tests.
 void ResetModulesFrom(ResetLayer first);
+// Runs the resets of one layer only.
+void ResetModulesOf(ResetLayer layer);
 
 // Number of registered resets and the name of one (tests, reports).
 int ResetCount();

@@ -237,4 +237,4 @@ void ActivePlayers_Reset() {
   SupportX = SupportY = 0;
   FrameBallFriction = FrameBallBounce = 0.0f;
 }
-REGISTER_RESET(RESET_MATCH, ActivePlayers_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, ActivePlayers_Reset);

@@ -184,4 +184,4 @@ void CheckOffside(int receiver) {
 }
 
 void AttackDir_Reset() { GoalDistance = 0; }
-REGISTER_RESET(RESET_MATCH, AttackDir_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, AttackDir_Reset);

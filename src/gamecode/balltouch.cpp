@@ -185,4 +185,4 @@ void BallTouch_Reset() {
   for (MoveRecord& m : MoveRecords) m = {0, -1};
   RecordedShooter = -1;
 }
-REGISTER_RESET(RESET_MATCH, BallTouch_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, BallTouch_Reset);

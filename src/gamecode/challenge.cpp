@@ -311,4 +311,4 @@ void Challenge_Reset() {
   CardRoll = 0;
   ChallengeEffectShown[0] = ChallengeEffectShown[1] = 0;
 }
-REGISTER_RESET(RESET_MATCH, Challenge_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Challenge_Reset);

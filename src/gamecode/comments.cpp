@@ -103,4 +103,4 @@ void Comments_Reset() {
   Serial = 0;
 }
 
-REGISTER_RESET(RESET_MATCH, Comments_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Comments_Reset);

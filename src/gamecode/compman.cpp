@@ -612,4 +612,4 @@ void CompMan_Reset() {
   std::memset(FormationSecondCount, 0, sizeof FormationSecondCount);
   gMan = CompManState{};
 }
-REGISTER_RESET(RESET_MATCH, CompMan_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, CompMan_Reset);

@@ -325,4 +325,4 @@ void Action_BallControl(int object) { RunAirAction(object); }
 const AirBallCounts& AirBallCountsNow() { return gState.counts; }
 
 void Control_Reset() { gState = ControlState{}; }
-REGISTER_RESET(RESET_MATCH, Control_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Control_Reset);

@@ -460,4 +460,4 @@ void Decide_Reset() {
   std::memset(BallRuns, 0, sizeof BallRuns);
   std::memset(SkilfulRuns, 0, sizeof SkilfulRuns);
 }
-REGISTER_RESET(RESET_MATCH, Decide_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Decide_Reset);

@@ -404,4 +404,4 @@ void AfterGoalState() {
 }
 
 void Fouls_Reset() { AfterGoalFrames = 0; }
-REGISTER_RESET(RESET_MATCH, Fouls_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Fouls_Reset);

@@ -172,4 +172,4 @@ void GoalComment_Reset() {
   TwoLegFlag = 0;
 }
 
-REGISTER_RESET(RESET_MATCH, GoalComment_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, GoalComment_Reset);

@@ -83,4 +83,4 @@ void Highlight_Reset() {
   }
 }
 
-REGISTER_RESET(RESET_MATCH, Highlight_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Highlight_Reset);

@@ -530,4 +530,4 @@ void Keeper_Reset() {
   KeeperPenaltyFlag = 0;
   KeeperDivePointX = KeeperDivePointY = 0;
 }
-REGISTER_RESET(RESET_MATCH, Keeper_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Keeper_Reset);

@@ -496,7 +496,7 @@ void Keeper_GoalKickApproach(int object) {
 }
 
 void KeeperPos_Reset() { gRelease = {}; }
-REGISTER_RESET(RESET_MATCH, KeeperPos_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, KeeperPos_Reset);
 
 void Keeper_OpenPlay(int object) {
   if (!IsPlayer(object)) return;

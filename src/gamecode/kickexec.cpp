@@ -387,4 +387,4 @@ void KickExec_Reset() {
   LandingPointX = LandingPointY = 0;
   RestartSpotDistance = 0;
 }
-REGISTER_RESET(RESET_MATCH, KickExec_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, KickExec_Reset);

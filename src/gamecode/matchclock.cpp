@@ -207,4 +207,4 @@ void MatchClock_Reset() {
   OpenPlayFrames = 0;
   std::memset(ThirdFrames, 0, sizeof ThirdFrames);
 }
-REGISTER_RESET(RESET_MATCH, MatchClock_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, MatchClock_Reset);

@@ -58,7 +58,7 @@ void MatchObjects_Reset() {
 
 }  // namespace
 
-REGISTER_RESET(RESET_MATCH, MatchObjects_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, MatchObjects_Reset);
 
 void PlaceObjectAt(int object, int x, int y) {
   if (object < 0 || object >= MATCH_OBJECTS) return;

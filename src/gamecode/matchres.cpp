@@ -76,7 +76,7 @@ void CountCell(uint8_t* result, int map, int lengthZone, int widthZone) {
 }  // namespace
 
 void MatchResults_ClearTables() { std::memset(&gTables, 0, sizeof gTables); }
-REGISTER_RESET(RESET_MATCH, MatchResults_ClearTables);
+REGISTER_RESET(RESET_MATCH_PLAY, MatchResults_ClearTables);
 
 const GoalRecord& GetGoalRecord(int side, int index) {
   if (side < 0 || side > 1 || index < 0 || index >= MAX_GOAL_RECORDS) Fail("GetGoalRecord", index);

@@ -221,4 +221,4 @@ void MatchState_Reset() {
   for (auto& v : DefensiveLineY) v = {};
 }
 
-REGISTER_RESET(RESET_MATCH, MatchState_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, MatchState_Reset);

@@ -684,4 +684,4 @@ void MatchStates_Reset() {
   AddedTimeFrames = 0;
   ShootOutDryKicks = 0;
 }
-REGISTER_RESET(RESET_MATCH, MatchStates_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, MatchStates_Reset);

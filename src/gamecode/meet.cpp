@@ -239,4 +239,4 @@ void Meet_Reset() {
   MeetPointX = MeetPointY = 0;
   KickMarker = 0;
 }
-REGISTER_RESET(RESET_MATCH, Meet_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Meet_Reset);

@@ -252,4 +252,4 @@ void RunTowards(int object, int direction) {
   RefreshRender(o);
 }
 
-REGISTER_RESET(RESET_MATCH, Movement_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Movement_Reset);

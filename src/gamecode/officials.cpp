@@ -338,4 +338,4 @@ void Officials_NewMatch() {
   CardStepCounter = 0;
 }
 
-REGISTER_RESET(RESET_MATCH, Officials_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Officials_Reset);

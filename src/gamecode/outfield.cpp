@@ -351,7 +351,7 @@ void Outfield_Reset() {
   for (int16_t* counts : {RecklessFouls, ControlledBlocks, Deflections, Handballs})
     for (int i = 0; i < MATCH_PLAYERS; ++i) counts[i] = 0;
 }
-REGISTER_RESET(RESET_MATCH, Outfield_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Outfield_Reset);
 
 void Action_WaitForPass(int object) {
   if (!IsPlayer(object)) return;

@@ -254,4 +254,4 @@ void Action_FollowLayOff(int object) {
 void Outfield2_Reset() {
   for (int16_t& n : SlidesWon) n = 0;
 }
-REGISTER_RESET(RESET_MATCH, Outfield2_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Outfield2_Reset);

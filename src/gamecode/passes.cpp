@@ -460,4 +460,4 @@ void Passes_Reset() {
   for (auto& row : PassesByShirt)
     for (int16_t& n : row) n = 0;
 }
-REGISTER_RESET(RESET_MATCH, Passes_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Passes_Reset);

@@ -392,4 +392,4 @@ void PassFind_Reset() {
   std::memset(CrossesChosen, 0, sizeof CrossesChosen);
   std::memset(BlindCrosses, 0, sizeof BlindCrosses);
 }
-REGISTER_RESET(RESET_MATCH, PassFind_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, PassFind_Reset);

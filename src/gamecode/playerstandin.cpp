@@ -238,4 +238,4 @@ void PlayerStandIns_Install(MatchSeamTable& t) {
 const PlayerStandInCounts& PlayerStandInCountsOf(int p) { return gState.counts[p < 0 ? 0 : p > 4 ? 4 : p]; }
 
 void PlayerStandIns_Reset() { ClearCounts(); }
-REGISTER_RESET(RESET_MATCH, PlayerStandIns_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, PlayerStandIns_Reset);

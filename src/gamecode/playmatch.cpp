@@ -2,6 +2,8 @@
 // result compiled once the last period is over.
 #include "gamecode/playmatch.h"
 
+#include "engine/reset.h"
+
 #include <cstring>
 
 #include "engine/bytes.h"
@@ -72,6 +74,9 @@ void WriteFlankTotals() {
 }  // namespace
 
 void PlayMatch() {
+  // Every match starts from the same state whatever was played before it in
+  // this program: a career played on after loading a save plays the same.
+  ResetModulesOf(RESET_MATCH_PLAY);
   if (!MatchSeams.prepareMatch()) return;
   StartMatchState();
   if (replayMode == 3) {

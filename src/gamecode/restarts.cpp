@@ -567,4 +567,4 @@ void Restarts_Reset() {
   RestartKind = 12;
   ThrowReceiver = -1;
 }
-REGISTER_RESET(RESET_MATCH, Restarts_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Restarts_Reset);

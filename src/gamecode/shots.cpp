@@ -309,4 +309,4 @@ void Shots_Reset() {
   KeeperShotStrength = 0;
   LastShooter = -1;
 }
-REGISTER_RESET(RESET_MATCH, Shots_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Shots_Reset);

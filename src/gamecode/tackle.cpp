@@ -110,4 +110,4 @@ void Tackle_Reset() {
   std::memset(DuelTallies, 0, sizeof DuelTallies);
   SideInjuryCount[0] = SideInjuryCount[1] = 0;
 }
-REGISTER_RESET(RESET_MATCH, Tackle_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, Tackle_Reset);

@@ -368,4 +368,4 @@ void TeamOps_Reset() {
   for (auto& side : ShootOutOrder)
     for (auto& e : side) e = -1;
 }
-REGISTER_RESET(RESET_MATCH, TeamOps_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, TeamOps_Reset);

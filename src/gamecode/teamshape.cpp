@@ -552,4 +552,4 @@ void TeamShape_Reset() {
   ShapePush[0] = ShapePush[1] = 0;
   S = ShapeState{};
 }
-REGISTER_RESET(RESET_MATCH, TeamShape_Reset);
+REGISTER_RESET(RESET_MATCH_PLAY, TeamShape_Reset);
