@@ -616,12 +616,14 @@ void PlaceThrowInPair(int marker, int receiver) {
   MatchObject& m = MatchObjects[marker];
   m.targetX = static_cast<int16_t>(nearLine ? x + 32 : x - 32);
   m.targetY = static_cast<int16_t>(y);
-  SetPlayerAction(marker, 76);
+  // Both walk to their spots; the marker waits for the man he marks
+  // (action step: his object + 1, 0 for nobody).
+  SetPlayerAction(marker, 63);
   m.speed = 64;
-  m.actionArg = static_cast<uint8_t>(receiver);
-  SetPlayerAction(receiver, 76);
+  m.actionArg = static_cast<uint8_t>(receiver + 1);
+  SetPlayerAction(receiver, 63);
   r.speed = 0;
-  r.actionArg = 255;  // -1: nobody to wait for
+  r.actionArg = 0;
 }
 
 void SnapPlayersToTargets() {
