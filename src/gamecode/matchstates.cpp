@@ -16,6 +16,7 @@
 #include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/movement.h"
+#include "gamecode/setpieces.h"
 #include "gamecode/teamops.h"
 
 MatchStateHandler MatchStateTable[MATCH_STATE_COUNT] = {};
@@ -425,6 +426,10 @@ void ShootOutKick() {
   if (ballSpeed != 0 || FrameCountdowns[COUNTDOWN_POST_GOAL] != 0) return;
   const int k = ShootOutKicks;
   const int s0 = ShootoutScore[0], s1 = ShootoutScore[1];
+  // Without an order from the menus, the default one.
+  if (k == 0)
+    for (int s = 0; s < 2; ++s)
+      if (!ShootOutOrderGiven(s)) DefaultShootOutOrder(s);
   // Two kicks in a row with nobody to take them: neither side can go on,
   // and the shoot-out ends as it stands.
   if (ShootOutDecided(k, s0, s1) || ShootOutDryKicks >= 2) {
@@ -455,9 +460,10 @@ void ShootOutKick() {
     const int across = i < SIDE_OBJECTS ? kShootOutAcross[i] : -kShootOutAcross[i - SIDE_OBJECTS];
     PlaceObjectAt(i, Pitch.centreX + across, 122 + kShootOutAlong[i % SIDE_OBJECTS]);
   }
+  KeepersStand();
+  // A keeper taking his side's kick is the taker, not in goal.
   SetPlayerAction(taker, 53);
   SideLastToucher[side] = static_cast<int16_t>(taker);
-  KeepersStand();
   const int keeper = Keeper(1 - side);
   if (IsPlayer(keeper)) PlaceObjectAt(keeper, Pitch.centreX, 122 + 10);
   MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.centreX;

@@ -121,6 +121,17 @@ bool ReleasedByPlay(int object, int code) {
   return true;
 }
 
+// The delivery aimed at the restart-spot marker when it stands on the
+// pitch: true when it does.
+bool AimAtMarker(int object) {
+  const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
+  if (marker.x < Pitch.minX || marker.x > Pitch.maxX || marker.y < Pitch.minY || marker.y > Pitch.maxY) return false;
+  MatchObject& t = MatchObjects[object];
+  t.targetX = marker.x;
+  t.targetY = marker.y;
+  return true;
+}
+
 // The shot's bookkeeping shared by the direct free kick and the penalty.
 void CountShot(int object, int comment) {
   MatchObject& o = MatchObjects[object];
@@ -263,6 +274,34 @@ void DirectFreeKickError(int taker, int aimX) {
   ballSpinFrames = static_cast<int16_t>(GameRandom() % 25 + 10);
 }
 
+bool ShootOutOrderGiven(int side) {
+  side &= 1;
+  for (int16_t object : ShootOutOrder[side])
+    if (IsPlayer(object) && SideOf(object) == side) return true;
+  return false;
+}
+
+void DefaultShootOutOrder(int side) {
+  side &= 1;
+  int order[SIDE_OBJECTS];
+  int count = 0;
+  const int taker = PenaltyTakerObject[side];
+  if (OnPitch(taker) && SideOf(taker) == side) order[count++] = taker;
+  int rest[SIDE_OBJECTS];
+  int others = 0;
+  const int keeper = SideSlots[side][0];
+  for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i)
+    if (OnPitch(i) && i != taker && i != keeper) rest[others++] = i;
+  std::stable_sort(rest, rest + others, [](int a, int b) {
+    return MatchObjects[a].attr[SKILL_SHOOTING] > MatchObjects[b].attr[SKILL_SHOOTING];
+  });
+  for (int k = 0; k < others; ++k) order[count++] = rest[k];
+  // The keeper takes one only when the others are too few.
+  if (OnPitch(keeper) && keeper != taker) order[count++] = keeper;
+  constexpr int kEntries = sizeof(ShootOutOrder[0]) / sizeof(ShootOutOrder[0][0]);
+  for (int k = 0; k < kEntries; ++k) ShootOutOrder[side][k] = static_cast<int16_t>(k < count ? order[k] : -1);
+}
+
 bool PenaltyStillOn(int object) {
   if (PenaltyTaker != object) return false;
   if (MatchFrameCounter - PenaltyStrikeFrame < static_cast<uint32_t>(kPenaltySaveFrames)) return true;
@@ -279,7 +318,12 @@ void Action_QuickFreeKick(int object) {
     SetPlayerAction(object, 100);
     return;
   }
-  if (MatchState == STATE_CORNER_TAKEN) {
+  const bool corner = MatchState == STATE_CORNER_TAKEN;
+  const int side = SideOf(object);
+  const bool atSpot = std::abs(ActorX - restartX) + std::abs(ActorY - restartY) <= kAtFlag;
+  // A corner is taken quickly only by a side behind whose taker is already
+  // at the flag; otherwise he goes to his mark there.
+  if (corner && !(atSpot && Score[side] < Score[1 - side])) {
     SetPlayerAction(object, 45);
     return;
   }
@@ -288,7 +332,7 @@ void Action_QuickFreeKick(int object) {
   BallOnSpot();
   if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > kAtSpot && !WalkTo(object, restartX, restartY)) return;
   PlaceActor(restartX, restartY);
-  ChooseDeliveryTarget(object);
+  if (!corner || !AimAtMarker(object)) ChooseDeliveryTarget(object);
   MatchSeams.sayComment(236, kCommentPriority, SideOf(object), object, -1, 0);
   const int16_t tx = o.targetX, ty = o.targetY;
   SetPlayerAction(object, 36);
@@ -349,21 +393,16 @@ void Action_StandBy(int object) {
 
 void Action_MarkedPosition(int object) {
   if (!IsPlayer(object)) return;
-  if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > kAtFlag) {
+  // Not yet at his mark with the ball on it: he walks to the flag first.
+  const bool ballOnSpot = ballX == restartX && ballY == restartY;
+  if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > kAtFlag || !ballOnSpot) {
     SetPlayerAction(object, 67);
     return;
   }
   PlaceActor(restartX, restartY);
   BallOnSpot();
   SetPlayerAction(object, 68);
-  MatchObject& t = MatchObjects[object];
-  const MatchObject& marker = MatchObjects[OBJECT_RESTART_SPOT];
-  if (marker.x >= Pitch.minX && marker.x <= Pitch.maxX && marker.y >= Pitch.minY && marker.y <= Pitch.maxY) {
-    t.targetX = marker.x;
-    t.targetY = marker.y;
-  } else {
-    ChooseDeliveryTarget(object);
-  }
+  if (!AimAtMarker(object)) ChooseDeliveryTarget(object);
 }
 
 void Action_WaitAtSpot(int object) {

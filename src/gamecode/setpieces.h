@@ -32,6 +32,13 @@ void DirectFreeKickAim(int taker);
 // The errors of a direct free kick from the taker's passing and dead ball.
 void DirectFreeKickError(int taker, int aimX);
 
+// The shoot-out's order of takers for a side when nobody has given one (no
+// entry is a player of the side): the penalty taker first, then the other
+// outfield players on the pitch by shooting, best first, the keeper last;
+// -1 fills the empty entries.
+void DefaultShootOutOrder(int side);
+bool ShootOutOrderGiven(int side);
+
 // The taker of the last penalty while the keeper may still save it (-1 none).
 extern int16_t PenaltyTaker;
 // The frame the last penalty was struck.

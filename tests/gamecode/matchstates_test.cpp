@@ -465,6 +465,8 @@ TEST_F(MatchStatesTest, ShootOutWaitsAndEndsWithoutTakers) {
   period = 4;
   for (auto& side : ShootOutOrder)
     for (auto& e : side) e = -1;
+  // Nobody left on the pitch to take one (the default order finds nobody either).
+  for (int i = 0; i < MATCH_PLAYERS; ++i) MatchObjects[i].offPitch = 1;
   MatchState = STATE_SHOOTOUT_KICK;
   ballSpeed = 3;
   RunMatchState();

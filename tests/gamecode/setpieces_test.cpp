@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/bytes.h"
+#include "engine/mem_win.h"
 #include "engine/rand.h"
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
@@ -11,6 +13,9 @@
 #include "gamecode/fouls.h"
 #include "gamecode/keeper.h"
 #include "gamecode/matchobj.h"
+#include "gamecode/matchrec.h"
+#include "gamecode/matchstandin.h"
+#include "gamecode/playmatch.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -369,11 +374,14 @@ TEST_F(SetPiecesTest, QuickRestartsChooseTheirWay) {
     int startX, startY;
     int scoreFor, scoreAgainst;
     int firstNext;  // his code after the first frame
+    bool quick;     // taken quickly
   };
   const std::vector<Row> rows = {
-      {"a corner: to the marked position", STATE_CORNER_TAKEN, 22, 300, 1900, 0, 0, 20},
-      {"a free kick far out, behind: quickly", STATE_FREE_KICK_PLACED, 53, 796, 900, 0, 1, 20},
-      {"a free kick far out, level, opponent close: set up", STATE_FREE_KICK_PLACED, 53, 796, 900, 0, 0, 55},
+      {"a corner: to the marked position", STATE_CORNER_TAKEN, 22, 300, 1900, 0, 0, 20, false},
+      {"a corner, level, taker at the flag: lined up", STATE_CORNER_TAKEN, 22, 160, 2038, 1, 1, 20, false},
+      {"a corner, behind, taker at the flag: quickly", STATE_CORNER_TAKEN, 22, 160, 2038, 0, 1, 20, true},
+      {"a free kick far out, behind: quickly", STATE_FREE_KICK_PLACED, 53, 796, 900, 0, 1, 20, true},
+      {"a free kick far out, level, opponent close: set up", STATE_FREE_KICK_PLACED, 53, 796, 900, 0, 0, 55, false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -396,9 +404,9 @@ TEST_F(SetPiecesTest, QuickRestartsChooseTheirWay) {
     }
     EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
     EXPECT_EQ(LastKicker, 7);
-    EXPECT_EQ(Said(236), !corner && r.firstNext == 20);
+    EXPECT_EQ(Said(236), r.quick);
     if (corner) {
-      EXPECT_TRUE(Said(244));
+      EXPECT_EQ(Said(244), !r.quick);  // lined up at the flag
       EXPECT_GT(ballVelX, 0);  // from the flag into the box
     }
   }
@@ -431,4 +439,44 @@ TEST_F(SetPiecesTest, OnlookersWaitThenStandBy) {
   MatchState = STATE_OPEN_PLAY;
   player_action();
   for (int k = 1; k <= 5; ++k) EXPECT_NE(+MatchObjects[k].action, 63) << k;
+}
+
+namespace {
+
+// The periods before the shoot-out are lined up and pass without a goal;
+// the shoot-out itself is played by the match's own frame loop.
+void LevelUntilTheShootOut() {
+  if (period == 4) PlayPeriod();
+  else MatchSeams.kickOffSetup();
+}
+
+}  // namespace
+
+// A whole match under cup rules that ends level goes to the shoot-out, and
+// the shoot-out is played out by the players to a winner.
+TEST_F(SetPiecesTest, ACupMatchLevelAfterExtraTimeIsDecidedByTheShootOut) {
+  InitMemory(16000);
+  uint8_t* setup = ClearMatchSetupRecord();
+  setup[SETUP_EXTRA_TIME] = 1;
+  setup[SETUP_PENALTIES] = 1;
+  setup[SETUP_SILVER_GOAL] = 0;
+  setup[SETUP_SECOND_LEG] = 0;
+  setup[13] = 0;
+  StoreI16(setup + SETUP_MATCH_LENGTH, 1);
+  StoreI16(setup + SETUP_DISPLAY_MODE, 0);
+  StoreI16(setup + SETUP_SUBSTITUTES, 3);
+  for (int side = 0; side < 2; ++side) StandInFillTeam(setup + MATCH_SETUP_TEAM_OFFSET[side], side);
+  MatchSeams_Reset();
+  PlayerStandIns_Install(MatchSeams);
+  MatchSeams.loadMotions = [] {};  // no clips are drawn
+  MatchSeams.playPeriod = LevelUntilTheShootOut;
+  GameSeedRandom(3);
+  const uint8_t* result = PlayMatchGetResult();
+  const int g0 = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[0] + TEAM_SHOOTOUT_GOALS);
+  const int g1 = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[1] + TEAM_SHOOTOUT_GOALS);
+  EXPECT_NE(g0, g1);
+  EXPECT_GE(ShootOutKicks, 6);
+  int taken = 0;
+  for (int i = 0; i < MATCH_PLAYERS; ++i) taken += MatchObjects[i].stat24;
+  EXPECT_EQ(taken, ShootOutKicks);
 }
