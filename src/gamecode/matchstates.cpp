@@ -42,6 +42,7 @@ namespace {
 
 constexpr int kKeeperAction = 122;
 constexpr int kNoHolder = 0;
+constexpr int kShootOutWaitY = 1854;  // the kicking side's keeper during a kick
 
 // Where each player stands while the shoot-out's kicks are taken: across
 // and along offsets from (796, 122); side 1 mirrors the across offset.
@@ -466,6 +467,9 @@ void ShootOutKick() {
   SideLastToucher[side] = static_cast<int16_t>(taker);
   const int keeper = Keeper(1 - side);
   if (IsPlayer(keeper)) PlaceObjectAt(keeper, Pitch.centreX, 122 + 10);
+  // The kicking side's keeper waits at the far end, where his own
+  // positioning sends him; he does not hold up every kick walking there.
+  if (IsPlayer(Keeper(side)) && Keeper(side) != taker) PlaceObjectAt(Keeper(side), Pitch.centreX, kShootOutWaitY);
   MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.centreX;
   ShootOutKicks = static_cast<int16_t>(k + 1);
 }

@@ -51,6 +51,10 @@ constexpr int kPenaltyStateTimer = 50;
 constexpr int kPenaltySaveFrames = 40; // the keeper may save the penalty this long
 constexpr int kPostInset = 16;         // a shot aimed this far inside a post
 constexpr int kPenaltyAimSpread = 24;
+constexpr int kPenaltyErrorMin = 20;   // a poorly struck penalty is off its aim by 20-59
+constexpr int kPenaltyErrorSpread = 40;
+constexpr int kLongDive = 40;          // a penalty keeper further from his post than this dives long
+constexpr int32_t kHighPenaltyLift = 0x8000 + 60 * 384;  // above this a penalty rises past his knees
 constexpr int kCommentPriority = 1;
 constexpr int kNobody = 0;             // actionArg of a walker without a partner
 
@@ -170,6 +174,57 @@ void StrikeDirectFreeKick(int object) {
   CountShot(object, 0);
 }
 
+// Where across the struck penalty will pass the keeper's line (y): the
+// ball's flight with its curl and drag, without gravity.
+int PenaltyCrossingX(int lineY) {
+  int64_t x = ballFixedX, y = ballFixedY, vx = ballVelX, vy = ballVelY;
+  const int64_t line = static_cast<int64_t>(lineY) * 65536;
+  for (int f = 0; f < kPenaltySaveFrames && vy != 0; ++f) {
+    if (f < ballSpinFrames) vx += ballSpinX;
+    vx = vx * 992 / 1000;
+    vy = vy * 992 / 1000;
+    x += vx;
+    y += vy;
+    if ((vy < 0 && y <= line) || (vy > 0 && y >= line)) break;
+  }
+  return static_cast<int>(x / 65536);
+}
+
+// The keeper facing a penalty commits himself as it is struck: he reads
+// the kick (his composure) and dives where it comes, or guesses a side and
+// dives there (where it comes, when he guessed right); one time in three a
+// guessing keeper stands his ground.
+void PenaltyKeeperDive(int taker) {
+  const int keeper = SideSlots[1 - SideOf(taker)][0];
+  if (!OnPitch(keeper) || MatchObjects[keeper].action != kKeeperStand) return;
+  MatchObject& k = MatchObjects[keeper];
+  const int crossing = PenaltyCrossingX(k.y);
+  const bool reads = GameRandom() % 100 < k.attr[SKILL_COMPOSURE] / 2;
+  int towardsX = crossing;
+  if (!reads) {
+    const int guess = GameRandom() % 3;
+    if (guess == 0) return;
+    // A guess on the right side of him still meets the ball where it comes.
+    const bool leftGuess = guess == 1;
+    if (leftGuess != (crossing < k.x))
+      towardsX = leftGuess ? Pitch.goalPostMinX + kPostInset : Pitch.goalPostMaxX - kPostInset;
+  }
+  const int across = towardsX - k.x;
+  if (std::abs(across) < kPostInset) return;  // down the middle: he stays
+  const bool low = k.y < Pitch.centreY;
+  KeeperDiveDirection = static_cast<int16_t>(GetDirection256(k.x, k.y, towardsX, k.y));
+  KeeperDiveClass = ballVelHeight > kHighPenaltyLift ? 0 : 1;
+  KeeperDivePointX = static_cast<int16_t>(towardsX);
+  KeeperDivePointY = k.y;
+  const int16_t ky = k.y;
+  SetPlayerAction(keeper, std::abs(across) > kLongDive ? 152 : 126);
+  MatchObject& d = MatchObjects[keeper];
+  d.targetX = static_cast<int16_t>(towardsX);
+  d.targetY = ky;
+  d.actionArg = static_cast<uint8_t>(low ? (towardsX < d.x ? 0 : 1) : (towardsX > d.x ? 0 : 1));
+  d.facing = static_cast<uint8_t>(GetDirection256(d.x, d.y, ballX, ballY));
+}
+
 void StrikePenalty(int object) {
   MatchObject& o = MatchObjects[object];
   const int side = SideOf(object);
@@ -195,6 +250,7 @@ void StrikePenalty(int object) {
   CountShot(object, 306);
   PenaltyTaker = static_cast<int16_t>(object);
   PenaltyStrikeFrame = MatchFrameCounter;
+  PenaltyKeeperDive(object);
 }
 
 // The strike of a kick at its key frame of the motion, or at the motion's
@@ -240,6 +296,14 @@ void PenaltySetUp(int taker) {
   int x = Pitch.centreX;
   if (roll < 2) x = Pitch.goalPostMinX + kPostInset + spread;
   else if (roll < 4) x = Pitch.goalPostMaxX - kPostInset - spread;
+  // A poorly struck kick (the shot's accuracy roll: shooting, intelligence
+  // and composure out of 300) is pulled away from the middle, maybe wide.
+  const int sure = o.attr[SKILL_SHOOTING] + o.attr[SKILL_INTELLIGENCE] + o.attr[SKILL_COMPOSURE];
+  if (GameRandom() % 300 >= sure) {
+    const int error = kPenaltyErrorMin + GameRandom() % kPenaltyErrorSpread;
+    const bool left = x < Pitch.centreX || (x == Pitch.centreX && GameRandom() % 2 == 0);
+    x += left ? -error : error;
+  }
   ShotTargetX = static_cast<int16_t>(x);
   ShotTargetY = static_cast<int16_t>(GoalLineAttacked(SideOf(taker)));
   o.passX = ShotTargetX;

@@ -480,3 +480,36 @@ TEST_F(SetPiecesTest, ACupMatchLevelAfterExtraTimeIsDecidedByTheShootOut) {
   for (int i = 0; i < MATCH_PLAYERS; ++i) taken += MatchObjects[i].stat24;
   EXPECT_EQ(taken, ShootOutKicks);
 }
+
+// Without an order from the menus: the penalty taker first, then the other
+// outfield players by shooting, the keeper last, -1 for the rest.
+TEST_F(SetPiecesTest, TheDefaultShootOutOrder) {
+  struct Row {
+    const char* name;
+    int penaltyTaker;
+    std::vector<int> onPitch;  // objects of side 1 on the pitch (16 the keeper)
+    std::vector<int> order;
+  };
+  const std::vector<Row> rows = {
+      {"taker first, then by shooting", 19, {16, 17, 18, 19, 20}, {19, 20, 18, 17, 16, -1, -1, -1, -1, -1}},
+      {"no taker on the pitch", 25, {16, 17, 18}, {18, 17, 16, -1, -1, -1, -1, -1, -1, -1}},
+      {"eleven players: the keeper left out",
+       -1,
+       {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26},
+       {26, 25, 24, 23, 22, 21, 20, 19, 18, 17}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    SetUp();
+    for (int object : r.onPitch) {
+      MatchObject& o = Put(object, 500, 700, 0);
+      o.attr[SKILL_SHOOTING] = static_cast<uint8_t>(object);  // later objects shoot better
+    }
+    PenaltyTakerObject[1] = static_cast<int16_t>(r.penaltyTaker);
+    for (auto& e : ShootOutOrder[1]) e = -1;
+    EXPECT_FALSE(ShootOutOrderGiven(1));
+    DefaultShootOutOrder(1);
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(ShootOutOrder[1][k], r.order[k]) << k;
+    EXPECT_TRUE(ShootOutOrderGiven(1));
+  }
+}
