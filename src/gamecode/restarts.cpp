@@ -498,7 +498,8 @@ void Deliver(int object, int comment) {
   MatchObject& o = MatchObjects[object];
   const bool quick = o.actionArg2 == 1;
   const int strikeFrame = quick ? kQuickStrikeFrame : kStrikeFrame;
-  if (quick && comment != 0) comment = 236;
+  // Taken quickly its comment (236) was said as he stepped up (code 20).
+  if (quick) comment = 0;
   if (o.actionCounter == 0 && ballSpeed != 0) {
     // The ball has gone before he struck it: nothing left to take.
     SetPlayerAction(object, 57);
