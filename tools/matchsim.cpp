@@ -53,6 +53,7 @@
 #include "engine/pakfile.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
+#include "gamecode/actions.h"
 #include "gamecode/ball.h"
 #include "gamecode/comments.h"
 #include "gamecode/football.h"
@@ -74,6 +75,7 @@
 #include "season/careerrun.h"
 #include "season/matchday.h"
 #include "season/playfix.h"
+#include "world/calendar.h"
 #include "world/clubs.h"
 #include "world/funcs.h"
 #include "world/static_officials.h"
@@ -168,7 +170,7 @@ struct PeriodCounts {
 };
 
 // The action codes a player can be in.
-constexpr int kActionCodes = 174;
+constexpr int kActionCodes = ACTION_CODES;
 
 struct RealRun {
   std::vector<Watch> watches;
@@ -271,8 +273,7 @@ void StatesAndWatches() {
     const MatchObject& o = MatchObjects[i];
     if (o.offPitch != 0) continue;
     const int code = o.action;
-    if (code >= 0 && code < kActionCodes) ++gRun.codeFrames[code];
-    else ++gRun.outOfRange;
+    if (code < 0 || code >= kActionCodes) ++gRun.outOfRange;
   }
   NoteState();
   PeriodCounts& c = CountsNow();
@@ -521,10 +522,14 @@ int Batch(const RealOptions& o, const char* argv0) {
     const bool cup = m % 3 == 2;
     ClearRun();
     gRun.batchMatch = m;
+    // Each match a day of its own (the referees all free), so that a match
+    // played alone with --first plays as it does within the batch.
+    DailySlot_ClearAll();
     GameSeedRandom(matchSeed);
     const Pairing p = SetUpWorldSides(clubs, o.length, cup);
     const int rating[2] = {SideRating(0), SideRating(1)};
     const uint8_t* result = PlayMatchGetResult();
+    for (int code = 0; code < kActionCodes; ++code) gRun.codeFrames[code] += ActionFramesRun[code];
     int goals[2], pens[2], shots[2] = {0, 0};
     for (int side = 0; side < 2; ++side) {
       goals[side] = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[side] + TEAM_GOALS);

@@ -18,26 +18,20 @@
 #include "gamecode/outfield2.h"
 #include "gamecode/passes.h"
 #include "gamecode/restarts.h"
+#include "gamecode/setpieces.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
 ActionHandler PlayerActionTable[ACTION_CODES] = {};
+int32_t ActionFramesRun[ACTION_CODES] = {};
 
 namespace {
 
 // Codes without behaviour: a player left in one stands still.
 void EmptyAction(int) {}
 
-// The codes the later actions answer; until then a player in one stands still.
-void QuickFreeKickAction(int) {}        // 20
-void RestartWalkAction(int) {}          // 24-26, 30, 31
-void HandToKeeperAction(int) {}         // 23
-void MarkedRestartAction(int) {}        // 45
-void WaitAtSpotAction(int) {}           // 54, 63
-void PenaltyAction(int) {}              // 60, 95
-void WalkBackAction(int) {}             // 61
-void DirectFreeKickAction(int) {}       // 71
-void GoalkeeperAction(int) {}           // 120-173
+// The keeper's codes no action sets (120-173 without a handler of their own).
+void GoalkeeperAction(int) {}
 
 struct CodeHandler {
   int code;
@@ -51,29 +45,29 @@ constexpr CodeHandler kHandlers[] = {
     {11, Action_TurnWithBall},   {12, Action_TurnWithBall},     {13, Action_TurnWithBall},
     {14, Action_FollowBall},     {15, Action_Dribble},          {16, Action_RunWithBall},
     {17, Action_PassReceiver},   {18, Action_Cross},            {19, Action_ThrowInPickUp},
-    {20, QuickFreeKickAction},   {21, Action_ThrowInWalk},       {22, Action_CornerWalk},
-    {23, HandToKeeperAction},    {24, RestartWalkAction},       {25, RestartWalkAction},
-    {26, RestartWalkAction},     {27, Action_KickOffTaker},     {28, Action_StandingChallenge},
-    {29, Action_StandingPass},   {30, RestartWalkAction},       {31, RestartWalkAction},
+    {20, Action_QuickFreeKick},   {21, Action_ThrowInWalk},       {22, Action_CornerWalk},
+    {23, Action_HandToKeeper},    {24, Action_KickOffWalk},       {25, Action_HoldTheLine},
+    {26, Action_KickOffWalk},     {27, Action_KickOffTaker},     {28, Action_StandingChallenge},
+    {29, Action_StandingPass},   {30, Action_WalkToRestartPlace},       {31, Action_StandBy},
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
     {35, Action_LongThrow},       {36, Action_SetPieceDelivery},          {37, Action_JumpTackle},
     {41, Action_ThrowWindUp},       {42, Action_ShortThrow},        {43, Action_FreeKickLineUp},
-    {44, Action_FreeKickLineUp},  {45, MarkedRestartAction},     {46, Action_Header},
+    {44, Action_FreeKickLineUp},  {45, Action_MarkedPosition},     {46, Action_Header},
     {47, Action_Header},         {48, Action_Header},           {49, Action_BallControl},
     {50, Action_Header},         {51, Action_Header},            {52, Action_Shot},
-    {53, Action_RestartOrganiser}, {54, WaitAtSpotAction},       {55, Action_RestartTaker},
+    {53, Action_RestartOrganiser}, {54, Action_WaitAtSpot},       {55, Action_RestartTaker},
     {56, Action_Tackle},         {57, Action_AfterRestart},        {58, Action_Wall},
-    {59, Action_FreeKickSetUp},   {60, PenaltyAction},           {61, WalkBackAction},
-    {63, WaitAtSpotAction},      {66, Action_BackheelPass},      {67, Action_WalkToCornerFlag},
-    {68, Action_FreeKickLineUp},      {69, Action_Celebrate},        {70, Action_JoinCelebration},
-    {71, DirectFreeKickAction},  {72, Action_Dive},             {73, Action_FallAndGetUp},
+    {59, Action_FreeKickSetUp},   {60, Action_PenaltyTaker},     {61, Action_WalkBackDelayed},
+    {63, Action_WalkToSpot},      {66, Action_BackheelPass},     {67, Action_WalkToCornerFlag},
+    {68, Action_FreeKickLineUp},  {69, Action_Celebrate},        {70, Action_JoinCelebration},
+    {71, Action_DirectFreeKick},  {72, Action_Dive},             {73, Action_FallAndGetUp},
     {75, Action_Cross},          {76, Action_ReceiveTurn},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, Action_BallControl},           {80, Action_Volley},
     {81, Action_Shot},           {82, Action_Header},            {83, Action_Volley},
     {84, Action_Volley},         {85, Action_WaitForPass},      {86, Action_Header},
     {87, Action_Header},          {88, Action_BallControl},      {89, Action_StandingChallenge},
     {90, Action_WonChallenge},   {91, Action_ShirtPull},        {93, Action_StumbleForward},
-    {94, Action_FreeKickDelivery},{95, PenaltyAction},           {96, Action_RunToPoint},
+    {94, Action_FreeKickDelivery},{95, Action_PenaltyKick},           {96, Action_RunToPoint},
     {97, Action_CurledShot},            {98, Action_CurledShot},              {99, Action_Handball},
     {100, Action_PlayOnce},       {102, Action_StumbleOn},             {103, Action_WalkToPoint},
     {105, Action_SlidingTackle},     {106, Action_PlacedShot},             {107, Action_PlacedShot},
@@ -135,6 +129,7 @@ void player_action() {
       if (p.action < 0 || p.action >= ACTION_CODES) {
         DPRINT(DEBUG_GENERAL, 1, "player_action(): Player action out of range %d - player %d\n", p.action, i);
       } else {
+        ++ActionFramesRun[p.action];
         PlayerActionTable[p.action](i);
       }
       p.fixedX = ActorFixedX;
@@ -164,3 +159,10 @@ void SetPlayerAction(int object, int code) {
 }
 
 REGISTER_RESET(RESET_WORLD, Actions_InstallDefaults);
+
+namespace {
+void ActionFrames_Reset() {
+  for (int32_t& n : ActionFramesRun) n = 0;
+}
+}  // namespace
+REGISTER_RESET(RESET_MATCH_PLAY, ActionFrames_Reset);

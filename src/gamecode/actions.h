@@ -10,6 +10,8 @@ using ActionHandler = void (*)(int object);
 // earlier layer than the match's), so a module that answers a code later in
 // the match layer may put its own handler in from its reset.
 extern ActionHandler PlayerActionTable[ACTION_CODES];
+// How many player-frames each code has run this match (the tools' summary).
+extern int32_t ActionFramesRun[ACTION_CODES];
 // The handlers the game starts with: the basic codes and, for the codes the
 // later actions answer, stand-ins that do nothing.
 void Actions_InstallDefaults();

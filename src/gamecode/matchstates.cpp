@@ -16,6 +16,7 @@
 #include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/movement.h"
+#include "gamecode/setpieces.h"
 #include "gamecode/teamops.h"
 
 MatchStateHandler MatchStateTable[MATCH_STATE_COUNT] = {};
@@ -41,6 +42,7 @@ namespace {
 
 constexpr int kKeeperAction = 122;
 constexpr int kNoHolder = 0;
+constexpr int kShootOutWaitY = 1854;  // the kicking side's keeper during a kick
 
 // Where each player stands while the shoot-out's kicks are taken: across
 // and along offsets from (796, 122); side 1 mirrors the across offset.
@@ -425,6 +427,10 @@ void ShootOutKick() {
   if (ballSpeed != 0 || FrameCountdowns[COUNTDOWN_POST_GOAL] != 0) return;
   const int k = ShootOutKicks;
   const int s0 = ShootoutScore[0], s1 = ShootoutScore[1];
+  // Without an order from the menus, the default one.
+  if (k == 0)
+    for (int s = 0; s < 2; ++s)
+      if (!ShootOutOrderGiven(s)) DefaultShootOutOrder(s);
   // Two kicks in a row with nobody to take them: neither side can go on,
   // and the shoot-out ends as it stands.
   if (ShootOutDecided(k, s0, s1) || ShootOutDryKicks >= 2) {
@@ -455,11 +461,15 @@ void ShootOutKick() {
     const int across = i < SIDE_OBJECTS ? kShootOutAcross[i] : -kShootOutAcross[i - SIDE_OBJECTS];
     PlaceObjectAt(i, Pitch.centreX + across, 122 + kShootOutAlong[i % SIDE_OBJECTS]);
   }
+  KeepersStand();
+  // A keeper taking his side's kick is the taker, not in goal.
   SetPlayerAction(taker, 53);
   SideLastToucher[side] = static_cast<int16_t>(taker);
-  KeepersStand();
   const int keeper = Keeper(1 - side);
   if (IsPlayer(keeper)) PlaceObjectAt(keeper, Pitch.centreX, 122 + 10);
+  // The kicking side's keeper waits at the far end, where his own
+  // positioning sends him; he does not hold up every kick walking there.
+  if (IsPlayer(Keeper(side)) && Keeper(side) != taker) PlaceObjectAt(Keeper(side), Pitch.centreX, kShootOutWaitY);
   MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.centreX;
   ShootOutKicks = static_cast<int16_t>(k + 1);
 }
@@ -616,12 +626,14 @@ void PlaceThrowInPair(int marker, int receiver) {
   MatchObject& m = MatchObjects[marker];
   m.targetX = static_cast<int16_t>(nearLine ? x + 32 : x - 32);
   m.targetY = static_cast<int16_t>(y);
-  SetPlayerAction(marker, 76);
+  // Both walk to their spots; the marker waits for the man he marks
+  // (action step: his object + 1, 0 for nobody).
+  SetPlayerAction(marker, 63);
   m.speed = 64;
-  m.actionArg = static_cast<uint8_t>(receiver);
-  SetPlayerAction(receiver, 76);
+  m.actionArg = static_cast<uint8_t>(receiver + 1);
+  SetPlayerAction(receiver, 63);
   r.speed = 0;
-  r.actionArg = 255;  // -1: nobody to wait for
+  r.actionArg = 0;
 }
 
 void SnapPlayersToTargets() {

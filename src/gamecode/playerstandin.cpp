@@ -1,5 +1,4 @@
-// The players' stand-ins: the keeper's stand, the restart takers, the
-// set-piece walk, a kick upfield for the player on the ball and taking a
+// The players' stand-ins: the keeper's stand, the restart takers, a kick upfield for the player on the ball and taking a
 // still ball.
 #include "gamecode/playerstandin.h"
 
@@ -28,8 +27,6 @@ constexpr int kRestartWait = 3;
 constexpr int kTakeReach = 9;
 constexpr int kKickTouchLock = 16;
 constexpr int kKickFrames = 40;         // a played ball reaches its point in about this many frames
-constexpr int kPartnerOffset = 24;      // the kick-off partner stands this far beside the ball
-constexpr uint8_t kNoPartner = 255;     // the action step of a walker nobody waits for
 constexpr int kKeeperHoldReach = 20;    // and an eighth of his keeping
 constexpr int kKeeperHoldHeight = 16;   // he holds only a ball below this
 
@@ -171,68 +168,10 @@ void PlayerStandIn_TakeRestart(int object) {
   SetPlayerAction(object, KeeperCode(code) ? kKeeperStand : kRestartWait);
 }
 
-void PlayerStandIn_KickOffWait(int object) {
-  if (!IsPlayer(object)) return;
-  MatchObject& o = MatchObjects[object];
-  int x = ballX, y = ballY;
-  if (o.action == 26) x += ballX < Pitch.centreX + kPartnerOffset ? kPartnerOffset : -kPartnerOffset;
-  o.targetX = static_cast<int16_t>(x);
-  o.targetY = static_cast<int16_t>(y);
-  if (WalkTo(object, x, y, 64)) {
-    TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
-    // The taker at the ball calls for the whistle once nobody walks.
-    if (o.action == 24 && MatchState == STATE_KICK_OFF_WAIT && MoversCount == 0) {
-      MatchState = STATE_KICK_OFF;
-      MatchStateTimer = 0;
-    }
-    return;
-  }
-  ++MoversCount;
-}
-
-void PlayerStandIn_SetPieceWalk(int object) {
-  if (!IsPlayer(object)) return;
-  MatchObject& o = MatchObjects[object];
-  const int partner = o.actionArg;
-  if (partner != kNoPartner && IsPlayer(partner) && partner != object) {
-    const MatchObject& p = MatchObjects[partner];
-    const bool partnerWalking =
-        p.offPitch == 0 && p.action == 76 && std::abs(p.x - p.targetX) + std::abs(p.y - p.targetY) > 5;
-    if (partnerWalking) {
-      // Waits for his partner, watching him.
-      ++MoversCount;
-      o.speed = 0;
-      TurnTowards(object, GetDirection256(ActorX, ActorY, p.x, p.y));
-      LoopMotion(object, MOTION_ANF001, 1, 0);
-      return;
-    }
-  }
-  if (WalkTo(object, o.targetX, o.targetY, 64)) {
-    TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
-    return;
-  }
-  ++MoversCount;
-}
-
-// Action 23, the conceding keeper after a goal: he hands the ball on for
-// the kick-off at once and goes back in goal.
-void PlayerStandIn_AfterGoalKeeper(int object) {
-  if (!IsPlayer(object)) return;
-  if (MatchState == STATE_AFTER_GOAL_WAIT) {
-    MatchState = STATE_PERIOD_START_AFTER_GOAL;
-    MatchStateTimer = 100;
-  }
-  MatchObjects[object].action = kKeeperStand;
-}
-
 void PlayerStandIn_NoteRestartKick() { ++Counts().restartKicks; }
 
 void PlayerStandIns_Install(MatchSeamTable& t) {
   t.offBallMovement = MeetOffBall;
-  // Codes 21, 22 and 53 have their own handlers (22 and 53 hand what is
-  // not theirs, the penalty among it, to this taker).
-  for (int code : {24, 26}) PlayerActionTable[code] = PlayerStandIn_KickOffWait;
-  PlayerActionTable[23] = PlayerStandIn_AfterGoalKeeper;
 }
 
 const PlayerStandInCounts& PlayerStandInCountsOf(int p) { return gState.counts[p < 0 ? 0 : p > 4 ? 4 : p]; }

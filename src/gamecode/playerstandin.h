@@ -1,5 +1,5 @@
 // Stand-ins for the players' actions that come later: the goalkeeper's
-// stand, the restart takers, the set-piece walk, a kick upfield for the
+// stand, the restart takers, a kick upfield for the
 // player on the ball and taking a still ball. Enough for restarts to be
 // taken and play to go on. One function each; PlayerStandIns_Install puts
 // them in.
@@ -33,16 +33,6 @@ void PlayerStandIn_TakeStillBall(int object);
 // to 122, the others to 3. A taker with the ball in his hands plays it from
 // where he stands. A kick-off taken here starts the match clock.
 void PlayerStandIn_TakeRestart(int object);
-// The kick-off taker before the whistle (24) and his partner (26): walk to
-// the ball (the partner to a point beside it) and wait; the taker at the
-// ball moves the kick-off wait (state 29) on to the whistle (11) once nobody
-// walks (MoversCount 0), and the whistle itself waits for that too.
-void PlayerStandIn_KickOffWait(int object);
-// Code 76, the set-piece walk: to the target point; a marker (action step =
-// his partner's object) waits until his partner has arrived; counted in
-// MoversCount until he stands at his point.
-void PlayerStandIn_SetPieceWalk(int object);
-
 // A restart played by its own taker counts with the stand-ins' restarts.
 void PlayerStandIn_NoteRestartKick();
 

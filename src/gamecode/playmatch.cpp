@@ -76,7 +76,8 @@ void WriteFlankTotals() {
 void PlayMatch() {
   // Every match starts from the same state whatever was played before it in
   // this program: a career played on after loading a save plays the same.
-  ResetModulesOf(RESET_MATCH_PLAY);
+  // A stored replay brings its own and keeps the last match's if it fails.
+  if (replayMode != 3) ResetModulesOf(RESET_MATCH_PLAY);
   if (!MatchSeams.prepareMatch()) return;
   StartMatchState();
   if (replayMode == 3) {

@@ -16,6 +16,7 @@
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
 #include "gamecode/playerstandin.h"
+#include "gamecode/setpieces.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
@@ -38,6 +39,7 @@ constexpr int kRunUpDistance = 52;
 constexpr int kShootingRangeCount = 20;
 constexpr int kLinedUpCount = 30;
 constexpr int kStrikeFrame = 38;
+constexpr int kQuickStrikeFrame = 19;
 constexpr int kDeliveryWalkSpeed = 140;
 constexpr int kShortDelivery = 10 * kYard;
 constexpr int kSfxKick = 4;
@@ -86,8 +88,9 @@ void StandStill(int object) {
   LoopMotion(object, MOTION_ANF001, 1, 0);
 }
 
-// His distance from the ball measured along his facing.
-int DistanceAlongFacing(int object) {
+}  // namespace
+
+int BallDistanceAlongFacing(int object) {
   const int facing = MatchObjects[object].facing;
   PolarToOffset(facing, std::abs(ActorX - ballX), 256);
   const int across = std::abs(OffsetX);
@@ -95,8 +98,6 @@ int DistanceAlongFacing(int object) {
   return across + std::abs(OffsetY);
 }
 
-// A team-mate to deliver to: the one furthest upfield within reach of the
-// ball; none, a point upfield.
 void ChooseDeliveryTarget(int object) {
   MatchObject& o = MatchObjects[object];
   const int side = SideOf(object);
@@ -121,6 +122,22 @@ void ChooseDeliveryTarget(int object) {
     o.targetY = static_cast<int16_t>(ballY + forward * 400);
   }
   ClampTarget(o);
+}
+
+namespace {
+
+// An indirect free kick without a wall and with nobody within 10 yards of
+// the ball may be taken quickly: always by a side behind, else one time in
+// three.
+bool QuickFreeKickChosen(int taker, bool direct) {
+  if (direct || GoalDistance < kWallRangeUnits) return false;
+  for (int i = 0; i < MATCH_PLAYERS; ++i) {
+    if (i == taker || !OnPitch(i)) continue;
+    const MatchObject& m = MatchObjects[i];
+    if (std::abs(m.x - ballX) + std::abs(m.y - ballY) <= kTooClose) return false;
+  }
+  const int side = SideOf(taker);
+  return Score[side] < Score[1 - side] || GameRandom() % 3 == 0;
 }
 
 // The wall: the first three opponents in an ordinary action, from the back
@@ -358,7 +375,7 @@ void Action_ThrowWindUp(int object) {
   }
   HoldForThrow(object);
   TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
-  if (DistanceAlongFacing(object) < kWindUpDistance && ++o.actionArg2 < kLongestWait) {
+  if (BallDistanceAlongFacing(object) < kWindUpDistance && ++o.actionArg2 < kLongestWait) {
     MoveInDirection(object, 32, 1, (o.facing + 128) & 255);
     LoopMotion(object, MOTION_ANF016, 1, 57);
     HoldForThrow(object);
@@ -381,12 +398,6 @@ void Action_LongThrow(int object) {
 
 void Action_RestartOrganiser(int object) {
   if (!IsPlayer(object)) return;
-  // The penalty (and any other restart given to the organiser) is still
-  // taken by the plain taker.
-  if (MatchState != STATE_FREE_KICK_PLACED && MatchState != STATE_DIRECT_FREE_KICK_PLACED) {
-    PlayerStandIn_TakeRestart(object);
-    return;
-  }
   MatchObject& o = MatchObjects[object];
   StopBall();
   BallHeight = 0;
@@ -394,6 +405,17 @@ void Action_RestartOrganiser(int object) {
   ballY = restartY;
   ballFixedX = restartX * 65536;
   ballFixedY = restartY * 65536;
+  PlaceBallMarker(0);
+  // The penalty taker sets the ball on the spot and lines up.
+  if (MatchState == STATE_PENALTY_PLACED) {
+    SetPlayerAction(object, 60);
+    return;
+  }
+  // Any other restart given to the organiser is taken by the plain taker.
+  if (MatchState != STATE_FREE_KICK_PLACED && MatchState != STATE_DIRECT_FREE_KICK_PLACED) {
+    PlayerStandIn_TakeRestart(object);
+    return;
+  }
   o.targetX = restartX;
   o.targetY = restartY;
   if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > 5) {
@@ -412,7 +434,7 @@ void Action_RestartOrganiser(int object) {
   if (direct || GoalDistance < kWallRangeUnits) BuildWall(object, cx, cy, direct);
   RestartWait = 0;
   RestartKind = 12;
-  SetPlayerAction(object, direct ? 59 : 55);
+  SetPlayerAction(object, direct ? 59 : QuickFreeKickChosen(object, direct) ? 20 : 55);
 }
 
 void Action_RestartTaker(int object) {
@@ -447,7 +469,7 @@ void Action_FreeKickLineUp(int object) {
   }
   TurnTowards(object, GetDirection256(ballX, ballY, o.targetX, o.targetY));
   if (o.actionArg == 1) {
-    if (DistanceAlongFacing(object) <= kRunUpDistance) {
+    if (BallDistanceAlongFacing(object) <= kRunUpDistance) {
       MoveInDirection(object, 64, 1, (o.facing + 128) & 255);
       LoopMotion(object, MOTION_ANF011, 1, 42);
       return;
@@ -459,32 +481,39 @@ void Action_FreeKickLineUp(int object) {
   if (++RestartCountdown < count) return;
   const int comment = o.action == 43 ? 242 : o.action == 68 ? 244 : 243;
   MatchSeams.sayComment(comment, kCommentPriority, SideOf(object), object, -1, 0);
-  // The corner is swung in; the lined-up shot at goal comes later, until
-  // then he delivers it.
-  SetPlayerAction(object, o.action == 68 ? 36 : 94);
+  // The corner is swung in, the kick in shooting range struck at goal.
+  const int16_t tx = o.targetX, ty = o.targetY;
+  SetPlayerAction(object, o.action == 68 ? 36 : o.action == 43 ? 71 : 94);
+  MatchObjects[object].targetX = tx;
+  MatchObjects[object].targetY = ty;
 }
 
 namespace {
 
 // The delivery (94 to a team-mate, 36 a corner or free kick into the box):
-// the run-in along the kick motion, the strike at its frame, then 57.
+// the run-in along the kick motion, the strike at its frame, then 57. Taken
+// quickly (actionArg2 1) the short kick motion, struck from its frame 19.
 void Deliver(int object, int comment) {
   if (!IsPlayer(object)) return;
   MatchObject& o = MatchObjects[object];
+  const bool quick = o.actionArg2 == 1;
+  const int strikeFrame = quick ? kQuickStrikeFrame : kStrikeFrame;
+  // Taken quickly its comment (236) was said as he stepped up (code 20).
+  if (quick) comment = 0;
   if (o.actionCounter == 0 && ballSpeed != 0) {
     // The ball has gone before he struck it: nothing left to take.
     SetPlayerAction(object, 57);
     return;
   }
   if (o.actionCounter == 0) TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
-  if (o.actionCounter == 0 && o.motionFrame < kStrikeFrame) MoveInDirection(object, kDeliveryWalkSpeed, 1, o.facing);
+  if (o.actionCounter == 0 && o.motionFrame < strikeFrame) MoveInDirection(object, kDeliveryWalkSpeed, 1, o.facing);
   bool struck = false;
-  if (o.actionCounter == 0 && o.motionFrame >= kStrikeFrame) {
+  if (o.actionCounter == 0 && o.motionFrame >= strikeFrame) {
     StrikeDelivery(object);
     struck = true;
   }
-  const int step = o.actionArg + 1;
-  if (PlayMotion(object, MOTION_ANF050, step, 57) == 0 && MatchObjects[object].actionCounter == 0 &&
+  const int step = o.actionArg + (quick ? 2 : 1);
+  if (PlayMotion(object, quick ? MOTION_ANF035 : MOTION_ANF050, step, 57) == 0 && MatchObjects[object].actionCounter == 0 &&
       MatchState != STATE_OPEN_PLAY) {
     // A motion over before the strike frame still ends in the strike.
     StrikeDelivery(object);
@@ -505,7 +534,7 @@ void Action_CornerWalk(int object) {
     PlayerStandIn_TakeRestart(object);
     return;
   }
-  SetPlayerAction(object, 67);
+  SetPlayerAction(object, 20);
 }
 
 void Action_WalkToCornerFlag(int object) {
@@ -516,6 +545,7 @@ void Action_WalkToCornerFlag(int object) {
   ballY = restartY;
   ballFixedX = restartX * 65536;
   ballFixedY = restartY * 65536;
+  PlaceBallMarker(0);
   if (ReachDistance(ActorX, ActorY, restartX, restartY, 1000) != 0 && ++o.actionArg2 < kLongestWait) {
     ++MoversCount;
     TurnTowards(object, GetDirection256(ActorX, ActorY, restartX, restartY));
@@ -553,6 +583,11 @@ void Action_Wall(int object) {
 
 void Action_AfterRestart(int object) {
   if (!IsPlayer(object)) return;
+  // The penalty taker watches his kick while the keeper may still save it.
+  if (PenaltyStillOn(object)) {
+    StandStill(object);
+    return;
+  }
   if (MatchState == STATE_OPEN_PLAY) {
     SetPlayerAction(object, kRejoin);
     return;

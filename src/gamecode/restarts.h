@@ -43,6 +43,12 @@ DeliveryTerms DeliveryTermsFor(int distance);
 // ball stepped 4 units back along his facing; the number still too close.
 int PushBackFromBall(int taker);
 
+// The lined-up taker's distance from the ball measured along his facing.
+int BallDistanceAlongFacing(int object);
+// The taker's target for a delivery: the team-mate furthest upfield within
+// reach of the ball; none, a point upfield.
+void ChooseDeliveryTarget(int object);
+
 // The team-mate the thrower throws to (-1 none), chosen when he picks the
 // ball up.
 extern int16_t ThrowReceiver;

@@ -251,14 +251,9 @@ const UnsetCode kUnsetCodes[] = {
     {172, "a dive no dive table chooses"},
     {173, "a dive no dive table chooses"},
 };
-// Codes whose handlers are being built elsewhere at the moment.
-constexpr int kPendingCodes[] = {20, 23, 24, 25, 26, 30, 31, 45, 54, 60, 61, 63, 71, 95};
-
 bool Listed(int code) {
   for (const UnsetCode& u : kUnsetCodes)
     if (u.code == code) return true;
-  for (int c : kPendingCodes)
-    if (c == code) return true;
   return false;
 }
 

@@ -69,7 +69,7 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
   struct Row {
     int code, state, object, afterAction;
   };
-  const std::vector<Row> rows = {{53, STATE_PENALTY_PLACED, 7, 3},
+  const std::vector<Row> rows = {{53, STATE_GOAL_KICK_TAKEN, 7, 3},
                                  {123, STATE_KEEPER_RELEASE, 16, 122}, {157, STATE_GOAL_KICK_TAKEN, 0, 122}};
   for (const Row& r : rows) {
     SetUp();
@@ -95,10 +95,10 @@ TEST_F(PlayerStandInTest, ATakerAtTheBallPlaysItTowardsTheMarkerAndPlayGoesOn) {
 TEST_F(PlayerStandInTest, ATakerAwayFromTheBallWalksThereFirst) {
   Ball(600, 900);
   Marker(700, 1300);
-  MatchState = STATE_PENALTY_PLACED;
+  MatchState = STATE_GOAL_KICK_TAKEN;
   Put(5, 600, 1000, 53);
   player_action();
-  EXPECT_EQ(MatchState, STATE_PENALTY_PLACED);
+  EXPECT_EQ(MatchState, STATE_GOAL_KICK_TAKEN);
   EXPECT_EQ(+MatchObjects[5].action, 53);
   EXPECT_EQ(MoversCount, 1);
   EXPECT_LT(+MatchObjects[5].y, 1000);  // on his way
@@ -127,7 +127,7 @@ TEST_F(PlayerStandInTest, ATakerPutsTheBallOnTheRestartSpot) {
 TEST_F(PlayerStandInTest, AThrowerHoldingTheBallThrowsAtOnce) {
   Ball(600, 900);
   Marker(500, 900);
-  MatchState = STATE_PENALTY_PLACED;
+  MatchState = STATE_GOAL_KICK_TAKEN;
   Put(5, 640, 960, 53);
   throwHolder = 6;
   player_action();
@@ -155,80 +155,11 @@ TEST_F(PlayerStandInTest, AShootOutKickIsMarkedForTheBall) {
   MatchState = STATE_PENALTY_PLACED;
   Ball(796, 1850);
   Marker(760, 2042);
-  Put(7, 796, 1848, 53);
+  Put(7, 796, 1848, 22);  // a restart no handler of its own takes here
   player_action();
   EXPECT_EQ(ShootoutKickFlag, 1);
   EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
   EXPECT_GT(ballVelY, 0);
-}
-
-TEST_F(PlayerStandInTest, TheKickOffTakerAndPartnerWalkToTheBallAndWaitForTheWhistle) {
-  MatchState = STATE_KICK_OFF_WAIT;
-  Ball(796, 1082);
-  Marker(796, 1300);
-  Put(9, 796, 1050, 24);
-  Put(10, 860, 1050, 26);
-  player_action();
-  EXPECT_EQ(MatchState, STATE_KICK_OFF_WAIT);  // still walking
-  for (int frame = 0; frame < 300; ++frame) player_action();
-  // At the ball the taker calls for the whistle; nobody plays it yet.
-  EXPECT_EQ(MatchState, STATE_KICK_OFF);
-  EXPECT_EQ(+MatchObjects[9].action, 24);
-  EXPECT_EQ(+MatchObjects[10].action, 26);
-  EXPECT_LE(std::abs(MatchObjects[9].x - 796) + std::abs(MatchObjects[9].y - 1082), 5);
-  EXPECT_LE(std::abs(MatchObjects[10].x - 820) + std::abs(MatchObjects[10].y - 1082), 5);
-  EXPECT_EQ(MoversCount, 0);
-  EXPECT_EQ(ballVelX, 0);
-  EXPECT_EQ(ballVelY, 0);
-}
-
-TEST_F(PlayerStandInTest, ASetPieceWalkIsCountedUntilHeStandsAtHisPoint) {
-  PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;  // the walkers' code here
-  Ball(160, 900);
-  MatchObject& walker = Put(6, 400, 900, 76);
-  walker.targetX = 300;
-  walker.targetY = 900;
-  walker.actionArg = 255;  // nobody to wait for
-  player_action();
-  EXPECT_EQ(MoversCount, 1);
-  EXPECT_LT(+MatchObjects[6].x, 400);
-  int frames = 0;
-  while (MoversCount != 0 && frames < 400) {
-    player_action();
-    ++frames;
-  }
-  EXPECT_EQ(MoversCount, 0);
-  EXPECT_LE(std::abs(MatchObjects[6].x - 300) + std::abs(MatchObjects[6].y - 900), 5);
-  EXPECT_EQ(+MatchObjects[6].action, 76);  // he stays until the restart is taken
-}
-
-TEST_F(PlayerStandInTest, AMarkerWaitsForHisPartner) {
-  PlayerActionTable[76] = PlayerStandIn_SetPieceWalk;  // the walkers' code here
-  Ball(160, 900);
-  MatchObject& receiver = Put(6, 500, 900, 76);
-  receiver.targetX = 300;
-  receiver.targetY = 900;
-  receiver.actionArg = 255;
-  MatchObject& marker = Put(20, 600, 1000, 76);
-  marker.targetX = 320;
-  marker.targetY = 930;
-  marker.actionArg = 6;
-  player_action();
-  EXPECT_EQ(MoversCount, 2);
-  EXPECT_EQ(+MatchObjects[20].x, 600);  // waits
-  EXPECT_EQ(+MatchObjects[20].y, 1000);
-  int frames = 0;
-  while (std::abs(MatchObjects[6].x - 300) > 5 && frames < 400) {
-    player_action();
-    ++frames;
-  }
-  for (int frame = 0; frame < 2; ++frame) player_action();
-  EXPECT_LT(+MatchObjects[20].x, 600);  // the partner stands: now he goes
-  while (MoversCount != 0 && frames < 1000) {
-    player_action();
-    ++frames;
-  }
-  EXPECT_LE(std::abs(MatchObjects[20].x - 320) + std::abs(MatchObjects[20].y - 930), 5);
 }
 
 TEST_F(PlayerStandInTest, TheActivePlayerTakesAStillBallAndDecides) {
