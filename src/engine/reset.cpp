@@ -40,6 +40,11 @@ void ResetModulesFrom(ResetLayer first) {
     if (entry.layer >= first) entry.function();
 }
 
+void ResetModulesOf(ResetLayer layer) {
+  for (const ResetEntry& entry : Registry())
+    if (entry.layer == layer) entry.function();
+}
+
 int ResetCount() { return static_cast<int>(Registry().size()); }
 
 const char* ResetName(int index) {
