@@ -2,6 +2,7 @@
 #include "gamecode/fixturematch.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -19,6 +20,32 @@
 namespace {
 
 constexpr int kOrderLength = 10;
+
+// A period this many frames long has stalled (a whole match of the longest
+// halves is 2 x 45 x 60 x 50 frames): it ends, logged.
+constexpr int32_t kStalledPeriodFrames = 400000;
+
+struct FixtureMatchState {
+  void (*clockTick)() = nullptr;
+  int8_t period = -1;
+  int32_t frames = 0;
+  int32_t stalls = 0;
+};
+FixtureMatchState gFixture;
+
+// The match clock, then the guard against a period that never ends.
+void ClockWithGuard() {
+  gFixture.clockTick();
+  if (gFixture.period != period) {
+    gFixture.period = period;
+    gFixture.frames = 0;
+  }
+  if (++gFixture.frames < kStalledPeriodFrames || PeriodOver) return;
+  std::printf("PlayFixtureMatch(): period %d stalled after %d frames in state %d (ball %d,%d, carrier %d), ended\n",
+              period, gFixture.frames, MatchState, ballX, ballY, BallCarrier);
+  ++gFixture.stalls;
+  PeriodOver = 1;
+}
 
 bool OnThePitch(int object) {
   if (object < 0 || object >= MATCH_PLAYERS) return false;
@@ -52,9 +79,8 @@ void DefaultShootOutOrder() {
 }
 
 uint8_t* PlayFixtureMatch() {
-  // Nothing of an earlier match carries over: the match layer starts afresh
-  // (the motions are read again, their blocks given back first), keeping the
-  // set-up the match day wrote and the seams as they are installed.
+  // Nothing of an earlier match carries over: the match layer starts afresh,
+  // keeping the set-up the match day wrote and the seams as installed.
   static uint8_t setup[MATCH_SETUP_SIZE];
   std::memcpy(setup, GetMatchSetupRecord(), sizeof setup);
   // A program that never ran the match layer's reset has no seams yet: it
@@ -71,5 +97,12 @@ uint8_t* PlayFixtureMatch() {
   MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
   MatchSeams.inGameMenusLoop = [](int) {};
   MatchSeams.penaltyShootOutMenus = DefaultShootOutOrder;
-  return PlayMatchGetResult();
+  gFixture = FixtureMatchState{};
+  gFixture.clockTick = MatchSeams.matchClockTick;
+  MatchSeams.matchClockTick = ClockWithGuard;
+  uint8_t* result = PlayMatchGetResult();
+  // The motions go back with the match: the menus have the memory again.
+  FreeMotions();
+  MatchSeams.matchClockTick = gFixture.clockTick;
+  return result;
 }

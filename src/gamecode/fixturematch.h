@@ -10,7 +10,7 @@
 // Plays the match the MatchSetup describes from the match layer's start state
 // (whatever earlier matches left behind), the set-up kept as written and the
 // match seams as installed (the players' own handlers added), and answers the
-// MatchResult.
+// MatchResult. The motions are read for the match and given back after it.
 uint8_t* PlayFixtureMatch();
 
 // The default shoot-out order of both sides (ShootOutOrder): the side's
