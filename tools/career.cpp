@@ -1,7 +1,7 @@
 // career: a whole career without a screen, for developers and tests.
 //
 //   career --country C --club N --seed S --seasons K [--check] [--save DIR]
-//          [--load FILE] [--data DIR] [--quiet]
+//          [--load FILE] [--data DIR] [--quiet] [--engine]
 //
 // Starts a new game in game country C (0-8) with the human manager at world
 // club N (a league club of that country; -1 picks the first club of the top
@@ -34,6 +34,19 @@
 // save FILE (a .../SaveData/save<N>) instead of starting a new game. The game's
 // data (pakfiles\hdcommon) is read from --data (default: the folder game/
 // beside this program). The same arguments always give the same output.
+//
+// --engine plays the human club's fixtures in the match engine (as the game
+// does; without it they are simulated in the background like the others, for
+// speed), one line each after the day:
+//
+//   engine day=D fixture=F comp=C score=H-A shootout=a-b booked=H-A
+//          goals=G apps=P sent_off=R players=ok : HOME v AWAY
+//
+// score and shootout from the MatchResult, booked the fixture's result; G, P
+// and R the goals, appearances and sendings-off of the match's players, and
+// players=ok when each of them reached his record (goals, clean sheets,
+// appearances, a ban for a sending-off), else players=wrong with the first
+// player that did not.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -43,14 +56,19 @@
 #include <vector>
 
 #include "clubsim/simcounts.h"
+#include "engine/bytes.h"
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
 #include "engine/rand.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
+#include "gamecode/fixturematch.h"
+#include "gamecode/matchobj.h"
+#include "gamecode/matchrec.h"
 #include "menus/menucont.h"
 #include "platform/platform.h"
 #include "season/careerrun.h"
+#include "season/matchday.h"
 #include "season/fixgen.h"
 #include "season/newgame.h"
 #include "season/postmatch.h"
@@ -79,6 +97,7 @@ struct Options {
   int seasons = 1;
   bool check = false;
   bool quiet = false;
+  bool engine = false;
   std::string saveDir;
   std::string loadFile;
   std::string dataDir;
@@ -93,7 +112,7 @@ int Usage(const char* why) {
   std::fprintf(stderr,
                "career: %s\n"
                "usage: career --country C --club N --seed S --seasons K [--check] [--save DIR] [--load FILE]\n"
-               "              [--data DIR] [--quiet]\n",
+               "              [--data DIR] [--quiet] [--engine]\n",
                why);
   return 2;
 }
@@ -115,6 +134,8 @@ int ParseOptions(int argc, char** argv, Options* o) {
       o->check = true;
     } else if (word == "--quiet") {
       o->quiet = true;
+    } else if (word == "--engine") {
+      o->engine = true;
     } else if (word == "--country") {
       const char* v = value();
       if (!v || !ParseInt(v, 0, NUM_GAME_COUNTRIES - 1, &n)) return Usage("--country takes 0-8");
@@ -290,6 +311,92 @@ int PlayersUnderContract() {
   return n;
 }
 
+// --- the human club's matches in the engine ---------------------------------------------
+
+// One player of an engine match: his figures in the MatchResult and his
+// record before the match day booked them.
+struct EnginePlayer {
+  int16_t player, side, mark, goals, card;
+  int16_t goalsBefore, appsBefore, suspensionBefore;
+};
+
+struct EngineMatch {
+  int16_t fixture, day, code;
+  int16_t score[2], shootout[2];
+  std::vector<EnginePlayer> players;
+};
+
+std::vector<EngineMatch> gEngineMatches;
+
+// The engine's match, noted before the match day books it.
+uint8_t* PlayAndNote() {
+  const uint8_t* result = PlayFixtureMatch();
+  EngineMatch m{};
+  m.fixture = MatchDayFixture;
+  m.day = DayOfSeason;
+  m.code = MatchDayFixture >= 0 ? Fixture_GetCompetition(MatchDayFixture) : -1;
+  const uint8_t* setup = GetMatchSetupRecord();
+  for (int side = 0; side < 2; ++side) {
+    const uint8_t* team = result + TEAM_MATCH_RECORD_OFFSET[side];
+    m.score[side] = LoadI16(team + TEAM_GOALS);
+    m.shootout[side] = LoadI16(team + TEAM_SHOOTOUT_GOALS);
+    for (int place = 0; place < SIDE_OBJECTS; ++place) {
+      const int16_t p = LoadI16(setup + SetupPlayerOffset(side, place) + SETUP_PLAYER_NUMBER);
+      if (p < 0 || p >= PlayerCount) continue;
+      const uint8_t* stats = team + TEAM_PLAYER_STATS + place * MATCH_PLAYER_STATS_SIZE;
+      m.players.push_back({p, static_cast<int16_t>(side), LoadI16(stats + PLAYER_STATS_MARK),
+                           LoadI16(stats + PLAYER_STATS_GOALS), LoadI16(stats + PLAYER_STATS_CARD_STATE),
+                           Player_GetGoals(p), Player_GetApps(p), Player_GetSuspension(p)});
+    }
+  }
+  gEngineMatches.push_back(std::move(m));
+  return GetMatchResultRecord();
+}
+
+// What the booking should have given one player, against what it gave.
+std::string CheckPlayer(const EngineMatch& m, const EnginePlayer& e) {
+  if (e.mark <= 0) return "";
+  const bool counted = m.code != COMP_FRIENDLY;
+  const bool cleanSheet = Player_GetPosition(e.player) == 0 && Player_GetShirt(e.player) < 12 &&
+                          m.score[1 - e.side] == 0;
+  const int goals = (counted ? std::max<int>(0, e.goals) : 0) + (cleanSheet ? 1 : 0);
+  const int apps = counted ? 1 : 0;
+  char why[160] = "";
+  if (Player_GetGoals(e.player) - e.goalsBefore != goals)
+    std::snprintf(why, sizeof why, "goals of %d: %d, not %d", e.player, Player_GetGoals(e.player) - e.goalsBefore,
+                  goals);
+  else if (Player_GetApps(e.player) - e.appsBefore != apps)
+    std::snprintf(why, sizeof why, "appearances of %d: %d, not %d", e.player,
+                  Player_GetApps(e.player) - e.appsBefore, apps);
+  else if (counted && (e.card == 2 || e.card == 3) && (m.code < 69 || m.code > 116) &&
+           Player_GetSuspension(e.player) <= e.suspensionBefore)
+    std::snprintf(why, sizeof why, "no ban for %d, sent off", e.player);
+  return why;
+}
+
+void PrintEngineMatches() {
+  for (const EngineMatch& m : gEngineMatches) {
+    int goals = 0, apps = 0, sentOff = 0;
+    std::string wrong;
+    for (const EnginePlayer& e : m.players) {
+      if (e.mark > 0) ++apps;
+      goals += std::max<int>(0, e.goals);
+      sentOff += e.card == 2 || e.card == 3;
+      if (wrong.empty()) wrong = CheckPlayer(m, e);
+    }
+    const int16_t home = m.fixture >= 0 ? Fixture_GetHomeClub(m.fixture) : -1;
+    const int16_t away = m.fixture >= 0 ? Fixture_GetAwayClub(m.fixture) : -1;
+    const int bookedHome = m.fixture >= 0 ? Fixture_GetHomeGoals(m.fixture) : -1;
+    const int bookedAway = m.fixture >= 0 ? Fixture_GetAwayGoals(m.fixture) : -1;
+    std::printf("engine day=%d fixture=%d comp=%d score=%d-%d shootout=%d-%d booked=%d-%d goals=%d apps=%d "
+                "sent_off=%d players=%s : %s v %s\n",
+                m.day, m.fixture, m.code, m.score[0], m.score[1], m.shootout[0], m.shootout[1], bookedHome, bookedAway,
+                goals, apps, sentOff, wrong.empty() ? "ok" : ("wrong (" + wrong + ")").c_str(),
+                ClubName(home).c_str(), ClubName(away).c_str());
+  }
+  gEngineMatches.clear();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -298,6 +405,10 @@ int main(int argc, char** argv) {
   const fs::path saveDir = o.saveDir.empty() ? fs::path() : fs::absolute(o.saveDir);
   const fs::path loadFile = o.loadFile.empty() ? fs::path() : fs::absolute(o.loadFile);
   if (!StartEngine(o, argv[0])) return 1;
+  if (o.engine) {
+    Seam_ConnectMatchEngine();
+    MatchEngine.playMatchGetResult = PlayAndNote;
+  }
 
   int16_t human = -1;
   if (!loadFile.empty()) {
@@ -336,6 +447,7 @@ int main(int argc, char** argv) {
     const int16_t startCounter = SeasonCounter;
     while (SeasonCounter == startCounter) {
       Career_PlayToday();
+      PrintEngineMatches();
       TallyToday(&tally);
       if (DayOfSeason == Postdate && !o.quiet) {
         PrintTables(season);

@@ -56,6 +56,7 @@
 #include "gamecode/actions.h"
 #include "gamecode/ball.h"
 #include "gamecode/comments.h"
+#include "gamecode/fixturematch.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/activeplayers.h"
@@ -226,19 +227,7 @@ uint64_t Fnv(uint64_t h, const uint8_t* bytes, int size) {
   return h;
 }
 
-void PrintObjects() {
-  std::printf("frame period %d frame %d state %d movers %d ball %d,%d,%d active %d %d carrier %d direction %d "
-              "possession %d kicker %d holders %d %d\n",
-              period, gRun.frame, MatchState, MoversCount, ballX, ballY, BallHeight, ActivePlayer[0],
-              ActivePlayer[1], BallCarrier, ballDirection, PossessionSide, LastKicker, keeperHolder, throwHolder);
-  for (int i = 0; i < MATCH_OBJECTS; ++i) {
-    const MatchObject& o = MatchObjects[i];
-    std::printf("object %d action %d x %d y %d target %d,%d facing %d speed %d motion %d,%d off %d hasball %d lock %d "
-                "arg %d\n",
-                i, o.action, o.x, o.y, o.targetX, o.targetY, o.facing, o.speed, o.motion, o.motionFrame, o.offPitch,
-                o.hasBall, o.touchLock, o.actionArg);
-  }
-}
+void PrintObjects() { PrintMatchSituation(stdout, gRun.frame); }
 
 constexpr int kStalledFrames = 200000;
 

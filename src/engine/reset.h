@@ -38,7 +38,8 @@ void ResetAllModules();
 // back end, clock and event script), so every module starts from exactly the
 // state its reset gives, as in the tests.
 void ResetModulesFrom(ResetLayer first);
-// Runs the resets of one layer only.
+// Runs the resets of one layer only (a match played inside a running game
+// starts each time from the match layer's start state).
 void ResetModulesOf(ResetLayer layer);
 
 // Number of registered resets and the name of one (tests, reports).

@@ -131,6 +131,7 @@ int GameMain(int wordCount, char** words) {
   ClubFixturesViewState = 0;
 
   Seam_ConnectGame();  // the season engine's parts find each other
+  Seam_ConnectMatchEngine();  // the human clubs' matches are played, not simulated
   RunFrontEnd();
 
   UninitialisePC();

@@ -71,9 +71,16 @@ void Tire(MatchObject& o) {
 }
 
 // Step 3: a computer side whose keeper is off the pitch puts another in goal.
+// The human manager picks his own in the substitutions menu; should he leave
+// the goal empty, the side's choice is made for him, as no restart of his
+// keeper's could ever be taken.
 void ReplaceLostKeeper() {
   const int side = FoulingSide & 1;
-  if (SideIsHuman(side) || OnPitch(Keeper(side))) return;
+  if (OnPitch(Keeper(side))) return;
+  if (SideIsHuman(side)) {
+    MatchSeams.inGameMenuOpenSubsTactics(side);
+    if (OnPitch(Keeper(side))) return;
+  }
   MatchSeams.replaceGoalkeeper(side);
   const int keeper = Keeper(side);
   if (!OnPitch(keeper)) return;
@@ -401,6 +408,12 @@ void AfterGoalState() {
   }
   StoppageSubstitutions();
   ServeSubstitutionRequests();
+  // A keeper replaced at the stoppage: his successor hands the ball over.
+  const int now = Keeper(conceder);
+  if (IsPlayer(now) && now != keeper) {
+    WriteAction(now, 23);
+    MatchObjects[now].hasBall = 0;
+  }
 }
 
 void Fouls_Reset() { AfterGoalFrames = 0; }

@@ -38,6 +38,7 @@ constexpr int kNever = 10000;
 constexpr int kAreaNearLow = 410, kAreaNearHigh = 1754;  // the penalty areas' depth along
 constexpr int kAreaMinX = 476, kAreaMaxX = 1116;          // and their width across
 constexpr int kReachLimit = 1000;
+constexpr int kStepInDistance = 24;  // the walk back ends in single steps this close
 constexpr int kAttackerOnBall = 16;  // an attacker this close to the ball he last touched is on it
 
 constexpr int kDistribute = 123, kGoalKickRunUp = 156, kGoalKickApproach = 157, kGoalKickLoop = 158;
@@ -584,8 +585,17 @@ void Keeper_OpenPlay(int object) {
   k.targetY = static_cast<int16_t>(ty);
   if (ReachDistance(ActorX, ActorY, tx, ty, kReachLimit) != 0 && ty > Pitch.minY && ty < Pitch.maxY) {
     ++MoversCount;
-    TurnTowards(object, GetDirection256(ActorX, ActorY, tx, ty));
     LoopMotion(object, 10, 1, 31);
+    if (std::abs(ActorX - tx) + std::abs(ActorY - ty) <= kStepInDistance) {
+      // The last steps straight onto his spot: at walking pace with his
+      // turning he would circle it.
+      ActorFixedX += ((tx > ActorX) - (tx < ActorX)) * 65536;
+      ActorFixedY += ((ty > ActorY) - (ty < ActorY)) * 65536;
+      ActorX = static_cast<int16_t>(ActorFixedX / 65536);
+      ActorY = static_cast<int16_t>(ActorFixedY / 65536);
+      return;
+    }
+    TurnTowards(object, GetDirection256(ActorX, ActorY, tx, ty));
     MovePlayer(object, 64, 1);
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/debug.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/actions.h"
@@ -42,6 +43,7 @@ namespace {
 
 constexpr int kKeeperAction = 122;
 constexpr int kNoHolder = 0;
+constexpr int kLongestStateWait = 1000;  // no wait for a player's hand-over lasts longer
 constexpr int kShootOutWaitY = 1854;  // the kicking side's keeper during a kick
 
 // Where each player stands while the shoot-out's kicks are taken: across
@@ -280,6 +282,17 @@ void BeingTaken() { ballOutState = 0; }
 void Waiting() {
   DrawShapeRandom();
   ballOutState = 0;
+}
+
+// After a goal the conceding keeper hands the ball over (code 23), which
+// moves the match on to the kick-off. Should nobody do so (the keeper left
+// the pitch at the stoppage), the kick-off is set up all the same.
+void AfterGoalWaiting() {
+  Waiting();
+  if (++MatchStateTimer < kLongestStateWait) return;
+  DPRINT(DEBUG_GENERAL, 1, "AfterGoalWaiting(): nobody handed the ball over, kick-off set up\n");
+  MatchState = STATE_PERIOD_START_AFTER_GOAL;
+  MatchStateTimer = 100;
 }
 
 // Lined up for the kick-off: once nobody walks to his place any more, the
@@ -595,8 +608,9 @@ void ServeSubstitutionRequests() {
     SubstitutionRequest[side] = 0;
     SideMomentum[1 - side] = static_cast<int16_t>(std::max(0, SideMomentum[1 - side] - 8));
     ++RequestsServed[side];
-    if (SideIsHuman(side) || OnPitch(SideSlots[side][0])) continue;
-    // The best reach among the outfield starters on the pitch goes in goal.
+    // A side left without a keeper (the human manager's menu too) puts the
+    // best reach among the outfield starters on the pitch in goal.
+    if (OnPitch(SideSlots[side][0])) continue;
     int best = -1, bestReach = -1;
     for (int place = 1; place <= 10; ++place) {
       const int object = SideSlots[side][place];
@@ -662,7 +676,7 @@ void MatchStates_Reset() {
   MatchStateTable[STATE_GOAL_KICK_TAKEN] = BeingTaken;
   MatchStateTable[STATE_CORNER_TAKEN] = BeingTaken;
   MatchStateTable[STATE_GOAL] = GoalState;
-  MatchStateTable[STATE_AFTER_GOAL_WAIT] = Waiting;
+  MatchStateTable[STATE_AFTER_GOAL_WAIT] = AfterGoalWaiting;
   MatchStateTable[STATE_KICK_OFF] = KickOffWhistle;
   MatchStateTable[STATE_KEEPER_HOLDS] = KeeperHolds;
   MatchStateTable[STATE_KEEPER_RELEASE] = Waiting;

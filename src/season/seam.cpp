@@ -1,6 +1,7 @@
 // The entry points: stubs until Seam_ConnectGame points them at the parts that exist.
 #include "season/seam.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <initializer_list>
@@ -28,7 +29,11 @@
 #include "clubsim/valuation.h"
 #include "clubsim/yearend.h"
 #include "clubsim/youth.h"
+#include "engine/bytes.h"
 #include "engine/reset.h"
+#include "gamecode/fixturematch.h"
+#include "gamecode/football.h"
+#include "gamecode/matchrec.h"
 #include "menus/exmenu.h"
 #include "menus/gfx_gen.h"
 #include "menus/kittab.h"
@@ -44,8 +49,10 @@
 #include "season/matchday.h"
 #include "season/playfix.h"
 #include "season/postmatch.h"
+#include "season/seasonstate.h"
 #include "season/teamsel_standin.h"
 #include "world/funcs.h"
+#include "world/players.h"
 #include "world/funcs_deals.h"
 #include "world/funcs_finance.h"
 #include "world/honours.h"
@@ -481,4 +488,25 @@ void Seam_ConnectGame() {
     ContinueGame();
   };
   MenuSystem.pollWhileProcessing = PollWhileProcessing;
+}
+
+int16_t ComputerSideTactic(int16_t manager) {
+  if (manager < 0 || manager >= PlayerCount) return 0;
+  const int type = std::clamp<int>(ClubSim.getPlayerTacticType(manager), 0, NUM_TACTIC_CODES - 1);
+  const int style = std::clamp<int>(GNW_GetPlayerPersonalityBand(manager) / 2, 0, 4);
+  return static_cast<int16_t>(type * 5 + style);
+}
+
+void Seam_ConnectMatchEngine() {
+  MatchEngine.playMatchGetResult = PlayFixtureMatch;
+  MatchEngine.footballSetupTeamFormation = Football_SetupTeamFormation;
+  MatchEngine.setMatchSetupTactics = [] {
+    // Entry 16 of each team block is the side's manager.
+    const uint8_t* setup = GetMatchSetupRecord();
+    int16_t tactic[2];
+    for (int side = 0; side < 2; ++side)
+      tactic[side] = ComputerSideTactic(LoadI16(setup + SetupPlayerOffset(side, SETUP_TEAM_PLAYER_COUNT - 1) +
+                                                SETUP_PLAYER_NUMBER));
+    SetMatchSetupTactics(tactic);
+  };
 }

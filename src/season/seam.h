@@ -289,3 +289,12 @@ void Seam_Reset();
 
 // Points every entry whose part exists at its real function.
 void Seam_ConnectGame();
+
+// The match engine for the watched matches of human-managed clubs (the game
+// does so as it starts; a tool may keep the background simulation for speed).
+// The computer sides' tactic: the manager's tactic type x 5 + his style, his
+// personality band / 2 (0-4).
+void Seam_ConnectMatchEngine();
+// The tactic number a computer side's manager picks, as above (0 for no
+// manager).
+int16_t ComputerSideTactic(int16_t manager);

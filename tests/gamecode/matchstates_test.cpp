@@ -538,14 +538,26 @@ TEST_F(MatchStatesTest, ServedRequestPutsTheBestReachInGoal) {
   EXPECT_EQ(SideMomentum[1], 14);
   EXPECT_EQ(SideMomentum[0], 0);
 
+  // The human manager whose menu leaves the goal empty gets the same choice:
+  // no restart of a keeper's could be taken otherwise.
   SetUp();
   GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[0] + SETUP_TEAM_HUMAN] = 1;
   MatchObjects[0].offPitch = 1;
   MatchObjects[3].attr[SKILL_KEEPING] = 99;
   SubstitutionRequest[0] = 1;
   ServeSubstitutionRequests();
-  EXPECT_EQ(SideSlots[0][0], 0);
+  EXPECT_EQ(SideSlots[0][0], 3);
   EXPECT_EQ(RequestsServed[0], 1);
+
+  // One who puts his own man in goal keeps him.
+  SetUp();
+  GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[0] + SETUP_TEAM_HUMAN] = 1;
+  MatchObjects[0].offPitch = 1;
+  MatchObjects[3].attr[SKILL_KEEPING] = 99;
+  MatchSeams.inGameMenuOpenSubsTactics = [](int) { std::swap(SideSlots[0][0], SideSlots[0][7]); };
+  SubstitutionRequest[0] = 1;
+  ServeSubstitutionRequests();
+  EXPECT_EQ(SideSlots[0][0], 7);
 }
 
 // Placed free kicks and penalties: the shape centres on 480 ahead of the

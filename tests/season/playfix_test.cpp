@@ -13,7 +13,10 @@
 
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
+#include "gamecode/fixturematch.h"
+#include "gamecode/football.h"
 #include "gamecode/matchrec.h"
+#include "menus/gfx_gen.h"
 #include "menus/menucont.h"
 #include "menus/menuprims.h"
 #include "season/matchday.h"
@@ -492,6 +495,37 @@ TEST_F(PlayFixtureTest, UntilTheMatchEngineExistsTheHumanClubsMatchIsSimulated) 
   for (int side = 0; side < 2; ++side) EXPECT_EQ(SlotField(side, 1, TACTICS_SLOT_Y), 3) << side;
   EXPECT_EQ(LoadI16(GetMatchResultRecord() + TEAM_GOALS), SimSheets.sides[0].goals);
   EXPECT_NE(SimSheets.flags & SIMF_HUMAN_PLAYS, 0u);
+}
+
+struct TacticCase {
+  int16_t tacticType;  // what the computer side's manager picks
+  int16_t family;      // the stock tactic's family it gives (tactic / 5)
+};
+
+TEST_F(PlayFixtureTest, WithTheMatchEngineEachSideGetsItsTactic) {
+  Seam_ConnectMatchEngine();
+  EXPECT_EQ(MatchEngine.playMatchGetResult, &PlayFixtureMatch);
+  EXPECT_EQ(MatchEngine.footballSetupTeamFormation, &Football_SetupTeamFormation);
+  Club_SetControl(20, 1);
+  SetTacticsDesignerSelection(0, 44);
+  SetTacticsDesignerSelection(1, 2);
+  static int16_t type = 0;
+  ClubSim.getPlayerTacticType = [](int16_t) { return type; };
+  for (const TacticCase c : {TacticCase{3, 3}, TacticCase{0, 0}, TacticCase{5, 5}, TacticCase{9, 5},
+                             TacticCase{-2, 0}}) {
+    SCOPED_TRACE(c.tacticType);
+    type = c.tacticType;
+    Prepare(20, 21);
+    const uint8_t* human = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[0];
+    const uint8_t* computer = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[1];
+    EXPECT_EQ(LoadI16(human + SETUP_TEAM_TACTIC), 44);
+    EXPECT_EQ(LoadI16(human + SETUP_TEAM_TACTIC_VALUE), 2);
+    const int16_t tactic = LoadI16(computer + SETUP_TEAM_TACTIC);
+    EXPECT_EQ(tactic / 5, c.family);
+    EXPECT_EQ(tactic, ComputerSideTactic(Value(1, 16, SETUP_PLAYER_NUMBER)));
+    EXPECT_EQ(LoadI16(computer + SETUP_TEAM_TACTIC_VALUE), 0);
+  }
+  EXPECT_EQ(ComputerSideTactic(-1), 0);  // no manager
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+// The match of a fixture that a human-managed club plays, as the match day
+// hands it over: the MatchSetup is written, the menus are left. There is no
+// screen yet, so every display mode plays through the same frame loop,
+// headless and as fast as the machine goes; the in-match menus return at once
+// and the shoot-out takers go in the default order.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Plays the match the MatchSetup describes from the match layer's start state
+// (whatever earlier matches left behind), the set-up kept as written and the
+// match seams as installed (the players' own handlers added), and answers the
+// MatchResult. The motions are read for the match and given back after it.
+uint8_t* PlayFixtureMatch();
+
+// Where everything stands: one "frame" line (the period and its frame given,
+// the state, the ball, the active players, the holders) and one "object"
+// line per match object. For stalls and the tools.
+void PrintMatchSituation(std::FILE* out, int frame);
