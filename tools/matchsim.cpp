@@ -306,7 +306,7 @@ void PrintSideCounts() {
       shots += o.shots;
       onTarget += o.shotsOnTarget;
       passes += o.passes;
-      completed += o.passesCompleted;
+      completed += o.passesCompleted + o.stat34;  // the one-twos and long balls that arrived too
       tackles += o.tacklesWon;
     }
     std::printf(
@@ -486,6 +486,7 @@ struct BatchTotals {
   int higherWins = 0, higherDraws = 0, higherLosses = 0, sameRating = 0;
   int extraTimes = 0, shootouts = 0, stalls = 0;
   int64_t frames = 0;
+  int64_t passes = 0, passesArrived = 0;  // every kind of pass; those that reached a team-mate as meant
 };
 
 // The seed of a batch's match M. The game's generator seeded with nearby
@@ -523,7 +524,12 @@ int Batch(const RealOptions& o, const char* argv0) {
     for (int side = 0; side < 2; ++side) {
       goals[side] = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[side] + TEAM_GOALS);
       pens[side] = LoadI16(result + TEAM_MATCH_RECORD_OFFSET[side] + TEAM_SHOOTOUT_GOALS);
-      for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i) shots[side] += MatchObjects[i].shots;
+      for (int i = side * SIDE_OBJECTS; i < (side + 1) * SIDE_OBJECTS; ++i) {
+        const MatchObject& o = MatchObjects[i];
+        shots[side] += o.shots;
+        t.passes += o.passes;
+        t.passesArrived += o.passesCompleted + o.stat34;
+      }
     }
     const int64_t possession = static_cast<int64_t>(SidePossession[0]) + SidePossession[1];
     const int share = possession > 0 ? static_cast<int>(SidePossession[0] * 100 / possession) : 50;
@@ -569,11 +575,12 @@ int Batch(const RealOptions& o, const char* argv0) {
   std::printf(
       "summary matches %d goals %.2f shots %.2f corners %.2f fouls %.2f cards %.2f offsides %.2f possession %d-%d "
       "even %d%% higher_rated won %d drawn %d lost %d same %d extra_time %d shootouts %d frames %lld "
-      "out_of_range %lld stalled %d\n",
+      "out_of_range %lld stalled %d passes %.1f completed %d%%\n",
       t.matches, t.goals / n, t.shots / n, t.corners / n, t.fouls / n, t.cards / n, t.offsides / n, t.minShare,
       t.maxShare, static_cast<int>(t.evenShare * 100 / n), t.higherWins, t.higherDraws, t.higherLosses,
       t.sameRating, t.extraTimes, t.shootouts, static_cast<long long>(t.frames),
-      static_cast<long long>(gRun.outOfRange), t.stalls);
+      static_cast<long long>(gRun.outOfRange), t.stalls, t.passes / n,
+      static_cast<int>(t.passes > 0 ? t.passesArrived * 100 / t.passes : 0));
   std::string seen, unseen;
   int perLine = 0;
   for (int code = 0; code < kActionCodes; ++code) {

@@ -90,13 +90,15 @@ void StandStill(int object) {
 
 }  // namespace
 
-int BallDistanceAlongFacing(int object) {
+int DistanceAlongFacing(int object, int x, int y) {
   const int facing = MatchObjects[object].facing;
-  PolarToOffset(facing, std::abs(ActorX - ballX), 256);
+  PolarToOffset(facing, std::abs(ActorX - x), 256);
   const int across = std::abs(OffsetX);
-  PolarToOffset(facing, std::abs(ActorY - ballY), 256);
+  PolarToOffset(facing, std::abs(ActorY - y), 256);
   return across + std::abs(OffsetY);
 }
+
+int BallDistanceAlongFacing(int object) { return DistanceAlongFacing(object, ballX, ballY); }
 
 void ChooseDeliveryTarget(int object) {
   MatchObject& o = MatchObjects[object];
@@ -375,7 +377,8 @@ void Action_ThrowWindUp(int object) {
   }
   HoldForThrow(object);
   TurnTowards(object, GetDirection256(ActorX, ActorY, o.targetX, o.targetY));
-  if (BallDistanceAlongFacing(object) < kWindUpDistance && ++o.actionArg2 < kLongestWait) {
+  // He carries the ball back: the distance is from his mark on the line.
+  if (DistanceAlongFacing(object, restartX, restartY) < kWindUpDistance && ++o.actionArg2 < kLongestWait) {
     MoveInDirection(object, 32, 1, (o.facing + 128) & 255);
     LoopMotion(object, MOTION_ANF016, 1, 57);
     HoldForThrow(object);

@@ -45,6 +45,8 @@ int PushBackFromBall(int taker);
 
 // The lined-up taker's distance from the ball measured along his facing.
 int BallDistanceAlongFacing(int object);
+// The same from a point (a thrower's mark).
+int DistanceAlongFacing(int object, int x, int y);
 // The taker's target for a delivery: the team-mate furthest upfield within
 // reach of the ball; none, a point upfield.
 void ChooseDeliveryTarget(int object);

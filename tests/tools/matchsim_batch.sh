@@ -29,7 +29,7 @@ s=$(echo "$out" | grep '^summary matches ')
 [ -n "$s" ] || die "no summary"
 # summary matches K goals G shots S corners C fouls F cards D offsides O
 #   possession A-B even E% higher_rated won W drawn X lost Y same Z
-#   extra_time T shootouts P frames N out_of_range R stalled Q
+#   extra_time T shootouts P frames N out_of_range R stalled Q passes M completed C%
 echo "$s" | awk -v k="$k" '{
     if ($3 != k) { print "matches " $3; bad = 1 }
     if ($5 < 1.5 || $5 > 4) { print "mean goals " $5 " outside 1.5-4"; bad = 1 }
