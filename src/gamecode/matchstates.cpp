@@ -43,7 +43,8 @@ namespace {
 
 constexpr int kKeeperAction = 122;
 constexpr int kNoHolder = 0;
-constexpr int kLongestStateWait = 1000;  // no wait for a player's hand-over lasts longer
+constexpr int kLongestStateWait = 1000;
+constexpr int kLongestRestartWait = 4000;  // a taker's own waits end well before this  // no wait for a player's hand-over lasts longer
 constexpr int kShootOutWaitY = 1854;  // the kicking side's keeper during a kick
 
 // Where each player stands while the shoot-out's kicks are taken: across
@@ -277,7 +278,21 @@ void Corner() {
   ServeSubstitutionRequests();
 }
 
-void BeingTaken() { ballOutState = 0; }
+// A restart whose taker never takes it (he was called away, or left the
+// pitch) gets a new taker in the end: the nearest free player of the side,
+// the keeper for a goal kick.
+void BeingTaken() {
+  ballOutState = 0;
+  if (++MatchStateTimer < kLongestRestartWait) return;
+  MatchStateTimer = 0;
+  SetRestartSide(RestartSide);
+  const int taker = MatchState == STATE_GOAL_KICK_TAKEN ? Keeper(RestartSide) : TakerNear(ballX, ballY, -1);
+  if (!IsPlayer(taker)) return;
+  DPRINT(DEBUG_GENERAL, 1, "BeingTaken(): restart in state %d not taken, given to player %d\n", MatchState, taker);
+  const int code = MatchState == STATE_THROW_IN_TAKEN ? 21 : MatchState == STATE_CORNER_TAKEN ? 22 : 157;
+  WriteAction(taker, code);
+  ActivePlayer[RestartSide] = static_cast<int16_t>(taker);
+}
 
 void Waiting() {
   DrawShapeRandom();

@@ -699,3 +699,35 @@ TEST_F(MatchStatesTest, StoppageSubstitutionForAnInjuredPlayer) {
 }
 
 }  // namespace
+
+// A restart nobody takes (its taker was called away) is given to another
+// taker of the same side in the end: the thrower's walk, the corner walk,
+// the keeper's walk to the goal kick.
+TEST_F(MatchStatesTest, ARestartNobodyTakesGetsANewTaker) {
+  struct Case {
+    int16_t state;
+    int code;
+  };
+  for (const Case& c : {Case{STATE_THROW_IN_TAKEN, 21}, Case{STATE_CORNER_TAKEN, 22}, Case{STATE_GOAL_KICK_TAKEN, 157}}) {
+    SetUp();
+    MatchState = c.state;
+    MatchStateTimer = 0;
+    RestartSide = 1;
+    ballX = 1436;
+    ballY = 1500;
+    for (int frame = 0; frame < 3999; ++frame) RunMatchState();
+    for (int i = 0; i < MATCH_PLAYERS; ++i) EXPECT_EQ(+MatchObjects[i].action, 3) << c.state;
+    RunMatchState();
+    int takers = 0;
+    for (int i = 0; i < MATCH_PLAYERS; ++i)
+      if (MatchObjects[i].action == c.code) {
+        ++takers;
+        EXPECT_EQ(SideOf(i), 1) << c.state;
+        if (c.code == 157) {
+          EXPECT_EQ(i, SideSlots[1][0]);
+        }
+      }
+    EXPECT_EQ(takers, 1) << c.state;
+    EXPECT_EQ(MatchState, c.state);
+  }
+}
