@@ -331,40 +331,54 @@ void KickInDirection(int object, int direction) {
   p.actionArg2 = 1;
 }
 
+PredictedFlight FlightFromBall() {
+  PredictedFlight f;
+  f.x = (static_cast<int64_t>(BallFramePos[0]) << 16) + (ballFixedX & 0xFFFF);
+  f.y = (static_cast<int64_t>(BallFramePos[1]) << 16) + (ballFixedY & 0xFFFF);
+  f.h = (static_cast<int64_t>(BallHeight) << 16) + (ballFixedHeight & 0xFFFF);
+  f.vx = ballVelX;
+  f.vy = ballVelY;
+  f.vh = ballVelHeight;
+  f.spinFrames = ballSpinFrames;
+  return f;
+}
+
+bool StepFlight(PredictedFlight& f) {
+  if (f.spinFrames > 0) {
+    f.vx += ballSpinX;
+    f.vy += ballSpinY;
+    f.vh += ballSpinHeight;
+    --f.spinFrames;
+  }
+  f.vx = f.vx * 992 / 1000;
+  f.vy = f.vy * 992 / 1000;
+  f.vh -= 4000;
+  f.h += f.vh;
+  // The whole height (truncated) below the ground: a bounce.
+  bool bounced = false;
+  if (f.h / 65536 < 0) {
+    f.h += -f.vh;
+    f.vx = static_cast<int64_t>(f.vx * FrameBallFriction);
+    f.vy = static_cast<int64_t>(f.vy * FrameBallFriction);
+    f.vh = static_cast<int64_t>(-f.vh * FrameBallBounce);
+    bounced = true;
+  }
+  f.x += f.vx;
+  f.y += f.vy;
+  if (f.vx > -4096 && f.vx < 4096) f.vx = 0;
+  if (f.vy > -4096 && f.vy < 4096) f.vy = 0;
+  return bounced;
+}
+
 void PredictLanding(int limit) {
   LandingPointX = LandingPointY = 0;
-  int64_t x = (static_cast<int64_t>(BallFramePos[0]) << 16) + (ballFixedX & 0xFFFF);
-  int64_t y = (static_cast<int64_t>(BallFramePos[1]) << 16) + (ballFixedY & 0xFFFF);
-  int64_t h = (static_cast<int64_t>(BallHeight) << 16) + (ballFixedHeight & 0xFFFF);
-  int64_t vx = ballVelX, vy = ballVelY, vh = ballVelHeight;
-  int n = ballSpinFrames;
-  bool landed = false;
-  for (int frame = 0; frame < kMaxFlightFrames && !landed; ++frame) {
-    if (n > 0) {
-      vx += ballSpinX;
-      vy += ballSpinY;
-      vh += ballSpinHeight;
-      --n;
-    }
-    vx = vx * 992 / 1000;
-    vy = vy * 992 / 1000;
-    vh -= 4000;
-    h += vh;
-    // The whole height (truncated) below the ground: a bounce.
-    if (h / 65536 < 0) {
-      h += -vh;
-      vx = static_cast<int64_t>(vx * FrameBallFriction);
-      vy = static_cast<int64_t>(vy * FrameBallFriction);
-      vh = static_cast<int64_t>(-vh * FrameBallBounce);
-    }
-    x += vx * 100 / 100;
-    y += vy * 100 / 100;
-    if (vx > -4096 && vx < 4096) vx = 0;
-    if (vy > -4096 && vy < 4096) vy = 0;
-    if (vh < 0 && h / 65536 <= 16) {
-      LandingPointX = static_cast<int16_t>(x >> 16);
-      LandingPointY = static_cast<int16_t>(y >> 16);
-      landed = true;
+  PredictedFlight f = FlightFromBall();
+  for (int frame = 0; frame < kMaxFlightFrames; ++frame) {
+    StepFlight(f);
+    if (f.vh < 0 && f.h / 65536 <= 16) {
+      LandingPointX = static_cast<int16_t>(f.x >> 16);
+      LandingPointY = static_cast<int16_t>(f.y >> 16);
+      break;
     }
   }
   if (LandingPointX + LandingPointY <= 0) return;

@@ -40,6 +40,17 @@ void KickInDirection(int object, int direction);
 // Flies the ball on by the ball's own rules until it comes down, then sends
 // the free team-mates of CurrentSide nearer than the limit there (action 14).
 void PredictLanding(int limit);
+
+// The ball's flight as the predictions step it (16.16 positions and
+// velocities; drag, gravity, the spin's frames and the bounce, no lines).
+struct PredictedFlight {
+  int64_t x, y, h, vx, vy, vh;
+  int spinFrames;
+};
+// The flight from where the ball is now.
+PredictedFlight FlightFromBall();
+// One frame of it; true when the ball bounced in that frame.
+bool StepFlight(PredictedFlight& f);
 void DistanceToRestartSpot();
 
 void KickExec_Reset();

@@ -75,42 +75,18 @@ void SetReceptionPoint(int object) {
 }  // namespace
 
 void PredictBallMeeting(int frames, int x, int y, int object, int mode) {
-  int64_t bx = (static_cast<int64_t>(BallFramePos[0]) << 16) + (ballFixedX & 0xFFFF);
-  int64_t by = (static_cast<int64_t>(BallFramePos[1]) << 16) + (ballFixedY & 0xFFFF);
-  int64_t bh = (static_cast<int64_t>(BallHeight) << 16) + (ballFixedHeight & 0xFFFF);
-  int64_t vx = ballVelX, vy = ballVelY, vh = ballVelHeight;
-  int spin = ballSpinFrames;
+  PredictedFlight flight = FlightFromBall();
   // A ball struck along the ground (or thrown) flies straight.
-  if ((BallHeight == 0 && KickMarker == 0) || throwHolder != 0) spin = 0;
+  if ((BallHeight == 0 && KickMarker == 0) || throwHolder != 0) flight.spinFrames = 0;
   const int reachHeight = (IsPlayer(object) ? MatchObjects[object].attr[SKILL_HEADING] : 0) / 20 + 16;
   const bool across = (ballDirection > 40 && ballDirection < 88) || (ballDirection > 168 && ballDirection < 216);
   int best = kNone, maxHeight = 0, bounces = 0;
   MeetFrame = 0;
   MeetHeight = 0;
   for (int f = 0; f < frames; ++f) {
-    if (spin > 0) {
-      vx += ballSpinX;
-      vy += ballSpinY;
-      vh += ballSpinHeight;
-      --spin;
-    }
-    vx = vx * 992 / 1000;
-    vy = vy * 992 / 1000;
-    vh -= 4000;
-    bh += vh;
-    if (bh / 65536 < 0) {
-      bh += -vh;
-      vx = static_cast<int64_t>(vx * FrameBallFriction);
-      vy = static_cast<int64_t>(vy * FrameBallFriction);
-      vh = static_cast<int64_t>(-vh * FrameBallBounce);
-      ++bounces;
-    }
-    bx += vx;
-    by += vy;
-    if (vx > -4096 && vx < 4096) vx = 0;
-    if (vy > -4096 && vy < 4096) vy = 0;
-    const int h = static_cast<int>(bh / 65536);
-    const int px = static_cast<int>(bx >> 16), py = static_cast<int>(by >> 16);
+    if (StepFlight(flight)) ++bounces;
+    const int h = static_cast<int>(flight.h / 65536);
+    const int px = static_cast<int>(flight.x >> 16), py = static_cast<int>(flight.y >> 16);
     const int d = std::abs(x - px) + std::abs(y - py);
     bool take = false;
     if (mode == 0) {
