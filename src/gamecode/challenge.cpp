@@ -102,7 +102,14 @@ void FoulTest(int challenger, int carrier, int family, FoulKind kind) {
   GiveFoul(challenger, carrier, kind);
 }
 
-// The player of the side's squad places 1-10 on the pitch nearest his own goal.
+
+void Decide(int decision, int comment, int side, int challenger) {
+  RefereeDecision = static_cast<int16_t>(decision);
+  MatchSeams.sayComment(comment, 0, side, challenger, -1, 0);
+}
+
+}  // namespace
+
 int LastMan(int side) {
   const bool lowGoal = side == LowGoalSide;
   int best = -1, bestY = lowGoal ? 10000 : 0;
@@ -117,13 +124,6 @@ int LastMan(int side) {
   }
   return best;
 }
-
-void Decide(int decision, int comment, int side, int challenger) {
-  RefereeDecision = static_cast<int16_t>(decision);
-  MatchSeams.sayComment(comment, 0, side, challenger, -1, 0);
-}
-
-}  // namespace
 
 bool ChallengeContact(int challenger, int carrier) {
   if (!IsPlayer(challenger) || !IsPlayer(carrier)) return false;

@@ -32,3 +32,7 @@ bool ChallengeContact(int challenger, int carrier);
 void GiveFoul(int challenger, int carrier, FoulKind kind);
 
 void Challenge_Reset();
+
+// The last man: the player of the side's squad places 1-10 on the pitch
+// nearest his own goal, -1 none.
+int LastMan(int side);

@@ -254,22 +254,6 @@ constexpr int kClearing = 5;
 constexpr int kKeeperActions = 120;
 constexpr int kRedCardSound = 12;
 
-// The player of the side's squad places 1-10 on the pitch nearest his own goal.
-int DeepestOutfield(int side) {
-  const bool lowGoal = side == LowGoalSide;
-  int best = -1, bestY = lowGoal ? 10000 : 0;
-  for (int place = 1; place <= 10; ++place) {
-    const int object = SideSlots[side][place];
-    if (!IsPlayer(object) || MatchObjects[object].offPitch != 0) continue;
-    const int y = MatchObjects[object].y;
-    if (lowGoal ? y < bestY : y > bestY) {
-      bestY = y;
-      best = object;
-    }
-  }
-  return best;
-}
-
 }  // namespace
 
 bool RecklessFoul(int challenger, int carrier, bool carrierClearing, int duel) {
@@ -297,7 +281,7 @@ bool RecklessFoul(int challenger, int carrier, bool carrierClearing, int duel) {
   const bool yellow = CardRoll > RefereeRule2;
   RefereeDecision = yellow ? 8 : 9;
   MatchSeams.sayComment(yellow ? 332 : 333, 0, side, challenger, carrier, 0);
-  if (DeepestOutfield(side) == challenger && ballX > 412 && ballX < 1180) {
+  if (LastMan(side) == challenger && ballX > 412 && ballX < 1180) {
     MatchSeams.sfxPlay(kRedCardSound);
     RefereeDecision = 9;
     MatchSeams.sayComment(334, 0, side, challenger, carrier, 0);
