@@ -12,6 +12,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/movement.h"
 #include "support/engine_fixture.h"
+#include "support/match_fixture.h"
 
 namespace {
 
@@ -48,17 +49,7 @@ class PlayerStandInTest : public EngineTest {
     return p;
   }
   // The ball at (x, y), which is also the restart spot.
-  static void Ball(int x, int y) {
-    restartX = static_cast<int16_t>(x);
-    restartY = static_cast<int16_t>(y);
-    StopBall();
-    ballX = static_cast<int16_t>(x);
-    ballY = static_cast<int16_t>(y);
-    ballFixedX = x * U;
-    ballFixedY = y * U;
-    BallHeight = 0;
-    UpdateBallSpeed();
-  }
+  static void Ball(int x, int y) { PutRestartBall(x, y); }
   static void Marker(int x, int y) {
     MatchObjects[OBJECT_RESTART_SPOT].x = static_cast<int16_t>(x);
     MatchObjects[OBJECT_RESTART_SPOT].y = static_cast<int16_t>(y);

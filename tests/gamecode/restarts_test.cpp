@@ -12,6 +12,7 @@
 #include "gamecode/playerstandin.h"
 #include "gamecode/shots.h"
 #include "support/engine_fixture.h"
+#include "support/match_fixture.h"
 
 namespace {
 
@@ -33,30 +34,8 @@ class RestartsTest : public EngineTest {
     LowGoalSide = 0;  // side 0 attacks the goal at y 2042
     MatchState = STATE_FREE_KICK_PLACED;
   }
-  static MatchObject& Put(int object, int x, int y, int action) {
-    MatchObject& p = MatchObjects[object];
-    p = MatchObject{};
-    p.x = static_cast<int16_t>(x);
-    p.y = static_cast<int16_t>(y);
-    p.fixedX = x * U;
-    p.fixedY = y * U;
-    p.targetX = p.x;  // standing at his place
-    p.targetY = p.y;
-    p.action = static_cast<int16_t>(action);
-    for (int k = 0; k < 22; ++k) p.attr[k] = 60;
-    return p;
-  }
-  static void Spot(int x, int y) {
-    restartX = static_cast<int16_t>(x);
-    restartY = static_cast<int16_t>(y);
-    StopBall();
-    ballX = static_cast<int16_t>(x);
-    ballY = static_cast<int16_t>(y);
-    ballFixedX = x * U;
-    ballFixedY = y * U;
-    BallHeight = 0;
-    UpdateBallSpeed();
-  }
+  static MatchObject& Put(int object, int x, int y, int action) { return PutPlayerAt(object, x, y, action); }
+  static void Spot(int x, int y) { PutRestartBall(x, y); }
 };
 
 TEST_F(RestartsTest, ATargetOutsideThePitchIsMovedOneUnitInsideTheNearestLine) {

@@ -26,6 +26,7 @@
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 #include "support/engine_fixture.h"
+#include "support/match_fixture.h"
 
 namespace {
 
@@ -64,31 +65,9 @@ class SetPiecesTest : public EngineTest {
     MatchObjects[OBJECT_RESTART_SPOT].x = Pitch.offPitch;
     MatchObjects[OBJECT_RESTART_SPOT].y = Pitch.offPitch;
   }
-  static MatchObject& Put(int object, int x, int y, int action) {
-    MatchObject& p = MatchObjects[object];
-    p = MatchObject{};
-    p.x = static_cast<int16_t>(x);
-    p.y = static_cast<int16_t>(y);
-    p.fixedX = x * U;
-    p.fixedY = y * U;
-    p.targetX = p.x;
-    p.targetY = p.y;
-    p.action = static_cast<int16_t>(action);
-    for (int k = 0; k < 22; ++k) p.attr[k] = 60;
-    return p;
-  }
+  static MatchObject& Put(int object, int x, int y, int action) { return PutPlayerAt(object, x, y, action); }
   // The ball at (x, y), which is also the restart spot.
-  static void Ball(int x, int y) {
-    restartX = static_cast<int16_t>(x);
-    restartY = static_cast<int16_t>(y);
-    StopBall();
-    ballX = static_cast<int16_t>(x);
-    ballY = static_cast<int16_t>(y);
-    ballFixedX = x * U;
-    ballFixedY = y * U;
-    BallHeight = 0;
-    UpdateBallSpeed();
-  }
+  static void Ball(int x, int y) { PutRestartBall(x, y); }
   static void Marker(int x, int y) {
     MatchObjects[OBJECT_RESTART_SPOT].x = static_cast<int16_t>(x);
     MatchObjects[OBJECT_RESTART_SPOT].y = static_cast<int16_t>(y);
