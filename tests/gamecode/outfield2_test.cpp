@@ -124,11 +124,11 @@ TEST_F(Outfield2Test, TheMirroredTurns) {
     p.frame = static_cast<int16_t>(r.keyFrame - 4);
     ActorAt(p);
     Action_TurnWithBall(5);
-    EXPECT_EQ(ActorFixedX, p.fixedX) << r.code;
+    EXPECT_EQ(ActorFixedX, +p.fixedX) << r.code;
     p.frame = static_cast<int16_t>(r.keyFrame + 2);
     p.speed = 60;
     Action_TurnWithBall(5);
-    EXPECT_GT(ActorFixedX, p.fixedX) << r.code;  // along facing 64: across, to the high side
+    EXPECT_GT(ActorFixedX, +p.fixedX) << r.code;  // along facing 64: across, to the high side
   }
 }
 
