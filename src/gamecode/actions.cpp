@@ -61,7 +61,7 @@ constexpr CodeHandler kHandlers[] = {
     {63, Action_WalkToSpot},      {66, Action_BackheelPass},     {67, Action_WalkToCornerFlag},
     {68, Action_FreeKickLineUp},  {69, Action_Celebrate},        {70, Action_JoinCelebration},
     {71, Action_DirectFreeKick},  {72, Action_Dive},             {73, Action_FallAndGetUp},
-    {75, Action_Cross},          {76, Action_ReceiveTurn},       {77, Action_RunningPass},
+    {75, Action_Cross},          {76, Action_ThrowInPair},       {77, Action_RunningPass},
     {78, Action_Shot},           {79, Action_BallControl},           {80, Action_Volley},
     {81, Action_Shot},           {82, Action_Header},            {83, Action_Volley},
     {84, Action_Volley},         {85, Action_WaitForPass},      {86, Action_Header},

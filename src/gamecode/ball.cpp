@@ -23,6 +23,7 @@ constexpr int kPostCooldownFrames = 200;
 constexpr int kHighlightFrames = 200;
 constexpr int kNetCooldownFrames = 50;
 constexpr int kDeflectLockFrames = 4;
+constexpr int kStillBallReach = 16;  // a ball stopped dead this near is still at his feet
 constexpr int kCommentPriority = 1;
 constexpr int kCrowdWoodwork = 1;
 constexpr int kCrowdCorner = 2;
@@ -600,6 +601,9 @@ bool PlaysTheBallItself(int action) {
   }
 }
 
+// The codes on the ball that stop it dead at his feet and keep it there.
+bool HoldsStillBall(int action) { return action == 5 || action == 6 || action == 112 || action == 113; }
+
 // Knocked over by a fast high ball: stumbling forward when the ball comes the
 // way he faces, falling back when it meets him from the front.
 int StumbleAction(int a, int b) {
@@ -622,6 +626,14 @@ void PlayerContacts() {
   if (spinHold > 0) --spinHold;
   const bool locked = BodyDeflectLock > 0;
   if (locked) --BodyDeflectLock;
+  // A ball he has stopped dead at his feet to look for a way on stays his
+  // while it lies there (no moving ball is met below).
+  if (ballDirection == 256 && BallHeight < 7 && BallCarrier >= 0 && BallCarrier < MATCH_PLAYERS) {
+    MatchObject& c = MatchObjects[BallCarrier];
+    if (HoldsStillBall(c.action) && c.offPitch == 0 && std::abs(ballX - c.x) <= kStillBallReach &&
+        std::abs(ballY - c.y) <= kStillBallReach)
+      c.hasBall = 1;
+  }
 
   for (int i = 0; i < MATCH_PLAYERS; ++i) {
     MatchObject& p = MatchObjects[i];

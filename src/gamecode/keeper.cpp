@@ -12,6 +12,7 @@
 #include "gamecode/balltouch.h"
 #include "gamecode/goalcomment.h"
 #include "gamecode/highlight.h"
+#include "gamecode/kickexec.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -34,6 +35,7 @@ constexpr int kWeakShot = 7;
 constexpr int kSaveHighlightFrames = 200;
 constexpr int kKickTouchLock = 16;
 constexpr int kDefaultKickFrames = 40;
+constexpr int kKeeperKickFollowLimit = 120;
 constexpr int kLegSaveHeight = 12;    // the legs reach no higher
 constexpr int kReachSaveHeight = 30;  // nor do the arms of a keeper on his feet
 constexpr int32_t kPunchLift = 3 * 65536;
@@ -94,6 +96,8 @@ void KickFromKeeper(int object) {
     MatchStateTimer = 0;
   }
   k = {};
+  // Team-mates near where the kick comes down go to meet it.
+  if (CurrentSide == SideOf(object)) PredictLanding(kKeeperKickFollowLimit);
 }
 
 // The velocity changes of a parry (spill = false) or a spill.

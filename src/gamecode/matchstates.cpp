@@ -656,11 +656,12 @@ void PlaceThrowInPair(int marker, int receiver) {
   m.targetX = static_cast<int16_t>(nearLine ? x + 32 : x - 32);
   m.targetY = static_cast<int16_t>(y);
   // Both walk to their spots; the marker waits for the man he marks
-  // (action step: his object + 1, 0 for nobody).
-  SetPlayerAction(marker, 63);
+  // (action step: his object + 1, 0 for nobody). Once the throw is taken
+  // the same code turns them to meet it.
+  SetPlayerAction(marker, 76);
   m.speed = 64;
   m.actionArg = static_cast<uint8_t>(receiver + 1);
-  SetPlayerAction(receiver, 63);
+  SetPlayerAction(receiver, 76);
   r.speed = 0;
   r.actionArg = 0;
 }

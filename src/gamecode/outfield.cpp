@@ -158,6 +158,9 @@ void Action_FollowBall(int object) {
     SetPlayerAction(object, 3);
     return;
   }
+  // On the way he may meet the ball in the air.
+  MatchSeams.offBallMovement(object);
+  if (MatchObjects[object].action != 14) return;
   if (WaitedTooLong(object)) return;
   RunToPoint(object, ballX, ballY);
 }

@@ -8,6 +8,7 @@
 #include "engine/rand.h"
 #include "engine/reset.h"
 #include "gamecode/actions.h"
+#include "gamecode/activeplayers.h"
 #include "gamecode/attackdir.h"
 #include "gamecode/ball.h"
 #include "gamecode/matchobj.h"
@@ -35,6 +36,8 @@ constexpr int kWallRangeUnits = 40 * kYard;      // an indirect kick nearer than
 constexpr int kTooClose = 10 * kYard;            // nobody but the wall nearer the ball than this
 constexpr int kPushBack = 4;
 constexpr int kMaxWait = 400;                    // frames the taker waits for the others at most
+constexpr int kHandOverReach = 20 * kYard;       // the side's free-kick taker nearer than this takes it
+constexpr int kOrdinaryAction = 16;              // standing, running, open play and on the ball
 constexpr int kRunUpDistance = 52;
 constexpr int kShootingRangeCount = 20;
 constexpr int kLinedUpCount = 30;
@@ -442,6 +445,17 @@ void Action_RestartOrganiser(int object) {
 
 void Action_RestartTaker(int object) {
   if (!IsPlayer(object)) return;
+  // The side's own free-kick taker close by comes over to take it: the man
+  // at the ball waves him on (and steps back with the others).
+  const int named = FreeKickTakerObject[SideOf(object)];
+  if (named != object && OnPitch(named) && SideOf(named) == SideOf(object) &&
+      MatchObjects[named].action <= kOrdinaryAction &&
+      std::abs(MatchObjects[named].x - ballX) + std::abs(MatchObjects[named].y - ballY) <= kHandOverReach) {
+    SetPlayerAction(named, 53);
+    ActivePlayer[SideOf(object)] = static_cast<int16_t>(named);
+    SetPlayerAction(object, 100);
+    return;
+  }
   StandStill(object);
   const int close = PushBackFromBall(object);
   if (close != 0 && ++RestartWait < kMaxWait) return;

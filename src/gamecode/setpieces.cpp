@@ -21,6 +21,7 @@
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
 #include "gamecode/outfield.h"
+#include "gamecode/outfield2.h"
 #include "gamecode/playerstandin.h"
 #include "gamecode/restarts.h"
 #include "gamecode/shots.h"
@@ -500,11 +501,26 @@ void Action_WalkBackDelayed(int object) {
 void Action_WalkToSpot(int object) {
   if (!IsPlayer(object)) return;
   if (ReleasedByPlay(object, 0)) return;
+  WalkToSpotStep(object);
+}
+
+void Action_ThrowInPair(int object) {
+  if (!IsPlayer(object)) return;
+  // The throw is taken: he turns to meet it.
+  if (MatchState == STATE_OPEN_PLAY) {
+    Action_ReceiveTurn(object);
+    return;
+  }
+  WalkToSpotStep(object);
+}
+
+void WalkToSpotStep(int object) {
   MatchObject& o = MatchObjects[object];
   const int partner = o.actionArg - 1;
   if (o.actionArg != kNobody && partner != object && OnPitch(partner)) {
     const MatchObject& p = MatchObjects[partner];
-    const bool partnerWalking = p.action == 63 && std::abs(p.x - p.targetX) + std::abs(p.y - p.targetY) > kAtSpot;
+    const bool walker = p.action == 63 || p.action == 76;
+    const bool partnerWalking = walker && std::abs(p.x - p.targetX) + std::abs(p.y - p.targetY) > kAtSpot;
     if (partnerWalking && !WaitedLongest(object)) {
       // A marker waits for the man he marks, watching him.
       ++MoversCount;

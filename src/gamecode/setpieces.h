@@ -57,6 +57,11 @@ void Action_MarkedPosition(int object);    // 45
 void Action_WaitAtSpot(int object);        // 54
 void Action_WalkBackDelayed(int object);   // 61
 void Action_WalkToSpot(int object);        // 63
+// A throw-in receiver or his marker: walks to his spot as code 63 does
+// until the throw, then meets it as the receive-and-turn action.
+void Action_ThrowInPair(int object);       // 76
+// One step of the walk to a restart spot (codes 63 and 76).
+void WalkToSpotStep(int object);
 void Action_PenaltyTaker(int object);      // 60
 void Action_DirectFreeKick(int object);    // 71
 void Action_PenaltyKick(int object);       // 95

@@ -13,6 +13,7 @@
 #include "gamecode/balltouch.h"
 #include "gamecode/basicacts.h"
 #include "gamecode/goalcomment.h"
+#include "gamecode/kickexec.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -34,6 +35,7 @@ constexpr int kSfxKick = 6;
 constexpr int kYard = 16;
 constexpr int kCountedYards = 35;     // farther out a shot is neither counted nor called
 constexpr int kLoftedFrom = 40 * kYard;
+constexpr int kLoftedFollowLimit = 100;
 constexpr int kVolleyReach = 20;
 constexpr int kAtFeetReach = 9;       // the ball's own contact reach
 constexpr int kAtFeetHeight = 7;
@@ -157,6 +159,8 @@ void StrikeShot(int object) {
   if (yards <= kCountedYards) CountShot(object, m.code, yards);
   MarkOffsideCandidates(object);
   SetStrikeError(object, ShotTargetX);
+  // A ball lofted upfield: the team-mates near where it comes down follow it.
+  if (lofted) PredictLanding(kLoftedFollowLimit);
 }
 
 void StrikeVolley(int object) {

@@ -466,6 +466,30 @@ TEST_F(BallTest, ContactTable) {
   }
 }
 
+// A ball the carrier has stopped dead at his feet to look for a way on stays
+// his while it lies there; nobody else gets a still ball from the contacts.
+TEST_F(BallTest, AStillBallAtTheHoldersFeetStaysHis) {
+  struct Case {
+    const char* name;
+    int action, carrier, dy, height;
+    int hasBall;
+  } cases[] = {
+      {"looking for a way on", 5, 3, 10, 0, 1},   {"holding it still", 6, 3, 4, 0, 1},
+      {"side-step", 112, 3, 4, 0, 1},             {"side-step the other way", 113, 3, 4, 0, 1},
+      {"open play: no still ball", 4, 3, 4, 0, 0}, {"not the carrier", 5, 20, 4, 0, 0},
+      {"rolled away from him", 5, 3, 17, 0, 0},    {"in the air", 5, 3, 4, 12, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fresh();
+    PutPlayer(3, 800, 1000, 0, c.action);
+    BallCarrier = static_cast<int16_t>(c.carrier);
+    PlaceBall(800, 1000 - c.dy, c.height, 0, 0, 0);
+    BallUpdate();
+    EXPECT_EQ(+MatchObjects[3].hasBall, c.hasBall);
+  }
+}
+
 TEST_F(BallTest, DeflectionOctantGridAndFactors) {
   struct Case {
     int dx, dy, octant;

@@ -126,7 +126,7 @@ TEST_F(MatchStatesTest, ThrowInReachesItsBeingTakenState) {
   // The first pair: the next chase place of side 1 and side 0's chase place 0 marking him.
   const MatchObject& receiver = MatchObjects[ChaseOrder[1][1]];
   const MatchObject& marker = MatchObjects[ChaseOrder[0][0]];
-  EXPECT_EQ(+receiver.action, 63);
+  EXPECT_EQ(+receiver.action, 76);
   EXPECT_EQ(+receiver.speed, 0);
   EXPECT_EQ(+receiver.actionArg, 0);  // nobody to wait for
   EXPECT_GE(+receiver.targetX, 156 + 192);
@@ -134,7 +134,7 @@ TEST_F(MatchStatesTest, ThrowInReachesItsBeingTakenState) {
   EXPECT_GE(+receiver.targetY, 900 - 192);
   EXPECT_LE(+receiver.targetY, 900 - 192 + 16 * 23);
   EXPECT_EQ((+receiver.targetY - (900 - 192)) % 16, 0);
-  EXPECT_EQ(+marker.action, 63);
+  EXPECT_EQ(+marker.action, 76);
   EXPECT_EQ(+marker.speed, 64);
   EXPECT_EQ(+marker.actionArg, ChaseOrder[1][1] + 1);  // waits for him
   EXPECT_EQ(+marker.targetX, +receiver.targetX + 32);
@@ -159,7 +159,7 @@ TEST_F(MatchStatesTest, ThrowInPairFromTheFarLine) {
   // A hole in the chase order places nobody.
   MatchObjects[5].action = 3;
   PlaceThrowInPair(20, 40);
-  EXPECT_EQ(+MatchObjects[20].action, 63);  // from the loop above
+  EXPECT_EQ(+MatchObjects[20].action, 76);  // from the loop above
   EXPECT_EQ(+MatchObjects[5].action, 3);
 }
 

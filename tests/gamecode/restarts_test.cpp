@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gamecode/actions.h"
+#include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
@@ -248,6 +249,45 @@ TEST_F(RestartsTest, AFreeKickIsDeliveredToATeamMateAndPlayGoesOn) {
     for (int f = 0; f < 60; ++f) player_action();
     EXPECT_NE(+MatchObjects[7].action, 94) << r.spotY;
     for (int k = 8; k < 11; ++k) EXPECT_NE(+MatchObjects[SIDE_OBJECTS + k].action, 58) << r.spotY;
+  }
+}
+
+// The man at the ball of an indirect free kick waves the side's own
+// free-kick taker over when he is close by and free, who then takes it.
+TEST_F(RestartsTest, TheSidesFreeKickTakerCloseByTakesItOver) {
+  struct Row {
+    const char* name;
+    int namedX, namedY, namedAction;
+    bool named;       // the taker is named at all (else the man at the ball)
+    bool handedOver;
+  };
+  const std::vector<Row> rows = {{"close by and free", 900, 1000, 0, true, true},
+                                 {"too far away", 900, 1300, 0, true, false},
+                                 {"busy at a restart walk", 900, 1000, 63, true, false},
+                                 {"the man at the ball himself", 0, 0, 0, false, false}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    SetUp();
+    Spot(796, 900);
+    Put(7, 796, 900, 55);
+    Put(9, r.namedX, r.namedY, r.namedAction);
+    FreeKickTakerObject[0] = static_cast<int16_t>(r.named ? 9 : 7);
+    FreeKickTakerObject[1] = -1;
+    Put(SIDE_OBJECTS + 5, 800, 960, 3);  // an opponent too close: the kick waits
+    player_action();
+    EXPECT_EQ(+MatchObjects[7].action, r.handedOver ? 100 : 55);
+    EXPECT_EQ(+MatchObjects[9].action, r.handedOver ? 53 : r.namedAction);
+    if (!r.handedOver) continue;
+    EXPECT_EQ(ActivePlayer[0], 9);
+    player_action();
+    EXPECT_EQ(+MatchObjects[7].action, 0);  // the wave played, he stands
+    int frames = 0;
+    while (MatchState == STATE_FREE_KICK_PLACED && frames < 2000) {
+      player_action();
+      ++frames;
+    }
+    EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
+    EXPECT_EQ(LastKicker, 9);
   }
 }
 

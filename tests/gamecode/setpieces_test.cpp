@@ -144,6 +144,39 @@ TEST_F(SetPiecesTest, AWalkToASpotIsCountedUntilHeStandsThere) {
   EXPECT_NE(+MatchObjects[6].action, 63);
 }
 
+// A throw-in's receiver and his marker walk to their spots as any restart
+// walker does; once the throw is in the air they turn to meet it.
+TEST_F(SetPiecesTest, AThrowInPairWalksThenMeetsTheThrow) {
+  MatchState = STATE_THROW_IN_TAKEN;
+  Ball(160, 900);
+  MatchObject& receiver = Put(6, 500, 900, 76);
+  receiver.targetX = 300;
+  MatchObject& marker = Put(20, 600, 1000, 76);
+  marker.targetX = 330;
+  marker.actionArg = 6 + 1;
+  player_action();
+  EXPECT_EQ(MoversCount, 2);
+  EXPECT_LT(+MatchObjects[6].x, 500);
+  EXPECT_EQ(+MatchObjects[20].x, 600);  // waits for his man
+  int frames = 0;
+  while (MoversCount != 0 && frames < 1000) {
+    player_action();
+    ++frames;
+  }
+  EXPECT_EQ(MoversCount, 0);
+  EXPECT_EQ(+MatchObjects[6].action, 76);  // both stand by until the throw
+  EXPECT_EQ(+MatchObjects[20].action, 76);
+  // The throw: the ball on its way, play running again.
+  MatchState = STATE_OPEN_PLAY;
+  BallHeight = 16;
+  ballVelY = 6 * U;  // along the line, away from both of them
+  UpdateBallSpeed();
+  ASSERT_GE(ballSpeed, 2);
+  player_action();
+  EXPECT_EQ(+MatchObjects[6].action, 4);
+  EXPECT_EQ(+MatchObjects[20].action, 4);
+}
+
 TEST_F(SetPiecesTest, AMarkerWaitsForHisPartner) {
   MatchState = STATE_THROW_IN_TAKEN;
   Ball(160, 900);
@@ -180,6 +213,7 @@ TEST_F(SetPiecesTest, NoRestartWaitOutlastsTheLongestWait) {
   };
   const std::vector<Row> rows = {{"a walk to an unreachable spot", 63, -1},
                                  {"a marker whose man never arrives", 63, 63},
+                                 {"a throw-in marker whose man never arrives", 76, 76},
                                  {"a walk to a restart place", 30, -1}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

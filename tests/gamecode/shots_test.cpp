@@ -3,15 +3,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/mem_win.h"
 #include "engine/pakfile.h"
+#include "engine/rand.h"
 #include "gamecode/actions.h"
 #include "gamecode/motion.h"
 #include "gamecode/attackdir.h"
 #include "gamecode/ball.h"
 #include "gamecode/goalcomment.h"
+#include "gamecode/kickexec.h"
+#include "gamecode/keeper.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -190,6 +194,91 @@ TEST_F(ShotsTest, TheLoftedShotFromFarOut) {
   p.attr[SKILL_INTELLIGENCE] = 41;
   ShotFrameStep(5);
   EXPECT_EQ(ballVelHeight, 45056 + 2 * 20 * 256);
+}
+
+// A ball lofted upfield sends the free team-mates near where it comes down
+// to follow it (code 14); a low drive sends nobody. The keeper's kick does
+// the same with a wider reach.
+TEST_F(ShotsTest, TeamMatesFollowALoftedBallToWhereItFalls) {
+  // Where it comes down: strike once to learn it, then again with the team
+  // on the pitch (the same rolls).
+  auto strike = [](bool lofted) {
+    ShooterAtYards(78, lofted ? 1 : 0, 45, 38);
+    BallFramePos[0] = ballX;
+    BallFramePos[1] = ballY;
+    LandingPointX = LandingPointY = 0;
+    ShotFrameStep(5);
+  };
+  GameSeedRandom(7);
+  strike(true);
+  const int fallX = LandingPointX, fallY = LandingPointY;
+  ASSERT_GT(fallY, 2042 - 45 * 16);
+  struct Row {
+    const char* name;
+    int object, dx, action, after;
+  };
+  const std::vector<Row> rows = {{"a free team-mate close by", 6, 40, 3, 14},
+                                 {"a free team-mate too far", 7, 140, 3, 3},
+                                 {"a team-mate busy in a restart walk", 8, 30, 63, 63},
+                                 {"an opponent close by", 20, 20, 3, 3}};
+  for (bool lofted : {true, false}) {
+    SetUp();
+    for (const Row& r : rows) {
+      MatchObject& o = MatchObjects[r.object];
+      o = MatchObject{};
+      o.x = static_cast<int16_t>(fallX + r.dx);
+      o.y = static_cast<int16_t>(fallY);
+      o.action = static_cast<int16_t>(r.action);
+    }
+    GameSeedRandom(7);
+    strike(lofted);
+    for (const Row& r : rows)
+      EXPECT_EQ(+MatchObjects[r.object].action, lofted ? r.after : r.action) << r.name << " lofted " << lofted;
+    EXPECT_EQ(+MatchObjects[6].speed, lofted ? 140 : 0);
+  }
+  // The keeper's clearance: team-mates within 120 of its fall go.
+  auto clear = [] {
+    MatchObject& k = MatchObjects[0];
+    k = MatchObject{};
+    k.x = 796;
+    k.y = 300;
+    k.fixedX = 796 * U;
+    k.fixedY = 300 * U;
+    k.action = 133;
+    ActorX = k.x;
+    ActorY = k.y;
+    ActorFixedX = k.fixedX;
+    ActorFixedY = k.fixedY;
+    CurrentSide = 0;
+    keeperHolder = 0;
+    ballX = 796;
+    ballY = 304;
+    ballFixedX = ballX * U;
+    ballFixedY = ballY * U;
+    BallHeight = 0;
+    StopBall();
+    BallFramePos[0] = ballX;
+    BallFramePos[1] = ballY;
+    LandingPointX = LandingPointY = 0;
+    Keeper_DesperateClear(0);
+  };
+  SetUp();
+  GameSeedRandom(11);
+  clear();
+  const int kickX = LandingPointX, kickY = LandingPointY;
+  ASSERT_GT(kickY, 600);
+  SetUp();
+  for (const auto& [object, dx] : {std::pair{6, 110}, std::pair{7, 130}}) {
+    MatchObject& o = MatchObjects[object];
+    o = MatchObject{};
+    o.x = static_cast<int16_t>(kickX + dx);
+    o.y = static_cast<int16_t>(kickY);
+    o.action = 3;
+  }
+  GameSeedRandom(11);
+  clear();
+  EXPECT_EQ(+MatchObjects[6].action, 14);
+  EXPECT_EQ(+MatchObjects[7].action, 3);
 }
 
 // The keeper reads the drives and hits: shooter, flag, strength and the
