@@ -8,6 +8,7 @@
 
 #include "engine/rand.h"
 #include "gamecode/actions.h"
+#include "gamecode/attackdir.h"
 #include "gamecode/balltouch.h"
 #include "gamecode/highlight.h"
 #include "gamecode/matchobj.h"
@@ -631,6 +632,9 @@ void PlayerContacts() {
     if (ballDirection == 256 || i == LastKicker) continue;
 
     const int previous = BallCarrier;
+    // A team-mate's ball reaching a man left in an offside position: the
+    // linesman judges him as he touches it, on the ground as in the air.
+    if (IsPlayer(previous) && SideOf(previous) == SideOf(i)) CheckOffside(i);
     if (ballSpeed >= 1 && ballSpeed <= 11 && BallHeight < 13 && p.action == 49) {
       // Trapped dead.
       ballVelX = 0;

@@ -44,6 +44,7 @@ namespace {
 constexpr int kKeeperAction = 122;
 constexpr int kNoHolder = 0;
 constexpr int kLongestStateWait = 1000;  // no wait for a player's hand-over lasts longer
+constexpr int kLongestTakeWait = 2000;   // a restart's taker walks and waits less than this
 constexpr int kShootOutWaitY = 1854;  // the kicking side's keeper during a kick
 
 // Where each player stands while the shoot-out's kicks are taken: across
@@ -277,7 +278,17 @@ void Corner() {
   ServeSubstitutionRequests();
 }
 
-void BeingTaken() { ballOutState = 0; }
+// A throw-in, goal kick or corner nobody takes (its taker was stopped, say
+// by the referee booking him) is set up afresh rather than waited for.
+void BeingTaken() {
+  ballOutState = 0;
+  if (++MatchStateTimer < kLongestTakeWait) return;
+  DPRINT(DEBUG_GENERAL, 1, "BeingTaken(): nobody took the restart of state %d, set up again\n", MatchState);
+  MatchState = MatchState == STATE_THROW_IN_TAKEN   ? STATE_THROW_IN
+               : MatchState == STATE_GOAL_KICK_TAKEN ? STATE_GOAL_KICK
+                                                     : STATE_CORNER;
+  MatchStateTimer = 1;
+}
 
 void Waiting() {
   DrawShapeRandom();

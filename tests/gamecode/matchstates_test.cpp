@@ -141,6 +141,34 @@ TEST_F(MatchStatesTest, ThrowInReachesItsBeingTakenState) {
   EXPECT_EQ(+marker.targetY, +receiver.targetY);
 }
 
+// A restart its taker never takes (the referee stopped him to book him) is
+// set up again, with a taker chosen afresh, instead of waiting for ever.
+TEST_F(MatchStatesTest, ARestartNobodyTakesIsSetUpAgain) {
+  const struct {
+    int16_t taken, setUp;
+  } cases[] = {
+      {STATE_THROW_IN_TAKEN, STATE_THROW_IN},
+      {STATE_GOAL_KICK_TAKEN, STATE_GOAL_KICK},
+      {STATE_CORNER_TAKEN, STATE_CORNER},
+  };
+  for (const auto& c : cases) {
+    MatchState = c.taken;
+    MatchStateTimer = 0;
+    EXPECT_EQ(RunUntilStateChanges(5000), 2000) << c.taken;
+    EXPECT_EQ(MatchState, c.setUp);
+    EXPECT_EQ(MatchStateTimer, 1);  // the set-up runs at the next frame
+  }
+  GameSeedRandom(7);
+  MatchState = STATE_THROW_IN;
+  MatchStateTimer = 1;
+  restartX = 156;
+  restartY = 900;
+  BallCarrier = 3;
+  RunMatchState();
+  EXPECT_EQ(MatchState, STATE_THROW_IN_TAKEN);
+  EXPECT_EQ(+MatchObjects[ChaseOrder[1][0]].action, 21);
+}
+
 // The pair of a throw-in from the far touch line near the high goal line:
 // inside the pitch, towards the middle, and never beyond the goal line.
 TEST_F(MatchStatesTest, ThrowInPairFromTheFarLine) {
