@@ -633,8 +633,9 @@ void PlayerContacts() {
 
     const int previous = BallCarrier;
     // A team-mate's ball reaching a man left in an offside position: the
-    // linesman judges him as he touches it, on the ground as in the air.
-    if (IsPlayer(previous) && SideOf(previous) == SideOf(i)) CheckOffside(i);
+    // linesman judges him as he touches it, on the ground as in the air
+    // (never on his own touch: his dribble is not a pass to himself).
+    if (IsPlayer(previous) && previous != i && SideOf(previous) == SideOf(i)) CheckOffside(i);
     if (ballSpeed >= 1 && ballSpeed <= 11 && BallHeight < 13 && p.action == 49) {
       // Trapped dead.
       ballVelX = 0;

@@ -484,6 +484,7 @@ TEST_F(BallTest, AFlaggedManTouchingATeamMatesBallIsOffside) {
       {"off the body", 5, 2, 14 * U, 1, true},
       {"not flagged when it was played", 5, 0, 5 * U, 0, false},
       {"the ball came from an opponent", 20, 0, 5 * U, 1, false},
+      {"his own touch before", 9, 0, 5 * U, 1, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -493,7 +494,7 @@ TEST_F(BallTest, AFlaggedManTouchingATeamMatesBallIsOffside) {
     offsideRoll = 99;
     PutPlayer(9, 800, 1900, 0, 0).ruleFlag = static_cast<uint8_t>(c.flag);
     BallCarrier = static_cast<int16_t>(c.carrier);
-    LastKicker = static_cast<int16_t>(c.carrier);
+    LastKicker = -1;
     PlaceBall(800, 1890, c.height, 0, c.vy, 4000);
     BallUpdate();
     EXPECT_EQ(MatchState, c.offside ? STATE_OFFSIDE : STATE_OPEN_PLAY);
