@@ -8,6 +8,7 @@
 
 #include "engine/rand.h"
 #include "gamecode/actions.h"
+#include "gamecode/attackdir.h"
 #include "gamecode/balltouch.h"
 #include "gamecode/highlight.h"
 #include "gamecode/matchobj.h"
@@ -643,6 +644,10 @@ void PlayerContacts() {
     if (ballDirection == 256 || i == LastKicker) continue;
 
     const int previous = BallCarrier;
+    // A team-mate's ball reaching a man left in an offside position: the
+    // linesman judges him as he touches it, on the ground as in the air
+    // (never on his own touch: his dribble is not a pass to himself).
+    if (IsPlayer(previous) && previous != i && SideOf(previous) == SideOf(i)) CheckOffside(i);
     if (ballSpeed >= 1 && ballSpeed <= 11 && BallHeight < 13 && p.action == 49) {
       // Trapped dead.
       ballVelX = 0;

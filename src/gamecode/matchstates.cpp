@@ -43,8 +43,8 @@ namespace {
 
 constexpr int kKeeperAction = 122;
 constexpr int kNoHolder = 0;
-constexpr int kLongestStateWait = 1000;
-constexpr int kLongestRestartWait = 4000;  // a taker's own waits end well before this  // no wait for a player's hand-over lasts longer
+constexpr int kLongestStateWait = 1000;    // no wait for a player's hand-over lasts longer
+constexpr int kLongestRestartWait = 4000;  // a taker's own walks and waits end well before this
 constexpr int kShootOutWaitY = 1854;  // the kicking side's keeper during a kick
 
 // Where each player stands while the shoot-out's kicks are taken: across

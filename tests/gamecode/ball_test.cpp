@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "engine/rand.h"
+#include "gamecode/attackdir.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "gamecode/teamshape.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -487,6 +489,41 @@ TEST_F(BallTest, AStillBallAtTheHoldersFeetStaysHis) {
     PlaceBall(800, 1000 - c.dy, c.height, 0, 0, 0);
     BallUpdate();
     EXPECT_EQ(+MatchObjects[3].hasBall, c.hasBall);
+  }
+}
+
+// A man left past the line is judged when a team-mate's ball reaches him,
+// whether he takes it at his feet, on the chest or off the body; a ball last
+// played by the other side never makes him offside.
+TEST_F(BallTest, AFlaggedManTouchingATeamMatesBallIsOffside) {
+  struct Case {
+    const char* name;
+    int carrier, height;
+    int32_t vy;
+    int flag;
+    bool offside;
+  } cases[] = {
+      {"through ball to his feet", 5, 0, 5 * U, 1, true},
+      {"on the chest", 5, 10, 5 * U, 1, true},
+      {"off the body", 5, 2, 14 * U, 1, true},
+      {"not flagged when it was played", 5, 0, 5 * U, 0, false},
+      {"the ball came from an opponent", 20, 0, 5 * U, 1, false},
+      {"his own touch before", 9, 0, 5 * U, 1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fresh();
+    LowGoalSide = 0;  // side 0 attacks y 2042
+    offsideLine[1] = 1800;
+    offsideRoll = 99;
+    PutPlayer(9, 800, 1900, 0, 0).ruleFlag = static_cast<uint8_t>(c.flag);
+    BallCarrier = static_cast<int16_t>(c.carrier);
+    LastKicker = -1;
+    PlaceBall(800, 1890, c.height, 0, c.vy, 4000);
+    BallUpdate();
+    EXPECT_EQ(MatchState, c.offside ? STATE_OFFSIDE : STATE_OPEN_PLAY);
+    EXPECT_EQ(+MatchObjects[9].offsides, c.offside ? 1 : 0);
+    EXPECT_EQ(Said(121), c.offside);
   }
 }
 
