@@ -336,7 +336,11 @@ void KeeperDecide(int keeper) {
     MatchStateTimer = 0;
     return;
   }
-  if (MatchState != STATE_OPEN_PLAY) {
+  // His own hold is no restart: a keeper who caught the ball gets up with
+  // it (124) while the hold runs. He is not sent out for a ball he already
+  // has in his hands, nor in any other stoppage: back in goal.
+  const bool getsUp = MatchState == STATE_KEEPER_HOLDS && KeeperDecision > 4;
+  if (MatchState != STATE_OPEN_PLAY && !getsUp) {
     SetPlayerAction(keeper, kOpenPlayKeeper);
     return;
   }
@@ -378,6 +382,20 @@ void Keeper_DecisionAction(int object) {
 
 void Keeper_TakeAtFeet(int object) {
   if (!IsPlayer(object)) return;
+  if (keeperHolder == object + 1) {
+    // The ball in his hands: he stands with it until the hold hands him the
+    // release (a hold not yet begun begins); should the hold end otherwise,
+    // he is back in goal.
+    MatchObject& k = MatchObjects[object];
+    k.speed = 0;
+    if (MatchState == STATE_KEEPER_HOLDS) {
+      RunTowards(object, k.facing);
+      return;
+    }
+    if (MatchState == STATE_OPEN_PLAY) Keeper_HoldBall(object);
+    else SetPlayerAction(object, kOpenPlayKeeper);
+    return;
+  }
   TurnTowards(object, GetDirection256(ActorX, ActorY, ballX, ballY));
   if (std::abs(ballX - ActorX) <= 9 && std::abs(ballY - ActorY) <= 9 && BallHeight <= 8) {
     BallAtFeet(object);

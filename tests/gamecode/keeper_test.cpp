@@ -230,6 +230,9 @@ TEST_F(KeeperTest, TheDecisionAfterAHold) {
       {0, STATE_OPEN_PLAY, 8, 124, STATE_OPEN_PLAY},
       {0, STATE_OPEN_PLAY, 4, 145, STATE_OPEN_PLAY},
       {0, STATE_THROW_IN, 8, 122, STATE_THROW_IN},  // a restart is in progress
+      {0, STATE_FOUL, 8, 122, STATE_FOUL},
+      {0, STATE_KEEPER_HOLDS, 8, 124, STATE_KEEPER_HOLDS},  // his own hold is no restart
+      {0, STATE_KEEPER_HOLDS, -1, 122, STATE_KEEPER_HOLDS},  // but he is not sent out with the ball
       {4, STATE_SHOOTOUT_KICK - 2, 8, 126, STATE_SHOOTOUT_KICK},  // the shoot-out's next kick
   };
   for (const Row& r : rows) {
@@ -242,6 +245,26 @@ TEST_F(KeeperTest, TheDecisionAfterAHold) {
     EXPECT_EQ(+MatchObjects[0].action, r.code) << r.value;
     EXPECT_EQ(+MatchState, r.newState);
   }
+}
+
+TEST_F(KeeperTest, AfterADivingCatchHeGetsUpWithTheBallAndKeepsItTillTheRelease) {
+  // A weak shot caught in a middle dive: the holding dive, then the decision
+  // at its end takes him to 124, ball in hands, for the rest of the hold.
+  BallAt(811, 200, 10);
+  KeeperSaveOutcome(0, false);
+  ASSERT_EQ(+MatchObjects[0].action, 129);
+  ASSERT_EQ(+MatchState, STATE_KEEPER_HOLDS);
+  ASSERT_EQ(+keeperHolder, 1);
+  Keeper_DecisionAction(0);
+  EXPECT_EQ(+MatchObjects[0].action, 124);
+  for (int frame = 0; frame < 50; ++frame) Keeper_TakeAtFeet(0);
+  EXPECT_EQ(+MatchObjects[0].action, 124);
+  EXPECT_EQ(+keeperHolder, 1);
+  EXPECT_EQ(+MatchState, STATE_KEEPER_HOLDS);
+  // A hold that ends in a free kick (carried out of his area) sends him back.
+  MatchState = STATE_FOUL;
+  Keeper_TakeAtFeet(0);
+  EXPECT_EQ(+MatchObjects[0].action, 122);
 }
 
 TEST_F(KeeperTest, AKeeperOnHisFeetSavesABallInHisReach) {
