@@ -75,9 +75,6 @@ int ChooseDive(int object) {
   MatchObject& k = MatchObjects[object];
   PredictBallMeeting(k.attr[SKILL_VISION] / 2, ActorX, ActorY, object, 1);
   if (MeetFrame == kNever || MeetDistance == kNever) return kOpenPlayKeeper;
-  // A ball whose path never comes within his reach is none of his: he does
-  // not throw himself at a shot going yards wide.
-  if (MeetDistance > KeeperReach(k.attr[SKILL_KEEPING])) return kOpenPlayKeeper;
   int L = MeetDistance, N = MeetFrame, h = MeetHeight, px = MeetPointX;
   // The dive's height class follows the ball's real height where he meets
   // it, not the height his misjudgement gives the rules.

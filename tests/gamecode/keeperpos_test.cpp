@@ -10,7 +10,6 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/matchstates.h"
 #include "gamecode/movement.h"
-#include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 #include "support/engine_fixture.h"
 
@@ -518,30 +517,3 @@ TEST_F(KeeperReleaseTest, AKeeperOffTheKeepersPlaceHandsTheRoleOver) {
 }
 
 }  // namespace
-
-TEST_F(KeeperReleaseTest, HeDivesOnlyAtABallThatComesWithinHisReach) {
-  // A ball at bar height coming straight down the pitch at him, passing the
-  // given distance to his side; reach 30 (keeping 80), no misjudgement.
-  struct Row {
-    int wide;
-    bool dives;
-  } rows[] = {{0, true}, {20, true}, {-24, true}, {45, false}, {-60, false}, {200, false}};
-  for (const Row& r : rows) {
-    SetUp();
-    keeperHolder = 0;
-    MatchState = STATE_OPEN_PLAY;
-    KeeperShotFlag = 0;
-    MatchObject& k = MatchObjects[0];
-    k.action = 122;
-    k.facing = 128;
-    k.attr[SKILL_KEEPING] = 80;
-    k.attr[SKILL_COMPOSURE] = 99;
-    k.attr[SKILL_VISION] = 60;
-    k.attr[SKILL_AGILITY] = 60;
-    PutBallInPlay(796 + r.wide, 400, 15, 0, -14 * U, U / 2);
-    BallFramePos[0] = ballX;  // as the ball's move of this frame leaves it
-    BallFramePos[1] = ballY;
-    Frame(0);
-    EXPECT_EQ(MatchObjects[0].action != 122, r.dives) << r.wide << " code " << MatchObjects[0].action;
-  }
-}
