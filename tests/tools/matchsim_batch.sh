@@ -47,8 +47,15 @@ for check in "$@"; do
     codes)
       # The codes no action sets; every other code 0-173 is seen.
       unset_codes=" 1 2 25 28 38 39 40 54 62 64 65 74 85 92 101 104 112 113 117 118 119 121 128 138 139 142 144 146 147 148 149 150 160 161 162 163 164 171 172 173 "
+      # Set by their rules, but under conditions a batch of club matches seldom or
+      # never meets: 97, the curler of a player going slower than 100 from 15-45
+      # degrees outside 240 (a handful of times in a thousand matches); 165-167,
+      # the fast dives, which want a ball faster than 17 a frame that meets the
+      # keeper 40 or more frames on, where a shot's top speed is about 17 and no
+      # shot is struck from beyond 560.
+      rare_codes=" 97 165 166 167 "
       for c in $(echo "$out" | grep '^unseen' | cut -d' ' -f2-); do
-        case "$unset_codes" in *" $c "*) ;; *) die "code $c never seen" ;; esac
+        case "$unset_codes$rare_codes" in *" $c "*) ;; *) die "code $c never seen" ;; esac
       done ;;
     *) die "unknown check $check" ;;
   esac
