@@ -27,6 +27,7 @@ int16_t KeeperDivePointX, KeeperDivePointY;
 namespace {
 
 constexpr int kOpenPlayKeeper = 122;
+constexpr int kGatherHeight = 16;  // he gathers only a ball below this
 constexpr int kHoldDecision = 120;
 constexpr int kDiveSpeed = 200;
 constexpr int kDiveMoveFrames = 60;
@@ -154,6 +155,15 @@ void Keeper_HoldBall(int object) {
 }
 
 int KeeperReach(int keeping) { return keeping / 8 + 20; }
+
+bool Keeper_GathersBall(int object) {
+  if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return false;
+  if (keeperHolder != 0 || throwHolder != 0 || BallHeight >= kGatherHeight) return false;
+  const int reach = KeeperReach(MatchObjects[object].attr[SKILL_KEEPING]);
+  if (std::abs(ballX - ActorX) > reach || std::abs(ballY - ActorY) > reach) return false;
+  Keeper_HoldBall(object);
+  return true;
+}
 
 bool BallInSaveBox(int kx, int ky, int reach, int direction, int bx, int by) {
   PolarToOffset(direction & 255, reach / 2, 256);

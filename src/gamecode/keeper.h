@@ -41,6 +41,9 @@ int DiveRule(int L, int N, int h, int acrossOffset, int agility, bool crossing, 
 // The keeper takes the ball in his hands where he stands; in open play the
 // match goes to the keeper's hold.
 void Keeper_HoldBall(int object);
+// A ball in open play below height 16 and within his keeping / 8 + 20 on
+// both axes he takes in his hands (Keeper_HoldBall); true when he did.
+bool Keeper_GathersBall(int object);
 
 // The keeper's decision after a hold or a save (codes 120, 128, 149-151).
 void KeeperDecide(int keeper);

@@ -572,7 +572,7 @@ void Keeper_OpenPlay(int object) {
     const int metric = IsPlayer(first) ? MatchObjects[first].chaseMetric : 1 << 14;
     if (((r.t3 < metric && D < 560) || (r.t2 < 192 && BallInDepth(low))) && GoForBall(object, d, D, low)) return;
     // A ball he has within reach in his own area he holds.
-    if (BallInDepth(low) && ballX > kAreaMinX && ballX < kAreaMaxX && PlayerStandIn_KeeperTakesBall(object)) {
+    if (BallInDepth(low) && ballX > kAreaMinX && ballX < kAreaMaxX && Keeper_GathersBall(object)) {
       k.speed = 0;
       LoopMotion(object, 0, 1, 0);
       return;
@@ -628,7 +628,7 @@ void Keeper_ComeOut(int object) {
                                                      (BallCarrier == attacker && std::abs(MatchObjects[attacker].x - ballX) +
                                                                                      std::abs(MatchObjects[attacker].y - ballY) <=
                                                                                  kAttackerOnBall));
-  if (!PlayerStandIn_KeeperTakesBall(object)) return;
+  if (!Keeper_GathersBall(object)) return;
   const uint8_t step = k.actionArg;
   SetPlayerAction(object, 151);
   k.actionArg = step;

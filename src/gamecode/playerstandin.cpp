@@ -27,8 +27,6 @@ constexpr int kRestartWait = 3;
 constexpr int kTakeReach = 9;
 constexpr int kKickTouchLock = 16;
 constexpr int kKickFrames = 40;         // a played ball reaches its point in about this many frames
-constexpr int kKeeperHoldReach = 20;    // and an eighth of his keeping
-constexpr int kKeeperHoldHeight = 16;   // he holds only a ball below this
 
 struct StandInState {
   PlayerStandInCounts counts[5];
@@ -101,28 +99,6 @@ bool WalkTo(int object, int x, int y, int topSpeed) {
 bool KeeperCode(int code) { return code >= 120; }
 
 }  // namespace
-
-bool PlayerStandIn_KeeperTakesBall(int object) {
-  if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return false;
-  if (keeperHolder != 0 || throwHolder != 0 || BallHeight >= kKeeperHoldHeight) return false;
-  const MatchObject& o = MatchObjects[object];
-  const int reach = o.attr[SKILL_KEEPING] / 8 + kKeeperHoldReach;
-  if (std::abs(ballX - ActorX) > reach || std::abs(ballY - ActorY) > reach) return false;
-  StopBall();
-  BallHeight = 0;
-  ballFixedHeight = 0;
-  BallTouch(object);
-  GiveBallTo(object);
-  keeperHolder = static_cast<int16_t>(object + 1);
-  PossessionSide = static_cast<uint8_t>(SideOf(object));
-  BallCarrier = static_cast<int16_t>(object);
-  KeeperShotFlag = 0;
-  restartX = ballX;
-  restartY = ballY;
-  MatchState = STATE_KEEPER_HOLDS;
-  MatchStateTimer = 0;
-  return true;
-}
 
 void PlayerStandIn_TakeStillBall(int object) {
   if (!IsPlayer(object) || MatchState != STATE_OPEN_PLAY || ballOutState != 0) return;

@@ -17,10 +17,6 @@ struct PlayerStandInCounts {
   int32_t firstTake[2];  // the match frame of each side's first take, -1 none
 };
 
-// The keeper's simple hold: a ball in open play below height 16 and within
-// his keeping / 8 + 20 on both axes he holds (match state 12); true when he
-// took the ball.
-bool PlayerStandIn_KeeperTakesBall(int object);
 // A player without the ball: a still ball at the feet of his side's active
 // player is his, and he decides what to do with it.
 void PlayerStandIn_TakeStillBall(int object);

@@ -183,9 +183,8 @@ void StoreReportSummary() {
   MatchReportSummary.share[1] = static_cast<int16_t>(100 - MatchReportSummary.share[0]);
 }
 
-}  // namespace
-
-void SetUpEngineSides(int16_t home, int16_t away) {
+// Both team blocks' club names and kits.
+void NameAndKitSides(int16_t home, int16_t away) {
   const int16_t clubs[SIDES] = {home, away};
   for (int side = 0; side < SIDES; ++side) {
     uint8_t* team = Team(side);
@@ -195,6 +194,13 @@ void SetUpEngineSides(int16_t home, int16_t away) {
     const uint8_t* kit = MenuSystem.getTeamDesign(home, away, static_cast<int16_t>(side));
     if (kit != nullptr) std::memcpy(team + SETUP_TEAM_KIT, kit, SETUP_TEAM_KIT_SIZE);
   }
+}
+
+}  // namespace
+
+void SetUpEngineSides(int16_t home, int16_t away) {
+  const int16_t clubs[SIDES] = {home, away};
+  NameAndKitSides(home, away);
   for (int side = 0; side < SIDES; ++side) {
     if (Team(side)[SETUP_TEAM_HUMAN] == 0) BuildComputerFormation(side, clubs[side], -1);
     else MatchEngine.footballSetupTeamFormation(static_cast<int16_t>(side));
@@ -563,14 +569,7 @@ void BuildSideFormation(int side, int16_t tacticType, int16_t personality15Half,
 void PlayFixture(int16_t home, int16_t away, int16_t followed) {
   gPlay.followed = followed;
   const int16_t clubs[SIDES] = {home, away};
-  for (int side = 0; side < SIDES; ++side) {
-    uint8_t* team = Team(side);
-    std::memset(team + SETUP_TEAM_NAME, 0, SETUP_TEAM_NAME_SIZE);
-    std::snprintf(reinterpret_cast<char*>(team + SETUP_TEAM_NAME), SETUP_TEAM_NAME_SIZE, "%s",
-                  GNW_GetClubName(GNW_GetClubDbId(clubs[side])));
-    const uint8_t* kit = MenuSystem.getTeamDesign(home, away, static_cast<int16_t>(side));
-    if (kit != nullptr) std::memcpy(team + SETUP_TEAM_KIT, kit, SETUP_TEAM_KIT_SIZE);
-  }
+  NameAndKitSides(home, away);
   for (int side = 0; side < SIDES; ++side) MatchEngine.footballSetupTeamFormation(static_cast<int16_t>(side));
   int resultPending = 1;
   bool watched = false;

@@ -7,6 +7,7 @@
 #include "gamecode/actions.h"
 #include "gamecode/activeplayers.h"
 #include "gamecode/ball.h"
+#include "gamecode/keeper.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -209,7 +210,7 @@ TEST_F(PlayerStandInTest, TheKeeperHoldsABallWithinHisReach) {
     ballVelY = 5 * U;
     ActorX = k.x;
     ActorY = k.y;
-    PlayerStandIn_KeeperTakesBall(16);
+    Keeper_GathersBall(16);
     const std::string what = "keeping " + std::to_string(r.keeping) + " at " + std::to_string(r.dx) + "," +
                              std::to_string(r.dy) + " height " + std::to_string(r.height);
     EXPECT_EQ(keeperHolder == 17, r.holds) << what;
