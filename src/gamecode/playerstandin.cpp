@@ -1,5 +1,7 @@
-// The players' stand-ins: the keeper's stand, the restart takers, a kick upfield for the player on the ball and taking a
-// still ball.
+// What is left of the players' first stand-ins: the active player taking a
+// still ball at his feet, the plain restart taker that the organiser and the
+// corner walk fall back on for a restart not theirs, and the count of the
+// restarts played.
 #include "gamecode/playerstandin.h"
 
 #include <cstdlib>
