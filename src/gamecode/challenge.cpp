@@ -110,6 +110,18 @@ void Decide(int decision, int comment, int side, int challenger) {
 
 }  // namespace
 
+void WhistleFoul(int offender, int fouled) {
+  const MatchObject& f = MatchObjects[fouled];
+  FouledPlayer = static_cast<int16_t>(fouled);
+  restartX = f.x;
+  restartY = f.y;
+  MatchState = STATE_FOUL;
+  FoulingSide = static_cast<uint8_t>(SideOf(offender));
+  MatchStateTimer = 0;
+  Fouler = static_cast<int16_t>(offender);
+  RefereeOffender = static_cast<int16_t>(offender);
+}
+
 int LastMan(int side) {
   const bool lowGoal = side == LowGoalSide;
   int best = -1, bestY = lowGoal ? 10000 : 0;
@@ -138,7 +150,6 @@ bool ChallengeContact(int challenger, int carrier) {
 void GiveFoul(int challenger, int carrier, FoulKind kind) {
   if (!IsPlayer(challenger) || !IsPlayer(carrier)) return;
   MatchObject& o = MatchObjects[challenger];
-  const MatchObject& c = MatchObjects[carrier];
   const int side = SideOf(challenger);
   static constexpr int kComment[] = {300, 262, 303};
   if (kind == FOUL_HOLDING) MatchSeams.sayComment(kComment[kind], 0, side, carrier, challenger, 0);
@@ -146,14 +157,7 @@ void GiveFoul(int challenger, int carrier, FoulKind kind) {
   DuelCounts& t = DuelTallies[challenger];
   ++(kind == FOUL_CHALLENGE ? t.challengeFouls : kind == FOUL_TACKLE ? t.tackleFouls : t.holdingFouls);
   MatchSeams.infoBar(kind == FOUL_HOLDING ? 14 : 15, challenger, carrier);
-  FouledPlayer = static_cast<int16_t>(carrier);
-  restartX = c.x;
-  restartY = c.y;
-  MatchState = STATE_FOUL;
-  FoulingSide = static_cast<uint8_t>(side);
-  MatchStateTimer = 0;
-  Fouler = static_cast<int16_t>(challenger);
-  RefereeOffender = static_cast<int16_t>(challenger);
+  WhistleFoul(challenger, carrier);
   // A side down to seven men, or a keeper, is not cautioned any more.
   if (SideSendingsOff[side] >= kDismissedLimit || SideSlots[side][0] == challenger) return;
   const int threshold = RefereeRule2;

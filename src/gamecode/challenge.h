@@ -33,6 +33,10 @@ void GiveFoul(int challenger, int carrier, FoulKind kind);
 
 void Challenge_Reset();
 
+// The referee blows for the offender's foul on the fouled player: the free
+// kick is where the fouled man stands, the match goes to the foul state.
+void WhistleFoul(int offender, int fouled);
+
 // The last man: the player of the side's squad places 1-10 on the pitch
 // nearest his own goal, -1 none.
 int LastMan(int side);

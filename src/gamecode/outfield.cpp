@@ -271,14 +271,7 @@ bool RecklessFoul(int challenger, int carrier, bool carrierClearing, int duel) {
   ++RecklessFouls[challenger];
   MatchSeams.sayComment(331, 0, side, challenger, carrier, 0);
   MatchSeams.infoBar(15, challenger, carrier);
-  FouledPlayer = static_cast<int16_t>(carrier);
-  restartX = c.x;
-  restartY = c.y;
-  MatchState = STATE_FOUL;
-  FoulingSide = static_cast<uint8_t>(side);
-  MatchStateTimer = 0;
-  Fouler = static_cast<int16_t>(challenger);
-  RefereeOffender = static_cast<int16_t>(challenger);
+  WhistleFoul(challenger, carrier);
   if (SideSendingsOff[side] >= 4 || SideSlots[side][0] == challenger) return true;
   CardRoll = static_cast<int16_t>(GameRandom() % 100);
   const bool yellow = CardRoll > RefereeRule2;
