@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "render256/canvas.h"
+#include "menus/machine.h"
+#include "menus/menupc.h"
 #include "support/engine_fixture.h"
+#include "support/menu_screen.h"
 
 namespace {
 
@@ -118,6 +121,42 @@ TEST_F(PolyScanTest, TriangleFanCoversEachPixelOnce) {
   }
   EXPECT_EQ(outside, 0);
   for (int i = 0; i < W * H; ++i) EXPECT_EQ(hits[i], 1) << "pixel " << i % W << "," << i / W;
+}
+
+// The solid filler draws through the menu layer's boxes in the fill colour,
+// with the corners taken to whole pixels in the caller's array.
+TEST_F(PolyScanTest, SolidFillDrawsTheWalkedRowsInTheFillColour) {
+  InitMemory(9500);
+  menutest::OpenMenuScreen(1);
+  SetDrawAttribute(DRAW_ATTR_FILL_COLOUR, 0xFFFF);
+  const uint32_t white = MenuPixelFromRGB565(0xFFFF);
+  const int bpp = MenuBytesPerPixel();
+  auto pixel = [&](int x, int y) {
+    const uint8_t* p = MenuBufferPixels() + (y * 640 + x) * bpp;
+    uint32_t v = 0;
+    for (int i = 0; i < bpp; ++i) v |= static_cast<uint32_t>(p[i]) << (8 * i);
+    return v;
+  };
+  const uint32_t ground = pixel(0, 0);
+  ASSERT_NE(ground, white);
+  // A square at 100..115 given with stray sixteenths, in both windings (the
+  // other one drawn first, where the first will be).
+  for (int winding = 1; winding >= 0; --winding) {
+    std::vector<ScreenVertex> quad =
+        winding == 0 ? Poly({{1605, 1603}, {1861, 1600}, {1870, 1856}, {1600, 1859}})
+                     : Poly({{1605, 1603}, {1600, 1859}, {1870, 1856}, {1861, 1600}});
+    FillPolygonSolid(quad.data(), 4);
+    for (const ScreenVertex& v : quad) EXPECT_EQ((v.x | v.y) & 15, 0);
+    int white_inside = 0, white_outside = 0;
+    for (int y = 90; y < 126; ++y)
+      for (int x = 90; x < 126; ++x) {
+        if (pixel(x, y) != white) continue;
+        if (x >= 100 && x < 116 && y >= 100 && y < 116) ++white_inside;
+        else ++white_outside;
+      }
+    EXPECT_EQ(white_inside, winding == 0 ? 256 : 0) << winding;
+    EXPECT_EQ(white_outside, 0) << winding;
+  }
 }
 
 TEST_F(PolyScanTest, MaskedFillDrawsWhereTheMaskIsSet) {
