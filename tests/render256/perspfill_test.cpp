@@ -65,6 +65,34 @@ TEST_F(PerspFillTest, EqualDepthIsAffine) {
   EXPECT_EQ(PerspReciprocal(64), 1024.0f);
 }
 
+// The rounding bias follows the direction the texture runs across the
+// screen: a mirrored mapping starts each pixel at the texel whose left edge
+// it lies on.
+TEST_F(PerspFillTest, RoundingBiasFollowsTheTextureDirection) {
+  const std::vector<uint8_t> texels = Pattern(64, 64);
+  const Texture texture{64, 64, texels.data()};
+  struct Case {
+    float u0, du, v0, dv;  // u = u0 + du x, v = v0 + dv y
+    int32_t uBias, vBias;
+  } cases[] = {{0, 1, 0, 1, 0x8000, 0x8000}, {20, -1, 0, 1, 0x7FFF, 0x8000}, {0, 1, 30, -1, 0x8000, 0x7FFF},
+               {20, -1, 30, -1, 0x7FFF, 0x7FFF}};
+  for (const Case& c : cases) {
+    Canvas canvas(24, 24, 0);
+    auto at = [&](int x, int y) {
+      return PerspVertex{x * 16, y * 16, 2.0f, c.u0 + c.du * static_cast<float>(x), c.v0 + c.dv * static_cast<float>(y)};
+    };
+    const PerspVertex quad[4] = {at(2, 3), at(18, 3), at(18, 20), at(2, 20)};
+    FillPolygonTextured(&canvas.buffer, quad, 4, texture);
+    EXPECT_EQ(LastPerspGradients().uBias, c.uBias) << c.du << "," << c.dv;
+    EXPECT_EQ(LastPerspGradients().vBias, c.vBias) << c.du << "," << c.dv;
+    for (int y = 3; y < 20; ++y)
+      for (int x = 2; x < 18; ++x) {
+        const int u = static_cast<int>(c.u0 + c.du * x), v = static_cast<int>(c.v0 + c.dv * y);
+        ASSERT_EQ(canvas.At(x, y), texels[v * 64 + u]) << c.du << "," << c.dv << " at " << x << "," << y;
+      }
+  }
+}
+
 TEST_F(PerspFillTest, RunLengthFollowsTheDepthGradient) {
   const std::pair<float, int32_t> cases[] = {
       {0.001f, 8},         {-0.001f, 8},         {0.00045f, 8},       {0.0000001f, 48}, {0.0000015f, 16},
