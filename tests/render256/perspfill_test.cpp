@@ -79,7 +79,8 @@ TEST_F(PerspFillTest, RoundingBiasFollowsTheTextureDirection) {
   for (const Case& c : cases) {
     Canvas canvas(24, 24, 0);
     auto at = [&](int x, int y) {
-      return PerspVertex{x * 16, y * 16, 2.0f, c.u0 + c.du * static_cast<float>(x), c.v0 + c.dv * static_cast<float>(y)};
+      return PerspVertex{x * 16, y * 16, 2.0f, c.u0 + c.du * static_cast<float>(x),
+                         c.v0 + c.dv * static_cast<float>(y)};
     };
     const PerspVertex quad[4] = {at(2, 3), at(18, 3), at(18, 20), at(2, 20)};
     FillPolygonTextured(&canvas.buffer, quad, 4, texture);

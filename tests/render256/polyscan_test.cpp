@@ -19,7 +19,9 @@ std::vector<Row> Rows(const std::vector<ScreenVertex>& polygon) {
   std::vector<Row> rows;
   ScanPolygonRows(
       polygon.data(), static_cast<int>(polygon.size()),
-      [](void* context, int row, int x, int width) { static_cast<std::vector<Row>*>(context)->emplace_back(row, x, width); },
+      [](void* context, int row, int x, int width) {
+        static_cast<std::vector<Row>*>(context)->emplace_back(row, x, width);
+      },
       &rows);
   return rows;
 }
@@ -109,7 +111,9 @@ TEST_F(PolyScanTest, TriangleFanCoversEachPixelOnce) {
     EdgeWalk left, right;
     WalkPolygon(
         3, [&](int k) { return tri[k].second; }, left, right,
-        [&](EdgeWalk& e, int from, int to) { SetupEdgeWalk(e, tri[from].first, tri[from].second, tri[to].first, tri[to].second); },
+        [&](EdgeWalk& e, int from, int to) {
+          SetupEdgeWalk(e, tri[from].first, tri[from].second, tri[to].first, tri[to].second);
+        },
         [](EdgeWalk& e) { StepEdgeWalk(e); },
         [&](const EdgeWalk& l, const EdgeWalk& r) {
           for (int c = l.x; c < r.x; ++c) {
