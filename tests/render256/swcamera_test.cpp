@@ -297,6 +297,45 @@ TEST_F(SwCamera, FuzzClipAndProjectStayInsideTheirBuffers) {
   EXPECT_GT(drawn, 1000);
 }
 
+// Triangles and parallelograms (flat, convex: what models and the world
+// hand over): one vertex more per plane at most, and one with a corner
+// well inside the view is never lost.
+TEST_F(SwCamera, ConvexPolygonsGrowByOneVertexPerPlaneAtMost) {
+  std::mt19937 rng(33105);
+  std::uniform_real_distribution<float> pos(-2500, 2500), depth(-400, 3000), tex(0, 63);
+  int cutByFour = 0;
+  for (int round = 0; round < 20000; ++round) {
+    ClipPoly p{};
+    const ClipVertex a{pos(rng), pos(rng), depth(rng), tex(rng), tex(rng)};
+    const ClipVertex b{pos(rng), pos(rng), depth(rng), tex(rng), tex(rng)};
+    const ClipVertex c{pos(rng), pos(rng), depth(rng), tex(rng), tex(rng)};
+    p.vertex[0] = a, p.vertex[1] = b, p.vertex[2] = c;
+    p.count = 3;
+    const bool quad = round % 2 == 1;
+    if (quad) {  // d = a + c - b closes a parallelogram
+      p.vertex[3] = {a.x + c.x - b.x, a.y + c.y - b.y, a.z + c.z - b.z, a.u + c.u - b.u, a.v + c.v - b.v};
+      p.count = 4;
+    }
+    bool cornerWellInside = false;
+    int16_t planesCut = 0;
+    for (int i = 0; i < p.count; ++i) {
+      const ClipVertex& v = p.vertex[i];
+      if (v.z > 40 && std::fabs(v.x) < 0.9f * v.z && std::fabs(v.y) < 0.9f * v.z) cornerWellInside = true;
+      planesCut |= OutcodeOf(v);
+    }
+    const int before = p.count;
+    const int kept = ClipPolygon(p);
+    if (cornerWellInside) {
+      ASSERT_EQ(kept, 1) << round;
+    }
+    if (!kept) continue;
+    ASSERT_LE(p.count, before + 5) << round;
+    ExpectInsideAllPlanes(p);
+    if (__builtin_popcount(static_cast<unsigned>(planesCut)) >= 4) ++cutByFour;
+  }
+  EXPECT_GT(cutByFour, 50);
+}
+
 TEST_F(SwCamera, BadVertexCountsAreDropped) {
   for (int count : {-1, 0, 1, 2, CLIP_MAX_VERTICES + 1, 1000}) {
     ClipPoly p{};
