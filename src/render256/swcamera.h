@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "render256/perspfill.h"
+
 constexpr float CAMERA_NEAR_Z = 20.0f;
 constexpr float CAMERA_HEAD_HEIGHT = 35.0f;  // how far above its ground point an object's head is looked for
 
@@ -48,17 +50,6 @@ struct ClipPoly {
   ClipVertex vertex[CLIP_MAX_VERTICES];
   int count;
 };
-
-// ---- Vertex of the polygon fillers --------------------------------------
-// Owned by the perspective fillers; declared here until they are merged in.
-#ifndef GAFFERON_PERSP_VERTEX_DEFINED
-#define GAFFERON_PERSP_VERTEX_DEFINED
-struct PerspVertex {
-  int32_t x, y;  // 28.4 screen coordinates
-  float z, u, v;
-};
-static_assert(sizeof(PerspVertex) == 20);
-#endif
 
 // ---- Projection of the match screen --------------------------------------
 // Stand-in: the match screen sets these from its size and display mode when
