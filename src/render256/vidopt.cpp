@@ -1,6 +1,8 @@
 // Video options.
 #include "render256/vidopt.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "engine/bytes.h"
@@ -8,6 +10,10 @@
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
 #include "engine/reset.h"
+#include "engine/winlib.h"
+#include "menus/menucont.h"
+
+#define ABORT_FILE "vidopt"
 
 uint8_t VideoConfig[VIDEO_CONFIG_SIZE];
 int16_t ScannerOn = SCANNER_ON_DEFAULT;
@@ -19,7 +25,11 @@ static_assert(VIDEO_CONFIG_DEVICE_GUID + VIDEO_CONFIG_GUID_SIZE == VIDEO_CONFIG_
               VIDEO_CONFIG_TEXTURE_DETAIL + 4 == VIDEO_CONFIG_SIZE);
 static_assert(sizeof DXCard::guid == VIDEO_CONFIG_GUID_SIZE && sizeof DXDevice::guid == VIDEO_CONFIG_GUID_SIZE);
 
+VideoMenuState VideoMenu;
+
 namespace {
+
+bool gSoftwareNoted = false;
 
 int32_t Get32(int offset) { return LoadI32(VideoConfig + offset); }
 void Set32(int offset, int32_t value) { StoreI32(VideoConfig + offset, value); }
@@ -48,69 +58,199 @@ void VideoOptionsDefaults() {
 }
 
 void VideoOptionsValidate() {
+  VideoConfigValidate();
   if (ScannerOn < 0 || ScannerOn > SCANNER_ON_MAX) ScannerOn = SCANNER_ON_DEFAULT;
   if (CameraView < 0 || CameraView > CAMERA_VIEW_MAX) CameraView = CAMERA_VIEW_DEFAULT;
   if (ModelDetail < 0 || ModelDetail > MODEL_DETAIL_MAX) ModelDetail = MODEL_DETAIL_DEFAULT;
   if (PlayerNamesOn < 0 || PlayerNamesOn > PLAYER_NAMES_ON_MAX) PlayerNamesOn = PLAYER_NAMES_ON_DEFAULT;
 }
 
-void VideoOptions_Reset() { VideoOptionsDefaults(); }
+void VideoOptions_Reset() {
+  VideoOptionsDefaults();
+  VideoMenu = {};
+  gSoftwareNoted = false;
+}
 REGISTER_RESET(RESET_RENDER, VideoOptions_Reset);
+
+
+int32_t VideoConfigWord(const uint8_t* config, int offset) { return LoadI32(config + offset); }
+void VideoConfigSetWord(uint8_t* config, int offset, int32_t value) { StoreI32(config + offset, value); }
+
+void VideoConfigValidate() {
+  const struct {
+    int offset;
+    int32_t low, high, fallback;
+  } words[] = {
+      {VIDEO_CONFIG_CARD, 0, MAX_DX_CARDS - 1, 0},
+      {VIDEO_CONFIG_DEVICE, -1, MAX_DX_DEVICES - 1, -1},
+      {VIDEO_CONFIG_MODE, -1, MAX_GFX_MODES - 1, -1},
+      {VIDEO_CONFIG_MIP_MAP, 0, 1, 0},
+      {VIDEO_CONFIG_TEXTURE_SMOOTHING, 0, 2, 0},
+      {VIDEO_CONFIG_LIGHTING, 0, 1, 0},
+      {VIDEO_CONFIG_FOGGING, 0, 1, 0},
+      {VIDEO_CONFIG_TEXTURE_DETAIL, 0, 1, 0},
+  };
+  for (const auto& w : words) {
+    int32_t v = Get32(w.offset);
+    if (v < w.low || v > w.high) Set32(w.offset, w.fallback);
+  }
+}
 
 namespace {
 
-// How good a 3D device is for the match: hardware first, then hardware
-// transform and lighting, then a 16-bit render depth.
-int DeviceScore(const DXDevice& d) {
-  int score = 1;
-  if (d.flags & D3DDEVINFO_HARDWARE) score += 100;
-  if (d.flags & D3DDEVINFO_HARDWARETL) score += 10;
-  if (d.flags & D3DDEVINFO_RENDER16) score += 5;
-  return score;
+constexpr uint32_t kFourMb = 0x400000;
+constexpr uint32_t kSixMb = 0x600000;
+const uint8_t kZeroGuid[VIDEO_CONFIG_GUID_SIZE] = {};
+
+const DXDevice* DeviceOf(const uint8_t* config) {
+  int32_t device = VideoConfigWord(config, VIDEO_CONFIG_DEVICE);
+  return device < 0 ? nullptr : DXGetDevice(VideoConfigWord(config, VIDEO_CONFIG_CARD), device);
 }
 
-const uint8_t kZeroGuid[VIDEO_CONFIG_GUID_SIZE] = {};
+bool SmallTextureMemory(const DXCard* c) { return c && c->textureMemory != 0 && c->textureMemory < kFourMb; }
+
+// The device of a card with the strictly highest score above -1 (the lower
+// index on ties); -2 when none is usable.
+int BestDevice(int card) {
+  int best = -2, bestScore = -1;
+  for (int d = -1; d < MAX_DX_DEVICES; ++d)
+    if (int score = VideoDeviceScore(card, d); score > bestScore) {
+      best = d;
+      bestScore = score;
+    }
+  return best;
+}
+
+bool ModeOk(int16_t mode) { return mode >= 0 && mode < GfxModeCount; }
+
+int16_t SmallestDirect3DMode() {
+  for (int type = 1; type <= 3; ++type)
+    if (int16_t m = GfxFindSmallestMode(640, 480, type, 1, 1); m >= 0) return m;
+  return -1;
+}
+
+// Whether a mode may be stepped to in the menu for this record's device.
+bool ModeSuits(const uint8_t* config, const GfxMode& m) {
+  if (m.width < 512 || m.height < 384) return false;
+  if (VideoConfigWord(config, VIDEO_CONFIG_DEVICE) == -1) return m.type == 0 && m.width <= 2048 && m.height <= 1024;
+  if (!(m.flags & 1) || m.type == 0) return false;
+  const DXCard* c = DXGetCard(VideoConfigWord(config, VIDEO_CONFIG_CARD));
+  uint64_t need = uint64_t{m.width} * m.height * m.bytesPerPixel * 3;
+  return !c || c->videoMemory3D == 0 || c->videoMemory3D >= need;
+}
 
 }  // namespace
 
-void VideoInit(int no3d) {
-  DXEnumDisplay();
-  if (DXDevices.cardCount == 0) FatalError("VideoInit(): Failed to find a graphics card!");
-  if (DXGetCard(0)->guidPointer) FatalError("VideoInit(): the first card must have the NULL GUID");
+int VideoDeviceScore(int card, int device) {
+  if (card == 0 && device == -1) return 49;
+  const DXCard* c = DXGetCard(card);
+  const DXDevice* d = DXGetDevice(card, device);
+  if (!c || !d) return -1;
+  if (WinIsWindowed() && card != 0) return -1;
+  if ((c->flags & 0x4) || !(c->flags & 0x1) || !(d->flags & D3DDEVINFO_HARDWARE)) return -1;
+  int score = 0;
+  if (c->videoMemory3D >= kFourMb) score += 5;
+  if (c->textureMemory >= kSixMb) score += 10;
+  score += 50;  // hardware
+  if (d->flags & D3DDEVINFO_HARDWARETL) score += 10;
+  if (d->flags & D3DDEVINFO_SUBPIXEL) score += 2;
+  if (d->flags & D3DDEVINFO_MIPMAPTEX) score += 2;
+  if (d->flags & D3DDEVINFO_SMOOTHTEX) score += 2;
+  if (d->flags & D3DDEVINFO_RENDER32) score += 5;
+  if (d->maxTextureWidth > 256 && d->maxTextureHeight > 256) score += 5;
+  if (d->maxTextureAspect == 0) score += 2;
+  if (d->flags & (D3DDEVINFO_STENCIL8 | D3DDEVINFO_STENCIL16 | D3DDEVINFO_STENCIL24 | D3DDEVINFO_STENCIL32))
+    score += 10;
+  return score;
+}
 
-  // A stored choice stands while the card and device it names are still there.
+int VideoCardScore(int card) {
+  int best = -1;
+  for (int d = -1; d < MAX_DX_DEVICES; ++d) best = std::max(best, VideoDeviceScore(card, d));
+  return best;
+}
+
+const DXDevice* VideoChooseMode(uint8_t* config) {
+  int32_t card = VideoConfigWord(config, VIDEO_CONFIG_CARD), device = VideoConfigWord(config, VIDEO_CONFIG_DEVICE);
+  if (card != VideoConfig_GetCard() || device != VideoConfig_GetDevice()) {
+    VideoConfigSetWord(config, VIDEO_CONFIG_MODE, -1);  // the menu shows "Apply to see options"
+  } else {
+    int32_t mode = VideoConfigWord(config, VIDEO_CONFIG_MODE);
+    bool inList = mode >= 0 && mode < GfxModeCount;
+    const GfxMode* m = inList ? &GfxModeList[mode] : nullptr;
+    bool replace;
+    if (device == -1)
+      replace = !m || m->type != 0 || m->width < 512 || m->height < 384;
+    else
+      replace = !m || !(m->flags & 1) || m->type == 0 || m->width < 512 || m->height < 384;
+    if (replace) {
+      int16_t found = device == -1 ? GfxFindSmallestModeAny(640, 480, 0) : SmallestDirect3DMode();
+      if (found < 0) ABORT("No mode found!");
+      VideoConfigSetWord(config, VIDEO_CONFIG_MODE, found);
+    }
+  }
+  const DXCard* c = DXGetCard(card);
+  const DXDevice* d = DeviceOf(config);
+  if (SmallTextureMemory(c)) VideoConfigSetWord(config, VIDEO_CONFIG_TEXTURE_DETAIL, 0);
+  if (d && !(d->flags & D3DDEVINFO_TABLEFOG)) VideoConfigSetWord(config, VIDEO_CONFIG_FOGGING, 0);
+  if (d && !(d->flags & D3DDEVINFO_MIPMAPTEX)) VideoConfigSetWord(config, VIDEO_CONFIG_MIP_MAP, 0);
+  return d;
+}
+
+bool VideoChooseDevice(int no3d) {
   int card = VideoConfig_GetCard(), device = VideoConfig_GetDevice();
-  bool reuse = false;
   if (!no3d) {
     if (const DXCard* c = DXGetCard(card)) {
-      const uint8_t* cardGuid = c->guidPointer ? c->guid : kZeroGuid;
-      const DXDevice* d = device >= 0 ? DXGetDevice(card, device) : nullptr;
-      reuse = std::memcmp(VideoConfig + VIDEO_CONFIG_CARD_GUID, cardGuid, VIDEO_CONFIG_GUID_SIZE) == 0 &&
-              (device == -1 || d) &&
-              (!d || std::memcmp(VideoConfig + VIDEO_CONFIG_DEVICE_GUID, d->guid, VIDEO_CONFIG_GUID_SIZE) == 0);
+      const DXDevice* d = DXGetDevice(card, device);
+      if ((!c->guidPointer ||
+           std::memcmp(c->guid, VideoConfig + VIDEO_CONFIG_CARD_GUID, VIDEO_CONFIG_GUID_SIZE) == 0) &&
+          (device == -1 ||
+           (d && std::memcmp(d->guid, VideoConfig + VIDEO_CONFIG_DEVICE_GUID, VIDEO_CONFIG_GUID_SIZE) == 0)))
+        return true;
     }
   }
-  if (!reuse) {
-    ClearVideoConfig();
-    card = 0;
-    device = -1;
-    if (!no3d) {
-      // With no 3D device anywhere the match is drawn in software on card 0.
-      int best = 0;
-      for (int c = 0; c < DXDevices.cardCount; ++c)
-        for (int d = 0; d < DXDevices.cards[c].deviceCount; ++d)
-          if (int score = DeviceScore(DXDevices.cards[c].devices[d]); score > best) {
-            best = score;
-            card = c;
-            device = d;
-          }
-      VideoConfig_SetCard(card);
-      VideoConfig_SetDevice(device);
+  ClearVideoConfig();
+  const DXCard* first = DXGetCard(0);
+  if (!first || first->guidPointer) ABORT("VideoInit(): the first card must have the NULL GUID");
+  card = 0;
+  device = -1;
+  if (!no3d) {
+    int bestScore = -1;
+    card = -1;
+    for (int c = 0; c < MAX_DX_CARDS; ++c) {
+      const DXCard* record = DXGetCard(c);
+      if (c != 0 && !(record && (record->flags & 0x8))) continue;
+      if (int score = VideoCardScore(c); score > bestScore) {
+        bestScore = score;
+        card = c;
+      }
     }
+    if (card < 0) ABORT("VideoInit(): Failed to find a graphics card!");
+    device = BestDevice(card);
+    if (device < -1) ABORT("VideoInit(): failed to find a 3d device!");
   }
+  VideoConfig_SetCard(card);
+  VideoConfig_SetDevice(device);
+  if (const DXDevice* d = DXGetDevice(card, device)) {
+    int32_t mip = (d->flags & D3DDEVINFO_MIPMAPTEX) ? 1 : 0;
+    Set32(VIDEO_CONFIG_MIP_MAP, mip);
+    Set32(VIDEO_CONFIG_TEXTURE_SMOOTHING, (d->flags & D3DDEVINFO_SMOOTHTEX) ? (mip ? 2 : 1) : 0);
+    int32_t rich = SmallTextureMemory(DXGetCard(card)) ? 0 : 1;
+    Set32(VIDEO_CONFIG_LIGHTING, rich);
+    Set32(VIDEO_CONFIG_FOGGING, rich);
+    Set32(VIDEO_CONFIG_TEXTURE_DETAIL, rich);
+  }
+  return false;
+}
+
+void VideoInit(int no3d) {
+  DXEnumDisplay();
+  VideoChooseDevice(no3d);
+  int card = VideoConfig_GetCard(), device = VideoConfig_GetDevice();
   DXSelectDevice(card, device);
   DPRINT(DEBUG_GRAPHICS, 1, "VideoInit(): card %d, device %d\n", card, device);
-  GfxInit(device >= 0 ? 1 : 0);
+  GfxInit(device != -1 ? 1 : 0);
+  VideoChooseMode(VideoConfig);
 }
 
 void VideoUninit() {
@@ -121,4 +261,212 @@ void VideoUninit() {
   std::memcpy(VideoConfig + VIDEO_CONFIG_DEVICE_GUID, d ? d->guid : kZeroGuid, VIDEO_CONFIG_GUID_SIZE);
   if (GfxIsInitialised()) GfxUninit();
   DPRINT(DEBUG_GRAPHICS, 1, "VideoUninit(): done\n");
+}
+
+int16_t VideoIsDirect3D() { return VideoConfig_GetDevice() != -1 ? 1 : 0; }
+
+int16_t VideoMatchIsDirect3D() {
+  if (!gSoftwareNoted) {
+    gSoftwareNoted = true;
+    std::printf("VideoMatchIsDirect3D(): the match is drawn in 256 colours (no 3D match frame yet; device %d)\n",
+                static_cast<int>(VideoConfig_GetDevice()));
+  }
+  return 0;
+}
+
+// ---- the "Graphic Options" menu ----
+
+namespace {
+
+int32_t Work(int offset) { return VideoConfigWord(VideoMenu.working, offset); }
+void SetWork(int offset, int32_t value) { VideoConfigSetWord(VideoMenu.working, offset, value); }
+
+const char* const kModeTypeTexts[4] = {"256 colour", "16 bit colour", "24 bit colour", "32 bit colour"};
+
+void ChoiceColours(int row, int count, int32_t value) {
+  for (int i = 0; i < count; ++i)
+    VideoMenu.view.choiceColour[row][i] = i == value ? VIDEO_COLOUR_CURRENT : VIDEO_COLOUR_OTHER;
+}
+
+void CardSelect(int step) {
+  int card = Work(VIDEO_CONFIG_CARD);
+  for (int tries = 0; tries < MAX_DX_CARDS; ++tries) {
+    card += step;
+    if (card > MAX_DX_CARDS - 1) card = 0;
+    if (card < 0) card = MAX_DX_CARDS - 1;
+    if (VideoCardScore(card) >= 0) break;
+  }
+  int device = BestDevice(card);
+  if (device < -1) ABORT("Func_CardSelect(): no device found on this card!");
+  SetWork(VIDEO_CONFIG_CARD, card);
+  SetWork(VIDEO_CONFIG_DEVICE, device);
+}
+
+void DeviceSelect(int step) {
+  int card = Work(VIDEO_CONFIG_CARD), device = Work(VIDEO_CONFIG_DEVICE);
+  for (int tries = 0; tries <= MAX_DX_DEVICES; ++tries) {
+    device += step;
+    if (device > MAX_DX_DEVICES - 1) device = -1;
+    if (device < -1) device = MAX_DX_DEVICES - 1;
+    if (VideoDeviceScore(card, device) >= 0) break;
+  }
+  SetWork(VIDEO_CONFIG_DEVICE, device);
+}
+
+void ModeSelect(int step) {
+  int mode = Work(VIDEO_CONFIG_MODE);
+  for (int tries = 1; tries < GfxModeCount; ++tries) {
+    int next = ((mode + step * tries) % GfxModeCount + GfxModeCount) % GfxModeCount;
+    if (ModeSuits(VideoMenu.working, GfxModeList[next])) {
+      SetWork(VIDEO_CONFIG_MODE, next);
+      return;
+    }
+  }
+}
+
+VideoMenuAnswer HandleChoice(int row, int choice) {
+  const DXDevice* d = DeviceOf(VideoMenu.working);
+  if (!d) return VIDEO_REFUSED;
+  switch (row) {
+    case VIDEO_ROW_MIP_MAP:
+      if (!(d->flags & D3DDEVINFO_MIPMAPTEX) || choice > 1) return VIDEO_REFUSED;
+      SetWork(VIDEO_CONFIG_MIP_MAP, choice);
+      if (choice == 0 && Work(VIDEO_CONFIG_TEXTURE_SMOOTHING) == 2) SetWork(VIDEO_CONFIG_TEXTURE_SMOOTHING, 1);
+      return VIDEO_REDRAW;
+    case VIDEO_ROW_SMOOTHING:
+      if (!(d->flags & D3DDEVINFO_SMOOTHTEX)) return VIDEO_REDRAW;  // nothing changes
+      if (choice == 2 && Work(VIDEO_CONFIG_MIP_MAP) == 0) return VIDEO_NOT_HANDLED;
+      SetWork(VIDEO_CONFIG_TEXTURE_SMOOTHING, choice);
+      return VIDEO_REDRAW;
+    case VIDEO_ROW_LIGHTING:
+      if (choice > 1) return VIDEO_REFUSED;
+      SetWork(VIDEO_CONFIG_LIGHTING, choice);
+      return VIDEO_REDRAW;
+    case VIDEO_ROW_FOGGING:
+      if (choice > 1) return VIDEO_REFUSED;
+      if (!(d->flags & D3DDEVINFO_TABLEFOG)) return VIDEO_NOT_HANDLED;
+      SetWork(VIDEO_CONFIG_FOGGING, choice);
+      return VIDEO_REDRAW;
+    case VIDEO_ROW_DETAIL:
+      if (choice > 1) return VIDEO_REFUSED;
+      SetWork(VIDEO_CONFIG_TEXTURE_DETAIL, choice);
+      return VIDEO_REDRAW;
+  }
+  return VIDEO_NOT_HANDLED;
+}
+
+void Leave(int32_t code, bool copy) {
+  if (copy) {
+    VideoMenu.changed = Work(VIDEO_CONFIG_CARD) != VideoConfig_GetCard() ||
+                        Work(VIDEO_CONFIG_DEVICE) != VideoConfig_GetDevice();
+    std::memcpy(VideoConfig, VideoMenu.working, VIDEO_CONFIG_SIZE);
+  }
+  VideoMenu.leaveCode = code;
+}
+
+}  // namespace
+
+void VideoMenu_Open() {
+  std::memcpy(VideoMenu.working, VideoConfig, VIDEO_CONFIG_SIZE);
+  VideoMenu.changed = 0;
+  VideoMenu.leaveCode = 0;
+}
+
+void VideoMenu_Update() {
+  VideoChooseMode(VideoMenu.working);
+  if (!DXGetCard(Work(VIDEO_CONFIG_CARD))) SetWork(VIDEO_CONFIG_CARD, 0);
+  if (!DXGetDevice(Work(VIDEO_CONFIG_CARD), Work(VIDEO_CONFIG_DEVICE))) SetWork(VIDEO_CONFIG_DEVICE, -1);
+
+  VideoMenuView& v = VideoMenu.view;
+  v = {};
+  int card = Work(VIDEO_CONFIG_CARD), device = Work(VIDEO_CONFIG_DEVICE), mode = Work(VIDEO_CONFIG_MODE);
+  const DXCard* c = DXGetCard(card);
+  const DXDevice* d = DXGetDevice(card, device);
+  std::snprintf(v.card, sizeof v.card, "%s", c ? c->description : "** Invalid card **");
+  std::snprintf(v.device, sizeof v.device, "%s", d ? d->description : "256 Colour software rendering");
+  int cards = 0, devices = 0;
+  for (int i = 0; i < MAX_DX_CARDS; ++i) cards += VideoCardScore(i) >= 0;
+  for (int i = -1; i < MAX_DX_DEVICES; ++i) devices += VideoDeviceScore(card, i) >= 0;
+  v.cardArrows = cards >= 2 ? VIDEO_ARROWS_GRAPHIC : 0;
+  v.deviceArrows = devices >= 2 ? VIDEO_ARROWS_GRAPHIC : 0;
+  if (ModeOk(static_cast<int16_t>(mode))) {
+    const GfxMode& m = GfxModeList[mode];
+    std::snprintf(v.resolution, sizeof v.resolution, "%d x %d, %s", m.width, m.height, kModeTypeTexts[m.type & 3]);
+    v.resolutionLabelColour = VIDEO_COLOUR_OTHER;
+    v.resolutionArrows = VIDEO_ARROWS_GRAPHIC;
+  } else {
+    std::snprintf(v.resolution, sizeof v.resolution, "Apply to see options");
+    v.resolutionLabelColour = VIDEO_COLOUR_UNAVAILABLE;
+    v.resolutionArrows = 0;
+  }
+
+  for (auto& row : v.choiceColour)
+    for (int& colour : row) colour = VIDEO_COLOUR_UNAVAILABLE;
+  if (!d) return;
+  if (d->flags & D3DDEVINFO_MIPMAPTEX)
+    ChoiceColours(VIDEO_ROW_MIP_MAP, 2, Work(VIDEO_CONFIG_MIP_MAP));
+  else
+    v.choiceColour[VIDEO_ROW_MIP_MAP][0] = VIDEO_COLOUR_CURRENT;
+  if (d->flags & D3DDEVINFO_SMOOTHTEX) {
+    ChoiceColours(VIDEO_ROW_SMOOTHING, 3, Work(VIDEO_CONFIG_TEXTURE_SMOOTHING));
+    if (Work(VIDEO_CONFIG_MIP_MAP) == 0) v.choiceColour[VIDEO_ROW_SMOOTHING][2] = VIDEO_COLOUR_UNAVAILABLE;
+  }
+  ChoiceColours(VIDEO_ROW_LIGHTING, 2, Work(VIDEO_CONFIG_LIGHTING));
+  if (d->flags & D3DDEVINFO_TABLEFOG)
+    ChoiceColours(VIDEO_ROW_FOGGING, 2, Work(VIDEO_CONFIG_FOGGING));
+  else
+    v.choiceColour[VIDEO_ROW_FOGGING][0] = VIDEO_COLOUR_CURRENT;
+  if (c && c->textureMemory >= kFourMb)
+    ChoiceColours(VIDEO_ROW_DETAIL, 2, Work(VIDEO_CONFIG_TEXTURE_DETAIL));
+  else
+    v.choiceColour[VIDEO_ROW_DETAIL][0] = VIDEO_COLOUR_CURRENT;
+}
+
+VideoMenuAnswer VideoMenu_Handle(VideoMenuItem item, int message, int row, int choice) {
+  if (message != VIDEO_MESSAGE_CLICK) return VIDEO_NOT_HANDLED;
+  switch (item) {
+    case VIDEO_ITEM_CARD_UP:
+    case VIDEO_ITEM_CARD_DOWN:
+      CardSelect(item == VIDEO_ITEM_CARD_UP ? -1 : 1);
+      return VIDEO_REDRAW;
+    case VIDEO_ITEM_DEVICE_UP:
+    case VIDEO_ITEM_DEVICE_DOWN:
+      DeviceSelect(item == VIDEO_ITEM_DEVICE_UP ? -1 : 1);
+      return VIDEO_REDRAW;
+    case VIDEO_ITEM_MODE_UP:
+    case VIDEO_ITEM_MODE_DOWN:
+      if (!ModeOk(static_cast<int16_t>(Work(VIDEO_CONFIG_MODE)))) return VIDEO_REFUSED;
+      ModeSelect(item == VIDEO_ITEM_MODE_UP ? -1 : 1);
+      return VIDEO_REDRAW;
+    case VIDEO_ITEM_CHOICE:
+      if (row < 0 || row >= VIDEO_OPTION_ROWS || choice < 0 || choice >= VIDEO_OPTION_CHOICES) return VIDEO_REFUSED;
+      return HandleChoice(row, choice);
+    case VIDEO_ITEM_APPLY:
+      Leave(1, true);
+      return VIDEO_LEAVE;
+    case VIDEO_ITEM_CANCEL:
+      Leave(0, false);
+      return VIDEO_LEAVE;
+    case VIDEO_ITEM_DONE:
+      Leave(0, true);
+      return VIDEO_LEAVE;
+  }
+  return VIDEO_NOT_HANDLED;
+}
+
+void VideoMenu_Apply() {
+  if (VideoMenu.changed) {
+    int card = VideoConfig_GetCard(), device = VideoConfig_GetDevice();
+    DPRINT(DEBUG_GRAPHICS, 1, "VideoOptionsMenu(): restarting graphics on card %d, device %d\n", card, device);
+    if (GfxIsInitialised()) GfxUninit();
+    DXSelectDevice(card, device);
+    GfxInit(device != -1 ? 1 : 0);
+    VideoMenu.changed = 0;
+    VideoChooseMode(VideoConfig);
+  }
+}
+
+void VideoOptionsMenu() {
+  std::printf("VideoOptionsMenu(): the graphic options screen is not built yet\n");
+  FrontEndSeam.runScreen(PlaceholderMenu);
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+struct DXDevice;
+
 // The 64-byte record, little-endian. It is stored whole in OPTIONS.DAT, so
 // the offsets are part of the file format.
 constexpr int VIDEO_CONFIG_SIZE = 64;
@@ -49,5 +51,90 @@ void VideoOptionsValidate();
 // The module as at program start (a registered reset).
 void VideoOptions_Reset();
 
+// The option words of a 64-byte record.
+int32_t VideoConfigWord(const uint8_t* config, int offset);
+void VideoConfigSetWord(uint8_t* config, int offset, int32_t value);
+// Resets every word of VideoConfig outside its range to its default: card 0,
+// device -1 (software), mode -1 (none chosen), option words 0.
+void VideoConfigValidate();
+
+// Steps of VideoInit over the enumerated cards: keeps the stored card and
+// device when the hardware is the same (answers true), else takes the best
+// card and device with their default options (the mode is left to
+// VideoChooseMode).
+bool VideoChooseDevice(int no3d);
+// Chooses card, device and mode at start-up (no3d: "-no3d" was given), selects
+// them and starts graphics. No card or device at all ends the program.
 void VideoInit(int no3d);
+// Fills in the identifiers of the chosen card and device, then stops graphics.
 void VideoUninit();
+
+// How well a card's 3D device (-1: software on the card) suits the match;
+// -1 = unusable. Any hardware device scores 50 or more, software on card 0 49.
+int VideoDeviceScore(int card, int device);
+// The best device score of a card (-1 if none is usable).
+int VideoCardScore(int card);
+// Checks or replaces a record's screen mode and clears the options its
+// hardware cannot honour; answers the record's device (nullptr: none).
+const DXDevice* VideoChooseMode(uint8_t* config);
+// 1 when the chosen renderer is a 3D device, 0 for the 256-colour software one.
+int16_t VideoIsDirect3D();
+// What the match asks before taking its 3D branches (screen dispatch, camera
+// view, kit loader). The 3D match frame is not built yet, so this answers 0
+// (software) whatever the options chose, and logs why the first time.
+int16_t VideoMatchIsDirect3D();
+
+// ---- the "Graphic Options" menu ----
+
+// Font colours of the menu texts and the arrow graphic.
+constexpr int VIDEO_COLOUR_OTHER = 0;      // another available value
+constexpr int VIDEO_COLOUR_CURRENT = 8;    // the current value
+constexpr int VIDEO_COLOUR_UNAVAILABLE = 9;
+constexpr int VIDEO_ARROWS_GRAPHIC = 43;   // 0: no arrows
+
+// The option rows and their choices.
+enum VideoOptionRow { VIDEO_ROW_MIP_MAP, VIDEO_ROW_SMOOTHING, VIDEO_ROW_LIGHTING, VIDEO_ROW_FOGGING, VIDEO_ROW_DETAIL };
+constexpr int VIDEO_OPTION_ROWS = 5;
+constexpr int VIDEO_OPTION_CHOICES = 3;
+
+// What the menu shows on one pass.
+struct VideoMenuView {
+  char card[64];
+  char device[64];
+  char resolution[64];
+  int resolutionLabelColour;
+  int cardArrows, deviceArrows, resolutionArrows;  // graphic 43 or 0
+  int choiceColour[VIDEO_OPTION_ROWS][VIDEO_OPTION_CHOICES];  // unused choices stay 9
+};
+
+// The menu's items that answer clicks.
+enum VideoMenuItem {
+  VIDEO_ITEM_CARD_UP, VIDEO_ITEM_CARD_DOWN, VIDEO_ITEM_DEVICE_UP, VIDEO_ITEM_DEVICE_DOWN,
+  VIDEO_ITEM_MODE_UP, VIDEO_ITEM_MODE_DOWN,
+  VIDEO_ITEM_CHOICE,  // with a row and a choice
+  VIDEO_ITEM_APPLY, VIDEO_ITEM_CANCEL, VIDEO_ITEM_DONE,
+};
+// Answers of an item handler.
+enum VideoMenuAnswer { VIDEO_NOT_HANDLED, VIDEO_REFUSED, VIDEO_REDRAW, VIDEO_LEAVE };
+constexpr int VIDEO_MESSAGE_CLICK = 202;
+
+struct VideoMenuState {
+  uint8_t working[VIDEO_CONFIG_SIZE];
+  int32_t leaveCode;  // 1 Apply Changes, else 0
+  int32_t changed;    // the applied card or device differ from the active ones
+  VideoMenuView view;
+};
+extern VideoMenuState VideoMenu;
+
+// Starts a menu pass: the active record into the working copy.
+void VideoMenu_Open();
+// One pass: checks the working copy's card, device and mode, then fills the view.
+void VideoMenu_Update();
+// An item's handler (row and choice only for VIDEO_ITEM_CHOICE).
+VideoMenuAnswer VideoMenu_Handle(VideoMenuItem item, int message, int row = 0, int choice = 0);
+// After the menu closes: restarts graphics on the new card and device when
+// they changed, and checks the active mode.
+void VideoMenu_Apply();
+// Runs the "Graphic Options" menu. Until the menu layer it draws on exists
+// it opens the placeholder screen.
+void VideoOptionsMenu();
