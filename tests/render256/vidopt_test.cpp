@@ -8,6 +8,7 @@
 #include "engine/gfx.h"
 #include "engine/startup.h"
 #include "engine/winlib.h"
+#include "menus/menucont.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
 
@@ -371,6 +372,50 @@ TEST_F(VideoOptionsTest, VideoConfigRoundTripsThroughTheOptionsFile) {
     EXPECT_EQ(Word(VIDEO_CONFIG_MODE), c.offset == VIDEO_CONFIG_MODE ? -1 : 5);
   }
   OptionsDefaults();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(VideoOptionsTest, ApplyingAnotherDeviceRestartsGraphics) {
+  InitMemory(9500);
+  VideoOptionsDefaults();
+  VideoInit(0);  // the headless display's hardware device
+  ASSERT_EQ(VideoIsDirect3D(), 1);
+  EXPECT_EQ(GfxModeList[VideoConfig_GetMode()].flags & 1, 1);
+  VideoMenu_Open();
+  VideoMenu_Update();
+  const struct {
+    VideoMenuItem button;
+    int32_t changed, device, initFlags;
+    uint8_t modeType;
+  } steps[] = {{VIDEO_ITEM_DONE, 0, 0, 1, 1}, {VIDEO_ITEM_APPLY, 1, -1, 0, 0}};
+  for (const auto& s : steps) {
+    if (s.device == -1) {
+      EXPECT_EQ(VideoMenu_Handle(VIDEO_ITEM_DEVICE_UP, VIDEO_MESSAGE_CLICK), VIDEO_REDRAW);
+    }
+    EXPECT_EQ(VideoMenu_Handle(s.button, VIDEO_MESSAGE_CLICK), VIDEO_LEAVE);
+    EXPECT_EQ(VideoMenu.changed, s.changed);
+    VideoMenu_Apply();
+    EXPECT_EQ(VideoConfig_GetDevice(), s.device);
+    EXPECT_EQ(GfxScreen.initFlags, s.initFlags);
+    EXPECT_TRUE(GfxIsInitialised());
+    ASSERT_GE(VideoConfig_GetMode(), 0);
+    EXPECT_EQ(GfxModeList[VideoConfig_GetMode()].type, s.modeType);
+  }
+  VideoUninit();
+  EXPECT_FALSE(GfxIsInitialised());
+  VideoOptionsDefaults();
+}
+
+TEST_F(VideoOptionsTest, TheMenuOpensThePlaceholderUntilItsScreenExists) {
+  static const MenuItem* shown = nullptr;
+  FrontEndSeam.runScreen = [](const MenuItem* table) { shown = table; };
+  testing::internal::CaptureStdout();
+  VideoOptionsMenu();
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("VideoOptionsMenu()"), std::string::npos);
+  EXPECT_EQ(shown, PlaceholderMenu);
 }
 
 }  // namespace
