@@ -274,6 +274,13 @@ int16_t VideoMatchIsDirect3D() {
   return 0;
 }
 
+int16_t VideoSoftwareScreenMode() {
+  if (VideoConfig_GetDevice() == -1) return static_cast<int16_t>(VideoConfig_GetMode());
+  int16_t mode = GfxFindSmallestModeAny(640, 480, 0);
+  if (mode < 0) ABORT("No mode found!");
+  return mode;
+}
+
 // ---- the "Graphic Options" menu ----
 
 namespace {

@@ -83,6 +83,9 @@ int16_t VideoIsDirect3D();
 // view, kit loader). The 3D match frame is not built yet, so this answers 0
 // (software) whatever the options chose, and logs why the first time.
 int16_t VideoMatchIsDirect3D();
+// The screen mode of the 256-colour match: the chosen mode when software is
+// chosen, else the smallest 8-bit mode of at least 640 x 480.
+int16_t VideoSoftwareScreenMode();
 
 // ---- the "Graphic Options" menu ----
 

@@ -197,6 +197,21 @@ TEST_F(VideoOptionsTest, ChooseModeChecksOrReplacesTheMode) {
   EXPECT_EQ(VideoConfigWord(other, VIDEO_CONFIG_MODE), -1);
 }
 
+TEST_F(VideoOptionsTest, TheSoftwareMatchModeFollowsTheChoice) {
+  AddDevice(AddCard(), D3DDEVINFO_HARDWARE);
+  AddMode(800, 600, 0, 0);
+  AddMode(640, 480, 1, 1);
+  AddMode(640, 480, 0, 0);
+  const struct {
+    int device, mode, want;
+  } cases[] = {{-1, 0, 0}, {-1, 2, 2}, {0, 1, 2}, {0, 0, 2}};
+  for (const auto& c : cases) {
+    VideoConfig_SetDevice(c.device);
+    VideoConfig_SetMode(c.mode);
+    EXPECT_EQ(VideoSoftwareScreenMode(), c.want) << c.device << " " << c.mode;
+  }
+}
+
 TEST_F(VideoOptionsTest, ChooseModeClearsWhatTheHardwareCannotDo) {
   AddDevice(AddCard(0x3, 2 * kMb), D3DDEVINFO_HARDWARE);
   AddMode(640, 480, 1, 1);
