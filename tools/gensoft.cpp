@@ -32,10 +32,23 @@ void Set(Palette& p, int i, int r, int g, int b) {
 
 int Jitter(std::mt19937& rng, int spread) { return static_cast<int>(rng() % (2 * spread + 1)) - spread; }
 
-// A ramp from white at `first` to black at `last`.
-void GreyRamp(Palette& p, int first, int last) {
+// Where the shading ramp ending at `top` sends a grey of level v: the
+// weighted brightness, each product truncated, scaled to 0-47.8.
+int RampIndex(int v, int top) {
+  const double l = (static_cast<int>(0.5 * v) + static_cast<int>(0.3 * v) + static_cast<int>(0.2 * v)) * 12 * 0.015625;
+  return static_cast<int>(top - l);
+}
+
+// Greys for entries first..last of the ramp ending at `top`: each entry
+// gets the darkest grey the ramp sends to it, so the ramp maps onto itself.
+void GreyRamp(Palette& p, int first, int last, int top) {
   for (int i = first; i <= last; ++i) {
-    const int v = (last - i) * 255 / (last - first);
+    int v = 255;
+    for (int g = 0; g <= 255; ++g)
+      if (RampIndex(g, top) == i) {
+        v = g;
+        break;
+      }
     Set(p, i, v, v, v);
   }
 }
@@ -44,8 +57,8 @@ Palette Master(std::mt19937& rng) {
   Palette p(768, 0);
   for (int i = 1; i <= 5; ++i) Set(p, i, 30 + 6 * i + Jitter(rng, 3), 90 + 18 * i + Jitter(rng, 4), 30 + 5 * i);
   for (int i = 6; i <= 9; ++i) Set(p, i, 220 + 8 * (i - 6), 225 + 8 * (i - 6), 215 + 8 * (i - 6));
-  GreyRamp(p, 11, 54);
-  GreyRamp(p, 55, 103);
+  GreyRamp(p, 11, 54, 59);
+  GreyRamp(p, 55, 103, 103);
   Set(p, 28, 70, 120, 60);   // flat world colour
   Set(p, 29, 255, 255, 96);  // radar ball
   Set(p, 32, 12, 40, 10);    // shadow

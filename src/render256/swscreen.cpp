@@ -110,9 +110,13 @@ void LoadPalettePiece(const GamePalettePiece& piece) {
   const uint32_t size = PakFileSize(file);
   if (size != PALETTE_FILE_SIZE)
     FatalError("Error: LoadPalettePiece(): '%s' holds %u bytes, not %d\n", name, size, PALETTE_FILE_SIZE);
-  PakReadFile(GamePalette + piece.first * 3, static_cast<uint32_t>(piece.first * 3),
-              static_cast<uint32_t>((piece.last - piece.first + 1) * 3), file);
+  // The whole file is read (a packed file cannot be read in part), then the
+  // piece's entries are taken from it.
+  uint8_t whole[PALETTE_FILE_SIZE];
+  PakReadWhole(whole, file);
   PakCloseFile(file);
+  std::memcpy(GamePalette + piece.first * 3, whole + piece.first * 3,
+              static_cast<size_t>((piece.last - piece.first + 1) * 3));
 }
 
 void SetupGamePalette() {

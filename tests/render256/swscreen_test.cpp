@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <utility>
@@ -271,6 +272,30 @@ TEST_F(SwScreenTest, StepScreenModeWrapsAndSkipsUnusableModes) {
     EXPECT_EQ(ScreenModeIndex, c.expected) << "from " << c.start << " step " << c.step;
   }
   GfxModeCount = 0;
+}
+
+// The data set's palettes: the grey ramps land on themselves, black at the
+// dark end of each ramp and white at the light end.
+TEST_F(SwScreenTest, TheDataSetPalettesGiveGreyRampsTheTablesPointInto) {
+  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
+  const std::filesystem::path dir =
+      bin != nullptr ? std::filesystem::path(bin) : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+  PakFileInit();
+  PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
+  PakFileAddDone();
+  SetupGamePalette();
+  BuildColourLUTs();
+  // Each grey of the two ramps is shaded onto itself.
+  for (int entry = 16; entry <= 103; ++entry) {
+    if (entry == 28 || entry == 29 || entry == 32) continue;  // world colour, radar ball, shadow
+    const int table = entry <= 54 ? 3 : 4;
+    const int v = GamePalette[entry * 3];
+    EXPECT_EQ(GamePalette[entry * 3 + 1], v) << entry;
+    EXPECT_EQ(GetColourLUT(table)[entry], entry) << "grey " << v;
+  }
+  EXPECT_EQ(GetColourLUT(3)[54], 54);
+  EXPECT_EQ(GamePalette[103 * 3], 0);  // black at the dark end
+  PakFileUninit();
 }
 
 }  // namespace
