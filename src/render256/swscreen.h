@@ -23,6 +23,8 @@ extern int16_t MatchScreenMode;   // the remembered match mode (PrepareGamePalet
 extern int32_t ScreenWidth, ScreenHeight;
 extern uint8_t GamePalette[256 * 3];
 extern int32_t ShadowColour;
+// The tick the software frame next draws at; the screen set-up starts it now.
+extern uint32_t GameScreenFrameDeadline;
 
 // One piece of the in-game palette: the file (".pal" is appended) and the
 // entries it supplies. The table ends with an empty name.
