@@ -124,6 +124,17 @@ add_custom_command(
   COMMENT "Generating the motion-capture clips"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_MOTIONS_STAMP})
+# The in-game palette pieces of the software match screen under
+# palettes\ingame, drawn from the seed.
+set(GAFFERON_SOFT_PALETTES ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/master.pal
+    ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/skinhair.pal ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/stad.pal)
+add_custom_command(
+  OUTPUT ${GAFFERON_SOFT_PALETTES}
+  COMMAND gensoft --seed ${GAFFERON_DATASET_SEED} --out ${GAFFERON_DATASET_HD_DIR}
+  DEPENDS gensoft ${GAFFERON_DATASET_SEED_FILE}
+  COMMENT "Writing the in-game palettes"
+  VERBATIM)
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_SOFT_PALETTES})
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)

@@ -16,8 +16,8 @@ void SoftwareCamera_Reset() {
   SoftwareProjection = CameraProjection{};
 }
 
-// Stand-in for the match screen's projection: the scales of a
-// width x height view.
+// The scales of a width x height view: horizontally 0.667 x 3/4 of the width
+// (10.672 x 3/4 in sixteenths), vertically half the height.
 void ProjectionScales(CameraProjection& p, int32_t width, int32_t height) {
   p.scaleX = width * 0.667 * 3 * 0.25;
   p.scaleX16 = width * 10.672 * 3 * 0.25;

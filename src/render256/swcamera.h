@@ -52,8 +52,8 @@ struct ClipPoly {
 };
 
 // ---- Projection of the match screen --------------------------------------
-// Stand-in: the match screen sets these from its size and display mode when
-// it opens; until then callers (and tests) set them with SetCameraProjection.
+// The match screen sets these from its size and display mode when it opens
+// (UpdateScreenProjection); tests and tools set them with SetCameraProjection.
 struct CameraProjection {
   double scaleX, scaleY;        // pixels
   double scaleX16, scaleY16;    // sixteenths of a pixel

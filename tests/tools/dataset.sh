@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The built data set holds the generated world database: the files in the
+# The built data set holds the generated world database (the files in the
 # hard-disk pak are byte for byte what gendata writes for the build's seed
-# (GAFFERON_DATASET_SEED in the environment, from tools/dataset.cmake).
+# (GAFFERON_DATASET_SEED in the environment, from tools/dataset.cmake)) and
+# the in-game palettes.
 set -eu
 seed=${GAFFERON_DATASET_SEED:?GAFFERON_DATASET_SEED is not set}
 gendata=$1
@@ -16,4 +17,9 @@ test "$(stat -c %s totstat.dat)" = 1568404
 test "$(stat -c %s names.dat)" = 340000
 cmp totstat.dat fresh/stats/totstat.dat
 cmp names.dat fresh/stats/names.dat
+# The software screen's palette pieces: whole 768-byte palettes.
+for piece in master skinhair stad; do
+  "$paktool" cat "$pak" "PALETTES\\ingame\\$piece.pal" > "$piece.pal"
+  test "$(stat -c %s "$piece.pal")" = 768
+done
 echo "dataset: ok"

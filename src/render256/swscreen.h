@@ -1,0 +1,80 @@
+// The 256-colour match screen: the display mode of the match, the in-game
+// palette and its seven shading tables, the off-screen frame buffer with its
+// 64-pixel guard border and the projection of the 3D view onto it.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/gfx.h"
+
+constexpr int32_t LARGESTSCREENHEIGHT = 1024;
+constexpr int GAME_SCREEN_BORDER = 64;  // guard pixels on every side of the view
+constexpr int COLOUR_LUT_COUNT = 7;
+constexpr int32_t SHADOW_COLOUR = 32;
+
+// The screen-mode range the match screen accepts.
+constexpr int SCREEN_MODE_MIN_WIDTH = 512;
+constexpr int SCREEN_MODE_MAX_WIDTH = 2048;
+constexpr int SCREEN_MODE_MIN_HEIGHT = 384;
+constexpr int SCREEN_MODE_MAX_HEIGHT = 1024;
+
+extern int16_t ScreenModeIndex;   // the match's mode in GfxModeList
+extern int16_t MatchScreenMode;   // the remembered match mode (PrepareGamePalette takes it)
+extern int32_t ScreenWidth, ScreenHeight;
+extern uint8_t GamePalette[256 * 3];
+extern int32_t ShadowColour;
+// The tick the software frame next draws at; the screen set-up starts it now.
+extern uint32_t GameScreenFrameDeadline;
+
+// One piece of the in-game palette: the file (".pal" is appended) and the
+// entries it supplies. The table ends with an empty name.
+struct GamePalettePiece {
+  const char* name;
+  int first, last;
+};
+extern const GamePalettePiece GamePalettePieces[];
+
+// Nearest palette entry to (r, g, b): distance 3 dr^2 + 5 dg^2 + 2 db^2,
+// ties to the lower index; all 256 entries take part.
+int FindNearestColour(int r, int g, int b, const uint8_t* palette);
+
+// Loads one piece's entries first..last from its file into GamePalette. A
+// piece that is not a whole 768-byte palette stops with its name.
+void LoadPalettePiece(const GamePalettePiece& piece);
+// Every piece, the kit palettes, and the block of the seven tables (fatal
+// when it is already there).
+void SetupGamePalette();
+// ScreenModeIndex from the remembered match mode, the palette, then an empty
+// effect queue.
+void PrepareGamePalette();
+// The seven tables from the current GamePalette; ShadowColour = 32.
+void BuildColourLUTs();
+// Table n (0-6), 256 bytes on a 256-byte boundary; any other n is fatal.
+const uint8_t* GetColourLUT(int n);
+
+// Enters ScreenModeIndex and opens the game screen at the display's size.
+void InitScreenResolution();
+// The screen of a width x height display: the size check (fatal above
+// LARGESTSCREENHEIGHT), the frame buffer, the player names, the ground's
+// view and the projection.
+void OpenGameScreen(int32_t width, int32_t height);
+// The projection's scales and centre for the current size and display mode.
+void UpdateScreenProjection();
+GfxBuffer* GetGameScreen();
+// 2 above 640 x 480, 1 from 500 x 350, else 0.
+int GetScreenSizeClass();
+// Next (+1) or previous (-1) usable mode, wrapping; when no mode qualifies
+// after one pass the mode stays.
+void StepScreenMode(int step);
+// True for an 8-bit mode of 512-2048 x 384-1024.
+bool IsMatchScreenMode(const GfxMode& mode);
+void CloseGameScreen();
+
+// The calls into parts still to come, one each; every call is logged.
+void LoadKitPalettes();
+void InitPlayerNames();
+void SetViewScreen(GfxBuffer* screen, int32_t width, int32_t height);
+int SwScreen_SeamCount(const char* name);
+
+// The module as at program start (a registered reset).
+void SwScreen_Reset();
