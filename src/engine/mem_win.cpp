@@ -275,11 +275,15 @@ int MemoryIsInitialised() { return gMem.table ? 1 : 0; }
 
 void MemoryReset() {
   if (gMem.table) {
+    // Every owner first, then every block: an owner may live inside another
+    // managed block (a buffer's pixels owned by the buffer's record).
     for (uint32_t i = 0; i < gMem.capacity; ++i) {
       MemItem& item = gMem.table[i];
-      if (item.type == MEM_FREE_ITEM) continue;
-      if (item.owner) *item.owner = nullptr;
-      std::free(item.block);
+      if (item.type != MEM_FREE_ITEM && item.owner) *item.owner = nullptr;
+    }
+    for (uint32_t i = 0; i < gMem.capacity; ++i) {
+      MemItem& item = gMem.table[i];
+      if (item.type != MEM_FREE_ITEM) std::free(item.block);
     }
     std::free(gMem.table);
   }
