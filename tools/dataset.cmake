@@ -124,7 +124,7 @@ add_custom_command(
   COMMENT "Generating the motion-capture clips"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_MOTIONS_STAMP})
-# The in-game palette pieces of the software match screen under
+# The in-game palette files of the software match screen under
 # palettes\ingame, drawn from the seed.
 set(GAFFERON_SOFT_PALETTES ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/master.pal
     ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/skinhair.pal ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/stad.pal)

@@ -1,4 +1,4 @@
-// gensoft --seed N --out DIR: writes the in-game palette pieces of the
+// gensoft --seed N --out DIR: writes the in-game palette files of the
 // software match screen under DIR/palettes/ingame/: master.pal, skinhair.pal
 // and stad.pal, each 768 bytes of 8-bit (red, green, blue) in entry order.
 //

@@ -18,7 +18,7 @@
 #include "gamecode/outfield2.h"
 #include "gamecode/passes.h"
 #include "gamecode/restarts.h"
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
@@ -50,7 +50,7 @@ constexpr CodeHandler kHandlers[] = {
     {26, Action_KickOffWalk},     {27, Action_KickOffTaker},     {28, Action_StandingChallenge},
     {29, Action_StandingPass},   {30, Action_WalkToRestartPlace},       {31, Action_StandBy},
     {32, Action_FirmBlock},      {33, Action_Stumble},          {34, Action_Backheel},
-    {35, Action_LongThrow},       {36, Action_SetPieceDelivery},          {37, Action_JumpTackle},
+    {35, Action_LongThrow},       {36, Action_DeadBallDelivery},          {37, Action_JumpTackle},
     {41, Action_ThrowWindUp},       {42, Action_ShortThrow},        {43, Action_FreeKickLineUp},
     {44, Action_FreeKickLineUp},  {45, Action_MarkedPosition},     {46, Action_Header},
     {47, Action_Header},         {48, Action_Header},           {49, Action_BallControl},

@@ -15,7 +15,7 @@
 #include "gamecode/movement.h"
 #include "gamecode/playerstandin.h"
 #include "gamecode/playmatch.h"
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 #include "gamecode/teamops.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/movement.h"
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 #include "gamecode/teamops.h"
 
 MatchStateHandler MatchStateTable[MATCH_STATE_COUNT] = {};

@@ -17,7 +17,7 @@
 #include "gamecode/motion.h"
 #include "gamecode/movement.h"
 #include "gamecode/playerstandin.h"
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 #include "gamecode/shots.h"
 #include "gamecode/teamops.h"
 
@@ -543,7 +543,7 @@ void Deliver(int object, int comment) {
 
 void Action_FreeKickDelivery(int object) { Deliver(object, 0); }
 
-void Action_SetPieceDelivery(int object) { Deliver(object, 245); }
+void Action_DeadBallDelivery(int object) { Deliver(object, 245); }
 
 void Action_CornerWalk(int object) {
   if (!IsPlayer(object)) return;

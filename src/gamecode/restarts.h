@@ -62,7 +62,7 @@ void Action_ShortThrow(int object);        // 42
 void Action_LongThrow(int object);         // 35
 void Action_RestartOrganiser(int object);  // 53
 void Action_FreeKickLineUp(int object);    // 43, 44, 68
-void Action_SetPieceDelivery(int object);  // 36
+void Action_DeadBallDelivery(int object);  // 36
 void Action_CornerWalk(int object);        // 22
 void Action_WalkToCornerFlag(int object);  // 67
 void Action_FreeKickDelivery(int object);  // 94

@@ -23,7 +23,7 @@ uint8_t GamePalette[256 * 3];
 int32_t ShadowColour;
 uint32_t GameScreenFrameDeadline;
 
-const GamePalettePiece GamePalettePieces[] = {
+const GamePaletteRange GamePaletteRanges[] = {
     {"PALETTES\\ingame\\master", 1, 254},
     {"PALETTES\\ingame\\skinhair", 10, 15},
     {"PALETTES\\ingame\\skinhair", 156, 221},
@@ -103,24 +103,24 @@ int FindNearestColour(int r, int g, int b, const uint8_t* palette) {
   return best;
 }
 
-void LoadPalettePiece(const GamePalettePiece& piece) {
+void LoadPaletteRange(const GamePaletteRange& range) {
   char name[256];
-  std::snprintf(name, sizeof name, "%s.pal", piece.name);
+  std::snprintf(name, sizeof name, "%s.pal", range.name);
   PakFileEntry* file = PakOpenFile(name);
   const uint32_t size = PakFileSize(file);
   if (size != PALETTE_FILE_SIZE)
-    FatalError("Error: LoadPalettePiece(): '%s' holds %u bytes, not %d\n", name, size, PALETTE_FILE_SIZE);
+    FatalError("Error: LoadPaletteRange(): '%s' holds %u bytes, not %d\n", name, size, PALETTE_FILE_SIZE);
   // The whole file is read (a packed file cannot be read in part), then the
-  // piece's entries are taken from it.
+  // range's entries are taken from it.
   uint8_t whole[PALETTE_FILE_SIZE];
   PakReadWhole(whole, file);
   PakCloseFile(file);
-  std::memcpy(GamePalette + piece.first * 3, whole + piece.first * 3,
-              static_cast<size_t>((piece.last - piece.first + 1) * 3));
+  std::memcpy(GamePalette + range.first * 3, whole + range.first * 3,
+              static_cast<size_t>((range.last - range.first + 1) * 3));
 }
 
 void SetupGamePalette() {
-  for (int i = 0; GamePalettePieces[i].name[0] != 0; ++i) LoadPalettePiece(GamePalettePieces[i]);
+  for (int i = 0; GamePaletteRanges[i].name[0] != 0; ++i) LoadPaletteRange(GamePaletteRanges[i]);
   LoadKitPalettes();
   if (ColourLUTsAllocated) FatalError("Error: SetupGamePalette(): tried to re-allocate LUTs\n");
   ColourLUTsAllocated = true;

@@ -26,22 +26,22 @@ extern int32_t ShadowColour;
 // The tick the software frame next draws at; the screen set-up starts it now.
 extern uint32_t GameScreenFrameDeadline;
 
-// One piece of the in-game palette: the file (".pal" is appended) and the
+// One range of the in-game palette: the file (".pal" is appended) and the
 // entries it supplies. The table ends with an empty name.
-struct GamePalettePiece {
+struct GamePaletteRange {
   const char* name;
   int first, last;
 };
-extern const GamePalettePiece GamePalettePieces[];
+extern const GamePaletteRange GamePaletteRanges[];
 
 // Nearest palette entry to (r, g, b): distance 3 dr^2 + 5 dg^2 + 2 db^2,
 // ties to the lower index; all 256 entries take part.
 int FindNearestColour(int r, int g, int b, const uint8_t* palette);
 
-// Loads one piece's entries first..last from its file into GamePalette. A
-// piece that is not a whole 768-byte palette stops with its name.
-void LoadPalettePiece(const GamePalettePiece& piece);
-// Every piece, the kit palettes, and the block of the seven tables (fatal
+// Loads one range's entries first..last from its file into GamePalette. A
+// range that is not a whole 768-byte palette stops with its name.
+void LoadPaletteRange(const GamePaletteRange& range);
+// Every range, the kit palettes, and the block of the seven tables (fatal
 // when it is already there).
 void SetupGamePalette();
 // ScreenModeIndex from the remembered match mode, the palette, then an empty

@@ -1,5 +1,5 @@
 #include "gamecode/fixturematch.h"
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 
 #include <cstring>
 #include <vector>

@@ -153,7 +153,7 @@ TEST_F(SwScreenTest, TheShadeTablesScaleEachComponentAndTruncate) {
   EXPECT_FATAL(GetColourLUT(7), "GetColourLUT\\(\\): no table 7");
 }
 
-TEST_F(SwScreenTest, ThePalettePiecesOverwriteTheirEntriesOnly) {
+TEST_F(SwScreenTest, ThePaletteRangesOverwriteTheirEntriesOnly) {
   OpenPak({{"PALETTES\\INGAME\\MASTER.PAL", PalFile(0)},
            {"PALETTES\\INGAME\\SKINHAIR.PAL", PalFile(1)},
            {"PALETTES\\INGAME\\STAD.PAL", PalFile(2)}});
@@ -173,7 +173,7 @@ TEST_F(SwScreenTest, ThePalettePiecesOverwriteTheirEntriesOnly) {
   EXPECT_FATAL(SetupGamePalette(), "SetupGamePalette\\(\\): tried to re-allocate LUTs");
 }
 
-TEST_F(SwScreenTest, APalettePieceOfTheWrongSizeStopsWithItsName) {
+TEST_F(SwScreenTest, APaletteFileOfTheWrongSizeStopsWithItsName) {
   for (size_t size : {767u, 769u, 0u}) {
     OpenPak({{"PALETTES\\INGAME\\MASTER.PAL", PalFile(0)},
              {"PALETTES\\INGAME\\SKINHAIR.PAL", PalFile(1, size)},

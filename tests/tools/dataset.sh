@@ -17,9 +17,9 @@ test "$(stat -c %s totstat.dat)" = 1568404
 test "$(stat -c %s names.dat)" = 340000
 cmp totstat.dat fresh/stats/totstat.dat
 cmp names.dat fresh/stats/names.dat
-# The software screen's palette pieces: whole 768-byte palettes.
-for piece in master skinhair stad; do
-  "$paktool" cat "$pak" "PALETTES\\ingame\\$piece.pal" > "$piece.pal"
-  test "$(stat -c %s "$piece.pal")" = 768
+# The software screen's palette files: whole 768-byte palettes.
+for pal in master skinhair stad; do
+  "$paktool" cat "$pak" "PALETTES\\ingame\\$pal.pal" > "$pal.pal"
+  test "$(stat -c %s "$pal.pal")" = 768
 done
 echo "dataset: ok"

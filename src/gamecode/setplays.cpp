@@ -1,7 +1,7 @@
-// The set pieces' remaining actions: the quick free kick, the walks and
+// The restarts' remaining actions: the quick free kick, the walks and
 // waits of the players round a restart, the hand-over to the keeper after a
 // goal, the direct free kick at goal and the penalty.
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -96,10 +96,10 @@ void BallOnSpot() {
 // logged once) when it has lasted the longest wait.
 bool WaitedLongest(int object) {
   MatchObject& o = MatchObjects[object];
-  if (o.actionCounter >= kSetPieceLongestWait) return true;
-  if (++o.actionCounter == kSetPieceLongestWait) {
+  if (o.actionCounter >= kRestartLongestWait) return true;
+  if (++o.actionCounter == kRestartLongestWait) {
     DPRINT(DEBUG_GENERAL, 1, "player %d stopped waiting in code %d after %d frames\n", object, +o.action,
-           kSetPieceLongestWait);
+           kRestartLongestWait);
     return true;
   }
   return false;
@@ -602,8 +602,8 @@ void Action_PenaltyKick(int object) {
   KickOnce(object, MOTION_ANF050, 57, StrikePenalty);
 }
 
-void SetPieces_Reset() {
+void SetPlays_Reset() {
   PenaltyTaker = -1;
   PenaltyStrikeFrame = 0;
 }
-REGISTER_RESET(RESET_MATCH, SetPieces_Reset);
+REGISTER_RESET(RESET_MATCH, SetPlays_Reset);

@@ -1,4 +1,4 @@
-// The set pieces' remaining actions: the quick free kick, the walks and
+// The restarts' remaining actions: the quick free kick, the walks and
 // waits of the players who are not taking the restart (the kick-off pair,
 // the line, the throw-in pairs, the shoot-out's onlookers), the hand-over to
 // the keeper after a goal, the direct free kick at goal and the penalty from
@@ -9,7 +9,7 @@
 
 // No restart wait lasts longer than this many frames: a walker who has not
 // arrived by then stops where he is, a taker waiting for others goes on.
-constexpr int kSetPieceLongestWait = 1000;
+constexpr int kRestartLongestWait = 1000;
 
 // The penalty's curl for the taker's S (shooting + dead ball + composure),
 // the roll (0-S) and the aim across: the spin across per frame, its frames
@@ -66,4 +66,4 @@ void Action_PenaltyTaker(int object);      // 60
 void Action_DirectFreeKick(int object);    // 71
 void Action_PenaltyKick(int object);       // 95
 
-void SetPieces_Reset();
+void SetPlays_Reset();

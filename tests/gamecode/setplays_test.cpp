@@ -1,4 +1,4 @@
-#include "gamecode/setpieces.h"
+#include "gamecode/setplays.h"
 
 #include <cstdlib>
 #include <string>
@@ -35,7 +35,7 @@ constexpr int32_t U = 0x10000;
 std::vector<int> g_said;
 
 // Everyone off the pitch but the players a test puts on.
-class SetPiecesTest : public EngineTest {
+class SetPlaysTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
@@ -99,7 +99,7 @@ class SetPiecesTest : public EngineTest {
 
 }  // namespace
 
-TEST_F(SetPiecesTest, TheKickOffTakerAndPartnerWalkToTheBallAndWaitForTheWhistle) {
+TEST_F(SetPlaysTest, TheKickOffTakerAndPartnerWalkToTheBallAndWaitForTheWhistle) {
   MatchState = STATE_KICK_OFF_WAIT;
   Ball(796, 1082);
   Marker(796, 1300);
@@ -123,7 +123,7 @@ TEST_F(SetPiecesTest, TheKickOffTakerAndPartnerWalkToTheBallAndWaitForTheWhistle
   EXPECT_NE(+MatchObjects[10].action, 26);
 }
 
-TEST_F(SetPiecesTest, AWalkToASpotIsCountedUntilHeStandsThere) {
+TEST_F(SetPlaysTest, AWalkToASpotIsCountedUntilHeStandsThere) {
   MatchState = STATE_THROW_IN_TAKEN;
   Ball(160, 900);
   MatchObject& walker = Put(6, 400, 900, 63);
@@ -146,7 +146,7 @@ TEST_F(SetPiecesTest, AWalkToASpotIsCountedUntilHeStandsThere) {
 
 // A throw-in's receiver and his marker walk to their spots as any restart
 // walker does; once the throw is in the air they turn to meet it.
-TEST_F(SetPiecesTest, AThrowInPairWalksThenMeetsTheThrow) {
+TEST_F(SetPlaysTest, AThrowInPairWalksThenMeetsTheThrow) {
   MatchState = STATE_THROW_IN_TAKEN;
   Ball(160, 900);
   MatchObject& receiver = Put(6, 500, 900, 76);
@@ -177,7 +177,7 @@ TEST_F(SetPiecesTest, AThrowInPairWalksThenMeetsTheThrow) {
   EXPECT_EQ(+MatchObjects[20].action, 4);
 }
 
-TEST_F(SetPiecesTest, AMarkerWaitsForHisPartner) {
+TEST_F(SetPlaysTest, AMarkerWaitsForHisPartner) {
   MatchState = STATE_THROW_IN_TAKEN;
   Ball(160, 900);
   MatchObject& receiver = Put(6, 500, 900, 63);
@@ -205,7 +205,7 @@ TEST_F(SetPiecesTest, AMarkerWaitsForHisPartner) {
 }
 
 // Waits that nobody else ends stop after the longest wait, each by its own count.
-TEST_F(SetPiecesTest, NoRestartWaitOutlastsTheLongestWait) {
+TEST_F(SetPlaysTest, NoRestartWaitOutlastsTheLongestWait) {
   struct Row {
     const char* name;
     int code;
@@ -230,22 +230,22 @@ TEST_F(SetPiecesTest, NoRestartWaitOutlastsTheLongestWait) {
     }
     // Held fast: whatever he tries he stays where he is.
     int frames = 0, counted = 0;
-    for (; frames < 3 * kSetPieceLongestWait; ++frames) {
+    for (; frames < 3 * kRestartLongestWait; ++frames) {
       PlaceObjectAt(6, 600, 900);
       PlaceObjectAt(7, 800, 900);
       player_action();
       if (MoversCount == 0) break;
       ++counted;
     }
-    EXPECT_LE(counted, 2 * kSetPieceLongestWait);
-    EXPECT_GE(counted, kSetPieceLongestWait - 1);
+    EXPECT_LE(counted, 2 * kRestartLongestWait);
+    EXPECT_GE(counted, kRestartLongestWait - 1);
     EXPECT_EQ(MoversCount, 0);
   }
 }
 
 // The penalty's curl and rise: the aim moves against the curl; a composed
 // taker keeps it lower.
-TEST_F(SetPiecesTest, PenaltyCurlAndLift) {
+TEST_F(SetPlaysTest, PenaltyCurlAndLift) {
   struct Row {
     int s, roll, aimX;
     int32_t spinX;
@@ -274,7 +274,7 @@ TEST_F(SetPiecesTest, PenaltyCurlAndLift) {
 }
 
 // A penalty taker waits for the others, but never longer than the longest wait.
-TEST_F(SetPiecesTest, APenaltyIsTakenAfterTheLongestWaitEvenIfSomeoneNeverArrives) {
+TEST_F(SetPlaysTest, APenaltyIsTakenAfterTheLongestWaitEvenIfSomeoneNeverArrives) {
   MatchState = STATE_PENALTY_PLACED;
   Ball(796, 1850);
   Put(7, 796, 1840, 53);
@@ -288,8 +288,8 @@ TEST_F(SetPiecesTest, APenaltyIsTakenAfterTheLongestWaitEvenIfSomeoneNeverArrive
   }
   PlayerActionTable[1] = PlayerActionTable[2];
   EXPECT_EQ(MatchState, STATE_OPEN_PLAY);
-  EXPECT_GE(frames, kSetPieceLongestWait - 10);
-  EXPECT_LE(frames, kSetPieceLongestWait + 10);
+  EXPECT_GE(frames, kRestartLongestWait - 10);
+  EXPECT_LE(frames, kRestartLongestWait + 10);
   EXPECT_EQ(LastShooter, 7);
   EXPECT_GT(ballVelY, 0);  // at the goal at y 2042
   EXPECT_TRUE(Said(266));
@@ -300,7 +300,7 @@ TEST_F(SetPiecesTest, APenaltyIsTakenAfterTheLongestWaitEvenIfSomeoneNeverArrive
 
 // A penalty given in open play: the side's penalty taker takes it, it ends
 // in a goal, a save or a miss, and play goes on.
-TEST_F(SetPiecesTest, APenaltyInOpenPlayIsTakenAndPlayGoesOn) {
+TEST_F(SetPlaysTest, APenaltyInOpenPlayIsTakenAndPlayGoesOn) {
   int goals = 0, others = 0;
   for (uint32_t seed = 1; seed <= 12; ++seed) {
     SCOPED_TRACE(seed);
@@ -347,7 +347,7 @@ TEST_F(SetPiecesTest, APenaltyInOpenPlayIsTakenAndPlayGoesOn) {
 
 // A shoot-out under cup rules: every kick is taken by its taker and the
 // shoot-out ends with a winner.
-TEST_F(SetPiecesTest, AShootOutIsTakenKickByKickToTheEnd) {
+TEST_F(SetPlaysTest, AShootOutIsTakenKickByKickToTheEnd) {
   GameSeedRandom(7);
   uint8_t* setup = GetMatchSetupRecord();
   setup[SETUP_EXTRA_TIME] = 1;
@@ -379,7 +379,7 @@ TEST_F(SetPiecesTest, AShootOutIsTakenKickByKickToTheEnd) {
 
 // The corner taker goes through the quick free kick's choice to the flag,
 // and an indirect free kick far out with nobody near is taken quickly.
-TEST_F(SetPiecesTest, QuickRestartsChooseTheirWay) {
+TEST_F(SetPlaysTest, QuickRestartsChooseTheirWay) {
   struct Row {
     const char* name;
     int state;
@@ -425,7 +425,7 @@ TEST_F(SetPiecesTest, QuickRestartsChooseTheirWay) {
   }
 }
 
-TEST_F(SetPiecesTest, AfterAGoalTheKeeperHandsTheBallOnForTheKickOff) {
+TEST_F(SetPlaysTest, AfterAGoalTheKeeperHandsTheBallOnForTheKickOff) {
   MatchState = STATE_AFTER_GOAL_WAIT;
   Put(16, 796, 2028, 23);
   player_action();
@@ -435,7 +435,7 @@ TEST_F(SetPiecesTest, AfterAGoalTheKeeperHandsTheBallOnForTheKickOff) {
 }
 
 // The shoot-out's onlookers wait a random while, then stand at their places.
-TEST_F(SetPiecesTest, OnlookersWaitThenStandBy) {
+TEST_F(SetPlaysTest, OnlookersWaitThenStandBy) {
   period = 4;
   MatchState = STATE_PENALTY_PLACED;
   Ball(796, 314);
@@ -467,7 +467,7 @@ void LevelUntilTheShootOut() {
 
 // A whole match under cup rules that ends level goes to the shoot-out, and
 // the shoot-out is played out by the players to a winner.
-TEST_F(SetPiecesTest, ACupMatchLevelAfterExtraTimeIsDecidedByTheShootOut) {
+TEST_F(SetPlaysTest, ACupMatchLevelAfterExtraTimeIsDecidedByTheShootOut) {
   InitMemory(16000);
   uint8_t* setup = ClearMatchSetupRecord();
   setup[SETUP_EXTRA_TIME] = 1;
@@ -496,7 +496,7 @@ TEST_F(SetPiecesTest, ACupMatchLevelAfterExtraTimeIsDecidedByTheShootOut) {
 
 // Without an order from the menus: the penalty taker first, then the other
 // outfield players by shooting, the keeper last, -1 for the rest.
-TEST_F(SetPiecesTest, TheDefaultShootOutOrder) {
+TEST_F(SetPlaysTest, TheDefaultShootOutOrder) {
   struct Row {
     const char* name;
     int penaltyTaker;
