@@ -40,7 +40,6 @@ constexpr int kPassTimer = 300;
 constexpr int kSfxPass = 4;
 constexpr int kSfxKick = 6;
 constexpr int kCommentPriority = 1;
-constexpr int32_t kOne = 65536;
 constexpr int kMinLaunchSpeed = 400;   // no launch is slower (a long low cross would otherwise go backwards)
 constexpr int kCrossSpin = 6000;
 constexpr int kCrossSpinFrames = 40;   // the bend lasts the flight

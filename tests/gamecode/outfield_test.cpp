@@ -18,6 +18,7 @@
 #include "gamecode/tackle.h"
 #include "gamecode/teamops.h"
 #include "support/engine_fixture.h"
+#include "support/match_fixture.h"
 
 namespace {
 
@@ -43,30 +44,7 @@ class OutfieldTest : public EngineTest {
     ShotFrame = -1;
   }
   static MatchObject& Shooter(int code, int variant, int x, int y, int motionFrame) {
-    MatchObject& p = MatchObjects[5];
-    p = MatchObject{};
-    p.x = static_cast<int16_t>(x);
-    p.y = static_cast<int16_t>(y);
-    p.fixedX = x * U;
-    p.fixedY = y * U;
-    p.facing = 128;
-    p.action = static_cast<int16_t>(code);
-    p.actionArg2 = static_cast<int16_t>(variant);
-    p.motionFrame = static_cast<int16_t>(motionFrame);
-    p.hasBall = 1;
-    for (int k = 0; k < 22; ++k) p.attr[k] = 60;
-    ActorX = p.x;
-    ActorY = p.y;
-    ActorFixedX = p.fixedX;
-    ActorFixedY = p.fixedY;
-    ballX = static_cast<int16_t>(x);
-    ballY = static_cast<int16_t>(y + 4);
-    ballFixedX = ballX * U;
-    ballFixedY = ballY * U;
-    BallHeight = 0;
-    StopBall();
-    UpdateBallSpeed();
-    return p;
+    return PutShooter(5, code, variant, x, y, motionFrame);
   }
 };
 

@@ -23,6 +23,7 @@
 #include "gamecode/teamops.h"
 #include "support/built_game.h"
 #include "support/engine_fixture.h"
+#include "support/match_fixture.h"
 
 namespace {
 
@@ -53,30 +54,7 @@ class ShotsTest : public EngineTest {
   }
   // The shooter at (x, y) with the ball at his feet, at the motion frame.
   static MatchObject& Shooter(int object, int code, int variant, int x, int y, int motionFrame) {
-    MatchObject& p = MatchObjects[object];
-    p = MatchObject{};
-    p.x = static_cast<int16_t>(x);
-    p.y = static_cast<int16_t>(y);
-    p.fixedX = x * U;
-    p.fixedY = y * U;
-    p.facing = 128;
-    p.action = static_cast<int16_t>(code);
-    p.actionArg2 = static_cast<int16_t>(variant);
-    p.motionFrame = static_cast<int16_t>(motionFrame);
-    p.hasBall = 1;
-    for (int k = 0; k < 22; ++k) p.attr[k] = 60;
-    ActorX = p.x;
-    ActorY = p.y;
-    ActorFixedX = p.fixedX;
-    ActorFixedY = p.fixedY;
-    ballX = static_cast<int16_t>(x);
-    ballY = static_cast<int16_t>(y + 4);
-    ballFixedX = ballX * U;
-    ballFixedY = ballY * U;
-    BallHeight = 0;
-    StopBall();
-    UpdateBallSpeed();
-    return p;
+    return PutShooter(object, code, variant, x, y, motionFrame);
   }
   // A shooter `yards` whole yards out, straight in front of the goal.
   static MatchObject& ShooterAtYards(int code, int variant, int yards, int motionFrame) {
