@@ -124,17 +124,21 @@ add_custom_command(
   COMMENT "Generating the motion-capture clips"
   VERBATIM)
 list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_MOTIONS_STAMP})
-# The in-game palette files of the software match screen under
-# palettes\ingame, drawn from the seed.
-set(GAFFERON_SOFT_PALETTES ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/master.pal
-    ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/skinhair.pal ${GAFFERON_DATASET_HD_DIR}/palettes/ingame/stad.pal)
+# Every file of the 256-colour match that the data set makes (the in-game
+# palettes, textures, kits, models and fonts), drawn from the seed; a stamp
+# stands for them all. The tree is cleared first so that a file no longer
+# made does not linger.
+set(GAFFERON_SOFT_STAMP ${GAFFERON_DATASET_DIR}/soft.stamp)
 add_custom_command(
-  OUTPUT ${GAFFERON_SOFT_PALETTES}
+  OUTPUT ${GAFFERON_SOFT_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${GAFFERON_DATASET_HD_DIR}/palettes/ingame ${GAFFERON_DATASET_HD_DIR}/palettes/kits
+          ${GAFFERON_DATASET_HD_DIR}/zvdata/software
   COMMAND gensoft --seed ${GAFFERON_DATASET_SEED} --out ${GAFFERON_DATASET_HD_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${GAFFERON_SOFT_STAMP}
   DEPENDS gensoft ${GAFFERON_DATASET_SEED_FILE}
-  COMMENT "Writing the in-game palettes"
+  COMMENT "Writing the software match's palettes and files"
   VERBATIM)
-list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_SOFT_PALETTES})
+list(APPEND GAFFERON_DATASET_HD_GENERATED ${GAFFERON_SOFT_STAMP})
 # ---- end of generators -------------------------------------------------------
 
 # gafferon_pack(NAME SOURCE_DIR GENERATED_DIR OUT_BASE GENERATED_FILES...)

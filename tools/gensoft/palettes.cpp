@@ -1,6 +1,6 @@
-// gensoft --seed N --out DIR: writes the in-game palette files of the
-// software match screen under DIR/palettes/ingame/: master.pal, skinhair.pal
-// and stad.pal, each 768 bytes of 8-bit (red, green, blue) in entry order.
+// The in-game palette files of the software match screen under
+// palettes/ingame/: master.pal, skinhair.pal and stad.pal, each 768 bytes of
+// 8-bit (red, green, blue) in entry order.
 //
 // master.pal: grass greens (1-5), line whites (6-9), the two grey ramps the
 // shading tables point into (11-59 light to dark, 55-103 likewise), the flat
@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "toolfiles.h"
+#include "gensoft.h"
 
 namespace {
 
@@ -98,35 +98,14 @@ Palette Stadium(std::mt19937& rng) {
   return p;
 }
 
-int Usage() {
-  std::fprintf(stderr, "usage: gensoft --seed N --out DIR\n");
-  return 2;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  long seed = -1;
-  std::string out;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-      char* end = nullptr;
-      seed = std::strtol(argv[++i], &end, 10);
-      if (end == nullptr || *end != 0 || seed < 0) return Usage();
-    } else if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
-      out = argv[++i];
-    } else {
-      return Usage();
-    }
-  }
-  if (seed < 0 || out.empty()) return Usage();
-  std::mt19937 rng(static_cast<uint32_t>(seed));
-  const std::filesystem::path dir = std::filesystem::path(out) / "palettes" / "ingame";
+bool WriteSoftPalettes(long seed, const std::filesystem::path& dir) {
+  std::mt19937 rng = SoftRandom(seed, 0);
+  const std::filesystem::path ingame = std::filesystem::path("palettes") / "ingame";
   const Palette master = Master(rng);
   const Palette skinHair = SkinHair(rng);
   const Palette stadium = Stadium(rng);
-  if (!WriteToolFile("gensoft", dir / "master.pal", master)) return 1;
-  if (!WriteToolFile("gensoft", dir / "skinhair.pal", skinHair)) return 1;
-  if (!WriteToolFile("gensoft", dir / "stad.pal", stadium)) return 1;
-  return 0;
+  return WriteSoftFile(dir, ingame / "master.pal", master) && WriteSoftFile(dir, ingame / "skinhair.pal", skinHair) &&
+         WriteSoftFile(dir, ingame / "stad.pal", stadium);
 }
