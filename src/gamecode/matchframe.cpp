@@ -15,9 +15,9 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 
-namespace {
+int MatchDisplayMode() { return LoadI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE); }
 
-int DisplayMode() { return LoadI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE); }
+namespace {
 
 bool SideOneHuman() { return GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[1] + SETUP_TEAM_HUMAN] != 0; }
 
@@ -177,7 +177,7 @@ void MatchFrame() {
 }
 
 void UpdateMatchDisplay() {
-  switch (DisplayMode()) {
+  switch (MatchDisplayMode()) {
     case 0:
       MatchSeams.analysisUpdate();
       break;
@@ -196,7 +196,7 @@ void UpdateMatchDisplay() {
 }
 
 void PresentMatchFrame() {
-  switch (DisplayMode()) {
+  switch (MatchDisplayMode()) {
     case 0:
       MatchSeams.analysisUpdateTimedPause();
       MatchSeams.analysisDrawFrame();
@@ -222,7 +222,7 @@ void PresentMatchFrame() {
 void CreateMatchEnvironment() {
   EnvironmentDestroyed = 0;
   DisplayFlag = 0;
-  switch (DisplayMode()) {
+  switch (MatchDisplayMode()) {
     case 0:
       MatchSeams.analysisCreate();
       break;
@@ -244,7 +244,7 @@ void CreateMatchEnvironment() {
 }
 
 void DestroyMatchEnvironment() {
-  switch (DisplayMode()) {
+  switch (MatchDisplayMode()) {
     case 0:
       MatchSeams.analysisDestroy();
       break;
