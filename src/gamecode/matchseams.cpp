@@ -27,6 +27,7 @@
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
 #include "gamecode/closedown.h"
+#include "render256/vidopt.h"
 
 MatchSeamTable MatchSeams;
 
@@ -58,7 +59,9 @@ MatchSeamTable StandIns() {
   t.activateHighLight = [](int, int) {};
   t.infoBar = [](int, int, int) {};
   t.loadReplaySlot = [] { return 0; };
-  t.videoIsDirect3D = [] { return 0; };
+  // The 3D device's match frame is still to come: the match asks the video
+  // options, which answer "software" until then.
+  t.videoIsDirect3D = [] { return static_cast<int>(VideoMatchIsDirect3D()); };
   t.goalScoredComment = Nothing;
   t.scoreSituationComment = [](int, int) {};
   t.replaceGoalkeeper = NothingInt;

@@ -24,6 +24,7 @@
 #include "menus/menupc.h"
 #include "menus/office.h"
 #include "menus/pagebtns.h"
+#include "render256/vidopt.h"
 #include "season/contgame.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
@@ -92,7 +93,7 @@ FrontEndSeamTable StubSeams() {
       RunScreenReal,
       DoQuestionBox,
       [] { NoteSeam("ClearTeamTrainingRows"); },
-      [] { NoteSeam("VideoOptionsMenu"); },
+      VideoOptionsMenu,
       []() -> int16_t {
         NoteSeam("CountReplayFiles");
         return 0;

@@ -15,6 +15,7 @@
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
 #include "render256/swcamera.h"
+#include "render256/vidopt.h"
 
 int16_t ScreenModeIndex;
 int16_t MatchScreenMode;
@@ -45,7 +46,7 @@ void NoteSeam(const char* name) { SeamCalls.emplace_back(name); }
 
 void SwScreenState_Reset() {
   ScreenModeIndex = 0;
-  MatchScreenMode = 0;
+  MatchScreenMode = -1;
   ScreenWidth = 0;
   ScreenHeight = 0;
   std::memset(GamePalette, 0, sizeof GamePalette);
@@ -126,7 +127,17 @@ void SetupGamePalette() {
   ColourLUTsAllocated = true;
 }
 
+int16_t FirstMatchScreenMode() {
+  const int16_t mode = VideoSoftwareScreenMode();
+  if (mode >= 0 && mode < GfxModeCount && IsMatchScreenMode(GfxModeList[mode])) return mode;
+  // The stored mode does not suit the 256-colour match: the smallest that does.
+  const int16_t smallest = GfxFindSmallestModeAny(640, 480, 0);
+  if (smallest < 0) FatalError("Error: no 256-colour screen mode of at least 640 x 480 for the match\n");
+  return smallest;
+}
+
 void PrepareGamePalette() {
+  if (MatchScreenMode < 0) MatchScreenMode = FirstMatchScreenMode();
   ScreenModeIndex = MatchScreenMode;
   SetupGamePalette();
   EffectQueue_Clear();

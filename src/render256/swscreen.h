@@ -19,7 +19,7 @@ constexpr int SCREEN_MODE_MIN_HEIGHT = 384;
 constexpr int SCREEN_MODE_MAX_HEIGHT = 1024;
 
 extern int16_t ScreenModeIndex;   // the match's mode in GfxModeList
-extern int16_t MatchScreenMode;   // the remembered match mode (PrepareGamePalette takes it)
+extern int16_t MatchScreenMode;   // the remembered match mode (PrepareGamePalette takes it); -1 before the first match
 extern int32_t ScreenWidth, ScreenHeight;
 extern uint8_t GamePalette[256 * 3];
 extern int32_t ShadowColour;
@@ -44,8 +44,12 @@ void LoadPaletteRange(const GamePaletteRange& range);
 // Every range, the kit palettes, and the block of the seven tables (fatal
 // when it is already there).
 void SetupGamePalette();
-// ScreenModeIndex from the remembered match mode, the palette, then an empty
-// effect queue.
+// The first match's mode: the video options' mode when the software renderer
+// is chosen, else (or when that mode does not suit) the smallest 8-bit mode
+// of at least 640 x 480.
+int16_t FirstMatchScreenMode();
+// ScreenModeIndex from the remembered match mode (the first match's mode
+// before the first match), the palette, then an empty effect queue.
 void PrepareGamePalette();
 // The seven tables from the current GamePalette; ShadowColour = 32.
 void BuildColourLUTs();

@@ -19,6 +19,7 @@
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
 #include "render256/swcamera.h"
+#include "render256/vidopt.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
 
@@ -271,6 +272,31 @@ TEST_F(SwScreenTest, StepScreenModeWrapsAndSkipsUnusableModes) {
     StepScreenMode(c.step);
     EXPECT_EQ(ScreenModeIndex, c.expected) << "from " << c.start << " step " << c.step;
   }
+  GfxModeCount = 0;
+}
+
+// The first match takes the software renderer's stored mode, or the
+// smallest 8-bit mode of 640 x 480 or more when a 3D device is chosen or the
+// stored mode does not suit the match.
+TEST_F(SwScreenTest, TheFirstMatchModeComesFromTheVideoOptions) {
+  const GfxMode hicolour{640, 480, 2, 1, 0, 0};
+  const GfxMode big8{1024, 768, 1, 0, 0, 0};
+  const GfxMode vga8{640, 480, 1, 0, 0, 0};
+  const GfxMode small8{320, 200, 1, 0, 0, 0};
+  const std::vector<GfxMode> modes = {hicolour, big8, small8, vga8};
+  GfxModeCount = static_cast<uint16_t>(modes.size());
+  for (size_t i = 0; i < modes.size(); ++i) GfxModeList[i] = modes[i];
+  struct Case {
+    int32_t device, mode;
+    int16_t expected;
+  };
+  const Case cases[] = {{-1, 1, 1}, {-1, 3, 3}, {0, 1, 3}, {-1, 0, 3}, {-1, 2, 3}, {-1, -1, 3}, {-1, 9, 3}};
+  for (const Case& c : cases) {
+    VideoConfig_SetDevice(c.device);
+    VideoConfig_SetMode(c.mode);
+    EXPECT_EQ(FirstMatchScreenMode(), c.expected) << c.device << " " << c.mode;
+  }
+  EXPECT_EQ(MatchScreenMode, -1);  // asking chooses nothing before the first match
   GfxModeCount = 0;
 }
 
