@@ -359,6 +359,44 @@ void GfxPrintf(int x, int y, const char* format, ...) {
 
 // --- screen grabs -----------------------------------------------------------------------
 
+namespace {
+
+// The 18-byte TGA header: uncompressed, top row first; a palettised image
+// has 256 colour-map entries of 24 bits.
+void WriteTgaHeader(FILE* f, bool palettised, int width, int height) {
+  uint8_t header[18] = {};
+  header[1] = palettised ? 1 : 0;
+  header[2] = palettised ? 1 : 2;
+  header[5] = palettised ? 0x00 : 0;
+  header[6] = palettised ? 0x01 : 0;
+  header[7] = palettised ? 24 : 0;
+  header[12] = static_cast<uint8_t>(width);
+  header[13] = static_cast<uint8_t>(width >> 8);
+  header[14] = static_cast<uint8_t>(height);
+  header[15] = static_cast<uint8_t>(height >> 8);
+  header[16] = palettised ? 8 : 24;
+  header[17] = 0x20;
+  std::fwrite(header, 1, sizeof header, f);
+}
+
+}  // namespace
+
+bool GfxWriteTga8(const char* name, const GfxBuffer& buffer, const uint8_t* palette) {
+  FILE* f = PlatOpenFile(name, "wb");
+  if (!f) {
+    std::printf("Error: Cannot write '%s'\n", name);
+    return false;
+  }
+  WriteTgaHeader(f, true, buffer.width, buffer.height);
+  for (int i = 0; i < 256; ++i)
+    for (int c = 2; c >= 0; --c) std::fputc(palette[3 * i + c], f);
+  for (int y = 0; y < buffer.height; ++y)
+    std::fwrite(buffer.pixels + static_cast<size_t>(y) * buffer.stride, 1, static_cast<size_t>(buffer.width), f);
+  const bool ok = std::fclose(f) == 0;
+  if (!ok) std::printf("Error: Cannot write '%s'\n", name);
+  return ok;
+}
+
 bool GfxWriteGrab(const char* name, int x, int y, int width, int height) {
   if (GfxState == GFX_STATE_NONE) {
     std::printf("Error: Cannot save screen grab\n");
@@ -370,19 +408,7 @@ bool GfxWriteGrab(const char* name, int x, int y, int width, int height) {
     return false;
   }
   bool palettised = GfxState == GFX_STATE_PALETTE;
-  uint8_t header[18] = {};
-  header[1] = palettised ? 1 : 0;
-  header[2] = palettised ? 1 : 2;
-  header[5] = palettised ? 0x00 : 0;
-  header[6] = palettised ? 0x01 : 0;  // 256 colour-map entries
-  header[7] = palettised ? 24 : 0;
-  header[12] = static_cast<uint8_t>(width);
-  header[13] = static_cast<uint8_t>(width >> 8);
-  header[14] = static_cast<uint8_t>(height);
-  header[15] = static_cast<uint8_t>(height >> 8);
-  header[16] = palettised ? 8 : 24;
-  header[17] = 0x20;
-  std::fwrite(header, 1, sizeof header, f);
+  WriteTgaHeader(f, palettised, width, height);
   if (palettised) {
     for (int i = 0; i < 256; ++i)
       for (int c = 2; c >= 0; --c) {

@@ -109,6 +109,9 @@ void GfxPrintf(int x, int y, const char* format, ...) __attribute__((format(prin
 void GfxScreenGrab();
 // Writes the rectangle of the screen as a TGA file; false when it cannot.
 bool GfxWriteGrab(const char* name, int x, int y, int width, int height);
+// Writes an 8-bit buffer as a palettised TGA file, with a palette of 256
+// (red, green, blue) byte triples; false when it cannot.
+bool GfxWriteTga8(const char* name, const GfxBuffer& buffer, const uint8_t* palette);
 
 // Forgets the graphics state without platform calls (tests).
 void GfxReset();

@@ -66,8 +66,11 @@ extern CameraProjection SoftwareProjection;
 void SetCameraProjection(int32_t width, int32_t height, double centreX16, double centreY16);
 
 // Camera at (eyeAcross, eyeAlong, eyeHeight) in pitch units, turned by yaw
-// (radians about the vertical), tilted by pitch (radians; pi/2 looks level)
-// and magnified by zoom.
+// (radians about the vertical) and tilted by pitch, magnified by zoom. The
+// match cameras keep pitch in -pi..-pi/2 (or pi..3/2 pi): -pi/2 looks level,
+// towards -(sin yaw, cos yaw) in (across, along), upright; the nearer pitch
+// is to -pi, the steeper the view looks down. A pitch near +pi/2 turns the
+// picture upside down.
 void SetSoftwareCamera(float eyeAcross, float eyeAlong, float eyeHeight, float yaw, float pitch, float zoom);
 
 // One world point (across, height, along) into camera space, with its

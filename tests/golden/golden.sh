@@ -18,6 +18,10 @@
 #   OPTIONS.DAT             written by a scripted headless run of the game
 #   d3ddemo/grab0001.tga    the 3D demo's picture (flag, posed figure, shadow,
 #                           panel) as the software rasteriser draws it
+#   swdemo/*.tga            the 256-colour renderer's test pictures: a checker
+#                           quad cut by each clipping plane, the pitch in
+#                           10-yard squares from the four match views and the
+#                           overview
 set -eu
 digests=$1
 gendata=$2
@@ -84,6 +88,14 @@ if [ "$game" != "-" ]; then
   )
   digest d3ddemo/grab0001.tga "$work/d3d/grab0001.tga"
 fi
+
+# The 256-colour renderer's pictures, drawn from fixed inputs.
+mkdir -p "$work/swdemo"
+"$bin/swdemo" --out "$work/swdemo" > "$work/swdemo.log" 2>&1 ||
+  { echo "golden: swdemo failed"; cat "$work/swdemo.log"; exit 1; }
+for f in clip_near clip_below clip_above clip_left clip_right grid_view0 grid_view1 grid_view2 grid_view3 grid_overview; do
+  digest "swdemo/$f.tga" "$work/swdemo/$f.tga"
+done
 
 if [ "${GAFFERON_BLESS:-}" = 1 ]; then
   {
