@@ -1,6 +1,7 @@
 // Kit and skin textures of the match's people, and the plain textures.
 #include "generic/kitload.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
@@ -402,6 +403,27 @@ int16_t KITPLR_GetTexture(int object, int slot) {
 }
 
 uint8_t* KITPLR_GetTexture256(int object, int slot) { return TEXT_GetTexture(KITPLR_GetTexture(object, slot)); }
+
+int KIT_DrawKitSheet(uint8_t* pixels, int width, int height, int stride, int object) {
+  constexpr int kGap = 4;
+  int x = 0, y = 0, rowHeight = 0;
+  for (int part = 0; part < KIT_PART_COUNT; ++part) {
+    const uint8_t* t = KITPLR_GetTexture256(object, part);
+    if (t == nullptr) continue;
+    const int w = TextureWidth(t), h = TextureHeight(t);
+    if (x > 0 && x + w > width) {
+      x = 0;
+      y += rowHeight + kGap;
+      rowHeight = 0;
+    }
+    for (int row = 0; row < h && y + row < height; ++row)
+      for (int col = 0; col < w && x + col < width; ++col)
+        pixels[(y + row) * stride + x + col] = TexturePixels(t)[row * w + col];
+    x += w + kGap;
+    rowHeight = std::max(rowHeight, h);
+  }
+  return y + rowHeight;
+}
 
 // ---- the 3D device's calls --------------------------------------------------------
 

@@ -95,6 +95,12 @@ int16_t KITPLR_GetTexture(int object, int slot);
 // Its software texture (nullptr for none).
 uint8_t* KITPLR_GetTexture256(int object, int slot);
 
+// A sheet of one person's loaded textures, part by part in rows (4 pixels
+// apart, each at its own size) from the top left of an 8-bit buffer of
+// width x height pixels, `stride` bytes a row; whatever does not fit is cut.
+// Answers the height the rows took.
+int KIT_DrawKitSheet(uint8_t* pixels, int width, int height, int stride, int object);
+
 // The 3D device's texture calls, waiting for its team textures; each is
 // logged and answers -1.
 int TexD3D_CreateTexture(const char* name);

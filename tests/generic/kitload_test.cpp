@@ -214,6 +214,18 @@ TEST_F(KitLoadTest, TheDataSetDressesThirtyFivePeople) {
           << r.object << " " << r.part << " texel " << +TexturePixels(t)[i];
   }
   EXPECT_EQ(KitLoad_SeamCount("TexD3D_CreateTexture"), 0);
+  // A sheet per side and the officials fits a 640 x 480 picture; a narrow
+  // buffer cuts what does not fit.
+  for (int object : {0, 16, 32}) {
+    std::vector<uint8_t> sheet(640 * 480, 0);
+    const int used = KIT_DrawKitSheet(sheet.data(), 640, 480, 640, object);
+    EXPECT_GT(used, 64);
+    EXPECT_LE(used, 480);
+    EXPECT_NE(sheet[0], 0);
+    std::vector<uint8_t> narrow(20 * 10 + 8, 0xEE);
+    KIT_DrawKitSheet(narrow.data(), 20, 10, 20, object);
+    EXPECT_EQ(narrow[20 * 10], 0xEE);
+  }
   PakFileUninit();
 }
 
@@ -292,6 +304,27 @@ TEST_F(KitLoadTest, APartWhoseSidesDifferInSizeStops) {
   OpenTestPak(items);
   EXPECT_FATAL(KIT_LoadTextures(),
                "Error in texture sizes for 'shirtfr' 23\n       found size 2x2 and 4x2");
+}
+
+TEST_F(KitLoadTest, PlainTexturesLoadOncePerNameAndPartsAreFoundByName) {
+  OpenTestPak({{"ZVDATA\\SOFTWARE\\STADIUM\\ROOF.GFX", TextureFile(2, 1, {9, 9})},
+               {"ZVDATA\\SOFTWARE\\STADIUM\\SEAT.GFX", TextureFile(1, 3, {1, 2, 3})}});
+  const int16_t roof = NORMTEXT_LoadTexture("stadium\\roof.gfx");
+  EXPECT_EQ(NORMTEXT_LoadTexture("STADIUM\\Roof.GFX"), roof);
+  const int16_t seat = NORMTEXT_LoadTexture("stadium\\seat.gfx");
+  EXPECT_NE(seat, roof);
+  int32_t w = 0, h = 0;
+  KIT_GetTextureSizeFromIndex(seat, &w, &h);
+  EXPECT_EQ(w, 1);
+  EXPECT_EQ(h, 3);
+  EXPECT_EQ(KITPLR_GetTextureIndexFromName("SHIRTFR.GFX"), kShirtFront);
+  EXPECT_EQ(KITPLR_GetTextureIndexFromName("uparmr.GFX"), kRightArm);
+  EXPECT_FATAL(KITPLR_GetTextureIndexFromName("shirtfr"), "cannot find 'shirtfr' texture in list");
+  EXPECT_FATAL(KITPLR_GetTextureSizeFromIndex(KIT_PART_COUNT, &w, &h), "KITPLR_GetTextureSizeFromIndex\\(\\): invalid index 34");
+  EXPECT_FATAL(KIT_GetTextureSizeFromIndex(seat + 1, &w, &h), "KIT_GetTextureSizeFromIndex\\(\\): invalid index");
+  StoreI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 0);
+  EXPECT_EQ(NORMTEXT_LoadTexture("stadium\\roof.gfx"), roof);  // already loaded
+  EXPECT_FATAL(NORMTEXT_LoadTexture("stadium\\new.gfx"), "NORMTEXT_LoadTexture\\(\\): unknown game format");
 }
 
 TEST_F(KitLoadTest, SlotsStartEmptyAndAreChecked) {
