@@ -81,10 +81,12 @@ constexpr KitDesign MakeDesign(int pattern, int c1, int c2, int c3, uint32_t see
   KitDesign d{};
   Put16(d, KIT_PATTERN_OFFSET, pattern);
   for (int part = 0; part < KIT_PARTS; ++part)
-    Put16(d, KIT_STYLE_OFFSET + 2 * part, static_cast<int>((seed >> (3 * part)) % 8));
+    Put16(d, KIT_STYLE_OFFSET + 2 * part, static_cast<int>((seed >> (3 * part)) % KIT_STYLE_COUNT));
   Put16(d, KIT_COLOUR_OFFSET, c1);
   Put16(d, KIT_COLOUR_OFFSET + 2, c2);
   Put16(d, KIT_COLOUR_OFFSET + 4, c3);
+  // The goalkeeper wears a colour apart from the shirt and the second colour.
+  Put16(d, KIT_KEEPER_COLOUR_OFFSET, ContrastingColour(seed >> 18, c1, c2));
   // Shirt and sleeves wear slot 1; the top, shorts and socks the pattern's
   // second slot when it has one.
   const int second = kPatterns[pattern][1] != 0 ? kPatterns[pattern][1] : 1;
@@ -164,7 +166,14 @@ const std::array<KitDesign, KIT_ALT_DESIGNS> KitAltDesigns = {
 int16_t KitDesign_GetPattern(const uint8_t* design) { return LoadI16(design + KIT_PATTERN_OFFSET); }
 
 int16_t KitDesign_GetColour(const uint8_t* design, int slot) {
+  if (slot == KIT_KEEPER_COLOUR_SLOT) return LoadI16(design + KIT_KEEPER_COLOUR_OFFSET);
+  if (slot < 1 || slot > 3) FatalError("Error: KitDesign_GetColour(): no colour slot %d\n", slot);
   return LoadI16(design + KIT_COLOUR_OFFSET + 2 * (slot - 1));
+}
+
+int16_t KitDesign_GetStyle(const uint8_t* design, int style) {
+  if (style < KIT_STYLE_SHIRT || style > KIT_STYLE_SOCKS) FatalError("Error: KitDesign_GetStyle(): no style %d\n", style);
+  return LoadI16(design + KIT_STYLE_OFFSET + 2 * style);
 }
 
 const uint8_t* GetHomeDesign(int16_t dbClub) {

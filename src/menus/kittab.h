@@ -10,9 +10,12 @@
 //   16  int16 x 3  the colours of colour slots 1, 2 and 3 (0-39, KitRGB)
 //   22  int16 x 6  the colour slot (1-3) of shirt, shirt top, left sleeve,
 //                  right sleeve, shorts and socks
-//   34  14 bytes   zero
-// The kit renderer reads the styles and the part slots; the choice of a kit
-// and the header badge read the pattern and the colours.
+//   34  int16      the colour of colour slot 5, the goalkeeper's (0-39)
+//   36  12 bytes   zero
+// A style number s names the kit folders numbered s + 1 (001-998). The kit
+// renderer reads the styles, the part slots and the colours of slots 1, 2, 3
+// and 5; the choice of a kit and the header badge read the pattern and the
+// colours of slots 1-3.
 #pragma once
 
 #include <array>
@@ -31,6 +34,19 @@ constexpr int KIT_PATTERN_OFFSET = 2;
 constexpr int KIT_STYLE_OFFSET = 4;
 constexpr int KIT_COLOUR_OFFSET = 16;
 constexpr int KIT_PART_SLOT_OFFSET = 22;
+constexpr int KIT_KEEPER_COLOUR_OFFSET = 34;
+constexpr int KIT_KEEPER_COLOUR_SLOT = 5;
+constexpr int KIT_STYLE_COUNT = 8;  // the designs' style numbers are 0-7
+
+// The six style numbers of a design, in order.
+enum KitStyle {
+  KIT_STYLE_SHIRT,
+  KIT_STYLE_SHIRT_TOP,
+  KIT_STYLE_LEFT_SLEEVE,
+  KIT_STYLE_RIGHT_SLEEVE,
+  KIT_STYLE_SHORTS,
+  KIT_STYLE_SOCKS,
+};
 
 // Two colours clash when their squared RGB distance is at most this.
 constexpr int32_t KIT_CLASH_DISTANCE = 10000;
@@ -49,8 +65,10 @@ extern const std::array<std::array<uint8_t, 3>, KIT_COLOURS> KitRGB;
 
 // The fields of a design.
 int16_t KitDesign_GetPattern(const uint8_t* design);
-// Colour slot 1-3.
+// Colour slot 1-3, or 5 (the goalkeeper's); any other slot is fatal.
 int16_t KitDesign_GetColour(const uint8_t* design, int slot);
+// Style number `style` (KitStyle) of a design.
+int16_t KitDesign_GetStyle(const uint8_t* design, int style);
 
 // The designs of a database club; a club outside the table stops the program.
 const uint8_t* GetHomeDesign(int16_t dbClub);

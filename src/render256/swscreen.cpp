@@ -14,6 +14,7 @@
 #include "engine/timerint.h"
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
+#include "menus/kittab.h"
 #include "render256/swcamera.h"
 #include "render256/vidopt.h"
 
@@ -23,6 +24,10 @@ int32_t ScreenWidth, ScreenHeight;
 uint8_t GamePalette[256 * 3];
 int32_t ShadowColour;
 uint32_t GameScreenFrameDeadline;
+
+const KitPaletteRange KitPaletteRanges[KIT_PALETTE_RANGES] = {
+    {1, {48, 92}, 48, 11}, {2, {60, 104}, 60, 12}, {3, {72, 116}, 72, 9}, {5, {81, 125}, 81, 11}, {5, {152, 154}, 152, 2},
+};
 
 const GamePaletteRange GamePaletteRanges[] = {
     {"PALETTES\\ingame\\master", 1, 254},
@@ -75,7 +80,6 @@ void SwScreen_Reset() { SwScreenState_Reset(); }
 
 // ---- seams --------------------------------------------------------------------
 
-void LoadKitPalettes() { NoteSeam("LoadKitPalettes"); }
 void InitPlayerNames() { NoteSeam("InitPlayerNames"); }
 void SetViewScreen(GfxBuffer*, int32_t, int32_t) { NoteSeam("SetViewScreen"); }
 
@@ -118,6 +122,36 @@ void LoadPaletteRange(const GamePaletteRange& range) {
   PakCloseFile(file);
   std::memcpy(GamePalette + range.first * 3, whole + range.first * 3,
               static_cast<size_t>((range.last - range.first + 1) * 3));
+}
+
+static void LoadKitPaletteFile(int colour, uint8_t whole[PALETTE_FILE_SIZE]) {
+  char name[64];
+  std::snprintf(name, sizeof name, "PALETTES\\kits\\kit%02d.pal", colour);
+  PakFileEntry* file = PakOpenFile(name);
+  const uint32_t size = PakFileSize(file);
+  if (size != PALETTE_FILE_SIZE)
+    FatalError("Error: LoadKitPalettes(): '%s' holds %u bytes, not %d\n", name, size, PALETTE_FILE_SIZE);
+  PakReadWhole(whole, file);
+  PakCloseFile(file);
+}
+
+void LoadKitPalettes() {
+  for (int side = 0; side < 2; ++side) {
+    const uint8_t* design = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_KIT;
+    for (const KitPaletteRange& range : KitPaletteRanges) {
+      const int colour = KitDesign_GetColour(design, range.kitColour);
+      if (colour < 0 || colour >= KIT_COLOURS)
+        FatalError("Error: LoadKitPalettes(): side %d kit colour %d is %d, not one of the %d\n", side + 1,
+                   range.kitColour, colour, KIT_COLOURS);
+      uint8_t whole[PALETTE_FILE_SIZE];
+      LoadKitPaletteFile(colour, whole);
+      std::memcpy(GamePalette + range.first[side] * 3, whole + range.from * 3, static_cast<size_t>(range.count * 3));
+    }
+  }
+  uint8_t officials[PALETTE_FILE_SIZE];
+  LoadKitPaletteFile(KIT_OFFICIALS_COLOUR, officials);
+  for (int first : {KIT_OFFICIALS_FIRST, KIT_OFFICIALS_FIRST + KIT_OFFICIALS_SHADES})
+    std::memcpy(GamePalette + first * 3, officials + KIT_OFFICIALS_FROM * 3, KIT_OFFICIALS_SHADES * 3);
 }
 
 void SetupGamePalette() {

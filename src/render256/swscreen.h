@@ -34,6 +34,22 @@ struct GamePaletteRange {
 };
 extern const GamePaletteRange GamePaletteRanges[];
 
+// The kit colours of the two sides in the palette: a side's colour of kit
+// colour slot `kitColour` ("PALETTES\kits\kitNN.pal" for colour NN) gives
+// file entries from..from + count - 1 to entries first[side] on. The three
+// officials wear kit colour 19: file entries 48-55 at 136-143 and 144-151.
+struct KitPaletteRange {
+  int kitColour;
+  int first[2];
+  int from, count;
+};
+constexpr int KIT_PALETTE_RANGES = 5;
+extern const KitPaletteRange KitPaletteRanges[KIT_PALETTE_RANGES];
+constexpr int KIT_OFFICIALS_COLOUR = 19;
+constexpr int KIT_OFFICIALS_FIRST = 136;
+constexpr int KIT_OFFICIALS_FROM = 48;
+constexpr int KIT_OFFICIALS_SHADES = 8;
+
 // Nearest palette entry to (r, g, b): distance 3 dr^2 + 5 dg^2 + 2 db^2,
 // ties to the lower index; all 256 entries take part.
 int FindNearestColour(int r, int g, int b, const uint8_t* palette);
@@ -74,8 +90,10 @@ void StepScreenMode(int step);
 bool IsMatchScreenMode(const GfxMode& mode);
 void CloseGameScreen();
 
-// The calls into parts still to come, one each; every call is logged.
+// The two sides' kit colours and the officials' from the kit palettes; a
+// colour outside the 40 or a palette not 768 bytes stops naming it.
 void LoadKitPalettes();
+// The calls into parts still to come, one each; every call is logged.
 void InitPlayerNames();
 void SetViewScreen(GfxBuffer* screen, int32_t width, int32_t height);
 int SwScreen_SeamCount(const char* name);

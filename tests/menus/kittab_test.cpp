@@ -71,6 +71,25 @@ TEST_F(KitTabTest, EveryDesignOfTheThreeTablesIsLegal) {
   for (int i = 0; i < KIT_HOME_DESIGNS; i += 97) EXPECT_GE(DesignsClash(GetHomeDesign(i), GetHomeDesign(i)), 1);
 }
 
+TEST_F(KitTabTest, EveryDesignNamesKitStylesAndAKeeperColourApartFromTheShirts) {
+  auto check = [](const KitDesign& d, const char* table, int i) {
+    for (int style = KIT_STYLE_SHIRT; style <= KIT_STYLE_SOCKS; ++style) {
+      EXPECT_GE(KitDesign_GetStyle(d.bytes, style), 0) << table << " " << i;
+      EXPECT_LT(KitDesign_GetStyle(d.bytes, style), KIT_STYLE_COUNT) << table << " " << i;
+    }
+    const int16_t keeper = KitDesign_GetColour(d.bytes, KIT_KEEPER_COLOUR_SLOT);
+    ASSERT_GE(keeper, 0) << table << " " << i;
+    ASSERT_LT(keeper, KIT_COLOURS) << table << " " << i;
+    for (int slot : {1, 2})
+      EXPECT_EQ(KitColoursClash(keeper, KitDesign_GetColour(d.bytes, slot)), 0) << table << " " << i << " slot " << slot;
+  };
+  for (int i = 0; i < KIT_HOME_DESIGNS; ++i) check(KitHomeDesigns[i], "home", i);
+  for (int i = 0; i < KIT_AWAY_DESIGNS; ++i) check(KitAwayDesigns[i], "away", i);
+  for (int i = 0; i < KIT_ALT_DESIGNS; ++i) check(KitAltDesigns[i], "alternative", i);
+  EXPECT_FATAL(KitDesign_GetColour(KitAltDesigns[0].bytes, 4), "KitDesign_GetColour\\(\\): no colour slot 4");
+  EXPECT_FATAL(KitDesign_GetStyle(KitAltDesigns[0].bytes, 6), "KitDesign_GetStyle\\(\\): no style 6");
+}
+
 TEST_F(KitTabTest, TheColourTableHoldsTheFortyKitColours) {
   const struct { int index, r, g, b; } cases[] = {
       {0, 94, 86, 86}, {4, 41, 134, 226}, {16, 41, 211, 0}, {28, 240, 0, 0}, {32, 240, 240, 240}, {39, 180, 127, 0}};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -157,20 +158,23 @@ TEST_F(SwScreenTest, TheShadeTablesScaleEachComponentAndTruncate) {
 TEST_F(SwScreenTest, ThePaletteRangesOverwriteTheirEntriesOnly) {
   OpenPak({{"PALETTES\\INGAME\\MASTER.PAL", PalFile(0)},
            {"PALETTES\\INGAME\\SKINHAIR.PAL", PalFile(1)},
-           {"PALETTES\\INGAME\\STAD.PAL", PalFile(2)}});
+           {"PALETTES\\INGAME\\STAD.PAL", PalFile(2)},
+           {"PALETTES\\KITS\\KIT00.PAL", PalFile(3)},
+           {"PALETTES\\KITS\\KIT19.PAL", PalFile(4)}});
   FillPalette(7, 7, 7);
   SetupGamePalette();
   struct Case {
     int entry, tag;
   };
-  const Case cases[] = {{1, 0}, {9, 0}, {10, 1}, {15, 1}, {16, 0}, {155, 0}, {156, 1}, {221, 1}, {222, 2}, {254, 2}};
+  // (The kit colours, 48-155 but 59 and 103, have a test of their own.)
+  const Case cases[] = {{1, 0},  {9, 0},   {10, 1},  {15, 1},  {16, 0},  {47, 0},
+                        {59, 0}, {103, 0}, {156, 1}, {221, 1}, {222, 2}, {254, 2}};
   for (const Case& c : cases) {
     EXPECT_EQ(GamePalette[c.entry * 3], static_cast<uint8_t>(c.entry + c.tag)) << c.entry;
     EXPECT_EQ(GamePalette[c.entry * 3 + 1], 255 - c.entry) << c.entry;
   }
   // Entries 0 and 255 are not loaded.
   for (int entry : {0, 255}) EXPECT_EQ(GamePalette[entry * 3], 7) << entry;
-  EXPECT_EQ(SwScreen_SeamCount("LoadKitPalettes"), 1);
   EXPECT_FATAL(SetupGamePalette(), "SetupGamePalette\\(\\): tried to re-allocate LUTs");
 }
 
@@ -187,7 +191,9 @@ TEST_F(SwScreenTest, APaletteFileOfTheWrongSizeStopsWithItsName) {
 TEST_F(SwScreenTest, PreparingTakesTheMatchModeAndEmptiesTheEffectQueue) {
   OpenPak({{"PALETTES\\INGAME\\MASTER.PAL", PalFile(0)},
            {"PALETTES\\INGAME\\SKINHAIR.PAL", PalFile(1)},
-           {"PALETTES\\INGAME\\STAD.PAL", PalFile(2)}});
+           {"PALETTES\\INGAME\\STAD.PAL", PalFile(2)},
+           {"PALETTES\\KITS\\KIT00.PAL", PalFile(3)},
+           {"PALETTES\\KITS\\KIT19.PAL", PalFile(4)}});
   MatchScreenMode = 5;
   EffectQueue_Add(100, 200, 1.0f, 0, GROUND_EFFECT_BODY);
   ASSERT_TRUE(EffectQueue_Get(0)->active);
@@ -309,7 +315,8 @@ TEST_F(SwScreenTest, TheDataSetPalettesGiveGreyRampsTheTablesPointInto) {
   PakFileInit();
   PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
   PakFileAddDone();
-  SetupGamePalette();
+  // The in-game ranges alone: the match paints the kit colours over 48-155.
+  for (int i = 0; GamePaletteRanges[i].name[0] != 0; ++i) LoadPaletteRange(GamePaletteRanges[i]);
   BuildColourLUTs();
   // Each grey of the two ramps is shaded onto itself.
   for (int entry = 16; entry <= 103; ++entry) {
@@ -322,6 +329,50 @@ TEST_F(SwScreenTest, TheDataSetPalettesGiveGreyRampsTheTablesPointInto) {
   EXPECT_EQ(GetColourLUT(3)[54], 54);
   EXPECT_EQ(GamePalette[103 * 3], 0);  // black at the dark end
   PakFileUninit();
+}
+
+TEST_F(SwScreenTest, TheKitPalettesPaintBothSidesAndTheOfficials) {
+  std::vector<PakWriteItem> items = {{"PALETTES\\INGAME\\MASTER.PAL", PalFile(0)},
+                                     {"PALETTES\\INGAME\\SKINHAIR.PAL", PalFile(1)},
+                                     {"PALETTES\\INGAME\\STAD.PAL", PalFile(2)}};
+  for (int colour = 0; colour < 40; ++colour) {
+    char name[40];
+    std::snprintf(name, sizeof name, "PALETTES\\KITS\\KIT%02d.PAL", colour);
+    items.push_back({name, PalFile(static_cast<uint8_t>(colour), colour == 30 ? 700 : 768)});
+  }
+  OpenPak(items);
+  // Colour slots 1, 2, 3 and 5 (the keeper's) of each side's kit.
+  const int colours[2][4] = {{4, 7, 9, 11}, {20, 21, 22, 23}};
+  const int offsets[4] = {16, 18, 20, 34};
+  auto setColours = [&](int side, const int (&c)[4]) {
+    uint8_t* kit = GetMatchSetupRecord() + MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_KIT;
+    for (int k = 0; k < 4; ++k) {
+      kit[offsets[k]] = static_cast<uint8_t>(c[k] & 0xFF);
+      kit[offsets[k] + 1] = static_cast<uint8_t>((c[k] >> 8) & 0xFF);
+    }
+  };
+  setColours(0, colours[0]);
+  setColours(1, colours[1]);
+  LoadKitPalettes();
+  struct Case {
+    int entry, fileEntry, colour;
+  };
+  const Case cases[] = {{48, 48, 4},    {58, 58, 4},    {92, 48, 20},   {102, 58, 20},  {60, 60, 7},   {71, 71, 7},
+                        {104, 60, 21},  {115, 71, 21},  {72, 72, 9},    {80, 80, 9},    {116, 72, 22}, {124, 80, 22},
+                        {81, 81, 11},   {91, 91, 11},   {125, 81, 23},  {135, 91, 23},  {152, 152, 11}, {153, 153, 11},
+                        {154, 152, 23}, {155, 153, 23}, {136, 48, 19},  {143, 55, 19},  {144, 48, 19}, {151, 55, 19}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(GamePalette[c.entry * 3], static_cast<uint8_t>(c.fileEntry + c.colour)) << c.entry;
+    EXPECT_EQ(GamePalette[c.entry * 3 + 1], 255 - c.fileEntry) << c.entry;
+  }
+  const int outside[2][4] = {{4, 7, 40, 11}, {4, 7, 9, -1}};
+  setColours(0, outside[0]);
+  EXPECT_FATAL(LoadKitPalettes(), "LoadKitPalettes\\(\\): side 1 kit colour 3 is 40, not one of the 40");
+  setColours(0, outside[1]);
+  EXPECT_FATAL(LoadKitPalettes(), "side 1 kit colour 5 is -1");
+  const int shortFile[4] = {30, 7, 9, 11};
+  setColours(0, shortFile);
+  EXPECT_FATAL(LoadKitPalettes(), "kit30.pal' holds 700 bytes, not 768");
 }
 
 }  // namespace
