@@ -158,6 +158,15 @@ class NodFileTest : public EngineTest {
     scratch.reset();
     EngineTest::TearDown();
   }
+  // The built data set's hard-disk pak.
+  static void OpenDataSet() {
+    const char* bin = std::getenv("GAFFERON_BINARY_DIR");
+    const std::filesystem::path dir = bin != nullptr ? std::filesystem::path(bin)
+                                                     : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+    PakFileInit();
+    PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
+    PakFileAddDone();
+  }
   static std::string Check(const Bytes& b, int loader) {
     NodLayout layout{};
     return NodCheckImage(b.data(), static_cast<uint32_t>(b.size()), loader, "test.nod", &layout);
@@ -413,14 +422,27 @@ TEST_F(NodFileTest, MalformedFilesAreRejectedBeforeAnythingIsCopied) {
 // refused with a message; nothing is read past the image.
 TEST_F(NodFileTest, DamagedFilesLoadOrAreRefusedWithAMessage) {
   std::mt19937 rng(20261211);
-  const struct {
+  struct Seed {
     Bytes file;
     int loader;
     int flags;
-  } seeds[] = {{SmallBody().Encode(), 3, 2}, {SmallRigid(), 1, 8}, {SmallRigid(), 2, 8}};
+    int rounds;
+  };
+  std::vector<Seed> seeds = {{SmallBody().Encode(), 3, 2, 3000}, {SmallRigid(), 1, 8, 3000}, {SmallRigid(), 2, 8, 3000}};
+  // And two models of the data set, as the game reads them.
+  OpenDataSet();
+  for (const char* name : {"zvdata\\software\\sskin\\models\\keeper\\60man.nod",
+                           "zvdata\\software\\stadium\\models\\misc\\goal\\gtop.nod"}) {
+    uint8_t* image = nullptr;
+    const uint32_t size = PakLoadFile(name, &image, ManualFree);
+    seeds.push_back({Bytes(image, image + size), std::strstr(name, "keeper") != nullptr ? 3 : 1, 2, 400});
+    FreeMemory(&image);
+  }
+  PakFileUninit();
+  ASSERT_EQ(seeds[3].loader, 3);
   int loaded = 0, refused = 0;
-  for (const auto& s : seeds)
-    for (int round = 0; round < 3000; ++round) {
+  for (const Seed& s : seeds)
+    for (int round = 0; round < s.rounds; ++round) {
       Bytes b = s.file;
       const int flips = 1 + static_cast<int>(rng() % 4);
       for (int f = 0; f < flips; ++f) {
@@ -453,12 +475,7 @@ TEST_F(NodFileTest, DamagedFilesLoadOrAreRefusedWithAMessage) {
 // ---- the data set ------------------------------------------------------------------------
 
 TEST_F(NodFileTest, EveryModelOfTheDataSetLoads) {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path dir =
-      bin != nullptr ? std::filesystem::path(bin) : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-  PakFileInit();
-  PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
-  PakFileAddDone();
+  OpenDataSet();
   for (KitPart& part : KitParts) part.width = part.height = 64;
 
   // Bodies: three kinds, five textured levels and the flat fill.

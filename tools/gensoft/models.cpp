@@ -368,9 +368,11 @@ SoftBytes BodyModel(Kind kind, const Detail& d) {
         if (facing.y > 0.6f) t = &p.skin.front;
         else if (facing.y < -0.6f) t = &p.skin.back;
         else if (facing.x < 0) t = &p.skin.left;
-        const float u0 = static_cast<float>(s) / static_cast<float>(d.sides), u1 = static_cast<float>(s + 1) / static_cast<float>(d.sides);
-        const float v0 = static_cast<float>(r) / static_cast<float>(d.rings - 1), v1 = static_cast<float>(r + 1) / static_cast<float>(d.rings - 1);
-        m.Face(tex(*t), c, at, {u0, u1, u1, u0}, {v0, v0, v1, v1}, out);
+        // Each side shows its whole texture, row 0 at the top of the piece.
+        float v0 = static_cast<float>(r) / static_cast<float>(d.rings - 1);
+        float v1 = static_cast<float>(r + 1) / static_cast<float>(d.rings - 1);
+        if (p.to.z > p.from.z) v0 = 1 - v0, v1 = 1 - v1;
+        m.Face(tex(*t), c, at, {0, 1, 1, 0}, {v0, v0, v1, v1}, out);
       }
     if (d.caps)
       for (int end = 0; end < 2; ++end) {
