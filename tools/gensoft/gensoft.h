@@ -21,3 +21,4 @@ std::mt19937 SoftRandom(long seed, uint32_t family);
 // The families, in the order main runs them; each answers false on failure.
 bool WriteSoftPalettes(long seed, const std::filesystem::path& dir);  // palettes\ingame
 bool WriteSoftKits(long seed, const std::filesystem::path& dir);     // kit and skin textures, palettes\kits
+bool WriteSoftModels(long seed, const std::filesystem::path& dir);    // models and world textures

@@ -47,5 +47,6 @@ int main(int argc, char** argv) {
   const std::filesystem::path dir(out);
   if (!WriteSoftPalettes(seed, dir)) return 1;
   if (!WriteSoftKits(seed, dir)) return 1;
+  if (!WriteSoftModels(seed, dir)) return 1;
   return 0;
 }
