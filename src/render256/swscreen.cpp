@@ -14,6 +14,7 @@
 #include "engine/timerint.h"
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
+#include "render256/playernames.h"
 #include "render256/swcamera.h"
 
 int16_t ScreenModeIndex;
@@ -75,7 +76,6 @@ void SwScreen_Reset() { SwScreenState_Reset(); }
 // ---- seams --------------------------------------------------------------------
 
 void LoadKitPalettes() { NoteSeam("LoadKitPalettes"); }
-void InitPlayerNames() { NoteSeam("InitPlayerNames"); }
 void SetViewScreen(GfxBuffer*, int32_t, int32_t) { NoteSeam("SetViewScreen"); }
 
 int SwScreen_SeamCount(const char* name) {
@@ -222,6 +222,7 @@ void StepScreenMode(int step) {
 }
 
 void CloseGameScreen() {
+  FreePlayerNames();
   RestoreGraphicMode();
   if (GameScreen != nullptr) DestroyBuffer(&GameScreen);
 }
