@@ -137,10 +137,12 @@ void DrawCellClipped(GfxBuffer* buffer, int x, int y, const uint8_t* source, int
   const int64_t r0 = std::max<int64_t>(0, -static_cast<int64_t>(y));
   const int64_t c1 = std::min<int64_t>(width, static_cast<int64_t>(buffer->width) - x);
   const int64_t r1 = std::min<int64_t>(height, static_cast<int64_t>(buffer->height) - y);
+  // Pointers only ever into the buffer and the cell: start at the first
+  // column kept.
   for (int64_t r = r0; r < r1; ++r) {
-    const uint8_t* s = source + r * sourceStride;
-    uint8_t* d = buffer->pixels + (y + r) * buffer->stride + x;
-    for (int64_t c = c0; c < c1; ++c)
+    const uint8_t* s = source + r * sourceStride + c0;
+    uint8_t* d = buffer->pixels + (y + r) * buffer->stride + (x + c0);
+    for (int64_t c = 0; c < c1 - c0; ++c)
       if (s[c] != 0) d[c] = lut != nullptr ? lut[s[c]] : s[c];
   }
 }
