@@ -15,6 +15,7 @@
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
 #include "menus/kittab.h"
+#include "render256/playernames.h"
 #include "render256/swcamera.h"
 #include "render256/vidopt.h"
 
@@ -80,7 +81,6 @@ void SwScreen_Reset() { SwScreenState_Reset(); }
 
 // ---- seams --------------------------------------------------------------------
 
-void InitPlayerNames() { NoteSeam("InitPlayerNames"); }
 void SetViewScreen(GfxBuffer*, int32_t, int32_t) { NoteSeam("SetViewScreen"); }
 
 int SwScreen_SeamCount(const char* name) {
@@ -267,6 +267,7 @@ void StepScreenMode(int step) {
 }
 
 void CloseGameScreen() {
+  FreePlayerNames();
   RestoreGraphicMode();
   if (GameScreen != nullptr) DestroyBuffer(&GameScreen);
 }

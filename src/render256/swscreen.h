@@ -94,9 +94,12 @@ void CloseGameScreen();
 // colour outside the 40 or a palette not 768 bytes stops naming it.
 void LoadKitPalettes();
 // The calls into parts still to come, one each; every call is logged.
-void InitPlayerNames();
 void SetViewScreen(GfxBuffer* screen, int32_t width, int32_t height);
 int SwScreen_SeamCount(const char* name);
+
+// The strip of player names the labels draw from (playernames.h): font 0,
+// the names of both squads from the match set-up.
+void InitPlayerNames();
 
 // The module as at program start (a registered reset).
 void SwScreen_Reset();

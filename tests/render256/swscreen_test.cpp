@@ -19,9 +19,11 @@
 #include "engine/pakwrite.h"
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
+#include "render256/playernames.h"
 #include "render256/swcamera.h"
 #include "render256/vidopt.h"
 #include "support/engine_fixture.h"
+#include "support/font_fixture.h"
 #include "support/scratch_dir.h"
 
 namespace {
@@ -203,13 +205,15 @@ TEST_F(SwScreenTest, PreparingTakesTheMatchModeAndEmptiesTheEffectQueue) {
 }
 
 TEST_F(SwScreenTest, AScreen1024HighOpensAnd1025HighIsFatal) {
+  OpenPak(FontFiles("fnt12w", 3, 2, 256, 4));
   SetDisplayMode(2);
   OpenGameScreen(1280, 1024);
   GfxBuffer* screen = GetGameScreen();
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(screen->width, 1280 + 128);
   EXPECT_EQ(screen->height, 1024 + 128);
-  EXPECT_EQ(SwScreen_SeamCount("InitPlayerNames"), 1);
+  ASSERT_NE(GetPlayerNameStrip().buffer, nullptr);
+  EXPECT_EQ(GetPlayerNameStrip().buffer->height, 2);
   EXPECT_EQ(SwScreen_SeamCount("SetViewScreen"), 1);
   // The projection: centred on the buffer, scales from the view size.
   EXPECT_DOUBLE_EQ(SoftwareProjection.centreX16, 8.0 * 1408);
@@ -220,6 +224,7 @@ TEST_F(SwScreenTest, AScreen1024HighOpensAnd1025HighIsFatal) {
 }
 
 TEST_F(SwScreenTest, OtherDisplayModesKeepOrTakeTheirCentre) {
+  OpenPak(FontFiles("fnt12w", 3, 2, 256, 4));
   SetDisplayMode(0);
   SetCameraProjection(10, 10, 123.0, 456.0);
   OpenGameScreen(640, 480);

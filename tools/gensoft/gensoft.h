@@ -22,3 +22,4 @@ std::mt19937 SoftRandom(long seed, uint32_t family);
 bool WriteSoftPalettes(long seed, const std::filesystem::path& dir);  // palettes\ingame
 bool WriteSoftKits(long seed, const std::filesystem::path& dir);     // kit and skin textures, palettes\kits
 bool WriteSoftModels(long seed, const std::filesystem::path& dir);    // models and world textures
+bool WriteSoftFonts(long seed, const std::filesystem::path& dir);     // miscgfx: fonts and 2D graphics

@@ -48,5 +48,6 @@ int main(int argc, char** argv) {
   if (!WriteSoftPalettes(seed, dir)) return 1;
   if (!WriteSoftKits(seed, dir)) return 1;
   if (!WriteSoftModels(seed, dir)) return 1;
+  if (!WriteSoftFonts(seed, dir)) return 1;
   return 0;
 }
