@@ -15,6 +15,7 @@
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
 #include "render256/swcamera.h"
+#include "render256/swground.h"
 
 int16_t ScreenModeIndex;
 int16_t MatchScreenMode;
@@ -76,7 +77,6 @@ void SwScreen_Reset() { SwScreenState_Reset(); }
 
 void LoadKitPalettes() { NoteSeam("LoadKitPalettes"); }
 void InitPlayerNames() { NoteSeam("InitPlayerNames"); }
-void SetViewScreen(GfxBuffer*, int32_t, int32_t) { NoteSeam("SetViewScreen"); }
 
 int SwScreen_SeamCount(const char* name) {
   int n = 0;

@@ -73,7 +73,6 @@ void CloseGameScreen();
 // The calls into parts still to come, one each; every call is logged.
 void LoadKitPalettes();
 void InitPlayerNames();
-void SetViewScreen(GfxBuffer* screen, int32_t width, int32_t height);
 int SwScreen_SeamCount(const char* name);
 
 // The module as at program start (a registered reset).

@@ -17,6 +17,7 @@
 #include "engine/pakfile.h"
 #include "engine/pakwrite.h"
 #include "gamecode/matchrec.h"
+#include "render256/swground.h"
 #include "generic/matchctrl.h"
 #include "render256/swcamera.h"
 #include "support/engine_fixture.h"
@@ -203,7 +204,11 @@ TEST_F(SwScreenTest, AScreen1024HighOpensAnd1025HighIsFatal) {
   EXPECT_EQ(screen->width, 1280 + 128);
   EXPECT_EQ(screen->height, 1024 + 128);
   EXPECT_EQ(SwScreen_SeamCount("InitPlayerNames"), 1);
-  EXPECT_EQ(SwScreen_SeamCount("SetViewScreen"), 1);
+  // The 3D view is the buffer at the screen's size.
+  EXPECT_EQ(ViewScreen.screen, screen);
+  EXPECT_EQ(ViewScreen.width, 1280);
+  EXPECT_EQ(ViewScreen.height, 1024);
+  EXPECT_EQ(ViewScreen.stride, screen->stride);
   // The projection: centred on the buffer, scales from the view size.
   EXPECT_DOUBLE_EQ(SoftwareProjection.centreX16, 8.0 * 1408);
   EXPECT_DOUBLE_EQ(SoftwareProjection.centreY16, 8.0 * 1152);

@@ -20,3 +20,4 @@ std::mt19937 SoftRandom(long seed, uint32_t family);
 
 // The families, in the order main runs them; each answers false on failure.
 bool WriteSoftPalettes(long seed, const std::filesystem::path& dir);  // palettes\ingame
+bool WriteSoftGround(long seed, const std::filesystem::path& dir);    // zvdata\software\misc\textures: grass, lines

@@ -46,5 +46,6 @@ int main(int argc, char** argv) {
   if (seed < 0 || out.empty()) return Usage();
   const std::filesystem::path dir(out);
   if (!WriteSoftPalettes(seed, dir)) return 1;
+  if (!WriteSoftGround(seed, dir)) return 1;
   return 0;
 }
