@@ -1,8 +1,11 @@
 // The pitch surface of the software match at 640 x 480: the grass ground
-// alone, the markings alone and both, per frame, from a camera behind the
-// goal and one over the pitch.
+// alone, the markings alone and both, per frame, from the match camera's
+// default view and the overview.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -47,12 +50,19 @@ void SetUpWorld() {
   const std::vector<PakWriteItem> items = {{"ZVDATA\\SOFTWARE\\MISC\\TEXTURES\\GRASS.GFX", Texture(64, 64, rng, 1, 5)},
                                            {"ZVDATA\\SOFTWARE\\MISC\\TEXTURES\\LINE.GFX", Texture(256, 16, rng, 6, 4)}};
   const std::string pak = (dir / "ground").string();
-  if (!PakWriteFiles(pak.c_str(), items, PAK_STORE_AUTO, nullptr, &error)) return;
+  if (!PakWriteFiles(pak, items, PAK_STORE_AUTO, nullptr, &error)) {
+    std::fprintf(stderr, "ground_bench: %s\n", error.c_str());
+    std::exit(1);
+  }
   PakFileInit();
   PakFileAdd(pak.c_str());
   PakFileAddDone();
   LoadGrass();
   LoadPitchMarkings();
+  if (GrassPages() == nullptr || LineTexture() == nullptr) {
+    std::fprintf(stderr, "ground_bench: the grass or the lines did not load\n");
+    std::exit(1);
+  }
 }
 
 struct Screen {
@@ -69,11 +79,14 @@ struct Screen {
   GfxBuffer buffer{};
 };
 
+// The match camera's default view from the side, and the overview.
 void Camera(int view) {
-  if (view == 0)
-    SetSoftwareCamera(796.0f, -400.0f, 500.0f, 0.0f, 1.1f, 1.0f);  // behind the goal
-  else
-    SetSoftwareCamera(1900.0f, 1082.0f, 400.0f, -1.5707964f, 1.15f, 1.0f);  // from the side
+  const float targetX = 796.0f, targetY = view == 0 ? 1082.0f : 1360.0f, targetHeight = view == 0 ? 10.0f : 1.0f;
+  const float yaw = view == 0 ? 1.5707963f : 0.0f, pitch = view == 0 ? 3.5342917f : 4.0212386f;
+  const float distance = view == 0 ? 1000.0f : 2106.0f, zoom = view == 0 ? 1.1f : 1.5f;
+  SetSoftwareCamera(targetX - std::sin(yaw) * std::sin(pitch) * distance,
+                    targetY - std::cos(yaw) * std::sin(pitch) * distance, targetHeight - std::cos(pitch) * distance, yaw,
+                    pitch, zoom);
 }
 
 void BM_Ground(benchmark::State& state) {

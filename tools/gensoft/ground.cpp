@@ -1,8 +1,8 @@
 // The pitch's surface textures under zvdata/software/misc/textures/:
 // grass.gfx, the 64 x 64 grass tile (greens 1-5 of the in-game palette), and
-// line.gfx, the 256 x 16 line pattern: row 0 for the nearest ground, solid
-// line whites (6-9); each row further away lets more grass through, so a line
-// thinner than a pixel fades instead of flickering. Both are 8-bit textures:
+// line.gfx, the 256 x 16 line pattern: row 0 for the nearest ground; rows 0
+// and 1 solid line whites (6-9), each row further away letting more grass
+// through, so a line thinner than a pixel fades instead of flickering. Both are 8-bit textures:
 // int16 width, int16 height, then the pixels row by row.
 #include <algorithm>
 #include <cstdint>
@@ -47,7 +47,8 @@ SoftBytes Lines(std::mt19937& rng) {
   SoftBytes b = Texture(kLineWidth, kLineRows);
   for (int r = 0; r < kLineRows; ++r)
     for (int c = 0; c < kLineWidth; ++c) {
-      const bool white = static_cast<int>(rng() % 20) >= r;
+      // The nearest rows the markings use (1 and 0) are solid.
+      const bool white = r <= 1 || static_cast<int>(rng() % 18) >= r - 1;
       b[4 + r * kLineWidth + c] = static_cast<uint8_t>(white ? 6 + rng() % 4 : 1 + rng() % 5);
     }
   return b;
