@@ -398,6 +398,10 @@ void DrawLineSpans(int first, int last) {
 
 bool FillMarkingPolygon(const int32_t* xs, const int32_t* ys, int count) {
   if (count < 3 || count > MARKING_MAX_POINTS + MARKING_CLIP_ROOM) return false;
+  // Far beyond any screen: refused, which keeps every crossing product in range.
+  for (int i = 0; i < count; ++i)
+    if (xs[i] < -kMaxPolygonCoord || xs[i] > kMaxPolygonCoord || ys[i] < -kMaxPolygonCoord || ys[i] > kMaxPolygonCoord)
+      return false;
   const int32_t rows = SpanRows();
   if (rows <= 0) return false;
   int64_t minX = xs[0], maxX = xs[0], minY = ys[0], maxY = ys[0];

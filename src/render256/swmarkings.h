@@ -87,7 +87,8 @@ int ClipPolygonToView(MarkingPoly& poly, int first, int last);
 // the view's buffer).
 void DrawLineSpans(int first, int last);
 // Fills one marking polygon given in 28.4 screen coordinates already less
-// half a pixel; answers the rows it filled (first..last), or false.
+// half a pixel; false when nothing of it is on the buffer's rows or a
+// coordinate lies beyond kMaxPolygonCoord.
 bool FillMarkingPolygon(const int32_t* xs, const int32_t* ys, int count);
 
 void SwMarkings_Reset();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -225,6 +226,8 @@ TEST_F(SwMarkingsTest, PolygonsBecomeSpansInsideTheBuffer) {
   const int32_t aboveY[4] = {-300, -300, -20, -20}, belowY[4] = {16 * 16, 16 * 16, 700, 700};
   EXPECT_FALSE(FillMarkingPolygon(bigX, aboveY, 4));
   EXPECT_FALSE(FillMarkingPolygon(bigX, belowY, 4));
+  const int32_t farX[3] = {0, INT32_MAX, INT32_MIN}, farY[3] = {0, 64, INT32_MAX};
+  EXPECT_FALSE(FillMarkingPolygon(farX, farY, 3));
   for (int i = 0; i < 32 * 16; ++i) ASSERT_EQ(g.buffer.pixels[i], 0);
   // No taller than 23 sixteenths: one span on the middle row, columns rounded.
   const int32_t flatX[4] = {16, 100, 100, 16}, flatY[4] = {40, 40, 63, 63};
