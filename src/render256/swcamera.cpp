@@ -202,13 +202,17 @@ int ClipPolygon(ClipPoly& poly) {
   return 1;
 }
 
-int ProjectPolygon(const ClipPoly& poly, PerspVertex* out) {
+void ProjectClipVertex(const ClipVertex& v, int32_t* x, int32_t* y) {
   const CameraProjection& s = SoftwareProjection;
+  *x = Truncate(v.x * s.scaleX16 / v.z + s.centreX16);
+  *y = Truncate(v.y * s.scaleY16 / v.z + s.centreY16);
+}
+
+int ProjectPolygon(const ClipPoly& poly, PerspVertex* out) {
   const int n = poly.count < 0 ? 0 : (poly.count > CLIP_MAX_VERTICES ? CLIP_MAX_VERTICES : poly.count);
   for (int i = 0; i < n; ++i) {
     const ClipVertex& v = poly.vertex[i];
-    out[i].x = Truncate(v.x * s.scaleX16 / v.z + s.centreX16);
-    out[i].y = Truncate(v.y * s.scaleY16 / v.z + s.centreY16);
+    ProjectClipVertex(v, &out[i].x, &out[i].y);
     out[i].z = v.z * 16.0f;
     out[i].u = v.u;
     out[i].v = v.v;

@@ -104,3 +104,6 @@ float ClipPlaneDistance(const ClipVertex& p, int plane);
 // The clipped polygon to the fillers' vertices (out holds CLIP_MAX_VERTICES);
 // answers the vertex count.
 int ProjectPolygon(const ClipPoly& poly, PerspVertex* out);
+// One camera-space vertex (z at least CAMERA_NEAR_Z) to 28.4 screen
+// coordinates, as ProjectPolygon places it.
+void ProjectClipVertex(const ClipVertex& v, int32_t* x, int32_t* y);

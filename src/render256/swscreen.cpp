@@ -4,19 +4,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "engine/debug.h"
 #include "engine/input.h"
 #include "engine/pakfile.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
+#include "gamecode/matchframe.h"
 #include "gamecode/matchrec.h"
 #include "generic/matchctrl.h"
 #include "menus/kittab.h"
 #include "render256/playernames.h"
 #include "render256/swcamera.h"
+#include "render256/swground.h"
 #include "render256/vidopt.h"
 
 int16_t ScreenModeIndex;
@@ -46,10 +46,6 @@ constexpr int PALETTE_FILE_SIZE = 768;
 alignas(256) uint8_t ColourLUTBlock[COLOUR_LUT_COUNT * 256 + 256];
 bool ColourLUTsAllocated;
 GfxBuffer* GameScreen;
-std::vector<std::string> SeamCalls;
-
-void NoteSeam(const char* name) { SeamCalls.emplace_back(name); }
-
 void SwScreenState_Reset() {
   ScreenModeIndex = 0;
   MatchScreenMode = -1;
@@ -62,13 +58,6 @@ void SwScreenState_Reset() {
   ColourLUTsAllocated = false;
   // The buffer belongs to the memory layer, which its own reset empties.
   GameScreen = nullptr;
-  SeamCalls.clear();
-}
-
-// The display mode of the match (the MatchSetup's int16).
-int16_t MatchDisplayMode() {
-  const uint8_t* setup = GetMatchSetupRecord();
-  return static_cast<int16_t>(setup[SETUP_DISPLAY_MODE] | (setup[SETUP_DISPLAY_MODE + 1] << 8));
 }
 
 int Truncated(double v) { return static_cast<int>(v); }
@@ -78,17 +67,6 @@ int Truncated(double v) { return static_cast<int>(v); }
 REGISTER_RESET(RESET_RENDER, SwScreenState_Reset);
 
 void SwScreen_Reset() { SwScreenState_Reset(); }
-
-// ---- seams --------------------------------------------------------------------
-
-void SetViewScreen(GfxBuffer*, int32_t, int32_t) { NoteSeam("SetViewScreen"); }
-
-int SwScreen_SeamCount(const char* name) {
-  int n = 0;
-  for (const std::string& s : SeamCalls)
-    if (s == name) ++n;
-  return n;
-}
 
 // ---- palette and colour tables ---------------------------------------------
 

@@ -93,9 +93,6 @@ void CloseGameScreen();
 // The two sides' kit colours and the officials' from the kit palettes; a
 // colour outside the 40 or a palette not 768 bytes stops naming it.
 void LoadKitPalettes();
-// The calls into parts still to come, one each; every call is logged.
-void SetViewScreen(GfxBuffer* screen, int32_t width, int32_t height);
-int SwScreen_SeamCount(const char* name);
 
 // The strip of player names the labels draw from (playernames.h): font 0,
 // the names of both squads from the match set-up.

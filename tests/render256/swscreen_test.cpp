@@ -18,6 +18,7 @@
 #include "engine/pakfile.h"
 #include "engine/pakwrite.h"
 #include "gamecode/matchrec.h"
+#include "render256/swground.h"
 #include "generic/matchctrl.h"
 #include "render256/playernames.h"
 #include "render256/swcamera.h"
@@ -214,7 +215,11 @@ TEST_F(SwScreenTest, AScreen1024HighOpensAnd1025HighIsFatal) {
   EXPECT_EQ(screen->height, 1024 + 128);
   ASSERT_NE(GetPlayerNameStrip().buffer, nullptr);
   EXPECT_EQ(GetPlayerNameStrip().buffer->height, 2);
-  EXPECT_EQ(SwScreen_SeamCount("SetViewScreen"), 1);
+  // The 3D view is the buffer at the screen's size.
+  EXPECT_EQ(ViewScreen.screen, screen);
+  EXPECT_EQ(ViewScreen.width, 1280);
+  EXPECT_EQ(ViewScreen.height, 1024);
+  EXPECT_EQ(ViewScreen.stride, screen->stride);
   // The projection: centred on the buffer, scales from the view size.
   EXPECT_DOUBLE_EQ(SoftwareProjection.centreX16, 8.0 * 1408);
   EXPECT_DOUBLE_EQ(SoftwareProjection.centreY16, 8.0 * 1152);

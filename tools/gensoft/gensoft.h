@@ -23,3 +23,4 @@ bool WriteSoftPalettes(long seed, const std::filesystem::path& dir);  // palette
 bool WriteSoftKits(long seed, const std::filesystem::path& dir);     // kit and skin textures, palettes\kits
 bool WriteSoftModels(long seed, const std::filesystem::path& dir);    // models and world textures
 bool WriteSoftFonts(long seed, const std::filesystem::path& dir);     // miscgfx: fonts and 2D graphics
+bool WriteSoftGround(long seed, const std::filesystem::path& dir);    // zvdata\software\misc\textures: grass, lines

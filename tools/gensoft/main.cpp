@@ -49,5 +49,6 @@ int main(int argc, char** argv) {
   if (!WriteSoftKits(seed, dir)) return 1;
   if (!WriteSoftModels(seed, dir)) return 1;
   if (!WriteSoftFonts(seed, dir)) return 1;
+  if (!WriteSoftGround(seed, dir)) return 1;
   return 0;
 }
