@@ -1,11 +1,21 @@
-// swdemo --out DIR: draws the software renderer's test pictures, 320 x 240,
-// as palettised TGA files (the golden digests watch them):
+// swdemo --out DIR [--pak PAK]: draws the software renderer's test pictures
+// as palettised TGA files (the golden digests watch them). At 320 x 240 in a
+// fixed palette:
 //   clip_near.tga ... clip_right.tga  a perspective checker quad cut by each
 //                                     of the five planes of the view volume
 //   grid_view0.tga ... grid_view3.tga the pitch in 10-yard squares from the
 //   grid_overview.tga                 four match views and the overview
-// Everything is drawn by the game's own camera, clipper and fillers from
-// fixed inputs, with a fixed palette: the same bytes on every machine.
+// With the data set's pak (its base name, as "game/pakfiles/hdcommon"), in
+// the game's palette:
+//   pitch_view0.tga ... pitch_view3.tga, pitch_overview.tga, pitch_low.tga
+//                      the grassed and lined pitch at 640 x 480 from the four
+//                      views, the overview and a camera just above the grass
+//   fonts.tga          the six match fonts
+//   kits_side1.tga, kits_side2.tga, kits_officials.tga
+//                      every kit and skin texture of a player of each side
+//                      and of the referee
+// Everything is drawn by the game's own code from fixed inputs: the same
+// bytes on every machine.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -14,13 +24,21 @@
 
 #include "engine/bytes.h"
 #include "engine/gfx.h"
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
 #include "engine/reset.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
 #include "gamecode/matchstate.h"
+#include "generic/kitload.h"
 #include "generic/pccamera.h"
+#include "menus/kittab.h"
+#include "render256/fontgame.h"
 #include "render256/perspfill.h"
 #include "render256/swcamera.h"
+#include "render256/swground.h"
+#include "render256/swmarkings.h"
+#include "render256/swscreen.h"
 
 namespace {
 
@@ -28,14 +46,15 @@ constexpr int kWidth = 320, kHeight = 240;
 constexpr uint8_t kSky = 1, kGreen1 = 2, kGreen2 = 3, kCheckA = 4, kCheckB = 5, kEdge = 6;
 
 struct Picture {
-  std::vector<uint8_t> pixels = std::vector<uint8_t>(kWidth * kHeight, kSky);
+  std::vector<uint8_t> pixels;
   GfxBuffer buffer{};
-  Picture() {
-    buffer.w = kWidth;
-    buffer.h = kHeight;
-    buffer.width = kWidth;
-    buffer.height = kHeight;
-    buffer.stride = kWidth;
+  explicit Picture(int width = kWidth, int height = kHeight, uint8_t fill = kSky)
+      : pixels(static_cast<size_t>(width) * height, fill) {
+    buffer.w = static_cast<int16_t>(width);
+    buffer.h = static_cast<int16_t>(height);
+    buffer.width = width;
+    buffer.height = height;
+    buffer.stride = width;
     buffer.pixels = pixels.data();
   }
 };
@@ -146,18 +165,100 @@ bool GridPictures(const std::string& dir, const uint8_t* palette) {
   return true;
 }
 
+// A match between two sides of every look, numbered 1-16, in Watch.
+void SetUpMatch() {
+  uint8_t* setup = GetMatchSetupRecord();
+  StoreU16(setup + SETUP_DISPLAY_MODE, 2);
+  std::memcpy(setup + MATCH_SETUP_TEAM_OFFSET[0] + SETUP_TEAM_KIT, KitHomeDesigns[3].bytes, SETUP_TEAM_KIT_SIZE);
+  std::memcpy(setup + MATCH_SETUP_TEAM_OFFSET[1] + SETUP_TEAM_KIT, KitAwayDesigns[17].bytes, SETUP_TEAM_KIT_SIZE);
+  for (int object = 0; object < 32; ++object) {
+    uint8_t* entry = setup + SetupPlayerOffset(object / 16, object % 16);
+    StoreU16(entry + SETUP_PLAYER_LOOK1, static_cast<uint32_t>(object % 8));
+    StoreU16(entry + SETUP_PLAYER_LOOK2, static_cast<uint32_t>((object / 2) % 8));
+    StoreU16(entry + SETUP_PLAYER_LOOK3, static_cast<uint32_t>((object / 3) % 8));
+    StoreU16(entry + SETUP_PLAYER_SHIRT, static_cast<uint32_t>(object % 16 + 1));
+  }
+}
+
+bool PitchPictures(const std::string& dir) {
+  LoadGrass();
+  LoadPitchMarkings();
+  const char* names[6] = {"pitch_view0.tga", "pitch_view1.tga", "pitch_view2.tga",
+                          "pitch_view3.tga", "pitch_overview.tga", "pitch_low.tga"};
+  uint8_t* setup = GetMatchSetupRecord();
+  for (int view = 0; view < 6; ++view) {
+    StoreU16(setup + SETUP_DISPLAY_MODE, view == 4 ? 1 : 2);
+    Camera_ResetAll();
+    if (view < 4) Camera_SetViewType(view);
+    if (view < 5) {
+      UpdateCamera();
+      UpdateCamera();
+    } else {
+      // Three units above the grass by a corner flag: the near plane cuts
+      // the ground and the lines.
+      CameraRecord& c = Cameras[0];
+      c.targetX = 300, c.targetY = 140, c.targetZ = 0;
+      c.yaw = 2.5, c.pitch = 4.6, c.distance = 30, c.zoom = 1.1f;
+      ApplyCameraView(0);
+    }
+    Picture p(640, 480, 0);
+    DrawPitchSurface(&p.buffer);
+    if (!Save(p, dir, names[view], GamePalette)) return false;
+  }
+  return true;
+}
+
+bool FontAndKitPictures(const std::string& dir) {
+  Picture fonts(1024, FontSamplesHeight(), 0);
+  DrawFontSamples(&fonts.buffer);
+  if (!Save(fonts, dir, "fonts.tga", GamePalette)) return false;
+  KITPLR_ResetTextures();
+  KIT_LoadTextures();
+  const struct {
+    int object;
+    const char* name;
+  } sheets[] = {{1, "kits_side1.tga"}, {17, "kits_side2.tga"}, {32, "kits_officials.tga"}};
+  for (const auto& sheet : sheets) {
+    Picture p(640, 400, 0);
+    KIT_DrawKitSheet(p.pixels.data(), 640, 400, 640, sheet.object);
+    if (!Save(p, dir, sheet.name, GamePalette)) return false;
+  }
+  return true;
+}
+
+bool DataSetPictures(const std::string& dir, const std::string& pak) {
+  InitMemory(32 * 1024);
+  PakFileInit();
+  PakFileAdd(pak.c_str());
+  PakFileAddDone();
+  SetPitchGeometry();
+  SetUpMatch();
+  SetupGamePalette();
+  BuildColourLUTs();
+  RenderObjects[OBJECT_BALL].x = static_cast<float>(Pitch.centreX + 120);
+  RenderObjects[OBJECT_BALL].y = static_cast<float>(Pitch.centreY - 300);
+  focusObject = OBJECT_BALL;
+  const bool ok = PitchPictures(dir) && FontAndKitPictures(dir);
+  PakFileUninit();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out;
+  std::string out, pak;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc)
+    if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
       out = argv[++i];
-    else
-      out.clear(), i = argc;
+    } else if (std::strcmp(argv[i], "--pak") == 0 && i + 1 < argc) {
+      pak = argv[++i];
+    } else {
+      out.clear();
+      break;
+    }
   }
   if (out.empty()) {
-    std::fprintf(stderr, "usage: swdemo --out DIR\n");
+    std::fprintf(stderr, "usage: swdemo --out DIR [--pak PAK]\n");
     return 2;
   }
   ResetAllModules();
@@ -167,5 +268,6 @@ int main(int argc, char** argv) {
   std::memcpy(palette, colours, sizeof colours);
   SetCameraProjection(kWidth, kHeight, 8.0 * kWidth, 8.0 * kHeight);
   if (!ClipPictures(out, palette) || !GridPictures(out, palette)) return 1;
+  if (!pak.empty() && !DataSetPictures(out, pak)) return 1;
   return 0;
 }

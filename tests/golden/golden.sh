@@ -18,10 +18,16 @@
 #   OPTIONS.DAT             written by a scripted headless run of the game
 #   d3ddemo/grab0001.tga    the 3D demo's picture (flag, posed figure, shadow,
 #                           panel) as the software rasteriser draws it
+#   gensoft/files.sha256    gensoft --seed GAFFERON_DATASET_SEED: every file the
+#                           256-colour match reads from the data set, listed
+#                           with its digest
 #   swdemo/*.tga            the 256-colour renderer's test pictures: a checker
 #                           quad cut by each clipping plane, the pitch in
 #                           10-yard squares from the four match views and the
-#                           overview
+#                           overview; from the data set, the grassed and lined
+#                           pitch from those views and a low camera, the six
+#                           fonts and the kit sheets of both sides and the
+#                           referee
 set -eu
 digests=$1
 gendata=$2
@@ -89,11 +95,22 @@ if [ "$game" != "-" ]; then
   digest d3ddemo/grab0001.tga "$work/d3d/grab0001.tga"
 fi
 
+# The 256-colour match's files, written twice: the same bytes both times.
+for run in 1 2; do
+  "$bin/gensoft" --seed "$seed" --out "$work/gensoft$run" > /dev/null ||
+    { echo "golden: gensoft failed"; exit 1; }
+  (cd "$work/gensoft$run" && find . -type f | LC_ALL=C sort | xargs sha256sum) > "$work/gensoft$run.sha256"
+done
+cmp -s "$work/gensoft1.sha256" "$work/gensoft2.sha256" ||
+  { echo "golden: gensoft wrote other bytes on a second run (it is not deterministic)"; exit 1; }
+digest gensoft/files.sha256 "$work/gensoft1.sha256"
+
 # The 256-colour renderer's pictures, drawn from fixed inputs.
 mkdir -p "$work/swdemo"
-"$bin/swdemo" --out "$work/swdemo" > "$work/swdemo.log" 2>&1 ||
+"$bin/swdemo" --out "$work/swdemo" --pak "$bin/game/pakfiles/hdcommon" > "$work/swdemo.log" 2>&1 ||
   { echo "golden: swdemo failed"; cat "$work/swdemo.log"; exit 1; }
-for f in clip_near clip_below clip_above clip_left clip_right grid_view0 grid_view1 grid_view2 grid_view3 grid_overview; do
+for f in clip_near clip_below clip_above clip_left clip_right grid_view0 grid_view1 grid_view2 grid_view3 grid_overview \
+  pitch_view0 pitch_view1 pitch_view2 pitch_view3 pitch_overview pitch_low fonts kits_side1 kits_side2 kits_officials; do
   digest "swdemo/$f.tga" "$work/swdemo/$f.tga"
 done
 
