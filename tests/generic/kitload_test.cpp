@@ -20,6 +20,7 @@
 #include "support/engine_fixture.h"
 #include "support/pak_fixture.h"
 #include "support/scratch_dir.h"
+#include "support/built_game.h"
 
 namespace {
 
@@ -65,12 +66,7 @@ class KitLoadTest : public EngineTest {
     return name;
   }
   static void OpenDataSet() {
-    const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-    const std::filesystem::path dir = bin != nullptr ? std::filesystem::path(bin)
-                                                     : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-    PakFileInit();
-    PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
-    PakFileAddDone();
+    OpenBuiltHardDiskPak();
   }
 };
 

@@ -20,6 +20,7 @@
 #include "support/font_fixture.h"
 #include "support/pak_fixture.h"
 #include "support/scratch_dir.h"
+#include "support/built_game.h"
 
 namespace {
 
@@ -238,12 +239,7 @@ TEST_F(FontGameTest, BadNumbersAlignmentsAndFilesStopWithAClearMessage) {
 }
 
 TEST_F(FontGameTest, EveryFontAndGraphicOfTheDataSetLoads) {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path dir = bin != nullptr ? std::filesystem::path(bin)
-                                                   : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-  PakFileInit();
-  PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
-  PakFileAddDone();
+  OpenBuiltHardDiskPak();
   const int heights[FONT_COUNT] = {12, 16, 24, 12, 16, 24};
   for (int f = 0; f < FONT_COUNT; ++f) {
     const FontSlot* slot = FONT_GetItem(f);

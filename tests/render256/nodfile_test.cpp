@@ -21,6 +21,7 @@
 #include "support/engine_fixture.h"
 #include "support/pak_fixture.h"
 #include "support/scratch_dir.h"
+#include "support/built_game.h"
 
 namespace {
 
@@ -160,12 +161,7 @@ class NodFileTest : public EngineTest {
   }
   // The built data set's hard-disk pak.
   static void OpenDataSet() {
-    const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-    const std::filesystem::path dir = bin != nullptr ? std::filesystem::path(bin)
-                                                     : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-    PakFileInit();
-    PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
-    PakFileAddDone();
+    OpenBuiltHardDiskPak();
   }
   static std::string Check(const Bytes& b, int loader) {
     NodLayout layout{};

@@ -16,6 +16,7 @@
 #include "support/engine_fixture.h"
 #include "support/pak_fixture.h"
 #include "support/scratch_dir.h"
+#include "support/built_game.h"
 
 namespace {
 
@@ -222,12 +223,7 @@ TEST_F(SwGroundTest, NothingIsDrawnWhenNoGroundPointIsBeyondTheNearPlane) {
 // The data set's grass and line pattern load and hold the palette's greens
 // and whites, the nearest pattern row whites only.
 TEST_F(SwGroundTest, TheDataSetGrassAndLinesLoad) {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path dir =
-      bin != nullptr ? std::filesystem::path(bin) : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-  PakFileInit();
-  PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
-  PakFileAddDone();
+  OpenBuiltHardDiskPak();
   LoadGrass();
   LoadPitchMarkings();
   const uint8_t* pages = GrassPages();

@@ -25,7 +25,9 @@
 #include "render256/vidopt.h"
 #include "support/engine_fixture.h"
 #include "support/font_fixture.h"
+#include "support/pak_fixture.h"
 #include "support/scratch_dir.h"
+#include "support/built_game.h"
 
 namespace {
 
@@ -43,14 +45,7 @@ class SwScreenTest : public EngineTest {
     scratch.reset();
     EngineTest::TearDown();
   }
-  static void OpenPak(const std::vector<PakWriteItem>& items) {
-    std::filesystem::create_directories("pakfiles");
-    std::string error;
-    ASSERT_TRUE(PakWriteFiles("pakfiles/test", items, PAK_STORE_AUTO, nullptr, &error)) << error;
-    PakFileInit();
-    PakFileAdd("pakfiles\\test");
-    PakFileAddDone();
-  }
+  static void OpenPak(const std::vector<PakWriteItem>& items) { OpenTestPak(items); }
   static void SetPaletteEntry(int i, int r, int g, int b) {
     GamePalette[i * 3] = static_cast<uint8_t>(r);
     GamePalette[i * 3 + 1] = static_cast<uint8_t>(g);
@@ -319,12 +314,7 @@ TEST_F(SwScreenTest, TheFirstMatchModeComesFromTheVideoOptions) {
 // The data set's palettes: the grey ramps land on themselves, black at the
 // dark end of each ramp and white at the light end.
 TEST_F(SwScreenTest, TheDataSetPalettesGiveGreyRampsTheTablesPointInto) {
-  const char* bin = std::getenv("GAFFERON_BINARY_DIR");
-  const std::filesystem::path dir =
-      bin != nullptr ? std::filesystem::path(bin) : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-  PakFileInit();
-  PakFileAdd((dir / "game" / "pakfiles" / "hdcommon").string().c_str());
-  PakFileAddDone();
+  OpenBuiltHardDiskPak();
   // The in-game ranges alone: the match paints the kit colours over 48-155.
   for (int i = 0; GamePaletteRanges[i].name[0] != 0; ++i) LoadPaletteRange(GamePaletteRanges[i]);
   BuildColourLUTs();

@@ -17,6 +17,13 @@ inline std::filesystem::path BuiltGameDir() {
   return build / "game";
 }
 
+// Opens the built game's hard-disk pak by its full path as the only pak.
+inline void OpenBuiltHardDiskPak() {
+  PakFileInit();
+  PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
+  PakFileAddDone();
+}
+
 // Runs body with the built game folder as the working directory and its
 // hard-disk pak open, then goes back; false (body not run) when the build
 // has no game data.
