@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <strings.h>
+#include "engine/strcase.h"
 
 #include <string>
 #include <vector>
@@ -163,7 +163,7 @@ void KIT_ResetTextureTable() {
 
 int16_t NORMTEXT_LoadTexture(const char* name) {
   for (const KitTextureEntry& e : gKit.plain)
-    if (e.texture >= 0 && strcasecmp(e.name, name) == 0) return e.texture;
+    if (e.texture >= 0 && StrICmp(e.name, name) == 0) return e.texture;
   if (MatchDisplayMode() != MATCH_DISPLAY_WATCH) FatalError("NORMTEXT_LoadTexture(): unknown game format");
   if (std::strlen(name) >= KIT_PLAIN_NAME_SIZE) FatalError("Error: NORMTEXT_LoadTexture(): name too long '%s'\n", name);
   for (KitTextureEntry& e : gKit.plain)
@@ -181,7 +181,7 @@ int KITPLR_GetTextureIndexFromName(const char* name) {
   for (int slot = 0; slot < KIT_PART_COUNT; ++slot) {
     char full[32];
     std::snprintf(full, sizeof full, "%s.GFX", KitParts[slot].name);
-    if (strcasecmp(full, name) == 0) return slot;
+    if (StrICmp(full, name) == 0) return slot;
   }
   FatalError("Error: KITPLR_GetTextureIndexFromName(): cannot find '%s' texture in list\n", name);
 }
