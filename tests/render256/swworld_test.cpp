@@ -21,6 +21,8 @@
 #include "render256/textures.h"
 #include "support/built_game.h"
 #include "support/engine_fixture.h"
+#include "support/pak_fixture.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -93,6 +95,15 @@ struct GuardedView {
     return n;
   }
 };
+
+// A 16 x 16 texture of 4 x 4 checks of colours 9 and 0.
+std::vector<uint8_t> ChecksFile() {
+  std::vector<uint8_t> file(4 + 16 * 16);
+  StoreU16(file.data(), 16);
+  StoreU16(file.data() + 2, 16);
+  for (int i = 0; i < 16 * 16; ++i) file[4 + i] = ((i / 16) / 4 + (i % 16) / 4) % 2 == 0 ? 9 : 0;
+  return file;
+}
 
 class SwWorldTest : public EngineTest {
  protected:
@@ -234,6 +245,9 @@ TEST_F(SwWorldTest, TheDataSetWorldLoadsPlacesAndFreesWhole) {
     LoadBar_EndBlock();
     LoadBar_Uninit();
     UninitPoll();
+    // Built again, the world replaces its models rather than losing them
+    // (the block count at the end).
+    Create3DWorld();
 
     ASSERT_NE(HorizonModel(), nullptr);
     ASSERT_NE(StadiumModel(), nullptr);
@@ -323,6 +337,45 @@ TEST_F(SwWorldTest, WallsFacingAwayAreCulledUnlessDoubleSided) {
       EXPECT_EQ(filled, 0) << c.eyeAlong;
     }
     for (uint8_t p : canvas.pixels) ASSERT_TRUE(p == 0 || p == WORLD_FLAT_COLOUR);
+  }
+}
+
+// How a surface is filled follows its texture's kind: software textures
+// (texels of 0 see-through on transparent surfaces), flat colour 28; kit
+// textures and none are not drawn on the world.
+TEST_F(SwWorldTest, SurfacesFillByTheirTexturesKind) {
+  ScratchDir scratch("gafferon_swworld");
+  OpenTestPak({{"ZVDATA\\SOFTWARE\\CHECKS.GFX", ChecksFile()}});
+  const int number = TEXT_CreateTexture("checks.gfx");
+  const struct {
+    int16_t kind;
+    bool transparent;
+    int nines, zeros, flats;  // 0 none, 1 some
+  } cases[] = {{NOD_TEXTURE_SOFTWARE, false, 1, 1, 0},
+               {NOD_TEXTURE_SOFTWARE, true, 1, 0, 0},
+               {NOD_TEXTURE_FLAT, false, 0, 0, 1},
+               {NOD_TEXTURE_PER_PLAYER, false, 0, 0, 0},
+               {NOD_TEXTURE_NONE, false, 0, 0, 0}};
+  for (const auto& c : cases) {
+    HandModel wall(40.0f);
+    wall.textures[0].kind = c.kind;
+    wall.textures[0].number = static_cast<int16_t>(number);
+    wall.surfaces[0].transparent = c.transparent ? 0xFF : 0;
+    const float u[4] = {0, 0, 15.5f, 15.5f}, v[4] = {0, 15.5f, 15.5f, 0};
+    for (int k = 0; k < 4; ++k) wall.surfaces[0].u[k] = u[k], wall.surfaces[0].v[k] = v[k];
+    ComputeSurfaceNormals(&wall.model);
+    Canvas canvas(160, 120, 0xEE);
+    SetViewScreen(&canvas.buffer, 160, 120);
+    SetCameraProjection(160, 120, 16 * 80.0, 16 * 60.0);
+    SetSoftwareCamera(20.0f, 40.0f, 20.0f, 0.0f, -kPi / 2, 1.0f);
+    DrawWorldModel(&wall.model);
+    const auto count = [&](uint8_t value) { return std::count(canvas.pixels.begin(), canvas.pixels.end(), value); };
+    EXPECT_EQ(count(9) > 0, c.nines == 1) << c.kind << " " << c.transparent;
+    EXPECT_EQ(count(0) > 0, c.zeros == 1) << c.kind << " " << c.transparent;
+    EXPECT_EQ(count(WORLD_FLAT_COLOUR) > 0, c.flats == 1) << c.kind << " " << c.transparent;
+    if (c.transparent) {
+      EXPECT_GT(count(0xEE), 160 * 120 / 4);
+    }
   }
 }
 
