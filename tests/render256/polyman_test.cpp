@@ -15,6 +15,7 @@
 #include "generic/kitload.h"
 #include "generic/pccamera.h"
 #include "menus/kittab.h"
+#include "render256/playernames.h"
 #include "render256/swcamera.h"
 #include "render256/swground.h"
 #include "render256/swscreen.h"
@@ -263,6 +264,45 @@ TEST_F(PolyManTest, OverlayModelsAreTheFillBodiesAndTheBallOnly) {
   FreeOverlayModels();
   EXPECT_EQ(GetPlayerModel(0, PLAYER_MODEL_FILL), nullptr);
   EXPECT_EQ(GetSimpleModel(SIMPLE_MODEL_BALL), nullptr);
+}
+
+TEST_F(PolyManTest, ANameLabelStandsOnTheHeadPointOnlyWhenItIsInView) {
+  if (!OpenDataSet()) GTEST_SKIP() << "no built game data";
+  std::strcpy(reinterpret_cast<char*>(GetMatchSetupRecord() + SetupPlayerOffset(0, 4) + SETUP_PLAYER_SURNAME), "Wright");
+  InitPlayerNames();
+  const int width = GetPlayerNameStrip().width[4], height = GetPlayerNameStrip().buffer->height;
+  struct Case {
+    float across, along;
+    int16_t motion;
+    bool drawn;
+  };
+  const Case cases[] = {
+      {796.0f, 1082.0f, 0, true},    // ahead
+      {796.0f, 700.0f, 0, false},    // behind the eye
+      {400.0f, 1000.0f, 0, false},   // beside the view
+      {796.0f, 1082.0f, -1, false},  // hidden
+      {796.0f, 1082.0f, -2, true},   // shadow only: still named
+  };
+  for (const Case& c : cases) {
+    screen.Clear();
+    PutBody(4, c.across, c.along, c.motion, 0, 64);
+    DrawPlayerLabel(4);
+    EXPECT_EQ(screen.Changed() > 0, c.drawn) << c.across << " " << c.along << " " << c.motion;
+    EXPECT_LE(screen.Changed(), width * height);
+  }
+  // The label's bottom row is the head point's row.
+  screen.Clear();
+  PutBody(4, 796.0f, 1082.0f, 0, 0, 64);
+  DrawPlayerLabel(4);
+  int32_t x = 0, y = 0;
+  ASSERT_EQ(ProjectPointToScreen(796.0f, LABEL_HEIGHT, 1082.0f, &x, &y), 1);
+  int lowest = -1;
+  for (int row = 0; row < screen.height; ++row)
+    for (int col = 0; col < screen.width; ++col)
+      if (screen.At(col, row) != kBackground) lowest = row;
+  EXPECT_LE(lowest, y + kBorder);
+  EXPECT_GE(lowest, y + kBorder - height);
+  FreePlayerNames();
 }
 
 }  // namespace
