@@ -327,37 +327,6 @@ bool FillSurface(GfxBuffer* screen, const NodModel& m, const NodSurface& s, int 
   }
 }
 
-struct PartDepth {
-  float nearZ, farZ, mid;
-  int part;
-};
-
-// Whether part a is drawn before part b (a lies farther away).
-bool DrawnBefore(const PartDepth& a, const PartDepth& b) {
-  if (a.nearZ >= b.farZ) return true;
-  if (a.farZ <= b.nearZ) return false;
-  // Overlapping: the part reaching farther beyond the other's middle first.
-  return a.farZ - b.mid > b.farZ - a.mid;
-}
-
-// The parts farthest first. An insertion sort: the order above is no strict
-// weak order when intervals overlap.
-int SortParts(const NodModel& m, PartDepth* parts) {
-  const int count = m.partCount < kMaxParts ? m.partCount : kMaxParts;
-  for (int k = 0; k < count; ++k) {
-    const float z0 = m.transformed[m.sortPoints[2 * k]].z, z1 = m.transformed[m.sortPoints[2 * k + 1]].z;
-    PartDepth d{z0 < z1 ? z0 : z1, z0 < z1 ? z1 : z0, 0.0f, k};
-    d.mid = (d.nearZ + d.farZ) * 0.5f;
-    int j = k;
-    while (j > 0 && DrawnBefore(d, parts[j - 1])) {
-      parts[j] = parts[j - 1];
-      --j;
-    }
-    parts[j] = d;
-  }
-  return count;
-}
-
 void MarkSortPoints(NodModel& m) {
   const int count = m.partCount < kMaxParts ? m.partCount : kMaxParts;
   for (int k = 0; k < 2 * count; ++k) m.transformed[m.sortPoints[k]].outcode = CAMERA_POINT_MARKED;
@@ -411,6 +380,39 @@ void DrawBlob(float across, float along, float height, float halfAcross, float h
 NodModel* BodyFor(int kind, int level) { return g.loaded[kind][level] ? &g.players[kind][level] : nullptr; }
 
 }  // namespace
+
+namespace {
+
+struct PartDepth {
+  float nearZ, farZ, mid;
+};
+
+// Whether part a is drawn before part b (a lies farther away).
+bool DrawnBefore(const PartDepth& a, const PartDepth& b) {
+  if (a.nearZ >= b.farZ) return true;
+  if (a.farZ <= b.nearZ) return false;
+  // Overlapping: the part reaching farther beyond the other's middle first.
+  return a.farZ - b.mid > b.farZ - a.mid;
+}
+
+}  // namespace
+
+void OrderBodyParts(const float (*depths)[2], int count, int* order) {
+  PartDepth sorted[NOD_MAX_PARTS];
+  if (count > NOD_MAX_PARTS) count = NOD_MAX_PARTS;
+  for (int k = 0; k < count; ++k) {
+    const float z0 = depths[k][0], z1 = depths[k][1];
+    const PartDepth d{z0 < z1 ? z0 : z1, z0 < z1 ? z1 : z0, (z0 + z1) * 0.5f};
+    int j = k;
+    while (j > 0 && DrawnBefore(d, sorted[j - 1])) {
+      sorted[j] = sorted[j - 1];
+      order[j] = order[j - 1];
+      --j;
+    }
+    sorted[j] = d;
+    order[j] = k;
+  }
+}
 
 void PolyMan_Reset() { g = PolyManState{}; }
 
@@ -504,11 +506,17 @@ void DrawPlayerObject(int object) {
   CullSurfaces(*m);
   MarkSortPoints(*m);
   TransformModelPoints(*m);
-  PartDepth parts[kMaxParts];
-  const int count = SortParts(*m, parts);
+  const int count = m->partCount < kMaxParts ? m->partCount : kMaxParts;
+  float depths[kMaxParts][2];
+  for (int k = 0; k < count; ++k) {
+    depths[k][0] = m->transformed[m->sortPoints[2 * k]].z;
+    depths[k][1] = m->transformed[m->sortPoints[2 * k + 1]].z;
+  }
+  int order[kMaxParts];
+  OrderBodyParts(depths, count, order);
   const int flat = FlatColourNow();
   for (int i = 0; i < count; ++i) {
-    const int k = parts[i].part;
+    const int k = order[i];
     for (int32_t q = m->startPoints[k]; q < m->endPoints[k] && q < m->surfaceCount; ++q) {
       const NodSurface& s = m->surfaces[q];
       if (s.side == 2) continue;

@@ -76,6 +76,12 @@ int32_t PlayerModelSize(float depth);
 NodModel* GetPlayerModel(int kind, int level);
 NodModel* GetSimpleModel(int slot);
 
+// The drawing order of a body's parts from the camera depths of each part's
+// two sort points: farthest first. Overlapping parts are ordered by how far
+// each reaches beyond the other's middle; that is no strict weak order, so
+// the parts are insertion-sorted. At most NOD_MAX_PARTS parts.
+void OrderBodyParts(const float (*depths)[2], int count, int* order);
+
 // What the last body drawn used (tests and tools).
 struct PlayerDrawInfo {
   int32_t object, kind, level;

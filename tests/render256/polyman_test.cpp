@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -148,6 +150,36 @@ TEST_F(PolyManTest, OfficialsWearTheRefereesModelAndKeepersTheKeepers) {
   for (const Case& c : cases) EXPECT_EQ(PlayerModelKindOf(c.object), c.kind) << c.object;
 }
 
+TEST_F(PolyManTest, BodyPartsAreDrawnFarthestFirst) {
+  struct Case {
+    std::vector<std::array<float, 2>> depths;
+    std::vector<int> order;
+  };
+  const std::vector<Case> cases = {
+      {{{10, 20}, {30, 40}, {20, 30}}, {1, 2, 0}},            // apart: by depth
+      {{{40, 30}, {10, 20}}, {0, 1}},                         // ends in either order
+      {{{10, 50}, {20, 30}}, {0, 1}},                         // one inside the other: the one reaching farther
+      {{{10, 30}, {20, 40}, {25, 26}, {0, 100}}, {3, 1, 2, 0}},  // a chain of overlaps
+      {{}, {}},
+  };
+  for (const Case& c : cases) {
+    float depths[NOD_MAX_PARTS][2];
+    for (size_t k = 0; k < c.depths.size(); ++k) depths[k][0] = c.depths[k][0], depths[k][1] = c.depths[k][1];
+    int order[NOD_MAX_PARTS] = {};
+    OrderBodyParts(depths, static_cast<int>(c.depths.size()), order);
+    EXPECT_EQ(std::vector<int>(order, order + c.depths.size()), c.order);
+  }
+  // Many overlapping parts (no strict weak order among them) still come out
+  // as a permutation of all parts.
+  float depths[NOD_MAX_PARTS][2];
+  for (int k = 0; k < NOD_MAX_PARTS; ++k) depths[k][0] = static_cast<float>((k * 37) % 23), depths[k][1] = depths[k][0] + 10 + k % 7;
+  int order[NOD_MAX_PARTS];
+  OrderBodyParts(depths, NOD_MAX_PARTS, order);
+  std::vector<int> seen(order, order + NOD_MAX_PARTS);
+  std::sort(seen.begin(), seen.end());
+  for (int k = 0; k < NOD_MAX_PARTS; ++k) EXPECT_EQ(seen[k], k);
+}
+
 TEST_F(PolyManTest, AFacingOutsideTheTurnAborts) {
   for (int16_t facing : {int16_t{256}, int16_t{-1}}) {
     PutBody(5, 796.0f, 1082.0f, 0, 0, facing);
@@ -213,6 +245,9 @@ TEST_F(PolyManTest, PosedBodiesAndShadowsStayInsideTheBuffer) {
       }
     for (int o = 0; o < 35; ++o) DrawPlayerShadow(o);
     for (int o = 0; o < 35; ++o) DrawPlayerObject(o);
+    RenderObjects[35] = RenderObject{796.0f, 20.0f, 1000.0f, 0, 0, 0, 0};
+    DrawBallShadow(35);
+    DrawBallObject(35);
     EXPECT_TRUE(screen.GuardIntact()) << detail;
     EXPECT_GT(screen.Changed(), 2000) << detail;
   }
@@ -261,6 +296,12 @@ TEST_F(PolyManTest, OverlayModelsAreTheFillBodiesAndTheBallOnly) {
   }
   EXPECT_NE(GetSimpleModel(SIMPLE_MODEL_BALL), nullptr);
   EXPECT_EQ(GetSimpleModel(SIMPLE_MODEL_CONE), nullptr);
+  // The ball is drawn from them, turned by its spin.
+  BallDrawAngles[0] = 0.5f;
+  RenderObjects[35] = RenderObject{796.0f, 20.0f, 1000.0f, 0, 0, 0, 0};
+  DrawBallObject(35);
+  EXPECT_GT(screen.Changed(), 10);
+  EXPECT_TRUE(screen.GuardIntact());
   FreeOverlayModels();
   EXPECT_EQ(GetPlayerModel(0, PLAYER_MODEL_FILL), nullptr);
   EXPECT_EQ(GetSimpleModel(SIMPLE_MODEL_BALL), nullptr);
