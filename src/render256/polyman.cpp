@@ -93,7 +93,8 @@ void LoadBody(int kind, int level) {
   char name[32], dir[128];
   std::snprintf(name, sizeof name, level == PLAYER_MODEL_FILL ? "%dfill.nod" : "%dman.nod", kLevelNumbers[level]);
   std::snprintf(dir, sizeof dir, "%s\\%s", PLAYER_MODEL_DIR, kKindDirs[kind]);
-  NOD_LoadWorld3(&g.players[kind][level], name, dir, level == PLAYER_MODEL_FILL ? kTexturesFlatOnly : kTexturesPerPlayer);
+  NOD_LoadWorld3(&g.players[kind][level], name, dir,
+                 level == PLAYER_MODEL_FILL ? kTexturesFlatOnly : kTexturesPerPlayer);
   g.loaded[kind][level] = true;
 }
 
@@ -277,9 +278,15 @@ uint32_t ColourWord(uint8_t colour) { return colour * 0x01010101u; }
 uint8_t FlatPaletteColour(int32_t colour) {
   int r, gr, b;
   switch (colour) {
-    case NOD_KIT_COLOUR_1: r = 255, gr = 255, b = 255; break;
-    case NOD_KIT_COLOUR_2: r = 0, gr = 0, b = 255; break;
-    case NOD_KIT_COLOUR_3: r = 0, gr = 255, b = 0; break;
+    case NOD_KIT_COLOUR_1:
+      r = 255, gr = 255, b = 255;
+      break;
+    case NOD_KIT_COLOUR_2:
+      r = 0, gr = 0, b = 255;
+      break;
+    case NOD_KIT_COLOUR_3:
+      r = 0, gr = 255, b = 0;
+      break;
     default:
       r = ((colour >> 11) & 31) * 255 / 31;
       gr = ((colour >> 5) & 63) * 255 / 63;

@@ -36,7 +36,8 @@ constexpr uint8_t kBackground = 0xEE;
 struct GuardedScreen {
   int width = kViewW + 2 * kBorder, height = kViewH + 2 * kBorder;
   int stride = width + 2 * kGuardRows;
-  std::vector<uint8_t> block = std::vector<uint8_t>(static_cast<size_t>(stride) * (height + 2 * kGuardRows), kBackground);
+  std::vector<uint8_t> block =
+      std::vector<uint8_t>(static_cast<size_t>(stride) * (height + 2 * kGuardRows), kBackground);
   GfxBuffer buffer{};
   GuardedScreen() {
     buffer.w = static_cast<int16_t>(width);
@@ -67,9 +68,7 @@ struct GuardedScreen {
       for (int x = 0; x < width; ++x) n += At(x, y) == colour;
     return n;
   }
-  void Clear() {
-    std::fill(block.begin(), block.end(), kBackground);
-  }
+  void Clear() { std::fill(block.begin(), block.end(), kBackground); }
 };
 
 void PutBody(int object, float x, float y, int16_t motion, int16_t frame, int16_t facing) {
@@ -117,9 +116,9 @@ TEST_F(PolyManTest, LevelOfDetailFollowsTheThresholdsOfTheDetailSetting) {
     int detail, level;
   };
   const Case cases[] = {
-      {0, 0, 0},       {22, 0, 0},      {23, 0, 1},       {55, 0, 1},      {56, 0, 2},      {149, 0, 3},
-      {150, 0, 4},     {5000, 0, 4},    {9999999, 0, 5},  {45, 1, 0},      {46, 1, 1},      {300, 1, 4},
-      {92, 2, 0},      {93, 2, 1},      {599, 2, 3},      {600, 2, 4},     {9999998, 2, 4},
+      {0, 0, 0},   {22, 0, 0},   {23, 0, 1},      {55, 0, 1},  {56, 0, 2},      {149, 0, 3},
+      {150, 0, 4}, {5000, 0, 4}, {9999999, 0, 5}, {45, 1, 0},  {46, 1, 1},      {300, 1, 4},
+      {92, 2, 0},  {93, 2, 1},   {599, 2, 3},     {600, 2, 4}, {9999998, 2, 4},
   };
   for (const Case& c : cases) EXPECT_EQ(PlayerModelLevel(c.size, c.detail), c.level) << c.size << " " << c.detail;
 }
@@ -130,8 +129,11 @@ TEST_F(PolyManTest, ProjectedSizeIsScaledToA640WideScreenAndDividedByZoom) {
     float zoom, depth;
     int32_t size;
   };
-  const Case cases[] = {{640, 1.0f, 22.9f, 22}, {1280, 1.0f, 100.0f, 50}, {1280, 2.0f, 100.0f, 25},
-                        {1024, 1.0f, 150.0f, 93}, {640, 3.0f, 100.0f, 33}};
+  const Case cases[] = {{640, 1.0f, 22.9f, 22},
+                        {1280, 1.0f, 100.0f, 50},
+                        {1280, 2.0f, 100.0f, 25},
+                        {1024, 1.0f, 150.0f, 93},
+                        {640, 3.0f, 100.0f, 33}};
   for (const Case& c : cases) {
     ScreenWidth = c.width;
     Cameras[0].zoom = c.zoom;
@@ -144,8 +146,8 @@ TEST_F(PolyManTest, OfficialsWearTheRefereesModelAndKeepersTheKeepers) {
   struct Case {
     int object, kind;
   };
-  const Case cases[] = {{0, MODEL_KIND_PLAYER}, {3, MODEL_KIND_KEEPER},  {15, MODEL_KIND_PLAYER},
-                        {16, MODEL_KIND_KEEPER}, {31, MODEL_KIND_PLAYER}, {32, MODEL_KIND_REFEREE},
+  const Case cases[] = {{0, MODEL_KIND_PLAYER},   {3, MODEL_KIND_KEEPER},  {15, MODEL_KIND_PLAYER},
+                        {16, MODEL_KIND_KEEPER},  {31, MODEL_KIND_PLAYER}, {32, MODEL_KIND_REFEREE},
                         {33, MODEL_KIND_REFEREE}, {34, MODEL_KIND_REFEREE}};
   for (const Case& c : cases) EXPECT_EQ(PlayerModelKindOf(c.object), c.kind) << c.object;
 }
@@ -156,9 +158,9 @@ TEST_F(PolyManTest, BodyPartsAreDrawnFarthestFirst) {
     std::vector<int> order;
   };
   const std::vector<Case> cases = {
-      {{{10, 20}, {30, 40}, {20, 30}}, {1, 2, 0}},            // apart: by depth
-      {{{40, 30}, {10, 20}}, {0, 1}},                         // ends in either order
-      {{{10, 50}, {20, 30}}, {0, 1}},                         // one inside the other: the one reaching farther
+      {{{10, 20}, {30, 40}, {20, 30}}, {1, 2, 0}},               // apart: by depth
+      {{{40, 30}, {10, 20}}, {0, 1}},                            // ends in either order
+      {{{10, 50}, {20, 30}}, {0, 1}},                            // one inside the other: the one reaching farther
       {{{10, 30}, {20, 40}, {25, 26}, {0, 100}}, {3, 1, 2, 0}},  // a chain of overlaps
       {{}, {}},
   };
@@ -172,7 +174,8 @@ TEST_F(PolyManTest, BodyPartsAreDrawnFarthestFirst) {
   // Many overlapping parts (no strict weak order among them) still come out
   // as a permutation of all parts.
   float depths[NOD_MAX_PARTS][2];
-  for (int k = 0; k < NOD_MAX_PARTS; ++k) depths[k][0] = static_cast<float>((k * 37) % 23), depths[k][1] = depths[k][0] + 10 + k % 7;
+  for (int k = 0; k < NOD_MAX_PARTS; ++k)
+    depths[k][0] = static_cast<float>((k * 37) % 23), depths[k][1] = depths[k][0] + 10 + k % 7;
   int order[NOD_MAX_PARTS];
   OrderBodyParts(depths, NOD_MAX_PARTS, order);
   std::vector<int> seen(order, order + NOD_MAX_PARTS);
@@ -228,7 +231,7 @@ TEST_F(PolyManTest, PosedBodiesAndShadowsStayInsideTheBuffer) {
   ShadowColour = SHADOW_COLOUR;
   // Bodies in mid-view, at the edges, straddling the near plane and under
   // the eye, in several clips, frames and facings; every detail setting.
-  const float places[][2] = {{796, 1082}, {796, 960}, {796, 905}, {796, 885}, {500, 1000},
+  const float places[][2] = {{796, 1082},  {796, 960},  {796, 905},  {796, 885}, {500, 1000},
                              {1100, 1000}, {796, 1600}, {796, 2042}, {760, 890}, {640, 1200}};
   const int16_t clips[] = {MOTION_ANF001, MOTION_ANF011, MOTION_ANF141, MOTION_ANF003R};
   for (int detail = 0; detail <= 2; ++detail) {
@@ -309,7 +312,8 @@ TEST_F(PolyManTest, OverlayModelsAreTheFillBodiesAndTheBallOnly) {
 
 TEST_F(PolyManTest, ANameLabelStandsOnTheHeadPointOnlyWhenItIsInView) {
   if (!OpenDataSet()) GTEST_SKIP() << "no built game data";
-  std::strcpy(reinterpret_cast<char*>(GetMatchSetupRecord() + SetupPlayerOffset(0, 4) + SETUP_PLAYER_SURNAME), "Wright");
+  std::strcpy(reinterpret_cast<char*>(GetMatchSetupRecord() + SetupPlayerOffset(0, 4) + SETUP_PLAYER_SURNAME),
+              "Wright");
   InitPlayerNames();
   const int width = GetPlayerNameStrip().width[4], height = GetPlayerNameStrip().buffer->height;
   struct Case {
