@@ -5,6 +5,7 @@
 
 #include "engine/reset.h"
 #include "gamecode/matchobj.h"
+#include "render256/nodfile.h"
 
 SoftwareCameraState SoftwareCamera;
 CameraProjection SoftwareProjection;
@@ -95,6 +96,15 @@ CameraPoint TransformPoint(float across, float height, float along) {
   p.outcode = PointOutcode(p.x, p.y, p.z);
   p.unused = 0;
   return p;
+}
+
+void TransformModelPoints(NodModel& model) {
+  CameraPoint* t = model.transformed;
+  if (t == nullptr) return;
+  for (int32_t i = 0; i < model.pointCount; ++i) {
+    if (t[i].outcode != CAMERA_POINT_MARKED) continue;
+    t[i] = TransformPoint(t[i].x, t[i].z, t[i].y);
+  }
 }
 
 float PointDepth(float across, float height, float along, bool hidden) {

@@ -12,6 +12,8 @@
 
 #include "render256/perspfill.h"
 
+struct NodModel;
+
 constexpr float CAMERA_NEAR_Z = 20.0f;
 constexpr float CAMERA_HEAD_HEIGHT = 35.0f;  // how far above its ground point an object's head is looked for
 
@@ -77,6 +79,13 @@ void SetSoftwareCamera(float eyeAcross, float eyeAlong, float eyeHeight, float y
 // outcode (the left/right and above/below pairs never both set).
 CameraPoint TransformPoint(float across, float height, float along);
 int16_t PointOutcode(float x, float y, float z);
+
+// A model's `transformed` entries hold world points (across, along, height)
+// once posed and placed; an entry whose outcode is CAMERA_POINT_MARKED is
+// wanted this frame. TransformModelPoints takes every marked entry into
+// camera space in place and gives it its outcode (which clears the mark).
+constexpr int16_t CAMERA_POINT_MARKED = -1;
+void TransformModelPoints(NodModel& model);
 
 // Camera depth of match object `object`'s render position, or -1 when it is
 // hidden or neither its feet nor its head are in view.
