@@ -18,6 +18,8 @@
 #include "engine/bytes.h"
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
+#include "engine/input.h"
+#include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
@@ -111,9 +113,17 @@ bool StartOnce(benchmark::State& state) {
     state.SkipWithError("the match gave no frames");
     return false;
   }
+  // The CD's pak too (the loading bar's pictures), the display and input.
+  PakFileUninit();
+  PakFileInit();
+  PakFileAdd("pakfiles\\hdcommon");
+  PakFileAdd("cd\\pakfiles\\cdcommon");
+  PakFileAddDone();
   DXEnumDisplay();
   GfxInit(0);
   InitPoll();
+  InitMouseDriver();
+  InitKeyboardInterrupt();
   return true;
 }
 
