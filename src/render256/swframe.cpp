@@ -22,6 +22,7 @@
 #include "generic/pccamera.h"
 #include "menus/exm_text.h"
 #include "menus/loadbar.h"
+#include "menus/machine.h"
 #include "render256/fontgame.h"
 #include "render256/mgraphic.h"
 #include "render256/polyman.h"
@@ -290,6 +291,11 @@ void CreateGameEnvironment() {
   LoadBar_EndBlock();
   LoadBar_Uninit();
   GfxClearScreen();
+  {
+    // The frame buffer starts black, guard and all.
+    GfxBuffer* screen = GetGameScreen();
+    std::memset(screen->pixels, 0, static_cast<size_t>(screen->stride) * static_cast<size_t>(screen->height));
+  }
   SetPalette(GamePalette);
   int dx, dy, buttons;
   ReadMouseDriver(&dx, &dy, &buttons);
@@ -313,6 +319,13 @@ void FirstDestroyGameEnvironment() {
 }
 
 void SwFrame_CreateWhole() {
+  // The 256-colour screen takes the display: a front end still showing (the
+  // match day does not leave it yet) is closed now and opened again after.
+  if (IsMenuSystemOpen()) {
+    std::printf("swframe: the menus' screen is closed for the match\n");
+    UninitSetOfMenus();
+    SwFrame.menusClosed = 1;
+  }
   PrepareGamePalette();
   CreateGameEnvironment();
   std::printf("swframe: match environment made (%d x %d)\n", ScreenWidth, ScreenHeight);
@@ -322,4 +335,8 @@ void SwFrame_DestroyWhole() {
   DestroyGameEnvironment();
   FirstDestroyGameEnvironment();
   std::printf("swframe: match environment freed\n");
+  if (SwFrame.menusClosed) {
+    SwFrame.menusClosed = 0;
+    InitSetOfMenus();
+  }
 }

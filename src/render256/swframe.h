@@ -37,6 +37,7 @@ struct FrameState {
   int16_t halfTick;       // quick watch: 1 when the deadline stands half a tick on
   int16_t quickWatch;     // the "Quick watch" setting (off until the view settings come)
   int16_t created;        // CreateGameEnvironment ran and no tear-down yet
+  int16_t menusClosed;    // the front end's screen was closed for the match
 };
 extern FrameState SwFrame;
 
