@@ -27,6 +27,7 @@
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
 #include "gamecode/closedown.h"
+#include "render256/swframe.h"
 #include "render256/vidopt.h"
 
 MatchSeamTable MatchSeams;
@@ -65,6 +66,12 @@ MatchSeamTable StandIns() {
   t.goalScoredComment = Nothing;
   t.scoreSituationComment = [](int, int) {};
   t.replaceGoalkeeper = NothingInt;
+  // The software "Watch" environment, made and freed whole: the palette and
+  // the environment; both halves of the tear-down.
+  t.createGameEnvironment = SwFrame_CreateWhole;
+  t.updateGameEnvironment = UpdateGameEnvironment;
+  t.renderGameEnvironment = [] { RenderGameEnvironment(); };
+  t.firstDestroyGameEnvironment = SwFrame_DestroyWhole;
   // helper "clock": the period clock and the final whistle (the ball-only
   // match puts its own clock in, matchstandin.h).
   t.matchClockTick = MatchClockTick;

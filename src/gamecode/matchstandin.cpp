@@ -146,6 +146,10 @@ void MatchStandIns_Install(MatchSeamTable& t) {
                        &t.computerManagerFirstStep, &t.computerManagerSecondStep, &t.updateManMarking})
     *f = Nothing;
   t.initTeamShape = NothingInt;
+  // Headless, whatever the set-up's display mode: no 3D view is built.
+  for (void (**f)() : {&t.createGameEnvironment, &t.updateGameEnvironment, &t.renderGameEnvironment,
+                       &t.firstDestroyGameEnvironment})
+    *f = Nothing;
 }
 
 void MatchStandIns_InstallBallOnly(MatchSeamTable& t) {

@@ -173,6 +173,12 @@ void BuildColourLUTs() {
   }
 }
 
+bool FreeColourLUTs() {
+  if (!ColourLUTsAllocated) return false;
+  ColourLUTsAllocated = false;
+  return true;
+}
+
 const uint8_t* GetColourLUT(int n) {
   if (n < 0 || n >= COLOUR_LUT_COUNT) FatalError("Error: GetColourLUT(): no table %d\n", n);
   return ColourLUTBlock + n * 256;

@@ -69,6 +69,8 @@ int16_t FirstMatchScreenMode();
 void PrepareGamePalette();
 // The seven tables from the current GamePalette; ShadowColour = 32.
 void BuildColourLUTs();
+// Gives the block of the seven tables back; false when it was not taken.
+bool FreeColourLUTs();
 // Table n (0-6), 256 bytes on a 256-byte boundary; any other n is fatal.
 const uint8_t* GetColourLUT(int n);
 

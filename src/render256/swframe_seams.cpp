@@ -1,0 +1,76 @@
+// Stand-ins for the presentation's HUD, sound, controls and in-match menu
+// layer, until they are built: each logs its call and does nothing.
+#include "render256/swframe_seams.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/reset.h"
+
+namespace {
+
+struct SeamLog {
+  std::vector<std::string> calls;
+  int16_t order[32];
+};
+SeamLog gSeams;
+
+void Note(const char* name) {
+  if (gSeams.calls.empty()) std::printf("swframe: the match HUD, sound and controls are stand-ins (%s)\n", name);
+  gSeams.calls.emplace_back(name);
+}
+
+}  // namespace
+
+void SwFrameSeams_Reset() {
+  gSeams.calls.clear();
+  for (int i = 0; i < 32; ++i) gSeams.order[i] = static_cast<int16_t>(i);
+}
+REGISTER_RESET(RESET_PRESENTATION, SwFrameSeams_Reset);
+
+int SwFrame_SeamCount(const char* name) {
+  int n = 0;
+  for (const std::string& s : gSeams.calls)
+    if (s == name) ++n;
+  return n;
+}
+
+void GN_Init(int) { Note("GN_Init"); }
+void GN_Uninit() { Note("GN_Uninit"); }
+
+void InfoBar_Update() { Note("InfoBar_Update"); }
+void InfoBar_Reset() { Note("InfoBar_Reset"); }
+int InfoBar_GetSlidePos() {
+  Note("InfoBar_GetSlidePos");
+  return 0;
+}
+const char* InfoBar_GetText() {
+  Note("InfoBar_GetText");
+  return "";
+}
+void EventTicker_Update() { Note("EventTicker_Update"); }
+int EventTicker_Current() {
+  Note("EventTicker_Current");
+  return -1;
+}
+void DisplayEvent2(int) { Note("DisplayEvent2"); }
+void HotSpot_Set(int, int, int, int, int) { Note("HotSpot_Set"); }
+
+void SFX_Init() { Note("SFX_Init"); }
+void SFX_Uninit() { Note("SFX_Uninit"); }
+
+void UpdateMatchMouse() { Note("UpdateMatchMouse"); }
+void UpdateMatchControls(int) { Note("UpdateMatchControls"); }
+void CheckReplayButtons(int, int, int) { Note("CheckReplayButtons"); }
+void GetMatchPointer(int* x, int* y, int* buttons) {
+  Note("GetMatchPointer");
+  *x = 0;
+  *y = 0;
+  *buttons = 0;
+}
+const int16_t* SortPlayersByDistance() {
+  Note("SortPlayersByDistance");
+  return gSeams.order;
+}
