@@ -61,7 +61,7 @@ struct OverlayState {
   PopUpList popUp{};
   int16_t popUpFont = 0;
   int16_t speedIndex = OVERLAY_DEFAULT_SPEED;
-  float target = 0;
+  double target = 0;  // ticks; a float loses the fraction once the tick count is large
   int32_t skipped = 0;
   int16_t fullRedraw = 0;
   int32_t lastButtons = 0;
@@ -570,19 +570,23 @@ void Overlay_SetSpeedIndex(int index) {
 
 bool Overlay_PaceFrame() {
   const int speed = OverlaySpeeds[gOverlay.speedIndex];
-  gOverlay.target += 100.0f / static_cast<float>(speed);
-  if (static_cast<float>(TimerTicks.load()) > gOverlay.target && gOverlay.skipped < speed / 20) {
+  gOverlay.target += 100.0 / speed;
+  if (static_cast<double>(TimerTicks.load()) > gOverlay.target && gOverlay.skipped < speed / 20) {
     ++gOverlay.skipped;
     return false;
   }
   gOverlay.skipped = 0;
   WaitUntilTick(static_cast<uint32_t>(std::ceil(gOverlay.target)));
-  gOverlay.target = static_cast<float>(TimerTicks.load());
+  // The target keeps its fraction while the view keeps up (speeds above one
+  // frame a tick reach their rate); a view that fell behind beyond its skips
+  // starts again from now.
+  const double now = static_cast<double>(TimerTicks.load());
+  if (now > gOverlay.target + 1.0) gOverlay.target = now;
   return true;
 }
 
 void Overlay_StartPacing() {
-  gOverlay.target = static_cast<float>(TimerTicks.load());
+  gOverlay.target = static_cast<double>(TimerTicks.load());
   gOverlay.skipped = 0;
 }
 
@@ -621,9 +625,14 @@ void Overlay_Destroy() {
 
 bool Overlay_IsCreated() { return gOverlay.created; }
 
-void Overlay_UpdateCamera() { UpdateCamera(); }
+void Overlay_UpdateCamera() {
+  if (gOverlay.created) UpdateCamera();
+}
 
+// A view that is not made (a replay that switched the mode mid-period) shows
+// nothing until the environment is made again.
 void Overlay_DrawFrame() {
+  if (!gOverlay.created) return;
   if (gOverlay.fullRedraw) {
     DrawBackground();
     gOverlay.fullRedraw = 0;

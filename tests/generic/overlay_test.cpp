@@ -202,6 +202,15 @@ TEST_F(OverlayTest, PacingSkipsAtMostOneFrameInTwentyOfTheSpeed) {
   const uint32_t start = TimerTicks.load();
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(Overlay_PaceFrame());
   EXPECT_EQ(TimerTicks.load() - start, 10u) << "50 frames per 100 ticks";
+  // Above a frame a tick the rate is kept by skipping: 250 frames per 100
+  // ticks, most of them drawn.
+  Overlay_SetSpeedIndex(2);
+  Overlay_StartPacing();
+  const uint32_t from = TimerTicks.load();
+  int drawn = 0;
+  for (int i = 0; i < 250; ++i) drawn += Overlay_PaceFrame();
+  EXPECT_NEAR(static_cast<double>(TimerTicks.load() - from), 100.0, 1.0);
+  EXPECT_GE(drawn, 100);
   Overlay_SetSpeedIndex(9);
   EXPECT_EQ(Overlay_SpeedIndex(), OVERLAY_SPEED_COUNT - 1);
 }
