@@ -29,6 +29,7 @@
 #include "gamecode/closedown.h"
 #include "render256/swframe.h"
 #include "render256/vidopt.h"
+#include "generic/overlay.h"
 
 MatchSeamTable MatchSeams;
 
@@ -171,6 +172,11 @@ MatchSeamTable StandIns() {
   // helper "meet": a player without the ball takes a still ball at his feet
   // and meets a ball in the air.
   t.offBallMovement = MeetOffBall;
+  // helper "overlay": the overlay view of display mode 1.
+  t.overlayCreate = Overlay_Create;
+  t.overlayUpdateCamera = Overlay_UpdateCamera;
+  t.overlayDrawFrame = Overlay_DrawFrame;
+  t.overlayDestroy = Overlay_Destroy;
   return t;
 }
 

@@ -26,6 +26,8 @@ round() { printf '%d click 320 420\n%d click 320 232\n' "$1" $(($1 + 60)); }
   # and "Scanner"; the news of the match (injuries, sendings-off) in message
   # boxes clicked away; the day's results (grab) and OK
   P=6560
+  # the match itself runs paced by the Scanner's speed: what follows it waits
+  M=15000
   printf '%d key ScrollLock\n' $((P + 240))
   printf '%d click 320 455\n' $((P + 340))
   printf '%d key ScrollLock\n' $((P + 440))
@@ -33,12 +35,12 @@ round() { printf '%d click 320 420\n%d click 320 232\n' "$1" $(($1 + 60)); }
   printf '%d key ScrollLock\n' $((P + 640))
   printf '%d click 120 455\n' $((P + 740))
   printf '%d click 320 450\n' $((P + 940))
-  for k in 1 2 3 4 5 6; do printf '%d click 320 240\n' $((P + 1000 + 100 * k)); done
-  printf '%d key ScrollLock\n' $((P + 1740))
-  printf '%d click 590 456\n' $((P + 1840))
+  for k in 1 2 3 4 5 6; do printf '%d click 320 240\n' $((P + M + 1000 + 100 * k)); done
+  printf '%d key ScrollLock\n' $((P + M + 1740))
+  printf '%d click 590 456\n' $((P + M + 1840))
   # the looping mode runs on to its next stop: back in the office
-  quit_events 9000
-  echo "30000 close"
+  quit_events $((9000 + M))
+  echo "$((30000 + M)) close"
 } > script
 GAFFERON_SEED=1 GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script "$game" -window -debug general=10 -log
 log=stdout.log
