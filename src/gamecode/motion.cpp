@@ -129,7 +129,7 @@ void PlaceBallInHands(int ballObject, int holder) {
   const float rootAcross = LoadF32(frame + kRootOffset), rootAlong = LoadF32(frame + kRootOffset + 4);
   const float handAcross = LoadF32(frame + kHandOffset), handAlong = LoadF32(frame + kHandOffset + 4);
   const float handHeight = LoadF32(frame + kHandOffset + 8);
-  const double angle = h.drawFacing * 3.141592 / 128;
+  const double angle = (h.drawFacing + MODEL_FRONT_QUARTER_TURN) * 3.141592 / 128;
   const double across = handAcross - rootAcross, along = handAlong - rootAlong;
   const double c = std::cos(angle), s = std::sin(angle);
   RenderObject& ball = RenderObjects[ballObject];

@@ -175,6 +175,11 @@ enum MotionClip : int16_t {
 extern const char* const MotionNames[MOTION_COUNT];
 
 // Reads every clip; a clip that fails its checks stops the program naming the file.
+// The models of the data set face +y (along) in model space, while
+// drawFacing turns a body that faces -x: whatever turns a body or its held
+// ball by drawFacing adds this quarter turn.
+constexpr int MODEL_FRONT_QUARTER_TURN = 64;
+
 void LoadMotions();
 void FreeMotions();
 bool MotionsLoaded();

@@ -30,11 +30,6 @@
 #include "render256/swcamera.h"
 #include "render256/swscreen.h"
 
-// The fill models of the bodies and the ball, all the overlay's 3D view needs
-// (the player drawing's own loader).
-void LoadFillModels();
-void FreeFillModels();
-
 const int16_t OverlaySpeeds[OVERLAY_SPEED_COUNT] = {50, 100, 250, 500, 750, 1000, 1250};
 
 const OverlayHotSpot OverlayHotSpots[OVERLAY_HOTSPOTS] = {
@@ -603,7 +598,7 @@ void Overlay_Create() {
   Camera_ResetAll();
   DrawBackground();
   SetOverlayProjection();
-  LoadFillModels();
+  LoadOverlayModels();
   for (int n = 0; n < OVERLAY_HOTSPOTS; ++n) {
     const OverlayHotSpot& h = OverlayHotSpots[n];
     HotSpot_Set(h.x, h.y, h.width, h.height, OVERLAY_HOTSPOT_FIRST + n);
@@ -616,7 +611,7 @@ void Overlay_Create() {
 
 void Overlay_Destroy() {
   if (!gOverlay.created) return;
-  FreeFillModels();
+  FreeOverlayModels();
   if (gOverlay.openedMenus && IsMenuSystemOpen()) UninitSetOfMenus();
   gOverlay.openedMenus = false;
   gOverlay.created = false;

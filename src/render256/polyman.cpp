@@ -12,6 +12,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
 #include "generic/kitload.h"
+#include "generic/overlay.h"
 #include "generic/pccamera.h"
 #include "menus/loadbar.h"
 #include "menus/menuprims.h"
@@ -26,11 +27,6 @@
 #include "render256/vidopt.h"
 
 #define ABORT_FILE "zv256\\polyman"
-
-// The overlay view's kit colours of a side (0 or 1) as 5-6-5 values.
-uint16_t Overlay_GetTeamColour1(int side);
-uint16_t Overlay_GetTeamColour2(int side);
-uint16_t Overlay_GetTeamColour3(int side);
 
 const int32_t LodThresholds[3][LOD_THRESHOLDS] = {
     {23, 56, 100, 150, LOD_LAST_THRESHOLD},
@@ -185,7 +181,9 @@ void PoseBody(NodModel& m, const RenderObject& r, const uint8_t* frame, float of
     t[i].y += o.y;
     t[i].z += o.z;
   }
-  const float* turn = g.rotationSteps[r.drawFacing & 255];
+  // Our models face +y (along) in model space; drawFacing is measured from a
+  // body facing -x, so the turn is a quarter more.
+  const float* turn = g.rotationSteps[(r.drawFacing + MODEL_FRONT_QUARTER_TURN) & 255];
   const float lift = r.height + LoadF32(frame + kFrameHeightOffset);
   for (int32_t i = 0; i < n; ++i) {
     const float x = t[i].x, y = t[i].y;

@@ -194,10 +194,15 @@ TEST_F(MotionTest, TheBallSitsInTheHoldersHandsTurnedByHisFacing) {
     int frame, drawFacing;
     float x, height, y;  // expected ball render position
   } cases[] = {
-      {2, 0, 100 + 2, 20 + 9, 500 + 3},    // no turn: (across 2, along 3)
-      {2, 64, 100 - 3, 20 + 9, 500 + 2},   // a quarter turn: across' = -along, along' = across
-      {2, 128, 100 - 2, 20 + 9, 500 - 3},  // half a turn
-      {0, 192, 100 + 3, 20 + 9, 500 + 0},  // frame 0: (0, 3) turned three quarters
+      // The clip's (across 2, along 3) turned by drawFacing and the quarter
+      // turn of our models, which face +y.
+      {2, 0, 100 - 3, 20 + 9, 500 + 2},    // a quarter turn: across' = -along, along' = across
+      {2, 64, 100 - 2, 20 + 9, 500 - 3},   // half a turn
+      {2, 128, 100 + 3, 20 + 9, 500 - 2},  // three quarters
+      {0, 192, 100 + 0, 20 + 9, 500 + 3},  // frame 0: (0, 3) turned all the way round
+      // Facing 0 runs towards -y (drawFacing 64): the ball held in front
+      // (along 3 in the clip) is 3 towards -y.
+      {0, 64, 100 + 0, 20 + 9, 500 - 3},
   };
   for (const Case& c : cases) {
     RenderObject& holder = RenderObjects[7];
@@ -225,8 +230,8 @@ TEST_F(MotionTest, TheBallSitsInTheHoldersHandsTurnedByHisFacing) {
   MatchObjects[OBJECT_BALL].x = 90;
   MatchObjects[OBJECT_BALL].y = 490;
   MatchSeams.placeBallInHands(OBJECT_BALL, 7);
-  EXPECT_NEAR(RenderObjects[OBJECT_BALL].x, 102, 1e-3);
-  EXPECT_NEAR(RenderObjects[OBJECT_BALL].y, 503, 1e-3);
+  EXPECT_NEAR(RenderObjects[OBJECT_BALL].x, 97, 1e-3);
+  EXPECT_NEAR(RenderObjects[OBJECT_BALL].y, 502, 1e-3);
   EXPECT_EQ(int{MatchObjects[OBJECT_BALL].x}, 90);
   EXPECT_EQ(int{MatchObjects[OBJECT_BALL].y}, 490);
 }

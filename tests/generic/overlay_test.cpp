@@ -11,6 +11,7 @@
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
+#include "gamecode/motion.h"
 #include "gamecode/matchres.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
@@ -307,6 +308,7 @@ class OverlayScreenTest : public OverlayTest {
 };
 
 TEST_F(OverlayScreenTest, MadeDrawnAndFreedWhole) {
+  LoadMotions();  // the match run's, not the view's
   const MemoryStats before = GetMemoryStats();
   Overlay_Create();
   ASSERT_TRUE(Overlay_IsCreated());

@@ -15,6 +15,7 @@
 #include "engine/poll.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
+#include "gamecode/motion.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "generic/matchgrabs.h"
@@ -187,6 +188,7 @@ class SwFrameEnvironmentTest : public SwFrameTest {
 
 TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
   if (!Start()) GTEST_SKIP() << "no built game data";
+  LoadMotions();  // the match run's, not the environment's
   const MemoryStats before = GetMemoryStats();
   for (int round = 0; round < 2; ++round) {
     SwFrame_CreateWhole();
