@@ -185,10 +185,12 @@ void UpdateMatchDisplay() {
       MatchSeams.overlayUpdate();
       break;
     case 2:
+      // The software frame's begin-frame call is the highlights' countdown;
+      // its update (info bar, camera) comes with the drawing.
       if (MatchSeams.videoIsDirect3D())
         MatchSeams.d3dGameUpdate();
       else
-        MatchSeams.updateGameEnvironment();
+        MatchSeams.updateGameHighlights();
       break;
     default:
       break;

@@ -51,7 +51,7 @@ MatchSeamTable StandIns() {
                        &t.overlayDrawFrame, &t.overlayDestroy, &t.sfxUninit, &t.sndClearActiveChannels,
                        &t.d3dGameInit, &t.d3dGameUpdate, &t.d3dGameRenderFrame, &t.d3dGameRelease,
                        &t.createGameEnvironment, &t.updateGameEnvironment, &t.renderGameEnvironment,
-                       &t.firstDestroyGameEnvironment})
+                       &t.updateGameHighlights, &t.firstDestroyGameEnvironment})
     *f = Nothing;
   for (void (**f)(int) : {&t.sfxPlay, &t.crowdReaction, &t.inGameMenusLoop, &t.inGameMenuOpenSubsTactics,
                           &t.sndStartChannels})
@@ -72,6 +72,7 @@ MatchSeamTable StandIns() {
   t.createGameEnvironment = SwFrame_CreateWhole;
   t.updateGameEnvironment = UpdateGameEnvironment;
   t.renderGameEnvironment = [] { RenderGameEnvironment(); };
+  t.updateGameHighlights = UpdateGameHighlights;
   t.firstDestroyGameEnvironment = SwFrame_DestroyWhole;
   // helper "clock": the period clock and the final whistle (the ball-only
   // match puts its own clock in, matchstandin.h).

@@ -79,6 +79,7 @@ struct MatchSeamTable {
   void (*createGameEnvironment)();
   void (*updateGameEnvironment)();
   void (*renderGameEnvironment)();
+  void (*updateGameHighlights)();  // the begin-frame call: the automatic replays' countdown
   void (*firstDestroyGameEnvironment)();
   // --- records ---
   // Seconds of the game clock, read for the minute of a goal, card or log

@@ -324,7 +324,7 @@ TEST_F(MatchFrameTest, DisplayDispatchByMode) {
       {0, 0, "aCreate keyFlush ", "aUpdate ", "aPause aDraw ", "aDestroy "},
       {1, 0, "channels8 sfxInit oCreate keyFlush ", "oUpdate ", "oCamera oDraw ", "oDestroy sfxUninit sndClear "},
       {2, 1, "d3dInit keyFlush ", "d3dUpdate ", "d3dUpdate d3dRender ", "d3dRelease "},
-      {2, 0, "envCreate keyFlush ", "envUpdate ", "envUpdate envRender ", "envDestroy "},
+      {2, 0, "envCreate keyFlush ", "highlights ", "envUpdate envRender ", "envDestroy "},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -354,6 +354,7 @@ TEST_F(MatchFrameTest, DisplayDispatchByMode) {
     t.createGameEnvironment = [] { gDisplay += "envCreate "; };
     t.updateGameEnvironment = [] { gDisplay += "envUpdate "; };
     t.renderGameEnvironment = [] { gDisplay += "envRender "; };
+    t.updateGameHighlights = [] { gDisplay += "highlights "; };
     t.firstDestroyGameEnvironment = [] { gDisplay += "envDestroy "; };
     StoreI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, c.mode);
     EnvironmentDestroyed = 1;
