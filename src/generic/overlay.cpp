@@ -20,6 +20,7 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "generic/matchgrabs.h"
 #include "generic/pccamera.h"
 #include "menus/kittab.h"
 #include "menus/machine.h"
@@ -640,6 +641,7 @@ void Overlay_DrawFrame() {
     DrawMousePointer();
     UpdateMenuScreen();
     RestorePointerBackground();
+    MatchGrabs_FrameShown();
   }
 }
 

@@ -328,13 +328,13 @@ void SwFrame_CreateWhole() {
   }
   PrepareGamePalette();
   CreateGameEnvironment();
-  std::printf("swframe: match environment made (%d x %d)\n", ScreenWidth, ScreenHeight);
+  std::printf("swframe: match environment made (%d x %d, tick %u)\n", ScreenWidth, ScreenHeight, TimerTicks.load());
 }
 
 void SwFrame_DestroyWhole() {
   DestroyGameEnvironment();
   FirstDestroyGameEnvironment();
-  std::printf("swframe: match environment freed\n");
+  std::printf("swframe: match environment freed (tick %u)\n", TimerTicks.load());
   if (SwFrame.menusClosed) {
     SwFrame.menusClosed = 0;
     InitSetOfMenus();
