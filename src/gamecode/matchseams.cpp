@@ -27,6 +27,7 @@
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
 #include "gamecode/closedown.h"
+#include "generic/analysis.h"
 #include "render256/vidopt.h"
 
 MatchSeamTable MatchSeams;
@@ -164,6 +165,11 @@ MatchSeamTable StandIns() {
   // helper "meet": a player without the ball takes a still ball at his feet
   // and meets a ball in the air.
   t.offBallMovement = MeetOffBall;
+  // helper "analysis": the "Commentary" view (display mode 0).
+  t.analysisCreate = Analysis_Create;
+  t.analysisUpdateTimedPause = Analysis_UpdateTimedPause;
+  t.analysisDrawFrame = Analysis_DrawFrame;
+  t.analysisDestroy = Analysis_Destroy;
   return t;
 }
 
