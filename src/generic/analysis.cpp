@@ -63,9 +63,11 @@ constexpr uint16_t kPanelColour = 0x1926;
 constexpr uint16_t kFrameColour = 0x4A8C;
 constexpr uint16_t kPitchColour = 0x2C44;
 constexpr uint16_t kLineColour = 0xDEFB;
-constexpr uint16_t kTextColour = 0xFFFF;
-constexpr uint16_t kShadowColour = 0x0000;
-constexpr uint16_t kHeadingColour = 0xFFE0;
+// Text colours are the menu's text colour numbers.
+constexpr int kTextColour = 0;     // white
+constexpr int kShadowColour = 2;   // black
+constexpr int kHeadingColour = 8;  // yellow
+constexpr int kDimTextColour = 10;  // grey
 constexpr uint16_t kButtonColour = 0x3A9F;
 
 // The seams into the parts still to come.
@@ -91,6 +93,11 @@ struct AnalysisState {
   int seamCalls[SEAM_COUNT] = {};
   bool created = false;
   bool headless = false;  // no screen to show the panel on
+  // The graph as it stands on the screen: the value of each column (every
+  // second minute), -1 not drawn, and the length it was drawn for.
+  int16_t graphDrawn[kBalanceSamples / 2];
+  int graphLengthDrawn = 0;
+  AnalysisState() { std::fill(std::begin(graphDrawn), std::end(graphDrawn), int16_t{-1}); }
 };
 
 AnalysisState gView;
@@ -138,7 +145,7 @@ uint16_t GraphShade(int side, int line) {
 }
 
 void Fill(uint16_t colour) { SetDrawAttribute(DRAW_ATTR_FILL_COLOUR, colour); }
-void Ink(uint16_t colour) { SetDrawAttribute(DRAW_ATTR_TEXT_COLOUR, colour); }
+void Ink(int colour) { SetDrawAttribute(DRAW_ATTR_TEXT_COLOUR, colour); }
 
 constexpr uint16_t kTopLeft = ALIGN_LEFT | ALIGN_TOP;
 
@@ -181,7 +188,10 @@ void TakeKitColours() {
 
 // ---- the parts ----
 
+void ForgetGraph();
+
 void DrawStaticPanel() {
+  ForgetGraph();
   Fill(kPanelColour);
   DrawFilledRectangle(0, 0, kScreenW, kScreenH);
   Fill(kFrameColour);
@@ -271,14 +281,34 @@ void DrawScore() {
   }
 }
 
+void ForgetGraph() {
+  std::fill(std::begin(gView.graphDrawn), std::end(gView.graphDrawn), int16_t{-1});
+  gView.graphLengthDrawn = 0;
+}
+
+// The graph is brought up to date every frame; only the columns from the
+// first one whose value changed are drawn again (a column overlaps the next
+// on the 120-minute scale).
 void DrawGraph() {
   int16_t values[kBalanceSamples];
   const int minute = Analysis_CurrentMinute();
   const int count =
       Analysis_GraphValues(GetMatchResultRecord() + MATCH_BALANCE, kBalanceSamples, minute, values);
-  if (count == 0) return;
   const int length = Analysis_GraphLength();
-  for (int m = 0; m < count; m += 2) {
+  if (length != gView.graphLengthDrawn) {
+    Restore(kGraphX, kGraphTop, kGraphScale / 2 + kGraphColumnW, kGraphLines);
+    ForgetGraph();
+    gView.graphLengthDrawn = length;
+  }
+  if (count == 0) return;
+  int from = count;
+  for (int m = 0; m < count; m += 2)
+    if (gView.graphDrawn[m / 2] != values[m]) {
+      from = m;
+      break;
+    }
+  for (int m = from; m < count; m += 2) {
+    gView.graphDrawn[m / 2] = values[m];
     const int x = Analysis_GraphColumnX(m, length);
     const int split = std::clamp<int>(values[m], 0, kGraphLines);
     for (int line = 0; line < kGraphLines; ++line) {
@@ -335,7 +365,7 @@ void DrawPlayers() {
         const int object = SideSlots[side][place];
         const MatchObject& o = MatchObjects[object];
         const int y = kPlayersY + row++ * kPlayerRowH;
-        Ink(OnPitch(object) ? kTextColour : kFrameColour);
+        Ink(OnPitch(object) ? kTextColour : kDimTextColour);
         DoNumber(kPlayersX[side] + 14, y, ALIGN_RIGHT | ALIGN_TOP,
                  SetupPlayerI16(side, object % SIDE_OBJECTS, SETUP_PLAYER_SHIRT));
         DoTextAddr(kPlayersX[side] + 20, y, kTopLeft, ObjectName(object).c_str());
