@@ -40,14 +40,14 @@ constexpr int kClockNoteX = 340;
 constexpr int kPitchBoxLeft = 236, kPitchBoxRight = 405, kPitchBoxTop = 85, kPitchBoxBottom = 200;
 constexpr int kPitchOriginX = 242, kPitchOriginY = 91, kPitchScaleX = 157, kPitchScaleY = 107;
 constexpr int kMarkerW = 12, kMarkerH = 10;
-constexpr int kBallIcon = 10;
+constexpr int kBallSize = 4;
 // The balance graph: a column 2 wide per second minute, 100 lines high.
 constexpr int kGraphX = 232, kGraphTop = 206, kGraphLines = 100, kGraphScale = 180, kGraphColumnW = 2;
 constexpr int kBalanceSamples = 120;  // minutes 0-119 are read
 // The player panels of the two sides.
 constexpr int kPlayersX[2] = {8, 412}, kPlayersY = 80, kPlayersW = 220, kPlayerRowH = 10;
 // The event box of the day's other matches.
-constexpr int kEventBoxX = 232, kEventBoxY = 312, kEventBoxW = 176, kEventBoxH = 30;
+constexpr int kEventBoxX = 232, kEventBoxY = 322, kEventBoxW = 176, kEventBoxH = 22;
 // The team figures.
 constexpr int kFiguresY = 350, kFiguresStep = 14, kFiguresLeftX = 260, kFiguresRightX = 380;
 constexpr int kFigureRows = 5;
@@ -223,7 +223,6 @@ void DrawStaticPanel() {
   Ink(kTextColour);
   for (int row = 0; row < kFigureRows; ++row)
     DoTextAddr(kScreenW / 2, kFiguresY + row * kFiguresStep, ALIGN_HCENTRE | ALIGN_TOP, kFigureLabels[row]);
-  DoTextAddr(kClockX, kClockY, kTopLeft, "  0:00");
   // The "Subs/Tactics" button.
   Fill(kButtonColour);
   SetDrawAttribute(DRAW_ATTR_BUTTON_TYPE, 0);
@@ -340,7 +339,15 @@ void DrawMiniPitch() {
     DoNumber(x, y, ALIGN_CENTRED, shirt);
   }
   int x = 0, y = 0;
-  if (Analysis_MiniPitchPoint(ballX, ballY, &x, &y)) DoIcon(x, y, ALIGN_CENTRED, kBallIcon);
+  // The ball: a small white square with a dark rim.
+  if (Analysis_MiniPitchPoint(ballX, ballY, &x, &y) && x - kBallSize / 2 - 1 >= kPitchBoxLeft &&
+      y - kBallSize / 2 - 1 >= kPitchBoxTop && x + kBallSize / 2 + 1 <= kPitchBoxRight &&
+      y + kBallSize / 2 + 1 <= kPitchBoxBottom) {
+    Fill(0x0000);
+    DrawFilledRectangle(x - kBallSize / 2 - 1, y - kBallSize / 2 - 1, kBallSize + 2, kBallSize + 2);
+    Fill(0xFFFF);
+    DrawFilledRectangle(x - kBallSize / 2, y - kBallSize / 2, kBallSize, kBallSize);
+  }
 }
 
 void DrawPlayers() {
