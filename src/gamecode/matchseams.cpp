@@ -27,9 +27,10 @@
 #include "gamecode/replay.h"
 #include "gamecode/teamshape.h"
 #include "gamecode/closedown.h"
+#include "generic/analysis.h"
+#include "generic/overlay.h"
 #include "render256/swframe.h"
 #include "render256/vidopt.h"
-#include "generic/overlay.h"
 
 MatchSeamTable MatchSeams;
 
@@ -173,11 +174,16 @@ MatchSeamTable StandIns() {
   // helper "meet": a player without the ball takes a still ball at his feet
   // and meets a ball in the air.
   t.offBallMovement = MeetOffBall;
-  // helper "overlay": the overlay view of display mode 1.
+  // The "Scanner" view (display mode 1).
   t.overlayCreate = Overlay_Create;
   t.overlayUpdateCamera = Overlay_UpdateCamera;
   t.overlayDrawFrame = Overlay_DrawFrame;
   t.overlayDestroy = Overlay_Destroy;
+  // The "Commentary" view (display mode 0).
+  t.analysisCreate = Analysis_Create;
+  t.analysisUpdateTimedPause = Analysis_UpdateTimedPause;
+  t.analysisDrawFrame = Analysis_DrawFrame;
+  t.analysisDestroy = Analysis_Destroy;
   return t;
 }
 
