@@ -19,6 +19,7 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "generic/matchgrabs.h"
 #include "menus/kittab.h"
 #include "menus/machine.h"
 #include "menus/menupc.h"
@@ -93,6 +94,7 @@ struct AnalysisState {
   int seamCalls[SEAM_COUNT] = {};
   bool created = false;
   bool headless = false;  // no screen to show the panel on
+  bool openedMenus = false;  // the view opened the menu screen (and closes it)
   // The graph as it stands on the screen: the value of each column (every
   // second minute), -1 not drawn, and the length it was drawn for.
   int16_t graphDrawn[kBalanceSamples / 2];
@@ -523,6 +525,7 @@ void UpdatePanel() {
   DrawParts(DueParts(all));
   DrawMousePointer();
   UpdateMenuScreen();
+  MatchGrabs_FrameShown();
 }
 
 // The pointer, the hot spots and the match controls.
@@ -632,17 +635,24 @@ void Analysis_Create() {
   gView.created = true;
   gView.headless = !ScreenAvailable();
   if (gView.headless) return;
-  InitSetOfMenus();
+  // The front end's menu screen serves the panel when it is open (a career's
+  // match day); otherwise the view opens it and closes it again.
+  gView.openedMenus = !IsMenuSystemOpen();
+  if (gView.openedMenus) InitSetOfMenus();
   gView.lastPeriod = period;
   DrawParts(DueParts(true));
   UpdateMenuScreen();
   gView.target = static_cast<float>(TimerTicks.load());
+  std::printf("analysis: environment made (tick %u)\n", TimerTicks.load());
 }
 
 void Analysis_Destroy() {
   if (!gView.created) return;
   gView.created = false;
-  if (!gView.headless && IsMenuSystemOpen()) UninitSetOfMenus();
+  if (gView.headless) return;
+  if (gView.openedMenus && IsMenuSystemOpen()) UninitSetOfMenus();
+  gView.openedMenus = false;
+  std::printf("analysis: environment freed (tick %u)\n", TimerTicks.load());
 }
 
 void Analysis_DrawFrame() {

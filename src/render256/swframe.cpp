@@ -296,7 +296,7 @@ void CreateGameEnvironment() {
     GfxBuffer* screen = GetGameScreen();
     std::memset(screen->pixels, 0, static_cast<size_t>(screen->stride) * static_cast<size_t>(screen->height));
   }
-  SetPalette(GamePalette);
+  ShowGamePalette();
   int dx, dy, buttons;
   ReadMouseDriver(&dx, &dy, &buttons);
   SwFrame.created = 1;
@@ -323,6 +323,8 @@ void SwFrame_CreateWhole() {
   // match day does not leave it yet) is closed now and opened again after.
   if (IsMenuSystemOpen()) {
     std::printf("swframe: the menus' screen is closed for the match\n");
+    SwFrame.menuPointerX = GetPointerX();
+    SwFrame.menuPointerY = GetPointerY();
     UninitSetOfMenus();
     SwFrame.menusClosed = 1;
   }
@@ -338,5 +340,7 @@ void SwFrame_DestroyWhole() {
   if (SwFrame.menusClosed) {
     SwFrame.menusClosed = 0;
     InitSetOfMenus();
+    // The pointer comes back where the user left it.
+    SetPointerPosition(SwFrame.menuPointerX, SwFrame.menuPointerY);
   }
 }

@@ -38,6 +38,7 @@ struct FrameState {
   int16_t quickWatch;     // the "Quick watch" setting (off until the view settings come)
   int16_t created;        // CreateGameEnvironment ran and no tear-down yet
   int16_t menusClosed;    // the front end's screen was closed for the match
+  int16_t menuPointerX, menuPointerY;  // where its pointer was
 };
 extern FrameState SwFrame;
 

@@ -186,11 +186,18 @@ const uint8_t* GetColourLUT(int n) {
 
 // ---- the screen ---------------------------------------------------------------
 
+void ShowGamePalette() {
+  // The display takes 6-bit components, as the VGA did; ours are 8-bit.
+  uint8_t shown[256 * 3];
+  for (int i = 0; i < 256 * 3; ++i) shown[i] = static_cast<uint8_t>(GamePalette[i] >> 2);
+  SetPalette(shown);
+}
+
 void InitScreenResolution() {
   SetGraphicMode(ScreenModeIndex, 0);
   ResetMouseDriver();
   GfxClearScreen();
-  SetPalette(GamePalette);
+  ShowGamePalette();
   OpenGameScreen(static_cast<int32_t>(GfxScreen.width), static_cast<int32_t>(GfxScreen.height));
 }
 

@@ -74,6 +74,9 @@ bool FreeColourLUTs();
 // Table n (0-6), 256 bytes on a 256-byte boundary; any other n is fatal.
 const uint8_t* GetColourLUT(int n);
 
+// Puts GamePalette on the display (its 8-bit components as the display's
+// 6-bit ones).
+void ShowGamePalette();
 // Enters ScreenModeIndex and opens the game screen at the display's size.
 void InitScreenResolution();
 // The screen of a width x height display: the size check (fatal above
