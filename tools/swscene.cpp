@@ -5,7 +5,10 @@
 //   keeper_viewV.tga      a goalkeeper holding the ball in his area
 //   crowd_dD_viewV.tga    a crowd in the goal mouth at model detail D (0-2)
 //   bigstad_view0.tga     the kick-off in the big stadium
-// for the four match views V = 0-3. GAMEDIR is the built game folder (the
+// for the four match views V = 0-3; and on the 640 x 480 menu screen, as
+// 24-bit TGA files:
+//   scanner.tga           the "Scanner" view of the kick-off, two players followed
+//   commentary.tga        the "Commentary" panel of the kick-off GAMEDIR is the built game folder (the
 // folder game/ beside the program when not given).
 #include <cmath>
 #include <cstdio>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "engine/bytes.h"
+#include "engine/colconv.h"
 #include "engine/dxdraw.h"
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
@@ -29,8 +33,11 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchstate.h"
 #include "gamecode/motion.h"
+#include "generic/analysis.h"
+#include "generic/overlay.h"
 #include "generic/pccamera.h"
 #include "menus/kittab.h"
+#include "menus/machine.h"
 #include "platform/platform.h"
 #include "render256/swframe.h"
 #include "render256/swscreen.h"
@@ -203,6 +210,54 @@ bool DrawStadium(const fs::path& dir, bool big) {
   return ok;
 }
 
+// A 640 x 480 picture of the menu screen's 16-bit pixels as a 24-bit TGA
+// file, each pixel converted from the screen's colour format.
+bool SaveMenuPicture(const fs::path& path, const uint16_t* pixels) {
+  FILE* f = std::fopen(path.string().c_str(), "wb");
+  if (f == nullptr) return false;
+  uint8_t header[18] = {};
+  header[2] = 2;
+  header[12] = 640 & 0xFF, header[13] = 640 >> 8, header[14] = 480 & 0xFF, header[15] = 480 >> 8;
+  header[16] = 24;
+  header[17] = 0x20;
+  std::fwrite(header, 1, sizeof header, f);
+  std::vector<uint8_t> row(640 * 3);
+  for (int y = 0; y < 480; ++y) {
+    for (int x = 0; x < 640; ++x) {
+      const uint32_t c = ColConvPixel(pixels[y * 640 + x], GfxScreen.colourFormat, ColFmtRGB888);
+      row[x * 3] = static_cast<uint8_t>(c >> 16);
+      row[x * 3 + 1] = static_cast<uint8_t>(c >> 8);
+      row[x * 3 + 2] = static_cast<uint8_t>(c);
+    }
+    std::fwrite(row.data(), 1, row.size(), f);
+  }
+  return std::fclose(f) == 0;
+}
+
+bool DrawMenuViews(const fs::path& dir) {
+  SetUpMatch(false);
+  KickOff();
+  InitSetOfMenus();
+  std::vector<uint16_t> pixels(640 * 480);
+  StoreU16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 1);
+  Overlay_Create();
+  Overlay_ToggleFollow(9);
+  Overlay_ToggleFollow(25);
+  bool ok = Overlay_DrawPicture(pixels.data()) && SaveMenuPicture(dir / "scanner.tga", pixels.data());
+  Overlay_Destroy();
+  StoreU16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 0);
+  Analysis_Create();
+  std::vector<uint8_t> panel;
+  ok = ok && Analysis_GrabPanel(panel) && panel.size() == pixels.size() * 2;
+  if (ok) {
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint16_t>(panel[2 * i] | panel[2 * i + 1] << 8);
+    ok = SaveMenuPicture(dir / "commentary.tga", pixels.data());
+  }
+  Analysis_Destroy();
+  UninitSetOfMenus();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -246,7 +301,7 @@ int main(int argc, char** argv) {
   LoadMotions();
   PlayerNamesOn = 1;
   ScannerOn = 1;
-  const bool ok = DrawStadium(outDir, false) && DrawStadium(outDir, true);
+  const bool ok = DrawStadium(outDir, false) && DrawStadium(outDir, true) && DrawMenuViews(outDir);
   FreeMotions();
   return ok ? 0 : 1;
 }

@@ -18,6 +18,11 @@
 #   OPTIONS.DAT             written by a scripted headless run of the game
 #   d3ddemo/grab0001.tga    the 3D demo's picture (flag, posed figure, shadow,
 #                           panel) as the software rasteriser draws it
+#   swscene/*.tga           the watched match from fixed render records: the
+#                           kick-off, a goalkeeper holding the ball and a
+#                           goal-mouth crowd at each model detail from the four
+#                           views, the big stadium, the Scanner and Commentary
+#                           views
 #   gensoft/files.sha256    gensoft --seed GAFFERON_DATASET_SEED: every file the
 #                           256-colour match reads from the data set, listed
 #                           with its digest
@@ -94,6 +99,16 @@ if [ "$game" != "-" ]; then
   )
   digest d3ddemo/grab0001.tga "$work/d3d/grab0001.tga"
 fi
+
+# The watched match's pictures, from fixed render records.
+"$bin/swscene" --out "$work/swscene" --game "$bin/game" > "$work/swscene.log" 2>&1 ||
+  { echo "golden: swscene failed"; cat "$work/swscene.log"; exit 1; }
+for view in 0 1 2 3; do
+  for f in kickoff_view$view keeper_view$view crowd_d0_view$view crowd_d1_view$view crowd_d2_view$view; do
+    digest "swscene/$f.tga" "$work/swscene/$f.tga"
+  done
+done
+for f in bigstad_view0 scanner commentary; do digest "swscene/$f.tga" "$work/swscene/$f.tga"; done
 
 # The 256-colour match's files, written twice: the same bytes both times.
 for run in 1 2; do
