@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../tools/toolstart.h"
 #include "engine/dxenum.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
@@ -35,6 +36,24 @@ namespace fs = std::filesystem;
 inline fs::path BinaryDir() {
   const char* bin = std::getenv("GAFFERON_BINARY_DIR");
   return bin != nullptr ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
+
+// The built game's data started headless with a new career (seed 1), for
+// the benchmarks that play matches; false (and the benchmark skipped with
+// the reason) when the build has no game data or the world cannot start.
+inline bool StartHeadlessCareer(benchmark::State& state, const char* tool) {
+  const fs::path game = BinaryDir() / "game";
+  std::error_code error;
+  if (!fs::exists(game / "pakfiles" / "hdcommon.pki", error)) {
+    state.SkipWithError("no game data (build the data set first)");
+    return false;
+  }
+  ResetAllModules();
+  if (!StartHeadlessGame(game.string(), "", tool, 16000) || Career_StartNew(0, 1, -1) < 0) {
+    state.SkipWithError("the world could not be started");
+    return false;
+  }
+  return true;
 }
 
 inline std::vector<uint8_t> ReadBuilt(const char* name) {

@@ -81,18 +81,7 @@ void PrepareMatch(int mode) {
 // The world, the match's frames and the display, once.
 bool StartOnce(benchmark::State& state) {
   if (!gRecorded.empty()) return true;
-  namespace fs = std::filesystem;
-  const fs::path game = benchworld::BinaryDir() / "game";
-  std::error_code error;
-  if (!fs::exists(game / "pakfiles" / "hdcommon.pki", error)) {
-    state.SkipWithError("no game data (build the data set first)");
-    return false;
-  }
-  ResetAllModules();
-  if (!StartHeadlessGame(game.string(), "", "swframe_bench", 16000) || Career_StartNew(0, 1, -1) < 0) {
-    state.SkipWithError("the world could not be started");
-    return false;
-  }
+  if (!benchworld::StartHeadlessCareer(state, "swframe_bench")) return false;
   SoakRunActive = 1;
   std::vector<int16_t> clubs;
   for (int16_t club = 0; club < NUM_CLUBS; ++club)

@@ -36,18 +36,7 @@ std::vector<int16_t> gClubs;
 // The world of a new game (seed 1) and the engine's seams, once.
 bool StartOnce(benchmark::State& state) {
   if (!gClubs.empty()) return true;
-  namespace fs = std::filesystem;
-  const fs::path game = benchworld::BinaryDir() / "game";
-  std::error_code error;
-  if (!fs::exists(game / "pakfiles" / "hdcommon.pki", error)) {
-    state.SkipWithError("no game data (build the data set first)");
-    return false;
-  }
-  ResetAllModules();
-  if (!StartHeadlessGame(game.string(), "", "wholematch_bench", 16000) || Career_StartNew(0, 1, -1) < 0) {
-    state.SkipWithError("the world could not be started");
-    return false;
-  }
+  if (!benchworld::StartHeadlessCareer(state, "wholematch_bench")) return false;
   SoakRunActive = 1;
   for (int16_t club = 0; club < NUM_CLUBS; ++club)
     if (Career_IsLeagueClub(club) && Club_GetCountry(club) == 0) gClubs.push_back(club);
