@@ -550,7 +550,7 @@ void Analysis_SetGameSpeed(int16_t index) {
 }
 int16_t Analysis_GetGameSpeed() { return gView.speedIndex; }
 
-// ---- the pieces ----
+// ---- the panel sections ----
 
 bool Analysis_IsHeadless() { return gView.created && gView.headless; }
 

@@ -126,7 +126,7 @@ void Line(int x0, int y0, int x1, int y1, uint16_t colour) {
   }
 }
 
-// ---- pieces of the frame ----
+// ---- the frame, section by section ----
 
 void SetOverlayProjection() {
   ScreenWidth = OVERLAY_SCREEN_WIDTH;

@@ -1,4 +1,4 @@
-// Model files of the software renderer. Rigid models (stadium pieces, goals,
+// Model files of the software renderer. Rigid models (stands, goals,
 // flags, horizon, ball and cone) are "NOD01" files; the jointed bodies of
 // players, keepers and officials are "NOD02" files with joint, sort, start and
 // end point tables. All numbers little-endian, floats 32-bit IEEE.

@@ -239,16 +239,16 @@ bool BoundsVisible(const MarkingPoint* quad) {
 // segment by segment, each clipped.
 void DrawBand(const ClipVertex* outer, const ClipVertex* inner, int ringSize, int first, int run) {
   if (run < 2) return;
-  ClipVertex piece[MARKING_MAX_POINTS];
+  ClipVertex segment[MARKING_MAX_POINTS];
   bool inside = true;
   for (int k = 0; k < run; ++k) {
     const int i = (first + k) % ringSize;
-    piece[k] = outer[i];
-    piece[2 * run - 1 - k] = inner[i];
+    segment[k] = outer[i];
+    segment[2 * run - 1 - k] = inner[i];
   }
-  for (int k = 0; k < 2 * run && inside; ++k) inside = PointOutcode(piece[k].x, piece[k].y, piece[k].z) == 0;
+  for (int k = 0; k < 2 * run && inside; ++k) inside = PointOutcode(segment[k].x, segment[k].y, segment[k].z) == 0;
   if (inside) {
-    DrawMarkingPolygon(piece, 2 * run);
+    DrawMarkingPolygon(segment, 2 * run);
     return;
   }
   for (int k = 0; k + 1 < run; ++k) {
@@ -273,7 +273,7 @@ void DrawCentreCircle() {
     DrawBand(outer, inner, CENTRE_CIRCLE_POINTS, 0, CENTRE_CIRCLE_POINTS + 1);
     return;
   }
-  // Two pieces, cut at the ring's highest and lowest points.
+  // Two halves, cut at the ring's highest and lowest points.
   const int n = CENTRE_CIRCLE_POINTS;
   DrawBand(outer, inner, n, top, (bottom - top + n) % n + 1);
   DrawBand(outer, inner, n, bottom, (top - bottom + n) % n + 1);
