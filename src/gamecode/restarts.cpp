@@ -402,9 +402,7 @@ void Action_LongThrow(int object) {
   if (MatchObjects[object].actionCounter == 0 && MatchState != STATE_OPEN_PLAY) ReleaseLongThrow(object);
 }
 
-void Action_RestartOrganiser(int object) {
-  if (!IsPlayer(object)) return;
-  MatchObject& o = MatchObjects[object];
+void PutBallOnRestartSpot() {
   StopBall();
   BallHeight = 0;
   ballX = restartX;
@@ -412,6 +410,12 @@ void Action_RestartOrganiser(int object) {
   ballFixedX = restartX * 65536;
   ballFixedY = restartY * 65536;
   PlaceBallMarker(0);
+}
+
+void Action_RestartOrganiser(int object) {
+  if (!IsPlayer(object)) return;
+  MatchObject& o = MatchObjects[object];
+  PutBallOnRestartSpot();
   // The penalty taker sets the ball on the spot and lines up.
   if (MatchState == STATE_PENALTY_PLACED) {
     SetPlayerAction(object, 60);

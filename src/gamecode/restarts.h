@@ -15,6 +15,8 @@ extern int16_t RestartCountdown, RestartWait;
 // 12 before a free kick is lined up, 13 once it is.
 extern int16_t RestartKind;
 
+// The ball still on the restart spot (restartX, restartY), its marker too.
+void PutBallOnRestartSpot();
 // A restart target moved at least 1 unit inside every touch line and goal line.
 void ClampRestartTarget(int16_t* x, int16_t* y);
 // The wall's offsets from its centre for the direction (0-255) from the

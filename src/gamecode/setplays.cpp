@@ -81,17 +81,6 @@ void PlaceActor(int x, int y) {
   ActorFixedY = y * 65536;
 }
 
-// The ball still on the restart spot.
-void BallOnSpot() {
-  StopBall();
-  BallHeight = 0;
-  ballX = restartX;
-  ballY = restartY;
-  ballFixedX = restartX * 65536;
-  ballFixedY = restartY * 65536;
-  PlaceBallMarker(0);
-}
-
 // A wait that may not end on its own: counted in actionCounter; true (and
 // logged once) when it has lasted the longest wait.
 bool WaitedLongest(int object) {
@@ -394,7 +383,7 @@ void Action_QuickFreeKick(int object) {
   }
   o.targetX = restartX;
   o.targetY = restartY;
-  BallOnSpot();
+  PutBallOnRestartSpot();
   if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > kAtSpot && !WalkTo(object, restartX, restartY)) return;
   PlaceActor(restartX, restartY);
   if (!corner || !AimAtMarker(object)) ChooseDeliveryTarget(object);
@@ -465,7 +454,7 @@ void Action_MarkedPosition(int object) {
     return;
   }
   PlaceActor(restartX, restartY);
-  BallOnSpot();
+  PutBallOnRestartSpot();
   SetPlayerAction(object, 68);
   if (!AimAtMarker(object)) ChooseDeliveryTarget(object);
 }
@@ -547,7 +536,7 @@ void Action_PenaltyTaker(int object) {
     o.targetY = y;
     KeeperPenaltyFlag = 1;
   }
-  BallOnSpot();
+  PutBallOnRestartSpot();
   // A taker put down away from the spot walks to it first.
   if (o.actionArg == 1 && o.actionArg2 == 0) {
     if (std::abs(ActorX - restartX) + std::abs(ActorY - restartY) > kPenaltyWalkUp && !WalkTo(object, restartX, restartY))

@@ -23,6 +23,7 @@
 #include "menus/kittab.h"
 #include "menus/machine.h"
 #include "menus/menupc.h"
+#include "render256/swframe_seams.h"
 
 namespace {
 
@@ -71,11 +72,6 @@ constexpr int kHeadingColour = 8;  // yellow
 constexpr int kDimTextColour = 10;  // grey
 constexpr uint16_t kButtonColour = 0x3A9F;
 
-// The seams into the parts still to come.
-enum Seam { SEAM_EVENT_PANEL, SEAM_HOTSPOTS, SEAM_MOUSE, SEAM_CONTROLS, SEAM_COUNT };
-constexpr const char* kSeamNames[SEAM_COUNT] = {"DisplayEvent2_Panel", "HotSpot_Check", "UpdateMatchMouse",
-                                                "UpdateMatchControls"};
-
 struct AnalysisState {
   int16_t speedIndex = ANALYSIS_DEFAULT_SPEED;
   float target = 0.0f;
@@ -91,7 +87,6 @@ struct AnalysisState {
   uint32_t pauseStart = 0;
   int32_t lastButtons = 0;
   uint32_t drawnParts = 0;
-  int seamCalls[SEAM_COUNT] = {};
   bool created = false;
   bool headless = false;  // no screen to show the panel on
   bool openedMenus = false;  // the view opened the menu screen (and closes it)
@@ -110,10 +105,6 @@ bool ScreenAvailable() {
   for (int kind = 0; kind <= 3; ++kind)
     if (GfxFindMode(kScreenW, kScreenH, kind) >= 0) return true;
   return false;
-}
-
-void NoteSeam(Seam seam) {
-  if (gView.seamCalls[seam]++ == 0) std::printf("analysis: %s is not built yet\n", kSeamNames[seam]);
 }
 
 int Speed() { return ANALYSIS_SPEEDS[gView.speedIndex]; }
@@ -387,7 +378,7 @@ void DrawPlayers() {
 
 void DrawEventBox() {
   Restore(kEventBoxX, kEventBoxY, kEventBoxW, kEventBoxH);
-  NoteSeam(SEAM_EVENT_PANEL);
+  DisplayEvent2_Panel();
 }
 
 void DrawCommentary() {
@@ -534,11 +525,11 @@ void ReadInput() {
   if (MenuBufferPixels()) ReadMousePointer(&x, &y, &buttons);
   const bool click = (buttons & 1) != 0 && (gView.lastButtons & 1) == 0;
   gView.lastButtons = buttons;
-  NoteSeam(SEAM_MOUSE);
-  NoteSeam(SEAM_HOTSPOTS);
+  UpdateMatchMouse();
+  HotSpot_Check();
   if (click && x >= kButtonX && x < kButtonX + kButtonW && y >= kButtonY && y < kButtonY + kButtonH)
     MenuRequest = 1;
-  NoteSeam(SEAM_CONTROLS);
+  UpdateMatchControls(0);
 }
 
 }  // namespace
@@ -613,11 +604,7 @@ void Analysis_KitColour(int side, int rgb[3]) {
 
 uint32_t Analysis_LastDrawnParts() { return gView.drawnParts; }
 
-int Analysis_SeamCount(const char* name) {
-  for (int s = 0; s < SEAM_COUNT; ++s)
-    if (std::strcmp(kSeamNames[s], name) == 0) return gView.seamCalls[s];
-  return 0;
-}
+int Analysis_SeamCount(const char* name) { return SwFrame_SeamCount(name); }
 
 // ---- the view ----
 

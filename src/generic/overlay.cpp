@@ -29,6 +29,7 @@
 #include "render256/polyman.h"
 #include "render256/polyscan.h"
 #include "render256/swcamera.h"
+#include "render256/swframe_seams.h"
 #include "render256/swscreen.h"
 
 const int16_t OverlaySpeeds[OVERLAY_SPEED_COUNT] = {50, 100, 250, 500, 750, 1000, 1250};
@@ -63,19 +64,8 @@ struct OverlayState {
   int32_t lastButtons = 0;
   bool created = false;
   bool openedMenus = false;
-  std::vector<std::string> seamCalls;
 };
 OverlayState gOverlay;
-
-void NoteSeam(const char* name) {
-  if (gOverlay.seamCalls.empty()) std::printf("overlay: the event box and ticker are not built yet (%s)\n", name);
-  gOverlay.seamCalls.emplace_back(name);
-}
-
-// The information bar's services this view calls.
-void HotSpot_Set(int, int, int, int, int) { NoteSeam("HotSpot_Set"); }
-void EventTicker_Update() { NoteSeam("EventTicker_Update"); }
-void DisplayEvent2_Panel() { NoteSeam("DisplayEvent2_Panel"); }
 
 bool HaveScreen() { return MenuBufferPixels() != nullptr; }
 
@@ -676,9 +666,7 @@ bool Overlay_DrawPicture(uint16_t* pixels) {
   return true;
 }
 
-int Overlay_SeamCount(const char* name) {
-  return static_cast<int>(std::count(gOverlay.seamCalls.begin(), gOverlay.seamCalls.end(), name));
-}
+int Overlay_SeamCount(const char* name) { return SwFrame_SeamCount(name); }
 
 void Overlay_Reset() { gOverlay = OverlayState{}; }
 

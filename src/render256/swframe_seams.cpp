@@ -4,37 +4,50 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "engine/reset.h"
 
 namespace {
 
+// Calls counted by name: the stand-ins run every frame of a match, so the
+// log keeps a count per stand-in, not a list of calls.
+constexpr int kMaxSeams = 32;
 struct SeamLog {
-  std::vector<std::string> calls;
+  const char* name[kMaxSeams];
+  int count[kMaxSeams];
+  int used;
+  bool said;
   int16_t order[32];
 };
 SeamLog gSeams;
 
 void Note(const char* name) {
-  if (gSeams.calls.empty()) std::printf("swframe: the match HUD, sound and controls are stand-ins (%s)\n", name);
-  gSeams.calls.emplace_back(name);
+  if (!gSeams.said) {
+    gSeams.said = true;
+    std::printf("presentation: the match HUD, sound and controls are stand-ins (%s)\n", name);
+  }
+  for (int i = 0; i < gSeams.used; ++i)
+    if (gSeams.name[i] == name || std::strcmp(gSeams.name[i], name) == 0) {
+      ++gSeams.count[i];
+      return;
+    }
+  if (gSeams.used == kMaxSeams) return;
+  gSeams.name[gSeams.used] = name;
+  gSeams.count[gSeams.used++] = 1;
 }
 
 }  // namespace
 
 void SwFrameSeams_Reset() {
-  gSeams.calls.clear();
+  gSeams = SeamLog{};
   for (int i = 0; i < 32; ++i) gSeams.order[i] = static_cast<int16_t>(i);
 }
 REGISTER_RESET(RESET_PRESENTATION, SwFrameSeams_Reset);
 
 int SwFrame_SeamCount(const char* name) {
-  int n = 0;
-  for (const std::string& s : gSeams.calls)
-    if (s == name) ++n;
-  return n;
+  for (int i = 0; i < gSeams.used; ++i)
+    if (std::strcmp(gSeams.name[i], name) == 0) return gSeams.count[i];
+  return 0;
 }
 
 void GN_Init(int) { Note("GN_Init"); }
@@ -57,6 +70,8 @@ int EventTicker_Current() {
 }
 void DisplayEvent2(int) { Note("DisplayEvent2"); }
 void HotSpot_Set(int, int, int, int, int) { Note("HotSpot_Set"); }
+void HotSpot_Check() { Note("HotSpot_Check"); }
+void DisplayEvent2_Panel() { Note("DisplayEvent2_Panel"); }
 
 void SFX_Init() { Note("SFX_Init"); }
 void SFX_Uninit() { Note("SFX_Uninit"); }

@@ -1,4 +1,5 @@
-// What the software match frame calls in the parts of the match presentation
+// What the match's views (the software frame, Scanner, Commentary) call in
+// the parts of the match presentation
 // that are not built yet: the HUD's info bar, event ticker, event box and hot
 // spots; the match sound; the match controls and the pointer; the in-match
 // menu layer. Each stand-in logs its calls (SwFrame_SeamCount) and does
@@ -21,6 +22,8 @@ void EventTicker_Update();
 int EventTicker_Current();     // the event on show, -1 none
 void DisplayEvent2(int event);
 void HotSpot_Set(int x, int y, int width, int height, int n);
+void HotSpot_Check();        // the pointer against the hot spots set
+void DisplayEvent2_Panel();  // the event box in a menu-screen view
 
 // The match sound.
 void SFX_Init();
