@@ -221,11 +221,14 @@ void PrepareText(const char* text) {
   if (length > 0) std::memcpy(gHelp.text, text, length);
   gHelp.text[length] = '\0';
   SetFont(kTextFont);
-  // A line holds at least one character, so the text has at most this many.
+  // Every line but the last uses up at least one character (its own or the
+  // break after it), so the text has at most this many.
   std::vector<char*> lines(length + 1);
-  const int count = length > 0 ? XDoTextAddr(gHelp.text, kTextWidth, lines.data(), static_cast<int>(lines.size())) : 0;
+  const int most = static_cast<int>(lines.size());
+  const int count = length > 0 ? XDoTextAddr(gHelp.text, kTextWidth, lines.data(), most) : 0;
   gHelp.lineStarts.clear();
-  for (int i = 0; i < count; ++i) gHelp.lineStarts.push_back(static_cast<uint32_t>(lines[static_cast<size_t>(i)] - gHelp.text));
+  for (int i = 0; i < count; ++i)
+    gHelp.lineStarts.push_back(static_cast<uint32_t>(lines[static_cast<size_t>(i)] - gHelp.text));
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 //
 // The panel is modal: it darkens the screen it is opened over, shows its
 // title and the entry's text in a box with scroll arrows on the right and
-// runs until Escape; the screen underneath is put back as it was.
+// runs until Escape; the screen underneath is put back as it was. Without a
+// menu screen it is only entered in the primitives' log (menus/menuprims.h).
 #pragma once
 
 #include <cstdint>
@@ -35,14 +36,14 @@ constexpr int16_t HELP_VALUE_BACKGROUND = -1;
 
 // What the last panel showed (kept after it closes, for tests and tools).
 struct HelpPanelView {
-  int lines = 0;                // wrapped lines of the text
-  int visible = 0;              // lines a page shows
-  int first = 0;                // first visible line
-  int lineHeight = 0;           // pixels
-  bool upDimmed = false;        // the up arrows cannot scroll
-  bool downDimmed = false;      // the down arrows cannot scroll
-  int thumbY = 0, thumbH = 0;   // the scroll thumb
-  std::vector<int> firstShown;  // the first line of every page drawn, in order
-  std::vector<int16_t> actions; // every action taken, in order
+  int lines = 0;                 // wrapped lines of the text
+  int visible = 0;               // lines a page shows
+  int first = 0;                 // first visible line
+  int lineHeight = 0;            // pixels
+  bool upDimmed = false;         // the up arrows cannot scroll
+  bool downDimmed = false;       // the down arrows cannot scroll
+  int thumbY = 0, thumbH = 0;    // the scroll thumb
+  std::vector<int> firstShown;   // the first line of every page drawn, in order
+  std::vector<int16_t> actions;  // every action taken, in order
 };
 const HelpPanelView& HelpPanel_View();

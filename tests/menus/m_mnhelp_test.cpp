@@ -77,10 +77,13 @@ class HelpPanelTest : public menutest::MenuHarness {
     menutest::gDriver.steps = steps;
     SetPointerPosition(320, 240);
     menutest::StartScript();
+    menutest::gDriver.deadline = ~0u;  // the script ends the panel
+    const int16_t poll = AddPollFunction(menutest::DriverPoll, 1, 0);  // held buttons
     if (text)
       RunHelpPanel("Test Help", text);
     else
       DoHelpPanel(FindHelpEntry(HELP_VALUE_BACKGROUND));
+    RemovePollFunction(poll);
     PlatClearEventScript();
     return Buffer() == before;
   }
@@ -148,6 +151,16 @@ TEST_F(HelpPanelTest, TheArrowsAreButtons) {
   const int p = v.visible - 1;
   EXPECT_EQ(v.firstShown, (std::vector<int>{0, p, p + 1, p, 0}));
   EXPECT_EQ(v.actions, (std::vector<int16_t>{HELP_PAGE_DOWN, HELP_LINE_DOWN, HELP_LINE_UP, HELP_PAGE_UP, HELP_CLOSE}));
+}
+
+// A button held down over an arrow for many frames steps once; the next step
+// needs a new press.
+TEST_F(HelpPanelTest, AHeldButtonStepsOnce) {
+  ASSERT_TRUE(RunPanel(nullptr, {menutest::MoveTo(2, 600, 396), menutest::PressAt(5), menutest::ReleaseAt(60),
+                                 menutest::PressAt(70), menutest::ReleaseAt(75), KeyAt(90, "Escape")}));
+  const HelpPanelView& v = HelpPanel_View();
+  EXPECT_EQ(v.firstShown, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(v.actions, (std::vector<int16_t>{HELP_LINE_DOWN, HELP_LINE_DOWN, HELP_CLOSE}));
 }
 
 // A text shorter than a page dims both arrows, fills the track with the
