@@ -292,7 +292,7 @@ TEST_F(FrontEndTest, TheCallbackActsOnItsRow) {
       {"all messages", 427, 3, 5, 0, POPUP_RESULT_CLOSE, 3, 5},
       {"demo information does nothing", 764, 3, 5, 0, POPUP_RESULT_KEEP_OPEN, 3, 5},
       {"screen help: none available", 741, 3, 5, 0, POPUP_RESULT_REDRAW, 3, 5},
-      {"background help: none available", 762, 3, 5, 0, POPUP_RESULT_REDRAW, 3, 5},
+      {"background help opens its panel", 762, 3, 5, 0, MENU_RESULT_REDRAW, 3, 5},
       {"display options", 1050, 3, 5, 0, MENU_RESULT_LEAVE, 83, 5},
   };
   for (const auto& c : cases) {
@@ -314,7 +314,11 @@ TEST_F(FrontEndTest, TheCallbackActsOnItsRow) {
     }
     if (c.text == 426) { EXPECT_EQ(MenuAllNews, 0); }
     if (c.text == 427) { EXPECT_EQ(MenuAllNews, 1); }
-    if (c.text == 741 || c.text == 762) { EXPECT_EQ(CountLogged("DoMessageBox", "No help available"), 1); }
+    if (c.text == 741) { EXPECT_EQ(CountLogged("DoMessageBox", "No help available"), 1); }
+    if (c.text == 762) {
+      EXPECT_EQ(CountLogged("DoMessageBox"), 0);
+      EXPECT_EQ(CountLogged("DoHelpPanel", "Gafferon Background"), 1);
+    }
     if (c.text == 833 || c.text == 834) { EXPECT_EQ(std::string(VolumeBarText()).find('|'), 2u * c.volumeAfter + 1); }
   }
 }
