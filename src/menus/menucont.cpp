@@ -131,6 +131,9 @@ PopupRow MainMenuBar[] = {
     {POPUP_ROW_STRING, POPUP_ENABLED, -1, -1, -1, -1, MenuArg(static_cast<const void*>(gFront.volumeBar)), nullptr,
      nullptr},
     TEXT_ROW(834),   // "Menu SFX Volume Down"
+    // The help rows (open on every screen, as the volume and display rows are).
+    TEXT_ROW(741),   // "Screen Help and Tips"
+    TEXT_ROW(762),   // "Gafferon Background"
     HEADER(170, "Club Menus"),
     TEXT_ROW(700), TEXT_ROW(29), TEXT_ROW(497), TEXT_ROW(167), TEXT_ROW(1314), TEXT_ROW(445), TEXT_ROW(294),
     TEXT_ROW(1216), TEXT_ROW(791), TEXT_ROW(79),

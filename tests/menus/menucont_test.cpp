@@ -219,7 +219,7 @@ TEST_F(FrontEndTest, TheMenuBarHoldsItsThreeDropDownsAndEveryRowHasAPair) {
     }
   }
   EXPECT_EQ(headers, 3);
-  EXPECT_EQ(rows, 9 - 1 + 10 + 15);  // File's rows but the volume bar, Club Menus, Global Menus
+  EXPECT_EQ(rows, 11 - 1 + 10 + 15);  // File's rows but the volume bar, Club Menus, Global Menus
   EXPECT_STREQ(PopupRowText(&MainMenuBar[0]), "File");
   EXPECT_EQ(MenuOption_TextNumber[MENU_OPTION_PAIRS].text, 0);
   EXPECT_EQ(MenuOption_TextNumber[MENU_OPTION_PAIRS].option, 0);
