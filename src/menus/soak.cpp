@@ -343,6 +343,7 @@ namespace {
 constexpr int kKeyEscape = 1, kKeyReturn = 28, kKeySpace = 57, kKeyUp = 200, kKeyLeft = 203, kKeyRight = 205,
               kKeyDown = 208;
 constexpr int kNewsTextSize = 512;
+constexpr int kNewsBackground = 2;
 // The words a message's two texts are drawn from.
 constexpr int16_t kNewsWords[10] = {300, 301, 302, 303, 307, 308, 309, 310, 362, 363};
 const char* const kNewsHelpLines[6] = {
@@ -457,9 +458,7 @@ int16_t NewsTest_Back() {
 
 const MenuItem NewsTestMenu[] = {
     {MI_HEADER, 0, 0, 0, 0, MenuArg(NewsTest_Handler), {}},
-    {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(BACKGROUND_START_PAGE), {}},
-    {MI_OWNER_DRAW, 320, 60, 0, 0, MenuArg(NewsTest_DrawTitle), {}},
-    {MI_OWNER_DRAW, 60, 100, 520, 180, MenuArg(NewsTest_DrawMessage), {}},
+    {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(kNewsBackground), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_TEXT_COLOUR, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_STRING, 60, 310, ALIGN_LEFT | ALIGN_TOP, 0, MenuArg(kNewsHelpLines[0]), {}},
@@ -468,6 +467,10 @@ const MenuItem NewsTestMenu[] = {
     {MI_STRING, 60, 370, ALIGN_LEFT | ALIGN_TOP, 0, MenuArg(kNewsHelpLines[3]), {}},
     {MI_STRING, 60, 390, ALIGN_LEFT | ALIGN_TOP, 0, MenuArg(kNewsHelpLines[4]), {}},
     {MI_STRING, 60, 410, ALIGN_LEFT | ALIGN_TOP, 0, MenuArg(kNewsHelpLines[5]), {}},
+    {MI_BACKGROUND_MARK, 0, 0, 0, 0, {}, {}},
+    // What changes with the keys: drawn again on every pass.
+    {MI_OWNER_DRAW, 320, 60, 0, 0, MenuArg(NewsTest_DrawTitle), {}},
+    {MI_OWNER_DRAW, 60, 100, 520, 180, MenuArg(NewsTest_DrawMessage), {}},
     {MI_END, 0, 0, 0, 0, MenuArg(NewsTest_Leave), MenuArg(NewsTest_Back)},
 };
 
