@@ -24,6 +24,7 @@
 #include "menus/menupc.h"
 #include "menus/office.h"
 #include "menus/pagebtns.h"
+#include "menus/soak.h"
 #include "render256/vidopt.h"
 #include "season/contgame.h"
 #include "season/seam.h"
@@ -512,6 +513,9 @@ void DoMainMenuOption() {
       return;
     case 51:
       LoadCdSave();
+      return;
+    case 52:  // the news test screen
+      RunScreen(NewsTestMenu);
       return;
     case 54:
       FrontEndSeam.playExhibitionMatch();

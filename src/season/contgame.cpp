@@ -54,8 +54,6 @@ constexpr int kHumanManager = 1;
 
 struct ContGameState {
   bool pagesShown = false;
-  bool tickNoted = false;
-  uint32_t lastPollTick = 0;
   uint64_t drawNanoseconds = 0;
   int resultsCount = 0;
   int16_t results[kResultsRows] = {};
@@ -385,16 +383,6 @@ void PollPreMatchPages() { HitTestPages(); }
 
 bool PreMatchPagesShown() { return gCont.pagesShown; }
 
-void PollWhileProcessing() {
-  if (!gCont.tickNoted) {
-    gCont.tickNoted = true;
-    gCont.lastPollTick = TimerTicks.load();
-  }
-  if (gCont.pagesShown) PollPreMatchPages();
-  else Poll();
-  gCont.lastPollTick = TimerTicks.load();
-}
-
 void SetPageButtons(const PageButton* list) {
   ClearButtonRecord(PreMatchButtons);
   AppendButtonList(PreMatchButtons, list, 0, 0);
@@ -413,37 +401,6 @@ void DrawPageButtons(const PageButton* list) {
 }
 
 // ---- the human club's fixture ----
-
-int16_t FindHumanClubFixtureOnDay(int16_t day) {
-  const int16_t club = GNW_GetHumanClub(kHumanManager);
-  if (club < 0) return -1;
-  for (int16_t n = 0; n < NUM_FIXTURES; ++n) {
-    const int16_t fixtureDay = Fixture_GetDay(n);
-    if (fixtureDay == FIXTURE_EMPTY_DAY || fixtureDay > day) break;
-    if (fixtureDay == day && (Fixture_GetHomeClub(n) == club || Fixture_GetAwayClub(n) == club)) return n;
-  }
-  return -1;
-}
-
-void FormatFixtureCompetitionText(int16_t fixture) {
-  std::memset(PreMatchCompLines, 0, sizeof PreMatchCompLines);
-  if (fixture < 0 || fixture >= NUM_FIXTURES) return;
-  const int16_t code = Fixture_GetCompetition(fixture);
-  int16_t round = -1, mark = -1;
-  const int16_t text = GNW_GetCompTextNo(code, &round, &mark);
-  const size_t size = sizeof PreMatchCompLines[0];
-  if (code >= COMP_LEAGUE && code <= 3) {
-    const int16_t division = Club_GetDivision(Fixture_GetHomeClub(fixture));
-    std::snprintf(PreMatchCompLines[0], size, "%s", GetTextNoAddr(GNW_GetDivisionNameTextNo(division)));
-    if (code != COMP_LEAGUE) std::snprintf(PreMatchCompLines[1], size, "%s", GetTextNoAddr(text));
-    return;
-  }
-  std::snprintf(PreMatchCompLines[0], size, "%s", GetTextNoAddr(text));
-  if (round >= 0 && mark >= 0)
-    std::snprintf(PreMatchCompLines[1], size, "%s %s", GetTextNoAddr(round), GetTextNoAddr(mark));
-  else if (round >= 0)
-    std::snprintf(PreMatchCompLines[1], size, "%s", GetTextNoAddr(round));
-}
 
 int16_t PrepareHumanFixture() {
   std::memset(PreMatchClubNames, 0, sizeof PreMatchClubNames);

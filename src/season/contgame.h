@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "menus/pagebtns.h"
+#include "menus/soak.h"  // PollWhileProcessing, FindHumanClubFixtureOnDay, FormatFixtureCompetitionText
 
 // DayFlags bits.
 enum : uint8_t {
@@ -65,18 +66,8 @@ const char* OrdinalSuffixText(int n);
 // The OK icon at the bottom right; pointer frames until a left press inside it.
 void WaitForOkClick();
 
-// The keep-alive of long day processing: the pre-match pages stay live while
-// they are on show, else Poll. Notes the tick of its last call.
-void PollWhileProcessing();
 // Whether the pre-match pages are on show (PollWhileProcessing serves them).
 bool PreMatchPagesShown();
-
-// The index of the fixture on `day` in which the human manager's club plays,
-// -1 none (the fixtures keep day order: the scan stops at a later day).
-int16_t FindHumanClubFixtureOnDay(int16_t day);
-// The competition of the fixture into PreMatchCompLines: line 0 the division
-// or cup, line 1 the stage (a cup's round and leg, a play-off's stage).
-void FormatFixtureCompetitionText(int16_t fixture);
 
 // The day's results: today's played fixtures of the human club's division or
 // cup (its own included) on one screen, left with the OK icon.

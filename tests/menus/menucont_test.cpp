@@ -19,6 +19,7 @@
 #include "menus/m_mn5.h"
 #include "menus/m_mn7.h"
 #include "menus/office.h"
+#include "menus/soak.h"
 #include "menus/exm_text.h"
 #include "menus/menucont.h"
 #include "menus/menuprims.h"
@@ -110,6 +111,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 46: return {nullptr, 46, "ContinueGame"};
       case 49: case 50: return {SaveLoadMenu, static_cast<int16_t>(option), nullptr};
       case 51: return {nullptr, 3, nullptr};
+      case 52: return {NewsTestMenu, 52, nullptr};  // the news test screen
       case 54: return {nullptr, 53, "PlayExhibitionMatch"};
       case 59: return {nullptr, 3, nullptr};
       case 83: return {PlaceholderMenu, 12, nullptr};  // the graphic options, on the placeholder for now

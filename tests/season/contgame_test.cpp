@@ -299,6 +299,7 @@ TEST_F(ContinueGameTest, ASoakRunPlaysAWholeSeasonWithoutAKey) {
   SoakRunActive = 1;
   SoakSettings.endDay = 20;
   SoakSettings.endMonth = 6;  // 20 July of the next year
+  SoakSettings.endYear = static_cast<int16_t>(Year + 1);
   ContinueMode = 1;
   PreMatchPointerFrame = [](int* x, int* y, int* buttons) {
     *x = *y = *buttons = 0;
