@@ -287,7 +287,9 @@ int16_t SoakOptions_Prepare(PopupRow* list) {
     if (row.kind != POPUP_ROW_TEXTNO) continue;  // a separator stays disabled
     switch (row.text.number) {
       case kTextUnconditional:
-        SetRowFlag(row, POPUP_ENABLED | POPUP_TICKED, unconditional);
+        // Always open: a soak made conditional can be made unconditional again.
+        SetRowFlag(row, POPUP_ENABLED, true);
+        SetRowFlag(row, POPUP_TICKED, unconditional);
         break;
       case kTextCheckSquads:
         SetRowFlag(row, POPUP_ENABLED, !unconditional);

@@ -221,10 +221,11 @@ TEST(SoakOptionsPopup, PrepareEnablesAndTicksFromTheSettings) {
     uint16_t unconditional, squads, balances, league, all, watch, scanner, commentary;
   } cases[] = {
       {"unconditional (the start)", kUnconditional, 1, E | T, 0, 0, 0, 0, E, E | T, E},
-      {"no check", 0, 0, 0, E, E, 0, 0, E, E, E | T},
-      {"balances, every club", kBalances, 2, 0, E, E | T, E, E | T, E | T, E, E},
-      {"squads, league only", kSquads | kLeague, 1, 0, E | T, E, E | T, E, E, E | T, E},
-      {"both checks", kSquads | kBalances, 1, 0, E | T, E | T, E, E | T, E, E | T, E},
+      // Unticked, the unconditional row stays open, so the soak can be made unconditional again.
+      {"no check", 0, 0, E, E, E, 0, 0, E, E, E | T},
+      {"balances, every club", kBalances, 2, E, E, E | T, E, E | T, E | T, E, E},
+      {"squads, league only", kSquads | kLeague, 1, E, E | T, E, E | T, E, E, E | T, E},
+      {"both checks", kSquads | kBalances, 1, E, E | T, E | T, E, E | T, E, E | T, E},
       {"unconditional locks the checks", kUnconditional | kSquads | kLeague, 0, E | T, 0, 0, 0, 0, E, E, E | T},
   };
   for (const Case& c : cases) {
