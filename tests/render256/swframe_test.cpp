@@ -19,6 +19,7 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "generic/matchgrabs.h"
+#include "menus/gnlayer.h"
 #include "render256/swframe_seams.h"
 #include "render256/swscreen.h"
 #include "render256/vidopt.h"
@@ -195,6 +196,9 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
     EXPECT_EQ(ScreenWidth, 640);
     EXPECT_EQ(ScreenHeight, 480);
     EXPECT_EQ(SwFrame.created, 1);
+    // The menu layer's in-game environment is open while the match is.
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+    EXPECT_EQ(GN_GetEnvironment(), GN_ENV_IN_GAME);
     // Frames with every 2D item: radar, replay, quick watch.
     ScannerOn = 1;
     ReplayPlaying = round;
@@ -212,13 +216,12 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
     EXPECT_GT(inked, 20) << round;
     SwFrame_DestroyWhole();
     EXPECT_EQ(SwFrame.created, 0);
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_NONE);
     EXPECT_EQ(MatchScreenMode, ScreenModeIndex);
     const MemoryStats after = GetMemoryStats();
     EXPECT_EQ(after.count, before.count) << round;
     EXPECT_EQ(after.total, before.total) << round;
   }
-  EXPECT_EQ(SwFrame_SeamCount("GN_Init"), 2);
-  EXPECT_EQ(SwFrame_SeamCount("GN_Uninit"), 2);
   EXPECT_EQ(SwFrame_SeamCount("SFX_Init"), 2);
   EXPECT_EQ(SwFrame_SeamCount("SFX_Uninit"), 2);
   EXPECT_EQ(SwFrame_SeamCount("InfoBar_Reset"), 2);
