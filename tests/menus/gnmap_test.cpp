@@ -210,6 +210,28 @@ TEST_F(GNMapTest, AButtonHeldThroughARedrawIsNotPressedAgain) {
   Close();
 }
 
+// The platform's event script, as a user's mouse: a move and a click.
+TEST_F(GNMapTest, AScriptedClickReachesTheRegion) {
+  Open(kHoverMap);
+  GN_MenuRedraw();
+  SetPointerPosition(320, 240);  // where the script's moves start from
+  const uint32_t t = PlatRawTicks();
+  const std::string script = std::to_string(t + 5) + " move 150 120\n" + std::to_string(t + 10) +
+                             " click 150 120\n" + std::to_string(t + 20) + " move 2 2\n";
+  std::string error;
+  ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
+  gLoop.start = TimerTicks.load();
+  gLoop.deadline = gLoop.start + 600;
+  const int16_t poll = AddPollFunction(LoopPoll, 1, 0);
+  while (GN_MenuLoop() != 1) GN_MenuRedraw();
+  RemovePollFunction(poll);
+  PlatClearEventScript();
+  EXPECT_FALSE(gLoop.timedOut);
+  const std::vector<std::pair<int, int>> want = {{200, 1}, {202, 1}, {203, 1}, {201, 1}, {200, kEscapeId}};
+  EXPECT_EQ(Codes(), want);
+  Close();
+}
+
 TEST_F(GNMapTest, TheEarlierOfTwoOverlappingRegionsGetsThePointer) {
   Open(kHoverMap);
   RunLoop({{4, 460, 360, 0}, {8, 540, 440, 0}, {12, 1, 1, 0}});

@@ -20,6 +20,7 @@
 #include "gamecode/matchstate.h"
 #include "generic/matchgrabs.h"
 #include "menus/gnlayer.h"
+#include "menus/machine.h"
 #include "render256/swframe_seams.h"
 #include "render256/swscreen.h"
 #include "render256/vidopt.h"
@@ -228,6 +229,28 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
   EXPECT_EQ(SwFrame_SeamCount("UpdateMatchControls"), 12);
   // The ten replay buttons register their hot spots in the replay round.
   EXPECT_EQ(SwFrame_SeamCount("HotSpot_Set"), 6 * REPLAY_BUTTONS);
+  UninitPoll();
+}
+
+// A match watched from the front end: the menu screen (and the menu layer's
+// front-end environment) closes for the match's in-game one and comes back.
+TEST_F(SwFrameEnvironmentTest, AMatchWatchedFromTheMenusHandsTheMenuLayerOverAndBack) {
+  if (!Start()) GTEST_SKIP() << "no built game data";
+  InitSetOfMenus();
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+  EXPECT_EQ(GN_GetEnvironment(), GN_ENV_FRONT_END);
+  for (int round = 0; round < 2; ++round) {
+    SwFrame_CreateWhole();
+    EXPECT_FALSE(IsMenuSystemOpen());
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+    EXPECT_EQ(GN_GetEnvironment(), GN_ENV_IN_GAME);
+    SwFrame_DestroyWhole();
+    EXPECT_TRUE(IsMenuSystemOpen());
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+    EXPECT_EQ(GN_GetEnvironment(), GN_ENV_FRONT_END);
+  }
+  UninitSetOfMenus();
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_NONE);
   UninitPoll();
 }
 
