@@ -63,10 +63,6 @@
 #include "season/progress.h"
 #include "season/seasonstate.h"
 
-// The in-game environment's stand-alone game screen (gningame).
-bool GNInGame_OpenStandaloneScreen(int width, int height);
-void GNInGame_CloseStandaloneScreen();
-
 namespace {
 
 constexpr int kW = PLAT_LAYOUT_WIDTH, kH = PLAT_LAYOUT_HEIGHT;
@@ -393,7 +389,7 @@ const GNDisplayItem kGnDemoMap[] = {
     GnItem(GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, 380, 160, 160, 40, "Click to count:", GnCounter),
     GnSet(GN_ITEM_AUTO_BUTTON, 0),
     GnSet(GN_ITEM_FONT_COLOUR, 8),
-    GnItem(GN_ITEM_NUMBER, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 550, 160, 0, 40, &gGn.counter),
+    GnItem(GN_ITEM_NUMBER, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 600, 160, 0, 40, &gGn.counter),
     GnSet(GN_ITEM_REGION_ID, -1),
     GnSet(GN_ITEM_JUSTIFY, 0x44),
     GnItem(GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, 380, 220, 240, 30, GNDrawFunc(GnColourBoxes)),
@@ -444,6 +440,7 @@ void RunGnFrontEnd(bool menu256, bool scripted) {
 // such screen.
 bool RunGnInGame(bool scripted) {
   if (!GNInGame_OpenStandaloneScreen(800, 600)) return false;
+  if (MouseDriverState() == 1) ResetMouseDriver();  // the new mode left it waiting
   std::vector<uint8_t> saved(static_cast<size_t>(GN_AREA_WIDTH) * GN_AREA_HEIGHT);
   GNInGame_SetSaveBuffer(saved.data());
   GNInGame_SetPointer(GN_AREA_WIDTH / 2, GN_AREA_HEIGHT / 2);
@@ -452,6 +449,7 @@ bool RunGnInGame(bool scripted) {
   GN_Uninit();
   GNInGame_SetSaveBuffer(nullptr);
   GNInGame_CloseStandaloneScreen();
+  FreeAutoFreeMemory();  // the match graphics and fonts the menu loaded
   return true;
 }
 

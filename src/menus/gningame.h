@@ -58,5 +58,13 @@ void GNInGame_DrawTextBoxAddr(int x, int y, int w, int h, uint8_t justification,
 // The pointer position kept between frames (menu units).
 void GNInGame_SetPointer(int16_t x, int16_t y);
 
+// A game screen of its own for running in-game menus without a match: an
+// 8-bit display mode of width x height, the game palette and its colour
+// tables, the game screen of that size filled with a picture of the pitch.
+// False (nothing opened) when the display has no such mode.
+bool GNInGame_OpenStandaloneScreen(int width, int height);
+// Closes what GNInGame_OpenStandaloneScreen opened (nothing when it is not open).
+void GNInGame_CloseStandaloneScreen();
+
 // The environment as at program start (a registered reset).
 void GNInGame_Reset();

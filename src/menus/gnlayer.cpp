@@ -5,6 +5,7 @@
 #include "engine/debug.h"
 #include "engine/input.h"
 #include "engine/reset.h"
+#include "engine/timerint.h"
 #include "menus/exm_text.h"
 #include "menus/gningame.h"
 #include "menus/machine.h"
@@ -192,6 +193,10 @@ void GN_Sync() {
   if (InGame("GN_Sync(): unknown environment")) {
     GNInGame_ReadMouse(&gLayer.pointerX, &gLayer.pointerY, &gLayer.pointerButtons);
     GNInGame_DrawPointer();
+    // A frame lasts a timer tick, as on the front end: the loop neither spins
+    // the processor nor, under a virtual clock, waits for time that never passes.
+    const uint32_t start = TimerTicks.load();
+    while (TimerTicks.load() == start) WaitTicks(1);
     GNInGame_Poll();
     GNInGame_RestorePointerArea();
     return;

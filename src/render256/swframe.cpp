@@ -254,6 +254,12 @@ void DrawGameDisplay2D() {
   }
 }
 
+void DrawMatchOverlays() {
+  DrawScoreLine();
+  const int event = EventTicker_Current();
+  if (event != -1 && ReplayPlaying == 0) DisplayEvent2(event);
+}
+
 void UpdateGameEnvironment() {
   EventTicker_Update();
   InfoBar_Update();

@@ -63,6 +63,9 @@ void DrawGameEnvironment();
 // Its two halves: the 3D scene with the name labels, then the 2D display.
 void DrawGameScene();
 void DrawGameDisplay2D();
+// The overlays a menu over the match keeps showing: the score line and the
+// event box on show (none during a replay).
+void DrawMatchOverlays();
 void DestroyGameEnvironment();
 void FirstDestroyGameEnvironment();
 
