@@ -5,15 +5,26 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/dxenum.h"
+#include "engine/gfx.h"
+#include "engine/input.h"
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/timerint.h"
 #include "menu_harness.h"
+#include "menus/gningame.h"
 #include "menus/gnlayer.h"
 #include "menus/machine.h"
 #include "platform/platform.h"
+#include "render256/swscreen.h"
+#include "support/built_game.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -430,6 +441,89 @@ TEST_F(GNMapTest, AMenuRunsInsideItsSetOfMenus) {
   EXPECT_EQ(GN_CurrentMap(), nullptr);
   EXPECT_EQ(GN_RegionCount(), 0);
   EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+}
+
+// The same map and loop in game, on a stand-alone 800 x 600 game screen.
+class GNMapInGameTest : public EngineTest {
+ protected:
+  std::optional<ScratchDir> scratch;
+  std::vector<uint8_t> saved = std::vector<uint8_t>(static_cast<size_t>(GN_AREA_WIDTH) * GN_AREA_HEIGHT);
+  void SetUp() override {
+    EngineTest::SetUp();
+    scratch.emplace("gafferon_gnmap_ingame");
+    InitMemory(9500);
+    gLoop = LoopDriver{};
+  }
+  void TearDown() override {
+    ApplyButtons(0);
+    scratch.reset();
+    EngineTest::TearDown();
+  }
+  bool Start() {
+    if (!std::filesystem::exists(BuiltGameDir() / "pakfiles" / "hdcommon.pki")) return false;
+    PakFileInit();
+    PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
+    PakFileAdd((BuiltGameDir() / "cd" / "pakfiles" / "cdcommon").string().c_str());
+    PakFileAddDone();
+    StartWindowAndTimer();
+    PlatSetVirtualAutoAdvance(true);  // a frame waits for the next tick
+    DXEnumDisplay();
+    GfxInit(0);
+    InitPoll();
+    InitMouseDriver();
+    InitKeyboardInterrupt();
+    if (!GNInGame_OpenStandaloneScreen(800, 600)) return false;
+    if (MouseDriverState() == 1) ResetMouseDriver();
+    GNInGame_SetSaveBuffer(saved.data());
+    return true;
+  }
+};
+
+// An in-game pointer step: the kept position, set between two frames.
+void InGameLoopPoll() {
+  const uint32_t now = TimerTicks.load();
+  while (gLoop.next < gLoop.steps.size() && gLoop.start + gLoop.steps[gLoop.next].tick <= now) {
+    const PointerStep& s = gLoop.steps[gLoop.next++];
+    GNInGame_SetPointer(static_cast<int16_t>(s.x), static_cast<int16_t>(s.y));
+    ApplyButtons(s.buttons);
+  }
+  if (now > gLoop.deadline && !gLoop.timedOut) {
+    gLoop.timedOut = true;
+    ApplyButtons(0);
+    GNInGame_SetPointer(1, 1);
+  }
+}
+
+TEST_F(GNMapInGameTest, TheMapIsDrawnAndServedOverTheMatch) {
+  if (!Start()) GTEST_SKIP() << "no built game data or 800 x 600 mode";
+  static constexpr GNDisplayItem map[] = {
+      Item(GN_ITEM_STATIC_TITLE, GN_DATA_STRING, GN_PASS_STATIC, 0, 0, 0, 0, "Regions"),
+      Id(1), Item(GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, 100, 100, 100, 50, 1, Record),
+      Item(GN_ITEM_TEXT_BOX, GN_DATA_STRING, GN_PASS_DYNAMIC, 300, 100, 120, 80,
+           "A box of words long enough to wrap over several lines in game"),
+      kEscape[0], kEscape[1], kEnd};
+  GN_Init(GN_ENV_IN_GAME);
+  GN_StartSetOfMenus();
+  GN_MenuInit(map);
+  GN_MenuRedraw();
+  EXPECT_EQ(GN_RegionCount(), 2);
+  GNInGame_SetPointer(620, 460);  // off every region
+  gLoop.steps = {{4, 150, 120, 0}, {8, 150, 120, 1}, {12, 150, 120, 0}, {16, 1, 1, 0}};
+  gLoop.start = TimerTicks.load();
+  gLoop.deadline = gLoop.start + 600;
+  const int16_t poll = AddPollFunction(InGameLoopPoll, 1, 0);
+  while (GN_MenuLoop() != 1) GN_MenuRedraw();
+  RemovePollFunction(poll);
+  EXPECT_FALSE(gLoop.timedOut);
+  const std::vector<std::pair<int, int>> want = {{200, 1}, {202, 1}, {203, 1}, {201, 1}, {200, kEscapeId}};
+  EXPECT_EQ(Codes(), want);
+  EXPECT_EQ(gLoop.received[0].pointerX, 50);
+  EXPECT_EQ(gLoop.received[0].pointerY, 20);
+  GN_MenuUninit();
+  GN_EndSetOfMenus();
+  GN_Uninit();
+  GNInGame_SetSaveBuffer(nullptr);
+  GNInGame_CloseStandaloneScreen();
 }
 
 }  // namespace
