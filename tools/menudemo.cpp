@@ -15,16 +15,24 @@
 // grabbing the screen on the way; headless without a script it grabs the
 // first picture and leaves.
 //
+// With --gn it runs a GN display map in the GN menu loop on the menu screen: a
+// title and background, the five button types, texts in the ten font colours,
+// graphics, a counter that a click raises, colour boxes, a text box, hover
+// highlights and a Quit button; with --gn --ingame the same map runs in the
+// in-game environment on an 800 x 600 256-colour game screen. Headless, an
+// event script drives it as for --menu.
+//
 // It runs from the game's working folder: pakfiles\hdcommon there and
 // pakfiles\cdcommon on the CD folder (GAFFERON_CD, default "cd").
 //
-//   menudemo [--menu] [-menu256] [-show] [-fullscreen] [-debug SETTING]
+//   menudemo [--menu | --gn [--ingame]] [-menu256] [-show] [-fullscreen] [-debug SETTING]
 #include <strings.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "demo_engine.h"
 #include "engine/colconv.h"
@@ -40,6 +48,9 @@
 #include "engine/winlib.h"
 #include "menus/exmenu.h"
 #include "menus/exmenu_demo.h"
+#include "menus/gningame.h"
+#include "menus/gnlayer.h"
+#include "menus/gnmap.h"
 #include "menus/loadbar.h"
 #include "menus/menucont.h"
 #include "menus/machine.h"
@@ -277,15 +288,182 @@ void RunDrawingDemo(bool menu256, bool show) {
   RestoreGraphicMode();
 }
 
+// ---- the GN map demo ----
+
+struct GnDemo {
+  int16_t counter = 0;
+  int16_t hoverColour[6] = {};
+  int hovers = 0;
+  int quits = 0;
+};
+GnDemo gGn;
+
+constexpr int16_t kQuitRegion = 30, kCounterRegion = 20;
+
+int16_t GnHover(const GNMessage* m) {
+  if (m->regionId < 1 || m->regionId > 5) return GN_RESULT_NONE;
+  if (m->code == GN_MSG_ENTER) {
+    ++gGn.hovers;
+    gGn.hoverColour[m->regionId] = 8;
+    return GN_RESULT_REDRAW;
+  }
+  if (m->code == GN_MSG_LEAVE) {
+    gGn.hoverColour[m->regionId] = 0;
+    return GN_RESULT_REDRAW;
+  }
+  return GN_RESULT_HANDLED;
+}
+
+int16_t GnCounter(const GNMessage* m) {
+  if (m->code != GN_MSG_PRESS) return GN_RESULT_NONE;
+  ++gGn.counter;
+  return GN_RESULT_REDRAW;
+}
+
+int16_t GnQuit(const GNMessage* m) {
+  if (m->code != GN_MSG_PRESS) return GN_RESULT_NONE;
+  ++gGn.quits;
+  return GN_RESULT_LEAVE;
+}
+
+// A bar of each GN colour, one line each in game.
+void GnColourBoxes(int x, int y, int w, int h) {
+  for (int c = 0; c < GN_COLOUR_COUNT; ++c) {
+    const int x1 = x + c * w / GN_COLOUR_COUNT;
+    GN_DrawColourBox(x1, y, x1 + w / GN_COLOUR_COUNT - 2, y + h, c);
+  }
+}
+
+constexpr GNDisplayItem GnItem(uint8_t type, uint8_t kind, uint8_t pass, int x, int y, int w, int h, GNData data = {},
+                               GNCallback callback = nullptr) {
+  return {type,
+          kind,
+          pass,
+          static_cast<int16_t>(x),
+          static_cast<int16_t>(y),
+          static_cast<int16_t>(w),
+          static_cast<int16_t>(h),
+          data,
+          callback};
+}
+constexpr GNDisplayItem GnSet(uint8_t type, int value) {
+  return GnItem(type, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, value);
+}
+constexpr GNDisplayItem GnText(int x, int y, const char* text) {
+  return GnItem(GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, x, y, 0, 0, text);
+}
+
+constexpr int kButtonsX = 220, kButtonsY = 80, kButtonW = 130, kButtonH = 30;
+#define GN_DEMO_BUTTON(n, label)                                                                          \
+  GnSet(GN_ITEM_REGION_ID, n),                                                                            \
+      GnItem(GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, kButtonsX, kButtonsY + ((n) - 1) * 40, kButtonW, \
+             kButtonH, n, GnHover),                                                                       \
+      GnItem(GN_ITEM_FONT_COLOUR, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, &gGn.hoverColour[n]),  \
+      GnItem(GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, kButtonsX, kButtonsY + ((n) - 1) * 40, kButtonW, \
+             kButtonH, label)
+#define GN_DEMO_COLOUR(n)                      \
+  GnSet(GN_ITEM_FONT_COLOUR, n), GnText(40, 80 + (n) * 22, "Font colour " #n)
+
+const GNDisplayItem kGnDemoMap[] = {
+    GnItem(GN_ITEM_STATIC_BACKGROUND, GN_DATA_VALUE, GN_PASS_STATIC, 0, 0, 0, 0, 1),
+    GnItem(GN_ITEM_STATIC_TITLE, GN_DATA_STRING, GN_PASS_STATIC, 0, 0, 0, 0, "GN Menu Demo"),
+    GnSet(GN_ITEM_JUSTIFY, 0x44),
+    GN_DEMO_COLOUR(0), GN_DEMO_COLOUR(1), GN_DEMO_COLOUR(2), GN_DEMO_COLOUR(3), GN_DEMO_COLOUR(4),
+    GN_DEMO_COLOUR(5), GN_DEMO_COLOUR(6), GN_DEMO_COLOUR(7), GN_DEMO_COLOUR(8), GN_DEMO_COLOUR(9),
+    GnSet(GN_ITEM_JUSTIFY, 0x55),
+    GN_DEMO_BUTTON(1, "Raised"), GN_DEMO_BUTTON(2, "Flat"), GN_DEMO_BUTTON(3, "Shade 50"),
+    GN_DEMO_BUTTON(4, "Shade 25"), GN_DEMO_BUTTON(5, "Red shade"),
+    GnSet(GN_ITEM_REGION_ID, -1),
+    GnSet(GN_ITEM_JUSTIFY, 0x44),
+    GnItem(GN_ITEM_GRAPHIC, GN_DATA_VALUE, GN_PASS_DYNAMIC, 380, 90, 0, 0, 2),
+    GnItem(GN_ITEM_GRAPHIC, GN_DATA_VALUE, GN_PASS_DYNAMIC, 420, 90, 0, 0, 4),
+    GnItem(GN_ITEM_GRAPHIC, GN_DATA_VALUE, GN_PASS_DYNAMIC, 460, 90, 0, 0, 7),
+    GnItem(GN_ITEM_GRAPHIC, GN_DATA_VALUE, GN_PASS_DYNAMIC, 500, 90, 0, 0, 17),
+    GnItem(GN_ITEM_GRAPHIC, GN_DATA_VALUE, GN_PASS_DYNAMIC, 540, 90, 0, 0, 28),
+    GnItem(GN_ITEM_GRAPHIC, GN_DATA_VALUE, GN_PASS_DYNAMIC, 580, 90, 0, 0, 43),
+    // The counter: a click raises it and the map is drawn again.
+    GnSet(GN_ITEM_REGION_ID, kCounterRegion),
+    GnSet(GN_ITEM_AUTO_BUTTON, 1),
+    GnSet(GN_ITEM_JUSTIFY, 0x54),
+    GnSet(GN_ITEM_FONT_COLOUR, 0),
+    GnItem(GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, 380, 160, 160, 40, "Click to count:", GnCounter),
+    GnSet(GN_ITEM_AUTO_BUTTON, 0),
+    GnSet(GN_ITEM_FONT_COLOUR, 8),
+    GnItem(GN_ITEM_NUMBER, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 600, 160, 0, 40, &gGn.counter),
+    GnSet(GN_ITEM_REGION_ID, -1),
+    GnSet(GN_ITEM_JUSTIFY, 0x44),
+    GnItem(GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, 380, 220, 240, 30, GNDrawFunc(GnColourBoxes)),
+    GnSet(GN_ITEM_AUTO_BUTTON, 4),
+    GnSet(GN_ITEM_FONT_COLOUR, 7),
+    GnItem(GN_ITEM_TEXT_BOX, GN_DATA_STRING, GN_PASS_DYNAMIC, 380, 270, 240, 110,
+           "A text box: the words wrap inside the box, line after line, over a shaded panel drawn "
+           "behind it as the map's auto button."),
+    GnSet(GN_ITEM_AUTO_BUTTON, 0),
+    GnSet(GN_ITEM_REGION_ID, kQuitRegion),
+    GnSet(GN_ITEM_JUSTIFY, 0x55),
+    GnItem(GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, 500, 410, 110, 36, 5, GnQuit),
+    GnSet(GN_ITEM_FONT_COLOUR, 0),
+    GnItem(GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, 500, 410, 110, 36, "Quit"),
+    GnItem(GN_ITEM_END, 0, 0, 0, 0, 0, 0)};
+
+// The GN menu's calling order; headless without a script the first picture
+// is grabbed and the menu left.
+void RunGnMap(bool scripted) {
+  GN_StartSetOfMenus();
+  GN_MenuInit(kGnDemoMap);
+  int redraws = 0;
+  for (;;) {
+    GN_MenuRedraw();
+    ++redraws;
+    if (SdlIsHeadless() && !scripted) {
+      GfxScreenGrab();
+      break;
+    }
+    if (GN_MenuLoop() == 1) break;
+  }
+  GN_MenuUninit();
+  GN_EndSetOfMenus();
+  std::printf("menudemo: gn left: redraws %d, counter %d, hovers %d, quit %d\n", redraws, gGn.counter, gGn.hovers,
+              gGn.quits);
+}
+
+void RunGnFrontEnd(bool menu256, bool scripted) {
+  Menu256Mode = menu256 ? 1 : 0;
+  InitSetOfMenus();
+  SetPointerPosition(kW / 2, kH / 2);
+  RunGnMap(scripted);
+  UninitSetOfMenus();
+}
+
+// The in-game environment on an 800 x 600 game screen, the menu area's
+// picture kept in a save buffer of our own. Answers false when there is no
+// such screen.
+bool RunGnInGame(bool scripted) {
+  if (!GNInGame_OpenStandaloneScreen(800, 600)) return false;
+  if (MouseDriverState() == 1) ResetMouseDriver();  // the new mode left it waiting
+  std::vector<uint8_t> saved(static_cast<size_t>(GN_AREA_WIDTH) * GN_AREA_HEIGHT);
+  GNInGame_SetSaveBuffer(saved.data());
+  GNInGame_SetPointer(GN_AREA_WIDTH / 2, GN_AREA_HEIGHT / 2);
+  GN_Init(GN_ENV_IN_GAME);
+  RunGnMap(scripted);
+  GN_Uninit();
+  GNInGame_SetSaveBuffer(nullptr);
+  GNInGame_CloseStandaloneScreen();
+  FreeAutoFreeMemory();  // the match graphics and fonts the menu loaded
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   ResetModulesFrom(RESET_ENGINE);  // every module as its reset leaves it
-  bool menu256 = false, show = false, menu = false;
+  bool menu256 = false, show = false, menu = false, gn = false, inGame = false;
   for (int i = 1; i < argc; ++i) {
     if (strcasecmp(argv[i], "-menu256") == 0) menu256 = true;
     if (strcasecmp(argv[i], "-show") == 0) show = true;
     if (strcasecmp(argv[i], "--menu") == 0) menu = true;
+    if (strcasecmp(argv[i], "--gn") == 0) gn = true;
+    if (strcasecmp(argv[i], "--ingame") == 0) inGame = true;
   }
   DemoEngine demo;
   if (!DemoCommandLine(argc, argv, &demo)) return 1;
@@ -305,7 +483,15 @@ int main(int argc, char** argv) {
 
   DemoEngineStart(&demo, "Gafferon 2000 menudemo", 9500, 1, true);
 
-  if (menu) {
+  if (gn && inGame) {
+    if (!RunGnInGame(scripted)) {
+      std::printf("menudemo: no 800 x 600 game screen for the in-game menus\n");
+      DemoEngineStop(&demo);
+      return 77;
+    }
+  } else if (gn) {
+    RunGnFrontEnd(menu256, scripted);
+  } else if (menu) {
     RunShowcase(menu256, scripted);
   } else {
     RunDrawingDemo(menu256, show);

@@ -90,6 +90,9 @@ uint16_t GN_JustifyToAlign(uint8_t justification);
 // For tests and callers that check before acting.
 int32_t GN_GetLayerState();
 uint32_t GN_GetEnvironment();
+// Sets the environment without any check (tests of the unknown-environment
+// stops: GN_Init itself stops on one).
+void GN_ForceEnvironment(uint32_t environment);
 
 // The layer as at program start (a registered reset).
 void GN_Reset();

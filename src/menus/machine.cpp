@@ -20,6 +20,7 @@
 #include "engine/rand.h"
 #include "generic/gamesound.h"
 #include "menus/exm_text.h"
+#include "menus/gnlayer.h"
 #include "menus/loadbar.h"
 #include "menus/menucont.h"
 #include "menus/menugfx_files.h"
@@ -92,8 +93,6 @@ void Box(int x, int y, int w, int h, uint16_t colour, int opacity) {
     BufferShadeRect(x, y, w, h, colour, static_cast<uint8_t>(opacity));
 }
 
-void NoSeam() {}
-
 // The menu channel through the sound driver; nothing while it is not running
 // (-nosound, or no output).
 bool MenuChannelReady(int channel) { return SndIsInitialised() && channel < SndActiveChannels(); }
@@ -117,7 +116,10 @@ void RefillMenuChannels() {
   if (SndIsInitialised()) SndUpdateChanelsFully();
 }
 
-constexpr MenuMachineSeam kMachineDefaults = {NoSeam,          NoSeam,           StartMenuChannels,
+// The menu drawing layer's front-end environment.
+void OpenMenuLayer() { GN_Init(GN_ENV_FRONT_END); }
+
+constexpr MenuMachineSeam kMachineDefaults = {OpenMenuLayer,   GN_Uninit,        StartMenuChannels,
                                               StopMenuChannel, ClearMenuChannels, SetMenuChannelVolume,
                                               PlayMenuTune};
 

@@ -21,6 +21,7 @@
 #include "generic/matchgrabs.h"
 #include "generic/pccamera.h"
 #include "menus/exm_text.h"
+#include "menus/gnlayer.h"
 #include "menus/loadbar.h"
 #include "menus/machine.h"
 #include "render256/fontgame.h"
@@ -268,7 +269,7 @@ void UpdateGameEnvironment() {
 void UpdateGameHighlights() { UpdateHighLight(); }
 
 void CreateGameEnvironment() {
-  GN_Init(1);
+  GN_Init(GN_ENV_IN_GAME);
   BuildColourLUTs();
   InitScreenResolution();
   gFrame.loadBar = LoadBarGfx{};

@@ -50,9 +50,6 @@ int SwFrame_SeamCount(const char* name) {
   return 0;
 }
 
-void GN_Init(int) { Note("GN_Init"); }
-void GN_Uninit() { Note("GN_Uninit"); }
-
 void InfoBar_Update() { Note("InfoBar_Update"); }
 void InfoBar_Reset() { Note("InfoBar_Reset"); }
 int InfoBar_GetSlidePos() {

@@ -1,17 +1,12 @@
 // What the match's views (the software frame, Scanner, Commentary) call in
 // the parts of the match presentation
 // that are not built yet: the HUD's info bar, event ticker, event box and hot
-// spots; the match sound; the match controls and the pointer; the in-match
-// menu layer. Each stand-in logs its calls (SwFrame_SeamCount) and does
-// nothing, answering the quiet value: no info bar, no event on show, the
-// players in squad order.
+// spots; the match sound; the match controls and the pointer. Each stand-in
+// logs its calls (SwFrame_SeamCount) and does nothing, answering the quiet
+// value: no info bar, no event on show, the players in squad order.
 #pragma once
 
 #include <cstdint>
-
-// The in-match menu layer.
-void GN_Init(int environment);
-void GN_Uninit();
 
 // The HUD.
 void InfoBar_Update();

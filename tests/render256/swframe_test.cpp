@@ -19,6 +19,8 @@
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
 #include "generic/matchgrabs.h"
+#include "menus/gnlayer.h"
+#include "menus/machine.h"
 #include "render256/swframe_seams.h"
 #include "render256/swscreen.h"
 #include "render256/vidopt.h"
@@ -195,6 +197,9 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
     EXPECT_EQ(ScreenWidth, 640);
     EXPECT_EQ(ScreenHeight, 480);
     EXPECT_EQ(SwFrame.created, 1);
+    // The menu layer's in-game environment is open while the match is.
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+    EXPECT_EQ(GN_GetEnvironment(), GN_ENV_IN_GAME);
     // Frames with every 2D item: radar, replay, quick watch.
     ScannerOn = 1;
     ReplayPlaying = round;
@@ -212,19 +217,40 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
     EXPECT_GT(inked, 20) << round;
     SwFrame_DestroyWhole();
     EXPECT_EQ(SwFrame.created, 0);
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_NONE);
     EXPECT_EQ(MatchScreenMode, ScreenModeIndex);
     const MemoryStats after = GetMemoryStats();
     EXPECT_EQ(after.count, before.count) << round;
     EXPECT_EQ(after.total, before.total) << round;
   }
-  EXPECT_EQ(SwFrame_SeamCount("GN_Init"), 2);
-  EXPECT_EQ(SwFrame_SeamCount("GN_Uninit"), 2);
   EXPECT_EQ(SwFrame_SeamCount("SFX_Init"), 2);
   EXPECT_EQ(SwFrame_SeamCount("SFX_Uninit"), 2);
   EXPECT_EQ(SwFrame_SeamCount("InfoBar_Reset"), 2);
   EXPECT_EQ(SwFrame_SeamCount("UpdateMatchControls"), 12);
   // The ten replay buttons register their hot spots in the replay round.
   EXPECT_EQ(SwFrame_SeamCount("HotSpot_Set"), 6 * REPLAY_BUTTONS);
+  UninitPoll();
+}
+
+// A match watched from the front end: the menu screen (and the menu layer's
+// front-end environment) closes for the match's in-game one and comes back.
+TEST_F(SwFrameEnvironmentTest, AMatchWatchedFromTheMenusHandsTheMenuLayerOverAndBack) {
+  if (!Start()) GTEST_SKIP() << "no built game data";
+  InitSetOfMenus();
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+  EXPECT_EQ(GN_GetEnvironment(), GN_ENV_FRONT_END);
+  for (int round = 0; round < 2; ++round) {
+    SwFrame_CreateWhole();
+    EXPECT_FALSE(IsMenuSystemOpen());
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+    EXPECT_EQ(GN_GetEnvironment(), GN_ENV_IN_GAME);
+    SwFrame_DestroyWhole();
+    EXPECT_TRUE(IsMenuSystemOpen());
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+    EXPECT_EQ(GN_GetEnvironment(), GN_ENV_FRONT_END);
+  }
+  UninitSetOfMenus();
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_NONE);
   UninitPoll();
 }
 
