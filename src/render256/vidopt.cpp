@@ -11,7 +11,10 @@
 #include "engine/gfx.h"
 #include "engine/reset.h"
 #include "engine/winlib.h"
-#include "menus/menucont.h"
+#include "menus/exm_text.h"
+#include "menus/gnlayer.h"
+#include "menus/gnmap.h"
+#include "menus/machine.h"
 
 #define ABORT_FILE "vidopt"
 
@@ -288,7 +291,10 @@ namespace {
 int32_t Work(int offset) { return VideoConfigWord(VideoMenu.working, offset); }
 void SetWork(int offset, int32_t value) { VideoConfigSetWord(VideoMenu.working, offset, value); }
 
-const char* const kModeTypeTexts[4] = {"256 colour", "16 bit colour", "24 bit colour", "32 bit colour"};
+// "256 colour", "16 bit colour", "24 bit colour", "32 bit colour".
+constexpr int kModeTypeText = 1236;
+constexpr int kSoftwareText = 1225;      // "256 Colour software rendering"
+constexpr int kApplyToSeeText = 1245;    // "Apply to see options"
 
 void ChoiceColours(int row, int count, int32_t value) {
   for (int i = 0; i < count; ++i)
@@ -390,7 +396,7 @@ void VideoMenu_Update() {
   const DXCard* c = DXGetCard(card);
   const DXDevice* d = DXGetDevice(card, device);
   std::snprintf(v.card, sizeof v.card, "%s", c ? c->description : "** Invalid card **");
-  std::snprintf(v.device, sizeof v.device, "%s", d ? d->description : "256 Colour software rendering");
+  std::snprintf(v.device, sizeof v.device, "%s", d ? d->description : GetTextNoAddr(kSoftwareText));
   int cards = 0, devices = 0;
   for (int i = 0; i < MAX_DX_CARDS; ++i) cards += VideoCardScore(i) >= 0;
   for (int i = -1; i < MAX_DX_DEVICES; ++i) devices += VideoDeviceScore(card, i) >= 0;
@@ -398,11 +404,11 @@ void VideoMenu_Update() {
   v.deviceArrows = devices >= 2 ? VIDEO_ARROWS_GRAPHIC : 0;
   if (ModeOk(static_cast<int16_t>(mode))) {
     const GfxMode& m = GfxModeList[mode];
-    std::snprintf(v.resolution, sizeof v.resolution, "%d x %d, %s", m.width, m.height, kModeTypeTexts[m.type & 3]);
+    std::snprintf(v.resolution, sizeof v.resolution, "%d x %d, %s", m.width, m.height, GetTextNoAddr(kModeTypeText + (m.type & 3)));
     v.resolutionLabelColour = VIDEO_COLOUR_OTHER;
     v.resolutionArrows = VIDEO_ARROWS_GRAPHIC;
   } else {
-    std::snprintf(v.resolution, sizeof v.resolution, "Apply to see options");
+    std::snprintf(v.resolution, sizeof v.resolution, "%s", GetTextNoAddr(kApplyToSeeText));
     v.resolutionLabelColour = VIDEO_COLOUR_UNAVAILABLE;
     v.resolutionArrows = 0;
   }
@@ -473,7 +479,194 @@ void VideoMenu_Apply() {
   }
 }
 
+// ---- the menu's display map ----
+
+namespace {
+
+// What the map shows, refreshed from VideoMenu.view before every redraw.
+struct VideoMenuShown {
+  const char* card;
+  const char* device;
+  const char* resolution;
+  int16_t resolutionLabelColour;
+  int16_t cardArrows, deviceArrows, resolutionArrows;
+  int16_t choiceColour[VIDEO_OPTION_ROWS][VIDEO_OPTION_CHOICES];
+};
+VideoMenuShown gShown;
+
+void RefreshShown() {
+  const VideoMenuView& v = VideoMenu.view;
+  gShown.card = v.card;
+  gShown.device = v.device;
+  gShown.resolution = v.resolution;
+  gShown.resolutionLabelColour = static_cast<int16_t>(v.resolutionLabelColour);
+  gShown.cardArrows = static_cast<int16_t>(v.cardArrows);
+  gShown.deviceArrows = static_cast<int16_t>(v.deviceArrows);
+  gShown.resolutionArrows = static_cast<int16_t>(v.resolutionArrows);
+  for (int row = 0; row < VIDEO_OPTION_ROWS; ++row)
+    for (int choice = 0; choice < VIDEO_OPTION_CHOICES; ++choice)
+      gShown.choiceColour[row][choice] = static_cast<int16_t>(v.choiceColour[row][choice]);
+}
+
+// Region ids: a choice is row x 3 + choice; the other items are 100 + their
+// VideoMenuItem.
+constexpr int16_t kItemRegion = 100;
+
+int16_t VideoMenuCallback(const GNMessage* message) {
+  VideoMenuItem item = VIDEO_ITEM_CHOICE;
+  int row = 0, choice = 0;
+  if (message->regionId >= kItemRegion) {
+    item = static_cast<VideoMenuItem>(message->regionId - kItemRegion);
+  } else {
+    row = message->regionId / VIDEO_OPTION_CHOICES;
+    choice = message->regionId % VIDEO_OPTION_CHOICES;
+  }
+  switch (VideoMenu_Handle(item, message->code, row, choice)) {
+    case VIDEO_REFUSED: return GN_RESULT_NONE;
+    case VIDEO_REDRAW: return GN_RESULT_REDRAW;
+    case VIDEO_LEAVE: return GN_RESULT_LEAVE;
+    case VIDEO_NOT_HANDLED: break;
+  }
+  return GN_RESULT_HANDLED;
+}
+
+constexpr uint8_t kLeftMiddle = GN_JUSTIFY_LEFT | GN_JUSTIFY_MIDDLE;
+constexpr uint8_t kCentred = GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE;
+constexpr uint8_t kTopLeft = GN_JUSTIFY_LEFT | GN_JUSTIFY_TOP;
+
+constexpr GNDisplayItem Set(uint8_t type, int32_t value, uint8_t pass = GN_PASS_BOTH) {
+  return {type, GN_DATA_VALUE, pass, 0, 0, 0, 0, GNData(value), nullptr};
+}
+constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
+  return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
+}
+constexpr GNDisplayItem Band(int y, int h, int shade) {
+  return {GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_STATIC, 16, static_cast<int16_t>(y), 608, static_cast<int16_t>(h),
+          GNData(shade), nullptr};
+}
+constexpr GNDisplayItem Label(int x, int y, int w, int h, int text, uint8_t pass = GN_PASS_STATIC) {
+  return {GN_ITEM_TEXT, GN_DATA_TEXTNO, pass, static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(w),
+          static_cast<int16_t>(h), GNData(text), nullptr};
+}
+constexpr GNDisplayItem Value(int y, int w, const char* const* text) {
+  return {GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, 140, static_cast<int16_t>(y), static_cast<int16_t>(w), 50,
+          GNData(text), nullptr};
+}
+constexpr GNDisplayItem Arrows(int y, const int16_t* graphic) {
+  return {GN_ITEM_GRAPHIC, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 580, static_cast<int16_t>(y), 44, 44, GNData(graphic),
+          nullptr};
+}
+constexpr GNDisplayItem Hot(int x, int y, int w, int h) {
+  return {GN_ITEM_PLACEHOLDER, GN_DATA_NONE, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
+          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(), VideoMenuCallback};
+}
+constexpr GNDisplayItem Button(int x, int y, int w, int text) {
+  return {GN_ITEM_TEXT, GN_DATA_TEXTNO, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
+          static_cast<int16_t>(w), 30, GNData(text), VideoMenuCallback};
+}
+constexpr int16_t ItemId(VideoMenuItem item) { return static_cast<int16_t>(kItemRegion + item); }
+
+// One of the three hardware rows: band, label, value, arrows and the two
+// click areas (up steps back, down steps on).
+#define VIDEO_HARDWARE_ROW(y, shade, text, valueWidth, value, arrows, up, down)                     \
+  Band(y, 50, shade), Label(32, y, 108, 50, text), Set(GN_ITEM_JUSTIFY, kCentred), Value(y, valueWidth, value), \
+      Set(GN_ITEM_JUSTIFY, kTopLeft), Arrows(y + 3, arrows), Set(GN_ITEM_REGION_ID, ItemId(up)),    \
+      Hot(585, y + 5, 29, 15), Set(GN_ITEM_REGION_ID, ItemId(down)), Hot(585, y + 21, 29, 15),        \
+      Set(GN_ITEM_JUSTIFY, kLeftMiddle)
+
+// A choice button of an option row.
+#define VIDEO_CHOICE(y, row, choice, text)                                                  \
+  Set(GN_ITEM_REGION_ID, (row) * VIDEO_OPTION_CHOICES + (choice)),                         \
+      SetVar(GN_ITEM_FONT_COLOUR, &gShown.choiceColour[row][choice]), Button(190 + 132 * (choice), (y) + 1, 130, text)
+
+#define VIDEO_OPTION_BAND(y, shade, text) Band(y, 32, shade), Label(32, (y) + 4, 158, 25, text)
+
+const GNDisplayItem kVideoMenuMap[] = {
+    Set(GN_ITEM_STATIC_BACKGROUND, 0, GN_PASS_STATIC),
+    {GN_ITEM_STATIC_TITLE, GN_DATA_TEXTNO, GN_PASS_STATIC, 0, 0, 0, 0, GNData(1222), nullptr},  // "Graphic Options"
+    Set(GN_ITEM_JUSTIFY, kLeftMiddle),
+    Set(GN_ITEM_FONT_COLOUR, 0),
+    VIDEO_HARDWARE_ROW(80, 3, 1223, 420, &gShown.card, &gShown.cardArrows, VIDEO_ITEM_CARD_UP, VIDEO_ITEM_CARD_DOWN),
+    VIDEO_HARDWARE_ROW(130, 4, 1224, 420, &gShown.device, &gShown.deviceArrows, VIDEO_ITEM_DEVICE_UP,
+                       VIDEO_ITEM_DEVICE_DOWN),
+    // The resolution's label is drawn afresh: its colour says whether a mode is chosen.
+    Band(180, 50, 3),
+    SetVar(GN_ITEM_FONT_COLOUR, &gShown.resolutionLabelColour),
+    Label(32, 180, 108, 50, 1226, GN_PASS_DYNAMIC),  // "Resolution"
+    Set(GN_ITEM_FONT_COLOUR, 0),
+    Set(GN_ITEM_JUSTIFY, kCentred),
+    Value(180, 468, &gShown.resolution),
+    Set(GN_ITEM_JUSTIFY, kTopLeft),
+    Arrows(183, &gShown.resolutionArrows),
+    Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_MODE_UP)),
+    Hot(585, 185, 29, 15),
+    Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_MODE_DOWN)),
+    Hot(585, 201, 29, 15),
+    Set(GN_ITEM_JUSTIFY, kLeftMiddle),
+
+    VIDEO_OPTION_BAND(243, 3, 1227),  // "Mip Map"
+    VIDEO_OPTION_BAND(275, 4, 1228),  // "Texture Smoothing"
+    VIDEO_OPTION_BAND(307, 3, 1229),  // "Lighting"
+    VIDEO_OPTION_BAND(339, 4, 1230),  // "Fogging"
+    VIDEO_OPTION_BAND(371, 3, 1231),  // "Texture Detail"
+    Set(GN_ITEM_JUSTIFY, kCentred),
+    Set(GN_ITEM_AUTO_BUTTON, 1),
+    VIDEO_CHOICE(243, VIDEO_ROW_MIP_MAP, 0, 1241),  // "Off"
+    VIDEO_CHOICE(243, VIDEO_ROW_MIP_MAP, 1, 1240),  // "On"
+    VIDEO_CHOICE(275, VIDEO_ROW_SMOOTHING, 0, 1247),  // "None"
+    VIDEO_CHOICE(275, VIDEO_ROW_SMOOTHING, 1, 1248),  // "Bi-linear"
+    VIDEO_CHOICE(275, VIDEO_ROW_SMOOTHING, 2, 1249),  // "Tri-linear"
+    VIDEO_CHOICE(307, VIDEO_ROW_LIGHTING, 0, 1241),
+    VIDEO_CHOICE(307, VIDEO_ROW_LIGHTING, 1, 1240),
+    VIDEO_CHOICE(339, VIDEO_ROW_FOGGING, 0, 1241),
+    VIDEO_CHOICE(339, VIDEO_ROW_FOGGING, 1, 1240),
+    VIDEO_CHOICE(371, VIDEO_ROW_DETAIL, 0, 1244),  // "Low"
+    VIDEO_CHOICE(371, VIDEO_ROW_DETAIL, 1, 1242),  // "High"
+
+    Set(GN_ITEM_FONT_COLOUR, 0),
+    Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_APPLY)),
+    Button(30, 420, 192, 1246),  // "Apply Changes"
+    Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_CANCEL)),
+    Button(224, 420, 192, 1366),  // "Cancel"
+    Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_DONE)),
+    Button(418, 420, 192, 75),  // "Done"
+    Set(GN_ITEM_AUTO_BUTTON, 0),
+    {GN_ITEM_END, 0, 0, 0, 0, 0, 0, GNData(), nullptr},
+};
+
+#undef VIDEO_HARDWARE_ROW
+#undef VIDEO_CHOICE
+#undef VIDEO_OPTION_BAND
+
+// One opening of the menu, until Apply Changes, Cancel or Done.
+void RunVideoMenuBody() {
+  VideoMenu_Open();
+  GN_MenuInit(kVideoMenuMap);
+  do {
+    VideoMenu_Update();
+    RefreshShown();
+    GN_MenuRedraw();
+  } while (GN_MenuLoop() != 1);
+  GN_MenuUninit();
+}
+
+}  // namespace
+
+const GNDisplayItem* VideoMenuMap() { return kVideoMenuMap; }
+
 void VideoOptionsMenu() {
-  std::printf("VideoOptionsMenu(): the graphic options screen is not built yet\n");
-  FrontEndSeam.runScreen(PlaceholderMenu);
+  do {
+    VideoMenu.leaveCode = 0;
+    GN_StartSetOfMenus();
+    RunVideoMenuBody();
+    GN_EndSetOfMenus();
+    if (VideoMenu.changed) {
+      // The menu screen closes while the graphics restart on the new card and
+      // opens again on it.
+      const bool menus = IsMenuSystemOpen();
+      if (menus) UninitSetOfMenus();
+      VideoMenu_Apply();
+      if (menus) InitSetOfMenus();
+    }
+  } while (VideoMenu.leaveCode == 1);
 }

@@ -2,6 +2,8 @@
 // display options kept in OPTIONS.DAT.
 #pragma once
 
+struct GNDisplayItem;
+
 #include <cstdint>
 
 struct DXDevice;
@@ -138,6 +140,10 @@ VideoMenuAnswer VideoMenu_Handle(VideoMenuItem item, int message, int row = 0, i
 // After the menu closes: restarts graphics on the new card and device when
 // they changed, and checks the active mode.
 void VideoMenu_Apply();
-// Runs the "Graphic Options" menu. Until the menu layer it draws on exists
-// it opens the placeholder screen.
+// Runs the "Graphic Options" menu, a GN menu of the current environment (the
+// layer initialised, no set of menus open), and applies the result: a new
+// card or device restarts the graphics (closing and reopening the front end's
+// menu screen when it is open) and Apply Changes opens the menu again.
 void VideoOptionsMenu();
+// The menu's display map.
+const GNDisplayItem* VideoMenuMap();

@@ -8,7 +8,6 @@
 #include "engine/gfx.h"
 #include "engine/startup.h"
 #include "engine/winlib.h"
-#include "menus/menucont.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
 
@@ -422,15 +421,6 @@ TEST_F(VideoOptionsTest, ApplyingAnotherDeviceRestartsGraphics) {
   VideoUninit();
   EXPECT_FALSE(GfxIsInitialised());
   VideoOptionsDefaults();
-}
-
-TEST_F(VideoOptionsTest, TheMenuOpensThePlaceholderUntilItsScreenExists) {
-  static const MenuItem* shown = nullptr;
-  FrontEndSeam.runScreen = [](const MenuItem* table) { shown = table; };
-  testing::internal::CaptureStdout();
-  VideoOptionsMenu();
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("VideoOptionsMenu()"), std::string::npos);
-  EXPECT_EQ(shown, PlaceholderMenu);
 }
 
 }  // namespace

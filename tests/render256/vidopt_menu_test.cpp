@@ -1,0 +1,93 @@
+// The "Graphic Options" menu on the front end's menu screen, worked by an
+// event script as a user would.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/dxenum.h"
+#include "engine/gfx.h"
+#include "menus/gnlayer.h"
+#include "menus/gnmap.h"
+#include "menus/menu_harness.h"
+#include "platform/platform.h"
+#include "render256/vidopt.h"
+
+namespace {
+
+class GraphicOptionsMenuTest : public menutest::MenuHarness {
+ protected:
+  void SetUp() override {
+    MenuHarness::SetUp();
+    VideoInit(1);  // the software renderer on the headless display
+  }
+  // Runs the menu under the script: "click X Y" lines, ticks from now.
+  void RunMenu(const std::vector<std::pair<int, int>>& clicks) {
+    std::string script;
+    uint32_t at = PlatRawTicks() + 50;
+    for (auto [x, y] : clicks) {
+      script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
+      script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+      at += 60;
+    }
+    std::string error;
+    ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
+    VideoOptionsMenu();
+    PlatClearEventScript();
+  }
+};
+
+// Button centres of the map.
+constexpr std::pair<int, int> kCancel{320, 435}, kDone{514, 435}, kApply{126, 435};
+constexpr std::pair<int, int> kModeUp{599, 192}, kModeDown{599, 208}, kLightingOn{387, 323};
+
+TEST_F(GraphicOptionsMenuTest, CancelLeavesTheChoiceAsItWas) {
+  uint8_t before[VIDEO_CONFIG_SIZE];
+  std::memcpy(before, VideoConfig, sizeof before);
+  RunMenu({kModeDown, kCancel});
+  EXPECT_EQ(std::memcmp(before, VideoConfig, sizeof before), 0);
+  EXPECT_EQ(VideoMenu.leaveCode, 0);
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);  // the set of menus is closed again
+}
+
+TEST_F(GraphicOptionsMenuTest, DoneKeepsANewResolutionWithoutRestartingGraphics) {
+  const int32_t mode = VideoConfig_GetMode();
+  RunMenu({kModeDown, kLightingOn, kDone});
+  // Another 8-bit mode of at least 512 x 384 when the display offers one.
+  int suitable = 0;
+  for (int i = 0; i < GfxModeCount; ++i)
+    suitable += GfxModeList[i].type == 0 && GfxModeList[i].width >= 512 && GfxModeList[i].height >= 384 &&
+                GfxModeList[i].width <= 2048 && GfxModeList[i].height <= 1024;
+  if (suitable > 1) EXPECT_NE(VideoConfig_GetMode(), mode);
+  EXPECT_EQ(GfxModeList[VideoConfig_GetMode()].type, 0);
+  EXPECT_EQ(VideoConfig_GetDevice(), -1);
+  EXPECT_EQ(VideoConfigWord(VideoConfig, VIDEO_CONFIG_LIGHTING), 0);  // no device: the row is refused
+  EXPECT_EQ(VideoMenu.changed, 0);
+  EXPECT_TRUE(IsMenuSystemOpen());
+}
+
+TEST_F(GraphicOptionsMenuTest, ApplyOpensTheMenuAgainUntilDone) {
+  RunMenu({kModeUp, kApply, kDone});
+  EXPECT_EQ(VideoMenu.leaveCode, 0);
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+}
+
+TEST(GraphicOptionsMap, EveryClickableItemHasARegionOfItsOwn) {
+  // Walk the map as the layer does: the region id in force at each callback item.
+  int16_t id = -1;
+  std::vector<int16_t> ids;
+  for (const GNDisplayItem* item = VideoMenuMap(); item->type != GN_ITEM_END; ++item) {
+    if (item->type == GN_ITEM_REGION_ID) id = static_cast<int16_t>(item->data.value);
+    if (item->callback) ids.push_back(id);
+  }
+  // Six arrows, twelve choices, three buttons.
+  EXPECT_EQ(ids.size(), 21u);
+  std::vector<int16_t> sorted = ids;
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+}
+
+}  // namespace
