@@ -541,11 +541,11 @@ constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
   return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
 }
 constexpr GNDisplayItem Band(int y, int h, int shade) {
-  return {GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_STATIC, 16, static_cast<int16_t>(y), 608, static_cast<int16_t>(h),
+  return {GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, 16, static_cast<int16_t>(y), 608, static_cast<int16_t>(h),
           GNData(shade), nullptr};
 }
-constexpr GNDisplayItem Label(int x, int y, int w, int h, int text, uint8_t pass = GN_PASS_STATIC) {
-  return {GN_ITEM_TEXT, GN_DATA_TEXTNO, pass, static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(w),
+constexpr GNDisplayItem Label(int x, int y, int w, int h, int text) {
+  return {GN_ITEM_TEXT, GN_DATA_TEXTNO, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(w),
           static_cast<int16_t>(h), GNData(text), nullptr};
 }
 constexpr GNDisplayItem Value(int y, int w, const char* const* text) {
@@ -585,15 +585,15 @@ const GNDisplayItem kVideoMenuMap[] = {
     Set(GN_ITEM_STATIC_BACKGROUND, 0, GN_PASS_STATIC),
     {GN_ITEM_STATIC_TITLE, GN_DATA_TEXTNO, GN_PASS_STATIC, 0, 0, 0, 0, GNData(1222), nullptr},  // "Graphic Options"
     Set(GN_ITEM_JUSTIFY, kLeftMiddle),
-    Set(GN_ITEM_FONT_COLOUR, 0),
+    Set(GN_ITEM_FONT_COLOUR, 0, GN_PASS_DYNAMIC),
     VIDEO_HARDWARE_ROW(80, 3, 1223, 420, &gShown.card, &gShown.cardArrows, VIDEO_ITEM_CARD_UP, VIDEO_ITEM_CARD_DOWN),
     VIDEO_HARDWARE_ROW(130, 4, 1224, 420, &gShown.device, &gShown.deviceArrows, VIDEO_ITEM_DEVICE_UP,
                        VIDEO_ITEM_DEVICE_DOWN),
-    // The resolution's label is drawn afresh: its colour says whether a mode is chosen.
+    // The resolution's label: its colour says whether a mode is chosen.
     Band(180, 50, 3),
     SetVar(GN_ITEM_FONT_COLOUR, &gShown.resolutionLabelColour),
-    Label(32, 180, 108, 50, 1226, GN_PASS_DYNAMIC),  // "Resolution"
-    Set(GN_ITEM_FONT_COLOUR, 0),
+    Label(32, 180, 108, 50, 1226),  // "Resolution"
+    Set(GN_ITEM_FONT_COLOUR, 0, GN_PASS_DYNAMIC),
     Set(GN_ITEM_JUSTIFY, kCentred),
     Value(180, 468, &gShown.resolution),
     Set(GN_ITEM_JUSTIFY, kTopLeft),
@@ -623,7 +623,7 @@ const GNDisplayItem kVideoMenuMap[] = {
     VIDEO_CHOICE(371, VIDEO_ROW_DETAIL, 0, 1244),  // "Low"
     VIDEO_CHOICE(371, VIDEO_ROW_DETAIL, 1, 1242),  // "High"
 
-    Set(GN_ITEM_FONT_COLOUR, 0),
+    Set(GN_ITEM_FONT_COLOUR, 0, GN_PASS_DYNAMIC),
     Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_APPLY)),
     Button(30, 420, 192, 1246),  // "Apply Changes"
     Set(GN_ITEM_REGION_ID, ItemId(VIDEO_ITEM_CANCEL)),
