@@ -114,7 +114,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 52: return {NewsTestMenu, 52, nullptr};  // the news test screen
       case 54: return {nullptr, 53, "PlayExhibitionMatch"};
       case 59: return {nullptr, 3, nullptr};
-      case 83: return {PlaceholderMenu, 12, nullptr};  // the graphic options, on the placeholder for now
+      case 83: return {nullptr, 12, "VideoOptionsMenu"};  // the graphic options, then the screen before
       default: return {PlaceholderMenu, static_cast<int16_t>(option), nullptr};
     }
   };
@@ -124,6 +124,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
     gScreens.clear();
     PreviousMenuOption = 12;
     MenuOption = static_cast<int16_t>(option);
+    FrontEndSeam.videoOptionsMenu = [] { FrontEnd_NoteSeam("VideoOptionsMenu"); };
     const size_t seamCalls = FrontEnd_SeamCalls().size();
     DoMainMenuOption();
     const Expect e = expected(option);
