@@ -291,10 +291,12 @@ void LeaveAfterRedraw() {
 void ChooseBackgroundRow() {
   gBarRun.before = MenuBufferCopy();
   menutest::StartScript();
-  PopupRow row{POPUP_ROW_TEXTNO, POPUP_ENABLED, -1, -1, -1, -1, MenuArg(static_cast<int32_t>(762)),
-               MainMenu_ItemCallback, nullptr};
+  // The File drop-down's own row, chosen as the bar chooses it: its callback.
+  const int index = FindMainMenuBarRow(762);
+  ASSERT_GE(index, 0);
+  PopupRow& row = MainMenuBar[index];
   const PopupCall call{1, 0, &row, MainMenuBar};
-  gBarRun.result = MainMenu_ItemCallback(&call);
+  gBarRun.result = row.callback(&call);
   gBarRun.afterPanel = MenuBufferCopy();
   SetMenuPostDrawCallback(LeaveAfterRedraw);
   SetMenuResult(gBarRun.result);
