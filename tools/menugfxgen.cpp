@@ -419,7 +419,7 @@ constexpr IconShape kIconShapes[] = {
     {"bigblock", 440, 200}, {"radio", 16, 16},    {"menush", 80, 20},    {"i_sq2", 18, 18},    {"tube2", 24, 64},
     {"reddisc2", 24, 24},   {"kit1", 24, 28},     {"kit2", 24, 28},      {"kit3", 24, 28},     {"kit4", 24, 28},
     {"kit5", 24, 28},       {"kit6", 24, 28},     {"kit7", 24, 28},      {"kit8", 24, 28},     {"kit9", 24, 28},
-    {"kit10", 24, 28},      {"kit11", 24, 28},    {"arrotick", 24, 24},  {"cards", 24, 32},    {"players", 24, 32},
+    {"kit10", 24, 28},      {"kit11", 24, 28},    {"arrotick", 30, 36},  {"cards", 24, 32},    {"players", 24, 32},
     {"players2", 24, 32},   {"ball", 24, 24},     {"ball2", 24, 24},     {"ballshad", 24, 24}, {"pitch", 120, 80},
     {"squares", 24, 24},    {"square", 24, 24},   {"digifont", 24, 24},  {"squares2", 24, 24}, {"LRScroll", 48, 24},
     {"mouse", 24, 24},      {"hourglas", 24, 24}, {"smarrow", 24, 24},   {"updownar", 24, 24}, {"pitch3", 120, 80},
@@ -453,6 +453,24 @@ void DrawTile(Canvas* c, int entry, int frame, int frames) {
       c->Put(c->width - 1 - x, c->height - 1 - y, MENU_COLOUR_KEY);
     }
   }
+}
+
+// The stepper (icon 1205): an up arrow over a down arrow, white on a dark
+// tile, each half one click area of the lists and option rows that step.
+constexpr int kIconStepArrows = 1205;
+void DrawStepArrows(Canvas* c) {
+  const uint16_t tile = Rgb565(30, 40, 90), edge = Rgb565(200, 210, 240), arrow = Rgb565(255, 255, 255);
+  c->Fill(0, 0, c->width, c->height, tile);
+  c->Frame(0, 0, c->width, c->height, edge);
+  const int mid = c->width / 2, half = c->height / 2;
+  for (int row = 0; row < half - 6; ++row) {
+    const int reach = row * (mid - 4) / (half - 7);
+    for (int x = mid - reach; x <= mid + reach; ++x) {
+      c->Put(x, 3 + row, arrow);                  // pointing up
+      c->Put(x, c->height - 4 - row, arrow);      // pointing down
+    }
+  }
+  c->Fill(3, half - 1, c->width - 6, 1, edge);
 }
 
 // The message box: a panel with a title strip and a button well at the foot.
@@ -576,6 +594,8 @@ bool WriteIconFile(const std::filesystem::path& dir, int entry, const std::array
     if (icon == ICON_MESSAGE_BOX) {
       DrawMessageBox(&canvas);
       DrawNumber(&canvas, bitmap, icon, shape.width / 2, shape.height / 2, 60, 60);
+    } else if (icon == kIconStepArrows) {
+      DrawStepArrows(&canvas);
     } else if (icon == ICON_ARROW_POINTER) {
       DrawArrow(&canvas);
       DrawNumber(&canvas, bitmap, icon, 12, 19, 24, 9);

@@ -49,18 +49,7 @@ class GNInGameTest : public EngineTest {
     EngineTest::TearDown();
   }
   bool Start() {
-    if (!std::filesystem::exists(BuiltGameDir() / "pakfiles" / "hdcommon.pki")) return false;
-    PakFileInit();
-    PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
-    PakFileAdd((BuiltGameDir() / "cd" / "pakfiles" / "cdcommon").string().c_str());
-    PakFileAddDone();
-    StartWindowAndTimer();
-    DXEnumDisplay();
-    GfxInit(0);
-    InitPoll();
-    InitMouseDriver();
-    InitKeyboardInterrupt();
-    return true;
+    return StartBuiltGameDisplay();
   }
   void StartPalette() {
     SetupGamePalette();

@@ -460,18 +460,8 @@ class GNMapInGameTest : public EngineTest {
     EngineTest::TearDown();
   }
   bool Start() {
-    if (!std::filesystem::exists(BuiltGameDir() / "pakfiles" / "hdcommon.pki")) return false;
-    PakFileInit();
-    PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
-    PakFileAdd((BuiltGameDir() / "cd" / "pakfiles" / "cdcommon").string().c_str());
-    PakFileAddDone();
-    StartWindowAndTimer();
+    if (!StartBuiltGameDisplay()) return false;
     PlatSetVirtualAutoAdvance(true);  // a frame waits for the next tick
-    DXEnumDisplay();
-    GfxInit(0);
-    InitPoll();
-    InitMouseDriver();
-    InitKeyboardInterrupt();
     if (!GNInGame_OpenStandaloneScreen(800, 600)) return false;
     if (MouseDriverState() == 1) ResetMouseDriver();
     GNInGame_SetSaveBuffer(saved.data());

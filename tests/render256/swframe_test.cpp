@@ -165,18 +165,7 @@ class SwFrameEnvironmentTest : public SwFrameTest {
     SwFrameTest::TearDown();
   }
   bool Start() {
-    if (!std::filesystem::exists(BuiltGameDir() / "pakfiles" / "hdcommon.pki")) return false;
-    // The hard-disk pak and the CD's (the loading bar's pictures).
-    PakFileInit();
-    PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
-    PakFileAdd((BuiltGameDir() / "cd" / "pakfiles" / "cdcommon").string().c_str());
-    PakFileAddDone();
-    StartWindowAndTimer();
-    DXEnumDisplay();
-    GfxInit(0);
-    InitPoll();
-    InitMouseDriver();
-    InitKeyboardInterrupt();
+    if (!StartBuiltGameDisplay()) return false;
     StoreI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 2);
     SetPitchGeometry();
     for (RenderObject& r : RenderObjects) {

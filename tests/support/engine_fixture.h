@@ -6,11 +6,13 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "clubsim/clubsvc.h"
 #include "engine/compress.h"
 #include "engine/debug.h"
 #include "engine/dxdraw.h"
+#include "engine/dxenum.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "engine/mem_win.h"
@@ -21,6 +23,7 @@
 #include "engine/timerint.h"
 #include "engine/winlib.h"
 #include "platform/platform.h"
+#include "support/built_game.h"
 
 // Every module back to its start state, layer by layer, then the virtual
 // clock (test set-up, not a reset).
@@ -54,5 +57,24 @@ class EngineTest : public ::testing::Test {
   void StartWindowAndTimer() {
     WinInit(nullptr, "Gafferon test", 1);
     InitTimerInterrupt();
+  }
+
+  // The built game's two paks (the hard disk's and the CD's, which holds the
+  // loading bar's pictures) by their full paths, then the window, timer,
+  // display, poll list, mouse and keyboard, as the game opens them for a
+  // match; false (nothing opened) when the build has no game data.
+  bool StartBuiltGameDisplay() {
+    if (!std::filesystem::exists(BuiltGameDir() / "pakfiles" / "hdcommon.pki")) return false;
+    PakFileInit();
+    PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
+    PakFileAdd((BuiltGameDir() / "cd" / "pakfiles" / "cdcommon").string().c_str());
+    PakFileAddDone();
+    StartWindowAndTimer();
+    DXEnumDisplay();
+    GfxInit(0);
+    InitPoll();
+    InitMouseDriver();
+    InitKeyboardInterrupt();
+    return true;
   }
 };
