@@ -11,8 +11,19 @@
 #include "engine/pakfile.h"
 #include "engine/reset.h"
 #include "generic/gamesound.h"
+#include "menus/c_mn22.h"
+#include "menus/c_mn8.h"
+#include "menus/c_mnarrange.h"
+#include "menus/c_mncomp.h"
+#include "menus/c_mnfin.h"
+#include "menus/c_mnfix.h"
+#include "menus/c_mnfriend.h"
+#include "menus/c_mnjobs.h"
 #include "menus/c_mnload.h"
+#include "menus/c_mnrank.h"
+#include "menus/c_mnrow.h"
 #include "menus/c_mnshort.h"
+#include "menus/c_mnstaff.h"
 #include "menus/c_mnstart.h"
 #include "menus/exm_text.h"
 #include "menus/m_mn0.h"
@@ -63,7 +74,7 @@ const MenuOptionPair MenuOption_TextNumber[MENU_OPTION_PAIRS + 1] = {
     {1216, 27},  {791, 43},   {1014, 52}, {700, 3},    {252, 19},   {136, 9},    {1476, 34},  {791, 43},
     {795, 35},   {28, 44},    {1817, 12}, {1833, 68},  {1834, 69},  {1469, 45},  {157, 11},   {1681, 75},
     {1682, 76},  {167, 80},   {79, 13},   {426, -1},   {427, -1},   {833, -1},   {834, -1},   {1050, 83},
-    {741, -1},   {762, -1},   {764, -1},  {888, 58},   {89, 50},    {0, 0},
+    {741, -1},   {762, -1},   {764, -1},  {888, 58},   {89, 50},    {1205, 18},  {253, 33},   {0, 0},
 };
 
 namespace {
@@ -136,8 +147,8 @@ PopupRow MainMenuBar[] = {
     TEXT_ROW(741),   // "Screen Help and Tips"
     TEXT_ROW(762),   // "Gafferon Background"
     HEADER(170, "Club Menus"),
-    TEXT_ROW(700), TEXT_ROW(29), TEXT_ROW(497), TEXT_ROW(167), TEXT_ROW(1314), TEXT_ROW(445), TEXT_ROW(294),
-    TEXT_ROW(1216), TEXT_ROW(791), TEXT_ROW(79),
+    TEXT_ROW(700), TEXT_ROW(29), TEXT_ROW(497), TEXT_ROW(1205), TEXT_ROW(167), TEXT_ROW(1314), TEXT_ROW(445),
+    TEXT_ROW(294), TEXT_ROW(1216), TEXT_ROW(791), TEXT_ROW(79), TEXT_ROW(253),
     HEADER(300, "Global Menus"),
     TEXT_ROW(700), TEXT_ROW(252), TEXT_ROW(136), TEXT_ROW(1476), TEXT_ROW(1682), TEXT_ROW(791), TEXT_ROW(795),
     TEXT_ROW(28), TEXT_ROW(888), TEXT_ROW(1817), TEXT_ROW(1833), TEXT_ROW(1834), TEXT_ROW(1681), TEXT_ROW(1469),
@@ -408,7 +419,7 @@ void LoadCdSave() {
 bool IsValidMenuOption(int option) {
   if (option < -1 || option > kOptionLast) return false;
   switch (option) {
-    case 15: case 18: case 20: case 33: case 38: case 39: case 40: case 41: case 42: case 70: case 71:
+    case 15: case 20: case 38: case 39: case 40: case 41: case 42: case 70: case 71:
       return false;
     default:
       return true;
@@ -462,11 +473,53 @@ void DoMainMenuOption() {
         ProcessHumanEvents();
       }
       return;
+    // ---- Staff Appointments
     case 13:
+      MenuClub = GNW_GetHumanClub(MenuManager);
+      Placeholder();
+      return;
+    // ---- Arrange Friendly
     case 17:
       MenuClub = GNW_GetHumanClub(MenuManager);
       Placeholder();
       return;
+    // ---- Player Stats
+    case 18:
+      Placeholder();
+      return;
+    // ---- Statistics
+    case 80:
+      Placeholder();
+      return;
+    // ---- club fixtures and the league table
+    case 8: case 9:
+      Placeholder();
+      return;
+    // ---- competition fixtures and the Roll Of Honour
+    case 11: case 12:
+      Placeholder();
+      return;
+    // ---- Job Vacancies
+    case 43:
+      Placeholder();
+      return;
+    // ---- the ranked lists
+    case 68: case 69: case 75:
+      Placeholder();
+      return;
+    // ---- Finances
+    case 33:
+      Placeholder();
+      return;
+    // ---- Rest of the World and match statistics
+    case 79: case 81:
+      Placeholder();
+      return;
+    // ---- Friendly Setup and Player History
+    case 53: case 57:
+      Placeholder();
+      return;
+    // ---- (end of the club screens)
     case 14:  // Negotiate Contract
       Placeholder();
       if (NegotiationRequest != 2) ProcessHumanEvents();

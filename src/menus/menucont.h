@@ -49,7 +49,7 @@ struct MenuOptionPair {
   int16_t text;
   int16_t option;
 };
-constexpr int MENU_OPTION_PAIRS = 37;
+constexpr int MENU_OPTION_PAIRS = 39;
 extern const MenuOptionPair MenuOption_TextNumber[MENU_OPTION_PAIRS + 1];
 
 // The menu bar of the front-end screens ("File", "Club Menus", "Global

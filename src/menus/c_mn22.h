@@ -1,0 +1,2 @@
+// The Statistics screen.
+#pragma once

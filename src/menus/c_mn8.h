@@ -1,0 +1,2 @@
+// The Player Stats screen.
+#pragma once

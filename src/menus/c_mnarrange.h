@@ -1,0 +1,2 @@
+// The Arrange Friendly screen.
+#pragma once

@@ -1,0 +1,2 @@
+// The competition fixtures screen and the Roll Of Honour.
+#pragma once

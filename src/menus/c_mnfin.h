@@ -1,0 +1,2 @@
+// The Finances screen.
+#pragma once

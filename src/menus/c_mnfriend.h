@@ -1,0 +1,2 @@
+// Friendly Setup and Player History.
+#pragma once

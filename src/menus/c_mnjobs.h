@@ -1,0 +1,2 @@
+// The Job Centre.
+#pragma once

@@ -1,0 +1,2 @@
+// Rest of the World and the match statistics screen.
+#pragma once

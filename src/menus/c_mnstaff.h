@@ -1,0 +1,2 @@
+// The Staff Appointments screen.
+#pragma once
