@@ -49,6 +49,8 @@ struct SquadState {
   bool reserveMode = false;
   int16_t reserveSlot = -1;
   int16_t pendingReserveSlot = -1;  // armed for the next opening
+  int16_t foreignClub = -1;         // the foreign flag: a database club outside the world
+  int16_t pendingForeignClub = -1;  // armed for the next opening
   bool toPlayerPage = false;        // the screen was left for the player page
   int16_t openedFrom = 3;
   int16_t selected = -1;
@@ -180,6 +182,10 @@ void FillHeaderTexts() {
   gSquad.clubName = -1;
   gSquad.managerLabel = -1;
   gSquad.managerName = -1;
+  if (gSquad.foreignClub >= 0) {
+    gSquad.clubName = GNW_GetClubTextNo(gSquad.foreignClub);
+    return;
+  }
   if (gSquad.reserveMode || MenuClub < 0 || MenuClub >= NUM_CLUBS) return;
   gSquad.clubName = GNW_GetClubTextNo(GNW_GetClubDbId(MenuClub));
   gSquad.managerLabel = kManagerLabel;
@@ -352,6 +358,7 @@ const MenuItem SquadMenu[] = {
 // ---- the screen's steps ----
 
 void Squad_ShowReservePool(int16_t slot) { gSquad.pendingReserveSlot = slot < 0 ? int16_t{-1} : slot; }
+void Squad_ShowForeignClub(int16_t dbClub) { gSquad.pendingForeignClub = dbClub < 0 ? int16_t{-1} : dbClub; }
 
 void Squad_Open() {
   if (gSquad.toPlayerPage) {
@@ -361,11 +368,15 @@ void Squad_Open() {
     gSquad.openedFrom = ReturnMenuOption;
     gSquad.reserveMode = gSquad.pendingReserveSlot >= 0;
     gSquad.reserveSlot = gSquad.pendingReserveSlot;
+    gSquad.foreignClub = gSquad.reserveMode ? int16_t{-1} : gSquad.pendingForeignClub;
   }
   gSquad.pendingReserveSlot = -1;
+  gSquad.pendingForeignClub = -1;
 
   ClearList();
-  if (gSquad.reserveMode) {
+  if (gSquad.foreignClub >= 0) {
+    for (auto& p : SquadList) p = -1;  // no players of it in the world
+  } else if (gSquad.reserveMode) {
     GNW_FillReserveList(gSquad.reserveSlot);
   } else if (MenuClub >= 0 && MenuClub < NUM_CLUBS) {
     GNW_FillSquadList(MenuClub);
@@ -382,9 +393,9 @@ void Squad_Open() {
   gSquad.groupByPosition = false;
   std::fill(gSquad.roleArmed, gSquad.roleArmed + SQUAD_ROLES, false);
   gSquad.selected = -1;
-  SetScreenHeader(gSquad.reserveMode ? 2 : 3);
+  SetScreenHeader(gSquad.reserveMode || gSquad.foreignClub >= 0 ? 2 : 3);
   const int16_t human = GNW_GetHumanClub(MenuManager);
-  gSquad.controls = !gSquad.reserveMode && human >= 0 && human == MenuClub;
+  gSquad.controls = !gSquad.reserveMode && gSquad.foreignClub < 0 && human >= 0 && human == MenuClub;
   gSquad.controlTable = gSquad.controls ? kControlTable : nullptr;
   FillHeaderTexts();
 }
@@ -608,6 +619,7 @@ int16_t Squad_ChosenKey() { return gSquad.chosenKey; }
 int16_t Squad_Selected() { return gSquad.selected; }
 bool Squad_RoleArmed(int16_t role) { return role >= 0 && role < SQUAD_ROLES && gSquad.roleArmed[role]; }
 bool Squad_ReserveMode() { return gSquad.reserveMode; }
+int16_t Squad_ForeignClub() { return gSquad.foreignClub; }
 bool Squad_ShowsControls() { return gSquad.controls; }
 
 void Squad_Reset() {

@@ -52,6 +52,9 @@ struct SquadRow {
 // The next opening shows reserve pool `slot` instead of MenuClub's squad
 // (one opening only; the player page's round trip keeps it).
 void Squad_ShowReservePool(int16_t slot);
+// The next opening shows database club `dbClub`, a foreign club outside the
+// world, by the foreign flag: its name and an empty list (one opening only).
+void Squad_ShowForeignClub(int16_t dbClub);
 // The opening: the list filled, the flags cleared, the screen header set.
 void Squad_Open();
 // Every redraw: the sort keys from the two flags, the sorted list, the rows
@@ -99,6 +102,7 @@ int16_t Squad_ChosenKey();
 int16_t Squad_Selected();
 bool Squad_RoleArmed(int16_t role);
 bool Squad_ReserveMode();
+int16_t Squad_ForeignClub();  // -1 unless the foreign flag is set
 bool Squad_ShowsControls();
 
 // The screen as at program start (a registered reset).

@@ -481,7 +481,7 @@ void DoMainMenuOption() {
     // ---- Arrange Friendly
     case 17:
       MenuClub = GNW_GetHumanClub(MenuManager);
-      Placeholder();
+      RunScreen(ArrangeFriendlyMenu);
       return;
     // ---- Player Stats
     case 18:
@@ -512,8 +512,11 @@ void DoMainMenuOption() {
       Placeholder();
       return;
     // ---- Rest of the World and match statistics
-    case 79: case 81:
-      Placeholder();
+    case 79:
+      RunScreen(RestOfWorldMenu);
+      return;
+    case 81:
+      RunScreen(MatchStatsMenu);
       return;
     // ---- Friendly Setup and Player History
     case 53: case 57:

@@ -12,7 +12,9 @@
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "menus/c_mnarrange.h"
 #include "menus/c_mnload.h"
+#include "menus/c_mnrow.h"
 #include "menus/c_mnstart.h"
 #include "menus/langtext.h"
 #include "menus/m_mn0.h"
@@ -117,6 +119,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 83: return {nullptr, 12, "VideoOptionsMenu"};  // the graphic options, then the screen before
       // -- staff (13)
       // -- arrange friendly (17)
+      case 17: return {ArrangeFriendlyMenu, 17, nullptr};
       // -- player stats (18)
       // -- statistics (80)
       // -- club fixtures, league table (8, 9)
@@ -125,6 +128,8 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- ranked lists (68, 69, 75)
       // -- finances (33)
       // -- rest of the world, match statistics (79, 81)
+      case 79: return {RestOfWorldMenu, 79, nullptr};
+      case 81: return {MatchStatsMenu, 81, nullptr};
       // -- friendly setup, player history (53, 57)
       // -- (end of the club screens)
       default: return {PlaceholderMenu, static_cast<int16_t>(option), nullptr};
