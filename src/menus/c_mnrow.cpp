@@ -273,8 +273,10 @@ int16_t RestOfWorld_ClickRow(int column, int row) {
   if (column < 0 || column > 1 || row < 0 || row >= ROW_PAGE_ROWS) return 0;
   const int16_t db = gRow.view.rowClub[column][row];
   if (db < 0) return 0;
+  // Database numbers 252, 254 and 255 come back from the lookup as
+  // themselves (the special club codes): no club of the world.
   const int16_t club = GNW_FindClubByDbId(db);
-  if (club >= 0 && club < NUM_CLUBS) {
+  if (club >= 0 && club < NUM_CLUBS && GNW_GetClubDbId(club) == db) {
     MenuClub = club;
   } else {
     // A club outside the world: its squad screen shows its name alone.

@@ -29,7 +29,7 @@ namespace {
 // A database club that is none of the world's clubs, from `from` on.
 int16_t ClubOutsideTheWorld(int16_t from) {
   for (int16_t db = from; db < NUM_NAMED_CLUBS; ++db)
-    if (GNW_FindClubByDbId(db) < 0 && ClubNameTable[db] != nullptr) return db;
+    if ((GNW_FindClubByDbId(db) < 0 || GNW_FindClubByDbId(db) >= NUM_CLUBS) && ClubNameTable[db] != nullptr) return db;
   return -1;
 }
 
@@ -171,6 +171,19 @@ TEST_F(RestOfWorldTest, AClubRowOpensItsSquad) {
   EXPECT_FALSE(Squad_ShowsControls());
   EXPECT_EQ(Squad_Row(0, 0).player, -1);
   EXPECT_EQ(MenuClub, GNW_GetHumanClub(1));
+
+  // Database club 252 is no club of the world, though the lookup hands the
+  // special club code 252 back for it.
+  std::memset(DbClubReputation, 0, sizeof DbClubReputation);
+  DbClub_Set(252, 5, 1);
+  Show();
+  ASSERT_EQ(v().rowClub[0][0], 252);
+  RestOfWorld_ClickRow(0, 0);
+  EXPECT_EQ(MenuClub, 252);
+  DoMainMenuOption();
+  DoMainMenuOption();
+  EXPECT_EQ(Squad_ForeignClub(), 252);
+  EXPECT_EQ(Squad_ListCount(), 0);
 
   // The flag holds for one opening only.
   MenuClub = worldClub;
