@@ -237,16 +237,17 @@ void DrawRows(int, int, int, int) {
     DrawDarkShadeBox(16, y, 592, kRowStep - 1, 0);
     const StatisticsRow& row = gSt.rows[r];
     if (row.player < 0) continue;
-    constexpr int kMarkX[4] = {18, 28, 38, 48};
-    for (int m = 0; m < 4; ++m)
-      if (row.roleMark[m] > 0) DoIcon(kMarkX[m], y + 2, ALIGN_LEFT | ALIGN_TOP, row.roleMark[m]);
-    if (row.shortListMark > 0) DoIcon(56, y + 2, ALIGN_LEFT | ALIGN_TOP, row.shortListMark);
-    if (row.ownClubMark > 0) DoIcon(56, y + 14, ALIGN_LEFT | ALIGN_TOP, row.ownClubMark);
     // A shirt number takes the place of the position and status icons.
     if (row.shirt == BLANK_S16) {
       if (row.positionIcon > 0) DoIcon(64, y + 2, ALIGN_LEFT | ALIGN_TOP, row.positionIcon);
       if (row.statusIcon > 0) DoIcon(72, y + 2, ALIGN_LEFT | ALIGN_TOP, row.statusIcon);
     }
+    if (row.shortListMark > 0) DoIcon(56, y + 2, ALIGN_LEFT | ALIGN_TOP, row.shortListMark);
+    if (row.ownClubMark > 0) DoIcon(56, y + 14, ALIGN_LEFT | ALIGN_TOP, row.ownClubMark);
+    // The role marks over the others.
+    constexpr int kMarkX[4] = {18, 28, 38, 48};
+    for (int m = 0; m < 4; ++m)
+      if (row.roleMark[m] > 0) DoIcon(kMarkX[m], y + 2, ALIGN_LEFT | ALIGN_TOP, row.roleMark[m]);
   }
 }
 

@@ -206,7 +206,7 @@ const MenuItem PlayerStatsMenu[] = {
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_TEXTNO_VAR, 80, 36, ALIGN_LEFT | ALIGN_VMIDDLE, 0, Var(&gStats.clubName), {}},
-    {MI_TEXTNO, 480, 36, ALIGN_CENTRED, 0, MenuArg(kHeading), {}},
+    {MI_TEXTNO, 480, 36, ALIGN_RIGHT | ALIGN_VMIDDLE, 0, MenuArg(kHeading), {}},
     {MI_BACKGROUND_MARK, 0, 0, 0, 0, {}, {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_TEXTNO, 30, 432, ALIGN_LEFT | ALIGN_BOTTOM, 0, MenuArg(kTitle), {}},
