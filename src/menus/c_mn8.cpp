@@ -400,7 +400,6 @@ int16_t PlayerStats_ChooseButton(int16_t role) {
 
 int16_t PlayerStats_MatchStats() {
   if (gStats.view != PLAYER_STATS_OWN_VIEW) return MENU_RESULT_DONE;
-  ReturnMenuOption = kThisOption;
   MenuOption = kMatchFactsOption;
   return MENU_RESULT_LEAVE;
 }

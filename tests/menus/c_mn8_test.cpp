@@ -75,6 +75,8 @@ TEST_F(PlayerStatsScreenTest, TheViewFollowsTheHumanClub) {
   Open();
   EXPECT_EQ(PlayerStats_View(), PLAYER_STATS_OWN_VIEW);
   EXPECT_EQ(PlayerStats_Length(), 3);
+  EXPECT_EQ(PlayerStats_MatchStats(), MENU_RESULT_LEAVE);
+  EXPECT_EQ(MenuOption, 60);
   MenuClub = tw::kLeagueClub;
   Open();
   EXPECT_EQ(PlayerStats_View(), PLAYER_STATS_OTHER_VIEW);
