@@ -99,6 +99,22 @@ TEST_F(StatisticsTest, WithoutANextFixtureTheOppositionSwitchesItselfOff) {
   EXPECT_EQ(Statistics_Length(), 3);
 }
 
+TEST_F(StatisticsTest, TheOppositionAddsTheNextOpponentsSquad) {
+  ASSERT_GE(GNW_AddFixture(10, 5, tw::kHumanClub, tw::kLeagueClub, 0), 0);
+  Open();
+  Statistics_ToggleSource(STATISTICS_OPPONENT);
+  Statistics_Refresh();
+  EXPECT_TRUE(Statistics_SourceOn(STATISTICS_OPPONENT));
+  ASSERT_EQ(Statistics_Length(), 4);
+  const StatisticsRow& opponent = Statistics_Row(RowOf(tw::kMidfielder));
+  EXPECT_EQ(opponent.ownClubMark, 0);
+  EXPECT_EQ(opponent.shirt, BLANK_S16);
+  // A new visit starts with the own club only.
+  Open();
+  EXPECT_FALSE(Statistics_SourceOn(STATISTICS_OPPONENT));
+  EXPECT_EQ(Statistics_Length(), 3);
+}
+
 TEST_F(StatisticsTest, TheShortListAddsItsPlayers) {
   ShortList_Add_Player(tw::kItalian);
   ShortList_Add_Player(tw::kForward);
