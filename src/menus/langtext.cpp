@@ -391,6 +391,7 @@ constexpr LanguageTextEntry kEntries[] = {
     {531, "BUL"},
     {532, "Total Clean Sheets"},
     {535, "Sort"},
+    {536, "Data"},
     {537, "AV.Perf"},
     {539, "Tables"},
     {540, "Domestic"},

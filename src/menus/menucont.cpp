@@ -485,11 +485,11 @@ void DoMainMenuOption() {
       return;
     // ---- Player Stats
     case 18:
-      Placeholder();
+      RunScreen(PlayerStatsMenu);
       return;
     // ---- Statistics
     case 80:
-      Placeholder();
+      RunScreen(StatisticsMenu);
       return;
     // ---- club fixtures and the league table
     case 8: case 9:

@@ -12,6 +12,8 @@
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "menus/c_mn22.h"
+#include "menus/c_mn8.h"
 #include "menus/c_mnarrange.h"
 #include "menus/c_mnload.h"
 #include "menus/c_mnrow.h"
@@ -121,7 +123,9 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- arrange friendly (17)
       case 17: return {ArrangeFriendlyMenu, 17, nullptr};
       // -- player stats (18)
+      case 18: return {PlayerStatsMenu, 18, nullptr};
       // -- statistics (80)
+      case 80: return {StatisticsMenu, 80, nullptr};
       // -- club fixtures, league table (8, 9)
       // -- competition fixtures, roll of honour (11, 12)
       // -- job vacancies (43)
