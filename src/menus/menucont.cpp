@@ -476,7 +476,7 @@ void DoMainMenuOption() {
     // ---- Staff Appointments
     case 13:
       MenuClub = GNW_GetHumanClub(MenuManager);
-      Placeholder();
+      RunScreen(StaffMenu);
       return;
     // ---- Arrange Friendly
     case 17:
@@ -509,7 +509,7 @@ void DoMainMenuOption() {
       return;
     // ---- Finances
     case 33:
-      Placeholder();
+      RunScreen(FinancesMenu);
       return;
     // ---- Rest of the World and match statistics
     case 79: case 81:
