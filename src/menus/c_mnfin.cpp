@@ -83,7 +83,7 @@ const MenuItem FinancesMenu[] = {
     {MI_NUMBER_S32, 430, 280, kValue, 0, Var(&gFin.broughtForward), {}},
     {MI_TEXTNO, 130, 300, kLabel, 0, MenuArg(kCurrentBalance), {}},
     {MI_NUMBER_S32, 430, 300, kValue, 0, Var(&gFin.balance), {}},
-    {MI_STRING, 130, 340, kLabel, 0, MenuArg("Ground redevelopment"), {}},
+    {MI_STRING, 130, 340, kLabel, 0, MenuArg("Ground works"), {}},
     {MI_NUMBER_S32, 430, 340, kValue, 0, Var(&gFin.redevelopmentCost), {}},
     {MI_TEXTNO_VAR, 430, 340, kValue, 0, Var(&gFin.redevelopmentText), {}},
     {MI_NUMBER_TYPE, 0, 0, 0, 0, MenuArg(NUMBER_PLAIN), {}},

@@ -55,6 +55,18 @@ int64_t TotalReleaseCost(int16_t club) {
   return total;
 }
 
+// What the club's staff are paid each week.
+int64_t WeeklyWages(int16_t club) {
+  int64_t total = 0;
+  for (int16_t kind = 0; kind < STAFF_POSTS; ++kind) total += GNW_GetStaffWage(GNW_GetClubStaffLevel(club, kind));
+  return total;
+}
+
+void LogWeeklyWages(int16_t club) {
+  DPRINT(DEBUG_GENERAL, 10, "StaffScreen(): club %d pays its staff %lld a week\n", club,
+         static_cast<long long>(WeeklyWages(club)));
+}
+
 // The n-th (0 first) candidate of the pool on the market now of the kind; -1
 // when there are not that many.
 int16_t NthAvailableCandidate(int16_t kind, int n) {
@@ -210,7 +222,7 @@ const MenuItem StaffMenu[] = {
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_TEXTNO_VAR, 80, 36, kLeftMiddle, 0, Var(&gStaff.view.clubName), {}},
-    {MI_TEXTNO, 480, 36, ALIGN_CENTRED, 0, MenuArg(kTitle), {}},
+    {MI_TEXTNO, 480, 36, ALIGN_RIGHT | ALIGN_VMIDDLE, 0, MenuArg(kTitle), {}},  // clear of the date
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_TEXT_COLOUR, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_STRING, 40, 120, kLeftMiddle, 0, MenuArg("Type"), {}},
@@ -371,8 +383,9 @@ void StaffScreen_Confirm() {
     const int16_t level = GNW_GetStaffCandidateLevel(candidate);
     const int64_t needed = TotalReleaseCost(club) + STAFF_HIRE_WEEKS * static_cast<int64_t>(GNW_GetStaffWage(level));
     if (needed > GNW_GetClubBalance(club)) {
-      DPRINT(DEBUG_GENERAL, 10, "StaffScreen(): club %d, candidate %d (kind %d, level %d) refuses: needs %lld, balance %d\n",
-             club, candidate, kind, level, static_cast<long long>(needed), GNW_GetClubBalance(club));
+      DPRINT(DEBUG_GENERAL, 10,
+             "StaffScreen(): club %d, candidate %d (kind %d, level %d) refuses: needs %lld, balance %d\n", club,
+             candidate, kind, level, static_cast<long long>(needed), GNW_GetClubBalance(club));
       DoMessageBox(GetTextNoAddr(kNotJoining), 0);
       // The refusal ends the hire: left selected, the candidate would keep
       // the posts from being clicked.
@@ -382,10 +395,11 @@ void StaffScreen_Confirm() {
     if (GNW_GetClubStaffLevel(club, kind) == 0) {
       GNW_SetClubStaffLevel(club, kind, level);
       GNW_SetClubStaffContract(club, kind, STAFF_CONTRACT_MONTHS);
-      DPRINT(DEBUG_GENERAL, 10, "StaffScreen(): club %d hires candidate %d as kind %d, level %d, weekly wage %d\n", club,
-             candidate, kind, level, GNW_GetStaffWage(level));
+      DPRINT(DEBUG_GENERAL, 10, "StaffScreen(): club %d hires candidate %d as kind %d, level %d, weekly wage %d\n",
+             club, candidate, kind, level, GNW_GetStaffWage(level));
     }
     v.selectedCandidate = -1;
+    LogWeeklyWages(club);
     return;
   }
 
@@ -404,9 +418,10 @@ void StaffScreen_Confirm() {
   GNW_SetClubStaffLevel(club, kind, 0);
   GNW_SetClubStaffContract(club, kind, 0);
   DPRINT(DEBUG_GENERAL, 10,
-         "StaffScreen(): club %d sacks kind %d (level %d) for %lld: balance %d -> %d, pool %d -> %d\n", club, kind, level,
-         static_cast<long long>(cost), balance, GNW_GetClubBalance(club), pool, MoneyPool);
+         "StaffScreen(): club %d sacks kind %d (level %d) for %lld: balance %d -> %d, pool %d -> %d\n", club, kind,
+         level, static_cast<long long>(cost), balance, GNW_GetClubBalance(club), pool, MoneyPool);
   v.selectedPost = -1;
+  LogWeeklyWages(club);
 }
 
 int16_t StaffScreen_Back() {

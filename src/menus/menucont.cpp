@@ -508,7 +508,8 @@ void DoMainMenuOption() {
       Placeholder();
       return;
     // ---- Finances
-    case 33:
+    case 33:  // from the Club Menus: the human manager's club
+      MenuClub = GNW_GetHumanClub(MenuManager);
       RunScreen(FinancesMenu);
       return;
     // ---- Rest of the World and match statistics
