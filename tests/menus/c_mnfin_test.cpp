@@ -7,7 +7,9 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
+#include "menus/c_mnstaff.h"
 #include "menus/exm_text.h"
 #include "menus/langtext.h"
 #include "menus/menu_harness.h"
@@ -195,4 +197,27 @@ TEST_F(FinancesMenuRunTest, DrawsAndGoesBack) {
   ASSERT_TRUE(Run(FinancesMenu, {menutest::ClickAt(40, 588, 454)}));
   EXPECT_EQ(MenuOption, 3);
   EXPECT_EQ(Finances_View().expenditure[FINANCES_COACHING_STAFF_ROW], 12345);
+}
+
+// ---- the way in ----
+
+// Option 33 (the Club Menus' "Finances") opens the screen on the human
+// manager's club, whichever club the screens last showed; option 13 likewise
+// opens Staff Appointments.
+TEST_F(FinancesTest, TheOptionsOpenOnTheHumanClub) {
+  static std::vector<const MenuItem*> screens;
+  const auto previous = FrontEndSeam.runScreen;
+  FrontEndSeam.runScreen = [](const MenuItem* table) { screens.push_back(table); };
+  for (int16_t option : {int16_t{33}, int16_t{13}}) {
+    SCOPED_TRACE(option);
+    screens.clear();
+    MenuClub = tw::kLeagueClub;
+    MenuOption = option;
+    DoMainMenuOption();
+    ASSERT_EQ(screens.size(), 1u);
+    EXPECT_EQ(screens[0], option == 33 ? FinancesMenu : StaffMenu);
+    EXPECT_EQ(MenuClub, kClub);
+    EXPECT_EQ(MenuOption, option);
+  }
+  FrontEndSeam.runScreen = previous;
 }

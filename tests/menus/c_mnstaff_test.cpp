@@ -402,3 +402,14 @@ TEST_F(StaffMenuRunTest, AHireAndASackThroughTheQuestionBox) {
   EXPECT_EQ(MoneyPool, pool + 4 * 250 * 4);
   EXPECT_EQ(GNW_GetClubBalance(kClub), 5000000 - 4 * 250 * 4);
 }
+
+// The kind button opens the list of the eleven kinds under it; a row shows
+// its kind's candidates.
+TEST_F(StaffMenuRunTest, TheKindListChoosesTheKindShown) {
+  MenuOption = 13;
+  ASSERT_TRUE(Run(StaffMenu, {menutest::ClickAt(40, 529, 99), menutest::ClickAt(160, 500, 121 + 20 * STAFF_PHYSIO),
+                              menutest::ClickAt(300, 590, 456)}));
+  EXPECT_EQ(MenuOption, 3);
+  EXPECT_EQ(StaffScreen_View().kindShown, STAFF_PHYSIO);
+  EXPECT_EQ(StaffScreen_View().kindLabel, 416);
+}
