@@ -204,6 +204,7 @@ constexpr LanguageTextEntry kEntries[] = {
     {251, "Release Player"},
     {252, "Player Search"},
     {253, "Finances"},
+    {254, "No ground redevelopment"},
     {259, "Current Balance"},
     {261, "Tactics"},
     {263, "st"},

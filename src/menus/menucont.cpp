@@ -476,7 +476,7 @@ void DoMainMenuOption() {
     // ---- Staff Appointments
     case 13:
       MenuClub = GNW_GetHumanClub(MenuManager);
-      Placeholder();
+      RunScreen(StaffMenu);
       return;
     // ---- Arrange Friendly
     case 17:
@@ -508,8 +508,9 @@ void DoMainMenuOption() {
       Placeholder();
       return;
     // ---- Finances
-    case 33:
-      Placeholder();
+    case 33:  // from the Club Menus: the human manager's club
+      MenuClub = GNW_GetHumanClub(MenuManager);
+      RunScreen(FinancesMenu);
       return;
     // ---- Rest of the World and match statistics
     case 79:

@@ -27,6 +27,8 @@
 #include "menus/exm_text.h"
 #include "menus/menucont.h"
 #include "menus/menuprims.h"
+#include "menus/c_mnfin.h"    // Finances (33)
+#include "menus/c_mnstaff.h"  // Staff Appointments (13)
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "support/scratch_dir.h"
@@ -120,6 +122,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 59: return {nullptr, 3, nullptr};
       case 83: return {nullptr, 12, "VideoOptionsMenu"};  // the graphic options, then the screen before
       // -- staff (13)
+      case 13: return {StaffMenu, 13, nullptr};
       // -- arrange friendly (17)
       case 17: return {ArrangeFriendlyMenu, 17, nullptr};
       // -- player stats (18)
@@ -131,6 +134,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- job vacancies (43)
       // -- ranked lists (68, 69, 75)
       // -- finances (33)
+      case 33: return {FinancesMenu, 33, nullptr};
       // -- rest of the world, match statistics (79, 81)
       case 79: return {RestOfWorldMenu, 79, nullptr};
       case 81: return {MatchStatsMenu, 81, nullptr};
