@@ -12,6 +12,8 @@
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "menus/c_mncomp.h"
+#include "menus/c_mnfix.h"
 #include "menus/c_mnload.h"
 #include "menus/c_mnstart.h"
 #include "menus/langtext.h"
@@ -120,7 +122,11 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- player stats (18)
       // -- statistics (80)
       // -- club fixtures, league table (8, 9)
+      case 8: return {ClubFixturesMenu, 8, nullptr};
+      case 9: return {LeagueTableMenu, 9, nullptr};
       // -- competition fixtures, roll of honour (11, 12)
+      case 11: return {CompFixturesMenu, 11, nullptr};
+      case 12: return {RollOfHonourMenu, 12, nullptr};
       // -- job vacancies (43)
       // -- ranked lists (68, 69, 75)
       // -- finances (33)
