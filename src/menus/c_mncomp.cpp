@@ -39,6 +39,7 @@ struct CompState {
   int16_t mode = kModeLeague;
   int16_t division = 0;
   int16_t low = 0, high = kLeagueCodeLast;  // the cup mode's code range
+  int16_t cup = 0;                           // the cup mode's cup 0-6
   bool rebuild = true;
   int16_t list[NUM_FIXTURES];
   int16_t length = 0;
@@ -234,7 +235,10 @@ void CompetitionLine(int16_t code) {
       std::snprintf(out, size, "%s", name);
     return;
   }
-  if (code < 0) code = gComp.low;  // no fixture day: the competition alone
+  if (code < 0) {  // no fixture day: the competition's name alone
+    std::snprintf(out, size, "%s", GetTextNoAddr(GNW_GetCountryCompNameTextNo(gComp.cup)));
+    return;
+  }
   int16_t round = -1, mark = -1;
   const int16_t name = GNW_GetCompTextNo(code, &round, &mark);
   if (gComp.count > 0 && code == kChampionsLeagueGroups && round == kTextGroupA) {
@@ -243,10 +247,6 @@ void CompetitionLine(int16_t code) {
       std::snprintf(out, size, "%s", GetTextNoAddr(GNW_GetGroupTextNo(group)));
       return;
     }
-  }
-  if (gComp.count == 0) {
-    std::snprintf(out, size, "%s", GetTextNoAddr(name));
-    return;
   }
   std::snprintf(out, size, "%s %s %s", GetTextNoAddr(name), GetTextNoAddr(round), GetTextNoAddr(mark));
 }
@@ -424,6 +424,7 @@ int16_t CompFixtures_ChooseDivision(int16_t division) {
 int16_t CompFixtures_ChooseCup(int16_t cup) {
   if (cup < 0 || cup >= NUM_CUP_COMPETITIONS) return MENU_RESULT_REDRAW;
   gComp.mode = kModeCup;
+  gComp.cup = cup;
   gComp.low = static_cast<int16_t>(COMP_CUP_FIRST + COMP_CUP_CODES * cup);
   gComp.high = static_cast<int16_t>(gComp.low + COMP_CUP_CODES - 1);
   gComp.first = 0;
