@@ -6,6 +6,7 @@
 
 #include "menus/c_mncomp.h"
 #include "menus/exm_text.h"
+#include "menus/menu_harness.h"
 #include "menus/menucont.h"
 #include "season/endseason.h"
 #include "season/euroentrants.h"
@@ -224,6 +225,20 @@ TEST_F(CompFixturesTest, MoreThanTwoHundredAndFiftyFixturesOnADayStopTheProgram)
   Open();
   CompFixtures_ChooseCup(0);
   EXPECT_FATAL(Redraw(), "more than 250 fixtures");
+}
+
+// Option 11 itself: the screen in the menu loop, a day forward by its
+// control, then Done.
+class CompFixturesLoopTest : public menutest::MenuHarness {};
+
+TEST_F(CompFixturesLoopTest, ADayForwardThenDone) {
+  BuildLeagueWorld();
+  Club_SetControl(2, 1);
+  for (int16_t day : {30, 37}) Fixture_Add(day, COMP_LEAGUE, 2, 3, 0);
+  MenuOption = 11;
+  ASSERT_TRUE(Run(CompFixturesMenu, {menutest::ClickAt(10, 332, 400), menutest::ClickAt(60, 590, 456)}));
+  EXPECT_EQ(CompFixtures_Day(), 37);
+  EXPECT_EQ(MenuOption, 3);
 }
 
 // ---- the Domestic Roll Of Honour ----

@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "menus/c_mnfix.h"
+#include "engine/poll.h"
 #include "menus/exm_text.h"
+#include "menus/menu_harness.h"
 #include "menus/menucont.h"
 #include "menus/menupc.h"
+#include "menus/office.h"
+#include "platform/platform.h"
 #include "season/seasonstate.h"
 #include "support/test_world.h"
 #include "world/clubs.h"
@@ -315,6 +319,63 @@ TEST_F(LeagueTableScreenTest, ScrollingAndAClubsSquad) {
   EXPECT_EQ(ReturnMenuOption, 9);
   EXPECT_EQ(LeagueTable_Done(nullptr), MENU_RESULT_LEAVE);
   EXPECT_EQ(MenuOption, 3);
+}
+
+// The club page's "Club Fixtures" opens the list as the page's own: Done
+// goes back to the page.
+TEST_F(ClubFixturesTest, TheClubPagesFixturesComeBackToThePage) {
+  EXPECT_EQ(ClubPage_Fixtures(nullptr), MENU_RESULT_LEAVE);
+  EXPECT_EQ(MenuOption, 8);
+  EXPECT_EQ(MatchDayFlag, 1);
+  Open();
+  EXPECT_EQ(ClubFixtures_Done(nullptr), MENU_RESULT_LEAVE);
+  EXPECT_EQ(MenuOption, 6);
+}
+
+// ---- in the menu loop ----
+
+using menutest::ClickAt;
+using menutest::MoveTo;
+
+class ClubFixturesLoopTest : public menutest::MenuHarness {};
+
+// The right button held down for a few ticks from `at` (ticks of the run).
+std::vector<uint32_t> gRightPresses;
+void HoldRightButton() {
+  const uint32_t t = PlatRawTicks() - menutest::gDriver.start;
+  bool down = false;
+  for (uint32_t at : gRightPresses) down = down || (t >= at && t < at + 6);
+  PlatSetMouseButton(1, down);
+}
+
+// The pattern clicked on the club name in the running screen, the right
+// clicks seen by the screen's own watch, opens option 67.
+TEST_F(ClubFixturesLoopTest, ThePatternOnTheClubNameOpensTheShortcut) {
+  BuildLeagueWorld();
+  MenuClub = 5;
+  MenuOption = 8;
+  Fixture_Add(30, COMP_LEAGUE, 5, 6, 0);
+  gRightPresses = {60, 120};
+  const int16_t poll = AddPollFunction(HoldRightButton, 1, 0);
+  const bool ended = Run(ClubFixturesMenu, {MoveTo(5, 100, 36), ClickAt(20, 100, 36), ClickAt(40, 100, 36),
+                                            ClickAt(90, 100, 36)});
+  RemovePollFunction(poll);
+  PlatSetMouseButton(1, false);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(MenuOption, 67);
+  EXPECT_EQ(ReturnMenuOption, 8);
+  EXPECT_EQ(ClubFixturesViewState, 1);
+}
+
+// A click on the first row opens the opponent's squad.
+TEST_F(ClubFixturesLoopTest, ARowInTheRunningScreen) {
+  BuildLeagueWorld();
+  MenuClub = 5;
+  MenuOption = 8;
+  Fixture_Add(30, COMP_LEAGUE, 9, 5, 0);
+  ASSERT_TRUE(Run(ClubFixturesMenu, {ClickAt(10, 200, 90)}));
+  EXPECT_EQ(MenuOption, 2);
+  EXPECT_EQ(MenuClub, 9);
 }
 
 }  // namespace
