@@ -492,12 +492,18 @@ void DoMainMenuOption() {
       RunScreen(StatisticsMenu);
       return;
     // ---- club fixtures and the league table
-    case 8: case 9:
-      Placeholder();
+    case 8:
+      RunScreen(ClubFixturesMenu);
+      return;
+    case 9:
+      RunScreen(LeagueTableMenu);
       return;
     // ---- competition fixtures and the Roll Of Honour
-    case 11: case 12:
-      Placeholder();
+    case 11:
+      RunScreen(CompFixturesMenu);
+      return;
+    case 12:
+      RunScreen(RollOfHonourMenu);
       return;
     // ---- Job Vacancies
     case 43:

@@ -11,6 +11,7 @@
 #include "clubsim/squadlist.h"
 #include "engine/rand.h"
 #include "engine/reset.h"
+#include "menus/c_mnfix.h"
 #include "menus/exm_text.h"
 #include "menus/gfx_gen.h"
 #include "menus/machine.h"
@@ -187,6 +188,7 @@ int16_t ClubPage_ScrollDown(MenuHotspot*) {
 }
 
 int16_t ClubPage_Fixtures(MenuHotspot*) {
+  MatchDayFlag = 1;  // the fixtures come back to this page
   MenuOption = kOptionClubFixtures;
   return MENU_RESULT_LEAVE;
 }

@@ -15,6 +15,8 @@
 #include "menus/c_mn22.h"
 #include "menus/c_mn8.h"
 #include "menus/c_mnarrange.h"
+#include "menus/c_mncomp.h"
+#include "menus/c_mnfix.h"
 #include "menus/c_mnload.h"
 #include "menus/c_mnrow.h"
 #include "menus/c_mnstart.h"
@@ -130,7 +132,11 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- statistics (80)
       case 80: return {StatisticsMenu, 80, nullptr};
       // -- club fixtures, league table (8, 9)
+      case 8: return {ClubFixturesMenu, 8, nullptr};
+      case 9: return {LeagueTableMenu, 9, nullptr};
       // -- competition fixtures, roll of honour (11, 12)
+      case 11: return {CompFixturesMenu, 11, nullptr};
+      case 12: return {RollOfHonourMenu, 12, nullptr};
       // -- job vacancies (43)
       // -- ranked lists (68, 69, 75)
       // -- finances (33)
