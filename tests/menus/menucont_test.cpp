@@ -16,21 +16,21 @@
 #include "menus/c_mn8.h"
 #include "menus/c_mnarrange.h"
 #include "menus/c_mncomp.h"
+#include "menus/c_mnfin.h"    // Finances (33)
 #include "menus/c_mnfix.h"
 #include "menus/c_mnload.h"
 #include "menus/c_mnrow.h"
+#include "menus/c_mnstaff.h"  // Staff Appointments (13)
 #include "menus/c_mnstart.h"
+#include "menus/exm_text.h"
 #include "menus/langtext.h"
 #include "menus/m_mn0.h"
 #include "menus/m_mn5.h"
 #include "menus/m_mn7.h"
-#include "menus/office.h"
-#include "menus/soak.h"
-#include "menus/exm_text.h"
 #include "menus/menucont.h"
 #include "menus/menuprims.h"
-#include "menus/c_mnfin.h"    // Finances (33)
-#include "menus/c_mnstaff.h"  // Staff Appointments (13)
+#include "menus/office.h"
+#include "menus/soak.h"
 #include "season/seam.h"
 #include "season/seasonstate.h"
 #include "support/scratch_dir.h"
