@@ -501,11 +501,11 @@ void DoMainMenuOption() {
       return;
     // ---- Job Vacancies
     case 43:
-      Placeholder();
+      RunScreen(JobCentreMenu);
       return;
     // ---- the ranked lists
     case 68: case 69: case 75:
-      Placeholder();
+      RunScreen(RankListMenu);
       return;
     // ---- Finances
     case 33:

@@ -12,7 +12,9 @@
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "menus/c_mnjobs.h"
 #include "menus/c_mnload.h"
+#include "menus/c_mnrank.h"
 #include "menus/c_mnstart.h"
 #include "menus/langtext.h"
 #include "menus/m_mn0.h"
@@ -122,7 +124,9 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- club fixtures, league table (8, 9)
       // -- competition fixtures, roll of honour (11, 12)
       // -- job vacancies (43)
+      case 43: return {JobCentreMenu, 43, nullptr};
       // -- ranked lists (68, 69, 75)
+      case 68: case 69: case 75: return {RankListMenu, static_cast<int16_t>(option), nullptr};
       // -- finances (33)
       // -- rest of the world, match statistics (79, 81)
       // -- friendly setup, player history (53, 57)
