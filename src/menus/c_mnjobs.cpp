@@ -172,8 +172,13 @@ int16_t ApplyPicked(const PopupCall*) { return JobCentre_Apply(); }
 constexpr int kListRows = 5;  // the header, three rows, the end
 PopupRow gRowLists[kVacancyRows][kListRows];
 
+// The list hangs under the row's left end and closes as soon as the pointer
+// is beside it: it is as wide as the row, so that it stays open wherever the
+// row was clicked.
+constexpr int16_t kListWidth = 576;
+
 void BuildList(PopupRow* list, PopupPrepareFunc prepare, bool withRows) {
-  list[0] = {POPUP_HEADER_EMPTY, POPUP_ENABLED, -1, -1, -1, -1, {}, nullptr, prepare};
+  list[0] = {POPUP_HEADER_EMPTY, POPUP_ENABLED, -1, -1, kListWidth, -1, {}, nullptr, prepare};
   if (!withRows) {
     list[1] = {POPUP_END, 0, -1, -1, -1, -1, {}, nullptr, nullptr};
     return;

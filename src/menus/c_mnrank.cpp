@@ -210,6 +210,7 @@ const RankListView& RankList_View() { return gRank.view; }
 const MenuItem RankListMenu[] = {
     {MI_HEADER, 0, 0, 0, 0, MenuArg(RankList_Handler), {}},
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
+    {MI_FILL_COLOUR, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_OWNER_DRAW, 32, 80, 576, 340, MenuArg(Panel), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_TEXTNO_VAR, 320, 36, ALIGN_CENTRED, 0, Var(&gRank.view.title), {}},
