@@ -17,6 +17,7 @@ namespace {
 constexpr int kVacancyRows = JOB_CENTRE_VACANCY_ROWS;
 constexpr int kJeopardyRows = JOB_CENTRE_JEOPARDY_ROWS;
 constexpr int16_t kCrestBase = 105;
+constexpr int16_t kCrests = 1100;
 constexpr int16_t kNoManagerPlayer = 1;
 constexpr int16_t kNoCrest = 2;  // the blank icon
 constexpr int kWorldClubs = 250;
@@ -85,7 +86,8 @@ void FillRow(JobCentreRow& row, int16_t club, bool withManager) {
   if (club < 0 || club >= kWorldClubs) return;
   const int16_t db = GNW_GetClubDbId(club);
   row.club = club;
-  row.crest = static_cast<int16_t>(kCrestBase + db);
+  // Icons 105-1204 are the crests, one a database club.
+  row.crest = db >= 0 && db < kCrests ? static_cast<int16_t>(kCrestBase + db) : kNoCrest;
   row.name = GNW_GetClubTextNo(db);
   if (withManager) {
     const int16_t manager = GNW_GetClubManager(club);
