@@ -3,11 +3,11 @@
 # career tool plays it and saves it as slot 1; the slot index is written
 # here): the start page's "Load Game", slot 1, then from the Manager's Office
 # the Global Menus' "Club Reputations" (grab), a page down (grab) and up
-# again, the second club's row: its squad (grab), back to the office; "Manager Reputations"
-# (grab), the top manager's row: his history (option 57, grab); "Discipline
-# List" (grab); "Job Vacancies" (grab), the first vacancy's list (grab),
-# "Apply": one of the board's three answers (grab), the box closed; then File,
-# "Quit", "Yes".
+# again, the second club's row: its squad (grab), back to the office;
+# "Manager Reputations" (grab), the top manager's row: his history (option
+# 57, grab); from there the "Discipline List" (grab); "Job Vacancies" (grab),
+# the first vacancy's list (grab), "Apply": one of the board's three answers
+# (grab), the box closed; then File, "Quit", "Yes".
 set -eu
 game=$1
 dir=$2
