@@ -507,11 +507,11 @@ void DoMainMenuOption() {
       return;
     // ---- Job Vacancies
     case 43:
-      Placeholder();
+      RunScreen(JobCentreMenu);
       return;
     // ---- the ranked lists
     case 68: case 69: case 75:
-      Placeholder();
+      RunScreen(RankListMenu);
       return;
     // ---- Finances
     case 33:  // from the Club Menus: the human manager's club

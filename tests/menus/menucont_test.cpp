@@ -18,7 +18,9 @@
 #include "menus/c_mncomp.h"
 #include "menus/c_mnfin.h"    // Finances (33)
 #include "menus/c_mnfix.h"
+#include "menus/c_mnjobs.h"
 #include "menus/c_mnload.h"
+#include "menus/c_mnrank.h"
 #include "menus/c_mnrow.h"
 #include "menus/c_mnstaff.h"  // Staff Appointments (13)
 #include "menus/c_mnstart.h"
@@ -138,7 +140,9 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 11: return {CompFixturesMenu, 11, nullptr};
       case 12: return {RollOfHonourMenu, 12, nullptr};
       // -- job vacancies (43)
+      case 43: return {JobCentreMenu, 43, nullptr};
       // -- ranked lists (68, 69, 75)
+      case 68: case 69: case 75: return {RankListMenu, static_cast<int16_t>(option), nullptr};
       // -- finances (33)
       case 33: return {FinancesMenu, 33, nullptr};
       // -- rest of the world, match statistics (79, 81)
