@@ -115,6 +115,7 @@ int16_t LoadSlot(int16_t slot) {
     DoMessageBox(Text(result == kLoadResultWrongFormat ? kTextWrongFormat : kTextLoadFailed), 0);
     return MENU_RESULT_REDRAW;
   }
+  FrontEnd_TakeLoadedCareer();
   MenuOption = kMenuOptionInGame;
   SetBusyPointer(0);
   return MENU_RESULT_LEAVE;

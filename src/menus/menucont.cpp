@@ -165,6 +165,15 @@ FrontEndSeamTable FrontEndSeam = StubSeams();
 const std::vector<const char*>& FrontEnd_SeamCalls() { return gFront.seamCalls; }
 void FrontEnd_NoteSeam(const char* name) { NoteSeam(name); }
 
+void FrontEnd_TakeLoadedCareer() {
+  // The screen globals belong to the program, not to the save: a loaded
+  // career starts on its first manager and his club, whatever the screens
+  // looked at before.
+  MenuManager = 1;
+  MenuClub = GNW_GetHumanClub(1);
+  MenuClubReset = 0;
+}
+
 int FindMainMenuBarRow(int16_t text) {
   for (int i = 0; MainMenuBar[i].kind != POPUP_END; ++i)
     if ((MainMenuBar[i].kind == POPUP_ROW_TEXTNO || MainMenuBar[i].kind == POPUP_ROW_TEXTNO_VAR) &&
@@ -409,7 +418,10 @@ void PlayTheDay() {
 
 void LoadCdSave() {
   SetBusyPointer(1);
-  if (LoadGameSlot(SAVE_SLOT_CD) < 0) DoMessageBox(GetTextNoAddr(1662), 0);  // "Load Failed"
+  if (LoadGameSlot(SAVE_SLOT_CD) < 0)
+    DoMessageBox(GetTextNoAddr(1662), 0);  // "Load Failed"
+  else
+    FrontEnd_TakeLoadedCareer();
   MenuOption = 3;
   SetBusyPointer(0);
 }

@@ -56,6 +56,9 @@ extern const MenuOptionPair MenuOption_TextNumber[MENU_OPTION_PAIRS + 1];
 // Menus"); the shared screen header (ScreenHeaderTable) shows it.
 extern PopupRow MainMenuBar[];
 // Index of a row of MainMenuBar by its text number (the first such row), or -1.
+// After a career is loaded: its first manager and his club become the
+// screens' subject (nothing else sets them before the office).
+void FrontEnd_TakeLoadedCareer();
 int FindMainMenuBarRow(int16_t text);
 // The fill colour the bar's drop-downs are drawn in.
 constexpr uint16_t MAIN_MENU_BAR_FILL = 0x0010;

@@ -431,8 +431,12 @@ TEST_F(SaveLoadCareerTest, ACareerSavedAndLoadedThroughTheScreenComesBackIdentic
   OpenScreen(1);
   EXPECT_EQ(SaveLoadScreen_View().present[4], 1);
   MenuOption = 0;
+  MenuClub = static_cast<int16_t>(human_ + 5);  // the screens looked at another club before the load
+  MenuManager = 2;
   EXPECT_EQ(SaveLoadScreen_SlotClick(&row), MENU_RESULT_LEAVE);
   EXPECT_EQ(MenuOption, 3);
+  EXPECT_EQ(MenuClub, human_) << "the loaded career's club is the screens' club";
+  EXPECT_EQ(MenuManager, 1);
   EXPECT_EQ(BusyPointerCount(), 0);
   EXPECT_TRUE(SaveFile_WorldImage(SAVE_FILE_GAME) == game) << FirstDifference(SaveFile_WorldImage(SAVE_FILE_GAME), game);
   EXPECT_TRUE(SaveFile_WorldImage(SAVE_FILE_PERM) == perm);
