@@ -25,6 +25,7 @@
 #include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "menus/c_mnarrange.h"
+#include "menus/c_mnfix.h"
 #include "menus/c_mnrow.h"
 #include "menus/m_mn7.h"
 #include "menus/menu_harness.h"
@@ -150,6 +151,21 @@ TEST_F(WorldScreensRunTest, ArrangeFriendlyBooksAFriendly) {
   EXPECT_EQ(GNW_GetFixtureCompetition(friendly), ARRANGE_FRIENDLY);
   EXPECT_EQ(ArrangeFriendly_View().selectedDay, day);
   KeepGrab("arrange_friendly.tga");
+
+  // The club's fixtures list the friendly, on its day, against its opponent.
+  EXPECT_EQ(Dispatch(8, {KeyAt(300, "ScrollLock"), ClickAt(500, 590, 456)}), 3);
+  KeepGrab("fixtures_with_friendly.tga");
+  int listed = -1;
+  for (int i = 0; i < ClubFixtures_Length(); ++i)
+    if (ClubFixtures_ListAt(i) == friendly) listed = i;
+  ASSERT_GE(listed, 0) << "Fixtures lists the friendly";
+  const int shown = listed - ClubFixtures_FirstRow();
+  if (shown >= 0 && shown < CLUB_FIXTURES_ROWS) {
+    const int16_t other = GNW_GetFixtureHomeClub(friendly) == human_ ? GNW_GetFixtureAwayClub(friendly)
+                                                                      : GNW_GetFixtureHomeClub(friendly);
+    EXPECT_EQ(ClubFixtures_Row(shown).fixture, friendly);
+    EXPECT_EQ(ClubFixtures_Row(shown).opponent, GNW_GetClubTextNo(GNW_GetClubDbId(other)));
+  }
 }
 
 // The first filter's clubs: a club of the world opens its squad, a club
