@@ -12,6 +12,7 @@
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "menus/c_mnfriend.h"
 #include "menus/c_mnload.h"
 #include "menus/c_mnstart.h"
 #include "menus/langtext.h"
@@ -126,6 +127,8 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       // -- finances (33)
       // -- rest of the world, match statistics (79, 81)
       // -- friendly setup, player history (53, 57)
+      case 53: return {FriendlySetupMenu, 53, nullptr};
+      case 57: return {PlayerHistoryMenu, 57, nullptr};
       // -- (end of the club screens)
       default: return {PlaceholderMenu, static_cast<int16_t>(option), nullptr};
     }
