@@ -375,8 +375,8 @@ const MenuItem FriendlySetupMenu[] = {
     {MI_STRING_VAR, 320, 240, ALIGN_CENTRED, 0, Var(&gFriendly.namePtr[1]), {}},
     {MI_TEXT_BUTTON, 120, 380, 200, 50, MenuArg(1018), MenuArg(FriendlySetup_PlayMatch)},  // "Play Match"
     {MI_TEXT_BUTTON, 340, 380, 200, 50, MenuArg(1019), MenuArg(FriendlySetup_SwapVenue)},  // "Swap Venue"
-    {MI_FONT, 0, 0, 0, 0, MenuArg(0), {}},
-    {MI_TEXT_BUTTON, 570, 436, 40, 40, MenuArg(75), MenuArg(FriendlySetup_Done)},  // "Done"
+    // "Done": the background's mark.
+    {MI_CLICK_REGION, 570, 436, 40, 40, MenuArg(-1), MenuArg(FriendlySetup_Done)},
     {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderTable)), {}},
     {MI_END, 320, 452, 0, 0, {}, MenuArg(DefaultBackHandler)},
 };
@@ -425,7 +425,7 @@ const MenuItem PlayerHistoryMenu[] = {
     {MI_BACKGROUND, 0, 0, 0, 0, MenuArg(0), {}},
     {MI_FONT, 0, 0, 0, 0, MenuArg(2), {}},
     {MI_STRING_VAR, 80, 36, ALIGN_LEFT | ALIGN_VMIDDLE, 0, Var(&gNamePtr), {}},
-    {MI_TEXTNO, 480, 36, ALIGN_CENTRED, 0, MenuArg(1035), {}},  // "Player History"
+    {MI_TEXTNO, 480, 36, ALIGN_RIGHT | ALIGN_VMIDDLE, 0, MenuArg(1035), {}},  // "Player History"
     {MI_FONT, 0, 0, 0, 0, MenuArg(1), {}},
     {MI_TEXTNO, 80, 80, ALIGN_LEFT | ALIGN_VMIDDLE, 0, MenuArg(554), {}},   // "Season"
     {MI_TEXTNO, 200, 80, ALIGN_LEFT | ALIGN_VMIDDLE, 0, MenuArg(173), {}},  // "Club"
@@ -443,7 +443,7 @@ const MenuItem PlayerHistoryMenu[] = {
     TOTAL_TEXT(COL_APPS, 340),
     TOTAL_TEXT(COL_GOALS, 400),
     TOTAL_TEXT(COL_PERF, 460),
-    {MI_TEXT_BUTTON, 570, 436, 40, 40, MenuArg(75), MenuArg(PlayerHistory_Done)},  // "Done"
+    {MI_CLICK_REGION, 570, 436, 40, 40, MenuArg(-1), MenuArg(PlayerHistory_Done)},  // "Done"
     {MI_SUBTABLE, 0, 0, 1, 0, MenuArg(static_cast<const void*>(ScreenHeaderTable)), {}},
     {MI_END, 320, 452, 0, 0, {}, MenuArg(DefaultBackHandler)},
 };
