@@ -32,8 +32,9 @@ constexpr int kSurnameSize = 20;
 constexpr int kEntryPosition = 20, kEntryPositionWord = 77, kEntryShirt = 79;
 constexpr int kLastPosition = 13;  // a manager's position code
 
+// Whether a slot holds a team is read from the slot itself, so nothing
+// beside it can disagree with it.
 struct FriendlyState {
-  bool holds[FRIENDLY_TEAMS] = {};
   char names[FRIENDLY_TEAMS][kNameSize + 1] = {};
   const char* namePtr[FRIENDLY_TEAMS] = {};
 };
@@ -43,11 +44,15 @@ void PointNames() {
   for (int i = 0; i < FRIENDLY_TEAMS; ++i) gFriendly.namePtr[i] = gFriendly.names[i];
 }
 
-// The name of the team in a slot, as its record holds it (the record was
-// checked: it ends inside its 40 bytes).
-void TakeName(int slot) {
-  const char* name = reinterpret_cast<const char*>(SavePlaceholders.teamSlots[slot] + TEAM_EXPORT_NAME_OFFSET);
-  std::snprintf(gFriendly.names[slot], sizeof gFriendly.names[slot], "%.*s", kNameSize, name);
+// The names of the teams in the slots ("" for a slot without a team).
+void TakeNames() {
+  for (int slot = 0; slot < FRIENDLY_TEAMS; ++slot) {
+    const char* name = reinterpret_cast<const char*>(SavePlaceholders.teamSlots[slot] + TEAM_EXPORT_NAME_OFFSET);
+    if (FriendlySetup_HoldsTeam(slot))
+      std::snprintf(gFriendly.names[slot], sizeof gFriendly.names[slot], "%.*s", kNameSize, name);
+    else
+      gFriendly.names[slot][0] = 0;
+  }
 }
 
 bool EndsWithin(const uint8_t* text, int size) { return std::memchr(text, 0, static_cast<size_t>(size)) != nullptr; }
@@ -293,19 +298,24 @@ const char* FriendlyTeam_Fault(const uint8_t* record) {
 
 int FriendlySetup_TeamsLoaded() {
   int count = 0;
-  for (bool holds : gFriendly.holds) count += holds ? 1 : 0;
+  for (int slot = 0; slot < FRIENDLY_TEAMS; ++slot) count += FriendlySetup_HoldsTeam(slot) ? 1 : 0;
   return count;
 }
 
-bool FriendlySetup_HoldsTeam(int slot) { return slot >= 0 && slot < FRIENDLY_TEAMS && gFriendly.holds[slot]; }
+bool FriendlySetup_HoldsTeam(int slot) {
+  return slot >= 0 && slot < FRIENDLY_TEAMS && FriendlyTeam_Fault(SavePlaceholders.teamSlots[slot]) == nullptr;
+}
 
 const char* FriendlySetup_TeamName(int slot) {
-  return slot >= 0 && slot < FRIENDLY_TEAMS ? gFriendly.names[slot] : "";
+  if (slot < 0 || slot >= FRIENDLY_TEAMS) return "";
+  TakeNames();
+  return gFriendly.names[slot];
 }
 
 int16_t FriendlySetup_Handler(const MenuItem*) {
   if (GetMenuEvent() == MENU_EVENT_INIT) SetScreenHeader(4);  // no career: the start page's menu bar
   PointNames();
+  TakeNames();
   return 0;
 }
 
@@ -330,8 +340,7 @@ int16_t FriendlySetup_LoadTeam(int slot) {
     DoMessageBox(GetTextNoAddr(kTextLoadFailed), 0);
     return MENU_RESULT_REDRAW;
   }
-  gFriendly.holds[slot] = true;
-  TakeName(slot);
+  TakeNames();
   return MENU_RESULT_REDRAW;
 }
 
@@ -351,8 +360,7 @@ int16_t FriendlySetup_SwapVenue(MenuHotspot*) {
   std::memcpy(kept, SavePlaceholders.teamSlots[0], TEAM_RECORD_SIZE);
   std::memcpy(SavePlaceholders.teamSlots[0], SavePlaceholders.teamSlots[1], TEAM_RECORD_SIZE);
   std::memcpy(SavePlaceholders.teamSlots[1], kept, TEAM_RECORD_SIZE);
-  TakeName(0);
-  TakeName(1);
+  TakeNames();
   return MENU_RESULT_REDRAW;
 }
 

@@ -37,7 +37,8 @@ int16_t FriendlySetup_PlayMatch(MenuHotspot* spot);
 int16_t FriendlySetup_SwapVenue(MenuHotspot* spot);
 int16_t FriendlySetup_Done(MenuHotspot* spot);
 
-// The slots that hold a team (0-2), whether one does, and its name ("" for none).
+// The slots that hold a team (0-2), whether one does (its record is a sound
+// team, as FriendlyTeam_Fault finds it), and its name ("" for none).
 int FriendlySetup_TeamsLoaded();
 bool FriendlySetup_HoldsTeam(int slot);
 const char* FriendlySetup_TeamName(int slot);

@@ -142,6 +142,12 @@ TEST_F(FriendlySetupTest, SwapVenueAndAThirdLoad) {
   EXPECT_EQ(FriendlySetup_TeamsLoaded(), 2);
   EXPECT_STREQ(FriendlySetup_TeamName(0), "Beta");
   EXPECT_EQ(Slot(1), TeamRecord("Gamma", 16));
+
+  // What counts is what the slots hold.
+  std::memset(SavePlaceholders.teamSlots[1], 0, TEAM_RECORD_SIZE);
+  EXPECT_EQ(FriendlySetup_TeamsLoaded(), 1);
+  EXPECT_STREQ(FriendlySetup_TeamName(1), "");
+  EXPECT_EQ(FriendlySetup_PlayMatch(nullptr), MENU_RESULT_REDRAW);
 }
 
 // A file that cannot be read, a damaged or foreign container, a file
