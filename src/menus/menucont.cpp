@@ -538,8 +538,11 @@ void DoMainMenuOption() {
       RunScreen(MatchStatsMenu);
       return;
     // ---- Friendly Setup and Player History
-    case 53: case 57:
-      Placeholder();
+    case 53:
+      RunScreen(FriendlySetupMenu);
+      return;
+    case 57:
+      RunScreen(PlayerHistoryMenu);
       return;
     // ---- (end of the club screens)
     case 14:  // Negotiate Contract

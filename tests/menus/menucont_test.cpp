@@ -18,6 +18,7 @@
 #include "menus/c_mncomp.h"
 #include "menus/c_mnfin.h"    // Finances (33)
 #include "menus/c_mnfix.h"
+#include "menus/c_mnfriend.h"
 #include "menus/c_mnjobs.h"
 #include "menus/c_mnload.h"
 #include "menus/c_mnrank.h"
@@ -149,6 +150,8 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 79: return {RestOfWorldMenu, 79, nullptr};
       case 81: return {MatchStatsMenu, 81, nullptr};
       // -- friendly setup, player history (53, 57)
+      case 53: return {FriendlySetupMenu, 53, nullptr};
+      case 57: return {PlayerHistoryMenu, 57, nullptr};
       // -- (end of the club screens)
       default: return {PlaceholderMenu, static_cast<int16_t>(option), nullptr};
     }
