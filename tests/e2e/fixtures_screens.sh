@@ -13,25 +13,14 @@
 set -eu
 game=$1
 dir=$2
-career=${GAFFERON_BINARY_DIR:-$(dirname "$game")}/career
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
+. "$(dirname "$0")/lib/saved_career.sh"
 make_workdir "$dir"
 
 # One season of a career at the first club of England's top division, saved
 # as slot 1.
-"$career" --country 0 --club -1 --seed 1 --seasons 1 --quiet --save . > career.txt 2>&1 ||
-  { echo "the career tool failed: $(tail -3 career.txt)"; exit 1; }
-test -f SaveData/save1 && test -f SaveData/perm1 || { echo "no save of the first season"; exit 1; }
-python3 - <<'PY'
-import struct
-records = []
-for slot in range(11):
-    name = b"One season" if slot == 1 else b""
-    desc = b"Season : 1999/2000 saved by the career tool" if slot == 1 else b""
-    records.append(name.ljust(50, b"\0") + struct.pack("<i", 1 if slot == 1 else 0) + desc.ljust(100, b"\0"))
-open("SaveData/index.dat", "wb").write(b"".join(records))
-PY
+saved_career "One season" --club -1 --seed 1
 
 cat > script <<'EOF'
 # the start-up pictures and the credits

@@ -18,15 +18,12 @@ game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
+. "$(dirname "$0")/lib/saved_career.sh"
 make_workdir "$dir"
 mkdir export
 
 # A career after one season, in save slot 1 of the save index.
-"$GAFFERON_BINARY_DIR/career" --country 0 --club -1 --seed 1 --seasons 1 --save . --quiet > career.txt
-test -f SaveData/save1 && test -f SaveData/perm1 || { echo "the career tool saved no game"; exit 1; }
-head -c 1694 /dev/zero > SaveData/index.dat  # 11 slots of name (50), flags (4), description (100)
-printf 'One season' | dd of=SaveData/index.dat bs=1 seek=154 conv=notrunc status=none
-printf '\001' | dd of=SaveData/index.dat bs=1 seek=204 conv=notrunc status=none
+saved_career "One season" --club -1 --seed 1
 
 options() { grep -F "DoMainMenu(): option" stdout.log | sed 's/.*option //' | tr '\n' ' '; }
 

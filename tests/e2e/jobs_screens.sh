@@ -13,27 +13,11 @@ game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
+. "$(dirname "$0")/lib/saved_career.sh"
 make_workdir "$dir"
 
 # The career: England, the first club of the top division, one season.
-"$GAFFERON_BINARY_DIR/career" --country 0 --club -1 --seed 1 --seasons 1 --save . --quiet > career.txt 2>&1 ||
-  { echo "the career tool failed"; cat career.txt; exit 1; }
-test -f SaveData/save1 || { echo "no save of the first season"; exit 1; }
-
-# SaveData\index.dat: 11 records of a 50-byte name, an int32 flag word and a
-# 100-byte description; slot 1 holds the saved game.
-record() {
-  printf '%s' "$1"; head -c $((50 - ${#1})) /dev/zero
-  printf "$2"
-  printf '%s' "$3"; head -c $((100 - ${#3})) /dev/zero
-}
-{
-  for slot in 0 1 2 3 4 5 6 7 8 9 10; do
-    if [ $slot = 1 ]; then record "After one season" '\001\000\000\000' "Season : 2000/2001"
-    else record "" '\000\000\000\000' ""; fi
-  done
-} > SaveData/index.dat
-[ "$(wc -c < SaveData/index.dat)" = 1694 ] || { echo "index.dat has the wrong size"; exit 1; }
+saved_career "After one season" --club -1 --seed 1
 
 # The Global Menus' drop-down hangs under its title (300, 8): row n at 27 + 20 n.
 global() {

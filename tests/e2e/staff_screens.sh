@@ -16,21 +16,11 @@ game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
+. "$(dirname "$0")/lib/saved_career.sh"
 make_workdir "$dir"
 
-# The saved career and a save index naming slot 1.
-"$GAFFERON_BINARY_DIR/career" --country 0 --club 70 --seed 1 --seasons 1 --save "$PWD" --quiet > career.txt
-test -f SaveData/save1 || { echo "the career was not saved"; exit 1; }
-{
-  for slot in 0 1 2 3 4 5 6 7 8 9 10; do
-    if [ "$slot" = 1 ]; then
-      printf 'Season one'; head -c 40 /dev/zero; printf '\001\000\000\000'
-    else
-      head -c 54 /dev/zero
-    fi
-    head -c 100 /dev/zero
-  done
-} > SaveData/index.dat
+# The saved career, slot 1 of the save index.
+saved_career "Season one" --club 70 --seed 1
 
 # A round of "Do a Day": "Done" and a click beside its pop-up (which closes
 # it; on an event screen the first click leaves for the office), then "Done"

@@ -14,9 +14,10 @@ game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
+. "$(dirname "$0")/lib/saved_career.sh"
 make_workdir "$dir"
 tools=$GAFFERON_BINARY_DIR
-"$tools/career" --country 0 --club -1 --seed 7 --seasons 1 --save "$PWD" --quiet > career.txt
+saved_career "On Loan" --club -1 --seed 7
 "$tools/lendplayer" "$PWD/SaveData/save1" > lent.txt
 index=$(sed -n 's/.*index=\([0-9]*\).*/\1/p' lent.txt)
 [ -n "$index" ] && [ "$index" -ge 12 ] && [ "$index" -lt 32 ] || { echo "lendplayer: $(cat lent.txt)"; exit 1; }
