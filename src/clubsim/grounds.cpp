@@ -43,7 +43,6 @@ int16_t (*const kCapacity[NUM_STANDS])(int16_t) = {Club_GetStand1Capacity, Club_
 void (*const kSetCapacity[NUM_STANDS])(int16_t, int32_t) = {Club_SetStand1Capacity, Club_SetStand2Capacity,
                                                              Club_SetStand3Capacity, Club_SetStand4Capacity};
 
-int32_t ClampMoney(int64_t amount) { return static_cast<int32_t>(std::clamp<int64_t>(amount, INT32_MIN, INT32_MAX)); }
 
 // The project of a style 0-7 (the styles the record holds).
 const StandProject& Project(int16_t style) { return StandProjectTable[std::clamp<int16_t>(style, 0, BEST_STYLE)]; }

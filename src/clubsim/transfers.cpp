@@ -16,6 +16,7 @@
 #include "season/seasonstate.h"
 #include "world/clubs.h"
 #include "world/fixtures.h"
+#include "world/funcs_finance.h"
 #include "world/history.h"
 #include "world/lists.h"
 #include "world/newsticker.h"
@@ -75,7 +76,6 @@ void ShowNews(int kind, int16_t team0, int16_t team1) {
   ShowNewsMessage(GetRandomNewsText(kind), 0, NEWS_SHOW_HUMAN_CLUB, Team(team0), Team(team1));
 }
 
-int32_t ClampMoney(int64_t x) { return static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)); }
 int16_t Thousands(int32_t fee) { return static_cast<int16_t>(std::min<int32_t>(fee / 1000, INT16_MAX)); }
 
 bool AnyBidFor(int16_t player) {

@@ -203,7 +203,7 @@ const ArrangeFriendlyView& ArrangeFriendly_View() { return gArrange.view; }
 
 void ArrangeFriendly_Open() {
   ArrangeFriendlyView& v = gArrange.view;
-  SetScreenHeader(MenuClub >= 0 && MenuClub < NUM_CLUBS ? 3 : 2);
+  SetScreenHeader(3);
   v.firstDay = GNW_GetCurrentDay();
   v.selectedDay = -1;
   ClearClubList();

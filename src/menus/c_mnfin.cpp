@@ -21,11 +21,6 @@ constexpr int32_t kNoRedevelopment = -1; // the facade's cost without plans
 
 FinancesView gFin;
 
-int32_t ClampMoney(int64_t amount) {
-  if (amount > INT32_MAX) return INT32_MAX;
-  if (amount < INT32_MIN) return INT32_MIN;
-  return static_cast<int32_t>(amount);
-}
 
 void BlankFigures() {
   for (int32_t& v : gFin.income) v = MENU_BLANK_VALUE;
@@ -98,7 +93,7 @@ const MenuItem FinancesMenu[] = {
 
 int16_t Finances_Handler(const MenuItem*) {
   if (GetMenuEvent() == MENU_EVENT_INIT) {
-    SetScreenHeader(MenuClub >= 0 && MenuClub < NUM_CLUBS ? 3 : 2);  // the crest of a club of the world only
+    SetScreenHeader(3);
     Finances_Read();
   }
   return 0;

@@ -209,8 +209,6 @@ void SetBars(int which, int16_t share) {
 }
 
 // The dates, and the screen club's badge when it is a club of the world.
-int HeaderFlags() { return MenuClub >= 0 && MenuClub < NUM_CLUBS ? 3 : 2; }
-
 int32_t NonNegative(int32_t value) { return value < 0 ? 0 : value; }
 
 int16_t StatsHandler(const MenuItem*) {
@@ -231,7 +229,7 @@ const RestOfWorldView& RestOfWorld_View() { return gRow.view; }
 void RestOfWorld_Open() {
   FillFilterRows();
   if (FilterRowOf(gRow.view.filter) < 0) gRow.view.filter = gRow.view.filterCodes[0];
-  SetScreenHeader(HeaderFlags());
+  SetScreenHeader(3);
 }
 
 void RestOfWorld_Refresh() {
@@ -363,7 +361,7 @@ int16_t MatchStats_FindFixture(int16_t club) {
 
 void MatchStats_Open() {
   gStats.view.fixture = MatchStats_FindFixture(MenuClub);
-  SetScreenHeader(HeaderFlags());
+  SetScreenHeader(3);
 }
 
 void MatchStats_Refresh() {

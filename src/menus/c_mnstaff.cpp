@@ -77,11 +77,6 @@ int16_t NthAvailableCandidate(int16_t kind, int n) {
   return -1;
 }
 
-int32_t ClampMoney(int64_t amount) {
-  if (amount > INT32_MAX) return INT32_MAX;
-  if (amount < INT32_MIN) return INT32_MIN;
-  return static_cast<int32_t>(amount);
-}
 
 void BlankPost(StaffPostRow& r, int16_t kind) {
   r.label = static_cast<int16_t>(STAFF_FIRST_LABEL + kind);
@@ -256,7 +251,7 @@ int16_t StaffScreen_Handler(const MenuItem*) {
     V().club = ValidClub(club) ? club : int16_t{-1};
     V().clubName = V().club >= 0 ? GNW_GetClubTextNo(GNW_GetClubDbId(club)) : int16_t{-1};
     ClearSelections();
-    SetScreenHeader(V().club >= 0 ? 3 : 2);  // the crest of a club of the world only
+    SetScreenHeader(3);
     V().kindShown = 0;
   }
   StaffScreen_Refresh();

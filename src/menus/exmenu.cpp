@@ -20,6 +20,7 @@
 #include "menus/menupc.h"
 #include "menus/money.h"
 #include "world/funcs.h"
+#include "world/records.h"
 
 #define ABORT_FILE "menus\\exmenu"
 
@@ -930,7 +931,10 @@ void SetScreenHeader(int flags) {
     gHeaderDates[0][0] = 0;
     gHeaderDates[1][0] = 0;
   }
-  gMenu.badgeClub = (flags & 1) ? GNW_GetClubDbId(MenuClub) : -1;
+  // Only a club of the world has a crest to look up: a screen about a club
+  // outside it (a foreign club, or none) shows no badge.
+  const bool worldClub = MenuClub >= 0 && MenuClub < NUM_CLUBS;
+  gMenu.badgeClub = (flags & 1) && worldClub ? GNW_GetClubDbId(MenuClub) : -1;
   MenuBarRestricted = (flags & 4) ? 1 : 0;
 }
 

@@ -13,6 +13,7 @@
 #include "world/clubs.h"
 #include "world/fixtures.h"
 #include "world/funcs.h"
+#include "world/funcs_finance.h"
 #include "world/honours.h"
 #include "world/lists.h"
 #include "world/players.h"
@@ -79,14 +80,7 @@ void FreeSale(int s) {
 
 // A price in hundreds as money, held at the limits of the int32 money word.
 int32_t HundredsToMoney(int32_t hundreds) {
-  const int64_t money = static_cast<int64_t>(hundreds) * 100;
-  return static_cast<int32_t>(std::clamp<int64_t>(money, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
-int32_t ClampMoney(int64_t amount) {
-  return static_cast<int32_t>(
-      std::clamp<int64_t>(amount, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+  return ClampMoney(static_cast<int64_t>(hundreds) * 100);
 }
 
 // The number a log entry keeps for a club: a world club's database number,

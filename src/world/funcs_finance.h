@@ -12,7 +12,16 @@
 // worked out in 64 bits and kept within the int32 range.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
+
+// A sum or product of money worked out in 64 bits, held at the limits of the
+// int32 money word.
+inline int32_t ClampMoney(int64_t amount) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(amount, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 // ======================================================================
 // The club's accounts

@@ -295,6 +295,14 @@ TEST_F(ExMenuItemsTest, TheScreenHeaderTakesItsDatesBadgeAndRestriction) {
   EXPECT_STREQ(ScreenHeaderDate(1), "");
   EXPECT_EQ(ScreenHeaderBadgeClub(), GNW_GetClubDbId(5));
   EXPECT_EQ(MenuBarRestricted, 1);
+  // A screen about no club, or a club outside the world, has no crest.
+  for (int16_t club : {-1, 250, 1000}) {
+    MenuClub = club;
+    SetScreenHeader(3);
+    EXPECT_EQ(ScreenHeaderBadgeClub(), -1) << club;
+  }
+  MenuClub = 5;
+  SetScreenHeader(1 | 4);
   // The badge is drawn through its seam only while there is a badge club.
   static int badges = 0;
   ExMenu.drawClubBadge = [](int16_t, int, int, int, int) { ++badges; };
