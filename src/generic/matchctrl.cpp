@@ -1,6 +1,7 @@
 #include "generic/matchctrl.h"
 
 #include "engine/reset.h"
+#include "render256/swframe_seams.h"
 
 namespace {
 
@@ -9,6 +10,8 @@ struct EffectQueueState {
   int next;
 };
 EffectQueueState gEffects{};
+int16_t gOrder[32] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
+                      16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
 
 }  // namespace
 
@@ -31,3 +34,17 @@ const EffectQueueEntry* EffectQueue_Get(int n) {
 void EffectQueue_Clear() { gEffects = EffectQueueState{}; }
 
 REGISTER_RESET(RESET_MATCH, EffectQueue_Clear);
+
+void UpdateMatchMouse() { SwFrame_NoteSeam("UpdateMatchMouse"); }
+void UpdateMatchControls(int) { SwFrame_NoteSeam("UpdateMatchControls"); }
+void CheckReplayButtons(int, int, int) { SwFrame_NoteSeam("CheckReplayButtons"); }
+void GetMatchPointer(int* x, int* y, int* buttons) {
+  SwFrame_NoteSeam("GetMatchPointer");
+  *x = 0;
+  *y = 0;
+  *buttons = 0;
+}
+const int16_t* SortPlayersByDistance() {
+  SwFrame_NoteSeam("SortPlayersByDistance");
+  return gOrder;
+}

@@ -1,5 +1,6 @@
-// The in-match services the renderers share with the match engine: the
-// ground-effect queue (marks left on the turf by falls, dives and tackles).
+// The in-match controls (keys, pointer, replay bar) and the services the
+// renderers share with the match engine: the ground-effect queue (marks left
+// on the turf by falls, dives and tackles) and the players' drawing order.
 #pragma once
 
 #include <cstdint>
@@ -29,3 +30,12 @@ void EffectQueue_Add(int32_t x, int32_t y, float scale, int angle256, int kind);
 const EffectQueueEntry* EffectQueue_Get(int n);
 // All inactive, the next entry 0.
 void EffectQueue_Clear();
+
+// The match controls.
+void UpdateMatchMouse();
+void UpdateMatchControls(int mode);
+void CheckReplayButtons(int x, int y, int clicked);
+void GetMatchPointer(int* x, int* y, int* buttons);
+// The 32 players by distance from the camera's reference player, farthest
+// first (the drawing order).
+const int16_t* SortPlayersByDistance();

@@ -30,6 +30,7 @@
 #include "render256/polyscan.h"
 #include "render256/swcamera.h"
 #include "render256/swframe_seams.h"
+#include "generic/hud.h"
 #include "render256/swscreen.h"
 #include "render256/swworld.h"
 #include "render256/textures.h"
@@ -191,7 +192,7 @@ void RadarPoint(float x, float y, int w, int h, int* rx, int* ry) {
 bool SwFrame_PaceFrame() {
   const int32_t now = static_cast<int32_t>(gFrame.clock.now());
   int16_t limit = MAX_SKIPPED_FRAMES;
-  if (SwFrame.quickWatch) {
+  if (QuickWatch) {
     // Two frames a tick: the deadline moves on every other frame.
     limit = MAX_SKIPPED_FRAMES_QUICK;
     if (SwFrame.halfTick) ++SwFrame.FrameDeadline;
@@ -242,7 +243,7 @@ void DrawGameDisplay2D() {
   if (period != SHOOTOUT_PERIOD) DrawClock();
   DrawScoreLine();
   if (ScannerOn) DrawRadar();
-  if (SwFrame.quickWatch && (gFrame.clock.now() & QUICK_WATCH_BLINK_BIT)) {
+  if (QuickWatch && (gFrame.clock.now() & QUICK_WATCH_BLINK_BIT)) {
     FONT_SetFont(1);
     FONT_DisplayText(4, 28, GetTextNoAddr(TEXT_QUICK_WATCH), ALIGN_RIGHT_TOP, ALIGN_RIGHT_TOP);
   }

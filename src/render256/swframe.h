@@ -35,7 +35,6 @@ struct FrameState {
   int32_t FrameDeadline;  // tick by which the next frame is due
   int16_t SkippedFrames;  // frames skipped in a row
   int16_t halfTick;       // quick watch: 1 when the deadline stands half a tick on
-  int16_t quickWatch;     // the "Quick watch" setting (off until the view settings come)
   int16_t created;        // CreateGameEnvironment ran and no tear-down yet
   int16_t menusClosed;    // the front end's screen was closed for the match
   int16_t menuPointerX, menuPointerY;  // where its pointer was

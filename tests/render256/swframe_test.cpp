@@ -79,7 +79,7 @@ TEST_F(SwFrameTest, LateFramesAreSkippedAtMostTwiceThenOneIsDrawn) {
   for (const Case& c : cases) {
     SetUp();
     SwFrame.FrameDeadline = static_cast<int32_t>(gNow);
-    SwFrame.quickWatch = c.quick;
+    QuickWatch = c.quick;
     const std::string decisions = c.decisions;
     EXPECT_EQ(Pace(static_cast<int>(decisions.size()), c.cost), decisions) << c.name;
     EXPECT_LE(SwFrame.SkippedFrames, c.quick ? MAX_SKIPPED_FRAMES_QUICK : MAX_SKIPPED_FRAMES) << c.name;
@@ -95,7 +95,7 @@ TEST_F(SwFrameTest, OnTimeFramesWaitForTheirTickAt50AndQuickWatchAt200ASecond) {
 
   SetUp();
   SwFrame.FrameDeadline = static_cast<int32_t>(gNow);
-  SwFrame.quickWatch = 1;
+  QuickWatch = 1;
   Pace(200, 0);
   EXPECT_EQ(gNow, 1100u);  // two frames a tick
 }
@@ -192,7 +192,7 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
     // Frames with every 2D item: radar, replay, quick watch.
     ScannerOn = 1;
     ReplayPlaying = round;
-    SwFrame.quickWatch = 1;
+    QuickWatch = 1;
     ASSERT_NE(gNow & QUICK_WATCH_BLINK_BIT, 0u);  // the note is on
     int drawn = 0;
     for (int i = 0; i < 6; ++i) drawn += RenderGameEnvironment();
@@ -264,7 +264,7 @@ TEST_F(SwFrameEnvironmentTest, TheQuickWatchNoteBlinksWithAPeriodOf128Ticks) {
                         {1, 191, false}, {1, 192, true},  {1, 1000, true}, {0, 64, false}, {0, 1000, false}};
   for (const Case& c : cases) {
     std::memset(screen->pixels, 0, static_cast<size_t>(screen->stride) * screen->height);
-    SwFrame.quickWatch = c.quick;
+    QuickWatch = c.quick;
     gNow = c.tick;
     DrawGameDisplay2D();
     EXPECT_EQ(noteInk() > 0, c.shown) << c.quick << " at " << c.tick;
