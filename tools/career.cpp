@@ -101,6 +101,7 @@ struct Options {
   std::string saveDir;
   std::string loadFile;
   std::string dataDir;
+  bool exportTeam = false;
 };
 
 struct SeasonTally {
@@ -112,7 +113,9 @@ int Usage(const char* why) {
   std::fprintf(stderr,
                "career: %s\n"
                "usage: career --country C --club N --seed S --seasons K [--check] [--save DIR] [--load FILE]\n"
-               "              [--data DIR] [--quiet] [--engine]\n",
+               "              [--data DIR] [--quiet] [--engine] [--export-team]\n"
+               "  --seasons 0 starts the career and plays nothing; --export-team then writes the human club's\n"
+               "  team to the export folder (a:\\SaveTeam) as the front end's File menu does\n",
                why);
   return 2;
 }
@@ -132,6 +135,8 @@ int ParseOptions(int argc, char** argv, Options* o) {
     long n = 0;
     if (word == "--check") {
       o->check = true;
+    } else if (word == "--export-team") {
+      o->exportTeam = true;
     } else if (word == "--quiet") {
       o->quiet = true;
     } else if (word == "--engine") {
@@ -150,7 +155,7 @@ int ParseOptions(int argc, char** argv, Options* o) {
       o->seed = static_cast<uint32_t>(n);
     } else if (word == "--seasons") {
       const char* v = value();
-      if (!v || !ParseInt(v, 1, 50, &n)) return Usage("--seasons takes 1-50");
+      if (!v || !ParseInt(v, 0, 50, &n)) return Usage("--seasons takes 0-50");
       o->seasons = static_cast<int>(n);
     } else if (word == "--save") {
       const char* v = value();
@@ -185,6 +190,23 @@ bool EnterSaveFolder(const fs::path& dir) {
   }
   fs::current_path(dir, error);
   return !error;
+}
+
+// The human club's team into the export folder's team file, the folder made
+// if missing.
+bool ExportTeam() {
+  const std::string file = fs::absolute(PlatResolvePath(SaveFile_Name(SAVE_FILE_TEAM, 0, false).c_str())).string();
+  std::error_code error;
+  fs::create_directories(fs::path(file).parent_path(), error);
+  BuildTeamExport();
+  const int rc = SaveTeamFile();
+  if (rc != SAVE_OK) {
+    std::fprintf(stderr, "career: cannot write the team file %s: %s (code %d)\n", file.c_str(), SaveGame_LastError(),
+                 rc);
+    return false;
+  }
+  std::printf("team exported to %s\n", file.c_str());
+  return true;
 }
 
 std::string ClubName(int16_t club) {
@@ -402,6 +424,8 @@ void PrintEngineMatches() {
 int main(int argc, char** argv) {
   Options o;
   if (int rc = ParseOptions(argc, argv, &o)) return rc;
+  std::error_code noFolder;
+  const fs::path startDir = fs::current_path(noFolder);
   const fs::path saveDir = o.saveDir.empty() ? fs::path() : fs::absolute(o.saveDir);
   const fs::path loadFile = o.loadFile.empty() ? fs::path() : fs::absolute(o.loadFile);
   if (!StartEngine(o, argv[0])) return 1;
@@ -495,6 +519,12 @@ int main(int argc, char** argv) {
       // On as a game loaded from that save goes on.
       RebuildUnsavedState();
     }
+  }
+  if (o.exportTeam) {
+    // The export folder is the user's: beside where the tool was started.
+    std::error_code error;
+    fs::current_path(startDir, error);
+    if (error || !ExportTeam()) return 1;
   }
   return 0;
 }

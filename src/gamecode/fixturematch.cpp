@@ -31,6 +31,7 @@ struct FixtureMatchState {
   int32_t stalls = 0;
 };
 FixtureMatchState gFixture;
+bool gShowMenus = false;  // the program, not the match: set once at start
 
 // The match clock, then the guard against a period that never ends.
 void ClockWithGuard() {
@@ -65,9 +66,9 @@ void PrintMatchSituation(std::FILE* out, int frame) {
   }
 }
 
-uint8_t* PlayFixtureMatch() {
+void PrepareMatchLayer() {
   // Nothing of an earlier match carries over: the match layer starts afresh,
-  // keeping the set-up the match day wrote and the seams as installed.
+  // keeping the set-up as written and the seams as installed.
   static uint8_t setup[MATCH_SETUP_SIZE];
   std::memcpy(setup, GetMatchSetupRecord(), sizeof setup);
   // A program that never ran the match layer's reset has no seams yet: it
@@ -79,13 +80,24 @@ uint8_t* PlayFixtureMatch() {
   std::memcpy(GetMatchSetupRecord(), setup, sizeof setup);
   Actions_InstallDefaults();
   PlayerStandIns_Install(MatchSeams);
-  // No screen: the menus between the periods return at once and the
-  // shoot-out takers line up in the default order.
-  MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
-  MatchSeams.inGameMenusLoop = [](int) {};
-  MatchSeams.penaltyShootOutMenus = [] {
-    for (int side = 0; side < 2; ++side) DefaultShootOutOrder(side);
-  };
+}
+
+void FixtureMatch_ShowMenus(bool on) { gShowMenus = on; }
+
+uint8_t* PlayFixtureMatch() {
+  PrepareMatchLayer();
+  if (gShowMenus) {
+    // The game: the in-match menus run between the periods and on request.
+    InstallInGameMenus(MatchSeams);
+  } else {
+    // No screen: the menus between the periods return at once and the
+    // shoot-out takers line up in the default order.
+    MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
+    MatchSeams.inGameMenusLoop = [](int) {};
+    MatchSeams.penaltyShootOutMenus = [] {
+      for (int side = 0; side < 2; ++side) DefaultShootOutOrder(side);
+    };
+  }
   gFixture = FixtureMatchState{};
   gFixture.clockTick = MatchSeams.matchClockTick;
   MatchSeams.matchClockTick = ClockWithGuard;

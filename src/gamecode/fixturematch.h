@@ -1,8 +1,7 @@
 // The match of a fixture that a human-managed club plays, as the match day
-// hands it over: the MatchSetup is written, the menus are left. There is no
-// screen yet, so every display mode plays through the same frame loop,
-// headless and as fast as the machine goes; the in-match menus return at once
-// and the shoot-out takers go in the default order.
+// hands it over: the MatchSetup is written, the menus are left. In the tools
+// there is no screen: the in-match menus return at once and the shoot-out
+// takers go in the default order. The game shows its in-match menus.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +12,14 @@
 // match seams as installed (the players' own handlers added), and answers the
 // MatchResult. The motions are read for the match and given back after it.
 uint8_t* PlayFixtureMatch();
+// Whether the fixture's match runs the in-match menus (the game) or returns
+// from them at once (the tools; the default).
+void FixtureMatch_ShowMenus(bool on);
+
+// The match layer from its start state for the MatchSetup as written: every
+// match module reset, the set-up and the installed seams kept, the players'
+// own handlers added.
+void PrepareMatchLayer();
 
 // Where everything stands: one "frame" line (the period and its frame given,
 // the state, the ball, the active players, the holders) and one "object"

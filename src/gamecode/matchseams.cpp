@@ -39,6 +39,16 @@ namespace {
 void Nothing() {}
 void NothingInt(int) {}
 
+}  // namespace
+
+void InstallInGameMenus(MatchSeamTable& t) {
+  t.inGameMenusLoop = NothingInt;
+  t.inGameMenuOpenSubsTactics = NothingInt;
+  t.penaltyShootOutMenus = Nothing;
+}
+
+namespace {
+
 MatchSeamTable StandIns() {
   MatchSeamTable t{};
   for (void (**f)() : {&t.poll, &t.keyFlush, &t.replanTeams, &t.teamShapeInterpolateZones, &t.teamShapeSetTargets,
@@ -184,6 +194,7 @@ MatchSeamTable StandIns() {
   t.analysisUpdateTimedPause = Analysis_UpdateTimedPause;
   t.analysisDrawFrame = Analysis_DrawFrame;
   t.analysisDestroy = Analysis_Destroy;
+  InstallInGameMenus(t);
   return t;
 }
 

@@ -116,3 +116,5 @@ extern MatchSeamTable MatchSeams;
 int32_t GetMatchTimeSeconds();
 
 void MatchSeams_Reset();
+// Puts the in-match menus' entries of the table to the real menus.
+void InstallInGameMenus(MatchSeamTable& t);

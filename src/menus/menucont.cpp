@@ -10,6 +10,7 @@
 #include "engine/debug.h"
 #include "engine/pakfile.h"
 #include "engine/reset.h"
+#include "generic/exhibit_play.h"
 #include "generic/gamesound.h"
 #include "menus/c_mn22.h"
 #include "menus/c_mn8.h"
@@ -110,7 +111,7 @@ FrontEndSeamTable StubSeams() {
         NoteSeam("CountReplayFiles");
         return 0;
       },
-      [] { NoteSeam("PlayExhibitionMatch"); },
+      PlayExhibitionMatch,
       [] { NoteSeam("ContinueGame"); },
       [] {
         NoteSeam("PlayMatchGetResult");

@@ -131,8 +131,9 @@ const char* PlaceholderTitle();
 constexpr int PLACEHOLDER_BACK_X = 220, PLACEHOLDER_BACK_Y = 400, PLACEHOLDER_BACK_W = 200, PLACEHOLDER_BACK_H = 40;
 
 // Entry points of parts still to come, one per call; each stub notes its
-// call in the front end's seam log. runScreen and questionBox are the real
-// ones by default (tests replace them).
+// call in the front end's seam log. runScreen, questionBox, the video
+// options and the exhibition match are the real ones by default (tests
+// replace them).
 struct FrontEndSeamTable {
   void (*runScreen)(const MenuItem* table);                   // push and run a screen
   int (*questionBox)(const char* text, QuestionButton* buttons, int32_t tickLimit);

@@ -163,6 +163,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
     PreviousMenuOption = 12;
     MenuOption = static_cast<int16_t>(option);
     FrontEndSeam.videoOptionsMenu = [] { FrontEnd_NoteSeam("VideoOptionsMenu"); };
+    FrontEndSeam.playExhibitionMatch = [] { FrontEnd_NoteSeam("PlayExhibitionMatch"); };
     const size_t seamCalls = FrontEnd_SeamCalls().size();
     DoMainMenuOption();
     const Expect e = expected(option);
