@@ -151,6 +151,7 @@ void InfoBar(int type, int a, int b) {
   gHud.hold = type < 0 ? INFOBAR_HOLD_SETTING : INFOBAR_HOLD_EVENT;
   if (QuickWatch) gHud.hold = INFOBAR_HOLD_QUICK;
   gHud.type = type;
+  DPRINT(DEBUG_GENERAL, 10, "InfoBar(): type %d \"%s\"\n", type, gHud.text);
 }
 
 void InfoBar_Update() {
@@ -225,6 +226,7 @@ void EventTicker_Update() {
     DisplayEvent2_Text(event);
     gHud.showing = 1;
     gHud.endTick = TimerTicks.load() + EVENT_BOX_TICKS;
+    DPRINT(DEBUG_GENERAL, 10, "EventTicker_Update(): minute %d, event %d \"%s\"\n", minute, event, gHud.ticker);
     return;
   }
 }

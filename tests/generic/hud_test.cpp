@@ -111,6 +111,20 @@ TEST_F(HudTest, AModelDetailOutsideItsValuesKeepsThePreviousCaption) {
   EXPECT_EQ(InfoBar_GetSlidePos(), 2) << "the strip still slides in";
 }
 
+TEST_F(HudTest, CaptionsAreLoggedOnTheGeneralChannel) {
+  SetDebugLevel(DEBUG_GENERAL, 10);
+  testing::internal::CaptureStdout();
+  InfoBar(-3, 0, 0);
+  InfoBar(8, 3, 0);
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("InfoBar(): type -3 \"Quick watch Off\"\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("InfoBar(): type 8 \"Goal scored by Smith\"\n"), std::string::npos) << out;
+  SetDebugLevel(DEBUG_GENERAL, 9);
+  testing::internal::CaptureStdout();
+  InfoBar(-3, 0, 0);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
 TEST_F(HudTest, ATypeOutsideTheTableIsFatal) {
   EXPECT_FATAL(InfoBar(-7, 0, 0), "Error: InfoBar\\(\\): unknown type \\(-7\\)");
   EXPECT_FATAL(InfoBar(16, 0, 0), "Error: InfoBar\\(\\): unknown type \\(16\\)");
