@@ -18,6 +18,7 @@
 #include "season/simmatch.h"
 #include "season/simsheet.h"
 #include "world/funcs.h"
+#include "world/players.h"
 #include "world/records.h"
 
 int16_t QuickWatch = 0;
@@ -271,7 +272,7 @@ bool EventLineOf(int event, EventLineParts* parts) {
   int32_t player = static_cast<int32_t>(w1 & 0x7FFFF);
   if (player & 0x40000) player -= 0x80000;
   char surname[32] = {};
-  if (player >= 0 && player < MAX_PLAYERS)
+  if (player >= 0 && player < PlayerTotalCount && player < MAX_PLAYERS)
     std::snprintf(surname, sizeof surname, "%s", GNW_GetPlayerSurname(static_cast<int16_t>(player)));
   // The minute is shown as the record stores it.
   const int minute = static_cast<int>(w0 >> 15 & 0xFF);

@@ -358,9 +358,12 @@ TEST_F(EventTickerTest, TheTickerLineByKindSwapAndAggregate) {
       // Second legs: the goals with the first legs' carried.
       {{1, 0, 2, 34, 0, 0, 4, 1, 1, 1, 3}, true, a + " 2  " + b + " 1   (3-4)   Striker 34"},
       {{1, 0, 2, 34, 0, 1, 4, 1, 1, 1, 3}, true, b + " 1  " + a + " 2   (4-3)   Striker 34"},
+      // A club outside the world has no name (and stops nothing).
+      {{1, 251, 2, 34, 0, 0, 4, 1, 1, 0, 0}, false, " 2  " + b + " 1   Striker 34"},
       // A player outside the world has no surname.
       {{1, 0, 2, 34, 0, 0, -5, 1, 1, 0, 0}, false, a + " 2  " + b + " 1    34"},
       {{1, 0, 2, 34, 0, 0, 30000, 1, 1, 0, 0}, false, a + " 2  " + b + " 1    34"},
+      {{1, 0, 2, 34, 0, 0, tw::kPlayerCount, 1, 1, 0, 0}, false, a + " 2  " + b + " 1    34"},
   };
   for (const Case& c : cases) {
     MatchEvents.count = 0;
