@@ -645,6 +645,8 @@ constexpr LanguageTextEntry kEntries[] = {
     {1231, "Texture Detail"},
     {1232, "is not fully match fit."},
     {1233, "needs more work on his fitness before he is ready."},
+    {1234, "Player Names"},
+    {1235, "Model Detail"},
     {1236, "256 colour"},
     {1237, "16 bit colour"},
     {1238, "24 bit colour"},
