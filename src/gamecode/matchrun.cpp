@@ -19,6 +19,7 @@
 #include "gamecode/matchstate.h"
 #include "gamecode/officials.h"
 #include "gamecode/replay.h"
+#include "generic/hud.h"
 
 uint8_t WorkingFormation[2][TACTICS_RECORD_SIZE];
 int16_t TeamValues[2][4];
@@ -111,6 +112,7 @@ void FirstKickOff() {
   MatchResults_ClearTables();
   ClearHeatMaps();
   ClearHighlightCount();
+  EventTicker_Reset();  // the day's other goals show once a match
   Officials_NewMatch();
   offsideRoll = static_cast<int16_t>(GameRandom() % 80 + 20);
   const uint8_t* header = GetMatchSetupRecord();

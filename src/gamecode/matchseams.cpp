@@ -28,6 +28,7 @@
 #include "gamecode/teamshape.h"
 #include "gamecode/closedown.h"
 #include "generic/analysis.h"
+#include "generic/hud.h"
 #include "generic/overlay.h"
 #include "render256/swframe.h"
 #include "render256/vidopt.h"
@@ -194,6 +195,8 @@ MatchSeamTable StandIns() {
   t.analysisUpdateTimedPause = Analysis_UpdateTimedPause;
   t.analysisDrawFrame = Analysis_DrawFrame;
   t.analysisDestroy = Analysis_Destroy;
+  // The information strip.
+  t.infoBar = InfoBar;
   InstallInGameMenus(t);
   return t;
 }

@@ -649,6 +649,7 @@ void Analysis_DrawFrame() {
   }
   if (!Analysis_PaceFrame()) return;
   ++gView.frame;
+  EventTicker_Update();
   UpdatePanel();
   ReadInput();
 }

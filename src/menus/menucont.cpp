@@ -10,7 +10,7 @@
 #include "engine/debug.h"
 #include "engine/pakfile.h"
 #include "engine/reset.h"
-#include "generic/exhibit_play.h"
+#include "generic/exhibit.h"
 #include "generic/gamesound.h"
 #include "menus/c_mn22.h"
 #include "menus/c_mn8.h"
