@@ -8,9 +8,11 @@
 
 #include "engine/bytes.h"
 #include "gamecode/matchrec.h"
+#include "gamecode/matchrun.h"
 #include "season/matchday.h"
 #include "season/postmatch.h"
 #include "season/simmatch.h"
+#include "world/savegame.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -121,3 +123,77 @@ TEST_F(ExhibitTest, APlayerRecordOutOfRangeIsNone) {
 }
 
 }  // namespace
+
+// ---- the exhibition match's set-up ----
+
+namespace {
+
+// A team record as a team file brings it: names filled to the last byte (a
+// file of someone else's making need not end them), two players, a tactic.
+void FillTeam(uint8_t* team, char letter) {
+  std::memset(team, 0, EXHIBITION_TEAM_SIZE);
+  std::memset(team + EXHIBITION_NAME, letter, EXHIBITION_NAME_SIZE);
+  for (int n = 0; n < 2; ++n) {
+    uint8_t* e = team + EXHIBITION_PLAYERS + n * MATCH_SETUP_PLAYER_SIZE;
+    std::memset(e, letter, SETUP_PLAYER_SURNAME_SIZE);
+    StoreI16(e + SETUP_PLAYER_SHIRT, n + 1);
+  }
+  StoreI16(team + EXHIBITION_TACTIC, 41);
+  StoreI16(team + EXHIBITION_TACTIC_VALUE, 7);
+  team[EXHIBITION_FORMATIONS + 5] = static_cast<uint8_t>(letter);
+  team[EXHIBITION_FORMATIONS + 11 * TACTICS_RECORD_SIZE + 300] = static_cast<uint8_t>(letter);
+}
+
+}  // namespace
+
+TEST_F(ExhibitTest, SetUpPutsBothTeamsAndTheFriendlysRulesIntoTheMatchSetup) {
+  FillTeam(SavePlaceholders.teamSlots[0], 'A');
+  FillTeam(SavePlaceholders.teamSlots[1], 'B');
+  SetupExhibitionTeams();
+  const uint8_t* setup = GetMatchSetupRecord();
+
+  // The header: the stated bytes and words, and the values the friendly
+  // leaves open stated too.
+  for (int b : {0, 1, 6, 7, 8}) EXPECT_EQ(setup[b], 1) << b;
+  EXPECT_EQ(setup[2], 0);
+  EXPECT_EQ(setup[5], 0);
+  EXPECT_EQ(LoadI16(setup + SETUP_MATCH_LENGTH), 5);
+  EXPECT_EQ(LoadI16(setup + SETUP_DISPLAY_MODE), 2);
+  EXPECT_EQ(LoadI16(setup + SETUP_SUBSTITUTES), 5);
+  EXPECT_EQ(LoadI16(setup + SETUP_THREE), 3);
+  EXPECT_EQ(setup[SETUP_GROUND], 0);
+  EXPECT_EQ(setup[SETUP_CROWD_LEVEL], 3);
+  EXPECT_EQ(setup[SETUP_WEEKDAY], 0);
+  EXPECT_EQ(setup[SETUP_REFEREE_FAVOUR], 0);
+  EXPECT_LT(static_cast<int8_t>(setup[SETUP_REFEREE_RULE1]), 127);
+  EXPECT_GT(static_cast<int8_t>(setup[SETUP_REFEREE_RULE1]), 0);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(LoadI16(setup + SETUP_STAND_KINDS + 2 * k), 1) << k;  // a small ground
+    EXPECT_EQ(setup[SETUP_STAND_ZEROS + k], 0) << k;
+  }
+
+  for (int side = 0; side < 2; ++side) {
+    SCOPED_TRACE(side);
+    const char letter = side == 0 ? 'A' : 'B';
+    const uint8_t* team = setup + MATCH_SETUP_TEAM_OFFSET[side];
+    // The names end inside their fields: 39 letters, then the terminator.
+    EXPECT_EQ(std::strlen(reinterpret_cast<const char*>(team + SETUP_TEAM_NAME)), 39u);
+    EXPECT_EQ(team[SETUP_TEAM_NAME], letter);
+    const uint8_t* first = team + SETUP_TEAM_PLAYERS;
+    EXPECT_EQ(std::strlen(reinterpret_cast<const char*>(first + SETUP_PLAYER_SURNAME)), 19u);
+    EXPECT_EQ(LoadI16(first + MATCH_SETUP_PLAYER_SIZE + SETUP_PLAYER_SHIRT), 2);
+    EXPECT_EQ(team[SETUP_TEAM_HUMAN], 1);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_TACTIC), 41);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_TACTIC_VALUE), 7);
+    EXPECT_EQ(team[SETUP_TEAM_CUSTOM_FORMATIONS + 5], letter);
+    EXPECT_EQ(team[SETUP_TEAM_CUSTOM_FORMATIONS + 11 * TACTICS_RECORD_SIZE + 300], letter);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_FIRST_LEG_GOALS), 0);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_CAPTAIN), 9);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_CORNER_TAKER), 11);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_PENALTY_TAKER), 8);
+    EXPECT_EQ(LoadI16(team + SETUP_TEAM_FREE_KICK_TAKER), 7);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(LoadI16(team + SETUP_TEAM_RATINGS + 2 * k), 100) << k;
+  }
+  // The team records themselves are the user's and stay as loaded.
+  EXPECT_EQ(SavePlaceholders.teamSlots[0][EXHIBITION_NAME + EXHIBITION_NAME_SIZE - 1], 'A');
+}
