@@ -104,13 +104,23 @@ const KindSound* KindOf(int kind) {
   return kind >= 0 && kind < kKinds ? &table[kind] : nullptr;
 }
 
+// The engine's driver. The match's channels exist once the view has opened
+// its eight; a call for a channel the driver has not opened (a view that
+// opened fewer, or none) plays nothing rather than stopping the game.
+bool Opened(int channel) { return !SndIsInitialised() || channel < SndActiveChannels(); }
 int EnginePlay(int bank, int sample, int channel, int volume, int pan) {
-  return SndPlay(bank, sample, channel, volume, pan);
+  return Opened(channel) ? SndPlay(bank, sample, channel, volume, pan) : -1;
 }
-void EngineStop(int channel) { SndStop(channel); }
-void EngineVolume(int channel, int volume) { SndSetChannelVolume(channel, volume); }
-void EnginePan(int channel, int pan) { SndSetChannelPan(channel, pan); }
-int EngineFree(int channel) { return SndIsChannelFree(channel); }
+void EngineStop(int channel) {
+  if (Opened(channel)) SndStop(channel);
+}
+void EngineVolume(int channel, int volume) {
+  if (Opened(channel)) SndSetChannelVolume(channel, volume);
+}
+void EnginePan(int channel, int pan) {
+  if (Opened(channel)) SndSetChannelPan(channel, pan);
+}
+int EngineFree(int channel) { return Opened(channel) ? SndIsChannelFree(channel) : 1; }
 void EngineLoad(int bank, int sample) { SndLoad(bank, sample); }
 void EngineUnload(int bank, int sample) { SndUnload(bank, sample); }
 const SfxDriver kEngineDriver = {EnginePlay, EngineStop, EngineVolume, EnginePan, EngineFree, EngineLoad, EngineUnload};

@@ -2,17 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/bytes.h"
+#include "engine/mem_win.h"
+#include "engine/pakfile.h"
+#include "engine/poll.h"
+#include "engine/sound.h"
 #include "engine/rand.h"
 #include "engine/timerint.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
 #include "gamecode/matchstate.h"
 #include "generic/gamesound.h"
+#include "support/built_game.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -514,6 +520,66 @@ TEST_F(SfxCrowdTest, NothingWithTheCrowdOffOrOutsideTheThreeDView) {
   SetMode(1);
   SFX_UpdateCrowd();
   EXPECT_TRUE(gCalls.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The engine's own driver over the built game's banks, on the memory output.
+class SfxEngineTest : public EngineTest {
+ protected:
+  bool Start() {
+    if (!std::filesystem::exists(BuiltGameDir() / "pakfiles" / "hdcommon.pki")) return false;
+    InitMemory(9500);
+    PakFileInit();
+    PakFileAdd((BuiltGameDir() / "pakfiles" / "hdcommon").string().c_str());
+    PakFileAddDone();
+    StartWindowAndTimer();
+    InitPoll();
+    PlatSoundUseMemoryOutput(true);
+    GameSound_Init();
+    StoreI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 2);
+    return SndIsInitialised() != 0;
+  }
+  void TearDown() override {
+    if (SndIsInitialised()) {
+      if (SndActiveChannels()) SndClearActiveChannels();
+      GameSound_Uninit();
+    }
+    EngineTest::TearDown();
+  }
+  static const SndChannel& Ch(int channel) { return *SndGetChannel(channel); }
+};
+
+TEST_F(SfxEngineTest, TheMatchPlaysOnTheDriversChannels) {
+  if (!Start()) GTEST_SKIP() << "no built game data";
+  // Before the view opens its channels nothing plays, and nothing fails.
+  SFX_Play(5);
+  SFX_Play(15);
+  SndSetActiveChannels(8);
+  SFX_Init();
+  ASSERT_NE(Ch(0).bank, nullptr);
+  ASSERT_NE(Ch(1).bank, nullptr);
+  EXPECT_EQ(Ch(0).bank, SndGetBank(CrowdAmbienceBank));
+  EXPECT_LE(Ch(0).sample, 3u);
+  EXPECT_NE(Ch(0).sample, Ch(1).sample);
+  for (uint32_t n = 0; n < 32; ++n) EXPECT_NE(SndGetBank(EffectsBank)->table[n].data, nullptr) << n;
+  // A header: channel 5; another while it plays: channel 6.
+  SFX_Play(5);
+  EXPECT_EQ(Ch(5).bank, SndGetBank(EffectsBank));
+  EXPECT_EQ(Ch(5).sample, 4u);
+  EXPECT_EQ(Ch(6).bank, nullptr);
+  PlatVirtualAdvance(1);
+  SFX_Play(5);
+  EXPECT_EQ(Ch(6).bank, SndGetBank(EffectsBank));
+  SFX_Play(15);
+  EXPECT_EQ(Ch(7).bank, SndGetBank(CrowdBank));
+  EXPECT_EQ(Ch(7).sample, 29u);
+  SFX_Uninit();
+  for (int c = 0; c < 8; ++c) EXPECT_EQ(Ch(c).bank, nullptr) << c;
+  for (uint32_t n = 0; n < 32; ++n) EXPECT_EQ(SndGetBank(EffectsBank)->table[n].data, nullptr) << n;
+  for (uint32_t n = 0; n < 15; ++n) EXPECT_EQ(SndGetBank(CrowdAmbienceBank)->table[n].data, nullptr) << n;
 }
 
 }  // namespace
