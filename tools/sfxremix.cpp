@@ -79,8 +79,11 @@ bool Field(const std::vector<std::string>& w, const char* name, long* out) {
   for (size_t i = 0; i + 1 < w.size(); ++i)
     if (w[i] == name) {
       char* end = nullptr;
-      *out = std::strtol(w[i + 1].c_str(), &end, 10);
-      return end && !*end;
+      const long v = std::strtol(w[i + 1].c_str(), &end, 10);
+      if (end && !*end && end != w[i + 1].c_str()) {  // "crowd bank ..." is a word, "crowd 8" a field
+        *out = v;
+        return true;
+      }
     }
   return false;
 }
@@ -160,7 +163,26 @@ int CheckTable(const std::string& text) {
       }
       continue;
     }
-    if (line.rfind("sfx: SFX_Play ", 0) != 0) continue;
+    if (const size_t at = line.find("sfx: SFX_Init "); at != std::string::npos) {
+      // The ambience: two loops of the first list (samples 0-3) of the
+      // crowd-ambience bank.
+      std::istringstream words(line.substr(at + std::strlen("sfx: SFX_Init ")));
+      std::vector<std::string> w;
+      for (std::string word; words >> word;) w.push_back(word);
+      long bank = -1, volume = -1;
+      const bool shaped = w.size() == 8 && w[0] == "ambience" && Field(w, "bank", &bank) && Field(w, "volume", &volume);
+      const long first = shaped ? std::strtol(w[4].c_str(), nullptr, 10) : -1;
+      const long second = shaped ? std::strtol(w[5].c_str(), nullptr, 10) : -1;
+      ++checked;
+      if (!shaped || bank != CrowdAmbienceBank || first < 0 || first > 3 || second < 0 || second > 3) {
+        std::printf("sfxremix: line %d: not two loops of the ambience's first list: %s\n", number, line.c_str());
+        ++faults;
+      }
+      continue;
+    }
+    const size_t at = line.find("sfx: SFX_Play ");
+    if (at == std::string::npos) continue;
+    line = line.substr(at);
     if (waiting) {
       std::printf("sfxremix: line %d: no driver play followed\n", waitingLine);
       ++faults;
@@ -179,7 +201,7 @@ int CheckTable(const std::string& text) {
     std::printf("sfxremix: line %d: no driver play followed\n", waitingLine);
     ++faults;
   }
-  std::printf("sfxremix: %d SFX_Play lines checked against the table, %d faults\n", checked, faults);
+  std::printf("sfxremix: %d SFX_Init and SFX_Play lines checked against the table, %d faults\n", checked, faults);
   return faults;
 }
 

@@ -54,8 +54,10 @@ bool SampleOk(long key, long sample) {
 
 bool SndParseLogLine(const char* text, SndLogCall* out, std::string* error) {
   static const char kPrefix[] = "sfx: tick ";
-  if (std::strncmp(text, kPrefix, sizeof kPrefix - 1) != 0) return false;
-  std::istringstream in(text + sizeof kPrefix - 1);
+  // A line another module left unfinished may run into it.
+  const char* start = std::strstr(text, kPrefix);
+  if (!start) return false;
+  std::istringstream in(start + sizeof kPrefix - 1);
   long tick = 0, clock = 0;
   std::string word;
   if (!ReadNumber(in, &tick) || !(in >> word) || word != "clock" || !ReadNumber(in, &clock) || tick < 0 ||

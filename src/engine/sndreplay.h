@@ -15,7 +15,8 @@ struct SndLogCall {
   int line = 0;  // line number in the log (1 = first)
 };
 
-// One log line: true and the call for a driver line, false for any other
+// One log line (the driver's line may follow an unfinished line of another
+// module): true and the call for a driver line, false for any other
 // line. A driver line whose call is unknown or has the wrong number of
 // arguments is an error (error set, false returned).
 bool SndParseLogLine(const char* text, SndLogCall* out, std::string* error);

@@ -15,6 +15,21 @@ GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script GAFFERON_SOUND_OUT=front.wav:30 "$
 [ "$(stat -c %s front.wav)" -eq $((44 + 30 * 44100 * 4)) ] || { echo "front.wav is not 30 s long"; ls -l front.wav; exit 1; }
 bash "$here/lib/remix_check.sh" stdout.log front.wav 30
 
+# The table check finds a crowd reaction with a sample not its kind's.
+cp stdout.log table.log
+cat >> table.log <<'LINES'
+sfx: SFX_Play kind 6 bank 0 sample 7 channel 5 volume 60 effects 6 speed 3
+sfx: tick 9999 clock 9999 play 0 7 5 60 0
+sfx: SFX_Play kind 14 crowd bank 2 sample 33 channel 7 volume 56 crowd 8
+sfx: tick 9999 clock 9999 play 2 33 7 56 0
+LINES
+set +e
+"$GAFFERON_BINARY_DIR/sfxremix" --check-table table.log table.wav 30 > table.out 2>&1
+code=$?
+set -e
+[ $code -eq 3 ] && grep -q "line .*: sample 33 not the kind's" table.out && grep -q "2 SFX_Init and SFX_Play lines checked.*1 faults" table.out \
+  || { echo "the table check did not find the wrong sample (exit $code)"; cat table.out; exit 1; }
+
 for bad in "front.wav" "front.wav:0" "front.wav:soon"; do
   rm -f front.wav
   # The value is read before the game opens its logs: the message is on the
