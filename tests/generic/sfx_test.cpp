@@ -1,5 +1,6 @@
 #include "generic/sfx.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -187,6 +188,25 @@ TEST_F(SfxTest, VolumesAtZeroAndTheCrowdSwitchedOffSilenceTheirPart) {
   SFX_Play(6);
   ASSERT_EQ(Plays().size(), 1u);
   EXPECT_EQ(Plays()[0].a, kEffects);
+}
+
+TEST_F(SfxTest, EachChoiceIsLoggedOnTheSfxChannelBeforeItPlays) {
+  SetDebugLevel(DEBUG_SFX, 10);
+  ballSpeed = 200;
+  testing::internal::CaptureStdout();
+  SFX_Play(6);
+  SFX_Play(22);
+  SFX_Play(0);
+  SFX_Play(11);
+  SetMode(1);
+  SFX_Play(15);
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_THAT(out, testing::MatchesRegex("sfx: SFX_Play kind 6 bank 10 sample (7|8|9|10|11) channel 5 volume 60 effects 6 "
+                                         "speed 200\n"
+                                         "sfx: SFX_Play kind 22 crowd bank 12 sample 1[678] channel 7 volume 80 crowd 8\n"
+                                         "sfx: SFX_Play kind 0 none effects 6 speed 200\n"
+                                         "sfx: SFX_Play kind 11 none\n"
+                                         "sfx: SFX_Play kind 15 crowd none mode 1 crowd 8 on 1\n"));
 }
 
 TEST_F(SfxTest, TheAnalysisViewIsSilent) {
