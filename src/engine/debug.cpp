@@ -23,7 +23,7 @@ struct DebugChannelEntry {
 struct DebugState {
   DebugChannelEntry channels[DEBUG_NUM_CHANNELS] = {
       {"general", 0}, {"win", 0},   {"directdraw", 0}, {"direct3d", 0}, {"network", 0}, {"file", 0},
-      {"graphics", 0}, {"sound", 0}, {"input", 0},      {"memory", 0},   {"poll", 0},
+      {"graphics", 0}, {"sound", 0}, {"input", 0},      {"memory", 0},   {"poll", 0},    {"sfx", 0},
   };
   int32_t inErrorHandler = 0;
 } gDebug;

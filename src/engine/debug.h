@@ -16,6 +16,7 @@ enum DebugChannel {
   DEBUG_INPUT,
   DEBUG_MEMORY,
   DEBUG_POLL,
+  DEBUG_SFX,  // the match's sound and every sound-driver call that changes what is heard
   DEBUG_NUM_CHANNELS,
   DEBUG_ALL = -1,
 };

@@ -2,6 +2,7 @@
 #include "engine/sound.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -12,6 +13,8 @@
 #include "engine/pakfile.h"
 #include "engine/poll.h"
 #include "engine/reset.h"
+#include "engine/timerint.h"
+#include "platform/platform.h"
 
 #define ABORT_FILE "sound"
 
@@ -28,8 +31,43 @@ struct SoundState {
   SndChannel channels[SND_MAX_CHANNELS] = {};
   uint8_t staging[SND_BLOCK_BYTES] = {};
   char fileName[256] = {};
+  int32_t callDepth = 0;  // public entry points running (the outermost one logs)
 };
 SoundState gSnd;
+
+// A public entry point that changes what is heard. Only the outermost one
+// writes its line on the sfx channel, so a play does not also log the stop
+// and the volume it makes on the way, and a re-mix that replays the lines
+// does each call exactly once.
+class EntryPoint {
+ public:
+  EntryPoint() : outer_(gSnd.callDepth++ == 0) {}
+  ~EntryPoint() { --gSnd.callDepth; }
+  EntryPoint(const EntryPoint&) = delete;
+  EntryPoint& operator=(const EntryPoint&) = delete;
+
+  // "sfx: tick T clock R <call>": T the game's tick, R the raw clock tick
+  // (the memory output mixes one tick's frames at each raw tick).
+  void Log(const char* format, ...) const __attribute__((format(printf, 2, 3))) {
+    if (!outer_ || DebugLevel(DEBUG_SFX) < SND_LOG_LEVEL) return;
+    char call[96];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(call, sizeof call, format, args);
+    va_end(args);
+    std::printf("sfx: tick %u clock %u %s\n", static_cast<unsigned>(TimerTicks.load()),
+                static_cast<unsigned>(PlatRawTicks()), call);
+  }
+
+ private:
+  bool outer_;
+};
+
+bool AnyChannelBusy() {
+  for (int i = 0; i < gSnd.activeChannels; ++i)
+    if (gSnd.channels[i].bank) return true;
+  return false;
+}
 
 uint32_t Kind(uint32_t type) { return type & 0xF; }
 uint32_t Form(uint32_t type) { return (type >> 4) & 0xF; }
@@ -175,12 +213,16 @@ const char* SndDecodeWavHeader(SndWavReader read, void* user, uint32_t size, Snd
 
 void SndInit() {
   if (gSnd.initialised) ABORT("SndInit(): already initialised");
+  EntryPoint entry;
   DPRINT(DEBUG_SOUND, 1, "SndInit(): initialising windows driver ...\n");
   gSnd.initialised = DSoundInit();
+  entry.Log("init %d", gSnd.initialised);
 }
 
 void SndUninit() {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("uninit");
   DPRINT(DEBUG_SOUND, 1, "SndUninit(): uninitialising...\n");
   DSoundUninit();
   gSnd.initialised = 0;
@@ -202,6 +244,8 @@ void SndUninitChannels() {
 
 void SndSetActiveChannels(int count) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("channels %d", count);
   if (count < 1 || count > SND_MAX_CHANNELS) ABORT("SndSetActiveChannels(): invalid no. of channels");
   if (gSnd.activeChannels) ABORT("SndSetActiveChannels(): already active");
   gSnd.activeChannels = count;
@@ -216,6 +260,8 @@ void SndSetActiveChannels(int count) {
 
 void SndClearActiveChannels() {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("clearchannels");
   if (!gSnd.activeChannels) ABORT("SndClearActiveChannels(): not active");
   RemovePollFunction(gSnd.pollHandle);
   gSnd.pollHandle = -1;
@@ -238,9 +284,11 @@ int SndAddSoundBank(const SndBankDesc& desc) {
     ABORT("SndAddSoundBank(): sample banks must be spooled or ram based");
   if (!desc.files || desc.samples == 0 || desc.samples > 0xFFFF)
     ABORT("SndAddSoundBank(): sample banks need a file list and 1 to 65535 samples");
+  EntryPoint entry;
   for (int key = 0; key < SND_MAX_BANKS; ++key) {
     SndBank& b = gSnd.banks[key];
     if (b.inUse) continue;
+    entry.Log("addbank %d", key);
     b = SndBank{};
     b.files = desc.files;
     b.count = desc.count;
@@ -257,6 +305,8 @@ int SndAddSoundBank(const SndBankDesc& desc) {
 
 void SndRemoveSoundBank(int key) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("removebank %d", key);
   if (key < 0 || key >= SND_MAX_BANKS) ABORT("SndRemoveSoundBank(): invalid bank key");
   SndBank& b = gSnd.banks[key];
   if (!b.inUse) ABORT("SndRemoveSoundBank(): bank is already removed");
@@ -320,6 +370,8 @@ SndSample* GetSampInfo(int bank, int sample) {
 
 void SndLoad(int bank, int sample) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("load %d %d", bank, sample);
   SndBank& b = BankOf(bank, "SndLoad");
   if (sample == -1) {
     for (uint32_t i = 0; i < b.samples; ++i) SndLoad(bank, static_cast<int>(i));
@@ -339,6 +391,8 @@ void SndLoad(int bank, int sample) {
 
 void SndUnload(int bank, int sample) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("unload %d %d", bank, sample);
   SndBank& b = BankOf(bank, "SndUnload");
   if (sample == -1) {
     for (uint32_t i = 0; i < b.samples; ++i) SndUnload(bank, static_cast<int>(i));
@@ -360,6 +414,8 @@ void SndUnload(int bank, int sample) {
 
 int SndPlay(int bank, int sample, int channel, int volume, int pan) {
   if (!gSnd.initialised) return -1;
+  EntryPoint entry;
+  entry.Log("play %d %d %d %d %d", bank, sample, channel, volume, pan);
   if (channel < -1 || channel >= gSnd.activeChannels) AbortF(__LINE__, "%s(): invalid channel %d", "SndPlay", channel);
   SndBank& b = BankOf(bank, "SndPlay");
   if (channel == -1) {
@@ -386,6 +442,8 @@ int SndPlay(int bank, int sample, int channel, int volume, int pan) {
 
 void SndStop(int channel) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("stop %d", channel);
   if (channel == -1) {
     for (int i = 0; i < gSnd.activeChannels; ++i) SndStop(i);
     return;
@@ -422,24 +480,32 @@ int SndFindIdleChannel() {
 
 void SndSetChannelVolume(int channel, int volume) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("volume %d %d", channel, volume);
   CheckChannel(channel, "SndSetChannelVolume");
   DSoundSetChannelVolume(channel, volume);
 }
 
 void SndSetChannelPan(int channel, int pan) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("pan %d %d", channel, pan);
   CheckChannel(channel, "SndSetChannelPan");
   DSoundSetChannelPan(channel, pan);
 }
 
 void SndSetChannelFrequency(int channel, uint32_t hz) {
   if (!gSnd.initialised) return;
+  EntryPoint entry;
+  entry.Log("frequency %d %u", channel, static_cast<unsigned>(hz));
   CheckChannel(channel, "SndSetChannelFrequency");
   DSoundSetChannelFrequency(channel, hz);
 }
 
 int SndUpdateChanels() {
   if (!gSnd.initialised) return 0;
+  EntryPoint entry;
+  if (AnyChannelBusy()) entry.Log("update");
   int count = 0;
   const uint32_t ring = RingBytes();
   for (int i = 0; i < gSnd.activeChannels; ++i) {
@@ -475,6 +541,8 @@ int SndUpdateChanels() {
 }
 
 void SndUpdateChanelsFully() {
+  EntryPoint entry;
+  if (gSnd.initialised && AnyChannelBusy()) entry.Log("refill");
   while (SndUpdateChanels() != 0) {
   }
 }

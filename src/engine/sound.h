@@ -56,6 +56,17 @@ struct SndChannel {
   uint32_t endOffset;
 };
 
+// At level SND_LOG_LEVEL of the sfx debug channel each public call that
+// changes what is heard (and the driver's start and stop, channel set-up,
+// banks, loads and the ring refills while a channel plays) writes one line
+// "sfx: tick T clock R CALL ARGS", T being TimerTicks and R the raw clock
+// tick; calls made on the way by another logged call are not repeated. The
+// lines replayed in order at the same raw ticks give the same mix:
+//   init OK | uninit | channels N | clearchannels | addbank K | removebank K
+//   load B S | unload B S | play B S C V P | stop C | volume C V | pan C P
+//   frequency C HZ | refill | update
+constexpr int SND_LOG_LEVEL = 20;
+
 void SndInit();
 void SndUninit();
 int SndIsInitialised();

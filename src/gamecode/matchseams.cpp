@@ -29,6 +29,7 @@
 #include "gamecode/closedown.h"
 #include "generic/analysis.h"
 #include "generic/hud.h"
+#include "generic/sfx.h"
 #include "generic/overlay.h"
 #include "render256/swframe.h"
 #include "render256/vidopt.h"
@@ -195,8 +196,11 @@ MatchSeamTable StandIns() {
   t.analysisUpdateTimedPause = Analysis_UpdateTimedPause;
   t.analysisDrawFrame = Analysis_DrawFrame;
   t.analysisDestroy = Analysis_Destroy;
-  // The information strip.
+  // The information strip and the match's sound.
   t.infoBar = InfoBar;
+  t.sfxPlay = SFX_Play;
+  t.sfxInit = SFX_Init;
+  t.sfxUninit = SFX_Uninit;
   InstallInGameMenus(t);
   return t;
 }

@@ -10,6 +10,7 @@ int16_t MenuVolume = MENU_VOLUME_DEFAULT;
 int16_t EffectsVolume = EFFECTS_VOLUME_DEFAULT;
 int16_t CrowdVolume = CROWD_VOLUME_DEFAULT;
 int32_t NoSoundMode = 0;
+int16_t CrowdEnabled = 1;
 
 int16_t EffectsBank = -1;
 int16_t CrowdAmbienceBank = -1;
@@ -137,6 +138,7 @@ void GameSound_Uninit() {
 void GameSound_Reset() {
   SoundOptionsDefaults();
   NoSoundMode = 0;
+  CrowdEnabled = 1;
   EffectsBank = CrowdAmbienceBank = CrowdBank = MusicBank = -1;
 }
 REGISTER_RESET(RESET_PRESENTATION, GameSound_Reset);

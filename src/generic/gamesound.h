@@ -9,6 +9,7 @@ extern int16_t MenuVolume;     // 0-10; the menu channel plays at ten times this
 extern int16_t EffectsVolume;  // 0-10
 extern int16_t CrowdVolume;    // 0-10
 extern int32_t NoSoundMode;    // set by -nosound
+extern int16_t CrowdEnabled;   // 1: the match plays the crowd (ambience, reactions, chants)
 
 // The volumes' defaults and their largest value (the smallest is 0).
 constexpr int16_t MENU_VOLUME_DEFAULT = 6;

@@ -12,8 +12,11 @@
 // byte range hands out a staging copy, and the unlock copies it into the
 // ring under the lock, so the mixer never reads bytes half written.
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -54,10 +57,11 @@ struct AudioState {
   std::mutex lock;
   std::vector<PlatSoundBuffer*> buffers;
   std::vector<PlatSound*> objects;
-  Output output = Output::None;
+  std::atomic<Output> output{Output::None};  // read by the timer's thread too
   bool useMemory = false;
   FILE* wav = nullptr;
   uint64_t wavFrames = 0;
+  uint64_t wavLimit = 0;  // frames after which the file is closed; 0 = none
   bool capture = false;
   std::vector<int16_t> captured;
   uint64_t memoryFrames = 0;
@@ -116,6 +120,7 @@ void CloseWav() {
   std::fclose(a.wav);
   a.wav = nullptr;
   a.wavFrames = 0;
+  a.wavLimit = 0;
 }
 
 void MixLocked(int16_t* out, uint32_t frames) {
@@ -383,7 +388,7 @@ PlatResult PlatSoundBufferSetFrequency(PlatSoundBuffer* buffer, uint32_t hz) {
 
 void PlatSoundUseMemoryOutput(bool on) { A().useMemory = on; }
 
-bool PlatSoundMemoryWav(const char* path) {
+bool PlatSoundMemoryWav(const char* path, uint64_t maxFrames) {
   std::lock_guard<std::mutex> guard(A().lock);
   CloseWav();
   if (!path) return true;
@@ -391,7 +396,38 @@ bool PlatSoundMemoryWav(const char* path) {
   if (!f) return false;
   A().wav = f;
   A().wavFrames = 0;
+  A().wavLimit = maxFrames;
   WriteWavHeader(f, 0);
+  return true;
+}
+
+bool PlatSoundMemoryWavOpen() {
+  std::lock_guard<std::mutex> guard(A().lock);
+  return A().wav != nullptr;
+}
+
+bool PlatParseSoundOut(const char* text, std::string* path, uint64_t* frames, std::string* error) {
+  const std::string t = text ? text : "";
+  const size_t colon = t.rfind(':');
+  if (colon == std::string::npos) {
+    *error = "\"" + t + "\" is not FILE:SECONDS (no colon)";
+    return false;
+  }
+  const std::string file = t.substr(0, colon), seconds = t.substr(colon + 1);
+  if (file.empty()) {
+    *error = "\"" + t + "\" names no file before the colon";
+    return false;
+  }
+  char* end = nullptr;
+  const double value = seconds.empty() ? 0.0 : std::strtod(seconds.c_str(), &end);
+  // A day of sound at most: the WAV's sizes stay within 32 bits.
+  if (seconds.empty() || !end || *end || !std::isfinite(value) || value <= 0.0 || value > 86400.0 ||
+      std::llround(value * PLAT_MIX_RATE) < 1) {
+    *error = "\"" + seconds + "\" is not a positive number of seconds (at most 86400)";
+    return false;
+  }
+  *path = file;
+  *frames = static_cast<uint64_t>(std::llround(value * PLAT_MIX_RATE));
   return true;
 }
 
@@ -412,7 +448,7 @@ uint64_t PlatSoundMemoryFrames() { return A().memoryFrames; }
 
 void PlatSoundClockTick() {
   AudioState& a = A();
-  if (a.output != Output::Memory) return;
+  if (a.output.load() != Output::Memory) return;
   constexpr uint32_t kFrames = PLAT_MIX_RATE / 100;
   int16_t frames[kFrames * 2];
   std::lock_guard<std::mutex> guard(a.lock);
@@ -420,9 +456,12 @@ void PlatSoundClockTick() {
   a.memoryFrames += kFrames;
   if (a.capture) a.captured.insert(a.captured.end(), frames, frames + kFrames * 2);
   if (a.wav) {
+    uint32_t n = kFrames;
+    if (a.wavLimit && a.wavLimit - a.wavFrames < n) n = static_cast<uint32_t>(a.wavLimit - a.wavFrames);
     uint8_t bytes[kFrames * 4];
-    for (uint32_t i = 0; i < kFrames * 2; ++i) StoreLE(bytes + 2 * i, static_cast<uint16_t>(frames[i]), 2);
-    if (std::fwrite(bytes, 1, sizeof bytes, a.wav) == sizeof bytes) a.wavFrames += kFrames;
+    for (uint32_t i = 0; i < n * 2; ++i) StoreLE(bytes + 2 * i, static_cast<uint16_t>(frames[i]), 2);
+    if (std::fwrite(bytes, 1, n * 4, a.wav) == n * 4) a.wavFrames += n;
+    if (a.wavLimit && a.wavFrames >= a.wavLimit) CloseWav();  // the seconds asked for are written
   }
 }
 

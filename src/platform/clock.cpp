@@ -49,6 +49,7 @@ void TimerThreadMain(uint32_t periodMs, PlatTimerCallback cb) {
     auto now = Clock::now();
     while (next <= now && !s.timerStop) {
       lock.unlock();
+      PlatSoundClockTick();  // the memory output mixes this tick's frames
       cb();
       lock.lock();
       next += std::chrono::milliseconds(periodMs);

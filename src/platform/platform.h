@@ -565,16 +565,23 @@ void PlatSoundMix(int16_t* out, uint32_t frames);
 uint32_t PlatSoundGain(int32_t attenuation);
 
 // The memory output: while on, PlatSoundInitialize takes it instead of the
-// back end's device. Each 10 ms tick of the virtual clock mixes 441 frames;
-// they are appended to the WAV file named (a plain path; null closes it, its
-// header then tells its length) and, while capturing, kept in memory.
+// back end's device. Each 10 ms tick of the clock (the virtual clock's, or
+// the real clock's timer thread) mixes 441 frames; they are appended to the
+// WAV file named (a plain path; null closes it, its header then tells its
+// length) and, while capturing, kept in memory. With maxFrames the file is
+// closed as soon as it holds that many frames (the last tick's mix cut).
 void PlatSoundUseMemoryOutput(bool on);
-bool PlatSoundMemoryWav(const char* path);
+bool PlatSoundMemoryWav(const char* path, uint64_t maxFrames = 0);
+bool PlatSoundMemoryWavOpen();
+// GAFFERON_SOUND_OUT's value "FILE:SECONDS" (the last colon splits it;
+// SECONDS a positive decimal number up to 86400): the path and the frames
+// (seconds x 44,100, rounded), or false and the reason.
+bool PlatParseSoundOut(const char* text, std::string* path, uint64_t* frames, std::string* error);
 void PlatSoundMemoryCapture(bool on);
 std::vector<int16_t> PlatSoundMemoryTake();
 // Frames the memory output has mixed since it was opened.
 uint64_t PlatSoundMemoryFrames();
-// One tick of the clock for the memory output (the virtual clock calls it).
+// One tick of the clock for the memory output (the clock calls it).
 void PlatSoundClockTick();
 // Live buffers and sound objects (tests).
 int PlatSoundLiveBuffers();

@@ -20,6 +20,7 @@
 #include "generic/kitload.h"
 #include "generic/matchgrabs.h"
 #include "generic/pccamera.h"
+#include "generic/sfx.h"
 #include "menus/exm_text.h"
 #include "menus/gnlayer.h"
 #include "menus/loadbar.h"
@@ -264,6 +265,7 @@ void DrawMatchOverlays() {
 void UpdateGameEnvironment() {
   EventTicker_Update();
   InfoBar_Update();
+  SFX_UpdateCrowd();
   UpdateCamera();
 }
 

@@ -22,14 +22,15 @@ TEST_P(DebugStringTest, SetsTheChannels) {
   for (int c = 0; c < DEBUG_NUM_CHANNELS; ++c) EXPECT_EQ(DebugLevel(c), GetParam().expected[c]) << DebugChannelName(c);
 }
 
-// general win dd d3d network file graphics sound input memory poll
+// general win dd d3d network file graphics sound input memory poll sfx
 INSTANTIATE_TEST_SUITE_P(Settings, DebugStringTest,
-                         testing::Values(Levels{"5", {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
-                                         Levels{"sound=3,memory=150", {0, 0, 0, 0, 0, 0, 0, 3, 0, 150, 0}},
-                                         Levels{"all=2,poll=0", {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0}},
-                                         Levels{"file#80", {0, 0, 0, 0, 0, 80, 0, 0, 0, 0, 0}},
-                                         Levels{"GENERAL=1,Memory=1", {1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}},
-                                         Levels{"12abc", {12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12}}));
+                         testing::Values(Levels{"5", {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
+                                         Levels{"sound=3,memory=150", {0, 0, 0, 0, 0, 0, 0, 3, 0, 150, 0, 0}},
+                                         Levels{"all=2,poll=0", {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 2}},
+                                         Levels{"file#80", {0, 0, 0, 0, 0, 80, 0, 0, 0, 0, 0, 0}},
+                                         Levels{"GENERAL=1,Memory=1", {1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}},
+                                         Levels{"general=10,sfx=20", {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20}},
+                                         Levels{"12abc", {12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12}}));
 
 TEST_F(EngineTest, DebugStringPrintsEachSetting) {
   testing::internal::CaptureStdout();

@@ -50,6 +50,8 @@ class SetPlaysTest : public EngineTest {
       *f = [] {};
     uint8_t* setup = ClearMatchSetupRecord();
     for (int side = 0; side < 2; ++side) setup[MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_HUMAN] = 0;
+    // Commentary: a match without a screen, whose sound makes no rolls.
+    StoreI16(setup + SETUP_DISPLAY_MODE, 0);
     for (int i = 0; i < MATCH_PLAYERS; ++i) MatchObjects[i] = MatchObject{}, MatchObjects[i].offPitch = 1;
     for (int side = 0; side < 2; ++side) {
       for (int k = 0; k < SIDE_OBJECTS; ++k) {

@@ -18,8 +18,10 @@
 #include "gamecode/motion.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "generic/gamesound.h"
 #include "generic/hud.h"
 #include "generic/matchgrabs.h"
+#include "generic/sfx.h"
 #include "menus/gnlayer.h"
 #include "menus/machine.h"
 #include "render256/mgraphic.h"
@@ -179,8 +181,32 @@ class SwFrameEnvironmentTest : public SwFrameTest {
   }
 };
 
+// The match sound's driver calls, as words: the effects bank's loads and
+// unloads, the channels played and stopped.
+std::vector<std::string> gSfxCalls;
+const SfxDriver kSfxRecorder = {
+    [](int, int, int channel, int, int) {
+      gSfxCalls.push_back("play " + std::to_string(channel));
+      return channel;
+    },
+    [](int channel) { gSfxCalls.push_back("stop " + std::to_string(channel)); },
+    [](int, int) {},
+    [](int, int) {},
+    [](int) { return 1; },
+    [](int bank, int sample) {
+      if (bank == EffectsBank && sample == -1) gSfxCalls.push_back("load effects");
+    },
+    [](int bank, int sample) {
+      if (bank == EffectsBank && sample == -1) gSfxCalls.push_back("unload effects");
+    },
+};
+
 TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
   if (!Start()) GTEST_SKIP() << "no built game data";
+  gSfxCalls.clear();
+  SFX_SetDriver(&kSfxRecorder);
+  EffectsBank = 0;  // the keys the banks get at start-up
+  CrowdAmbienceBank = 1;
   LoadMotions();  // the match run's, not the environment's
   const MemoryStats before = GetMemoryStats();
   for (int round = 0; round < 2; ++round) {
@@ -220,8 +246,11 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
     EXPECT_EQ(after.count, before.count) << round;
     EXPECT_EQ(after.total, before.total) << round;
   }
-  EXPECT_EQ(SwFrame_SeamCount("SFX_Init"), 2);
-  EXPECT_EQ(SwFrame_SeamCount("SFX_Uninit"), 2);
+  // Each round's environment started the match's sound and ended it: the
+  // effects loaded, the two ambience loops played, everything stopped.
+  EXPECT_EQ(gSfxCalls, (std::vector<std::string>{"play 0", "play 1", "load effects", "unload effects", "stop -1",
+                                                 "play 0", "play 1", "load effects", "unload effects", "stop -1"}));
+  SFX_SetDriver(nullptr);
   EXPECT_EQ(SwFrame_SeamCount("UpdateMatchControls"), 12);
   // The ten replay buttons register their hot spots in the replay round: a
   // row at the bottom middle of the view.

@@ -25,12 +25,29 @@ int main(int argc, char** argv) {
     }
   }
 
+  // GAFFERON_SOUND_OUT=FILE:SECONDS: the sound goes to the clock-driven memory
+  // output and its first seconds into a WAV file (closed when they are
+  // written, or at exit). A bad value leaves the normal output.
+  if (const char* out = std::getenv("GAFFERON_SOUND_OUT"); out && *out) {
+    std::string path, error;
+    uint64_t frames = 0;
+    if (!PlatParseSoundOut(out, &path, &frames, &error)) {
+      std::fprintf(stderr, "gafferon: GAFFERON_SOUND_OUT: %s; the sound plays as usual\n", error.c_str());
+    } else if (!PlatSoundMemoryWav(path.c_str(), frames)) {
+      std::fprintf(stderr, "gafferon: GAFFERON_SOUND_OUT: cannot write %s; the sound plays as usual\n", path.c_str());
+    } else {
+      PlatSoundUseMemoryOutput(true);
+      std::atexit([] { PlatSoundMemoryWav(nullptr); });
+    }
+  }
+
   std::string commandLine;
   for (int i = 1; i < argc; ++i) {
     if (i > 1) commandLine += ' ';
     commandLine += argv[i];
   }
   int code = WinMain(nullptr, nullptr, commandLine.c_str(), 0);
+  PlatSoundMemoryWav(nullptr);  // a sound file shorter than asked for still gets its header
   backend->shutdown();
   return code;
 }
