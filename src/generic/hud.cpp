@@ -6,7 +6,7 @@
 
 int16_t QuickWatch = 0;
 
-void Hud_Reset() { QuickWatch = 0; }
+void Hud_Reset();
 REGISTER_RESET(RESET_PRESENTATION, Hud_Reset);
 
 void InfoBar(int, int, int) { SwFrame_NoteSeam("InfoBar"); }
@@ -28,6 +28,25 @@ int EventTicker_Current() {
   return -1;
 }
 void DisplayEvent2(int) { SwFrame_NoteSeam("DisplayEvent2"); }
-void HotSpot_Set(int, int, int, int, int) { SwFrame_NoteSeam("HotSpot_Set"); }
+// The hot spots are kept already, so that the controls can hit-test them.
+namespace {
+HotSpotRect gHotSpots[HOTSPOT_COUNT];
+}
+void HotSpot_Set(int x, int y, int width, int height, int n) {
+  SwFrame_NoteSeam("HotSpot_Set");
+  if (n < 0 || n >= HOTSPOT_COUNT) return;
+  gHotSpots[n] = HotSpotRect{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(width),
+                             static_cast<int16_t>(height)};
+}
+HotSpotRect HotSpot_Get(int n) { return n < 0 || n >= HOTSPOT_COUNT ? HotSpotRect{} : gHotSpots[n]; }
+bool HotSpot_HitTest(int px, int py, int n) {
+  if (n < 0 || n >= HOTSPOT_COUNT) return false;
+  const HotSpotRect& r = gHotSpots[n];
+  return px >= r.x && px < r.x + r.width && py >= r.y && py < r.y + r.height;
+}
 void HotSpot_Check() { SwFrame_NoteSeam("HotSpot_Check"); }
 void DisplayEvent2_Panel() { SwFrame_NoteSeam("DisplayEvent2_Panel"); }
+void Hud_Reset() {
+  QuickWatch = 0;
+  for (HotSpotRect& r : gHotSpots) r = HotSpotRect{};
+}

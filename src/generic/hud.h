@@ -28,7 +28,18 @@ void DisplayEvent2(int event);  // the software renderer's event box
 void DisplayEvent2_Panel();     // the event box in a menu-screen view (Commentary, Scanner)
 
 // The screen hot spots (22, by number).
+constexpr int HOTSPOT_COUNT = 22;  // 11-20 are the replay bar's ten buttons
+
+struct HotSpotRect {
+  int16_t x, y, width, height;
+};
+
+// A number outside 0-21 is ignored.
 void HotSpot_Set(int x, int y, int width, int height, int n);
+// The hot spot's rectangle (all 0 for a number outside 0-21 or one never set).
+HotSpotRect HotSpot_Get(int n);
+// Whether (px, py) lies in hot spot n: x <= px < x + width, y <= py < y + height.
+bool HotSpot_HitTest(int px, int py, int n);
 void HotSpot_Check();  // the pointer against the hot spots set
 
 // The module as at program start (tests).
