@@ -29,7 +29,10 @@
 #include "gamecode/closedown.h"
 #include "generic/analysis.h"
 #include "generic/hud.h"
+#include "generic/ingmenu.h"
+#include "generic/matchctrl.h"
 #include "generic/sfx.h"
+#include "generic/watchstandin.h"
 #include "generic/overlay.h"
 #include "render256/swframe.h"
 #include "render256/vidopt.h"
@@ -44,9 +47,9 @@ void NothingInt(int) {}
 }  // namespace
 
 void InstallInGameMenus(MatchSeamTable& t) {
-  t.inGameMenusLoop = NothingInt;
-  t.inGameMenuOpenSubsTactics = NothingInt;
-  t.penaltyShootOutMenus = Nothing;
+  t.inGameMenusLoop = InGameMenu_OpenAt;
+  t.inGameMenuOpenSubsTactics = InGameMenu_OpenSubsTactics;
+  t.penaltyShootOutMenus = PenaltyShootOutMenus;
 }
 
 namespace {
@@ -201,7 +204,15 @@ MatchSeamTable StandIns() {
   t.sfxPlay = SFX_Play;
   t.sfxInit = SFX_Init;
   t.sfxUninit = SFX_Uninit;
-  InstallInGameMenus(t);
+  // "Watch" through the 3D device: the paced stand-in until its frame comes.
+  t.d3dGameInit = WatchStandIn_Create;
+  t.d3dGameUpdate = WatchStandIn_Update;
+  t.d3dGameRenderFrame = [] { WatchStandIn_RenderFrame(); };
+  t.d3dGameRelease = WatchStandIn_Release;
+  // The substitution requests of the match keys.
+  t.clearPendingSubstitution = ClearPendingSubstitution;
+  // The in-match menus stay quiet: the game installs them where a match is
+  // shown (InstallInGameMenus).
   return t;
 }
 

@@ -120,12 +120,3 @@ uint8_t* PlayMatchGetResult() {
   return GetMatchResultRecord();
 }
 
-int32_t GetMatchTimeSeconds() {
-  static constexpr int kMinutes[4] = {45, 45, 15, 15};
-  static constexpr int kStartMinute[4] = {0, 45, 90, 105};
-  if (period >= 4) return (kStartMinute[3] + kMinutes[3]) * 60;  // the shoot-out reads as the end of extra time
-  const int p = period < 0 ? 0 : period;
-  int64_t seconds = 0;
-  if (PeriodLengthFrames > 0) seconds = int64_t{kMinutes[p]} * PeriodFrames * 60 / PeriodLengthFrames;
-  return static_cast<int32_t>(seconds + kStartMinute[p] * 60);
-}

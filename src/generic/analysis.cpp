@@ -12,18 +12,19 @@
 #include "engine/gfx.h"
 #include "engine/reset.h"
 #include "engine/timerint.h"
+#include "gamecode/comments.h"
 #include "gamecode/football.h"
 #include "gamecode/matchclock.h"
-#include "gamecode/comments.h"
 #include "gamecode/matchobj.h"
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "generic/hud.h"
+#include "generic/matchctrl.h"
 #include "generic/matchgrabs.h"
 #include "menus/kittab.h"
 #include "menus/machine.h"
 #include "menus/menupc.h"
-#include "render256/swframe_seams.h"
 
 namespace {
 
@@ -604,7 +605,6 @@ void Analysis_KitColour(int side, int rgb[3]) {
 
 uint32_t Analysis_LastDrawnParts() { return gView.drawnParts; }
 
-int Analysis_SeamCount(const char* name) { return SwFrame_SeamCount(name); }
 
 // ---- the view ----
 

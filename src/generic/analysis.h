@@ -99,8 +99,5 @@ uint32_t Analysis_LastDrawnParts();
 // menu screen is open (call it between Analysis_Create and Analysis_Destroy).
 bool Analysis_GrabPanel(std::vector<uint8_t>& out);
 
-// The calls made into the parts of the match presentation that are still to
-// come (the event box, the hot spots and the match controls), by name.
-int Analysis_SeamCount(const char* name);
 
 void Analysis_Reset();

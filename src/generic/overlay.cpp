@@ -20,6 +20,7 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "generic/hud.h"
 #include "generic/matchgrabs.h"
 #include "generic/pccamera.h"
 #include "menus/kittab.h"
@@ -29,7 +30,6 @@
 #include "render256/polyman.h"
 #include "render256/polyscan.h"
 #include "render256/swcamera.h"
-#include "render256/swframe_seams.h"
 #include "render256/swscreen.h"
 
 const int16_t OverlaySpeeds[OVERLAY_SPEED_COUNT] = {50, 100, 250, 500, 750, 1000, 1250};
@@ -666,7 +666,6 @@ bool Overlay_DrawPicture(uint16_t* pixels) {
   return true;
 }
 
-int Overlay_SeamCount(const char* name) { return SwFrame_SeamCount(name); }
 
 void Overlay_Reset() { gOverlay = OverlayState{}; }
 

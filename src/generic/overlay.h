@@ -139,7 +139,4 @@ bool Overlay_DrawPicture(uint16_t* pixels);
 // ball's cross and shadow.
 extern const ObjectType OverlayObjectTypes[];
 
-// Calls of the parts still to come (event ticker, event box, hot spots).
-int Overlay_SeamCount(const char* name);
-
 void Overlay_Reset();

@@ -17,7 +17,9 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchseams.h"
 #include "gamecode/matchstate.h"
+#include "generic/hud.h"
 #include "generic/kitload.h"
+#include "generic/matchctrl.h"
 #include "generic/matchgrabs.h"
 #include "generic/pccamera.h"
 #include "generic/sfx.h"
@@ -30,8 +32,6 @@
 #include "render256/polyman.h"
 #include "render256/polyscan.h"
 #include "render256/swcamera.h"
-#include "render256/swframe_seams.h"
-#include "generic/hud.h"
 #include "render256/swscreen.h"
 #include "render256/swworld.h"
 #include "render256/textures.h"
@@ -191,24 +191,12 @@ void RadarPoint(float x, float y, int w, int h, int* rx, int* ry) {
 }
 
 bool SwFrame_PaceFrame() {
-  const int32_t now = static_cast<int32_t>(gFrame.clock.now());
-  int16_t limit = MAX_SKIPPED_FRAMES;
-  if (QuickWatch) {
-    // Two frames a tick: the deadline moves on every other frame.
-    limit = MAX_SKIPPED_FRAMES_QUICK;
-    if (SwFrame.halfTick) ++SwFrame.FrameDeadline;
-    SwFrame.halfTick = static_cast<int16_t>(!SwFrame.halfTick);
-  } else {
-    SwFrame.FrameDeadline += FRAME_TICKS;
-  }
-  if (SwFrame.FrameDeadline < now && SwFrame.SkippedFrames < limit) {
-    ++SwFrame.SkippedFrames;
-    return false;
-  }
-  if (now < SwFrame.FrameDeadline) gFrame.clock.waitUntil(static_cast<uint32_t>(SwFrame.FrameDeadline));
-  SwFrame.FrameDeadline = static_cast<int32_t>(gFrame.clock.now());
-  SwFrame.SkippedFrames = 0;
-  return true;
+  FramePace pace{SwFrame.FrameDeadline, SwFrame.SkippedFrames, SwFrame.halfTick};
+  const bool drawn = PaceMatchFrame(pace, gFrame.clock, QuickWatch != 0);
+  SwFrame.FrameDeadline = pace.deadline;
+  SwFrame.SkippedFrames = pace.skipped;
+  SwFrame.halfTick = pace.halfTick;
+  return drawn;
 }
 
 int RenderGameEnvironment() {

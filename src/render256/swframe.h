@@ -7,13 +7,8 @@
 
 #include <cstdint>
 
+#include "render256/framepace.h"
 #include "render256/objects.h"
-
-// Frames of the normal pace are due every FRAME_TICKS ticks (50 a second).
-constexpr int32_t FRAME_TICKS = 2;
-// Late frames skipped in a row before one is drawn anyway.
-constexpr int16_t MAX_SKIPPED_FRAMES = 2;
-constexpr int16_t MAX_SKIPPED_FRAMES_QUICK = 8;
 // The quick-watch note shows while this bit of the tick count is set.
 constexpr uint32_t QUICK_WATCH_BLINK_BIT = 1u << 6;
 
@@ -42,10 +37,6 @@ struct FrameState {
 extern FrameState SwFrame;
 
 // The clock the pacing reads and waits on; tests put a fake one in.
-struct FrameClock {
-  uint32_t (*now)();
-  void (*waitUntil)(uint32_t tick);
-};
 void SwFrame_SetClock(const FrameClock& clock);
 
 // The match's object types of the display list: players and officials, the

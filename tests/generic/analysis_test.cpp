@@ -159,12 +159,19 @@ TEST_F(AnalysisTest, ATimedPauseHoldsTheMatchForItsSeconds) {
 
 // A headless run (no screen mode) keeps no panel: nothing is drawn or paced.
 TEST_F(AnalysisTest, WithoutAScreenTheViewOnlyCountsFrames) {
+  WinInit(nullptr, "Gafferon test", 1);
+  InitKeyboardInterrupt();
   Analysis_Create();
   EXPECT_TRUE(Analysis_IsHeadless());
   EXPECT_FALSE(IsMenuSystemOpen());
+  const PlatKeyCode f1{59, false};
+  PlatSendMessage(WM_KEYDOWN, 0, PlatKeyLParam(f1, false));
+  PlatSendMessage(WM_KEYUP, 0, PlatKeyLParam(f1, true));
   for (int i = 0; i < 5; ++i) Analysis_DrawFrame();
   EXPECT_EQ(Analysis_FrameCounter(), 5);
-  EXPECT_EQ(Analysis_SeamCount("UpdateMatchControls"), 0);
+  // The match keys are not read: F1 is still waiting.
+  EXPECT_EQ(MenuRequest, 0);
+  EXPECT_EQ(KeyWasPressed(59), 1);
   Analysis_Destroy();
 }
 

@@ -1,0 +1,154 @@
+#include "generic/ingmenu.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/debug.h"
+#include "engine/reset.h"
+#include "gamecode/football.h"
+#include "gamecode/matchframe.h"
+#include "gamecode/matchrec.h"
+#include "gamecode/matchrun.h"
+#include "gamecode/matchseams.h"
+#include "gamecode/teamshape.h"
+#include "generic/analysis.h"
+#include "generic/overlay.h"
+#include "menus/machine.h"
+
+int16_t InGameMenuCode = 0;
+int16_t InGameMenuSide = 0;
+int16_t InGameMenuForced = 0;
+
+namespace {
+
+// A menu still to come: says so and leaves the loop.
+void StandInMenu(const char* name) {
+  std::printf("ingame menu: %s (stand-in)\n", name);
+  InGameMenuCode = INGAME_MENU_LEAVE;
+}
+
+InGameMenuSeamTable StandIns() {
+  InGameMenuSeamTable t{};
+  t.destroyMatchEnvironment = DestroyMatchEnvironment;
+  t.initSetOfMenus = InitSetOfMenus;
+  t.uninitSetOfMenus = UninitSetOfMenus;
+  t.createMatchEnvironment = CreateMatchEnvironment;
+  t.pause = [] { StandInMenu("Pause"); };
+  t.options = [] { StandInMenu("Options"); };
+  // The "Graphic Options" menu runs with no set of menus open, so inside the
+  // loop it waits for its in-match form.
+  t.videoOptions = [] { StandInMenu("Graphic Options"); };
+  t.subsTactics = [] { StandInMenu("Subs/Tactics"); };
+  t.performance = [] { StandInMenu("Performance"); };
+  t.lineUps = [] { StandInMenu("Line-ups"); };
+  t.stats = [] { StandInMenu("Stats"); };
+  t.pitchAction = [] { StandInMenu("Pitch Action"); };
+  t.marking = [] { StandInMenu("Marking"); };
+  t.shootOutOrder = [] {
+    std::printf("ingame menu: Penalty takers of side %d (stand-in)\n", InGameMenuSide);
+  };
+  t.replanSide = InGameMenu_ReplanSide;
+  return t;
+}
+
+void Open(int16_t code, int16_t side, int16_t forced) {
+  InGameMenuCode = code;
+  InGameMenuSide = side;
+  InGameMenuForced = forced;
+  InGameMenusLoop();
+}
+
+}  // namespace
+
+InGameMenuSeamTable InGameMenuSeams = StandIns();
+
+void InGameMenu_Reset() {
+  InGameMenuCode = 0;
+  InGameMenuSide = 0;
+  InGameMenuForced = 0;
+  InGameMenuSeams = StandIns();
+}
+REGISTER_RESET(RESET_PRESENTATION, InGameMenu_Reset);
+
+int16_t InGameMenu_HumanSide() {
+  return GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[1] + SETUP_TEAM_HUMAN] != 0 ? 1 : 0;
+}
+
+void InGameMenu_ReplanSide(int side) {
+  if (side < 0 || side > 1) return;
+  std::memcpy(WorkingFormation[side], Football_GetTeamFormation(static_cast<int16_t>(side)), TACTICS_RECORD_SIZE);
+  CopyFormationInstructions(side);
+  MatchSeams.initTeamShape(side);
+  UpdateShapeTargets();
+}
+
+void InGameMenusLoop() {
+  InGameMenuSeams.destroyMatchEnvironment();
+  InGameMenuSeams.initSetOfMenus();
+  while (InGameMenuCode != INGAME_MENU_LEAVE) {
+    switch (InGameMenuCode) {
+      case INGAME_MENU_PAUSE:
+        InGameMenuSeams.pause();
+        break;
+      case INGAME_MENU_OPTIONS:
+        InGameMenuSeams.options();
+        InGameMenuCode = INGAME_MENU_PAUSE;
+        break;
+      case INGAME_MENU_VIDEO_OPTIONS:
+        InGameMenuSeams.videoOptions();
+        InGameMenuCode = INGAME_MENU_PAUSE;
+        break;
+      case INGAME_MENU_SUBS_TACTICS:
+        InGameMenuSeams.subsTactics();
+        // Both sides: the screen shows the other side's team too.
+        InGameMenuSeams.replanSide(0);
+        InGameMenuSeams.replanSide(1);
+        break;
+      case INGAME_MENU_PERFORMANCE:
+        InGameMenuSeams.performance();
+        break;
+      case INGAME_MENU_LINE_UPS:
+        InGameMenuSeams.lineUps();
+        break;
+      case INGAME_MENU_STATS:
+        InGameMenuSeams.stats();
+        break;
+      case INGAME_MENU_PITCH_ACTION:
+        InGameMenuSeams.pitchAction();
+        break;
+      case INGAME_MENU_MARKING:
+        InGameMenuSeams.marking();
+        break;
+      default:
+        FatalError("ERROR: InGameMenusLoop, Default Case hit '%d'\n", InGameMenuCode);
+    }
+  }
+  // Every panel of the Commentary and Scanner views is drawn afresh.
+  Analysis_RequestFullRedraw();
+  Overlay_RequestFullRedraw();
+  InGameMenuSeams.uninitSetOfMenus();
+  InGameMenuSeams.createMatchEnvironment();
+}
+
+void InGameMenu_OpenLineUps() { Open(INGAME_MENU_LINE_UPS, InGameMenu_HumanSide(), 0); }
+
+void InGameMenu_OpenPause() { Open(INGAME_MENU_PAUSE, InGameMenu_HumanSide(), 0); }
+
+void InGameMenu_OpenSubsTactics(int side) {
+  if (side < 0 || side > 1) return;
+  if (GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_HUMAN] == 0) return;
+  Open(INGAME_MENU_SUBS_TACTICS, static_cast<int16_t>(side), 1);
+}
+
+void InGameMenu_OpenAt(int code) { Open(static_cast<int16_t>(code), InGameMenu_HumanSide(), 0); }
+
+void PenaltyShootOutMenus() {
+  InGameMenuSeams.destroyMatchEnvironment();
+  InGameMenuSeams.initSetOfMenus();
+  for (int16_t side = 0; side < 2; ++side) {
+    InGameMenuSide = side;
+    InGameMenuSeams.shootOutOrder();
+  }
+  InGameMenuSeams.uninitSetOfMenus();
+  InGameMenuSeams.createMatchEnvironment();
+}
