@@ -14,6 +14,7 @@
 #include "gamecode/motion.h"
 #include "gamecode/playmatch.h"
 #include "menus/kittab.h"
+#include "menus/machine.h"
 #include "menus/menucont.h"
 #include "season/matchday.h"
 #include "season/playfix.h"
@@ -164,12 +165,15 @@ void RunExhibitionMatch() {
   StoreI16(setup + SETUP_DISPLAY_MODE, kWatch);
   // A friendly has no other fixtures: the goal ticker stays quiet.
   ClearMatchEvents();
+  // The pointer comes back where the user left it.
+  const int16_t pointerX = GetPointerX(), pointerY = GetPointerY();
   UninitMenuSystem();
   PrepareMatchLayer();
   InstallInGameMenus(MatchSeams);
   PlayMatchGetResult();
   FreeMotions();
   InitMenuSystem();
+  SetPointerPosition(pointerX, pointerY);
   if (LoadI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE) == 0) ExhibitionResultScreen();
 }
 
