@@ -155,16 +155,6 @@ MatchCtrlSeamTable StandIns() {
   return t;
 }
 
-// The object the match camera follows: a thrower or goalkeeper with the ball
-// in his hands, else the match's focus (the ball when that is out of range).
-int ReferenceObject() {
-  int object = focusObject;
-  if (throwHolder != 0)
-    object = throwHolder - 1;
-  else if (keeperHolder != 0)
-    object = keeperHolder - 1;
-  return object >= 0 && object < MATCH_OBJECTS ? object : OBJECT_BALL;
-}
 
 }  // namespace
 
@@ -369,7 +359,7 @@ void ClearPendingSubstitution(int side) {
 }
 
 const int16_t* SortPlayersByDistance() {
-  const RenderObject& reference = RenderObjects[ReferenceObject()];
+  const RenderObject& reference = RenderObjects[FollowedObject()];
   int64_t distance[MATCH_PLAYERS];
   for (int i = 0; i < MATCH_PLAYERS; ++i) {
     const int64_t dx = std::lround(RenderObjects[i].x - reference.x);
@@ -380,4 +370,12 @@ const int16_t* SortPlayersByDistance() {
   std::stable_sort(gCtrl.order, gCtrl.order + MATCH_PLAYERS,
                    [&](int16_t a, int16_t b) { return distance[a] > distance[b]; });
   return gCtrl.order;
+}
+
+void ReadMatchInput() {
+  UpdateMatchMouse();
+  UpdateMatchControls(0);
+  int x, y, buttons;
+  GetMatchPointer(&x, &y, &buttons);
+  CheckReplayButtons(x, y, buttons);
 }

@@ -118,6 +118,9 @@ int GetReplayBarFocus();
 // Then a running replay countdown falls by one; at its last step the replay
 // pauses.
 void CheckReplayButtons(int x, int y, int clicked);
+// A Watch frame's input: the mouse, the controllers and keys, then the
+// replay bar at the pointer.
+void ReadMatchInput();
 // Frames of single-stepping left before the replay pauses (0: none running).
 void SetReplayCountdown(int16_t frames);
 int16_t GetReplayCountdown();

@@ -53,17 +53,6 @@ void SetDefaults(CameraRecord& c) {
   c.zoom = kDefaultZoom;
 }
 
-// The object the views follow: a thrower or goalkeeper with the ball in his
-// hands, else the match's focus. A focus beyond the objects (a damaged
-// replay frame) falls back on the ball.
-int FollowedObject() {
-  int object = focusObject;
-  if (throwHolder != 0)
-    object = throwHolder - 1;
-  else if (keeperHolder != 0)
-    object = keeperHolder - 1;
-  return object >= 0 && object < MATCH_OBJECTS ? object : OBJECT_BALL;
-}
 
 bool CloseUp() {
   const int focus = static_cast<int8_t>(focusObject);
@@ -113,6 +102,15 @@ void FollowPlay(CameraRecord& c) {
 }
 
 }  // namespace
+
+int FollowedObject() {
+  int object = focusObject;
+  if (throwHolder != 0)
+    object = throwHolder - 1;
+  else if (keeperHolder != 0)
+    object = keeperHolder - 1;
+  return object >= 0 && object < MATCH_OBJECTS ? object : OBJECT_BALL;
+}
 
 void Camera_Reset() {
   for (CameraRecord& c : Cameras) std::memset(&c, 0, sizeof c);

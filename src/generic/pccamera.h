@@ -29,6 +29,11 @@ extern int16_t BigStadiumFlag;
 
 // The defaults for every camera; camera 0 takes the stored view type
 // (CameraView of the video options) and becomes current.
+// The object the views follow: a thrower or goalkeeper with the ball in his
+// hands, else the match's focus. A focus beyond the objects (a damaged
+// replay frame) falls back on the ball.
+int FollowedObject();
+
 void Camera_ResetAll();
 // The current camera's view point, then the camera handed to the renderer.
 void UpdateCamera();

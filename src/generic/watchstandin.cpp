@@ -81,11 +81,7 @@ int WatchStandIn_RenderFrame() {
   WatchStandIn_CrowdUpdate();
   SetReplayBarHotSpots();
   Poll();
-  UpdateMatchMouse();
-  UpdateMatchControls(0);
-  int x, y, buttons;
-  GetMatchPointer(&x, &y, &buttons);
-  CheckReplayButtons(x, y, buttons);
+  ReadMatchInput();
   return 1;
 }
 

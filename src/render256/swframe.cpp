@@ -206,11 +206,7 @@ int RenderGameEnvironment() {
               (static_cast<int>(GfxScreen.height) - ScreenHeight) / 2, GetGameScreen(), GAME_SCREEN_BORDER,
               GAME_SCREEN_BORDER, ScreenWidth, ScreenHeight);
   MatchGrabs_FrameShown();
-  UpdateMatchMouse();
-  UpdateMatchControls(0);
-  int x, y, buttons;
-  GetMatchPointer(&x, &y, &buttons);
-  CheckReplayButtons(x, y, buttons);
+  ReadMatchInput();
   return 1;
 }
 
