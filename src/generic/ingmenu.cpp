@@ -10,6 +10,7 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchseams.h"
+#include "gamecode/setplays.h"
 #include "gamecode/teamshape.h"
 #include "generic/analysis.h"
 #include "generic/overlay.h"
@@ -44,8 +45,10 @@ InGameMenuSeamTable StandIns() {
   t.stats = [] { StandInMenu("Stats"); };
   t.pitchAction = [] { StandInMenu("Pitch Action"); };
   t.marking = [] { StandInMenu("Marking"); };
+  // Until the takers' screen comes, each side takes the default order.
   t.shootOutOrder = [] {
     std::printf("ingame menu: Penalty takers of side %d (stand-in)\n", InGameMenuSide);
+    DefaultShootOutOrder(InGameMenuSide);
   };
   t.replanSide = InGameMenu_ReplanSide;
   return t;
