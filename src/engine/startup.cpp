@@ -18,7 +18,6 @@
 #include "engine/strcase.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
-#include "gamecode/fixturematch.h"
 #include "generic/gamesound.h"
 #include "season/seam.h"
 #include "menus/c_mnfix.h"
@@ -133,7 +132,6 @@ int GameMain(int wordCount, char** words) {
 
   Seam_ConnectGame();  // the season engine's parts find each other
   Seam_ConnectMatchEngine();  // the human clubs' matches are played, not simulated
-  FixtureMatch_ShowMenus(true);
   RunFrontEnd();
 
   UninitialisePC();

@@ -31,7 +31,6 @@ struct FixtureMatchState {
   int32_t stalls = 0;
 };
 FixtureMatchState gFixture;
-bool gShowMenus = false;  // the program, not the match: set once at start
 
 // The match clock, then the guard against a period that never ends.
 void ClockWithGuard() {
@@ -82,22 +81,16 @@ void PrepareMatchLayer() {
   PlayerStandIns_Install(MatchSeams);
 }
 
-void FixtureMatch_ShowMenus(bool on) { gShowMenus = on; }
-
 uint8_t* PlayFixtureMatch() {
   PrepareMatchLayer();
-  if (gShowMenus) {
-    // The game: the in-match menus run between the periods and on request.
-    InstallInGameMenus(MatchSeams);
-  } else {
-    // No screen: the menus between the periods return at once and the
-    // shoot-out takers line up in the default order.
-    MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
-    MatchSeams.inGameMenusLoop = [](int) {};
-    MatchSeams.penaltyShootOutMenus = [] {
-      for (int side = 0; side < 2; ++side) DefaultShootOutOrder(side);
-    };
-  }
+  // The menus between the periods return at once and the shoot-out takers
+  // line up in the default order: the match day's screen stays the front
+  // end's, which the in-match menus cannot take over yet.
+  MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
+  MatchSeams.inGameMenusLoop = [](int) {};
+  MatchSeams.penaltyShootOutMenus = [] {
+    for (int side = 0; side < 2; ++side) DefaultShootOutOrder(side);
+  };
   gFixture = FixtureMatchState{};
   gFixture.clockTick = MatchSeams.matchClockTick;
   MatchSeams.matchClockTick = ClockWithGuard;

@@ -1,7 +1,6 @@
 // The match of a fixture that a human-managed club plays, as the match day
-// hands it over: the MatchSetup is written, the menus are left. In the tools
-// there is no screen: the in-match menus return at once and the shoot-out
-// takers go in the default order. The game shows its in-match menus.
+// hands it over: the MatchSetup is written, the menus are left. The in-match
+// menus return at once and the shoot-out takers go in the default order.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +11,6 @@
 // match seams as installed (the players' own handlers added), and answers the
 // MatchResult. The motions are read for the match and given back after it.
 uint8_t* PlayFixtureMatch();
-// Whether the fixture's match runs the in-match menus (the game) or returns
-// from them at once (the tools; the default).
-void FixtureMatch_ShowMenus(bool on);
-
 // The match layer from its start state for the MatchSetup as written: every
 // match module reset, the set-up and the installed seams kept, the players'
 // own handlers added.

@@ -1,6 +1,6 @@
 # Sourced by the scripted runs that continue a new career to the human club's
 # first match day and watch the match in one of the three view modes:
-#   match_day VIEW M     writes the event script "script" and runs the game
+#   match_day VIEW M [SEED] writes the event script "script" and runs the game
 #                        (seed 1, virtual clock, GAFFERON_GRABS=kickoff,goal):
 #                        from the Manager's Office "Do A Week / Match Day"
 #                        until the match day; the pre-match pages (grabs of the
@@ -22,7 +22,7 @@
 match_day_round() { printf '%d click 320 420\n%d click 320 232\n' "$1" $(($1 + 60)); }
 
 match_day() {
-  local view=$1 M=$2 P=6560
+  local view=$1 M=$2 seed=${3:-1} P=6560
   local x
   case $view in 0) x=120 ;; 1) x=320 ;; 2) x=510 ;; *) echo "match_day: no view $view"; return 1 ;; esac
   {
@@ -43,7 +43,7 @@ match_day() {
     quit_events $((9000 + M))
     echo "$((30000 + M)) close"
   } > script
-  GAFFERON_SEED=1 GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script GAFFERON_GRABS=kickoff,goal \
+  GAFFERON_SEED=$seed GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script GAFFERON_GRABS=kickoff,goal \
     "$game" -window -debug general=10 -log
 }
 
