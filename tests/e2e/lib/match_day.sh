@@ -1,7 +1,8 @@
 # Sourced by the scripted runs that continue a new career to the human club's
 # first match day and watch the match in one of the three view modes:
 #   match_day VIEW M [SEED] writes the event script "script" and runs the game
-#                        (seed 1, virtual clock, GAFFERON_GRABS=kickoff,goal):
+#                        (SEED, by default 1; virtual clock;
+#                        GAFFERON_GRABS=kickoff,goal):
 #                        from the Manager's Office "Do A Week / Match Day"
 #                        until the match day; the pre-match pages (grabs of the
 #                        line-ups, the formation and the opposition), "Play
