@@ -211,8 +211,8 @@ MatchSeamTable StandIns() {
   t.d3dGameRelease = WatchStandIn_Release;
   // The substitution requests of the match keys.
   t.clearPendingSubstitution = ClearPendingSubstitution;
-  // The in-match menus stay quiet: the game installs them where a match is
-  // shown (InstallInGameMenus).
+  // The in-match menus stay quiet: the friendly installs them
+  // (InstallInGameMenus); a career's match day keeps the front end's screen.
   return t;
 }
 

@@ -191,12 +191,7 @@ void RadarPoint(float x, float y, int w, int h, int* rx, int* ry) {
 }
 
 bool SwFrame_PaceFrame() {
-  FramePace pace{SwFrame.FrameDeadline, SwFrame.SkippedFrames, SwFrame.halfTick};
-  const bool drawn = PaceMatchFrame(pace, gFrame.clock, QuickWatch != 0);
-  SwFrame.FrameDeadline = pace.deadline;
-  SwFrame.SkippedFrames = pace.skipped;
-  SwFrame.halfTick = pace.halfTick;
-  return drawn;
+  return PaceMatchFrame(SwFrame.pace, gFrame.clock, QuickWatch != 0);
 }
 
 int RenderGameEnvironment() {
@@ -274,9 +269,7 @@ void CreateGameEnvironment() {
   LoadBar_EndBlock();
   SndSetActiveChannels(8);
   SFX_Init();
-  SwFrame.FrameDeadline = static_cast<int32_t>(gFrame.clock.now());
-  SwFrame.SkippedFrames = 0;
-  SwFrame.halfTick = 0;
+  SwFrame.pace = FramePace{static_cast<int32_t>(gFrame.clock.now()), 0, 0};
   KeyFlush();
   Camera_ResetAll();
   LoadBar_AddProgress(1.0f);

@@ -27,9 +27,7 @@ constexpr int TEXT_QUICK_WATCH = 828;
 constexpr int TEXT_REPLAY = 126;
 
 struct FrameState {
-  int32_t FrameDeadline;  // tick by which the next frame is due
-  int16_t SkippedFrames;  // frames skipped in a row
-  int16_t halfTick;       // quick watch: 1 when the deadline stands half a tick on
+  FramePace pace;         // the frames' deadline, skips in a row and quick watch's half tick
   int16_t created;        // CreateGameEnvironment ran and no tear-down yet
   int16_t menusClosed;    // the front end's screen was closed for the match
   int16_t menuPointerX, menuPointerY;  // where its pointer was

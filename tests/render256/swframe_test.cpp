@@ -82,23 +82,23 @@ TEST_F(SwFrameTest, LateFramesAreSkippedAtMostTwiceThenOneIsDrawn) {
   };
   for (const Case& c : cases) {
     SetUp();
-    SwFrame.FrameDeadline = static_cast<int32_t>(gNow);
+    SwFrame.pace.deadline = static_cast<int32_t>(gNow);
     QuickWatch = c.quick;
     const std::string decisions = c.decisions;
     EXPECT_EQ(Pace(static_cast<int>(decisions.size()), c.cost), decisions) << c.name;
-    EXPECT_LE(SwFrame.SkippedFrames, c.quick ? MAX_SKIPPED_FRAMES_QUICK : MAX_SKIPPED_FRAMES) << c.name;
+    EXPECT_LE(SwFrame.pace.skipped, c.quick ? MAX_SKIPPED_FRAMES_QUICK : MAX_SKIPPED_FRAMES) << c.name;
   }
 }
 
 TEST_F(SwFrameTest, OnTimeFramesWaitForTheirTickAt50AndQuickWatchAt200ASecond) {
-  SwFrame.FrameDeadline = static_cast<int32_t>(gNow);
+  SwFrame.pace.deadline = static_cast<int32_t>(gNow);
   Pace(50, 0);
   EXPECT_EQ(gNow, 1100u);  // 50 frames in 100 ticks, a second
   EXPECT_EQ(gWaits.size(), 50u);
   for (size_t i = 1; i < gWaits.size(); ++i) EXPECT_EQ(gWaits[i] - gWaits[i - 1], 2u);
 
   SetUp();
-  SwFrame.FrameDeadline = static_cast<int32_t>(gNow);
+  SwFrame.pace.deadline = static_cast<int32_t>(gNow);
   QuickWatch = 1;
   Pace(200, 0);
   EXPECT_EQ(gNow, 1100u);  // two frames a tick
