@@ -18,6 +18,7 @@
 #include "engine/strcase.h"
 #include "engine/timerint.h"
 #include "engine/winlib.h"
+#include "gamecode/fixturematch.h"
 #include "generic/gamesound.h"
 #include "season/seam.h"
 #include "menus/c_mnfix.h"
@@ -132,6 +133,11 @@ int GameMain(int wordCount, char** words) {
 
   Seam_ConnectGame();  // the season engine's parts find each other
   Seam_ConnectMatchEngine();  // the human clubs' matches are played, not simulated
+  // A watched match takes the display from the front end and gives it back,
+  // and its in-match menus open over it.
+  MenuSystem.uninitMenuSystem = CloseMenusForMatch;
+  MenuSystem.initMenuSystem = ReopenMenusAfterMatch;
+  FixtureMatch_UseInGameMenus(true);
   RunFrontEnd();
 
   UninitialisePC();

@@ -31,6 +31,9 @@ struct FixtureMatchState {
   int32_t stalls = 0;
 };
 FixtureMatchState gFixture;
+// Whether a fixture's match opens the in-match menus (the game) or has them
+// return at once (the tools, which run with no menus to show).
+bool gFixtureMenus = false;
 
 // The match clock, then the guard against a period that never ends.
 void ClockWithGuard() {
@@ -81,16 +84,26 @@ void PrepareMatchLayer() {
   PlayerStandIns_Install(MatchSeams);
 }
 
+void FixtureMatch_UseInGameMenus(bool on) { gFixtureMenus = on; }
+
+namespace {
+void FixtureMenus_Reset() { gFixtureMenus = false; }
+}  // namespace
+REGISTER_RESET(RESET_ENGINE, FixtureMenus_Reset);
+
 uint8_t* PlayFixtureMatch() {
   PrepareMatchLayer();
-  // The menus between the periods return at once and the shoot-out takers
-  // line up in the default order: the match day's screen stays the front
-  // end's, which the in-match menus cannot take over yet.
-  MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
-  MatchSeams.inGameMenusLoop = [](int) {};
-  MatchSeams.penaltyShootOutMenus = [] {
-    for (int side = 0; side < 2; ++side) DefaultShootOutOrder(side);
-  };
+  if (gFixtureMenus) {
+    InstallInGameMenus(MatchSeams);
+  } else {
+    // No one to answer them (the tools): the menus between the periods
+    // return at once and the shoot-out takers line up in the default order.
+    MatchSeams.inGameMenuOpenSubsTactics = [](int) {};
+    MatchSeams.inGameMenusLoop = [](int) {};
+    MatchSeams.penaltyShootOutMenus = [] {
+      for (int side = 0; side < 2; ++side) DefaultShootOutOrder(side);
+    };
+  }
   gFixture = FixtureMatchState{};
   gFixture.clockTick = MatchSeams.matchClockTick;
   MatchSeams.matchClockTick = ClockWithGuard;

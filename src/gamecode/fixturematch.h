@@ -1,6 +1,5 @@
 // The match of a fixture that a human-managed club plays, as the match day
-// hands it over: the MatchSetup is written, the menus are left. The in-match
-// menus return at once and the shoot-out takers go in the default order.
+// hands it over: the MatchSetup is written, the menus are left.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +10,10 @@
 // match seams as installed (the players' own handlers added), and answers the
 // MatchResult. The motions are read for the match and given back after it.
 uint8_t* PlayFixtureMatch();
+// The game's matches open the in-match menus (pause, substitutions and
+// tactics, the shoot-out takers); without this (the tools) those menus
+// return at once and the takers go in the default order.
+void FixtureMatch_UseInGameMenus(bool on);
 // The match layer from its start state for the MatchSetup as written: every
 // match module reset, the set-up and the installed seams kept, the players'
 // own handlers added.

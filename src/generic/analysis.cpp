@@ -622,8 +622,8 @@ void Analysis_Create() {
   gView.created = true;
   gView.headless = !ScreenAvailable();
   if (gView.headless) return;
-  // The front end's menu screen serves the panel when it is open (a career's
-  // match day); otherwise the view opens it and closes it again.
+  // The menus' screen serves the panel when something has it open already;
+  // otherwise the view opens it and closes it again.
   gView.openedMenus = !IsMenuSystemOpen();
   if (gView.openedMenus) InitSetOfMenus();
   gView.lastPeriod = period;

@@ -165,15 +165,12 @@ void RunExhibitionMatch() {
   StoreI16(setup + SETUP_DISPLAY_MODE, kWatch);
   // A friendly has no other fixtures: the goal ticker stays quiet.
   ClearMatchEvents();
-  // The pointer comes back where the user left it.
-  const int16_t pointerX = GetPointerX(), pointerY = GetPointerY();
-  UninitMenuSystem();
+  CloseMenusForMatch();
   PrepareMatchLayer();
   InstallInGameMenus(MatchSeams);
   PlayMatchGetResult();
   FreeMotions();
-  InitMenuSystem();
-  SetPointerPosition(pointerX, pointerY);
+  ReopenMenusAfterMatch();
   if (LoadI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE) == 0) ExhibitionResultScreen();
 }
 

@@ -91,6 +91,7 @@ struct FrontEndState {
   char volumeBar[2 * (kVolumeMax + 1) + 1];
   char placeholderTitle[64];
   std::vector<const char*> seamCalls;
+  int16_t matchPointerX, matchPointerY;  // where the pointer was when a match took the screen
 };
 FrontEndState gFront;
 
@@ -337,6 +338,17 @@ void UninitMenuSystem() {
   UninitSetOfMenus();
   ExMenu_StartLists();
   SetMenuSystemRunning(false);
+}
+
+void CloseMenusForMatch() {
+  gFront.matchPointerX = GetPointerX();
+  gFront.matchPointerY = GetPointerY();
+  UninitMenuSystem();
+}
+
+void ReopenMenusAfterMatch() {
+  InitMenuSystem();
+  SetPointerPosition(gFront.matchPointerX, gFront.matchPointerY);
 }
 
 int RunFrontEnd() {
@@ -601,10 +613,10 @@ void DoMainMenuOption() {
       MenuOption = 53;
       return;
     case 56:
-      UninitMenuSystem();
+      CloseMenusForMatch();
       FrontEndSeam.playMatchGetResult();
       MenuOption = 24;
-      InitMenuSystem();
+      ReopenMenusAfterMatch();
       return;
     case 59:
       ProcessHumanEvents();

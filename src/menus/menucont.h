@@ -81,6 +81,10 @@ int RunFrontEnd();
 // running flag); a match played from the front end closes it around itself.
 void InitMenuSystem();
 void UninitMenuSystem();
+// Around a match: the menu system closes (the pointer's place kept) and opens
+// again with the pointer where the user left it.
+void CloseMenusForMatch();
+void ReopenMenusAfterMatch();
 // The front end's start: the first manager, the start page, the deal lists
 // and the team training rows emptied; then DoMainMenu.
 void StartMainMenu();

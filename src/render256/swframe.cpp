@@ -306,15 +306,6 @@ void FirstDestroyGameEnvironment() {
 }
 
 void SwFrame_CreateWhole() {
-  // The 256-colour screen takes the display: a front end still showing (the
-  // match day does not leave it yet) is closed now and opened again after.
-  if (IsMenuSystemOpen()) {
-    std::printf("swframe: the menus' screen is closed for the match\n");
-    SwFrame.menuPointerX = GetPointerX();
-    SwFrame.menuPointerY = GetPointerY();
-    UninitSetOfMenus();
-    SwFrame.menusClosed = 1;
-  }
   PrepareGamePalette();
   CreateGameEnvironment();
   std::printf("swframe: match environment made (%d x %d, tick %u)\n", ScreenWidth, ScreenHeight, TimerTicks.load());
@@ -324,10 +315,4 @@ void SwFrame_DestroyWhole() {
   DestroyGameEnvironment();
   FirstDestroyGameEnvironment();
   std::printf("swframe: match environment freed (tick %u)\n", TimerTicks.load());
-  if (SwFrame.menusClosed) {
-    SwFrame.menusClosed = 0;
-    InitSetOfMenus();
-    // The pointer comes back where the user left it.
-    SetPointerPosition(SwFrame.menuPointerX, SwFrame.menuPointerY);
-  }
 }

@@ -29,8 +29,6 @@ constexpr int TEXT_REPLAY = 126;
 struct FrameState {
   FramePace pace;         // the frames' deadline, skips in a row and quick watch's half tick
   int16_t created;        // CreateGameEnvironment ran and no tear-down yet
-  int16_t menusClosed;    // the front end's screen was closed for the match
-  int16_t menuPointerX, menuPointerY;  // where its pointer was
 };
 extern FrameState SwFrame;
 

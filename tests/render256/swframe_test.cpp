@@ -271,19 +271,23 @@ TEST_F(SwFrameEnvironmentTest, TheEnvironmentIsMadeAndFreedWhole) {
   UninitPoll();
 }
 
-// A match watched from the front end: the menu screen (and the menu layer's
-// front-end environment) closes for the match's in-game one and comes back.
+// A match watched from the front end: the front end closes its menus (the
+// match layer starts from no GN environment), the match takes the layer's
+// in-game environment and gives it back, and the menus can open again.
 TEST_F(SwFrameEnvironmentTest, AMatchWatchedFromTheMenusHandsTheMenuLayerOverAndBack) {
   if (!Start()) GTEST_SKIP() << "no built game data";
   InitSetOfMenus();
-  EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
   EXPECT_EQ(GN_GetEnvironment(), GN_ENV_FRONT_END);
   for (int round = 0; round < 2; ++round) {
+    UninitSetOfMenus();
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_NONE);
     SwFrame_CreateWhole();
     EXPECT_FALSE(IsMenuSystemOpen());
     EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
     EXPECT_EQ(GN_GetEnvironment(), GN_ENV_IN_GAME);
     SwFrame_DestroyWhole();
+    EXPECT_EQ(GN_GetLayerState(), GN_STATE_NONE);
+    InitSetOfMenus();
     EXPECT_TRUE(IsMenuSystemOpen());
     EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
     EXPECT_EQ(GN_GetEnvironment(), GN_ENV_FRONT_END);

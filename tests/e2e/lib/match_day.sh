@@ -40,8 +40,11 @@ match_day() {
     for k in 1 2 3 4 5 6; do printf '%d click 320 240\n' $((P + M + 1000 + 100 * k)); done
     printf '%d key ScrollLock\n' $((P + M + 1740))
     printf '%d click 590 456\n' $((P + M + 1840))
+    # news of the squad that follows the results (how many depends on how the
+    # match went)
+    for k in 1 2; do printf '%d click 320 240\n' $((P + M + 1940 + 100 * k)); done
     # the looping mode runs on to its next stop: back in the office
-    quit_events $((9000 + M))
+    quit_events $((10000 + M))
     echo "$((30000 + M)) close"
   } > script
   GAFFERON_SEED=$seed GAFFERON_CLOCK=virtual GAFFERON_EVENTS=script GAFFERON_GRABS=kickoff,goal \
