@@ -39,7 +39,7 @@ constexpr uint8_t kLeftMiddle = GN_JUSTIFY_LEFT | GN_JUSTIFY_MIDDLE;
 constexpr int kRaisedButton = 1;
 constexpr int kShade50 = 3;
 constexpr int kShade25 = 4;
-constexpr int kSliderFillColour = 8;
+constexpr int kSliderFillColour = 3;  // blue: the white "%d%%" stays readable over it
 
 constexpr int16_t S(int v) { return static_cast<int16_t>(v); }
 
