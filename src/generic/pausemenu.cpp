@@ -16,6 +16,7 @@
 #include "gamecode/teamops.h"
 #include "generic/gamesound.h"
 #include "generic/ingmenu.h"
+#include "generic/ingnav.h"
 #include "generic/pccamera.h"
 #include "menus/gnlayer.h"
 #include "menus/gnmap.h"
@@ -85,19 +86,6 @@ constexpr GNDisplayItem End() { return {GN_ITEM_END, 0, 0, 0, 0, 0, 0, GNData(),
   Set(GN_ITEM_REGION_ID, region, GN_PASS_BOTH), Box(x, y, w, h, kRaisedButton),         \
       SetVar(GN_ITEM_AUTO_BUTTON, hoverWord), SetVar(GN_ITEM_FONT_COLOUR, markWord), textItem, \
       Set(GN_ITEM_AUTO_BUTTON, 0)
-
-// One GN menu: its set of menus, the map, redrawn after each change until a
-// callback closes it.
-void RunMenu(const GNDisplayItem* map, void (*refresh)()) {
-  GN_StartSetOfMenus();
-  GN_MenuInit(map);
-  do {
-    refresh();
-    GN_MenuRedraw();
-  } while (GN_MenuLoop() != 1);
-  GN_MenuUninit();
-  GN_EndSetOfMenus();
-}
 
 // The hover word's answer to the pointer entering or leaving a control.
 int16_t Hover(int16_t* word, int16_t code) {
@@ -347,7 +335,7 @@ const GNDisplayItem* PauseMenuMap() { return kPauseMap; }
 
 void PauseMenu() {
   for (int16_t& h : PauseMenuShown.hover) h = MENU_HOVER_OFF;
-  RunMenu(kPauseMap, PauseMenu_Refresh);
+  InGame_RunGNMenu(kPauseMap, PauseMenu_Refresh);
 }
 
 // ---- the Options menu ----
@@ -376,7 +364,12 @@ int InGame_GetCameraViewType() {
 
 void InGame_SetCameraViewType(int viewType) {
   if (CurrentCamera < 0 || CurrentCamera >= CAMERA_COUNT) return;
+  if (viewType < 0 || viewType >= CAMERA_VIEW_TYPES) return;
   Camera_SetViewType(viewType);
+  // The match display is built again when the menus close, and its cameras
+  // start over from camera 0 with the stored view: store the choice too, so
+  // that the view chosen here is the one the match comes back to.
+  CameraView = static_cast<int16_t>(viewType);
 }
 
 void OptionsMenu_Refresh() {
@@ -428,22 +421,10 @@ const GNDisplayItem* OptionsMenuMap() { return kOptionsMap; }
 
 void InGameOptionsMenu() {
   for (int16_t& h : OptionsMenuShown.hover) h = MENU_HOVER_OFF;
-  RunMenu(kOptionsMap, OptionsMenu_Refresh);
+  InGame_RunGNMenu(kOptionsMap, OptionsMenu_Refresh);
 }
 
 // ---- the shoot-out taker order screen ----
-
-int ShootOut_PositionClass(int positionCode) {
-  if (positionCode == 0) return 0;
-  if (positionCode >= 1 && positionCode <= 4) return 1;
-  if ((positionCode >= 5 && positionCode <= 9) || positionCode == 13) return 2;
-  if (positionCode >= 10 && positionCode <= 12) return 3;
-  return -1;
-}
-
-int16_t ShootOut_PositionIcon(int positionClass) {
-  return positionClass >= 0 && positionClass <= 3 ? static_cast<int16_t>(6 + positionClass) : 0;
-}
 
 void ShootOut_CollectTakers(int side, ShootOutTakerList* list) {
   for (ShootOutTaker& t : list->row) t = ShootOutTaker{-1, 0, {}, {0, 0, 0}};
@@ -456,8 +437,7 @@ void ShootOut_CollectTakers(int side, ShootOutTakerList* list) {
     const MatchObject& o = MatchObjects[side * SIDE_OBJECTS + player];
     ShootOutTaker& t = list->row[n++];
     t.player = static_cast<int16_t>(player + side * SIDE_OBJECTS);
-    const int code = LoadI16(GetMatchSetupRecord() + SetupPlayerOffset(side, player) + SETUP_PLAYER_POSITION);
-    t.icon = ShootOut_PositionIcon(ShootOut_PositionClass(code));
+    t.icon = InGame_PositionIcon(InGame_PlayerPositionClass(side, player));
     const char* end = static_cast<const char*>(std::memchr(o.name, 0, sizeof o.name));
     const size_t length = end != nullptr ? static_cast<size_t>(end - o.name) : sizeof o.name;
     std::memcpy(t.name, o.name, std::min(length, sizeof t.name - 1));
@@ -587,7 +567,7 @@ void ShootOutOrderMenu() {
   // The computer's sides, and every side of a soak run, keep the sorted order.
   if (SoakRunActive != 0) return;
   if (GetMatchSetupRecord()[MATCH_SETUP_TEAM_OFFSET[side] + SETUP_TEAM_HUMAN] == 0) return;
-  RunMenu(kShootOutMap, ShootOutScreen_Refresh);
+  InGame_RunGNMenu(kShootOutMap, ShootOutScreen_Refresh);
   std::memcpy(ShootOutOrder[side], ShootOutScreen.order, sizeof ShootOutOrder[side]);
 }
 

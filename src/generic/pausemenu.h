@@ -97,7 +97,9 @@ extern OptionsMenuWords OptionsMenuShown;
 int OptionsSliderValue(int pointerX, int width);
 // The volume a slider sets: crowd, effects, or music (the menus' channel).
 int16_t* OptionsSliderVolume(int slider);
-// The current camera's view type (0-3) and its change.
+// The current camera's view type (0-3) and its change (0-3; others are
+// refused), which is also stored as the view the rebuilt match display
+// starts with.
 int InGame_GetCameraViewType();
 void InGame_SetCameraViewType(int viewType);
 
@@ -123,11 +125,6 @@ struct ShootOutTaker {
 struct ShootOutTakerList {
   ShootOutTaker row[SHOOTOUT_ROWS];
 };
-
-// The position class of a position code (0 keeper, 1 defender, 2 midfielder,
-// 3 attacker, -1 none) and its GN graphic (6 + class, 0 for none).
-int ShootOut_PositionClass(int positionCode);
-int16_t ShootOut_PositionIcon(int positionClass);
 
 // The side's takers: the players still on the pitch at squad positions 1-10
 // (the keeper's position 0 left out), in position order; the rows left over

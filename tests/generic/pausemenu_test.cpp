@@ -203,12 +203,17 @@ TEST_F(OptionsMenuTest, EachControlCyclesThroughItsValues) {
     EXPECT_STREQ(OptionsMenuShown.value[OPTIONS_CAMERA], view);
   }
   EXPECT_EQ(Cameras[0].viewType, 0);
-  // The current camera is the one that changes; camera 0's is the stored option.
+  EXPECT_EQ(CameraView, 0);
+  // The current camera is the one that changes, and the stored view with it:
+  // the match display is rebuilt on camera 0 after the menus.
   CurrentCamera = 2;
-  Cameras[2].viewType = 3;
+  Cameras[2].viewType = 2;
   Options(GN_MSG_RELEASE, OPTIONS_CAMERA);
-  EXPECT_EQ(Cameras[2].viewType, 0);
-  EXPECT_EQ(InGame_GetCameraViewType(), 0);
+  EXPECT_EQ(Cameras[2].viewType, 3);
+  EXPECT_EQ(InGame_GetCameraViewType(), 3);
+  EXPECT_EQ(CameraView, 3);
+  Camera_ResetAll();
+  EXPECT_EQ(InGame_GetCameraViewType(), 3);
   CurrentCamera = 0;
 
   ModelDetail = 0;
@@ -320,15 +325,6 @@ TEST_F(ShootOutTest, TheTakersAreThePlayersOnThePitchByPositionWithEmptyRowsLast
   // A side outside 0-1 has nobody.
   ShootOut_CollectTakers(2, &list);
   for (const ShootOutTaker& t : list.row) EXPECT_EQ(t.player, -1);
-}
-
-TEST(ShootOutPositions, TheClassAndIconOfEachPositionCode) {
-  const int classes[] = {0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 2, -1};
-  for (int code = 0; code <= 14; ++code) EXPECT_EQ(ShootOut_PositionClass(code), classes[code]) << code;
-  EXPECT_EQ(ShootOut_PositionClass(-1), -1);
-  EXPECT_EQ(ShootOut_PositionIcon(-1), 0);
-  EXPECT_EQ(ShootOut_PositionIcon(0), 6);
-  EXPECT_EQ(ShootOut_PositionIcon(3), 9);
 }
 
 // A list from {player, shooting, composure, dead ball} rows; the rest empty.
