@@ -30,7 +30,7 @@ ShootOutScreenState ShootOutScreen;
 
 namespace {
 
-constexpr int16_t kCommentary = 0, kScanner = 1, kWatch = 2;
+constexpr int16_t kCommentary = 0, kWatch = 2;  // display modes (1 is Scanner)
 
 // ---- map helpers ----
 
