@@ -14,7 +14,9 @@
 #include "gamecode/teamshape.h"
 #include "generic/analysis.h"
 #include "generic/overlay.h"
+#include "generic/pausemenu.h"
 #include "menus/machine.h"
+#include "render256/vidopt.h"
 
 int16_t InGameMenuCode = 0;
 int16_t InGameMenuSide = 0;
@@ -34,22 +36,16 @@ InGameMenuSeamTable StandIns() {
   t.initSetOfMenus = InitSetOfMenus;
   t.uninitSetOfMenus = UninitSetOfMenus;
   t.createMatchEnvironment = CreateMatchEnvironment;
-  t.pause = [] { StandInMenu("Pause"); };
-  t.options = [] { StandInMenu("Options"); };
-  // The "Graphic Options" menu runs with no set of menus open, so inside the
-  // loop it waits for its in-match form.
-  t.videoOptions = [] { StandInMenu("Graphic Options"); };
+  t.pause = PauseMenu;
+  t.options = InGameOptionsMenu;
+  t.videoOptions = VideoOptionsMenu;
   t.subsTactics = [] { StandInMenu("Subs/Tactics"); };
   t.performance = [] { StandInMenu("Performance"); };
   t.lineUps = [] { StandInMenu("Line-ups"); };
   t.stats = [] { StandInMenu("Stats"); };
   t.pitchAction = [] { StandInMenu("Pitch Action"); };
   t.marking = [] { StandInMenu("Marking"); };
-  // Until the takers' screen comes, each side takes the default order.
-  t.shootOutOrder = [] {
-    std::printf("ingame menu: Penalty takers of side %d (stand-in)\n", InGameMenuSide);
-    DefaultShootOutOrder(InGameMenuSide);
-  };
+  t.shootOutOrder = ShootOutOrderMenu;
   t.replanSide = InGameMenu_ReplanSide;
   return t;
 }
@@ -89,6 +85,8 @@ void InGameMenusLoop() {
   InGameMenuSeams.destroyMatchEnvironment();
   InGameMenuSeams.initSetOfMenus();
   while (InGameMenuCode != INGAME_MENU_LEAVE) {
+    DPRINT(DEBUG_GENERAL, 10, "InGameMenusLoop(): menu %d, side %d%s\n", InGameMenuCode, InGameMenuSide,
+           InGameMenuForced ? ", forced" : "");
     switch (InGameMenuCode) {
       case INGAME_MENU_PAUSE:
         InGameMenuSeams.pause();

@@ -3,7 +3,8 @@
 # club's team to the export folder; the game goes to Friendly Setup (grab),
 # loads that team as Team A and as Team B (grab), plays the match in "Watch"
 # and in play toggles quick watch (F5), the mini scanner (F7) and the model
-# detail (F8), each confirmed by its caption, and opens the Pause menu (F1).
+# detail (F8), each confirmed by its caption, and opens the Pause menu (F1)
+# and resumes.
 # After the whistle the game is back on Friendly Setup (grab); Done goes to
 # the start page, and the run starts a career and quits by the menu.
 #
@@ -16,6 +17,7 @@ game=$1
 dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
+. "$(dirname "$0")/lib/pointer.sh"
 make_workdir "$dir"
 
 "$GAFFERON_BINARY_DIR/career" --country 0 --club -1 --seed 1 --seasons 0 --quiet --export-team > career.txt 2>&1 ||
@@ -46,9 +48,11 @@ after=24000
 3800 key F8
 4400 key F1
 EOF2
+  echo '# "Resume game"'
+  pointer_click 4460 320 455
   echo "# after the whistle: Friendly Setup again; Done: the start page"
   echo "$after key ScrollLock"
-  echo "$((after + 100)) click 590 456"
+  pointer_click $((after + 60)) 590 456
   # From the start page the career route (its start-page clicks on) and the
   # quit by the menu.
   career_route | awk -v shift=$((after + 300 - 900)) '/^[0-9]/ { if ($1 >= 900) { $1 += shift; print } }'
@@ -65,7 +69,7 @@ if grep -qF "Load Failed" stdout.log; then echo "a team did not load"; exit 1; f
 for caption in "Quick watch On" "Scanner On" "Model Detail Low"; do
   grep -qE "InfoBar\(\): type -[0-9] \"$caption\"" stdout.log || { echo "no caption \"$caption\""; exit 1; }
 done
-grep -qF "ingame menu: Pause" stdout.log || { echo "F1 opened no Pause menu"; exit 1; }
+grep -qE "InGameMenusLoop\(\): menu 0, side [01]$" stdout.log || { echo "F1 opened no Pause menu"; exit 1; }
 for n in 1 2 3; do test -f grab000$n.tga || { echo "grab $n is missing"; exit 1; }; done
 mv grab0001.tga friendly_setup.tga
 mv grab0002.tga two_teams.tga

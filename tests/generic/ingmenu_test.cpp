@@ -128,9 +128,9 @@ TEST_F(InGameMenuTest, TheStandInMenusLeaveAtOnce) {
   InGameMenuSeams.uninitSetOfMenus = [] {};
   InGameMenuSeams.createMatchEnvironment = [] {};
   testing::internal::CaptureStdout();
-  InGameMenu_OpenAt(INGAME_MENU_OPTIONS);
+  InGameMenu_OpenAt(INGAME_MENU_STATS);
   const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(out, "ingame menu: Options (stand-in)\ningame menu: Pause (stand-in)\n");
+  EXPECT_EQ(out, "ingame menu: Stats (stand-in)\n");
   EXPECT_EQ(InGameMenuCode, INGAME_MENU_LEAVE);
 }
 
