@@ -111,6 +111,21 @@ void Formation_InstructionCell(uint8_t* formation, int slot, int cell) {
   }
 }
 
+int Formation_InstructionGraphic(const uint8_t* formation, int slot, int cell, const int16_t marks[7]) {
+  if (!GoodSlot(slot)) return 0;
+  const uint8_t* instructions = formation + FormationSlotOffset(slot) + SLOT_INSTRUCTIONS;
+  int c = 0, r = 0;
+  switch (cell) {
+    case 0: return instructions[2] == 2 ? marks[0] : instructions[2] == 1 ? marks[1] : 0;
+    case 1: return instructions[0] == 1 ? marks[2] : instructions[0] == 2 ? marks[3] : 0;
+    case 2: return instructions[1] != 0 ? marks[4] : 0;
+    case 3:
+      if (Formation_LinkSlot(formation, slot) >= 0) return marks[5];
+      return Formation_Target(formation, slot, SLOT_LINK_ACROSS, &c, &r) ? marks[6] : 0;
+    default: return 0;
+  }
+}
+
 // ---- the grid ----
 
 bool FormationView_CellAt(const FormationView& view, int px, int py, int* column, int* row) {
@@ -274,11 +289,6 @@ void DrawLink(const FormationView& view, int c1, int r1, int c2, int r2, int col
   GN_DrawColourBox(mx - 2, my - 2, mx + 2, my + 2, colour);
 }
 
-int16_t ShirtNumber(int side, int player) {
-  if (player < 0 || player >= SIDE_OBJECTS) return 0;
-  return LoadI16(GetMatchSetupRecord() + SetupPlayerOffset(side, player) + SETUP_PLAYER_SHIRT);
-}
-
 constexpr uint8_t kCentred = GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE;
 constexpr uint8_t kLeftMiddle = GN_JUSTIFY_LEFT | GN_JUSTIFY_MIDDLE;
 constexpr uint8_t kRightMiddle = GN_JUSTIFY_RIGHT | GN_JUSTIFY_MIDDLE;
@@ -314,9 +324,27 @@ void FormationGrid_Draw(const FormationGrid& grid) {
       const int graphic = positionClass >= 0 && positionClass <= 3 ? 28 + positionClass : 30;
       GN_SetFontColour(player == grid.selection ? 8 : 2);
       GN_DrawGraphic(CellX(view, c), CellY(view, r), kCentred, graphic);
-      GN_DrawNumber(CellX(view, c), CellY(view, r), kCentred, ShirtNumber(side, player));
+      GN_DrawNumber(CellX(view, c), CellY(view, r), kCentred, InGame_ShirtNumber(side, player));
     }
   GN_SetFontColour(0);
+}
+
+void InGame_PlayerName(int side, int player, char* out, size_t size) {
+  if (size == 0) return;
+  out[0] = '\0';
+  if (side < 0 || side > 1 || player < 0 || player >= SIDE_OBJECTS) return;
+  const uint8_t* entry = GetMatchSetupRecord() + SetupPlayerOffset(side, player) + SETUP_PLAYER_SURNAME;
+  size_t n = 0;
+  while (n + 1 < size && n < static_cast<size_t>(SETUP_PLAYER_SURNAME_SIZE) && entry[n] != 0) {
+    out[n] = static_cast<char>(entry[n]);
+    ++n;
+  }
+  out[n] = '\0';
+}
+
+int16_t InGame_ShirtNumber(int side, int player) {
+  if (side < 0 || side > 1 || player < 0 || player >= SIDE_OBJECTS) return 0;
+  return LoadI16(GetMatchSetupRecord() + SetupPlayerOffset(side, player) + SETUP_PLAYER_SHIRT);
 }
 
 // ---- set-piece duties (shared with the Marking screen) ----
@@ -599,26 +627,13 @@ const char* PageLabel(int page) {
   }
 }
 
-// A name of the side's squad entry, ended within its field.
-void PlayerName(int side, int player, char* out, size_t size) {
-  out[0] = '\0';
-  if (player < 0 || player >= SIDE_OBJECTS || size == 0) return;
-  const uint8_t* entry = GetMatchSetupRecord() + SetupPlayerOffset(side, player) + SETUP_PLAYER_SURNAME;
-  size_t n = 0;
-  while (n + 1 < size && n < static_cast<size_t>(SETUP_PLAYER_SURNAME_SIZE) && entry[n] != 0) {
-    out[n] = static_cast<char>(entry[n]);
-    ++n;
-  }
-  out[n] = '\0';
-}
-
 }  // namespace
 
 void SubsTactics_ConfirmText(char* out, size_t size) {
   const SubsTacticsState& s = SubsTactics;
   char on[SETUP_PLAYER_SURNAME_SIZE + 1], off[SETUP_PLAYER_SURNAME_SIZE + 1];
-  PlayerName(s.side, s.comingOn, on, sizeof on);
-  PlayerName(s.side, s.goingOff, off, sizeof off);
+  InGame_PlayerName(s.side, s.comingOn, on, sizeof on);
+  InGame_PlayerName(s.side, s.goingOff, off, sizeof off);
   // Text 693: "%s on for %s", the player coming on first.
   std::snprintf(out, size, GetTextNoAddr(693), on, off);
 }
@@ -673,7 +688,7 @@ void DrawRows(int, int, int, int) {
     const int icon = player == s.goingOff ? 8 : InGame_PositionIcon(positionClass);
     if (icon != 0) GN_DrawGraphic(45, mid, kCentred, icon);
     char name[SETUP_PLAYER_SURNAME_SIZE + 1];
-    PlayerName(s.side, player, name, sizeof name);
+    InGame_PlayerName(s.side, player, name, sizeof name);
     GN_SetFontColour(Football_IsPlayerOnPitch(s.side, player) ? 0 : 9);
     GN_DrawTextAddr(60, mid, kLeftMiddle, name);
     GN_SetFontColour(0);
@@ -681,7 +696,7 @@ void DrawRows(int, int, int, int) {
     InGame_FillRecord(s.side, player, record);
     const MatchObject* object = Football_GetMatchObject(s.side, player);
     if (object->rating > 0) GN_DrawNumber(190, mid, kRightMiddle, LoadI16(record + 10));
-    GN_DrawNumber(210, mid, kRightMiddle, ShirtNumber(s.side, player));
+    GN_DrawNumber(210, mid, kRightMiddle, InGame_ShirtNumber(s.side, player));
     if (record[34] != 0) {
       char goals[16];
       std::snprintf(goals, sizeof goals, "(%d)", record[34]);
@@ -700,18 +715,8 @@ void DrawRows(int, int, int, int) {
         static constexpr int kDutyGraphic[SUBS_CELLS] = {39, 40, 42, 41};
         if (InGame_HasDuty(s.side, player, cell)) graphic = kDutyGraphic[cell];
       } else if (s.page == SUBS_PAGE_INSTRUCTIONS && row < SUBS_PITCH_ROWS) {
-        const uint8_t* instructions = formation + FormationSlotOffset(row) + SLOT_INSTRUCTIONS;
-        int c = 0, r = 0;
-        switch (cell) {
-          case 0: graphic = instructions[2] == 2 ? 32 : instructions[2] == 1 ? 35 : 0; break;
-          case 1: graphic = instructions[0] == 1 ? 33 : instructions[0] == 2 ? 36 : 0; break;
-          case 2: graphic = instructions[1] != 0 ? 34 : 0; break;
-          default:
-            graphic = Formation_LinkSlot(formation, row) >= 0                              ? 37
-                      : Formation_Target(formation, row, SLOT_LINK_ACROSS, &c, &r) ? 38
-                                                                                        : 0;
-            break;
-        }
+        static constexpr int16_t kMarks[7] = {32, 35, 33, 36, 34, 37, 38};
+        graphic = Formation_InstructionGraphic(formation, row, cell, kMarks);
       } else if (s.page == SUBS_PAGE_DATA && object->rating > 0) {
         GN_DrawNumber(cx, mid, kCentred, InGame_DataColumn(s.side, player, cell));
       }

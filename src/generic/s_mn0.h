@@ -54,6 +54,11 @@ void Formation_ExchangeSlots(uint8_t* formation, int a, int b);
 // first byte 0-1-2, the second byte on/off, the link cleared).
 void Formation_InstructionCell(uint8_t* formation, int slot, int cell);
 
+// The graphic of an instruction cell (0 none), from a screen's seven marks in
+// this order: third byte 2, third byte 1, first byte 1, first byte 2, second
+// byte on, a link slot, a link point.
+int Formation_InstructionGraphic(const uint8_t* formation, int slot, int cell, const int16_t marks[7]);
+
 // ---- the formation grid editor (Subs/Tactics and Marking) ----
 
 // Where a grid sits on its screen: the view's top-left corner (the hit-test
@@ -94,6 +99,10 @@ void FormationGrid_Press(FormationGrid& grid, int px, int py, int32_t buttons);
 bool FormationGrid_Release(FormationGrid& grid, int px, int py);
 // Draws the grid's players with their lines (the GN layer must be drawing).
 void FormationGrid_Draw(const FormationGrid& grid);
+
+// A squad entry's name (ended within its field) and shirt number.
+void InGame_PlayerName(int side, int player, char* out, size_t size);
+int16_t InGame_ShirtNumber(int side, int player);
 
 // ---- set-piece duties (cells 0-3: captain, corner, penalty, free kick) ----
 
