@@ -325,6 +325,8 @@ int16_t GridCallback(const GNMessage* message) {
     FormationGrid_Press(Marking.grid, px, py, GN_GetMouseButtons());
     return GN_RESULT_HANDLED;
   }
+  // A press that leaves the view is no drag of it.
+  if (message->code == GN_MSG_LEAVE) FormationGrid_CancelPress(Marking.grid);
   if (message->code != GN_MSG_RELEASE) return GN_RESULT_HANDLED;
   return FormationGrid_Release(Marking.grid, px, py) ? GN_RESULT_REDRAW : GN_RESULT_HANDLED;
 }

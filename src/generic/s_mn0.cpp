@@ -214,6 +214,11 @@ void FormationGrid_Press(FormationGrid& grid, int px, int py, int32_t buttons) {
   grid.pressButtons = static_cast<int16_t>(buttons & 3);
 }
 
+void FormationGrid_CancelPress(FormationGrid& grid) {
+  grid.pressColumn = grid.pressRow = -1;
+  grid.pressButtons = 0;
+}
+
 bool FormationGrid_Release(FormationGrid& grid, int px, int py) {
   const int pc = grid.pressColumn, pr = grid.pressRow, buttons = grid.pressButtons;
   grid.pressColumn = grid.pressRow = -1;
@@ -683,7 +688,7 @@ void DrawRows(int, int, int, int) {
     if (player < 0 || player >= SIDE_OBJECTS) continue;
     const int y = 60 + 20 * row, mid = y + 10;
     const bool chosen = player == s.goingOff || player == s.comingOn;
-    if (chosen) GN_DrawColourBox(33, y, 265, y + 19, 9);
+    if (chosen) GN_DrawColourBox(33, y, 265, y + 19, 3);
     const int positionClass = InGame_PlayerPositionClass(s.side, player);
     const int icon = player == s.goingOff ? 8 : InGame_PositionIcon(positionClass);
     if (icon != 0) GN_DrawGraphic(45, mid, kCentred, icon);
@@ -733,6 +738,8 @@ void DrawGrid(int x, int y, int w, int h) {
 int16_t RowCallback(const GNMessage* message) {
   if (message->code != GN_MSG_RELEASE) return GN_RESULT_HANDLED;
   const int id = message->regionId;
+  // On the other side's screen only the page can be turned.
+  if (!SubsTactics_Editable() && id != kPageRegion) return GN_RESULT_HANDLED;
   if (id >= kRowRegion && id < kRowRegion + SUBS_ROWS) {
     SubsTactics_ClickRow(id - kRowRegion);
   } else if (id >= kCellRegion && id < kCellRegion + SUBS_ROWS * SUBS_CELLS) {
@@ -760,6 +767,8 @@ int16_t GridCallback(const GNMessage* message) {
     FormationGrid_Press(SubsTactics.grid, px, py, GN_GetMouseButtons());
     return GN_RESULT_HANDLED;
   }
+  // A press that leaves the grid is no drag of it.
+  if (message->code == GN_MSG_LEAVE) FormationGrid_CancelPress(SubsTactics.grid);
   if (message->code != GN_MSG_RELEASE) return GN_RESULT_HANDLED;
   ClearValidation();
   return FormationGrid_Release(SubsTactics.grid, px, py) ? GN_RESULT_REDRAW : GN_RESULT_HANDLED;

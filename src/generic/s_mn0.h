@@ -97,6 +97,8 @@ void PositionPlayer(FormationGrid& grid, int player, int column, int row);
 // drags. Answers true when the formation or the selection changed.
 void FormationGrid_Press(FormationGrid& grid, int px, int py, int32_t buttons);
 bool FormationGrid_Release(FormationGrid& grid, int px, int py);
+// Forgets the press (the pointer left the grid with the button down).
+void FormationGrid_CancelPress(FormationGrid& grid);
 // Draws the grid's players with their lines (the GN layer must be drawing).
 void FormationGrid_Draw(const FormationGrid& grid);
 

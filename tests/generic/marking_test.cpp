@@ -11,6 +11,7 @@
 #include "gamecode/matchrec.h"
 #include "gamecode/matchrun.h"
 #include "gamecode/matchstate.h"
+#include "generic/ingmenu.h"
 #include "generic/s_mn0.h"
 #include "support/engine_fixture.h"
 
@@ -232,6 +233,44 @@ TEST_F(MarkingTest, ThePitchViewEditsTheOwnFormationWithTheSharedGrid) {
   FormationGrid_Press(Marking.grid, x(5), y(5), 1);
   EXPECT_FALSE(FormationGrid_Release(Marking.grid, 416, y(5)));
   EXPECT_FATAL(PositionPlayer(Marking.grid, 14, 1, 1), "Dodgy position 15 in s_mn0:PositionPlayer\\(\\)");
+}
+
+// The callback of the hot item under a point, sent a click.
+int16_t ClickAt(int px, int py) {
+  int16_t regionId = -1;
+  for (const GNDisplayItem* item = MarkingMap(); item->type != GN_ITEM_END; ++item) {
+    if (item->type == GN_ITEM_REGION_ID) regionId = static_cast<int16_t>(item->data.value);
+    if (item->callback == nullptr || item->w == 0 || item->h == 0) continue;
+    if (px >= item->x && px < item->x + item->w && py >= item->y && py < item->y + item->h) {
+      GNMessage message{GN_MSG_RELEASE, regionId, item->x, item->y, item->w, item->h,
+                        static_cast<int16_t>(px - item->x), static_cast<int16_t>(py - item->y)};
+      return item->callback(&message);
+    }
+  }
+  return 0;
+}
+
+TEST_F(MarkingTest, TheScreensItemsAtTheirPlaces) {
+  Open(0);
+  EXPECT_EQ(ClickAt(260, 370), GN_RESULT_REDRAW);  // "Marking"
+  EXPECT_EQ(Marking.page, MARKING_PAGE_MARKING);
+  EXPECT_EQ(ClickAt(40, 180), GN_RESULT_REDRAW);   // own row 4
+  EXPECT_EQ(ClickAt(440, 280), GN_RESULT_REDRAW);  // opponent row 9
+  EXPECT_EQ(Marked(0, 4), 10);
+  EXPECT_EQ(ClickAt(100, 180), GN_RESULT_REDRAW);  // own row 4's second cell
+  EXPECT_EQ(Marked(0, 4), 0);
+  EXPECT_EQ(ClickAt(510, 180), GN_RESULT_HANDLED);  // an opponent's cell
+  EXPECT_EQ(ClickAt(380, 390), GN_RESULT_REDRAW);   // "Duties"
+  EXPECT_EQ(ClickAt(70, 120), GN_RESULT_REDRAW);    // own row 1's first cell: captain
+  EXPECT_TRUE(Football_IsCaptain(0, 1));
+  EXPECT_EQ(ClickAt(380, 370), GN_RESULT_REDRAW);   // "Stats"
+  EXPECT_EQ(Marking.page, MARKING_PAGE_DATA);
+  EXPECT_EQ(ClickAt(70, 140), GN_RESULT_HANDLED);   // Stats cells only show
+  EXPECT_EQ(ClickAt(500, 40), GN_RESULT_REDRAW);    // the second side's name
+  EXPECT_EQ(Marking.shown[1], 0);
+  InGameMenuCode = INGAME_MENU_MARKING;
+  EXPECT_EQ(ClickAt(320, 460), GN_RESULT_LEAVE);    // "Line-ups"
+  EXPECT_EQ(InGameMenuCode, INGAME_MENU_LINE_UPS);
 }
 
 TEST_F(MarkingTest, WithNoHumanSideNothingChanges) {

@@ -464,6 +464,10 @@ TEST_F(SubsTacticsTest, GridEdgesOfBothViews) {
     EXPECT_FALSE(FormationGrid_Release(grid, right, PointY(view, 4)));
     FormationGrid_Press(grid, PointX(view, 5), bottom, 2);
     EXPECT_FALSE(FormationGrid_Release(grid, PointX(view, 5), PointY(view, 5)));
+    // A press whose pointer left the grid is forgotten.
+    FormationGrid_Press(grid, PointX(view, 3), PointY(view, 3), 1);
+    FormationGrid_CancelPress(grid);
+    EXPECT_FALSE(FormationGrid_Release(grid, PointX(view, 9), PointY(view, 9)));
     EXPECT_EQ(grid.selection, -1);
     EXPECT_EQ(0, std::memcmp(before, Formation(), sizeof before));
   }
@@ -632,3 +636,96 @@ TEST_F(SubsTacticsTest, PositionPlayerOfAPlayerWithoutASlotIsFatal) {
 }
 
 }  // namespace
+
+// ---- the screen's map: what a click at a point of the screen does ----
+
+namespace {
+
+// The hot item under a point as the menu loop finds it (the regions in map
+// order, the flags of the map in force), and the answer to a click there.
+struct Hit {
+  GNCallback callback = nullptr;
+  int16_t regionId = -1;
+  int16_t x = 0, y = 0, w = 0, h = 0;
+};
+
+Hit HitAt(const GNDisplayItem* map, int px, int py) {
+  int16_t regionId = -1, flags = 0;
+  for (const GNDisplayItem* item = map; item->type != GN_ITEM_END; ++item) {
+    const int32_t value = item->dataKind == GN_DATA_VALUE_VAR ? *item->data.var : item->data.value;
+    if (item->type == GN_ITEM_REGION_ID) regionId = static_cast<int16_t>(value);
+    if (item->type == GN_ITEM_FLAGS) flags = static_cast<int16_t>(value);
+    if (item->callback == nullptr || (flags & GN_FLAG_NOT_HOT) || item->w == 0 || item->h == 0) continue;
+    if (px >= item->x && px < item->x + item->w && py >= item->y && py < item->y + item->h)
+      return {item->callback, regionId, item->x, item->y, item->w, item->h};
+  }
+  return {};
+}
+
+int16_t ClickAt(const GNDisplayItem* map, int px, int py) {
+  const Hit hit = HitAt(map, px, py);
+  if (hit.callback == nullptr) return 0;
+  GNMessage message{GN_MSG_RELEASE, hit.regionId, hit.x, hit.y, hit.w, hit.h,
+                    static_cast<int16_t>(px - hit.x), static_cast<int16_t>(py - hit.y)};
+  return hit.callback(&message);
+}
+
+}  // namespace
+
+TEST_F(SubsTacticsTest, TheScreensItemsAtTheirPlaces) {
+  const GNDisplayItem* map = SubsTacticsMap();
+  InGameMenuForced = 1;
+  SubsTactics_Open();
+  SubsTactics_Refresh();
+  AllDuties(0, 8);
+  // Row 2 (y 100) off, bench row 12 (y 300) on, "Confirm".
+  EXPECT_EQ(ClickAt(map, 100, 105), GN_RESULT_REDRAW);
+  EXPECT_EQ(ClickAt(map, 100, 305), GN_RESULT_REDRAW);
+  ASSERT_EQ(SubsTactics.confirmPending, 1);
+  SubsTactics_Refresh();
+  EXPECT_EQ(ClickAt(map, 410, 390), GN_RESULT_REDRAW);
+  EXPECT_EQ(Football_GetPositionsPlayer(0, 2), 12);
+  // The page button, then the Instructions page's third cell of row 5.
+  EXPECT_EQ(ClickAt(map, 300, 40), GN_RESULT_REDRAW);
+  EXPECT_EQ(SubsTactics.page, SUBS_PAGE_INSTRUCTIONS);
+  EXPECT_EQ(ClickAt(map, 340, 165), GN_RESULT_REDRAW);
+  EXPECT_EQ(Formation()[FormationSlotOffset(5) + SLOT_INSTRUCTIONS + 1], 1);
+  // The formation buttons' places (the stock tactic file is not there: only
+  // that the regions are the buttons').
+  EXPECT_NE(HitAt(map, 450, 360).callback, nullptr);
+  EXPECT_NE(HitAt(map, 550, 360).callback, nullptr);
+  // "Substitute" is no button on a forced screen; the bench rows are.
+  SubsTactics_Refresh();
+  EXPECT_EQ(HitAt(map, 200, 325).regionId, HitAt(map, 100, 325).regionId);
+  // The navigation refuses while a check fails and says why.
+  CaptainObject[0] = -1;
+  InGameMenuCode = INGAME_MENU_SUBS_TACTICS;
+  EXPECT_EQ(ClickAt(map, 320, 440), GN_RESULT_REDRAW);  // "Marking"
+  EXPECT_EQ(InGameMenuCode, INGAME_MENU_SUBS_TACTICS);
+  EXPECT_EQ(SubsTactics.failedRule, SUBS_RULE_CAPTAIN);
+  Football_SetCaptain(0, 8);
+  EXPECT_EQ(ClickAt(map, 320, 440), GN_RESULT_LEAVE);
+  EXPECT_EQ(InGameMenuCode, INGAME_MENU_MARKING);
+
+  // Opened by the user: no bench, "Substitute" leaves the menus.
+  InGameMenuForced = 0;
+  SubsTactics_Open();
+  SubsTactics_Refresh();
+  EXPECT_EQ(HitAt(map, 100, 305).callback, nullptr);
+  EXPECT_EQ(ClickAt(map, 200, 325), GN_RESULT_LEAVE);
+  EXPECT_EQ(InGameMenuCode, INGAME_MENU_LEAVE);
+  EXPECT_EQ(SubstitutionRequest[0], 1);
+}
+
+TEST_F(SubsTacticsTest, OnTheOtherSidesScreenOnlyThePageTurns) {
+  const GNDisplayItem* map = SubsTacticsMap();
+  InGameMenuSide = 1;
+  SubsTactics_Open();
+  SubsTactics_Refresh();
+  EXPECT_EQ(ClickAt(map, 100, 105), GN_RESULT_HANDLED);
+  EXPECT_EQ(ClickAt(map, 280, 105), GN_RESULT_HANDLED);
+  EXPECT_FALSE(Football_IsCaptain(1, 2));
+  EXPECT_EQ(HitAt(map, 450, 360).callback, nullptr);  // the formation buttons
+  EXPECT_EQ(ClickAt(map, 300, 40), GN_RESULT_REDRAW);
+  EXPECT_EQ(SubsTactics.page, SUBS_PAGE_INSTRUCTIONS);
+}
