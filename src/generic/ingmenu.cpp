@@ -13,8 +13,10 @@
 #include "gamecode/setplays.h"
 #include "gamecode/teamshape.h"
 #include "generic/analysis.h"
+#include "generic/marking.h"
 #include "generic/overlay.h"
 #include "generic/pausemenu.h"
+#include "generic/s_mn0.h"
 #include "menus/machine.h"
 #include "render256/vidopt.h"
 
@@ -39,12 +41,12 @@ InGameMenuSeamTable StandIns() {
   t.pause = PauseMenu;
   t.options = InGameOptionsMenu;
   t.videoOptions = VideoOptionsMenu;
-  t.subsTactics = [] { StandInMenu("Subs/Tactics"); };
+  t.subsTactics = SubsTacticsMenu;
   t.performance = [] { StandInMenu("Performance"); };
   t.lineUps = [] { StandInMenu("Line-ups"); };
   t.stats = [] { StandInMenu("Stats"); };
   t.pitchAction = [] { StandInMenu("Pitch Action"); };
-  t.marking = [] { StandInMenu("Marking"); };
+  t.marking = MarkingMenu;
   t.shootOutOrder = ShootOutOrderMenu;
   t.replanSide = InGameMenu_ReplanSide;
   return t;

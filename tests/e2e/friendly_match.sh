@@ -4,7 +4,8 @@
 # loads that team as Team A and as Team B (grab), plays the match in "Watch"
 # and in play toggles quick watch (F5), the mini scanner (F7) and the model
 # detail (F8), each confirmed by its caption, and opens the Pause menu (F1)
-# and resumes.
+# and resumes. At half-time each side's Subs/Tactics screen is left by its
+# Line-ups page.
 # After the whistle the game is back on Friendly Setup (grab); Done goes to
 # the start page, and the run starts a career and quits by the menu.
 #
@@ -50,6 +51,9 @@ after=24000
 EOF2
   echo '# "Resume game"'
   pointer_click 4460 320 455
+  # half-time (about tick 10,830): each side's Subs/Tactics, "Line-ups" and
+  # its "Done"
+  for t in 11000 11200 11400 11600; do pointer_click "$t" 320 460; done
   echo "# after the whistle: Friendly Setup again; Done: the start page"
   echo "$after key ScrollLock"
   pointer_click $((after + 60)) 590 456
