@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/bytes.h"
+#include "engine/poll.h"
 #include "gamecode/football.h"
 #include "gamecode/matchclock.h"
 #include "gamecode/matchobj.h"
@@ -19,6 +20,7 @@
 #include "generic/ingmenu.h"
 #include "generic/ingnav.h"
 #include "menus/gnlayer.h"
+#include "menus/machine.h"
 #include "menus/menu_harness.h"
 #include "platform/platform.h"
 #include "support/engine_fixture.h"
@@ -243,6 +245,16 @@ TEST_F(InfoPagesTest, PitchActionReadsTheMatchCounters) {
   EXPECT_EQ(InfoPages_TeamCounters(1).shots, 0);
 }
 
+uint32_t gDeadline = 0;
+bool gTimedOut = false;
+void Watchdog() {
+  const uint32_t now = PlatRawTicks();
+  if (now < gDeadline) return;
+  gTimedOut = true;
+  SetPointerPosition(320, 460);
+  PlatSetMouseButton(0, (now / 4) % 2 == 0);
+}
+
 // The pages run on the front end's menu screen, worked by an event script.
 class InfoPagesMenuTest : public menutest::MenuHarness {
  protected:
@@ -268,8 +280,15 @@ class InfoPagesMenuTest : public menutest::MenuHarness {
     }
     std::string error;
     ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
+    // A watchdog: a script that misses its buttons must not hang the test; past
+    // the deadline the pointer goes to the bar's middle bottom button and clicks.
+    gDeadline = at + 500;
+    gTimedOut = false;
+    const int16_t poll = AddPollFunction(Watchdog, 1, 0);
     page();
+    RemovePollFunction(poll);
     PlatClearEventScript();
+    EXPECT_FALSE(gTimedOut) << "the page did not leave by the script";
     if (grabOut) {
       // The run's grab is the last one taken.
       std::string last;
