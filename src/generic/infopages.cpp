@@ -110,7 +110,7 @@ void DrawLineUps(int, int, int, int) {
     if (InfoPages_LineUpRow(0, row, &r)) {
       if (r.goals != 0) GN_DrawNumber(55, cy, kLeftMiddle, r.goals);
       DrawMark(80, cy, r.card1);
-      DrawMark(85, cy, r.card2);
+      DrawMark(85, cy, r.card2);  // a second card half over the first
       DrawMark(90, cy, r.injury);
       if (r.rating > 0) GN_DrawNumber(100, cy, kLeftMiddle, r.rating);
       GN_DrawTextBoxAddr(150, cy - kLineUpsStep / 2, 140, kLineUpsStep, kLeftMiddle, r.name);
@@ -120,10 +120,11 @@ void DrawLineUps(int, int, int, int) {
       DrawShirt(335, cy, r.icon, r.shirt);
       GN_DrawTextBoxAddr(350, cy - kLineUpsStep / 2, 140, kLineUpsStep, kLeftMiddle, r.name);
       if (r.rating > 0) GN_DrawNumber(520, cy, kLeftMiddle, r.rating);
-      DrawMark(545, cy, r.injury);
-      DrawMark(550, cy, r.card1);
-      DrawMark(555, cy, r.card2);
-      if (r.goals != 0) GN_DrawNumber(570, cy, kLeftMiddle, r.goals);
+      // Mirrored: a second card lies towards the middle.
+      DrawMark(540, cy, r.card2);
+      DrawMark(545, cy, r.card1);
+      DrawMark(550, cy, r.injury);
+      if (r.goals != 0) GN_DrawNumber(560, cy, kLeftMiddle, r.goals);
     }
   }
 }

@@ -304,6 +304,17 @@ class InfoPagesMenuTest : public menutest::MenuHarness {
 
 TEST_F(InfoPagesMenuTest, DoneOnLineUpsLeavesTheMenus) {
   InGameMenuCode = INGAME_MENU_LINE_UPS;
+  // Something to show: goals, cards, an injury, both captains.
+  MatchObjects[9].goals = 2;
+  MatchObjects[4].cardState = 2;
+  MatchObjects[16 + 3].sentOff = 1;
+  MatchObjects[16 + 6].cardState = 1;
+  MatchObjects[16 + 6].injury = 2;
+  MatchObjects[16 + 6].offPitch = 1;
+  MatchObjects[16 + 10].goals = 1;
+  Football_SetCaptain(1, 5);
+  Score[0] = 2;
+  Score[1] = 1;
   RunPage(LineUpsPage, {{320, 460}});
   EXPECT_EQ(InGameMenuCode, INGAME_MENU_LEAVE);
   EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
