@@ -1,4 +1,4 @@
-// The pieces every in-match menu page shares.
+// What every in-match menu page shares.
 #include "generic/ingnav.h"
 
 #include <cstring>

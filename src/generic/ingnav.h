@@ -1,4 +1,4 @@
-// The pieces every in-match menu page shares: a player's position class and
+// What every in-match menu page shares: a player's position class and
 // icon, his card and injury marks, the figures the pages show of him, the
 // navigation bar across the foot of each page, and the runner of one GN menu.
 #pragma once
