@@ -1,10 +1,10 @@
 #include "generic/ingmenu.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "engine/debug.h"
 #include "engine/reset.h"
+#include "engine/timerint.h"
 #include "gamecode/football.h"
 #include "gamecode/matchframe.h"
 #include "gamecode/matchrec.h"
@@ -13,6 +13,7 @@
 #include "gamecode/setplays.h"
 #include "gamecode/teamshape.h"
 #include "generic/analysis.h"
+#include "generic/infopages.h"
 #include "generic/marking.h"
 #include "generic/overlay.h"
 #include "generic/pausemenu.h"
@@ -26,13 +27,7 @@ int16_t InGameMenuForced = 0;
 
 namespace {
 
-// A menu still to come: says so and leaves the loop.
-void StandInMenu(const char* name) {
-  std::printf("ingame menu: %s (stand-in)\n", name);
-  InGameMenuCode = INGAME_MENU_LEAVE;
-}
-
-InGameMenuSeamTable StandIns() {
+InGameMenuSeamTable Defaults() {
   InGameMenuSeamTable t{};
   t.destroyMatchEnvironment = DestroyMatchEnvironment;
   t.initSetOfMenus = InitSetOfMenus;
@@ -42,10 +37,10 @@ InGameMenuSeamTable StandIns() {
   t.options = InGameOptionsMenu;
   t.videoOptions = VideoOptionsMenu;
   t.subsTactics = SubsTacticsMenu;
-  t.performance = [] { StandInMenu("Performance"); };
-  t.lineUps = [] { StandInMenu("Line-ups"); };
-  t.stats = [] { StandInMenu("Stats"); };
-  t.pitchAction = [] { StandInMenu("Pitch Action"); };
+  t.performance = PerformancePage;
+  t.lineUps = LineUpsPage;
+  t.stats = StatsPage;
+  t.pitchAction = PitchActionPage;
   t.marking = MarkingMenu;
   t.shootOutOrder = ShootOutOrderMenu;
   t.replanSide = InGameMenu_ReplanSide;
@@ -61,13 +56,13 @@ void Open(int16_t code, int16_t side, int16_t forced) {
 
 }  // namespace
 
-InGameMenuSeamTable InGameMenuSeams = StandIns();
+InGameMenuSeamTable InGameMenuSeams = Defaults();
 
 void InGameMenu_Reset() {
   InGameMenuCode = 0;
   InGameMenuSide = 0;
   InGameMenuForced = 0;
-  InGameMenuSeams = StandIns();
+  InGameMenuSeams = Defaults();
 }
 REGISTER_RESET(RESET_PRESENTATION, InGameMenu_Reset);
 
@@ -87,8 +82,8 @@ void InGameMenusLoop() {
   InGameMenuSeams.destroyMatchEnvironment();
   InGameMenuSeams.initSetOfMenus();
   while (InGameMenuCode != INGAME_MENU_LEAVE) {
-    DPRINT(DEBUG_GENERAL, 10, "InGameMenusLoop(): menu %d, side %d%s\n", InGameMenuCode, InGameMenuSide,
-           InGameMenuForced ? ", forced" : "");
+    DPRINT(DEBUG_GENERAL, 10, "InGameMenusLoop(): menu %d, side %d%s (tick %u)\n", InGameMenuCode, InGameMenuSide,
+           InGameMenuForced ? ", forced" : "", TimerTicks.load());
     switch (InGameMenuCode) {
       case INGAME_MENU_PAUSE:
         InGameMenuSeams.pause();

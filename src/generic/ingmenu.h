@@ -51,8 +51,7 @@ struct InGameMenuSeamTable {
   void (*initSetOfMenus)();
   void (*uninitSetOfMenus)();
   void (*createMatchEnvironment)();
-  // The menus; each sets InGameMenuCode to the next menu (the stand-ins log
-  // their name and leave with -1).
+  // The menus; each sets InGameMenuCode to the next menu.
   void (*pause)();
   void (*options)();
   void (*videoOptions)();

@@ -15,6 +15,6 @@ dir=$2
 . "$(dirname "$0")/lib/quit_route.sh"
 . "$(dirname "$0")/lib/match_day.sh"
 make_workdir "$dir"
-match_day 1 15000
+match_day 1 15000 1 14353
 match_day_check 1 "overlay: environment made" "overlay: environment freed"
 echo "continue game: ok (check lineups, formation, opposition, match_NN and results.tga by eye)"

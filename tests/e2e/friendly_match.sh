@@ -73,7 +73,7 @@ if grep -qF "Load Failed" stdout.log; then echo "a team did not load"; exit 1; f
 for caption in "Quick watch On" "Scanner On" "Model Detail Low"; do
   grep -qE "InfoBar\(\): type -[0-9] \"$caption\"" stdout.log || { echo "no caption \"$caption\""; exit 1; }
 done
-grep -qE "InGameMenusLoop\(\): menu 0, side [01]$" stdout.log || { echo "F1 opened no Pause menu"; exit 1; }
+grep -qE "InGameMenusLoop\(\): menu 0, side [01] " stdout.log || { echo "F1 opened no Pause menu"; exit 1; }
 for n in 1 2 3; do test -f grab000$n.tga || { echo "grab $n is missing"; exit 1; }; done
 mv grab0001.tga friendly_setup.tga
 mv grab0002.tga two_teams.tga

@@ -121,19 +121,6 @@ TEST_F(InGameMenuTest, TheShootOutShowsEachSidesTakers) {
                            "create"}));
 }
 
-TEST_F(InGameMenuTest, TheStandInMenusLeaveAtOnce) {
-  InGameMenu_Reset();
-  InGameMenuSeams.destroyMatchEnvironment = [] {};
-  InGameMenuSeams.initSetOfMenus = [] {};
-  InGameMenuSeams.uninitSetOfMenus = [] {};
-  InGameMenuSeams.createMatchEnvironment = [] {};
-  testing::internal::CaptureStdout();
-  InGameMenu_OpenAt(INGAME_MENU_STATS);
-  const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(out, "ingame menu: Stats (stand-in)\n");
-  EXPECT_EQ(InGameMenuCode, INGAME_MENU_LEAVE);
-}
-
 // The re-plan takes the side's formation as the screen left it.
 TEST_F(InGameMenuTest, TheReplanTakesTheSidesFormationIntoItsWorkingRecord) {
   int shaped[2] = {0, 0};

@@ -1,6 +1,6 @@
 # Sourced by the scripted runs that continue a new career to the human club's
 # first match day and watch the match in one of the three view modes:
-#   match_day VIEW M [SEED] writes the event script "script" and runs the game
+#   match_day VIEW M [SEED [H]] writes the event script "script" and runs the game
 #                        (SEED, by default 1; virtual clock;
 #                        GAFFERON_GRABS=kickoff,goal):
 #                        from the Manager's Office "Do A Week / Match Day"
@@ -20,10 +20,12 @@
 # One round from the office: "Done" (on an event's placeholder screen the
 # same spot is its way back, which leads to the office), then the pop-up's
 # "Do A Week / Match Day".
+. "$(dirname "${BASH_SOURCE[0]}")/pointer.sh"
+
 match_day_round() { printf '%d click 320 420\n%d click 320 232\n' "$1" $(($1 + 60)); }
 
 match_day() {
-  local view=$1 M=$2 seed=${3:-1} P=6560
+  local view=$1 M=$2 seed=${3:-1} H=${4:-} P=6560
   local x
   case $view in 0) x=120 ;; 1) x=320 ;; 2) x=510 ;; *) echo "match_day: no view $view"; return 1 ;; esac
   {
@@ -37,9 +39,14 @@ match_day() {
     printf '%d key ScrollLock\n' $((P + 640))
     printf '%d click 120 455\n' $((P + 740))
     printf '%d click %d 450\n' $((P + 940)) "$x"
+    local h
+    for h in $H; do
+      pointer_click $((h + 100)) 320 460
+      pointer_click $((h + 300)) 320 460
+    done
     for k in 1 2 3 4 5 6; do printf '%d click 320 240\n' $((P + M + 1000 + 100 * k)); done
     printf '%d key ScrollLock\n' $((P + M + 1740))
-    printf '%d click 590 456\n' $((P + M + 1840))
+    pointer_click $((P + M + 1800)) 590 456
     # news of the squad that follows the results (how many depends on how the
     # match went)
     for k in 1 2; do printf '%d click 320 240\n' $((P + M + 1940 + 100 * k)); done
