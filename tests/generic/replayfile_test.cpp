@@ -34,10 +34,12 @@
 #include "gamecode/replay.h"
 #include "menus/exmenu.h"
 #include "menus/gfx_gen.h"
+#include "menus/gnlayer.h"
 #include "menus/gnmap.h"
 #include "menus/kittab.h"
 #include "menus/menucont.h"
 #include "menus/menuprims.h"
+#include "menus/menu_harness.h"
 #include "support/built_game.h"
 #include "support/engine_fixture.h"
 #include "support/scratch_dir.h"
@@ -777,6 +779,82 @@ TEST_F(ReplayFileTest, ASavedReplayPlaysThroughTheMatch) {
   EXPECT_EQ(PeriodOver, 1);
   EXPECT_EQ(LoadI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE), 2);
   EXPECT_EQ(Bytes(GetMatchSetupRecord(), GetMatchSetupRecord() + MATCH_SETUP_SIZE), saved.setup);
+}
+
+// ---- the screens on the menu screen, worked by clicks ----
+
+class ReplayScreensTest : public menutest::MenuHarness {
+ protected:
+  void SetUp() override {
+    MenuHarness::SetUp();
+    LoadMotions();  // from the generated pak the harness mounts
+    ReplayBuffer_Alloc();
+    WriteGoodSetup();
+    RecordGoodRing();
+  }
+  void TearDown() override {
+    FreeMotions();
+    MenuHarness::TearDown();
+  }
+  // With GAFFERON_GRAB_OUT set, the screen is grabbed before the last click
+  // and the picture copied there (to look at by eye).
+  static std::string GrabLine(uint32_t at) {
+    return std::getenv("GAFFERON_GRAB_OUT") ? std::to_string(at) + " key ScrollLock\n" : "";
+  }
+  static void KeepGrab() {
+    if (const char* out = std::getenv("GAFFERON_GRAB_OUT"))
+      fs::copy_file("grab0001.tga", out, fs::copy_options::overwrite_existing);
+  }
+};
+
+// Row 4 clicked, then "Save": the slot's file holds the match.
+TEST_F(ReplayScreensTest, TheSaveScreenSavesTheChosenSlot) {
+  WriteFile(SlotPath(0), Bytes(300, 1));
+  period = 0;
+  PeriodLengthFrames = 3000;
+  PeriodFrames = 1000;
+  Score[0] = 1;
+  Score[1] = 0;
+  std::string script;
+  uint32_t at = PlatRawTicks() + 50;
+  for (const auto& [x, y] : {std::pair{320, 62 + 33 * 3 + 15}, std::pair{220, 441}}) {
+    if (y == 441) script += GrabLine(at - 10);
+    script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    at += 60;
+  }
+  std::string error;
+  ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
+  ReplaySaveScreen();
+  PlatClearEventScript();
+  KeepGrab();
+  EXPECT_EQ(GN_GetLayerState(), GN_STATE_INITIALISED);
+  const Bytes file = ReadFile(SlotPath(3));
+  ASSERT_EQ(file.size(), 390251u);
+  EXPECT_STREQ(reinterpret_cast<const char*>(file.data() + 4), " 4: Alpha Rovers 1 - 0 Beta Town, 15:00");
+  EXPECT_EQ(ReadFile(SlotPath(0)), Bytes(300, 1));
+}
+
+// An unavailable row does nothing; a good one leaves for the match.
+TEST_F(ReplayScreensTest, TheLoadListPlaysAChosenSlot) {
+  WriteFile(SlotPath(2), ImageOfLive(" 3: Alpha Rovers 2 - 1 Beta Town, 48:09"));
+  WriteFile(SlotPath(0), Bytes(300, 1));
+  MenuOption = 55;
+  std::vector<menutest::Step> steps = {menutest::ClickAt(10, 320, 78 + 17), menutest::ClickAt(60, 320, 78 + 72 + 17)};
+  if (std::getenv("GAFFERON_GRAB_OUT")) steps.insert(steps.begin() + 1, menutest::KeyAt(50, "ScrollLock"));
+  ASSERT_TRUE(Run(ReplaySlotScreen, steps));
+  KeepGrab();
+  EXPECT_EQ(MenuOption, 56);
+  EXPECT_EQ(replayMode, 3);
+  EXPECT_EQ(ReplayChosenSlot(), 2);
+  const auto rows = HotspotsOfKind(MI_TEXT_BUTTON);
+  ASSERT_EQ(rows.size(), 10u);
+  for (int row = 0; row < REPLAY_SLOTS; ++row) EXPECT_EQ(rows[row].y, 78 + 36 * row);
+
+  MenuOption = 55;
+  ASSERT_TRUE(Run(ReplaySlotScreen, {menutest::ClickAt(10, 590, 460)}));
+  EXPECT_EQ(MenuOption, 24);
+  EXPECT_EQ(replayMode, 0);
 }
 
 }  // namespace
