@@ -202,7 +202,8 @@ bool CheckSetup(const uint8_t* setup, Checker& c) {
       if (!InRange(position, -1, kPositionMax) || (!InRange(positionByte, 0, kPositionMax) && positionByte != 0xFF))
         return c.Fail("side %d entry %d position %d/%d", side, entry, position, positionByte);
       // An entry nobody fills (player number -1) is read by nobody.
-      if (LoadI16(player + SETUP_PLAYER_NUMBER) >= 0 && !Ended(player + SETUP_PLAYER_SURNAME, SETUP_PLAYER_SURNAME_SIZE))
+      const bool present = LoadI16(player + SETUP_PLAYER_NUMBER) >= 0;
+      if (present && !Ended(player + SETUP_PLAYER_SURNAME, SETUP_PLAYER_SURNAME_SIZE))
         return c.Fail("side %d entry %d name not ended", side, entry);
     }
   }
@@ -396,7 +397,10 @@ std::string ReplaySlotFileName(int slot) {
 // ---- saving ----
 
 int SaveReplaySlot(int slot) {
-  if (!ValidSlot(slot) || replayBuffer == nullptr) return REPLAY_SAVE_NOTHING;
+  // Only a header the save screen prepared is written: anything else would
+  // put a file no list can show over the slot's replay.
+  if (!ValidSlot(slot) || replayBuffer == nullptr || !MagicMatches(gFile.saveHeaders[slot]))
+    return REPLAY_SAVE_NOTHING;
   std::vector<uint8_t> image(static_cast<size_t>(REPLAY_FILE_SIZE), 0);
   std::memcpy(image.data(), gFile.saveHeaders[slot], REPLAY_HEADER_SIZE);
   EndHeaderText(image.data());

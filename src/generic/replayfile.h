@@ -57,7 +57,7 @@ enum ReplayLoadResult : int {
 // SaveReplaySlot's answers.
 enum ReplaySaveResult : int {
   REPLAY_SAVE_OK = 0,
-  REPLAY_SAVE_NOTHING = -1,  // no slot 0-9, or no ring to save
+  REPLAY_SAVE_NOTHING = -1,  // no slot 0-9, no ring, or a header the save screen did not prepare
   REPLAY_SAVE_FAILED = -2,   // not written whole: the slot keeps what it held
 };
 
