@@ -816,6 +816,7 @@ constexpr LanguageTextEntry kEntries[] = {
     {1662, "Load Failed"},
     {1663, "Error Loading Directory"},
     {1664, "Failed To Load - wrong format.\n\nYou will need to start a new game."},
+    {1665, "The replay could not be saved. The replay saved in this slot before is kept."},
     {1671, "Avoid relegation"},
     {1672, "Automatic promotion"},
     {1673, "At least a play off position"},

@@ -12,6 +12,7 @@
 #include "engine/reset.h"
 #include "generic/exhibit.h"
 #include "generic/gamesound.h"
+#include "generic/replayfile.h"
 #include "menus/c_mn22.h"
 #include "menus/c_mn8.h"
 #include "menus/c_mnarrange.h"
@@ -108,10 +109,7 @@ FrontEndSeamTable StubSeams() {
       DoQuestionBox,
       [] { NoteSeam("ClearTeamTrainingRows"); },
       VideoOptionsMenu,
-      []() -> int16_t {
-        NoteSeam("CountReplayFiles");
-        return 0;
-      },
+      CountReplayFiles,
       PlayExhibitionMatch,
       [] { NoteSeam("ContinueGame"); },
       [] {
@@ -611,6 +609,9 @@ void DoMainMenuOption() {
     case 54:
       FrontEndSeam.playExhibitionMatch();
       MenuOption = 53;
+      return;
+    case 55:  // the saved replays: a slot chosen plays as option 56
+      RunScreen(ReplaySlotScreen);
       return;
     case 56:
       CloseMenusForMatch();

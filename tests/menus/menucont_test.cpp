@@ -12,6 +12,7 @@
 #include "clubsim/squadlist.h"
 #include "engine/bytes.h"
 #include "generic/gamesound.h"
+#include "generic/replayfile.h"
 #include "menus/c_mn22.h"
 #include "menus/c_mn8.h"
 #include "menus/c_mnarrange.h"
@@ -124,6 +125,7 @@ TEST_F(FrontEndTest, EveryOptionOpensItsScreenOrRunsItsAction) {
       case 51: return {nullptr, 3, nullptr};
       case 52: return {NewsTestMenu, 52, nullptr};  // the news test screen
       case 54: return {nullptr, 53, "PlayExhibitionMatch"};
+      case 55: return {ReplaySlotScreen, 55, nullptr};  // the saved replays
       case 59: return {nullptr, 3, nullptr};
       case 83: return {nullptr, 12, "VideoOptionsMenu"};  // the graphic options, then the screen before
       // -- staff (13)
