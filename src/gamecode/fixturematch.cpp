@@ -15,6 +15,7 @@
 #include "gamecode/movement.h"
 #include "gamecode/playerstandin.h"
 #include "gamecode/playmatch.h"
+#include "gamecode/replay.h"
 #include "gamecode/setplays.h"
 #include "gamecode/teamops.h"
 
@@ -76,9 +77,12 @@ void PrepareMatchLayer() {
   // A program that never ran the match layer's reset has no seams yet: it
   // gets the reset's.
   const MatchSeamTable seams = MatchSeams;
+  // The run's mode is the caller's choice too: a saved replay stays one.
+  const int32_t mode = replayMode;
   FreeMotions();
   ResetModulesOf(RESET_MATCH);
   if (seams.playPeriod != nullptr) MatchSeams = seams;
+  replayMode = mode;
   std::memcpy(GetMatchSetupRecord(), setup, sizeof setup);
   Actions_InstallDefaults();
   PlayerStandIns_Install(MatchSeams);

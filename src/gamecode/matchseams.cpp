@@ -31,6 +31,7 @@
 #include "generic/hud.h"
 #include "generic/ingmenu.h"
 #include "generic/matchctrl.h"
+#include "generic/replayfile.h"
 #include "generic/sfx.h"
 #include "generic/watchstandin.h"
 #include "generic/overlay.h"
@@ -76,7 +77,7 @@ MatchSeamTable StandIns() {
   t.sayComment = [](int, int, int, int, int, int) {};
   t.activateHighLight = [](int, int) {};
   t.infoBar = [](int, int, int) {};
-  t.loadReplaySlot = [] { return 0; };
+  t.loadReplaySlot = LoadChosenReplaySlot;
   // The 3D device's match frame is still to come: the match asks the video
   // options, which answer "software" until then.
   t.videoIsDirect3D = [] { return static_cast<int>(VideoMatchIsDirect3D()); };

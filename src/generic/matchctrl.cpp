@@ -1,4 +1,5 @@
 #include "generic/matchctrl.h"
+#include "generic/replayfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -149,7 +150,7 @@ MatchCtrlSeamTable StandIns() {
   MatchCtrlSeamTable t{};
   t.nextScreenMode = [](int* w, int* h) { ScreenModeStandIn("next", w, h); };
   t.previousScreenMode = [](int* w, int* h) { ScreenModeStandIn("previous", w, h); };
-  t.replaySlotScreen = [] { std::printf("ingame menu: Replay slots (stand-in)\n"); };
+  t.replaySlotScreen = ReplaySaveScreen;
   t.screenGrab = GfxScreenGrab;
   t.infoBar = InfoBar;
   return t;

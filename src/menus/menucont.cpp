@@ -32,6 +32,7 @@
 #include "menus/m_mn5.h"
 #include "menus/m_mn7.h"
 #include "menus/m_mnhelp.h"
+#include "gamecode/replay.h"
 #include "menus/machine.h"
 #include "menus/menugfx_files.h"
 #include "menus/menupc.h"
@@ -118,7 +119,7 @@ FrontEndSeamTable StubSeams() {
       },
       [](int16_t mode) {
         NoteSeam("SetMatchRunMode");
-        (void)mode;
+        replayMode = mode;
       },
       LoadNamesFile,
   };
@@ -616,6 +617,8 @@ void DoMainMenuOption() {
     case 56:
       CloseMenusForMatch();
       FrontEndSeam.playMatchGetResult();
+      // A replay shown from the start page leaves the next match a live one.
+      FrontEndSeam.setMatchRunMode(0);
       MenuOption = 24;
       ReopenMenusAfterMatch();
       return;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gamecode/replay.h"
 #include "menus/c_mnstart.h"
 #include "menus/exmenu.h"
 #include "menus/machine.h"
@@ -107,12 +108,15 @@ TEST_F(FrontEndScreenTest, AMatchClosesTheMenuSystemAndOpensItAgain) {
     FrontEnd_NoteSeam("PlayMatchGetResult");
   };
   MenuOption = 56;
+  replayMode = 3;  // a saved replay chosen on the load list
   DoMainMenuOption();
   EXPECT_EQ(MenuOption, 24);
   EXPECT_TRUE(IsMenuSystemRunning());
   EXPECT_TRUE(IsMenuSystemOpen());
   EXPECT_EQ(MenuStackTop(), -1);
-  ASSERT_EQ(FrontEnd_SeamCalls().size(), 1u);
+  ASSERT_EQ(FrontEnd_SeamCalls().size(), 2u);
+  EXPECT_STREQ(FrontEnd_SeamCalls()[1], "SetMatchRunMode");
+  EXPECT_EQ(replayMode, 0);  // the next match is a live one
 }
 
 }  // namespace
