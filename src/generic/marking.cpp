@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/debug.h"
 #include "engine/reset.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
@@ -28,6 +29,7 @@ int16_t RowPlayer(int side, int row) {
 
 // Own row `own` marks opponent row `opponent`.
 void Pair(int own, int opponent) {
+  DPRINT(DEBUG_GENERAL, 10, "MarkingMenu(): side %d, row %d marks opponent row %d\n", Marking.ownSide, own, opponent);
   Formation_Set(Football_GetTeamFormation(Marking.ownSide), own, SLOT_MARKED, static_cast<int16_t>(opponent + 1));
   Marking.selectedOwn = Marking.selectedOpponent = -1;
 }

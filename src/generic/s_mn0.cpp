@@ -356,6 +356,8 @@ int16_t InGame_ShirtNumber(int side, int player) {
 
 void InGame_SetDuty(int side, int player, int duty) {
   const int16_t s = static_cast<int16_t>(side), p = static_cast<int16_t>(player);
+  static constexpr const char* kDuty[4] = {"captain", "corner taker", "penalty taker", "free kick taker"};
+  if (duty >= 0 && duty < 4) DPRINT(DEBUG_GENERAL, 10, "InGame_SetDuty(): side %d, player %d %s\n", side, player, kDuty[duty]);
   switch (duty) {
     case 0: Football_SetCaptain(s, p); break;
     case 1: Football_SetCornerTaker(s, p); break;
@@ -562,6 +564,7 @@ int16_t SubsTactics_Validate() {
     if (!passes[rule]) {
       s.valid[rule] = 0;
       s.failedRule = static_cast<int16_t>(rule + 1);
+      DPRINT(DEBUG_GENERAL, 10, "SubsTactics_Validate(): side %d: \"%s\"\n", side, SubsTactics_RuleText(s.failedRule));
       return s.failedRule;
     }
   return SUBS_RULE_NONE;
