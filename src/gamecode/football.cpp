@@ -387,7 +387,7 @@ void Football_MakeSubstitution(int16_t side, int16_t on, int16_t off) {
   MatchObject& leaving = Object("Football_MakeSubstitution", side, off);
   const int16_t onObject = ObjectOf(side, on), offObject = ObjectOf(side, off);
   MatchSeams.sayComment(112, 0, side, offObject, onObject, 0);
-  MatchSeams.infoBar(11, offObject, onObject);
+  MatchSeams.infoBar(11, onObject, offObject);  // the caption names b as "Player Off"
   AddMatchLogEntry(LOG_SUBSTITUTION, period, MatchSeams.matchTimeSeconds() / 60, side, offObject, onObject);
   MatchSeams.clearPendingSubstitution(side);
   Football_SwapSquadSlots(side, on, off);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/bytes.h"
+#include "engine/debug.h"
 #include "engine/reset.h"
 #include "gamecode/football.h"
 #include "gamecode/matchobj.h"
@@ -424,6 +425,7 @@ int SaveReplaySlot(int slot) {
     std::printf("SaveReplaySlot(): slot %d not written; the replay saved there before is kept\n", slot);
     return REPLAY_SAVE_FAILED;
   }
+  DPRINT(DEBUG_GENERAL, 10, "SaveReplaySlot(): slot %d saved (%d frames)\n", slot, replayCount);
   return REPLAY_SAVE_OK;
 }
 
@@ -459,6 +461,7 @@ int LoadReplaySlot(int slot) {
   std::memcpy(GetMatchSetupRecord(), image.data() + REPLAY_FILE_SETUP, MATCH_SETUP_SIZE);
   std::memcpy(replayBuffer, image.data() + REPLAY_FILE_RING, REPLAY_BUFFER_SIZE);
   StoreI16(GetMatchSetupRecord() + SETUP_DISPLAY_MODE, 2);
+  DPRINT(DEBUG_GENERAL, 10, "LoadReplaySlot(): slot %d loaded (%d frames)\n", slot, replayCount);
   return REPLAY_LOAD_OK;
 }
 

@@ -318,7 +318,7 @@ TEST_F(FootballTest, SubstitutionPutsTheNewcomerExactlyWhereTheOtherLeftOff) {
   EXPECT_EQ(Football_HasPlayerPlayed(1, 12), 1);
   EXPECT_EQ(Football_IsAvailableSubstitute(1, 12), 0);
   EXPECT_EQ(Football_IsAvailableSubstitute(1, 13), 1);
-  const std::vector<std::string> expected = {"say 112 1 25 28", "info 11 25 28", "clear 1"};
+  const std::vector<std::string> expected = {"say 112 1 25 28", "info 11 28 25", "clear 1"};
   EXPECT_EQ(calls, expected);
   const uint8_t* e = GetMatchResultRecord() + MATCH_LOG;
   EXPECT_EQ(e[MATCH_LOG_KIND], LOG_SUBSTITUTION);
