@@ -25,11 +25,9 @@ dir=$2
 . "$(dirname "$0")/lib/workdir.sh"
 . "$(dirname "$0")/lib/quit_route.sh"
 . "$(dirname "$0")/lib/pointer.sh"
+. "$(dirname "$0")/lib/friendly.sh"
 make_workdir "$dir"
-
-"$GAFFERON_BINARY_DIR/career" --country 0 --club -1 --seed 1 --seasons 0 --quiet --export-team > career.txt 2>&1 ||
-  { echo "the career tool failed: $(tail -3 career.txt)"; exit 1; }
-test -f export/SaveTeam || { echo "the career tool exported no team"; exit 1; }
+export_team
 
 H=11464       # half-time: the first side's Subs/Tactics screen opens
 R=14000       # the instant replay
@@ -37,16 +35,8 @@ F=21488       # both sides' screens open at a stoppage
 G=25186       # the first side's screen opens at a stoppage
 after=30000   # the match (with extra time) is over at about tick 28,700
 {
+  friendly_start
   cat <<'EOF2'
-# the start-up pictures and the credits; the start page's "Friendly"; the
-# team as Team A and as Team B; "Play Match"
-250 click 600 120
-400 click 600 120
-600 click 600 120
-900 click 320 311
-1100 click 320 145
-1200 click 320 285
-1400 click 220 405
 # the Pause menu
 3000 key F1
 EOF2

@@ -268,16 +268,9 @@ class InfoPagesMenuTest : public menutest::MenuHarness {
   void RunPage(void (*page)(), const std::vector<std::pair<int, int>>& clicks) {
     // A script's moves are motion from the middle of the screen.
     SetPointerPosition(static_cast<int16_t>(MenuScreenWidth() / 2), static_cast<int16_t>(MenuScreenHeight() / 2));
-    std::string script;
-    uint32_t at = PlatRawTicks() + 50;
+    uint32_t at = 0;
+    const std::string script = menutest::GNClickScript(clicks, PlatRawTicks() + 50, &at);
     const char* grabOut = std::getenv("GAFFERON_GRAB_OUT");
-    for (size_t i = 0; i < clicks.size(); ++i) {
-      const auto [x, y] = clicks[i];
-      if (grabOut && i + 1 == clicks.size()) script += std::to_string(at - 10) + " key ScrollLock\n";
-      script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
-      script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-      at += 60;
-    }
     std::string error;
     ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
     // A watchdog: a script that misses its buttons must not hang the test; past

@@ -452,16 +452,9 @@ TEST_F(ShootOutTest, ASoakRunOrAComputerSideKeepsTheSortedOrderWithoutTheScreen)
 class InGameMenusLoopTest : public menutest::MenuHarness {
  protected:
   void RunMenu(void (*menu)(), const std::vector<std::pair<int, int>>& clicks, std::pair<int, int> exit) {
-    std::string script;
-    uint32_t at = PlatRawTicks() + 50;
+    uint32_t at = 0;
+    const std::string script = menutest::GNClickScript(clicks, PlatRawTicks() + 50, &at);
     const char* grabOut = std::getenv("GAFFERON_GRAB_OUT");
-    for (size_t i = 0; i < clicks.size(); ++i) {
-      const auto [x, y] = clicks[i];
-      if (grabOut && i + 1 == clicks.size()) script += std::to_string(at - 10) + " key ScrollLock\n";
-      script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
-      script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-      at += 60;
-    }
     std::string error;
     ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
     gWatchdog = {at + 1000, exit, false, 0};

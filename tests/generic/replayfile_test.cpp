@@ -799,11 +799,8 @@ class ReplayScreensTest : public menutest::MenuHarness {
     FreeMotions();
     MenuHarness::TearDown();
   }
-  // With GAFFERON_GRAB_OUT set, the screen is grabbed before the last click
-  // and the picture copied there (to look at by eye).
-  static std::string GrabLine(uint32_t at) {
-    return std::getenv("GAFFERON_GRAB_OUT") ? std::to_string(at) + " key ScrollLock\n" : "";
-  }
+  // With GAFFERON_GRAB_OUT set, the screen grabbed before the last click is
+  // copied there (to look at by eye).
   static void KeepGrab() {
     if (const char* out = std::getenv("GAFFERON_GRAB_OUT"))
       fs::copy_file("grab0001.tga", out, fs::copy_options::overwrite_existing);
@@ -818,14 +815,7 @@ TEST_F(ReplayScreensTest, TheSaveScreenSavesTheChosenSlot) {
   PeriodFrames = 1000;
   Score[0] = 1;
   Score[1] = 0;
-  std::string script;
-  uint32_t at = PlatRawTicks() + 50;
-  for (const auto& [x, y] : {std::pair{320, 62 + 33 * 3 + 15}, std::pair{220, 441}}) {
-    if (y == 441) script += GrabLine(at - 10);
-    script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
-    script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-    at += 60;
-  }
+  const std::string script = menutest::GNClickScript({{320, 62 + 33 * 3 + 15}, {220, 441}}, PlatRawTicks() + 50);
   std::string error;
   ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
   ReplaySaveScreen();

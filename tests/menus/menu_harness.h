@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/mem_win.h"
@@ -38,6 +40,27 @@ inline Step MoveTo(uint32_t tick, int x, int y) { return {tick, Step::Move, x, y
 inline Step PressAt(uint32_t tick) { return {tick, Step::Press}; }
 inline Step ReleaseAt(uint32_t tick) { return {tick, Step::Release}; }
 inline Step KeyAt(uint32_t tick, const char* key) { return {tick, Step::Key, 0, 0, key}; }
+
+// An event script (the platform's text form) that clicks a GN menu's spots in
+// turn from tick `start`, 60 ticks apart: the pointer moves onto each spot 20
+// ticks before the click, as a GN menu acts on the spot the pointer entered.
+// With GAFFERON_GRAB_OUT set, the screen is grabbed just before the last
+// click (to look at by eye). *end, if given, gets the tick after the last.
+inline std::string GNClickScript(const std::vector<std::pair<int, int>>& clicks, uint32_t start,
+                                 uint32_t* end = nullptr) {
+  std::string script;
+  uint32_t at = start;
+  const bool grab = std::getenv("GAFFERON_GRAB_OUT") != nullptr;
+  for (size_t i = 0; i < clicks.size(); ++i) {
+    const auto [x, y] = clicks[i];
+    if (grab && i + 1 == clicks.size()) script += std::to_string(at - 10) + " key ScrollLock\n";
+    script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    at += 60;
+  }
+  if (end) *end = at;
+  return script;
+}
 
 struct HarnessDriver {
   std::vector<Step> held;  // presses and releases, in tick order

@@ -40,16 +40,9 @@ class GraphicOptionsMenuTest : public menutest::MenuHarness {
   // With GAFFERON_GRAB_OUT set, the menu is grabbed before the last click and
   // the picture copied there (to look at by eye).
   void RunMenu(const std::vector<std::pair<int, int>>& clicks) {
-    std::string script;
-    uint32_t at = PlatRawTicks() + 50;
+    uint32_t at = 0;
+    const std::string script = menutest::GNClickScript(clicks, PlatRawTicks() + 50, &at);
     const char* grabOut = std::getenv("GAFFERON_GRAB_OUT");
-    for (size_t i = 0; i < clicks.size(); ++i) {
-      const auto [x, y] = clicks[i];
-      if (grabOut && i + 1 == clicks.size()) script += std::to_string(at - 10) + " key ScrollLock\n";
-      script += std::to_string(at) + " move " + std::to_string(x) + " " + std::to_string(y) + "\n";
-      script += std::to_string(at + 20) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-      at += 60;
-    }
     std::string error;
     ASSERT_TRUE(PlatLoadEventScript(script, &error)) << error;
     VideoOptionsMenu();
