@@ -4,11 +4,12 @@
 // and the full-screen backgrounds. Everything is drawn procedurally from fixed
 // rules, so the same program always writes the same bytes.
 //
-// Icon files: GFX0 header, then RGB565 frames (0xF81F transparent); every
-// frame shows its global icon number. Fonts: GFX0 header with the cell size
-// and 256 frames, then 256 cells of 3 bytes a pixel (coverage 0-255 in each),
-// anti-aliased by supersampling the small bitmap font below; the .wid file
-// holds the 256 advance widths. Backgrounds: raw 640 x 480 RGB565.
+// Icon files: GFX0 header, then RGB565 frames (0xF81F transparent); a frame
+// not drawn as a picture of its own shows its global icon number. Fonts: GFX0
+// header with the cell size and 256 frames, then 256 cells of 3 bytes a
+// pixel (coverage 0-255 in each), anti-aliased by supersampling the small
+// bitmap font below; the .wid file holds the 256 advance widths.
+// Backgrounds: raw 640 x 480 RGB565.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -510,6 +511,236 @@ void DrawHourglass(Canvas* c, int frame) {
   }
 }
 
+// ---- the in-match menus' icons ----------------------------------------------
+// The pictures the in-match menus draw through the GN layer (cards, position
+// badges, the formation grid's discs, the instruction and duty cells of the
+// Marking and Subs/Tactics screens), and the player status marks of the squad
+// lists that share their file. Each is a small picture legible at its size;
+// where a screen writes a shirt number over it, its middle stays plain.
+
+// A disc about (cx, cy) of radius r, sampled at the pixel centres, with an
+// edge of `edgeWidth` pixels (0 for none).
+void DrawDisc(Canvas* c, double cx, double cy, double r, uint16_t fill, uint16_t edge, double edgeWidth) {
+  for (int y = 0; y < c->height; ++y) {
+    for (int x = 0; x < c->width; ++x) {
+      const double dx = x + 0.5 - cx, dy = y + 0.5 - cy, d = std::sqrt(dx * dx + dy * dy);
+      if (d <= r) c->Put(x, y, d > r - edgeWidth ? edge : fill);
+    }
+  }
+}
+
+// A ring about (cx, cy): the pixels whose centres lie between the radii.
+void DrawRing(Canvas* c, double cx, double cy, double inner, double outer, uint16_t colour) {
+  for (int y = 0; y < c->height; ++y) {
+    for (int x = 0; x < c->width; ++x) {
+      const double dx = x + 0.5 - cx, dy = y + 0.5 - cy, d = std::sqrt(dx * dx + dy * dy);
+      if (d >= inner && d <= outer) c->Put(x, y, colour);
+    }
+  }
+}
+
+// Text in the bitmap font at scale k, its top left at (x0, y0), in one colour.
+void DrawGlyphs(Canvas* c, const std::array<BitmapGlyph, 256>& bitmap, const std::string& text, int x0, int y0, int k,
+                uint16_t colour) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const BitmapGlyph& g = bitmap[static_cast<uint8_t>(text[i])];
+    for (int r = 0; r < 7; ++r)
+      for (int col = 0; col < 5; ++col)
+        if (GridSet(g, col, kBodyTop + r))
+          c->Fill(x0 + (static_cast<int>(i) * 6 + col) * k, y0 + r * k, k, k, colour);
+  }
+}
+
+// A rounded badge of w x h at (x0, y0) in one colour, edged a darker shade.
+void DrawBadge(Canvas* c, int x0, int y0, int w, int h, int r, int g, int b) {
+  c->Fill(x0, y0, w, h, Rgb565(r, g, b));
+  c->Frame(x0, y0, w, h, Rgb565(r / 3, g / 3, b / 3));
+  c->Fill(x0 + 1, y0 + 1, w - 2, 1, Rgb565(r + 50, g + 50, b + 50));  // a light top edge
+  const int radius = std::min(w, h) / 6;
+  for (int y = 0; y < radius; ++y) {
+    for (int x = 0; x < radius; ++x) {
+      const int dx = radius - x, dy = radius - y;
+      if (dx * dx + dy * dy <= radius * radius) continue;
+      c->Put(x0 + x, y0 + y, MENU_COLOUR_KEY);
+      c->Put(x0 + w - 1 - x, y0 + y, MENU_COLOUR_KEY);
+      c->Put(x0 + x, y0 + h - 1 - y, MENU_COLOUR_KEY);
+      c->Put(x0 + w - 1 - x, y0 + h - 1 - y, MENU_COLOUR_KEY);
+    }
+  }
+}
+
+// A cross about (cx, cy): arms `arm` long and 2 x `half` thick.
+void DrawCross(Canvas* c, int cx, int cy, int arm, int half, uint16_t colour) {
+  c->Fill(cx - arm, cy - half, 2 * arm, 2 * half, colour);
+  c->Fill(cx - half, cy - arm, 2 * half, 2 * arm, colour);
+}
+
+// A card, upright in the middle of the canvas.
+void DrawCard(Canvas* c, int w, int h, uint16_t fill) {
+  const int x = (c->width - w) / 2, y = (c->height - h) / 2;
+  c->Fill(x, y, w, h, fill);
+  c->Frame(x, y, w, h, Rgb565(0, 0, 0));
+}
+
+// The injury mark: a cross on a square ground (the canvas's smaller side less
+// a margin each side), in the middle of the canvas.
+void DrawInjuryMark(Canvas* c, int margin, uint16_t ground, uint16_t cross) {
+  const int side = std::min(c->width, c->height) - 2 * margin;
+  const int x = (c->width - side) / 2, y = (c->height - side) / 2;
+  c->Fill(x, y, side, side, ground);
+  c->Frame(x, y, side, side, Rgb565(90, 90, 90));
+  DrawCross(c, c->width / 2, c->height / 2, side / 2 - 2, std::max(1, side / 8), cross);
+}
+
+// Icons 1208-1210 (file "cards"), the marks of the Line-ups and Subs/Tactics
+// lists: a red card (also the lists' suspended mark), a yellow card, an injury.
+constexpr int kIconRedCard = 1208, kIconYellowCard = 1209, kIconInjury = 1210;
+// Icons 89-92 (file "i_sq2"): the position badges of keepers, defenders,
+// midfielders and attackers; 93 the Marking screen's mark (a ring the marked
+// opponent's shirt number is written in); 94-99 the squad lists' status marks.
+constexpr int kIconFirstPosition = 89, kIconMarkingRing = 93;
+constexpr int kIconInjuredShort = 94, kIconInjuredLong = 95, kIconNeutralMark = 96, kIconBanned = 97,
+              kIconUnavailable = 98, kIconInjuredOther = 99;
+// Icons 1211-1214 (file "players"): the formation grid's discs of keepers,
+// defenders, midfielders and attackers, a shirt number written over each.
+constexpr int kIconFirstGridDisc = 1211;
+// Icons 1219-1229 (file "isoicons", the Marking screen's cells) and 1426-1436
+// (file "ig_iso", the Subs/Tactics screen's): the same eleven cells in the same
+// order. The three instruction bytes of a formation slot are the Tactics
+// Designer's instructions: the first is shooting ("S1", "S2" for its values 1
+// and 2), the second the long ball ("LB" when on), the third crossing ("X1",
+// "X2"). Then the link to a player (a chain), the link point (a target), and the
+// duties: captain "C", corner taker (a corner flag), free-kick taker "F",
+// penalty taker "P".
+enum CellIcon {
+  CELL_CROSSING_2, CELL_SHOOTING_1, CELL_LONG_BALL, CELL_CROSSING_1, CELL_SHOOTING_2, CELL_LINK, CELL_LINK_POINT,
+  CELL_CAPTAIN, CELL_CORNER, CELL_FREE_KICK, CELL_PENALTY, CELL_ICONS
+};
+constexpr int kIconFirstMarkingCell = 1219, kIconFirstSubsCell = 1426;
+// Icon 1437 (file "wdisc"): the opponent on the Marking screen's pitch, a
+// white disc his shirt number is written over in red.
+constexpr int kIconOpponentDisc = 1437;
+// Icon 1231 (file "ball") and 1234 (file "pitch").
+constexpr int kIconBall = 1231, kIconPitch = 1234;
+static_assert(MenuIconFirstNumber(20) == kIconRedCard && MenuIconFirstNumber(5) == kIconFirstPosition &&
+                  MenuIconFirstNumber(21) == kIconFirstGridDisc && MenuIconFirstNumber(23) == kIconFirstMarkingCell &&
+                  MenuIconFirstNumber(70) == kIconFirstSubsCell && MenuIconFirstNumber(71) == kIconOpponentDisc &&
+                  MenuIconFirstNumber(24) == kIconBall && MenuIconFirstNumber(27) == kIconPitch,
+              "the in-match menus' icons are the frames of their files");
+
+void DrawCellIcon(Canvas* c, const std::array<BitmapGlyph, 256>& bitmap, int cell) {
+  const uint16_t white = Rgb565(255, 255, 255);
+  struct Label {
+    const char* text;
+    int r, g, b;
+  };
+  static const Label kLabels[CELL_ICONS] = {
+      {"X2", 30, 130, 60},  {"S1", 180, 40, 40}, {"LB", 40, 80, 180},  {"X1", 30, 130, 60},
+      {"S2", 180, 40, 40},  {nullptr, 110, 60, 150}, {nullptr, 110, 60, 150}, {"C", 170, 120, 20},
+      {nullptr, 30, 120, 40}, {"F", 170, 120, 20}, {"P", 170, 120, 20},
+  };
+  const Label& label = kLabels[cell];
+  // Inset, so the cells of neighbouring rows (20 apart) stay apart.
+  DrawBadge(c, 2, 3, c->width - 4, c->height - 6, label.r, label.g, label.b);
+  const int cx = c->width / 2, cy = c->height / 2;
+  switch (cell) {
+    case CELL_LINK:  // two links of a chain
+      DrawRing(c, cx - 4.5, cy, 3.0, 5.2, white);
+      DrawRing(c, cx + 4.5, cy, 3.0, 5.2, white);
+      break;
+    case CELL_LINK_POINT:  // a target
+      DrawRing(c, cx, cy, 4.6, 6.6, white);
+      DrawDisc(c, cx, cy, 2.5, white, white, 0);
+      break;
+    case CELL_CORNER: {  // a corner flag on its arc
+      const uint16_t pole = Rgb565(250, 250, 250), flag = Rgb565(230, 40, 40);
+      const int footX = cx - 5, footY = cy + 6;
+      c->Fill(footX, cy - 7, 2, footY - (cy - 7), pole);
+      for (int row = 0; row < 7; ++row) c->Fill(footX + 2, cy - 7 + row, 8 - std::abs(3 - row) * 2, 1, flag);
+      c->Fill(footX, footY, 14, 1, pole);  // the touch line from the pole's foot
+      // The quarter of the corner arc that lies on the pitch, about the pole's foot.
+      for (int y = footY - 7; y < footY; ++y)
+        for (int x = footX + 1; x < footX + 8; ++x) {
+          const double dx = x + 0.5 - (footX + 1), dy = y + 0.5 - (footY + 1), d = std::sqrt(dx * dx + dy * dy);
+          if (d >= 5.0 && d <= 6.2) c->Put(x, y, pole);
+        }
+      break;
+    }
+    default:
+      DrawLabel(c, bitmap, label.text, cx, cy, c->width - 6, c->height - 6, 7);
+      break;
+  }
+}
+
+// Draws icon `icon` when it is one of the in-match menus' pictures; false
+// leaves it to the numbered tile.
+bool DrawInMatchIcon(Canvas* c, const std::array<BitmapGlyph, 256>& bitmap, int icon) {
+  const uint16_t black = Rgb565(0, 0, 0), white = Rgb565(255, 255, 255), red = Rgb565(220, 30, 30);
+  const double mx = c->width / 2.0, my = c->height / 2.0;
+  if (icon == kIconRedCard || icon == kIconYellowCard) {
+    DrawCard(c, 14, 20, icon == kIconRedCard ? red : Rgb565(250, 215, 0));
+  } else if (icon == kIconInjury) {
+    DrawInjuryMark(c, 3, white, red);
+  } else if (icon >= kIconFirstPosition && icon < kIconFirstPosition + 4) {
+    // Keeper, defender, midfielder, attacker: a coloured badge with the
+    // letter in a dark shade, so a shirt number written over it still reads.
+    static const int kColours[4][3] = {{235, 150, 20}, {60, 120, 230}, {40, 170, 70}, {220, 50, 50}};
+    static const char kLetters[4] = {'G', 'D', 'M', 'A'};
+    const int* rgb = kColours[icon - kIconFirstPosition];
+    DrawDisc(c, mx, my, 8.8, Rgb565(rgb[0], rgb[1], rgb[2]), black, 1.0);
+    DrawGlyphs(c, bitmap, std::string(1, kLetters[icon - kIconFirstPosition]), static_cast<int>(mx) - 2,
+               static_cast<int>(my) - 3, 1, Rgb565(rgb[0] / 3, rgb[1] / 3, rgb[2] / 3));
+  } else if (icon == kIconMarkingRing) {
+    DrawDisc(c, mx, my, 8.8, Rgb565(20, 20, 50), Rgb565(250, 210, 0), 2.0);
+  } else if (icon == kIconInjuredShort) {
+    DrawInjuryMark(c, 2, white, red);
+  } else if (icon == kIconInjuredLong) {
+    DrawInjuryMark(c, 2, red, white);
+  } else if (icon == kIconInjuredOther) {
+    DrawInjuryMark(c, 2, white, Rgb565(240, 140, 20));
+  } else if (icon == kIconBanned) {
+    DrawCard(c, 10, 14, red);
+  } else if (icon == kIconUnavailable) {  // a barred circle
+    DrawRing(c, mx, my, 5.8, 8.2, Rgb565(120, 120, 120));
+    for (int i = 3; i < c->width - 3; ++i) c->Fill(i, c->height - 1 - i - 1, 2, 2, Rgb565(120, 120, 120));
+  } else if (icon == kIconNeutralMark) {
+    DrawDisc(c, mx, my, 4.5, Rgb565(190, 190, 190), Rgb565(60, 60, 60), 1.0);
+  } else if (icon >= kIconFirstGridDisc && icon < kIconFirstGridDisc + 4) {
+    // Plain discs in the badges' colours, lighter so the dark shirt number
+    // (yellow for the chosen player) reads on them.
+    static const int kColours[4][3] = {{245, 175, 60}, {110, 160, 245}, {90, 200, 110}, {240, 100, 100}};
+    const int* rgb = kColours[icon - kIconFirstGridDisc];
+    DrawDisc(c, mx, my, 11.5, Rgb565(rgb[0], rgb[1], rgb[2]), black, 1.2);
+  } else if (icon >= kIconFirstMarkingCell && icon < kIconFirstMarkingCell + CELL_ICONS) {
+    DrawCellIcon(c, bitmap, icon - kIconFirstMarkingCell);
+  } else if (icon >= kIconFirstSubsCell && icon < kIconFirstSubsCell + CELL_ICONS) {
+    DrawCellIcon(c, bitmap, icon - kIconFirstSubsCell);
+  } else if (icon == kIconOpponentDisc) {
+    DrawDisc(c, mx, my, 11.5, Rgb565(245, 245, 245), Rgb565(40, 40, 40), 1.2);
+  } else if (icon == kIconBall) {  // a football: white with black patches
+    DrawDisc(c, mx, my, 10.5, white, black, 1.0);
+    DrawDisc(c, mx, my, 3.2, black, black, 0);
+    for (int k = 0; k < 5; ++k) {
+      const double a = -3.14159265358979 / 2 + k * 2 * 3.14159265358979 / 5;
+      DrawDisc(c, mx + 8.0 * std::cos(a), my + 8.0 * std::sin(a), 2.4, black, black, 0);
+    }
+    DrawRing(c, mx, my, 9.5, 10.5, black);
+  } else if (icon == kIconPitch) {  // a pitch seen from above, goals left and right
+    const int w = c->width, h = c->height;
+    for (int x = 0; x < w; ++x) c->Fill(x, 0, 1, h, (x / 12) % 2 ? Rgb565(40, 140, 50) : Rgb565(50, 160, 60));
+    c->Frame(4, 4, w - 8, h - 8, white);
+    c->Fill(w / 2, 4, 1, h - 8, white);
+    DrawRing(c, w / 2 + 0.5, h / 2.0, 9.0, 10.0, white);
+    c->Frame(4, h / 2 - 18, 16, 36, white);
+    c->Frame(w - 20, h / 2 - 18, 16, 36, white);
+    c->Frame(1, h / 2 - 6, 4, 12, white);
+    c->Frame(w - 5, h / 2 - 6, 4, 12, white);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 // ---- crests and flags -----------------------------------------------------------
 constexpr int kFirstKitEntry = 8, kLastKitEntry = 18;        // kit1..kit11: the crests
 constexpr int kFirstCountryEntry = 33, kLastCountryEntry = 40;  // england..spain: the flags
@@ -608,7 +839,7 @@ bool WriteIconFile(const std::filesystem::path& dir, int entry, const std::array
       DrawFlag(&canvas, entry - kFirstCountryEntry, frame, file.frames);
     } else if (std::strcmp(file.name, "blankico") == 0) {
       // The blank icon stands for "nothing to show": every pixel transparent.
-    } else {
+    } else if (!DrawInMatchIcon(&canvas, bitmap, icon)) {
       DrawTile(&canvas, entry, frame, file.frames);
       DrawNumber(&canvas, bitmap, icon, shape.width / 2, shape.height / 2, shape.width, shape.height);
     }
