@@ -505,7 +505,10 @@ void ReadReplaySlotHeaders() {
 void BuildReplaySlotList() {
   for (int slot = 0; slot < REPLAY_SLOTS; ++slot) {
     ReadListedHeader(slot, gFile.listHeaders[slot]);
-    const char* text = HeaderText(gFile.listHeaders[slot]);
+    // The text is copied out of the header first: the row and the header
+    // live in one record.
+    char text[REPLAY_SLOT_TEXT_SIZE];
+    std::snprintf(text, sizeof text, "%s", HeaderText(gFile.listHeaders[slot]));
     std::snprintf(gFile.rows[slot], sizeof gFile.rows[slot], "%2d: %s", slot + 1, text);
     gFile.available[slot] = text[0] != '<';
     gFile.listTexts[slot] = gFile.rows[slot];

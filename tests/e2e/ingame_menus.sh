@@ -7,8 +7,8 @@
 # - half-time: the first side's Subs/Tactics screen opens by itself; shirt 9,
 #   the captain, goes off for the first man on the bench and "Confirm" makes
 #   the substitution; "Line-ups" is refused with "You have no captain"; on the
-#   Duties page the fifth man becomes captain; "Marking": its own fourth row
-#   (row 4) marks the opponent's tenth (row 9); "Line-ups" and its "Done"
+#   Duties page the man of row 5 (shirt 6) becomes captain; "Marking": its own
+#   row 4 marks the opponent's row 9; "Line-ups" and its "Done"
 #   leave; the second side's screen is left the same way (grabs of Subs/
 #   Tactics, Marking and Line-ups);
 # - the match goes to extra time: at full time and at the half of extra time
