@@ -40,7 +40,7 @@ constexpr int16_t kMenuOptionPlayMatch = 56;
 constexpr int32_t kReplayModeLive = 0;
 constexpr int32_t kReplayModeSaved = 3;
 constexpr int32_t kFollowUpEndPeriod = 3;  // the match frame ends the period after the replay
-constexpr int kRowTextSize = 8 + REPLAY_SLOT_TEXT_SIZE;
+constexpr int kRowTextSize = 16 + REPLAY_SLOT_TEXT_SIZE;  // "%2d: " and the slot text
 
 // Ranges of what the match, the menus and the renderers index with.
 constexpr int kGridColumns = 15;       // formation columns 0-14
