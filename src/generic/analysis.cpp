@@ -622,8 +622,9 @@ void Analysis_Create() {
   gView.created = true;
   gView.headless = !ScreenAvailable();
   if (gView.headless) return;
-  // The menus' screen serves the panel when something has it open already;
-  // otherwise the view opens it and closes it again.
+  // The menus' screen serves the panel when the caller has it open already
+  // (the swscene tool's pictures); otherwise the view opens it and closes it
+  // again.
   gView.openedMenus = !IsMenuSystemOpen();
   if (gView.openedMenus) InitSetOfMenus();
   gView.lastPeriod = period;

@@ -247,43 +247,30 @@ int16_t SubPageCallback(const GNMessage* message) {
 
 // ---- the maps ----
 
-constexpr GNDisplayItem Set(uint8_t type, int32_t value, uint8_t pass = GN_PASS_DYNAMIC) {
-  return {type, GN_DATA_VALUE, pass, 0, 0, 0, 0, GNData(value), nullptr};
-}
-constexpr GNDisplayItem Background() { return Set(GN_ITEM_STATIC_BACKGROUND, 0, GN_PASS_STATIC); }
+using gnitem::Background;
+using gnitem::End;
+using gnitem::Set;
+using gnitem::SetVar;
+using gnitem::Text;
+using gnitem::TextVar;
 constexpr GNDisplayItem Title() {
   return {GN_ITEM_STATIC_TITLE, GN_DATA_STRING_VAR, GN_PASS_STATIC, 0, 0, 0, 0, GNData(&gTitleText), nullptr};
 }
-constexpr GNDisplayItem Custom(GNDrawFunc draw) {
-  return {GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, 0, 40, 640, 360, GNData(draw), nullptr};
-}
-constexpr GNDisplayItem Hint() {
-  return {GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, 20, kHintY, 600, 16, GNData(&InfoPages.hint), nullptr};
-}
+// A page's own drawing fills the box between the title and the bar.
+constexpr GNDisplayItem Custom(GNDrawFunc draw) { return gnitem::Custom(0, 40, 640, 360, draw); }
+constexpr GNDisplayItem Hint() { return TextVar(20, kHintY, 600, 16, &InfoPages.hint); }
 constexpr GNDisplayItem SkillHead(int c) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, static_cast<int16_t>(kSkillLeft + c * kSkillWidth),
-          kStatsHeadY - kRowStep / 2, kSkillWidth, kRowStep, GNData(kSkillColumns[c].head), HintCallback};
+  return Text(kSkillLeft + c * kSkillWidth, kStatsHeadY - kRowStep / 2, kSkillWidth, kRowStep, kSkillColumns[c].head,
+              HintCallback);
 }
 constexpr GNDisplayItem PerfHead(int c) {
-  return {GN_ITEM_TEXT,
-          GN_DATA_STRING_VAR,
-          GN_PASS_DYNAMIC,
-          static_cast<int16_t>(kPerfLeft + c * kPerfWidth),
-          kPerfHeadY - kRowStep / 2,
-          kPerfWidth,
-          kRowStep,
-          GNData(&gShown.performanceHead[c]),
-          HintCallback};
+  return TextVar(kPerfLeft + c * kPerfWidth, kPerfHeadY - kRowStep / 2, kPerfWidth, kRowStep,
+                 &gShown.performanceHead[c], HintCallback);
 }
 constexpr GNDisplayItem SubPageButton(int page) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, static_cast<int16_t>(20 + 100 * page), kSubPageY, kSubPageW,
-          kSubPageH, GNData(kSubPageNames[page]), SubPageCallback};
+  return Text(20 + 100 * page, kSubPageY, kSubPageW, kSubPageH, kSubPageNames[page], SubPageCallback);
 }
-constexpr GNDisplayItem SubPageColour(int page) {
-  return {GN_ITEM_FONT_COLOUR, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(&gShown.subPageColour[page]),
-          nullptr};
-}
-constexpr GNDisplayItem End() { return {GN_ITEM_END, 0, 0, 0, 0, 0, 0, GNData(), nullptr}; }
+constexpr GNDisplayItem SubPageColour(int page) { return SetVar(GN_ITEM_FONT_COLOUR, &gShown.subPageColour[page]); }
 
 #define SKILL_HEAD(c) Set(GN_ITEM_REGION_ID, kSkillHeadRegion + (c)), SkillHead(c)
 #define PERF_HEAD(c) Set(GN_ITEM_REGION_ID, kPerfHeadRegion + (c)), PerfHead(c)

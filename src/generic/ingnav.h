@@ -114,28 +114,21 @@ int16_t InGameNav_Callback(const GNMessage* message);  // 203 -> InGameNav_Click
 // The code and side a button sets (for screens that wrap the callback); false for a region not of the bar.
 bool InGameNav_Target(int16_t regionId, int16_t* code, int16_t* side);
 
-#define INGAME_NAV_BUTTON_ITEMS(i, callback)                                                                       \
-  GNDisplayItem{GN_ITEM_REGION_ID, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(INGAME_NAV_FIRST_REGION + (i)), \
-                nullptr},                                                                                          \
-      GNDisplayItem {                                                                                              \
-    GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, InGameNavButtons[i].x, InGameNavButtons[i].y, INGAME_NAV_W,   \
-        INGAME_NAV_H, GNData(&InGameNavLabels[i]), callback                                                        \
-  }
+#define INGAME_NAV_BUTTON_ITEMS(i, callback)                                                              \
+  gnitem::Set(GN_ITEM_REGION_ID, INGAME_NAV_FIRST_REGION + (i)),                                          \
+      gnitem::TextVar(InGameNavButtons[i].x, InGameNavButtons[i].y, INGAME_NAV_W, INGAME_NAV_H,           \
+                      &InGameNavLabels[i], callback)
 
 // The bar's items: raised buttons with centred labels, then the settings back to none/top-left.
-#define INGAME_NAV_ITEMS(callback)                                                                                  \
-  GNDisplayItem{GN_ITEM_FONT_COLOUR, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(0), nullptr},              \
-      GNDisplayItem{GN_ITEM_JUSTIFY, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0,                                    \
-                    GNData(GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE), nullptr},                                        \
-      GNDisplayItem{GN_ITEM_AUTO_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(1), nullptr},           \
-      INGAME_NAV_BUTTON_ITEMS(0, callback), INGAME_NAV_BUTTON_ITEMS(1, callback), INGAME_NAV_BUTTON_ITEMS(2, callback), \
-      INGAME_NAV_BUTTON_ITEMS(3, callback), INGAME_NAV_BUTTON_ITEMS(4, callback), INGAME_NAV_BUTTON_ITEMS(5, callback), \
-      INGAME_NAV_BUTTON_ITEMS(6, callback), INGAME_NAV_BUTTON_ITEMS(7, callback), INGAME_NAV_BUTTON_ITEMS(8, callback), \
-      GNDisplayItem{GN_ITEM_AUTO_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(0), nullptr},           \
-      GNDisplayItem{GN_ITEM_REGION_ID, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(-1), nullptr},            \
-      GNDisplayItem {                                                                                               \
-    GN_ITEM_JUSTIFY, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(GN_JUSTIFY_LEFT | GN_JUSTIFY_TOP), nullptr \
-  }
+#define INGAME_NAV_ITEMS(callback)                                                                         \
+  gnitem::Set(GN_ITEM_FONT_COLOUR, 0), gnitem::Set(GN_ITEM_JUSTIFY, GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE), \
+      gnitem::Set(GN_ITEM_AUTO_BUTTON, 1), INGAME_NAV_BUTTON_ITEMS(0, callback),                          \
+      INGAME_NAV_BUTTON_ITEMS(1, callback), INGAME_NAV_BUTTON_ITEMS(2, callback),                         \
+      INGAME_NAV_BUTTON_ITEMS(3, callback), INGAME_NAV_BUTTON_ITEMS(4, callback),                         \
+      INGAME_NAV_BUTTON_ITEMS(5, callback), INGAME_NAV_BUTTON_ITEMS(6, callback),                         \
+      INGAME_NAV_BUTTON_ITEMS(7, callback), INGAME_NAV_BUTTON_ITEMS(8, callback),                         \
+      gnitem::Set(GN_ITEM_AUTO_BUTTON, 0), gnitem::Set(GN_ITEM_REGION_ID, -1),                            \
+      gnitem::Set(GN_ITEM_JUSTIFY, GN_JUSTIFY_LEFT | GN_JUSTIFY_TOP)
 
 // Runs one GN menu over `map`: start set, init, refresh()+redraw until the loop returns 1, uninit, end set.
 void InGame_RunGNMenu(const GNDisplayItem* map, void (*refresh)());

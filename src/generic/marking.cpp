@@ -333,27 +333,14 @@ int16_t GridCallback(const GNMessage* message) {
   return FormationGrid_Release(Marking.grid, px, py) ? GN_RESULT_REDRAW : GN_RESULT_HANDLED;
 }
 
-constexpr GNDisplayItem Set(uint8_t type, int32_t value) {
-  return {type, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(value), nullptr};
-}
-constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
-  return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
-}
-constexpr GNDisplayItem Hot(int x, int y, int w, int h) {
-  return {GN_ITEM_PLACEHOLDER, GN_DATA_NONE, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(), ListCallback};
-}
-constexpr GNDisplayItem Text(int x, int y, int w, int h, const char* const* text, GNCallback callback) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(text), callback};
-}
+using gnitem::Custom;
+using gnitem::Set;
+using gnitem::SetVar;
+using gnitem::TextVar;
+// The lists' hot areas and fixed texts all answer to the lists' callback.
+constexpr GNDisplayItem Hot(int x, int y, int w, int h) { return gnitem::Hot(x, y, w, h, ListCallback); }
 constexpr GNDisplayItem Literal(int x, int y, int w, int h, const char* text) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(text), ListCallback};
-}
-constexpr GNDisplayItem Custom(int x, int y, int w, int h, GNDrawFunc draw, GNCallback callback) {
-  return {GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(draw), callback};
+  return gnitem::Text(x, y, w, h, text, ListCallback);
 }
 
 // One list row: the row (icon and number) and its four cells.
@@ -394,22 +381,22 @@ const GNDisplayItem kMarkingMap[] = {
     Set(GN_ITEM_REGION_ID, -1),
     Set(GN_ITEM_JUSTIFY, GN_JUSTIFY_LEFT | GN_JUSTIFY_MIDDLE),
     Set(GN_ITEM_FONT_COLOUR, 1),
-    Text(30, 50, 180, 12, &gShown.nameLine[0], nullptr),
-    Text(30, 62, 180, 10, &gShown.markingLine[0], nullptr),
-    Text(430, 50, 180, 12, &gShown.nameLine[1], nullptr),
-    Text(430, 62, 180, 10, &gShown.markingLine[1], nullptr),
+    TextVar(30, 50, 180, 12, &gShown.nameLine[0], nullptr),
+    TextVar(30, 62, 180, 10, &gShown.markingLine[0], nullptr),
+    TextVar(430, 50, 180, 12, &gShown.nameLine[1], nullptr),
+    TextVar(430, 62, 180, 10, &gShown.markingLine[1], nullptr),
     Set(GN_ITEM_FONT_COLOUR, 8),
-    Text(260, 324, 120, 20, &gShown.prompt[0], nullptr),
-    Text(260, 344, 120, 20, &gShown.prompt[1], nullptr),
+    TextVar(260, 324, 120, 20, &gShown.prompt[0], nullptr),
+    TextVar(260, 344, 120, 20, &gShown.prompt[1], nullptr),
 
     // The side names (toggle the side on the pitch view) and the page buttons.
     Set(GN_ITEM_JUSTIFY, GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE),
     Set(GN_ITEM_FONT_COLOUR, 0),
     Set(GN_ITEM_AUTO_BUTTON, 1),
     Set(GN_ITEM_REGION_ID, kSideRegion + 0),
-    Text(30, 30, 180, 20, &gShown.sideName[0], ListCallback),
+    TextVar(30, 30, 180, 20, &gShown.sideName[0], ListCallback),
     Set(GN_ITEM_REGION_ID, kSideRegion + 1),
-    Text(430, 30, 180, 20, &gShown.sideName[1], ListCallback),
+    TextVar(430, 30, 180, 20, &gShown.sideName[1], ListCallback),
     MARKING_PAGE_BUTTON(MARKING_PAGE_MARKING, 200, 364, "Marking"),
     MARKING_PAGE_BUTTON(MARKING_PAGE_INSTRUCTIONS, 200, 384, "Instructions"),
     MARKING_PAGE_BUTTON(MARKING_PAGE_DATA, 320, 364, "Stats"),
@@ -428,8 +415,6 @@ const GNDisplayItem kMarkingMap[] = {
 }  // namespace
 
 const GNDisplayItem* MarkingMap() { return kMarkingMap; }
-
-void Marking_Refresh() { RefreshShown(); }
 
 void MarkingMenu() {
   Marking_Open();

@@ -54,6 +54,5 @@ int Marking_OpponentY(int row);
 void Marking_NameLine(int list, char* name, size_t nameSize, char* marking, size_t markingSize);
 
 const GNDisplayItem* MarkingMap();
-void Marking_Refresh();
 
 void Marking_Reset();

@@ -42,42 +42,28 @@ constexpr int kShade50 = 3;
 constexpr int kShade25 = 4;
 constexpr int kSliderFillColour = 3;  // blue: the white "%d%%" stays readable over it
 
-constexpr int16_t S(int v) { return static_cast<int16_t>(v); }
+using gnitem::Background;
+using gnitem::Custom;
+using gnitem::End;
+using gnitem::Hot;
+using gnitem::Set;
+using gnitem::SetVar;
+using gnitem::Text;
+using gnitem::TextVar;
+using gnitem::Unit;
 
-constexpr GNDisplayItem Set(uint8_t type, int32_t value, uint8_t pass = GN_PASS_DYNAMIC) {
-  return {type, GN_DATA_VALUE, pass, 0, 0, 0, 0, GNData(value), nullptr};
-}
-constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
-  return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
-}
-constexpr GNDisplayItem Background() {
-  return {GN_ITEM_STATIC_BACKGROUND, GN_DATA_VALUE, GN_PASS_STATIC, 0, 0, 0, 0, GNData(0), nullptr};
-}
 constexpr GNDisplayItem Title(const char* text) {
   return {GN_ITEM_STATIC_TITLE, GN_DATA_STRING, GN_PASS_STATIC, 0, 0, 0, 0, GNData(text), nullptr};
 }
 constexpr GNDisplayItem Box(int x, int y, int w, int h, int type) {
-  return {GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(type), nullptr};
-}
-constexpr GNDisplayItem Text(int x, int y, int w, int h, const char* text, GNCallback callback = nullptr) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(text), callback};
-}
-constexpr GNDisplayItem TextVar(int x, int y, int w, int h, const char* const* text, GNCallback callback = nullptr) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(text), callback};
+  return {GN_ITEM_BUTTON, GN_DATA_VALUE, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(type), nullptr};
 }
 constexpr GNDisplayItem NumberVar(int x, int y, int w, int h, const int16_t* value) {
-  return {GN_ITEM_NUMBER, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(value), nullptr};
+  return {GN_ITEM_NUMBER, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(value), nullptr};
 }
 constexpr GNDisplayItem GraphicVar(int x, int y, int w, int h, const int16_t* graphic) {
-  return {GN_ITEM_GRAPHIC, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(graphic), nullptr};
+  return {GN_ITEM_GRAPHIC, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(graphic), nullptr};
 }
-constexpr GNDisplayItem Hot(int x, int y, int w, int h, GNCallback callback) {
-  return {GN_ITEM_PLACEHOLDER, GN_DATA_NONE, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(), callback};
-}
-constexpr GNDisplayItem Custom(int x, int y, int w, int h, GNDrawFunc draw) {
-  return {GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, S(x), S(y), S(w), S(h), GNData(draw), nullptr};
-}
-constexpr GNDisplayItem End() { return {GN_ITEM_END, 0, 0, 0, 0, 0, 0, GNData(), nullptr}; }
 
 // A control: a raised button with its text over it; the flat button of the
 // hover word shows while the pointer is over it, the mark word colours the

@@ -310,11 +310,10 @@ constexpr uint8_t kLeftMiddle = GN_JUSTIFY_LEFT | GN_JUSTIFY_MIDDLE;
 constexpr uint8_t kCentred = GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE;
 constexpr int kRowTop = 62, kRowStep = 33, kRowHeight = 30;
 
+using gnitem::SetVar;
+// The save screen's state items count in both passes.
 constexpr GNDisplayItem Set(uint8_t type, int32_t value, uint8_t pass = GN_PASS_BOTH) {
-  return {type, GN_DATA_VALUE, pass, 0, 0, 0, 0, GNData(value), nullptr};
-}
-constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
-  return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
+  return gnitem::Set(type, value, pass);
 }
 constexpr int16_t RowY(int slot) { return static_cast<int16_t>(kRowTop + slot * kRowStep); }
 

@@ -782,28 +782,12 @@ int16_t NavCallback(const GNMessage* message) {
   return SubsTactics_Navigate(message->regionId);
 }
 
-constexpr GNDisplayItem Set(uint8_t type, int32_t value) {
-  return {type, GN_DATA_VALUE, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(value), nullptr};
-}
-constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
-  return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
-}
-constexpr GNDisplayItem Hot(int x, int y, int w, int h, GNCallback callback) {
-  return {GN_ITEM_PLACEHOLDER, GN_DATA_NONE, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(), callback};
-}
-constexpr GNDisplayItem Text(int x, int y, int w, int h, const char* const* text, GNCallback callback) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(text), callback};
-}
-constexpr GNDisplayItem Literal(int x, int y, int w, int h, const char* text, GNCallback callback) {
-  return {GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(text), callback};
-}
-constexpr GNDisplayItem Custom(int x, int y, int w, int h, GNDrawFunc draw, GNCallback callback) {
-  return {GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, static_cast<int16_t>(x), static_cast<int16_t>(y),
-          static_cast<int16_t>(w), static_cast<int16_t>(h), GNData(draw), callback};
-}
+using gnitem::Set;
+using gnitem::SetVar;
+using gnitem::Hot;
+using gnitem::Text;
+using gnitem::TextVar;
+using gnitem::Custom;
 
 // One row's hot regions: the row and its four cells.
 #define SUBS_ROW(r)                                                                                           \
@@ -832,20 +816,20 @@ const GNDisplayItem kSubsTacticsMap[] = {
     Set(GN_ITEM_JUSTIFY, GN_JUSTIFY_CENTRE | GN_JUSTIFY_MIDDLE),
     Set(GN_ITEM_AUTO_BUTTON, 1),
     Set(GN_ITEM_REGION_ID, kPageRegion),
-    Text(267, 34, 123, 20, &gShown.pageLabel, RowCallback),
+    TextVar(267, 34, 123, 20, &gShown.pageLabel, RowCallback),
     SetVar(GN_ITEM_FLAGS, &gShown.ownFlags),
     Set(GN_ITEM_REGION_ID, kFamilyRegion),
-    Text(400, 350, 100, 30, &gShown.familyLabel, RowCallback),
+    TextVar(400, 350, 100, 30, &gShown.familyLabel, RowCallback),
     Set(GN_ITEM_REGION_ID, kVariantRegion),
-    Text(504, 350, 100, 30, &gShown.variantLabel, RowCallback),
+    TextVar(504, 350, 100, 30, &gShown.variantLabel, RowCallback),
     SetVar(GN_ITEM_FLAGS, &gShown.substituteFlags),
     Set(GN_ITEM_REGION_ID, kSubstituteRegion),
-    Literal(170, 320, 100, 20, "Substitute", RowCallback),
+    Text(170, 320, 100, 20, "Substitute", RowCallback),
     SetVar(GN_ITEM_FLAGS, &gShown.confirmFlags),
     Set(GN_ITEM_REGION_ID, kConfirmRegion),
-    Literal(400, 384, 100, 20, "Confirm", RowCallback),
+    Text(400, 384, 100, 20, "Confirm", RowCallback),
     Set(GN_ITEM_REGION_ID, kCancelRegion),
-    Literal(504, 384, 100, 20, "Cancel", RowCallback),
+    Text(504, 384, 100, 20, "Cancel", RowCallback),
     Set(GN_ITEM_FLAGS, 0),
     Set(GN_ITEM_AUTO_BUTTON, 0),
 
@@ -853,7 +837,7 @@ const GNDisplayItem kSubsTacticsMap[] = {
     Set(GN_ITEM_REGION_ID, -1),
     Set(GN_ITEM_JUSTIFY, GN_JUSTIFY_LEFT | GN_JUSTIFY_MIDDLE),
     Set(GN_ITEM_FONT_COLOUR, 8),
-    Text(100, 384, 296, 20, &gShown.message, nullptr),
+    TextVar(100, 384, 296, 20, &gShown.message, nullptr),
 
     INGAME_NAV_ITEMS(NavCallback),
     {GN_ITEM_END, 0, 0, 0, 0, 0, 0, GNData(), nullptr},

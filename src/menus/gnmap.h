@@ -103,6 +103,37 @@ struct GNHotRegion {
   int16_t regionId;
 };
 
+// Builders of the items of a constant map, shared by the menus' maps (a
+// module's own shapes build on these).
+namespace gnitem {
+constexpr int16_t Unit(int v) { return static_cast<int16_t>(v); }
+// A state item (region id, justification, font colour, auto button, ...).
+constexpr GNDisplayItem Set(uint8_t type, int32_t value, uint8_t pass = GN_PASS_DYNAMIC) {
+  return {type, GN_DATA_VALUE, pass, 0, 0, 0, 0, GNData(value), nullptr};
+}
+// A state item whose value is read from a variable at each drawing.
+constexpr GNDisplayItem SetVar(uint8_t type, const int16_t* var) {
+  return {type, GN_DATA_VALUE_VAR, GN_PASS_DYNAMIC, 0, 0, 0, 0, GNData(var), nullptr};
+}
+constexpr GNDisplayItem Background() { return Set(GN_ITEM_STATIC_BACKGROUND, 0, GN_PASS_STATIC); }
+// A hot area that draws nothing.
+constexpr GNDisplayItem Hot(int x, int y, int w, int h, GNCallback callback) {
+  return {GN_ITEM_PLACEHOLDER, GN_DATA_NONE, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(), callback};
+}
+// A fixed text and a text read from a string variable.
+constexpr GNDisplayItem Text(int x, int y, int w, int h, const char* text, GNCallback callback = nullptr) {
+  return {GN_ITEM_TEXT, GN_DATA_STRING, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(text), callback};
+}
+constexpr GNDisplayItem TextVar(int x, int y, int w, int h, const char* const* text, GNCallback callback = nullptr) {
+  return {GN_ITEM_TEXT, GN_DATA_STRING_VAR, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(text), callback};
+}
+// A box drawn by the module's own function.
+constexpr GNDisplayItem Custom(int x, int y, int w, int h, GNDrawFunc draw, GNCallback callback = nullptr) {
+  return {GN_ITEM_CUSTOM, GN_DATA_DRAW, GN_PASS_DYNAMIC, Unit(x), Unit(y), Unit(w), Unit(h), GNData(draw), callback};
+}
+constexpr GNDisplayItem End() { return {GN_ITEM_END, 0, 0, 0, 0, 0, 0, GNData(), nullptr}; }
+}  // namespace gnitem
+
 // Draws the items of the passes asked for and, with GN_COLLECT_REGIONS,
 // appends their hot regions. A data kind outside 0-7 stops the program
 // ("DisplayGNMap(): unknown data type"), a type outside 0-15 likewise
